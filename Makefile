@@ -1,0 +1,39 @@
+# The two commands of the README's quick start, and a few helpers.
+#   make run   - install what is missing, build, start the program
+#   make test  - install what is missing, build (normal and sanitizer), run every test
+.PHONY: run test deps build build-asan format format-check bench clean
+
+CLANG_FORMAT ?= clang-format
+SOURCES = $(shell git ls-files -- '*.cpp' '*.h' 2>/dev/null)
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	@cmake --preset dev >/dev/null
+	@cmake --build --preset dev
+
+build-asan: deps
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan
+
+run: build
+	@scripts/run-program
+
+test: deps format-check build build-asan
+	ctest --preset dev
+	ctest --preset asan
+
+format:
+	@$(CLANG_FORMAT) -i $(SOURCES)
+
+format-check: deps
+	@$(CLANG_FORMAT) --dry-run --Werror $(SOURCES)
+
+bench: deps
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release
+	@for b in build/release/bench/*_bench; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
+
+clean:
+	rm -rf build

@@ -1,0 +1,51 @@
+#pragma once
+// The one job the program works on: ten header values and, per facade, the
+// elements at which a Cp value is wanted. A plain value type with fixed
+// capacities; index 0 of every facade and element dimension stays unused.
+
+#include <array>
+#include <cstdint>
+
+namespace ventora {
+
+inline constexpr int kFacadeCount = 6;    // facades 1..6 (5 roof, 6 floor)
+inline constexpr int kMaxElements = 400;  // elements 1..400 per facade
+
+using FacadeCounts = std::array<std::int16_t, kFacadeCount + 1>;
+using FacadeCoords = std::array<std::array<float, kMaxElements + 1>, kFacadeCount + 1>;
+
+struct Job {
+  // Header values, as the run uses them.
+  float AzB = 0;     // building azimuth, degrees
+  float AnWind = 0;  // wind direction, degrees
+  float PAD = 0;     // plan area density of the surroundings, percent
+  float SbH = 0;     // height of the surrounding buildings, m
+  float Bdz = 0;     // building height, m
+  float BdX = 0;     // building length, m
+  float BdY = 0;     // building width, m
+  float VeEXP = 0;   // wind velocity profile exponent
+  float Phi = 0;     // roof tilt angle, degrees
+  std::int16_t Islope = 0;  // roof type: 0 flat, 1 single slope, 2 double slope
+
+  FacadeCounts ElmCount{};
+  FacadeCoords ElmX{};  // along the facade from its reference edge, m
+  FacadeCoords ElmZ{};  // height on a wall, position across the width on the roof, m
+
+  // Back to the empty job: every header value 0, every facade empty.
+  void Reset() { *this = Job{}; }
+
+  friend bool operator==(const Job&, const Job&) = default;
+};
+
+// Horizontal and vertical reference lengths of a facade.
+struct FacadeExtents {
+  float L = 0;
+  float H = 0;
+};
+
+// L and H of facade `iface` (1..6): walls 1 and 3 span BdX, walls 2 and 4 BdY,
+// all walls Bdz high; roof and floor span BdX by BdY. Facades outside 1..6
+// give zero extents.
+FacadeExtents FacadeExtent(const Job& job, int iface);
+
+}  // namespace ventora
