@@ -16,15 +16,15 @@ using FacadeCoords = std::array<std::array<float, kMaxElements + 1>, kFacadeCoun
 
 struct Job {
   // Header values, as the run uses them.
-  float AzB = 0;     // building azimuth, degrees
-  float AnWind = 0;  // wind direction, degrees
-  float PAD = 0;     // plan area density of the surroundings, percent
-  float SbH = 0;     // height of the surrounding buildings, m
-  float Bdz = 0;     // building height, m
-  float BdX = 0;     // building length, m
-  float BdY = 0;     // building width, m
-  float VeEXP = 0;   // wind velocity profile exponent
-  float Phi = 0;     // roof tilt angle, degrees
+  float AzB = 0;            // building azimuth, degrees
+  float AnWind = 0;         // wind direction, degrees
+  float PAD = 0;            // plan area density of the surroundings, percent
+  float SbH = 0;            // height of the surrounding buildings, m
+  float Bdz = 0;            // building height, m
+  float BdX = 0;            // building length, m
+  float BdY = 0;            // building width, m
+  float VeEXP = 0;          // wind velocity profile exponent
+  float Phi = 0;            // roof tilt angle, degrees
   std::int16_t Islope = 0;  // roof type: 0 flat, 1 single slope, 2 double slope
 
   FacadeCounts ElmCount{};

@@ -24,7 +24,8 @@ TEST(Job, ResetEmptiesHeaderAndEveryFacade) {
   job.Reset();
   EXPECT_EQ(job, Job{});
   EXPECT_EQ(job.Islope, 0);
-  for (int f = 0; f <= kFacadeCount; ++f) EXPECT_EQ(job.ElmCount[f], 0) << "facade " << f;
+  for (int f = 0; f <= kFacadeCount; ++f)
+    EXPECT_EQ(job.ElmCount[f], 0) << "facade " << f;
   EXPECT_EQ(job.ElmX[5][400], 0.0f);
 }
 

@@ -32,7 +32,8 @@ class RecordingMessages : public MessageSink {
   }
   std::vector<std::string> Texts() const {
     std::vector<std::string> t;
-    for (const auto& m : shown) t.push_back(m.text);
+    for (const auto& m : shown)
+      t.push_back(m.text);
     return t;
   }
 };

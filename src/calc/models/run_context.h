@@ -38,9 +38,9 @@ class ReportLineSink {
 };
 
 struct RunContext {
-  bool quiet = false;                  // suppresses the models' range boxes
-  MessageSink* messages = nullptr;     // may be null: nothing is shown
-  ReportLineSink* report = nullptr;    // may be null: no report is open
+  bool quiet = false;                // suppresses the models' range boxes
+  MessageSink* messages = nullptr;   // may be null: nothing is shown
+  ReportLineSink* report = nullptr;  // may be null: no report is open
 
   // An OK-only box with the program's title and no icon, unless quiet.
   void RangeMessage(const std::string& text) const {
