@@ -20,7 +20,7 @@ struct ElementResult {
   float Z = 0;             // ZH * H, 32-bit (after clamping)
   float XL = 0;
   float ZH = 0;
-  float Cp = 0;            // 10000 for an element outside its facade
+  float Cp = 0;  // 10000 for an element outside its facade
 };
 
 class ReportWriter : public ReportLineSink {
