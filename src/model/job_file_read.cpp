@@ -76,13 +76,12 @@ class BlockReader {
     try {
       numbers_.ReadFields(line, f);
     } catch (const NumberConversionError&) {
-      Refuse(what + " must be a whole number from " + std::to_string(low) + " to " +
-             std::to_string(high));
+      f[0].value = std::monostate{};
     }
     const int n = static_cast<int>(FieldNumber(f[0].value));
     if (IsEmpty(f[0].value) || n < low || n > high)
       Refuse(what + " must be a whole number from " + std::to_string(low) + " to " +
-             std::to_string(high));
+             std::to_string(high) + ", not \"" + line + "\"");
     return n;
   }
 
@@ -107,7 +106,7 @@ class BlockReader {
     try {
       numbers_.ReadFields(line, f);
     } catch (const NumberConversionError& e) {
-      Refuse(std::string("an element line holds its number, X and Z: ") + e.what());
+      Refuse(std::string(e.what()) + " (an element line holds its number, X and Z)");
     }
     if (std::any_of(f.begin(), f.end(), [](const Field& field) { return IsEmpty(field.value); }))
       Refuse("an element line must hold its number, X and Z");

@@ -61,6 +61,7 @@ void WriteJobFile(const Job& job, const std::string& jobName) {
   errno = 0;
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out.is_open()) throw JobFileError(target, "the file cannot be written" + ErrnoText());
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
     out.close();
     if (!out) {
