@@ -88,8 +88,10 @@ void AutoXDialog::OkClicked() {
     return;
   }
   const float v = ctx_.numbers.TextToSingle(text);
-  if (what_->text() == "X value:") mesh_.MeshX0 = v;
-  else mesh_.MeshZ0 = v;
+  if (what_->text() == "X value:")
+    mesh_.MeshX0 = v;
+  else
+    mesh_.MeshZ0 = v;
   hide();
 }
 

@@ -58,7 +58,9 @@ EditChooser::EditChooser(JobDocument& doc, NumberText& numbers, MessageSink& mes
 
 EditChooser::~EditChooser() = default;
 
-EditContext EditChooser::Context() { return EditContext{doc_, numbers_, messages_, *slate_}; }
+EditContext EditChooser::Context() {
+  return EditContext{doc_, numbers_, messages_, *slate_};
+}
 
 EnvBuildDialog& EditChooser::Environment() {
   if (env_ == nullptr) {
@@ -91,7 +93,9 @@ void EditChooser::OpenBelow(QWidget& mainWindow) {
   exec();
 }
 
-void EditChooser::OpenEnvironment() { Environment().Open(); }
+void EditChooser::OpenEnvironment() {
+  Environment().Open();
+}
 
 void EditChooser::OpenFacade(int n) {
   doc_.CurFacade = static_cast<std::int16_t>(n);

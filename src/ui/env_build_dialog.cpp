@@ -1,7 +1,6 @@
 #include "ui/env_build_dialog.h"
 
 #include <QFocusEvent>
-#include <cmath>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "model/number_parse.h"
 #include "ui/help_slate.h"
@@ -101,7 +101,8 @@ QGroupBox* EnvBuildDialog::BuildRoofFrame() {
 
 void EnvBuildDialog::Prepare() {
   for (int i = 0; i < kEnvFieldCount; ++i)
-    fields_[i]->setText(QString::fromStdString(ctx_.numbers.ToText(ctx_.doc.job.*kEnvFields[i].param)).trimmed());
+    fields_[i]->setText(
+        QString::fromStdString(ctx_.numbers.ToText(ctx_.doc.job.*kEnvFields[i].param)).trimmed());
   SelectRoofType();
   ctx_.slate.HidePicture(HelpPicture::FacadeNo);
   adjustSize();
@@ -137,8 +138,10 @@ bool EnvBuildDialog::eventFilter(QObject* watched, QEvent* event) {
   if (!in && !out) return QDialog::eventFilter(watched, event);
   const int i = FieldIndex(watched);
   if (i >= 0) {
-    if (in) FieldGainedFocus(i);
-    else FieldLostFocus(i);
+    if (in)
+      FieldGainedFocus(i);
+    else
+      FieldLostFocus(i);
   } else if (in) {
     ctx_.slate.ShowHelpPicture("Roof Type", HelpPicture::tiltsl);
   } else {
@@ -217,6 +220,8 @@ void EnvBuildDialog::CancelClicked() {
 }
 
 // Esc and the window's close button act as Cancel.
-void EnvBuildDialog::reject() { CancelClicked(); }
+void EnvBuildDialog::reject() {
+  CancelClicked();
+}
 
 }  // namespace ventora::ui

@@ -3,18 +3,28 @@
 namespace ventora::ui {
 namespace {
 
-bool Angle(float v) { return v >= 0 && v <= 360; }
-bool Density(float v) { return v >= 0 && v <= 50; }
-bool Positive(float v) { return v > 0; }
-bool Exponent(float v) { return v >= 0 && v <= 0.45f; }  // the bound as a 32-bit value
-bool Tilt(float v) { return v >= 0 && v < 50; }
+bool Angle(float v) {
+  return v >= 0 && v <= 360;
+}
+bool Density(float v) {
+  return v >= 0 && v <= 50;
+}
+bool Positive(float v) {
+  return v > 0;
+}
+bool Exponent(float v) {
+  return v >= 0 && v <= 0.45f;
+}  // the bound as a 32-bit value
+bool Tilt(float v) {
+  return v >= 0 && v < 50;
+}
 
 }  // namespace
 
 // The refusal texts are the program's own, inequality signs and all.
 const std::array<EnvField, kEnvFieldCount> kEnvFields{{
-    {"fAzB", "&Azimuth Angle of the Building", "Label1", "deg.", &Job::AzB,
-     "Building Orientation", HelpPicture::BldgOr, Angle, "It must be a number: 0 <= Real <= 360"},
+    {"fAzB", "&Azimuth Angle of the Building", "Label1", "deg.", &Job::AzB, "Building Orientation",
+     HelpPicture::BldgOr, Angle, "It must be a number: 0 <= Real <= 360"},
     {"fAnWind", "Wind &Direction", "Label2", "deg.", &Job::AnWind, "Building Orientation",
      HelpPicture::WindDir, Angle, "It must be a number: 0 <= Real <= 360"},
     {"fPAD", "&Plan Area Density", "Label3", "%", &Job::PAD, "Plan Area Density", HelpPicture::PAD,

@@ -11,10 +11,10 @@
 namespace ventora::ui {
 
 struct EnvField {
-  const char* name;      // objectName of the text box
-  const char* label;     // its label, "&" before the accelerator
-  const char* labelName; // objectName of the label
-  const char* unit;      // shown after the box
+  const char* name;       // objectName of the text box
+  const char* label;      // its label, "&" before the accelerator
+  const char* labelName;  // objectName of the label
+  const char* unit;       // shown after the box
   float Job::*param;
   const char* hint;  // caption of the picture window while the field has the focus
   HelpPicture picture;

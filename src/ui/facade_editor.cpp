@@ -7,9 +7,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QScrollBar>
 #include <cmath>
 
 #include "model/number_parse.h"
@@ -68,8 +68,8 @@ void FacadeEditor::BuildGrid() {
   }
   const int width = grid_->verticalHeader()->width() + 2 * grid_->columnWidth(0) +
                     grid_->verticalScrollBar()->sizeHint().width() + 2 * grid_->frameWidth();
-  grid_->setFixedSize(width, grid_->horizontalHeader()->sizeHint().height() + 16 * 22 +
-                                 2 * grid_->frameWidth());
+  grid_->setFixedSize(
+      width, grid_->horizontalHeader()->sizeHint().height() + 16 * 22 + 2 * grid_->frameWidth());
   grid_->installEventFilter(this);
   grid_->viewport()->installEventFilter(this);
   connect(grid_, &QTableWidget::currentCellChanged, this, &FacadeEditor::CurrentCellChanged);
@@ -142,8 +142,10 @@ void FacadeEditor::Activate() {
 }
 
 void FacadeEditor::Reactivate() {
-  if (CurrentRow() == 1 && CurrentCol() == 1) EnterCell(1, 1);
-  else SetCurrentCell(1, 1);
+  if (CurrentRow() == 1 && CurrentCol() == 1)
+    EnterCell(1, 1);
+  else
+    SetCurrentCell(1, 1);
   EnableCommands();
   temp_->clear();
   EditCol = EditRow = 1;
@@ -171,17 +173,25 @@ void FacadeEditor::EnableCommands() {
   menuCut_->setEnabled(true);
 }
 
-QString FacadeEditor::CellText(int row, int col) const { return grid_->item(row - 1, col - 1)->text(); }
+QString FacadeEditor::CellText(int row, int col) const {
+  return grid_->item(row - 1, col - 1)->text();
+}
 
 void FacadeEditor::SetCellText(int row, int col, const QString& text) {
   grid_->item(row - 1, col - 1)->setText(text);
 }
 
-void FacadeEditor::SetCurrentCell(int row, int col) { grid_->setCurrentCell(row - 1, col - 1); }
+void FacadeEditor::SetCurrentCell(int row, int col) {
+  grid_->setCurrentCell(row - 1, col - 1);
+}
 
-int FacadeEditor::CurrentRow() const { return grid_->currentRow() + 1; }
+int FacadeEditor::CurrentRow() const {
+  return grid_->currentRow() + 1;
+}
 
-int FacadeEditor::CurrentCol() const { return grid_->currentColumn() + 1; }
+int FacadeEditor::CurrentCol() const {
+  return grid_->currentColumn() + 1;
+}
 
 void FacadeEditor::cleargrid() {
   for (int r = 1; r <= kGridRows; ++r)
@@ -246,7 +256,9 @@ void FacadeEditor::CancelClicked() {
 }
 
 // The window's close button acts as Cancel (Esc belongs to the grid).
-void FacadeEditor::reject() { CancelClicked(); }
+void FacadeEditor::reject() {
+  CancelClicked();
+}
 
 void FacadeEditor::FillGrid(const std::vector<MeshNode>& nodes) {
   cleargrid();

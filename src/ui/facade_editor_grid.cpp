@@ -26,7 +26,9 @@ constexpr int kCtrlV = 22;
 // A move to a row this far below the top visible row scrolls the grid.
 constexpr int kScrollDistance = 15;
 
-bool IsDataCell(int row, int col) { return row >= 1 && col >= 1; }
+bool IsDataCell(int row, int col) {
+  return row >= 1 && col >= 1;
+}
 
 void DropLastCharacter(QString& text) {
   if (!text.isEmpty()) text.chop(1);
@@ -100,7 +102,8 @@ bool FacadeEditor::eventFilter(QObject* watched, QEvent* event) {
     auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() != Qt::RightButton) return false;
     // The right button keeps the selection and opens the edit menu.
-    if (event->type() == QEvent::MouseButtonRelease) menu_->popup(mouse->globalPosition().toPoint());
+    if (event->type() == QEvent::MouseButtonRelease)
+      menu_->popup(mouse->globalPosition().toPoint());
     return true;
   }
   if (watched == temp_ && event->type() == QEvent::KeyPress)
@@ -123,13 +126,20 @@ bool FacadeEditor::GridKeyPressed(QKeyEvent* key) {
   }
   const bool ctrl = mods == Qt::ControlModifier;
   int c = 0;
-  if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) c = kEnter;
-  else if (key->key() == Qt::Key_Escape) c = kEsc;
-  else if (key->key() == Qt::Key_Backspace) c = kBackspace;
-  else if (key->key() == Qt::Key_Delete) c = kPeriod;  // no period key: drops a character
-  else if (ctrl && key->key() == Qt::Key_C) c = kCtrlC;
-  else if (ctrl && key->key() == Qt::Key_V) c = kCtrlV;
-  else if (!ctrl && !(mods & Qt::AltModifier) && key->text().size() == 1 && key->text()[0].isPrint())
+  if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+    c = kEnter;
+  else if (key->key() == Qt::Key_Escape)
+    c = kEsc;
+  else if (key->key() == Qt::Key_Backspace)
+    c = kBackspace;
+  else if (key->key() == Qt::Key_Delete)
+    c = kPeriod;  // no period key: drops a character
+  else if (ctrl && key->key() == Qt::Key_C)
+    c = kCtrlC;
+  else if (ctrl && key->key() == Qt::Key_V)
+    c = kCtrlV;
+  else if (!ctrl && !(mods & Qt::AltModifier) && key->text().size() == 1 &&
+           key->text()[0].isPrint())
     c = key->text()[0].unicode();
   if (c == 0) return false;
   TypeCharacter(c, key->text());
@@ -141,8 +151,8 @@ void FacadeEditor::TypeCharacter(int c, const QString& text) {
   const int col = CurrentCol();
   if (row < 1 || col < 1) return;
   if (ReplaceOnType) {
-    const bool keepsText = c == kEnter || c == kBackspace || c == kPeriod || c == kEsc ||
-                           c == kCtrlC || c == kCtrlV;
+    const bool keepsText =
+        c == kEnter || c == kBackspace || c == kPeriod || c == kEsc || c == kCtrlC || c == kCtrlV;
     if (!keepsText) SetCellText(row, col, QString());
     ReplaceOnType = false;
   }
@@ -160,8 +170,10 @@ void FacadeEditor::TypeCharacter(int c, const QString& text) {
       SetCellText(row, col, cell);
       break;
     case kPeriod:
-      if (LastKeyCode == Qt::Key_Period) cell += '.';
-      else DropLastCharacter(cell);
+      if (LastKeyCode == Qt::Key_Period)
+        cell += '.';
+      else
+        DropLastCharacter(cell);
       SetCellText(row, col, cell);
       break;
     case kCtrlC:

@@ -29,7 +29,8 @@ void PasteBlock(const GridCopyBuffer& buffer, int row, int col, const SetCellTex
     for (int c = 0; c <= b.right - b.left; ++c) {
       ++k;
       if (k > buffer.CopyCount) return;
-      if (row + r <= kGridRows && col + c <= kGridCols) setText(row + r, col + c, buffer.CopyBuf[k]);
+      if (row + r <= kGridRows && col + c <= kGridCols)
+        setText(row + r, col + c, buffer.CopyBuf[k]);
     }
   }
 }

@@ -28,7 +28,7 @@ struct GridCopyBuffer {
   std::int32_t CopyRowSel = 0;
   std::int32_t CopyRow = 0;
   std::array<std::string, kGridRows * kGridCols + 1> CopyBuf;  // 1..800 used
-  std::int16_t CopyCount = 0;  // 0 until the first Copy
+  std::int16_t CopyCount = 0;                                  // 0 until the first Copy
 
   CellBlock Block() const;
 };

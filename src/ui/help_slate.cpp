@@ -4,7 +4,9 @@
 
 // The drawings live in this static library's resources, which must be
 // registered by hand; the macro has to be used outside any namespace.
-static void RegisterHelpPictures() { Q_INIT_RESOURCE(help_pictures); }
+static void RegisterHelpPictures() {
+  Q_INIT_RESOURCE(help_pictures);
+}
 
 namespace ventora::ui {
 namespace {
@@ -28,7 +30,9 @@ constexpr std::array<PictureSource, kHelpPictureCount> kSources{{
     {"Hor", ":/help/element_on_roof.svg"},
 }};
 
-int Index(HelpPicture p) { return static_cast<int>(p); }
+int Index(HelpPicture p) {
+  return static_cast<int>(p);
+}
 
 }  // namespace
 
@@ -65,7 +69,9 @@ void HelpSlate::ShowPicture(HelpPicture picture) {
   setFixedSize(size);
 }
 
-void HelpSlate::HidePicture(HelpPicture picture) { Picture(picture)->hide(); }
+void HelpSlate::HidePicture(HelpPicture picture) {
+  Picture(picture)->hide();
+}
 
 void HelpSlate::RevealPicture(HelpPicture picture) {
   Picture(picture)->show();
@@ -76,8 +82,12 @@ bool HelpSlate::IsPictureVisible(HelpPicture picture) const {
   return !Picture(picture)->isHidden();
 }
 
-SvgPicture* HelpSlate::Picture(HelpPicture picture) const { return pictures_[Index(picture)]; }
+SvgPicture* HelpSlate::Picture(HelpPicture picture) const {
+  return pictures_[Index(picture)];
+}
 
-const char* HelpSlate::PictureName(HelpPicture picture) { return kSources[Index(picture)].name; }
+const char* HelpSlate::PictureName(HelpPicture picture) {
+  return kSources[Index(picture)].name;
+}
 
 }  // namespace ventora::ui

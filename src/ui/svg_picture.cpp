@@ -7,7 +7,9 @@ namespace ventora::ui {
 SvgPicture::SvgPicture(const QString& resource, QWidget* parent)
     : QWidget(parent), renderer_(resource) {}
 
-QSize SvgPicture::sizeHint() const { return renderer_.defaultSize(); }
+QSize SvgPicture::sizeHint() const {
+  return renderer_.defaultSize();
+}
 
 void SvgPicture::paintEvent(QPaintEvent*) {
   QPainter painter(this);

@@ -128,7 +128,9 @@ std::int16_t UserMeshDialog::imin(long long a, long long b) {
   return static_cast<std::int16_t>(a > b ? b : a);
 }
 
-std::string UserMeshDialog::Text(float v) const { return ctx_.numbers.ToText(v); }
+std::string UserMeshDialog::Text(float v) const {
+  return ctx_.numbers.ToText(v);
+}
 
 bool UserMeshDialog::Refuse(const std::string& text, QLineEdit* focus) {
   Tell(ctx_.messages, text);
@@ -147,8 +149,7 @@ bool UserMeshDialog::ReadFirstNode(float L, float zmin, float zmax) {
   return true;
 }
 
-bool UserMeshDialog::ReadSpacings(float L, float zmin, float zmax, long long& nx,
-                                  long long& nz) {
+bool UserMeshDialog::ReadSpacings(float L, float zmin, float zmax, long long& nx, long long& nz) {
   const std::string dxName = labelDX_->text().toStdString();
   if (!ReadNumberBox(ctx_, dx_, mesh_.MeshDX))
     return Refuse(dxName + "  must be a Number! <  " + Text(L), dx_);

@@ -65,7 +65,6 @@ class MeshTest : public EditingTest {
   std::vector<QString> asked;
 };
 
-
 TEST(NodeText, AtMostTwoDecimalsWithoutTrailingZeros) {
   EXPECT_EQ(NodeText(5, '.'), "5");
   EXPECT_EQ(NodeText(2.5f, '.'), "2.5");
@@ -79,14 +78,14 @@ TEST_F(MeshTest, AutomaticMeshCentresTheNodesInEqualStrips) {
   Mesh("bAutomesh", {{"HorNo", "4"}, {"VerNo", "2"}});
   EXPECT_FALSE(stayedOpen);
   EXPECT_EQ(FirstRows(9), (Rows{{"2.5", "2.5"},
-                           {"7.5", "2.5"},
-                           {"12.5", "2.5"},
-                           {"17.5", "2.5"},
-                           {"2.5", "7.5"},
-                           {"7.5", "7.5"},
-                           {"12.5", "7.5"},
-                           {"17.5", "7.5"},
-                           {"", ""}}));
+                                {"7.5", "2.5"},
+                                {"12.5", "2.5"},
+                                {"17.5", "2.5"},
+                                {"2.5", "7.5"},
+                                {"7.5", "7.5"},
+                                {"12.5", "7.5"},
+                                {"17.5", "7.5"},
+                                {"", ""}}));
   EXPECT_TRUE(chooser->Mesh().MeshAccepted);
   // The mesh is kept, not reloaded, and OK writes it into the job.
   Click(editor, "EFacadeOK");
@@ -187,8 +186,12 @@ TEST_F(MeshTest, UserMeshRefusesNodesOutsideTheFacade) {
 TEST_F(MeshTest, UserDefinedCountsMustFitTheFacade) {
   const auto ownCounts = [](QDialog* d) { Find<QRadioButton>(d, "btodef")->setChecked(true); };
   Mesh("bumesh",
-       {{"stxvalue", "1"}, {"stzvalue", "1"}, {"stdeltax", "4"}, {"stdeltaz", "3"},
-        {"HorNo", "6"}, {"VerNo", "2"}},
+       {{"stxvalue", "1"},
+        {"stzvalue", "1"},
+        {"stdeltax", "4"},
+        {"stdeltaz", "3"},
+        {"HorNo", "6"},
+        {"VerNo", "2"}},
        ownCounts);
   EXPECT_TRUE(stayedOpen);
   EXPECT_EQ(LastText(), "The number of horizontal nodes must be < 5");
@@ -205,8 +208,12 @@ TEST_F(MeshTest, UserDefinedCountsMustFitTheFacade) {
 TEST_F(MeshTest, FillingTheFacadeIgnoresCountsTypedEarlier) {
   const auto fill = [](QDialog* d) { Find<QRadioButton>(d, "ball")->setChecked(true); };
   Mesh("bumesh",
-       {{"stxvalue", "1"}, {"stzvalue", "1"}, {"stdeltax", "4"}, {"stdeltaz", "3"},
-        {"HorNo", "2"}, {"VerNo", "1"}},
+       {{"stxvalue", "1"},
+        {"stzvalue", "1"},
+        {"stdeltax", "4"},
+        {"stdeltaz", "3"},
+        {"HorNo", "2"},
+        {"VerNo", "1"}},
        fill);
   EXPECT_FALSE(stayedOpen);
   EXPECT_EQ(Cell(15, 1), "17");
