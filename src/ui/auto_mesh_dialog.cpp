@@ -56,7 +56,9 @@ AutoXDialog::AutoXDialog(EditContext context, MeshSettings& mesh, QWidget* paren
   setWindowTitle("Automatic Definition of Points");
   what_ = new QLabel(this);
   what_->setObjectName("XZstring");
+  what_->setMinimumWidth(110);  // room for the caption, and for the window's title
   value_ = NumberBox(this, "stvalue");
+  value_->setFixedWidth(130);
   QPushButton* ok = nullptr;
   QPushButton* cancel = nullptr;
   QHBoxLayout* buttons = ButtonRow(this, "okbtn", "Cancel", &ok, &cancel);

@@ -18,7 +18,7 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
   auto* b = new QPushButton(caption, parent);
   b->setObjectName(name);
   b->setAutoDefault(false);
-  b->setMinimumWidth(130);
+  b->setMinimumWidth(170);
   return b;
 }
 
