@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -73,7 +74,10 @@ void FacadeEditor::BuildGrid() {
   grid_->installEventFilter(this);
   grid_->viewport()->installEventFilter(this);
   connect(grid_, &QTableWidget::currentCellChanged, this, &FacadeEditor::CurrentCellChanged);
-  connect(grid_, &QTableWidget::cellDoubleClicked, this, [this] { StartEditing(); });
+  // After the mouse events of the double click have been handled, so that the
+  // grid does not take the focus back from the edit box.
+  connect(grid_, &QTableWidget::cellDoubleClicked, this,
+          [this] { QTimer::singleShot(0, this, [this] { StartEditing(); }); });
 }
 
 void FacadeEditor::BuildMenu() {

@@ -1,5 +1,6 @@
 #include "ui/facade_editor.h"
 
+#include <QAbstractItemModel>
 #include <QAction>
 #include <QMenu>
 #include <QTableWidget>
@@ -166,6 +167,24 @@ TEST_F(FacadeEditorTest, F2AndEscInTheEditBox) {
   EXPECT_EQ(Cell(2, 2), "8");
   QTest::keyClick(temp, Qt::Key_Return);
   EXPECT_EQ(Cell(2, 2), "9");
+}
+
+TEST_F(FacadeEditorTest, DoubleClickEditsInTheBoxAndTheRightButtonOpensTheMenu) {
+  editor->SetCellText(3, 2, "6.5");
+  const QRect cell = grid->visualRect(grid->model()->index(2, 1));
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+  QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+  QApplication::processEvents();
+  auto* temp = Find<QLineEdit>(editor, "temp");
+  EXPECT_EQ(QApplication::focusWidget(), temp);
+  EXPECT_EQ(temp->text(), "6.5");
+
+  editor->SetCurrentCell(1, 1);
+  QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, cell.center());
+  auto* menu = Find<QMenu>(editor, "mefEdit");
+  EXPECT_TRUE(menu->isVisible());
+  menu->hide();
+  EXPECT_EQ(editor->CurrentRow(), 1);  // the right button does not move the current cell
 }
 
 TEST_F(FacadeEditorTest, PasteIsOfferedOnlyAfterACopy) {
