@@ -87,13 +87,15 @@ class BlockReader {
 
   void ReadFacadeBlock(const std::string& facadeLine, Job& job) {
     const int iface = ReadWholeNumber(facadeLine, 1, kFacadeCount, "the facade number");
-    const std::string facade = "facade " + std::to_string(iface);
+    const std::string facade = std::string("facade ") + std::to_string(iface);
     std::string line;
-    if (!lines_.Next(line)) Refuse("the file ends before the element count of " + facade);
-    const int count = ReadWholeNumber(line, 0, kMaxElements, "the element count of " + facade);
+    if (!lines_.Next(line))
+      Refuse(std::string("the file ends before the element count of ") + facade);
+    const int count =
+        ReadWholeNumber(line, 0, kMaxElements, std::string("the element count of ") + facade);
     for (int ielm = 1; ielm <= count; ++ielm) {
       if (!lines_.Next(line))
-        Refuse("the file ends after " + std::to_string(ielm - 1) + " of the " +
+        Refuse(std::string("the file ends after ") + std::to_string(ielm - 1) + " of the " +
                std::to_string(count) + " elements of " + facade);
       ReadElement(line, job.ElmX[iface][ielm], job.ElmZ[iface][ielm]);
     }
