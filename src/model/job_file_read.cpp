@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "model/job_file.h"
+#include "model/text_excerpt.h"
 
 namespace ventora {
 namespace {
@@ -61,6 +62,7 @@ class BlockReader {
     try {
       numbers_.ReadFields(line, f);
     } catch (const NumberConversionError&) {
+      // Lenient: the values read so far are kept, the rest stay 0.
     }
     float* const targets[] = {&job.AzB, &job.AnWind, &job.PAD, &job.SbH,
                               &job.Bdz, &job.BdX,    &job.BdY, &job.VeEXP};
@@ -81,7 +83,7 @@ class BlockReader {
     const int n = static_cast<int>(FieldNumber(f[0].value));
     if (IsEmpty(f[0].value) || n < low || n > high)
       Refuse(what + " must be a whole number from " + std::to_string(low) + " to " +
-             std::to_string(high) + ", not \"" + line + "\"");
+             std::to_string(high) + ", not " + QuotedExcerpt(line));
     return n;
   }
 

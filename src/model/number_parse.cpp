@@ -5,6 +5,8 @@
 #include <limits>
 #include <optional>
 
+#include "model/text_excerpt.h"
+
 namespace ventora {
 namespace {
 
@@ -122,8 +124,7 @@ Int RoundToInteger(std::string_view text, const NumberLocale& locale, std::strin
 }  // namespace
 
 NumberConversionError::NumberConversionError(std::string_view text, std::string_view target)
-    : std::runtime_error(std::string("\"").append(text) + "\" is not a valid " +
-                         std::string(target)),
+    : std::runtime_error(QuotedExcerpt(text) + " is not a valid " + std::string(target)),
       text_(text) {}
 
 double LocaleToDouble(std::string_view text, const NumberLocale& locale) {
