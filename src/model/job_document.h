@@ -11,8 +11,8 @@ namespace ventora {
 
 struct JobDocument {
   Job job;
-  std::string JobName;       // full path of the job file without ".in"; empty: no job
-  bool DataChanged = false;  // changed since last read or written
+  std::string JobName;         // full path of the job file without ".in"; empty: no job
+  bool DataChanged = false;    // changed since last read or written
   std::int16_t CurFacade = 0;  // facade 1..5 chosen for editing
 };
 
