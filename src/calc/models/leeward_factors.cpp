@@ -39,8 +39,8 @@ struct RatioFailure {
 // The FAR and SAR factors: the ratio picks the curve once for every row the
 // lookup evaluates; a row without a real value (1000) spoils the whole factor.
 void RatioFactor(const RunContext& ctx, float ZH, float ratio, float PAD,
-                 const LeewardRatioTable& table, RootFormRow root_form,
-                 const RatioFailure& failure, float& factor, std::int16_t& err) {
+                 const LeewardRatioTable& table, RootFormRow root_form, const RatioFailure& failure,
+                 float& factor, std::int16_t& err) {
   if (ratio != 1.0f && PAD > 35.0f) {
     ctx.RangeMessage(failure.pad_message);
     err = 1;

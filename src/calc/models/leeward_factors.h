@@ -29,8 +29,7 @@ inline constexpr LeewardRatioTable kLeewardSAR{LeewardSARTable, kLeewardRatioPAD
 
 // err 1 and " VeEXP out of range (0.10 - 0.45) " outside 0.10 to 0.45;
 // exactly 1 at VeEXP 0.22 whatever ZH.
-void LeewardVeEXPFactor(const RunContext& ctx, float ZH, float VeEXP, float& F2,
-                        std::int16_t& err);
+void LeewardVeEXPFactor(const RunContext& ctx, float ZH, float VeEXP, float& F2, std::int16_t& err);
 
 // err 1 and "PAD out of range (0 - 50) " outside 0 to 50; exactly 1 at PAD 0.
 void LeewardPADFactor(const RunContext& ctx, float ZH, float PAD, float& F3, std::int16_t& err);

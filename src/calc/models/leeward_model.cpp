@@ -10,8 +10,8 @@ namespace {
 // The reference vertical profile of a leeward wall.
 float LeewardBaseProfile(float ZH) {
   const double z = ZH;
-  return static_cast<float>(-0.079239 * std::pow(z, 3) + 0.542317 * std::pow(z, 2) -
-                            0.496769 * z - 0.331533);
+  return static_cast<float>(-0.079239 * std::pow(z, 3) + 0.542317 * std::pow(z, 2) - 0.496769 * z -
+                            0.331533);
 }
 
 // The entry checks on the element's relative position; written so that NaN
