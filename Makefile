@@ -4,7 +4,7 @@
 .PHONY: run test deps build build-asan format format-check bench clean
 
 CLANG_FORMAT ?= clang-format
-SOURCES = $(shell git ls-files -- '*.cpp' '*.h' 2>/dev/null)
+SOURCES = $(shell git ls-files --cached --others --exclude-standard -- '*.cpp' '*.h' 2>/dev/null)
 
 deps:
 	@scripts/install-deps
