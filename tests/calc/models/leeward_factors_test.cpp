@@ -194,9 +194,11 @@ TEST(LeewardRatioFactorsTest, UpperRowsGiveTwentyMinusTheRoot) {
     EXPECT_NEAR(at_12_5, 1.0f, 0.6f);
     EXPECT_NEAR(at_15, 1.0f, 0.6f);
     EXPECT_NEAR(FARFactor(ZH, 2.0f, 13.75f), (at_12_5 + at_15) / 2, 1e-6);
+    const float sar_12_5 = SARFactor(ZH, 2.0f, 12.5f);
     const float sar_15 = SARFactor(ZH, 2.0f, 15.0f);
+    EXPECT_NEAR(sar_12_5, 0.5f, 0.5f);
     EXPECT_NEAR(sar_15, 0.5f, 0.5f);
-    EXPECT_NEAR(SARFactor(ZH, 2.0f, 13.75f), (SARFactor(ZH, 2.0f, 12.5f) + sar_15) / 2, 1e-6);
+    EXPECT_NEAR(SARFactor(ZH, 2.0f, 13.75f), (sar_12_5 + sar_15) / 2, 1e-6);
   }
 }
 
