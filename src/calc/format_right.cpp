@@ -32,7 +32,7 @@ PatternShape ReadPattern(std::string_view pattern) {
 
 // Digits of |value| * 10^decimals rounded half away from zero, written into
 // `out`; returns their count. Beyond exact integer range the value is an
-// integer already and printf is exact.
+// integer already and printf is exact (patterns carry at most three decimals).
 std::size_t ScaledDigits(double magnitude, int decimals, char* out, std::size_t size) {
   long double scaled = magnitude;
   for (int i = 0; i < decimals; ++i)
