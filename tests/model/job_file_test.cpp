@@ -76,6 +76,18 @@ TEST(JobFileWriting, SevenSignificantDigitsAndRunningNumbers) {
   EXPECT_NE(text.find("\r\n 2  1.234568E+08 0\r\n"), std::string::npos);
 }
 
+TEST(JobFileWriting, CountsBeyondTheCapacityAreClampedSoTheFileStaysReadable) {
+  Job job;
+  job.ElmCount[1] = 500;
+  job.ElmCount[2] = -3;
+  const std::string text = JobFileText(job);
+  EXPECT_NE(text.find(" 1 \r\n 400 \r\n"), std::string::npos);
+  EXPECT_NE(text.find(" 2 \r\n 0 \r\n"), std::string::npos);
+  const Job back = ReadText(text);
+  EXPECT_EQ(back.ElmCount[1], 400);
+  EXPECT_EQ(back.ElmCount[2], 0);
+}
+
 TEST(JobFileReading, ReadsTheExample) {
   EXPECT_EQ(ReadText(kExampleFile), ExampleJob());
   EXPECT_EQ(ReadText(kExampleFile, kCommaDecimal), ExampleJob());

@@ -38,6 +38,17 @@ TEST(LocaleConversion, RefusesTextThatIsNoNumber) {
   }
 }
 
+TEST(LocaleConversion, MessagesQuoteAShortCleanExcerpt) {
+  const std::string garbage = "1\x01" + std::string(1000, '2') + "x";
+  try {
+    LocaleToDouble(garbage, kPointDecimal);
+    ADD_FAILURE() << "converted garbage";
+  } catch (const NumberConversionError& e) {
+    EXPECT_EQ(e.text(), garbage);
+    EXPECT_EQ(std::string(e.what()), "\"1?" + std::string(38, '2') + "...\" is not a valid number");
+  }
+}
+
 TEST(LocaleConversion, OverflowIsRefusedAndUnderflowReadsAsZero) {
   EXPECT_THROW(LocaleToSingle("1E39", kPointDecimal), NumberConversionError);
   EXPECT_THROW(LocaleToDouble("1E309", kPointDecimal), NumberConversionError);

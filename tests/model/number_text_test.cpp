@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <locale>
+
 namespace ventora {
 namespace {
 
@@ -39,10 +42,18 @@ TEST(DetectNumberFormat, ReportsEqualSeparators) {
   EXPECT_STREQ(kSeparatorsEqualMessage, "Thousands and decimal separators must be different");
 }
 
-TEST(DetectNumberFormat, TheEnvironmentGivesTwoDifferentSeparators) {
-  const NumberLocale found = ProbeNumberLocale();
-  EXPECT_NE(found.decimal, found.thousands);
-  EXPECT_TRUE(found.decimal == '.' || found.decimal == ',');
+TEST(DetectNumberFormat, TheEnvironmentIsProbedWithoutChangingTheProcessLocale) {
+  const char* saved = std::getenv("LC_ALL");
+  const std::string savedValue = saved ? saved : "";
+  ::setenv("LC_ALL", "C", 1);
+  EXPECT_EQ(ProbeNumberLocale(), kPointDecimal);
+  ::setenv("LC_ALL", "no_SUCH.locale", 1);  // unknown: the classic format
+  EXPECT_EQ(ProbeNumberLocale(), kPointDecimal);
+  EXPECT_EQ(std::locale().name(), "C");
+  if (saved)
+    ::setenv("LC_ALL", savedValue.c_str(), 1);
+  else
+    ::unsetenv("LC_ALL");
 }
 
 TEST(TextToSingle, PointDecimalLocale) {
