@@ -1,0 +1,36 @@
+#include "ui/working_window.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSvgWidget>
+
+namespace ventora {
+
+Working::Working(QWidget* parent) : QDialog(parent) {
+  setObjectName("Working");
+  setWindowTitle("Ventora+");
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  setModal(false);
+  auto* logo = new QSvgWidget(QStringLiteral(":/ventora/ventora.svg"), this);
+  logo->setFixedSize(40, 40);
+  auto* text = new QLabel("Working... Please wait.", this);
+  text->setObjectName("WorkingLab");
+  QFont font = text->font();
+  font.setPointSizeF(font.pointSizeF() * 1.2);
+  text->setFont(font);
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(24, 18, 32, 18);
+  layout->setSpacing(16);
+  layout->addWidget(logo);
+  layout->addWidget(text);
+  setFixedSize(sizeHint());
+}
+
+void Working::ShowNow() {
+  show();
+  raise();
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+}  // namespace ventora
