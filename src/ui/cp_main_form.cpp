@@ -10,12 +10,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
-#include <QSvgWidget>
 #include <QVBoxLayout>
 
+#include "model/settings_file.h"
 #include "ui/cp_title.h"
 #include "ui/help_menu.h"
 #include "ui/job_name_text.h"
+#include "ui/ui_resources.h"
 #include "ui/working_window.h"
 
 namespace ventora {
@@ -23,9 +24,10 @@ namespace ventora {
 CPMainForm::CPMainForm(MainFormServices services, ScreenMetrics metrics, CpTitle* titleWindow,
                        QWidget* parent)
     : QWidget(parent), services_(std::move(services)), metrics_(metrics), title_(titleWindow) {
+  InitUiResources();
   setObjectName("CPMainForm");
   setWindowTitle(kMainTitle);
-  setWindowIcon(QIcon(QStringLiteral(":/ventora/ventora.svg")));
+  setWindowIcon(ProgramIcon());
   BuildControls();
   LayOut();
   ConnectCommands();
@@ -85,8 +87,7 @@ void CPMainForm::BuildControls() {
 }
 
 void CPMainForm::LayOut() {
-  auto* logo = new QSvgWidget(QStringLiteral(":/ventora/ventora.svg"), this);
-  logo->setFixedSize(52, 52);
+  QLabel* logo = LogoLabel(52, this);
   auto* name = new QLabel("<span style='font-size:16pt; font-weight:600'>Ventora+</span><br>"
                           "<span style='color:palette(mid)'>Wind Pressure on Buildings</span>",
                           this);
@@ -174,6 +175,11 @@ void CPMainForm::closeEvent(QCloseEvent* event) {
   RememberLastDir();
   event->accept();
   emit programEnded();
+}
+
+void CPMainForm::RememberLastDir() {
+  // A settings file that cannot be written costs only the remembered folder.
+  if (!services_.settingsFile.empty()) SaveLastDir(services_.settingsFile);
 }
 
 void CPMainForm::ShowError(const std::string& text, MsgIcon icon) {

@@ -21,6 +21,7 @@ class CpTitle;
 class DocumentOpener;
 class FileDialogs;
 class HelpMenu;
+class NumberText;
 class Working;
 
 // The calculation behind Run: computes `document.job` into the report of
@@ -35,6 +36,7 @@ struct MainFormServices {
   MessageSink* messages = nullptr;
   FileDialogs* dialogs = nullptr;
   DocumentOpener* opener = nullptr;
+  NumberText* numbers = nullptr;  // the program's number text conversions
   RunDriver run;
   std::string settingsFile;  // where "lastdir" is remembered on exit
 };
@@ -92,6 +94,7 @@ class CPMainForm : public QWidget {
   std::string ResultFile() const;
   void UpdateOutputButton();
   bool DeleteOldResults();
+  bool PassesPreRunChecks();
   void RunSteps(bool excelOutput);
   void ActOnVerdict();
   void RememberLastDir();

@@ -5,10 +5,10 @@
 #include <filesystem>
 
 #include "ui/cp_main_form.h"
+#include "model/job_file.h"
 #include "ui/current_directory.h"
 #include "ui/document_opener.h"
 #include "ui/file_dialogs.h"
-#include "ui/job_files.h"
 
 namespace ventora {
 namespace {
@@ -43,7 +43,7 @@ void CPMainForm::JobBtn_Click() {
   const std::optional<std::string> path = services_.dialogs->OpenPath();
   if (!path) return;
   MakeFolderCurrent(*path);
-  const std::string jobName = OpenDialogJobName(*path);
+  const std::string jobName = JobNameFromOpenPath(*path);
   if (FileExists(jobName + ".in")) {
     if (!LoadJobFile(jobName)) return;  // the job on screen stays as it was
     SaveAsBtn_->setEnabled(true);
@@ -60,7 +60,7 @@ void CPMainForm::JobBtn_Click() {
 
 bool CPMainForm::LoadJobFile(const std::string& jobName) {
   try {
-    doc_.job = ReadJob(jobName);
+    doc_.job = ReadJobFile(jobName + ".in", *services_.numbers);
     return true;
   } catch (const std::exception& e) {
     ShowError(e.what());
@@ -74,7 +74,7 @@ void CPMainForm::SaveAsBtn_Click() {
   const std::optional<std::string> path = services_.dialogs->SavePath();
   if (!path) return;
   MakeFolderCurrent(*path);
-  const std::string jobName = SaveAsDialogJobName(*path);
+  const std::string jobName = JobNameFromSaveAsPath(*path);
   const std::string target = jobName + ".in";
   if (FileExists(target)) {
     const std::string text = target + " already exists.\nDo you want to replace it?";
@@ -92,7 +92,7 @@ void CPMainForm::SaveAsBtn_Click() {
 
 bool CPMainForm::WriteJobFile() {
   try {
-    WriteJob(doc_);
+    ventora::WriteJobFile(doc_.job, doc_.JobName);
   } catch (const std::exception& e) {
     ShowError(e.what());
     return false;

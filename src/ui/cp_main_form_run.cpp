@@ -5,18 +5,16 @@
 #include <filesystem>
 #include <system_error>
 
+#include "calc/pre_run_checks.h"
 #include "calc/verdict_file.h"
+#include "model/number_text.h"
 #include "ui/cp_main_form.h"
-#include "ui/run_backend.h"
 #include "ui/system_error_text.h"
 #include "ui/working_window.h"
 
 namespace ventora {
 namespace {
 
-constexpr const char* kOutOfLimits =
-    "The Calculation can not be carried out because input data are out of limits. Please "
-    "correct input data.";
 constexpr const char* kNoVerdict =
     "The calculation was not executed because of system errors. Check it, please.";
 constexpr const char* kBrokenOff =
@@ -53,10 +51,7 @@ bool CPMainForm::DeleteOldResults() {
 
 void CPMainForm::RunSteps(bool excelOutput) {
   try {
-    if (!PassesPreRunChecks(doc_.job, Messages())) {
-      ShowError(kOutOfLimits, MsgIcon::None);
-      return;
-    }
+    if (!PassesPreRunChecks()) return;
     VResBtn_->setEnabled(false);
     services_.run(doc_, excelOutput, Messages());
     ActOnVerdict();
@@ -65,6 +60,13 @@ void CPMainForm::RunSteps(bool excelOutput) {
   } catch (const std::exception& e) {
     ShowError(e.what());
   }
+}
+
+bool CPMainForm::PassesPreRunChecks() {
+  const bool pass = CheckJobData(doc_.job, Messages(), services_.numbers->DecimalSep()) == 0 &&
+                    CheckElements(doc_.job, Messages()) == 0;
+  if (!pass) ShowError(kOutOfLimitsText, MsgIcon::None);
+  return pass;
 }
 
 void CPMainForm::ActOnVerdict() {

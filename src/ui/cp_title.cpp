@@ -1,10 +1,10 @@
+#include "ui/ui_resources.h"
 #include "ui/cp_title.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSvgWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -25,6 +25,7 @@ QLabel* CreditLine(QWidget* parent, const QString& text, double scale, bool bold
 }  // namespace
 
 CpTitle::CpTitle(QWidget* parent) : QDialog(parent) {
+  InitUiResources();
   setObjectName("CpTitle");
   setWindowTitle("VENTORA - Wind Pressure on Buildings");
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -32,8 +33,7 @@ CpTitle::CpTitle(QWidget* parent) : QDialog(parent) {
   timer_->setObjectName("Timer1");
   connect(timer_, &QTimer::timeout, this, &CpTitle::Timer1_Timer);
 
-  auto* logo = new QSvgWidget(QStringLiteral(":/ventora/ventora.svg"), this);
-  logo->setFixedSize(112, 112);
+  QLabel* logo = LogoLabel(112, this);
   ok_ = new QPushButton(tr("OK"), this);
   ok_->setObjectName("OK");
   ok_->setDefault(true);

@@ -1,19 +1,19 @@
+#include "ui/ui_resources.h"
 #include "ui/working_window.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QSvgWidget>
 
 namespace ventora {
 
 Working::Working(QWidget* parent) : QDialog(parent) {
+  InitUiResources();
   setObjectName("Working");
   setWindowTitle("Ventora+");
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setModal(false);
-  auto* logo = new QSvgWidget(QStringLiteral(":/ventora/ventora.svg"), this);
-  logo->setFixedSize(40, 40);
+  QLabel* logo = LogoLabel(40, this);
   auto* text = new QLabel("Working... Please wait.", this);
   text->setObjectName("WorkingLab");
   QFont font = text->font();
