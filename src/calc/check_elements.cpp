@@ -15,7 +15,9 @@ Position RelativePosition(const Job& job, int iface, int ielm) {
   return {job.ElmX[iface][ielm] / ext.L, job.ElmZ[iface][ielm] / ext.H};
 }
 
-bool OutsideFacade(const Position& p) { return p.XL < 0 || p.XL > 1 || p.ZH < 0 || p.ZH > 1; }
+bool OutsideFacade(const Position& p) {
+  return p.XL < 0 || p.XL > 1 || p.ZH < 0 || p.ZH > 1;
+}
 
 int ElementCount(const Job& job, int iface) {
   const int count = job.ElmCount[iface];
@@ -46,7 +48,9 @@ bool WallOutsideConfidence(const Job& job, int iface, float ZH) {
   return (ZH < 0.07f || ZH > 0.93f) && !isolatedCube;
 }
 
-bool RoofOutsideConfidence(float ZH) { return ZH < 0.07f || ZH > 0.93f; }
+bool RoofOutsideConfidence(float ZH) {
+  return ZH < 0.07f || ZH > 0.93f;
+}
 
 }  // namespace
 

@@ -6,12 +6,14 @@ namespace ventora {
 namespace {
 
 // Inclusive, and false for a NaN, which no check may let through.
-bool Within(float value, float low, float high) { return low <= value && value <= high; }
+bool Within(float value, float low, float high) {
+  return low <= value && value <= high;
+}
 
 class HeaderChecks {
  public:
-  HeaderChecks(Job& job, MessageSink& messages, std::string_view decimalSep)
-      : job_(job), messages_(messages), decimalSep_(decimalSep) {}
+  HeaderChecks(Job& job, MessageSink& messages, const NumberLocale& locale)
+      : job_(job), messages_(messages), locale_(locale) {}
 
   std::int16_t Run() {
     if (job_.BdX == 0 || job_.BdY == 0 || job_.Bdz == 0) {
@@ -70,8 +72,7 @@ class HeaderChecks {
         "Relative Building Height (the ratio of the Building Height to the Height of Surrounding "
         "Buildings) ";
     if (RbH_ >= 0 && RbH_ <= 8) {
-      if (RbH_ < 0.5f || RbH_ > 4)
-        Warning(what + "is out of the confidence range 0.5 <= RbH => 4");
+      if (RbH_ < 0.5f || RbH_ > 4) Warning(what + "is out of the confidence range 0.5 <= RbH => 4");
     } else {
       Error(what + "must be 0 < RbH > 8");
     }
@@ -109,12 +110,13 @@ class HeaderChecks {
   }
 
   std::string Decimal(const std::string& whole, const std::string& fraction) const {
-    return whole + std::string(decimalSep_) + fraction;
+    return whole + locale_.decimal + fraction;
   }
 
   void Roof() {
     if (job_.Phi >= 0 && job_.Phi < 50) {
-      if (job_.Phi > 45) Warning("The Roof Tilt Angle is out of the confidence range 0 <= Phi >= 45");
+      if (job_.Phi > 45)
+        Warning("The Roof Tilt Angle is out of the confidence range 0 <= Phi >= 45");
     } else {
       Error("The Roof Tilt Angle must be >= 0 and < 50");
     }
@@ -129,7 +131,7 @@ class HeaderChecks {
 
   Job& job_;
   MessageSink& messages_;
-  std::string_view decimalSep_;
+  const NumberLocale& locale_;
   std::int16_t status_ = 0;
   float RbH_ = 0;
   float FAR1_ = 0;
@@ -138,8 +140,8 @@ class HeaderChecks {
 
 }  // namespace
 
-std::int16_t CheckJobData(Job& job, MessageSink& messages, std::string_view decimalSep) {
-  return HeaderChecks(job, messages, decimalSep).Run();
+std::int16_t CheckJobData(Job& job, MessageSink& messages, const NumberLocale& locale) {
+  return HeaderChecks(job, messages, locale).Run();
 }
 
 }  // namespace ventora

@@ -9,7 +9,7 @@
 namespace ventora {
 
 struct FacadeGeometry {
-  float RbH = 0;              // Bdz / SbH
+  float RbH = 0;               // Bdz / SbH
   FacadeValues FacadeAngle{};  // degrees, in (-180, 180]
   FacadeValues FacadeFAR{};
   FacadeValues FacadeSAR{};

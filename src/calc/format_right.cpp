@@ -14,7 +14,7 @@ static_assert(std::numeric_limits<long double>::digits >= 64,
               "FormatRight needs an extended long double for exact rounding");
 
 struct PatternShape {
-  int decimals = 0;         // digits after the point
+  int decimals = 0;          // digits after the point
   int minIntegerDigits = 0;  // "0" digits before the point
 };
 
@@ -24,7 +24,8 @@ PatternShape ReadPattern(std::string_view pattern) {
   const std::string_view integer = pattern.substr(0, point);
   for (char c : integer)
     if (c == '0') ++shape.minIntegerDigits;
-  if (point != std::string_view::npos) shape.decimals = static_cast<int>(pattern.size() - point - 1);
+  if (point != std::string_view::npos)
+    shape.decimals = static_cast<int>(pattern.size() - point - 1);
   return shape;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calc/report_writer.h"
+#include "model/number_locale.h"
 
 namespace ventora {
 
@@ -20,6 +21,6 @@ bool ReportFormAvailable(ReportForm form);
 // Throws std::runtime_error when the report cannot be opened or the form is
 // not available.
 std::unique_ptr<ReportWriter> OpenReport(ReportForm form, const std::string& jobName,
-                                         const std::string& decimalSep);
+                                         const NumberLocale& locale);
 
 }  // namespace ventora

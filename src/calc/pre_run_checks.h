@@ -8,13 +8,14 @@
 
 #include "calc/models/run_context.h"
 #include "model/job.h"
+#include "model/number_locale.h"
 
 namespace ventora {
 
 // The header values. Sets SbH to Bdz when PAD is 0 and they differ, and Phi
-// to 0 on a flat roof; changes nothing else. `decimalSep` is the user's
-// decimal separator, used in the texts that quote decimal numbers.
-std::int16_t CheckJobData(Job& job, MessageSink& messages, std::string_view decimalSep);
+// to 0 on a flat roof; changes nothing else. `locale` gives the user's
+// decimal separator to the texts that quote decimal numbers.
+std::int16_t CheckJobData(Job& job, MessageSink& messages, const NumberLocale& locale);
 
 // Every element's relative position XL, ZH: refuses elements outside their
 // facade, and warns (once) about elements outside the confidence range of

@@ -149,7 +149,9 @@ class ReportAttachment {
 
 }  // namespace
 
-void SetQuietMode(RunContext& ctx) { ctx.quiet = true; }
+void SetQuietMode(RunContext& ctx) {
+  ctx.quiet = true;
+}
 
 RunResult RunCalculation(const Job& job, RunContext& ctx, const RunSetup& setup) {
   SetQuietMode(ctx);

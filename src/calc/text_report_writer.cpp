@@ -58,10 +58,10 @@ std::filesystem::path TextReportWriter::TemporaryPath(const std::filesystem::pat
   return std::filesystem::path(finalPath.string() + ".tmp");
 }
 
-TextReportWriter::TextReportWriter(std::filesystem::path finalPath, std::string decimalSep)
+TextReportWriter::TextReportWriter(std::filesystem::path finalPath, NumberLocale locale)
     : finalPath_(std::move(finalPath)),
       tempPath_(TemporaryPath(finalPath_)),
-      decimalSep_(std::move(decimalSep)) {
+      decimalSep_(1, locale.decimal) {
   file_.open(tempPath_, std::ios::binary | std::ios::trunc);
   if (!file_) throw std::runtime_error(Describe(tempPath_, "Cannot write the report file"));
 }
@@ -82,7 +82,9 @@ void TextReportWriter::Put(std::string_view line) {
   text_ += kLineEnd;
 }
 
-void TextReportWriter::WriteLine(const std::string& line) { Put(line); }
+void TextReportWriter::WriteLine(const std::string& line) {
+  Put(line);
+}
 
 void TextReportWriter::WriteHeader(const Job& job, const std::string& jobName,
                                    const std::string& dateText) {

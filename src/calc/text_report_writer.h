@@ -10,13 +10,14 @@
 #include <string_view>
 
 #include "calc/report_writer.h"
+#include "model/number_locale.h"
 
 namespace ventora {
 
 class TextReportWriter : public ReportWriter {
  public:
   // Opens the temporary file; throws std::runtime_error when it cannot.
-  TextReportWriter(std::filesystem::path finalPath, std::string decimalSep);
+  TextReportWriter(std::filesystem::path finalPath, NumberLocale locale);
   // Without Close the temporary file is removed and nothing else is touched.
   ~TextReportWriter() override;
 
@@ -36,7 +37,7 @@ class TextReportWriter : public ReportWriter {
 
   std::filesystem::path finalPath_;
   std::filesystem::path tempPath_;
-  std::string decimalSep_;
+  std::string decimalSep_;  // the user's
   std::ofstream file_;
   std::string text_;  // the whole report, written out at Close
   bool closed_ = false;
