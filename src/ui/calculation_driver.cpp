@@ -1,27 +1,21 @@
 #include "ui/calculation_driver.h"
 
-#include "calc/open_report.h"
 #include "calc/report_date.h"
-#include "calc/run_calculation.h"
 
 namespace ventora {
 
-RunDriver CalculationDriver(const NumberText& numbers) {
+RunCommand CalculationCommand(const NumberLocale& locale) {
   // Month names are looked up once: the user's locale does not change while
   // the program runs.
-  return [&numbers, months = UserMonthNames()](JobDocument& document, bool excelOutput,
-                                               MessageSink& messages) {
-    const ReportForm form = excelOutput ? ReportForm::Workbook : ReportForm::Text;
-    RunSetup setup;
-    setup.jobName = document.JobName;
-    setup.dateText = FormatReportDate(LocalNow(), months);
-    setup.openReport = [form, &document, &numbers] {
-      return OpenReport(form, document.JobName, numbers.DecimalSep());
-    };
-    RunContext ctx;
-    ctx.messages = &messages;
-    SetQuietMode(ctx);
-    RunCalculation(document.job, ctx, setup);
+  return [locale, months = UserMonthNames()](Job& job, const std::string& jobName,
+                                              bool excelOutput, MessageSink& messages) {
+    RunCommandSetup setup;
+    setup.jobName = jobName;
+    setup.form = excelOutput ? ReportForm::Workbook : ReportForm::Text;
+    setup.locale = locale;
+    setup.months = months;
+    setup.now = LocalNow();
+    return RunJobCommand(job, messages, setup).outcome;
   };
 }
 

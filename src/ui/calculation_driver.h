@@ -1,14 +1,13 @@
 #pragma once
-// The calculation behind the main window's Run: the run driver with the
-// report form the user chose, the user's decimal separator and today's date.
+// The command behind the main window's Run: the shared run command with the
+// report form the user chose, the user's number format and today's date.
 
-#include "model/number_text.h"
+#include "model/number_locale.h"
 #include "ui/cp_main_form.h"
 
 namespace ventora {
 
-// A RunDriver that runs in the current directory (where "msg.err" goes).
-// `numbers` must outlive the driver.
-RunDriver CalculationDriver(const NumberText& numbers);
+// Runs in the current directory (where "msg.err" goes).
+RunCommand CalculationCommand(const NumberLocale& locale);
 
 }  // namespace ventora

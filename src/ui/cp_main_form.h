@@ -8,6 +8,7 @@
 #include <string>
 
 #include "calc/models/run_context.h"
+#include "calc/run_command.h"
 #include "model/job_document.h"
 #include "ui/screen_metrics.h"
 
@@ -24,12 +25,11 @@ class HelpMenu;
 class NumberText;
 class Working;
 
-// The calculation behind Run: computes `document.job` into the report of
-// `document.JobName` (".out.xls" when `excelOutput`, else ".out.txt") and
-// leaves its verdict in "msg.err" in the current directory. Throws
-// std::exception with a message for the user on a fault it cannot report
-// through the verdict.
-using RunDriver = std::function<void(JobDocument& document, bool excelOutput, MessageSink& messages)>;
+// The Run command proper: deletes the job's old results, checks the job,
+// computes it into JobName + ".out.xls" (when `excelOutput`) or ".out.txt",
+// and tells the user how it ended, all through `messages`.
+using RunCommand = std::function<RunOutcome(Job& job, const std::string& jobName,
+                                            bool excelOutput, MessageSink& messages)>;
 
 // What the window needs from the outside world; tests pass fakes.
 struct MainFormServices {
@@ -37,7 +37,7 @@ struct MainFormServices {
   FileDialogs* dialogs = nullptr;
   DocumentOpener* opener = nullptr;
   NumberText* numbers = nullptr;  // the program's number text conversions
-  RunDriver run;
+  RunCommand run;
   std::string settingsFile;  // where "lastdir" is remembered on exit
 };
 
@@ -93,10 +93,6 @@ class CPMainForm : public QWidget {
   void ShowJobName();
   std::string ResultFile() const;
   void UpdateOutputButton();
-  bool DeleteOldResults();
-  bool PassesPreRunChecks();
-  void RunSteps(bool excelOutput);
-  void ActOnVerdict();
   void RememberLastDir();
   void ShowError(const std::string& text, MsgIcon icon = MsgIcon::Critical);
 

@@ -25,7 +25,7 @@ std::unique_ptr<VentoraProgram> Main(NumberText& numbers, const StartOptions& op
   services.dialogs = &program->dialogs;
   services.opener = &program->opener;
   services.numbers = &numbers;
-  services.run = CalculationDriver(numbers);
+  services.run = CalculationCommand(numbers.Locale());
   services.settingsFile = settings.string();
   program->mainForm =
       std::make_unique<CPMainForm>(std::move(services), metrics, program->title.get());
