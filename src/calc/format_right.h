@@ -1,0 +1,18 @@
+#pragma once
+// Numbers as the report writes them: a numeric pattern such as "##0.00",
+// right-aligned to the pattern's length.
+
+#include <string>
+#include <string_view>
+
+namespace ventora {
+
+// `value` rounded to the pattern's decimals from its exact binary value,
+// exact halves away from zero (0.125 -> "0.13", while a 32-bit 0.145, which
+// lies just below, -> "0.14"). A "0" digit is always shown, a "#" digit only
+// when significant; the decimal point is written as `decimalSep`. A minus
+// sign is written whenever the value is below 0, so "-0.000" can appear.
+// Padded with blanks on the left to the pattern's length, never cut.
+std::string FormatRight(double value, std::string_view pattern, std::string_view decimalSep);
+
+}  // namespace ventora

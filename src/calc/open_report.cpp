@@ -1,0 +1,24 @@
+#include "calc/open_report.h"
+
+#include <stdexcept>
+
+#include "calc/text_report_writer.h"
+
+namespace ventora {
+
+std::filesystem::path ReportPath(const std::string& jobName, ReportForm form) {
+  return std::filesystem::path(jobName + (form == ReportForm::Workbook ? ".out.xls" : ".out.txt"));
+}
+
+bool ReportFormAvailable(ReportForm form) {
+  return form == ReportForm::Text;
+}
+
+std::unique_ptr<ReportWriter> OpenReport(ReportForm form, const std::string& jobName,
+                                         const NumberLocale& locale) {
+  if (!ReportFormAvailable(form))
+    throw std::runtime_error("The workbook report is not available in this version.");
+  return std::make_unique<TextReportWriter>(ReportPath(jobName, form), locale);
+}
+
+}  // namespace ventora

@@ -1,0 +1,26 @@
+#pragma once
+// Opens the report of a run in the form the user chose.
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "calc/report_writer.h"
+#include "model/number_locale.h"
+
+namespace ventora {
+
+enum class ReportForm { Text, Workbook };
+
+// The report file of a job: JobName + ".out.txt" or ".out.xls".
+std::filesystem::path ReportPath(const std::string& jobName, ReportForm form);
+
+// Whether this build can write the form at all.
+bool ReportFormAvailable(ReportForm form);
+
+// Throws std::runtime_error when the report cannot be opened or the form is
+// not available.
+std::unique_ptr<ReportWriter> OpenReport(ReportForm form, const std::string& jobName,
+                                         const NumberLocale& locale);
+
+}  // namespace ventora

@@ -1,0 +1,45 @@
+#pragma once
+// The Run command as a whole, the same for the desktop program and the
+// command line: delete the old results, check the job, run it, read and
+// delete the verdict file, and tell the user how it ended. Every box goes
+// through the MessageSink.
+
+#include <ctime>
+#include <filesystem>
+#include <string>
+
+#include "calc/open_report.h"
+#include "calc/report_date.h"
+#include "calc/run_calculation.h"
+#include "model/job.h"
+#include "model/number_locale.h"
+
+namespace ventora {
+
+enum class RunOutcome {
+  Completed,      // the report is complete
+  ValuesMissing,  // completed, some Cp values were not calculated
+  Refused,        // the pre-run checks refused the job
+  Stopped,        // the model's limits stopped the run
+  SystemError,    // a file could not be written, deleted or read
+};
+
+struct RunCommandSetup {
+  std::string jobName;  // full path without ".in"
+  ReportForm form = ReportForm::Text;
+  NumberLocale locale;
+  MonthNames months = EnglishMonthNames();
+  std::tm now{};  // the date on the report's title line
+  std::filesystem::path verdictFile = kVerdictFileName;
+};
+
+struct RunCommandResult {
+  RunOutcome outcome = RunOutcome::SystemError;
+  RunResult run;  // what the run computed (empty when it did not run)
+};
+
+// `job` receives the changes of the pre-run checks (SbH, Phi), as the
+// document does in the desktop program.
+RunCommandResult RunJobCommand(Job& job, MessageSink& messages, const RunCommandSetup& setup);
+
+}  // namespace ventora

@@ -1,0 +1,64 @@
+#include "cli_options.h"
+
+#include "calc/open_report.h"
+
+namespace ventora::cli {
+namespace {
+
+ParsedOptions Fail(const std::string& error) {
+  return {std::nullopt, error};
+}
+
+}  // namespace
+
+ParsedOptions ParseOptions(const std::vector<std::string>& args) {
+  CliOptions options;
+  bool onlyOperands = false;
+  for (const std::string& arg : args) {
+    if (!onlyOperands && arg == "--") {
+      onlyOperands = true;
+    } else if (!onlyOperands && (arg == "--help" || arg == "-h")) {
+      options.help = true;
+    } else if (!onlyOperands && arg == "--version") {
+      options.version = true;
+    } else if (!onlyOperands && arg == "--xls") {
+      options.workbook = true;
+    } else if (!onlyOperands && arg.size() > 1 && arg[0] == '-') {
+      return Fail("unknown option '" + arg + "' (see --help)");
+    } else if (!options.job.empty()) {
+      return Fail("only one job at a time: '" + options.job + "' and '" + arg + "' (see --help)");
+    } else {
+      options.job = arg;
+    }
+  }
+  if (options.help || options.version) return {options, ""};
+  if (options.job.empty()) return Fail("no job given (see --help)");
+  if (options.workbook && !ReportFormAvailable(ReportForm::Workbook))
+    return Fail("--xls is not available yet: this version writes the text report only");
+  return {options, ""};
+}
+
+std::string UsageText() {
+  return "Usage: ventora-run [--xls] JOB\n"
+         "\n"
+         "Runs the wind pressure calculation of a job, as the desktop program's Run does:\n"
+         "deletes the job's old results, checks the job, computes every element and writes\n"
+         "the report beside the job file (JOB.out.txt, or JOB.out.xls with --xls).\n"
+         "\n"
+         "JOB is a \".in\" job file or the job's name without the extension.\n"
+         "Every message box is printed as 'Title: text' on standard error; the report's\n"
+         "path is printed on standard output when the run completes.\n"
+         "\n"
+         "Options:\n"
+         "  --xls      write the report as a workbook instead of text\n"
+         "  --help     show this help and exit\n"
+         "  --version  show the version and exit\n"
+         "\n"
+         "Exit status:\n"
+         "  0  completed\n"
+         "  3  completed, some Cp values were not calculated\n"
+         "  2  stopped by the model's limits, or refused by the checks before the run\n"
+         "  1  system error: unreadable or malformed job, unwritable folder, bad command line\n";
+}
+
+}  // namespace ventora::cli

@@ -1,0 +1,26 @@
+#pragma once
+// The command line of ventora-run: [--xls] JOB, --help, --version.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ventora::cli {
+
+struct CliOptions {
+  bool help = false;
+  bool version = false;
+  bool workbook = false;  // --xls
+  std::string job;        // a ".in" file or a job name without extension
+};
+
+struct ParsedOptions {
+  std::optional<CliOptions> options;
+  std::string error;  // one line, when options is empty
+};
+
+ParsedOptions ParseOptions(const std::vector<std::string>& args);
+
+std::string UsageText();
+
+}  // namespace ventora::cli

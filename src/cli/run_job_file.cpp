@@ -1,0 +1,88 @@
+#include "run_job_file.h"
+
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "calc/run_command.h"
+#include "model/job_file.h"
+#include "model/number_text.h"
+#include "stderr_messages.h"
+
+namespace ventora::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+// JobName of the command line's JOB: the path without ".in", made absolute
+// so that the report's title names the job whatever the current folder.
+std::string JobNameOf(const std::string& job) {
+  std::string name = job;
+  if (name.size() > 3 && name.ends_with(".in")) name.resize(name.size() - 3);
+  std::error_code ignored;
+  return fs::absolute(fs::path(name), ignored).lexically_normal().string();
+}
+
+int ExitStatusOf(RunOutcome outcome) {
+  switch (outcome) {
+    case RunOutcome::Completed:
+      return kExitCompleted;
+    case RunOutcome::ValuesMissing:
+      return kExitValuesMissing;
+    case RunOutcome::Refused:
+    case RunOutcome::Stopped:
+      return kExitStopped;
+    case RunOutcome::SystemError:
+      break;
+  }
+  return kExitSystemError;
+}
+
+// The job's folder becomes the current one, where the verdict file goes.
+bool EnterJobFolder(const std::string& jobName, std::ostream& err) {
+  std::error_code error;
+  fs::current_path(fs::path(jobName).parent_path(), error);
+  if (!error) return true;
+  err << "ventora-run: cannot change into the job's folder \""
+      << fs::path(jobName).parent_path().string() << "\": " << error.message() << '\n';
+  return false;
+}
+
+}  // namespace
+
+int RunJobFile(const CliOptions& options, std::ostream& out, std::ostream& err) {
+  const std::string jobName = JobNameOf(options.job);
+  const std::string jobFile = jobName + ".in";
+  std::error_code ignored;
+  if (!fs::is_regular_file(jobFile, ignored)) {
+    err << "ventora-run: no job file \"" << jobFile << "\"\n";
+    return kExitSystemError;
+  }
+  NumberText numbers;
+  if (numbers.DetectNumberFormat() == NumberFormatCheck::SeparatorsEqual) {
+    err << "Error: " << kSeparatorsEqualMessage << '\n';
+    return kExitSystemError;
+  }
+  Job job;
+  try {
+    job = ReadJobFile(jobFile, numbers);
+  } catch (const std::exception& e) {
+    err << "ventora-run: " << e.what() << '\n';
+    return kExitSystemError;
+  }
+  if (!EnterJobFolder(jobName, err)) return kExitSystemError;
+  RunCommandSetup setup;
+  setup.jobName = jobName;
+  setup.form = options.workbook ? ReportForm::Workbook : ReportForm::Text;
+  setup.locale = numbers.Locale();
+  setup.months = UserMonthNames();
+  setup.now = LocalNow();
+  StreamMessages messages(err);
+  const RunCommandResult result = RunJobCommand(job, messages, setup);
+  const int status = ExitStatusOf(result.outcome);
+  if (status == kExitCompleted || status == kExitValuesMissing)
+    out << ReportPath(jobName, setup.form).string() << '\n';
+  return status;
+}
+
+}  // namespace ventora::cli

@@ -1,0 +1,43 @@
+#pragma once
+// The settings file: a small sectioned text file ("[section]", "key=value",
+// ";comment") that remembers the last directory ("general", "lastdir").
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace ventora {
+
+// Where the user's configuration folder is, as the environment says.
+struct ConfigEnvironment {
+  std::string xdgConfigHome;  // $XDG_CONFIG_HOME, may be empty
+  std::string home;           // $HOME, may be empty
+};
+
+ConfigEnvironment ConfigEnvironmentFromProcess();
+
+// `<program folder>/<program name>.ini`; when that folder is not writable, the
+// same name in $XDG_CONFIG_HOME, else in $HOME/.config.
+std::filesystem::path SettingsFilePath(const std::filesystem::path& programFile,
+                                       const ConfigEnvironment& env);
+
+// The value of `key` in `section` (both compared without regard to case), or ""
+// when the file, the section or the key is missing. A key found in a later
+// section after the wanted one counts too.
+std::string GetIniValue(const std::filesystem::path& file, std::string_view section,
+                        std::string_view key);
+
+// Writes or replaces `key`=`value` in `section`, keeping every other line.
+// The new content goes to a ".$i$" file beside it that is renamed over the old
+// one. Returns false on a file error; the settings file is then as it was.
+bool SetIniValue(const std::filesystem::path& file, std::string_view section, std::string_view key,
+                 std::string_view value);
+
+// Makes the remembered "lastdir" the current directory; a missing value or a
+// directory that no longer exists is ignored. Returns true when it changed.
+bool RestoreLastDir(const std::filesystem::path& file);
+
+// Remembers the current directory as "lastdir". Returns false on a file error.
+bool SaveLastDir(const std::filesystem::path& file);
+
+}  // namespace ventora
