@@ -71,7 +71,9 @@ class NumberText {
  private:
   void ProbeIfNeeded();
   void RewriteSeparator(std::string& text) const;
-  double ConvertDecimal(std::string text, FieldType type) const;
+  // Converts text whose separator is already rewritten, by the mode.
+  double ConvertDecimal(std::string_view text, FieldType type) const;
+  FieldValue ConvertField(std::string_view field, FieldType type) const;
 
   NumberLocale locale_;
   std::string decimal_sep_;
