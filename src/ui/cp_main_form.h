@@ -28,8 +28,8 @@ class Working;
 // The Run command proper: deletes the job's old results, checks the job,
 // computes it into JobName + ".out.xls" (when `excelOutput`) or ".out.txt",
 // and tells the user how it ended, all through `messages`.
-using RunCommand = std::function<RunOutcome(Job& job, const std::string& jobName,
-                                            bool excelOutput, MessageSink& messages)>;
+using RunCommand = std::function<RunOutcome(Job& job, const std::string& jobName, bool excelOutput,
+                                            MessageSink& messages)>;
 
 // What the window needs from the outside world; tests pass fakes.
 struct MainFormServices {

@@ -23,10 +23,8 @@ void CPMainForm::RunBtn_Click() {
   }
   busy_ = false;
   working_->hide();
-  if (outcome == RunOutcome::Completed || outcome == RunOutcome::ValuesMissing)
-    VResBtn_->setEnabled(true);
-  else
-    UpdateOutputButton();  // the old results are gone unless the run never started
+  // A stopped run leaves a partial report: it is no result to show.
+  VResBtn_->setEnabled(outcome == RunOutcome::Completed || outcome == RunOutcome::ValuesMissing);
 }
 
 }  // namespace ventora

@@ -19,8 +19,8 @@ int main(int argc, char** argv) {
 
   ventora::NumberText numbers;
   if (numbers.DetectNumberFormat() == ventora::NumberFormatCheck::SeparatorsEqual) {
-    ventora::QtMessageSink().Show(ventora::Message{"Error", ventora::kSeparatorsEqualMessage,
-                                                   ventora::MsgIcon::Critical});
+    ventora::QtMessageSink().Show(
+        ventora::Message{"Error", ventora::kSeparatorsEqualMessage, ventora::MsgIcon::Critical});
     return 1;
   }
 

@@ -17,9 +17,9 @@ class FirstPaintWatcher : public QObject {
     if (event->type() == QEvent::Paint && !seen_) {
       seen_ = true;
       const auto now = std::chrono::system_clock::now().time_since_epoch();
-      std::printf("shown %lld\n", static_cast<long long>(
-                                      std::chrono::duration_cast<std::chrono::nanoseconds>(now)
-                                          .count()));
+      std::printf("shown %lld\n",
+                  static_cast<long long>(
+                      std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
       std::fflush(stdout);
       QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     }
@@ -32,7 +32,9 @@ class FirstPaintWatcher : public QObject {
 
 }  // namespace
 
-bool StartupProbeRequested() { return qEnvironmentVariableIsSet("VENTORA_STARTUP_PROBE"); }
+bool StartupProbeRequested() {
+  return qEnvironmentVariableIsSet("VENTORA_STARTUP_PROBE");
+}
 
 void ReportFirstPaintAndQuit(QWidget& window) {
   window.installEventFilter(new FirstPaintWatcher(&window));
