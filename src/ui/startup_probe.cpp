@@ -21,7 +21,9 @@ class FirstPaintWatcher : public QObject {
                   static_cast<long long>(
                       std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
       std::fflush(stdout);
-      QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+      // exit(), not quit(): quit() closes the windows, which would remember
+      // the current directory as if the user had left.
+      QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     }
     return QObject::eventFilter(watched, event);
   }
