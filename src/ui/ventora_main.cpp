@@ -5,6 +5,7 @@
 
 #include "model/settings_file.h"
 #include "ui/calculation_driver.h"
+#include "ui/edit_command.h"
 #include "ui/screen_metrics.h"
 
 namespace ventora {
@@ -29,6 +30,7 @@ std::unique_ptr<VentoraProgram> Main(NumberText& numbers, const StartOptions& op
   services.settingsFile = settings.string();
   program->mainForm =
       std::make_unique<CPMainForm>(std::move(services), metrics, program->title.get());
+  ui::ConnectEditing(*program->mainForm);
   program->messages.SetParent(program->mainForm.get());
   program->dialogs.SetParent(program->mainForm.get());
   program->mainForm->move(0, 0);
