@@ -100,6 +100,12 @@ void EditChooser::OpenEnvironment() {
 void EditChooser::OpenFacade(int n) {
   doc_.CurFacade = static_cast<std::int16_t>(n);
   FacadeEditor& editor = Editor();
+  editor.adjustSize();
+  if (!editorPlaced_) {
+    // First use: beside the picture window's level, at the screen's left edge.
+    editor.move(0, FrameTop(*slate_));
+    editorPlaced_ = true;
+  }
   if (n == 1) {
     editor.setWindowTitle("Facade no. 1");
     SetFrameLeft(editor, 0);

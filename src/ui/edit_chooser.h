@@ -62,6 +62,7 @@ class EditChooser : public QDialog {
   HelpSlate* slate_;  // beside the main window, or the chooser when it has none
   EnvBuildDialog* env_ = nullptr;
   FacadeEditor* editor_ = nullptr;
+  bool editorPlaced_ = false;
   MeshSettings mesh_;
   GridCopyBuffer copy_;
 };

@@ -82,7 +82,7 @@ void UserMeshDialog::BuildLayout() {
 
   auto* frame = new QGroupBox(this);
   frame->setObjectName("Frame1");
-  frame->setMinimumWidth(400);  // the window's long title stays readable
+  frame->setMinimumWidth(460);  // the window's long title stays readable
   fill_ = new QRadioButton("Fill the facade", frame);
   fill_->setObjectName("ball");
   auto* own = new QRadioButton("User defined rows and columns", frame);
