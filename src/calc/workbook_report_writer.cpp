@@ -15,7 +15,7 @@ namespace {
 constexpr int kFirstParameterRow = 3;
 constexpr int kColumnTitleRow = 14;
 constexpr char kLastTitleColumn = 'G';
-constexpr std::array<std::string_view, 7> kColumnTitles{"Facade", "Element", "X",  "Z",
+constexpr std::array<std::string_view, 7> kColumnTitles{"Facade", "Element", "X", "Z",
                                                         "X/L",    "Z/H",     "CP"};
 // "n°" in UTF-8.
 constexpr std::string_view kAverageCaption = "CP average for  facade n\xC2\xB0 ";
@@ -96,7 +96,8 @@ void WorkbookReportWriter::WriteHeader(const Job& job, const std::string& jobNam
 
 void WorkbookReportWriter::WriteColumnHeader() {
   char column = 'A';
-  for (std::string_view title : kColumnTitles) Text(column++, kColumnTitleRow, title);
+  for (std::string_view title : kColumnTitles)
+    Text(column++, kColumnTitleRow, title);
   static_assert(kColumnTitles.size() == kLastTitleColumn - 'A' + 1);
   nextRow_ = kColumnTitleRow + 1;
 }
