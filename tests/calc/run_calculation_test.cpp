@@ -279,7 +279,7 @@ TEST_F(RunFixture, ElementOutsideItsFacadeStopsAtTheNextComputedElement) {
   EXPECT_EQ(r.elements[2].Cp, 10000);
   EXPECT_TRUE(r.averages.empty());
   EXPECT_TRUE(
-      Report().ends_with("    1         3      -1.00      5.00     -0.05      0.50  "
+      Report().ends_with("    1         3      -1.00      5.00     -0.05      0.50    "
                          "10000.000\r\n"));
 }
 

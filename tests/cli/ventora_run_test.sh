@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# One case of the ventora-run process tests: ventora_run_test.sh CASE BINARY DATA EXAMPLES
+set -uo pipefail
+case_name=$1 bin=$2 data=$3 examples=$4
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+elsewhere=$(mktemp -d)
+trap 'rm -rf "$work" "$elsewhere"' EXIT
+
+fail() { echo "FAIL ($case_name): $*" >&2; exit 1; }
+
+# run ARGS...: runs ventora-run from another folder; sets status, out, err.
+run() {
+  (cd "$elsewhere" && "$bin" "$@" >"$work/.out" 2>"$work/.err")
+  status=$?
+  out=$(cat "$work/.out")
+  err=$(cat "$work/.err")
+}
+expect_status() { [[ $status == "$1" ]] || fail "exit status $status, expected $1; stderr: $err"; }
+expect_err() { grep -qF -- "$1" <<<"$err" || fail "stderr lacks '$1'; stderr: $err"; }
+expect_out() { [[ $out == "$1" ]] || fail "stdout '$out', expected '$1'"; }
+expect_no_leftovers() {
+  local left
+  left=$(cd "$work" && ls -A | grep -vE '^\.(out|err)$' | grep -vxF -f <(printf '%s\n' "$@") || true)
+  [[ -z $left ]] || fail "files left behind: $left"
+}
+# Report equal to the kept one but for the title line, which is checked by pattern.
+expect_report_like() {
+  local report=$1 golden=$2
+  head -n 1 "$report" | grep -qE "^  File Name: $work/[^ ]+ - Date: [^ ]+ [0-9]{2}, [0-9]{4} - [0-9]{1,2}:[0-9]{2}"$'\r'"$" ||
+    fail "title line: $(head -n 1 "$report")"
+  cmp -s <(tail -n +2 "$report") <(tail -n +2 "$golden") || fail "$report differs from $golden"
+}
+
+case $case_name in
+help)
+  run --help
+  expect_status 0
+  grep -qF "Usage: ventora-run [--xls] JOB" <<<"$out" || fail "no usage on stdout"
+  ;;
+version)
+  run --version
+  expect_status 0
+  [[ $out =~ ^ventora-run\ [0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "version '$out'"
+  ;;
+usage_errors)
+  run
+  expect_status 1 && expect_err "no job given"
+  run --frobnicate x.in
+  expect_status 1 && expect_err "unknown option '--frobnicate'"
+  run a.in b.in
+  expect_status 1 && expect_err "only one job at a time"
+  run --xls "$examples/low-house.in"
+  expect_status 1 && expect_err "--xls is not available yet"
+  ;;
+missing_job)
+  run "$work/nothing.in"
+  expect_status 1
+  expect_err "no job file \"$work/nothing.in\""
+  [[ -z $out ]] || fail "stdout not empty"
+  ;;
+malformed_job)
+  printf ' 0 45 20 15 30 20 10 .25 0 0\r\n 1 \r\n 500 \r\n' >"$work/bad.in"
+  run "$work/bad.in"
+  expect_status 1
+  expect_err "bad.in"
+  expect_no_leftovers bad.in
+  ;;
+completed)
+  cp "$examples/low-house.in" "$work/"
+  run "$work/low-house.in"
+  expect_status 0
+  expect_out "$work/low-house.out.txt"
+  [[ -z $err ]] || fail "unexpected messages: $err"
+  expect_report_like "$work/low-house.out.txt" "$data/run/low-house.out.txt"
+  expect_no_leftovers low-house.in low-house.out.txt
+  ;;
+job_name_without_extension)
+  cp "$examples/office-block.in" "$work/"
+  run "$work/office-block"
+  expect_status 0
+  expect_out "$work/office-block.out.txt"
+  expect_report_like "$work/office-block.out.txt" "$data/run/office-block.out.txt"
+  expect_no_leftovers office-block.in office-block.out.txt
+  ;;
+warnings)
+  sed '1s/ \.16 / .42 /' "$examples/low-house.in" >"$work/breezy.in"
+  run "$work/breezy.in"
+  expect_status 0
+  expect_err "Warning: The Wind Velocity Profile Exponent is out of the confidence range for the facades: 0.1<= VeExp =>0.4"
+  expect_err "VENTORA: VeEXP out of confidence range (0.10 - 0.40)"
+  expect_err "Continuing..."
+  ;;
+refused)
+  sed '1s/^ 30 / 400 /' "$data/run/several-facades.in" >"$work/askew.in"
+  printf 'old' >"$work/askew.out.txt"
+  run "$work/askew.in"
+  expect_status 2
+  expect_err "Error: The angle of the building must be > 0 and < 360"
+  expect_err "Error: The Calculation can not be carried out because input data are out of limits. Please correct input data."
+  [[ -z $out ]] || fail "stdout not empty"
+  expect_no_leftovers askew.in
+  ;;
+stopped_by_the_run)
+  cp "$data/run/floor-element.in" "$work/"
+  run "$work/floor-element.in"
+  expect_status 2
+  expect_err "Error: The calculation was not executed, same parameters are out of maximum range. "
+  [[ -z $out ]] || fail "stdout not empty"
+  expect_report_like "$work/floor-element.out.txt" "$data/run/floor-element.out.txt"
+  expect_no_leftovers floor-element.in floor-element.out.txt
+  ;;
+unwritable_report)
+  cp "$examples/low-house.in" "$work/"
+  mkdir "$work/low-house.out.txt.tmp" # the report's temporary name is taken
+  run "$work/low-house.in"
+  expect_status 1
+  expect_err "Error: Cannot write the report file"
+  [[ ! -e $work/low-house.out.txt ]] || fail "a report was left"
+  [[ ! -e $work/msg.err ]] || fail "the verdict file was left"
+  ;;
+unwritable_verdict)
+  cp "$examples/low-house.in" "$work/"
+  mkdir "$work/msg.err.tmp"
+  run "$work/low-house.in"
+  expect_status 1
+  expect_err "Error: Cannot write the run's verdict file"
+  [[ ! -e $work/low-house.out.txt ]] || fail "a report was left"
+  ;;
+old_results_deleted)
+  cp "$data/run/floor-element.in" "$work/"
+  printf 'old' >"$work/floor-element.out.xls"
+  run "$work/floor-element.in"
+  [[ ! -e $work/floor-element.out.xls ]] || fail "the old workbook was kept"
+  mkdir -p "$work/floor-element.out.xls/inside" # cannot be deleted
+  run "$work/floor-element.in"
+  expect_status 1
+  expect_err "Error: Cannot delete the old result file"
+  ;;
+*)
+  fail "unknown case"
+  ;;
+esac
+echo "PASS ($case_name)"
