@@ -10,7 +10,11 @@
 
 #include "calc/open_report.h"
 #include "calc/run_calculation.h"
+#include "calc/run_command.h"
 #include "calc/verdict_file.h"
+#include "model/job_file.h"
+#include "model/number_text.h"
+#include "recording_messages.h"
 #include "temp_folder.h"
 #include "workbook_cells.h"
 
@@ -19,6 +23,7 @@ namespace {
 
 using testing::CellValue;
 using testing::ReadBytes;
+using testing::RecordingMessages;
 using testing::TempFolder;
 using testing::WorkbookCells;
 
@@ -244,6 +249,59 @@ TEST_F(WorkbookRun, TwoThousandElementsReadBackWhole) {
   }
   const std::vector<std::string> text = Lines(ReadBytes(dir / "halle.out.txt"));
   EXPECT_EQ(ExpectSameContent(text, cells), cells.Count());
+}
+
+// The Run command on the example jobs, with the real facade models.
+class WorkbookCommand : public ::testing::Test {
+ protected:
+  RunOutcome RunExample(const std::string& name, ReportForm form) {
+    const std::filesystem::path examples = std::getenv("VENTORA_EXAMPLES");
+    std::filesystem::copy_file(examples / (name + ".in"), dir / (name + ".in"),
+                               std::filesystem::copy_options::overwrite_existing);
+    NumberText numbers(kPointDecimal);
+    numbers.DetectNumberFormat();
+    Job job = ReadJobFile((dir / (name + ".in")).string(), numbers);
+    return RunJob(job, (dir / name).string(), form);
+  }
+  RunOutcome RunJob(Job& job, const std::string& jobName, ReportForm form) {
+    RunCommandSetup setup;
+    setup.jobName = jobName;
+    setup.form = form;
+    setup.locale = kPointDecimal;
+    setup.verdictFile = dir / "msg.err";
+    return RunJobCommand(job, messages, setup).outcome;
+  }
+
+  TempFolder dir;
+  RecordingMessages messages;
+};
+
+TEST_F(WorkbookCommand, ExampleJobsGiveTheSameNumbersInBothForms) {
+  for (const std::string name : {"low-house", "office-block"}) {
+    SCOPED_TRACE(name);
+    ASSERT_EQ(RunExample(name, ReportForm::Text), RunOutcome::Completed);
+    // The next run deletes both old results first.
+    const std::string text = ReadBytes(dir / (name + ".out.txt"));
+    ASSERT_EQ(RunExample(name, ReportForm::Workbook), RunOutcome::Completed);
+    EXPECT_FALSE(std::filesystem::exists(dir / (name + ".out.txt")));
+    const WorkbookCells cells(dir / (name + ".out.xls"));
+    EXPECT_GT(cells.Rows(), 15u);
+    EXPECT_EQ(ExpectSameContent(Lines(text), cells), cells.Count());
+    EXPECT_TRUE(messages.shown.empty());
+  }
+}
+
+TEST_F(WorkbookCommand, AWorkbookThatCannotBeWrittenIsOneErrorMessage) {
+  Job job = ValidJob();
+  AddElement(job, 1, 5, 5);
+  const std::string jobName = (dir / "gone" / "halle").string();
+  EXPECT_EQ(RunJob(job, jobName, ReportForm::Workbook), RunOutcome::SystemError);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].title, "Error");
+  EXPECT_TRUE(messages.shown[0].text.starts_with("Cannot write the workbook \"" + jobName +
+                                                 ".out.xls\": "))
+      << messages.shown[0].text;
+  EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
 }  // namespace
