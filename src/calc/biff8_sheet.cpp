@@ -33,7 +33,9 @@ std::vector<Biff8Sheet::Cell> Biff8Sheet::SortedCells() const {
   const auto before = [](const Cell& a, const Cell& b) {
     return a.row != b.row ? a.row < b.row : a.col < b.col;
   };
-  std::stable_sort(sorted.begin(), sorted.end(), before);
+  // A report writes its cells in order; sorting is for the other callers.
+  if (!std::is_sorted(sorted.begin(), sorted.end(), before))
+    std::stable_sort(sorted.begin(), sorted.end(), before);
   // Keep the last value written at each address.
   std::vector<Cell> unique;
   unique.reserve(sorted.size());

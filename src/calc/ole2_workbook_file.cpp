@@ -2,8 +2,9 @@
 
 #include <gsf/gsf-outfile-msole.h>
 #include <gsf/gsf-outfile.h>
-#include <gsf/gsf-output-stdio.h>
+#include <gsf/gsf-output-memory.h>
 
+#include <fstream>
 #include <memory>
 #include <random>
 #include <stdexcept>
@@ -30,22 +31,29 @@ void CloseOrThrow(GsfOutput* output) {
     throw std::runtime_error(GsfErrorText(output));
 }
 
-void WriteCompoundFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& stream) {
-  GError* openError = nullptr;
-  GsfRef<GsfOutput> sink(gsf_output_stdio_new(path.c_str(), &openError));
-  if (!sink) {
-    const std::string why = openError != nullptr ? openError->message : "cannot create the file";
-    if (openError != nullptr) g_error_free(openError);
-    throw std::runtime_error(why);
-  }
-  GsfRef<GsfOutfile> ole(gsf_outfile_msole_new(sink.get()));
-  GsfRef<GsfOutput> workbook(gsf_outfile_new_child(ole.get(), "Workbook", FALSE));
-  if (!ole || !workbook) throw std::runtime_error("cannot create the compound file");
+// The compound file is built in memory and written in one go.
+std::vector<std::uint8_t> CompoundFile(const std::vector<std::uint8_t>& stream) {
+  GsfRef<GsfOutput> sink(gsf_output_memory_new());
+  GsfRef<GsfOutfile> ole(sink ? gsf_outfile_msole_new(sink.get()) : nullptr);
+  GsfRef<GsfOutput> workbook(ole ? gsf_outfile_new_child(ole.get(), "Workbook", FALSE) : nullptr);
+  if (!workbook) throw std::runtime_error("cannot create the compound file");
   if (!gsf_output_write(workbook.get(), stream.size(), stream.data()))
     throw std::runtime_error(GsfErrorText(workbook.get()));
   CloseOrThrow(workbook.get());
   CloseOrThrow(GSF_OUTPUT(ole.get()));
   CloseOrThrow(sink.get());
+  const guint8* bytes = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(sink.get()));
+  const auto size = static_cast<std::size_t>(gsf_output_size(sink.get()));
+  return std::vector<std::uint8_t>(bytes, bytes + size);
+}
+
+void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  if (!file) throw std::runtime_error("cannot create the file");
+  file.write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
+  file.close();
+  if (file.fail()) throw std::runtime_error("cannot write the file");
 }
 
 std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {
@@ -61,7 +69,7 @@ void SaveWorkbookFile(const std::filesystem::path& target,
                       const std::vector<std::uint8_t>& stream) {
   const std::filesystem::path temp = TemporaryBeside(target);
   try {
-    WriteCompoundFile(temp, stream);
+    WriteFile(temp, CompoundFile(stream));
     std::filesystem::rename(temp, target);
   } catch (const std::exception& e) {
     std::error_code ignored;
