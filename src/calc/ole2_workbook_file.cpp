@@ -4,6 +4,7 @@
 #include <gsf/gsf-outfile.h>
 #include <gsf/gsf-output-memory.h>
 
+#include <cerrno>
 #include <fstream>
 #include <memory>
 #include <random>
@@ -47,13 +48,19 @@ std::vector<std::uint8_t> CompoundFile(const std::vector<std::uint8_t>& stream) 
   return std::vector<std::uint8_t>(bytes, bytes + size);
 }
 
+// The system's reason for the last failed call, for the user's message.
+std::string SystemReason() {
+  return errno != 0 ? std::generic_category().message(errno) : "write error";
+}
+
 void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+  errno = 0;
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  if (!file) throw std::runtime_error("cannot create the file");
+  if (!file) throw std::runtime_error(SystemReason());
   file.write(reinterpret_cast<const char*>(bytes.data()),
              static_cast<std::streamsize>(bytes.size()));
   file.close();
-  if (file.fail()) throw std::runtime_error("cannot write the file");
+  if (file.fail()) throw std::runtime_error(SystemReason());
 }
 
 std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {
