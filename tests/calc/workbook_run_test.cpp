@@ -222,12 +222,20 @@ TEST_F(WorkbookRun, AWallFailureLineGoesToTheNextFreeRow) {
   EXPECT_EQ(cells.Rows(), 18u);
 }
 
-TEST_F(WorkbookRun, AParameterStopLeavesTheHeaderOnly) {
+TEST_F(WorkbookRun, AParameterStopLeavesAnEmptySheet) {
   Job job = ValidJob();
   job.AzB = 360.5f;
   AddElement(job, 1, 5, 5);
   EXPECT_EQ(Run(job, ReportForm::Workbook).verdict, RunVerdict::Stopped);
   EXPECT_EQ(Workbook().Count(), 0u);
+}
+
+TEST_F(WorkbookRun, AJobWithoutElementsHasTheHeaderAndColumnTitlesOnly) {
+  EXPECT_EQ(Run(ValidJob(), ReportForm::Workbook).verdict, RunVerdict::Completed);
+  const WorkbookCells cells = Workbook();
+  EXPECT_EQ(cells.Count(), 1u + 28 + 7);
+  EXPECT_EQ(cells.Rows(), 14u);
+  ExpectText(cells, 'G', 14, "CP");
 }
 
 TEST_F(WorkbookRun, TwoThousandElementsReadBackWhole) {
