@@ -194,8 +194,8 @@ void Worksheet(Biff8Bytes& out, const std::vector<Biff8Sheet::Cell>& cells) {
 
 }  // namespace
 
-std::vector<std::uint8_t> BuildBiff8Workbook(const Biff8Sheet& sheet, std::string_view sheetName) {
-  const std::vector<Biff8Sheet::Cell> cells = sheet.SortedCells();
+std::vector<std::uint8_t> BuildBiff8Workbook(Biff8Sheet& sheet, std::string_view sheetName) {
+  const std::vector<Biff8Sheet::Cell>& cells = sheet.SortedCells();
   Biff8Bytes stream;
   stream.Reserve(kMinStreamSize + 18 * cells.size());
   std::size_t sheetOffsetAt = 0;

@@ -32,8 +32,22 @@ void CloseOrThrow(GsfOutput* output) {
     throw std::runtime_error(GsfErrorText(output));
 }
 
-// The compound file is built in memory and written in one go.
-std::vector<std::uint8_t> CompoundFile(const std::vector<std::uint8_t>& stream) {
+// The system's reason for the last failed call, for the user's message.
+std::string SystemReason() {
+  return errno != 0 ? std::generic_category().message(errno) : "write error";
+}
+
+void WriteFile(const std::filesystem::path& path, const guint8* bytes, std::size_t size) {
+  errno = 0;
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  if (!file) throw std::runtime_error(SystemReason());
+  file.write(reinterpret_cast<const char*>(bytes), static_cast<std::streamsize>(size));
+  file.close();
+  if (file.fail()) throw std::runtime_error(SystemReason());
+}
+
+// The compound file is built in memory and written to disk in one go.
+void WriteCompoundFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& stream) {
   GsfRef<GsfOutput> sink(gsf_output_memory_new());
   GsfRef<GsfOutfile> ole(sink ? gsf_outfile_msole_new(sink.get()) : nullptr);
   GsfRef<GsfOutput> workbook(ole ? gsf_outfile_new_child(ole.get(), "Workbook", FALSE) : nullptr);
@@ -43,24 +57,8 @@ std::vector<std::uint8_t> CompoundFile(const std::vector<std::uint8_t>& stream) 
   CloseOrThrow(workbook.get());
   CloseOrThrow(GSF_OUTPUT(ole.get()));
   CloseOrThrow(sink.get());
-  const guint8* bytes = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(sink.get()));
-  const auto size = static_cast<std::size_t>(gsf_output_size(sink.get()));
-  return std::vector<std::uint8_t>(bytes, bytes + size);
-}
-
-// The system's reason for the last failed call, for the user's message.
-std::string SystemReason() {
-  return errno != 0 ? std::generic_category().message(errno) : "write error";
-}
-
-void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
-  errno = 0;
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  if (!file) throw std::runtime_error(SystemReason());
-  file.write(reinterpret_cast<const char*>(bytes.data()),
-             static_cast<std::streamsize>(bytes.size()));
-  file.close();
-  if (file.fail()) throw std::runtime_error(SystemReason());
+  WriteFile(path, gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(sink.get())),
+            static_cast<std::size_t>(gsf_output_size(sink.get())));
 }
 
 std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {
@@ -76,7 +74,7 @@ void SaveWorkbookFile(const std::filesystem::path& target,
                       const std::vector<std::uint8_t>& stream) {
   const std::filesystem::path temp = TemporaryBeside(target);
   try {
-    WriteFile(temp, CompoundFile(stream));
+    WriteCompoundFile(temp, stream);
     std::filesystem::rename(temp, target);
   } catch (const std::exception& e) {
     std::error_code ignored;
