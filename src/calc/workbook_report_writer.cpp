@@ -1,5 +1,6 @@
 #include "calc/workbook_report_writer.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
