@@ -129,7 +129,9 @@ TEST_F(JobBuiltInDialogsTest, SavedReadBackAndRunAsTheHandWrittenJob) {
   EXPECT_TRUE(saveAndRun);
   EXPECT_TRUE(messages.shown.empty()) << LastText();
 
-  const fs::path handFile = fs::path(std::getenv("VENTORA_TEST_DATA")) / "editing/hand-written.in";
+  const char* data = std::getenv("VENTORA_TEST_DATA");
+  ASSERT_NE(data, nullptr) << "VENTORA_TEST_DATA names the test data folder";
+  const fs::path handFile = fs::path(data) / "editing/hand-written.in";
   fs::copy_file(handFile, root / "hand/house.in");
   WriteJobFile(doc.job, (root / "built/house").string());
   EXPECT_EQ(Bytes(root / "built/house.in"), Bytes(handFile));
