@@ -49,8 +49,10 @@ std::string Trimmed(const std::string& text) {
 std::string FailureText(const Job& job, const RunResult& result, const RunTrace& trace) {
   if (!trace.walkStarted) return "the job lies outside the model's limits";
   const std::size_t k = result.elements.size() + 1;
-  std::string text = "the run stopped at element " + std::to_string(k) + " (facade " +
-                     std::to_string(FacadeOfElement(job, k)) + ")";
+  const int iface = FacadeOfElement(job, k);
+  std::string text =
+      "the run stopped at element " + std::to_string(k) + " (facade " + std::to_string(iface) + ")";
+  if (iface == 6) text += ": the floor has no Cp values";
   for (const std::string& line : trace.lines)
     text += ": " + Trimmed(line);
   return text;
