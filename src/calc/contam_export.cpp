@@ -43,7 +43,7 @@ void Header(std::string& out, const Job& job, const std::string& jobStem) {
 void Element(std::string& out, const WindSweep& sweep, std::size_t e, const std::string& jobStem) {
   const ElementResult& element = sweep.elements[e];
   const std::vector<ProfilePoint> points = Profile(sweep, e);
-  const std::string name = "F" + std::to_string(element.iface) + "_E" + std::to_string(element.k);
+  const std::string name = ElementLabel(element.iface, element.k);
   out += std::to_string(e + 1) + " " + std::to_string(points.size()) + " " +
          std::to_string(kContamLinearProfile) + " " + name + "\r\n";
   out += jobStem + " facade " + std::to_string(element.iface) + " element " +

@@ -36,7 +36,8 @@ void Header(std::string& out, const Job& job, const std::string& jobStem) {
   for (const std::string& line : JobSummaryLines(job, jobStem))
     out += "! " + line + "\r\n";
   out += "! Directions are absolute (the wind's compass direction, as AnWind): set the\r\n";
-  out += "! Wind Angle Type of the external nodes that use these values to Absolute.\r\n";
+  out += "! Wind Angle Type of the external nodes that use these values to Absolute\r\n";
+  out += "! (and the Wind Pressure Coefficient Type of the simulation control to Input).\r\n";
   out += "! Element names: F<facade>_E<element number>, numbered as in the job's report.\r\n\r\n";
 }
 
@@ -79,7 +80,7 @@ std::string IdfNamePrefix(const std::string& jobStem) {
 }
 
 std::string IdfElementName(const std::string& prefix, const ElementResult& element) {
-  return prefix + "_F" + std::to_string(element.iface) + "_E" + std::to_string(element.k);
+  return prefix + "_" + ElementLabel(element.iface, element.k);
 }
 
 std::string EnergyPlusIdf(const WindSweep& sweep, const Job& job, const std::string& jobStem) {

@@ -19,6 +19,12 @@ std::string NumberString(float value) {
   return text;
 }
 
+std::string ElementLabel(std::int16_t iface, std::int16_t k) {
+  std::string label(1, 'F');
+  label.append(std::to_string(iface)).append("_E").append(std::to_string(k));
+  return label;
+}
+
 void WriteExportFile(const std::filesystem::path& path, const std::string& text) {
   const std::filesystem::path temp(path.string() + ".tmp");
   const auto fail = [&] {

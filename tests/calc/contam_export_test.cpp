@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "calc/export_job_summary.h"
+#include "calc/export_text.h"
 #include "export_readers.h"
 #include "sweep_test_jobs.h"
 
@@ -67,7 +68,7 @@ TEST(ContamProfiles, CountsProfilesAndClosingLine) {
     const ElementResult& element = sweep.elements[e];
     EXPECT_EQ(p.number, static_cast<int>(e + 1));
     EXPECT_EQ(p.type, kContamLinearProfile);
-    EXPECT_EQ(p.name, "F" + std::to_string(element.iface) + "_E" + std::to_string(element.k));
+    EXPECT_EQ(p.name, ElementLabel(element.iface, element.k));
     EXPECT_TRUE(p.description.starts_with("low-house facade ")) << p.description;
     ASSERT_EQ(p.points.size(), 13u);
     for (std::size_t i = 0; i < 13; ++i)
