@@ -8,10 +8,10 @@
 #include "calc/export_text.h"
 #include "calc/pre_run_checks.h"
 #include "calc/sweep_csv_export.h"
+#include "calc/sweep_progress.h"
 #include "calc/wind_sweep.h"
 #include "run_job_file.h"
 #include "stderr_messages.h"
-#include "sweep_progress.h"
 
 namespace ventora::cli {
 namespace {
