@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "calc/text_report_writer.h"
+#include "calc/workbook_report_writer.h"
 
 namespace ventora {
 
@@ -11,13 +12,15 @@ std::filesystem::path ReportPath(const std::string& jobName, ReportForm form) {
 }
 
 bool ReportFormAvailable(ReportForm form) {
-  return form == ReportForm::Text;
+  return form == ReportForm::Text || form == ReportForm::Workbook;
 }
 
 std::unique_ptr<ReportWriter> OpenReport(ReportForm form, const std::string& jobName,
                                          const NumberLocale& locale) {
   if (!ReportFormAvailable(form))
     throw std::runtime_error("The workbook report is not available in this version.");
+  if (form == ReportForm::Workbook)
+    return std::make_unique<WorkbookReportWriter>(ReportPath(jobName, form), locale);
   return std::make_unique<TextReportWriter>(ReportPath(jobName, form), locale);
 }
 
