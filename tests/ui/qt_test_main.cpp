@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <clocale>
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  std::setlocale(LC_NUMERIC, "C");  // as the program does: Qt adopts the user's locale
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

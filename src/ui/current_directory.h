@@ -1,0 +1,16 @@
+#pragma once
+// The process's current directory follows the user's job folder: choosing a
+// file in a file dialog makes its folder current, so the verdict file of a
+// run and the remembered last directory live beside the job.
+
+#include <string>
+
+namespace ventora {
+
+// Makes the folder of `filePath` the current directory. Returns false (and
+// changes nothing) when the folder cannot be entered.
+bool MakeFolderCurrent(const std::string& filePath);
+
+std::string CurrentDirectory();
+
+}  // namespace ventora

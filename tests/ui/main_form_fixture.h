@@ -1,0 +1,55 @@
+#pragma once
+// A main window wired to fakes (boxes recorded, file dialogs scripted, the
+// desktop recorded) in a scratch folder that is the current directory.
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <memory>
+#include <string>
+
+#include "model/number_text.h"
+#include "recording_messages.h"
+#include "ui/cp_main_form.h"
+#include "ui_fakes.h"
+
+namespace ventora::testing {
+
+// A small job that passes every check: a flat-roofed block with two
+// elements on facade 1 and one on the roof.
+Job SmallJob();
+
+class MainFormTest : public ::testing::Test {
+ protected:
+  MainFormTest();
+  ~MainFormTest() override;
+
+  // The window with `run` behind its Run button (the real command if empty).
+  void MakeForm(RunCommand run = {});
+
+  QPushButton* Button(const char* objectName) const;
+  QCheckBox* OutExcel() const;
+  QLabel* JobNameLab() const;
+  // Clicks a button the way a user does.
+  void Click(const char* objectName);
+
+  // Ticks or clears the output format box with a click on its indicator.
+  void ToggleOutExcel();
+
+  // Writes `job` as scratch/<name>.in and returns its path.
+  std::string WriteJob(const std::string& name, const Job& job) const;
+  // Open/New with the dialog answering `path`.
+  void OpenThroughDialog(const std::string& path);
+
+  ScratchFolder scratch;
+  NumberText numbers{kPointDecimal};
+  RecordingMessages messages;
+  ScriptedFileDialogs dialogs;
+  RecordingOpener opener;
+  std::unique_ptr<CPMainForm> form;
+  int programEnded = 0;
+};
+
+}  // namespace ventora::testing

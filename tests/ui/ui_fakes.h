@@ -1,0 +1,68 @@
+#pragma once
+// Test doubles for the desktop program's seams: file dialogs answering from
+// a script, a desktop that records what it was asked to open, and a
+// scratch folder that is the current directory while a test runs.
+
+#include <deque>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/document_opener.h"
+#include "ui/file_dialogs.h"
+
+namespace ventora::testing {
+
+class ScriptedFileDialogs : public FileDialogs {
+ public:
+  std::deque<std::optional<std::string>> openAnswers;  // empty script: cancelled
+  std::deque<std::optional<std::string>> saveAnswers;
+  int openCalls = 0;
+  int saveCalls = 0;
+
+  std::optional<std::string> OpenPath() override { return Next(openAnswers, openCalls); }
+  std::optional<std::string> SavePath() override { return Next(saveAnswers, saveCalls); }
+
+ private:
+  static std::optional<std::string> Next(std::deque<std::optional<std::string>>& script,
+                                         int& calls) {
+    ++calls;
+    if (script.empty()) return std::nullopt;
+    auto answer = script.front();
+    script.pop_front();
+    return answer;
+  }
+};
+
+class RecordingOpener : public DocumentOpener {
+ public:
+  std::vector<std::string> opened;
+  bool succeed = true;
+  bool Open(const std::string& path) override {
+    opened.push_back(path);
+    return succeed;
+  }
+};
+
+// A fresh folder under the system's temporary folder, made current for the
+// test's lifetime; the previous current directory comes back afterwards.
+class ScratchFolder {
+ public:
+  ScratchFolder();
+  ~ScratchFolder();
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+
+ private:
+  std::filesystem::path previous_;
+  std::filesystem::path path_;
+};
+
+std::string ReadWholeFile(const std::filesystem::path& path);
+void WriteWholeFile(const std::filesystem::path& path, const std::string& text);
+
+}  // namespace ventora::testing
