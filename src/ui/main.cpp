@@ -3,6 +3,7 @@
 #include <clocale>
 
 #include "model/number_text.h"
+#include "ui/number_format_check.h"
 #include "ui/qt_message_sink.h"
 #include "ui/startup_probe.h"
 #include "ui/ui_resources.h"
