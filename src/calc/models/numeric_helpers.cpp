@@ -16,6 +16,27 @@ double CappedRatio(float x, double cap) {
   return capped > cap ? cap : capped;
 }
 
+// x^k for a 32-bit x. Up to the fourth power the product of x with itself
+// is exact until its last multiplication, so the result is the correctly
+// rounded power, as pow gives it, at a fraction of pow's cost.
+double PowerOf(float x, int k) {
+  const double d = x;
+  switch (k) {
+    case 0:
+      return 1.0;
+    case 1:
+      return d;
+    case 2:
+      return d * d;
+    case 3:
+      return (d * d) * d;
+    case 4:
+      return (d * d) * (d * d);
+    default:
+      return std::pow(d, k);
+  }
+}
+
 bool IsOneOf(int r, std::initializer_list<int> rows) {
   return std::find(rows.begin(), rows.end(), r) != rows.end();
 }
@@ -65,7 +86,7 @@ double EvalPolynomialRow(float x, std::span<const float> c, int n) {
   const int count = CountWithin(c, n);
   double sum = 0.0;
   for (int i = 1; i <= count; ++i)
-    sum += c[i - 1] * std::pow(static_cast<double>(x), count - i);
+    sum += c[i - 1] * PowerOf(x, count - i);
   return sum;
 }
 
@@ -98,7 +119,7 @@ double EvalPolynomialAscRow(float x, std::span<const float> c, int n) {
   const int count = CountWithin(c, n);
   double sum = 0.0;
   for (int i = 1; i <= count; ++i)
-    sum += c[i - 1] * std::pow(static_cast<double>(x), i - 1);
+    sum += c[i - 1] * PowerOf(x, i - 1);
   return sum;
 }
 
@@ -113,8 +134,7 @@ double EvalPolynomial2DRow(float x, float y, std::span<const float> c, int N) {
   for (int i = 1; i <= m; ++i)
     for (int j = 1; j <= m; ++j) {
       ++k;
-      sum += c[k - 1] * std::pow(static_cast<double>(x), j - 1) *
-             std::pow(static_cast<double>(y), i - 1);
+      sum += c[k - 1] * PowerOf(x, j - 1) * PowerOf(y, i - 1);
     }
   return sum;
 }

@@ -83,8 +83,8 @@ TEST(LookupOneAxisTest, OutsideTheGridHoldsTheEndRow) {
 constexpr std::array<float, 3> kSlow{0.0f, 10.0f, 20.0f};
 constexpr std::array<float, 4> kFast{0.0f, 1.0f, 2.0f, 4.0f};
 
-// Row r is worth r squared: no plane fits these, so the order of the
-// interpolations shows in the result.
+// The expected cell value, built as the model does it: along the fast axis
+// first, each intermediate stored as a 32-bit float. Compared exactly.
 float Bilinear(float xs, float xf, int r0) {
   auto fast = [&](int r) {
     const auto y1 = static_cast<float>(r * r), y2 = static_cast<float>((r + 1) * (r + 1));

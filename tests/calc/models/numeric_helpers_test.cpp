@@ -54,7 +54,7 @@ TEST(LinearInterpTest, PassesThroughBothPointsAndExtrapolates) {
   EXPECT_NEAR(LinearInterp(0.7f, 0.3f, 0.5f, 2.0f, 4.0f), 6.0, 1e-6);
 }
 
-TEST(LinearInterpTest, UsesTheDocumentedFormulaIn64Bits) {
+TEST(LinearInterpTest, UsesTheTwoPointFormulaIn64Bits) {
   const float x = 0.37f, x1 = 0.3f, x2 = 0.5f, y1 = 0.8123f, y2 = 1.1357f;
   const double d =
       (double{x} * (double{y2} - y1) - double{x1} * y2 + double{x2} * y1) / (double{x2} - x1);
