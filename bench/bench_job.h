@@ -13,7 +13,8 @@ inline void FillMesh(Job& job, int iface, int columns, int rows) {
   for (int row = 1; row <= rows; ++row) {
     for (int column = 1; column <= columns; ++column) {
       ++n;
-      job.ElmX[iface][n] = (static_cast<float>(column) - 0.5f) * ext.L / static_cast<float>(columns);
+      job.ElmX[iface][n] =
+          (static_cast<float>(column) - 0.5f) * ext.L / static_cast<float>(columns);
       job.ElmZ[iface][n] = (static_cast<float>(row) - 0.5f) * ext.H / static_cast<float>(rows);
     }
   }

@@ -33,5 +33,8 @@ function(ventora_test_dir name dir)
   target_link_libraries(${name} PRIVATE ventora_options ventora_test_support GTest::gtest_main
                                         GTest::gmock ${ARGN})
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-                       PROPERTIES ENVIRONMENT "VENTORA_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;VENTORA_EXAMPLES=${PROJECT_SOURCE_DIR}/examples")
+                       # Two properties of one value each: a list value would be split on
+                       # its way through test discovery and lose all but its first entry.
+                       PROPERTIES ENVIRONMENT "VENTORA_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data"
+                                  ENVIRONMENT_MODIFICATION "VENTORA_EXAMPLES=set:${PROJECT_SOURCE_DIR}/examples")
 endfunction()

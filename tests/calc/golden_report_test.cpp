@@ -79,8 +79,8 @@ class GoldenReport : public ::testing::Test {
 };
 
 TEST_F(GoldenReport, LimitStopLeavesAnEmptyReport) {
-  CheckAgainstGolden({data / "limit-stop.in", data / "limit-stop.out.txt", kPointDecimal,
-                      RunVerdict::Stopped});
+  CheckAgainstGolden(
+      {data / "limit-stop.in", data / "limit-stop.out.txt", kPointDecimal, RunVerdict::Stopped});
 }
 
 TEST_F(GoldenReport, ElementOutsideItsFacade) {
@@ -94,8 +94,8 @@ TEST_F(GoldenReport, FloorElementStopsTheRun) {
 }
 
 TEST_F(GoldenReport, SeveralFacadesWithAverages) {
-  CheckAgainstGolden({data / "several-facades.in", data / "several-facades.out.txt",
-                      kPointDecimal, RunVerdict::Completed});
+  CheckAgainstGolden({data / "several-facades.in", data / "several-facades.out.txt", kPointDecimal,
+                      RunVerdict::Completed});
 }
 
 TEST_F(GoldenReport, CommaDecimalLocale) {
