@@ -1,6 +1,7 @@
 #include "cli_options.h"
 
 #include "calc/open_report.h"
+#include "map_option.h"
 
 namespace ventora::cli {
 namespace {
@@ -23,6 +24,9 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
       options.version = true;
     } else if (!onlyOperands && arg == "--xls") {
       options.workbook = true;
+    } else if (!onlyOperands && arg.starts_with("--map=")) {
+      options.mapFile = arg.substr(6);
+      if (std::string error = CheckMapFileName(options.mapFile); !error.empty()) return Fail(error);
     } else if (!onlyOperands && arg.size() > 1 && arg[0] == '-') {
       return Fail("unknown option '" + arg + "' (see --help)");
     } else if (!options.job.empty()) {
@@ -40,6 +44,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
 
 std::string UsageText() {
   return "Usage: ventora-run [--xls] JOB\n"
+         "       ventora-run [--xls] --map=FILE.png|FILE.svg JOB\n"
          "\n"
          "Runs the wind pressure calculation of a job, as the desktop program's Run does:\n"
          "deletes the job's old results, checks the job, computes every element and writes\n"
@@ -51,6 +56,9 @@ std::string UsageText() {
          "\n"
          "Options:\n"
          "  --xls      write the report as a workbook instead of text\n"
+         "  --map=FILE also draw the run's Cp map into FILE, a PNG image or an SVG\n"
+         "             drawing by its extension (1400 x 900 pixels); its path is\n"
+         "             printed after the report's\n"
          "  --help     show this help and exit\n"
          "  --version  show the version and exit\n"
          "\n"

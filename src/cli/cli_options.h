@@ -1,5 +1,5 @@
 #pragma once
-// The command line of ventora-run: [--xls] JOB, --help, --version.
+// The command line of ventora-run: [--xls] [--map=FILE] JOB, --help, --version.
 
 #include <optional>
 #include <string>
@@ -12,6 +12,7 @@ struct CliOptions {
   bool version = false;
   bool workbook = false;  // --xls
   std::string job;        // a ".in" file or a job name without extension
+  std::string mapFile;    // --map=FILE: the Cp map as PNG or SVG; empty: none
 };
 
 struct ParsedOptions {

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "calc/run_command.h"
+#include "map_option.h"
 #include "model/job_file.h"
 #include "model/number_text.h"
 #include "stderr_messages.h"
@@ -48,10 +49,30 @@ bool EnterJobFolder(const std::string& jobName, std::ostream& err) {
   return false;
 }
 
+fs::path AbsolutePath(const std::string& file) {
+  std::error_code ignored;
+  return fs::absolute(fs::path(file), ignored).lexically_normal();
+}
+
+// The map of a run that got far enough; false when it could not be written.
+bool WriteMapOfRun(const fs::path& mapFile, const Job& job, const RunResult& run,
+                   const std::string& jobName, const NumberText& numbers, std::ostream& out,
+                   std::ostream& err) {
+  if (!RunHasMap(run)) {
+    err << "ventora-run: no Cp map: the run computed no element\n";
+    return true;  // the run's own status says why
+  }
+  if (!WriteRunMap(mapFile, job, run, jobName, numbers.Locale().decimal, err)) return false;
+  out << mapFile.string() << '\n';
+  return true;
+}
+
 }  // namespace
 
 int RunJobFile(const CliOptions& options, std::ostream& out, std::ostream& err) {
   const std::string jobName = JobNameOf(options.job);
+  // Named from the folder the command was given in, before the run moves.
+  const fs::path mapFile = options.mapFile.empty() ? fs::path() : AbsolutePath(options.mapFile);
   const std::string jobFile = jobName + ".in";
   std::error_code ignored;
   if (!fs::is_regular_file(jobFile, ignored)) {
@@ -82,7 +103,9 @@ int RunJobFile(const CliOptions& options, std::ostream& out, std::ostream& err) 
   const int status = ExitStatusOf(result.outcome);
   if (status == kExitCompleted || status == kExitValuesMissing)
     out << ReportPath(jobName, setup.form).string() << '\n';
-  return status;
+  if (mapFile.empty()) return status;
+  return WriteMapOfRun(mapFile, job, result.run, jobName, numbers, out, err) ? status
+                                                                             : kExitSystemError;
 }
 
 }  // namespace ventora::cli

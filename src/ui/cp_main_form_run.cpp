@@ -15,18 +15,20 @@ void CPMainForm::RunBtn_Click() {
   working_->ShowNow();
   busy_ = true;
   VResBtn_->setEnabled(false);
-  RunOutcome outcome = RunOutcome::SystemError;
+  RunReply reply = RunOutcome::SystemError;
   try {
-    outcome = services_.run(doc_.job, doc_.JobName, excelOutput, Messages());
+    reply = services_.run(doc_.job, doc_.JobName, excelOutput, Messages());
   } catch (const std::exception& e) {
     ShowError(e.what());
   }
   busy_ = false;
   working_->hide();
+  const RunOutcome outcome = reply.outcome;
   if (outcome == RunOutcome::Completed || outcome == RunOutcome::ValuesMissing)
     VResBtn_->setEnabled(true);
   else
     UpdateOutputButton();  // the old results are gone unless the run never started
+  KeepRun(reply);
 }
 
 }  // namespace ventora
