@@ -39,6 +39,8 @@ void BM_RunCalculation2000(benchmark::State& state) {
   setup.dateText = "December 06, 2026 - 9:15";
   setup.verdictFile = dir.path / "msg.err";
   for (auto _ : state) {
+    // As the Run command does: the old report goes before the run.
+    fs::remove(dir.path / "bench.out.txt");
     RunContext ctx;
     const RunResult result = RunCalculation(job, ctx, setup);
     if (result.verdict != RunVerdict::Completed || result.elements.size() != 2000) {

@@ -1,5 +1,6 @@
 #include "calc/format_right.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -29,49 +30,65 @@ PatternShape ReadPattern(std::string_view pattern) {
   return shape;
 }
 
-// Digits of |value| * 10^decimals rounded half away from zero, or empty when
-// the magnitude is beyond exact integer range (then the value is an integer
-// already and printf is exact).
-std::string ScaledDigits(double magnitude, int decimals) {
+// Digits of |value| * 10^decimals rounded half away from zero, written into
+// `out`; returns their count. Beyond exact integer range the value is an
+// integer already and printf is exact (patterns carry at most three decimals).
+std::size_t ScaledDigits(double magnitude, int decimals, char* out, std::size_t size) {
   long double scaled = magnitude;
   for (int i = 0; i < decimals; ++i)
     scaled *= 10;
-  if (scaled >= 9.0e18L) return {};
-  auto whole = static_cast<std::uint64_t>(scaled);
-  if (scaled - static_cast<long double>(whole) >= 0.5L) ++whole;
-  return std::to_string(whole);
+  if (scaled < 9.0e18L) {
+    auto whole = static_cast<std::uint64_t>(scaled);
+    if (scaled - static_cast<long double>(whole) >= 0.5L) ++whole;
+    return static_cast<std::size_t>(std::to_chars(out, out + size, whole).ptr - out);
+  }
+  int n = std::snprintf(out, size, "%.0f", magnitude);
+  for (int i = 0; i < decimals && static_cast<std::size_t>(n) + 1 < size; ++i)
+    out[n++] = '0';
+  return static_cast<std::size_t>(n);
 }
 
-std::string PlainDigits(double magnitude, int decimals) {
-  const std::string scaled = ScaledDigits(magnitude, decimals);
-  if (!scaled.empty()) return scaled;
-  char buffer[400];
-  std::snprintf(buffer, sizeof buffer, "%.0f", magnitude);
-  return std::string(buffer) + std::string(static_cast<std::size_t>(decimals), '0');
+void AppendPadded(std::string& out, std::string_view text, std::size_t width) {
+  if (text.size() < width) out.append(width - text.size(), ' ');
+  out += text;
 }
 
 }  // namespace
 
-std::string FormatRight(double value, std::string_view pattern, std::string_view decimalSep) {
-  const PatternShape shape = ReadPattern(pattern);
-  std::string text;
+void AppendFormatRight(std::string& out, double value, std::string_view pattern,
+                       std::string_view decimalSep) {
   if (!std::isfinite(value)) {
-    text = std::isnan(value) ? "NaN" : (value < 0 ? "-Inf" : "Inf");
-  } else {
-    std::string digits = PlainDigits(std::fabs(value), shape.decimals);
-    const std::size_t minimum = static_cast<std::size_t>(shape.decimals + shape.minIntegerDigits);
-    if (digits.size() < minimum) digits.insert(0, minimum - digits.size(), '0');
-    std::string integer = digits.substr(0, digits.size() - shape.decimals);
-    // "#" digits vanish when not significant: 0 with "#" is empty.
-    if (shape.minIntegerDigits == 0 && integer == "0") integer.clear();
-    if (value < 0) text = "-";
-    text += integer;
-    if (shape.decimals > 0) {
-      text += decimalSep;
-      text += digits.substr(digits.size() - shape.decimals);
-    }
+    AppendPadded(out, std::isnan(value) ? "NaN" : (value < 0 ? "-Inf" : "Inf"), pattern.size());
+    return;
   }
-  if (text.size() < pattern.size()) text.insert(0, pattern.size() - text.size(), ' ');
+  const PatternShape shape = ReadPattern(pattern);
+  const auto decimals = static_cast<std::size_t>(shape.decimals);
+  const std::size_t minimum = decimals + static_cast<std::size_t>(shape.minIntegerDigits);
+  char buffer[512];
+  char* digits = buffer + 64;  // room for leading zeros
+  std::size_t count = ScaledDigits(std::fabs(value), shape.decimals, digits, sizeof buffer - 64);
+  while (count < minimum) {
+    *--digits = '0';
+    ++count;
+  }
+  std::string_view integer(digits, count - decimals);
+  // "#" digits vanish when not significant: 0 with "#" is empty.
+  if (shape.minIntegerDigits == 0 && integer == "0") integer = {};
+  const bool negative = value < 0;
+  const std::size_t length =
+      (negative ? 1 : 0) + integer.size() + (decimals > 0 ? decimalSep.size() + decimals : 0);
+  if (length < pattern.size()) out.append(pattern.size() - length, ' ');
+  if (negative) out += '-';
+  out += integer;
+  if (decimals > 0) {
+    out += decimalSep;
+    out.append(digits + count - decimals, decimals);
+  }
+}
+
+std::string FormatRight(double value, std::string_view pattern, std::string_view decimalSep) {
+  std::string text;
+  AppendFormatRight(text, value, pattern, decimalSep);
   return text;
 }
 

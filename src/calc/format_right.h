@@ -15,4 +15,8 @@ namespace ventora {
 // Padded with blanks on the left to the pattern's length, never cut.
 std::string FormatRight(double value, std::string_view pattern, std::string_view decimalSep);
 
+// The same text, appended to `out` (the report builds its lines this way).
+void AppendFormatRight(std::string& out, double value, std::string_view pattern,
+                       std::string_view decimalSep);
+
 }  // namespace ventora

@@ -1,14 +1,34 @@
 #include "calc/report_date.h"
 
+#include <iconv.h>
+#include <langinfo.h>
 #include <locale.h>
 
 #include <cstdio>
+#include <cstring>
 
 namespace ventora {
 
 MonthNames EnglishMonthNames() {
   return {"January", "February", "March",     "April",   "May",      "June",
           "July",    "August",   "September", "October", "November", "December"};
+}
+
+std::string ToUtf8(const std::string& text, const char* charset) {
+  if (std::strcmp(charset, "UTF-8") == 0 || std::strcmp(charset, "ANSI_X3.4-1968") == 0)
+    return text;
+  iconv_t convert = iconv_open("UTF-8", charset);
+  if (convert == reinterpret_cast<iconv_t>(-1)) return text;
+  std::string in = text;
+  char out[256];
+  char* inPtr = in.data();
+  char* outPtr = out;
+  std::size_t inLeft = in.size();
+  std::size_t outLeft = sizeof out;
+  const bool ok =
+      iconv(convert, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1);
+  iconv_close(convert);
+  return ok ? std::string(out, static_cast<std::size_t>(outPtr - out)) : text;
 }
 
 MonthNames UserMonthNames() {
@@ -21,7 +41,8 @@ MonthNames UserMonthNames() {
     month.tm_mday = 1;
     month.tm_year = 100;
     char buffer[64];
-    if (strftime_l(buffer, sizeof buffer, "%B", &month, user) > 0) names[m] = buffer;
+    if (strftime_l(buffer, sizeof buffer, "%B", &month, user) > 0)
+      names[m] = ToUtf8(buffer, nl_langinfo_l(CODESET, user));
   }
   freelocale(user);
   return names;

@@ -18,6 +18,10 @@ MonthNames EnglishMonthNames();
 // probed once by the caller; English when that locale is not available.
 MonthNames UserMonthNames();
 
+// A month name in the charset of the user's time locale, as UTF-8 (the
+// report's encoding); unchanged when it cannot be converted.
+std::string ToUtf8(const std::string& text, const char* charset);
+
 // `when` holds local calendar time (tm_mon 0..11).
 std::string FormatReportDate(const std::tm& when, const MonthNames& months);
 

@@ -33,7 +33,9 @@ bool PassesPreRunChecks(Job& job, MessageSink& messages, const NumberLocale& loc
   return false;
 }
 
-RunOutcome ActOnVerdict(const std::filesystem::path& verdictFile, MessageSink& messages) {
+}  // namespace
+
+RunOutcome TakeRunVerdict(const std::filesystem::path& verdictFile, MessageSink& messages) {
   const std::optional<int> code = ReadVerdictFile(verdictFile);
   if (!code) {
     ShowError(messages,
@@ -59,8 +61,6 @@ RunOutcome ActOnVerdict(const std::filesystem::path& verdictFile, MessageSink& m
   }
 }
 
-}  // namespace
-
 RunCommandResult RunJobCommand(Job& job, MessageSink& messages, const RunCommandSetup& setup) {
   RunCommandResult result;
   if (!DeleteOldResults(setup.jobName, messages)) return result;
@@ -85,7 +85,7 @@ RunCommandResult RunJobCommand(Job& job, MessageSink& messages, const RunCommand
     std::filesystem::remove(setup.verdictFile, ignored);
     return result;
   }
-  result.outcome = ActOnVerdict(setup.verdictFile, messages);
+  result.outcome = TakeRunVerdict(setup.verdictFile, messages);
   return result;
 }
 

@@ -38,6 +38,10 @@ struct RunCommandResult {
   RunResult run;  // what the run computed (empty when it did not run)
 };
 
+// Reads the verdict file, deletes it, and says what it means (nothing for
+// 0, a warning for 3, an error for 1, 2 and a missing file).
+RunOutcome TakeRunVerdict(const std::filesystem::path& verdictFile, MessageSink& messages);
+
 // `job` receives the changes of the pre-run checks (SbH, Phi), as the
 // document does in the desktop program.
 RunCommandResult RunJobCommand(Job& job, MessageSink& messages, const RunCommandSetup& setup);

@@ -11,6 +11,7 @@ namespace ventora {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::size_t kReserve = 192 * 1024;  // a full job's report (2,400 lines)
 constexpr std::string_view kColumnHeader =
     "  Facade    Element    X         Z         X/L       Z/H       CP";
 // "n°" in UTF-8.
@@ -64,6 +65,7 @@ TextReportWriter::TextReportWriter(std::filesystem::path finalPath, NumberLocale
       decimalSep_(1, locale.decimal) {
   file_.open(tempPath_, std::ios::binary | std::ios::trunc);
   if (!file_) throw std::runtime_error(Describe(tempPath_, "Cannot write the report file"));
+  text_.reserve(kReserve);
 }
 
 TextReportWriter::~TextReportWriter() {
@@ -75,6 +77,10 @@ TextReportWriter::~TextReportWriter() {
 
 std::string TextReportWriter::Number(double value, std::string_view pattern) const {
   return FormatRight(value, pattern, decimalSep_);
+}
+
+void TextReportWriter::AppendNumber(double value, std::string_view pattern) {
+  AppendFormatRight(text_, value, pattern, decimalSep_);
 }
 
 void TextReportWriter::Put(std::string_view line) {
@@ -104,17 +110,27 @@ void TextReportWriter::WriteColumnHeader() {
 }
 
 void TextReportWriter::WriteElement(const ElementResult& e) {
-  std::string line = "    " + Number(e.iface, "#") + "      " + Number(e.k, "###0");
-  line += "     " + Number(e.X, "##0.00");
-  line += "    " + Number(e.Z, "##0.00");
-  line += "    " + Number(e.XL, "##0.00");
-  line += "    " + Number(e.ZH, "##0.00");
-  line += "    " + Number(e.Cp, "##0.000");
-  Put(line);
+  text_ += "    ";
+  AppendNumber(e.iface, "#");
+  text_ += "      ";
+  AppendNumber(e.k, "###0");
+  text_ += "     ";
+  AppendNumber(e.X, "##0.00");
+  for (float value : {e.Z, e.XL, e.ZH}) {
+    text_ += "    ";
+    AppendNumber(value, "##0.00");
+  }
+  text_ += "    ";
+  AppendNumber(e.Cp, "##0.000");
+  text_ += kLineEnd;
 }
 
 void TextReportWriter::WriteAverage(std::int16_t iface, float average) {
-  Put(std::string(kAverageCaption) + Number(iface, "#") + "  " + Number(average, "###0.000"));
+  text_ += kAverageCaption;
+  AppendNumber(iface, "#");
+  text_ += "  ";
+  AppendNumber(average, "###0.000");
+  text_ += kLineEnd;
   Put("");
 }
 

@@ -33,6 +33,7 @@ class TextReportWriter : public ReportWriter {
 
  private:
   void Put(std::string_view line);
+  void AppendNumber(double value, std::string_view pattern);
   std::string Number(double value, std::string_view pattern) const;
 
   std::filesystem::path finalPath_;

@@ -20,8 +20,12 @@ void WriteVerdictFile(const std::filesystem::path& path, RunVerdict verdict) {
       throw std::runtime_error("Cannot write the run's verdict file \"" + path.string() + "\"");
     }
   }
+  // Removing the old file first keeps the rename from replacing one, which
+  // on ext4 forces the new data to disk and costs milliseconds. Should the
+  // run break off in between, the missing file reads as a system error too.
   std::error_code error;
-  std::filesystem::rename(temp, path, error);
+  std::filesystem::remove(path, error);
+  if (!error) std::filesystem::rename(temp, path, error);
   if (error) {
     std::filesystem::remove(temp, error);
     throw std::runtime_error("Cannot write the run's verdict file \"" + path.string() + "\"");

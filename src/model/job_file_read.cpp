@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "model/job_file.h"
+#include "model/text_excerpt.h"
 
 namespace ventora {
 namespace {
@@ -61,6 +62,7 @@ class BlockReader {
     try {
       numbers_.ReadFields(line, f);
     } catch (const NumberConversionError&) {
+      // Lenient: the values read so far are kept, the rest stay 0.
     }
     float* const targets[] = {&job.AzB, &job.AnWind, &job.PAD, &job.SbH,
                               &job.Bdz, &job.BdX,    &job.BdY, &job.VeEXP};
@@ -76,25 +78,26 @@ class BlockReader {
     try {
       numbers_.ReadFields(line, f);
     } catch (const NumberConversionError&) {
-      Refuse(what + " must be a whole number from " + std::to_string(low) + " to " +
-             std::to_string(high));
+      f[0].value = std::monostate{};
     }
     const int n = static_cast<int>(FieldNumber(f[0].value));
     if (IsEmpty(f[0].value) || n < low || n > high)
       Refuse(what + " must be a whole number from " + std::to_string(low) + " to " +
-             std::to_string(high));
+             std::to_string(high) + ", not " + QuotedExcerpt(line));
     return n;
   }
 
   void ReadFacadeBlock(const std::string& facadeLine, Job& job) {
     const int iface = ReadWholeNumber(facadeLine, 1, kFacadeCount, "the facade number");
-    const std::string facade = "facade " + std::to_string(iface);
+    const std::string facade = std::string("facade ") + std::to_string(iface);
     std::string line;
-    if (!lines_.Next(line)) Refuse("the file ends before the element count of " + facade);
-    const int count = ReadWholeNumber(line, 0, kMaxElements, "the element count of " + facade);
+    if (!lines_.Next(line))
+      Refuse(std::string("the file ends before the element count of ") + facade);
+    const int count =
+        ReadWholeNumber(line, 0, kMaxElements, std::string("the element count of ") + facade);
     for (int ielm = 1; ielm <= count; ++ielm) {
       if (!lines_.Next(line))
-        Refuse("the file ends after " + std::to_string(ielm - 1) + " of the " +
+        Refuse(std::string("the file ends after ") + std::to_string(ielm - 1) + " of the " +
                std::to_string(count) + " elements of " + facade);
       ReadElement(line, job.ElmX[iface][ielm], job.ElmZ[iface][ielm]);
     }
@@ -107,7 +110,7 @@ class BlockReader {
     try {
       numbers_.ReadFields(line, f);
     } catch (const NumberConversionError& e) {
-      Refuse(std::string("an element line holds its number, X and Z: ") + e.what());
+      Refuse(std::string(e.what()) + " (an element line holds its number, X and Z)");
     }
     if (std::any_of(f.begin(), f.end(), [](const Field& field) { return IsEmpty(field.value); }))
       Refuse("an element line must hold its number, X and Z");

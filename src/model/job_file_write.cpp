@@ -11,7 +11,8 @@ namespace {
 
 // Counts, facade and element numbers: a blank or minus, the digits, a blank.
 std::string IntegerText(int n) {
-  return (n < 0 ? "" : " ") + std::to_string(n) + " ";
+  std::string text(n < 0 ? 0 : 1, ' ');
+  return text.append(std::to_string(n)).append(1, ' ');
 }
 
 // Appends a value; one that starts with a minus after another value gets a
@@ -61,10 +62,12 @@ void WriteJobFile(const Job& job, const std::string& jobName) {
   errno = 0;
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out.is_open())
+      throw JobFileError(target, std::string("the file cannot be written") + ErrnoText());
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
     out.close();
     if (!out) {
-      const std::string reason = "the file cannot be written" + ErrnoText();
+      const std::string reason = std::string("the file cannot be written") + ErrnoText();
       std::error_code ignored;
       std::filesystem::remove(temporary, ignored);
       throw JobFileError(target, reason);
@@ -75,7 +78,7 @@ void WriteJobFile(const Job& job, const std::string& jobName) {
   if (ec) {
     std::error_code ignored;
     std::filesystem::remove(temporary, ignored);
-    throw JobFileError(target, "the file cannot be replaced: " + ec.message());
+    throw JobFileError(target, std::string("the file cannot be replaced: ") + ec.message());
   }
 }
 

@@ -5,6 +5,8 @@
 #include <limits>
 #include <optional>
 
+#include "model/text_excerpt.h"
+
 namespace ventora {
 namespace {
 
@@ -89,8 +91,8 @@ template <typename T>
 T ToFloating(const DecimalParts& p, std::string_view original, std::string_view target) {
   std::string canonical = p.negative ? "-" : "";
   canonical += p.intDigits.empty() ? "0" : p.intDigits;
-  if (!p.fracDigits.empty()) canonical += "." + p.fracDigits;
-  canonical += "e" + std::to_string(p.exponent);
+  if (!p.fracDigits.empty()) canonical.append(1, '.').append(p.fracDigits);
+  canonical.append(1, 'e').append(std::to_string(p.exponent));
   T value{};
   const auto [end, ec] =
       std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
@@ -122,7 +124,7 @@ Int RoundToInteger(std::string_view text, const NumberLocale& locale, std::strin
 }  // namespace
 
 NumberConversionError::NumberConversionError(std::string_view text, std::string_view target)
-    : std::runtime_error("\"" + std::string(text) + "\" is not a valid " + std::string(target)),
+    : std::runtime_error(QuotedExcerpt(text) + " is not a valid " + std::string(target)),
       text_(text) {}
 
 double LocaleToDouble(std::string_view text, const NumberLocale& locale) {

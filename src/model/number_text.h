@@ -47,6 +47,9 @@ class NumberText {
   // `text` receives the separator rewrite.
   double TextToNumber(std::string& text);
 
+  // The locale's own test: the locale conversion accepts the text.
+  bool IsNumeric(std::string_view text) const { return IsLocaleNumber(text, locale_); }
+
   // True for text that is a number and equals its own 16-bit rounding ("10"),
   // false for "2.5", "x" and values beyond 16 bits.
   bool IsIntegerText(std::string_view text);

@@ -64,7 +64,7 @@ bool NamesSection(const std::string& trimmed, std::string_view section) {
 std::string Rewritten(std::istream& in, std::string_view section, std::string_view key,
                       const std::string& keyLine) {
   enum { kLooking, kInSection, kDone } state = kLooking;
-  const std::string header = "[" + std::string(section) + "]";
+  const std::string header = std::string("[").append(section).append("]");
   std::string out;
   std::string line;
   while (NextLine(in, line)) {
@@ -147,7 +147,7 @@ bool SetIniValue(const fs::path& file, std::string_view section, std::string_vie
   std::error_code ec;
   if (!fs::exists(file, ec)) {
     if (file.has_parent_path()) fs::create_directories(file.parent_path(), ec);
-    return ReplaceFile(file, "[" + std::string(section) + "]\r\n" + keyLine);
+    return ReplaceFile(file, std::string("[").append(section).append("]\r\n").append(keyLine));
   }
   std::ifstream in(file, std::ios::binary);
   if (!in) return false;

@@ -7,8 +7,8 @@ namespace ventora {
 RunCommand CalculationCommand(const NumberLocale& locale) {
   // Month names are looked up once: the user's locale does not change while
   // the program runs.
-  return [locale, months = UserMonthNames()](Job& job, const std::string& jobName,
-                                              bool excelOutput, MessageSink& messages) {
+  return [locale, months = UserMonthNames()](Job& job, const std::string& jobName, bool excelOutput,
+                                             MessageSink& messages) {
     RunCommandSetup setup;
     setup.jobName = jobName;
     setup.form = excelOutput ? ReportForm::Workbook : ReportForm::Text;

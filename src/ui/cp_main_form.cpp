@@ -73,14 +73,15 @@ void CPMainForm::BuildControls() {
   OutExcel_->setObjectName("OutExcel");
   JobNameLab_ = new QLabel(this);
   JobNameLab_->setObjectName("JobNameLab");
-  JobNameLab_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  JobNameLab_->setStyleSheet(
+      "QLabel#JobNameLab { background: palette(base); border: 1px solid palette(mid);"
+      " border-radius: 3px; padding: 2px 6px; }");
   JobNameLab_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   JobNameLab_->setMinimumWidth(420);
   JobNameLab_->setMinimumHeight(28);
-  JobNameLab_->setContentsMargins(6, 0, 6, 0);
 
   // Tab order follows the table of controls: buttons, then the check box.
-  QWidget* order[] = {JobBtn_, EditBtn_, SaveBtn_, SaveAsBtn_, RunBtn_,
+  QWidget* order[] = {JobBtn_,  EditBtn_, SaveBtn_, SaveAsBtn_, RunBtn_,
                       VResBtn_, HelpBtn_, ExitBtn_, OutExcel_};
   for (std::size_t i = 1; i < std::size(order); ++i)
     setTabOrder(order[i - 1], order[i]);
@@ -89,9 +90,10 @@ void CPMainForm::BuildControls() {
 
 void CPMainForm::LayOut() {
   QLabel* logo = LogoLabel(52, this);
-  auto* name = new QLabel("<span style='font-size:16pt; font-weight:600'>Ventora+</span><br>"
-                          "<span style='color:palette(mid)'>Wind Pressure on Buildings</span>",
-                          this);
+  auto* name = new QLabel(
+      "<span style='font-size:16pt; font-weight:600'>Ventora+</span><br>"
+      "<span style='color:#5a6470'>Wind Pressure on Buildings</span>",
+      this);
   auto* header = new QHBoxLayout;
   header->setSpacing(14);
   header->addWidget(logo);
@@ -160,14 +162,18 @@ void CPMainForm::EditBtn_Click() {
   }
 }
 
-void CPMainForm::HelpBtn_Click() { helpMenu_->popup(QCursor::pos()); }
+void CPMainForm::HelpBtn_Click() {
+  helpMenu_->popup(QCursor::pos());
+}
 
 void CPMainForm::HelpAbout_Click() {
   if (title_ == nullptr) title_ = new CpTitle(this);
   title_->ShowAsAbout();
 }
 
-void CPMainForm::ExitBtn_Click() { close(); }
+void CPMainForm::ExitBtn_Click() {
+  close();
+}
 
 void CPMainForm::closeEvent(QCloseEvent* event) {
   if (doc_.DataChanged && !AskSaveChanges()) {

@@ -55,6 +55,7 @@ class CPMainForm : public QWidget {
   JobDocument& Document() { return doc_; }
   const ScreenMetrics& Metrics() const { return metrics_; }
   MessageSink& Messages() const { return *services_.messages; }
+  NumberText& Numbers() const { return *services_.numbers; }
   bool Busy() const { return busy_; }
 
   // Commands, as the buttons and the menu call them.

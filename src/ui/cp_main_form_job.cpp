@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <filesystem>
 
-#include "ui/cp_main_form.h"
 #include "model/job_file.h"
+#include "ui/cp_main_form.h"
 #include "ui/current_directory.h"
 #include "ui/document_opener.h"
 #include "ui/file_dialogs.h"
@@ -25,9 +25,8 @@ constexpr int kNoAssociation = 31;
 }  // namespace
 
 bool CPMainForm::AskSaveChanges() {
-  const MsgAnswer answer =
-      Messages().Show(Message{"Warning", "Data are changed! Save?", MsgIcon::None,
-                              MsgButtons::YesNoCancel});
+  const MsgAnswer answer = Messages().Show(
+      Message{"Warning", "Data are changed! Save?", MsgIcon::None, MsgButtons::YesNoCancel});
   switch (answer) {
     case MsgAnswer::Yes:
       return WriteJobFile();  // a failed save must not let the job be dropped
@@ -69,7 +68,9 @@ bool CPMainForm::LoadJobFile(const std::string& jobName) {
   }
 }
 
-void CPMainForm::SaveBtn_Click() { WriteJobFile(); }
+void CPMainForm::SaveBtn_Click() {
+  WriteJobFile();
+}
 
 void CPMainForm::SaveAsBtn_Click() {
   const std::optional<std::string> path = services_.dialogs->SavePath();
@@ -113,7 +114,9 @@ void CPMainForm::UpdateOutputButton() {
   VResBtn_->setEnabled(!doc_.JobName.empty() && FileExists(ResultFile()));
 }
 
-void CPMainForm::OutExcel_Click() { UpdateOutputButton(); }
+void CPMainForm::OutExcel_Click() {
+  UpdateOutputButton();
+}
 
 void CPMainForm::VResBtn_Click() {
   const std::string file = ResultFile();

@@ -24,10 +24,8 @@ void CPMainForm::RunBtn_Click() {
   busy_ = false;
   working_->hide();
   const RunOutcome outcome = reply.outcome;
-  if (outcome == RunOutcome::Completed || outcome == RunOutcome::ValuesMissing)
-    VResBtn_->setEnabled(true);
-  else
-    UpdateOutputButton();  // the old results are gone unless the run never started
+  // A stopped run leaves a partial report: it is no result to show.
+  VResBtn_->setEnabled(outcome == RunOutcome::Completed || outcome == RunOutcome::ValuesMissing);
   KeepRun(reply);
 }
 

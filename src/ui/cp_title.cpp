@@ -1,5 +1,5 @@
-#include "ui/ui_resources.h"
 #include "ui/cp_title.h"
+#include "ui/ui_resources.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -61,14 +61,13 @@ QFrame* CpTitle::BuildCredit() {
   lines->setContentsMargins(0, 0, 0, 0);
   lines->setSpacing(4);
   lines->addWidget(CreditLine(panel, "Ventora+", 2.2, true));
-  lines->addWidget(
-      CreditLine(panel, "a program calculating wind pressure coefficients on building", 1.1, false));
+  lines->addWidget(CreditLine(panel, "a program calculating wind pressure coefficients on building",
+                              1.1, false));
   lines->addSpacing(14);
   lines->addWidget(CreditLine(panel, tr("Version %1").arg(kProgramVersion), 1.0, false));
-  lines->addWidget(CreditLine(panel, tr("Written and maintained by the Ventora developers"), 1.0,
-                              false));
   lines->addWidget(
-      CreditLine(panel, tr("Copyright \u00a9 the Ventora developers"), 0.9, false));
+      CreditLine(panel, tr("Written and maintained by the Ventora developers"), 1.0, false));
+  lines->addWidget(CreditLine(panel, tr("Copyright \u00a9 the Ventora developers"), 0.9, false));
   lines->addStretch(1);
   return panel;
 }

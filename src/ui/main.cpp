@@ -3,6 +3,7 @@
 #include <clocale>
 
 #include "model/number_text.h"
+#include "ui/number_format_check.h"
 #include "ui/qt_message_sink.h"
 #include "ui/startup_probe.h"
 #include "ui/ui_resources.h"
@@ -19,8 +20,8 @@ int main(int argc, char** argv) {
 
   ventora::NumberText numbers;
   if (numbers.DetectNumberFormat() == ventora::NumberFormatCheck::SeparatorsEqual) {
-    ventora::QtMessageSink().Show(ventora::Message{"Error", ventora::kSeparatorsEqualMessage,
-                                                   ventora::MsgIcon::Critical});
+    ventora::QtMessageSink().Show(
+        ventora::Message{"Error", ventora::kSeparatorsEqualMessage, ventora::MsgIcon::Critical});
     return 1;
   }
 

@@ -9,6 +9,7 @@ namespace {
 std::optional<std::string> Ask(QFileDialog& dialog) {
   dialog.setNameFilters(QString(kJobFileFilters).split(QStringLiteral(";;")));
   dialog.setDirectory(QDir::currentPath());
+  dialog.resize(760, 460);  // room for the name, size and date columns
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return QDir::toNativeSeparators(dialog.selectedFiles().first()).toStdString();
 }

@@ -17,11 +17,13 @@ class FirstPaintWatcher : public QObject {
     if (event->type() == QEvent::Paint && !seen_) {
       seen_ = true;
       const auto now = std::chrono::system_clock::now().time_since_epoch();
-      std::printf("shown %lld\n", static_cast<long long>(
-                                      std::chrono::duration_cast<std::chrono::nanoseconds>(now)
-                                          .count()));
+      std::printf("shown %lld\n",
+                  static_cast<long long>(
+                      std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
       std::fflush(stdout);
-      QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+      // exit(), not quit(): quit() closes the windows, which would remember
+      // the current directory as if the user had left.
+      QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     }
     return QObject::eventFilter(watched, event);
   }
@@ -32,7 +34,9 @@ class FirstPaintWatcher : public QObject {
 
 }  // namespace
 
-bool StartupProbeRequested() { return qEnvironmentVariableIsSet("VENTORA_STARTUP_PROBE"); }
+bool StartupProbeRequested() {
+  return qEnvironmentVariableIsSet("VENTORA_STARTUP_PROBE");
+}
 
 void ReportFirstPaintAndQuit(QWidget& window) {
   window.installEventFilter(new FirstPaintWatcher(&window));

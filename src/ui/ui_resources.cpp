@@ -7,7 +7,9 @@
 #include <QSvgRenderer>
 
 // Q_INIT_RESOURCE must be used outside any namespace.
-static void InitVentoraQrc() { Q_INIT_RESOURCE(ventora); }
+static void InitVentoraQrc() {
+  Q_INIT_RESOURCE(ventora);
+}
 
 namespace ventora {
 namespace {

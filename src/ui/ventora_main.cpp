@@ -14,8 +14,8 @@ std::unique_ptr<VentoraProgram> Main(NumberText& numbers, const StartOptions& op
   const std::filesystem::path settings =
       SettingsFilePath(options.programFile, ConfigEnvironmentFromProcess());
   RestoreLastDir(settings);
-  const ScreenMetrics metrics = InitScreenMetrics(*QGuiApplication::primaryScreen(),
-                                                  *QApplication::style());
+  const ScreenMetrics metrics =
+      InitScreenMetrics(*QGuiApplication::primaryScreen(), *QApplication::style());
 
   program->title = std::make_unique<CpTitle>();
   if (options.showTitle) program->title->ShowAtStartUp(kTitleIntervalMs);

@@ -1,5 +1,5 @@
-#include "ui/ui_resources.h"
 #include "ui/working_window.h"
+#include "ui/ui_resources.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -29,7 +29,6 @@ Working::Working(QWidget* parent) : QDialog(parent) {
 
 void Working::ShowNow() {
   show();
-  raise();
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 

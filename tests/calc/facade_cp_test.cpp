@@ -21,8 +21,8 @@ using testing::RecordingMessages;
 // differ, so that an element routed with another facade's values shows.
 struct Element {
   FacadeValues angle{0.0f, 10.0f, 100.0f, -170.0f, -80.0f, 30.0f, 0.0f};
-  FacadeValues far{0.0f, 2.5f, 0.8f, 2.5f, 0.8f, 2.5f, 1.0f};
-  FacadeValues sar{0.0f, 0.8f, 2.5f, 0.8f, 2.5f, 0.8f, 1.0f};
+  FacadeValues far{0.0f, 2.5f, 0.8f, 2.5f, 0.8f, 1.7f, 1.0f};
+  FacadeValues sar{0.0f, 0.8f, 2.5f, 0.8f, 2.5f, 0.6f, 1.0f};
   float PAD = 10.0f;
   float RbH = 1.4f;
   float VeEXP = 0.25f;

@@ -30,6 +30,13 @@ TEST(ReportDate, MonthNameInTheUsersLanguage) {
   EXPECT_EQ(FormatReportDate(At(2026, 3, 9, 14, 30), italian), "marzo 09, 2026 - 14:30");
 }
 
+TEST(ReportDate, MonthNamesOfOtherCharsetsBecomeUtf8) {
+  EXPECT_EQ(ToUtf8("M\xE4rz", "ISO-8859-1"), "M\xC3\xA4rz");
+  EXPECT_EQ(ToUtf8("f\xE9vrier", "ISO-8859-15"), "f\xC3\xA9vrier");
+  EXPECT_EQ(ToUtf8("M\xC3\xA4rz", "UTF-8"), "M\xC3\xA4rz");
+  EXPECT_EQ(ToUtf8("March", "NO-SUCH-CHARSET"), "March");
+}
+
 TEST(ReportDate, UserMonthNamesAreNeverEmpty) {
   for (const std::string& name : UserMonthNames())
     EXPECT_FALSE(name.empty());

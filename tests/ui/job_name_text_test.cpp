@@ -20,8 +20,8 @@ TEST(JobNameLabelText, LongNamesShowRootEllipsisAndFileName) {
   const std::string seventy = "/home/ann/projects/wind/2026/district-north/block-a/offices/tower";
   ASSERT_GT(seventy.size(), 62u);
   EXPECT_EQ(JobNameLabelText(seventy), "/.../tower");
-  EXPECT_EQ(JobNameLabelText("/" + std::string(70, 'x')), "/..." + std::string("/") +
-                                                               std::string(70, 'x'));
+  EXPECT_EQ(JobNameLabelText("/" + std::string(70, 'x')),
+            "/..." + std::string("/") + std::string(70, 'x'));
 }
 
 TEST(MainCaption, IsTheFileNameAndTheProgramTitle) {

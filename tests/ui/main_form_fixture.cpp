@@ -28,7 +28,9 @@ Job SmallJob() {
   return job;
 }
 
-MainFormTest::MainFormTest() { numbers.DetectNumberFormat(); }
+MainFormTest::MainFormTest() {
+  numbers.DetectNumberFormat();
+}
 
 MainFormTest::~MainFormTest() = default;
 
@@ -51,14 +53,23 @@ QPushButton* MainFormTest::Button(const char* objectName) const {
   return button;
 }
 
-QCheckBox* MainFormTest::OutExcel() const { return form->findChild<QCheckBox*>("OutExcel"); }
+QCheckBox* MainFormTest::OutExcel() const {
+  return form->findChild<QCheckBox*>("OutExcel");
+}
 
-QLabel* MainFormTest::JobNameLab() const { return form->findChild<QLabel*>("JobNameLab"); }
+QLabel* MainFormTest::JobNameLab() const {
+  return form->findChild<QLabel*>("JobNameLab");
+}
 
 void MainFormTest::Click(const char* objectName) {
   QPushButton* button = Button(objectName);
   ASSERT_TRUE(button->isEnabled()) << objectName << " is disabled";
   QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void MainFormTest::ToggleOutExcel() {
+  QCheckBox* box = OutExcel();
+  QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
 }
 
 std::string MainFormTest::WriteJob(const std::string& name, const Job& job) const {

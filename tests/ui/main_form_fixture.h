@@ -35,6 +35,9 @@ class MainFormTest : public ::testing::Test {
   // Clicks a button the way a user does.
   void Click(const char* objectName);
 
+  // Ticks or clears the output format box with a click on its indicator.
+  void ToggleOutExcel();
+
   // Writes `job` as scratch/<name>.in and returns its path.
   std::string WriteJob(const std::string& name, const Job& job) const;
   // Open/New with the dialog answering `path`.

@@ -37,7 +37,7 @@ TEST_F(MainFormTest, OpeningAnExistingJobLoadsItAndEnablesItsCommands) {
   EXPECT_TRUE(Button("SaveAsBtn")->isEnabled());
   EXPECT_TRUE(Button("RunBtn")->isEnabled());
   EXPECT_FALSE(Button("SaveBtn")->isEnabled());
-  EXPECT_FALSE(Button("VResBtn")->isEnabled());  // no results yet
+  EXPECT_FALSE(Button("VResBtn")->isEnabled());   // no results yet
   EXPECT_EQ(fs::current_path(), scratch.path());  // the job's folder became current
   EXPECT_TRUE(messages.shown.empty());
 }
@@ -197,8 +197,7 @@ TEST_F(MainFormTest, SaveAsKeepsALongExtensionAndAddsIn) {
 
   EXPECT_EQ(form->Document().JobName, scratch / "copy.data");
   EXPECT_EQ(ReadJobFile(scratch / "copy.data.in", numbers), SmallJob());
-  EXPECT_EQ(form->windowTitle().toStdString(),
-            "copy.data - Ventora+ - Wind Pressure on Buildings");
+  EXPECT_EQ(form->windowTitle().toStdString(), "copy.data - Ventora+ - Wind Pressure on Buildings");
   EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -216,7 +215,8 @@ TEST_F(MainFormTest, SaveAsAsksBeforeReplacingTheFileItWrites) {
   Click("SaveAsBtn");  // accepted
   ASSERT_EQ(messages.shown.size(), 2u);
   EXPECT_EQ(messages.shown[1].title, "Confirm Save As");
-  EXPECT_EQ(messages.shown[1].text, (scratch / "other.in") + " already exists.\nDo you want to replace it?");
+  EXPECT_EQ(messages.shown[1].text,
+            (scratch / "other.in") + " already exists.\nDo you want to replace it?");
   EXPECT_EQ(messages.shown[1].buttons, MsgButtons::YesNo);
   EXPECT_EQ(form->Document().JobName, scratch / "other");
   EXPECT_EQ(ReadJobFile(scratch / "other.in", numbers), SmallJob());
@@ -253,13 +253,13 @@ TEST_F(MainFormTest, OutputFollowsTheResultFileOfTheChosenFormat) {
   OpenThroughDialog(path);
   EXPECT_FALSE(Button("VResBtn")->isEnabled());  // text output chosen, no text report
 
-  QTest::mouseClick(OutExcel(), Qt::LeftButton);
+  ToggleOutExcel();
   EXPECT_TRUE(Button("VResBtn")->isEnabled());
   Click("VResBtn");
   ASSERT_EQ(opener.opened.size(), 1u);
   EXPECT_EQ(opener.opened[0], scratch / "tower.out.xls");
 
-  QTest::mouseClick(OutExcel(), Qt::LeftButton);
+  ToggleOutExcel();
   EXPECT_FALSE(Button("VResBtn")->isEnabled());
 }
 

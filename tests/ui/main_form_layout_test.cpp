@@ -52,7 +52,7 @@ TEST_F(MainFormTest, StartsWithoutJobAndWithTextOutput) {
 
 TEST_F(MainFormTest, TabOrderFollowsTheButtonsThenTheCheckBox) {
   MakeForm();
-  const char* order[] = {"JobBtn", "EditBtn", "SaveBtn", "SaveAsBtn", "RunBtn",
+  const char* order[] = {"JobBtn",  "EditBtn", "SaveBtn", "SaveAsBtn", "RunBtn",
                          "VResBtn", "HelpBtn", "ExitBtn", "OutExcel"};
   for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
     QWidget* from = form->findChild<QWidget*>(order[i]);
@@ -69,13 +69,11 @@ TEST_F(MainFormTest, HelpMenuOffersOnlyTheAboutBox) {
     const char* name;
     const char* caption;
   };
-  const Item disabled[] = {{"HelpContents", "Contents"},
-                           {"HlepTutorial", "Brief tutorial"},
-                           {"HelpSearch", "Search Help on..."},
-                           {"HelpHow", "How to use Help"},
-                           {"helpFAQOH", "FAQs in Online Help"},
-                           {"HelpFAQWEB", "FAQs in Ventora+ WEB site"},
-                           {"HelpHP", "Ventora+ Home Page"}};
+  const Item disabled[] = {
+      {"HelpContents", "Contents"},         {"HlepTutorial", "Brief tutorial"},
+      {"HelpSearch", "Search Help on..."},  {"HelpHow", "How to use Help"},
+      {"helpFAQOH", "FAQs in Online Help"}, {"HelpFAQWEB", "FAQs in Ventora+ WEB site"},
+      {"HelpHP", "Ventora+ Home Page"}};
   for (const Item& item : disabled) {
     auto* action = menu->findChild<QAction*>(item.name);
     ASSERT_NE(action, nullptr) << item.name;

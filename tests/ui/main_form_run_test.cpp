@@ -40,7 +40,7 @@ TEST_F(MainFormTest, ARunWithWorkbookOutputWritesTheWorkbook) {
   if (!ReportFormAvailable(ReportForm::Workbook)) GTEST_SKIP() << "no workbook writer built";
   MakeForm();
   OpenThroughDialog(WriteJob("tower", SmallJob()));
-  QTest::mouseClick(OutExcel(), Qt::LeftButton);
+  ToggleOutExcel();
 
   Click("RunBtn");
 
@@ -116,7 +116,7 @@ class RunOutcomeTest : public MainFormTest {
 
 TEST_F(RunOutcomeTest, TheRunIsBusyBehindTheWorkingWindowAndCannotBeStartedTwice) {
   MakeFormRunning(RunOutcome::Completed);
-  QTest::mouseClick(OutExcel(), Qt::LeftButton);
+  ToggleOutExcel();
   Click("RunBtn");
   EXPECT_EQ(runs, 1);
   EXPECT_EQ(seenJobName, scratch / "tower");

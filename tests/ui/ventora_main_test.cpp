@@ -6,6 +6,8 @@
 #include <filesystem>
 
 #include "model/settings_file.h"
+#include "recording_messages.h"
+#include "ui/number_format_check.h"
 #include "ui/ventora_main.h"
 #include "ui_fakes.h"
 
@@ -36,6 +38,20 @@ TEST(Main, WithoutSettingsTheDirectoryStaysAsItWas) {
   NumberText numbers{kPointDecimal};
   auto program = Main(numbers, StartOptions{scratch.path() / "ventora", false});
   EXPECT_EQ(fs::current_path(), scratch.path());
+}
+
+TEST(NumberFormatUsable, EqualSeparatorsStopTheProgramWithAMessage) {
+  testing::RecordingMessages messages;
+  NumberText same{NumberLocale{'.', '.'}};
+  EXPECT_FALSE(NumberFormatUsable(same, messages));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].title, "Error");
+  EXPECT_EQ(messages.shown[0].text, "Thousands and decimal separators must be different");
+
+  messages.shown.clear();
+  NumberText comma{kCommaDecimal};
+  EXPECT_TRUE(NumberFormatUsable(comma, messages));
+  EXPECT_TRUE(messages.shown.empty());
 }
 
 }  // namespace
