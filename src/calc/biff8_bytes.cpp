@@ -5,20 +5,29 @@
 
 namespace ventora {
 
+namespace {
+
+// Appends the `N` low bytes of `v`, least significant first.
+template <std::size_t N>
+void PutLittleEndian(std::vector<std::uint8_t>& out, std::uint64_t v) {
+  std::uint8_t bytes[N];
+  for (std::size_t i = 0; i < N; ++i)
+    bytes[i] = static_cast<std::uint8_t>(v >> (8 * i));
+  out.insert(out.end(), bytes, bytes + N);
+}
+
+}  // namespace
+
 void Biff8Bytes::U16(std::uint16_t v) {
-  U8(static_cast<std::uint8_t>(v));
-  U8(static_cast<std::uint8_t>(v >> 8));
+  PutLittleEndian<2>(bytes_, v);
 }
 
 void Biff8Bytes::U32(std::uint32_t v) {
-  U16(static_cast<std::uint16_t>(v));
-  U16(static_cast<std::uint16_t>(v >> 16));
+  PutLittleEndian<4>(bytes_, v);
 }
 
 void Biff8Bytes::F64(double v) {
-  const auto bits = std::bit_cast<std::uint64_t>(v);
-  U32(static_cast<std::uint32_t>(bits));
-  U32(static_cast<std::uint32_t>(bits >> 32));
+  PutLittleEndian<8>(bytes_, std::bit_cast<std::uint64_t>(v));
 }
 
 void Biff8Bytes::Append(const std::vector<std::uint8_t>& more) {

@@ -21,6 +21,7 @@ class Biff8Bytes {
   void U32(std::uint32_t v);
   void F64(double v);
   void Append(const std::vector<std::uint8_t>& more);
+  void Reserve(std::size_t bytes) { bytes_.reserve(bytes); }
   // Overwrites four bytes already written (a stream offset known only later).
   void PatchU32(std::size_t at, std::uint32_t v);
 

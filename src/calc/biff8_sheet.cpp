@@ -2,8 +2,16 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace ventora {
+namespace {
+
+bool Before(const Biff8Sheet::Cell& a, const Biff8Sheet::Cell& b) {
+  return a.row != b.row ? a.row < b.row : a.col < b.col;
+}
+
+}  // namespace
 
 void Biff8Sheet::SetText(int row, int col, std::string_view utf8) {
   if (utf8.empty()) {
@@ -25,26 +33,26 @@ void Biff8Sheet::Put(int row, int col, Cell cell) {
     throw std::out_of_range("cell outside the worksheet");
   cell.row = static_cast<std::uint16_t>(row);
   cell.col = static_cast<std::uint16_t>(col);
+  if (cell.isEmpty || (!cells_.empty() && !Before(cells_.back(), cell))) ordered_ = false;
   cells_.push_back(cell);
 }
 
-std::vector<Biff8Sheet::Cell> Biff8Sheet::SortedCells() const {
-  std::vector<Cell> sorted = cells_;
-  const auto before = [](const Cell& a, const Cell& b) {
-    return a.row != b.row ? a.row < b.row : a.col < b.col;
-  };
-  std::stable_sort(sorted.begin(), sorted.end(), before);
+const std::vector<Biff8Sheet::Cell>& Biff8Sheet::SortedCells() {
+  if (ordered_) return cells_;
+  std::stable_sort(cells_.begin(), cells_.end(), Before);
   // Keep the last value written at each address.
   std::vector<Cell> unique;
-  unique.reserve(sorted.size());
-  for (const Cell& c : sorted) {
-    if (!unique.empty() && unique.back().row == c.row && unique.back().col == c.col)
+  unique.reserve(cells_.size());
+  for (const Cell& c : cells_) {
+    if (!unique.empty() && !Before(unique.back(), c))
       unique.back() = c;
     else
       unique.push_back(c);
   }
   std::erase_if(unique, [](const Cell& c) { return c.isEmpty; });
-  return unique;
+  cells_ = std::move(unique);
+  ordered_ = true;
+  return cells_;
 }
 
 }  // namespace ventora

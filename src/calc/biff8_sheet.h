@@ -33,8 +33,9 @@ class Biff8Sheet {
   void SetText(int row, int col, std::string_view utf8);
   void SetNumber(int row, int col, double value);
 
-  // Row by row, left to right, one per address.
-  std::vector<Cell> SortedCells() const;
+  // Row by row, left to right, one per address. Puts the cells in that
+  // order first, in place (cheap when they were written in order).
+  const std::vector<Cell>& SortedCells();
   // Each distinct text once, in order of first use.
   const std::vector<Biff8Text>& Strings() const { return strings_; }
 
@@ -42,6 +43,7 @@ class Biff8Sheet {
   void Put(int row, int col, Cell cell);
 
   std::vector<Cell> cells_;
+  bool ordered_ = true;  // cells_ sorted, one per address, none empty
   std::vector<Biff8Text> strings_;
   std::unordered_map<std::string, std::uint32_t> stringIndex_;
 };

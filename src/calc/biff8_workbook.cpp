@@ -141,18 +141,17 @@ void Dimensions(Biff8Bytes& out, const std::vector<Biff8Sheet::Cell>& cells) {
   out.Record(kDimensions, p);
 }
 
+// Written straight into the stream: cells are most of a workbook's records.
 void CellRecord(Biff8Bytes& out, const Biff8Sheet::Cell& c) {
-  Biff8Bytes p;
-  p.U16(c.row);
-  p.U16(c.col);
-  p.U16(kCellXf);
-  if (c.isText) {
-    p.U32(c.text);
-    out.Record(kLabelSst, p);
-  } else {
-    p.F64(c.number);
-    out.Record(kNumber, p);
-  }
+  out.U16(c.isText ? kLabelSst : kNumber);
+  out.U16(c.isText ? 10 : 14);
+  out.U16(c.row);
+  out.U16(c.col);
+  out.U16(kCellXf);
+  if (c.isText)
+    out.U32(c.text);
+  else
+    out.F64(c.number);
 }
 
 void Window2(Biff8Bytes& out) {
@@ -195,9 +194,10 @@ void Worksheet(Biff8Bytes& out, const std::vector<Biff8Sheet::Cell>& cells) {
 
 }  // namespace
 
-std::vector<std::uint8_t> BuildBiff8Workbook(const Biff8Sheet& sheet, std::string_view sheetName) {
-  const std::vector<Biff8Sheet::Cell> cells = sheet.SortedCells();
+std::vector<std::uint8_t> BuildBiff8Workbook(Biff8Sheet& sheet, std::string_view sheetName) {
+  const std::vector<Biff8Sheet::Cell>& cells = sheet.SortedCells();
   Biff8Bytes stream;
+  stream.Reserve(kMinStreamSize + 18 * cells.size());
   std::size_t sheetOffsetAt = 0;
   Globals(stream, sheet, TextCellCount(cells), sheetName, sheetOffsetAt);
   stream.PatchU32(sheetOffsetAt, static_cast<std::uint32_t>(stream.Size()));

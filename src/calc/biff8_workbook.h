@@ -11,6 +11,7 @@
 
 namespace ventora {
 
-std::vector<std::uint8_t> BuildBiff8Workbook(const Biff8Sheet& sheet, std::string_view sheetName);
+// Puts the sheet's cells in order (see Biff8Sheet::SortedCells) on the way.
+std::vector<std::uint8_t> BuildBiff8Workbook(Biff8Sheet& sheet, std::string_view sheetName);
 
 }  // namespace ventora

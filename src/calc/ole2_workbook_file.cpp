@@ -2,8 +2,10 @@
 
 #include <gsf/gsf-outfile-msole.h>
 #include <gsf/gsf-outfile.h>
-#include <gsf/gsf-output-stdio.h>
+#include <gsf/gsf-output-memory.h>
 
+#include <cerrno>
+#include <fstream>
 #include <memory>
 #include <random>
 #include <stdexcept>
@@ -30,22 +32,33 @@ void CloseOrThrow(GsfOutput* output) {
     throw std::runtime_error(GsfErrorText(output));
 }
 
+// The system's reason for the last failed call, for the user's message.
+std::string SystemReason() {
+  return errno != 0 ? std::generic_category().message(errno) : "write error";
+}
+
+void WriteFile(const std::filesystem::path& path, const guint8* bytes, std::size_t size) {
+  errno = 0;
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  if (!file) throw std::runtime_error(SystemReason());
+  file.write(reinterpret_cast<const char*>(bytes), static_cast<std::streamsize>(size));
+  file.close();
+  if (file.fail()) throw std::runtime_error(SystemReason());
+}
+
+// The compound file is built in memory and written to disk in one go.
 void WriteCompoundFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& stream) {
-  GError* openError = nullptr;
-  GsfRef<GsfOutput> sink(gsf_output_stdio_new(path.c_str(), &openError));
-  if (!sink) {
-    const std::string why = openError != nullptr ? openError->message : "cannot create the file";
-    if (openError != nullptr) g_error_free(openError);
-    throw std::runtime_error(why);
-  }
-  GsfRef<GsfOutfile> ole(gsf_outfile_msole_new(sink.get()));
-  GsfRef<GsfOutput> workbook(gsf_outfile_new_child(ole.get(), "Workbook", FALSE));
-  if (!ole || !workbook) throw std::runtime_error("cannot create the compound file");
+  GsfRef<GsfOutput> sink(gsf_output_memory_new());
+  GsfRef<GsfOutfile> ole(sink ? gsf_outfile_msole_new(sink.get()) : nullptr);
+  GsfRef<GsfOutput> workbook(ole ? gsf_outfile_new_child(ole.get(), "Workbook", FALSE) : nullptr);
+  if (!workbook) throw std::runtime_error("cannot create the compound file");
   if (!gsf_output_write(workbook.get(), stream.size(), stream.data()))
     throw std::runtime_error(GsfErrorText(workbook.get()));
   CloseOrThrow(workbook.get());
   CloseOrThrow(GSF_OUTPUT(ole.get()));
   CloseOrThrow(sink.get());
+  WriteFile(path, gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(sink.get())),
+            static_cast<std::size_t>(gsf_output_size(sink.get())));
 }
 
 std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {

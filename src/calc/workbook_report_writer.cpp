@@ -1,7 +1,7 @@
 #include "calc/workbook_report_writer.h"
 
+#include <algorithm>
 #include <array>
-#include <charconv>
 #include <utility>
 
 #include "calc/biff8_workbook.h"
@@ -15,7 +15,7 @@ namespace {
 constexpr int kFirstParameterRow = 3;
 constexpr int kColumnTitleRow = 14;
 constexpr char kLastTitleColumn = 'G';
-constexpr std::array<std::string_view, 7> kColumnTitles{"Facade", "Element", "X",  "Z",
+constexpr std::array<std::string_view, 7> kColumnTitles{"Facade", "Element", "X", "Z",
                                                         "X/L",    "Z/H",     "CP"};
 // "n°" in UTF-8.
 constexpr std::string_view kAverageCaption = "CP average for  facade n\xC2\xB0 ";
@@ -40,17 +40,6 @@ constexpr std::array<ParameterRow, 10> kParameterRows{{
     {"Roof Tilt Angle:", &Job::Phi, "deg."},
 }};
 
-// The double that prints as the shortest text of the 32-bit value: 3.14 is
-// stored as 3.14, not as 3.1400001049..., and still reads back to the same
-// 32-bit value.
-double ShortestDouble(float value) {
-  char text[32];
-  const auto printed = std::to_chars(text, text + sizeof text, value);
-  double result = 0;
-  std::from_chars(text, printed.ptr, result);
-  return result;
-}
-
 std::string_view TrimmedLeft(std::string_view text) {
   return text.substr(std::min(text.find_first_not_of(' '), text.size()));
 }
@@ -58,24 +47,19 @@ std::string_view TrimmedLeft(std::string_view text) {
 }  // namespace
 
 WorkbookReportWriter::WorkbookReportWriter(std::filesystem::path finalPath, NumberLocale locale)
-    : finalPath_(std::move(finalPath)), decimalSep_(1, locale.decimal), numbers_(locale) {
-  numbers_.DetectNumberFormat();
-}
+    : finalPath_(std::move(finalPath)), decimalSep_(1, locale.decimal), shown_(locale) {}
 
 void WorkbookReportWriter::Text(char column, int row, std::string_view text) {
   sheet_.SetText(row - 1, column - 'A', text);
 }
 
 void WorkbookReportWriter::Number(char column, int row, double value, std::string_view pattern) {
-  const std::string shown = FormatRight(value, pattern, decimalSep_);
-  std::string text = shown;
-  const float number = numbers_.TextToSingle(text);
-  // A value the text form cannot give back as a number (not a number at
-  // all) keeps its text, rather than turning into a silent 0.
-  if (numbers_.ConvError())
-    Text(column, row, TrimmedLeft(shown));
+  // A value whose shown text is not a number keeps that text, rather than
+  // turning into a silent 0.
+  if (const std::optional<double> number = shown_.Value(value, pattern))
+    sheet_.SetNumber(row - 1, column - 'A', *number);
   else
-    sheet_.SetNumber(row - 1, column - 'A', ShortestDouble(number));
+    Text(column, row, TrimmedLeft(shown_.Text(value, pattern)));
 }
 
 void WorkbookReportWriter::WriteHeader(const Job& job, const std::string& jobName,
@@ -96,7 +80,8 @@ void WorkbookReportWriter::WriteHeader(const Job& job, const std::string& jobNam
 
 void WorkbookReportWriter::WriteColumnHeader() {
   char column = 'A';
-  for (std::string_view title : kColumnTitles) Text(column++, kColumnTitleRow, title);
+  for (std::string_view title : kColumnTitles)
+    Text(column++, kColumnTitleRow, title);
   static_assert(kColumnTitles.size() == kLastTitleColumn - 'A' + 1);
   nextRow_ = kColumnTitleRow + 1;
 }

@@ -10,8 +10,8 @@
 
 #include "calc/biff8_sheet.h"
 #include "calc/report_writer.h"
+#include "calc/shown_numbers.h"
 #include "model/number_locale.h"
-#include "model/number_text.h"
 
 namespace ventora {
 
@@ -32,13 +32,12 @@ class WorkbookReportWriter : public ReportWriter {
 
  private:
   void Text(char column, int row, std::string_view text);
-  // The value as the text report shows it with `pattern`, read back as a
-  // number, so the cell holds exactly the number the text report prints.
+  // The value as the text report shows it with `pattern`, as a number.
   void Number(char column, int row, double value, std::string_view pattern);
 
   std::filesystem::path finalPath_;
   std::string decimalSep_;
-  NumberText numbers_;
+  ShownNumbers shown_;
   Biff8Sheet sheet_;
   int nextRow_ = 2;  // 1-based, the first row not yet written
   bool closed_ = false;

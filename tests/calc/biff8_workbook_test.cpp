@@ -28,7 +28,7 @@ class Biff8Workbook : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(dir_); }
 
-  WorkbookCells SaveAndRead(const Biff8Sheet& sheet) {
+  WorkbookCells SaveAndRead(Biff8Sheet sheet) {
     const fs::path file = dir_ / "book.xls";
     SaveWorkbookFile(file, BuildBiff8Workbook(sheet, "Sheet1"));
     return WorkbookCells(file);
@@ -171,7 +171,8 @@ TEST_F(Biff8Workbook, SavingReplacesAnExistingFile) {
 }
 
 TEST_F(Biff8Workbook, AFailedSaveThrowsAndLeavesNoFileBehind) {
-  const std::vector<std::uint8_t> stream = BuildBiff8Workbook(Biff8Sheet{}, "Sheet1");
+  Biff8Sheet empty;
+  const std::vector<std::uint8_t> stream = BuildBiff8Workbook(empty, "Sheet1");
   try {
     SaveWorkbookFile(dir_ / "missing" / "book.xls", stream);
     FAIL() << "no exception";

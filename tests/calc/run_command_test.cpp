@@ -121,14 +121,5 @@ TEST_F(RunJobCommandTest, UnwritableReportIsOneMessageAndNoLeftovers) {
   EXPECT_FALSE(std::filesystem::exists(dir / "msg.err"));
 }
 
-TEST_F(RunJobCommandTest, WorkbookIsRefusedWhileNotAvailable) {
-  if (ReportFormAvailable(ReportForm::Workbook)) GTEST_SKIP() << "workbook report available";
-  Job job = IsolatedHouse();
-  RunCommandSetup setup = Setup();
-  setup.form = ReportForm::Workbook;
-  EXPECT_EQ(RunJobCommand(job, messages, setup).outcome, RunOutcome::SystemError);
-  EXPECT_FALSE(std::filesystem::exists(dir / "job.out.txt"));
-}
-
 }  // namespace
 }  // namespace ventora

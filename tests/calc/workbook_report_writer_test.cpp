@@ -88,14 +88,16 @@ ExpectedSheet SampleHeader() {
 
 void AddColumnTitles(ExpectedSheet& sheet) {
   const char* titles[] = {"Facade", "Element", "X", "Z", "X/L", "Z/H", "CP"};
-  for (char c = 'A'; c <= 'G'; ++c) sheet[{c, 14}] = std::string(titles[c - 'A']);
+  for (char c = 'A'; c <= 'G'; ++c)
+    sheet[{c, 14}] = std::string(titles[c - 'A']);
 }
 
 void AddElementRow(ExpectedSheet& sheet, unsigned row, double iface, double k,
                    std::array<double, 5> values) {
   sheet[{'A', row}] = iface;
   sheet[{'B', row}] = k;
-  for (int i = 0; i < 5; ++i) sheet[{static_cast<char>('C' + i), row}] = values[i];
+  for (int i = 0; i < 5; ++i)
+    sheet[{static_cast<char>('C' + i), row}] = values[i];
 }
 
 class WorkbookReport : public ::testing::Test {

@@ -50,8 +50,6 @@ usage_errors)
   expect_status 1 && expect_err "unknown option '--frobnicate'"
   run a.in b.in
   expect_status 1 && expect_err "only one job at a time"
-  run --xls "$examples/low-house.in"
-  expect_status 1 && expect_err "--xls is not available yet"
   ;;
 missing_job)
   run "$work/nothing.in"
@@ -74,6 +72,17 @@ completed)
   [[ -z $err ]] || fail "unexpected messages: $err"
   expect_report_like "$work/low-house.out.txt" "$data/run/low-house.out.txt"
   expect_no_leftovers low-house.in low-house.out.txt
+  ;;
+workbook)
+  cp "$examples/low-house.in" "$work/"
+  run --xls "$work/low-house.in"
+  expect_status 0
+  expect_out "$work/low-house.out.xls"
+  [[ -z $err ]] || fail "unexpected messages: $err"
+  # An OLE2 compound file; its cells are checked by the calc tests.
+  [[ $(od -An -tx1 -N8 "$work/low-house.out.xls" | tr -d ' \n') == d0cf11e0a1b11ae1 ]] ||
+    fail "not an Excel 97-2003 workbook"
+  expect_no_leftovers low-house.in low-house.out.xls
   ;;
 job_name_without_extension)
   cp "$examples/office-block.in" "$work/"
