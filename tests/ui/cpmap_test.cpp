@@ -160,6 +160,26 @@ TEST(CpMapLayoutTest, FacadesUnfoldInTrueProportionsAndMarkersSitOnTheirElements
   }
 }
 
+// The arrow comes from the side of the plan where the wall facing the wind
+// is drawn: 1 below, 2 to the right, 3 above, 4 to the left.
+TEST(CpMapLayoutTest, TheWindComesFromTheWallThatFacesIt) {
+  struct Case {
+    float facade1Angle;
+    QPointF side;
+  };
+  // Facade i faces the wind when facade 1's angle is -(i - 1) * 90, mod 360.
+  const Case cases[] = {{0, {0, 1}}, {-90, {1, 0}}, {180, {0, -1}}, {90, {-1, 0}}};
+  for (const Case& c : cases) {
+    const QPointF d = WindSourceDirection(c.facade1Angle);
+    EXPECT_NEAR(d.x(), c.side.x(), 1e-6) << c.facade1Angle;
+    EXPECT_NEAR(d.y(), c.side.y(), 1e-6) << c.facade1Angle;
+  }
+  // Between walls 1 and 2 (facade 1 at -45 degrees): from below right.
+  const QPointF d = WindSourceDirection(-45);
+  EXPECT_GT(d.x(), 0.7);
+  EXPECT_GT(d.y(), 0.7);
+}
+
 TEST(CpMapLayoutTest, TheLegendPlacesEveryValueOnItsBar) {
   const ComputedExample e = Computed("low-house");
   const CpMapLayout l = LayOutCpMap(e.model, QSizeF(1200, 800));

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 namespace ventora {
 namespace {
@@ -123,6 +124,13 @@ CpMapLayout LayOutCpMap(const CpMapModel& model, const QSizeF& size) {
   SizeMarkers(model, out);
   PlacePanel(panel, font, PlacePlanBesideRoof(area, bands, out), out);
   return out;
+}
+
+QPointF WindSourceDirection(float facade1Angle) {
+  // Facade i's angle is facade 1's plus (i - 1) * 90 degrees, and the walls
+  // follow each other anticlockwise on the plan.
+  const double a = facade1Angle * std::numbers::pi / 180;
+  return {-std::sin(a), std::cos(a)};
 }
 
 const CpMarker* MarkerAt(const CpMapModel& model, const CpMapLayout& layout, const QPointF& point) {

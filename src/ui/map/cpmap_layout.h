@@ -35,6 +35,12 @@ struct CpMapLayout {
 
 CpMapLayout LayOutCpMap(const CpMapModel& model, const QSizeF& size);
 
+// The unit vector, on the plan of the roof (wall 1 at the bottom, 2 to the
+// right, 3 at the top, 4 to the left; y grows downwards), that points to
+// where the wind comes from, given facade 1's relative wind angle. A wall
+// whose relative angle is 0 faces it squarely.
+QPointF WindSourceDirection(float facade1Angle);
+
 // The marker under `point` (nearest within its radius plus a little), or null.
 const CpMarker* MarkerAt(const CpMapModel& model, const CpMapLayout& layout, const QPointF& point);
 

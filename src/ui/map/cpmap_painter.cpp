@@ -1,9 +1,7 @@
 #include "ui/map/cpmap_painter.h"
 
 #include <QFontMetricsF>
-#include <QPainterPath>
 #include <cmath>
-#include <numbers>
 
 #include "ui/map/cpmap_colors.h"
 
@@ -141,10 +139,9 @@ void PaintLegend(QPainter& p, const CpMapModel& m, const CpMapLayout& l, char de
   }
 }
 
-// Facade numbers round a plan of the roof (wall 1 at the bottom, 2 to the
-// right, 3 at the top, 4 to the left) and an arrow for the wind as it meets
-// the building: facade 1's relative angle turns it from wall 1's normal.
-void PaintWindPlan(QPainter& p, const CpMapModel& m, const CpMapLayout& l) {
+// A plan of the roof with the facade numbers round it: wall 1 at the
+// bottom, 2 to the right, 3 at the top, 4 to the left. Returns the roof.
+QRectF PaintPlanBuilding(QPainter& p, const CpMapModel& m, const CpMapLayout& l) {
   const QRectF area = l.plan;
   const double font = l.fontPx;
   p.setPen(kInk);
@@ -152,39 +149,41 @@ void PaintWindPlan(QPainter& p, const CpMapModel& m, const CpMapLayout& l) {
   p.drawText(QRectF(area.left(), area.top() - 1.6 * font, area.width() + 6 * font, 1.4 * font),
              Qt::AlignLeft | Qt::AlignVCenter, "Wind on the building");
   const double L = m.facades[0].L, W = m.facades[1].L;
-  const double side = area.width() * 0.24;
-  const double s = (L > 0 && W > 0) ? side / std::max(L, W) : 0;
+  const double s = (L > 0 && W > 0) ? area.width() * 0.24 / std::max(L, W) : 0;
   const QPointF c = area.center();
   const QRectF roof(c.x() - L * s / 2, c.y() - W * s / 2, L * s, W * s);
   p.setBrush(kFacadeFill);
   p.setPen(QPen(kInk, 1.5));
   p.drawRect(roof);
   SetFont(p, font * 0.9);
-  const double g = 0.8 * font;
-  p.drawText(QRectF(roof.left(), roof.bottom(), roof.width(), 1.6 * g), Qt::AlignCenter, "1");
-  p.drawText(QRectF(roof.right(), roof.top(), 1.6 * g, roof.height()), Qt::AlignCenter, "2");
-  p.drawText(QRectF(roof.left(), roof.top() - 1.6 * g, roof.width(), 1.6 * g), Qt::AlignCenter,
-             "3");
-  p.drawText(QRectF(roof.left() - 1.6 * g, roof.top(), 1.6 * g, roof.height()), Qt::AlignCenter,
-             "4");
-  const double a = m.facades[0].angle * std::numbers::pi / 180;
-  const QPointF from(-std::sin(a), std::cos(a));  // towards where the wind comes from
-  // The head stops short of the wall (and its number) that the ray meets.
+  const double g = 1.3 * font;
+  p.drawText(QRectF(roof.left(), roof.bottom(), roof.width(), g), Qt::AlignCenter, "1");
+  p.drawText(QRectF(roof.right(), roof.top(), g, roof.height()), Qt::AlignCenter, "2");
+  p.drawText(QRectF(roof.left(), roof.top() - g, roof.width(), g), Qt::AlignCenter, "3");
+  p.drawText(QRectF(roof.left() - g, roof.top(), g, roof.height()), Qt::AlignCenter, "4");
+  return roof;
+}
+
+// An arrow from where the wind comes from to the wall it meets first,
+// stopping short of that wall's number.
+void PaintWindArrow(QPainter& p, const CpMapModel& m, const CpMapLayout& l, const QRectF& roof) {
+  const double font = l.fontPx;
+  const QPointF from = WindSourceDirection(m.facades[0].angle);
+  const QPointF c = roof.center();
   const double toWall =
-      std::min(std::fabs(from.x()) > 1e-9 ? L * s / 2 / std::fabs(from.x()) : 1e9,
-               std::fabs(from.y()) > 1e-9 ? W * s / 2 / std::fabs(from.y()) : 1e9);
-  const QPointF head = c + from * (toWall + 2.2 * g);
-  const QPointF tail = c + from * std::max(area.width() / 2, toWall + 2.2 * g + 3 * font);
-  p.setPen(QPen(QColor(0xb0, 0x1c, 0x2e), 3.5, Qt::SolidLine, Qt::RoundCap));
+      std::min(std::fabs(from.x()) > 1e-9 ? roof.width() / 2 / std::fabs(from.x()) : 1e9,
+               std::fabs(from.y()) > 1e-9 ? roof.height() / 2 / std::fabs(from.y()) : 1e9);
+  const QPointF head = c + from * (toWall + 1.8 * font);
+  const QPointF tail = c + from * std::max(l.plan.width() / 2, toWall + 4.8 * font);
+  const QColor red(0xb0, 0x1c, 0x2e);
+  p.setPen(QPen(red, 3.5, Qt::SolidLine, Qt::RoundCap));
   p.drawLine(tail, head + from * font);
   const QPointF back = from * (1.4 * font);
   const QPointF across(-from.y() * 0.7 * font, from.x() * 0.7 * font);
-  QPainterPath tip;
-  tip.moveTo(head);
-  tip.lineTo(head + back + across);
-  tip.lineTo(head + back - across);
-  tip.closeSubpath();
-  p.fillPath(tip, QColor(0xb0, 0x1c, 0x2e));
+  const QPointF tip[] = {head, head + back + across, head + back - across};
+  p.setPen(Qt::NoPen);
+  p.setBrush(red);
+  p.drawPolygon(tip, 3);
 }
 
 void PaintHollowList(QPainter& p, const CpMapModel& m, const CpMapLayout& l) {
@@ -242,7 +241,7 @@ void PaintCpMap(QPainter& p, const CpMapModel& m, const CpMapLayout& l, char dec
   for (std::size_t i = 0; i < m.facades.size(); ++i)
     PaintFacade(p, m.facades[i], l.facades[i], l, m.bound, decimal);
   PaintLegend(p, m, l, decimal);
-  PaintWindPlan(p, m, l);
+  PaintWindArrow(p, m, l, PaintPlanBuilding(p, m, l));
   PaintHollowList(p, m, l);
   p.restore();
 }
