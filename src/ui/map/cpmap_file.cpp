@@ -12,17 +12,16 @@ namespace ventora {
 namespace {
 
 // A command-line process has no Qt application; text needs one for its
-// fonts. It lives until the process ends, on the offscreen platform so that
-// no display is needed.
-void EnsureGuiApplication() {
-  if (QGuiApplication::instance() != nullptr) return;
+// fonts. It runs on the offscreen platform, so that no display is needed,
+// and lasts as long as the drawing.
+std::unique_ptr<QGuiApplication> GuiApplicationIfNone() {
+  if (QGuiApplication::instance() != nullptr) return nullptr;
   static int argc = 3;
   static char arg0[] = "ventora-run";
   static char arg1[] = "-platform";
   static char arg2[] = "offscreen";
   static char* argv[] = {arg0, arg1, arg2, nullptr};
-  static auto* app = new QGuiApplication(argc, argv);
-  (void)app;
+  return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 std::string Lower(std::string text) {
@@ -42,7 +41,7 @@ void WriteCpMapFile(const std::filesystem::path& path, const Job& job, const Run
                     const std::string& jobName, char decimal) {
   if (!IsCpMapFileName(path))
     throw std::runtime_error("The map file \"" + path.string() + "\" must end in .png or .svg.");
-  EnsureGuiApplication();
+  const std::unique_ptr<QGuiApplication> app = GuiApplicationIfNone();
   const CpMapModel model = BuildCpMapModel(job, run, jobName);
   const QString error = SaveCpMapPicture(QString::fromStdString(path.string()), model,
                                          QSize(kMapFileWidth, kMapFileHeight), decimal);

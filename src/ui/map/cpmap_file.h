@@ -20,8 +20,8 @@ bool IsCpMapFileName(const std::filesystem::path& path);
 
 // Draws the map of `run` for `job` (the job as it ran; `jobName` its path
 // without ".in") into `path`: PNG or SVG by the extension, at
-// kMapFileWidth x kMapFileHeight. Starts an offscreen Qt application when
-// the process has none. Throws std::runtime_error with a message for the
+// kMapFileWidth x kMapFileHeight. A process without a Qt application gets
+// an offscreen one for the drawing. Throws std::runtime_error with a message for the
 // user when the file cannot be written.
 void WriteCpMapFile(const std::filesystem::path& path, const Job& job, const RunResult& run,
                     const std::string& jobName, char decimal);
