@@ -155,7 +155,8 @@ void SetQuietMode(RunContext& ctx) {
 
 RunResult RunCalculation(const Job& job, RunContext& ctx, const RunSetup& setup) {
   SetQuietMode(ctx);
-  WriteVerdictFile(setup.verdictFile, RunVerdict::Broken);
+  const bool verdictFile = !setup.verdictFile.empty();
+  if (verdictFile) WriteVerdictFile(setup.verdictFile, RunVerdict::Broken);
   RunResult result;
   std::unique_ptr<ReportWriter> report = setup.openReport();
   if (!report) throw std::runtime_error("No report could be opened for the run.");
@@ -168,7 +169,7 @@ RunResult RunCalculation(const Job& job, RunContext& ctx, const RunSetup& setup)
   // 1 never points at a half-written report.
   report->Close();
   result.verdict = runError == 0 ? RunVerdict::Completed : RunVerdict::Stopped;
-  WriteVerdictFile(setup.verdictFile, result.verdict);
+  if (verdictFile) WriteVerdictFile(setup.verdictFile, result.verdict);
   return result;
 }
 

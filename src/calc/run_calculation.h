@@ -31,6 +31,7 @@ struct RunSetup {
   std::function<std::unique_ptr<ReportWriter>()> openReport;
   std::string jobName;   // full path without ".in", shown on the title line
   std::string dateText;  // already formatted (FormatReportDate)
+  // Empty: no verdict file (callers that read the verdict from the result).
   std::filesystem::path verdictFile = kVerdictFileName;
   FacadeCpFunction facadeCp = &FacadeCp;
 };

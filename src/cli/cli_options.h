@@ -1,5 +1,6 @@
 #pragma once
-// The command line of ventora-run: [--xls] [--map=FILE] JOB, --help, --version.
+// The command line of ventora-run: [--xls] [--format=csv] [--map=FILE] JOB,
+// --sweep[=STEP] [--format=FORMAT] JOB, --help, --version.
 
 #include <optional>
 #include <string>
@@ -12,6 +13,8 @@ struct CliOptions {
   bool version = false;
   bool workbook = false;  // --xls
   std::string job;        // a ".in" file or a job name without extension
+  int sweepStep = 0;      // --sweep[=STEP]: degrees between wind directions; 0 no sweep
+  std::string format;     // --format=csv|energyplus|contam; empty: the report only
   std::string mapFile;    // --map=FILE: the Cp map as PNG or SVG; empty: none
 };
 

@@ -7,6 +7,7 @@
 
 #include "cli_options.h"
 #include "run_job_file.h"
+#include "sweep_job_file.h"
 
 #ifndef VENTORA_VERSION
 #define VENTORA_VERSION "unknown"
@@ -28,5 +29,6 @@ int main(int argc, char** argv) {
     std::cout << "ventora-run " << VENTORA_VERSION << '\n';
     return kExitCompleted;
   }
+  if (parsed.options->sweepStep != 0) return RunSweepFile(*parsed.options, std::cout, std::cerr);
   return RunJobFile(*parsed.options, std::cout, std::cerr);
 }

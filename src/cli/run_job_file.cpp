@@ -8,6 +8,7 @@
 #include "map_option.h"
 #include "model/job_file.h"
 #include "model/number_text.h"
+#include "run_csv_file.h"
 #include "stderr_messages.h"
 
 namespace ventora::cli {
@@ -69,43 +70,53 @@ bool WriteMapOfRun(const fs::path& mapFile, const Job& job, const RunResult& run
 
 }  // namespace
 
-int RunJobFile(const CliOptions& options, std::ostream& out, std::ostream& err) {
-  const std::string jobName = JobNameOf(options.job);
-  // Named from the folder the command was given in, before the run moves.
-  const fs::path mapFile = options.mapFile.empty() ? fs::path() : AbsolutePath(options.mapFile);
-  const std::string jobFile = jobName + ".in";
+std::optional<LoadedJob> LoadJobFile(const CliOptions& options, std::ostream& err) {
+  LoadedJob loaded;
+  loaded.jobName = JobNameOf(options.job);
+  const std::string jobFile = loaded.jobName + ".in";
   std::error_code ignored;
   if (!fs::is_regular_file(jobFile, ignored)) {
     err << "ventora-run: no job file \"" << jobFile << "\"\n";
-    return kExitSystemError;
+    return std::nullopt;
   }
-  NumberText numbers;
-  if (numbers.DetectNumberFormat() == NumberFormatCheck::SeparatorsEqual) {
+  if (loaded.numbers.DetectNumberFormat() == NumberFormatCheck::SeparatorsEqual) {
     err << "Error: " << kSeparatorsEqualMessage << '\n';
-    return kExitSystemError;
+    return std::nullopt;
   }
-  Job job;
   try {
-    job = ReadJobFile(jobFile, numbers);
+    loaded.job = ReadJobFile(jobFile, loaded.numbers);
   } catch (const std::exception& e) {
     err << "ventora-run: " << e.what() << '\n';
-    return kExitSystemError;
+    return std::nullopt;
   }
-  if (!EnterJobFolder(jobName, err)) return kExitSystemError;
+  if (!EnterJobFolder(loaded.jobName, err)) return std::nullopt;
+  return loaded;
+}
+
+int RunJobFile(const CliOptions& options, std::ostream& out, std::ostream& err) {
+  // Named from the folder the command was given in, before the run moves.
+  const fs::path mapFile = options.mapFile.empty() ? fs::path() : AbsolutePath(options.mapFile);
+  std::optional<LoadedJob> loaded = LoadJobFile(options, err);
+  if (!loaded) return kExitSystemError;
+  const std::string& jobName = loaded->jobName;
+  if (options.format == "csv" && !DeleteRunCsv(jobName, err)) return kExitSystemError;
   RunCommandSetup setup;
   setup.jobName = jobName;
   setup.form = options.workbook ? ReportForm::Workbook : ReportForm::Text;
-  setup.locale = numbers.Locale();
+  setup.locale = loaded->numbers.Locale();
   setup.months = UserMonthNames();
   setup.now = LocalNow();
   StreamMessages messages(err);
-  const RunCommandResult result = RunJobCommand(job, messages, setup);
-  const int status = ExitStatusOf(result.outcome);
-  if (status == kExitCompleted || status == kExitValuesMissing)
+  const RunCommandResult result = RunJobCommand(loaded->job, messages, setup);
+  int status = ExitStatusOf(result.outcome);
+  if (status == kExitCompleted || status == kExitValuesMissing) {
     out << ReportPath(jobName, setup.form).string() << '\n';
-  if (mapFile.empty()) return status;
-  return WriteMapOfRun(mapFile, job, result.run, jobName, numbers, out, err) ? status
-                                                                             : kExitSystemError;
+    if (options.format == "csv") status = WriteRunCsv(jobName, result.run, status, out, err);
+  }
+  if (mapFile.empty() || status == kExitSystemError) return status;
+  return WriteMapOfRun(mapFile, loaded->job, result.run, jobName, loaded->numbers, out, err)
+             ? status
+             : kExitSystemError;
 }
 
 }  // namespace ventora::cli

@@ -1,9 +1,13 @@
 #pragma once
 // Runs one job file from the command line and gives the exit status.
 
+#include <optional>
 #include <ostream>
+#include <string>
 
 #include "cli_options.h"
+#include "model/job.h"
+#include "model/number_text.h"
 
 namespace ventora::cli {
 
@@ -13,6 +17,16 @@ enum ExitStatus : int {
   kExitStopped = 2,
   kExitValuesMissing = 3,
 };
+
+struct LoadedJob {
+  std::string jobName;  // absolute path without ".in"
+  Job job;
+  NumberText numbers;  // the user's number format, detected
+};
+
+// Reads the job named on the command line and changes into its folder;
+// says why on `err` and gives nothing when it cannot.
+std::optional<LoadedJob> LoadJobFile(const CliOptions& options, std::ostream& err);
 
 // Reads the job, changes into its folder (the verdict file lives there),
 // runs it and prints the report's path on `out` when the run completed.

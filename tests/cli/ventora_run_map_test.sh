@@ -50,6 +50,8 @@ map_bad_name)
   [[ ! -e $work/office.out.txt ]] || fail "ran despite the bad option"
   run --map= office.in
   expect_status 1 && expect_err "--map needs a file name"
+  run --sweep --map=office.png office.in
+  expect_status 1 && expect_err "--map draws one run and cannot go with --sweep"
   ;;
 map_refused_run)
   # A profile exponent of 0.5 is refused before the run.

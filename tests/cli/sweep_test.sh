@@ -1,0 +1,125 @@
+#!/usr/bin/env bash
+# One case of the ventora-run export tests: sweep_test.sh CASE BINARY DATA EXAMPLES
+set -uo pipefail
+case_name=$1 bin=$2 examples=$4
+work=$(mktemp -d)
+elsewhere=$(mktemp -d)
+trap 'rm -rf "$work" "$elsewhere"' EXIT
+
+fail() { echo "FAIL ($case_name): $*" >&2; exit 1; }
+
+# run ARGS...: runs ventora-run from another folder; sets status, out, err.
+run() {
+  (cd "$elsewhere" && "$bin" "$@" >"$work/.out" 2>"$work/.err")
+  status=$?
+  out=$(cat "$work/.out")
+  err=$(cat "$work/.err")
+}
+expect_status() { [[ $status == "$1" ]] || fail "exit status $status, expected $1; stderr: $err"; }
+expect_err() { grep -qF -- "$1" <<<"$err" || fail "stderr lacks '$1'; stderr: $err"; }
+expect_out() { [[ $out == "$1" ]] || fail "stdout '$out', expected '$1'"; }
+expect_files() {
+  local have want
+  have=$(cd "$work" && ls -A | grep -vE '^\.(out|err)$' | sort)
+  want=$(printf '%s\n' "$@" | sort)
+  [[ $have == "$want" ]] || fail "files: $(echo $have), expected: $*"
+}
+lines() { tr -d '\r' <"$1" | wc -l; }
+
+case $case_name in
+sweep_csv)
+  cp "$examples/office-block.in" "$work/"
+  run --sweep "$work/office-block.in"
+  expect_status 0
+  expect_out "$work/office-block.sweep.csv"
+  [[ -z $err ]] || fail "unexpected messages: $err"
+  expect_files office-block.in office-block.sweep.csv
+  [[ $(lines "$work/office-block.sweep.csv") == 80 ]] || fail "not 79 element rows"
+  header=$(head -n 1 "$work/office-block.sweep.csv" | tr -d '\r')
+  [[ $header == "Facade,Element,X,Z or Y,X/L,Z/H,Cp 0,Cp 10,"*",Cp 350" ]] || fail "header $header"
+  awk -F, 'NF != 42 { exit 1 }' "$work/office-block.sweep.csv" || fail "a row without 42 cells"
+  ;;
+sweep_step)
+  cp "$examples/low-house.in" "$work/"
+  run --sweep=45 "$work/low-house"
+  expect_status 0
+  head -n 1 "$work/low-house.sweep.csv" | grep -q ",Cp 0,Cp 45,Cp 90,.*,Cp 315"$'\r'"$" ||
+    fail "header $(head -n 1 "$work/low-house.sweep.csv")"
+  ;;
+sweep_energyplus)
+  cp "$examples/office-block.in" "$work/"
+  run --sweep --format=energyplus "$work/office-block.in"
+  expect_status 0
+  expect_out "$work/office-block.sweep.idf"
+  expect_files office-block.in office-block.sweep.idf
+  idf=$work/office-block.sweep.idf
+  [[ $(grep -c '^AirflowNetwork:MultiZone:WindPressureCoefficientArray,' "$idf") == 1 ]] ||
+    fail "not one array"
+  [[ $(grep -c '^AirflowNetwork:MultiZone:WindPressureCoefficientValues,' "$idf") == 79 ]] ||
+    fail "not 79 value objects"
+  [[ $(grep -c '!- Wind Pressure Coefficient Value 36 ' "$idf") == 79 ]] || fail "not 36 values"
+  grep -q '^  office-block_F5_E79, ' "$idf" || fail "no roof element 79"
+  ;;
+sweep_contam)
+  cp "$examples/low-house.in" "$work/"
+  run --sweep=30 --format=contam "$work/low-house.in"
+  expect_status 0
+  expect_out "$work/low-house.sweep.contam.txt"
+  profiles=$work/low-house.sweep.contam.txt
+  grep -qx $'28 ! wind pressure profiles:\r' "$profiles" || fail "no count line"
+  [[ $(tail -n 1 "$profiles") == $'-999\r' ]] || fail "last line $(tail -n 1 "$profiles")"
+  [[ $(grep -cE '^[0-9]+ 13 1 F[1-5]_E[0-9]+'$'\r''$' "$profiles") == 28 ]] ||
+    fail "not 28 profiles of 13 points"
+  ;;
+plain_csv)
+  cp "$examples/low-house.in" "$work/"
+  echo stale >"$work/low-house.out.csv"
+  run --format=csv "$work/low-house.in"
+  expect_status 0
+  expect_out "$work/low-house.out.txt"$'\n'"$work/low-house.out.csv"
+  expect_files low-house.in low-house.out.txt low-house.out.csv
+  [[ $(lines "$work/low-house.out.csv") == 29 ]] || fail "not 28 element rows"
+  [[ $(head -n 1 "$work/low-house.out.csv") == $'Facade,Element,X,Z or Y,X/L,Z/H,Cp\r' ]] ||
+    fail "header $(head -n 1 "$work/low-house.out.csv")"
+  ;;
+option_errors)
+  job=$examples/low-house.in
+  run --sweep=5 --format=energyplus "$job"
+  expect_status 1 && expect_err "--format=energyplus takes at most 36 wind directions"
+  run --sweep=20 --format=contam "$job"
+  expect_status 1 && expect_err "--format=contam needs a step that divides 90"
+  run --sweep --format=idf "$job"
+  expect_status 1 && expect_err "unknown format 'idf'"
+  run --format=energyplus "$job"
+  expect_status 1 && expect_err "--format=energyplus needs --sweep"
+  run --sweep=0 "$job"
+  expect_status 1 && expect_err "the step is a whole number of degrees from 1 to 180"
+  run --sweep=ten "$job"
+  expect_status 1 && expect_err "the step is a whole number of degrees from 1 to 180"
+  run --sweep --xls "$job"
+  expect_status 1 && expect_err "--xls and --sweep do not go together"
+  ;;
+refused)
+  # VeEXP 0.5 is beyond the model's limits: refused before any direction runs.
+  printf ' 0 0 20 10 10 20 10 .5 0 0\r\n 1 \r\n 1 \r\n 1 5 5 \r\n' >"$work/steep.in"
+  echo stale >"$work/steep.sweep.csv"
+  run --sweep "$work/steep.in"
+  expect_status 2
+  expect_err "The Calculation can not be carried out because input data are out of limits."
+  expect_files steep.in
+  ;;
+every_direction_stopped)
+  # An element on the floor stops every run: nothing is written, each is named.
+  printf ' 0 0 0 10 10 10 10 .25 0 0\r\n 1 \r\n 1 \r\n 1 1 5 \r\n 6 \r\n 1 \r\n 2 1 1 \r\n' \
+    >"$work/floor.in"
+  run --sweep=90 --format=energyplus "$work/floor.in"
+  expect_status 2
+  expect_err "wind direction 270 deg.: the run stopped at element 2 (facade 6): the floor"
+  expect_err "no wind direction could be computed; nothing was written"
+  expect_files floor.in
+  ;;
+*)
+  fail "unknown case"
+  ;;
+esac
+exit 0
