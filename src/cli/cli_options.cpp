@@ -2,6 +2,7 @@
 
 #include "calc/open_report.h"
 #include "export_options.h"
+#include "map_option.h"
 
 namespace ventora::cli {
 namespace {
@@ -24,6 +25,9 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
       options.version = true;
     } else if (!onlyOperands && arg == "--xls") {
       options.workbook = true;
+    } else if (!onlyOperands && arg.starts_with("--map=")) {
+      options.mapFile = arg.substr(6);
+      if (std::string error = CheckMapFileName(options.mapFile); !error.empty()) return Fail(error);
     } else if (!onlyOperands && IsExportOption(arg)) {
       if (std::string error = ParseExportOption(arg, options); !error.empty()) return Fail(error);
     } else if (!onlyOperands && arg.size() > 1 && arg[0] == '-') {
@@ -37,6 +41,8 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
   if (options.help || options.version) return {options, ""};
   if (options.job.empty()) return Fail("no job given (see --help)");
   if (std::string error = CheckExportOptions(options); !error.empty()) return Fail(error);
+  if (options.sweepStep != 0 && !options.mapFile.empty())
+    return Fail("--map draws one run and cannot go with --sweep");
   if (options.workbook && !ReportFormAvailable(ReportForm::Workbook))
     return Fail("--xls is not available yet: this version writes the text report only");
   return {options, ""};
@@ -44,6 +50,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
 
 std::string UsageText() {
   return "Usage: ventora-run [--xls] JOB\n"
+         "       ventora-run [--xls] [--format=csv] --map=FILE.png|FILE.svg JOB\n"
          "       ventora-run [--xls] --format=csv JOB\n"
          "       ventora-run --sweep[=STEP] [--format=csv|energyplus|contam] JOB\n"
          "\n"
@@ -57,6 +64,11 @@ std::string UsageText() {
          "\n"
          "Options:\n"
          "  --xls      write the report as a workbook instead of text\n"
+         "  --map=FILE also draw the run's Cp map into FILE, a PNG image or an SVG\n"
+         "             drawing by its extension (1400 x 900 pixels), printed after\n"
+         "             the report's path; a run stopped part-way is drawn too, its\n"
+         "             elements without a value hollow. A map that cannot be\n"
+         "             written gives exit status 1\n"
          "  --format=csv\n"
          "             also write the element lines as JOB.out.csv\n"
          "  --sweep[=STEP]\n"

@@ -1,5 +1,5 @@
 #pragma once
-// The command line of ventora-run: [--xls] [--format=csv] JOB,
+// The command line of ventora-run: [--xls] [--format=csv] [--map=FILE] JOB,
 // --sweep[=STEP] [--format=FORMAT] JOB, --help, --version.
 
 #include <optional>
@@ -15,6 +15,7 @@ struct CliOptions {
   std::string job;        // a ".in" file or a job name without extension
   int sweepStep = 0;      // --sweep[=STEP]: degrees between wind directions; 0 no sweep
   std::string format;     // --format=csv|energyplus|contam; empty: the report only
+  std::string mapFile;    // --map=FILE: the Cp map as PNG or SVG; empty: none
 };
 
 struct ParsedOptions {

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "calc/run_command.h"
+#include "map_option.h"
 #include "model/job_file.h"
 #include "model/number_text.h"
 #include "run_csv_file.h"
@@ -49,6 +50,24 @@ bool EnterJobFolder(const std::string& jobName, std::ostream& err) {
   return false;
 }
 
+fs::path AbsolutePath(const std::string& file) {
+  std::error_code ignored;
+  return fs::absolute(fs::path(file), ignored).lexically_normal();
+}
+
+// The map of a run that got far enough; false when it could not be written.
+bool WriteMapOfRun(const fs::path& mapFile, const Job& job, const RunResult& run,
+                   const std::string& jobName, const NumberText& numbers, std::ostream& out,
+                   std::ostream& err) {
+  if (!RunHasMap(run)) {
+    err << "ventora-run: no Cp map: the run computed no element\n";
+    return true;  // the run's own status says why
+  }
+  if (!WriteRunMap(mapFile, job, run, jobName, numbers.Locale().decimal, err)) return false;
+  out << mapFile.string() << '\n';
+  return true;
+}
+
 }  // namespace
 
 std::optional<LoadedJob> LoadJobFile(const CliOptions& options, std::ostream& err) {
@@ -75,6 +94,8 @@ std::optional<LoadedJob> LoadJobFile(const CliOptions& options, std::ostream& er
 }
 
 int RunJobFile(const CliOptions& options, std::ostream& out, std::ostream& err) {
+  // Named from the folder the command was given in, before the run moves.
+  const fs::path mapFile = options.mapFile.empty() ? fs::path() : AbsolutePath(options.mapFile);
   std::optional<LoadedJob> loaded = LoadJobFile(options, err);
   if (!loaded) return kExitSystemError;
   const std::string& jobName = loaded->jobName;
@@ -92,7 +113,10 @@ int RunJobFile(const CliOptions& options, std::ostream& out, std::ostream& err) 
     out << ReportPath(jobName, setup.form).string() << '\n';
     if (options.format == "csv") status = WriteRunCsv(jobName, result.run, status, out, err);
   }
-  return status;
+  if (mapFile.empty() || status == kExitSystemError) return status;
+  return WriteMapOfRun(mapFile, loaded->job, result.run, jobName, loaded->numbers, out, err)
+             ? status
+             : kExitSystemError;
 }
 
 }  // namespace ventora::cli

@@ -15,7 +15,7 @@ RunCommand CalculationCommand(const NumberLocale& locale) {
     setup.locale = locale;
     setup.months = months;
     setup.now = LocalNow();
-    return RunJobCommand(job, messages, setup).outcome;
+    return RunJobCommand(job, messages, setup);
   };
 }
 

@@ -85,6 +85,7 @@ void CPMainForm::BuildControls() {
                       VResBtn_, HelpBtn_, ExitBtn_, OutExcel_};
   for (std::size_t i = 1; i < std::size(order); ++i)
     setTabOrder(order[i - 1], order[i]);
+  AddMapButton();
 }
 
 void CPMainForm::LayOut() {
@@ -104,7 +105,7 @@ void CPMainForm::LayOut() {
   job->setHorizontalSpacing(10);
   job->addWidget(fileNameLab, 0, 0);
   job->addWidget(JobNameLab_, 0, 1);
-  job->addWidget(OutExcel_, 1, 1);
+  job->addWidget(OutExcel_, 1, 1, Qt::AlignLeft);  // clickable on its text only
   job->setColumnStretch(1, 1);
 
   auto* line = new QFrame(this);
@@ -113,10 +114,11 @@ void CPMainForm::LayOut() {
 
   auto* buttons = new QGridLayout;
   buttons->setSpacing(8);
-  QPushButton* grid[] = {JobBtn_, EditBtn_, SaveBtn_, SaveAsBtn_,
-                         RunBtn_, VResBtn_, HelpBtn_, ExitBtn_};
-  for (int i = 0; i < 8; ++i)
-    buttons->addWidget(grid[i], i / 4, i % 4);
+  // The Cp map stands beside Output.
+  QPushButton* grid[] = {JobBtn_, EditBtn_, SaveBtn_, SaveAsBtn_, HelpBtn_,
+                         RunBtn_, VResBtn_, MapBtn_,  nullptr,    ExitBtn_};
+  for (int i = 0; i < 10; ++i)
+    if (grid[i] != nullptr) buttons->addWidget(grid[i], i / 5, i % 5);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(18, 14, 18, 18);

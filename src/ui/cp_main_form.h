@@ -10,6 +10,7 @@
 #include "calc/models/run_context.h"
 #include "calc/run_command.h"
 #include "model/job_document.h"
+#include "ui/cpmap_last_run.h"
 #include "ui/screen_metrics.h"
 
 class QCheckBox;
@@ -18,6 +19,7 @@ class QPushButton;
 
 namespace ventora {
 
+class CpMap;
 class CpTitle;
 class DocumentOpener;
 class FileDialogs;
@@ -27,9 +29,10 @@ class Working;
 
 // The Run command proper: deletes the job's old results, checks the job,
 // computes it into JobName + ".out.xls" (when `excelOutput`) or ".out.txt",
-// and tells the user how it ended, all through `messages`.
-using RunCommand = std::function<RunOutcome(Job& job, const std::string& jobName, bool excelOutput,
-                                            MessageSink& messages)>;
+// and tells the user how it ended, all through `messages`. The reply carries
+// the run's results when the calculation ran.
+using RunCommand = std::function<RunReply(Job& job, const std::string& jobName, bool excelOutput,
+                                          MessageSink& messages)>;
 
 // What the window needs from the outside world; tests pass fakes.
 struct MainFormServices {
@@ -62,6 +65,7 @@ class CPMainForm : public QWidget {
   void SaveAsBtn_Click();
   void RunBtn_Click();
   void VResBtn_Click();
+  void MapBtn_Click();
   void OutExcel_Click();
   void HelpBtn_Click();
   void HelpAbout_Click();
@@ -96,6 +100,12 @@ class CPMainForm : public QWidget {
   void UpdateOutputButton();
   void RememberLastDir();
   void ShowError(const std::string& text, MsgIcon icon = MsgIcon::Critical);
+  // The Cp map: its button follows Output's state; the map shows the last
+  // completed run of the job (or the job as loaded, when its results on
+  // disk come from an earlier session).
+  void AddMapButton();
+  void KeepLoadedJob();
+  void KeepRun(const RunReply& reply);
 
   MainFormServices services_;
   ScreenMetrics metrics_;
@@ -104,6 +114,8 @@ class CPMainForm : public QWidget {
   CpTitle* title_ = nullptr;
   Working* working_ = nullptr;
   HelpMenu* helpMenu_ = nullptr;
+  CpMap* cpMap_ = nullptr;
+  std::optional<CompletedRun> lastRun_;
 
   QPushButton* JobBtn_ = nullptr;
   QPushButton* EditBtn_ = nullptr;
@@ -111,6 +123,7 @@ class CPMainForm : public QWidget {
   QPushButton* SaveAsBtn_ = nullptr;
   QPushButton* RunBtn_ = nullptr;
   QPushButton* VResBtn_ = nullptr;
+  QPushButton* MapBtn_ = nullptr;
   QPushButton* HelpBtn_ = nullptr;
   QPushButton* ExitBtn_ = nullptr;
   QCheckBox* OutExcel_ = nullptr;

@@ -55,6 +55,7 @@ void CPMainForm::JobBtn_Click() {
   UpdateOutputButton();
   ShowJobName();
   doc_.DataChanged = false;
+  KeepLoadedJob();
 }
 
 bool CPMainForm::LoadJobFile(const std::string& jobName) {

@@ -15,16 +15,18 @@ void CPMainForm::RunBtn_Click() {
   working_->ShowNow();
   busy_ = true;
   VResBtn_->setEnabled(false);
-  RunOutcome outcome = RunOutcome::SystemError;
+  RunReply reply = RunOutcome::SystemError;
   try {
-    outcome = services_.run(doc_.job, doc_.JobName, excelOutput, Messages());
+    reply = services_.run(doc_.job, doc_.JobName, excelOutput, Messages());
   } catch (const std::exception& e) {
     ShowError(e.what());
   }
   busy_ = false;
   working_->hide();
+  const RunOutcome outcome = reply.outcome;
   // A stopped run leaves a partial report: it is no result to show.
   VResBtn_->setEnabled(outcome == RunOutcome::Completed || outcome == RunOutcome::ValuesMissing);
+  KeepRun(reply);
 }
 
 }  // namespace ventora
