@@ -1,7 +1,5 @@
 #include "calc/open_report.h"
 
-#include <stdexcept>
-
 #include "calc/text_report_writer.h"
 #include "calc/workbook_report_writer.h"
 
@@ -11,14 +9,8 @@ std::filesystem::path ReportPath(const std::string& jobName, ReportForm form) {
   return std::filesystem::path(jobName + (form == ReportForm::Workbook ? ".out.xls" : ".out.txt"));
 }
 
-bool ReportFormAvailable(ReportForm form) {
-  return form == ReportForm::Text || form == ReportForm::Workbook;
-}
-
 std::unique_ptr<ReportWriter> OpenReport(ReportForm form, const std::string& jobName,
                                          const NumberLocale& locale) {
-  if (!ReportFormAvailable(form))
-    throw std::runtime_error("The workbook report is not available in this version.");
   if (form == ReportForm::Workbook)
     return std::make_unique<WorkbookReportWriter>(ReportPath(jobName, form), locale);
   return std::make_unique<TextReportWriter>(ReportPath(jobName, form), locale);

@@ -15,11 +15,7 @@ enum class ReportForm { Text, Workbook };
 // The report file of a job: JobName + ".out.txt" or ".out.xls".
 std::filesystem::path ReportPath(const std::string& jobName, ReportForm form);
 
-// Whether this build can write the form at all.
-bool ReportFormAvailable(ReportForm form);
-
-// Throws std::runtime_error when the report cannot be opened or the form is
-// not available.
+// Throws std::runtime_error when the report cannot be opened.
 std::unique_ptr<ReportWriter> OpenReport(ReportForm form, const std::string& jobName,
                                          const NumberLocale& locale);
 

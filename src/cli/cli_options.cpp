@@ -43,8 +43,6 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
   if (std::string error = CheckExportOptions(options); !error.empty()) return Fail(error);
   if (options.sweepStep != 0 && !options.mapFile.empty())
     return Fail("--map draws one run and cannot go with --sweep");
-  if (options.workbook && !ReportFormAvailable(ReportForm::Workbook))
-    return Fail("--xls is not available yet: this version writes the text report only");
   return {options, ""};
 }
 
