@@ -1,6 +1,5 @@
 #include "cli_options.h"
 
-#include "calc/open_report.h"
 #include "export_options.h"
 #include "map_option.h"
 
