@@ -1,21 +1,15 @@
 #include "calc/export_job_summary.h"
 
 #include "calc/export_text.h"
+#include "calc/text_report_writer.h"
 
 namespace ventora {
 namespace {
 
+// The report's word for the roof type; the number itself when it has none.
 std::string RoofWord(std::int16_t Islope) {
-  switch (Islope) {
-    case 0:
-      return "flat";
-    case 1:
-      return "single slope";
-    case 2:
-      return "double slope";
-    default:
-      return "type " + std::to_string(Islope);
-  }
+  const std::string word = RoofTypeWord(Islope);
+  return word.empty() ? "type " + std::to_string(Islope) : word;
 }
 
 }  // namespace
