@@ -8,6 +8,7 @@
 
 #include "calc/biff8_text.h"
 #include "calc/ole2_workbook_file.h"
+#include "temp_folder.h"
 #include "workbook_cells.h"
 
 namespace ventora {
@@ -15,26 +16,18 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::CellValue;
+using testing::TempFolder;
 using testing::WorkbookCells;
 
 class Biff8Workbook : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("ventora_biff8_" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   WorkbookCells SaveAndRead(Biff8Sheet sheet) {
     const fs::path file = dir_ / "book.xls";
     SaveWorkbookFile(file, BuildBiff8Workbook(sheet, "Sheet1"));
     return WorkbookCells(file);
   }
 
-  fs::path dir_;
+  TempFolder dir_;
 };
 
 void ExpectText(const WorkbookCells& cells, char col, unsigned row, const std::string& text) {
@@ -167,7 +160,7 @@ TEST_F(Biff8Workbook, SavingReplacesAnExistingFile) {
   sheet.SetNumber(0, 0, 42);
   SaveWorkbookFile(file, BuildBiff8Workbook(sheet, "Sheet1"));
   ExpectNumber(WorkbookCells(file), 'A', 1, 42);
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator{}), 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator{}), 1);
 }
 
 TEST_F(Biff8Workbook, AFailedSaveThrowsAndLeavesNoFileBehind) {
@@ -184,7 +177,7 @@ TEST_F(Biff8Workbook, AFailedSaveThrowsAndLeavesNoFileBehind) {
   fs::create_directory(blocked);
   EXPECT_THROW(SaveWorkbookFile(blocked, stream), std::runtime_error);
   EXPECT_TRUE(fs::is_directory(blocked));
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator{}), 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator{}), 1);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <string>
 #include <variant>
 
+#include "temp_folder.h"
 #include "workbook_cells.h"
 
 namespace ventora {
@@ -15,6 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::CellValue;
+using testing::TempFolder;
 using testing::WorkbookCells;
 
 // What a cell must hold: a text, or a number compared exactly.
@@ -102,22 +104,12 @@ void AddElementRow(ExpectedSheet& sheet, unsigned row, double iface, double k,
 
 class WorkbookReport : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("ventora_wbreport_" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    path_ = dir_ / "halle.out.xls";
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   void Header(WorkbookReportWriter& w) {
     w.WriteHeader(SampleJob(), "/jobs/halle n°3", "March 05, 2026 - 9:07");
   }
 
-  fs::path dir_;
-  fs::path path_;
+  TempFolder dir_;
+  fs::path path_ = dir_ / "halle.out.xls";
 };
 
 TEST_F(WorkbookReport, CompletedJobCellForCell) {
@@ -199,7 +191,7 @@ TEST_F(WorkbookReport, CloseReplacesAnOldWorkbookAndLeavesNothingElse) {
   w.Close();
   w.Close();  // a second Close changes nothing
   EXPECT_EQ(WorkbookCells(path_).At('A', 3).text, "Azimuth Angle of the Building:");
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator{}), 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator{}), 1);
 }
 
 TEST_F(WorkbookReport, NothingReachesTheFinalNameWithoutClose) {
@@ -207,7 +199,7 @@ TEST_F(WorkbookReport, NothingReachesTheFinalNameWithoutClose) {
     WorkbookReportWriter w(path_, kPointDecimal);
     Header(w);
   }
-  EXPECT_TRUE(fs::is_empty(dir_));
+  EXPECT_TRUE(fs::is_empty(dir_.path()));
 }
 
 TEST_F(WorkbookReport, AnUnwritableFolderIsAnErrorWithAMessage) {
@@ -219,7 +211,7 @@ TEST_F(WorkbookReport, AnUnwritableFolderIsAnErrorWithAMessage) {
   } catch (const std::runtime_error& e) {
     EXPECT_NE(std::string(e.what()).find("halle.out.xls"), std::string::npos) << e.what();
   }
-  EXPECT_TRUE(fs::is_empty(dir_));
+  EXPECT_TRUE(fs::is_empty(dir_.path()));
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ TEST(ExampleJobs, ReadAndWriteBackUnchanged) {
       NumberText numbers(locale);
       const Job job = ReadJobFile(path.string(), numbers);
       WriteJobFile(job, folder / "copy");
-      const std::string written = testing::TakeFile(folder / "copy.in");
+      const std::string written = testing::ReadBytes(folder / "copy.in");
       EXPECT_EQ(JobFileText(ReadJobFile(folder / "copy.in", numbers)), written) << path;
     }
   }

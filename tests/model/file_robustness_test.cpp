@@ -13,8 +13,8 @@
 namespace ventora {
 namespace {
 
-using testing::PutFile;
 using testing::TempFolder;
+using testing::WriteBytes;
 
 std::string FullJobText() {
   Job job;
@@ -61,7 +61,7 @@ std::vector<std::string> Oversized() {
 }
 
 void ExpectReadOrRefused(const std::string& path, const std::string& text, NumberText& numbers) {
-  PutFile(path, text);
+  WriteBytes(path, text);
   try {
     const Job job = ReadJobFile(path, numbers);
     for (int f = 0; f <= kFacadeCount; ++f) {
@@ -97,10 +97,10 @@ TEST(FileRobustness, DamagedSettingsFilesAreReadAndRewritten) {
   texts.push_back("[" + std::string(1 << 20, '=') + "]\r\n");
   texts.push_back("[general]\r\n" + std::string(1 << 20, 'k') + "=v");
   for (const std::string& text : texts) {
-    PutFile(file, text);
+    WriteBytes(file, text);
     (void)GetIniValue(file, "general", "lastdir");
     ASSERT_TRUE(SetIniValue(file, "general", "lastdir", "/new"));
-    ASSERT_NE(testing::TakeFile(file).find("lastdir=/new\r\n"), std::string::npos);
+    ASSERT_NE(testing::ReadBytes(file).find("lastdir=/new\r\n"), std::string::npos);
   }
 }
 

@@ -9,9 +9,9 @@
 namespace ventora {
 namespace {
 
-using testing::PutFile;
-using testing::TakeFile;
+using testing::ReadBytes;
 using testing::TempFolder;
+using testing::WriteBytes;
 
 // Two elements on facade 1 and one on the roof.
 constexpr const char* kExampleFile =
@@ -44,7 +44,7 @@ Job ExampleJob() {
 Job ReadText(const std::string& text, NumberLocale locale = kPointDecimal) {
   TempFolder folder;
   const std::string path = folder / "job.in";
-  PutFile(path, text);
+  WriteBytes(path, text);
   NumberText numbers(locale);
   return ReadJobFile(path, numbers);
 }
@@ -53,7 +53,7 @@ TEST(JobFileWriting, TheExampleComesOutByteForByte) {
   EXPECT_EQ(JobFileText(ExampleJob()), kExampleFile);
   TempFolder folder;
   WriteJobFile(ExampleJob(), folder / "tower");
-  EXPECT_EQ(TakeFile(folder / "tower.in"), kExampleFile);
+  EXPECT_EQ(ReadBytes(folder / "tower.in"), kExampleFile);
   EXPECT_FALSE(std::filesystem::exists(folder / "tower.in.tmp"));
 }
 
@@ -107,7 +107,7 @@ TEST(JobFileReading, ReadThenWrittenIsUnchanged) {
   WriteJobFile(job, folder / "a");
   NumberText numbers(kCommaDecimal);
   WriteJobFile(ReadJobFile(folder / "a.in", numbers), folder / "b");
-  EXPECT_EQ(TakeFile(folder / "a.in"), TakeFile(folder / "b.in"));
+  EXPECT_EQ(ReadBytes(folder / "a.in"), ReadBytes(folder / "b.in"));
 }
 
 TEST(JobFileReading, CommaDecimalHeaderWithSingleBlanks) {
@@ -188,7 +188,7 @@ TEST(JobFileFaults, StructurallyBadFilesAreRefusedWithFileAndLine) {
   for (const auto& c : cases) {
     TempFolder folder;
     const std::string path = folder / "bad.in";
-    PutFile(path, c.text);
+    WriteBytes(path, c.text);
     NumberText numbers(kPointDecimal);
     try {
       ReadJobFile(path, numbers);
@@ -215,10 +215,10 @@ TEST(JobFileFaults, AnUnreadableFileIsRefused) {
 TEST(JobFileFaults, AFailedWriteKeepsTheOldFile) {
   TempFolder folder;
   const std::string name = folder / "tower";
-  PutFile(name + ".in", kExampleFile);
+  WriteBytes(name + ".in", kExampleFile);
   std::filesystem::create_directory(name + ".in.tmp");  // the temporary cannot be made
   EXPECT_THROW(WriteJobFile(Job{}, name), JobFileError);
-  EXPECT_EQ(TakeFile(name + ".in"), kExampleFile);
+  EXPECT_EQ(ReadBytes(name + ".in"), kExampleFile);
   EXPECT_THROW(WriteJobFile(Job{}, folder / "no-such-folder/tower"), JobFileError);
   std::filesystem::remove(name + ".in.tmp");
   std::filesystem::create_directory(folder / "taken.in");  // the target cannot be replaced

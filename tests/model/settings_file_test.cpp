@@ -8,17 +8,17 @@ namespace ventora {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::PutFile;
-using testing::TakeFile;
+using testing::ReadBytes;
 using testing::TempFolder;
+using testing::WriteBytes;
 
 class SettingsFile : public ::testing::Test {
  protected:
   fs::path Ini(const std::string& content) {
-    PutFile(file_, content);
+    WriteBytes(file_, content);
     return file_;
   }
-  std::string Content() const { return TakeFile(file_); }
+  std::string Content() const { return ReadBytes(file_); }
 
   TempFolder folder_;
   fs::path file_ = folder_.path() / "ventora.ini";

@@ -1,6 +1,7 @@
 #pragma once
 // A fresh folder per test under the system's temporary folder, removed at the
-// end, with helpers to put and take whole files.
+// end (even when a test left it read-only), with helpers to put and take
+// whole files byte for byte.
 
 #include <gtest/gtest.h>
 
@@ -10,39 +11,46 @@
 #include <sstream>
 #include <string>
 
+#include <unistd.h>
+
 namespace ventora::testing {
 
 class TempFolder {
  public:
   TempFolder() {
+    // Suite, test, process and a random number: parallel ctest runs and
+    // repeated tests never share a folder.
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string test =
+        info ? std::string(info->test_suite_name()) + "-" + info->name() : std::string("test");
     std::random_device seed;
     path_ = std::filesystem::temp_directory_path() /
-            ("ventora-" + std::string(info ? info->name() : "test") + "-" + std::to_string(seed()));
+            ("ventora-" + test + "-" + std::to_string(::getpid()) + "-" + std::to_string(seed()));
+    std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }
   ~TempFolder() {
-    std::error_code ec;
+    std::error_code ignored;
     std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ec);
-    std::filesystem::remove_all(path_, ec);
+                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(path_, ignored);
   }
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
 
   const std::filesystem::path& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
  private:
   std::filesystem::path path_;
 };
 
-inline void PutFile(const std::filesystem::path& file, const std::string& bytes) {
+inline void WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
   out << bytes;
 }
 
-inline std::string TakeFile(const std::filesystem::path& file) {
+inline std::string ReadBytes(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   std::ostringstream bytes;
   bytes << in.rdbuf();
