@@ -2,30 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include "job_builders.h"
 #include "recording_messages.h"
 
 namespace ventora {
 namespace {
 
+using testing::AddElement;
+using testing::BlockJob;
 using testing::RecordingMessages;
 
 Job GoodJob() {
-  Job job;
-  job.AzB = 10;
-  job.AnWind = 200;
-  job.VeEXP = 0.25f;
-  job.PAD = 20;
-  job.SbH = 10;
-  job.Bdz = 10;
-  job.BdX = 20;
-  job.BdY = 10;
-  return job;
-}
-
-void AddElement(Job& job, int iface, float X, float Z) {
-  const int n = ++job.ElmCount[iface];
-  job.ElmX[iface][n] = X;
-  job.ElmZ[iface][n] = Z;
+  return BlockJob(10, 200);
 }
 
 struct Checked {

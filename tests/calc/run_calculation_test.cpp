@@ -6,12 +6,15 @@
 
 #include "calc/text_report_writer.h"
 #include "calc/verdict_file.h"
+#include "job_builders.h"
 #include "recording_messages.h"
 #include "temp_folder.h"
 
 namespace ventora {
 namespace {
 
+using testing::AddElement;
+using testing::BlockJob;
 using testing::ReadBytes;
 using testing::RecordingMessages;
 using testing::TempFolder;
@@ -44,22 +47,7 @@ void FailOnWall2(const RunContext& ctx, const FacadeValues&, float, float, float
 }
 
 Job ValidJob() {
-  Job job;
-  job.AzB = 0;
-  job.AnWind = 270;
-  job.VeEXP = 0.25f;
-  job.PAD = 20;
-  job.SbH = 10;
-  job.Bdz = 10;
-  job.BdX = 20;
-  job.BdY = 10;
-  return job;
-}
-
-void AddElement(Job& job, int iface, float X, float Z) {
-  const int n = ++job.ElmCount[iface];
-  job.ElmX[iface][n] = X;
-  job.ElmZ[iface][n] = Z;
+  return BlockJob(0, 270);
 }
 
 class RunFixture : public ::testing::Test {

@@ -12,6 +12,7 @@
 #include "calc/run_calculation.h"
 #include "calc/run_command.h"
 #include "calc/verdict_file.h"
+#include "job_builders.h"
 #include "model/job_file.h"
 #include "model/number_text.h"
 #include "recording_messages.h"
@@ -21,6 +22,8 @@
 namespace ventora {
 namespace {
 
+using testing::AddElement;
+using testing::BlockJob;
 using testing::CellValue;
 using testing::ReadBytes;
 using testing::RecordingMessages;
@@ -51,24 +54,11 @@ void SmoothModel(const RunContext&, const FacadeValues&, float, float, float, co
 }
 
 Job ValidJob() {
-  Job job;
-  job.AzB = 12.345f;
-  job.AnWind = 270;
-  job.VeEXP = 0.25f;
+  Job job = BlockJob(12.345f, 270);
   job.PAD = 20.125f;
-  job.SbH = 10;
-  job.Bdz = 10;
-  job.BdX = 20;
-  job.BdY = 10;
   job.Islope = 1;
   job.Phi = 3.3f;
   return job;
-}
-
-void AddElement(Job& job, int iface, float X, float Z) {
-  const int n = ++job.ElmCount[iface];
-  job.ElmX[iface][n] = X;
-  job.ElmZ[iface][n] = Z;
 }
 
 // Facades 1, 3 and 5 with elements, facade 2 and 4 empty.
