@@ -5,26 +5,15 @@
 #include <QMenu>
 #include <QTableWidget>
 
-#include "editing_fixture.h"
+#include "facade_editor_fixture.h"
 
 namespace ventora::ui::testing {
 namespace {
 
-class FacadeEditorTest : public EditingTest {
+class FacadeEditorTest : public FacadeEditorFixture {
  protected:
-  void SetUp() override {
-    doc.job.BdX = 20;
-    doc.job.BdY = 12;
-    doc.job.Bdz = 10;
-    Open(1);
-  }
-  void TearDown() override { editor->hide(); }
-
-  void Open(int facade) {
-    doc.CurFacade = static_cast<std::int16_t>(facade);
-    editor = &chooser->Editor();
-    editor->Activate();
-    ShowActive(editor);
+  void Open(int facade) override {
+    FacadeEditorFixture::Open(facade);
     grid = editor->Grid();
     grid->setFocus(Qt::OtherFocusReason);
   }
@@ -33,7 +22,6 @@ class FacadeEditorTest : public EditingTest {
   void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
     QTest::keyClick(grid, key, mods);
   }
-  QString Cell(int r, int c) const { return editor->CellText(r, c); }
   void Select(int top, int left, int bottom, int right) {
     editor->SetCurrentCell(top, left);
     grid->setRangeSelected(QTableWidgetSelectionRange(top - 1, left - 1, bottom - 1, right - 1),
@@ -42,7 +30,6 @@ class FacadeEditorTest : public EditingTest {
   QPushButton* Button(const char* name) { return Find<QPushButton>(editor, name); }
   QAction* MenuItem(const char* name) { return Find<QAction>(editor, name); }
 
-  FacadeEditor* editor = nullptr;
   QTableWidget* grid = nullptr;
 };
 

@@ -3,31 +3,15 @@
 #include <QLabel>
 #include <QRadioButton>
 
-#include "editing_fixture.h"
-#include "ui/facade_editor.h"
+#include "facade_editor_fixture.h"
 
 namespace ventora::ui::testing {
 namespace {
 
 using Rows = std::vector<std::pair<QString, QString>>;
 
-class MeshTest : public EditingTest {
+class MeshTest : public FacadeEditorFixture {
  protected:
-  void SetUp() override {
-    doc.job.BdX = 20;
-    doc.job.BdY = 12;
-    doc.job.Bdz = 10;
-    Open(1);
-  }
-  void TearDown() override { editor->hide(); }
-
-  void Open(int facade) {
-    doc.CurFacade = static_cast<std::int16_t>(facade);
-    editor = &chooser->Editor();
-    editor->Activate();
-    ShowActive(editor);
-  }
-
   // Clicks an editor button that opens a mesh dialog, fills the dialog's
   // boxes, presses its OK and, if the dialog is still open, cancels it.
   void Mesh(const char* button, std::vector<std::pair<const char*, QString>> boxes,
@@ -52,7 +36,6 @@ class MeshTest : public EditingTest {
     });
   }
 
-  QString Cell(int r, int c) const { return editor->CellText(r, c); }
   Rows FirstRows(int n) const {
     Rows rows;
     for (int r = 1; r <= n; ++r)
@@ -60,7 +43,6 @@ class MeshTest : public EditingTest {
     return rows;
   }
 
-  FacadeEditor* editor = nullptr;
   bool stayedOpen = false;
   std::vector<QString> asked;
 };
