@@ -3,20 +3,11 @@
 # ventora_run_map_test.sh CASE BINARY DATA EXAMPLES
 set -uo pipefail
 case_name=$1 bin=$2 data=$3 examples=$4
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# shellcheck source=cli_case.sh
+source "$(dirname "${BASH_SOURCE[0]}")/cli_case.sh"
 
-fail() { echo "FAIL ($case_name): $*" >&2; exit 1; }
-
-# run ARGS...: runs ventora-run in $work; sets status, out, err.
-run() {
-  (cd "$work" && "$bin" "$@" >"$work/.out" 2>"$work/.err")
-  status=$?
-  out=$(cat "$work/.out")
-  err=$(cat "$work/.err")
-}
-expect_status() { [[ $status == "$1" ]] || fail "exit status $status, expected $1; stderr: $err"; }
-expect_err() { grep -qF -- "$1" <<<"$err" || fail "stderr lacks '$1'; stderr: $err"; }
+# run ARGS...: runs ventora-run in $work, where the map files are looked for.
+run() { run_in "$work" "$@"; }
 
 # Width and height from a PNG's header chunk (big-endian, bytes 16 to 23).
 png_size() {

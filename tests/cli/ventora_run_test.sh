@@ -2,23 +2,9 @@
 # One case of the ventora-run process tests: ventora_run_test.sh CASE BINARY DATA EXAMPLES
 set -uo pipefail
 case_name=$1 bin=$2 data=$3 examples=$4
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-elsewhere=$(mktemp -d)
-trap 'rm -rf "$work" "$elsewhere"' EXIT
+# shellcheck source=cli_case.sh
+source "$(dirname "${BASH_SOURCE[0]}")/cli_case.sh"
 
-fail() { echo "FAIL ($case_name): $*" >&2; exit 1; }
-
-# run ARGS...: runs ventora-run from another folder; sets status, out, err.
-run() {
-  (cd "$elsewhere" && "$bin" "$@" >"$work/.out" 2>"$work/.err")
-  status=$?
-  out=$(cat "$work/.out")
-  err=$(cat "$work/.err")
-}
-expect_status() { [[ $status == "$1" ]] || fail "exit status $status, expected $1; stderr: $err"; }
-expect_err() { grep -qF -- "$1" <<<"$err" || fail "stderr lacks '$1'; stderr: $err"; }
-expect_out() { [[ $out == "$1" ]] || fail "stdout '$out', expected '$1'"; }
 expect_no_leftovers() {
   local left
   left=$(cd "$work" && ls -A | grep -vE '^\.(out|err)$' | grep -vxF -f <(printf '%s\n' "$@") || true)
