@@ -17,15 +17,16 @@ namespace ventora::testing {
 
 class TempFolder {
  public:
-  TempFolder() {
-    // Suite, test, process and a random number: parallel ctest runs and
-    // repeated tests never share a folder.
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    const std::string test =
-        info ? std::string(info->test_suite_name()) + "-" + info->name() : std::string("test");
+  // Named after the running test, which helps when one fails.
+  TempFolder() : TempFolder(CurrentTestName()) {}
+  // Named `label`, for tests whose paths must stay short (a path shown in a
+  // window of fixed width).
+  explicit TempFolder(const std::string& label) {
+    // The process and a random number: parallel ctest runs and repeated
+    // tests never share a folder.
     std::random_device seed;
     path_ = std::filesystem::temp_directory_path() /
-            ("ventora-" + test + "-" + std::to_string(::getpid()) + "-" + std::to_string(seed()));
+            ("ventora-" + label + "-" + std::to_string(::getpid()) + "-" + std::to_string(seed()));
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }
@@ -42,6 +43,11 @@ class TempFolder {
   std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
  private:
+  static std::string CurrentTestName() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    return info ? std::string(info->test_suite_name()) + "-" + info->name() : "test";
+  }
+
   std::filesystem::path path_;
 };
 

@@ -21,7 +21,7 @@ namespace fs = std::filesystem;
 // Cp of every element line of a text report, by element number.
 std::map<int, std::string> ReportCp(const fs::path& report) {
   std::map<int, std::string> cp;
-  std::istringstream lines(ReadWholeFile(report));
+  std::istringstream lines(ReadBytes(report));
   std::string line;
   while (std::getline(lines, line)) {
     std::istringstream fields(line);

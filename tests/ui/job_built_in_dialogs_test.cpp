@@ -3,12 +3,11 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "calc/run_command.h"
 #include "editing_fixture.h"
 #include "model/job_file.h"
+#include "temp_folder.h"
 #include "ui/facade_editor.h"
 
 namespace ventora::ui::testing {
@@ -16,23 +15,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Bytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using ventora::testing::ReadBytes;
+using ventora::testing::TempFolder;
 
 class JobBuiltInDialogsTest : public EditingTest {
  protected:
   JobBuiltInDialogsTest() {
-    root = fs::temp_directory_path() /
-           ("ventora-dialogs-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            "-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
     fs::create_directories(root / "built");
     fs::create_directories(root / "hand");
   }
-  ~JobBuiltInDialogsTest() override { fs::remove_all(root); }
 
   static void Activate(QWidget* w) {
     w->activateWindow();
@@ -94,7 +85,7 @@ class JobBuiltInDialogsTest : public EditingTest {
     return setup;
   }
 
-  fs::path root;
+  TempFolder root;
 };
 
 TEST_F(JobBuiltInDialogsTest, SavedReadBackAndRunAsTheHandWrittenJob) {
@@ -134,7 +125,7 @@ TEST_F(JobBuiltInDialogsTest, SavedReadBackAndRunAsTheHandWrittenJob) {
   const fs::path handFile = fs::path(data) / "editing/hand-written.in";
   fs::copy_file(handFile, root / "hand/house.in");
   WriteJobFile(doc.job, (root / "built/house").string());
-  EXPECT_EQ(Bytes(root / "built/house.in"), Bytes(handFile));
+  EXPECT_EQ(ReadBytes(root / "built/house.in"), ReadBytes(handFile));
 
   Job built = ReadJobFile((root / "built/house.in").string(), numbers);
   Job hand = ReadJobFile((root / "hand/house.in").string(), numbers);
@@ -146,8 +137,8 @@ TEST_F(JobBuiltInDialogsTest, SavedReadBackAndRunAsTheHandWrittenJob) {
   EXPECT_EQ(RunJobCommand(hand, runMessages, Setup(root / "hand")).outcome, RunOutcome::Completed);
   // The title line names each job's own path; everything after it is the same.
   const auto body = [](const std::string& report) { return report.substr(report.find("\r\n")); };
-  const std::string builtReport = Bytes(root / "built/house.out.txt");
-  const std::string handReport = Bytes(root / "hand/house.out.txt");
+  const std::string builtReport = ReadBytes(root / "built/house.out.txt");
+  const std::string handReport = ReadBytes(root / "hand/house.out.txt");
   EXPECT_NE(builtReport.find("  Roof Type:                       double slope"), std::string::npos);
   EXPECT_NE(builtReport.find("    5        25      10.00      6.00"), std::string::npos);
   EXPECT_EQ(body(builtReport), body(handReport));

@@ -76,7 +76,7 @@ TEST_F(MainFormTest, CancellingTheOpenDialogChangesNothing) {
 TEST_F(MainFormTest, AMalformedFileIsRefusedAndTheOpenJobStays) {
   MakeForm();
   OpenThroughDialog(WriteJob("good", SmallJob()));
-  WriteWholeFile(scratch.path() / "bad.in", " 0 45 20 15 30 20 10 .25 0 0\r\n 9 \r\n 0 \r\n");
+  WriteBytes(scratch.path() / "bad.in", " 0 45 20 15 30 20 10 .25 0 0\r\n 9 \r\n 0 \r\n");
 
   OpenThroughDialog(scratch / "bad.in");
 
@@ -158,7 +158,7 @@ TEST_F(AskSaveChangesTest, AFailingSaveStopsAndKeepsTheChanges) {
 TEST_F(MainFormTest, SaveWritesTheJobAndDisablesOutput) {
   MakeForm();
   OpenThroughDialog(WriteJob("tower", SmallJob()));
-  WriteWholeFile(scratch.path() / "tower.out.txt", "old report");
+  WriteBytes(scratch.path() / "tower.out.txt", "old report");
   form->OutExcel_Click();
   ASSERT_TRUE(Button("VResBtn")->isEnabled());
   form->Document().job.PAD = 30;
@@ -249,7 +249,7 @@ TEST_F(MainFormTest, CancellingSaveAsWritesNothing) {
 TEST_F(MainFormTest, OutputFollowsTheResultFileOfTheChosenFormat) {
   MakeForm();
   const std::string path = WriteJob("tower", SmallJob());
-  WriteWholeFile(scratch.path() / "tower.out.xls", "workbook");
+  WriteBytes(scratch.path() / "tower.out.xls", "workbook");
   OpenThroughDialog(path);
   EXPECT_FALSE(Button("VResBtn")->isEnabled());  // text output chosen, no text report
 
@@ -266,7 +266,7 @@ TEST_F(MainFormTest, OutputFollowsTheResultFileOfTheChosenFormat) {
 TEST_F(MainFormTest, OutputThatTheDesktopRefusesSaysSoWithANumber) {
   MakeForm();
   const std::string path = WriteJob("tower", SmallJob());
-  WriteWholeFile(scratch.path() / "tower.out.txt", "report");
+  WriteBytes(scratch.path() / "tower.out.txt", "report");
   OpenThroughDialog(path);
   opener.succeed = false;
 

@@ -74,7 +74,7 @@ TEST_F(MainFormTest, ARefusedJobIsNotRunAndItsOldResultsAreGone) {
   job.Bdz = 0;
   MakeForm();
   OpenThroughDialog(WriteJob("tower", job));
-  WriteWholeFile(scratch.path() / "tower.out.txt", "stale report");
+  WriteBytes(scratch.path() / "tower.out.txt", "stale report");
   form->OutExcel_Click();
   ASSERT_TRUE(Button("VResBtn")->isEnabled());
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "temp_folder.h"
 #include "ui/document_opener.h"
 #include "ui/file_dialogs.h"
 
@@ -45,8 +46,10 @@ class RecordingOpener : public DocumentOpener {
   }
 };
 
-// A fresh folder under the system's temporary folder, made current for the
-// test's lifetime; the previous current directory comes back afterwards.
+// A TempFolder made current for the test's lifetime; the previous current
+// directory comes back afterwards. Names in it are plain strings, as the
+// program's job names and dialog answers are. Its path is kept short: the
+// main window shows the job's full name only while it fits.
 class ScratchFolder {
  public:
   ScratchFolder();
@@ -54,15 +57,12 @@ class ScratchFolder {
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;
 
-  const std::filesystem::path& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+  const std::filesystem::path& path() const { return folder_.path(); }
+  std::string operator/(const std::string& name) const { return (folder_ / name).string(); }
 
  private:
   std::filesystem::path previous_;
-  std::filesystem::path path_;
+  TempFolder folder_{"ui"};  // after previous_: removed once the old directory is current again
 };
-
-std::string ReadWholeFile(const std::filesystem::path& path);
-void WriteWholeFile(const std::filesystem::path& path, const std::string& text);
 
 }  // namespace ventora::testing
