@@ -3,7 +3,7 @@
 // mesh on each of the four walls and the roof (2,000 elements, none on the
 // floor), every element inside its facade and the job within all limits.
 
-#include "model/job.h"
+#include "core/job.h"
 
 namespace ventora::bench {
 

@@ -8,7 +8,7 @@
 #include <random>
 #include <vector>
 
-#include "calc/facade_cp.h"
+#include "engine/facade_cp.h"
 
 namespace ventora {
 namespace {

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "model/job_file.h"
+#include "core/job_file.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <random>
 #include <vector>
 
-#include "calc/models/roof_model.h"
+#include "engine/models/roof_model.h"
 
 namespace {
 

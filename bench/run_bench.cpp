@@ -11,9 +11,9 @@
 #include <filesystem>
 
 #include "bench_job.h"
-#include "calc/run_calculation.h"
-#include "calc/text_report_writer.h"
-#include "model/job_file.h"
+#include "core/job_file.h"
+#include "engine/run_calculation.h"
+#include "output/text_report_writer.h"
 
 extern char** environ;
 

@@ -4,8 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_job.h"
-#include "calc/sweep_csv_export.h"
-#include "calc/wind_sweep.h"
+#include "output/sweep/sweep_csv_export.h"
+#include "output/sweep/wind_sweep.h"
 
 namespace ventora::bench {
 namespace {

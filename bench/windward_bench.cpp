@@ -7,7 +7,7 @@
 #include <random>
 #include <vector>
 
-#include "calc/models/windward_model.h"
+#include "engine/models/windward_model.h"
 
 namespace {
 

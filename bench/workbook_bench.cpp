@@ -9,8 +9,8 @@
 #include <string>
 
 #include "bench_job.h"
-#include "calc/open_report.h"
-#include "calc/run_calculation.h"
+#include "engine/run_calculation.h"
+#include "output/open_report.h"
 
 namespace ventora::bench {
 namespace {

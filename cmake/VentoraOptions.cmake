@@ -12,31 +12,13 @@ if(VENTORA_WERROR)
   target_compile_options(ventora_options INTERFACE -Werror)
 endif()
 
-# ventora_library(NAME DIR [DEPS...]): a static library of every .cpp in DIR
-# (non-recursive). Header-only while a layer has no sources yet.
-function(ventora_library name dir)
-  file(GLOB _sources CONFIGURE_DEPENDS "${dir}/*.cpp")
-  if(_sources)
-    add_library(${name} STATIC ${_sources})
-    target_link_libraries(${name} PUBLIC ventora_options ${ARGN})
-    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-  else()
-    add_library(${name} INTERFACE)
-    target_link_libraries(${name} INTERFACE ventora_options ${ARGN})
-    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
-  endif()
-endfunction()
-
-# ventora_test_dir(NAME DIR [LIBS...]): one GoogleTest executable of every
-# *_test.cpp in DIR, each test registered with CTest.
-function(ventora_test_dir name dir)
-  file(GLOB _tests CONFIGURE_DEPENDS "${dir}/*_test.cpp")
-  if(NOT _tests)
-    return()
-  endif()
-  add_executable(${name} ${_tests})
+# ventora_test(NAME SOURCES... LIBS...): one GoogleTest executable, each test
+# registered with CTest and told where the test data and the examples are.
+function(ventora_test name)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;LIBS")
+  add_executable(${name} ${arg_SOURCES})
   target_link_libraries(${name} PRIVATE ventora_options ventora_test_support GTest::gtest_main
-                                        GTest::gmock ${ARGN})
+                                        GTest::gmock ${arg_LIBS})
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
                        # Two properties of one value each: a list value would be split on
                        # its way through test discovery and lose all but its first entry.

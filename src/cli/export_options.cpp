@@ -2,9 +2,9 @@
 
 #include <charconv>
 
-#include "calc/contam_export.h"
-#include "calc/energyplus_export.h"
-#include "calc/wind_sweep.h"
+#include "output/sweep/contam_export.h"
+#include "output/sweep/energyplus_export.h"
+#include "output/sweep/wind_sweep.h"
 
 namespace ventora::cli {
 namespace {

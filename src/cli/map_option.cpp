@@ -3,7 +3,7 @@
 #include <exception>
 
 #ifdef VENTORA_WITH_MAP
-#include "ui/map/cpmap_file.h"
+#include "map/cpmap_file.h"
 #endif
 
 namespace ventora::cli {
@@ -29,7 +29,7 @@ bool WriteRunMap(const std::filesystem::path& file, const Job& job, const RunRes
 #else
 
 std::string CheckMapFileName(const std::string&) {
-  return "--map is not available: this build has no desktop program to draw the map";
+  return "--map is not available: this ventora-run was built without the Cp map";
 }
 
 bool WriteRunMap(const std::filesystem::path&, const Job&, const RunResult&, const std::string&,

@@ -6,8 +6,8 @@
 #include <ostream>
 #include <string>
 
-#include "calc/run_calculation.h"
-#include "model/job.h"
+#include "core/job.h"
+#include "engine/run_calculation.h"
 
 namespace ventora::cli {
 

@@ -3,8 +3,8 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "calc/export_text.h"
-#include "calc/sweep_csv_export.h"
+#include "output/sweep/export_text.h"
+#include "output/sweep/sweep_csv_export.h"
 #include "run_job_file.h"
 
 namespace ventora::cli {

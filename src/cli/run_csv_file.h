@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string>
 
-#include "calc/run_calculation.h"
+#include "engine/run_calculation.h"
 
 namespace ventora::cli {
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <system_error>
 
-#include "calc/run_command.h"
+#include "core/job_file.h"
+#include "core/number_text.h"
 #include "map_option.h"
-#include "model/job_file.h"
-#include "model/number_text.h"
+#include "output/run_command.h"
 #include "run_csv_file.h"
 #include "stderr_messages.h"
 

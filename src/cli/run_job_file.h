@@ -6,8 +6,8 @@
 #include <string>
 
 #include "cli_options.h"
-#include "model/job.h"
-#include "model/number_text.h"
+#include "core/job.h"
+#include "core/number_text.h"
 
 namespace ventora::cli {
 

@@ -4,7 +4,7 @@
 
 #include <ostream>
 
-#include "calc/models/run_context.h"
+#include "core/messages.h"
 
 namespace ventora::cli {
 

@@ -3,13 +3,13 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "calc/contam_export.h"
-#include "calc/energyplus_export.h"
-#include "calc/export_text.h"
-#include "calc/pre_run_checks.h"
-#include "calc/sweep_csv_export.h"
-#include "calc/sweep_progress.h"
-#include "calc/wind_sweep.h"
+#include "engine/pre_run_checks.h"
+#include "output/sweep/contam_export.h"
+#include "output/sweep/energyplus_export.h"
+#include "output/sweep/export_text.h"
+#include "output/sweep/sweep_csv_export.h"
+#include "output/sweep/sweep_progress.h"
+#include "output/sweep/wind_sweep.h"
 #include "run_job_file.h"
 #include "stderr_messages.h"
 

@@ -58,6 +58,12 @@ map_stopped_run)
   expect_status 2
   [[ -f $work/floor.png ]] || fail "no map of the stopped run"
   ;;
+map_unavailable)
+  # Built without the map: the option is refused, and no Qt library is loaded.
+  run --map=office.png office.in
+  expect_status 1 && expect_err "--map is not available"
+  if ldd "$bin" | grep -q 'libQt'; then fail "ventora-run without the map links Qt"; fi
+  ;;
 *)
   fail "unknown case"
   ;;

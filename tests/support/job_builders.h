@@ -2,7 +2,7 @@
 // Jobs built in code for the calculation tests: a 20 x 10 x 10 m block in
 // 10 m surroundings, and elements added one at a time.
 
-#include "model/job.h"
+#include "core/job.h"
 
 namespace ventora::testing {
 

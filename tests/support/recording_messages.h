@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/models/run_context.h"
+#include "engine/run_context.h"
 
 namespace ventora::testing {
 

@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "ui/cp_title.h"
+#include "ui/app/cp_title.h"
 
 namespace ventora {
 namespace {

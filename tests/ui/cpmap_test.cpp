@@ -7,13 +7,13 @@
 #include <cmath>
 #include <map>
 
+#include "core/job_file.h"
+#include "core/number_text.h"
 #include "cpmap_examples.h"
-#include "model/job_file.h"
-#include "model/number_text.h"
-#include "ui/cpmap_last_run.h"
-#include "ui/map/cpmap_colors.h"
-#include "ui/map/cpmap_layout.h"
-#include "ui/map/cpmap_model.h"
+#include "map/cpmap_colors.h"
+#include "map/cpmap_layout.h"
+#include "map/cpmap_model.h"
+#include "ui/main_window/cpmap_last_run.h"
 
 namespace ventora::testing {
 namespace {

@@ -8,10 +8,10 @@
 #include <map>
 #include <sstream>
 
+#include "core/job_file.h"
 #include "cpmap_examples.h"
 #include "main_form_fixture.h"
-#include "model/job_file.h"
-#include "ui/cpmap_window.h"
+#include "ui/pictures/cpmap_window.h"
 
 namespace ventora::testing {
 namespace {

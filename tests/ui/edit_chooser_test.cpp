@@ -1,9 +1,9 @@
-#include "ui/edit_chooser.h"
+#include "ui/editing/edit_chooser.h"
 
 #include "editing_fixture.h"
-#include "ui/facade_editor.h"
-#include "ui/svg_picture.h"
-#include "ui/window_placement.h"
+#include "ui/editing/facade_editor.h"
+#include "ui/editing/window_placement.h"
+#include "ui/pictures/svg_picture.h"
 
 namespace ventora::ui::testing {
 namespace {

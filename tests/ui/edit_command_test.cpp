@@ -1,4 +1,4 @@
-#include "ui/edit_command.h"
+#include "ui/main_window/edit_command.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -6,9 +6,9 @@
 #include <QTimer>
 
 #include "main_form_fixture.h"
-#include "ui/edit_chooser.h"
-#include "ui/facade_editor.h"
-#include "ui/help_slate.h"
+#include "ui/editing/edit_chooser.h"
+#include "ui/editing/facade_editor.h"
+#include "ui/pictures/help_slate.h"
 
 namespace ventora::testing {
 namespace {

@@ -13,11 +13,11 @@
 #include <QTimer>
 #include <functional>
 
-#include "model/job_document.h"
-#include "model/number_text.h"
+#include "core/job_document.h"
+#include "core/number_text.h"
 #include "recording_messages.h"
-#include "ui/edit_chooser.h"
-#include "ui/help_slate.h"
+#include "ui/editing/edit_chooser.h"
+#include "ui/pictures/help_slate.h"
 
 namespace ventora::ui::testing {
 

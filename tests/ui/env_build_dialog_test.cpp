@@ -1,4 +1,4 @@
-#include "ui/env_build_dialog.h"
+#include "ui/editing/env_build_dialog.h"
 
 #include <QRadioButton>
 

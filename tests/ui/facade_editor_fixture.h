@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "editing_fixture.h"
-#include "ui/facade_editor.h"
+#include "ui/editing/facade_editor.h"
 
 namespace ventora::ui::testing {
 

@@ -1,4 +1,4 @@
-#include "ui/facade_editor.h"
+#include "ui/editing/facade_editor.h"
 
 #include <QAbstractItemModel>
 #include <QAction>

@@ -4,11 +4,11 @@
 #include <QTableWidget>
 #include <filesystem>
 
-#include "calc/run_command.h"
+#include "core/job_file.h"
 #include "editing_fixture.h"
-#include "model/job_file.h"
+#include "output/run_command.h"
 #include "temp_folder.h"
-#include "ui/facade_editor.h"
+#include "ui/editing/facade_editor.h"
 
 namespace ventora::ui::testing {
 namespace {

@@ -1,7 +1,7 @@
 // The job name as the main window shows it: the label and the caption.
 #include <gtest/gtest.h>
 
-#include "ui/job_name_text.h"
+#include "ui/main_window/job_name_text.h"
 
 namespace ventora {
 namespace {

@@ -4,8 +4,8 @@
 #include <QTimer>
 
 #include "main_form_fixture.h"
-#include "ui/cp_title.h"
-#include "ui/help_menu.h"
+#include "ui/app/cp_title.h"
+#include "ui/main_window/help_menu.h"
 
 namespace ventora::testing {
 namespace {

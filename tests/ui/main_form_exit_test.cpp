@@ -2,9 +2,9 @@
 // changes and remember the current directory as "lastdir".
 #include <filesystem>
 
+#include "core/job_file.h"
+#include "core/settings_file.h"
 #include "main_form_fixture.h"
-#include "model/job_file.h"
-#include "model/settings_file.h"
 
 namespace ventora::testing {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <QTest>
 
-#include "model/job_file.h"
-#include "ui/calculation_driver.h"
+#include "core/job_file.h"
+#include "ui/main_window/calculation_driver.h"
 
 namespace ventora::testing {
 

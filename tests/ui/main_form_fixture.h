@@ -10,9 +10,9 @@
 #include <memory>
 #include <string>
 
-#include "model/number_text.h"
+#include "core/number_text.h"
 #include "recording_messages.h"
-#include "ui/cp_main_form.h"
+#include "ui/main_window/cp_main_form.h"
 #include "ui_fakes.h"
 
 namespace ventora::testing {

@@ -3,9 +3,9 @@
 #include <QTest>
 #include <filesystem>
 
+#include "core/job_file.h"
 #include "main_form_fixture.h"
-#include "model/job_file.h"
-#include "ui/current_directory.h"
+#include "ui/app/current_directory.h"
 
 namespace ventora::testing {
 namespace {

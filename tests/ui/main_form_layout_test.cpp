@@ -4,7 +4,7 @@
 #include <QMenu>
 
 #include "main_form_fixture.h"
-#include "ui/help_menu.h"
+#include "ui/main_window/help_menu.h"
 
 namespace ventora::testing {
 namespace {

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "main_form_fixture.h"
-#include "ui/working_window.h"
+#include "ui/main_window/working_window.h"
 
 namespace ventora::testing {
 namespace {

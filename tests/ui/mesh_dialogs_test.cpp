@@ -1,4 +1,4 @@
-#include "ui/mesh_dialogs.h"
+#include "ui/editing/mesh_dialogs.h"
 
 #include <QLabel>
 #include <QRadioButton>

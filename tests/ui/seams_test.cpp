@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <filesystem>
 
-#include "ui/current_directory.h"
-#include "ui/qt_message_sink.h"
-#include "ui/screen_metrics.h"
+#include "ui/app/current_directory.h"
+#include "ui/app/qt_message_sink.h"
+#include "ui/app/screen_metrics.h"
 #include "ui_fakes.h"
 
 namespace ventora {

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "temp_folder.h"
-#include "ui/document_opener.h"
-#include "ui/file_dialogs.h"
+#include "ui/app/document_opener.h"
+#include "ui/app/file_dialogs.h"
 
 namespace ventora::testing {
 

@@ -5,10 +5,10 @@
 #include <QApplication>
 #include <filesystem>
 
-#include "model/settings_file.h"
+#include "core/settings_file.h"
 #include "recording_messages.h"
-#include "ui/number_format_check.h"
-#include "ui/ventora_main.h"
+#include "ui/app/number_format_check.h"
+#include "ui/app/ventora_main.h"
 #include "ui_fakes.h"
 
 namespace ventora {

@@ -1,0 +1,138 @@
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <fstream>
+
+#include "core/job_file.h"
+#include "core/text_excerpt.h"
+
+namespace ventora {
+namespace {
+
+// Lines of a job file with their numbers, CR LF or LF ended.
+class LineSource {
+ public:
+  explicit LineSource(std::istream& in) : in_(in) {}
+
+  bool Next(std::string& line) {
+    if (!std::getline(in_, line)) return false;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    ++number_;
+    return true;
+  }
+
+  // Skips lines holding only blanks; false at the end of the file.
+  bool NextNonBlank(std::string& line) {
+    while (Next(line))
+      if (line.find_first_not_of(" \t") != std::string::npos) return true;
+    return false;
+  }
+
+  int number() const { return number_; }
+
+ private:
+  std::istream& in_;
+  int number_ = 0;
+};
+
+class BlockReader {
+ public:
+  BlockReader(const std::string& path, std::istream& in, NumberText& numbers)
+      : path_(path), lines_(in), numbers_(numbers) {}
+
+  Job Read() {
+    Job job;
+    std::string line;
+    if (lines_.Next(line)) ReadHeader(line, job);
+    while (lines_.NextNonBlank(line))
+      ReadFacadeBlock(line, job);
+    return job;
+  }
+
+ private:
+  [[noreturn]] void Refuse(const std::string& reason) const {
+    throw JobFileError(path_, lines_.number(), reason);
+  }
+
+  // A value that does not convert ends the header; the values after it stay 0.
+  void ReadHeader(const std::string& line, Job& job) {
+    std::array<Field, 10> f;
+    f.fill({FieldType::Single, {}});
+    f[8].type = FieldType::Integer;
+    try {
+      numbers_.ReadFields(line, f);
+    } catch (const NumberConversionError&) {
+      // Lenient: the values read so far are kept, the rest stay 0.
+    }
+    float* const targets[] = {&job.AzB, &job.AnWind, &job.PAD, &job.SbH,
+                              &job.Bdz, &job.BdX,    &job.BdY, &job.VeEXP};
+    for (int i = 0; i < 8; ++i)
+      *targets[i] = static_cast<float>(FieldNumber(f[i].value));
+    job.Islope = static_cast<std::int16_t>(FieldNumber(f[8].value));
+    job.Phi = static_cast<float>(FieldNumber(f[9].value));
+  }
+
+  // The first number of a line, which must lie in [low, high].
+  int ReadWholeNumber(const std::string& line, int low, int high, const std::string& what) {
+    std::array<Field, 1> f{{{FieldType::Integer, {}}}};
+    try {
+      numbers_.ReadFields(line, f);
+    } catch (const NumberConversionError&) {
+      f[0].value = std::monostate{};
+    }
+    const int n = static_cast<int>(FieldNumber(f[0].value));
+    if (IsEmpty(f[0].value) || n < low || n > high)
+      Refuse(what + " must be a whole number from " + std::to_string(low) + " to " +
+             std::to_string(high) + ", not " + QuotedExcerpt(line));
+    return n;
+  }
+
+  void ReadFacadeBlock(const std::string& facadeLine, Job& job) {
+    const int iface = ReadWholeNumber(facadeLine, 1, kFacadeCount, "the facade number");
+    const std::string facade = std::string("facade ") + std::to_string(iface);
+    std::string line;
+    if (!lines_.Next(line))
+      Refuse(std::string("the file ends before the element count of ") + facade);
+    const int count =
+        ReadWholeNumber(line, 0, kMaxElements, std::string("the element count of ") + facade);
+    for (int ielm = 1; ielm <= count; ++ielm) {
+      if (!lines_.Next(line))
+        Refuse(std::string("the file ends after ") + std::to_string(ielm - 1) + " of the " +
+               std::to_string(count) + " elements of " + facade);
+      ReadElement(line, job.ElmX[iface][ielm], job.ElmZ[iface][ielm]);
+    }
+    job.ElmCount[iface] = static_cast<std::int16_t>(count);
+  }
+
+  void ReadElement(const std::string& line, float& x, float& z) {
+    std::array<Field, 3> f{
+        {{FieldType::Integer, {}}, {FieldType::Single, {}}, {FieldType::Single, {}}}};
+    try {
+      numbers_.ReadFields(line, f);
+    } catch (const NumberConversionError& e) {
+      Refuse(std::string(e.what()) + " (an element line holds its number, X and Z)");
+    }
+    if (std::any_of(f.begin(), f.end(), [](const Field& field) { return IsEmpty(field.value); }))
+      Refuse("an element line must hold its number, X and Z");
+    x = static_cast<float>(FieldNumber(f[1].value));
+    z = static_cast<float>(FieldNumber(f[2].value));
+  }
+
+  const std::string& path_;
+  LineSource lines_;
+  NumberText& numbers_;
+};
+
+}  // namespace
+
+Job ReadJobFile(const std::string& path, NumberText& numbers) {
+  std::error_code ec;
+  std::ifstream in(path, std::ios::binary);
+  if (!in || std::filesystem::is_directory(path, ec))
+    throw JobFileError(path, "the file cannot be opened for reading");
+  Job job = BlockReader(path, in, numbers).Read();
+  if (in.bad()) throw JobFileError(path, "the file cannot be read to its end");
+  return job;
+}
+
+}  // namespace ventora

@@ -1,0 +1,94 @@
+#include <stdexcept>
+#include <type_traits>
+#include <variant>
+
+#include "core/number_text.h"
+
+namespace ventora {
+namespace {
+
+std::string_view TrimBlanks(std::string_view s) {
+  const auto first = s.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+// Cuts the next field off `rest`: up to the first blank or tab; the blanks
+// and tabs after it go too, so a run of them separates like one.
+std::string_view TakeField(std::string_view& rest) {
+  const auto end = rest.find_first_of(" \t");
+  const std::string_view field = rest.substr(0, end);
+  if (end == std::string_view::npos) {
+    rest = {};
+  } else {
+    const auto next = rest.find_first_not_of(" \t", end);
+    rest = next == std::string_view::npos ? std::string_view{} : rest.substr(next);
+  }
+  return field;
+}
+
+bool TakesRestOfLine(FieldType type) {
+  return type == FieldType::String || type == FieldType::Any;
+}
+
+}  // namespace
+
+double FieldNumber(const FieldValue& v) {
+  return std::visit(
+      [](const auto& x) -> double {
+        using T = std::decay_t<decltype(x)>;
+        if constexpr (std::is_same_v<T, std::monostate> || std::is_same_v<T, std::string>)
+          return 0;
+        else
+          return static_cast<double>(x);
+      },
+      v);
+}
+
+FieldValue NumberText::ConvertField(std::string_view field, FieldType type) const {
+  switch (type) {
+    case FieldType::Integer:
+      return LocaleToInteger(field, locale_);
+    case FieldType::Long:
+      return LocaleToLong(field, locale_);
+    case FieldType::Byte:
+      return LocaleToByte(field, locale_);
+    case FieldType::Single:
+    case FieldType::Double: {
+      std::string text(field);
+      RewriteSeparator(text);
+      const double value = ConvertDecimal(text, type);
+      if (type == FieldType::Single && number_mode_ != 3) return static_cast<float>(value);
+      return value;  // Val's results are kept as doubles
+    }
+    default:
+      return std::string(field);
+  }
+}
+
+void NumberText::ReadFields(std::string_view line, std::span<Field> fields) {
+  if (fields.size() > kMaxFields) throw std::length_error("ReadFields takes at most 15 fields");
+  ProbeIfNeeded();
+  for (Field& f : fields)
+    f.value = std::monostate{};
+  std::string_view rest = TrimBlanks(line);
+  for (Field& f : fields) {
+    if (rest.empty()) break;
+    if (TakesRestOfLine(f.type)) {
+      f.value = std::string(rest);
+      rest = {};
+    } else {
+      f.value = ConvertField(TakeField(rest), f.type);
+    }
+  }
+}
+
+bool NumberText::ReadFields(std::istream& in, std::span<Field> fields) {
+  std::string line;
+  if (!std::getline(in, line)) return false;
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  ReadFields(line, fields);
+  return true;
+}
+
+}  // namespace ventora

@@ -1,0 +1,81 @@
+#include <string>
+
+#include "engine/pre_run_checks.h"
+
+namespace ventora {
+namespace {
+
+struct Position {
+  float XL = 0;
+  float ZH = 0;
+};
+
+Position RelativePosition(const Job& job, int iface, int ielm) {
+  const FacadeExtents ext = FacadeExtent(job, iface);
+  return {job.ElmX[iface][ielm] / ext.L, job.ElmZ[iface][ielm] / ext.H};
+}
+
+bool OutsideFacade(const Position& p) {
+  return p.XL < 0 || p.XL > 1 || p.ZH < 0 || p.ZH > 1;
+}
+
+int ElementCount(const Job& job, int iface) {
+  const int count = job.ElmCount[iface];
+  return count < 0 ? 0 : (count > kMaxElements ? kMaxElements : count);
+}
+
+std::int16_t RefuseOutsideElements(const Job& job, MessageSink& messages) {
+  std::int16_t status = 0;
+  for (int iface = 1; iface <= kFacadeCount; ++iface) {
+    for (int ielm = 1; ielm <= ElementCount(job, iface); ++ielm) {
+      if (!OutsideFacade(RelativePosition(job, iface, ielm))) continue;
+      messages.Show(Message{"Error", "Element out of facade!"});
+      status = 1;
+    }
+  }
+  return status;
+}
+
+// The height profile is trusted within 0.1..0.9 of a wall (0.07..0.93 for
+// the exponent 0.22), and anywhere on an isolated cube for that exponent.
+bool WallOutsideConfidence(const Job& job, int iface, float ZH) {
+  const bool alongLength = (iface % 2) == 1;
+  const float FAR = (alongLength ? job.BdX : job.BdY) / job.Bdz;
+  const float SAR = (alongLength ? job.BdY : job.BdX) / job.Bdz;
+  const float RbH = job.Bdz / job.SbH;
+  if (job.VeEXP != 0.22f && (ZH < 0.1f || ZH > 0.90001f)) return true;
+  const bool isolatedCube = job.PAD == 0 && RbH == 1 && FAR == 1 && SAR == 1;
+  return (ZH < 0.07f || ZH > 0.93f) && !isolatedCube;
+}
+
+bool RoofOutsideConfidence(float ZH) {
+  return ZH < 0.07f || ZH > 0.93f;
+}
+
+}  // namespace
+
+std::int16_t CheckElements(const Job& job, MessageSink& messages) {
+  if (RefuseOutsideElements(job, messages) != 0) return 1;
+  int wallCount = 0;
+  for (int iface = 1; iface <= 4; ++iface) {
+    for (int ielm = 1; ielm <= ElementCount(job, iface); ++ielm) {
+      if (WallOutsideConfidence(job, iface, RelativePosition(job, iface, ielm).ZH)) ++wallCount;
+    }
+  }
+  int roofCount = 0;
+  for (int ielm = 1; ielm <= ElementCount(job, 5); ++ielm) {
+    if (RoofOutsideConfidence(RelativePosition(job, 5, ielm).ZH)) ++roofCount;
+  }
+  if (roofCount > 0) {
+    messages.Show(Message{"Warning", std::to_string(roofCount) +
+                                         "Element out of the confidence range. y value assigned "
+                                         "as equal to the upper/lower limit"});
+  } else if (wallCount > 0) {
+    messages.Show(Message{"Warning", std::to_string(wallCount) +
+                                         "Elements out of the confidence range. Z value assigned "
+                                         "as equal to the upper/lower limit"});
+  }
+  return 0;
+}
+
+}  // namespace ventora

@@ -1,0 +1,64 @@
+#pragma once
+// The grid lookup of the wall models: a factor is a family of fitted curves,
+// one per grid point (one axis) or per cell corner (two axes). On a grid
+// point the curve of that point is evaluated; between points the evaluated
+// curves are interpolated linearly, with the grid values as abscissae.
+//
+// Every evaluated row and every interpolated intermediate is stored as a
+// 32-bit float. A value outside a grid (or NaN) holds the end point: below
+// the first point it takes the first, from beyond the last the last, so the
+// row evaluator is only ever asked for rows inside its table.
+
+#include <span>
+
+#include "engine/models/numeric_helpers.h"
+
+namespace ventora {
+
+// Where a value lies on an ascending grid g(1..n): exactly on g(index), or
+// between g(index) and g(index + 1).
+struct GridPlace {
+  int index = 1;
+  bool exact = true;
+};
+
+// Exact 32-bit match first, then the bracket of FindInterval; values outside
+// the grid (and NaN) are held at its nearest end.
+GridPlace LocateOnGrid(std::span<const float> g, float x);
+
+// Interpolated value at x between the rows evaluated at g(k) and g(k + 1).
+float InterpolateOnGrid(std::span<const float> g, int k, float x, float y1, float y2);
+
+// One axis: row r belongs to grid point r. row_value(r) returns the row's
+// curve evaluated, as a 32-bit float.
+template <class RowValue>
+float LookupOneAxis(std::span<const float> grid, float x, RowValue&& row_value) {
+  const GridPlace at = LocateOnGrid(grid, x);
+  if (at.exact) return row_value(at.index);
+  const float y1 = row_value(at.index);
+  const float y2 = row_value(at.index + 1);
+  return InterpolateOnGrid(grid, at.index, x, y1, y2);
+}
+
+// Two axes: a slow and a fast grid, row r = (is - 1) * nf + if. Off both
+// grids the cell is interpolated along the fast axis first, then the slow.
+template <class RowValue>
+float LookupTwoAxes(std::span<const float> slow, float xs, std::span<const float> fast, float xf,
+                    RowValue&& row_value) {
+  const int nf = static_cast<int>(fast.size());
+  const GridPlace s = LocateOnGrid(slow, xs);
+  const GridPlace f = LocateOnGrid(fast, xf);
+  const int r0 = (s.index - 1) * nf + f.index;
+  auto along_fast = [&](int row) {
+    if (f.exact) return static_cast<float>(row_value(row));
+    const float y1 = row_value(row);
+    const float y2 = row_value(row + 1);
+    return InterpolateOnGrid(fast, f.index, xf, y1, y2);
+  };
+  if (s.exact) return along_fast(r0);
+  const float y1 = along_fast(r0);
+  const float y2 = along_fast(r0 + nf);
+  return InterpolateOnGrid(slow, s.index, xs, y1, y2);
+}
+
+}  // namespace ventora

@@ -1,0 +1,150 @@
+#include "engine/models/leeward_factors.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/models/grid_lookup.h"
+#include "engine/models/numeric_helpers.h"
+
+namespace ventora {
+namespace {
+
+static_assert(kLeewardVeEXPZH.size() == LeewardVeEXPTable.size());
+static_assert(kLeewardZH.size() == LeewardPADTable.size());
+static_assert(kLeewardZH.size() * kLeewardRbHPAD.size() == LeewardRbHTable.size());
+static_assert(kLeewardRatioPAD.size() * kLeewardZH.size() == LeewardFARTable.size());
+static_assert(LeewardFARTable.size() == LeewardSARTable.size());
+static_assert(3 * kLeewardAngle.size() == LeewardAngleTable.size());
+
+constexpr float kNoRealValueF = static_cast<float>(kNoRealValue);
+constexpr int kLastPlainRootRow = 30;  // rows from PAD 15 on give 20 minus the root
+
+using RootFormRow = double (*)(float ratio, std::span<const float> b, int r);
+
+double FARRootForm(float ratio, std::span<const float> b, int r) {
+  return EvalExpRootFit6Row(ratio, b, r);
+}
+
+double SARRootForm(float ratio, std::span<const float> b, int r) {
+  const double q = EvalRootFit4Row(ratio, b);
+  if (static_cast<float>(q) == kNoRealValueF || r <= kLastPlainRootRow) return q;
+  return 20.0 - q;
+}
+
+struct RatioFailure {
+  const char* pad_message;
+  const char* no_value_line;
+};
+
+// The FAR and SAR factors: the ratio picks the curve once for every row the
+// lookup evaluates; a row without a real value (1000) spoils the whole factor.
+void RatioFactor(const RunContext& ctx, float ZH, float ratio, float PAD,
+                 const LeewardRatioTable& table, RootFormRow root_form, const RatioFailure& failure,
+                 float& factor, std::int16_t& err) {
+  if (ratio != 1.0f && PAD > 35.0f) {
+    ctx.RangeMessage(failure.pad_message);
+    err = 1;
+    return;
+  }
+  if (ratio == 1.0f) {
+    factor = 1.0f;
+    return;
+  }
+  const bool below_one = ratio < 1.0f;
+  const int row_count = static_cast<int>(table.rows.size());
+  bool no_real_value = false;
+  auto row_value = [&](int r) {
+    const int row_number = std::clamp(r, 1, row_count);
+    const std::span<const float> row = table.rows[static_cast<std::size_t>(row_number - 1)];
+    const double v = below_one ? EvalPolynomialRow(ratio, row.first(2), 2)
+                               : root_form(ratio, row.subspan(2), row_number);
+    const auto stored = static_cast<float>(v);
+    if (stored == kNoRealValueF) no_real_value = true;
+    return stored;
+  };
+  const float value = LookupTwoAxes(table.pad, PAD, table.zh, ZH, row_value);
+  if (no_real_value) {
+    factor = 10000.0f;
+    err = 2;
+    ctx.ReportLine(failure.no_value_line);
+    return;
+  }
+  factor = value;
+}
+
+}  // namespace
+
+void LeewardVeEXPFactor(const RunContext& ctx, float ZH, float VeEXP, float& F2,
+                        std::int16_t& err) {
+  // Written so that NaN is refused as well.
+  if (!(VeEXP >= 0.10f && VeEXP <= 0.45f)) {
+    ctx.RangeMessage(" VeEXP out of range (0.10 - 0.45) ");
+    err = 1;
+    return;
+  }
+  // The reference profile: exactly 1, although the rows give 0.955 to 0.992
+  // there.
+  if (VeEXP == 0.22f) {
+    F2 = 1.0f;
+    return;
+  }
+  F2 = LookupOneAxis(kLeewardVeEXPZH, ZH, [&](int r) {
+    return static_cast<float>(EvalPolynomial(VeEXP, LeewardVeEXPTable, 4, r));
+  });
+}
+
+void LeewardPADFactor(const RunContext& ctx, float ZH, float PAD, float& F3, std::int16_t& err) {
+  if (!(PAD >= 0.0f && PAD <= 50.0f)) {
+    ctx.RangeMessage("PAD out of range (0 - 50) ");
+    err = 1;
+    return;
+  }
+  if (PAD == 0.0f) {
+    F3 = 1.0f;
+    return;
+  }
+  F3 = LookupOneAxis(kLeewardZH, ZH, [&](int r) {
+    return static_cast<float>(EvalPolynomial(PAD, LeewardPADTable, 6, r));
+  });
+}
+
+void LeewardRbHFactor(float ZH, float PAD, float RbH, float& F4) {
+  if (RbH == 1.0f) {
+    F4 = 1.0f;
+    return;
+  }
+  F4 = LookupTwoAxes(kLeewardZH, ZH, kLeewardRbHPAD, PAD, [&](int r) {
+    return static_cast<float>(EvalPolynomial(RbH, LeewardRbHTable, 3, r));
+  });
+}
+
+void LeewardFARFactor(const RunContext& ctx, float ZH, float FAR, float PAD, float& F5,
+                      std::int16_t& err, const LeewardRatioTable& table) {
+  RatioFactor(ctx, ZH, FAR, PAD, table, FARRootForm,
+              {"PAD out of range (0 - 35)", "FAR out of range (leeward facade)"}, F5, err);
+}
+
+void LeewardSARFactor(const RunContext& ctx, float ZH, float SAR, float PAD, float& F6,
+                      std::int16_t& err, const LeewardRatioTable& table) {
+  RatioFactor(ctx, ZH, SAR, PAD, table, SARRootForm,
+              {"PAD out of range (0 - 35) ", "SAR out of range (leeward facade)"}, F6, err);
+}
+
+void LeewardAngleFactor(float ZH, float angle, float XL, float& F7) {
+  const float x = angle < 0.0f ? static_cast<float>(1.0 - XL) : XL;
+  const int zh_band = BandIndex(5.0 * (static_cast<double>(ZH) - 0.6) + 2.0, 3);
+  const int first_row = (zh_band - 1) * static_cast<int>(kLeewardAngle.size());
+  F7 = LookupOneAxis(kLeewardAngle, std::fabs(angle), [&](int iA) {
+    return static_cast<float>(EvalPolynomial(x, LeewardAngleTable, 5, first_row + iA));
+  });
+}
+
+double LeewardBandMultiplier(float ZH) {
+  if (ZH < 0.2f) return 0.86;
+  if (ZH < 0.4f) return 0.83;
+  if (ZH < 0.6f) return 0.73;
+  if (ZH < 0.8f) return 0.64;
+  return 0.61;
+}
+
+}  // namespace ventora

@@ -1,0 +1,56 @@
+#include "engine/models/leeward_model.h"
+
+#include <cmath>
+
+#include "engine/models/leeward_factors.h"
+
+namespace ventora {
+namespace {
+
+// The reference vertical profile of a leeward wall.
+float LeewardBaseProfile(float ZH) {
+  const double z = ZH;
+  return static_cast<float>(-0.079239 * std::pow(z, 3) + 0.542317 * std::pow(z, 2) - 0.496769 * z -
+                            0.331533);
+}
+
+// The entry checks on the element's relative position; written so that NaN
+// is refused as well.
+bool PositionAccepted(const RunContext& ctx, float ZH, float XL, std::int16_t& err) {
+  if (!(XL >= 0.0f && XL <= 1.0f)) {
+    ctx.RangeMessage(" XL out of range (0 - 1)");
+    err = 1;
+    return false;
+  }
+  if (!(ZH >= 0.0f && ZH <= 1.0f)) {
+    ctx.RangeMessage("ZH out of range (0 - 1) ");
+    err = 1;
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void LeewardCp(const RunContext& ctx, float VeEXP, float PAD, float RbH, float FAR, float SAR,
+               float angle, float ZH, float XL, float& Cp, std::int16_t& err) {
+  if (!PositionAccepted(ctx, ZH, XL, err)) return;
+  const float F1 = LeewardBaseProfile(ZH);
+  float F2 = 0, F3 = 0, F4 = 0, F5 = 0, F6 = 0, F7 = 0;
+  LeewardVeEXPFactor(ctx, ZH, VeEXP, F2, err);
+  if (err != 0) return;
+  LeewardPADFactor(ctx, ZH, PAD, F3, err);
+  if (err != 0) return;
+  LeewardRbHFactor(ZH, PAD, RbH, F4);
+  F4 = static_cast<float>(F4 / std::pow(static_cast<double>(RbH), 2.0 * VeEXP));
+  LeewardFARFactor(ctx, ZH, FAR, PAD, F5, err);
+  if (err != 0) return;
+  LeewardSARFactor(ctx, ZH, SAR, PAD, F6, err);
+  if (err != 0) return;
+  LeewardAngleFactor(ZH, angle, XL, F7);
+  F7 = static_cast<float>(F7 * LeewardBandMultiplier(ZH));
+  const double ratio_mean = (static_cast<double>(F5) + F6) / 2.0;
+  Cp = static_cast<float>(static_cast<double>(F1) * F2 * F3 * F4 * ratio_mean * F7);
+}
+
+}  // namespace ventora

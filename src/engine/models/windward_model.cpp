@@ -1,0 +1,38 @@
+#include "engine/models/windward_model.h"
+
+#include <cmath>
+
+#include "engine/models/windward_factors.h"
+
+namespace ventora {
+namespace {
+
+// The reference vertical profile of a windward wall.
+float WindwardBaseProfile(float ZH) {
+  const double z = ZH;
+  return static_cast<float>(-2.381082 * std::pow(z, 3) + 2.89756 * std::pow(z, 2) - 0.774649 * z +
+                            0.745543);
+}
+
+}  // namespace
+
+void WindwardCp(const RunContext& ctx, float VeEXP, float PAD, float RbH, float FAR, float SAR,
+                float angle, float ZH, float XL, float& Cp, std::int16_t& err) {
+  const float F1 = WindwardBaseProfile(ZH);
+  float F2 = 0, F3 = 0, F4 = 0, F5 = 0, F6 = 0, F7 = 0;
+  WindwardVeEXPFactor(ctx, ZH, VeEXP, F2, err);
+  if (err != 0) return;
+  WindwardPADFactor(ctx, ZH, PAD, F3, err);
+  if (err != 0) return;
+  WindwardRbHFactor(ZH, PAD, RbH, F4);
+  F4 = static_cast<float>(F4 / std::pow(static_cast<double>(RbH), 2.0 * VeEXP));
+  WindwardFARFactor(ctx, ZH, FAR, PAD, F5, err);
+  if (err != 0) return;
+  WindwardSARFactor(ctx, ZH, SAR, PAD, F6, err);
+  if (err != 0) return;
+  WindwardAngleFactor(ZH, angle, XL, F7);
+  const double ratio_mean = (static_cast<double>(F5) + F6) / 2.0;
+  Cp = static_cast<float>(static_cast<double>(F1) * F2 * F3 * F4 * ratio_mean * F7);
+}
+
+}  // namespace ventora

@@ -1,0 +1,16 @@
+#pragma once
+// Cp of an element on a wall that faces the wind (relative angle strictly
+// between -90 and 90 degrees).
+
+#include <cstdint>
+
+#include "engine/run_context.h"
+
+namespace ventora {
+
+// Cp is written only when err stays 0 (1: VeEXP or PAD out of range,
+// 2: FAR or SAR where the fitted curve has no real value).
+void WindwardCp(const RunContext& ctx, float VeEXP, float PAD, float RbH, float FAR, float SAR,
+                float angle, float ZH, float XL, float& Cp, std::int16_t& err);
+
+}  // namespace ventora

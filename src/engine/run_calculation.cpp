@@ -1,0 +1,176 @@
+#include "engine/run_calculation.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "engine/run_limits.h"
+
+namespace ventora {
+namespace {
+
+struct PreparedElement {
+  std::int16_t iface = 0;
+  float XL = 0;
+  float ZH = 0;
+};
+
+// Elements of all facades numbered 1, 2, 3 ... in facade order, then element
+// order (vector index k - 1).
+std::vector<PreparedElement> PrepareElements(const Job& job) {
+  std::vector<PreparedElement> prepared;
+  for (std::int16_t iface = 1; iface <= kFacadeCount; ++iface) {
+    const int count = job.ElmCount[iface];
+    if (count < 0 || count > kMaxElements) {
+      throw std::runtime_error("Facade " + std::to_string(iface) + " holds " +
+                               std::to_string(count) + " elements; a facade holds 0 to 400.");
+    }
+    const FacadeExtents ext = FacadeExtent(job, iface);
+    for (int ielm = 1; ielm <= count; ++ielm) {
+      prepared.push_back({iface, job.ElmX[iface][ielm] / ext.L, job.ElmZ[iface][ielm] / ext.H});
+    }
+  }
+  return prepared;
+}
+
+bool OutsideFacade(const PreparedElement& e) {
+  return e.XL < 0 || e.XL > 1 || e.ZH < 0 || e.ZH > 1;
+}
+
+float Clamp(float value, float low, float high) {
+  if (value < low) return low;
+  if (value > high) return high;
+  return value;
+}
+
+// Walls are computed within 0.1..0.9 of their height (unless the profile
+// exponent is exactly 0.22) and never beyond 0.07..0.93; the roof and the
+// floor take ZH as it is.
+float ClampedZH(std::int16_t iface, float ZH, float VeEXP) {
+  if (iface > 4) return ZH;
+  if (VeEXP != 0.22f) ZH = Clamp(ZH, 0.1f, 0.9f);
+  return Clamp(ZH, 0.07f, 0.93f);
+}
+
+void ShowAll(const RunContext& ctx, const std::vector<std::string>& texts) {
+  if (ctx.messages == nullptr) return;
+  for (const std::string& text : texts)
+    ctx.messages->Show(Message{kAppTitle, text});
+}
+
+// Walks the prepared elements; returns the run's error code (0: all done).
+class ElementWalk {
+ public:
+  ElementWalk(const Job& job, const RunContext& ctx, const RunSetup& setup, ReportWriter& report,
+              RunResult& result)
+      : job_(job), ctx_(ctx), setup_(setup), report_(report), result_(result) {}
+
+  std::int16_t Run(const std::vector<PreparedElement>& elements) {
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+      const bool lastOfFacade =
+          i + 1 == elements.size() || elements[i + 1].iface != elements[i].iface;
+      if (!Element(static_cast<std::int16_t>(i + 1), elements[i], lastOfFacade)) break;
+    }
+    return runError_;
+  }
+
+ private:
+  // False when the run stops at this element.
+  bool Element(std::int16_t k, PreparedElement e, bool lastOfFacade) {
+    float Cp = 10000;  // an element outside its facade is not computed
+    if (OutsideFacade(e)) {
+      runError_ = 1;
+    } else {
+      e.ZH = ClampedZH(e.iface, e.ZH, job_.VeEXP);
+      const FacadeGeometry& g = result_.geometry;
+      setup_.facadeCp(ctx_, g.FacadeAngle, job_.PAD, g.RbH, job_.VeEXP, g.FacadeFAR, g.FacadeSAR,
+                      e.iface, e.XL, e.ZH, job_.Islope, job_.Phi, Cp, runError_);
+      sum_ += Cp;
+      ++count_;
+      if (runError_ != 0) return false;
+    }
+    WriteLine(k, e, Cp);
+    if (lastOfFacade) EndFacade(e.iface);
+    return true;
+  }
+
+  void WriteLine(std::int16_t k, const PreparedElement& e, float Cp) {
+    const FacadeExtents ext = FacadeExtent(job_, e.iface);
+    const ElementResult line{e.iface, k, e.XL * ext.L, e.ZH * ext.H, e.XL, e.ZH, Cp};
+    report_.WriteElement(line);
+    result_.elements.push_back(line);
+  }
+
+  // A facade none of whose elements was computed has no average to show.
+  void EndFacade(std::int16_t iface) {
+    if (count_ > 0) {
+      const float average = sum_ / static_cast<float>(count_);
+      report_.WriteAverage(iface, average);
+      result_.averages.push_back({iface, average});
+    }
+    sum_ = 0;
+    count_ = 0;
+  }
+
+  const Job& job_;
+  const RunContext& ctx_;
+  const RunSetup& setup_;
+  ReportWriter& report_;
+  RunResult& result_;
+  std::int16_t runError_ = 0;
+  float sum_ = 0;
+  std::int16_t count_ = 0;
+};
+
+// Steps after the report is open; returns the run's error code.
+std::int16_t CheckAndWalk(const Job& job, RunContext& ctx, const RunSetup& setup,
+                          ReportWriter& report, RunResult& result) {
+  if (!ParametersWithinLimits(job)) return 1;
+  ShowAll(ctx, ParameterConfidenceWarnings(job));
+  report.WriteHeader(job, setup.jobName, setup.dateText);
+  const std::vector<PreparedElement> elements = PrepareElements(job);
+  result.geometry = DeriveFacadeGeometry(job);
+  if (!DerivedWithinLimits(job, result.geometry)) return 1;
+  ShowAll(ctx, DerivedConfidenceWarnings(result.geometry));
+  report.WriteColumnHeader();
+  return ElementWalk(job, ctx, setup, report, result).Run(elements);
+}
+
+// Keeps ctx.report pointing at the open report only while the run lasts.
+class ReportAttachment {
+ public:
+  ReportAttachment(RunContext& ctx, ReportWriter& report) : ctx_(ctx) { ctx_.report = &report; }
+  ~ReportAttachment() { ctx_.report = nullptr; }
+  ReportAttachment(const ReportAttachment&) = delete;
+  ReportAttachment& operator=(const ReportAttachment&) = delete;
+
+ private:
+  RunContext& ctx_;
+};
+
+}  // namespace
+
+void SetQuietMode(RunContext& ctx) {
+  ctx.quiet = true;
+}
+
+RunResult RunCalculation(const Job& job, RunContext& ctx, const RunSetup& setup) {
+  SetQuietMode(ctx);
+  const bool verdictFile = !setup.verdictFile.empty();
+  if (verdictFile) WriteVerdictFile(setup.verdictFile, RunVerdict::Broken);
+  RunResult result;
+  std::unique_ptr<ReportWriter> report = setup.openReport();
+  if (!report) throw std::runtime_error("No report could be opened for the run.");
+  std::int16_t runError = 0;
+  {
+    ReportAttachment attached(ctx, *report);
+    runError = CheckAndWalk(job, ctx, setup, *report, result);
+  }
+  // The report is in place before the verdict says so: a verdict other than
+  // 1 never points at a half-written report.
+  report->Close();
+  result.verdict = runError == 0 ? RunVerdict::Completed : RunVerdict::Stopped;
+  if (verdictFile) WriteVerdictFile(setup.verdictFile, result.verdict);
+  return result;
+}
+
+}  // namespace ventora

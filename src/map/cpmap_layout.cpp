@@ -1,0 +1,151 @@
+#include "map/cpmap_layout.h"
+
+#include <QLineF>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace ventora {
+namespace {
+
+struct Bands {
+  double label;  // above each facade: its name and wind angle
+  double below;  // under each facade: its average
+  double gap;    // between walls
+};
+
+QRectF PanelRect(const QRectF& canvas, double font, double top) {
+  const double width = std::clamp(canvas.width() * 0.17, 10 * font, 15 * font);
+  return {canvas.right() - font - width, top, width, canvas.bottom() - font - top};
+}
+
+// Pixels per metre that fit the whole unfolded building into `area`.
+double NetScale(const CpMapModel& m, const QRectF& area, const Bands& b) {
+  const float BdX = m.facades[0].L;
+  const float BdY = m.facades[1].L;
+  const float Bdz = m.facades[0].H;
+  const double across = 2.0 * (BdX + BdY);
+  const double up = static_cast<double>(BdY) + Bdz;
+  if (!(across > 0) || !(up > 0)) return 0;
+  const double s =
+      std::min((area.width() - 3 * b.gap) / across, (area.height() - 2 * (b.label + b.below)) / up);
+  return std::max(s, 0.0);
+}
+
+void PlaceFacades(const CpMapModel& m, const QRectF& area, const Bands& b, CpMapLayout& out) {
+  const double s = out.scale;
+  double netWidth = 3 * b.gap;
+  for (int i = 0; i < 4; ++i)
+    netWidth += m.facades[i].L * s;
+  const double netHeight = (m.facades[4].H + m.facades[0].H) * s + 2 * (b.label + b.below);
+  const double left = area.left() + std::max(0.0, (area.width() - netWidth) / 2);
+  const double top = area.top() + std::max(0.0, std::min(area.height() - netHeight, b.label) / 2);
+  out.facades[4] = QRectF(left, top + b.label, m.facades[4].L * s, m.facades[4].H * s);
+  const double wallTop = out.facades[4].bottom() + b.below + b.label;
+  double x = left;
+  for (int i = 0; i < 4; ++i) {
+    out.facades[i] = QRectF(x, wallTop, m.facades[i].L * s, m.facades[i].H * s);
+    x += m.facades[i].L * s + b.gap;
+  }
+}
+
+// The closest two markers of one facade, in pixels.
+double SmallestSpacing(const CpMapModel& m, const CpMapLayout& layout) {
+  double smallest = std::numeric_limits<double>::infinity();
+  for (const CpMapFacade& f : m.facades) {
+    for (std::size_t i = 0; i < f.markers.size(); ++i) {
+      const QPointF a = layout.MarkerCentre(f.markers[i]);
+      for (std::size_t j = i + 1; j < f.markers.size(); ++j) {
+        const double d = QLineF(a, layout.MarkerCentre(f.markers[j])).length();
+        if (d > 0) smallest = std::min(smallest, d);
+      }
+    }
+  }
+  return smallest;
+}
+
+void SizeMarkers(const CpMapModel& m, CpMapLayout& out) {
+  const double spacing = SmallestSpacing(m, out);
+  const double largest = 0.75 * out.fontPx;
+  out.markerRadius = std::isfinite(spacing) ? std::clamp(0.42 * spacing, 2.5, largest) : largest;
+  out.valuesFit = spacing >= 3.1 * out.fontPx;
+}
+
+// The wind plan goes into the free space right of the roof, above walls 2
+// to 4; when that is too small, under the legend.
+bool PlacePlanBesideRoof(const QRectF& area, const Bands& b, CpMapLayout& out) {
+  const QRectF& roof = out.facades[4];
+  const QRectF free(QPointF(roof.right() + 2 * b.gap, roof.top() - b.label + 1.6 * out.fontPx),
+                    QPointF(std::min(area.right(), out.facades[3].right()),
+                            out.facades[0].top() - b.label - 0.4 * out.fontPx));
+  const double side = std::min({free.width(), free.height(), 16 * out.fontPx});
+  if (side < 8 * out.fontPx) return false;
+  out.plan = QRectF(free.left() + (free.width() - side) / 2, free.top(), side, side);
+  return true;
+}
+
+void PlacePanel(const QRectF& panel, double font, bool planPlaced, CpMapLayout& out) {
+  const double barHeight = std::clamp(panel.height() * 0.42, 6 * font, 18 * font);
+  out.legendBar = QRectF(panel.left(), panel.top() + 2.2 * font, 1.6 * font, barHeight);
+  double listTop = out.legendBar.bottom() + 2 * font;
+  if (!planPlaced) {
+    const double planSide = std::min(panel.width(), 13 * font);
+    out.plan = QRectF(panel.left(), listTop + 0.5 * font, planSide, planSide);
+    listTop = out.plan.bottom() + font;
+  }
+  out.list = QRectF(panel.left(), listTop, panel.width(), std::max(0.0, panel.bottom() - listTop));
+}
+
+}  // namespace
+
+QPointF CpMapLayout::MarkerCentre(const CpMarker& marker) const {
+  const QRectF& f = facades[marker.iface - 1];
+  return {f.left() + marker.X * scale, f.bottom() - marker.Z * scale};
+}
+
+double CpMapLayout::LegendY(float cp, float bound) const {
+  const double t = std::clamp(static_cast<double>(cp) / bound, -1.0, 1.0);
+  return legendBar.center().y() - t * legendBar.height() / 2;
+}
+
+CpMapLayout LayOutCpMap(const CpMapModel& model, const QSizeF& size) {
+  CpMapLayout out;
+  out.canvas = QRectF(QPointF(0, 0), size);
+  const double font = std::clamp(std::min(size.width() / 90, size.height() / 56), 10.0, 16.0);
+  out.fontPx = font;
+  out.title = QRectF(font, font * 0.6, size.width() - 2 * font, 2.8 * font);
+  const double top = out.title.bottom() + 0.6 * font;
+  const QRectF panel = PanelRect(out.canvas, font, top);
+  const QRectF area(font, top, std::max(0.0, panel.left() - 2.5 * font), panel.height());
+  const Bands bands{2.9 * font, 1.8 * font, 2 * font};
+  out.scale = NetScale(model, area, bands);
+  PlaceFacades(model, area, bands, out);
+  SizeMarkers(model, out);
+  PlacePanel(panel, font, PlacePlanBesideRoof(area, bands, out), out);
+  return out;
+}
+
+QPointF WindSourceDirection(float facade1Angle) {
+  // Facade i's angle is facade 1's plus (i - 1) * 90 degrees, and the walls
+  // follow each other anticlockwise on the plan.
+  const double a = facade1Angle * std::numbers::pi / 180;
+  return {-std::sin(a), std::cos(a)};
+}
+
+const CpMarker* MarkerAt(const CpMapModel& model, const CpMapLayout& layout, const QPointF& point) {
+  const CpMarker* best = nullptr;
+  double bestDistance = layout.markerRadius + 3;
+  for (const CpMapFacade& f : model.facades) {
+    for (const CpMarker& m : f.markers) {
+      const double d = QLineF(point, layout.MarkerCentre(m)).length();
+      if (d <= bestDistance) {
+        best = &m;
+        bestDistance = d;
+      }
+    }
+  }
+  return best;
+}
+
+}  // namespace ventora

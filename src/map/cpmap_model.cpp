@@ -1,0 +1,107 @@
+#include "map/cpmap_model.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+#include "output/format_right.h"
+
+namespace ventora {
+namespace {
+
+// Sentinel of the run for an element outside its facade.
+constexpr float kOutsideCp = 10000;
+
+std::string FileNameOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string Trimmed(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  return first == std::string::npos ? text : text.substr(first);
+}
+
+CpMarker MarkerOf(const Job& job, std::int16_t iface, std::int16_t ielm, std::int16_t k,
+                  const std::map<int, const ElementResult*>& lines) {
+  CpMarker m;
+  m.iface = iface;
+  m.ielm = ielm;
+  m.k = k;
+  m.X = job.ElmX[iface][ielm];
+  m.Z = job.ElmZ[iface][ielm];
+  m.computedZ = m.Z;
+  const auto line = lines.find(k);
+  if (line == lines.end()) return m;  // no report line: never computed
+  m.Cp = line->second->Cp;
+  m.computedZ = line->second->Z;
+  m.state = m.Cp == kOutsideCp ? MarkerState::OutsideFacade : MarkerState::Computed;
+  return m;
+}
+
+CpMapFacade FacadeOf(const Job& job, const RunResult& run, std::int16_t iface) {
+  const FacadeExtents ext = FacadeExtent(job, iface);
+  CpMapFacade f;
+  f.iface = iface;
+  f.L = ext.L;
+  f.H = ext.H;
+  f.angle = run.geometry.FacadeAngle[iface];
+  for (const FacadeAverage& a : run.averages)
+    if (a.iface == iface) f.average = a.average;
+  return f;
+}
+
+float LargestMagnitude(const CpMapModel& model) {
+  float largest = 0;
+  for (const CpMapFacade& f : model.facades)
+    for (const CpMarker& m : f.markers)
+      if (m.state == MarkerState::Computed && std::isfinite(m.Cp))
+        largest = std::max(largest, std::fabs(m.Cp));
+  return largest;
+}
+
+}  // namespace
+
+CpMapModel BuildCpMapModel(const Job& job, const RunResult& run, const std::string& jobName) {
+  CpMapModel model;
+  model.title = FileNameOf(jobName);
+  model.AzB = job.AzB;
+  model.AnWind = job.AnWind;
+  std::map<int, const ElementResult*> lines;
+  for (const ElementResult& e : run.elements)
+    lines[e.k] = &e;
+  std::int16_t k = 0;
+  for (std::int16_t iface = 1; iface <= kFacadeCount; ++iface) {
+    if (iface <= kMapFacades) model.facades[iface - 1] = FacadeOf(job, run, iface);
+    const int count = std::clamp<int>(job.ElmCount[iface], 0, kMaxElements);
+    for (std::int16_t ielm = 1; ielm <= count; ++ielm) {
+      const CpMarker m = MarkerOf(job, iface, ielm, ++k, lines);
+      if (iface <= kMapFacades) model.facades[iface - 1].markers.push_back(m);
+      if (m.state != MarkerState::Computed) model.hollow.push_back(m);
+    }
+  }
+  model.bound = LegendBound(LargestMagnitude(model));
+  return model;
+}
+
+float LegendBound(float largest) {
+  constexpr double kSteps[] = {1, 2, 2.5, 5};
+  if (!std::isfinite(largest)) return 1;
+  const double need = largest;  // compared on the exact 32-bit value
+  for (double decade = 0.1;; decade *= 10) {
+    for (double step : kSteps) {
+      const auto bound = static_cast<float>(step * decade);
+      if (bound >= need) return bound;
+    }
+  }
+}
+
+std::string CpText(float value, char decimal) {
+  return Trimmed(FormatRight(value, "##0.000", std::string(1, decimal)));
+}
+
+std::string AngleText(float degrees, char decimal) {
+  return Trimmed(FormatRight(degrees, "##0.0", std::string(1, decimal))) + "\u00b0";
+}
+
+}  // namespace ventora

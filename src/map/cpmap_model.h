@@ -1,0 +1,67 @@
+#pragma once
+// What the Cp map shows, taken from the job as it ran and the run's results:
+// per facade its extents, relative wind angle, average and one marker per
+// element, plus the symmetric colour range. Standard library only, so tests
+// check the map's content without drawing it.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/job.h"
+#include "engine/run_calculation.h"
+
+namespace ventora {
+
+inline constexpr int kMapFacades = 5;  // walls 1 to 4 and the roof; the floor has no Cp
+
+enum class MarkerState {
+  Computed,       // a Cp value from the model
+  OutsideFacade,  // XL or ZH outside 0..1: the run gave it no value
+  NotComputed,    // the run stopped before this element, or the floor
+};
+
+struct CpMarker {
+  std::int16_t iface = 0;
+  std::int16_t ielm = 0;  // element number on its facade
+  std::int16_t k = 0;     // running number over all facades, as in the report
+  float X = 0;            // position on the facade as the job gives it, m
+  float Z = 0;
+  float Cp = 0;         // meaningful only when Computed
+  float computedZ = 0;  // where the model took the element (wall heights are clamped)
+  MarkerState state = MarkerState::NotComputed;
+};
+
+struct CpMapFacade {
+  std::int16_t iface = 0;
+  float L = 0;      // along X, m
+  float H = 0;      // along Z (the width BdY on the roof), m
+  float angle = 0;  // relative wind angle, degrees
+  std::optional<float> average;
+  std::vector<CpMarker> markers;
+};
+
+struct CpMapModel {
+  std::string title;  // the job's file name
+  float AzB = 0;
+  float AnWind = 0;
+  std::array<CpMapFacade, kMapFacades> facades{};  // index iface - 1
+  std::vector<CpMarker> hollow;                    // every element without a Cp value, in k order
+  float bound = 1;                                 // the colour scale runs from -bound to +bound
+};
+
+// `jobName` is the job's path without ".in"; the title is its file name.
+CpMapModel BuildCpMapModel(const Job& job, const RunResult& run, const std::string& jobName);
+
+// The smallest of 0.1, 0.2, 0.25, 0.5, 1, 2, 2.5, 5, 10 ... that is at least
+// `largest` (a magnitude), so the legend's ends are round numbers.
+float LegendBound(float largest);
+
+// A Cp or an average as the report writes it ("##0.000"), without the padding.
+std::string CpText(float value, char decimal);
+// An angle with one decimal and the degree sign.
+std::string AngleText(float degrees, char decimal);
+
+}  // namespace ventora

@@ -1,0 +1,249 @@
+#include "map/cpmap_painter.h"
+
+#include <QFontMetricsF>
+#include <cmath>
+
+#include "map/cpmap_colors.h"
+
+namespace ventora {
+namespace {
+
+const QColor kInk(0x2f, 0x3e, 0x4e);
+const QColor kFacadeFill(0xf3, 0xf5, 0xf7);
+
+QColor ColourOf(float cp, float bound) {
+  const Rgb c = DivergingColour(cp, bound);
+  return QColor(c.r, c.g, c.b);
+}
+
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+void SetFont(QPainter& p, double pixels, bool bold = false, bool italic = false) {
+  QFont font = p.font();
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
+  font.setBold(bold);
+  font.setItalic(italic);
+  p.setFont(font);
+}
+
+std::string FacadeName(std::int16_t iface) {
+  if (iface == 5) return "Roof (facade 5)";
+  if (iface == 6) return "Floor (facade 6)";
+  return "Facade " + std::to_string(iface);
+}
+
+// Walls within 90 degrees of the wind take the windward model.
+std::string WindText(const CpMapFacade& f, char decimal) {
+  std::string text = "wind " + AngleText(f.angle, decimal);
+  if (f.iface == 5) return text;
+  return text + (f.angle > -90.0f && f.angle < 90.0f ? ", windward" : ", leeward");
+}
+
+void PaintTitle(QPainter& p, const CpMapModel& m, const CpMapLayout& l, char decimal) {
+  p.setPen(kInk);
+  SetFont(p, l.fontPx * 1.35, true);
+  p.drawText(l.title, Qt::AlignLeft | Qt::AlignTop, Q("Cp map \u2013 " + m.title));
+  SetFont(p, l.fontPx);
+  const std::string line = "Wind direction " + AngleText(m.AnWind, decimal) +
+                           ", building azimuth " + AngleText(m.AzB, decimal) +
+                           ".  Pressure warm, suction cool, 0 white.";
+  p.drawText(l.title, Qt::AlignLeft | Qt::AlignBottom, Q(line));
+}
+
+void PaintMarker(QPainter& p, const CpMarker& m, const CpMapLayout& l, float bound) {
+  const QPointF c = l.MarkerCentre(m);
+  const double r = l.markerRadius;
+  if (m.state == MarkerState::Computed) {
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(ColourOf(m.Cp, bound));
+    p.drawEllipse(c, r, r);
+    return;
+  }
+  // Hollow, with a cross: no value to colour.
+  p.setPen(QPen(QColor(0xb0, 0x1c, 0x2e), 1.6));
+  p.setBrush(Qt::NoBrush);
+  p.drawEllipse(c, r, r);
+  const double d = r * 0.6;
+  p.drawLine(c + QPointF(-d, -d), c + QPointF(d, d));
+  p.drawLine(c + QPointF(-d, d), c + QPointF(d, -d));
+}
+
+void PaintValue(QPainter& p, const CpMarker& m, const CpMapLayout& l, char decimal) {
+  if (m.state != MarkerState::Computed) return;
+  const QPointF c = l.MarkerCentre(m);
+  const double w = 4 * l.fontPx;
+  const QRectF box(c.x() - w / 2, c.y() + l.markerRadius + 1, w, l.fontPx);
+  p.drawText(box, Qt::AlignHCenter | Qt::AlignTop, Q(CpText(m.Cp, decimal)));
+}
+
+void PaintFacade(QPainter& p, const CpMapFacade& f, const QRectF& r, const CpMapLayout& l,
+                 float bound, char decimal) {
+  p.setPen(QPen(kInk, 1.5));
+  p.setBrush(kFacadeFill);
+  p.drawRect(r);
+  const double font = l.fontPx;
+  const double room = r.width() + 1.6 * font;  // the label may reach into the gap
+  p.setPen(kInk);
+  SetFont(p, font, true);
+  const QRectF name(r.left(), r.top() - 2.8 * font, room, 1.4 * font);
+  p.drawText(name, Qt::AlignLeft | Qt::AlignBottom, Q(FacadeName(f.iface)));
+  SetFont(p, font * 0.9);
+  const QRectF angle(r.left(), r.top() - 1.4 * font, room, 1.3 * font);
+  const QString wind =
+      QFontMetricsF(p.font()).elidedText(Q(WindText(f, decimal)), Qt::ElideRight, room);
+  p.drawText(angle, Qt::AlignLeft | Qt::AlignVCenter, wind);
+  SetFont(p, font);
+  const QRectF below(r.left(), r.bottom() + 0.3 * font, std::max(r.width(), 12 * font), 1.5 * font);
+  const std::string average =
+      f.average ? "average Cp " + CpText(*f.average, decimal) : "no average";
+  p.drawText(below, Qt::AlignLeft | Qt::AlignTop, Q(average));
+  for (const CpMarker& m : f.markers)
+    PaintMarker(p, m, l, bound);
+  if (!l.valuesFit) return;
+  SetFont(p, font * 0.75);
+  p.setPen(kInk);
+  for (const CpMarker& m : f.markers)
+    PaintValue(p, m, l, decimal);
+}
+
+void PaintLegend(QPainter& p, const CpMapModel& m, const CpMapLayout& l, char decimal) {
+  const QRectF bar = l.legendBar;
+  const double font = l.fontPx;
+  p.setPen(kInk);
+  SetFont(p, font, true);
+  p.drawText(QRectF(bar.left(), bar.top() - 2.1 * font, 14 * font, 1.4 * font),
+             Qt::AlignLeft | Qt::AlignVCenter, "Cp");
+  constexpr int kSlices = 96;
+  p.setPen(Qt::NoPen);
+  for (int i = 0; i < kSlices; ++i) {
+    const double top = bar.top() + bar.height() * i / kSlices;
+    const double cp = m.bound * (1 - 2 * (i + 0.5) / kSlices);
+    p.setBrush(ColourOf(static_cast<float>(cp), m.bound));
+    p.drawRect(QRectF(bar.left(), top, bar.width(), bar.height() / kSlices + 0.5));
+  }
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(kInk, 1));
+  p.drawRect(bar);
+  SetFont(p, font);
+  for (double t : {1.0, 0.5, 0.0, -0.5, -1.0}) {
+    const auto value = static_cast<float>(m.bound * t);
+    const double y = l.LegendY(value, m.bound);
+    p.drawLine(QPointF(bar.right(), y), QPointF(bar.right() + 0.4 * font, y));
+    const QRectF label(bar.right() + 0.6 * font, y - font, 8 * font, 2 * font);
+    std::string text = CpText(value, decimal);
+    if (t == 1.0) text += "  pressure";
+    if (t == -1.0) text += "  suction";
+    p.drawText(label, Qt::AlignLeft | Qt::AlignVCenter, Q(text));
+  }
+}
+
+// A plan of the roof with the facade numbers round it: wall 1 at the
+// bottom, 2 to the right, 3 at the top, 4 to the left. Returns the roof.
+QRectF PaintPlanBuilding(QPainter& p, const CpMapModel& m, const CpMapLayout& l) {
+  const QRectF area = l.plan;
+  const double font = l.fontPx;
+  p.setPen(kInk);
+  SetFont(p, font, true);
+  p.drawText(QRectF(area.left(), area.top() - 1.6 * font, area.width() + 6 * font, 1.4 * font),
+             Qt::AlignLeft | Qt::AlignVCenter, "Wind on the building");
+  const double L = m.facades[0].L, W = m.facades[1].L;
+  const double s = (L > 0 && W > 0) ? area.width() * 0.24 / std::max(L, W) : 0;
+  const QPointF c = area.center();
+  const QRectF roof(c.x() - L * s / 2, c.y() - W * s / 2, L * s, W * s);
+  p.setBrush(kFacadeFill);
+  p.setPen(QPen(kInk, 1.5));
+  p.drawRect(roof);
+  SetFont(p, font * 0.9);
+  const double g = 1.3 * font;
+  p.drawText(QRectF(roof.left(), roof.bottom(), roof.width(), g), Qt::AlignCenter, "1");
+  p.drawText(QRectF(roof.right(), roof.top(), g, roof.height()), Qt::AlignCenter, "2");
+  p.drawText(QRectF(roof.left(), roof.top() - g, roof.width(), g), Qt::AlignCenter, "3");
+  p.drawText(QRectF(roof.left() - g, roof.top(), g, roof.height()), Qt::AlignCenter, "4");
+  return roof;
+}
+
+// An arrow from where the wind comes from to the wall it meets first,
+// stopping short of that wall's number.
+void PaintWindArrow(QPainter& p, const CpMapModel& m, const CpMapLayout& l, const QRectF& roof) {
+  const double font = l.fontPx;
+  const QPointF from = WindSourceDirection(m.facades[0].angle);
+  const QPointF c = roof.center();
+  const double toWall =
+      std::min(std::fabs(from.x()) > 1e-9 ? roof.width() / 2 / std::fabs(from.x()) : 1e9,
+               std::fabs(from.y()) > 1e-9 ? roof.height() / 2 / std::fabs(from.y()) : 1e9);
+  const QPointF head = c + from * (toWall + 1.8 * font);
+  const QPointF tail = c + from * std::max(l.plan.width() / 2, toWall + 4.8 * font);
+  const QColor red(0xb0, 0x1c, 0x2e);
+  p.setPen(QPen(red, 3.5, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(tail, head + from * font);
+  const QPointF back = from * (1.4 * font);
+  const QPointF across(-from.y() * 0.7 * font, from.x() * 0.7 * font);
+  const QPointF tip[] = {head, head + back + across, head + back - across};
+  p.setPen(Qt::NoPen);
+  p.setBrush(red);
+  p.drawPolygon(tip, 3);
+}
+
+void PaintHollowList(QPainter& p, const CpMapModel& m, const CpMapLayout& l) {
+  if (m.hollow.empty() || l.list.height() < 2 * l.fontPx) return;
+  const double font = l.fontPx;
+  const double line = 1.35 * font;
+  p.setPen(kInk);
+  SetFont(p, font, true);
+  QRectF row(l.list.left(), l.list.top(), l.list.width(), line);
+  p.drawText(row, Qt::AlignLeft | Qt::AlignVCenter,
+             Q("Without a value: " + std::to_string(m.hollow.size())));
+  SetFont(p, font * 0.85);
+  // Two lines an element: where it is, then why it has no value.
+  const auto items = static_cast<std::size_t>((l.list.height() / line - 1) / 2);
+  for (std::size_t i = 0; i < m.hollow.size() && i < items; ++i) {
+    row.translate(0, line);
+    if (i + 1 == items && items < m.hollow.size()) {
+      p.drawText(row, Qt::AlignLeft | Qt::AlignVCenter,
+                 Q("\u2026 and " + std::to_string(m.hollow.size() - i) + " more"));
+      return;
+    }
+    const CpMarker& h = m.hollow[i];
+    p.drawText(row, Qt::AlignLeft | Qt::AlignVCenter, Q(MarkerPlace(h)));
+    row.translate(0, line);
+    p.drawText(row.adjusted(font, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+               Q(h.state == MarkerState::OutsideFacade ? "outside the facade" : "not computed"));
+  }
+}
+
+}  // namespace
+
+std::string MarkerPlace(const CpMarker& m) {
+  return FacadeName(m.iface) + ", element " + std::to_string(m.ielm) + " (no. " +
+         std::to_string(m.k) + ")";
+}
+
+std::string MarkerText(const CpMarker& m, char decimal) {
+  const std::string where = MarkerPlace(m);
+  switch (m.state) {
+    case MarkerState::Computed:
+      return where + ": Cp " + CpText(m.Cp, decimal);
+    case MarkerState::OutsideFacade:
+      return where + ": outside the facade";
+    case MarkerState::NotComputed:
+      break;
+  }
+  return where + ": not computed";
+}
+
+void PaintCpMap(QPainter& p, const CpMapModel& m, const CpMapLayout& l, char decimal) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.fillRect(l.canvas, Qt::white);
+  PaintTitle(p, m, l, decimal);
+  for (std::size_t i = 0; i < m.facades.size(); ++i)
+    PaintFacade(p, m.facades[i], l.facades[i], l, m.bound, decimal);
+  PaintLegend(p, m, l, decimal);
+  PaintWindArrow(p, m, l, PaintPlanBuilding(p, m, l));
+  PaintHollowList(p, m, l);
+  p.restore();
+}
+
+}  // namespace ventora

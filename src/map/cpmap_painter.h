@@ -1,0 +1,21 @@
+#pragma once
+// Draws the Cp map with QPainter, so the same picture goes to the window,
+// to a PNG image and to an SVG file.
+
+#include <QPainter>
+
+#include "map/cpmap_layout.h"
+#include "map/cpmap_model.h"
+
+namespace ventora {
+
+// `decimal` is the user's decimal separator, as the report uses it.
+void PaintCpMap(QPainter& painter, const CpMapModel& model, const CpMapLayout& layout,
+                char decimal);
+
+// Facade, element and running number of a marker.
+std::string MarkerPlace(const CpMarker& marker);
+// That, with the marker's Cp or why it has none: the tooltip's first line.
+std::string MarkerText(const CpMarker& marker, char decimal);
+
+}  // namespace ventora

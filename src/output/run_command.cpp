@@ -1,0 +1,92 @@
+#include "output/run_command.h"
+
+#include <exception>
+#include <system_error>
+
+#include "engine/pre_run_checks.h"
+
+namespace ventora {
+namespace {
+
+void ShowError(MessageSink& messages, const std::string& text) {
+  messages.Show(Message{"Error", text, MsgIcon::Critical});
+}
+
+// False (after saying why) when an old result file is there to stay.
+bool DeleteOldResults(const std::string& jobName, MessageSink& messages) {
+  for (ReportForm form : {ReportForm::Text, ReportForm::Workbook}) {
+    const std::filesystem::path path = ReportPath(jobName, form);
+    std::error_code error;
+    std::filesystem::remove(path, error);
+    if (error) {
+      ShowError(messages,
+                "Cannot delete the old result file \"" + path.string() + "\": " + error.message());
+      return false;
+    }
+  }
+  return true;
+}
+
+bool PassesPreRunChecks(Job& job, MessageSink& messages, const NumberLocale& locale) {
+  if (CheckJobData(job, messages, locale) == 0 && CheckElements(job, messages) == 0) return true;
+  messages.Show(Message{"Error", kOutOfLimitsText});
+  return false;
+}
+
+}  // namespace
+
+RunOutcome TakeRunVerdict(const std::filesystem::path& verdictFile, MessageSink& messages) {
+  const std::optional<int> code = ReadVerdictFile(verdictFile);
+  if (!code) {
+    ShowError(messages,
+              "The calculation was not executed because of system errors. Check it, please.");
+    return RunOutcome::SystemError;
+  }
+  std::error_code ignored;
+  std::filesystem::remove(verdictFile, ignored);
+  switch (*code) {
+    case 1:
+      ShowError(messages,
+                "The calculation started but could not be completed due to system errors");
+      return RunOutcome::SystemError;
+    case 2:
+      ShowError(messages,
+                "The calculation was not executed, same parameters are out of maximum range. ");
+      return RunOutcome::Stopped;
+    case 3:
+      messages.Show(Message{"Warning", "Some Cp values were not calculated. See output file."});
+      return RunOutcome::ValuesMissing;
+    default:
+      return RunOutcome::Completed;
+  }
+}
+
+RunCommandResult RunJobCommand(Job& job, MessageSink& messages, const RunCommandSetup& setup) {
+  RunCommandResult result;
+  if (!DeleteOldResults(setup.jobName, messages)) return result;
+  if (!PassesPreRunChecks(job, messages, setup.locale)) {
+    result.outcome = RunOutcome::Refused;
+    return result;
+  }
+  RunContext ctx;
+  ctx.messages = &messages;
+  RunSetup run;
+  run.openReport = [&setup] { return OpenReport(setup.form, setup.jobName, setup.locale); };
+  run.jobName = setup.jobName;
+  run.dateText = FormatReportDate(setup.now, setup.months);
+  run.verdictFile = setup.verdictFile;
+  try {
+    result.run = RunCalculation(job, ctx, run);
+  } catch (const std::exception& e) {
+    // One message, the one that says what failed; the verdict file (still
+    // holding 1) has nothing to add.
+    ShowError(messages, e.what());
+    std::error_code ignored;
+    std::filesystem::remove(setup.verdictFile, ignored);
+    return result;
+  }
+  result.outcome = TakeRunVerdict(setup.verdictFile, messages);
+  return result;
+}
+
+}  // namespace ventora

@@ -1,0 +1,49 @@
+#pragma once
+// The Run command as a whole, the same for the desktop program and the
+// command line: delete the old results, check the job, run it, read and
+// delete the verdict file, and tell the user how it ended. Every box goes
+// through the MessageSink.
+
+#include <ctime>
+#include <filesystem>
+#include <string>
+
+#include "core/job.h"
+#include "core/number_locale.h"
+#include "engine/run_calculation.h"
+#include "output/open_report.h"
+#include "output/report_date.h"
+
+namespace ventora {
+
+enum class RunOutcome {
+  Completed,      // the report is complete
+  ValuesMissing,  // completed, some Cp values were not calculated
+  Refused,        // the pre-run checks refused the job
+  Stopped,        // the model's limits stopped the run
+  SystemError,    // a file could not be written, deleted or read
+};
+
+struct RunCommandSetup {
+  std::string jobName;  // full path without ".in"
+  ReportForm form = ReportForm::Text;
+  NumberLocale locale;
+  MonthNames months = EnglishMonthNames();
+  std::tm now{};  // the date on the report's title line
+  std::filesystem::path verdictFile = kVerdictFileName;
+};
+
+struct RunCommandResult {
+  RunOutcome outcome = RunOutcome::SystemError;
+  RunResult run;  // what the run computed (empty when it did not run)
+};
+
+// Reads the verdict file, deletes it, and says what it means (nothing for
+// 0, a warning for 3, an error for 1, 2 and a missing file).
+RunOutcome TakeRunVerdict(const std::filesystem::path& verdictFile, MessageSink& messages);
+
+// `job` receives the changes of the pre-run checks (SbH, Phi), as the
+// document does in the desktop program.
+RunCommandResult RunJobCommand(Job& job, MessageSink& messages, const RunCommandSetup& setup);
+
+}  // namespace ventora

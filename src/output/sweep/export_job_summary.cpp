@@ -1,0 +1,43 @@
+#include "output/sweep/export_job_summary.h"
+
+#include "output/sweep/export_text.h"
+#include "output/text_report_writer.h"
+
+namespace ventora {
+namespace {
+
+// The report's word for the roof type; the number itself when it has none.
+std::string RoofWord(std::int16_t Islope) {
+  const std::string word = RoofTypeWord(Islope);
+  return word.empty() ? "type " + std::to_string(Islope) : word;
+}
+
+}  // namespace
+
+float WallAzimuth(const Job& job, int iface) {
+  // The run's facade azimuth (AzB + (4 - iface) * 90 in 32 bits), shown
+  // within [0, 360).
+  float a = job.AzB + static_cast<float>((4 - iface) * 90);
+  if (a >= 360) a -= 360;
+  return a;
+}
+
+std::vector<std::string> JobSummaryLines(const Job& job, const std::string& jobLabel) {
+  const auto n = [](float v) { return NumberString(v); };
+  std::string walls = "Wall azimuths (deg.): ";
+  for (int iface = 1; iface <= 4; ++iface)
+    walls += (iface > 1 ? ", " : "") + std::string("facade ") + std::to_string(iface) + " " +
+             n(WallAzimuth(job, iface));
+  return {
+      "Job: " + jobLabel,
+      "Building: azimuth AzB " + n(job.AzB) + " deg., length BdX " + n(job.BdX) + " m, width BdY " +
+          n(job.BdY) + " m, height Bdz " + n(job.Bdz) + " m",
+      "Roof: " + RoofWord(job.Islope) + ", tilt Phi " + n(job.Phi) + " deg.",
+      "Surroundings: plan area density PAD " + n(job.PAD) + " %, height SbH " + n(job.SbH) +
+          " m; wind profile exponent VeEXP " + n(job.VeEXP),
+      walls,
+      "The roof (facade 5) takes facade 1's angle to the wind.",
+  };
+}
+
+}  // namespace ventora

@@ -1,0 +1,151 @@
+#include "output/text_report_writer.h"
+
+#include <array>
+#include <stdexcept>
+#include <system_error>
+#include <utility>
+
+#include "output/format_right.h"
+
+namespace ventora {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::size_t kReserve = 192 * 1024;  // a full job's report (2,400 lines)
+constexpr std::string_view kColumnHeader =
+    "  Facade    Element    X         Z         X/L       Z/H       CP";
+// "n°" in UTF-8.
+constexpr std::string_view kAverageCaption = "  CP average for  facade n\xC2\xB0 ";
+
+struct ParameterLine {
+  std::string_view label;  // 33 characters, so the values line up
+  float Job::*value;
+  std::string_view unit;
+};
+
+constexpr std::array<ParameterLine, 8> kLeadingParameters{{
+    {"Azimuth Angle of the Building:   ", &Job::AzB, " deg."},
+    {"Wind Direction:                  ", &Job::AnWind, " deg."},
+    {"Wind Velocity Profile  Exponent: ", &Job::VeEXP, ""},
+    {"Plan Area Density:               ", &Job::PAD, "%"},
+    {"Surronding Buildings' Height:    ", &Job::SbH, " m"},
+    {"Height of the Building:          ", &Job::Bdz, " m"},
+    {"Lenght of the Building:          ", &Job::BdX, " m"},
+    {"Width of the Building:           ", &Job::BdY, " m"},
+}};
+constexpr std::string_view kRoofTypeLabel = "Roof Type:                       ";
+constexpr std::string_view kRoofTiltLabel = "Roof Tilt Angle:                 ";
+
+std::string Describe(const std::filesystem::path& path, std::string_view what) {
+  return std::string(what) + " \"" + path.string() + "\"";
+}
+
+}  // namespace
+
+std::string RoofTypeWord(std::int16_t Islope) {
+  switch (Islope) {
+    case 0:
+      return "flat";
+    case 1:
+      return "single slope";
+    case 2:
+      return "double slope";
+    default:
+      return "";
+  }
+}
+
+std::filesystem::path TextReportWriter::TemporaryPath(const std::filesystem::path& finalPath) {
+  return std::filesystem::path(finalPath.string() + ".tmp");
+}
+
+TextReportWriter::TextReportWriter(std::filesystem::path finalPath, NumberLocale locale)
+    : finalPath_(std::move(finalPath)),
+      tempPath_(TemporaryPath(finalPath_)),
+      decimalSep_(1, locale.decimal) {
+  file_.open(tempPath_, std::ios::binary | std::ios::trunc);
+  if (!file_) throw std::runtime_error(Describe(tempPath_, "Cannot write the report file"));
+  text_.reserve(kReserve);
+}
+
+TextReportWriter::~TextReportWriter() {
+  if (closed_) return;
+  file_.close();
+  std::error_code ignored;
+  std::filesystem::remove(tempPath_, ignored);
+}
+
+std::string TextReportWriter::Number(double value, std::string_view pattern) const {
+  return FormatRight(value, pattern, decimalSep_);
+}
+
+void TextReportWriter::AppendNumber(double value, std::string_view pattern) {
+  AppendFormatRight(text_, value, pattern, decimalSep_);
+}
+
+void TextReportWriter::Put(std::string_view line) {
+  text_ += line;
+  text_ += kLineEnd;
+}
+
+void TextReportWriter::WriteLine(const std::string& line) {
+  Put(line);
+}
+
+void TextReportWriter::WriteHeader(const Job& job, const std::string& jobName,
+                                   const std::string& dateText) {
+  Put("  File Name: " + jobName + " - Date: " + dateText);
+  Put("");
+  for (const ParameterLine& p : kLeadingParameters) {
+    Put("  " + std::string(p.label) + Number(job.*(p.value), "##0.00") + std::string(p.unit));
+  }
+  Put("  " + std::string(kRoofTypeLabel) + RoofTypeWord(job.Islope));
+  Put("  " + std::string(kRoofTiltLabel) + Number(job.Phi, "##0.00") + " deg.");
+  Put("");
+}
+
+void TextReportWriter::WriteColumnHeader() {
+  Put(kColumnHeader);
+  Put("");
+}
+
+void TextReportWriter::WriteElement(const ElementResult& e) {
+  text_ += "    ";
+  AppendNumber(e.iface, "#");
+  text_ += "      ";
+  AppendNumber(e.k, "###0");
+  text_ += "     ";
+  AppendNumber(e.X, "##0.00");
+  for (float value : {e.Z, e.XL, e.ZH}) {
+    text_ += "    ";
+    AppendNumber(value, "##0.00");
+  }
+  text_ += "    ";
+  AppendNumber(e.Cp, "##0.000");
+  text_ += kLineEnd;
+}
+
+void TextReportWriter::WriteAverage(std::int16_t iface, float average) {
+  text_ += kAverageCaption;
+  AppendNumber(iface, "#");
+  text_ += "  ";
+  AppendNumber(average, "###0.000");
+  text_ += kLineEnd;
+  Put("");
+}
+
+void TextReportWriter::Close() {
+  if (closed_) return;
+  file_.write(text_.data(), static_cast<std::streamsize>(text_.size()));
+  file_.close();
+  if (file_.fail()) throw std::runtime_error(Describe(tempPath_, "Cannot write the report file"));
+  std::error_code error;
+  std::filesystem::rename(tempPath_, finalPath_, error);
+  if (error) {
+    throw std::runtime_error(Describe(finalPath_, "Cannot put the report in place as") + ": " +
+                             error.message());
+  }
+  closed_ = true;
+}
+
+}  // namespace ventora

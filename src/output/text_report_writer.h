@@ -1,0 +1,50 @@
+#pragma once
+// The fixed-column text report (".out.txt"): UTF-8 text, lines ending in
+// CR LF, numbers with the user's decimal separator. It is built under a
+// temporary name beside the final file and renamed into place by Close, so a
+// report under the final name is always complete.
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+#include "core/number_locale.h"
+#include "engine/report_writer.h"
+
+namespace ventora {
+
+class TextReportWriter : public ReportWriter {
+ public:
+  // Opens the temporary file; throws std::runtime_error when it cannot.
+  TextReportWriter(std::filesystem::path finalPath, NumberLocale locale);
+  // Without Close the temporary file is removed and nothing else is touched.
+  ~TextReportWriter() override;
+
+  void WriteHeader(const Job& job, const std::string& jobName,
+                   const std::string& dateText) override;
+  void WriteColumnHeader() override;
+  void WriteElement(const ElementResult& element) override;
+  void WriteAverage(std::int16_t iface, float average) override;
+  void WriteLine(const std::string& line) override;
+  void Close() override;
+
+  static std::filesystem::path TemporaryPath(const std::filesystem::path& finalPath);
+
+ private:
+  void Put(std::string_view line);
+  void AppendNumber(double value, std::string_view pattern);
+  std::string Number(double value, std::string_view pattern) const;
+
+  std::filesystem::path finalPath_;
+  std::filesystem::path tempPath_;
+  std::string decimalSep_;  // the user's
+  std::ofstream file_;
+  std::string text_;  // the whole report, written out at Close
+  bool closed_ = false;
+};
+
+// The report's word for a roof type: "flat", "single slope", "double slope".
+std::string RoofTypeWord(std::int16_t Islope);
+
+}  // namespace ventora

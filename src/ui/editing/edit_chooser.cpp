@@ -1,0 +1,142 @@
+#include "ui/editing/edit_chooser.h"
+
+#include <QGridLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/editing/env_build_dialog.h"
+#include "ui/editing/facade_editor.h"
+#include "ui/editing/window_placement.h"
+#include "ui/pictures/help_slate.h"
+
+namespace ventora::ui {
+namespace {
+
+constexpr const char* kWallCaption = "Vertical Facade's Element Positioning";
+
+QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(name);
+  b->setAutoDefault(false);
+  b->setMinimumWidth(170);
+  return b;
+}
+
+}  // namespace
+
+EditChooser::EditChooser(JobDocument& doc, NumberText& numbers, MessageSink& messages,
+                         QWidget* mainWindow)
+    : QDialog(mainWindow),
+      doc_(doc),
+      numbers_(numbers),
+      messages_(messages),
+      mainWindow_(mainWindow),
+      slate_(new HelpSlate(mainWindow != nullptr ? mainWindow : this)) {
+  setObjectName("editWhat");
+  setWindowTitle("Editing");
+  auto* layout = new QVBoxLayout(this);
+  auto* env = Button(this, "envBtn", "Environment");
+  connect(env, &QPushButton::clicked, this, &EditChooser::OpenEnvironment);
+  layout->addWidget(env);
+  layout->addSpacing(6);
+  const char* names[] = {"EFacadeBtn", "Facade2Btn", "Facade3Btn", "Facade4Btn", "Facade5Btn"};
+  for (int n = 1; n <= 5; ++n) {
+    auto* b = Button(this, names[n - 1], QString("Facade no. %1").arg(n));
+    connect(b, &QPushButton::clicked, this, [this, n] { OpenFacade(n); });
+    layout->addWidget(b);
+  }
+  auto* six = Button(this, "Facade6Btn", "Facade no. 6");
+  connect(six, &QPushButton::clicked, this, &EditChooser::FacadeSixClicked);
+  layout->addWidget(six);
+  layout->addSpacing(10);
+  auto* close = Button(this, "eCloseBtn", "Close");
+  connect(close, &QPushButton::clicked, this, &EditChooser::CloseClicked);
+  layout->addWidget(close);
+  layout->addWidget(Button(this, "Help", "Help"));
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+EditChooser::~EditChooser() = default;
+
+EditContext EditChooser::Context() {
+  return EditContext{doc_, numbers_, messages_, *slate_};
+}
+
+EnvBuildDialog& EditChooser::Environment() {
+  if (env_ == nullptr) {
+    env_ = new EnvBuildDialog(Context(), this, this);
+    connect(env_, &EnvBuildDialog::jobChanged, this, &EditChooser::jobChanged);
+  }
+  return *env_;
+}
+
+FacadeEditor& EditChooser::Editor() {
+  if (editor_ == nullptr) {
+    editor_ = new FacadeEditor(Context(), mesh_, copy_, this);
+    connect(editor_, &FacadeEditor::jobChanged, this, &EditChooser::jobChanged);
+  }
+  return *editor_;
+}
+
+void EditChooser::PlaceBelow(QWidget& mainWindow) {
+  const int gap = WindowGap(mainWindow);
+  const int top = FrameTop(mainWindow) + FrameHeight(mainWindow) + gap;
+  adjustSize();
+  move(0, top);
+  slate_->move(FrameWidth(*this) + gap, top);
+  slate_->ShowHelpPicture(kVisualHelpCaption, HelpPicture::FacadeNo);
+  slate_->show();
+}
+
+void EditChooser::OpenBelow(QWidget& mainWindow) {
+  PlaceBelow(mainWindow);
+  exec();
+}
+
+void EditChooser::OpenEnvironment() {
+  Environment().Open();
+}
+
+void EditChooser::OpenFacade(int n) {
+  doc_.CurFacade = static_cast<std::int16_t>(n);
+  FacadeEditor& editor = Editor();
+  editor.adjustSize();
+  if (!editorPlaced_) {
+    // First use: beside the picture window's level, at the screen's left edge.
+    editor.move(0, FrameTop(*slate_));
+    editorPlaced_ = true;
+  }
+  if (n == 1) {
+    editor.setWindowTitle("Facade no. 1");
+    SetFrameLeft(editor, 0);
+  }
+  SetFrameLeft(*slate_, FrameWidth(editor) + WindowGap(*this));
+  if (n <= 4) slate_->setWindowTitle(kWallCaption);
+  slate_->HidePicture(HelpPicture::FacadeNo);
+  slate_->ShowPicture(n <= 4 ? HelpPicture::FacadeVert : HelpPicture::Hor);
+  if (n >= 2) editor.setWindowTitle(QString("Facade no. %1").arg(n));
+  editor.Open();
+}
+
+void EditChooser::FacadeSixClicked() {
+  slate_->HidePicture(HelpPicture::FacadeNo);
+  messages_.Show(Message{"Sorry", "Subroutine not ready yet."});
+}
+
+void EditChooser::CloseClicked() {
+  hide();
+  slate_->hide();
+  if (mainWindow_ != nullptr) {
+    mainWindow_->raise();
+    mainWindow_->activateWindow();
+  }
+  if (doc_.DataChanged) emit closedAfterChange();
+}
+
+// Esc and the window's close button close the chooser the same way.
+void EditChooser::reject() {
+  CloseClicked();
+  setResult(QDialog::Rejected);
+}
+
+}  // namespace ventora::ui

@@ -1,0 +1,26 @@
+#pragma once
+// What every editing window works with: the job document it edits in place,
+// the number text conversions of the user's locale, the message boxes, and
+// the picture window beside it.
+
+#include "core/job_document.h"
+#include "core/messages.h"
+#include "core/number_text.h"
+
+namespace ventora::ui {
+
+class HelpSlate;
+
+struct EditContext {
+  JobDocument& doc;
+  NumberText& numbers;
+  MessageSink& messages;
+  HelpSlate& slate;
+};
+
+// An OK-only box without icon under the program's title.
+inline void Tell(MessageSink& sink, const std::string& text) {
+  sink.Show(Message{kAppTitle, text});
+}
+
+}  // namespace ventora::ui

@@ -1,0 +1,227 @@
+#include "ui/editing/env_build_dialog.h"
+
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "core/number_parse.h"
+#include "ui/editing/window_placement.h"
+#include "ui/pictures/help_slate.h"
+
+namespace ventora::ui {
+namespace {
+
+// Focus that leaves because another window came to the front (a message box,
+// another program) is not the user leaving the field.
+bool UserLeft(const QEvent* event) {
+  const auto reason = static_cast<const QFocusEvent*>(event)->reason();
+  return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+         reason != Qt::MenuBarFocusReason;
+}
+
+}  // namespace
+
+EnvBuildDialog::EnvBuildDialog(EditContext context, const QWidget* chooser, QWidget* parent)
+    : QDialog(parent), ctx_(context), chooser_(chooser) {
+  setObjectName("EnvBuild");
+  setWindowTitle("Environment and Building Geometry");
+  BuildLayout();
+}
+
+void EnvBuildDialog::BuildLayout() {
+  auto* grid = new QGridLayout;
+  grid->setHorizontalSpacing(10);
+  grid->setVerticalSpacing(6);
+  for (int i = 0; i < kEnvFieldCount; ++i) {
+    const EnvField& f = kEnvFields[i];
+    auto* label = new QLabel(f.label, this);
+    label->setObjectName(f.labelName);
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(f.name);
+    edit->setFixedWidth(110);
+    edit->setAlignment(Qt::AlignRight);
+    edit->installEventFilter(this);
+    label->setBuddy(edit);
+    grid->addWidget(label, i, 0);
+    grid->addWidget(edit, i, 1);
+    grid->addWidget(new QLabel(f.unit, this), i, 2);
+    fields_[i] = edit;
+  }
+  auto* roofLabel = new QLabel("Roof T&ype", this);
+  roofLabel->setObjectName("Label10");
+  grid->addWidget(roofLabel, kEnvFieldCount, 0);
+  grid->addWidget(BuildRoofFrame(), kEnvFieldCount, 1, 1, 2);
+  roofLabel->setBuddy(slopes_[0]);
+
+  auto* ok = new QPushButton("OK", this);
+  ok->setObjectName("OK");
+  auto* cancel = new QPushButton("Cancel", this);
+  cancel->setObjectName("Cancel");
+  auto* help = new QPushButton("Help", this);
+  help->setObjectName("Command1");
+  for (QPushButton* b : {ok, cancel, help})
+    b->setAutoDefault(false);
+  connect(ok, &QPushButton::clicked, this, &EnvBuildDialog::OkClicked);
+  connect(cancel, &QPushButton::clicked, this, &EnvBuildDialog::CancelClicked);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  buttons->addWidget(help);
+
+  auto* outer = new QVBoxLayout(this);
+  outer->addLayout(grid);
+  outer->addSpacing(8);
+  outer->addLayout(buttons);
+  outer->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QGroupBox* EnvBuildDialog::BuildRoofFrame() {
+  auto* frame = new QGroupBox(this);
+  frame->setObjectName("Frame1");
+  auto* row = new QVBoxLayout(frame);
+  row->setContentsMargins(8, 4, 8, 4);
+  const char* names[] = {"fslope1", "fslope2", "fslope3"};
+  const char* captions[] = {"flat", "single slope", "double slope"};
+  for (int i = 0; i < 3; ++i) {
+    slopes_[i] = new QRadioButton(captions[i], frame);
+    slopes_[i]->setObjectName(names[i]);
+    slopes_[i]->installEventFilter(this);
+    row->addWidget(slopes_[i]);
+  }
+  return frame;
+}
+
+void EnvBuildDialog::Prepare() {
+  for (int i = 0; i < kEnvFieldCount; ++i)
+    fields_[i]->setText(
+        QString::fromStdString(ctx_.numbers.ToText(ctx_.doc.job.*kEnvFields[i].param)).trimmed());
+  SelectRoofType();
+  ctx_.slate.HidePicture(HelpPicture::FacadeNo);
+  adjustSize();
+  if (!placed_) {
+    // The dialog takes the chooser's place at the screen's left edge, so the
+    // picture window can stand to its right.
+    move(0, pos().y());
+    placed_ = true;
+  }
+  SetFrameLeft(ctx_.slate, FrameWidth(*this) + WindowGap(*this));
+  SetFrameTop(*this, FrameTop(ctx_.slate) + FrameHeight(ctx_.slate) - FrameHeight(*this));
+}
+
+void EnvBuildDialog::Open() {
+  Prepare();
+  exec();
+}
+
+void EnvBuildDialog::SelectRoofType() {
+  const std::int16_t islope = ctx_.doc.job.Islope;
+  if (islope >= 0 && islope <= 2) slopes_[islope]->setChecked(true);
+}
+
+int EnvBuildDialog::FieldIndex(const QObject* o) const {
+  for (int i = 0; i < kEnvFieldCount; ++i)
+    if (fields_[i] == o) return i;
+  return -1;
+}
+
+bool EnvBuildDialog::eventFilter(QObject* watched, QEvent* event) {
+  const bool in = event->type() == QEvent::FocusIn;
+  const bool out = event->type() == QEvent::FocusOut && UserLeft(event);
+  if (!in && !out) return QDialog::eventFilter(watched, event);
+  const int i = FieldIndex(watched);
+  if (i >= 0) {
+    if (in)
+      FieldGainedFocus(i);
+    else
+      FieldLostFocus(i);
+  } else if (in) {
+    ctx_.slate.ShowHelpPicture("Roof Type", HelpPicture::tiltsl);
+  } else {
+    RoofLostFocus();
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void EnvBuildDialog::FieldGainedFocus(int i) {
+  ctx_.slate.ShowHelpPicture(kEnvFields[i].hint, kEnvFields[i].picture);
+}
+
+void EnvBuildDialog::FieldLostFocus(int i) {
+  if (checking_) return;
+  checking_ = true;
+  if (!AcceptField(i)) {
+    Tell(ctx_.messages, kEnvFields[i].refusal);
+    fields_[i]->setFocus(Qt::OtherFocusReason);
+  }
+  checking_ = false;
+  if (kEnvFields[i].param == &Job::VeEXP) ctx_.slate.setWindowTitle(kVisualHelpCaption);
+  ctx_.slate.HidePicture(kEnvFields[i].picture);
+}
+
+// Writes the field's value into the job when the text is a number the field
+// accepts; the field then shows the value as the locale writes it.
+bool EnvBuildDialog::AcceptField(int i) {
+  const EnvField& f = kEnvFields[i];
+  std::string text = fields_[i]->text().toStdString();
+  ctx_.numbers.ToLocaleDecimal(text);
+  if (!IsLocaleNumber(text, ctx_.numbers.Locale())) return false;
+  float v = 0;
+  try {
+    v = static_cast<float>(ctx_.numbers.TextToNumber(text));
+  } catch (const NumberConversionError&) {
+    return false;  // a number too large for 32 bits
+  }
+  if (!std::isfinite(v) || !f.accepts(v)) return false;
+  ctx_.doc.job.*f.param = v;
+  fields_[i]->setText(QString::fromStdString(ctx_.numbers.ToText(v)).trimmed());
+  return true;
+}
+
+void EnvBuildDialog::RoofLostFocus() {
+  Job& job = ctx_.doc.job;
+  if (slopes_[0]->isChecked()) {
+    job.Islope = 0;
+    fields_[8]->setText("0");
+    job.Phi = 0;
+  } else if (slopes_[1]->isChecked()) {
+    job.Islope = 1;
+  } else if (slopes_[2]->isChecked()) {
+    job.Islope = 2;
+  }
+  ctx_.slate.HidePicture(HelpPicture::tiltsl);
+}
+
+void EnvBuildDialog::ReturnSlateBesideChooser() {
+  const int chooserWidth = chooser_ != nullptr ? FrameWidth(*chooser_) : 0;
+  SetFrameLeft(ctx_.slate, chooserWidth + WindowGap(*this));
+  ctx_.slate.RevealPicture(HelpPicture::FacadeNo);
+}
+
+void EnvBuildDialog::OkClicked() {
+  ctx_.doc.DataChanged = true;
+  emit jobChanged();
+  ReturnSlateBesideChooser();
+  hide();
+  setResult(QDialog::Accepted);
+}
+
+void EnvBuildDialog::CancelClicked() {
+  ReturnSlateBesideChooser();
+  hide();
+  setResult(QDialog::Rejected);
+}
+
+// Esc and the window's close button act as Cancel.
+void EnvBuildDialog::reject() {
+  CancelClicked();
+}
+
+}  // namespace ventora::ui

@@ -1,0 +1,293 @@
+#include "ui/editing/facade_editor.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "core/number_parse.h"
+#include "ui/editing/mesh_dialogs.h"
+#include "ui/editing/window_placement.h"
+#include "ui/pictures/help_slate.h"
+
+namespace ventora::ui {
+namespace {
+
+QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(name);
+  b->setAutoDefault(false);
+  return b;
+}
+
+}  // namespace
+
+FacadeEditor::FacadeEditor(EditContext context, MeshSettings& mesh, GridCopyBuffer& copy,
+                           QWidget* parent)
+    : QDialog(parent), ctx_(context), mesh_(mesh), copy_(copy) {
+  setObjectName("EFacade");
+  setWindowTitle("Editing Facade");
+  BuildGrid();
+  BuildMenu();
+  BuildLayout();
+  mesh_.MeshAccepted = false;
+  EditCol = EditRow = 0;
+}
+
+void FacadeEditor::BuildGrid() {
+  grid_ = new QTableWidget(kGridRows, kGridCols, this);
+  grid_->setObjectName("theGrid");
+  grid_->setHorizontalHeaderLabels({"X [m]", "Z [m]"});
+  QStringList numbers;
+  for (int r = 1; r <= kGridRows; ++r)
+    numbers << QString::number(r);
+  grid_->setVerticalHeaderLabels(numbers);
+  grid_->setCornerButtonEnabled(false);
+  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+  grid_->setTabKeyNavigation(false);
+  grid_->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+  grid_->verticalHeader()->setFixedWidth(TwipsToPixelsX(*this, 550));
+  grid_->verticalHeader()->setDefaultSectionSize(22);
+  grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  for (int c = 0; c < kGridCols; ++c)
+    grid_->setColumnWidth(c, TwipsToPixelsX(*this, 1000) + 20);
+  for (int r = 0; r < kGridRows; ++r) {
+    for (int c = 0; c < kGridCols; ++c) {
+      auto* item = new QTableWidgetItem;
+      item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      grid_->setItem(r, c, item);
+    }
+  }
+  const int width = grid_->verticalHeader()->width() + 2 * grid_->columnWidth(0) +
+                    grid_->verticalScrollBar()->sizeHint().width() + 2 * grid_->frameWidth();
+  grid_->setFixedSize(
+      width, grid_->horizontalHeader()->sizeHint().height() + 16 * 22 + 2 * grid_->frameWidth());
+  grid_->installEventFilter(this);
+  grid_->viewport()->installEventFilter(this);
+  connect(grid_, &QTableWidget::currentCellChanged, this, &FacadeEditor::CurrentCellChanged);
+  // After the mouse events of the double click have been handled, so that the
+  // grid does not take the focus back from the edit box.
+  connect(grid_, &QTableWidget::cellDoubleClicked, this,
+          [this] { QTimer::singleShot(0, this, [this] { StartEditing(); }); });
+}
+
+void FacadeEditor::BuildMenu() {
+  menu_ = new QMenu("Edit", this);
+  menu_->setObjectName("mefEdit");
+  QAction* copy = menu_->addAction("Copy", this, &FacadeEditor::Copy);
+  copy->setObjectName("mefCopy");
+  menuPaste_ = menu_->addAction("Paste", this, &FacadeEditor::Paste);
+  menuPaste_->setObjectName("mefPaste");
+  menu_->addSeparator()->setObjectName("mefdiv");
+  menuCut_ = menu_->addAction("Cut", this, &FacadeEditor::Cut);
+  menuCut_->setObjectName("mefCut");
+}
+
+void FacadeEditor::BuildLayout() {
+  temp_ = new QLineEdit(this);
+  temp_->setObjectName("temp");
+  temp_->setAlignment(Qt::AlignRight);
+  temp_->installEventFilter(this);
+  autoMeshBtn_ = Button(this, "bAutomesh", "Automatic mesh");
+  userMeshBtn_ = Button(this, "bumesh", "User defined mesh");
+  auto* copyBtn = Button(this, "bcopy", "Copy");
+  pasteBtn_ = Button(this, "bpaste", "Paste");
+  auto* clear = Button(this, "ClearD", "Clear Data");
+  auto* ok = Button(this, "EFacadeOK", "OK");
+  auto* cancel = Button(this, "Cancel", "Cancel");
+  auto* help = Button(this, "Command1", "Help");
+  auto* label = new QLabel(this);
+  label->setObjectName("Label");
+  connect(autoMeshBtn_, &QPushButton::clicked, this, &FacadeEditor::AutoMeshClicked);
+  connect(userMeshBtn_, &QPushButton::clicked, this, &FacadeEditor::UserMeshClicked);
+  connect(copyBtn, &QPushButton::clicked, this, &FacadeEditor::Copy);
+  connect(pasteBtn_, &QPushButton::clicked, this, &FacadeEditor::Paste);
+  connect(clear, &QPushButton::clicked, this, &FacadeEditor::cleargrid);
+  connect(ok, &QPushButton::clicked, this, &FacadeEditor::OkClicked);
+  connect(cancel, &QPushButton::clicked, this, &FacadeEditor::CancelClicked);
+
+  auto* side = new QVBoxLayout;
+  side->addWidget(temp_);
+  side->addWidget(label);
+  side->addSpacing(6);
+  for (QPushButton* b : {autoMeshBtn_, userMeshBtn_})
+    side->addWidget(b);
+  side->addSpacing(10);
+  for (QPushButton* b : {copyBtn, pasteBtn_, clear})
+    side->addWidget(b);
+  side->addStretch();
+  for (QPushButton* b : {ok, cancel, help})
+    side->addWidget(b);
+  auto* outer = new QHBoxLayout(this);
+  outer->addWidget(grid_);
+  outer->addSpacing(6);
+  outer->addLayout(side);
+  outer->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void FacadeEditor::Open() {
+  Activate();
+  grid_->setFocus(Qt::OtherFocusReason);
+  exec();
+}
+
+void FacadeEditor::Activate() {
+  if (!mesh_.MeshAccepted) LoadGrid();
+  Reactivate();
+}
+
+void FacadeEditor::Reactivate() {
+  if (CurrentRow() == 1 && CurrentCol() == 1)
+    EnterCell(1, 1);
+  else
+    SetCurrentCell(1, 1);
+  EnableCommands();
+  temp_->clear();
+  EditCol = EditRow = 1;
+}
+
+void FacadeEditor::LoadGrid() {
+  const int f = ctx_.doc.CurFacade;
+  grid_->horizontalHeaderItem(1)->setText(f < 5 ? "Z [m]" : "Y [m]");
+  cleargrid();
+  if (f < 1 || f > kFacadeCount) return;
+  const Job& job = ctx_.doc.job;
+  for (int i = 1; i <= job.ElmCount[f]; ++i) {
+    SetCellText(i, 1, QString::fromStdString(ctx_.numbers.ToText(job.ElmX[f][i])).trimmed());
+    SetCellText(i, 2, QString::fromStdString(ctx_.numbers.ToText(job.ElmZ[f][i])).trimmed());
+  }
+}
+
+void FacadeEditor::EnableCommands() {
+  const FacadeExtents e = FacadeExtent(ctx_.doc.job, ctx_.doc.CurFacade);
+  const bool meshable = e.L != 0 && e.H != 0;
+  userMeshBtn_->setEnabled(meshable);
+  autoMeshBtn_->setEnabled(meshable);
+  pasteBtn_->setEnabled(copy_.CopyCount >= 1);
+  menuPaste_->setEnabled(copy_.CopyCount >= 1);
+  menuCut_->setEnabled(true);
+}
+
+QString FacadeEditor::CellText(int row, int col) const {
+  return grid_->item(row - 1, col - 1)->text();
+}
+
+void FacadeEditor::SetCellText(int row, int col, const QString& text) {
+  grid_->item(row - 1, col - 1)->setText(text);
+}
+
+void FacadeEditor::SetCurrentCell(int row, int col) {
+  grid_->setCurrentCell(row - 1, col - 1);
+}
+
+int FacadeEditor::CurrentRow() const {
+  return grid_->currentRow() + 1;
+}
+
+int FacadeEditor::CurrentCol() const {
+  return grid_->currentColumn() + 1;
+}
+
+void FacadeEditor::cleargrid() {
+  for (int r = 1; r <= kGridRows; ++r)
+    for (int c = 1; c <= kGridCols; ++c)
+      SetCellText(r, c, QString());
+}
+
+// A cell's text as a coordinate: not empty, a number in the user's locale.
+bool FacadeEditor::ParseCell(std::string text, float& value) {
+  ctx_.numbers.ToLocaleDecimal(text);
+  if (text.empty() || !IsLocaleNumber(text, ctx_.numbers.Locale())) return false;
+  try {
+    value = static_cast<float>(ctx_.numbers.TextToNumber(text));
+  } catch (const NumberConversionError&) {
+    return false;
+  }
+  return std::isfinite(value);
+}
+
+void FacadeEditor::UpdateArray() {
+  mesh_.MeshAccepted = false;
+  const int f = ctx_.doc.CurFacade;
+  if (f < 1 || f > kFacadeCount) return;
+  Job& job = ctx_.doc.job;
+  std::int16_t count = 0;
+  for (int r = 1; r <= kGridRows; ++r) {
+    float x = 0;
+    float z = 0;
+    const bool xValid = ParseCell(CellText(r, 1).toStdString(), x);
+    if (xValid && ParseCell(CellText(r, 2).toStdString(), z)) {
+      ++count;
+      job.ElmX[f][count] = x;
+      job.ElmZ[f][count] = z;
+    } else {
+      SetCellText(r, xValid ? 2 : 1, QString());
+    }
+  }
+  job.ElmCount[f] = count;
+  ctx_.doc.DataChanged = true;
+  emit jobChanged();
+}
+
+void FacadeEditor::RestoreSlate() {
+  ctx_.slate.HidePicture(HelpPicture::FacadeVert);
+  ctx_.slate.HidePicture(HelpPicture::Hor);
+  ctx_.slate.setWindowTitle(kVisualHelpCaption);
+  ctx_.slate.RevealPicture(HelpPicture::FacadeNo);
+}
+
+void FacadeEditor::OkClicked() {
+  UpdateArray();
+  RestoreSlate();
+  hide();
+  setResult(QDialog::Accepted);
+}
+
+void FacadeEditor::CancelClicked() {
+  RestoreSlate();
+  hide();
+  setResult(QDialog::Rejected);
+  mesh_.MeshAccepted = false;
+}
+
+// The window's close button acts as Cancel (Esc belongs to the grid).
+void FacadeEditor::reject() {
+  CancelClicked();
+}
+
+void FacadeEditor::FillGrid(const std::vector<MeshNode>& nodes) {
+  cleargrid();
+  const char decimal = ctx_.numbers.Locale().decimal;
+  int k = 0;
+  for (const MeshNode& n : nodes) {
+    if (++k > kGridRows) break;  // the dialogs never accept more
+    SetCellText(k, 1, QString::fromStdString(NodeText(n.x, decimal)));
+    SetCellText(k, 2, QString::fromStdString(NodeText(n.z, decimal)));
+  }
+}
+
+void FacadeEditor::AutoMeshClicked() {
+  if (autoMesh_ == nullptr) autoMesh_ = new AutoMeshDialog(ctx_, mesh_, this);
+  autoMesh_->Open();
+  if (mesh_.MeshAccepted)
+    FillGrid(AutoMeshNodes(mesh_, FacadeExtent(ctx_.doc.job, ctx_.doc.CurFacade)));
+  Reactivate();
+}
+
+void FacadeEditor::UserMeshClicked() {
+  if (userMesh_ == nullptr) userMesh_ = new UserMeshDialog(ctx_, mesh_, this);
+  userMesh_->Open();
+  if (mesh_.MeshAccepted) FillGrid(UserMeshNodes(mesh_));
+  Reactivate();
+}
+
+}  // namespace ventora::ui

@@ -1,0 +1,111 @@
+#pragma once
+// The facade editor: the elements of one facade as a grid of 400 numbered
+// rows of X and Z (Y on the roof) in metres. Cells are typed into directly or
+// through the edit box beside the grid, copied and pasted in blocks, cleared,
+// or filled by a mesh dialog; OK writes the grid into the job.
+
+#include <QDialog>
+#include <QString>
+
+#include "ui/editing/edit_context.h"
+#include "ui/editing/grid_copy_buffer.h"
+#include "ui/editing/mesh_fill.h"
+
+class QAction;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTableWidget;
+class QKeyEvent;
+
+namespace ventora::ui {
+
+class AutoMeshDialog;
+class UserMeshDialog;
+
+class FacadeEditor : public QDialog {
+  Q_OBJECT
+ public:
+  FacadeEditor(EditContext context, MeshSettings& mesh, GridCopyBuffer& copy,
+               QWidget* parent = nullptr);
+
+  // Loads the grid (unless a mesh was just accepted) and shows it modally.
+  void Open();
+  // What happens each time the editor is opened: the grid is reloaded from
+  // the job unless a mesh was just accepted, then `Reactivate`.
+  void Activate();
+  // Back from a mesh dialog: cell (1, 1) current, commands enabled, the edit
+  // box empty. What was typed in the grid is kept.
+  void Reactivate();
+
+  // Grid cells by their 1-based row (1..400) and column (1 X, 2 Z/Y).
+  QString CellText(int row, int col) const;
+  void SetCellText(int row, int col, const QString& text);
+  void SetCurrentCell(int row, int col);
+  int CurrentRow() const;
+  int CurrentCol() const;
+  QTableWidget* Grid() const { return grid_; }
+
+  void cleargrid();
+  void UpdateArray();
+  void Copy();
+  void Paste();
+  void Cut();
+
+ signals:
+  // OK wrote the grid into the job.
+  void jobChanged();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void reject() override;
+
+ private:
+  void BuildLayout();
+  void BuildGrid();
+  void BuildMenu();
+  void LoadGrid();
+  void EnableCommands();
+  void OkClicked();
+  void CancelClicked();
+  void RestoreSlate();
+  void AutoMeshClicked();
+  void UserMeshClicked();
+  void FillGrid(const std::vector<MeshNode>& nodes);
+
+  // Grid events (facade_editor_grid.cpp).
+  void CurrentCellChanged(int row, int col, int prevRow, int prevCol);
+  void EnterCell(int row, int col);
+  void LeaveCell(int row, int col);
+  void MarkCurrent(int row, int col, bool current);
+  bool GridKeyPressed(QKeyEvent* key);
+  void TypeCharacter(int c, const QString& text);
+  void EnterPressed();
+  void StartEditing();
+  bool TempKeyPressed(QKeyEvent* key);
+  void TempLostFocus();
+  bool ParseCell(std::string text, float& value);
+
+  EditContext ctx_;
+  MeshSettings& mesh_;
+  GridCopyBuffer& copy_;
+  QTableWidget* grid_ = nullptr;
+  QLineEdit* temp_ = nullptr;
+  QPushButton* autoMeshBtn_ = nullptr;
+  QPushButton* userMeshBtn_ = nullptr;
+  QPushButton* pasteBtn_ = nullptr;
+  QMenu* menu_ = nullptr;
+  QAction* menuPaste_ = nullptr;
+  QAction* menuCut_ = nullptr;
+  AutoMeshDialog* autoMesh_ = nullptr;
+  UserMeshDialog* userMesh_ = nullptr;
+
+  int EditCol = 0;
+  int EditRow = 0;
+  QString OrigText;
+  bool ReplaceOnType = false;
+  int LastKeyCode = 0;
+  bool returnToBadCell_ = false;  // the cell just left did not hold a number
+};
+
+}  // namespace ventora::ui

@@ -1,0 +1,13 @@
+#pragma once
+// The command behind the main window's Run: the shared run command with the
+// report form the user chose, the user's number format and today's date.
+
+#include "core/number_locale.h"
+#include "ui/main_window/cp_main_form.h"
+
+namespace ventora {
+
+// Runs in the current directory (where "msg.err" goes).
+RunCommand CalculationCommand(const NumberLocale& locale);
+
+}  // namespace ventora

@@ -1,0 +1,133 @@
+#pragma once
+// The program's main window: open or create a job, edit, save, run it,
+// show its results, help and exit. It holds the one job document that the
+// editing dialogs change in place.
+
+#include <QWidget>
+#include <functional>
+#include <string>
+
+#include "core/job_document.h"
+#include "core/messages.h"
+#include "output/run_command.h"
+#include "ui/app/screen_metrics.h"
+#include "ui/main_window/cpmap_last_run.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+namespace ventora {
+
+class CpMap;
+class CpTitle;
+class DocumentOpener;
+class FileDialogs;
+class HelpMenu;
+class NumberText;
+class Working;
+
+// The Run command proper: deletes the job's old results, checks the job,
+// computes it into JobName + ".out.xls" (when `excelOutput`) or ".out.txt",
+// and tells the user how it ended, all through `messages`. The reply carries
+// the run's results when the calculation ran.
+using RunCommand = std::function<RunReply(Job& job, const std::string& jobName, bool excelOutput,
+                                          MessageSink& messages)>;
+
+// What the window needs from the outside world; tests pass fakes.
+struct MainFormServices {
+  MessageSink* messages = nullptr;
+  FileDialogs* dialogs = nullptr;
+  DocumentOpener* opener = nullptr;
+  NumberText* numbers = nullptr;  // the program's number text conversions
+  RunCommand run;
+  std::string settingsFile;  // where "lastdir" is remembered on exit
+};
+
+class CPMainForm : public QWidget {
+  Q_OBJECT
+
+ public:
+  CPMainForm(MainFormServices services, ScreenMetrics metrics, CpTitle* titleWindow = nullptr,
+             QWidget* parent = nullptr);
+  ~CPMainForm() override;
+
+  JobDocument& Document() { return doc_; }
+  const ScreenMetrics& Metrics() const { return metrics_; }
+  MessageSink& Messages() const { return *services_.messages; }
+  NumberText& Numbers() const { return *services_.numbers; }
+  bool Busy() const { return busy_; }
+
+  // Commands, as the buttons and the menu call them.
+  void JobBtn_Click();
+  void EditBtn_Click();
+  void SaveBtn_Click();
+  void SaveAsBtn_Click();
+  void RunBtn_Click();
+  void VResBtn_Click();
+  void MapBtn_Click();
+  void OutExcel_Click();
+  void HelpBtn_Click();
+  void HelpAbout_Click();
+  void ExitBtn_Click();
+
+  // Yes saves first (and refuses to go on when the save fails), No goes on,
+  // Cancel stops.
+  bool AskSaveChanges();
+  // Caption: the file name of `path`, then the program's title.
+  void SetMainCaption(const std::string& path);
+
+ signals:
+  // Edit was clicked. The editing chooser connects here (directly, and opens
+  // modally); when it returns with the job changed, Save and Run are enabled.
+  void editRequested();
+  // The user left the program (Exit or closing the window, not cancelled).
+  void programEnded();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildControls();
+  void LayOut();
+  void ConnectCommands();
+  QPushButton* AddButton(const char* name, const char* caption, const char* tip);
+
+  bool WriteJobFile();
+  bool LoadJobFile(const std::string& jobName);
+  void ShowJobName();
+  std::string ResultFile() const;
+  void UpdateOutputButton();
+  void RememberLastDir();
+  void ShowError(const std::string& text, MsgIcon icon = MsgIcon::Critical);
+  // The Cp map: its button follows Output's state; the map shows the last
+  // completed run of the job (or the job as loaded, when its results on
+  // disk come from an earlier session).
+  void AddMapButton();
+  void KeepLoadedJob();
+  void KeepRun(const RunReply& reply);
+
+  MainFormServices services_;
+  ScreenMetrics metrics_;
+  JobDocument doc_;
+  bool busy_ = false;
+  CpTitle* title_ = nullptr;
+  Working* working_ = nullptr;
+  HelpMenu* helpMenu_ = nullptr;
+  CpMap* cpMap_ = nullptr;
+  std::optional<CompletedRun> lastRun_;
+
+  QPushButton* JobBtn_ = nullptr;
+  QPushButton* EditBtn_ = nullptr;
+  QPushButton* SaveBtn_ = nullptr;
+  QPushButton* SaveAsBtn_ = nullptr;
+  QPushButton* RunBtn_ = nullptr;
+  QPushButton* VResBtn_ = nullptr;
+  QPushButton* MapBtn_ = nullptr;
+  QPushButton* HelpBtn_ = nullptr;
+  QPushButton* ExitBtn_ = nullptr;
+  QCheckBox* OutExcel_ = nullptr;
+  QLabel* JobNameLab_ = nullptr;
+};
+
+}  // namespace ventora

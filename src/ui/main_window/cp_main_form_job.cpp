@@ -1,0 +1,128 @@
+// The main window's job commands: Open/New, Save, Save As, the output
+// format box and Output.
+#include <QCheckBox>
+#include <QPushButton>
+#include <filesystem>
+
+#include "core/job_file.h"
+#include "ui/app/current_directory.h"
+#include "ui/app/document_opener.h"
+#include "ui/app/file_dialogs.h"
+#include "ui/main_window/cp_main_form.h"
+
+namespace ventora {
+namespace {
+
+bool FileExists(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::exists(path, ec);
+}
+
+// Desktop error numbers reported by Output, as the Windows shell numbers them.
+constexpr int kFileNotFound = 2;
+constexpr int kNoAssociation = 31;
+
+}  // namespace
+
+bool CPMainForm::AskSaveChanges() {
+  const MsgAnswer answer = Messages().Show(
+      Message{"Warning", "Data are changed! Save?", MsgIcon::None, MsgButtons::YesNoCancel});
+  switch (answer) {
+    case MsgAnswer::Yes:
+      return WriteJobFile();  // a failed save must not let the job be dropped
+    case MsgAnswer::No:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void CPMainForm::JobBtn_Click() {
+  if (doc_.DataChanged && !AskSaveChanges()) return;
+  const std::optional<std::string> path = services_.dialogs->OpenPath();
+  if (!path) return;
+  MakeFolderCurrent(*path);
+  const std::string jobName = JobNameFromOpenPath(*path);
+  if (FileExists(jobName + ".in")) {
+    if (!LoadJobFile(jobName)) return;  // the job on screen stays as it was
+    SaveAsBtn_->setEnabled(true);
+    RunBtn_->setEnabled(true);
+  } else {
+    doc_.job.Reset();
+  }
+  doc_.JobName = jobName;
+  EditBtn_->setEnabled(true);
+  UpdateOutputButton();
+  ShowJobName();
+  doc_.DataChanged = false;
+  KeepLoadedJob();
+}
+
+bool CPMainForm::LoadJobFile(const std::string& jobName) {
+  try {
+    doc_.job = ReadJobFile(jobName + ".in", *services_.numbers);
+    return true;
+  } catch (const std::exception& e) {
+    ShowError(e.what());
+    return false;
+  }
+}
+
+void CPMainForm::SaveBtn_Click() {
+  WriteJobFile();
+}
+
+void CPMainForm::SaveAsBtn_Click() {
+  const std::optional<std::string> path = services_.dialogs->SavePath();
+  if (!path) return;
+  MakeFolderCurrent(*path);
+  const std::string jobName = JobNameFromSaveAsPath(*path);
+  const std::string target = jobName + ".in";
+  if (FileExists(target)) {
+    const std::string text = target + " already exists.\nDo you want to replace it?";
+    const Message confirm{"Confirm Save As", text, MsgIcon::Exclamation, MsgButtons::YesNo};
+    if (Messages().Show(confirm) != MsgAnswer::Yes) return;
+  }
+  const std::string previous = doc_.JobName;
+  doc_.JobName = jobName;
+  if (WriteJobFile()) {
+    ShowJobName();
+  } else {
+    doc_.JobName = previous;  // the job still belongs to the file it came from
+  }
+}
+
+bool CPMainForm::WriteJobFile() {
+  try {
+    ventora::WriteJobFile(doc_.job, doc_.JobName);
+  } catch (const std::exception& e) {
+    ShowError(e.what());
+    return false;
+  }
+  doc_.DataChanged = false;
+  VResBtn_->setEnabled(false);
+  RunBtn_->setEnabled(true);
+  SaveAsBtn_->setEnabled(true);
+  return true;
+}
+
+std::string CPMainForm::ResultFile() const {
+  return doc_.JobName + (OutExcel_->isChecked() ? ".out.xls" : ".out.txt");
+}
+
+void CPMainForm::UpdateOutputButton() {
+  VResBtn_->setEnabled(!doc_.JobName.empty() && FileExists(ResultFile()));
+}
+
+void CPMainForm::OutExcel_Click() {
+  UpdateOutputButton();
+}
+
+void CPMainForm::VResBtn_Click() {
+  const std::string file = ResultFile();
+  if (services_.opener->Open(file)) return;
+  const int code = FileExists(file) ? kNoAssociation : kFileNotFound;
+  Messages().Show(Message{kAppTitle, "Error n. " + std::to_string(code)});
+}
+
+}  // namespace ventora

@@ -1,0 +1,32 @@
+// The main window's Run command: the shared run command (old results out,
+// pre-run checks, the calculation, its verdict) inside the window's busy
+// state, and what the outcome means for Output.
+#include <QCheckBox>
+#include <QPushButton>
+
+#include "ui/main_window/cp_main_form.h"
+#include "ui/main_window/working_window.h"
+
+namespace ventora {
+
+void CPMainForm::RunBtn_Click() {
+  if (busy_) return;  // a box shown during a run can let a second click through
+  const bool excelOutput = OutExcel_->isChecked();
+  working_->ShowNow();
+  busy_ = true;
+  VResBtn_->setEnabled(false);
+  RunReply reply = RunOutcome::SystemError;
+  try {
+    reply = services_.run(doc_.job, doc_.JobName, excelOutput, Messages());
+  } catch (const std::exception& e) {
+    ShowError(e.what());
+  }
+  busy_ = false;
+  working_->hide();
+  const RunOutcome outcome = reply.outcome;
+  // A stopped run leaves a partial report: it is no result to show.
+  VResBtn_->setEnabled(outcome == RunOutcome::Completed || outcome == RunOutcome::ValuesMissing);
+  KeepRun(reply);
+}
+
+}  // namespace ventora

@@ -1,0 +1,49 @@
+#include "ui/main_window/cpmap_last_run.h"
+
+#include <QTemporaryDir>
+#include <exception>
+#include <memory>
+
+#include "engine/pre_run_checks.h"
+
+namespace ventora {
+namespace {
+
+// The boxes of the checks were shown at the real run.
+class SilentMessages : public MessageSink {
+ public:
+  MsgAnswer Show(const Message&) override { return MsgAnswer::Ok; }
+};
+
+class NoReport : public ReportWriter {
+ public:
+  void WriteLine(const std::string&) override {}
+  void WriteHeader(const Job&, const std::string&, const std::string&) override {}
+  void WriteColumnHeader() override {}
+  void WriteElement(const ElementResult&) override {}
+  void WriteAverage(std::int16_t, float) override {}
+  void Close() override {}
+};
+
+}  // namespace
+
+std::optional<RunResult> RecomputeRun(Job job, const NumberLocale& locale) {
+  SilentMessages silent;
+  if (CheckJobData(job, silent, locale) != 0 || CheckElements(job, silent) != 0)
+    return std::nullopt;
+  // The verdict file goes to a scratch folder: the job's own "msg.err" is
+  // the Run command's.
+  QTemporaryDir scratch;
+  if (!scratch.isValid()) return std::nullopt;
+  RunContext ctx;
+  RunSetup setup;
+  setup.openReport = [] { return std::make_unique<NoReport>(); };
+  setup.verdictFile = std::filesystem::path(scratch.path().toStdString()) / "msg.err";
+  try {
+    return RunCalculation(job, ctx, setup);
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
+}
+
+}  // namespace ventora

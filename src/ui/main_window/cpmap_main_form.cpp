@@ -1,0 +1,72 @@
+// The main window's Cp map command: its button, which follows Output, and
+// what the window keeps of the last completed run for it.
+#include <QCheckBox>
+#include <QEvent>
+#include <QPushButton>
+#include <QStyle>
+
+#include "core/number_text.h"
+#include "ui/main_window/cp_main_form.h"
+#include "ui/pictures/cpmap_window.h"
+
+namespace ventora {
+namespace {
+
+// Keeps one button's enabled state equal to another's, however the other
+// one is switched.
+class EnabledMirror : public QObject {
+ public:
+  EnabledMirror(QPushButton* source, QPushButton* target) : QObject(target), target_(target) {
+    source->installEventFilter(this);
+    target->setEnabled(source->isEnabled());
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::EnabledChange)
+      target_->setEnabled(!static_cast<QWidget*>(watched)->testAttribute(Qt::WA_ForceDisabled));
+    return false;
+  }
+
+ private:
+  QPushButton* target_;
+};
+
+}  // namespace
+
+void CPMainForm::AddMapButton() {
+  MapBtn_ = AddButton("MapBtn", "Cp &map", "Show the Cp values on the building");
+  MapBtn_->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
+  new EnabledMirror(VResBtn_, MapBtn_);
+  setTabOrder(OutExcel_, MapBtn_);  // after the window's own controls
+  connect(MapBtn_, &QPushButton::clicked, this, &CPMainForm::MapBtn_Click);
+}
+
+void CPMainForm::KeepLoadedJob() {
+  lastRun_ = CompletedRun{doc_.JobName, doc_.job, std::nullopt};
+}
+
+void CPMainForm::KeepRun(const RunReply& reply) {
+  if (reply.outcome != RunOutcome::Completed && reply.outcome != RunOutcome::ValuesMissing) {
+    lastRun_.reset();
+    return;
+  }
+  lastRun_ = CompletedRun{doc_.JobName, doc_.job, reply.run};
+  if (cpMap_ != nullptr && cpMap_->isVisible()) MapBtn_Click();  // show the new numbers
+}
+
+void CPMainForm::MapBtn_Click() {
+  if (!lastRun_ || lastRun_->jobName != doc_.JobName) KeepLoadedJob();
+  const NumberLocale& locale = services_.numbers->Locale();
+  if (!lastRun_->run) lastRun_->run = RecomputeRun(lastRun_->job, locale);
+  if (!lastRun_->run) {
+    ShowError("The Cp map cannot be drawn: the job does not pass the checks before a run.");
+    return;
+  }
+  if (cpMap_ == nullptr) cpMap_ = new CpMap(Messages(), this);
+  cpMap_->ShowRun(lastRun_->job, *lastRun_->run, lastRun_->jobName, locale.decimal);
+  cpMap_->show();
+  cpMap_->raise();
+  cpMap_->activateWindow();
+}
+
+}  // namespace ventora

@@ -1,0 +1,17 @@
+#include "ui/main_window/edit_command.h"
+
+#include "ui/editing/edit_chooser.h"
+#include "ui/main_window/cp_main_form.h"
+
+namespace ventora::ui {
+
+void ConnectEditing(CPMainForm& form) {
+  QObject::connect(&form, &CPMainForm::editRequested, &form, [&form] {
+    auto* chooser = form.findChild<EditChooser*>("editWhat", Qt::FindDirectChildrenOnly);
+    if (chooser == nullptr)
+      chooser = new EditChooser(form.Document(), form.Numbers(), form.Messages(), &form);
+    chooser->OpenBelow(form);
+  });
+}
+
+}  // namespace ventora::ui

@@ -1,0 +1,70 @@
+#pragma once
+// The Cp map window: a run's Cp values drawn on the unfolded building, with
+// tooltips, redrawn at every size, and saved as PNG or SVG on request.
+// Modeless; the main window creates it once and shows it again.
+
+#include <QWidget>
+#include <functional>
+#include <string>
+
+#include "core/messages.h"
+#include "map/cpmap_layout.h"
+#include "map/cpmap_model.h"
+
+class QPushButton;
+
+namespace ventora {
+
+// The drawing itself; its layout follows its size.
+class CpMapCanvas : public QWidget {
+  Q_OBJECT
+
+ public:
+  CpMapCanvas(const CpMapModel& model, const char& decimal, QWidget* parent);
+  const CpMapLayout& Layout() const { return layout_; }
+  void Refresh();  // the model changed
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  const CpMapModel& model_;
+  const char& decimal_;
+  CpMapLayout layout_;
+};
+
+class CpMap : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit CpMap(MessageSink& messages, QWidget* parent = nullptr);
+
+  // Shows the map of `run` for `job` (the job as it ran). `decimal` is the
+  // user's decimal separator.
+  void ShowRun(const Job& job, const RunResult& run, const std::string& jobName, char decimal);
+
+  const CpMapModel& Model() const { return model_; }
+  const CpMapCanvas& Canvas() const { return *canvas_; }
+
+  void SavePictureBtn_Click();
+  // Writes the picture as it is shown (PNG, or SVG for a ".svg" name);
+  // false after telling the user why not.
+  bool SavePicture(const QString& path);
+
+  // Asks for the file name; empty when cancelled. Tests replace it.
+  std::function<QString()> askSavePath;
+
+ private:
+  QString AskSavePath();
+
+  MessageSink& messages_;
+  CpMapModel model_;
+  char decimal_ = '.';
+  CpMapCanvas* canvas_ = nullptr;
+  QPushButton* SavePictureBtn_ = nullptr;
+  QPushButton* CloseBtn_ = nullptr;
+};
+
+}  // namespace ventora

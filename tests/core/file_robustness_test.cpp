@@ -1,0 +1,108 @@
+// Feeds damaged job and settings files to the readers: each is either read or
+// refused with a message; nothing crashes or reads outside its arrays (this
+// runs in the sanitizer build as well).
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "core/job_file.h"
+#include "core/settings_file.h"
+#include "temp_folder.h"
+
+namespace ventora {
+namespace {
+
+using testing::TempFolder;
+using testing::WriteBytes;
+
+std::string FullJobText() {
+  Job job;
+  job.AzB = 12.5f;
+  job.VeEXP = 0.25f;
+  for (int f = 1; f <= kFacadeCount; ++f) {
+    job.ElmCount[f] = static_cast<std::int16_t>(f * 7);
+    for (int e = 1; e <= f * 7; ++e) {
+      job.ElmX[f][e] = static_cast<float>(e) * 0.37f - 3;
+      job.ElmZ[f][e] = static_cast<float>(f) * 1e-5f;
+    }
+  }
+  return JobFileText(job);
+}
+
+// Damaged variants of `text`: every cut, and seeded byte changes.
+std::vector<std::string> Damaged(const std::string& text, std::mt19937& random) {
+  std::vector<std::string> out;
+  for (std::size_t cut = 0; cut < text.size(); cut += 11)
+    out.push_back(text.substr(0, cut));
+  const std::string alphabet = " \t\r\n0123456789.,-+eE[]=;x\x00\xff";
+  std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+  for (int n = 0; n < 150; ++n) {
+    std::string garbled = text;
+    std::uniform_int_distribution<std::size_t> where(0, garbled.size() - 1);
+    for (int k = 0; k < 1 + n % 8; ++k)
+      garbled[where(random)] = alphabet[pick(random)];
+    if (n % 5 == 0) garbled.insert(where(random), std::string(1 + n, alphabet[pick(random)]));
+    out.push_back(garbled);
+  }
+  return out;
+}
+
+std::vector<std::string> Oversized() {
+  return {
+      std::string(1 << 20, '9'),  // one huge number
+      " 0\r\n 1 \r\n 1 \r\n 1 " + std::string(1 << 20, '5') + " 1\r\n",
+      " 0\r\n" + std::string(1 << 20, '\n'),  // a million blank lines
+      " 0\r\n 1 \r\n 400 \r\n" + std::string(399 * 5, ' ') + "\r\n",
+      " 0\r\n 1 \r\n 32767 \r\n",
+      " 0\r\n 1 \r\n 1 \r\n 1 1e999999999999999999999 1\r\n",
+      std::string(100000, '\0'),
+  };
+}
+
+void ExpectReadOrRefused(const std::string& path, const std::string& text, NumberText& numbers) {
+  WriteBytes(path, text);
+  try {
+    const Job job = ReadJobFile(path, numbers);
+    for (int f = 0; f <= kFacadeCount; ++f) {
+      ASSERT_GE(job.ElmCount[f], 0);
+      ASSERT_LE(job.ElmCount[f], kMaxElements);
+    }
+  } catch (const JobFileError& e) {
+    ASSERT_NE(std::string(e.what()).find(path), std::string::npos);
+  }
+}
+
+TEST(FileRobustness, DamagedJobFilesAreReadOrRefused) {
+  TempFolder folder;
+  const std::string path = folder / "damaged.in";
+  std::mt19937 random(20240601);
+  std::vector<std::string> texts = Damaged(FullJobText(), random);
+  for (auto& t : Oversized())
+    texts.push_back(std::move(t));
+  for (NumberLocale locale : {kPointDecimal, kCommaDecimal, NumberLocale{',', ' '}}) {
+    NumberText numbers(locale);
+    for (const std::string& text : texts)
+      ExpectReadOrRefused(path, text, numbers);
+  }
+}
+
+TEST(FileRobustness, DamagedSettingsFilesAreReadAndRewritten) {
+  TempFolder folder;
+  const std::filesystem::path file = folder.path() / "ventora.ini";
+  std::mt19937 random(7);
+  std::vector<std::string> texts =
+      Damaged("; comment\r\n[other]\r\nx=1\r\n [General] \r\nsize=3\r\nlastdir=/a/b\r\n", random);
+  texts.push_back(std::string(1 << 20, '['));
+  texts.push_back("[" + std::string(1 << 20, '=') + "]\r\n");
+  texts.push_back("[general]\r\n" + std::string(1 << 20, 'k') + "=v");
+  for (const std::string& text : texts) {
+    WriteBytes(file, text);
+    (void)GetIniValue(file, "general", "lastdir");
+    ASSERT_TRUE(SetIniValue(file, "general", "lastdir", "/new"));
+    ASSERT_NE(testing::ReadBytes(file).find("lastdir=/new\r\n"), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace ventora

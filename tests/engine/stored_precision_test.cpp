@@ -1,0 +1,85 @@
+// Values that depend on where the calculation stores 32-bit intermediates.
+// Each case was chosen where computing the same formula without the 32-bit
+// store changes the result, so a "simplification" to 64-bit shows here.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "core/job.h"
+#include "engine/facade_cp.h"
+#include "engine/facade_geometry.h"
+#include "engine/models/leeward_model.h"
+#include "engine/models/roof_model.h"
+
+namespace ventora {
+namespace {
+
+Job Building(float AzB, float AnWind) {
+  Job job;
+  job.AzB = AzB;
+  job.AnWind = AnWind;
+  job.SbH = 10;
+  job.Bdz = 10;
+  job.BdX = 20;
+  job.BdY = 10;
+  job.VeEXP = 0.25f;
+  return job;
+}
+
+// The facade azimuth and the relative angle are stored as 32-bit values
+// before the wrap into (-180, 180]. For AzB 131.7 and AnWind 41.7 this makes
+// facade 2 exactly parallel to the wind (90, leeward model) and facade 3
+// exactly 180; without the stores facade 2 would be 89.99998 (windward).
+TEST(StoredPrecision, FacadeAngleWrapsStoredValues) {
+  FacadeGeometry g = DeriveFacadeGeometry(Building(131.7f, 41.7f));
+  EXPECT_EQ(g.FacadeAngle[2], 90.0f);
+  EXPECT_EQ(g.FacadeAngle[3], 180.0f);
+  g = DeriveFacadeGeometry(Building(321.2f, 51.2f));
+  EXPECT_EQ(g.FacadeAngle[4], 90.0f);
+  g = DeriveFacadeGeometry(Building(214.4f, 34.4f));
+  EXPECT_EQ(g.FacadeAngle[3], 90.0f);
+  EXPECT_EQ(g.FacadeAngle[4], 180.0f);
+}
+
+TEST(StoredPrecision, ParallelFacadeGoesToTheLeewardModel) {
+  const FacadeGeometry g = DeriveFacadeGeometry(Building(131.7f, 41.7f));
+  float viaDispatcher = -1;
+  std::int16_t err = 0;
+  FacadeCp(RunContext{}, g.FacadeAngle, 5.0f, g.RbH, 0.25f, g.FacadeFAR, g.FacadeSAR, 2, 0.3f, 0.5f,
+           0, 0.0f, viaDispatcher, err);
+  ASSERT_EQ(err, 0);
+  float leeward = -2;
+  LeewardCp(RunContext{}, 0.25f, 5.0f, g.RbH, g.FacadeFAR[2], g.FacadeSAR[2], 90.0f, 0.5f, 0.3f,
+            leeward, err);
+  ASSERT_EQ(err, 0);
+  EXPECT_EQ(viaDispatcher, leeward);
+}
+
+// Leeward, grid point PAD 15, ZH 0.4, SAR 2 (row 33, an upper row): the row
+// value is 20 minus the root of the 64-bit radicand, 0.43999577; taking the
+// root's 32-bit value first gives -0.13898884 instead of -0.13898875.
+// F1 -0.44854116, F3 0.58792555, F7 0.7320214 (row 5 at x 0.5, times 0.73).
+TEST(StoredPrecision, LeewardUpperSarRowUsesTheUnroundedRoot) {
+  float Cp = 0;
+  std::int16_t err = 0;
+  LeewardCp(RunContext{}, 0.22f, 15.0f, 1.0f, 1.0f, 2.0f, 180.0f, 0.4f, 0.5f, Cp, err);
+  ASSERT_EQ(err, 0);
+  EXPECT_EQ(Cp, -0x1.1ca622p-3f);  // -0.13898875
+}
+
+// Flat roof, theta 30, ZH 0.5, XL 0.3, VeEXP 0.25: the angle factor
+// (0.5454535, row 3) times the VeEXP factor (0.8397436, row 8) is stored as
+// one 32-bit factor before the product with the profile (-0.32999587) and the
+// flat-roof factor (1.3681864, row 6); one 64-bit product gives one unit in
+// the last place less.
+TEST(StoredPrecision, RoofAngleAndVeexpFactorsAreStoredTogether) {
+  float Cp = 0;
+  std::int16_t err = 0;
+  RoofCp(RunContext{}, 0.25f, 0.0f, 1.0f, 1.0f, 1.0f, -30.0f, 0.5f, 0.3f, 0, 0.0f, Cp, err);
+  ASSERT_EQ(err, 0);
+  EXPECT_EQ(Cp, -0x1.a788aap-3f);  // -0.20680363
+}
+
+}  // namespace
+}  // namespace ventora
