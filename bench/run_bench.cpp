@@ -37,7 +37,6 @@ void BM_RunCalculation2000(benchmark::State& state) {
   };
   setup.jobName = (dir.path / "bench").string();
   setup.dateText = "December 06, 2026 - 9:15";
-  setup.verdictFile = dir.path / "msg.err";
   for (auto _ : state) {
     // As the Run command does: the old report goes before the run.
     fs::remove(dir.path / "bench.out.txt");

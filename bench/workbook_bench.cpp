@@ -31,7 +31,6 @@ void RunJob2000(benchmark::State& state, ReportForm form) {
   setup.jobName = (dir.path / "bench").string();
   setup.openReport = [&] { return OpenReport(form, setup.jobName, kPointDecimal); };
   setup.dateText = "December 06, 2026 - 9:15";
-  setup.verdictFile = dir.path / "msg.err";
   const fs::path report = ReportPath(setup.jobName, form);
   for (auto _ : state) {
     fs::remove(report);

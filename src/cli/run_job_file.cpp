@@ -40,16 +40,6 @@ int ExitStatusOf(RunOutcome outcome) {
   return kExitSystemError;
 }
 
-// The job's folder becomes the current one, where the verdict file goes.
-bool EnterJobFolder(const std::string& jobName, std::ostream& err) {
-  std::error_code error;
-  fs::current_path(fs::path(jobName).parent_path(), error);
-  if (!error) return true;
-  err << "ventora-run: cannot change into the job's folder \""
-      << fs::path(jobName).parent_path().string() << "\": " << error.message() << '\n';
-  return false;
-}
-
 fs::path AbsolutePath(const std::string& file) {
   std::error_code ignored;
   return fs::absolute(fs::path(file), ignored).lexically_normal();
@@ -89,12 +79,10 @@ std::optional<LoadedJob> LoadJobFile(const CliOptions& options, std::ostream& er
     err << "ventora-run: " << e.what() << '\n';
     return std::nullopt;
   }
-  if (!EnterJobFolder(loaded.jobName, err)) return std::nullopt;
   return loaded;
 }
 
 int RunJobFile(const CliOptions& options, std::ostream& out, std::ostream& err) {
-  // Named from the folder the command was given in, before the run moves.
   const fs::path mapFile = options.mapFile.empty() ? fs::path() : AbsolutePath(options.mapFile);
   std::optional<LoadedJob> loaded = LoadJobFile(options, err);
   if (!loaded) return kExitSystemError;

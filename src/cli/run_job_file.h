@@ -24,12 +24,12 @@ struct LoadedJob {
   NumberText numbers;  // the user's number format, detected
 };
 
-// Reads the job named on the command line and changes into its folder;
-// says why on `err` and gives nothing when it cannot.
+// Reads the job named on the command line; says why on `err` and gives
+// nothing when it cannot.
 std::optional<LoadedJob> LoadJobFile(const CliOptions& options, std::ostream& err);
 
-// Reads the job, changes into its folder (the verdict file lives there),
-// runs it and prints the report's path on `out` when the run completed.
+// Reads the job, runs it and prints the report's path on `out` when the run
+// completed.
 int RunJobFile(const CliOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace ventora::cli

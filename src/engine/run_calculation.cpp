@@ -155,8 +155,6 @@ void SetQuietMode(RunContext& ctx) {
 
 RunResult RunCalculation(const Job& job, RunContext& ctx, const RunSetup& setup) {
   SetQuietMode(ctx);
-  const bool verdictFile = !setup.verdictFile.empty();
-  if (verdictFile) WriteVerdictFile(setup.verdictFile, RunVerdict::Broken);
   RunResult result;
   std::unique_ptr<ReportWriter> report = setup.openReport();
   if (!report) throw std::runtime_error("No report could be opened for the run.");
@@ -165,11 +163,10 @@ RunResult RunCalculation(const Job& job, RunContext& ctx, const RunSetup& setup)
     ReportAttachment attached(ctx, *report);
     runError = CheckAndWalk(job, ctx, setup, *report, result);
   }
-  // The report is in place before the verdict says so: a verdict other than
-  // 1 never points at a half-written report.
+  // The report is in place before the verdict says so: a run that returns
+  // never points at a half-written report.
   report->Close();
   result.verdict = runError == 0 ? RunVerdict::Completed : RunVerdict::Stopped;
-  if (verdictFile) WriteVerdictFile(setup.verdictFile, result.verdict);
   return result;
 }
 

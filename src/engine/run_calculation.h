@@ -1,11 +1,11 @@
 #pragma once
 // The run: checks a job against the model's limits, derives the building's
-// dimensionless quantities, walks every element through the facade models,
-// writes the report, and leaves its verdict in the verdict file. The same
-// results come back in memory for callers that work on numbers, not text.
+// dimensionless quantities, walks every element through the facade models
+// and hands each line to the report writer. The verdict and every number come
+// back in memory, in RunResult; the run itself touches no file and does not
+// depend on the current folder.
 
 #include <cstdint>
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -16,9 +16,16 @@
 #include "engine/facade_geometry.h"
 #include "engine/report_writer.h"
 #include "engine/run_context.h"
-#include "engine/verdict_file.h"
 
 namespace ventora {
+
+// How a run ended.
+enum class RunVerdict : int {
+  Completed = 0,      // every element computed
+  Broken = 1,         // the run broke off (a report could not be written)
+  Stopped = 2,        // a limit, element or model failure stopped the run
+  ValuesMissing = 3,  // completed, some Cp values not calculated
+};
 
 // Same shape as FacadeCp, so tests can stand in for the models.
 using FacadeCpFunction = void (*)(const RunContext&, const FacadeValues&, float, float, float,
@@ -26,13 +33,11 @@ using FacadeCpFunction = void (*)(const RunContext&, const FacadeValues&, float,
                                   float, std::int16_t, float, float&, std::int16_t&);
 
 struct RunSetup {
-  // Opens the report the user asked for; called once, after the verdict
-  // file holds 1. May throw std::runtime_error.
+  // Opens the report the user asked for; called once, at the start.
+  // May throw std::runtime_error.
   std::function<std::unique_ptr<ReportWriter>()> openReport;
   std::string jobName;   // full path without ".in", shown on the title line
   std::string dateText;  // already formatted (FormatReportDate)
-  // Empty: no verdict file (callers that read the verdict from the result).
-  std::filesystem::path verdictFile = kVerdictFileName;
   FacadeCpFunction facadeCp = &FacadeCp;
 };
 
@@ -54,8 +59,8 @@ void SetQuietMode(RunContext& ctx);
 
 // Runs `job`. ctx.messages receives the confidence warnings (shown even in
 // quiet mode); ctx.report points at the open report while the run lasts.
-// Failures to write the report or the verdict file throw std::runtime_error
-// with a message for the user; the verdict file then still holds 1.
+// A failure to open or write the report throws std::runtime_error with a
+// message for the user.
 RunResult RunCalculation(const Job& job, RunContext& ctx, const RunSetup& setup);
 
 }  // namespace ventora

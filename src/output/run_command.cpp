@@ -35,30 +35,22 @@ bool PassesPreRunChecks(Job& job, MessageSink& messages, const NumberLocale& loc
 
 }  // namespace
 
-RunOutcome TakeRunVerdict(const std::filesystem::path& verdictFile, MessageSink& messages) {
-  const std::optional<int> code = ReadVerdictFile(verdictFile);
-  if (!code) {
-    ShowError(messages,
-              "The calculation was not executed because of system errors. Check it, please.");
-    return RunOutcome::SystemError;
-  }
-  std::error_code ignored;
-  std::filesystem::remove(verdictFile, ignored);
-  switch (*code) {
-    case 1:
-      ShowError(messages,
-                "The calculation started but could not be completed due to system errors");
-      return RunOutcome::SystemError;
-    case 2:
+RunOutcome TakeRunVerdict(RunVerdict verdict, MessageSink& messages) {
+  switch (verdict) {
+    case RunVerdict::Completed:
+      return RunOutcome::Completed;
+    case RunVerdict::Broken:
+      break;
+    case RunVerdict::Stopped:
       ShowError(messages,
                 "The calculation was not executed, same parameters are out of maximum range. ");
       return RunOutcome::Stopped;
-    case 3:
+    case RunVerdict::ValuesMissing:
       messages.Show(Message{"Warning", "Some Cp values were not calculated. See output file."});
       return RunOutcome::ValuesMissing;
-    default:
-      return RunOutcome::Completed;
   }
+  ShowError(messages, "The calculation started but could not be completed due to system errors");
+  return RunOutcome::SystemError;
 }
 
 RunCommandResult RunJobCommand(Job& job, MessageSink& messages, const RunCommandSetup& setup) {
@@ -74,18 +66,14 @@ RunCommandResult RunJobCommand(Job& job, MessageSink& messages, const RunCommand
   run.openReport = [&setup] { return OpenReport(setup.form, setup.jobName, setup.locale); };
   run.jobName = setup.jobName;
   run.dateText = FormatReportDate(setup.now, setup.months);
-  run.verdictFile = setup.verdictFile;
   try {
     result.run = RunCalculation(job, ctx, run);
   } catch (const std::exception& e) {
-    // One message, the one that says what failed; the verdict file (still
-    // holding 1) has nothing to add.
+    // One message, the one that says what failed.
     ShowError(messages, e.what());
-    std::error_code ignored;
-    std::filesystem::remove(setup.verdictFile, ignored);
     return result;
   }
-  result.outcome = TakeRunVerdict(setup.verdictFile, messages);
+  result.outcome = TakeRunVerdict(result.run.verdict, messages);
   return result;
 }
 

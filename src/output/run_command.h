@@ -1,8 +1,7 @@
 #pragma once
 // The Run command as a whole, the same for the desktop program and the
-// command line: delete the old results, check the job, run it, read and
-// delete the verdict file, and tell the user how it ended. Every box goes
-// through the MessageSink.
+// command line: delete the old results, check the job, run it, and tell the
+// user how it ended. Every box goes through the MessageSink.
 
 #include <ctime>
 #include <filesystem>
@@ -30,7 +29,6 @@ struct RunCommandSetup {
   NumberLocale locale;
   MonthNames months = EnglishMonthNames();
   std::tm now{};  // the date on the report's title line
-  std::filesystem::path verdictFile = kVerdictFileName;
 };
 
 struct RunCommandResult {
@@ -38,9 +36,9 @@ struct RunCommandResult {
   RunResult run;  // what the run computed (empty when it did not run)
 };
 
-// Reads the verdict file, deletes it, and says what it means (nothing for
-// 0, a warning for 3, an error for 1, 2 and a missing file).
-RunOutcome TakeRunVerdict(const std::filesystem::path& verdictFile, MessageSink& messages);
+// Says what a run's verdict means (nothing for a completed run, a warning
+// when values are missing, an error otherwise).
+RunOutcome TakeRunVerdict(RunVerdict verdict, MessageSink& messages);
 
 // `job` receives the changes of the pre-run checks (SbH, Phi), as the
 // document does in the desktop program.

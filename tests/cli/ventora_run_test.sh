@@ -112,15 +112,23 @@ unwritable_report)
   expect_status 1
   expect_err "Error: Cannot write the report file"
   [[ ! -e $work/low-house.out.txt ]] || fail "a report was left"
-  [[ ! -e $work/msg.err ]] || fail "the verdict file was left"
+  expect_no_leftovers low-house.in low-house.out.txt.tmp
   ;;
-unwritable_verdict)
+runs_side_by_side)
+  # Two jobs run in one folder at the same time each end with their own verdict.
   cp "$examples/low-house.in" "$work/"
-  mkdir "$work/msg.err.tmp"
-  run "$work/low-house.in"
-  expect_status 1
-  expect_err "Error: Cannot write the run's verdict file"
-  [[ ! -e $work/low-house.out.txt ]] || fail "a report was left"
+  cp "$data/run/floor-element.in" "$work/"
+  for _ in 1 2 3 4 5 6 7 8; do
+    "$bin" "$work/low-house.in" >/dev/null 2>&1 &
+    completed=$!
+    "$bin" "$work/floor-element.in" >/dev/null 2>&1 &
+    stopped=$!
+    wait $completed || fail "the completed run exited $?"
+    wait $stopped
+    status=$?
+    [[ $status == 2 ]] || fail "the stopped run exited $status"
+  done
+  expect_no_leftovers low-house.in low-house.out.txt floor-element.in floor-element.out.txt
   ;;
 old_results_deleted)
   cp "$data/run/floor-element.in" "$work/"

@@ -4,7 +4,6 @@
 
 #include <stdexcept>
 
-#include "engine/verdict_file.h"
 #include "job_builders.h"
 #include "output/text_report_writer.h"
 #include "recording_messages.h"
@@ -59,15 +58,12 @@ class RunFixture : public ::testing::Test {
     };
     setup.jobName = (dir / "job").string();
     setup.dateText = "December 06, 2026 - 9:15";
-    setup.verdictFile = VerdictFile();
     setup.facadeCp = model;
     ctx.messages = &messages;
     return RunCalculation(job, ctx, setup);
   }
   std::filesystem::path ReportFile() const { return dir / "job.out.txt"; }
-  std::filesystem::path VerdictFile() const { return dir / "msg.err"; }
   std::string Report() const { return ReadBytes(ReportFile()); }
-  std::optional<int> Verdict() const { return ReadVerdictFile(VerdictFile()); }
 
   TempFolder dir;
   RecordingMessages messages;
@@ -76,12 +72,11 @@ class RunFixture : public ::testing::Test {
 
 // --- parameter limits -------------------------------------------------------
 
-TEST_F(RunFixture, ParameterStopLeavesAnEmptyReportAndVerdict2) {
+TEST_F(RunFixture, ParameterStopLeavesAnEmptyReport) {
   Job job = ValidJob();
   job.AzB = 360.5f;
   const RunResult r = Run(job);
   EXPECT_EQ(r.verdict, RunVerdict::Stopped);
-  EXPECT_EQ(Verdict(), 2);
   EXPECT_EQ(Report(), "");
   EXPECT_TRUE(messages.shown.empty());
 }
@@ -198,7 +193,6 @@ TEST_F(RunFixture, DerivedStopKeepsTheHeaderOnly) {
 TEST_F(RunFixture, JobWithoutElementsWritesBothHeadersAndCompletes) {
   const RunResult r = Run(ValidJob());
   EXPECT_EQ(r.verdict, RunVerdict::Completed);
-  EXPECT_EQ(Verdict(), 0);
   EXPECT_TRUE(Report().ends_with("CP\r\n\r\n"));
   EXPECT_TRUE(r.elements.empty());
 }
@@ -261,7 +255,6 @@ TEST_F(RunFixture, ElementOutsideItsFacadeStopsAtTheNextComputedElement) {
   AddElement(job, 1, 6, 5);   // reaches the model: the run stops here
   const RunResult r = Run(job);
   EXPECT_EQ(r.verdict, RunVerdict::Stopped);
-  EXPECT_EQ(Verdict(), 2);
   ASSERT_EQ(r.elements.size(), 3u);
   EXPECT_EQ(r.elements[1].Cp, 10000);
   EXPECT_EQ(r.elements[2].Cp, 10000);
@@ -271,7 +264,7 @@ TEST_F(RunFixture, ElementOutsideItsFacadeStopsAtTheNextComputedElement) {
                          "10000.000\r\n"));
 }
 
-TEST_F(RunFixture, LastElementOutsideEndsWithVerdict2AndAverageOfTheComputedOnes) {
+TEST_F(RunFixture, LastElementOutsideStopsWithTheAverageOfTheComputedOnes) {
   Job job = ValidJob();
   AddElement(job, 1, 5, 5);
   AddElement(job, 1, 5, 11);  // ZH 1.1
@@ -301,7 +294,6 @@ TEST_F(RunFixture, ModelFailureLineStandsWhereItHappenedAndStopsTheRun) {
   AddElement(job, 2, 6, 5);
   const RunResult r = Run(job, &FailOnWall2);
   EXPECT_EQ(r.verdict, RunVerdict::Stopped);
-  EXPECT_EQ(Verdict(), 2);
   ASSERT_EQ(r.elements.size(), 1u);
   ASSERT_EQ(r.averages.size(), 1u);
   EXPECT_TRUE(
@@ -321,48 +313,21 @@ TEST_F(RunFixture, FloorElementStopsTheRunWithoutItsLine) {
 
 // --- failures of the files ----------------------------------------------------
 
-TEST_F(RunFixture, UnopenableReportThrowsAndLeavesVerdict1) {
+TEST_F(RunFixture, UnopenableReportThrows) {
   RunSetup setup;
   setup.openReport = [this] {
     return std::make_unique<TextReportWriter>(dir / "no-such-folder" / "job.out.txt",
                                               kPointDecimal);
   };
-  setup.verdictFile = VerdictFile();
   setup.facadeCp = &EchoZH;
   EXPECT_THROW(RunCalculation(ValidJob(), ctx, setup), std::runtime_error);
-  EXPECT_EQ(Verdict(), 1);
-}
-
-TEST_F(RunFixture, UnwritableVerdictFileThrows) {
-  RunSetup setup;
-  setup.openReport = [this] {
-    return std::make_unique<TextReportWriter>(ReportFile(), kPointDecimal);
-  };
-  setup.verdictFile = dir / "no-such-folder" / "msg.err";
-  setup.facadeCp = &EchoZH;
-  EXPECT_THROW(RunCalculation(ValidJob(), ctx, setup), std::runtime_error);
-  EXPECT_FALSE(std::filesystem::exists(ReportFile()));
 }
 
 TEST_F(RunFixture, CorruptElementCountIsRefusedNotRead) {
   Job job = ValidJob();
   job.ElmCount[3] = 401;
   EXPECT_THROW(Run(job), std::runtime_error);
-  EXPECT_EQ(Verdict(), 1);
   EXPECT_FALSE(std::filesystem::exists(ReportFile()));
-}
-
-TEST(VerdictFile, WrittenAsOneNumberAndReadBack) {
-  TempFolder dir;
-  const auto path = dir / "msg.err";
-  EXPECT_EQ(ReadVerdictFile(path), std::nullopt);
-  WriteVerdictFile(path, RunVerdict::Stopped);
-  EXPECT_EQ(ReadBytes(path), " 2 \r\n");
-  EXPECT_EQ(ReadVerdictFile(path), 2);
-  std::ofstream(path) << "3";
-  EXPECT_EQ(ReadVerdictFile(path), 3);
-  std::ofstream(path) << "";
-  EXPECT_EQ(ReadVerdictFile(path), 1);
 }
 
 }  // namespace

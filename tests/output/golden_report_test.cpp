@@ -54,7 +54,6 @@ void CheckAgainstGolden(const GoldenCase& c) {
   setup.openReport = [&] { return std::make_unique<TextReportWriter>(reportPath, c.locale); };
   setup.jobName = c.job.stem().string();
   setup.dateText = "December 06, 2026 - 9:15";
-  setup.verdictFile = dir / "msg.err";
   EXPECT_EQ(RunCalculation(job, ctx, setup).verdict, c.verdict);
   const std::string actual = ReadBytes(reportPath);
   if (std::getenv("VENTORA_UPDATE_GOLDEN") != nullptr) {

@@ -14,29 +14,25 @@ using testing::RecordingMessages;
 using testing::TempFolder;
 
 struct VerdictCase {
-  std::string content;
+  RunVerdict verdict;
   RunOutcome outcome;
   std::string title;
   std::string text;  // empty: no box
 };
 
-TEST(TakeRunVerdict, EachCodeAndAMissingFile) {
+TEST(TakeRunVerdict, EachVerdictSaysWhatItMeans) {
   const std::vector<VerdictCase> cases = {
-      {" 0 \r\n", RunOutcome::Completed, "", ""},
-      {" 3 \r\n", RunOutcome::ValuesMissing, "Warning",
+      {RunVerdict::Completed, RunOutcome::Completed, "", ""},
+      {RunVerdict::ValuesMissing, RunOutcome::ValuesMissing, "Warning",
        "Some Cp values were not calculated. See output file."},
-      {" 2 \r\n", RunOutcome::Stopped, "Error",
+      {RunVerdict::Stopped, RunOutcome::Stopped, "Error",
        "The calculation was not executed, same parameters are out of maximum range. "},
-      {" 1 \r\n", RunOutcome::SystemError, "Error",
+      {RunVerdict::Broken, RunOutcome::SystemError, "Error",
        "The calculation started but could not be completed due to system errors"},
   };
-  TempFolder dir;
-  const auto path = dir / "msg.err";
   for (const VerdictCase& c : cases) {
-    std::ofstream(path, std::ios::binary) << c.content;
     RecordingMessages messages;
-    EXPECT_EQ(TakeRunVerdict(path, messages), c.outcome) << c.content;
-    EXPECT_FALSE(std::filesystem::exists(path)) << "the verdict file is deleted";
+    EXPECT_EQ(TakeRunVerdict(c.verdict, messages), c.outcome) << static_cast<int>(c.verdict);
     if (c.text.empty()) {
       EXPECT_TRUE(messages.shown.empty());
     } else {
@@ -45,12 +41,6 @@ TEST(TakeRunVerdict, EachCodeAndAMissingFile) {
       EXPECT_EQ(messages.shown[0].text, c.text);
     }
   }
-  RecordingMessages messages;
-  EXPECT_EQ(TakeRunVerdict(path, messages), RunOutcome::SystemError);
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text,
-            "The calculation was not executed because of system errors. Check it, please.");
-  EXPECT_EQ(messages.shown[0].icon, MsgIcon::Critical);
 }
 
 class RunJobCommandTest : public ::testing::Test {
@@ -58,7 +48,6 @@ class RunJobCommandTest : public ::testing::Test {
   RunCommandSetup Setup() const {
     RunCommandSetup setup;
     setup.jobName = (dir / "job").string();
-    setup.verdictFile = dir / "msg.err";
     setup.now.tm_year = 126;
     setup.now.tm_mday = 6;
     return setup;
@@ -91,7 +80,6 @@ TEST_F(RunJobCommandTest, CompletedRunWithTheChecksChangesApplied) {
   EXPECT_EQ(messages.shown[0].title, "Warning");
   EXPECT_EQ(r.run.elements.size(), 1u);
   EXPECT_EQ(r.run.geometry.RbH, 1);
-  EXPECT_FALSE(std::filesystem::exists(dir / "msg.err"));
   EXPECT_FALSE(std::filesystem::exists(dir / "job.out.xls"));
   EXPECT_NE(ReadBytes(dir / "job.out.txt").find("January 06, 2026 - 0:00"), std::string::npos);
 }
@@ -105,7 +93,6 @@ TEST_F(RunJobCommandTest, RefusedJobIsNotRunAndLosesItsOldReport) {
   EXPECT_EQ(messages.Texts().back(), kOutOfLimitsText);
   EXPECT_EQ(messages.shown.back().title, "Error");
   EXPECT_FALSE(std::filesystem::exists(dir / "job.out.txt"));
-  EXPECT_FALSE(std::filesystem::exists(dir / "msg.err"));
 }
 
 TEST_F(RunJobCommandTest, UnwritableReportIsOneMessageAndNoLeftovers) {
@@ -118,7 +105,6 @@ TEST_F(RunJobCommandTest, UnwritableReportIsOneMessageAndNoLeftovers) {
   EXPECT_EQ(messages.shown.back().title, "Error");
   EXPECT_EQ(messages.shown.back().icon, MsgIcon::Critical);
   EXPECT_NE(messages.Texts().back().find("Cannot write the report file"), std::string::npos);
-  EXPECT_FALSE(std::filesystem::exists(dir / "msg.err"));
 }
 
 }  // namespace

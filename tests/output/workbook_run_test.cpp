@@ -11,7 +11,6 @@
 #include "core/job_file.h"
 #include "core/number_text.h"
 #include "engine/run_calculation.h"
-#include "engine/verdict_file.h"
 #include "job_builders.h"
 #include "output/open_report.h"
 #include "output/run_command.h"
@@ -80,7 +79,6 @@ class WorkbookRun : public ::testing::Test {
     setup.jobName = (dir / "halle").string();
     setup.openReport = [&] { return OpenReport(form, setup.jobName, kPointDecimal); };
     setup.dateText = "December 06, 2026 - 9:15";
-    setup.verdictFile = dir / "msg.err";
     setup.facadeCp = model;
     return RunCalculation(job, ctx, setup);
   }
@@ -194,7 +192,6 @@ TEST_F(WorkbookRun, AFloorElementStopsTheRunAndTheWorkbookHoldsWhatCameBefore) {
   AddElement(job, 1, 5, 5);
   AddElement(job, 6, 5, 5);
   EXPECT_EQ(Run(job, ReportForm::Workbook).verdict, RunVerdict::Stopped);
-  EXPECT_EQ(ReadVerdictFile(dir / "msg.err"), 2);
   const WorkbookCells cells = Workbook();
   ExpectNumber(cells, 'A', 15, 1);
   ExpectText(cells, 'A', 16, "CP average for  facade n° 1");
@@ -266,7 +263,6 @@ class WorkbookCommand : public ::testing::Test {
     setup.jobName = jobName;
     setup.form = form;
     setup.locale = kPointDecimal;
-    setup.verdictFile = dir / "msg.err";
     return RunJobCommand(job, messages, setup).outcome;
   }
 

@@ -77,7 +77,6 @@ class JobBuiltInDialogsTest : public EditingTest {
     RunCommandSetup setup;
     setup.jobName = (folder / "house").string();
     setup.locale = kPointDecimal;
-    setup.verdictFile = folder / "msg.err";
     setup.now.tm_year = 126;
     setup.now.tm_mon = 11;
     setup.now.tm_mday = 6;

@@ -26,7 +26,6 @@ TEST_F(MainFormTest, ARunWritesTheTextReportAndEnablesOutput) {
 
   EXPECT_TRUE(ErrorTexts(messages).empty()) << ErrorTexts(messages).front();
   EXPECT_TRUE(fs::exists(scratch.path() / "tower.out.txt"));
-  EXPECT_FALSE(fs::exists(scratch.path() / "msg.err"));  // read and deleted
   EXPECT_TRUE(Button("VResBtn")->isEnabled());
   EXPECT_FALSE(form->Busy());
   EXPECT_FALSE(form->findChild<Working*>("Working")->isVisible());
@@ -65,7 +64,6 @@ TEST_F(MainFormTest, ARunStoppedByTheModelsSaysSoAndLeavesOutputOff) {
   ASSERT_EQ(ErrorTexts(messages).size(), 1u);
   EXPECT_EQ(ErrorTexts(messages)[0],
             "The calculation was not executed, same parameters are out of maximum range. ");
-  EXPECT_FALSE(fs::exists(scratch.path() / "msg.err"));
   EXPECT_FALSE(Button("VResBtn")->isEnabled());
 }
 
@@ -87,7 +85,6 @@ TEST_F(MainFormTest, ARefusedJobIsNotRunAndItsOldResultsAreGone) {
             "The Calculation can not be carried out because input data are out of limits. "
             "Please correct input data.");
   EXPECT_FALSE(fs::exists(scratch.path() / "tower.out.txt"));
-  EXPECT_FALSE(fs::exists(scratch.path() / "msg.err"));
   EXPECT_FALSE(Button("VResBtn")->isEnabled());
 }
 

@@ -64,7 +64,6 @@ SweepDirection RunOneDirection(Job& job, float AnWind, MessageSink* messages,
   RunTrace trace;
   RunSetup run;
   run.openReport = [&trace] { return std::make_unique<TraceReport>(trace); };
-  run.verdictFile.clear();
   run.facadeCp = setup.facadeCp;
   RunContext ctx;
   ctx.messages = messages;

@@ -1,7 +1,7 @@
 #pragma once
 // The process's current directory follows the user's job folder: choosing a
-// file in a file dialog makes its folder current, so the verdict file of a
-// run and the remembered last directory live beside the job.
+// file in a file dialog makes its folder current, so the next file dialog
+// and the remembered last directory start beside the job.
 
 #include <string>
 

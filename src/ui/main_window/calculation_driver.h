@@ -7,7 +7,7 @@
 
 namespace ventora {
 
-// Runs in the current directory (where "msg.err" goes).
+// The report goes beside the job, whatever the current directory.
 RunCommand CalculationCommand(const NumberLocale& locale);
 
 }  // namespace ventora

@@ -1,6 +1,5 @@
 #include "ui/main_window/cpmap_last_run.h"
 
-#include <QTemporaryDir>
 #include <exception>
 #include <memory>
 
@@ -31,14 +30,9 @@ std::optional<RunResult> RecomputeRun(Job job, const NumberLocale& locale) {
   SilentMessages silent;
   if (CheckJobData(job, silent, locale) != 0 || CheckElements(job, silent) != 0)
     return std::nullopt;
-  // The verdict file goes to a scratch folder: the job's own "msg.err" is
-  // the Run command's.
-  QTemporaryDir scratch;
-  if (!scratch.isValid()) return std::nullopt;
   RunContext ctx;
   RunSetup setup;
   setup.openReport = [] { return std::make_unique<NoReport>(); };
-  setup.verdictFile = std::filesystem::path(scratch.path().toStdString()) / "msg.err";
   try {
     return RunCalculation(job, ctx, setup);
   } catch (const std::exception&) {

@@ -20,7 +20,7 @@ using testing::RecordingMessages;
 using testing::SquareJob;
 using testing::TempFolder;
 
-// A normal run of `job`, text report and verdict file in `dir`.
+// A normal run of `job`, its text report in `dir`.
 RunResult NormalRun(const Job& job, const TempFolder& dir) {
   RunSetup setup;
   setup.openReport = [&] {
@@ -28,7 +28,6 @@ RunResult NormalRun(const Job& job, const TempFolder& dir) {
   };
   setup.jobName = (dir / "job").string();
   setup.dateText = "December 06, 2026 - 9:15";
-  setup.verdictFile = dir / "msg.err";
   RunContext ctx;
   return RunCalculation(job, ctx, setup);
 }
@@ -83,7 +82,7 @@ TEST(WindSweep, ColumnEqualsNormalRunAtThatDirection) {
   }
 }
 
-TEST(WindSweep, WritesNoVerdictFileAndShowsWarningsOnce) {
+TEST(WindSweep, WritesNoFileAndShowsWarningsOnce) {
   TempFolder dir;
   const auto here = std::filesystem::current_path();
   std::filesystem::current_path(dir.path());
