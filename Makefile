@@ -1,7 +1,7 @@
 # The two commands of the README's quick start, and a few helpers.
 #   make run   - install what is missing, build, start the program
-#   make test  - install what is missing, build (normal and sanitizer), run every test
-.PHONY: run test deps build build-asan format format-check bench clean
+#   make test  - install what is missing, build (normal, sanitizer, map-less ventora-run), run every test
+.PHONY: run test deps build build-asan build-cli format format-check bench clean
 
 CLANG_FORMAT ?= clang-format
 SOURCES = $(shell git ls-files --cached --others --exclude-standard -- '*.cpp' '*.h' 2>/dev/null)
@@ -17,12 +17,18 @@ build-asan: deps
 	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan
 
+# ventora-run alone, built without the Cp map: proves it links no Qt.
+build-cli: deps
+	@cmake --preset cli >/dev/null
+	@cmake --build --preset cli
+
 run: build
 	@scripts/run-program
 
-test: deps format-check build build-asan
+test: deps format-check build build-asan build-cli
 	ctest --preset dev
 	ctest --preset asan
+	ctest --preset cli
 
 format:
 	@$(CLANG_FORMAT) -i $(SOURCES)
