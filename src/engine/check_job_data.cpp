@@ -1,14 +1,15 @@
 #include <string>
 
+#include "core/parameter_limits.h"
 #include "engine/pre_run_checks.h"
 
 namespace ventora {
 namespace {
 
-// Inclusive, and false for a NaN, which no check may let through.
-bool Within(float value, float low, float high) {
-  return low <= value && value <= high;
-}
+// The ranges' tests are false for a NaN, which no check may let through.
+using limits::kAnWind, limits::kAzB, limits::kFAR, limits::kIslope, limits::kPAD,
+    limits::kPADIfRatioNot1, limits::kPADIfRbHNot1, limits::kPhi, limits::kRbH,
+    limits::kSARCheckConfidence, limits::kSbH, limits::kVeEXP;
 
 class HeaderChecks {
  public:
@@ -26,7 +27,7 @@ class HeaderChecks {
     SAR1_ = job_.BdY / job_.Bdz;
     Angles();
     PlanAreaDensity();
-    if (!(job_.SbH > 0)) Error("The Height of Surrounding Buildings must be > 0 and < 360");
+    if (!kSbH.accepted.Contains(job_.SbH)) Error(kSbH.checkError);
     RelativeHeight();
     AspectRatios();
     Exponent();
@@ -50,31 +51,27 @@ class HeaderChecks {
   }
 
   void Angles() {
-    if (!Within(job_.AzB, 0, 360)) Error("The angle of the building must be > 0 and < 360");
-    if (!Within(job_.AnWind, 0, 360))
-      Error("The angle of the direction of the wind must be > 0 and < 360");
+    if (!kAzB.accepted.Contains(job_.AzB)) Error(kAzB.checkError);
+    if (!kAnWind.accepted.Contains(job_.AnWind)) Error(kAnWind.checkError);
   }
 
   // A cube may stand in denser surroundings than other shapes.
   void PlanAreaDensity() {
-    int limit = 40;
+    limits::Range limit = kPADIfRbHNot1;
     if (RbH_ == 1 && FAR1_ == 1 && SAR1_ == 1) {
-      limit = 50;
+      limit = kPAD.accepted;
     } else if (FAR1_ != 1 || SAR1_ != 1) {
-      limit = 35;
+      limit = kPADIfRatioNot1;
     }
-    if (!Within(job_.PAD, 0, static_cast<float>(limit)))
-      Error("The Plan Area Density must be > 0 and <" + std::to_string(limit));
+    if (!limit.Contains(job_.PAD))
+      Error(kPAD.checkError + std::to_string(static_cast<int>(limit.high)));
   }
 
   void RelativeHeight() {
-    const std::string what =
-        "Relative Building Height (the ratio of the Building Height to the Height of Surrounding "
-        "Buildings) ";
-    if (RbH_ >= 0 && RbH_ <= 8) {
-      if (RbH_ < 0.5f || RbH_ > 4) Warning(what + "is out of the confidence range 0.5 <= RbH => 4");
+    if (kRbH.accepted.Contains(RbH_)) {
+      if (!kRbH.confidence.Contains(RbH_)) Warning(kRbH.checkWarning);
     } else {
-      Error(what + "must be 0 < RbH > 8");
+      Error(kRbH.checkError);
     }
   }
 
@@ -86,13 +83,14 @@ class HeaderChecks {
     AspectRatios("roof", X, Y);
   }
 
+  // Only the tops of the confidence ranges are checked here.
   void AspectRatios(const std::string& name, float FAR, float SAR) {
-    if (FAR > 4) {
+    if (kFAR.confidence.Exceeds(FAR)) {
       Warning("The Frontal Aspect Ratio, for the " + name +
               ", (the ratio of the Facade's Lenght to the Facade's Height) is out of the "
               "confidence range 0.5 <= FAR => 4");
     }
-    if (SAR > 2) {
+    if (kSARCheckConfidence.Exceeds(SAR)) {
       Warning("The Side Aspect Ratio, for the " + name +
               ", (the ratio of the Adjacent Facade's Length to the Facade Height) is out of the "
               "confidence range 0.5 <= SAR => 2");
@@ -100,9 +98,8 @@ class HeaderChecks {
   }
 
   void Exponent() {
-    if (!Within(job_.VeEXP, 0.1f, 0.45f))
-      Error("The Wind Velocity Profile Exponent is out of the range 0.1 <= VeExp => 0.45");
-    if (status_ == 0 && (job_.VeEXP < 0.1f || job_.VeEXP > 0.4f)) {
+    if (!kVeEXP.accepted.Contains(job_.VeEXP)) Error(kVeEXP.checkError);
+    if (status_ == 0 && !kVeEXP.confidence.Contains(job_.VeEXP)) {
       Warning(
           "The Wind Velocity Profile Exponent is out of the confidence range for the facades: " +
           Decimal("0", "1") + "<= VeExp =>" + Decimal("0", "4"));
@@ -114,13 +111,12 @@ class HeaderChecks {
   }
 
   void Roof() {
-    if (job_.Phi >= 0 && job_.Phi < 50) {
-      if (job_.Phi > 45)
-        Warning("The Roof Tilt Angle is out of the confidence range 0 <= Phi >= 45");
+    if (kPhi.accepted.Contains(job_.Phi)) {
+      if (!kPhi.confidence.Contains(job_.Phi)) Warning(kPhi.checkWarning);
     } else {
-      Error("The Roof Tilt Angle must be >= 0 and < 50");
+      Error(kPhi.checkError);
     }
-    if (job_.Islope < 0 || job_.Islope > 2) Error("The Roof Type must be 0, 1, or 2");
+    if (!kIslope.accepted.Contains(job_.Islope)) Error(kIslope.checkError);
     if (job_.Phi != 0 && job_.Islope == 0) {
       Warning(
           "The Roof Type is 0 (Flat Roof). The Roof Tilt Angle was set equal to Zero by "

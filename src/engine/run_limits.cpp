@@ -1,11 +1,14 @@
 #include "engine/run_limits.h"
 
+#include "core/parameter_limits.h"
+
 namespace ventora {
 namespace {
 
-bool Within(float value, float low, float high) {
-  return low <= value && value <= high;
-}
+using limits::kAnWind, limits::kAzB, limits::kBdX, limits::kBdY, limits::kBdz, limits::kFAR,
+    limits::kIslope, limits::kPAD, limits::kPADIfRatioNot1, limits::kPADIfRbHNot1,
+    limits::kPhiRunAccepted, limits::kRbH, limits::kRbHRunAccepted, limits::kSAR, limits::kSbH,
+    limits::kVeEXP;
 
 // A confidence box: the finding, a line feed, and that the run goes on.
 std::string Continuing(const std::string& finding) {
@@ -16,31 +19,33 @@ std::string Continuing(const std::string& finding) {
 
 bool ParametersWithinLimits(const Job& job) {
   // Written as "accepted" tests so that a NaN fails them too.
-  return Within(job.AzB, 0, 360) && Within(job.AnWind, 0, 360) && job.SbH > 0 && job.Bdz > 0 &&
-         job.BdX > 0 && job.BdY > 0 && Within(job.PAD, 0, 50) && Within(job.VeEXP, 0.10f, 0.45f) &&
-         job.Islope >= 0 && job.Islope <= 2 && Within(job.Phi, 0, 50);
+  return kAzB.accepted.Contains(job.AzB) && kAnWind.accepted.Contains(job.AnWind) &&
+         kSbH.accepted.Contains(job.SbH) && kBdz.accepted.Contains(job.Bdz) &&
+         kBdX.accepted.Contains(job.BdX) && kBdY.accepted.Contains(job.BdY) &&
+         kPAD.accepted.Contains(job.PAD) && kVeEXP.accepted.Contains(job.VeEXP) &&
+         kIslope.accepted.Contains(job.Islope) && kPhiRunAccepted.Contains(job.Phi);
 }
 
 std::vector<std::string> ParameterConfidenceWarnings(const Job& job) {
-  if (job.VeEXP <= 0.40f) return {};
-  return {Continuing("VeEXP out of confidence range (0.10 - 0.40)")};
+  // Only the top of the range; a NaN warns.
+  if (kVeEXP.confidence.MeetsHigh(job.VeEXP)) return {};
+  return {Continuing(kVeEXP.runWarning)};
 }
 
 bool DerivedWithinLimits(const Job& job, const FacadeGeometry& g) {
   const float FAR = g.FacadeFAR[1];
   const float SAR = g.FacadeSAR[1];
-  return g.RbH > 0 && g.RbH <= 8 && FAR > 0 && SAR > 0 && (g.RbH == 1 || job.PAD <= 40) &&
-         (FAR == 1 || job.PAD <= 35) && (SAR == 1 || job.PAD <= 35);
+  return kRbHRunAccepted.Contains(g.RbH) && kFAR.accepted.Contains(FAR) &&
+         kSAR.accepted.Contains(SAR) && (g.RbH == 1 || kPADIfRbHNot1.MeetsHigh(job.PAD)) &&
+         (FAR == 1 || kPADIfRatioNot1.MeetsHigh(job.PAD)) &&
+         (SAR == 1 || kPADIfRatioNot1.MeetsHigh(job.PAD));
 }
 
 std::vector<std::string> DerivedConfidenceWarnings(const FacadeGeometry& g) {
   std::vector<std::string> warnings;
-  if (!Within(g.RbH, 0.5f, 4))
-    warnings.push_back(Continuing("RbH out of confidence range (0.5 - 4)."));
-  if (!Within(g.FacadeFAR[1], 0.5f, 4))
-    warnings.push_back(Continuing("FAR out of confidence range (0.5 - 4)."));
-  if (!Within(g.FacadeSAR[1], 0.5f, 4))
-    warnings.push_back(Continuing("SAR out of confidence range (0.5 - 4)."));
+  if (!kRbH.confidence.Contains(g.RbH)) warnings.push_back(Continuing(kRbH.runWarning));
+  if (!kFAR.confidence.Contains(g.FacadeFAR[1])) warnings.push_back(Continuing(kFAR.runWarning));
+  if (!kSAR.confidence.Contains(g.FacadeSAR[1])) warnings.push_back(Continuing(kSAR.runWarning));
   return warnings;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/parameter_limits.h"
 #include "engine/models/grid_lookup.h"
 #include "engine/models/numeric_helpers.h"
 
@@ -41,7 +42,8 @@ struct RatioFailure {
 void RatioFactor(const RunContext& ctx, float ZH, float ratio, float PAD,
                  const LeewardRatioTable& table, RootFormRow root_form, const RatioFailure& failure,
                  float& factor, std::int16_t& err) {
-  if (ratio != 1.0f && PAD > 35.0f) {
+  // A NaN PAD passes here; the PAD factor refuses it.
+  if (ratio != 1.0f && limits::kPADIfRatioNot1.Exceeds(PAD)) {
     ctx.RangeMessage(failure.pad_message);
     err = 1;
     return;
@@ -76,8 +78,8 @@ void RatioFactor(const RunContext& ctx, float ZH, float ratio, float PAD,
 
 void LeewardVeEXPFactor(const RunContext& ctx, float ZH, float VeEXP, float& F2,
                         std::int16_t& err) {
-  // Written so that NaN is refused as well.
-  if (!(VeEXP >= 0.10f && VeEXP <= 0.45f)) {
+  // NaN is refused as well.
+  if (!limits::kVeEXP.accepted.Contains(VeEXP)) {
     ctx.RangeMessage(" VeEXP out of range (0.10 - 0.45) ");
     err = 1;
     return;
@@ -94,7 +96,7 @@ void LeewardVeEXPFactor(const RunContext& ctx, float ZH, float VeEXP, float& F2,
 }
 
 void LeewardPADFactor(const RunContext& ctx, float ZH, float PAD, float& F3, std::int16_t& err) {
-  if (!(PAD >= 0.0f && PAD <= 50.0f)) {
+  if (!limits::kPAD.accepted.Contains(PAD)) {
     ctx.RangeMessage("PAD out of range (0 - 50) ");
     err = 1;
     return;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/parameter_limits.h"
 #include "engine/models/leeward_factors.h"
 
 namespace ventora {
@@ -14,15 +15,15 @@ float LeewardBaseProfile(float ZH) {
                             0.331533);
 }
 
-// The entry checks on the element's relative position; written so that NaN
-// is refused as well.
+// The entry checks on the element's relative position; NaN is refused as
+// well.
 bool PositionAccepted(const RunContext& ctx, float ZH, float XL, std::int16_t& err) {
-  if (!(XL >= 0.0f && XL <= 1.0f)) {
+  if (!limits::kXL.accepted.Contains(XL)) {
     ctx.RangeMessage(" XL out of range (0 - 1)");
     err = 1;
     return false;
   }
-  if (!(ZH >= 0.0f && ZH <= 1.0f)) {
+  if (!limits::kZH.accepted.Contains(ZH)) {
     ctx.RangeMessage("ZH out of range (0 - 1) ");
     err = 1;
     return false;

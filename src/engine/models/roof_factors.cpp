@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/parameter_limits.h"
 #include "engine/models/grid_lookup.h"
 #include "engine/models/numeric_helpers.h"
 #include "engine/models/roof_tables.h"
@@ -15,11 +16,7 @@ int RoofZHBand(float ZH) {
   return BandIndex(5.0 * ZH + 1.0, 5);
 }
 
-// Refusals are tested so that NaN fails them too.
-bool Within(float x, float lo, float hi) {
-  return x >= lo && x <= hi;
-}
-
+// Every refusal below refuses NaN too: the range tests are false for it.
 void Refuse(const RunContext& ctx, const char* text, std::int16_t& status) {
   ctx.RangeMessage(text);
   status = 1;
@@ -43,7 +40,8 @@ float RoofAngleFactor(float ZH, float theta) {
 
 void RoofVeEXPFactor(const RunContext& ctx, float ZH, float VeEXP, float theta, float& factor,
                      std::int16_t& status) {
-  if (!Within(VeEXP, 0.10f, 0.45f)) return Refuse(ctx, " VeEXP out of range (0.10 - 0.45)", status);
+  if (!limits::kVeEXP.accepted.Contains(VeEXP))
+    return Refuse(ctx, " VeEXP out of range (0.10 - 0.45)", status);
   if (VeEXP == 0.22f) {
     factor = 1.0f;
     return;
@@ -62,7 +60,8 @@ void RoofVeEXPFactor(const RunContext& ctx, float ZH, float VeEXP, float theta, 
 
 void RoofPADFactor(const RunContext& ctx, float ZH, float PAD, float& factor,
                    std::int16_t& status) {
-  if (!Within(PAD, 0.0f, 50.0f)) return Refuse(ctx, "PAD out of range (0 - 50) ", status);
+  if (!limits::kPAD.accepted.Contains(PAD))
+    return Refuse(ctx, "PAD out of range (0 - 50) ", status);
   if (PAD == 0.0f) {
     factor = 1.0f;
     return;
@@ -78,7 +77,8 @@ void RoofRbHFactor(const RunContext& ctx, float ZH, float PAD, float RbH, float&
     factor = 1.0f;
     return;
   }
-  if (!(PAD <= 40.0f)) return Refuse(ctx, "PAD out of range (0 - 40)", status);
+  if (!limits::kPADIfRbHNot1.MeetsHigh(PAD))
+    return Refuse(ctx, "PAD out of range (0 - 40)", status);
   factor = LookupTwoAxes(kRoofRbHZHGrid, ZH, kRoofRbHPADGrid, PAD, [&](int r) {
     if (RbH > 1.0f) return static_cast<float>(EvalLogistic(RbH, kRoofRbHTable, r));
     return static_cast<float>(EvalPolynomialAsc(RbH, kRoofRbHLinearTable, 2, r));
@@ -87,7 +87,8 @@ void RoofRbHFactor(const RunContext& ctx, float ZH, float PAD, float RbH, float&
 
 void RoofFARFactor(const RunContext& ctx, float ZH, float FAR, float PAD, float& factor,
                    std::int16_t& status) {
-  if (FAR != 1.0f && !(PAD <= 35.0f)) return Refuse(ctx, "PAD out of range (0 - 35)", status);
+  if (FAR != 1.0f && !limits::kPADIfRatioNot1.MeetsHigh(PAD))
+    return Refuse(ctx, "PAD out of range (0 - 35)", status);
   if (FAR == 1.0f) {
     factor = 1.0f;
     return;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/parameter_limits.h"
 #include "engine/models/roof_factors.h"
 
 namespace ventora {
@@ -67,13 +68,13 @@ float RoofTypeFactor(float theta, float ZH, float XL, std::int16_t Islope, float
 void RoofCp(const RunContext& ctx, float VeEXP, float PAD, float RbH, float FAR, float SAR,
             float angle, float ZH, float XL, std::int16_t Islope, float Phi, float& Cp,
             std::int16_t& err) {
-  // Written so that NaN is refused as well.
-  if (!(XL >= 0.0f && XL <= 1.0f)) {
+  // NaN is refused as well.
+  if (!limits::kXL.accepted.Contains(XL)) {
     ctx.RangeMessage("XL out of range (0 - 1) ");
     err = 1;
     return;
   }
-  if (!(ZH >= 0.0f && ZH <= 1.0f)) {
+  if (!limits::kZH.accepted.Contains(ZH)) {
     ctx.RangeMessage("ZH out of range (0 - 1) ");
     err = 1;
     return;

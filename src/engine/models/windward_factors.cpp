@@ -3,6 +3,7 @@
 #include <cmath>
 #include <span>
 
+#include "core/parameter_limits.h"
 #include "engine/models/grid_lookup.h"
 #include "engine/models/numeric_helpers.h"
 #include "engine/models/windward_grids.h"
@@ -51,8 +52,8 @@ void RatioFactor(const RunContext& ctx, float ZH, float ratio, float PAD,
 
 void WindwardVeEXPFactor(const RunContext& ctx, float ZH, float VeEXP, float& F2,
                          std::int16_t& err) {
-  // Written so that NaN is refused as well.
-  if (!(VeEXP >= 0.10f && VeEXP <= 0.45f)) {
+  // NaN is refused as well.
+  if (!limits::kVeEXP.accepted.Contains(VeEXP)) {
     ctx.RangeMessage("VeEXP out of range (0.10 - 0.45)");
     err = 1;
     return;
@@ -67,7 +68,7 @@ void WindwardVeEXPFactor(const RunContext& ctx, float ZH, float VeEXP, float& F2
 }
 
 void WindwardPADFactor(const RunContext& ctx, float ZH, float PAD, float& F3, std::int16_t& err) {
-  if (!(PAD >= 0.0f && PAD <= 50.0f)) {
+  if (!limits::kPAD.accepted.Contains(PAD)) {
     ctx.RangeMessage("PAD out of range (0 - 50)");
     err = 1;
     return;

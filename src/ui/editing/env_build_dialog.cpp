@@ -179,7 +179,7 @@ bool EnvBuildDialog::AcceptField(int i) {
   } catch (const NumberConversionError&) {
     return false;  // a number too large for 32 bits
   }
-  if (!std::isfinite(v) || !f.accepts(v)) return false;
+  if (!std::isfinite(v) || !f.accepts.Contains(v)) return false;
   ctx_.doc.job.*f.param = v;
   fields_[i]->setText(QString::fromStdString(ctx_.numbers.ToText(v)).trimmed());
   return true;

@@ -1,47 +1,28 @@
 #include "ui/editing/env_build_fields.h"
 
 namespace ventora::ui {
-namespace {
 
-bool Angle(float v) {
-  return v >= 0 && v <= 360;
-}
-bool Density(float v) {
-  return v >= 0 && v <= 50;
-}
-bool Positive(float v) {
-  return v > 0;
-}
-bool Exponent(float v) {
-  return v >= 0 && v <= 0.45f;
-}  // the bound as a 32-bit value
-bool Tilt(float v) {
-  return v >= 0 && v < 50;
-}
-
-}  // namespace
-
-// The refusal texts are the program's own, inequality signs and all.
 const std::array<EnvField, kEnvFieldCount> kEnvFields{{
     {"fAzB", "&Azimuth Angle of the Building", "Label1", "deg.", &Job::AzB, "Building Orientation",
-     HelpPicture::BldgOr, Angle, "It must be a number: 0 <= Real <= 360"},
+     HelpPicture::BldgOr, limits::kAzB.accepted, limits::kAzB.fieldRefusal},
     {"fAnWind", "Wind &Direction", "Label2", "deg.", &Job::AnWind, "Building Orientation",
-     HelpPicture::WindDir, Angle, "It must be a number: 0 <= Real <= 360"},
+     HelpPicture::WindDir, limits::kAnWind.accepted, limits::kAnWind.fieldRefusal},
     {"fPAD", "&Plan Area Density", "Label3", "%", &Job::PAD, "Plan Area Density", HelpPicture::PAD,
-     Density, "It must be a number: 0 <= Real <= 50"},
+     limits::kPAD.accepted, limits::kPAD.fieldRefusal},
     {"fSBH", "&Surrounding Buildings' Height", "Label4", "m", &Job::SbH,
-     "Surroundig Building Height", HelpPicture::SBH, Positive, "It must be a number: Real > 0"},
+     "Surroundig Building Height", HelpPicture::SBH, limits::kSbH.accepted,
+     limits::kSbH.fieldRefusal},
     {"fBdZ", "&Height of the Building", "Label5", "m", &Job::Bdz, "Height of The Building",
-     HelpPicture::BldgDim, Positive, "It must be a number: Real > 0"},
+     HelpPicture::BldgDim, limits::kBdz.accepted, limits::kBdz.fieldRefusal},
     {"fBdX", "&Lenght of the Building", "Label7", "m", &Job::BdX, "Lenght of The Building",
-     HelpPicture::BldgDim, Positive, "It must be a number: Real > 0"},
+     HelpPicture::BldgDim, limits::kBdX.accepted, limits::kBdX.fieldRefusal},
     {"fBdY", "&Width of the Building", "Label6", "m", &Job::BdY, "Width of The Building",
-     HelpPicture::BldgDim, Positive, "It must be a number: Real > 0"},
+     HelpPicture::BldgDim, limits::kBdY.accepted, limits::kBdY.fieldRefusal},
     {"fVeEXP", "Wind Velocity Profile &Exponent", "Label8", "", &Job::VeEXP,
-     "Wind Velocity Profile Exponent", HelpPicture::VETable, Exponent,
-     "It must be a number: 0 <= Real > 0.45"},
+     "Wind Velocity Profile Exponent", HelpPicture::VETable, limits::kVeEXPFieldAccepted,
+     limits::kVeEXP.fieldRefusal},
     {"fPhi", "Roof &Tilt Angle", "Label9", "deg.", &Job::Phi, "Roof Tilt Angle",
-     HelpPicture::tiltsl, Tilt, "It must be a number: 0 <= Real > 50"},
+     HelpPicture::tiltsl, limits::kPhi.accepted, limits::kPhi.fieldRefusal},
 }};
 
 }  // namespace ventora::ui

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "core/job.h"
+#include "core/parameter_limits.h"
 #include "ui/pictures/help_slate.h"
 
 namespace ventora::ui {
@@ -18,8 +19,8 @@ struct EnvField {
   float Job::*param;
   const char* hint;  // caption of the picture window while the field has the focus
   HelpPicture picture;
-  bool (*accepts)(float v);
-  const char* refusal;
+  limits::Range accepts;
+  const char* refusal;  // the box when the value lies outside `accepts`
 };
 
 inline constexpr int kEnvFieldCount = 9;

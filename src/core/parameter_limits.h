@@ -1,0 +1,201 @@
+#pragma once
+// The limits of the job's header values, of the ratios derived from them and
+// of an element's relative position: the range each place accepts, the range
+// in which the results are trusted, and the texts that say so. The
+// environment dialog, the pre-run check, the run and the Cp models all read
+// their bounds from here; each bound is written once.
+
+#include <cstdint>
+
+namespace ventora::limits {
+
+// How one end of a range takes its bound.
+enum class End : std::uint8_t {
+  Inclusive,  // the bound itself belongs to the range
+  Open,       // the bound does not
+  Unbounded,  // there is no bound on this side
+};
+
+// A range of 32-bit values. Every test is false for NaN.
+struct Range {
+  float low = 0;
+  End lowEnd = End::Unbounded;
+  float high = 0;
+  End highEnd = End::Unbounded;
+
+  constexpr bool Contains(float v) const { return MeetsLow(v) && MeetsHigh(v); }
+
+  constexpr bool MeetsLow(float v) const {
+    switch (lowEnd) {
+      case End::Inclusive:
+        return v >= low;
+      case End::Open:
+        return v > low;
+      case End::Unbounded:
+        break;
+    }
+    return v == v;  // false only for NaN
+  }
+
+  // For checks that look at the top end only.
+  constexpr bool MeetsHigh(float v) const {
+    switch (highEnd) {
+      case End::Inclusive:
+        return v <= high;
+      case End::Open:
+        return v < high;
+      case End::Unbounded:
+        break;
+    }
+    return v == v;
+  }
+
+  // Beyond the top end: unlike !MeetsHigh, false for NaN.
+  constexpr bool Exceeds(float v) const { return v == v && !MeetsHigh(v); }
+};
+
+// [low, high]
+constexpr Range Closed(float low, float high) {
+  return {low, End::Inclusive, high, End::Inclusive};
+}
+// [low, high)
+constexpr Range ClosedOpen(float low, float high) {
+  return {low, End::Inclusive, high, End::Open};
+}
+// (low, high]
+constexpr Range OpenClosed(float low, float high) {
+  return {low, End::Open, high, End::Inclusive};
+}
+// (low, infinity]
+constexpr Range Above(float low) {
+  return {low, End::Open, 0, End::Unbounded};
+}
+
+// One value's limits and the texts about them, inequality signs and all. A
+// null text: that place says nothing about the value, or builds its text
+// from pieces of its own.
+struct ParameterLimits {
+  Range accepted{};    // by every place that checks it, unless a named range says otherwise
+  Range confidence{};  // unbounded: no confidence range is checked
+  const char* fieldRefusal = nullptr;  // the environment dialog's box
+  const char* checkError = nullptr;    // the pre-run check's error box
+  const char* checkWarning = nullptr;  // the pre-run check's confidence box
+  const char* runWarning = nullptr;    // the run's confidence box, before "\nContinuing..."
+};
+
+// --- Header values -----------------------------------------------------------
+
+inline constexpr ParameterLimits kAzB{
+    .accepted = Closed(0, 360),
+    .fieldRefusal = "It must be a number: 0 <= Real <= 360",
+    .checkError = "The angle of the building must be > 0 and < 360",
+};
+
+inline constexpr ParameterLimits kAnWind{
+    .accepted = Closed(0, 360),
+    .fieldRefusal = "It must be a number: 0 <= Real <= 360",
+    .checkError = "The angle of the direction of the wind must be > 0 and < 360",
+};
+
+inline constexpr ParameterLimits kPAD{
+    .accepted = Closed(0, 50),
+    .fieldRefusal = "It must be a number: 0 <= Real <= 50",
+    .checkError = "The Plan Area Density must be > 0 and <",  // then the limit for the shape
+};
+// Tighter PAD limits for a building that is not a cube. The pre-run check
+// takes the one for the building's shape (kPAD.accepted for a cube); the run
+// and the models look at their tops only.
+inline constexpr Range kPADIfRbHNot1 = Closed(0, 40);    // RbH not 1
+inline constexpr Range kPADIfRatioNot1 = Closed(0, 35);  // FAR or SAR not 1, whatever RbH
+
+inline constexpr ParameterLimits kSbH{
+    .accepted = Above(0),
+    .fieldRefusal = "It must be a number: Real > 0",
+    .checkError = "The Height of Surrounding Buildings must be > 0 and < 360",
+};
+
+// The pre-run check refuses only a zero building dimension, in a box of its
+// own; the dialog and the run want more than zero.
+inline constexpr ParameterLimits kBdz{
+    .accepted = Above(0),
+    .fieldRefusal = "It must be a number: Real > 0",
+};
+inline constexpr ParameterLimits kBdX{
+    .accepted = Above(0),
+    .fieldRefusal = "It must be a number: Real > 0",
+};
+inline constexpr ParameterLimits kBdY{
+    .accepted = Above(0),
+    .fieldRefusal = "It must be a number: Real > 0",
+};
+
+// The pre-run check's confidence box quotes the decimals in the user's
+// format and is put together there.
+inline constexpr ParameterLimits kVeEXP{
+    .accepted = Closed(0.10f, 0.45f),
+    .confidence = Closed(0.10f, 0.40f),
+    .fieldRefusal = "It must be a number: 0 <= Real > 0.45",
+    .checkError = "The Wind Velocity Profile Exponent is out of the range 0.1 <= VeExp => 0.45",
+    .runWarning = "VeEXP out of confidence range (0.10 - 0.40)",
+};
+// The dialog takes an exponent from 0: one below 0.10 enters the job and is
+// refused by the pre-run check.
+inline constexpr Range kVeEXPFieldAccepted = Closed(0, 0.45f);
+
+inline constexpr ParameterLimits kPhi{
+    .accepted = ClosedOpen(0, 50),
+    .confidence = Closed(0, 45),
+    .fieldRefusal = "It must be a number: 0 <= Real > 50",
+    .checkError = "The Roof Tilt Angle must be >= 0 and < 50",
+    .checkWarning = "The Roof Tilt Angle is out of the confidence range 0 <= Phi >= 45",
+};
+// A decided difference: the run takes a tilt of exactly 50, which the dialog
+// and the pre-run check refuse.
+inline constexpr Range kPhiRunAccepted = Closed(0, 50);
+
+inline constexpr ParameterLimits kIslope{
+    .accepted = Closed(0, 2),
+    .checkError = "The Roof Type must be 0, 1, or 2",
+};
+
+// --- Ratios derived from the header values -----------------------------------
+
+inline constexpr ParameterLimits kRbH{
+    .accepted = Closed(0, 8),
+    .confidence = Closed(0.5f, 4),
+    .checkError =
+        "Relative Building Height (the ratio of the Building Height to the Height of Surrounding "
+        "Buildings) must be 0 < RbH > 8",
+    .checkWarning =
+        "Relative Building Height (the ratio of the Building Height to the Height of Surrounding "
+        "Buildings) is out of the confidence range 0.5 <= RbH => 4",
+    .runWarning = "RbH out of confidence range (0.5 - 4).",
+};
+// The run refuses RbH 0 as well, which the pre-run check lets through (only
+// a surrounding height vastly above the building's gives it).
+inline constexpr Range kRbHRunAccepted = OpenClosed(0, 8);
+
+// Only the run checks that FAR and SAR are accepted. The pre-run check warns
+// about the tops of their confidence ranges only, per facade group, with
+// texts it puts together.
+inline constexpr ParameterLimits kFAR{
+    .accepted = Above(0),
+    .confidence = Closed(0.5f, 4),
+    .runWarning = "FAR out of confidence range (0.5 - 4).",
+};
+inline constexpr ParameterLimits kSAR{
+    .accepted = Above(0),
+    .confidence = Closed(0.5f, 4),
+    .runWarning = "SAR out of confidence range (0.5 - 4).",
+};
+// The pre-run check warns about SAR from above 2 on, as its text says; the
+// run, from above 4. Both stay as they are.
+inline constexpr Range kSARCheckConfidence = Closed(0.5f, 2);
+
+// --- An element's relative position on its facade ----------------------------
+
+// Checked by the leeward and roof models, each with its own texts.
+inline constexpr ParameterLimits kXL{.accepted = Closed(0, 1)};
+inline constexpr ParameterLimits kZH{.accepted = Closed(0, 1)};
+
+}  // namespace ventora::limits
