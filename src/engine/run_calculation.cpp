@@ -81,9 +81,17 @@ class ElementWalk {
       runError_ = 1;
     } else {
       e.ZH = ClampedZH(e.iface, e.ZH, job_.VeEXP);
-      const FacadeGeometry& g = result_.geometry;
-      setup_.facadeCp(ctx_, g.FacadeAngle, job_.PAD, g.RbH, job_.VeEXP, g.FacadeFAR, g.FacadeSAR,
-                      e.iface, e.XL, e.ZH, job_.Islope, job_.Phi, Cp, runError_);
+      const FacadeCpResult r = setup_.facadeCp(ctx_, {.geometry = result_.geometry,
+                                                      .PAD = job_.PAD,
+                                                      .VeEXP = job_.VeEXP,
+                                                      .facade = AsFacade(e.iface),
+                                                      .XL = e.XL,
+                                                      .ZH = e.ZH,
+                                                      .Islope = job_.Islope,
+                                                      .Phi = job_.Phi,
+                                                      .carried = {Cp, runError_}});
+      Cp = r.cp;
+      runError_ = r.err;
       sum_ += Cp;
       ++count_;
       if (runError_ != 0) return false;
