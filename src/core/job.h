@@ -33,6 +33,11 @@ constexpr bool IsWall(Facade facade) {
   return facade >= Facade::Wall1 && facade <= Facade::Wall4;
 }
 
+// Walls 1 and 3 span the building's length BdX, walls 2 and 4 its width BdY.
+constexpr bool AlongLength(Facade wall) {
+  return wall == Facade::Wall1 || wall == Facade::Wall3;
+}
+
 using FacadeCounts = std::array<std::int16_t, kFacadeCount + 1>;
 using FacadeCoords = std::array<std::array<float, kMaxElements + 1>, kFacadeCount + 1>;
 
