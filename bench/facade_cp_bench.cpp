@@ -14,15 +14,12 @@ namespace ventora {
 namespace {
 
 struct Element {
-  FacadeValues angle{};
-  FacadeValues far{};
-  FacadeValues sar{};
+  FacadeGeometry g;
   float PAD = 0;
-  float RbH = 0;
   float VeEXP = 0;
   float XL = 0;
   float ZH = 0;
-  std::int16_t iface = 0;
+  Facade facade = Facade::Wall1;
   std::int16_t Islope = 0;
   float Phi = 0;
 };
@@ -39,33 +36,44 @@ float Pick(std::mt19937& rng, float lo, float hi, float reference) {
 Element MakeElement(std::mt19937& rng, Target target, std::int16_t islope) {
   Element e;
   e.PAD = Pick(rng, 0.0f, 35.0f, 0.0f);
-  e.RbH = Pick(rng, 0.5f, 3.0f, 1.0f);
+  e.g.RbH = Pick(rng, 0.5f, 3.0f, 1.0f);
   e.VeEXP = Pick(rng, 0.10f, 0.40f, 0.22f);
   e.XL = Pick(rng, 0.0f, 1.0f, 0.5f);
   e.ZH = std::uniform_real_distribution<float>(0.1f, 0.9f)(rng);
   for (int f = 1; f <= 5; ++f) {
-    e.far[f] = Pick(rng, 0.3f, 5.0f, 1.0f);
-    e.sar[f] = Pick(rng, 0.3f, 5.0f, 1.0f);
+    e.g.FacadeFAR[f] = Pick(rng, 0.3f, 5.0f, 1.0f);
+    e.g.FacadeSAR[f] = Pick(rng, 0.3f, 5.0f, 1.0f);
   }
   const float facing = std::uniform_real_distribution<float>(-89.9f, 89.9f)(rng);
   const float away = std::uniform_real_distribution<float>(90.0f, 180.0f)(rng);
   switch (target) {
     case Target::Windward:
-      e.iface = 1;
-      e.angle[1] = facing;
+      e.facade = Facade::Wall1;
+      e.g.FacadeAngle[1] = facing;
       break;
     case Target::Leeward:
-      e.iface = 2;
-      e.angle[2] = std::bernoulli_distribution(0.5)(rng) ? away : -away;
+      e.facade = Facade::Wall2;
+      e.g.FacadeAngle[2] = std::bernoulli_distribution(0.5)(rng) ? away : -away;
       break;
     case Target::Roof:
-      e.iface = 5;
-      e.angle[5] = std::uniform_real_distribution<float>(-180.0f, 180.0f)(rng);
+      e.facade = Facade::Roof;
+      e.g.FacadeAngle[5] = std::uniform_real_distribution<float>(-180.0f, 180.0f)(rng);
       e.Islope = islope;
       e.Phi = islope == 0 ? 0.0f : Pick(rng, 0.0f, 50.0f, 0.0f);
       break;
   }
   return e;
+}
+
+FacadeCpInput Input(const Element& e) {
+  return {.geometry = e.g,
+          .PAD = e.PAD,
+          .VeEXP = e.VeEXP,
+          .facade = e.facade,
+          .XL = e.XL,
+          .ZH = e.ZH,
+          .Islope = e.Islope,
+          .Phi = e.Phi};
 }
 
 void RunElements(benchmark::State& state, Target target, std::int16_t islope) {
@@ -74,11 +82,8 @@ void RunElements(benchmark::State& state, Target target, std::int16_t islope) {
   const RunContext ctx{true, nullptr, nullptr};
   for (int attempt = 0; attempt < 100000 && elements.size() < 4096; ++attempt) {
     const Element e = MakeElement(rng, target, islope);
-    float Cp = 0;
-    std::int16_t err = 0;
-    FacadeCp(ctx, e.angle, e.PAD, e.RbH, e.VeEXP, e.far, e.sar, e.iface, e.XL, e.ZH, e.Islope,
-             e.Phi, Cp, err);
-    if (err == 0) elements.push_back(e);  // time only elements a run would compute
+    if (FacadeCp(ctx, Input(e)).err == 0)
+      elements.push_back(e);  // time only elements a run would compute
   }
   if (elements.size() < 4096) {
     state.SkipWithError("too few elements inside the models' ranges");
@@ -88,12 +93,8 @@ void RunElements(benchmark::State& state, Target target, std::int16_t islope) {
   for (auto _ : state) {
     const Element& e = elements[i];
     i = (i + 1) % elements.size();
-    float Cp = 0;
-    std::int16_t err = 0;
-    FacadeCp(ctx, e.angle, e.PAD, e.RbH, e.VeEXP, e.far, e.sar, e.iface, e.XL, e.ZH, e.Islope,
-             e.Phi, Cp, err);
-    benchmark::DoNotOptimize(Cp);
-    benchmark::DoNotOptimize(err);
+    FacadeCpResult r = FacadeCp(ctx, Input(e));
+    benchmark::DoNotOptimize(r);
   }
   state.SetItemsProcessed(state.iterations());
 }

@@ -11,6 +11,33 @@ namespace ventora {
 inline constexpr int kFacadeCount = 6;    // facades 1..6 (5 roof, 6 floor)
 inline constexpr int kMaxElements = 400;  // elements 1..400 per facade
 
+// The facades by name: walls 1 to 4 round the building, then the roof and
+// the floor. The number of each is the one the job file and the reports show
+// and the index of the per-facade arrays.
+enum class Facade : std::int16_t { Wall1 = 1, Wall2, Wall3, Wall4, Roof, Floor };
+
+inline constexpr std::array<Facade, 4> kWalls{Facade::Wall1, Facade::Wall2, Facade::Wall3,
+                                              Facade::Wall4};
+
+constexpr int FacadeIndex(Facade facade) {
+  return static_cast<int>(facade);
+}
+
+// The facade numbered `iface`; meant for 1..6 (other numbers give no named
+// facade).
+constexpr Facade AsFacade(int iface) {
+  return static_cast<Facade>(iface);
+}
+
+constexpr bool IsWall(Facade facade) {
+  return facade >= Facade::Wall1 && facade <= Facade::Wall4;
+}
+
+// Walls 1 and 3 span the building's length BdX, walls 2 and 4 its width BdY.
+constexpr bool AlongLength(Facade wall) {
+  return wall == Facade::Wall1 || wall == Facade::Wall3;
+}
+
 using FacadeCounts = std::array<std::int16_t, kFacadeCount + 1>;
 using FacadeCoords = std::array<std::array<float, kMaxElements + 1>, kFacadeCount + 1>;
 

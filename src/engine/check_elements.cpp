@@ -38,8 +38,8 @@ std::int16_t RefuseOutsideElements(const Job& job, MessageSink& messages) {
 
 // The height profile is trusted within 0.1..0.9 of a wall (0.07..0.93 for
 // the exponent 0.22), and anywhere on an isolated cube for that exponent.
-bool WallOutsideConfidence(const Job& job, int iface, float ZH) {
-  const bool alongLength = (iface % 2) == 1;
+bool WallOutsideConfidence(const Job& job, Facade wall, float ZH) {
+  const bool alongLength = AlongLength(wall);
   const float FAR = (alongLength ? job.BdX : job.BdY) / job.Bdz;
   const float SAR = (alongLength ? job.BdY : job.BdX) / job.Bdz;
   const float RbH = job.Bdz / job.SbH;
@@ -57,14 +57,16 @@ bool RoofOutsideConfidence(float ZH) {
 std::int16_t CheckElements(const Job& job, MessageSink& messages) {
   if (RefuseOutsideElements(job, messages) != 0) return 1;
   int wallCount = 0;
-  for (int iface = 1; iface <= 4; ++iface) {
+  for (Facade wall : kWalls) {
+    const int iface = FacadeIndex(wall);
     for (int ielm = 1; ielm <= ElementCount(job, iface); ++ielm) {
-      if (WallOutsideConfidence(job, iface, RelativePosition(job, iface, ielm).ZH)) ++wallCount;
+      if (WallOutsideConfidence(job, wall, RelativePosition(job, iface, ielm).ZH)) ++wallCount;
     }
   }
   int roofCount = 0;
-  for (int ielm = 1; ielm <= ElementCount(job, 5); ++ielm) {
-    if (RoofOutsideConfidence(RelativePosition(job, 5, ielm).ZH)) ++roofCount;
+  const int roof = FacadeIndex(Facade::Roof);
+  for (int ielm = 1; ielm <= ElementCount(job, roof); ++ielm) {
+    if (RoofOutsideConfidence(RelativePosition(job, roof, ielm).ZH)) ++roofCount;
   }
   if (roofCount > 0) {
     messages.Show(Message{"Warning", std::to_string(roofCount) +

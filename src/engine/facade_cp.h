@@ -1,21 +1,37 @@
 #pragma once
 // Routes one element to the model of its facade: windward or leeward wall
-// model by the facade's relative wind angle, the roof model for facade 5,
+// model by the facade's relative wind angle, the roof model for the roof,
 // no model for the floor.
 
-#include <array>
 #include <cstdint>
 
 #include "core/job.h"
+#include "engine/facade_geometry.h"
 #include "engine/run_context.h"
 
 namespace ventora {
 
-using FacadeValues = std::array<float, kFacadeCount + 1>;  // index 0 unused
+struct FacadeCpResult {
+  float cp = 0;
+  std::int16_t err = 0;  // 0: cp holds the element's Cp
+};
 
-void FacadeCp(const RunContext& ctx, const FacadeValues& FacadeAngle, float PAD, float RbH,
-              float VeEXP, const FacadeValues& FacadeFAR, const FacadeValues& FacadeSAR,
-              std::int16_t iface, float XL, float ZH, std::int16_t Islope, float Phi, float& Cp,
-              std::int16_t& err);
+// One element and what the models need to know about its job. `carried` is
+// what the caller holds going in: its cp comes back as it was unless a model
+// writes one, and its err is only ever raised (a nonzero err makes the wall
+// and roof models stop at their first check, leaving cp as it was).
+struct FacadeCpInput {
+  const FacadeGeometry& geometry;  // RbH and each facade's angle, FAR and SAR
+  float PAD = 0;
+  float VeEXP = 0;
+  Facade facade = Facade::Wall1;
+  float XL = 0;
+  float ZH = 0;
+  std::int16_t Islope = 0;
+  float Phi = 0;
+  FacadeCpResult carried{};
+};
+
+FacadeCpResult FacadeCp(const RunContext& ctx, const FacadeCpInput& in);
 
 }  // namespace ventora

@@ -20,15 +20,21 @@ float RelativeWindAngle(float AzB, float AnWind, int iface) {
 FacadeGeometry DeriveFacadeGeometry(const Job& job) {
   FacadeGeometry g;
   g.RbH = job.Bdz / job.SbH;
-  for (int i = 1; i <= 4; ++i) {
+  for (Facade wall : kWalls) {
+    const int i = FacadeIndex(wall);
     g.FacadeAngle[i] = RelativeWindAngle(job.AzB, job.AnWind, i);
-    const bool alongLength = (i % 2) == 1;
-    g.FacadeFAR[i] = alongLength ? job.BdX / job.Bdz : job.BdY / job.Bdz;
+    g.FacadeFAR[i] = AlongLength(wall) ? job.BdX / job.Bdz : job.BdY / job.Bdz;
   }
-  g.FacadeAngle[5] = g.FacadeAngle[6] = g.FacadeAngle[1];
-  g.FacadeFAR[5] = g.FacadeFAR[6] = g.FacadeFAR[1];
+  const int wall1 = FacadeIndex(Facade::Wall1);
+  const int wall2 = FacadeIndex(Facade::Wall2);
+  const int roof = FacadeIndex(Facade::Roof);
+  const int floorFacade = FacadeIndex(Facade::Floor);
+  g.FacadeAngle[roof] = g.FacadeAngle[floorFacade] = g.FacadeAngle[wall1];
+  g.FacadeFAR[roof] = g.FacadeFAR[floorFacade] = g.FacadeFAR[wall1];
   for (int i = 1; i <= kFacadeCount; ++i) {
-    const int next = (i + 1 > 5) ? 2 : i + 1;
+    // Round the building wall 1 follows wall 4: index 5 (the roof) holds
+    // wall 1's FAR.
+    const int next = IsWall(AsFacade(i)) ? i + 1 : wall2;
     g.FacadeSAR[i] = g.FacadeFAR[next];
   }
   return g;

@@ -3,10 +3,13 @@
 // relative building height RbH and, per facade, the relative wind angle,
 // the frontal aspect ratio FAR and the side aspect ratio SAR.
 
+#include <array>
+
 #include "core/job.h"
-#include "engine/facade_cp.h"
 
 namespace ventora {
+
+using FacadeValues = std::array<float, kFacadeCount + 1>;  // index 0 unused
 
 struct FacadeGeometry {
   float RbH = 0;               // Bdz / SbH

@@ -45,8 +45,8 @@ float Clamp(float value, float low, float high) {
 // Walls are computed within 0.1..0.9 of their height (unless the profile
 // exponent is exactly 0.22) and never beyond 0.07..0.93; the roof and the
 // floor take ZH as it is.
-float ClampedZH(std::int16_t iface, float ZH, float VeEXP) {
-  if (iface > 4) return ZH;
+float ClampedZH(Facade facade, float ZH, float VeEXP) {
+  if (!IsWall(facade)) return ZH;
   if (VeEXP != 0.22f) ZH = Clamp(ZH, 0.1f, 0.9f);
   return Clamp(ZH, 0.07f, 0.93f);
 }
@@ -80,10 +80,19 @@ class ElementWalk {
     if (OutsideFacade(e)) {
       runError_ = 1;
     } else {
-      e.ZH = ClampedZH(e.iface, e.ZH, job_.VeEXP);
-      const FacadeGeometry& g = result_.geometry;
-      setup_.facadeCp(ctx_, g.FacadeAngle, job_.PAD, g.RbH, job_.VeEXP, g.FacadeFAR, g.FacadeSAR,
-                      e.iface, e.XL, e.ZH, job_.Islope, job_.Phi, Cp, runError_);
+      const Facade facade = AsFacade(e.iface);
+      e.ZH = ClampedZH(facade, e.ZH, job_.VeEXP);
+      const FacadeCpResult r = setup_.facadeCp(ctx_, {.geometry = result_.geometry,
+                                                      .PAD = job_.PAD,
+                                                      .VeEXP = job_.VeEXP,
+                                                      .facade = facade,
+                                                      .XL = e.XL,
+                                                      .ZH = e.ZH,
+                                                      .Islope = job_.Islope,
+                                                      .Phi = job_.Phi,
+                                                      .carried = {Cp, runError_}});
+      Cp = r.cp;
+      runError_ = r.err;
       sum_ += Cp;
       ++count_;
       if (runError_ != 0) return false;

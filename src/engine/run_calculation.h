@@ -28,9 +28,7 @@ enum class RunVerdict : int {
 };
 
 // Same shape as FacadeCp, so tests can stand in for the models.
-using FacadeCpFunction = void (*)(const RunContext&, const FacadeValues&, float, float, float,
-                                  const FacadeValues&, const FacadeValues&, std::int16_t, float,
-                                  float, std::int16_t, float, float&, std::int16_t&);
+using FacadeCpFunction = FacadeCpResult (*)(const RunContext&, const FacadeCpInput&);
 
 struct RunSetup {
   // Opens the report the user asked for; called once, at the start.

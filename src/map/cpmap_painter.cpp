@@ -29,15 +29,15 @@ void SetFont(QPainter& p, double pixels, bool bold = false, bool italic = false)
 }
 
 std::string FacadeName(std::int16_t iface) {
-  if (iface == 5) return "Roof (facade 5)";
-  if (iface == 6) return "Floor (facade 6)";
+  if (AsFacade(iface) == Facade::Roof) return "Roof (facade 5)";
+  if (AsFacade(iface) == Facade::Floor) return "Floor (facade 6)";
   return "Facade " + std::to_string(iface);
 }
 
 // Walls within 90 degrees of the wind take the windward model.
 std::string WindText(const CpMapFacade& f, char decimal) {
   std::string text = "wind " + AngleText(f.angle, decimal);
-  if (f.iface == 5) return text;
+  if (AsFacade(f.iface) == Facade::Roof) return text;
   return text + (f.angle > -90.0f && f.angle < 90.0f ? ", windward" : ", leeward");
 }
 

@@ -21,28 +21,19 @@ using testing::TempFolder;
 // Stand-ins for the facade models: Cp is the ZH the model was given, so the
 // driver's clamping shows in the results; the floor fails as the
 // dispatcher makes it fail.
-void EchoZH(const RunContext&, const FacadeValues&, float, float, float, const FacadeValues&,
-            const FacadeValues&, std::int16_t iface, float, float ZH, std::int16_t, float,
-            float& Cp, std::int16_t& err) {
-  if (iface == 6) {
-    Cp = 999;
-    err = 1;
-    return;
-  }
-  Cp = ZH;
+FacadeCpResult EchoZH(const RunContext&, const FacadeCpInput& in) {
+  if (in.facade == Facade::Floor) return {999, 1};
+  return {in.ZH, in.carried.err};
 }
 
 // Wall 2 fails as a wall model does on a FAR it cannot take: its line goes
 // to the report, then the error code.
-void FailOnWall2(const RunContext& ctx, const FacadeValues&, float, float, float,
-                 const FacadeValues&, const FacadeValues&, std::int16_t iface, float XL, float,
-                 std::int16_t, float, float& Cp, std::int16_t& err) {
-  if (iface == 2) {
+FacadeCpResult FailOnWall2(const RunContext& ctx, const FacadeCpInput& in) {
+  if (in.facade == Facade::Wall2) {
     ctx.ReportLine("FAR out of range on facade 2");
-    err = 2;
-    return;
+    return {in.carried.cp, 2};
   }
-  Cp = XL;
+  return {in.XL, in.carried.err};
 }
 
 Job ValidJob() {

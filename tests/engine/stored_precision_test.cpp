@@ -44,16 +44,19 @@ TEST(StoredPrecision, FacadeAngleWrapsStoredValues) {
 
 TEST(StoredPrecision, ParallelFacadeGoesToTheLeewardModel) {
   const FacadeGeometry g = DeriveFacadeGeometry(Building(131.7f, 41.7f));
-  float viaDispatcher = -1;
-  std::int16_t err = 0;
-  FacadeCp(RunContext{}, g.FacadeAngle, 5.0f, g.RbH, 0.25f, g.FacadeFAR, g.FacadeSAR, 2, 0.3f, 0.5f,
-           0, 0.0f, viaDispatcher, err);
-  ASSERT_EQ(err, 0);
+  const FacadeCpResult viaDispatcher = FacadeCp(RunContext{}, {.geometry = g,
+                                                               .PAD = 5.0f,
+                                                               .VeEXP = 0.25f,
+                                                               .facade = Facade::Wall2,
+                                                               .XL = 0.3f,
+                                                               .ZH = 0.5f});
+  ASSERT_EQ(viaDispatcher.err, 0);
   float leeward = -2;
+  std::int16_t err = 0;
   LeewardCp(RunContext{}, 0.25f, 5.0f, g.RbH, g.FacadeFAR[2], g.FacadeSAR[2], 90.0f, 0.5f, 0.3f,
             leeward, err);
   ASSERT_EQ(err, 0);
-  EXPECT_EQ(viaDispatcher, leeward);
+  EXPECT_EQ(viaDispatcher.cp, leeward);
 }
 
 // Leeward, grid point PAD 15, ZH 0.4, SAR 2 (row 33, an upper row): the row

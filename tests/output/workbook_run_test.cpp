@@ -32,24 +32,19 @@ using testing::WorkbookCells;
 // A stand-in model whose Cp varies with the element (including values
 // whose last shown digit is a rounding), fails on the floor as the
 // dispatcher does, and fails wall 2 with a failure line as a wall model does.
-void VaryingModel(const RunContext& ctx, const FacadeValues&, float, float, float,
-                  const FacadeValues&, const FacadeValues&, std::int16_t iface, float XL, float ZH,
-                  std::int16_t, float, float& Cp, std::int16_t& err) {
-  if (iface == 6) {
-    Cp = 999;
-    err = 1;
-  } else if (iface == 2) {
+FacadeCpResult VaryingModel(const RunContext& ctx, const FacadeCpInput& in) {
+  if (in.facade == Facade::Floor) return {999, 1};
+  if (in.facade == Facade::Wall2) {
     ctx.ReportLine("FAR out of range on facade 2");
-    err = 2;
-  } else {
-    Cp = 1.7f * (XL - ZH) + 0.0125f * static_cast<float>(iface);
+    return {in.carried.cp, 2};
   }
+  return {1.7f * (in.XL - in.ZH) + 0.0125f * static_cast<float>(FacadeIndex(in.facade)),
+          in.carried.err};
 }
 
-void SmoothModel(const RunContext&, const FacadeValues&, float, float, float, const FacadeValues&,
-                 const FacadeValues&, std::int16_t iface, float XL, float ZH, std::int16_t, float,
-                 float& Cp, std::int16_t&) {
-  Cp = 1.7f * (XL - ZH) + 0.0125f * static_cast<float>(iface);
+FacadeCpResult SmoothModel(const RunContext&, const FacadeCpInput& in) {
+  return {1.7f * (in.XL - in.ZH) + 0.0125f * static_cast<float>(FacadeIndex(in.facade)),
+          in.carried.err};
 }
 
 Job ValidJob() {

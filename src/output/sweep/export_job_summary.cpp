@@ -25,9 +25,11 @@ float WallAzimuth(const Job& job, int iface) {
 std::vector<std::string> JobSummaryLines(const Job& job, const std::string& jobLabel) {
   const auto n = [](float v) { return NumberString(v); };
   std::string walls = "Wall azimuths (deg.): ";
-  for (int iface = 1; iface <= 4; ++iface)
-    walls += (iface > 1 ? ", " : "") + std::string("facade ") + std::to_string(iface) + " " +
-             n(WallAzimuth(job, iface));
+  for (Facade wall : kWalls) {
+    const int iface = FacadeIndex(wall);
+    walls += (wall != Facade::Wall1 ? ", " : "") + std::string("facade ") + std::to_string(iface) +
+             " " + n(WallAzimuth(job, iface));
+  }
   return {
       "Job: " + jobLabel,
       "Building: azimuth AzB " + n(job.AzB) + " deg., length BdX " + n(job.BdX) + " m, width BdY " +

@@ -52,7 +52,7 @@ std::string FailureText(const Job& job, const RunResult& result, const RunTrace&
   const int iface = FacadeOfElement(job, k);
   std::string text =
       "the run stopped at element " + std::to_string(k) + " (facade " + std::to_string(iface) + ")";
-  if (iface == 6) text += ": the floor has no Cp values";
+  if (AsFacade(iface) == Facade::Floor) text += ": the floor has no Cp values";
   for (const std::string& line : trace.lines)
     text += ": " + Trimmed(line);
   return text;

@@ -168,7 +168,8 @@ void AutoMeshDialog::OkClicked() {
   ReadCount(verNo_, mesh_.MeshNV, "Range of the number of vertical nodes: 1 - 10",
             "Number of vertical nodes must be an integer  (range 1-10)");
   if (!mesh_.MeshAccepted) return;
-  if (mesh_.MeshNV == 1) autoX_->Ask(ctx_.doc.CurFacade < 5 ? "Z value:" : "Y value:");
+  if (mesh_.MeshNV == 1)
+    autoX_->Ask(AsFacade(ctx_.doc.CurFacade) < Facade::Roof ? "Z value:" : "Y value:");
   if (mesh_.MeshNH * mesh_.MeshNV > kMaxMeshNodes) {
     Tell(ctx_.messages, "The number of total nodes must be < 400");
     mesh_.MeshAccepted = false;

@@ -111,9 +111,10 @@ void EditChooser::OpenFacade(int n) {
     SetFrameLeft(editor, 0);
   }
   SetFrameLeft(*slate_, FrameWidth(editor) + WindowGap(*this));
-  if (n <= 4) slate_->setWindowTitle(kWallCaption);
+  const bool vertical = AsFacade(n) < Facade::Roof;
+  if (vertical) slate_->setWindowTitle(kWallCaption);
   slate_->HidePicture(HelpPicture::FacadeNo);
-  slate_->ShowPicture(n <= 4 ? HelpPicture::FacadeVert : HelpPicture::Hor);
+  slate_->ShowPicture(vertical ? HelpPicture::FacadeVert : HelpPicture::Hor);
   if (n >= 2) editor.setWindowTitle(QString("Facade no. %1").arg(n));
   editor.Open();
 }

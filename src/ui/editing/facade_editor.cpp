@@ -157,7 +157,7 @@ void FacadeEditor::Reactivate() {
 
 void FacadeEditor::LoadGrid() {
   const int f = ctx_.doc.CurFacade;
-  grid_->horizontalHeaderItem(1)->setText(f < 5 ? "Z [m]" : "Y [m]");
+  grid_->horizontalHeaderItem(1)->setText(AsFacade(f) < Facade::Roof ? "Z [m]" : "Y [m]");
   cleargrid();
   if (f < 1 || f > kFacadeCount) return;
   const Job& job = ctx_.doc.job;

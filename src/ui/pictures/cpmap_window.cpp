@@ -17,8 +17,8 @@ namespace {
 
 QString TooltipOf(const CpMarker& m, char decimal) {
   std::string text = MarkerText(m, decimal);
-  text += "\nX " + CpText(m.X, decimal) + " m, " + (m.iface == 5 ? "Y " : "Z ") +
-          CpText(m.Z, decimal) + " m";
+  text += "\nX " + CpText(m.X, decimal) + " m, " +
+          (AsFacade(m.iface) == Facade::Roof ? "Y " : "Z ") + CpText(m.Z, decimal) + " m";
   if (m.state == MarkerState::Computed && m.computedZ != m.Z)
     text += "\ncomputed at Z " + CpText(m.computedZ, decimal) + " m";
   return QString::fromStdString(text);

@@ -112,16 +112,13 @@ TEST(WindSweep, ReportsProgressAfterEveryDirection) {
 
 // Facade 2 fails whenever the wind comes at it from its left half, as a
 // wall model does: its failure line, then the error code.
-void FailFacade2FromTheLeft(const RunContext& ctx, const FacadeValues& angle, float PAD, float RbH,
-                            float VeEXP, const FacadeValues& FAR, const FacadeValues& SAR,
-                            std::int16_t iface, float XL, float ZH, std::int16_t Islope, float Phi,
-                            float& Cp, std::int16_t& err) {
-  if (iface == 2 && angle[2] < 0 && angle[2] > -90) {
+FacadeCpResult FailFacade2FromTheLeft(const RunContext& ctx, const FacadeCpInput& in) {
+  const float angle = in.geometry.FacadeAngle[2];
+  if (in.facade == Facade::Wall2 && angle < 0 && angle > -90) {
     ctx.ReportLine(" SAR out of range (windward facade) ");
-    err = 2;
-    return;
+    return {in.carried.cp, 2};
   }
-  FacadeCp(ctx, angle, PAD, RbH, VeEXP, FAR, SAR, iface, XL, ZH, Islope, Phi, Cp, err);
+  return FacadeCp(ctx, in);
 }
 
 TEST(WindSweep, StoppedDirectionKeepsNoValuesAndSaysWhy) {
