@@ -52,6 +52,12 @@ struct Range {
 
   // Beyond the top end: unlike !MeetsHigh, false for NaN.
   constexpr bool Exceeds(float v) const { return v == v && !MeetsHigh(v); }
+  // Below the bottom end, false for NaN.
+  constexpr bool Undercuts(float v) const { return v == v && !MeetsLow(v); }
+  // Beyond either end: unlike !Contains, false for NaN.
+  constexpr bool Outside(float v) const { return Undercuts(v) || Exceeds(v); }
+  // The nearest value within [low, high]; a NaN stays NaN. For closed ranges.
+  constexpr float Clamp(float v) const { return v < low ? low : (v > high ? high : v); }
 };
 
 // [low, high]
@@ -194,8 +200,23 @@ inline constexpr Range kSARCheckConfidence = Closed(0.5f, 2);
 
 // --- An element's relative position on its facade ----------------------------
 
-// Checked by the leeward and roof models, each with its own texts.
+// An element outside its facade is refused by the pre-run check and not
+// computed by the run; the leeward and roof models check again, each with
+// its own texts.
 inline constexpr ParameterLimits kXL{.accepted = Closed(0, 1)};
 inline constexpr ParameterLimits kZH{.accepted = Closed(0, 1)};
+
+// The height profile of a wall is trusted within this band of its height,
+// unless the profile exponent is kExponentWithoutZHBand; the run computes a
+// wall element at the nearest height within it.
+inline constexpr Range kWallZHBand = Closed(0.1f, 0.9f);
+inline constexpr float kExponentWithoutZHBand = 0.22f;
+// The pre-run warning about the band lets a rounding step above its top
+// pass, so that an element placed at 0.9 of the height is not reported.
+inline constexpr Range kWallZHBandCheck = Closed(0.1f, 0.90001f);
+// Never beyond this band, whatever the exponent: the run computes walls
+// within it, and the pre-run check warns about walls (but on an isolated
+// cube) and roof elements outside it.
+inline constexpr Range kZHModelBand = Closed(0.07f, 0.93f);
 
 }  // namespace ventora::limits

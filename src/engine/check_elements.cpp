@@ -1,5 +1,6 @@
 #include <string>
 
+#include "core/parameter_limits.h"
 #include "engine/pre_run_checks.h"
 
 namespace ventora {
@@ -16,7 +17,7 @@ Position RelativePosition(const Job& job, int iface, int ielm) {
 }
 
 bool OutsideFacade(const Position& p) {
-  return p.XL < 0 || p.XL > 1 || p.ZH < 0 || p.ZH > 1;
+  return limits::kXL.accepted.Outside(p.XL) || limits::kZH.accepted.Outside(p.ZH);
 }
 
 int ElementCount(const Job& job, int iface) {
@@ -36,20 +37,22 @@ std::int16_t RefuseOutsideElements(const Job& job, MessageSink& messages) {
   return status;
 }
 
-// The height profile is trusted within 0.1..0.9 of a wall (0.07..0.93 for
-// the exponent 0.22), and anywhere on an isolated cube for that exponent.
+// The height profile is trusted within its band of a wall's height (the
+// model's band for the exponent without one), and anywhere on an isolated
+// cube for that exponent.
 bool WallOutsideConfidence(const Job& job, Facade wall, float ZH) {
   const bool alongLength = AlongLength(wall);
   const float FAR = (alongLength ? job.BdX : job.BdY) / job.Bdz;
   const float SAR = (alongLength ? job.BdY : job.BdX) / job.Bdz;
   const float RbH = job.Bdz / job.SbH;
-  if (job.VeEXP != 0.22f && (ZH < 0.1f || ZH > 0.90001f)) return true;
+  if (job.VeEXP != limits::kExponentWithoutZHBand && limits::kWallZHBandCheck.Outside(ZH))
+    return true;
   const bool isolatedCube = job.PAD == 0 && RbH == 1 && FAR == 1 && SAR == 1;
-  return (ZH < 0.07f || ZH > 0.93f) && !isolatedCube;
+  return limits::kZHModelBand.Outside(ZH) && !isolatedCube;
 }
 
 bool RoofOutsideConfidence(float ZH) {
-  return ZH < 0.07f || ZH > 0.93f;
+  return limits::kZHModelBand.Outside(ZH);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/parameter_limits.h"
 #include "engine/run_limits.h"
 
 namespace ventora {
@@ -33,22 +34,16 @@ std::vector<PreparedElement> PrepareElements(const Job& job) {
 }
 
 bool OutsideFacade(const PreparedElement& e) {
-  return e.XL < 0 || e.XL > 1 || e.ZH < 0 || e.ZH > 1;
+  return limits::kXL.accepted.Outside(e.XL) || limits::kZH.accepted.Outside(e.ZH);
 }
 
-float Clamp(float value, float low, float high) {
-  if (value < low) return low;
-  if (value > high) return high;
-  return value;
-}
-
-// Walls are computed within 0.1..0.9 of their height (unless the profile
-// exponent is exactly 0.22) and never beyond 0.07..0.93; the roof and the
-// floor take ZH as it is.
+// Walls are computed within the height profile's band (unless the exponent
+// has none) and never beyond the model's band; the roof and the floor take
+// ZH as it is.
 float ClampedZH(Facade facade, float ZH, float VeEXP) {
   if (!IsWall(facade)) return ZH;
-  if (VeEXP != 0.22f) ZH = Clamp(ZH, 0.1f, 0.9f);
-  return Clamp(ZH, 0.07f, 0.93f);
+  if (VeEXP != limits::kExponentWithoutZHBand) ZH = limits::kWallZHBand.Clamp(ZH);
+  return limits::kZHModelBand.Clamp(ZH);
 }
 
 void ShowAll(const RunContext& ctx, const std::vector<std::string>& texts) {
