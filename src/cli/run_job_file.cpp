@@ -18,11 +18,15 @@ namespace fs = std::filesystem;
 
 // JobName of the command line's JOB: the path without ".in", made absolute
 // so that the report's title names the job whatever the current folder.
+fs::path AbsolutePath(const std::string& file) {
+  std::error_code ignored;
+  return fs::absolute(fs::path(file), ignored).lexically_normal();
+}
+
 std::string JobNameOf(const std::string& job) {
   std::string name = job;
   if (name.size() > 3 && name.ends_with(".in")) name.resize(name.size() - 3);
-  std::error_code ignored;
-  return fs::absolute(fs::path(name), ignored).lexically_normal().string();
+  return AbsolutePath(name).string();
 }
 
 int ExitStatusOf(RunOutcome outcome) {
@@ -38,11 +42,6 @@ int ExitStatusOf(RunOutcome outcome) {
       break;
   }
   return kExitSystemError;
-}
-
-fs::path AbsolutePath(const std::string& file) {
-  std::error_code ignored;
-  return fs::absolute(fs::path(file), ignored).lexically_normal();
 }
 
 // The map of a run that got far enough; false when it could not be written.

@@ -206,6 +206,12 @@ inline constexpr Range kSARCheckConfidence = Closed(0.5f, 2);
 inline constexpr ParameterLimits kXL{.accepted = Closed(0, 1)};
 inline constexpr ParameterLimits kZH{.accepted = Closed(0, 1)};
 
+// An element whose relative position lies outside its facade (a NaN
+// position does not).
+constexpr bool OutsideFacade(float XL, float ZH) {
+  return kXL.accepted.Outside(XL) || kZH.accepted.Outside(ZH);
+}
+
 // The height profile of a wall is trusted within this band of its height,
 // unless the profile exponent is kExponentWithoutZHBand; the run computes a
 // wall element at the nearest height within it.

@@ -1,6 +1,7 @@
 #include <string>
 
 #include "core/parameter_limits.h"
+#include "engine/facade_geometry.h"
 #include "engine/pre_run_checks.h"
 
 namespace ventora {
@@ -16,10 +17,6 @@ Position RelativePosition(const Job& job, int iface, int ielm) {
   return {job.ElmX[iface][ielm] / ext.L, job.ElmZ[iface][ielm] / ext.H};
 }
 
-bool OutsideFacade(const Position& p) {
-  return limits::kXL.accepted.Outside(p.XL) || limits::kZH.accepted.Outside(p.ZH);
-}
-
 int ElementCount(const Job& job, int iface) {
   const int count = job.ElmCount[iface];
   return count < 0 ? 0 : (count > kMaxElements ? kMaxElements : count);
@@ -29,7 +26,8 @@ std::int16_t RefuseOutsideElements(const Job& job, MessageSink& messages) {
   std::int16_t status = 0;
   for (int iface = 1; iface <= kFacadeCount; ++iface) {
     for (int ielm = 1; ielm <= ElementCount(job, iface); ++ielm) {
-      if (!OutsideFacade(RelativePosition(job, iface, ielm))) continue;
+      const Position p = RelativePosition(job, iface, ielm);
+      if (!limits::OutsideFacade(p.XL, p.ZH)) continue;
       messages.Show(Message{"Error", "Element out of facade!"});
       status = 1;
     }
@@ -40,14 +38,12 @@ std::int16_t RefuseOutsideElements(const Job& job, MessageSink& messages) {
 // The height profile is trusted within its band of a wall's height (the
 // model's band for the exponent without one), and anywhere on an isolated
 // cube for that exponent.
-bool WallOutsideConfidence(const Job& job, Facade wall, float ZH) {
-  const bool alongLength = AlongLength(wall);
-  const float FAR = (alongLength ? job.BdX : job.BdY) / job.Bdz;
-  const float SAR = (alongLength ? job.BdY : job.BdX) / job.Bdz;
-  const float RbH = job.Bdz / job.SbH;
+bool WallOutsideConfidence(const Job& job, const FacadeGeometry& g, Facade wall, float ZH) {
   if (job.VeEXP != limits::kExponentWithoutZHBand && limits::kWallZHBandCheck.Outside(ZH))
     return true;
-  const bool isolatedCube = job.PAD == 0 && RbH == 1 && FAR == 1 && SAR == 1;
+  const int i = FacadeIndex(wall);
+  const bool isolatedCube =
+      job.PAD == 0 && g.RbH == 1 && g.FacadeFAR[i] == 1 && g.FacadeSAR[i] == 1;
   return limits::kZHModelBand.Outside(ZH) && !isolatedCube;
 }
 
@@ -59,11 +55,13 @@ bool RoofOutsideConfidence(float ZH) {
 
 std::int16_t CheckElements(const Job& job, MessageSink& messages) {
   if (RefuseOutsideElements(job, messages) != 0) return 1;
+  const FacadeGeometry geometry = DeriveFacadeGeometry(job);
   int wallCount = 0;
   for (Facade wall : kWalls) {
     const int iface = FacadeIndex(wall);
     for (int ielm = 1; ielm <= ElementCount(job, iface); ++ielm) {
-      if (WallOutsideConfidence(job, wall, RelativePosition(job, iface, ielm).ZH)) ++wallCount;
+      if (WallOutsideConfidence(job, geometry, wall, RelativePosition(job, iface, ielm).ZH))
+        ++wallCount;
     }
   }
   int roofCount = 0;

@@ -33,10 +33,6 @@ std::vector<PreparedElement> PrepareElements(const Job& job) {
   return prepared;
 }
 
-bool OutsideFacade(const PreparedElement& e) {
-  return limits::kXL.accepted.Outside(e.XL) || limits::kZH.accepted.Outside(e.ZH);
-}
-
 // Walls are computed within the height profile's band (unless the exponent
 // has none) and never beyond the model's band; the roof and the floor take
 // ZH as it is.
@@ -72,7 +68,7 @@ class ElementWalk {
   // False when the run stops at this element.
   bool Element(std::int16_t k, PreparedElement e, bool lastOfFacade) {
     float Cp = 10000;  // an element outside its facade is not computed
-    if (OutsideFacade(e)) {
+    if (limits::OutsideFacade(e.XL, e.ZH)) {
       runError_ = 1;
     } else {
       const Facade facade = AsFacade(e.iface);
