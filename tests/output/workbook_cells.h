@@ -24,64 +24,44 @@ class WorkbookCells {
     const void* handle = nullptr;
     if (freexl_open(path.c_str(), &handle) != FREEXL_OK)
       throw std::runtime_error("freexl cannot open " + path.string());
-    try {
-      ReadFirstSheet(handle);
-    } catch (...) {
-      freexl_close(handle);
-      throw;
-    }
+    const bool read = Read(handle);
     freexl_close(handle);
+    if (!read) throw std::runtime_error("cannot read the worksheet of " + path.string());
   }
 
   unsigned Rows() const { return rows_; }
-  unsigned Columns() const { return columns_; }
   // `column` is a letter, `row` counts from 1 as a spreadsheet shows it.
   CellValue At(char column, unsigned row) const {
-    const auto it = cells_.find({row, static_cast<unsigned>(column - 'A')});
+    const auto it = cells_.find({row, static_cast<unsigned short>(column - 'A')});
     return it == cells_.end() ? CellValue{} : it->second;
   }
   // Number of cells that hold a value.
   std::size_t Count() const { return cells_.size(); }
 
  private:
-  void ReadFirstSheet(const void* handle) {
-    unsigned sheets = 0;
-    if (freexl_get_info(handle, FREEXL_BIFF_SHEET_COUNT, &sheets) != FREEXL_OK || sheets < 1)
-      throw std::runtime_error("workbook without a worksheet");
+  bool Read(const void* handle) {
     unsigned short columns = 0;
     if (freexl_select_active_worksheet(handle, 0) != FREEXL_OK ||
         freexl_worksheet_dimensions(handle, &rows_, &columns) != FREEXL_OK)
-      throw std::runtime_error("cannot read the worksheet");
-    columns_ = columns;
-    for (unsigned r = 0; r < rows_; ++r)
-      for (unsigned c = 0; c < columns_; ++c)
-        ReadCell(handle, r, c);
-  }
-
-  void ReadCell(const void* handle, unsigned r, unsigned c) {
-    FreeXL_CellValue v;
-    if (freexl_get_cell_value(handle, r, static_cast<unsigned short>(c), &v) != FREEXL_OK)
-      throw std::runtime_error("cannot read a cell");
-    CellValue cell;
-    switch (v.type) {
-      case FREEXL_CELL_NULL:
-        return;
-      case FREEXL_CELL_INT:
-        cell = {CellValue::Number, static_cast<double>(v.value.int_value), {}};
-        break;
-      case FREEXL_CELL_DOUBLE:
-        cell = {CellValue::Number, v.value.double_value, {}};
-        break;
-      default:  // texts, and dates (which the writer never makes) as their text
-        cell = {CellValue::Text, 0, v.value.text_value};
-        break;
+      return false;
+    for (unsigned r = 0; r < rows_; ++r) {
+      for (unsigned short c = 0; c < columns; ++c) {
+        FreeXL_CellValue v;
+        if (freexl_get_cell_value(handle, r, c, &v) != FREEXL_OK) return false;
+        if (v.type == FREEXL_CELL_INT) {
+          cells_[{r + 1, c}] = {CellValue::Number, static_cast<double>(v.value.int_value), {}};
+        } else if (v.type == FREEXL_CELL_DOUBLE) {
+          cells_[{r + 1, c}] = {CellValue::Number, v.value.double_value, {}};
+        } else if (v.type != FREEXL_CELL_NULL) {  // texts (the writer makes no dates)
+          cells_[{r + 1, c}] = {CellValue::Text, 0, v.value.text_value};
+        }
+      }
     }
-    cells_[{r + 1, c}] = cell;
+    return true;
   }
 
   unsigned rows_ = 0;
-  unsigned columns_ = 0;
-  std::map<std::pair<unsigned, unsigned>, CellValue> cells_;
+  std::map<std::pair<unsigned, unsigned short>, CellValue> cells_;
 };
 
 }  // namespace ventora::testing
