@@ -20,30 +20,24 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path FromEnv(const char* name) {
-  const char* value = std::getenv(name);
-  return value != nullptr ? value : "";
-}
-
 TEST(GoldenReport, WholeReportsMatchTheKeptOnes) {
-  const fs::path data = FromEnv("VENTORA_TEST_DATA") / "run";
-  const fs::path examples = FromEnv("VENTORA_EXAMPLES");
+  const fs::path data = fs::path(std::getenv("VENTORA_TEST_DATA")) / "run";
+  const fs::path examples = std::getenv("VENTORA_EXAMPLES");
   struct Case {
     fs::path job;
     std::string golden;
     NumberLocale locale;
     RunVerdict verdict;
   };
+  using enum RunVerdict;
   const Case cases[] = {
-      {data / "limit-stop.in", "limit-stop.out.txt", kPointDecimal, RunVerdict::Stopped},
-      {data / "outside-facade.in", "outside-facade.out.txt", kPointDecimal, RunVerdict::Stopped},
-      {data / "floor-element.in", "floor-element.out.txt", kPointDecimal, RunVerdict::Stopped},
-      {data / "several-facades.in", "several-facades.out.txt", kPointDecimal,
-       RunVerdict::Completed},
-      {data / "several-facades.in", "several-facades.comma.out.txt", kCommaDecimal,
-       RunVerdict::Completed},
-      {examples / "office-block.in", "office-block.out.txt", kPointDecimal, RunVerdict::Completed},
-      {examples / "low-house.in", "low-house.out.txt", kPointDecimal, RunVerdict::Completed},
+      {data / "limit-stop.in", "limit-stop.out.txt", kPointDecimal, Stopped},
+      {data / "outside-facade.in", "outside-facade.out.txt", kPointDecimal, Stopped},
+      {data / "floor-element.in", "floor-element.out.txt", kPointDecimal, Stopped},
+      {data / "several-facades.in", "several-facades.out.txt", kPointDecimal, Completed},
+      {data / "several-facades.in", "several-facades.comma.out.txt", kCommaDecimal, Completed},
+      {examples / "office-block.in", "office-block.out.txt", kPointDecimal, Completed},
+      {examples / "low-house.in", "low-house.out.txt", kPointDecimal, Completed},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.golden);

@@ -2,11 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
-
 #include "output/format_right.h"
 #include "output/report_date.h"
-#include "output/shown_numbers.h"
 
 namespace ventora {
 namespace {
@@ -21,12 +18,10 @@ TEST(FormatRight, PadsRoundsAndSignsAsTheReportShows) {
   const Row rows[] = {
       {3.14159, "##0.00", ".", "  3.14"},
       {1e20, "##0.00", ".", "100000000000000000000.00"},  // never cut
-      {10000, "##0.000", ".", "10000.000"},
       {12, "###0", ".", "  12"},
       {0, "#", ".", " "},                // a "#" digit only when significant
       {0.125, "##0.00", ".", "  0.13"},  // exact halves away from zero
       {-0.125, "##0.00", ".", " -0.13"},
-      {2.5, "#", ".", "3"},
       {0.145f, "##0.00", ".", "  0.14"},  // the binary value lies below the half
       {0.9995f, "##0.000", ".", "  0.999"},
       {0.9995, "##0.000", ".", "  1.000"},  // the double lies above
@@ -38,28 +33,10 @@ TEST(FormatRight, PadsRoundsAndSignsAsTheReportShows) {
     EXPECT_EQ(FormatRight(r.value, r.pattern, r.sep), r.shown) << r.value << " " << r.pattern;
 }
 
-TEST(ShownNumbers, TheNumberTheTextShows) {
-  ShownNumbers shown(kCommaDecimal);
-  for (int pass = 0; pass < 2; ++pass) {            // the second pass is answered from memory
-    EXPECT_EQ(shown.Value(0.22f, "##0.00"), 0.22);  // not 0.2199999988079071
-    EXPECT_EQ(shown.Value(0.125f, "##0.00"), 0.13);
-    EXPECT_EQ(shown.Value(0.125f, "##0.000"), 0.125);
-    EXPECT_EQ(shown.Value(-1.2345f, "##0.000"), -1.235);  // beyond the half in 32 bits
-    EXPECT_EQ(shown.Value(0, "#"), std::nullopt);
-  }
-  const double nan = std::numeric_limits<double>::quiet_NaN();
-  EXPECT_EQ(shown.Value(nan, "##0.000"), std::nullopt);
-  EXPECT_EQ(shown.Text(nan, "##0.000"), "    NaN");
-}
-
 TEST(ReportDate, MonthTwoDigitDayYearAndHourWithoutLeadingZero) {
   const auto at = [](int month, int day, int hour, int minute) {
     std::tm t{};
-    t.tm_year = 126;
-    t.tm_mon = month - 1;
-    t.tm_mday = day;
-    t.tm_hour = hour;
-    t.tm_min = minute;
+    t.tm_year = 126, t.tm_mon = month - 1, t.tm_mday = day, t.tm_hour = hour, t.tm_min = minute;
     return t;
   };
   EXPECT_EQ(FormatReportDate(at(12, 6, 8, 5), EnglishMonthNames()), "December 06, 2026 - 8:05");

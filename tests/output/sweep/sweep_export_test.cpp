@@ -29,15 +29,14 @@ Job ExampleJob(const std::string& name) {
 
 // Lines without their CR LF; fails the test on a bare LF.
 Lines CrLfLines(const std::string& text) {
-  Lines lines;
-  for (std::size_t start = 0, end; start < text.size(); start = end + 2) {
-    end = text.find("\r\n", start);
-    if (end == std::string::npos) {
-      ADD_FAILURE() << "no CR LF at the end";
-      break;
-    }
-    lines.push_back(text.substr(start, end - start));
-    EXPECT_EQ(lines.back().find('\n'), std::string::npos) << "bare LF in " << lines.back();
+  Lines lines(1);
+  for (char c : text)
+    c == '\n' ? lines.emplace_back() : lines.back() += c;
+  EXPECT_EQ(lines.back(), "") << "no line break at the end";
+  lines.pop_back();
+  for (std::string& line : lines) {
+    EXPECT_TRUE(line.ends_with('\r')) << "bare LF after " << line;
+    line.pop_back();
   }
   return lines;
 }
