@@ -1,14 +1,12 @@
 // Whole reports of small jobs and of the examples against reports kept in
-// tests/data/run. The title line carries the job's path and the date, so it
-// is compared by pattern; every other byte must match. Run with
-// VENTORA_UPDATE_GOLDEN=1 to rewrite the kept reports after a deliberate
-// change (and read the difference before committing it).
+// tests/data/run, byte for byte. Run with VENTORA_UPDATE_GOLDEN=1 to rewrite
+// the kept reports after a deliberate change (and read the difference
+// before committing it).
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <fstream>
-#include <regex>
 
 #include "core/job_file.h"
 #include "core/number_text.h"
@@ -20,96 +18,48 @@
 namespace ventora {
 namespace {
 
-using testing::ReadBytes;
-using testing::RecordingMessages;
-using testing::TempFolder;
+namespace fs = std::filesystem;
 
-std::filesystem::path FromEnv(const char* name) {
-  const char* value = std::getenv(name);
-  return value != nullptr ? value : "";
-}
-
-struct GoldenCase {
-  std::filesystem::path job;     // the ".in" file
-  std::filesystem::path golden;  // the kept report
-  NumberLocale locale;
-  RunVerdict verdict;
-};
-
-std::pair<std::string, std::string> SplitTitle(const std::string& report) {
-  const auto end = report.find("\r\n");
-  if (end == std::string::npos) return {report, ""};
-  return {report.substr(0, end), report.substr(end)};
-}
-
-void CheckAgainstGolden(const GoldenCase& c) {
-  TempFolder dir;
-  NumberText numbers(kPointDecimal);
-  const Job job = ReadJobFile(c.job.string(), numbers);
-  const auto reportPath = dir / "report.out.txt";
-  RecordingMessages messages;
-  RunContext ctx;
-  ctx.messages = &messages;
-  RunSetup setup;
-  setup.openReport = [&] { return std::make_unique<TextReportWriter>(reportPath, c.locale); };
-  setup.jobName = c.job.stem().string();
-  setup.dateText = "December 06, 2026 - 9:15";
-  EXPECT_EQ(RunCalculation(job, ctx, setup).verdict, c.verdict);
-  const std::string actual = ReadBytes(reportPath);
-  if (std::getenv("VENTORA_UPDATE_GOLDEN") != nullptr) {
-    std::ofstream(c.golden, std::ios::binary) << actual;
-    return;
+TEST(GoldenReport, WholeReportsMatchTheKeptOnes) {
+  const fs::path data = fs::path(std::getenv("VENTORA_TEST_DATA")) / "run";
+  const fs::path examples = std::getenv("VENTORA_EXAMPLES");
+  struct Case {
+    fs::path job;
+    std::string golden;
+    NumberLocale locale;
+    RunVerdict verdict;
+  };
+  using enum RunVerdict;
+  const Case cases[] = {
+      {data / "limit-stop.in", "limit-stop.out.txt", kPointDecimal, Stopped},
+      {data / "outside-facade.in", "outside-facade.out.txt", kPointDecimal, Stopped},
+      {data / "floor-element.in", "floor-element.out.txt", kPointDecimal, Stopped},
+      {data / "several-facades.in", "several-facades.out.txt", kPointDecimal, Completed},
+      {data / "several-facades.in", "several-facades.comma.out.txt", kCommaDecimal, Completed},
+      {examples / "office-block.in", "office-block.out.txt", kPointDecimal, Completed},
+      {examples / "low-house.in", "low-house.out.txt", kPointDecimal, Completed},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.golden);
+    testing::TempFolder dir;
+    NumberText numbers(kPointDecimal);
+    const Job job = ReadJobFile(c.job.string(), numbers);
+    testing::RecordingMessages messages;
+    RunContext ctx;
+    ctx.messages = &messages;
+    RunSetup setup;
+    setup.openReport = [&] { return std::make_unique<TextReportWriter>(dir / "r", c.locale); };
+    setup.jobName = c.job.stem().string();
+    setup.dateText = "December 06, 2026 - 9:15";
+    EXPECT_EQ(RunCalculation(job, ctx, setup).verdict, c.verdict);
+    const std::string actual = testing::ReadBytes(dir / "r");
+    if (std::getenv("VENTORA_UPDATE_GOLDEN") != nullptr) {
+      std::ofstream(data / c.golden, std::ios::binary) << actual;
+      continue;
+    }
+    ASSERT_TRUE(fs::exists(data / c.golden));
+    EXPECT_EQ(actual, testing::ReadBytes(data / c.golden));
   }
-  ASSERT_TRUE(std::filesystem::exists(c.golden)) << c.golden;
-  const auto [actualTitle, actualRest] = SplitTitle(actual);
-  const auto [goldenTitle, goldenRest] = SplitTitle(ReadBytes(c.golden));
-  if (!goldenTitle.empty()) {
-    static const std::regex kTitle(
-        "  File Name: .+ - Date: [^ ]+ [0-9]{2}, [0-9]{4} - [0-9]{1,2}:[0-9]{2}");
-    EXPECT_TRUE(std::regex_match(actualTitle, kTitle)) << actualTitle;
-  }
-  EXPECT_EQ(actualRest, goldenRest) << "differs from " << c.golden;
-}
-
-class GoldenReport : public ::testing::Test {
- protected:
-  std::filesystem::path data = FromEnv("VENTORA_TEST_DATA") / "run";
-  std::filesystem::path examples = FromEnv("VENTORA_EXAMPLES");
-};
-
-TEST_F(GoldenReport, LimitStopLeavesAnEmptyReport) {
-  CheckAgainstGolden(
-      {data / "limit-stop.in", data / "limit-stop.out.txt", kPointDecimal, RunVerdict::Stopped});
-}
-
-TEST_F(GoldenReport, ElementOutsideItsFacade) {
-  CheckAgainstGolden({data / "outside-facade.in", data / "outside-facade.out.txt", kPointDecimal,
-                      RunVerdict::Stopped});
-}
-
-TEST_F(GoldenReport, FloorElementStopsTheRun) {
-  CheckAgainstGolden({data / "floor-element.in", data / "floor-element.out.txt", kPointDecimal,
-                      RunVerdict::Stopped});
-}
-
-TEST_F(GoldenReport, SeveralFacadesWithAverages) {
-  CheckAgainstGolden({data / "several-facades.in", data / "several-facades.out.txt", kPointDecimal,
-                      RunVerdict::Completed});
-}
-
-TEST_F(GoldenReport, CommaDecimalLocale) {
-  CheckAgainstGolden({data / "several-facades.in", data / "several-facades.comma.out.txt",
-                      kCommaDecimal, RunVerdict::Completed});
-}
-
-TEST_F(GoldenReport, OfficeBlockExample) {
-  CheckAgainstGolden({examples / "office-block.in", data / "office-block.out.txt", kPointDecimal,
-                      RunVerdict::Completed});
-}
-
-TEST_F(GoldenReport, LowHouseExample) {
-  CheckAgainstGolden({examples / "low-house.in", data / "low-house.out.txt", kPointDecimal,
-                      RunVerdict::Completed});
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/pre_run_checks.h"
+#include "job_builders.h"
 #include "recording_messages.h"
 #include "temp_folder.h"
 
@@ -11,17 +12,15 @@ namespace {
 
 using testing::ReadBytes;
 using testing::RecordingMessages;
-using testing::TempFolder;
 
-struct VerdictCase {
-  RunVerdict verdict;
-  RunOutcome outcome;
-  std::string title;
-  std::string text;  // empty: no box
-};
-
-TEST(TakeRunVerdict, EachVerdictSaysWhatItMeans) {
-  const std::vector<VerdictCase> cases = {
+TEST(TakeRunVerdict, EachVerdictHasItsOutcomeAndBox) {
+  struct Row {
+    RunVerdict verdict;
+    RunOutcome outcome;
+    std::string title;
+    std::string text;  // empty: no box
+  };
+  const Row rows[] = {
       {RunVerdict::Completed, RunOutcome::Completed, "", ""},
       {RunVerdict::ValuesMissing, RunOutcome::ValuesMissing, "Warning",
        "Some Cp values were not calculated. See output file."},
@@ -30,81 +29,65 @@ TEST(TakeRunVerdict, EachVerdictSaysWhatItMeans) {
       {RunVerdict::Broken, RunOutcome::SystemError, "Error",
        "The calculation started but could not be completed due to system errors"},
   };
-  for (const VerdictCase& c : cases) {
+  for (const Row& r : rows) {
     RecordingMessages messages;
-    EXPECT_EQ(TakeRunVerdict(c.verdict, messages), c.outcome) << static_cast<int>(c.verdict);
-    if (c.text.empty()) {
-      EXPECT_TRUE(messages.shown.empty());
-    } else {
-      ASSERT_EQ(messages.shown.size(), 1u);
-      EXPECT_EQ(messages.shown[0].title, c.title);
-      EXPECT_EQ(messages.shown[0].text, c.text);
-    }
+    EXPECT_EQ(TakeRunVerdict(r.verdict, messages), r.outcome) << static_cast<int>(r.verdict);
+    ASSERT_EQ(messages.shown.size(), r.text.empty() ? 0u : 1u);
+    if (r.text.empty()) continue;
+    EXPECT_EQ(messages.shown[0].title, r.title);
+    EXPECT_EQ(messages.shown[0].text, r.text);
   }
 }
 
 class RunJobCommandTest : public ::testing::Test {
  protected:
-  RunCommandSetup Setup() const {
+  RunCommandResult Run(const std::string& name, ReportForm form = ReportForm::Text) {
     RunCommandSetup setup;
-    setup.jobName = (dir / "job").string();
+    setup.jobName = (dir / name).string();
+    setup.form = form;
     setup.now.tm_year = 126;
     setup.now.tm_mday = 6;
-    return setup;
+    return RunJobCommand(job, messages, setup);
   }
-  static Job IsolatedHouse() {
-    Job job;
-    job.AnWind = 30;
-    job.VeEXP = 0.16f;
-    job.PAD = 0;
-    job.SbH = 4;  // taken as the building's own height
-    job.Bdz = 6;
-    job.BdX = 12;
-    job.BdY = 8;
-    job.ElmCount[1] = 1;
-    job.ElmX[1][1] = 6;
-    job.ElmZ[1][1] = 3;
-    return job;
-  }
-  TempFolder dir;
+  // No surroundings: the checks take SbH as the building's own height.
+  void SetUp() override { job.PAD = 0, job.SbH = 4, testing::AddElement(job, 1, 6, 3); }
+  Job job = testing::BlockJob(0, 30);
+  testing::TempFolder dir;
   RecordingMessages messages;
 };
 
 TEST_F(RunJobCommandTest, CompletedRunWithTheChecksChangesApplied) {
-  Job job = IsolatedHouse();
   std::ofstream(dir / "job.out.xls") << "old workbook";
-  const RunCommandResult r = RunJobCommand(job, messages, Setup());
-  EXPECT_EQ(r.outcome, RunOutcome::Completed);
-  EXPECT_EQ(job.SbH, 6);
+  EXPECT_EQ(Run("job").outcome, RunOutcome::Completed);
+  EXPECT_EQ(job.SbH, 10);
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].title, "Warning");
-  EXPECT_EQ(r.run.elements.size(), 1u);
-  EXPECT_EQ(r.run.geometry.RbH, 1);
   EXPECT_FALSE(std::filesystem::exists(dir / "job.out.xls"));
   EXPECT_NE(ReadBytes(dir / "job.out.txt").find("January 06, 2026 - 0:00"), std::string::npos);
 }
 
 TEST_F(RunJobCommandTest, RefusedJobIsNotRunAndLosesItsOldReport) {
-  Job job = IsolatedHouse();
-  job.ElmX[1][1] = 13;  // outside the wall
+  job.ElmX[1][1] = 21;  // outside the wall
   std::ofstream(dir / "job.out.txt") << "old report";
-  const RunCommandResult r = RunJobCommand(job, messages, Setup());
-  EXPECT_EQ(r.outcome, RunOutcome::Refused);
-  EXPECT_EQ(messages.Texts().back(), kOutOfLimitsText);
+  EXPECT_EQ(Run("job").outcome, RunOutcome::Refused);
+  EXPECT_EQ(messages.shown.back().text, kOutOfLimitsText);
   EXPECT_EQ(messages.shown.back().title, "Error");
   EXPECT_FALSE(std::filesystem::exists(dir / "job.out.txt"));
 }
 
-TEST_F(RunJobCommandTest, UnwritableReportIsOneMessageAndNoLeftovers) {
-  Job job = IsolatedHouse();
-  RunCommandSetup setup = Setup();
-  setup.jobName = (dir / "missing-folder" / "job").string();
-  const RunCommandResult r = RunJobCommand(job, messages, setup);
-  EXPECT_EQ(r.outcome, RunOutcome::SystemError);
-  ASSERT_FALSE(messages.shown.empty());
-  EXPECT_EQ(messages.shown.back().title, "Error");
-  EXPECT_EQ(messages.shown.back().icon, MsgIcon::Critical);
-  EXPECT_NE(messages.Texts().back().find("Cannot write the report file"), std::string::npos);
+TEST_F(RunJobCommandTest, AReportThatCannotBeWrittenIsOneErrorBox) {
+  const std::string jobName = (dir / "gone" / "job").string();
+  std::vector<std::string> errors;
+  for (ReportForm form : {ReportForm::Text, ReportForm::Workbook}) {
+    EXPECT_EQ(Run("gone/job", form).outcome, RunOutcome::SystemError);
+    EXPECT_EQ(messages.shown.back().title, "Error");
+    EXPECT_EQ(messages.shown.back().icon, MsgIcon::Critical);
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+    errors.push_back(messages.shown.back().text);
+  }
+  EXPECT_TRUE(errors[0].starts_with("Cannot write the report file")) << errors[0];
+  EXPECT_EQ(errors[1],
+            "Cannot write the workbook \"" + jobName + ".out.xls\": No such file or directory");
 }
 
 }  // namespace
