@@ -8,6 +8,7 @@
 
 #include "core/job_file.h"
 #include "core/settings_file.h"
+#include "job_builders.h"
 #include "temp_folder.h"
 
 namespace ventora {
@@ -17,16 +18,10 @@ using testing::TempFolder;
 using testing::WriteBytes;
 
 std::string FullJobText() {
-  Job job;
-  job.AzB = 12.5f;
-  job.VeEXP = 0.25f;
-  for (int f = 1; f <= kFacadeCount; ++f) {
-    job.ElmCount[f] = static_cast<std::int16_t>(f * 7);
-    for (int e = 1; e <= f * 7; ++e) {
-      job.ElmX[f][e] = static_cast<float>(e) * 0.37f - 3;
-      job.ElmZ[f][e] = static_cast<float>(f) * 1e-5f;
-    }
-  }
+  Job job = testing::BlockJob(12.5f, 0);
+  for (int f = 1; f <= kFacadeCount; ++f)
+    for (int e = 1; e <= f * 7; ++e)
+      testing::AddElement(job, f, static_cast<float>(e) * 0.37f - 3, static_cast<float>(f) * 1e-5f);
   return JobFileText(job);
 }
 
