@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/facade_cp.h"
+#include "engine/facade_geometry.h"
 #include "engine/models/leeward_model.h"
 #include "engine/models/roof_model.h"
 #include "job_builders.h"
@@ -15,7 +15,7 @@ namespace {
 // The facade azimuth and the relative angle are stored as 32-bit values
 // before the wrap into (-180, 180]. For AzB 131.7 and AnWind 41.7 this makes
 // wall 2 exactly parallel to the wind (90, leeward model) and wall 3 exactly
-// 180; without the stores wall 2 would be 89.99998 (windward).
+// 180; without the stores wall 2 would be 89.99998 and go to the windward model.
 TEST(StoredPrecision, FacadeAngleWrapsStoredValues) {
   const struct {
     float AzB, AnWind;
@@ -30,20 +30,6 @@ TEST(StoredPrecision, FacadeAngleWrapsStoredValues) {
     EXPECT_EQ(DeriveFacadeGeometry(testing::BlockJob(c.AzB, c.AnWind)).FacadeAngle[c.iface],
               c.angle)
         << c.AzB << " " << c.AnWind << " wall " << c.iface;
-}
-
-TEST(StoredPrecision, ParallelFacadeGoesToTheLeewardModel) {
-  const FacadeGeometry g = DeriveFacadeGeometry(testing::BlockJob(131.7f, 41.7f));
-  const FacadeCpResult viaDispatcher = FacadeCp(
-      RunContext{},
-      {.geometry = g, .PAD = 5, .VeEXP = 0.25f, .facade = Facade::Wall2, .XL = 0.3f, .ZH = 0.5f});
-  ASSERT_EQ(viaDispatcher.err, 0);
-  float leeward = -2;
-  std::int16_t err = 0;
-  LeewardCp(RunContext{}, 0.25f, 5, g.RbH, g.FacadeFAR[2], g.FacadeSAR[2], 90, 0.5f, 0.3f, leeward,
-            err);
-  ASSERT_EQ(err, 0);
-  EXPECT_EQ(viaDispatcher.cp, leeward);
 }
 
 // Leeward, grid point PAD 15, ZH 0.4, SAR 2 (row 33, an upper row): the row
