@@ -68,10 +68,7 @@ TEST(JobFile, ReadThenWrittenIsUnchanged) {
   for (const char* part : {"\r\n 1 \r\n 1 \r\n 1  5 -3\r\n", "\r\n 2  -1E-05 0\r\n",
                            "\r\n 403  1.234568E+08 0\r\n", " 3 \r\n 400 \r\n", " 5 \r\n 0 \r\n"})
     EXPECT_NE(text.find(part), std::string::npos) << part;
-  const Job back = ReadText(text, kCommaDecimal);
-  EXPECT_EQ(JobFileText(back), text);
-  EXPECT_EQ(back.ElmCount[3], 400);
-  EXPECT_EQ(back.ElmCount[5], 0);
+  EXPECT_EQ(JobFileText(ReadText(text, kCommaDecimal)), text);
 }
 
 // Running numbers ignored, blank lines and tabs skipped, LF alone, facades in

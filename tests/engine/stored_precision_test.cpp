@@ -16,16 +16,15 @@ namespace {
 // before the wrap into (-180, 180]. For AzB 131.7 and AnWind 41.7 this makes
 // wall 2 exactly parallel to the wind (90, leeward model) and wall 3 exactly
 // 180; without the stores wall 2 would be 89.99998 and go to the windward model.
+// The first rows: angles on whole degrees, one per facade kind.
 TEST(StoredPrecision, FacadeAngleWrapsStoredValues) {
   const struct {
     float AzB, AnWind;
     int iface;
     float angle;
-  } cases[] = {{131.7f, 41.7f, 2, 90},
-               {131.7f, 41.7f, 3, 180},
-               {321.2f, 51.2f, 4, 90},
-               {214.4f, 34.4f, 3, 90},
-               {214.4f, 34.4f, 4, 180}};
+  } cases[] = {{30, 120, 1, 180},      {30, 120, 2, -90},      {30, 120, 4, 90},
+               {30, 120, 6, 180},      {131.7f, 41.7f, 2, 90}, {131.7f, 41.7f, 3, 180},
+               {321.2f, 51.2f, 4, 90}, {214.4f, 34.4f, 3, 90}, {214.4f, 34.4f, 4, 180}};
   for (const auto& c : cases)
     EXPECT_EQ(DeriveFacadeGeometry(testing::BlockJob(c.AzB, c.AnWind)).FacadeAngle[c.iface],
               c.angle)
