@@ -102,6 +102,16 @@ TEST_F(Run, ConfidenceWarningsAreShownEvenInQuietMode) {
   EXPECT_EQ(messages.shown[0].title, kAppTitle);
 }
 
+// Wall 1 and 3 run along X: on the 20 x 10 x 10 m block their FAR is 2.
+TEST(DeriveFacadeGeometry, RatiosFollowEachFacadesLength) {
+  const FacadeGeometry g = DeriveFacadeGeometry(BlockJob(0, 0));
+  const float far[] = {0, 2, 1, 2, 1, 2, 2}, sar[] = {0, 1, 2, 1, 2, 1, 1};
+  for (int i = 1; i <= 6; ++i) {
+    EXPECT_EQ(g.FacadeFAR[i], far[i]) << i;
+    EXPECT_EQ(g.FacadeSAR[i], sar[i]) << i;
+  }
+}
+
 TEST_F(Run, WallHeightsAreClampedToTheProfileBandRoofIsNot) {
   AddElement(job, 1, 10, 0.5f);  // ZH 0.05
   AddElement(job, 5, 10, 0.5f);  // ZH 0.05 (roof height is BdY)
