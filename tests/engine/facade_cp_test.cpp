@@ -23,15 +23,10 @@ FacadeGeometry g{.RbH = 1.4f,
 
 FacadeCpResult Dispatch(int iface, const RunContext& ctx = {}, std::int16_t carried = 0,
                         float VeEXP = 0.25f, std::int16_t Islope = 0) {
-  return FacadeCp(ctx, {.geometry = g,
-                        .PAD = 10,
-                        .VeEXP = VeEXP,
-                        .facade = AsFacade(iface),
-                        .XL = 0.3f,
-                        .ZH = 0.45f,
-                        .Islope = Islope,
-                        .Phi = Islope ? 20.0f : 0.0f,
-                        .carried = {kUntouched, carried}});
+  // PAD 10, XL 0.3, ZH 0.45; a pitched roof at 20 degrees.
+  const float phi = Islope ? 20.0f : 0.0f;
+  const FacadeCpResult before{kUntouched, carried};
+  return FacadeCp(ctx, {g, 10, VeEXP, AsFacade(iface), 0.3f, 0.45f, Islope, phi, before});
 }
 
 // The model each facade goes to, computed directly with that facade's values.

