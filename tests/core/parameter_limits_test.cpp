@@ -45,14 +45,5 @@ TEST(Range, EndsAndNaNBehaveAsTheChecksExpect) {
   }
 }
 
-// Clamping keeps a wall element's height within a band, bit for bit at its
-// 32-bit ends, and leaves a NaN to the model's own check.
-TEST(Range, ClampTakesTheNearestEnd) {
-  EXPECT_EQ(kWallZHBand.Clamp(0.05f), 0.1f);
-  EXPECT_EQ(kWallZHBand.Clamp(Up(0.9f)), 0.9f);
-  EXPECT_EQ(kZHModelBand.Clamp(1), 0.93f);
-  EXPECT_TRUE(std::isnan(kZHModelBand.Clamp(kNaN)));
-}
-
 }  // namespace
 }  // namespace ventora::limits
