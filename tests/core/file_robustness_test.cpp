@@ -8,6 +8,7 @@
 
 #include "core/job_file.h"
 #include "core/settings_file.h"
+#include "job_builders.h"
 #include "temp_folder.h"
 
 namespace ventora {
@@ -17,16 +18,10 @@ using testing::TempFolder;
 using testing::WriteBytes;
 
 std::string FullJobText() {
-  Job job;
-  job.AzB = 12.5f;
-  job.VeEXP = 0.25f;
-  for (int f = 1; f <= kFacadeCount; ++f) {
-    job.ElmCount[f] = static_cast<std::int16_t>(f * 7);
-    for (int e = 1; e <= f * 7; ++e) {
-      job.ElmX[f][e] = static_cast<float>(e) * 0.37f - 3;
-      job.ElmZ[f][e] = static_cast<float>(f) * 1e-5f;
-    }
-  }
+  Job job = testing::BlockJob(12.5f, 0);
+  for (int f = 1; f <= kFacadeCount; ++f)
+    for (int e = 1; e <= f * 7; ++e)
+      testing::AddElement(job, f, static_cast<float>(e) * 0.37f - 3, static_cast<float>(f) * 1e-5f);
   return JobFileText(job);
 }
 
@@ -48,18 +43,6 @@ std::vector<std::string> Damaged(const std::string& text, std::mt19937& random) 
   return out;
 }
 
-std::vector<std::string> Oversized() {
-  return {
-      std::string(1 << 20, '9'),  // one huge number
-      " 0\r\n 1 \r\n 1 \r\n 1 " + std::string(1 << 20, '5') + " 1\r\n",
-      " 0\r\n" + std::string(1 << 20, '\n'),  // a million blank lines
-      " 0\r\n 1 \r\n 400 \r\n" + std::string(399 * 5, ' ') + "\r\n",
-      " 0\r\n 1 \r\n 32767 \r\n",
-      " 0\r\n 1 \r\n 1 \r\n 1 1e999999999999999999999 1\r\n",
-      std::string(100000, '\0'),
-  };
-}
-
 void ExpectReadOrRefused(const std::string& path, const std::string& text, NumberText& numbers) {
   WriteBytes(path, text);
   try {
@@ -78,8 +61,10 @@ TEST(FileRobustness, DamagedJobFilesAreReadOrRefused) {
   const std::string path = folder / "damaged.in";
   std::mt19937 random(20240601);
   std::vector<std::string> texts = Damaged(FullJobText(), random);
-  for (auto& t : Oversized())
-    texts.push_back(std::move(t));
+  texts.insert(texts.end(), {std::string(1 << 20, '9'), " 0\r\n" + std::string(1 << 20, '\n'),
+                             " 0\r\n 1 \r\n 1 \r\n 1 " + std::string(1 << 20, '5') + " 1\r\n",
+                             " 0\r\n 1 \r\n 400 \r\n" + std::string(399 * 5, ' ') + "\r\n",
+                             " 0\r\n 1 \r\n 32767 \r\n", std::string(100000, '\0')});
   for (NumberLocale locale : {kPointDecimal, kCommaDecimal, NumberLocale{',', ' '}}) {
     NumberText numbers(locale);
     for (const std::string& text : texts)

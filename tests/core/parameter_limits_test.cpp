@@ -14,9 +14,6 @@ constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 float Up(float v) {
   return std::nextafter(v, kInf);
 }
-float Down(float v) {
-  return std::nextafter(v, -kInf);
-}
 
 // Each kind of end at and just past its bound, NaN, and the places where two
 // checks of one value deliberately disagree.
@@ -30,17 +27,13 @@ TEST(Range, EndsAndNaNBehaveAsTheChecksExpect) {
   const Case cases[] = {
       {"closed at high", kPAD.accepted, 50, true, true, false, false},
       {"closed past high", kPAD.accepted, Up(50), false, false, true, true},
-      {"closed past low", kPAD.accepted, Down(0), false, true, false, true},
-      {"32-bit high", kVeEXP.accepted, 0.45f, true, true, false, false},
       {"past 32-bit high", kVeEXP.accepted, Up(0.45f), false, false, true, true},
       {"open high", kPhi.accepted, 50, false, false, true, true},
       {"run's closed high", kPhiRunAccepted, 50, true, true, false, false},
       {"closed low", kRbH.accepted, 0, true, true, false, false},
       {"run's open low", kRbHRunAccepted, 0, false, true, false, true},
       {"open low, unbounded high", kSbH.accepted, kInf, true, true, false, false},
-      {"unbounded both", Range{}, -kInf, true, true, false, false},
       {"NaN, closed", kPAD.accepted, kNaN, false, false, false, false},
-      {"NaN, unbounded", Range{}, kNaN, false, false, false, false},
       {"wall band's tolerant top", kWallZHBandCheck, Up(0.9f), true, true, false, false},
       {"past the model band", kZHModelBand, Up(0.93f), false, false, true, true},
   };
@@ -50,16 +43,6 @@ TEST(Range, EndsAndNaNBehaveAsTheChecksExpect) {
     EXPECT_EQ(c.range.Exceeds(c.v), c.exceeds) << c.what;
     EXPECT_EQ(c.range.Outside(c.v), c.outside) << c.what;
   }
-}
-
-// Clamping keeps a wall element's height within a band, bit for bit at its
-// 32-bit ends, and leaves a NaN to the model's own check.
-TEST(Range, ClampTakesTheNearestEnd) {
-  EXPECT_EQ(kWallZHBand.Clamp(0.05f), 0.1f);
-  EXPECT_EQ(kWallZHBand.Clamp(Up(0.9f)), 0.9f);
-  EXPECT_EQ(kWallZHBand.Clamp(0.5f), 0.5f);
-  EXPECT_EQ(kZHModelBand.Clamp(1), 0.93f);
-  EXPECT_TRUE(std::isnan(kZHModelBand.Clamp(kNaN)));
 }
 
 }  // namespace

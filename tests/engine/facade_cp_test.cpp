@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdint>
-#include <string>
-#include <vector>
 
 #include "engine/models/leeward_model.h"
 #include "engine/models/roof_model.h"
@@ -15,182 +12,93 @@
 namespace ventora {
 namespace {
 
-using testing::RecordingMessages;
+constexpr float kUntouched = -12345.0f;
 
 // A job in the middle of every model's range, with per-facade values that
 // differ, so that an element routed with another facade's values shows.
-struct Element {
-  FacadeGeometry g{.RbH = 1.4f,
-                   .FacadeAngle{0.0f, 10.0f, 100.0f, -170.0f, -80.0f, 30.0f, 0.0f},
-                   .FacadeFAR{0.0f, 2.5f, 0.8f, 2.5f, 0.8f, 1.7f, 1.0f},
-                   .FacadeSAR{0.0f, 0.8f, 2.5f, 0.8f, 2.5f, 0.6f, 1.0f}};
-  float PAD = 10.0f;
-  float VeEXP = 0.25f;
-  float XL = 0.3f;
-  float ZH = 0.45f;
-  std::int16_t Islope = 0;
-  float Phi = 0.0f;
-};
+FacadeGeometry g{.RbH = 1.4f,
+                 .FacadeAngle{0.0f, 10.0f, 100.0f, -170.0f, -80.0f, 30.0f, 0.0f},
+                 .FacadeFAR{0.0f, 2.5f, 0.8f, 2.5f, 0.8f, 1.7f, 1.0f},
+                 .FacadeSAR{0.0f, 0.8f, 2.5f, 0.8f, 2.5f, 0.6f, 1.0f}};
 
-constexpr float kUntouched = -12345.0f;
+FacadeCpResult Dispatch(int iface, const RunContext& ctx = {}, std::int16_t carried = 0,
+                        float VeEXP = 0.25f, std::int16_t Islope = 0) {
+  // PAD 10, XL 0.3, ZH 0.45; a pitched roof at 20 degrees.
+  const float phi = Islope ? 20.0f : 0.0f;
+  const FacadeCpResult before{kUntouched, carried};
+  return FacadeCp(ctx, {g, 10, VeEXP, AsFacade(iface), 0.3f, 0.45f, Islope, phi, before});
+}
 
-struct Outcome {
+// The model each facade goes to, computed directly with that facade's values.
+float Direct(int iface, bool windward, std::int16_t Islope = 0) {
   float Cp = kUntouched;
   std::int16_t err = 0;
-};
-
-Outcome Dispatch(const RunContext& ctx, const Element& e, Facade facade,
-                 std::int16_t carriedErr = 0) {
-  const FacadeCpResult r = FacadeCp(ctx, {.geometry = e.g,
-                                          .PAD = e.PAD,
-                                          .VeEXP = e.VeEXP,
-                                          .facade = facade,
-                                          .XL = e.XL,
-                                          .ZH = e.ZH,
-                                          .Islope = e.Islope,
-                                          .Phi = e.Phi,
-                                          .carried = {kUntouched, carriedErr}});
-  return {r.cp, r.err};
+  const float FAR = g.FacadeFAR[iface], SAR = g.FacadeSAR[iface], a = g.FacadeAngle[iface];
+  if (iface == 5)
+    RoofCp({}, 0.25f, 10, g.RbH, FAR, SAR, a, 0.45f, 0.3f, Islope, Islope ? 20 : 0, Cp, err);
+  else if (windward)
+    WindwardCp({}, 0.25f, 10, g.RbH, FAR, SAR, a, 0.45f, 0.3f, Cp, err);
+  else
+    LeewardCp({}, 0.25f, 10, g.RbH, FAR, SAR, a, 0.45f, 0.3f, Cp, err);
+  EXPECT_EQ(err, 0);
+  return Cp;
 }
 
-Outcome Windward(const Element& e, int iface) {
-  Outcome o;
-  WindwardCp(RunContext{}, e.VeEXP, e.PAD, e.g.RbH, e.g.FacadeFAR[iface], e.g.FacadeSAR[iface],
-             e.g.FacadeAngle[iface], e.ZH, e.XL, o.Cp, o.err);
-  return o;
-}
-
-Outcome Leeward(const Element& e, int iface) {
-  Outcome o;
-  LeewardCp(RunContext{}, e.VeEXP, e.PAD, e.g.RbH, e.g.FacadeFAR[iface], e.g.FacadeSAR[iface],
-            e.g.FacadeAngle[iface], e.ZH, e.XL, o.Cp, o.err);
-  return o;
-}
-
-Outcome Roof(const Element& e) {
-  Outcome o;
-  RoofCp(RunContext{}, e.VeEXP, e.PAD, e.g.RbH, e.g.FacadeFAR[5], e.g.FacadeSAR[5],
-         e.g.FacadeAngle[5], e.ZH, e.XL, e.Islope, e.Phi, o.Cp, o.err);
-  return o;
-}
-
-// Routing is seen in the result: the dispatched Cp must equal the chosen
-// model's and differ from the other wall model's.
-void ExpectWindward(const Element& e, int iface) {
-  const Outcome got = Dispatch(RunContext{}, e, AsFacade(iface));
-  ASSERT_EQ(got.err, 0);
-  EXPECT_EQ(got.Cp, Windward(e, iface).Cp);
-  EXPECT_NE(got.Cp, Leeward(e, iface).Cp);
-}
-
-void ExpectLeeward(const Element& e, int iface) {
-  const Outcome got = Dispatch(RunContext{}, e, AsFacade(iface));
-  ASSERT_EQ(got.err, 0);
-  EXPECT_EQ(got.Cp, Leeward(e, iface).Cp);
-  EXPECT_NE(got.Cp, Windward(e, iface).Cp);
-}
-
-TEST(FacadeCpRouting, AngleBoundariesOfTheWallModels) {
-  Element e;
-  for (float a : {89.9f, -89.9f, 0.0f, 45.0f}) {
-    SCOPED_TRACE(a);
-    e.g.FacadeAngle[2] = a;
-    ExpectWindward(e, 2);
-  }
-  for (float a : {90.0f, -90.0f, 180.0f, -180.0f, 135.0f}) {
-    SCOPED_TRACE(a);
-    e.g.FacadeAngle[2] = a;
-    ExpectLeeward(e, 2);
-  }
-}
-
-TEST(FacadeCpRouting, EachWallUsesItsOwnAngleAndRatios) {
-  const Element e;
-  ExpectWindward(e, 1);  // 10 degrees
-  ExpectLeeward(e, 2);   // 100 degrees
-  ExpectLeeward(e, 3);   // -170 degrees
-  ExpectWindward(e, 4);  // -80 degrees
-}
-
-TEST(FacadeCpRouting, RoofGoesToTheRoofModelWhateverItsAngle) {
-  Element e;
-  for (float a : {30.0f, 90.0f, -150.0f, 180.0f}) {
-    for (std::int16_t islope : {0, 1, 2}) {
-      SCOPED_TRACE(::testing::Message() << a << " " << islope);
-      e.g.FacadeAngle[5] = a;
-      e.Islope = islope;
-      e.Phi = islope == 0 ? 0.0f : 20.0f;
-      const Outcome got = Dispatch(RunContext{}, e, Facade::Roof);
-      const Outcome want = Roof(e);
-      ASSERT_EQ(want.err, 0);
-      EXPECT_EQ(got.err, 0);
-      EXPECT_EQ(got.Cp, want.Cp);
+// Walls facing the wind within +-90 degrees (open) go to the windward model;
+// the roof goes to the roof model whatever its angle.
+TEST(FacadeCp, RoutesEachFacadeWithItsOwnValues) {
+  const struct {
+    int iface;
+    float angle;  // NaN: the facade's own
+    bool windward;
+  } cases[] = {{1, NAN, true},   {2, NAN, false},   {3, NAN, false}, {4, NAN, true},
+               {2, 89.9f, true}, {2, -89.9f, true}, {2, 90, false},  {2, -90, false},
+               {2, 180, false},  {5, 30, false},    {5, 90, false},  {5, -150, false}};
+  const FacadeGeometry own = g;
+  for (const auto& c : cases) {
+    g = own;
+    if (!std::isnan(c.angle)) g.FacadeAngle[c.iface] = c.angle;
+    for (std::int16_t Islope : {0, 2}) {
+      const FacadeCpResult r = Dispatch(c.iface, {}, 0, 0.25f, Islope);
+      ASSERT_EQ(r.err, 0) << c.iface << " " << c.angle;
+      EXPECT_EQ(r.cp, Direct(c.iface, c.windward, Islope)) << c.iface << " " << c.angle;
+      if (c.iface != 5) {
+        EXPECT_NE(r.cp, Direct(c.iface, !c.windward)) << c.iface << " " << c.angle;
+      }
     }
   }
+  g = own;
 }
 
-TEST(FacadeCpFailures, FloorGivesSentinelAndCodeOne) {
-  const Element e;
-  RecordingMessages boxes;
-  const Outcome got = Dispatch(RunContext{false, &boxes, nullptr}, e, Facade::Floor);
-  EXPECT_EQ(got.err, 1);
-  EXPECT_EQ(got.Cp, 999.0f);
-  EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"floor facade: no Cp values"});
-  EXPECT_EQ(boxes.shown.at(0).title, "VENTORA");
-  EXPECT_EQ(boxes.shown.at(0).icon, MsgIcon::None);
-  EXPECT_EQ(boxes.shown.at(0).buttons, MsgButtons::Ok);
-}
-
-TEST(FacadeCpFailures, FacadeOutsideOneToSixLeavesCpAsItWas) {
-  const Element e;
-  for (std::int16_t iface : {0, 7, -1, 32767}) {
-    SCOPED_TRACE(iface);
-    RecordingMessages boxes;
-    const Outcome got = Dispatch(RunContext{false, &boxes, nullptr}, e, AsFacade(iface));
-    EXPECT_EQ(got.err, 1);
-    EXPECT_EQ(got.Cp, kUntouched);
-    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"iface out of range (1 - 6)"});
+// A failure leaves Cp as it was (the floor's 999 aside) with code 1; the
+// dispatcher's own boxes only outside a quiet run.
+TEST(FacadeCp, FailuresLeaveCpAndGiveCodeOne) {
+  using Texts = std::vector<std::string>;
+  const struct {
+    int iface;
+    std::int16_t carried;
+    float VeEXP, cp;
+    const char* box;
+  } cases[] = {{6, 0, 0.25f, 999, "floor facade: no Cp values"},
+               {0, 0, 0.25f, kUntouched, "iface out of range (1 - 6)"},
+               {1, 0, 0.5f, kUntouched, ""},  // beyond every model's range
+               {5, 0, 0.5f, kUntouched, ""},
+               {2, 1, 0.25f, kUntouched, ""},  // carried from an element outside
+               {5, 1, 0.25f, kUntouched, ""}};
+  for (const auto& c : cases) {
+    for (bool quiet : {false, true}) {
+      testing::RecordingMessages boxes;
+      const FacadeCpResult r = Dispatch(c.iface, {quiet, &boxes, nullptr}, c.carried, c.VeEXP);
+      EXPECT_EQ(r.err, 1) << c.iface;
+      EXPECT_EQ(r.cp, c.cp) << c.iface;
+      if (c.iface % 6 == 0) {  // the models speak for themselves
+        EXPECT_EQ(boxes.Texts(), quiet ? Texts{} : Texts{c.box});
+      }
+    }
   }
-}
-
-TEST(FacadeCpFailures, QuietRunShowsNoBoxButKeepsTheCodes) {
-  const Element e;
-  RecordingMessages boxes;
-  const RunContext quiet{true, &boxes, nullptr};
-  EXPECT_EQ(Dispatch(quiet, e, AsFacade(0)).err, 1);
-  EXPECT_EQ(Dispatch(quiet, e, Facade::Floor).err, 1);
-  EXPECT_TRUE(boxes.shown.empty());
-}
-
-TEST(FacadeCpFailures, ModelCodesPassThroughAndCpStaysUnwritten) {
-  Element e;
-  e.VeEXP = 0.5f;  // beyond every model's range
-  for (Facade facade : {Facade::Wall1, Facade::Wall2, Facade::Roof}) {
-    SCOPED_TRACE(FacadeIndex(facade));
-    const Outcome got = Dispatch(RunContext{true, nullptr, nullptr}, e, facade);
-    EXPECT_EQ(got.err, 1);
-    EXPECT_EQ(got.Cp, kUntouched);
-  }
-}
-
-// The run carries err 1 past an element outside its facade into the next
-// element: the models then stop at their first check and write no Cp.
-TEST(FacadeCpFailures, CarriedCodeStopsTheModelsBeforeTheyWriteCp) {
-  const Element e;  // every model computes this element when nothing is carried
-  for (Facade facade : {Facade::Wall1, Facade::Wall2, Facade::Roof}) {
-    SCOPED_TRACE(FacadeIndex(facade));
-    const Outcome got = Dispatch(RunContext{true, nullptr, nullptr}, e, facade, 1);
-    EXPECT_EQ(got.err, 1);
-    EXPECT_EQ(got.Cp, kUntouched);
-  }
-}
-
-TEST(FacadeCpFailures, NonFiniteWallAngleIsRefusedNotReportedAsSuccess) {
-  Element e;
-  e.g.FacadeAngle[3] = std::nanf("");
-  const Outcome got = Dispatch(RunContext{true, nullptr, nullptr}, e, Facade::Wall3);
-  EXPECT_EQ(got.err, 1);
-  EXPECT_EQ(got.Cp, kUntouched);
+  g.FacadeAngle[3] = std::nanf("");
+  EXPECT_EQ(Dispatch(3, {true, nullptr, nullptr}).cp, kUntouched);
+  g.FacadeAngle[3] = -170;
 }
 
 }  // namespace

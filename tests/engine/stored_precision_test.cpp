@@ -4,59 +4,31 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-
-#include "core/job.h"
-#include "engine/facade_cp.h"
 #include "engine/facade_geometry.h"
 #include "engine/models/leeward_model.h"
 #include "engine/models/roof_model.h"
+#include "job_builders.h"
 
 namespace ventora {
 namespace {
 
-Job Building(float AzB, float AnWind) {
-  Job job;
-  job.AzB = AzB;
-  job.AnWind = AnWind;
-  job.SbH = 10;
-  job.Bdz = 10;
-  job.BdX = 20;
-  job.BdY = 10;
-  job.VeEXP = 0.25f;
-  return job;
-}
-
 // The facade azimuth and the relative angle are stored as 32-bit values
 // before the wrap into (-180, 180]. For AzB 131.7 and AnWind 41.7 this makes
-// facade 2 exactly parallel to the wind (90, leeward model) and facade 3
-// exactly 180; without the stores facade 2 would be 89.99998 (windward).
+// wall 2 exactly parallel to the wind (90, leeward model) and wall 3 exactly
+// 180; without the stores wall 2 would be 89.99998 and go to the windward model.
+// The first rows: angles on whole degrees, one per facade kind.
 TEST(StoredPrecision, FacadeAngleWrapsStoredValues) {
-  FacadeGeometry g = DeriveFacadeGeometry(Building(131.7f, 41.7f));
-  EXPECT_EQ(g.FacadeAngle[2], 90.0f);
-  EXPECT_EQ(g.FacadeAngle[3], 180.0f);
-  g = DeriveFacadeGeometry(Building(321.2f, 51.2f));
-  EXPECT_EQ(g.FacadeAngle[4], 90.0f);
-  g = DeriveFacadeGeometry(Building(214.4f, 34.4f));
-  EXPECT_EQ(g.FacadeAngle[3], 90.0f);
-  EXPECT_EQ(g.FacadeAngle[4], 180.0f);
-}
-
-TEST(StoredPrecision, ParallelFacadeGoesToTheLeewardModel) {
-  const FacadeGeometry g = DeriveFacadeGeometry(Building(131.7f, 41.7f));
-  const FacadeCpResult viaDispatcher = FacadeCp(RunContext{}, {.geometry = g,
-                                                               .PAD = 5.0f,
-                                                               .VeEXP = 0.25f,
-                                                               .facade = Facade::Wall2,
-                                                               .XL = 0.3f,
-                                                               .ZH = 0.5f});
-  ASSERT_EQ(viaDispatcher.err, 0);
-  float leeward = -2;
-  std::int16_t err = 0;
-  LeewardCp(RunContext{}, 0.25f, 5.0f, g.RbH, g.FacadeFAR[2], g.FacadeSAR[2], 90.0f, 0.5f, 0.3f,
-            leeward, err);
-  ASSERT_EQ(err, 0);
-  EXPECT_EQ(viaDispatcher.cp, leeward);
+  const struct {
+    float AzB, AnWind;
+    int iface;
+    float angle;
+  } cases[] = {{30, 120, 1, 180},      {30, 120, 2, -90},      {30, 120, 4, 90},
+               {30, 120, 6, 180},      {131.7f, 41.7f, 2, 90}, {131.7f, 41.7f, 3, 180},
+               {321.2f, 51.2f, 4, 90}, {214.4f, 34.4f, 3, 90}, {214.4f, 34.4f, 4, 180}};
+  for (const auto& c : cases)
+    EXPECT_EQ(DeriveFacadeGeometry(testing::BlockJob(c.AzB, c.AnWind)).FacadeAngle[c.iface],
+              c.angle)
+        << c.AzB << " " << c.AnWind << " wall " << c.iface;
 }
 
 // Leeward, grid point PAD 15, ZH 0.4, SAR 2 (row 33, an upper row): the row
