@@ -1,3 +1,7 @@
+// The shared numeric helpers and the grid lookup of the models: the
+// evaluators' coefficient order, the root forms' rule for every row number,
+// and which table rows a lookup reads and how it interpolates them.
+
 #include "engine/models/numeric_helpers.h"
 
 #include <gtest/gtest.h>
@@ -5,102 +9,36 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <vector>
+
+#include "engine/models/grid_lookup.h"
 
 namespace ventora {
 namespace {
 
-constexpr std::array<float, 5> kGrid{0.1f, 0.3f, 0.5f, 0.7f, 0.9f};
+constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+constexpr float kInf = std::numeric_limits<float>::infinity();
+constexpr std::array<float, 5> kZH{0.1f, 0.3f, 0.5f, 0.7f, 0.9f};
 
-int Bracket(std::span<const float> g, float x, int start = -7) {
-  int k = start;
-  FindInterval(g, x, static_cast<int>(g.size()), k);
-  return k;
-}
-
-TEST(FindIntervalTest, BracketsInsideAndLeavesIndexBeyondLastPoint) {
-  EXPECT_EQ(Bracket(kGrid, 0.2f), 1);
-  EXPECT_EQ(Bracket(kGrid, 0.3f), 2);  // a grid point opens its own interval
-  EXPECT_EQ(Bracket(kGrid, 0.1f), 1);
-  EXPECT_EQ(Bracket(kGrid, 0.89f), 4);
-  EXPECT_EQ(Bracket(kGrid, 0.05f), 0);
-  EXPECT_EQ(Bracket(kGrid, 0.9f), -7);
-  EXPECT_EQ(Bracket(kGrid, 1.5f), -7);
-  EXPECT_EQ(Bracket(kGrid, std::numeric_limits<float>::quiet_NaN()), -7);
-}
-
-TEST(FindIntervalTest, IgnoresPointsAHundredOrMoreAbove) {
-  constexpr std::array<float, 3> g{0.0f, 5.0f, 150.0f};
-  EXPECT_EQ(Bracket(g, 10.0f), -7);
-  EXPECT_EQ(Bracket(g, 2.0f), 1);
-  // x 100 below the first point: nothing qualifies.
-  EXPECT_EQ(Bracket(g, -100.0f), -7);
-}
-
-TEST(FindIntervalTest, RepeatedPointsPickTheLowestIndexAndCountIsHonoured) {
-  constexpr std::array<float, 4> g{0.0f, 1.0f, 1.0f, 2.0f};
-  EXPECT_EQ(Bracket(g, 0.5f), 1);
-  // Only the first two points are searched: 2 is never considered.
-  int k = -1;
-  FindInterval(g, 1.5f, 2, k);
-  EXPECT_EQ(k, -1);
-  FindInterval(g, 1.5f, 99, k);  // a count beyond the grid reads only the grid
-  EXPECT_EQ(k, 3);
-}
-
-TEST(LinearInterpTest, PassesThroughBothPointsAndExtrapolates) {
-  EXPECT_DOUBLE_EQ(LinearInterp(0.3f, 0.3f, 0.5f, 2.0f, 4.0f), 2.0);
-  EXPECT_NEAR(LinearInterp(0.5f, 0.3f, 0.5f, 2.0f, 4.0f), 4.0, 1e-12);
-  EXPECT_NEAR(LinearInterp(0.4f, 0.3f, 0.5f, 2.0f, 4.0f), 3.0, 1e-6);
-  EXPECT_NEAR(LinearInterp(0.7f, 0.3f, 0.5f, 2.0f, 4.0f), 6.0, 1e-6);
-}
-
-TEST(LinearInterpTest, UsesTheTwoPointFormulaIn64Bits) {
-  const float x = 0.37f, x1 = 0.3f, x2 = 0.5f, y1 = 0.8123f, y2 = 1.1357f;
-  const double d =
-      (double{x} * (double{y2} - y1) - double{x1} * y2 + double{x2} * y1) / (double{x2} - x1);
-  EXPECT_EQ(LinearInterp(x, x1, x2, y1, y2), d);
-}
-
-constexpr CoefTable<2, 4> kCubic{{{2.0f, -3.0f, 0.5f, 7.0f}, {1.0f, 0.0f, 0.0f, 0.0f}}};
-
-TEST(EvalPolynomialTest, HighestPowerFirst) {
-  EXPECT_EQ(EvalPolynomial(0.0f, kCubic, 4, 1), 7.0);
-  EXPECT_DOUBLE_EQ(EvalPolynomial(2.0f, kCubic, 4, 1), 16.0 - 12.0 + 1.0 + 7.0);
-  EXPECT_DOUBLE_EQ(EvalPolynomial(3.0f, kCubic, 2, 1), 2.0 * 3.0 - 3.0);  // line c1 x + c2
-  EXPECT_DOUBLE_EQ(EvalPolynomial(3.0f, kCubic, 4, 2), 27.0);
-}
-
-TEST(EvalPolynomialTest, AscendingPowersAndTwoVariables) {
-  EXPECT_DOUBLE_EQ(EvalPolynomialAsc(2.0f, kCubic, 4, 1), 2.0 - 6.0 + 2.0 + 56.0);
-  EXPECT_DOUBLE_EQ(EvalPolynomialAsc(2.0f, kCubic, 1, 1), 2.0);
-  // Coefficient k is 10^(k - 1): the sum spells which coefficient met which power.
+TEST(NumericHelpersTest, PolynomialsTakeTheirCoefficientsInOrder) {
+  constexpr CoefTable<2, 4> cubic{{{2.0f, -3.0f, 0.5f, 7.0f}, {1.0f, 0.0f, 0.0f, 0.0f}}};
+  EXPECT_DOUBLE_EQ(EvalPolynomial(2.0f, cubic, 4, 1), 16.0 - 12.0 + 1.0 + 7.0);  // c1 x^3 first
+  EXPECT_DOUBLE_EQ(EvalPolynomial(3.0f, cubic, 2, 1), 2.0 * 3.0 - 3.0);
+  EXPECT_DOUBLE_EQ(EvalPolynomialAsc(2.0f, cubic, 4, 1), 2.0 - 6.0 + 2.0 + 56.0);  // c1 constant
+  EXPECT_EQ(EvalPolynomialAsc(2.0f, cubic, 40, 1), EvalPolynomialAsc(2.0f, cubic, 4, 1));
+  EXPECT_EQ(EvalPolynomial(2.0f, cubic, 4, 0), EvalPolynomial(2.0f, cubic, 4, 1));  // rows clamped
+  EXPECT_EQ(EvalPolynomial(2.0f, cubic, 4, 99), 8.0);
+  // Coefficient k is 10^(k - 1) and multiplies x^j y^i, k = 3i + j + 1: 421 per power of y.
   constexpr CoefTable<1, 9> t{{{1, 10, 100, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f, 1e8f}}};
-  const float x = 2.0f, y = 3.0f;
-  double expected = 0;
-  for (int i = 0; i < 3; ++i)
-    for (int j = 0; j < 3; ++j)
-      expected += std::pow(10.0, i * 3 + j) * std::pow(2.0, j) * std::pow(3.0, i);
-  EXPECT_DOUBLE_EQ(EvalPolynomial2D(x, y, t, 9, 1), expected);
-  // N = 4 gives a bilinear form on the first four coefficients.
-  EXPECT_DOUBLE_EQ(EvalPolynomial2D(x, y, t, 4, 1), 1 + 10 * 2.0 + 100 * 3.0 + 1e3 * 6.0);
+  EXPECT_DOUBLE_EQ(EvalPolynomial2D(2.0f, 3.0f, t, 9, 1), 421 + 3 * 421e3 + 9 * 421e6);
+  EXPECT_DOUBLE_EQ(EvalPolynomial2D(2.0f, 3.0f, t, 4, 1), 1 + 10 * 2.0 + 100 * 3.0 + 1e3 * 6.0);
+  constexpr CoefTable<1, 5> logistic{{{0.5f, 2.0f, 3.0f, 4.0f, 1.25f}}};
+  EXPECT_DOUBLE_EQ(EvalLogistic(2.0f, logistic, 1), 0.5 + 4.0 / (2.0 + std::exp(-3.0 * 0.75)));
+  EXPECT_NEAR(LinearInterp(0.7f, 0.3f, 0.5f, 2.0f, 4.0f), 6.0, 1e-6);  // no clamping
 }
 
-TEST(EvalPolynomialTest, CountsBeyondTheRowReadOnlyTheRow) {
-  EXPECT_DOUBLE_EQ(EvalPolynomialAsc(2.0f, kCubic, 40, 1), EvalPolynomialAsc(2.0f, kCubic, 4, 1));
-  EXPECT_DOUBLE_EQ(EvalPolynomial2D(2.0f, 3.0f, kCubic, 9, 1),
-                   EvalPolynomial2D(2.0f, 3.0f, kCubic, 4, 1));
-  EXPECT_EQ(EvalPolynomial2D(2.0f, 3.0f, kCubic, -9, 1), 0.0);
-  EXPECT_EQ(EvalPolynomial(2.0f, kCubic, -3, 1), 0.0);
-}
-
-TEST(EvalLogisticTest, FollowsTheFiveCoefficientForm) {
-  constexpr CoefTable<1, 5> t{{{0.5f, 2.0f, 3.0f, 4.0f, 1.25f}}};
-  EXPECT_DOUBLE_EQ(EvalLogistic(1.25f, t, 1), 0.5 + 4.0 / 3.0);
-  EXPECT_DOUBLE_EQ(EvalLogistic(2.0f, t, 1), 0.5 + 4.0 / (2.0 + std::exp(-3.0 * 0.75)));
-}
-
-// Root-form rows: s = b1 x + b2 / x + b3. With b1 = 1, b2 = 0, b3 = 12 s is
-// 16 at x = 4; with b3 = -20 s is negative everywhere below the caps.
+// Every row s = b1 x + b2 / x + b3 with b1 1, b2 0: at x 3, 15 for b3 12 and
+// -17 for b3 -20.
 CoefTable<66, 3> RootRows(float b3) {
   CoefTable<66, 3> t{};
   for (auto& row : t)
@@ -108,87 +46,87 @@ CoefTable<66, 3> RootRows(float b3) {
   return t;
 }
 
-TEST(RootFormTest, CapsTheRatio) {
-  const auto t = RootRows(0.0f);
-  EXPECT_DOUBLE_EQ(EvalRootFit4(10.0f, t, 1), 2.0);
-  EXPECT_DOUBLE_EQ(EvalRootFit4Special(10.0f, t, 1), 2.0);
-  EXPECT_DOUBLE_EQ(EvalRootFit6Special(5.9f, t, 1), std::sqrt(double{5.9f}));
-  EXPECT_DOUBLE_EQ(EvalRootFit6Special(7.0f, t, 1), std::sqrt(6.0));
-  EXPECT_DOUBLE_EQ(EvalExpRootFit6(9.0f, t, 2), std::sqrt(6.0));
+TEST(NumericHelpersTest, RootFormRowRules) {
+  const auto zero = RootRows(0.0f), pos = RootRows(12.0f), neg = RootRows(-20.0f);
+  EXPECT_DOUBLE_EQ(EvalRootFit4(10.0f, zero, 1), 2.0);  // the ratio capped at 4
+  EXPECT_DOUBLE_EQ(EvalRootFit6Special(7.0f, zero, 1), std::sqrt(6.0));
+  EXPECT_DOUBLE_EQ(EvalExpRootFit6(9.0f, zero, 2), std::sqrt(6.0));
+  // Special rows give s itself, even negative; every other row the root (20
+  // minus the root above row 42), or exactly 1000 for a negative radicand.
+  for (int r = 1; r <= 66; ++r) {
+    auto expected = [r](bool special, double s) {
+      if (special) return s;
+      if (s < 0.0) return 1000.0;
+      return r > 42 ? 20.0 - std::sqrt(s) : std::sqrt(s);
+    };
+    const bool special4 = r == 43 || r == 44 || r == 45 || r == 53 || r == 54 || r == 66;
+    const bool special6 = r == 43 || r == 44 || r == 46;
+    EXPECT_EQ(EvalRootFit4Special(3.0f, pos, r), expected(special4, 15.0)) << r;
+    EXPECT_EQ(EvalRootFit4Special(3.0f, neg, r), expected(special4, -17.0)) << r;
+    EXPECT_EQ(EvalRootFit6Special(3.0f, pos, r), expected(special6, 15.0)) << r;
+    EXPECT_EQ(EvalRootFit6Special(3.0f, neg, r), expected(special6, -17.0)) << r;
+  }
+  EXPECT_EQ(EvalRootFit4Special(3.0f, neg, 200), -17.0);    // read as row 66
+  EXPECT_EQ(EvalRootFit4(3.0f, pos, 66), std::sqrt(15.0));  // the plain form never turns
+  EXPECT_EQ(EvalExpRootFit6(3.0f, pos, 30), std::sqrt(15.0));
+  EXPECT_EQ(EvalExpRootFit6(3.0f, pos, 31), 20.0 - std::sqrt(15.0));
+  EXPECT_EQ(EvalExpRootFit6(3.0f, neg, 63), 1000.0);
+  EXPECT_EQ(EvalRootFit4(kNaN, neg, 1), 1000.0);
+  // A special row's s is rounded to 32 bits.
+  CoefTable<66, 3> tenth = RootRows(0.0f);
+  tenth[42] = {0.1f, 0.0f, 0.0f};
+  EXPECT_EQ(EvalRootFit6Special(3.0f, tenth, 43), static_cast<float>(double{0.1f} * 3.0));
+  // Rows 61 and 62: b1 - (x - b2) b3^(x - b2) and b1 - (x - b2) b3^(b3 x - b3).
+  tenth[60] = tenth[61] = {2.0f, 1.5f, 0.5f};
+  EXPECT_DOUBLE_EQ(EvalExpRootFit6(3.0f, tenth, 61), 2.0 - 1.5 * std::pow(0.5, 1.5));
+  EXPECT_DOUBLE_EQ(EvalExpRootFit6(3.0f, tenth, 62), 2.0 - 1.5 * std::pow(0.5, 1.0));
+  EXPECT_DOUBLE_EQ(EvalExpRootFit6(8.0f, tenth, 61), 2.0 - 4.5 * std::pow(0.5, 4.5));
 }
 
-TEST(RootFormTest, UpperRowsReturnTwentyMinusTheRoot) {
-  const auto t = RootRows(12.0f);
-  EXPECT_DOUBLE_EQ(EvalRootFit6Special(4.0f, t, 50), 16.0);
-  EXPECT_DOUBLE_EQ(EvalRootFit6Special(4.0f, t, 40), 4.0);
-  EXPECT_DOUBLE_EQ(EvalRootFit6Special(4.0f, t, 42), 4.0);
-  EXPECT_DOUBLE_EQ(EvalRootFit4Special(4.0f, t, 47), 16.0);
-  EXPECT_DOUBLE_EQ(EvalExpRootFit6(4.0f, t, 31), 16.0);
-  EXPECT_DOUBLE_EQ(EvalExpRootFit6(4.0f, t, 30), 4.0);
-  EXPECT_DOUBLE_EQ(EvalRootFit4(4.0f, t, 66), 4.0);  // never the upper form
+// Records the rows asked for; row r is worth r squared.
+struct RecordingRows {
+  std::vector<int> asked;
+  int rows;
+  float operator()(int r) {
+    asked.push_back(r);
+    EXPECT_TRUE(r >= 1 && r <= rows) << r;
+    return static_cast<float>(r * r);
+  }
+};
+
+TEST(GridLookupTest, OneAxisExactBetweenAndHeldEnds) {
+  EXPECT_FALSE(LocateOnGrid(kZH, std::nextafter(0.3f, 1.0f)).exact);  // 32-bit match only
+  RecordingRows rows{{}, 5};
+  EXPECT_EQ(LookupOneAxis(kZH, 0.7f, rows), 16.0f);
+  EXPECT_EQ(LookupOneAxis(kZH, 0.4f, rows),
+            static_cast<float>(LinearInterp(0.4f, 0.3f, 0.5f, 4, 9)));
+  EXPECT_EQ(rows.asked, (std::vector<int>{4, 2, 3}));
+  for (float below : {0.0f, -1e30f, -kInf, kNaN})
+    EXPECT_EQ(LookupOneAxis(kZH, below, rows), 1.0f);
+  for (float above : {0.95f, 1e30f, kInf})
+    EXPECT_EQ(LookupOneAxis(kZH, above, rows), 25.0f);
 }
 
-TEST(RootFormTest, SpecialRowsReturnSItselfEvenWhenNegative) {
-  const auto t = RootRows(-20.0f);  // s = x - 20 < 0
-  for (int r : {43, 44, 45, 53, 54, 66})
-    EXPECT_EQ(EvalRootFit4Special(3.0f, t, r), -17.0) << "row " << r;
-  for (int r : {43, 44, 46})
-    EXPECT_EQ(EvalRootFit6Special(3.0f, t, r), -17.0) << "row " << r;
-  const auto positive = RootRows(12.0f);
-  EXPECT_EQ(EvalRootFit6Special(4.0f, positive, 43), 16.0);  // s, not 20 - 4
-}
-
-TEST(RootFormTest, NegativeRadicandGivesExactly1000OnEveryGeneralRow) {
-  const auto t = RootRows(-20.0f);
-  for (int r : {1, 42, 46, 50, 65})
-    EXPECT_EQ(EvalRootFit4Special(3.0f, t, r), 1000.0) << "row " << r;
-  for (int r : {1, 42, 45, 47, 66})
-    EXPECT_EQ(EvalRootFit6Special(3.0f, t, r), 1000.0) << "row " << r;
-  for (int r : {1, 30, 31, 60, 63})
-    EXPECT_EQ(EvalExpRootFit6(3.0f, t, r), 1000.0) << "row " << r;
-  EXPECT_EQ(EvalRootFit4(3.0f, t, 1), 1000.0);
-  EXPECT_EQ(EvalRootFit4(std::numeric_limits<float>::quiet_NaN(), t, 1), 1000.0);
-}
-
-TEST(RootFormTest, SpecialRowValueIsRoundedTo32Bits) {
-  constexpr CoefTable<44, 3> t = [] {
-    CoefTable<44, 3> r{};
-    r[42] = {0.1f, 0.0f, 0.0f};
-    return r;
-  }();
-  const double s = double{0.1f} * 3.0;
-  EXPECT_EQ(EvalRootFit6Special(3.0f, t, 43), static_cast<double>(static_cast<float>(s)));
-  EXPECT_NE(EvalRootFit6Special(3.0f, t, 43), s);
-}
-
-TEST(ExpRootFormTest, ExponentialRows61And62) {
-  CoefTable<66, 3> t = RootRows(1.0f);
-  t[60] = {2.0f, 1.5f, 0.5f};
-  t[61] = {2.0f, 1.5f, 0.5f};
-  EXPECT_DOUBLE_EQ(EvalExpRootFit6(3.0f, t, 61), 2.0 - 1.5 * std::pow(0.5, 1.5));
-  EXPECT_DOUBLE_EQ(EvalExpRootFit6(3.0f, t, 62), 2.0 - 1.5 * std::pow(0.5, 0.5 * 3.0 - 0.5));
-  EXPECT_DOUBLE_EQ(EvalExpRootFit6(8.0f, t, 61), 2.0 - 4.5 * std::pow(0.5, 4.5));  // capped at 6
-}
-
-TEST(TableAccessTest, RowNumbersAreClampedIntoTheTable) {
-  EXPECT_EQ(EvalPolynomial(2.0f, kCubic, 4, 0), EvalPolynomial(2.0f, kCubic, 4, 1));
-  EXPECT_EQ(EvalPolynomial(2.0f, kCubic, 4, 99), EvalPolynomial(2.0f, kCubic, 4, 2));
-  EXPECT_EQ(EvalPolynomial(2.0f, kCubic, 4, std::numeric_limits<int>::min()),
-            EvalPolynomial(2.0f, kCubic, 4, 1));
-  const auto t = RootRows(-20.0f);
-  // Row 200 is read as row 66, a special row of the four-cap form.
-  EXPECT_EQ(EvalRootFit4Special(3.0f, t, 200), -17.0);
-}
-
-TEST(BandIndexTest, FloorRaisedToOneAndHeld) {
-  EXPECT_EQ(BandIndex(2.0, 5), 2);
-  EXPECT_EQ(BandIndex(2.999, 5), 2);
-  EXPECT_EQ(BandIndex(0.999, 5), 1);
-  EXPECT_EQ(BandIndex(-3.5, 5), 1);
-  EXPECT_EQ(BandIndex(5.0, 5), 5);
-  EXPECT_EQ(BandIndex(1e300, 5), 5);
-  EXPECT_EQ(BandIndex(-std::numeric_limits<double>::infinity(), 5), 1);
-  EXPECT_EQ(BandIndex(std::numeric_limits<double>::quiet_NaN(), 5), 1);
+TEST(GridLookupTest, TwoAxesReadTheRightRowsFastAxisFirst) {
+  // Slow grid of 3, fast grid of 4: row (is - 1) * 4 + if.
+  constexpr std::array<float, 3> slow{0.0f, 10.0f, 20.0f};
+  constexpr std::array<float, 4> fast{0.0f, 1.0f, 2.0f, 4.0f};
+  RecordingRows rows{{}, 12};
+  auto lookup = [&](float xs, float xf) {
+    rows.asked.clear();
+    return LookupTwoAxes(slow, xs, fast, xf, rows);
+  };
+  EXPECT_EQ(lookup(10.0f, 2.0f), 49.0f);
+  EXPECT_EQ(rows.asked, std::vector<int>{7});
+  EXPECT_EQ(lookup(10.0f, 3.0f), 56.5f);  // (49 + 64) / 2
+  EXPECT_EQ(rows.asked, (std::vector<int>{7, 8}));
+  EXPECT_EQ(lookup(15.0f, 1.0f), 68.0f);  // (36 + 100) / 2
+  EXPECT_EQ(rows.asked, (std::vector<int>{6, 10}));
+  EXPECT_EQ(lookup(5.0f, 1.5f), 24.5f);  // ((4 + 9) / 2 + (36 + 49) / 2) / 2
+  EXPECT_EQ(rows.asked, (std::vector<int>{2, 3, 6, 7}));
+  EXPECT_EQ(lookup(1e30f, kInf), 144.0f);
+  EXPECT_EQ(lookup(-1.0f, kNaN), 1.0f);
+  EXPECT_EQ(lookup(25.0f, -1.0f), 81.0f);
 }
 
 }  // namespace
