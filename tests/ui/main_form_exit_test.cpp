@@ -11,72 +11,56 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class ExitTest : public MainFormTest {
- protected:
-  void SetUp() override {
+TEST_F(MainFormTest, LeavingSavesDropsOrKeepsTheChangesAsAnswered) {
+  struct Row {
+    bool changed;
+    std::optional<MsgAnswer> answer;
+    bool saveFails;
+    bool byClose;
+    bool ends;
+    float onDisk;
+  };
+  const Row rows[] = {
+      {false, std::nullopt, false, false, true, 0},
+      {false, std::nullopt, false, true, true, 0},
+      {true, MsgAnswer::Cancel, false, false, false, 0},
+      {true, MsgAnswer::No, false, true, true, 0},
+      {true, MsgAnswer::Yes, false, false, true, 45},
+      {true, MsgAnswer::Yes, true, false, false, 0},
+  };
+  fs::create_directory(scratch.path() / "jobs");
+  const std::string ini = scratch / "ventora.ini";
+  for (const Row& row : rows) {
+    SCOPED_TRACE(&row - rows);
+    fs::remove(ini);
     MakeForm();
-    fs::create_directory(scratch.path() / "jobs");
+    messages.shown.clear();
+    programEnded = 0;
     OpenThroughDialog(WriteJob("jobs/tower", SmallJob()));
+    if (row.changed) {
+      form->Document().job.AzB = 45;
+      form->Document().DataChanged = true;
+    }
+    if (row.saveFails) form->Document().JobName = (scratch.path() / "removed" / "tower").string();
+    if (row.answer) messages.answers = {*row.answer};
+    if (row.byClose) {
+      form->close();
+    } else {
+      Click("ExitBtn");
+    }
+    ASSERT_EQ(messages.shown.size(), row.changed + row.saveFails);
+    if (row.changed) {
+      EXPECT_EQ(messages.shown[0].text, "Data are changed! Save?");
+    }
+    EXPECT_EQ(programEnded, row.ends ? 1 : 0);
+    EXPECT_EQ(form->isVisible(), !row.ends);
+    EXPECT_EQ(GetIniValue(ini, "general", "lastdir"),
+              row.ends ? (scratch.path() / "jobs").string() : "");
+    EXPECT_EQ(ReadJobFile(scratch / "jobs/tower.in", numbers).AzB, row.onDisk);
+    if (!row.ends) {
+      EXPECT_TRUE(form->Document().DataChanged);
+    }
   }
-  std::string LastDir() const { return GetIniValue(scratch / "ventora.ini", "general", "lastdir"); }
-  void ChangeJob() {
-    form->Document().job.AzB = 45;
-    form->Document().DataChanged = true;
-  }
-};
-
-TEST_F(ExitTest, ExitRemembersTheJobFolderAndEndsTheProgram) {
-  Click("ExitBtn");
-  EXPECT_EQ(LastDir(), (scratch.path() / "jobs").string());
-  EXPECT_EQ(programEnded, 1);
-  EXPECT_FALSE(form->isVisible());
-  EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(ExitTest, ClosingTheWindowDoesTheSame) {
-  form->close();
-  EXPECT_EQ(LastDir(), (scratch.path() / "jobs").string());
-  EXPECT_EQ(programEnded, 1);
-}
-
-TEST_F(ExitTest, CancelKeepsTheProgramRunning) {
-  ChangeJob();
-  messages.answers = {MsgAnswer::Cancel};
-  Click("ExitBtn");
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, "Data are changed! Save?");
-  EXPECT_TRUE(form->isVisible());
-  EXPECT_EQ(programEnded, 0);
-  EXPECT_EQ(LastDir(), "");
-  EXPECT_TRUE(form->Document().DataChanged);
-}
-
-TEST_F(ExitTest, NoLeavesWithoutSaving) {
-  ChangeJob();
-  messages.answers = {MsgAnswer::No};
-  form->close();
-  EXPECT_EQ(programEnded, 1);
-  EXPECT_EQ(ReadJobFile(scratch / "jobs/tower.in", numbers).AzB, 0);
-}
-
-TEST_F(ExitTest, YesSavesThenLeaves) {
-  ChangeJob();
-  messages.answers = {MsgAnswer::Yes};
-  Click("ExitBtn");
-  EXPECT_EQ(programEnded, 1);
-  EXPECT_EQ(ReadJobFile(scratch / "jobs/tower.in", numbers).AzB, 45);
-}
-
-TEST_F(ExitTest, AFailingSaveKeepsTheProgramAndTheChanges) {
-  ChangeJob();
-  form->Document().JobName = (scratch.path() / "removed" / "tower").string();
-  messages.answers = {MsgAnswer::Yes};
-  Click("ExitBtn");
-  ASSERT_EQ(messages.shown.size(), 2u);
-  EXPECT_EQ(messages.shown[1].title, "Error");
-  EXPECT_TRUE(form->isVisible());
-  EXPECT_EQ(programEnded, 0);
-  EXPECT_TRUE(form->Document().DataChanged);
 }
 
 }  // namespace
