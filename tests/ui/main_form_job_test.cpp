@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "core/job_file.h"
+#include "core/settings_file.h"
 #include "main_form_fixture.h"
 
 namespace ventora::testing {
@@ -36,45 +37,54 @@ TEST_F(MainFormTest, OpeningAJobLoadsItAndABadFileLeavesItOpen) {
   EXPECT_FALSE(fs::exists(scratch / "fresh.in"));
 }
 
-// Opening another job while the open one has unsaved changes.
+// Opening another job or leaving with unsaved changes: the question's answer
+// saves them, drops them or keeps the job open; a failing save keeps them.
 TEST_F(MainFormTest, UnsavedChangesAreSavedDroppedOrKeptAsAnswered) {
+  enum Action { kOpen, kExit, kClose };
   struct Row {
+    Action action;
     MsgAnswer answer;
     bool saveFails;
-    float onDisk;          // AzB of first.in afterwards
-    const char* openName;  // the job open afterwards
-    std::size_t boxes;
+    bool goesOn;
+    float onDisk;  // AzB of first.in afterwards
   };
   const Row rows[] = {
-      {MsgAnswer::Yes, false, 90, "second", 1},
-      {MsgAnswer::No, false, 0, "second", 1},
-      {MsgAnswer::Cancel, false, 0, "first", 1},
-      {MsgAnswer::Yes, true, 0, "first", 2},
+      {kOpen, MsgAnswer::Yes, false, true, 90},    {kOpen, MsgAnswer::No, false, true, 0},
+      {kOpen, MsgAnswer::Cancel, false, false, 0}, {kOpen, MsgAnswer::Yes, true, false, 0},
+      {kExit, MsgAnswer::Yes, false, true, 90},    {kClose, MsgAnswer::No, false, true, 0},
+      {kExit, MsgAnswer::Cancel, false, false, 0}, {kClose, MsgAnswer::Yes, true, false, 0},
   };
+  fs::create_directory(scratch.path() / "jobs");
+  const std::string ini = scratch / "ventora.ini";
   for (const Row& row : rows) {
-    SCOPED_TRACE(static_cast<int>(row.answer) * 10 + row.saveFails);
+    SCOPED_TRACE(&row - rows);
+    fs::remove(ini);
     MakeForm();
     messages.shown.clear();
     dialogs.openAnswers.clear();
-    OpenThroughDialog(WriteJob("first", SmallJob()));
+    programEnded = 0;
+    OpenThroughDialog(WriteJob("jobs/first", SmallJob()));
     form->Document().job.AzB = 90;
     form->Document().DataChanged = true;
     if (row.saveFails) form->Document().JobName = (scratch.path() / "gone" / "first").string();
     dialogs.openAnswers = {WriteJob("second", Job{})};
     messages.answers = {row.answer};
-    Click("JobBtn");
-    ASSERT_EQ(messages.shown.size(), row.boxes);
+    if (row.action == kOpen) Click("JobBtn");
+    if (row.action == kExit) Click("ExitBtn");
+    if (row.action == kClose) form->close();
+    ASSERT_EQ(messages.shown.size(), row.saveFails ? 2u : 1u);
     EXPECT_EQ(messages.shown[0].title, "Warning");
     EXPECT_EQ(messages.shown[0].text, "Data are changed! Save?");
     EXPECT_EQ(messages.shown[0].buttons, MsgButtons::YesNoCancel);
-    EXPECT_EQ(ReadJobFile(scratch / "first.in", numbers).AzB, row.onDisk);
-    const bool moved = std::string(row.openName) == "second";
-    EXPECT_EQ(fs::path(form->Document().JobName).filename(), row.openName);
-    EXPECT_EQ(form->Document().job.AzB, moved ? 0 : 90);
-    EXPECT_EQ(form->Document().DataChanged, !moved);
-    if (row.saveFails) {
-      EXPECT_EQ(messages.shown[1].icon, MsgIcon::Critical);
+    EXPECT_EQ(ReadJobFile(scratch / "jobs/first.in", numbers).AzB, row.onDisk);
+    const bool opened = row.action == kOpen && row.goesOn;
+    EXPECT_EQ(fs::path(form->Document().JobName).filename(), opened ? "second" : "first");
+    if (row.action == kOpen || !row.goesOn) {
+      EXPECT_EQ(form->Document().DataChanged, !row.goesOn);
     }
+    EXPECT_EQ(programEnded, row.action != kOpen && row.goesOn ? 1 : 0);
+    EXPECT_EQ(GetIniValue(ini, "general", "lastdir"),  // remembered only on leaving
+              programEnded == 1 ? (scratch.path() / "jobs").string() : "");
   }
 }
 
