@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <algorithm>
-#include <filesystem>
 #include <map>
 #include <sstream>
 
@@ -14,8 +13,6 @@
 
 namespace ventora::testing {
 namespace {
-
-namespace fs = std::filesystem;
 
 std::string Examples() {
   const char* folder = std::getenv("VENTORA_EXAMPLES");
@@ -83,20 +80,6 @@ TEST_F(CpMapTest, EveryReportValueShowsOnItsFacadeInAColourThatFollowsIt) {
   std::sort(shades.begin(), shades.end());
   for (std::size_t i = 1; i < shades.size(); ++i)
     EXPECT_LE(shades[i - 1].second, shades[i].second) << shades[i].first;
-}
-
-TEST_F(CpMapTest, TheMapKeepsItsRunWhileTheJobIsEditedAndFollowsTheNextRun) {
-  RunOfficeBlock();
-  const float first = form->Document().job.ElmX[1][1];
-  form->Document().job.ElmX[1][1] = 1;  // an edit after the run
-  form->Document().DataChanged = true;
-  Click("MapBtn");
-  EXPECT_EQ(Map()->Model().facades[0].markers[0].X, first);
-  Click("RunBtn");
-  EXPECT_EQ(Map()->Model().facades[0].markers[0].X, 1);
-  Button("SaveBtn")->setEnabled(true);
-  Click("SaveBtn");  // writing the job turns the results off
-  EXPECT_FALSE(Button("MapBtn")->isEnabled());
 }
 
 }  // namespace

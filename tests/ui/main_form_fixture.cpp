@@ -1,5 +1,6 @@
 #include "main_form_fixture.h"
 
+#include <QCheckBox>
 #include <QTest>
 
 #include "core/job_file.h"
@@ -32,8 +33,6 @@ MainFormTest::MainFormTest() {
   numbers.DetectNumberFormat();
 }
 
-MainFormTest::~MainFormTest() = default;
-
 void MainFormTest::MakeForm(RunCommand run) {
   MainFormServices services;
   services.messages = &messages;
@@ -53,14 +52,6 @@ QPushButton* MainFormTest::Button(const char* objectName) const {
   return button;
 }
 
-QCheckBox* MainFormTest::OutExcel() const {
-  return form->findChild<QCheckBox*>("OutExcel");
-}
-
-QLabel* MainFormTest::JobNameLab() const {
-  return form->findChild<QLabel*>("JobNameLab");
-}
-
 void MainFormTest::Click(const char* objectName) {
   QPushButton* button = Button(objectName);
   ASSERT_TRUE(button->isEnabled()) << objectName << " is disabled";
@@ -68,7 +59,7 @@ void MainFormTest::Click(const char* objectName) {
 }
 
 void MainFormTest::ToggleOutExcel() {
-  QCheckBox* box = OutExcel();
+  auto* box = form->findChild<QCheckBox*>("OutExcel");
   QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
 }
 

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QLabel>
 #include <QPushButton>
 #include <memory>
 #include <string>
@@ -24,14 +22,11 @@ Job SmallJob();
 class MainFormTest : public ::testing::Test {
  protected:
   MainFormTest();
-  ~MainFormTest() override;
 
   // The window with `run` behind its Run button (the real command if empty).
   void MakeForm(RunCommand run = {});
 
   QPushButton* Button(const char* objectName) const;
-  QCheckBox* OutExcel() const;
-  QLabel* JobNameLab() const;
   // Clicks a button the way a user does.
   void Click(const char* objectName);
 

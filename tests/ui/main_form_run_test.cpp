@@ -83,17 +83,5 @@ TEST_F(MainFormTest, TheWindowIsBusyDuringARunAndFollowsItsOutcome) {
   }
 }
 
-TEST_F(MainFormTest, AnUnexpectedFailureIsShownOnceAndTheWindowRecovers) {
-  MakeForm([](Job&, const std::string&, bool, MessageSink&) -> RunOutcome {
-    throw std::runtime_error("Cannot write the report: disk full");
-  });
-  OpenThroughDialog(WriteJob("tower", SmallJob()));
-  Click("RunBtn");
-  EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Cannot write the report: disk full"});
-  EXPECT_FALSE(form->Busy());
-  EXPECT_FALSE(form->findChild<Working*>("Working")->isVisible());
-  EXPECT_TRUE(Button("RunBtn")->isEnabled());
-}
-
 }  // namespace
 }  // namespace ventora::testing
