@@ -19,26 +19,14 @@ class EnvBuildTest : public EditingTest {
 
   QLineEdit* Field(const char* name) { return Find<QLineEdit>(dialog, name); }
 
-  // Types `text` into the field and leaves it for `next`.
-  void Enter(const char* name, const QString& text, const char* next) {
-    QLineEdit* f = Field(name);
-    FocusTo(f);
-    f->setText(text);
-    FocusTo(Find<QWidget>(dialog, next));
-  }
-
   EnvBuildDialog* dialog = nullptr;
 };
 
 // Each field takes the value at its limit and refuses the one just past it.
 TEST_F(EnvBuildTest, EachFieldAcceptsItsLimitAndRefusesTheValueBeyond) {
-  struct Row {
-    const char* field;
-    float Job::*param;
-    const char* accepted;
-    const char* refused;
-    const char* refusal;
-  };
+  // clang-format off
+  struct Row { const char* field; float Job::*param; const char* accepted, *refused, *refusal; };
+  // clang-format on
   const Row rows[] = {
       {"fAzB", &Job::AzB, "360", "360.5", "It must be a number: 0 <= Real <= 360"},
       {"fAnWind", &Job::AnWind, "0", "-1", "It must be a number: 0 <= Real <= 360"},
@@ -55,7 +43,9 @@ TEST_F(EnvBuildTest, EachFieldAcceptsItsLimitAndRefusesTheValueBeyond) {
     const char* next = row.param == &Job::AzB ? "fPAD" : "fAzB";
     const float before = doc.job.*row.param;
     messages.shown.clear();
-    Enter(row.field, row.refused, next);
+    FocusTo(Field(row.field));
+    Field(row.field)->setText(row.refused);
+    FocusTo(Field(next));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, row.refusal);
     EXPECT_EQ(doc.job.*row.param, before);
@@ -63,7 +53,7 @@ TEST_F(EnvBuildTest, EachFieldAcceptsItsLimitAndRefusesTheValueBeyond) {
 
     messages.shown.clear();
     Field(row.field)->setText(row.accepted);
-    FocusTo(Find<QWidget>(dialog, next));
+    FocusTo(Field(next));
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(doc.job.*row.param, std::stof(row.accepted));
   }
@@ -72,7 +62,9 @@ TEST_F(EnvBuildTest, EachFieldAcceptsItsLimitAndRefusesTheValueBeyond) {
 TEST_F(EnvBuildTest, OkMarksTheJobChangedAndCancelDoesNot) {
   int changed = 0;
   QObject::connect(chooser.get(), &EditChooser::jobChanged, [&] { ++changed; });
-  Enter("fAzB", "45", "fPAD");
+  FocusTo(Field("fAzB"));
+  Field("fAzB")->setText("45");
+  FocusTo(Field("fPAD"));
   Click(dialog, "Cancel");
   EXPECT_EQ(doc.job.AzB, 45);  // a field already left keeps its value
   EXPECT_FALSE(doc.DataChanged);

@@ -31,11 +31,6 @@ class FacadeEditorTest : public EditingTest {
     ShowActive(editor);
     editor->Grid()->setFocus(Qt::OtherFocusReason);
   }
-  void Select(int top, int left, int bottom, int right) {
-    editor->SetCurrentCell(top, left);
-    editor->Grid()->setRangeSelected(
-        QTableWidgetSelectionRange(top - 1, left - 1, bottom - 1, right - 1), true);
-  }
   void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
     QTest::keyClick(editor->Grid(), key, mods);
   }
@@ -78,7 +73,9 @@ TEST_F(FacadeEditorTest, PasteLandsAtTheCurrentCellWithinTheGrid) {
       editor->SetCellText(r, 1, QString::number(r));
       editor->SetCellText(r, 2, QString::number(r * 10));
     }
-    Select(row.top, row.left, row.bottom, row.right);
+    editor->SetCurrentCell(row.top, row.left);
+    editor->Grid()->setRangeSelected({row.top - 1, row.left - 1, row.bottom - 1, row.right - 1},
+                                     true);
     if (row.cut) {
       Find<QAction>(editor, "mefCut")->trigger();
     } else {
@@ -117,36 +114,30 @@ TEST_F(FacadeEditorTest, OkKeepsCompleteRowsInOrderAndCancelKeepsTheJob) {
 
 TEST_F(FacadeEditorTest, MeshesFillTheGridFromTheFirstRow) {
   // clang-format off
-  struct Row { int facade; const char* button; Boxes boxes; bool ownCounts; Cells expected; };
+  struct Row { const char* button; Boxes boxes; bool ownCounts; Cells expected; };
   // clang-format on
   const Boxes user = {{"stxvalue", "1"}, {"stzvalue", "1"}, {"stdeltax", "4"}, {"stdeltaz", "3"}};
   Boxes counts = user;
   counts.insert(counts.end(), {{"HorNo", "2"}, {"VerNo", "2"}});
   // clang-format off
   const Row rows[] = {
-      {1, "bAutomesh", {{"HorNo", "4"}, {"VerNo", "2"}}, false,
+      {"bAutomesh", {{"HorNo", "4"}, {"VerNo", "2"}}, false,
        {{1, 1, "2.5"}, {1, 2, "2.5"}, {4, 1, "17.5"}, {5, 2, "7.5"}, {8, 1, "17.5"}, {9, 1, ""}}},
-      {1, "bAutomesh", {{"HorNo", "20"}, {"VerNo", "20"}}, false, {{400, 1, "19.5"}, {400, 2, "9.75"}}},
-      {2, "bAutomesh", {{"HorNo", "3"}, {"VerNo", "2"}}, false,
-       {{1, 1, "2"}, {3, 1, "10"}, {4, 2, "7.5"}, {7, 1, ""}}},
-      {1, "bumesh", user, false, {{1, 1, "1"}, {5, 1, "17"}, {6, 2, "4"}, {15, 2, "7"}, {16, 1, ""}}},
-      {1, "bumesh", counts, true, {{1, 1, "1"}, {2, 1, "5"}, {3, 2, "4"}, {5, 1, ""}}},
-      {1, "bumesh", {{"stxvalue", "2"}, {"stzvalue", "1"}, {"stdeltax", "0"}, {"stdeltaz", "4"}},
-       false, {{1, 1, "2"}, {3, 2, "9"}, {4, 1, ""}}},
+      {"bAutomesh", {{"HorNo", "20"}, {"VerNo", "20"}}, false, {{400, 1, "19.5"}, {400, 2, "9.75"}}},
+      {"bumesh", user, false, {{1, 1, "1"}, {5, 1, "17"}, {6, 2, "4"}, {15, 2, "7"}, {16, 1, ""}}},
+      {"bumesh", counts, true, {{1, 1, "1"}, {2, 1, "5"}, {3, 2, "4"}, {5, 1, ""}}},
   };
   // clang-format on
   for (const Row& row : rows) {
     SCOPED_TRACE(row.button + std::to_string(row.boxes.size()));
-    editor->hide();
-    Open(row.facade);
     Click(editor, "ClearD");
     Mesh(row.button, row.boxes, row.ownCounts);
     EXPECT_TRUE(messages.shown.empty()) << LastText();
     ExpectCells(row.expected);
   }
   Click(editor, "EFacadeOK");  // the mesh goes into the job
-  EXPECT_EQ(doc.job.ElmCount[1], 3);
-  EXPECT_EQ(doc.job.ElmZ[1][3], 9);
+  EXPECT_EQ(doc.job.ElmCount[1], 4);
+  EXPECT_EQ(doc.job.ElmX[1][4], 5);
 }
 
 TEST_F(FacadeEditorTest, MeshesRefuseNodesBeyondTheFacadeOrTheGrid) {

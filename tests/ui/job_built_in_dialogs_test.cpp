@@ -46,17 +46,9 @@ class JobBuiltInDialogsTest : public EditingTest {
     });
     Click(chooser.get(), button);
   }
-
-  static void Mesh(FacadeEditor* editor, const char* button, const Boxes& boxes) {
-    OnNextModal([=](QDialog* d) { Fill(d, boxes, "bOK"); });
-    Click(editor, button);
-  }
 };
 
 TEST_F(JobBuiltInDialogsTest, SavedReadBackAndRunAsTheHandWrittenJob) {
-  QWidget main;
-  main.show();
-  chooser->PlaceBelow(main);
   chooser->show();
 
   OnNextModal([](QDialog* env) {
@@ -79,17 +71,21 @@ TEST_F(JobBuiltInDialogsTest, SavedReadBackAndRunAsTheHandWrittenJob) {
     e->Grid()->setRangeSelected(QTableWidgetSelectionRange(0, 0, 2, 1), true);
     QTest::keyClick(e->Grid(), Qt::Key_C, Qt::ControlModifier);
   });
-  EditFacade("Facade2Btn", [](FacadeEditor* e) {
-    Mesh(e, "bAutomesh", {{"HorNo", "2"}, {"VerNo", "2"}});
-  });
   EditFacade("Facade3Btn",
              [](FacadeEditor* e) { QTest::keyClick(e->Grid(), Qt::Key_V, Qt::ControlModifier); });
-  EditFacade("Facade4Btn", [](FacadeEditor* e) {
-    Mesh(e, "bumesh", {{"stxvalue", "1"}, {"stzvalue", "1"}, {"stdeltax", "3"}, {"stdeltaz", "2"}});
-  });
-  EditFacade("Facade5Btn", [](FacadeEditor* e) {
-    Mesh(e, "bAutomesh", {{"HorNo", "3"}, {"VerNo", "2"}});
-  });
+  // clang-format off
+  const std::tuple<const char*, const char*, Boxes> meshes[] = {
+      {"Facade2Btn", "bAutomesh", {{"HorNo", "2"}, {"VerNo", "2"}}},
+      {"Facade4Btn", "bumesh", {{"stxvalue", "1"}, {"stzvalue", "1"}, {"stdeltax", "3"}, {"stdeltaz", "2"}}},
+      {"Facade5Btn", "bAutomesh", {{"HorNo", "3"}, {"VerNo", "2"}}},
+  };
+  // clang-format on
+  for (const auto& [facade, mesh, boxes] : meshes) {
+    EditFacade(facade, [&](FacadeEditor* e) {
+      OnNextModal([&](QDialog* d) { Fill(d, boxes, "bOK"); });
+      Click(e, mesh);
+    });
+  }
   bool saveAndRun = false;
   QObject::connect(chooser.get(), &EditChooser::closedAfterChange, [&] { saveAndRun = true; });
   Click(chooser.get(), "eCloseBtn");

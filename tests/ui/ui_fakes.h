@@ -52,8 +52,13 @@ class RecordingOpener : public DocumentOpener {
 // main window shows the job's full name only while it fits.
 class ScratchFolder {
  public:
-  ScratchFolder();
-  ~ScratchFolder();
+  ScratchFolder() : previous_(std::filesystem::current_path()) {
+    std::filesystem::current_path(folder_.path());
+  }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::current_path(previous_, ignored);
+  }
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;
 
