@@ -14,11 +14,6 @@
 namespace ventora::testing {
 namespace {
 
-std::string Examples() {
-  const char* folder = std::getenv("VENTORA_EXAMPLES");
-  return folder != nullptr ? folder : VENTORA_SOURCE_EXAMPLES;
-}
-
 // Larger for warmer, darker pressure; smaller for darker suction.
 int SignedDarkness(int r, int g, int b) {
   const int darkness = 3 * 255 - (r + g + b);
@@ -30,7 +25,8 @@ class CpMapTest : public MainFormTest {
   void RunOfficeBlock() {
     MakeForm();
     NumberText points{kPointDecimal};
-    OpenThroughDialog(WriteJob("office", ReadJobFile(Examples() + "/office-block.in", points)));
+    OpenThroughDialog(
+        WriteJob("office", ReadJobFile(ExamplesFolder() + "/office-block.in", points)));
     Click("RunBtn");
     ASSERT_TRUE(Button("MapBtn")->isEnabled()) << messages.Texts().front();
     Click("MapBtn");

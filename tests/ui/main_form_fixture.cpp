@@ -8,25 +8,14 @@
 
 namespace ventora::testing {
 
+std::string ExamplesFolder() {
+  const char* folder = std::getenv("VENTORA_EXAMPLES");
+  return folder != nullptr ? folder : VENTORA_SOURCE_EXAMPLES;
+}
+
 Job SmallJob() {
-  Job job;
-  job.AzB = 0;
-  job.AnWind = 270;
-  job.PAD = 20;
-  job.SbH = 15;
-  job.Bdz = 15;
-  job.BdX = 20;
-  job.BdY = 10;
-  job.VeEXP = 0.25f;
-  job.ElmCount[1] = 2;
-  job.ElmX[1][1] = 5;
-  job.ElmZ[1][1] = 7.5f;
-  job.ElmX[1][2] = 15;
-  job.ElmZ[1][2] = 7.5f;
-  job.ElmCount[5] = 1;
-  job.ElmX[5][1] = 10;
-  job.ElmZ[5][1] = 5;
-  return job;
+  NumberText points{kPointDecimal};
+  return ReadJobFile(ExamplesFolder() + "/low-house.in", points);
 }
 
 MainFormTest::MainFormTest() {

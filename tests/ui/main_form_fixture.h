@@ -15,8 +15,9 @@
 
 namespace ventora::testing {
 
-// A small job that passes every check: a flat-roofed block with two
-// elements on facade 1 and one on the roof.
+// The example jobs' folder: VENTORA_EXAMPLES when set, else the source tree's.
+std::string ExamplesFolder();
+// A small job that passes every check: the low house example.
 Job SmallJob();
 
 class MainFormTest : public ::testing::Test {

@@ -76,21 +76,6 @@ TEST_F(MainFormTest, UnsavedChangesAreSavedDroppedOrKeptAsAnswered) {
   }
 }
 
-TEST_F(MainFormTest, SaveWritesTheJobAndTurnsOutputOff) {
-  MakeForm();
-  OpenThroughDialog(WriteJob("tower", SmallJob()));
-  WriteBytes(scratch.path() / "tower.out.txt", "old report");
-  form->OutExcel_Click();
-  ASSERT_TRUE(Button("VResBtn")->isEnabled());
-  form->Document().job.PAD = 30;
-  form->Document().DataChanged = true;
-  Button("SaveBtn")->setEnabled(true);  // as the editing chooser leaves it
-  Click("SaveBtn");
-  EXPECT_EQ(ReadJobFile(scratch / "tower.in", numbers).PAD, 30);
-  EXPECT_FALSE(form->Document().DataChanged);
-  EXPECT_FALSE(Button("VResBtn")->isEnabled());  // the old results are not this job's
-}
-
 TEST_F(MainFormTest, SaveAsAsksBeforeReplacingAndKeepsTheNameOnFailure) {
   MakeForm();
   OpenThroughDialog(WriteJob("tower", SmallJob()));
