@@ -98,7 +98,7 @@ TEST_F(MainFormTest, SaveAsAsksBeforeReplacingAndKeepsTheNameOnFailure) {
             (scratch / "other.in") + " already exists.\nDo you want to replace it?");
   EXPECT_EQ(form->Document().JobName, scratch / "other");
   EXPECT_EQ(ReadJobFile(scratch / "other.in", numbers), SmallJob());
-  EXPECT_EQ(dialogs.saveCalls, 4);
+  EXPECT_TRUE(dialogs.saveAnswers.empty());
 }
 
 TEST_F(MainFormTest, OutputOpensTheResultOfTheChosenFormatOrSaysWhyNot) {
