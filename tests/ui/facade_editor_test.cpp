@@ -85,12 +85,6 @@ TEST_F(FacadeEditorTest, PasteLandsAtTheCurrentCellWithinTheGrid) {
     Key(Qt::Key_V, Qt::ControlModifier);
     ExpectCells(row.expected);
   }
-  // The copy survives a Cancel and serves another facade.
-  Click(editor, "Cancel");
-  Open(4);
-  editor->SetCurrentCell(2, 1);
-  Click(editor, "bpaste");
-  ExpectCells({{2, 1, "10"}, {2, 2, "100"}});
 }
 
 TEST_F(FacadeEditorTest, OkKeepsCompleteRowsInOrderAndCancelKeepsTheJob) {

@@ -51,19 +51,12 @@ class JobBuiltInDialogsTest : public EditingTest {
 TEST_F(JobBuiltInDialogsTest, SavedReadBackAndRunAsTheHandWrittenJob) {
   chooser->show();
 
+  // clang-format off
   OnNextModal([](QDialog* env) {
-    Fill(env,
-         {{"fAzB", "0"},
-          {"fAnWind", "30"},
-          {"fPAD", "0"},
-          {"fSBH", "6"},
-          {"fBdZ", "6"},
-          {"fBdX", "12"},
-          {"fBdY", "8"},
-          {"fVeEXP", ".16"},
-          {"fPhi", "30"}},
-         "OK", "fslope3");
+    Fill(env, {{"fAzB", "0"}, {"fAnWind", "30"}, {"fPAD", "0"}, {"fSBH", "6"}, {"fBdZ", "6"},
+               {"fBdX", "12"}, {"fBdY", "8"}, {"fVeEXP", ".16"}, {"fPhi", "30"}}, "OK", "fslope3");
   });
+  // clang-format on
   Click(chooser.get(), "envBtn");
   EditFacade("EFacadeBtn", [](FacadeEditor* e) {
     QTest::keyClicks(e->Grid(), "2\r1.5\r6\r3\r10\r4.5\r");

@@ -1,4 +1,4 @@
-// Open/New, Save, Save As and Output through the buttons, with scripted file
+// Open/New, Save As and leaving the program through the buttons, with scripted file
 // dialogs and recorded boxes: what keeps or loses the user's job.
 #include <filesystem>
 
@@ -99,24 +99,6 @@ TEST_F(MainFormTest, SaveAsAsksBeforeReplacingAndKeepsTheNameOnFailure) {
   EXPECT_EQ(form->Document().JobName, scratch / "other");
   EXPECT_EQ(ReadJobFile(scratch / "other.in", numbers), SmallJob());
   EXPECT_TRUE(dialogs.saveAnswers.empty());
-}
-
-TEST_F(MainFormTest, OutputOpensTheResultOfTheChosenFormatOrSaysWhyNot) {
-  MakeForm();
-  const std::string path = WriteJob("tower", SmallJob());
-  WriteBytes(scratch.path() / "tower.out.xls", "workbook");
-  OpenThroughDialog(path);
-  EXPECT_FALSE(Button("VResBtn")->isEnabled());  // text output chosen, no text report
-  ToggleOutExcel();
-  Click("VResBtn");
-  ASSERT_EQ(opener.opened.size(), 1u);
-  EXPECT_EQ(opener.opened[0], scratch / "tower.out.xls");
-
-  opener.succeed = false;
-  Click("VResBtn");  // the file is there, but nothing opens it
-  fs::remove(scratch.path() / "tower.out.xls");
-  Click("VResBtn");  // the file went away meanwhile
-  EXPECT_EQ(messages.Texts(), (std::vector<std::string>{"Error n. 31", "Error n. 2"}));
 }
 
 }  // namespace
