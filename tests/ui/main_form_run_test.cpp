@@ -55,9 +55,10 @@ TEST_F(MainFormTest, ARefusedOrStoppedRunSaysWhyAndLeavesOutputOff) {
 }
 
 TEST_F(MainFormTest, TheWindowIsBusyDuringARunAndFollowsItsOutcome) {
-  const std::pair<RunOutcome, bool> rows[] = {{RunOutcome::Completed, true},
-                                              {RunOutcome::ValuesMissing, true},
-                                              {RunOutcome::SystemError, false}};
+  // clang-format off
+  const std::pair<RunOutcome, bool> rows[] = {
+      {RunOutcome::Completed, true}, {RunOutcome::ValuesMissing, true}, {RunOutcome::SystemError, false}};
+  // clang-format on
   for (const auto& [outcome, output] : rows) {
     int runs = 0;
     bool busy = false;
