@@ -1,4 +1,4 @@
-// The facade editor on a 20 x 12 x 10 m building: copy, cut and paste in the
+// The facade editor on facade 1 of a 20 x 10 x 10 m block: copy, cut and paste in the
 // grid, the rows OK writes into the job, and the meshes that fill the grid.
 #include "ui/editing/facade_editor.h"
 
@@ -7,6 +7,7 @@
 #include <QTableWidget>
 
 #include "editing_fixture.h"
+#include "job_builders.h"
 
 namespace ventora::ui::testing {
 namespace {
@@ -17,9 +18,7 @@ using Boxes = std::vector<std::pair<const char*, QString>>;
 class FacadeEditorTest : public EditingTest {
  protected:
   void SetUp() override {
-    doc.job.BdX = 20;
-    doc.job.BdY = 12;
-    doc.job.Bdz = 10;
+    doc.job = ventora::testing::BlockJob(0, 0);  // facade 1: 20 m wide, 10 m high
     Open(1);
   }
   void TearDown() override { editor->hide(); }
@@ -65,7 +64,6 @@ TEST_F(FacadeEditorTest, PasteLandsAtTheCurrentCellWithinTheGrid) {
   };
   // clang-format on
   for (const Row& row : rows) {
-    SCOPED_TRACE(row.toRow);
     Click(editor, "ClearD");
     for (int r = 10; r <= 12; ++r) {
       editor->SetCellText(r, 1, QString::number(r));

@@ -13,11 +13,8 @@ namespace fs = std::filesystem;
 
 TEST_F(MainFormTest, OpeningAJobLoadsItAndABadFileLeavesItOpen) {
   MakeForm();
-  fs::create_directory(scratch.path() / "elsewhere");
-  fs::current_path(scratch.path() / "elsewhere");
   OpenThroughDialog(WriteJob("good", SmallJob()));
   EXPECT_EQ(form->Document().job, SmallJob());
-  EXPECT_EQ(fs::current_path(), scratch.path());  // the job's folder became current
   EXPECT_TRUE(Button("RunBtn")->isEnabled());
   WriteBytes(scratch.path() / "bad.in", " 0 45 20 15 30 20 10 .25 0 0\r\n 9 \r\n 0 \r\n");
   OpenThroughDialog(scratch / "bad.in");

@@ -2,6 +2,7 @@
 // stand-in command for the outcomes a healthy run cannot produce.
 #include <filesystem>
 
+#include "job_builders.h"
 #include "main_form_fixture.h"
 #include "ui/main_window/working_window.h"
 
@@ -30,9 +31,7 @@ TEST_F(MainFormTest, ARefusedOrStoppedRunSaysWhyAndLeavesOutputOff) {
   Job zeroHeight = SmallJob();
   zeroHeight.Bdz = 0;
   Job onTheFloor = SmallJob();
-  onTheFloor.ElmCount[6] = 1;  // the floor has no model: the run stops there
-  onTheFloor.ElmX[6][1] = 10;
-  onTheFloor.ElmZ[6][1] = 5;
+  AddElement(onTheFloor, 6, 10, 5);  // the floor has no model: the run stops there
   const std::pair<Job, std::vector<std::string>> rows[] = {
       {zeroHeight,
        {"The Building Dimensions cannot be set equal to Zero!",

@@ -18,7 +18,6 @@ TEST(BuildMessageBox, CarriesTitleTextIconAndButtons) {
        B::Yes | B::No | B::Cancel,
        B::Cancel},
       {{"Error", "<b>x</b>", MsgIcon::Critical}, "Error", B::Critical, B::Ok, B::NoButton},
-      {{"T", "t", MsgIcon::Exclamation, MsgButtons::YesNo}, "T", B::Warning, B::Yes | B::No, B::No},
       {{"", "Error n. 2"}, "VENTORA", B::NoIcon, B::Ok, B::NoButton},
   };
   for (const auto& [message, title, icon, buttons, escape] : rows) {
