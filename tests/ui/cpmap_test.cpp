@@ -44,9 +44,8 @@ TEST_F(MainFormTest, EveryReportValueShowsOnItsFacadeInAColourThatFollowsIt) {
   std::vector<std::pair<float, int>> shades;  // Cp, darkness of its marker
   for (const CpMapFacade& f : map->Model().facades)
     for (const CpMarker& m : f.markers) {
-      SCOPED_TRACE(m.k);
-      ASSERT_TRUE(report.contains(m.k));
-      EXPECT_EQ(CpText(m.Cp, '.'), report[m.k].second);
+      ASSERT_TRUE(report.contains(m.k)) << m.k;
+      EXPECT_EQ(CpText(m.Cp, '.'), report[m.k].second) << m.k;
       const QPointF centre = layout.MarkerCentre(m);
       EXPECT_TRUE(layout.facades[report[m.k].first - 1].contains(centre));
       const QColor c = picture.pixelColor(map->Canvas().mapTo(map, centre.toPoint()));

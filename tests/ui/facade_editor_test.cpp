@@ -30,9 +30,7 @@ class FacadeEditorTest : public EditingTest {
     ShowActive(editor);
     editor->Grid()->setFocus(Qt::OtherFocusReason);
   }
-  void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    QTest::keyClick(editor->Grid(), key, mods);
-  }
+  void CtrlKey(Qt::Key key) { QTest::keyClick(editor->Grid(), key, Qt::ControlModifier); }
   void ExpectCells(const Cells& cells) {
     for (const auto& [r, c, text] : cells)
       EXPECT_EQ(editor->CellText(r, c), text) << r << "," << c;
@@ -75,10 +73,10 @@ TEST_F(FacadeEditorTest, PasteLandsAtTheCurrentCellWithinTheGrid) {
     if (row.cut) {
       Find<QAction>(editor, "mefCut")->trigger();
     } else {
-      Key(Qt::Key_C, Qt::ControlModifier);
+      CtrlKey(Qt::Key_C);
     }
     editor->SetCurrentCell(row.toRow, row.toCol);
-    Key(Qt::Key_V, Qt::ControlModifier);
+    CtrlKey(Qt::Key_V);
     ExpectCells(row.expected);
   }
 }

@@ -18,11 +18,8 @@ Job SmallJob() {
   return ReadJobFile(ExamplesFolder() + "/low-house.in", points);
 }
 
-MainFormTest::MainFormTest() {
-  numbers.DetectNumberFormat();
-}
-
 void MainFormTest::MakeForm(RunCommand run) {
+  numbers.DetectNumberFormat();
   MainFormServices services;
   services.messages = &messages;
   services.dialogs = &dialogs;

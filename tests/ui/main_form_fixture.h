@@ -22,8 +22,6 @@ Job SmallJob();
 
 class MainFormTest : public ::testing::Test {
  protected:
-  MainFormTest();
-
   // The window with `run` behind its Run button (the real command if empty).
   void MakeForm(RunCommand run = {});
 
