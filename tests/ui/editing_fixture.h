@@ -58,11 +58,7 @@ class EditingTest : public ::testing::Test {
     });
   }
 
-  static void Click(QWidget* parent, const char* name) {
-    auto* b = parent->findChild<QPushButton*>(name);
-    ASSERT_NE(b, nullptr) << name;
-    b->click();
-  }
+  static void Click(QWidget* parent, const char* name) { Find<QPushButton>(parent, name)->click(); }
 
   std::string LastText() const { return messages.shown.empty() ? "" : messages.shown.back().text; }
 

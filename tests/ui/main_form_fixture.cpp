@@ -1,5 +1,6 @@
 #include "main_form_fixture.h"
 
+#include <QCheckBox>
 #include <QTest>
 
 #include "core/job_file.h"
@@ -7,34 +8,18 @@
 
 namespace ventora::testing {
 
+std::string ExamplesFolder() {
+  const char* folder = std::getenv("VENTORA_EXAMPLES");
+  return folder != nullptr ? folder : VENTORA_SOURCE_EXAMPLES;
+}
+
 Job SmallJob() {
-  Job job;
-  job.AzB = 0;
-  job.AnWind = 270;
-  job.PAD = 20;
-  job.SbH = 15;
-  job.Bdz = 15;
-  job.BdX = 20;
-  job.BdY = 10;
-  job.VeEXP = 0.25f;
-  job.ElmCount[1] = 2;
-  job.ElmX[1][1] = 5;
-  job.ElmZ[1][1] = 7.5f;
-  job.ElmX[1][2] = 15;
-  job.ElmZ[1][2] = 7.5f;
-  job.ElmCount[5] = 1;
-  job.ElmX[5][1] = 10;
-  job.ElmZ[5][1] = 5;
-  return job;
+  NumberText points{kPointDecimal};
+  return ReadJobFile(ExamplesFolder() + "/low-house.in", points);
 }
-
-MainFormTest::MainFormTest() {
-  numbers.DetectNumberFormat();
-}
-
-MainFormTest::~MainFormTest() = default;
 
 void MainFormTest::MakeForm(RunCommand run) {
+  numbers.DetectNumberFormat();
   MainFormServices services;
   services.messages = &messages;
   services.dialogs = &dialogs;
@@ -53,14 +38,6 @@ QPushButton* MainFormTest::Button(const char* objectName) const {
   return button;
 }
 
-QCheckBox* MainFormTest::OutExcel() const {
-  return form->findChild<QCheckBox*>("OutExcel");
-}
-
-QLabel* MainFormTest::JobNameLab() const {
-  return form->findChild<QLabel*>("JobNameLab");
-}
-
 void MainFormTest::Click(const char* objectName) {
   QPushButton* button = Button(objectName);
   ASSERT_TRUE(button->isEnabled()) << objectName << " is disabled";
@@ -68,7 +45,7 @@ void MainFormTest::Click(const char* objectName) {
 }
 
 void MainFormTest::ToggleOutExcel() {
-  QCheckBox* box = OutExcel();
+  auto* box = form->findChild<QCheckBox*>("OutExcel");
   QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
 }
 

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QLabel>
 #include <QPushButton>
 #include <memory>
 #include <string>
@@ -17,21 +15,17 @@
 
 namespace ventora::testing {
 
-// A small job that passes every check: a flat-roofed block with two
-// elements on facade 1 and one on the roof.
+// The example jobs' folder: VENTORA_EXAMPLES when set, else the source tree's.
+std::string ExamplesFolder();
+// A small job that passes every check: the low house example.
 Job SmallJob();
 
 class MainFormTest : public ::testing::Test {
  protected:
-  MainFormTest();
-  ~MainFormTest() override;
-
   // The window with `run` behind its Run button (the real command if empty).
   void MakeForm(RunCommand run = {});
 
   QPushButton* Button(const char* objectName) const;
-  QCheckBox* OutExcel() const;
-  QLabel* JobNameLab() const;
   // Clicks a button the way a user does.
   void Click(const char* objectName);
 

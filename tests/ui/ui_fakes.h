@@ -19,16 +19,12 @@ class ScriptedFileDialogs : public FileDialogs {
  public:
   std::deque<std::optional<std::string>> openAnswers;  // empty script: cancelled
   std::deque<std::optional<std::string>> saveAnswers;
-  int openCalls = 0;
-  int saveCalls = 0;
 
-  std::optional<std::string> OpenPath() override { return Next(openAnswers, openCalls); }
-  std::optional<std::string> SavePath() override { return Next(saveAnswers, saveCalls); }
+  std::optional<std::string> OpenPath() override { return Next(openAnswers); }
+  std::optional<std::string> SavePath() override { return Next(saveAnswers); }
 
  private:
-  static std::optional<std::string> Next(std::deque<std::optional<std::string>>& script,
-                                         int& calls) {
-    ++calls;
+  static std::optional<std::string> Next(std::deque<std::optional<std::string>>& script) {
     if (script.empty()) return std::nullopt;
     auto answer = script.front();
     script.pop_front();
@@ -52,8 +48,13 @@ class RecordingOpener : public DocumentOpener {
 // main window shows the job's full name only while it fits.
 class ScratchFolder {
  public:
-  ScratchFolder();
-  ~ScratchFolder();
+  ScratchFolder() : previous_(std::filesystem::current_path()) {
+    std::filesystem::current_path(folder_.path());
+  }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::current_path(previous_, ignored);
+  }
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;
 
