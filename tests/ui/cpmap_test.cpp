@@ -59,5 +59,28 @@ TEST_F(MainFormTest, EveryReportValueShowsOnItsFacadeInAColourThatFollowsIt) {
     EXPECT_LE(shades[i - 1].second, shades[i].second) << shades[i].first;
 }
 
+// A report left by an earlier session: the job as loaded is computed again
+// in memory, and the map shows the same values as after the run.
+TEST_F(MainFormTest, TheMapOfAReportFromAnEarlierSessionIsComputedAgain) {
+  MakeForm();
+  NumberText points{kPointDecimal};
+  const auto job = WriteJob("office", ReadJobFile(ExamplesFolder() + "/office-block.in", points));
+  const auto markers = [this] {
+    Click("MapBtn");
+    std::map<int, float> cp;
+    for (const CpMapFacade& f : form->findChild<CpMap*>("CpMap")->Model().facades)
+      for (const CpMarker& m : f.markers)
+        cp[m.k] = m.Cp;
+    return cp;
+  };
+  OpenThroughDialog(job);
+  Click("RunBtn");
+  const std::map<int, float> afterRun = markers();
+  MakeForm();
+  OpenThroughDialog(job);
+  EXPECT_EQ(markers(), afterRun);
+  EXPECT_FALSE(afterRun.empty());
+}
+
 }  // namespace
 }  // namespace ventora::testing
