@@ -37,6 +37,21 @@ TEST(SettingsFile, ReadsAndWritesOneKeyKeepingTheRest) {
   EXPECT_EQ(ReadBytes(file), "[o]\r\nx=1\r\n[general]\r\nsize=3\r\nlastdir=/new\r\n");
 }
 
+// Start-up enters the remembered folder; a folder that is gone changes nothing.
+TEST(SettingsFile, TheRememberedFolderBecomesCurrentWhenItStillExists) {
+  TempFolder folder;
+  const fs::path file = folder / "ventora.ini";
+  const fs::path here = fs::current_path();
+  EXPECT_FALSE(RestoreLastDir(file));
+  ASSERT_TRUE(SetIniValue(file, "general", "lastdir", (folder / "gone").string()));
+  EXPECT_FALSE(RestoreLastDir(file));
+  EXPECT_EQ(fs::current_path(), here);
+  ASSERT_TRUE(SetIniValue(file, "general", "lastdir", folder.path().string()));
+  EXPECT_TRUE(RestoreLastDir(file));
+  EXPECT_EQ(fs::current_path(), folder.path());
+  fs::current_path(here);
+}
+
 TEST(SettingsFile, AFailedWriteLeavesTheFileAsItWas) {
   TempFolder folder;
   WriteBytes(folder / "ventora.ini", "[general]\r\nlastdir=/old\r\n");
