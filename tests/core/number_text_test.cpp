@@ -54,6 +54,17 @@ TEST(NumberText, WritesAndConvertsStrictlyInTheLocale) {
     text = bad;
     EXPECT_THROW(comma.TextToNumber(text), NumberConversionError) << bad;
   }
+  // Whole numbers are those that survive 16-bit rounding unchanged.
+  for (const auto& [in, whole] : {std::pair<const char*, bool>{"10", true},
+                                  {"-32768", true},
+                                  {"2,5", false},
+                                  {"40000", false},
+                                  {"x", false}})
+    EXPECT_EQ(comma.IsIntegerText(in), whole) << in;
+  NumberText val(kBlankGrouping);  // the first point becomes the locale's comma
+  text = "1.5.2";
+  val.ToLocaleDecimal(text);
+  EXPECT_EQ(text, "1,5.2");
 }
 
 }  // namespace
