@@ -31,15 +31,17 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
       if (std::string error = ParseExportOption(arg, options); !error.empty()) return Fail(error);
     } else if (!onlyOperands && arg.size() > 1 && arg[0] == '-') {
       return Fail("unknown option '" + arg + "' (see --help)");
-    } else if (!options.job.empty()) {
-      return Fail("only one job at a time: '" + options.job + "' and '" + arg + "' (see --help)");
     } else {
-      options.job = arg;
+      options.jobs.push_back(arg);
     }
   }
   if (options.help || options.version) return {options, ""};
-  if (options.job.empty()) return Fail("no job given (see --help)");
+  if (options.jobs.empty()) return Fail("no job given (see --help)");
   if (std::string error = CheckExportOptions(options); !error.empty()) return Fail(error);
+  if (options.jobs.size() > 1 && !(options.sweepStep != 0 && options.format == "energyplus")) {
+    return Fail("only one job at a time: '" + options.jobs[0] + "' and '" + options.jobs[1] +
+                "' (see --help)");
+  }
   if (options.sweepStep != 0 && !options.mapFile.empty())
     return Fail("--map draws one run and cannot go with --sweep");
   return {options, ""};
@@ -49,7 +51,8 @@ std::string UsageText() {
   return "Usage: ventora-run [--xls] JOB\n"
          "       ventora-run [--xls] [--format=csv] --map=FILE.png|FILE.svg JOB\n"
          "       ventora-run [--xls] --format=csv JOB\n"
-         "       ventora-run --sweep[=STEP] [--format=csv|energyplus|contam] JOB\n"
+         "       ventora-run --sweep[=STEP] [--format=csv|contam|modelica] [OPTIONS] JOB\n"
+         "       ventora-run --sweep[=STEP] --format=energyplus [OPTIONS] JOB...\n"
          "\n"
          "Runs the wind pressure calculation of a job, as the desktop program's Run does:\n"
          "deletes the job's old results, checks the job, computes every element and writes\n"
@@ -70,15 +73,29 @@ std::string UsageText() {
          "             also write the element lines as JOB.out.csv\n"
          "  --sweep[=STEP]\n"
          "             compute every element's Cp at the wind directions 0, STEP, 2*STEP...\n"
-         "             below 360 (STEP a whole number of degrees, 10 when not given), with\n"
-         "             the job's own wind direction replaced by each in turn; writes no\n"
-         "             report but, as --format says:\n"
+         "             below 360 (STEP a whole number of degrees; 30 for contam, else 10\n"
+         "             when not given), with the job's own wind direction replaced by each\n"
+         "             in turn; writes no report but, as --format says:\n"
          "               csv         JOB.sweep.csv: one row per element, one Cp column per\n"
          "                           direction (empty where the run stopped)\n"
          "               energyplus  JOB.sweep.idf: EnergyPlus wind pressure coefficient\n"
-         "                           array and values, absolute directions (at most 36)\n"
+         "                           array and values, absolute directions (at most 36);\n"
+         "                           several jobs give one fragment, FIRST.sweeps.idf\n"
          "               contam      JOB.sweep.contam.txt: CONTAM wind pressure profiles,\n"
-         "                           angles from each facade's normal (STEP divides 90)\n"
+         "                           angles from each facade's normal (STEP divides 360,\n"
+         "                           at least 24: at most 16 points a profile)\n"
+         "               modelica    JOB.sweep.mo: a package of Outside_CpData parameters\n"
+         "                           per element (STEP divides 360)\n"
+         "  --contam-first=N\n"
+         "             number the CONTAM profiles from N (to add them to a project that\n"
+         "             has N-1), not from 1\n"
+         "  --modelica-package=NAME\n"
+         "             the Modelica package's name (Ventora_JOB when not given)\n"
+         "  --tables=all\n"
+         "             every EnergyPlus element as a Table:Lookup, not only those with a\n"
+         "             Cp beyond -1..1 (EnergyPlus bounds its coefficient values to -1..1)\n"
+         "  --output=FILE\n"
+         "             write the EnergyPlus fragment to FILE\n"
          "  --help     show this help and exit\n"
          "  --version  show the version and exit\n"
          "\n"

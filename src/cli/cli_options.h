@@ -1,6 +1,7 @@
 #pragma once
 // The command line of ventora-run: [--xls] [--format=csv] [--map=FILE] JOB,
-// --sweep[=STEP] [--format=FORMAT] JOB, --help, --version.
+// --sweep[=STEP] [--format=FORMAT] [export options] JOB, --sweep[=STEP]
+// --format=energyplus JOB..., --help, --version.
 
 #include <optional>
 #include <string>
@@ -11,11 +12,15 @@ namespace ventora::cli {
 struct CliOptions {
   bool help = false;
   bool version = false;
-  bool workbook = false;  // --xls
-  std::string job;        // a ".in" file or a job name without extension
-  int sweepStep = 0;      // --sweep[=STEP]: degrees between wind directions; 0 no sweep
-  std::string format;     // --format=csv|energyplus|contam; empty: the report only
-  std::string mapFile;    // --map=FILE: the Cp map as PNG or SVG; empty: none
+  bool workbook = false;          // --xls
+  std::vector<std::string> jobs;  // ".in" files or job names without extension
+  int sweepStep = 0;              // --sweep[=STEP]: degrees between wind directions; 0 no sweep
+  std::string format;             // --format=csv|energyplus|contam|modelica; empty: the report only
+  std::string mapFile;            // --map=FILE: the Cp map as PNG or SVG; empty: none
+  int contamFirst = 1;            // --contam-first=N: the first CONTAM profile's number
+  std::string modelicaPackage;    // --modelica-package=NAME; empty: from the job's name
+  bool allTables = false;         // --tables=all: every EnergyPlus element as a Table:Lookup
+  std::string output;             // --output=FILE: the fragment of several EnergyPlus jobs
 };
 
 struct ParsedOptions {

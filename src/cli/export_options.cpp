@@ -4,6 +4,8 @@
 
 #include "output/sweep/contam_export.h"
 #include "output/sweep/energyplus_export.h"
+#include "output/sweep/facade_profiles.h"
+#include "output/sweep/modelica_export.h"
 #include "output/sweep/wind_sweep.h"
 
 namespace ventora::cli {
@@ -11,54 +13,110 @@ namespace {
 
 constexpr const char* kSweep = "--sweep";
 constexpr const char* kFormat = "--format=";
+constexpr const char* kContamFirst = "--contam-first=";
+constexpr const char* kPackage = "--modelica-package=";
+constexpr const char* kTables = "--tables=";
+constexpr const char* kOutput = "--output=";
+constexpr int kStepNotGiven = -1;  // --sweep alone: the format's default step
 
-std::string ParseStep(const std::string& text, CliOptions& options) {
-  int step = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), step);
-  if (error != std::errc{} || end != text.data() + text.size() || step < 1 || step > 180)
-    return "--sweep=" + text + ": the step is a whole number of degrees from 1 to 180";
-  options.sweepStep = step;
+bool ParseWhole(const std::string& text, int low, int high, int& value) {
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc{} && end == text.data() + text.size() && value >= low && value <= high;
+}
+
+std::string After(const std::string& arg, const char* prefix) {
+  return arg.substr(std::string(prefix).size());
+}
+
+std::string ParseFormatOption(const std::string& arg, CliOptions& options) {
+  if (arg.starts_with(kContamFirst)) {
+    if (ParseWhole(After(arg, kContamFirst), 1, 1000000, options.contamFirst)) return "";
+    return arg + ": the first profile number is a whole number from 1";
+  }
+  if (arg.starts_with(kPackage)) {
+    options.modelicaPackage = After(arg, kPackage);
+    if (IsModelicaIdentifier(options.modelicaPackage)) return "";
+    return arg + ": a package name is a letter or '_' followed by letters, digits and '_'";
+  }
+  if (arg.starts_with(kTables)) {
+    options.allTables = After(arg, kTables) == "all";
+    return options.allTables ? "" : arg + ": the only choice is --tables=all";
+  }
+  options.output = After(arg, kOutput);
+  return options.output.empty() ? "--output= needs a file name" : "";
+}
+
+// A format's own option given with another format.
+std::string MisplacedOption(const CliOptions& options) {
+  const std::string& f = options.format;
+  if (options.contamFirst != 1 && f != "contam") return "--contam-first goes with --format=contam";
+  if (!options.modelicaPackage.empty() && f != "modelica")
+    return "--modelica-package goes with --format=modelica";
+  if (options.allTables && f != "energyplus") return "--tables=all goes with --format=energyplus";
+  if (!options.output.empty() && f != "energyplus") return "--output goes with --format=energyplus";
+  return "";
+}
+
+std::string CheckStep(const CliOptions& options) {
+  const int step = options.sweepStep;
+  const std::size_t directions = SweepDirections(static_cast<float>(step)).size();
+  if (options.format == "energyplus" && directions > kEnergyPlusMaxDirections) {
+    return "--format=energyplus takes at most 36 wind directions, --sweep=" + std::to_string(step) +
+           " gives " + std::to_string(directions) + ": use a step of 10 degrees or more";
+  }
+  if (options.format == "contam" && !ContamStepAccepted(step)) {
+    return "--format=contam takes at most 16 points a profile, the 360 degree point included: "
+           "use a step that divides 360 and is at least " +
+           std::to_string(kContamSmallestStep) +
+           " degrees (24, 30, 36, 40, 45, 60, 72, 90, 120 or 180)";
+  }
+  if (options.format == "modelica" && !ProfileStepAccepted(step))
+    return "--format=modelica needs a step that divides 360 degrees";
   return "";
 }
 
 }  // namespace
 
 bool IsExportOption(const std::string& arg) {
-  return arg == kSweep || arg.starts_with(std::string(kSweep) + "=") || arg.starts_with(kFormat);
+  return arg == kSweep || arg.starts_with(std::string(kSweep) + "=") || arg.starts_with(kFormat) ||
+         arg.starts_with(kContamFirst) || arg.starts_with(kPackage) || arg.starts_with(kTables) ||
+         arg.starts_with(kOutput);
 }
 
 std::string ParseExportOption(const std::string& arg, CliOptions& options) {
   if (arg == kSweep) {
-    options.sweepStep = static_cast<int>(kDefaultSweepStep);
+    options.sweepStep = kStepNotGiven;
     return "";
   }
   if (arg.starts_with(kFormat)) {
-    options.format = arg.substr(std::string(kFormat).size());
-    if (options.format == "csv" || options.format == "energyplus" || options.format == "contam")
+    options.format = After(arg, kFormat);
+    if (options.format == "csv" || options.format == "energyplus" || options.format == "contam" ||
+        options.format == "modelica")
       return "";
-    return "unknown format '" + options.format + "': csv, energyplus or contam (see --help)";
+    return "unknown format '" + options.format +
+           "': csv, energyplus, contam or modelica (see --help)";
   }
-  return ParseStep(arg.substr(std::string(kSweep).size() + 1), options);
+  if (!arg.starts_with(kSweep)) return ParseFormatOption(arg, options);
+  const std::string step = After(arg, kSweep).substr(1);
+  if (ParseWhole(step, 1, 180, options.sweepStep)) return "";
+  return "--sweep=" + step + ": the step is a whole number of degrees from 1 to 180";
 }
 
 std::string CheckExportOptions(CliOptions& options) {
   if (options.sweepStep == 0) {
-    if (options.format.empty() || options.format == "csv") return "";
-    return "--format=" + options.format + " needs --sweep: it holds Cp over all wind directions";
+    if (!options.format.empty() && options.format != "csv")
+      return "--format=" + options.format + " needs --sweep: it holds Cp over all wind directions";
+    if (std::string error = MisplacedOption(options); !error.empty()) return error;
+    return "";
   }
   if (options.workbook) return "--xls and --sweep do not go together: a sweep writes no report";
   if (options.format.empty()) options.format = "csv";
-  const std::size_t directions = SweepDirections(static_cast<float>(options.sweepStep)).size();
-  if (options.format == "energyplus" && directions > kEnergyPlusMaxDirections) {
-    return "--format=energyplus takes at most 36 wind directions, --sweep=" +
-           std::to_string(options.sweepStep) + " gives " + std::to_string(directions) +
-           ": use a step of 10 degrees or more";
+  if (options.sweepStep == kStepNotGiven) {
+    options.sweepStep =
+        options.format == "contam" ? kContamDefaultStep : static_cast<int>(kDefaultSweepStep);
   }
-  if (options.format == "contam" && !ContamStepAccepted(static_cast<float>(options.sweepStep))) {
-    return "--format=contam needs a step that divides 90 (such as 5, 10, 15, 30 or 45), so "
-           "that every facade has a point at its normal";
-  }
-  return "";
+  if (std::string error = MisplacedOption(options); !error.empty()) return error;
+  return CheckStep(options);
 }
 
 }  // namespace ventora::cli

@@ -22,10 +22,10 @@ bool DeleteRunCsv(const std::string& jobName, std::ostream& err) {
   return false;
 }
 
-int WriteRunCsv(const std::string& jobName, const RunResult& run, int status, std::ostream& out,
-                std::ostream& err) {
+int WriteRunCsv(const std::string& jobName, const Job& job, const RunResult& run, int status,
+                std::ostream& out, std::ostream& err) {
   try {
-    WriteExportFile(RunCsvPath(jobName), RunCsv(run));
+    WriteExportFile(RunCsvPath(jobName), RunCsv(run, job));
   } catch (const std::runtime_error& e) {
     err << "ventora-run: " << e.what() << '\n';
     return kExitSystemError;

@@ -6,6 +6,7 @@
 #include <ostream>
 #include <string>
 
+#include "core/job.h"
 #include "engine/run_calculation.h"
 
 namespace ventora::cli {
@@ -17,7 +18,7 @@ bool DeleteRunCsv(const std::string& jobName, std::ostream& err);
 
 // Writes the CSV and prints its path; gives `status`, or the system error
 // status when the file cannot be written.
-int WriteRunCsv(const std::string& jobName, const RunResult& run, int status, std::ostream& out,
-                std::ostream& err);
+int WriteRunCsv(const std::string& jobName, const Job& job, const RunResult& run, int status,
+                std::ostream& out, std::ostream& err);
 
 }  // namespace ventora::cli

@@ -61,7 +61,7 @@ bool WriteMapOfRun(const fs::path& mapFile, const Job& job, const RunResult& run
 
 std::optional<LoadedJob> LoadJobFile(const CliOptions& options, std::ostream& err) {
   LoadedJob loaded;
-  loaded.jobName = JobNameOf(options.job);
+  loaded.jobName = JobNameOf(options.jobs.front());
   const std::string jobFile = loaded.jobName + ".in";
   std::error_code ignored;
   if (!fs::is_regular_file(jobFile, ignored)) {
@@ -98,7 +98,8 @@ int RunJobFile(const CliOptions& options, std::ostream& out, std::ostream& err) 
   int status = ExitStatusOf(result.outcome);
   if (status == kExitCompleted || status == kExitValuesMissing) {
     out << ReportPath(jobName, setup.form).string() << '\n';
-    if (options.format == "csv") status = WriteRunCsv(jobName, result.run, status, out, err);
+    if (options.format == "csv")
+      status = WriteRunCsv(jobName, loaded->job, result.run, status, out, err);
   }
   if (mapFile.empty() || status == kExitSystemError) return status;
   return WriteMapOfRun(mapFile, loaded->job, result.run, jobName, loaded->numbers, out, err)

@@ -3,28 +3,28 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "energyplus_jobs_file.h"
 #include "engine/pre_run_checks.h"
 #include "output/sweep/contam_export.h"
-#include "output/sweep/energyplus_export.h"
 #include "output/sweep/export_text.h"
+#include "output/sweep/facade_profiles.h"
+#include "output/sweep/modelica_export.h"
 #include "output/sweep/sweep_csv_export.h"
 #include "output/sweep/sweep_progress.h"
-#include "output/sweep/wind_sweep.h"
-#include "run_job_file.h"
 #include "stderr_messages.h"
+
+#ifndef VENTORA_VERSION
+#define VENTORA_VERSION "unknown"
+#endif
 
 namespace ventora::cli {
 namespace {
 
 namespace fs = std::filesystem;
 
-bool DeleteOldOutput(const fs::path& path, std::ostream& err) {
-  std::error_code error;
-  fs::remove(path, error);
-  if (!error) return true;
-  err << "ventora-run: cannot delete the old \"" << path.string() << "\": " << error.message()
-      << '\n';
-  return false;
+// CONTAM and Modelica take Cp against the angle to each facade's normal.
+bool ProfileFormat(const std::string& format) {
+  return format == "contam" || format == "modelica";
 }
 
 bool PassesPreRunChecks(LoadedJob& loaded, MessageSink& messages) {
@@ -36,8 +36,8 @@ bool PassesPreRunChecks(LoadedJob& loaded, MessageSink& messages) {
 }
 
 void ReportStops(const WindSweep& sweep, const std::string& format, std::ostream& err) {
-  // The CONTAM sweep turns the building to AzB 0 (see ContamSweepJob).
-  const std::string frame = format == "contam" ? " (building turned to azimuth 0)" : "";
+  // The profile sweep turns the building to AzB 0 (see ProfileSweepJob).
+  const std::string frame = ProfileFormat(format) ? " (building turned to azimuth 0)" : "";
   for (const SweepDirection& d : sweep.directions) {
     if (d.completed) continue;
     err << "ventora-run: wind direction " << NumberString(d.AnWind) << " deg." << frame << ": "
@@ -45,23 +45,36 @@ void ReportStops(const WindSweep& sweep, const std::string& format, std::ostream
   }
 }
 
-// Throws std::invalid_argument when the format cannot take this sweep.
-std::string ExportText(const WindSweep& sweep, const LoadedJob& loaded, const std::string& format) {
-  const std::string stem = fs::path(loaded.jobName).filename().string();
-  if (format == "energyplus") return EnergyPlusIdf(sweep, loaded.job, stem);
-  if (format == "contam") return ContamProfiles(sweep, loaded.job, stem);
-  return SweepCsv(sweep);
+std::vector<float> Directions(const CliOptions& options) {
+  if (ProfileFormat(options.format)) return ProfileDirections(options.sweepStep);
+  return SweepDirections(static_cast<float>(options.sweepStep));
 }
 
-int WriteExport(const WindSweep& sweep, const LoadedJob& loaded, const CliOptions& options,
-                std::ostream& out, std::ostream& err) {
-  if (!sweep.AnyCompleted()) {
-    err << "ventora-run: no wind direction could be computed; nothing was written\n";
-    return kExitStopped;
+// Throws std::invalid_argument when the format cannot take this sweep; puts
+// the warning about Cp beyond -1..1 in `warning`.
+std::string ExportText(const SweptJob& swept, const CliOptions& options, std::string& warning) {
+  const Job& job = swept.loaded.job;
+  if (options.format == "contam") {
+    warning = ContamCpWarning(swept.sweep);
+    return ContamProfiles(swept.sweep, job, swept.stem, CliExportInfo(),
+                          {options.sweepStep, options.contamFirst});
   }
-  const fs::path path = SweepOutputPath(loaded.jobName, options.format);
+  if (options.format == "modelica") {
+    warning = ModelicaCpWarning(swept.sweep);
+    const std::string package = options.modelicaPackage.empty() ? DefaultModelicaPackage(swept.stem)
+                                                                : options.modelicaPackage;
+    return ModelicaPackage(swept.sweep, job, swept.stem, CliExportInfo(), package,
+                           options.sweepStep);
+  }
+  return SweepCsv(swept.sweep, job);
+}
+
+int WriteExport(const SweptJob& swept, const CliOptions& options, std::ostream& out,
+                std::ostream& err) {
+  const fs::path path = SweepOutputPath(swept.loaded.jobName, options.format);
+  std::string warning;
   try {
-    WriteExportFile(path, ExportText(sweep, loaded, options.format));
+    WriteExportFile(path, ExportText(swept, options, warning));
   } catch (const std::invalid_argument& e) {
     err << "ventora-run: " << e.what() << '\n';
     return kExitStopped;
@@ -69,8 +82,9 @@ int WriteExport(const WindSweep& sweep, const LoadedJob& loaded, const CliOption
     err << "ventora-run: " << e.what() << '\n';
     return kExitSystemError;
   }
+  if (!warning.empty()) err << "ventora-run: warning: " << warning << '\n';
   out << path.string() << '\n';
-  return sweep.AllCompleted() ? kExitCompleted : kExitValuesMissing;
+  return swept.sweep.AllCompleted() ? kExitCompleted : kExitValuesMissing;
 }
 
 }  // namespace
@@ -78,29 +92,63 @@ int WriteExport(const WindSweep& sweep, const LoadedJob& loaded, const CliOption
 fs::path SweepOutputPath(const std::string& jobName, const std::string& format) {
   if (format == "energyplus") return jobName + ".sweep.idf";
   if (format == "contam") return jobName + ".sweep.contam.txt";
+  if (format == "modelica") return jobName + ".sweep.mo";
   return jobName + ".sweep.csv";
 }
 
-int RunSweepFile(const CliOptions& options, std::ostream& out, std::ostream& err) {
-  std::optional<LoadedJob> loaded = LoadJobFile(options, err);
-  if (!loaded) return kExitSystemError;
-  if (!DeleteOldOutput(SweepOutputPath(loaded->jobName, options.format), err))
-    return kExitSystemError;
+ExportInfo CliExportInfo() {
+  return {VENTORA_VERSION};
+}
+
+bool DeleteOldOutput(const fs::path& path, std::ostream& err) {
+  std::error_code error;
+  fs::remove(path, error);
+  if (!error) return true;
+  err << "ventora-run: cannot delete the old \"" << path.string() << "\": " << error.message()
+      << '\n';
+  return false;
+}
+
+std::optional<SweptJob> SweepJob(const CliOptions& options, const std::string& job,
+                                 bool deleteOldExport, std::ostream& err, int& status) {
+  CliOptions one = options;
+  one.jobs = {job};
+  std::optional<LoadedJob> loaded = LoadJobFile(one, err);
+  status = kExitSystemError;
+  if (!loaded) return std::nullopt;
+  // The old export goes before anything is computed, as a run's old report does.
+  if (deleteOldExport && !DeleteOldOutput(SweepOutputPath(loaded->jobName, options.format), err))
+    return std::nullopt;
   StreamMessages messages(err);
-  if (!PassesPreRunChecks(*loaded, messages)) return kExitStopped;
+  status = kExitStopped;
+  if (!PassesPreRunChecks(*loaded, messages)) return std::nullopt;
   SweepSetup setup;
   setup.messages = &messages;
   setup.progress = SweepProgress(err);
-  const Job job = options.format == "contam" ? ContamSweepJob(loaded->job) : loaded->job;
-  WindSweep sweep;
+  const Job swept = ProfileFormat(options.format) ? ProfileSweepJob(loaded->job) : loaded->job;
+  SweptJob result{*loaded, {}, fs::path(loaded->jobName).filename().string()};
   try {
-    sweep = RunWindSweep(job, SweepDirections(static_cast<float>(options.sweepStep)), setup);
+    result.sweep = RunWindSweep(swept, Directions(options), setup);
   } catch (const std::exception& e) {
     err << "ventora-run: " << e.what() << '\n';
-    return kExitSystemError;
+    status = kExitSystemError;
+    return std::nullopt;
   }
-  ReportStops(sweep, options.format, err);
-  return WriteExport(sweep, *loaded, options, out, err);
+  ReportStops(result.sweep, options.format, err);
+  if (!result.sweep.AnyCompleted()) {
+    err << "ventora-run: no wind direction could be computed; nothing was written\n";
+    return std::nullopt;
+  }
+  status = kExitCompleted;
+  return result;
+}
+
+int RunSweepFile(const CliOptions& options, std::ostream& out, std::ostream& err) {
+  if (options.format == "energyplus") return RunEnergyPlusSweeps(options, out, err);
+  int status = kExitSystemError;
+  std::optional<SweptJob> swept = SweepJob(options, options.jobs.front(), true, err, status);
+  if (!swept) return status;
+  return WriteExport(*swept, options, out, err);
 }
 
 }  // namespace ventora::cli

@@ -3,15 +3,38 @@
 // and writes the chosen export beside it.
 
 #include <filesystem>
+#include <optional>
 #include <ostream>
 #include <string>
 
 #include "cli_options.h"
+#include "output/sweep/export_job_summary.h"
+#include "output/sweep/wind_sweep.h"
+#include "run_job_file.h"
 
 namespace ventora::cli {
 
-// JOB.sweep.csv, JOB.sweep.idf or JOB.sweep.contam.txt.
+// JOB.sweep.csv, JOB.sweep.idf, JOB.sweep.contam.txt or JOB.sweep.mo.
 std::filesystem::path SweepOutputPath(const std::string& jobName, const std::string& format);
+
+// What the exports' headers say of the program: its version.
+ExportInfo CliExportInfo();
+
+struct SweptJob {
+  LoadedJob loaded;
+  WindSweep sweep;
+  std::string stem;  // the job file's name without folder and ".in"
+};
+
+// Loads, checks and sweeps the job named `job` as `options` say, first
+// removing its old export when `deleteOldExport`; names each stopped
+// direction on `err`. Gives nothing, with `status` set to the exit status,
+// when there is nothing to export.
+std::optional<SweptJob> SweepJob(const CliOptions& options, const std::string& job,
+                                 bool deleteOldExport, std::ostream& err, int& status);
+
+// Removes an export of an earlier run, so a failed run leaves none behind.
+bool DeleteOldOutput(const std::filesystem::path& path, std::ostream& err);
 
 // Exit status as RunJobFile's: 0 every direction computed, 3 some stopped
 // (each named on `err`), 2 refused or nothing to write, 1 system error.

@@ -1,53 +1,63 @@
 #include "output/sweep/contam_export.h"
 
 #include <algorithm>
-#include <cmath>
+#include <cctype>
 #include <stdexcept>
-#include <utility>
 #include <vector>
 
-#include "output/sweep/export_job_summary.h"
+#include "output/sweep/cp_beyond_one.h"
 #include "output/sweep/export_text.h"
+#include "output/sweep/facade_profiles.h"
 #include "output/sweep/sweep_failures.h"
 
 namespace ventora {
 namespace {
 
-using ProfilePoint = std::pair<float, float>;  // angle from the normal, Cp
+constexpr const char* kConsequence =
+    "CONTAM documents wind pressure coefficients within -1..1; the values are written as "
+    "computed, so check how your CONTAM version takes them.";
 
-// The element's points in increasing angle, closed by 360 with the Cp at 0.
-std::vector<ProfilePoint> Profile(const WindSweep& sweep, std::size_t e) {
-  const std::int16_t iface = sweep.elements[e].iface;
-  std::vector<ProfilePoint> points;
-  for (const SweepDirection& d : sweep.directions) {
-    const float angle = d.geometry.FacadeAngle[static_cast<std::size_t>(iface)];
-    points.emplace_back(angle < 0 ? angle + 360.0f : angle, d.Cp[e]);
+std::string NameSafe(const std::string& text) {
+  std::string safe = text;
+  for (char& c : safe) {
+    const auto u = static_cast<unsigned char>(c);
+    if (!std::isalnum(u) && c != '-' && c != '_') c = '_';
   }
-  std::sort(points.begin(), points.end());
-  if (points.empty() || points.front().first != 0.0f) {
-    throw std::invalid_argument("The wind directions miss the normal of facade " +
-                                std::to_string(iface) + "; use a step that divides 90 degrees.");
-  }
-  points.emplace_back(360.0f, points.front().second);
-  return points;
+  return safe;
 }
 
-void Header(std::string& out, const Job& job, const std::string& jobStem) {
-  out += "! Wind pressure profiles computed by Ventora.\r\n";
+void Header(std::string& out, const Job& job, const std::string& jobStem, const ExportInfo& info,
+            const ContamSettings& settings, const std::string& warning) {
+  out += "! Wind pressure profiles.\r\n";
+  for (const std::string& line : ReferenceLines(job, info))
+    out += CommentLines(line, "! ");
   for (const std::string& line : JobSummaryLines(job, jobStem))
     out += "! " + line + "\r\n";
-  out += "! Angles are measured from each facade's normal; give the wall its azimuth\r\n";
-  out += "! above. Profile names: F<facade>_E<element number>, as in the job's report.\r\n";
+  out += CommentLines(
+      "Angle convention: the angle of a point is the wind direction minus the facade's azimuth "
+      "above (the roof takes facade 1's); 0 is the wind head on, 90 the wind from the right of "
+      "someone looking out of the facade. Give each wall in CONTAM its azimuth above.",
+      "! ");
+  out += CommentLines(
+      "Profile names: <job>_F<facade>_E<element number>, as in the job's report. "
+      "Profiles are numbered from " +
+          std::to_string(settings.firstNumber) +
+          "; CONTAM wants a project's profiles numbered 1..n and the count "
+          "line to say n.",
+      "! ");
+  if (!warning.empty()) out += CommentLines("Warning: " + warning, "! ");
 }
 
-void Element(std::string& out, const WindSweep& sweep, std::size_t e, const std::string& jobStem) {
+void Element(std::string& out, const WindSweep& sweep, std::size_t e, const std::string& jobStem,
+             std::size_t longestLabel, const ContamSettings& settings) {
   const ElementResult& element = sweep.elements[e];
-  const std::vector<ProfilePoint> points = Profile(sweep, e);
-  const std::string name = ElementLabel(element.iface, element.k);
-  out += std::to_string(e + 1) + " " + std::to_string(points.size()) + " " +
-         std::to_string(kContamLinearProfile) + " " + name + "\r\n";
+  std::vector<ProfilePoint> points = FacadeProfile(sweep, e, settings.step);
+  points.emplace_back(360.0f, points.front().second);
+  out += std::to_string(static_cast<std::size_t>(settings.firstNumber) + e) + " " +
+         std::to_string(points.size()) + " " + std::to_string(kContamLinearProfile) + " " +
+         ContamProfileName(jobStem, element, longestLabel) + "\r\n";
   out += jobStem + " facade " + std::to_string(element.iface) + " element " +
-         std::to_string(element.k) + ": X " + NumberString(element.X) + " m, Z or Y " +
+         std::to_string(element.k) + ": X " + NumberString(element.X) + " m, Z (wall) / Y (roof) " +
          NumberString(element.Z) + " m\r\n";
   for (const auto& [angle, Cp] : points) {
     out += ' ';
@@ -58,21 +68,34 @@ void Element(std::string& out, const WindSweep& sweep, std::size_t e, const std:
   }
 }
 
+std::size_t LongestLabel(const WindSweep& sweep) {
+  std::size_t longest = 0;
+  for (const ElementResult& element : sweep.elements)
+    longest = std::max(longest, ElementLabel(element.iface, element.k).size());
+  return longest;
+}
+
 }  // namespace
 
-Job ContamSweepJob(const Job& job) {
-  Job turned = job;
-  turned.AzB = 0;
-  return turned;
+bool ContamStepAccepted(int step) {
+  return step >= kContamSmallestStep && step <= 360 && 360 % step == 0;
 }
 
-bool ContamStepAccepted(float step) {
-  if (!(step > 0 && step <= 90)) return false;
-  const double parts = 90.0 / step;
-  return parts == std::floor(parts);
+std::string ContamProfileName(const std::string& jobStem, const ElementResult& element,
+                              std::size_t longestLabel) {
+  const std::size_t room =
+      kContamNameLength > longestLabel + 1 ? kContamNameLength - longestLabel - 1 : 0;
+  std::string job = NameSafe(jobStem).substr(0, room);
+  if (job.empty()) job = "V";
+  return job + "_" + ElementLabel(element.iface, element.k);
 }
 
-std::string ContamProfiles(const WindSweep& sweep, const Job& job, const std::string& jobStem) {
+std::string ContamCpWarning(const WindSweep& sweep) {
+  return CpBeyondOneWarning(sweep, kConsequence);
+}
+
+std::string ContamProfiles(const WindSweep& sweep, const Job& job, const std::string& jobStem,
+                           const ExportInfo& info, const ContamSettings& settings) {
   const std::string missing = StoppedDirectionList(sweep);
   if (!missing.empty()) {
     throw std::invalid_argument(
@@ -80,10 +103,11 @@ std::string ContamProfiles(const WindSweep& sweep, const Job& job, const std::st
         missing + " degrees. Nothing was written.");
   }
   std::string out;
-  Header(out, job, jobStem);
+  Header(out, job, jobStem, info, settings, ContamCpWarning(sweep));
   out += std::to_string(sweep.elements.size()) + " ! wind pressure profiles:\r\n";
+  const std::size_t longestLabel = LongestLabel(sweep);
   for (std::size_t e = 0; e < sweep.elements.size(); ++e)
-    Element(out, sweep, e, jobStem);
+    Element(out, sweep, e, jobStem, longestLabel, settings);
   out += "-999\r\n";
   return out;
 }

@@ -1,8 +1,11 @@
 #include "output/sweep/energyplus_export.h"
 
+#include <algorithm>
 #include <stdexcept>
+#include <vector>
 
-#include "output/sweep/export_job_summary.h"
+#include "output/sweep/cp_beyond_one.h"
+#include "output/sweep/energyplus_fragment.h"
 #include "output/sweep/export_text.h"
 #include "output/sweep/sweep_failures.h"
 
@@ -17,55 +20,53 @@ void Field(std::string& out, const std::string& value, bool last, const std::str
   out += field + "  !- " + comment + "\r\n";
 }
 
-void CheckDirections(const WindSweep& sweep) {
-  const std::size_t count = sweep.directions.size();
-  if (count < 2 || count > kEnergyPlusMaxDirections) {
-    throw std::invalid_argument("EnergyPlus takes 2 to 36 wind directions; this sweep has " +
-                                std::to_string(count) + ". Choose a step from 10 to 180 degrees.");
-  }
-  const std::string missing = StoppedDirectionList(sweep);
-  if (!missing.empty()) {
-    throw std::invalid_argument(
-        "EnergyPlus needs a Cp at every wind direction; the run stopped at " + missing +
-        " degrees. Nothing was written.");
-  }
+std::string StepText(const WindSweep& sweep) {
+  return NumberString(sweep.directions[1].AnWind - sweep.directions[0].AnWind) + "deg";
 }
 
-void Header(std::string& out, const Job& job, const std::string& jobStem) {
-  out += "! Wind pressure coefficients computed by Ventora.\r\n";
-  for (const std::string& line : JobSummaryLines(job, jobStem))
-    out += "! " + line + "\r\n";
-  out += "! Directions are absolute (the wind's compass direction, as AnWind): set the\r\n";
-  out += "! Wind Angle Type of the external nodes that use these values to Absolute\r\n";
-  out += "! (and the Wind Pressure Coefficient Type of the simulation control to Input).\r\n";
-  out += "! Element names: F<facade>_E<element number>, numbered as in the job's report.\r\n\r\n";
+std::string VariableName(const WindSweep& sweep) {
+  return "Ventora_WindFrom_" + StepText(sweep);
 }
 
-void DirectionArray(std::string& out, const WindSweep& sweep, const std::string& arrayName) {
-  out += "AirflowNetwork:MultiZone:WindPressureCoefficientArray,\r\n";
-  Field(out, arrayName, false, "Name");
-  const std::size_t count = sweep.directions.size();
-  for (std::size_t j = 0; j < count; ++j) {
-    Field(out, NumberString(sweep.directions[j].AnWind), j + 1 == count,
-          "Wind Direction " + std::to_string(j + 1) + " {deg}");
-  }
-  out += "\r\n";
+std::string VariableListName(const WindSweep& sweep) {
+  return VariableName(sweep) + "_List";
 }
 
-void ElementValues(std::string& out, const WindSweep& sweep, std::size_t e,
-                   const std::string& prefix, const std::string& arrayName) {
-  const ElementResult& element = sweep.elements[e];
-  out += "! Facade " + std::to_string(element.iface) + ", element " + std::to_string(element.k) +
-         ": X " + NumberString(element.X) + " m, Z or Y " + NumberString(element.Z) + " m\r\n";
+void Values(std::string& out, const WindSweep& sweep, std::size_t e, const std::string& name) {
   out += "AirflowNetwork:MultiZone:WindPressureCoefficientValues,\r\n";
-  Field(out, IdfElementName(prefix, element), false, "Name");
-  Field(out, arrayName, false, "AirflowNetwork:MultiZone:WindPressureCoefficientArray Name");
+  Field(out, name, false, "Name");
+  Field(out, EnergyPlusArrayName(sweep), false,
+        "AirflowNetwork:MultiZone:WindPressureCoefficientArray Name");
   const std::size_t count = sweep.directions.size();
   for (std::size_t j = 0; j < count; ++j) {
     Field(out, NumberString(sweep.directions[j].Cp[e]), j + 1 == count,
           "Wind Pressure Coefficient Value " + std::to_string(j + 1) + " {dimensionless}");
   }
-  out += "\r\n";
+}
+
+// The element's Cp over the directions, closed at 360 by the value at 0 as
+// EnergyPlus closes its coefficient arrays; the output limits are the
+// table's own extremes, so nothing is cut.
+void Table(std::string& out, const WindSweep& sweep, std::size_t e, const std::string& name) {
+  std::vector<float> values;
+  for (const SweepDirection& d : sweep.directions)
+    values.push_back(d.Cp[e]);
+  values.push_back(values.front());
+  const auto [low, high] = std::minmax_element(values.begin(), values.end());
+  out += "Table:Lookup,\r\n";
+  Field(out, name, false, "Name");
+  Field(out, VariableListName(sweep), false, "Independent Variable List Name");
+  Field(out, "None", false, "Normalization Method");
+  Field(out, "", false, "Normalization Divisor");
+  Field(out, NumberString(*low), false, "Minimum Output");
+  Field(out, NumberString(*high), false, "Maximum Output");
+  Field(out, "Dimensionless", false, "Output Unit Type");
+  Field(out, "", false, "External File Name");
+  Field(out, "", false, "External File Column Number");
+  Field(out, "", false, "External File Starting Row Number");
+  for (std::size_t j = 0; j < values.size(); ++j)
+    Field(out, NumberString(values[j]), j + 1 == values.size(),
+          "Output Value " + std::to_string(j + 1));
 }
 
 }  // namespace
@@ -83,16 +84,89 @@ std::string IdfElementName(const std::string& prefix, const ElementResult& eleme
   return prefix + "_" + ElementLabel(element.iface, element.k);
 }
 
-std::string EnergyPlusIdf(const WindSweep& sweep, const Job& job, const std::string& jobStem) {
-  CheckDirections(sweep);
-  const std::string prefix = IdfNamePrefix(jobStem);
-  const std::string arrayName = prefix + "_Directions";
-  std::string out;
-  Header(out, job, jobStem);
-  DirectionArray(out, sweep, arrayName);
-  for (std::size_t e = 0; e < sweep.elements.size(); ++e)
-    ElementValues(out, sweep, e, prefix, arrayName);
-  return out;
+std::string EnergyPlusArrayName(const WindSweep& sweep) {
+  return "Ventora_Directions_" + StepText(sweep);
+}
+
+void CheckEnergyPlusSweep(const WindSweep& sweep) {
+  const std::size_t count = sweep.directions.size();
+  if (count < 2 || count > kEnergyPlusMaxDirections) {
+    throw std::invalid_argument("EnergyPlus takes 2 to 36 wind directions; this sweep has " +
+                                std::to_string(count) + ". Choose a step from 10 to 180 degrees.");
+  }
+  const std::string missing = StoppedDirectionList(sweep);
+  if (!missing.empty()) {
+    throw std::invalid_argument(
+        "EnergyPlus needs a Cp at every wind direction; the run stopped at " + missing +
+        " degrees. Nothing was written.");
+  }
+}
+
+bool EnergyPlusTableForm(const WindSweep& sweep, std::size_t e,
+                         const EnergyPlusSettings& settings) {
+  return settings.allTables || ElementCpBeyondOne(sweep, e);
+}
+
+void AppendDirectionArray(std::string& out, const WindSweep& sweep) {
+  out += "AirflowNetwork:MultiZone:WindPressureCoefficientArray,\r\n";
+  Field(out, EnergyPlusArrayName(sweep), false, "Name");
+  const std::size_t count = sweep.directions.size();
+  for (std::size_t j = 0; j < count; ++j) {
+    Field(out, NumberString(sweep.directions[j].AnWind), j + 1 == count,
+          "Wind Direction " + std::to_string(j + 1) + " {deg}");
+  }
+  out += "\r\n";
+}
+
+void AppendTableDirections(std::string& out, const WindSweep& sweep) {
+  out += "Table:IndependentVariable,\r\n";
+  Field(out, VariableName(sweep), false, "Name");
+  Field(out, "Linear", false, "Interpolation Method");
+  Field(out, "Constant", false, "Extrapolation Method");
+  Field(out, "0", false, "Minimum Value");
+  Field(out, "360", false, "Maximum Value");
+  Field(out, "", false, "Normalization Reference Value");
+  Field(out, "Dimensionless", false, "Unit Type");
+  Field(out, "", false, "External File Name");
+  Field(out, "", false, "External File Column Number");
+  Field(out, "", false, "External File Starting Row Number");
+  for (std::size_t j = 0; j < sweep.directions.size(); ++j)
+    Field(out, NumberString(sweep.directions[j].AnWind), false,
+          "Value " + std::to_string(j + 1) + " {deg}");
+  Field(out, "360", true, "Value " + std::to_string(sweep.directions.size() + 1) + " {deg}");
+  out += "\r\nTable:IndependentVariableList,\r\n";
+  Field(out, VariableListName(sweep), false, "Name");
+  Field(out, VariableName(sweep), true, "Independent Variable 1 Name");
+  out += "\r\n";
+}
+
+void AppendElement(std::string& out, const WindSweep& sweep, const Job& job, std::size_t e,
+                   const std::string& prefix, const EnergyPlusSettings& settings) {
+  const ElementResult& element = sweep.elements[e];
+  out += "! Facade " + std::to_string(element.iface) + ", element " + std::to_string(element.k) +
+         ": X " + NumberString(element.X) + " m, Z (wall) / Y (roof) " + NumberString(element.Z) +
+         " m, facade azimuth " + NumberString(FacadeAzimuth(job, element.iface)) + " deg\r\n";
+  const std::string name = IdfElementName(prefix, element);
+  if (EnergyPlusTableForm(sweep, e, settings)) {
+    Table(out, sweep, e, name);
+  } else {
+    Values(out, sweep, e, name);
+  }
+  out += "\r\n";
+}
+
+std::string EnergyPlusCpWarning(const WindSweep& sweep, const EnergyPlusSettings& settings) {
+  return CpBeyondOneWarning(
+      sweep, std::string("EnergyPlus bounds every WindPressureCoefficientValues object to -1..1 "
+                         "without a warning, so ") +
+                 (settings.allTables ? "every element is" : "these elements are") +
+                 " written as Table:Lookup objects whose output limits are their own "
+                 "extremes: EnergyPlus uses the values as computed.");
+}
+
+std::string EnergyPlusIdf(const WindSweep& sweep, const Job& job, const std::string& jobStem,
+                          const ExportInfo& info, const EnergyPlusSettings& settings) {
+  return EnergyPlusFragment({JobSweep{sweep, job, jobStem}}, info, settings);
 }
 
 }  // namespace ventora

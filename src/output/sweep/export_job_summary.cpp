@@ -22,6 +22,20 @@ float WallAzimuth(const Job& job, int iface) {
   return a;
 }
 
+float FacadeAzimuth(const Job& job, int iface) {
+  return WallAzimuth(job, iface >= 1 && iface <= 4 ? iface : 1);
+}
+
+std::vector<std::string> ReferenceLines(const Job& job, const ExportInfo& info) {
+  return {
+      "Computed by Ventora " + info.version + ".",
+      "Cp = (p - p0) / (rho U^2 / 2) with U the wind speed at the building height BdZ " +
+          NumberString(job.Bdz) + " m in the undisturbed wind profile (exponent VeEXP " +
+          NumberString(job.VeEXP) + "): give the model's wind reference height as " +
+          NumberString(job.Bdz) + " m.",
+  };
+}
+
 std::vector<std::string> JobSummaryLines(const Job& job, const std::string& jobLabel) {
   const auto n = [](float v) { return NumberString(v); };
   std::string walls = "Wall azimuths (deg.): ";

@@ -1,6 +1,7 @@
 #pragma once
 // The job's parameters in a few lines, for the comment headers of the
-// exported files, so a file says which job and building it belongs to.
+// exported files, so a file says which job and building it belongs to, which
+// wind speed its Cp are referred to and which program made it.
 
 #include <string>
 #include <vector>
@@ -9,11 +10,25 @@
 
 namespace ventora {
 
+// What every export's header says besides the job; the version comes from
+// the program that writes the file.
+struct ExportInfo {
+  std::string version;
+};
+
 // Lines without comment marks or line ends; `jobLabel` names the job.
 std::vector<std::string> JobSummaryLines(const Job& job, const std::string& jobLabel);
+
+// The program and version, and the wind speed the Cp are referred to: the
+// wind at the building's height BdZ in the undisturbed profile.
+std::vector<std::string> ReferenceLines(const Job& job, const ExportInfo& info);
 
 // Azimuth of wall `iface` (1..4) in degrees, [0, 360): the direction its
 // outward normal points to; a wind from there meets it head on.
 float WallAzimuth(const Job& job, int iface);
+
+// The azimuth a facade's Cp are measured from: its own for walls 1..4, wall
+// 1's for the roof and the floor (they take facade 1's angle to the wind).
+float FacadeAzimuth(const Job& job, int iface);
 
 }  // namespace ventora

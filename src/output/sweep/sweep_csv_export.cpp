@@ -1,17 +1,19 @@
 #include "output/sweep/sweep_csv_export.h"
 
+#include "output/sweep/export_job_summary.h"
 #include "output/sweep/export_text.h"
 
 namespace ventora {
 namespace {
 
-constexpr const char* kPositionHeader = "Facade,Element,X,Z or Y,X/L,Z/H";
+constexpr const char* kPositionHeader =
+    "Facade,Element,X (m),Z (wall) / Y (roof) (m),X/L,Z/H,Facade azimuth (deg)";
 
-void AppendPosition(std::string& out, const ElementResult& e) {
+void AppendPosition(std::string& out, const ElementResult& e, const Job& job) {
   out += std::to_string(e.iface);
   out += ',';
   out += std::to_string(e.k);
-  for (float value : {e.X, e.Z, e.XL, e.ZH}) {
+  for (float value : {e.X, e.Z, e.XL, e.ZH, FacadeAzimuth(job, e.iface)}) {
     out += ',';
     AppendNumber(out, value);
   }
@@ -19,16 +21,17 @@ void AppendPosition(std::string& out, const ElementResult& e) {
 
 }  // namespace
 
-std::string SweepCsv(const WindSweep& sweep) {
+std::string SweepCsv(const WindSweep& sweep, const Job& job) {
   std::string out = kPositionHeader;
   for (const SweepDirection& d : sweep.directions) {
-    out += ",Cp ";
+    out += ",Cp wind from ";
     AppendNumber(out, d.AnWind);
+    out += " deg";
   }
   out += "\r\n";
-  out.reserve(out.size() + sweep.elements.size() * (40 + 10 * sweep.directions.size()));
+  out.reserve(out.size() + sweep.elements.size() * (48 + 10 * sweep.directions.size()));
   for (std::size_t e = 0; e < sweep.elements.size(); ++e) {
-    AppendPosition(out, sweep.elements[e]);
+    AppendPosition(out, sweep.elements[e], job);
     for (const SweepDirection& d : sweep.directions) {
       out += ',';
       if (d.completed) AppendNumber(out, d.Cp[e]);
@@ -38,11 +41,13 @@ std::string SweepCsv(const WindSweep& sweep) {
   return out;
 }
 
-std::string RunCsv(const RunResult& result) {
+std::string RunCsv(const RunResult& result, const Job& job) {
   std::string out = kPositionHeader;
-  out += ",Cp\r\n";
+  out += ",Facade angle to the wind (deg),Cp wind from " + NumberString(job.AnWind) + " deg\r\n";
   for (const ElementResult& e : result.elements) {
-    AppendPosition(out, e);
+    AppendPosition(out, e, job);
+    out += ',';
+    AppendNumber(out, result.geometry.FacadeAngle[static_cast<std::size_t>(e.iface)]);
     out += ',';
     AppendNumber(out, e.Cp);
     out += "\r\n";

@@ -1,20 +1,23 @@
 #pragma once
 // A sweep as a table for spreadsheets and scripts: one row per element
-// (facade, element number, X, Z or Y, X/L, Z/H) and one Cp column per wind
-// direction; a direction whose run stopped leaves its cells empty.
+// (facade, element number, X, Z (wall) / Y (roof), X/L, Z/H, the azimuth
+// its Cp are measured from) and one Cp column per wind direction; a
+// direction whose run stopped leaves its cells empty.
 
 #include <string>
 
+#include "core/job.h"
 #include "engine/run_calculation.h"
 #include "output/sweep/wind_sweep.h"
 
 namespace ventora {
 
-// Comma-separated, point decimals, a header row, CR LF line ends.
-std::string SweepCsv(const WindSweep& sweep);
+// Comma-separated, point decimals, a header row, CR LF line ends. `job`
+// gives the walls' azimuths.
+std::string SweepCsv(const WindSweep& sweep, const Job& job);
 
-// A plain run's element lines with the report's columns (Facade, Element,
-// X, Z or Y, X/L, Z/H, Cp).
-std::string RunCsv(const RunResult& result);
+// A plain run's element lines with the report's columns, the facade's
+// azimuth and angle to the wind, and the Cp headed by the wind direction.
+std::string RunCsv(const RunResult& result, const Job& job);
 
 }  // namespace ventora

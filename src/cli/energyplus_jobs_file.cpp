@@ -1,0 +1,69 @@
+#include "energyplus_jobs_file.h"
+
+#include <stdexcept>
+#include <vector>
+
+#include "output/sweep/energyplus_fragment.h"
+#include "output/sweep/export_text.h"
+#include "sweep_job_file.h"
+
+namespace ventora::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Stem(const std::string& job) {
+  fs::path path(job);
+  if (path.extension() == ".in") path.replace_extension();
+  return path.filename().string();
+}
+
+}  // namespace
+
+fs::path EnergyPlusOutputPath(const CliOptions& options) {
+  if (!options.output.empty()) return fs::absolute(options.output);
+  fs::path first = fs::absolute(options.jobs.front());
+  if (first.extension() == ".in") first.replace_extension();
+  return first.string() + (options.jobs.size() > 1 ? ".sweeps.idf" : ".sweep.idf");
+}
+
+int RunEnergyPlusSweeps(const CliOptions& options, std::ostream& out, std::ostream& err) {
+  std::vector<std::string> stems;
+  for (const std::string& job : options.jobs)
+    stems.push_back(Stem(job));
+  if (const std::string clash = IdfNameClash(stems); !clash.empty()) {
+    err << "ventora-run: " << clash << '\n';
+    return kExitSystemError;
+  }
+  const fs::path path = EnergyPlusOutputPath(options);
+  if (!DeleteOldOutput(path, err)) return kExitSystemError;
+  std::vector<SweptJob> swept;
+  swept.reserve(options.jobs.size());
+  for (const std::string& job : options.jobs) {
+    int status = kExitSystemError;
+    std::optional<SweptJob> one = SweepJob(options, job, false, err, status);
+    if (!one) return status;
+    swept.push_back(std::move(*one));
+  }
+  std::vector<JobSweep> jobs;
+  for (const SweptJob& s : swept)
+    jobs.push_back(JobSweep{s.sweep, s.loaded.job, s.stem});
+  const EnergyPlusSettings settings{options.allTables};
+  try {
+    WriteExportFile(path, EnergyPlusFragment(jobs, CliExportInfo(), settings));
+  } catch (const std::invalid_argument& e) {
+    err << "ventora-run: " << e.what() << '\n';
+    return kExitStopped;
+  } catch (const std::runtime_error& e) {
+    err << "ventora-run: " << e.what() << '\n';
+    return kExitSystemError;
+  }
+  for (const SweptJob& s : swept) {
+    const std::string warning = EnergyPlusCpWarning(s.sweep, settings);
+    if (!warning.empty()) err << "ventora-run: warning: " << s.stem << ": " << warning << '\n';
+  }
+  out << path.string() << '\n';
+  return kExitCompleted;
+}
+
+}  // namespace ventora::cli

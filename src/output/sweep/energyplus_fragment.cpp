@@ -1,0 +1,118 @@
+#include "output/sweep/energyplus_fragment.h"
+
+#include <algorithm>
+#include <cctype>
+#include <stdexcept>
+
+#include "output/sweep/cp_beyond_one.h"
+
+namespace ventora {
+namespace {
+
+constexpr const char* kSettings =
+    "Settings the model needs: AirflowNetwork:SimulationControl with Wind Pressure Coefficient "
+    "Type Input and Height Selection for Local Wind Pressure Calculation ExternalNode; one "
+    "AirflowNetwork:MultiZone:ExternalNode per element, its Wind Pressure Coefficient Curve Name "
+    "the element's name below, Wind Angle Type Absolute, Symmetric Wind Pressure Coefficient "
+    "Curve No and External Node Height the job's BdZ (the height the Cp are referred to); each "
+    "AirflowNetwork:MultiZone:Surface names its element's node as External Node Name.";
+
+constexpr const char* kConvention =
+    "Angle convention: directions are absolute, the compass direction the wind comes from as "
+    "AnWind (0 north, 90 east); element names are <job>_F<facade>_E<element number>, numbered "
+    "as in the job's report.";
+
+std::string Upper(std::string text) {
+  for (char& c : text)
+    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return text;
+}
+
+void CheckSameDirections(const std::vector<JobSweep>& jobs) {
+  for (const JobSweep& j : jobs) {
+    CheckEnergyPlusSweep(j.sweep);
+    bool same = j.sweep.directions.size() == jobs.front().sweep.directions.size();
+    for (std::size_t d = 0; same && d < j.sweep.directions.size(); ++d)
+      same = j.sweep.directions[d].AnWind == jobs.front().sweep.directions[d].AnWind;
+    if (!same) {
+      throw std::invalid_argument("The jobs " + jobs.front().stem + " and " + j.stem +
+                                  " were swept at different wind directions; one EnergyPlus "
+                                  "model takes one set.");
+    }
+  }
+}
+
+std::string Warnings(const std::vector<JobSweep>& jobs, const EnergyPlusSettings& settings) {
+  std::string text;
+  for (const JobSweep& j : jobs) {
+    const std::string warning = EnergyPlusCpWarning(j.sweep, settings);
+    if (!warning.empty()) text += (jobs.size() > 1 ? j.stem + ": " : "") + warning + " ";
+  }
+  return text;
+}
+
+void Header(std::string& out, const std::vector<JobSweep>& jobs, const ExportInfo& info,
+            const EnergyPlusSettings& settings) {
+  out += "! Wind pressure coefficients for an EnergyPlus airflow network, computed by Ventora " +
+         info.version + ".\r\n";
+  out += CommentLines(kSettings, "! ");
+  out += CommentLines(kConvention, "! ");
+  out += CommentLines(
+      "The model takes exactly one WindPressureCoefficientArray: keep the one "
+      "below when adding other jobs swept at the same step, or let Ventora "
+      "write their elements into one fragment.",
+      "! ");
+  const std::string warnings = Warnings(jobs, settings);
+  if (!warnings.empty()) out += CommentLines("Warning: " + warnings, "! ");
+  for (const JobSweep& j : jobs) {
+    out += "!\r\n";
+    for (const std::string& line : JobSummaryLines(j.job, j.stem))
+      out += "! " + line + "\r\n";
+    out += CommentLines(ReferenceLines(j.job, info).back(), "! ");
+  }
+  out += "\r\n";
+}
+
+bool AnyTable(const std::vector<JobSweep>& jobs, const EnergyPlusSettings& settings) {
+  for (const JobSweep& j : jobs)
+    for (std::size_t e = 0; e < j.sweep.elements.size(); ++e)
+      if (EnergyPlusTableForm(j.sweep, e, settings)) return true;
+  return false;
+}
+
+}  // namespace
+
+std::string IdfNameClash(const std::vector<std::string>& stems) {
+  for (std::size_t a = 0; a < stems.size(); ++a) {
+    for (std::size_t b = a + 1; b < stems.size(); ++b) {
+      if (Upper(IdfNamePrefix(stems[a])) == Upper(IdfNamePrefix(stems[b]))) {
+        return "the jobs '" + stems[a] + "' and '" + stems[b] +
+               "' would give their elements the same EnergyPlus names; rename one job file";
+      }
+    }
+  }
+  return "";
+}
+
+std::string EnergyPlusFragment(const std::vector<JobSweep>& jobs, const ExportInfo& info,
+                               const EnergyPlusSettings& settings) {
+  if (jobs.empty()) throw std::invalid_argument("No job to write.");
+  CheckSameDirections(jobs);
+  std::vector<std::string> stems;
+  for (const JobSweep& j : jobs)
+    stems.push_back(j.stem);
+  if (const std::string clash = IdfNameClash(stems); !clash.empty())
+    throw std::invalid_argument("In one EnergyPlus model " + clash + ".");
+  std::string out;
+  Header(out, jobs, info, settings);
+  AppendDirectionArray(out, jobs.front().sweep);
+  if (AnyTable(jobs, settings)) AppendTableDirections(out, jobs.front().sweep);
+  for (const JobSweep& j : jobs) {
+    const std::string prefix = IdfNamePrefix(j.stem);
+    for (std::size_t e = 0; e < j.sweep.elements.size(); ++e)
+      AppendElement(out, j.sweep, j.job, e, prefix, settings);
+  }
+  return out;
+}
+
+}  // namespace ventora

@@ -1,0 +1,117 @@
+#include "output/sweep/modelica_export.h"
+
+#include <cctype>
+#include <cmath>
+#include <stdexcept>
+#include <vector>
+
+#include "output/sweep/cp_beyond_one.h"
+#include "output/sweep/export_text.h"
+#include "output/sweep/facade_profiles.h"
+#include "output/sweep/sweep_failures.h"
+
+namespace ventora {
+namespace {
+
+constexpr const char* kDegrees = "*Modelica.Constants.pi/180";
+
+// The library's azimuth: 0 for a wall facing south, pi/2 facing west; ours
+// is the compass direction the wall faces, so the two differ by 180 degrees.
+float LibraryAzimuth(const Job& job, int iface) {
+  float azi = FacadeAzimuth(job, iface) - 180.0f;
+  if (azi < 0) azi += 360.0f;
+  return azi;
+}
+
+std::string NumberList(const std::vector<float>& values) {
+  std::string list = "{";
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    if (i > 0) list += (i % 8 == 0) ? ",\r\n      " : ", ";
+    AppendNumber(list, values[i]);
+  }
+  return list + "}";
+}
+
+void Header(std::string& out, const Job& job, const std::string& jobStem, const ExportInfo& info,
+            const std::string& warning) {
+  out += "// Wind pressure profiles for Buildings.Fluid.Sources.Outside_CpData.\r\n";
+  for (const std::string& line : ReferenceLines(job, info))
+    out += CommentLines(line, "// ");
+  for (const std::string& line : JobSummaryLines(job, jobStem))
+    out += "// " + line + "\r\n";
+  out += CommentLines(
+      "Angle convention: incAngSurNor is the wind direction minus the facade's outward normal "
+      "(0 the wind head on, pi/2 the wind from the right of someone looking out), as "
+      "Outside_CpData computes it from the weather data's wind direction and azi; azi is the "
+      "library's surface azimuth (South 0, West pi/2), 180 degrees from the compass azimuths "
+      "above. The roof takes facade 1's azimuth.",
+      "// ");
+  out += CommentLines(
+      "Use: Buildings.Fluid.Sources.Outside_CpData out(azi=<package>.F1_E1_azi, "
+      "incAngSurNor=<package>.incAngSurNor, Cp=<package>.F1_E1_Cp, ...).",
+      "// ");
+  if (!warning.empty()) out += CommentLines("Warning: " + warning, "// ");
+}
+
+void Element(std::string& out, const WindSweep& sweep, const Job& job, std::size_t e, int step) {
+  const ElementResult& element = sweep.elements[e];
+  const std::string label = ElementLabel(element.iface, element.k);
+  std::vector<float> Cp;
+  for (const ProfilePoint& point : FacadeProfile(sweep, e, step))
+    Cp.push_back(point.second);
+  out += "  constant Modelica.Units.SI.Angle " + label +
+         "_azi = " + NumberString(LibraryAzimuth(job, element.iface)) + kDegrees +
+         "\r\n    \"Facade " + std::to_string(element.iface) + " element " +
+         std::to_string(element.k) + ": X " + NumberString(element.X) + " m, Z (wall) / Y (roof) " +
+         NumberString(element.Z) + " m\";\r\n";
+  out += "  constant Real " + label + "_Cp[" + std::to_string(Cp.size()) +
+         "](each unit=\"1\") =\r\n    " + NumberList(Cp) + ";\r\n";
+}
+
+}  // namespace
+
+bool IsModelicaIdentifier(const std::string& name) {
+  if (name.empty() || std::isdigit(static_cast<unsigned char>(name[0]))) return false;
+  for (char c : name)
+    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') return false;
+  return true;
+}
+
+std::string DefaultModelicaPackage(const std::string& jobStem) {
+  std::string name = "Ventora_" + jobStem;
+  for (char& c : name)
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  return name;
+}
+
+std::string ModelicaCpWarning(const WindSweep& sweep) {
+  return CpBeyondOneWarning(sweep,
+                            "Outside_CpData takes Cp of any size; the values are written as "
+                            "computed.");
+}
+
+std::string ModelicaPackage(const WindSweep& sweep, const Job& job, const std::string& jobStem,
+                            const ExportInfo& info, const std::string& package, int step) {
+  const std::string missing = StoppedDirectionList(sweep);
+  if (!missing.empty()) {
+    throw std::invalid_argument(
+        "A Modelica wind pressure profile needs a Cp at every angle; the run stopped at wind "
+        "directions " +
+        missing + " degrees. Nothing was written.");
+  }
+  std::string out;
+  Header(out, job, jobStem, info, ModelicaCpWarning(sweep));
+  out += "package " + package + " \"Wind pressure profiles of job " + jobStem + "\"\r\n";
+  std::vector<float> angles;
+  for (int angle = 0; angle < 360; angle += step)
+    angles.push_back(static_cast<float>(angle));
+  out += "  constant Modelica.Units.SI.Angle incAngSurNor[" + std::to_string(angles.size()) +
+         "] =\r\n    " + NumberList(angles) + kDegrees +
+         "\r\n    \"Wind incidence angles relative to the surface normal, every element\";\r\n";
+  for (std::size_t e = 0; e < sweep.elements.size(); ++e)
+    Element(out, sweep, job, e, step);
+  out += "end " + package + ";\r\n";
+  return out;
+}
+
+}  // namespace ventora

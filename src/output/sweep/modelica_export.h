@@ -1,0 +1,32 @@
+#pragma once
+// A sweep as a Modelica package holding, per element, the parameters of the
+// Modelica Buildings library's Buildings.Fluid.Sources.Outside_CpData (the
+// same model as AixLib's and the IBPSA library's): the incidence angles
+// incAngSurNor relative to the surface normal (radians, first 0, last below
+// 2 pi, shared by every element), the element's Cp at those angles and the
+// surface azimuth azi in that library's convention (South 0, West pi/2).
+
+#include <string>
+
+#include "core/job.h"
+#include "output/sweep/export_job_summary.h"
+#include "output/sweep/wind_sweep.h"
+
+namespace ventora {
+
+// True for a Modelica identifier: a letter or '_', then letters, digits, '_'.
+bool IsModelicaIdentifier(const std::string& name);
+
+// "Ventora_office_block": the default package name of a job.
+std::string DefaultModelicaPackage(const std::string& jobStem);
+
+// `sweep` comes from ProfileSweepJob(job) over ProfileDirections(step);
+// `job` is the user's job. Throws std::invalid_argument (with a message for
+// the user) when a direction has no values.
+std::string ModelicaPackage(const WindSweep& sweep, const Job& job, const std::string& jobStem,
+                            const ExportInfo& info, const std::string& package, int step);
+
+// The warning about Cp beyond -1..1, or empty.
+std::string ModelicaCpWarning(const WindSweep& sweep);
+
+}  // namespace ventora
