@@ -23,7 +23,7 @@ void BM_Sweep2000x36Csv(benchmark::State& state) {
       state.SkipWithError("the benchmark job did not sweep completely");
       break;
     }
-    const std::string csv = SweepCsv(sweep);
+    const std::string csv = SweepCsv(sweep, job);
     benchmark::DoNotOptimize(csv.data());
   }
 }

@@ -23,14 +23,15 @@ sweep_csv)
   expect_files office-block.in office-block.sweep.csv
   [[ $(lines "$work/office-block.sweep.csv") == 80 ]] || fail "not 79 element rows"
   header=$(head -n 1 "$work/office-block.sweep.csv" | tr -d '\r')
-  [[ $header == "Facade,Element,X,Z or Y,X/L,Z/H,Cp 0,Cp 10,"*",Cp 350" ]] || fail "header $header"
-  awk -F, 'NF != 42 { exit 1 }' "$work/office-block.sweep.csv" || fail "a row without 42 cells"
+  [[ $header == "Facade,Element,X (m),Z (wall) / Y (roof) (m),X/L,Z/H,Facade azimuth (deg),Cp wind from 0 deg,Cp wind from 10 deg,"*",Cp wind from 350 deg" ]] ||
+    fail "header $header"
+  awk -F, 'NF != 43 { exit 1 }' "$work/office-block.sweep.csv" || fail "a row without 43 cells"
   ;;
 sweep_step)
   cp "$examples/low-house.in" "$work/"
   run --sweep=45 "$work/low-house"
   expect_status 0
-  head -n 1 "$work/low-house.sweep.csv" | grep -q ",Cp 0,Cp 45,Cp 90,.*,Cp 315"$'\r'"$" ||
+  head -n 1 "$work/low-house.sweep.csv" | grep -q ",Cp wind from 0 deg,Cp wind from 45 deg,.*,Cp wind from 315 deg"$'\r'"$" ||
     fail "header $(head -n 1 "$work/low-house.sweep.csv")"
   ;;
 sweep_energyplus)
@@ -46,17 +47,45 @@ sweep_energyplus)
     fail "not 79 value objects"
   [[ $(grep -c '!- Wind Pressure Coefficient Value 36 ' "$idf") == 79 ]] || fail "not 36 values"
   grep -q '^  office-block_F5_E79, ' "$idf" || fail "no roof element 79"
+  [[ $(grep -c '^  Ventora_Directions_10deg, ' "$idf") == 80 ]] || fail "not one array named by all"
+  grep -q "computed by Ventora $("$bin" --version | cut -d' ' -f2)" "$idf" || fail "no version"
+  ;;
+energyplus_jobs)
+  cp "$examples/office-block.in" "$examples/low-house.in" "$work/"
+  run --sweep --format=energyplus "$work/office-block.in" "$work/low-house" --output="$work/all.idf"
+  expect_status 0
+  expect_out "$work/all.idf"
+  idf=$work/all.idf
+  [[ $(grep -c '^AirflowNetwork:MultiZone:WindPressureCoefficientArray,' "$idf") == 1 ]] ||
+    fail "not one array"
+  [[ $(grep -c '^  Ventora_Directions_10deg, ' "$idf") == $((1 + 79 + 28)) ]] ||
+    fail "not every values object names the array"
+  grep -q '^  low-house_F5_E28, ' "$idf" || fail "no element of the second job"
+  mkdir "$work/b" && cp "$examples/low-house.in" "$work/b/"
+  run --sweep --format=energyplus "$work/low-house.in" "$work/b/low-house.in"
+  expect_status 1 && expect_err "would give their elements the same EnergyPlus names"
+  expect_files office-block.in low-house.in all.idf b
+  ;;
+sweep_modelica)
+  cp "$examples/low-house.in" "$work/"
+  run --sweep=24 --format=modelica --modelica-package=House "$work/low-house.in"
+  expect_status 0
+  expect_out "$work/low-house.sweep.mo"
+  grep -q '^package House "' "$work/low-house.sweep.mo" || fail "no package House"
+  [[ $(grep -c '_Cp\[15\](each unit="1") =' "$work/low-house.sweep.mo") == 28 ]] ||
+    fail "not 28 profiles of 15 points"
   ;;
 sweep_contam)
   cp "$examples/low-house.in" "$work/"
-  run --sweep=30 --format=contam "$work/low-house.in"
+  run --sweep --format=contam --contam-first=5 "$work/low-house.in"
   expect_status 0
   expect_out "$work/low-house.sweep.contam.txt"
   profiles=$work/low-house.sweep.contam.txt
   grep -qx $'28 ! wind pressure profiles:\r' "$profiles" || fail "no count line"
   [[ $(tail -n 1 "$profiles") == $'-999\r' ]] || fail "last line $(tail -n 1 "$profiles")"
-  [[ $(grep -cE '^[0-9]+ 13 1 F[1-5]_E[0-9]+'$'\r''$' "$profiles") == 28 ]] ||
+  [[ $(grep -cE '^[0-9]+ 13 1 low-hous_F[1-5]_E[0-9]+'$'\r''$' "$profiles") == 28 ]] ||
     fail "not 28 profiles of 13 points"
+  grep -q $'^5 13 1 low-hous_F1_E1\r$' "$profiles" || fail "not numbered from 5"
   ;;
 plain_csv)
   cp "$examples/low-house.in" "$work/"
@@ -66,7 +95,7 @@ plain_csv)
   expect_out "$work/low-house.out.txt"$'\n'"$work/low-house.out.csv"
   expect_files low-house.in low-house.out.txt low-house.out.csv
   [[ $(lines "$work/low-house.out.csv") == 29 ]] || fail "not 28 element rows"
-  [[ $(head -n 1 "$work/low-house.out.csv") == $'Facade,Element,X,Z or Y,X/L,Z/H,Cp\r' ]] ||
+  [[ $(head -n 1 "$work/low-house.out.csv") == $'Facade,Element,X (m),Z (wall) / Y (roof) (m),X/L,Z/H,Facade azimuth (deg),Facade angle to the wind (deg),Cp wind from 30 deg\r' ]] ||
     fail "header $(head -n 1 "$work/low-house.out.csv")"
   ;;
 option_errors)
@@ -74,7 +103,15 @@ option_errors)
   run --sweep=5 --format=energyplus "$job"
   expect_status 1 && expect_err "--format=energyplus takes at most 36 wind directions"
   run --sweep=20 --format=contam "$job"
-  expect_status 1 && expect_err "--format=contam needs a step that divides 90"
+  expect_status 1 && expect_err "use a step that divides 360 and is at least 24 degrees"
+  run --sweep=7 --format=modelica "$job"
+  expect_status 1 && expect_err "--format=modelica needs a step that divides 360 degrees"
+  run --sweep --contam-first=2 "$job"
+  expect_status 1 && expect_err "--contam-first goes with --format=contam"
+  run --sweep --format=modelica --modelica-package=9x "$job"
+  expect_status 1 && expect_err "a package name is a letter or '_'"
+  run --sweep --format=contam "$job" "$job"
+  expect_status 1 && expect_err "only one job at a time"
   run --sweep --format=idf "$job"
   expect_status 1 && expect_err "unknown format 'idf'"
   run --format=energyplus "$job"

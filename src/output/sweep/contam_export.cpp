@@ -78,7 +78,7 @@ std::size_t LongestLabel(const WindSweep& sweep) {
 }  // namespace
 
 bool ContamStepAccepted(int step) {
-  return step >= kContamSmallestStep && step <= 360 && 360 % step == 0;
+  return step >= kContamSmallestStep && step <= 180 && 360 % step == 0;
 }
 
 std::string ContamProfileName(const std::string& jobStem, const ElementResult& element,

@@ -17,7 +17,7 @@ Job ProfileSweepJob(const Job& job) {
 }
 
 bool ProfileStepAccepted(int step) {
-  return step > 0 && step <= 360 && 360 % step == 0;
+  return step > 0 && step <= 180 && 360 % step == 0;
 }
 
 std::vector<float> ProfileDirections(int step) {

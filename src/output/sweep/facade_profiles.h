@@ -19,7 +19,7 @@ using ProfilePoint = std::pair<float, float>;  // angle from the normal (deg), C
 // at whole multiples of the step from its normal, whatever AzB is.
 Job ProfileSweepJob(const Job& job);
 
-// True when `step` (whole degrees) divides 360.
+// True when `step` (whole degrees, at most 180: two points at least) divides 360.
 bool ProfileStepAccepted(int step);
 
 // The wind directions of the turned job that put each wall's normal at

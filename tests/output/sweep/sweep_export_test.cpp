@@ -1,5 +1,6 @@
-// The sweep's exports read back as the programs that read them would, each
-// against the sweep's values and a normal run.
+// The sweep's exports read back as the programs that take them would (the
+// readers in consumer_readers.h), each against the sweep's values and a
+// normal run.
 
 #include <gtest/gtest.h>
 
@@ -7,12 +8,16 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "consumer_readers.h"
 #include "core/job_file.h"
 #include "core/number_text.h"
 #include "output/sweep/contam_export.h"
-#include "output/sweep/energyplus_export.h"
+#include "output/sweep/cp_beyond_one.h"
+#include "output/sweep/energyplus_fragment.h"
 #include "output/sweep/export_job_summary.h"
 #include "output/sweep/export_text.h"
+#include "output/sweep/facade_profiles.h"
+#include "output/sweep/modelica_export.h"
 #include "output/sweep/sweep_csv_export.h"
 #include "output/text_report_writer.h"
 #include "temp_folder.h"
@@ -21,6 +26,9 @@ namespace ventora {
 namespace {
 
 using Lines = std::vector<std::string>;
+using testing::Faults;
+
+const ExportInfo kInfo{"9.8.7"};
 
 Job ExampleJob(const std::string& name) {
   NumberText numbers(kPointDecimal);
@@ -41,19 +49,13 @@ Lines CrLfLines(const std::string& text) {
   return lines;
 }
 
-// Splits at `separator`, dropping blanks and line breaks around the parts.
 Lines SplitOn(const std::string& text, char separator) {
   Lines parts(1);
-  for (char c : text) {
-    if (c == separator) parts.emplace_back();
-    if (c != separator && c != '\n' && (c != ' ' || !parts.back().empty())) parts.back() += c;
-  }
-  for (std::string& part : parts)
-    part.erase(part.find_last_not_of(' ') + 1);
+  for (char c : text)
+    c == separator ? parts.emplace_back() : parts.back() += c;
   return parts;
 }
 
-// The whole text must be a number; reads it as the program's 32-bit value.
 float ParseFloat(const std::string& text) {
   char* end = nullptr;
   const float value = std::strtof(text.c_str(), &end);
@@ -65,13 +67,25 @@ WindSweep SweepOf(const Job& job, float step) {
   return RunWindSweep(job, SweepDirections(step), {});
 }
 
+WindSweep ProfileSweepOf(const Job& job, int step) {
+  return RunWindSweep(ProfileSweepJob(job), ProfileDirections(step), {});
+}
+
 void StopDirection(WindSweep& sweep, std::size_t j) {
   sweep.directions[j].completed = false;
   sweep.directions[j].Cp.clear();
 }
 
+// The user's job run with the wind at `angle` from facade iface's normal.
+float AbsoluteCp(const WindSweep& absolute, const Job& job, std::size_t e, int iface, float angle) {
+  const double d = std::fmod(static_cast<double>(FacadeAzimuth(job, iface)) + angle, 360.0);
+  const SweepDirection& wind = absolute.directions.at(static_cast<std::size_t>(d / 10));
+  EXPECT_EQ(wind.AnWind, static_cast<float>(d));
+  return wind.Cp[e];
+}
+
 TEST(SweepCsv, OneRowPerElementOneColumnPerDirectionAsANormalRunGivesIt) {
-  Job job = ExampleJob("low-house");
+  Job job = ExampleJob("office-block");  // AzB 20
   WindSweep sweep = SweepOf(job, 90);
   job.AnWind = 90;
   testing::TempFolder dir;
@@ -79,103 +93,148 @@ TEST(SweepCsv, OneRowPerElementOneColumnPerDirectionAsANormalRunGivesIt) {
   RunSetup setup;
   setup.openReport = [&] { return std::make_unique<TextReportWriter>(dir / "r", kPointDecimal); };
   const RunResult normal = RunCalculation(job, ctx, setup);
-  ASSERT_EQ(normal.elements.size(), 28u);
   StopDirection(sweep, 2);
-  const Lines lines = CrLfLines(SweepCsv(sweep));
-  ASSERT_EQ(lines.size(), 1u + 28);
-  EXPECT_EQ(lines[0], "Facade,Element,X,Z or Y,X/L,Z/H,Cp 0,Cp 90,Cp 180,Cp 270");
-  // The low house's first element: facade 1, 2 m along, 1.5 m up a 6 m wall.
-  EXPECT_TRUE(lines[1].starts_with("1,1,2,1.5,0.1666")) << lines[1];
-  for (std::size_t e = 0; e < 28; ++e) {
+  const Lines lines = CrLfLines(SweepCsv(sweep, job));
+  ASSERT_EQ(lines.size(), 1 + normal.elements.size());
+  EXPECT_EQ(lines[0],
+            "Facade,Element,X (m),Z (wall) / Y (roof) (m),X/L,Z/H,Facade azimuth (deg),Cp wind "
+            "from 0 deg,Cp wind from 90 deg,Cp wind from 180 deg,Cp wind from 270 deg");
+  const Lines run = CrLfLines(RunCsv(normal, job));
+  EXPECT_TRUE(
+      run[0].ends_with(",Facade azimuth (deg),Facade angle to the wind (deg),Cp wind "
+                       "from 90 deg"))
+      << run[0];
+  for (std::size_t e = 0; e < normal.elements.size(); ++e) {
     const Lines cells = SplitOn(lines[e + 1], ',');
-    ASSERT_EQ(cells.size(), 10u) << lines[e + 1];
+    const Lines runCells = SplitOn(run[e + 1], ',');
+    ASSERT_EQ(cells.size(), 11u) << lines[e + 1];
     const ElementResult& n = normal.elements[e];
     EXPECT_EQ(cells[0] + " " + cells[1], std::to_string(n.iface) + " " + std::to_string(n.k));
     EXPECT_EQ(ParseFloat(cells[3]), n.Z);  // clamped as in the report
-    EXPECT_EQ(ParseFloat(cells[5]), n.ZH);
-    EXPECT_EQ(ParseFloat(cells[7]), n.Cp) << "element " << e;
-    EXPECT_EQ(cells[8], "");  // the stopped direction
+    EXPECT_EQ(ParseFloat(cells[6]), n.iface == 2 ? 200.0f : FacadeAzimuth(job, n.iface));
+    EXPECT_EQ(ParseFloat(cells[8]), n.Cp) << "element " << e;
+    EXPECT_EQ(cells[9], "");  // the stopped direction
+    EXPECT_EQ(ParseFloat(runCells.at(7)), std::fmod(90.0f - ParseFloat(cells[6]) + 540, 360) - 180);
+    EXPECT_EQ(runCells.at(8), cells[8]);
   }
 }
 
-TEST(EnergyPlusIdf, ArrayOfDirectionsAndValuesPerElementAndRefusals) {
-  const Job job = ExampleJob("office-block");
-  WindSweep sweep = SweepOf(job, 10);
-  std::string content;  // without "!" comments
-  for (const std::string& line : CrLfLines(EnergyPlusIdf(sweep, job, "office-block")))
-    content += line.substr(0, line.find('!')) + "\n";
-  Lines objects = SplitOn(content, ';');
-  ASSERT_EQ(objects.back(), "");
-  objects.pop_back();
-  ASSERT_EQ(objects.size(), 1 + sweep.elements.size());
-  const Lines array = SplitOn(objects[0], ',');
-  ASSERT_EQ(array.size(), 2u + 36);
-  EXPECT_EQ(array[0], "AirflowNetwork:MultiZone:WindPressureCoefficientArray");
-  EXPECT_EQ(array[1], "office-block_Directions");
+// Fragments pass EnergyPlus's rules; an element with a Cp beyond -1..1 is a
+// table whose limits keep it, and several jobs share the one array.
+TEST(EnergyPlusIdf, OneArrayEveryValuesNamesItTablesBeyondOneSeveralJobs) {
+  const Job office = ExampleJob("office-block");
+  const Job house = ExampleJob("low-house");
+  WindSweep a = SweepOf(office, 10);
+  const WindSweep b = SweepOf(house, 10);
+  a.directions[3].Cp[78] = -2.27f;  // a roof edge's suction
+  Faults faults;
+  const std::string text =
+      EnergyPlusFragment({{a, office, "office-block"}, {b, house, "low house"}}, kInfo, {});
+  const auto objects = testing::ReadIdfObjects(text, faults);
+  testing::CheckEnergyPlusObjects(objects, faults);
+  EXPECT_EQ(faults, Faults{});
+  ASSERT_EQ(objects.size(), 1 + 2 + a.elements.size() + b.elements.size());
+  EXPECT_EQ(objects[0].fields[0], "Ventora_Directions_10deg");
+  const testing::IdfObject& table = objects.at(2 + 79);
+  ASSERT_EQ(table.type, "Table:Lookup");
+  EXPECT_EQ(table.fields[0], "office-block_F5_E79");
+  EXPECT_EQ(ParseFloat(table.fields.at(10 + 3)), -2.27f);
+  EXPECT_EQ(table.fields[10], table.fields.back());  // 360 repeats 0
+  EXPECT_EQ(objects.at(3 + 79).fields[0], "low_house_F1_E1");
   for (std::size_t j = 0; j < 36; ++j)
-    EXPECT_EQ(ParseFloat(array[2 + j]), static_cast<float>(10 * j));
-  for (std::size_t e = 0; e < sweep.elements.size(); ++e) {
-    const Lines values = SplitOn(objects[1 + e], ',');
-    ASSERT_EQ(values.size(), 3u + 36);
-    EXPECT_EQ(values[0], "AirflowNetwork:MultiZone:WindPressureCoefficientValues");
-    EXPECT_EQ(values[1],
-              "office-block_" + ElementLabel(sweep.elements[e].iface, sweep.elements[e].k));
-    EXPECT_EQ(values[2], "office-block_Directions");
-    for (std::size_t j = 0; j < 36; ++j)
-      EXPECT_EQ(ParseFloat(values[3 + j]), sweep.directions[j].Cp[e]);
+    EXPECT_EQ(ParseFloat(objects.at(3).fields.at(2 + j)), a.directions[j].Cp[0]);
+  std::string comments = text;  // the header's lines joined
+  for (std::size_t at; (at = comments.find("\r\n! ")) != std::string::npos;)
+    comments.replace(at, 4, " ");
+  EXPECT_NE(comments.find("1 element has a Cp beyond -1..1 (down to -2.27): F5_E79. EnergyPlus"),
+            std::string::npos);
+  EXPECT_NE(comments.find("computed by Ventora 9.8.7."), std::string::npos);
+  // Every element as a table, on request.
+  faults.clear();
+  const auto tables = testing::ReadIdfObjects(EnergyPlusIdf(b, house, "h", kInfo, {true}), faults);
+  testing::CheckEnergyPlusObjects(tables, faults);
+  EXPECT_EQ(faults, Faults{});
+  EXPECT_EQ(tables.back().type, "Table:Lookup");
+  // Refusals: clashing names, other directions, too many, a stopped one.
+  EXPECT_EQ(IdfNameClash({"a", "x/House", "house"}), "");
+  EXPECT_NE(IdfNameClash({"My House", "my_house"}), "");
+  for (const auto& [sweepA, sweepB] :
+       {std::pair{SweepOf(office, 10), SweepOf(house, 30)}, {SweepOf(office, 9), b}}) {
+    EXPECT_THROW(EnergyPlusFragment({{sweepA, office, "o"}, {sweepB, house, "h"}}, kInfo, {}),
+                 std::invalid_argument);
   }
-  EXPECT_EQ(SplitOn(objects[21], ',')[1], "office-block_F2_E21");  // the job file's numbering
-  EXPECT_EQ(IdfNamePrefix("my job,v2;final!"), "my_job_v2_final_");
-  // More directions than EnergyPlus takes, a single one, a stopped one.
-  EXPECT_THROW(EnergyPlusIdf(SweepOf(job, 9), job, "o"), std::invalid_argument);
-  EXPECT_THROW(EnergyPlusIdf(SweepOf(job, 360), job, "o"), std::invalid_argument);
-  StopDirection(sweep, 18);
-  try {
-    EnergyPlusIdf(sweep, job, "o");
-    ADD_FAILURE() << "a sweep with a stopped direction was exported";
-  } catch (const std::invalid_argument& e) {
-    EXPECT_NE(std::string(e.what()).find("stopped at 180 degrees"), std::string::npos) << e.what();
-  }
+  StopDirection(a, 18);
+  EXPECT_THROW(EnergyPlusIdf(a, office, "o", kInfo), std::invalid_argument);
 }
 
 // A profile point at angle t from facade i's normal is the user's job run
-// with the wind from that facade's azimuth + t: turning the building to
-// AzB 0 for the CONTAM sweep changes nothing but the frame.
-TEST(ContamProfiles, OneProfilePerElementAtAnglesFromItsFacadesNormal) {
+// with the wind from that facade's azimuth + t, for steps that divide 90 and
+// those that do not; the file is what CONTAM's reader takes.
+TEST(ContamProfiles, AtMost16PointsFromEachFacadesNormalNamedAfterTheJob) {
   const Job job = ExampleJob("office-block");  // AzB 20: walls at 290, 200, 110, 20
-  WindSweep contam = SweepOf(ContamSweepJob(job), 30);
   const WindSweep absolute = SweepOf(job, 10);
-  Lines lines;
-  for (const std::string& line : CrLfLines(ContamProfiles(contam, job, "office-block")))
-    if (!line.starts_with("!")) lines.push_back(line);
-  EXPECT_EQ(lines.at(0), std::to_string(absolute.elements.size()) + " ! wind pressure profiles:");
-  std::size_t at = 1;
-  for (std::size_t e = 0; e < absolute.elements.size(); ++e) {
-    const ElementResult& element = absolute.elements[e];
-    EXPECT_EQ(SplitOn(lines.at(at), ' '),
-              (Lines{std::to_string(e + 1), "13", std::to_string(kContamLinearProfile),
-                     ElementLabel(element.iface, element.k)}));
-    EXPECT_TRUE(lines.at(at + 1).starts_with("office-block facade ")) << lines[at + 1];
-    at += 2;
-    const float azimuth = WallAzimuth(job, element.iface == 5 ? 1 : element.iface);  // roof: 1
-    for (int i = 0; i < 13; ++i) {
-      const Lines point = SplitOn(lines.at(at++), ' ');
-      ASSERT_EQ(point.size(), 3u) << lines[at - 1];  // a leading blank, angle, Cp
-      EXPECT_EQ(ParseFloat(point[1]), static_cast<float>(30 * i));
-      const double d = std::fmod(static_cast<double>(azimuth) + 30 * i, 360.0);
-      const SweepDirection& wind = absolute.directions.at(static_cast<std::size_t>(d / 10));
-      ASSERT_EQ(wind.AnWind, static_cast<float>(d));
-      EXPECT_EQ(ParseFloat(point[2]), wind.Cp[e]) << "element " << e << ", angle " << 30 * i;
+  for (const int step : {30, 120}) {
+    Faults faults;
+    const auto profiles = testing::ReadContamSection(
+        ContamProfiles(ProfileSweepOf(job, step), job, "office block", kInfo, {step, 7}), 7,
+        faults);
+    EXPECT_EQ(faults, Faults{});
+    ASSERT_EQ(profiles.size(), absolute.elements.size());
+    for (std::size_t e = 0; e < profiles.size(); ++e) {
+      const ElementResult& element = absolute.elements[e];
+      EXPECT_EQ(profiles[e].name, "office_b_" + ElementLabel(element.iface, element.k));
+      ASSERT_EQ(profiles[e].points.size(), 360u / step + 1);
+      EXPECT_EQ(profiles[e].points.back(), std::pair(360.0f, profiles[e].points[0].second));
+      for (const auto& [angle, Cp] : profiles[e].points)
+        EXPECT_EQ(Cp, AbsoluteCp(absolute, job, e, element.iface, angle)) << e << " " << angle;
     }
   }
-  EXPECT_EQ(lines.size(), at + 1);
-  EXPECT_EQ(lines.back(), "-999");
-  StopDirection(contam, 3);
-  EXPECT_THROW(ContamProfiles(contam, job, "office-block"), std::invalid_argument);
-  for (float step : {7.5f, 90.0f})
+  for (int step : {24, 30, 40, 72, 180})
     EXPECT_TRUE(ContamStepAccepted(step)) << step;
-  for (float step : {0.0f, -10.0f, 7.0f, 20.0f, 180.0f})
+  for (int step : {0, 10, 15, 20, 25, 50, 360})
     EXPECT_FALSE(ContamStepAccepted(step)) << step;
+  WindSweep stopped = ProfileSweepOf(job, 30);
+  StopDirection(stopped, 3);
+  EXPECT_THROW(ContamProfiles(stopped, job, "o", kInfo, {}), std::invalid_argument);
+}
+
+// The package holds Outside_CpData's parameters: the angles from the
+// normal, each element's Cp there and azi 180 degrees from our azimuth.
+TEST(ModelicaPackage, OutsideCpDataParametersPerElement) {
+  const Job job = ExampleJob("office-block");
+  const WindSweep absolute = SweepOf(job, 10);
+  Faults faults;
+  const std::string text = ModelicaPackage(ProfileSweepOf(job, 40), job, "office-block", kInfo,
+                                           DefaultModelicaPackage("office-block"), 40);
+  const auto arrays = testing::ReadModelicaArrays(text, faults);
+  EXPECT_EQ(faults, Faults{});
+  EXPECT_TRUE(text.find("package Ventora_office_block \"") != std::string::npos);
+  const std::vector<double>& angles = arrays.at("incAngSurNor");
+  EXPECT_EQ(angles, (std::vector<double>{0, 40, 80, 120, 160, 200, 240, 280, 320}));
+  EXPECT_EQ(arrays.size(), 1 + absolute.elements.size());
+  for (std::size_t e = 0; e < absolute.elements.size(); ++e) {
+    const ElementResult& element = absolute.elements[e];
+    const std::string label = ElementLabel(element.iface, element.k);
+    for (std::size_t i = 0; i < angles.size(); ++i) {
+      EXPECT_EQ(static_cast<float>(arrays.at(label + "_Cp")[i]),
+                AbsoluteCp(absolute, job, e, element.iface, static_cast<float>(angles[i])));
+    }
+  }
+  // Facade 1 faces 290 (WNW): the library's azimuth from south is 110.
+  EXPECT_NE(text.find("F5_E79_azi = 110*Modelica.Constants.pi/180"), std::string::npos);
+  EXPECT_TRUE(IsModelicaIdentifier("_Cp2") && !IsModelicaIdentifier("2Cp") &&
+              !IsModelicaIdentifier("a-b"));
+}
+
+TEST(CpBeyondOne, CountsTheElementsAndNamesTheFirstThree) {
+  WindSweep sweep = SweepOf(ExampleJob("low-house"), 90);
+  EXPECT_EQ(CpBeyondOneSummary(sweep), "");
+  for (std::size_t e : {4, 9, 20, 21})
+    sweep.directions[1].Cp[e] = e == 9 ? 1.5f : -1.25f;
+  EXPECT_EQ(CpBeyondOneSummary(sweep),
+            "4 elements have a Cp beyond -1..1 (up to 1.5): F1_E5, F2_E10, F5_E21 and 1 more.");
+  EXPECT_EQ(CommentLines(std::string(50, 'a') + " " + std::string(40, 'b'), "! "),
+            "! " + std::string(50, 'a') + "\r\n! " + std::string(40, 'b') + "\r\n");
 }
 
 }  // namespace

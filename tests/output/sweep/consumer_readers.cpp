@@ -1,0 +1,202 @@
+#include "consumer_readers.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <regex>
+#include <set>
+#include <sstream>
+
+namespace ventora::testing {
+namespace {
+
+std::vector<std::string> Words(const std::string& line) {
+  std::istringstream in(line);
+  std::vector<std::string> words;
+  for (std::string word; in >> word;)
+    words.push_back(word);
+  return words;
+}
+
+bool Number(const std::string& text, double& value) {
+  char* end = nullptr;
+  value = std::strtod(text.c_str(), &end);
+  return !text.empty() && *end == '\0';
+}
+
+std::string Upper(std::string text) {
+  for (char& c : text)
+    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return text;
+}
+
+std::size_t Count(const std::vector<IdfObject>& objects, const std::string& type) {
+  return static_cast<std::size_t>(std::count_if(
+      objects.begin(), objects.end(), [&](const IdfObject& o) { return o.type == type; }));
+}
+
+void CheckLookup(const IdfObject& table, const std::map<std::string, std::size_t>& listSizes,
+                 Faults& faults) {
+  const auto size = listSizes.find(Upper(table.fields.at(1)));
+  if (table.fields.size() < 12 || size == listSizes.end()) {
+    faults.push_back("Table:Lookup " + table.fields[0] + ": no variable list or no values");
+    return;
+  }
+  double low = 0, high = 0, value = 0;
+  const bool limits = Number(table.fields[4], low) && Number(table.fields[5], high);
+  if (table.fields.size() - 10 != size->second)
+    faults.push_back("Table:Lookup " + table.fields[0] + ": not one value per direction");
+  for (std::size_t i = 10; i < table.fields.size(); ++i)
+    if (!Number(table.fields[i], value) || (limits && (value < low || value > high)))
+      faults.push_back("Table:Lookup " + table.fields[0] + ": value cut by its limits");
+}
+
+}  // namespace
+
+std::vector<ContamProfile> ReadContamSection(const std::string& text, int firstNumber,
+                                             Faults& faults) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.starts_with("!")) lines.push_back(line);
+  }
+  std::vector<ContamProfile> profiles;
+  std::size_t at = 0;
+  const auto next = [&]() -> std::string { return at < lines.size() ? lines[at++] : "<end>"; };
+  const int count = std::atoi(next().c_str());
+  for (int i = 0; i < count; ++i) {
+    const std::vector<std::string> head = Words(next());
+    if (head.size() != 4 || std::atoi(head[0].c_str()) != firstNumber + i) {
+      faults.push_back("profile " + std::to_string(i + 1) + ": bad header line");
+      return profiles;
+    }
+    const int npts = std::atoi(head[1].c_str());
+    if (head[3].size() > 15) faults.push_back(head[3] + ": name longer than 15 characters");
+    next();  // the description
+    ContamProfile profile{head[3], {}};
+    for (int p = 0; p < npts; ++p) {
+      double angle = 0, cp = 0;
+      const std::vector<std::string> point = Words(next());
+      if (point.size() != 2 || !Number(point[0], angle) || !Number(point[1], cp))
+        faults.push_back(head[3] + ": bad point line");
+      if (angle < 0 || angle > 360 || (p == 0 && angle != 0) ||
+          (p > 0 && angle <= profile.points.back().first))
+        faults.push_back(head[3] + ": angles not rising from 0 to 360");
+      profile.points.emplace_back(static_cast<float>(angle), static_cast<float>(cp));
+    }
+    if (npts > 17 || (npts == 17 && profile.points.back().first != 360))
+      faults.push_back(head[3] + ": " + std::to_string(npts) + " points, more than CONTAM keeps");
+    profiles.push_back(profile);
+  }
+  if (next() != "-999" || at != lines.size()) faults.push_back("no -999 line at the end");
+  return profiles;
+}
+
+std::vector<IdfObject> ReadIdfObjects(const std::string& text, Faults& faults) {
+  std::string content;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);)
+    content += line.substr(0, line.find('!')) + "\n";
+  std::vector<IdfObject> objects;
+  std::vector<std::string> fields(1);
+  for (char c : content) {
+    if (c == ',' || c == ';') {
+      fields.back().erase(0, fields.back().find_first_not_of(" \r\n"));
+      fields.back().erase(fields.back().find_last_not_of(" \r\n") + 1);
+      fields.emplace_back();
+      if (c == ';') {
+        fields.pop_back();
+        objects.push_back({fields.front(), {fields.begin() + 1, fields.end()}});
+        fields.assign(1, "");
+      }
+    } else {
+      fields.back() += c;
+    }
+  }
+  if (fields.front().find_first_not_of(" \r\n") != std::string::npos)
+    faults.push_back("text after the last object");
+  return objects;
+}
+
+void CheckEnergyPlusObjects(const std::vector<IdfObject>& objects, Faults& faults) {
+  constexpr const char* kArray = "AirflowNetwork:MultiZone:WindPressureCoefficientArray";
+  if (Count(objects, kArray) != 1) faults.push_back("not exactly one array");
+  std::set<std::string> curveNames;
+  std::map<std::string, std::size_t> variableSizes, listSizes;
+  std::size_t directions = 0;
+  for (const IdfObject& o : objects) {
+    const std::size_t n = o.fields.size();
+    if (o.type == kArray) {
+      directions = n - 1;
+      if (n < 3 || n > 37 || o.fields[1] != "0") faults.push_back("array: 2 to 36 from 0");
+    } else if (o.type == "AirflowNetwork:MultiZone:WindPressureCoefficientValues") {
+      const auto array = std::find_if(objects.begin(), objects.end(),
+                                      [](const IdfObject& a) { return a.type == kArray; });
+      if (array == objects.end() || Upper(o.fields.at(1)) != Upper(array->fields[0]) ||
+          n - 2 != array->fields.size() - 1)
+        faults.push_back(o.fields[0] + ": not the array's name or not one value per direction");
+    } else if (o.type == "Table:IndependentVariable") {
+      if (n < 12) faults.push_back(o.fields[0] + ": fewer than 2 values");
+      variableSizes[Upper(o.fields[0])] = n - 10;
+    } else if (o.type == "Table:IndependentVariableList") {
+      listSizes[Upper(o.fields[0])] = n == 2 ? variableSizes[Upper(o.fields[1])] : 0;
+    } else if (o.type != "Table:Lookup") {
+      faults.push_back("unexpected object " + o.type);
+    }
+    if (o.type.find("Values") != std::string::npos || o.type == "Table:Lookup") {
+      if (!curveNames.insert(Upper(o.fields[0])).second)
+        faults.push_back(o.fields[0] + ": name used twice");
+    }
+  }
+  for (const IdfObject& o : objects) {
+    if (o.type != "Table:Lookup") continue;
+    CheckLookup(o, listSizes, faults);
+    if (listSizes[Upper(o.fields[1])] != directions + 1)
+      faults.push_back(o.fields[0] + ": not the array's directions and 360");
+  }
+}
+
+std::map<std::string, std::vector<double>> ReadModelicaArrays(const std::string& text,
+                                                              Faults& faults) {
+  std::string code;  // without comments and strings
+  bool inString = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (!inString && text.compare(i, 2, "//") == 0) {
+      i = text.find('\n', i);
+      if (i == std::string::npos) break;
+    } else if (text[i] == '"') {
+      inString = !inString;
+    } else if (!inString) {
+      code += text[i];
+    }
+  }
+  if (inString) faults.push_back("unclosed string");
+  int depth = 0;
+  for (char c : code) {
+    depth += (c == '(' || c == '{') - (c == ')' || c == '}');
+    if (depth < 0) faults.push_back("a bracket closed before it opened");
+  }
+  if (depth != 0) faults.push_back("unbalanced brackets");
+  std::smatch match;
+  if (!std::regex_search(code, match, std::regex(R"(^package (\w+)\s)")) ||
+      !std::regex_search(code, std::regex("end " + match[1].str() + ";\\s*$")))
+    faults.push_back("no package closed by its own end");
+  std::map<std::string, std::vector<double>> arrays;
+  const std::regex declaration(R"((\w+)\[(\d+)\][^;{]*=\s*\{([^}]*)\})");
+  for (auto it = std::sregex_iterator(code.begin(), code.end(), declaration);
+       it != std::sregex_iterator(); ++it) {
+    std::vector<double>& values = arrays[(*it)[1]];
+    std::string list = (*it)[3];
+    std::replace(list.begin(), list.end(), ',', ' ');
+    for (const std::string& word : Words(list)) {
+      double value = 0;
+      if (!Number(word, value)) faults.push_back((*it)[1].str() + ": not a number " + word);
+      values.push_back(value);
+    }
+    if (values.size() != std::stoul((*it)[2])) faults.push_back((*it)[1].str() + ": wrong size");
+  }
+  return arrays;
+}
+
+}  // namespace ventora::testing
