@@ -30,27 +30,6 @@ std::string Upper(std::string text) {
   return text;
 }
 
-std::size_t Count(const std::vector<IdfObject>& objects, const std::string& type) {
-  return static_cast<std::size_t>(std::count_if(
-      objects.begin(), objects.end(), [&](const IdfObject& o) { return o.type == type; }));
-}
-
-void CheckLookup(const IdfObject& table, const std::map<std::string, std::size_t>& listSizes,
-                 Faults& faults) {
-  const auto size = listSizes.find(Upper(table.fields.at(1)));
-  if (table.fields.size() < 12 || size == listSizes.end()) {
-    faults.push_back("Table:Lookup " + table.fields[0] + ": no variable list or no values");
-    return;
-  }
-  double low = 0, high = 0, value = 0;
-  const bool limits = Number(table.fields[4], low) && Number(table.fields[5], high);
-  if (table.fields.size() - 10 != size->second)
-    faults.push_back("Table:Lookup " + table.fields[0] + ": not one value per direction");
-  for (std::size_t i = 10; i < table.fields.size(); ++i)
-    if (!Number(table.fields[i], value) || (limits && (value < low || value > high)))
-      faults.push_back("Table:Lookup " + table.fields[0] + ": value cut by its limits");
-}
-
 }  // namespace
 
 std::vector<ContamProfile> ReadContamSection(const std::string& text, int firstNumber,
@@ -114,46 +93,41 @@ std::vector<IdfObject> ReadIdfObjects(const std::string& text, Faults& faults) {
       fields.back() += c;
     }
   }
-  if (fields.front().find_first_not_of(" \r\n") != std::string::npos)
-    faults.push_back("text after the last object");
+  if (fields.front().find_first_not_of(" \r\n") != std::string::npos) faults.push_back("no ';'");
   return objects;
 }
 
 void CheckEnergyPlusObjects(const std::vector<IdfObject>& objects, Faults& faults) {
-  constexpr const char* kArray = "AirflowNetwork:MultiZone:WindPressureCoefficientArray";
-  if (Count(objects, kArray) != 1) faults.push_back("not exactly one array");
-  std::set<std::string> curveNames;
-  std::map<std::string, std::size_t> variableSizes, listSizes;
-  std::size_t directions = 0;
+  const std::string kArray = "AirflowNetwork:MultiZone:WindPressureCoefficientArray";
+  std::vector<const IdfObject*> arrays;
+  std::set<std::string> curveNames;          // values and tables share one list of names
+  std::map<std::string, std::size_t> sizes;  // values of each variable and variable list
   for (const IdfObject& o : objects) {
     const std::size_t n = o.fields.size();
-    if (o.type == kArray) {
-      directions = n - 1;
-      if (n < 3 || n > 37 || o.fields[1] != "0") faults.push_back("array: 2 to 36 from 0");
-    } else if (o.type == "AirflowNetwork:MultiZone:WindPressureCoefficientValues") {
-      const auto array = std::find_if(objects.begin(), objects.end(),
-                                      [](const IdfObject& a) { return a.type == kArray; });
-      if (array == objects.end() || Upper(o.fields.at(1)) != Upper(array->fields[0]) ||
-          n - 2 != array->fields.size() - 1)
-        faults.push_back(o.fields[0] + ": not the array's name or not one value per direction");
-    } else if (o.type == "Table:IndependentVariable") {
-      if (n < 12) faults.push_back(o.fields[0] + ": fewer than 2 values");
-      variableSizes[Upper(o.fields[0])] = n - 10;
-    } else if (o.type == "Table:IndependentVariableList") {
-      listSizes[Upper(o.fields[0])] = n == 2 ? variableSizes[Upper(o.fields[1])] : 0;
-    } else if (o.type != "Table:Lookup") {
-      faults.push_back("unexpected object " + o.type);
-    }
-    if (o.type.find("Values") != std::string::npos || o.type == "Table:Lookup") {
-      if (!curveNames.insert(Upper(o.fields[0])).second)
-        faults.push_back(o.fields[0] + ": name used twice");
-    }
+    if (o.type == kArray) arrays.push_back(&o);
+    if (o.type == kArray && (n < 3 || n > 37 || o.fields[1] != "0"))
+      faults.push_back("array: 2 to 36 directions from 0");
+    if (o.type == "Table:IndependentVariable") sizes[Upper(o.fields[0])] = n < 12 ? 0 : n - 10;
+    if (o.type == "Table:IndependentVariableList")
+      sizes[Upper(o.fields[0])] = n == 2 ? sizes[Upper(o.fields[1])] : 0;
+    if ((o.type.ends_with("Values") || o.type == "Table:Lookup") &&
+        !curveNames.insert(Upper(o.fields[0])).second)
+      faults.push_back(o.fields[0] + ": name used twice");
   }
+  if (arrays.size() != 1) return faults.push_back("not exactly one array");
+  const std::size_t directions = arrays[0]->fields.size() - 1;
   for (const IdfObject& o : objects) {
+    if (o.type.ends_with("Values") &&
+        (Upper(o.fields.at(1)) != Upper(arrays[0]->fields[0]) || o.fields.size() - 2 != directions))
+      faults.push_back(o.fields[0] + ": not the array's name or not one value per direction");
     if (o.type != "Table:Lookup") continue;
-    CheckLookup(o, listSizes, faults);
-    if (listSizes[Upper(o.fields[1])] != directions + 1)
-      faults.push_back(o.fields[0] + ": not the array's directions and 360");
+    double low = 0, high = 0, value = 0;
+    const bool limits = Number(o.fields.at(4), low) && Number(o.fields.at(5), high);
+    if (o.fields.size() - 10 != directions + 1 || sizes[Upper(o.fields[1])] != directions + 1)
+      faults.push_back(o.fields[0] + ": not one value at each direction and at 360");
+    for (std::size_t i = 10; i < o.fields.size(); ++i)
+      if (!Number(o.fields[i], value) || (limits && (value < low || value > high)))
+        faults.push_back(o.fields[0] + ": a value cut by the table's limits");
   }
 }
 
