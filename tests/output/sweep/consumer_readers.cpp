@@ -25,8 +25,8 @@ bool Number(const std::string& text, double& value) {
 }
 
 std::string Upper(std::string text) {
-  for (char& c : text)
-    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return std::toupper(c); });
   return text;
 }
 
@@ -146,12 +146,10 @@ std::map<std::string, std::vector<double>> ReadModelicaArrays(const std::string&
     }
   }
   if (inString) faults.push_back("unclosed string");
-  int depth = 0;
-  for (char c : code) {
-    depth += (c == '(' || c == '{') - (c == ')' || c == '}');
-    if (depth < 0) faults.push_back("a bracket closed before it opened");
-  }
-  if (depth != 0) faults.push_back("unbalanced brackets");
+  int depth = 0, lowest = 0;
+  for (char c : code)
+    lowest = std::min(lowest, depth += (c == '(' || c == '{') - (c == ')' || c == '}'));
+  if (depth != 0 || lowest < 0) faults.push_back("unbalanced brackets");
   std::smatch match;
   if (!std::regex_search(code, match, std::regex(R"(^package (\w+)\s)")) ||
       !std::regex_search(code, std::regex("end " + match[1].str() + ";\\s*$")))

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <set>
 #include <stdexcept>
 
 #include "consumer_readers.h"
@@ -100,16 +101,12 @@ TEST(SweepCsv, OneRowPerElementOneColumnPerDirectionAsANormalRunGivesIt) {
             "Facade,Element,X (m),Z (wall) / Y (roof) (m),X/L,Z/H,Facade azimuth (deg),Cp wind "
             "from 0 deg,Cp wind from 90 deg,Cp wind from 180 deg,Cp wind from 270 deg");
   const Lines run = CrLfLines(RunCsv(normal, job));
-  EXPECT_TRUE(
-      run[0].ends_with(",Facade azimuth (deg),Facade angle to the wind (deg),Cp wind "
-                       "from 90 deg"))
-      << run[0];
+  EXPECT_TRUE(run[0].ends_with(",Facade angle to the wind (deg),Cp wind from 90 deg")) << run[0];
   for (std::size_t e = 0; e < normal.elements.size(); ++e) {
     const Lines cells = SplitOn(lines[e + 1], ',');
     const Lines runCells = SplitOn(run[e + 1], ',');
     ASSERT_EQ(cells.size(), 11u) << lines[e + 1];
     const ElementResult& n = normal.elements[e];
-    EXPECT_EQ(cells[0] + " " + cells[1], std::to_string(n.iface) + " " + std::to_string(n.k));
     EXPECT_EQ(ParseFloat(cells[3]), n.Z);  // clamped as in the report
     EXPECT_EQ(ParseFloat(cells[6]), n.iface == 2 ? 200.0f : FacadeAzimuth(job, n.iface));
     EXPECT_EQ(ParseFloat(cells[8]), n.Cp) << "element " << e;
@@ -188,10 +185,9 @@ TEST(ContamProfiles, AtMost16PointsFromEachFacadesNormalNamedAfterTheJob) {
         EXPECT_EQ(Cp, AbsoluteCp(absolute, job, e, element.iface, angle)) << e << " " << angle;
     }
   }
-  for (int step : {24, 30, 40, 72, 180})
-    EXPECT_TRUE(ContamStepAccepted(step)) << step;
-  for (int step : {0, 10, 15, 20, 25, 50, 360})
-    EXPECT_FALSE(ContamStepAccepted(step)) << step;
+  const std::set<int> fitting{24, 30, 36, 40, 45, 60, 72, 90, 120, 180};  // at most 15 + 360
+  for (int step = 0; step <= 360; ++step)
+    EXPECT_EQ(ContamStepAccepted(step), fitting.contains(step)) << step;
   WindSweep stopped = ProfileSweepOf(job, 30);
   StopDirection(stopped, 3);
   EXPECT_THROW(ContamProfiles(stopped, job, "o", kInfo, {}), std::invalid_argument);
