@@ -6,6 +6,7 @@
 #include "energyplus_jobs_file.h"
 #include "engine/pre_run_checks.h"
 #include "output/sweep/contam_export.h"
+#include "output/sweep/cp_beyond_one.h"
 #include "output/sweep/export_text.h"
 #include "output/sweep/facade_profiles.h"
 #include "output/sweep/modelica_export.h"
@@ -66,6 +67,9 @@ std::string ExportText(const SweptJob& swept, const CliOptions& options, std::st
     return ModelicaPackage(swept.sweep, job, swept.stem, CliExportInfo(), package,
                            options.sweepStep);
   }
+  warning = CpBeyondOneWarning(swept.sweep,
+                               "The CSV holds them as computed; EnergyPlus and CONTAM bound Cp "
+                               "to -1..1 (see the README).");
   return SweepCsv(swept.sweep, job);
 }
 
