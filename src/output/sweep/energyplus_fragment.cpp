@@ -30,7 +30,12 @@ std::string Upper(std::string text) {
 
 void CheckSameDirections(const std::vector<JobSweep>& jobs) {
   for (const JobSweep& j : jobs) {
-    CheckEnergyPlusSweep(j.sweep);
+    try {
+      CheckEnergyPlusSweep(j.sweep);
+    } catch (const std::invalid_argument& e) {
+      if (jobs.size() == 1) throw;
+      throw std::invalid_argument(j.stem + ": " + e.what());
+    }
     bool same = j.sweep.directions.size() == jobs.front().sweep.directions.size();
     for (std::size_t d = 0; same && d < j.sweep.directions.size(); ++d)
       same = j.sweep.directions[d].AnWind == jobs.front().sweep.directions[d].AnWind;
