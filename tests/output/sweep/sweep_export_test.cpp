@@ -211,7 +211,7 @@ TEST(ModelicaPackage, OutsideCpDataParametersPerElement) {
     const ElementResult& element = absolute.elements[e];
     const std::string label = ElementLabel(element.iface, element.k);
     for (std::size_t i = 0; i < angles.size(); ++i) {
-      EXPECT_EQ(static_cast<float>(arrays.at(label + "_Cp")[i]),
+      EXPECT_EQ(static_cast<float>(arrays.at(label + "_Cp").at(i)),
                 AbsoluteCp(absolute, job, e, element.iface, static_cast<float>(angles[i])));
     }
   }
