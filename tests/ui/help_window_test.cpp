@@ -18,52 +18,61 @@ namespace {
 // The guide shows `target`, and a heading named by its "#..." is in sight.
 void ExpectGuideAt(const QString& target) {
   help::HelpWindow* window = help::GuideWindow();
-  ASSERT_NE(window, nullptr) << target.toStdString();
-  EXPECT_TRUE(window->isVisible());
+  ASSERT_TRUE(window != nullptr && window->isVisible()) << target.toStdString();
   EXPECT_EQ(window->Shown().toStdString(), target.toStdString());
   const auto* browser = window->findChild<QTextBrowser*>("HelpBrowser");
   const QString anchor = target.section('#', 1);
-  if (anchor.isEmpty()) return;
-  for (QTextBlock b = browser->document()->begin(); b.isValid(); b = b.next()) {
-    if (b.begin().atEnd() || !b.begin().fragment().charFormat().anchorNames().contains(anchor))
-      continue;
-    const int top = browser->cursorRect(QTextCursor(b)).top();
-    EXPECT_GE(top, 0) << target.toStdString();
-    EXPECT_LT(top, browser->viewport()->height()) << target.toStdString();
-    return;
-  }
-  ADD_FAILURE() << "no heading " << anchor.toStdString();
+  QTextBlock b = browser->document()->begin();
+  while (!anchor.isEmpty() && b.isValid() &&
+         (b.begin().atEnd() || !b.begin().fragment().charFormat().anchorNames().contains(anchor)))
+    b = b.next();
+  ASSERT_TRUE(b.isValid()) << "no heading " << anchor.toStdString();
+  const int top = browser->cursorRect(QTextCursor(b)).top();
+  EXPECT_TRUE(top >= 0 && top < browser->viewport()->height()) << target.toStdString();
 }
 
-using HelpTest = EditingTest;
+class HelpTest : public EditingTest {
+ protected:
+  // In the next modal dialog: `button` opens the guide at `target`, in a
+  // window the dialog does not block; `keys` runs first.
+  static void HelpOfNextModal(const char* button, const QString& target,
+                              std::function<void(QDialog*)> keys = {}) {
+    OnNextModal([=](QDialog* d) {
+      if (keys) keys(d);
+      if (button != nullptr) Click(d, button);
+      ExpectGuideAt(target);
+      EXPECT_EQ(help::GuideWindow()->parentWidget(), d);
+      d->reject();
+    });
+  }
+};
 
 TEST_F(HelpTest, TheHelpMenuOpensTheGuide) {
   QWidget mainWindow;
   HelpMenu menu(&mainWindow);
-  const std::pair<const char*, const char*> items[] = {
-      {"HelpContents", "index.md"},
-      {"HlepTutorial", "editing.md#a-first-job"},
-      {"HelpHow", "index.md#using-the-help-window"},
-      {"HelpSearch", "index.md"}};
-  for (const auto& [item, target] : items) {
+  for (const auto& [item, target] : {std::pair{"HelpContents", "index.md"},
+                                     {"HlepTutorial", "editing.md#a-first-job"},
+                                     {"HelpHow", "index.md#using-the-help-window"},
+                                     {"HelpSearch", "index.md"}}) {
     menu.findChild<QAction*>(item)->trigger();
     ExpectGuideAt(target);
   }
   EXPECT_EQ(menu.actions().size(), 6);  // four guide items, a separator, About
-  help::HelpWindow* guide = help::GuideWindow();
-  EXPECT_TRUE(guide->Find("Plan area density"));
-  EXPECT_FALSE(guide->Find("no page holds this"));
+  EXPECT_TRUE(help::GuideWindow()->Find("Plan area density"));
+  EXPECT_FALSE(help::GuideWindow()->Find("no page holds this"));
 }
 
-TEST_F(HelpTest, EveryDialogsHelpButtonOpensItsSection) {
+TEST_F(HelpTest, EveryDialogsHelpButtonAndF1OpenTheirSection) {
   doc.job = ventora::testing::BlockJob(0, 0);
   doc.CurFacade = 1;
   Click(chooser.get(), "Help");
   ExpectGuideAt("editing.md#the-editing-window");
-  OnNextModal([](QDialog* d) {
-    Click(d, "Command1");
-    ExpectGuideAt("editing.md#environment-and-building");
-    d->reject();
+  HelpOfNextModal("Command1", "editing.md#environment-and-building");
+  chooser->Environment().Open();
+  HelpOfNextModal(nullptr, "parameters.md#plan-area-density-pad", [](QDialog* d) {
+    ShowActive(d);
+    FocusTo(Find<QLineEdit>(d, "fPAD"));
+    QTest::keyClick(d->focusWidget(), Qt::Key_F1);
   });
   chooser->Environment().Open();
 
@@ -72,28 +81,11 @@ TEST_F(HelpTest, EveryDialogsHelpButtonOpensItsSection) {
   ShowActive(editor);
   Click(editor, "Command1");
   ExpectGuideAt("editing.md#facade-editor");
-  for (const auto& [button, target] : {std::pair{"bAutomesh", "editing.md#automatic-mesh"},
-                                       std::pair{"bumesh", "editing.md#user-defined-mesh"}}) {
-    OnNextModal([target = QString(target)](QDialog* d) {
-      Click(d, "Help");
-      ExpectGuideAt(target);
-      EXPECT_EQ(help::GuideWindow()->parentWidget(), d);  // not blocked by the dialog
-      d->reject();
-    });
-    Click(editor, button);
-  }
+  HelpOfNextModal("Help", "editing.md#automatic-mesh");
+  Click(editor, "bAutomesh");
+  HelpOfNextModal("Help", "editing.md#user-defined-mesh");
+  Click(editor, "bumesh");
   editor->hide();
-}
-
-TEST_F(HelpTest, F1OpensTheFocusedFieldsParameter) {
-  OnNextModal([this](QDialog* d) {
-    ShowActive(d);
-    FocusTo(Find<QLineEdit>(d, "fPAD"));
-    QTest::keyClick(d->focusWidget(), Qt::Key_F1);
-    ExpectGuideAt("parameters.md#plan-area-density-pad");
-    d->reject();
-  });
-  chooser->Environment().Open();
 }
 
 }  // namespace
