@@ -1,6 +1,7 @@
 #include "cli_options.h"
 
 #include "export_options.h"
+#include "guide_location.h"
 #include "map_option.h"
 
 namespace ventora::cli {
@@ -104,7 +105,8 @@ std::string UsageText() {
          "  3  completed, some Cp values were not calculated (a sweep: some directions\n"
          "     stopped; each is named on standard error)\n"
          "  2  stopped by the model's limits, or refused by the checks before the run\n"
-         "  1  system error: unreadable or malformed job, unwritable folder, bad command line\n";
+         "  1  system error: unreadable or malformed job, unwritable folder, bad command line\n" +
+         GuideLine();
 }
 
 }  // namespace ventora::cli

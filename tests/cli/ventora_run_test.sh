@@ -23,6 +23,7 @@ help)
   run --help
   expect_status 0
   grep -qF "Usage: ventora-run [--xls] JOB" <<<"$out" || fail "no usage on stdout"
+  grep -qE "^The user guide: /.+/guide/index.md " <<<"$out" || fail "no guide on the last line"
   ;;
 version)
   run --version

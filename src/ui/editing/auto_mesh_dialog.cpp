@@ -8,6 +8,7 @@
 
 #include "core/number_parse.h"
 #include "ui/editing/mesh_dialogs.h"
+#include "ui/help/guide_help.h"
 
 namespace ventora::ui {
 namespace {
@@ -20,7 +21,7 @@ QLineEdit* NumberBox(QWidget* parent, const char* name, const char* text = "") {
   return box;
 }
 
-// OK, Cancel and the Help button (which has no action) in a row.
+// OK, Cancel and the Help button in a row.
 QHBoxLayout* ButtonRow(QDialog* dialog, const char* okName, const char* cancelName,
                        QPushButton** ok, QPushButton** cancel) {
   *ok = new QPushButton("OK", dialog);
@@ -29,6 +30,7 @@ QHBoxLayout* ButtonRow(QDialog* dialog, const char* okName, const char* cancelNa
   (*cancel)->setObjectName(cancelName);
   auto* help = new QPushButton("Help", dialog);
   help->setObjectName("Help");
+  help::ConnectHelp(help, "editing.md#automatic-mesh");
   auto* row = new QHBoxLayout;
   row->addStretch();
   for (QPushButton* b : {*ok, *cancel, help}) {

@@ -7,6 +7,7 @@
 #include "ui/editing/env_build_dialog.h"
 #include "ui/editing/facade_editor.h"
 #include "ui/editing/window_placement.h"
+#include "ui/help/guide_help.h"
 #include "ui/pictures/help_slate.h"
 
 namespace ventora::ui {
@@ -52,7 +53,8 @@ EditChooser::EditChooser(JobDocument& doc, NumberText& numbers, MessageSink& mes
   auto* close = Button(this, "eCloseBtn", "Close");
   connect(close, &QPushButton::clicked, this, &EditChooser::CloseClicked);
   layout->addWidget(close);
-  layout->addWidget(Button(this, "Help", "Help"));
+  layout->addWidget(
+      help::ConnectHelp(Button(this, "Help", "Help"), "editing.md#the-editing-window"));
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

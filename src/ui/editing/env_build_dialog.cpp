@@ -13,6 +13,7 @@
 
 #include "core/number_parse.h"
 #include "ui/editing/window_placement.h"
+#include "ui/help/guide_help.h"
 #include "ui/pictures/help_slate.h"
 
 namespace ventora::ui {
@@ -66,6 +67,7 @@ void EnvBuildDialog::BuildLayout() {
   cancel->setObjectName("Cancel");
   auto* help = new QPushButton("Help", this);
   help->setObjectName("Command1");
+  help::ConnectHelp(help, "editing.md#environment-and-building");
   for (QPushButton* b : {ok, cancel, help})
     b->setAutoDefault(false);
   connect(ok, &QPushButton::clicked, this, &EnvBuildDialog::OkClicked);

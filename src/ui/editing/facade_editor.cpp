@@ -16,6 +16,7 @@
 #include "core/number_parse.h"
 #include "ui/editing/mesh_dialogs.h"
 #include "ui/editing/window_placement.h"
+#include "ui/help/guide_help.h"
 #include "ui/pictures/help_slate.h"
 
 namespace ventora::ui {
@@ -104,7 +105,7 @@ void FacadeEditor::BuildLayout() {
   auto* clear = Button(this, "ClearD", "Clear Data");
   auto* ok = Button(this, "EFacadeOK", "OK");
   auto* cancel = Button(this, "Cancel", "Cancel");
-  auto* help = Button(this, "Command1", "Help");
+  auto* help = help::ConnectHelp(Button(this, "Command1", "Help"), "editing.md#facade-editor");
   auto* label = new QLabel(this);
   label->setObjectName("Label");
   connect(autoMeshBtn_, &QPushButton::clicked, this, &FacadeEditor::AutoMeshClicked);

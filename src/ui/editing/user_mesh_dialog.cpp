@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "ui/editing/mesh_dialogs.h"
+#include "ui/help/guide_help.h"
 
 namespace ventora::ui {
 namespace {
@@ -98,7 +99,7 @@ void UserMeshDialog::BuildLayout() {
 
   auto* ok = Button(this, "bOK", "OK");
   auto* cancel = Button(this, "bCancel", "Cancel");
-  auto* help = Button(this, "Help", "Help");
+  auto* help = help::ConnectHelp(Button(this, "Help", "Help"), "editing.md#user-defined-mesh");
   connect(ok, &QPushButton::clicked, this, &UserMeshDialog::OkClicked);
   connect(cancel, &QPushButton::clicked, this, &UserMeshDialog::reject);
   auto* buttons = new QHBoxLayout;

@@ -1,33 +1,41 @@
 #include "ui/main_window/help_menu.h"
 
+#include "ui/help/guide_help.h"
+#include "ui/help/help_window.h"
+
 namespace ventora {
 namespace {
 
 QAction* AddItem(QMenu* menu, const char* objectName, const char* caption) {
   QAction* action = menu->addAction(QString::fromUtf8(caption));
   action->setObjectName(objectName);
-  action->setEnabled(false);
   return action;
+}
+
+// An item that opens the guide at `target`; `search` also puts the cursor
+// in the guide's search field.
+void AddGuideItem(QMenu* menu, const char* objectName, const char* caption, const char* target,
+                  bool search = false) {
+  QAction* action = AddItem(menu, objectName, caption);
+  const QString section(target);
+  QObject::connect(action, &QAction::triggered, menu, [menu, section, search] {
+    help::HelpWindow* window = help::OpenGuide(menu->parentWidget(), section);
+    if (search) window->FocusSearch();
+  });
 }
 
 }  // namespace
 
+// The web pages and on-line questions the menu once named do not exist:
+// their items are gone rather than left disabled.
 HelpMenu::HelpMenu(QWidget* parent) : QMenu(parent) {
   setObjectName("HelpMenu");
-  AddItem(this, "HelpContents", "Contents");
-  AddItem(this, "HlepTutorial", "Brief tutorial");
-  AddItem(this, "HelpSearch", "Search Help on...");
-  AddItem(this, "HelpHow", "How to use Help");
-  QMenu* faq = addMenu("Frequently Asked Questions");
-  faq->setObjectName("HelpFAQ");
-  faq->menuAction()->setObjectName("HelpFAQ");
-  faq->menuAction()->setEnabled(false);
-  AddItem(faq, "helpFAQOH", "FAQs in Online Help");
-  AddItem(faq, "HelpFAQWEB", "FAQs in Ventora+ WEB site");
-  AddItem(this, "HelpHP", "Ventora+ Home Page");
+  AddGuideItem(this, "HelpContents", "Contents", "index.md");
+  AddGuideItem(this, "HlepTutorial", "Brief tutorial", "editing.md#a-first-job");
+  AddGuideItem(this, "HelpSearch", "Search Help on...", "index.md", true);
+  AddGuideItem(this, "HelpHow", "How to use Help", "index.md#using-the-help-window");
   addSeparator();
   about_ = AddItem(this, "HelpAbout", "About Ventora+");
-  about_->setEnabled(true);
 }
 
 }  // namespace ventora

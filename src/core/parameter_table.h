@@ -1,0 +1,18 @@
+#pragma once
+// The user guide's table of limits, written from the one table of limits so
+// that the guide cannot disagree with the checks. `ventora-limits-table`
+// prints it; docs/guide/limits.md is its output.
+
+#include <string>
+
+#include "core/parameter_limits.h"
+
+namespace ventora::limits {
+
+// "0 <= AzB <= 360", "SbH > 0", "0 <= Phi < 50"; "any" when unbounded.
+std::string RangeText(const Range& range, const std::string& name);
+
+// The whole page, Markdown.
+std::string ParameterTableMarkdown();
+
+}  // namespace ventora::limits

@@ -1,0 +1,157 @@
+#include "ui/help/help_window.h"
+
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStyle>
+#include <QTextCursor>
+#include <QVBoxLayout>
+#include <array>
+
+#include "ui/help/guide_anchors.h"
+
+namespace ventora::help {
+namespace {
+
+struct GuidePage {
+  const char* file;
+  const char* title;
+};
+
+// In reading order; the search goes through them in this order too.
+constexpr std::array<GuidePage, 10> kPages{{
+    {"index.md", "Contents"},
+    {"overview.md", "What Ventora computes"},
+    {"parameters.md", "The ten parameters"},
+    {"limits.md", "Table of limits"},
+    {"geometry.md", "Facades, coordinates, azimuth"},
+    {"editing.md", "Editing a job"},
+    {"results.md", "Report and workbook"},
+    {"messages.md", "Messages"},
+    {"command-line.md", "Command line, sweeps, exports"},
+    {"model-limits.md", "Limits of the model"},
+}};
+
+QUrl PageUrl(const QString& target) {
+  return QUrl(QString(kGuideRoot) + target);
+}
+
+QString PageText(const char* file) {
+  QFile f(QString(":/guide/") + file);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  return QString::fromUtf8(f.readAll());
+}
+
+}  // namespace
+
+void GuideBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type) {
+  QTextBrowser::doSetSource(name, type);
+  AddHeadingAnchors(*document());
+  if (name.hasFragment()) scrollToAnchor(name.fragment());
+}
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setObjectName("HelpWindow");
+  setWindowTitle("Ventora+ User Guide");
+  browser_ = new GuideBrowser(this);
+  browser_->setObjectName("HelpBrowser");
+  browser_->setOpenExternalLinks(true);
+  browser_->setSearchPaths({":/guide"});
+  contents_ = new QListWidget(this);
+  contents_->setObjectName("HelpContentsList");
+  BuildContents();
+
+  auto* back = new QPushButton(style()->standardIcon(QStyle::SP_ArrowBack), "Back", this);
+  back->setObjectName("HelpBack");
+  auto* forward = new QPushButton(style()->standardIcon(QStyle::SP_ArrowForward), "Forward", this);
+  forward->setObjectName("HelpForward");
+  back->setEnabled(false);
+  forward->setEnabled(false);
+  search_ = new QLineEdit(this);
+  search_->setObjectName("HelpSearchField");
+  search_->setPlaceholderText("Search the guide (Enter finds the next place)");
+  status_ = new QLabel(this);
+  connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+  connect(forward, &QPushButton::clicked, browser_, &QTextBrowser::forward);
+  connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+  connect(browser_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
+  connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::PageChanged);
+  connect(search_, &QLineEdit::returnPressed, this, [this] { Find(search_->text()); });
+
+  auto* bar = new QHBoxLayout;
+  bar->addWidget(back);
+  bar->addWidget(forward);
+  bar->addWidget(search_, 1);
+  bar->addWidget(status_);
+  auto* split = new QSplitter(this);
+  split->addWidget(contents_);
+  split->addWidget(browser_);
+  split->setStretchFactor(1, 1);
+  split->setSizes({200, 700});
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(bar);
+  layout->addWidget(split, 1);
+  resize(960, 720);
+}
+
+void HelpWindow::BuildContents() {
+  for (const GuidePage& page : kPages) {
+    auto* item = new QListWidgetItem(page.title, contents_);
+    item->setData(Qt::UserRole, QString(page.file));
+  }
+  connect(contents_, &QListWidget::itemActivated, this,
+          [this](QListWidgetItem* item) { Open(item->data(Qt::UserRole).toString()); });
+  connect(contents_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { Open(item->data(Qt::UserRole).toString()); });
+}
+
+void HelpWindow::Open(const QString& target) {
+  browser_->setSource(PageUrl(target));
+}
+
+QString HelpWindow::Shown() const {
+  return browser_->source().toString().remove(kGuideRoot);
+}
+
+void HelpWindow::PageChanged(const QUrl& url) {
+  const QString file = url.fileName();
+  for (int i = 0; i < contents_->count(); ++i) {
+    if (contents_->item(i)->data(Qt::UserRole).toString() != file) continue;
+    const QSignalBlocker quiet(contents_);
+    contents_->setCurrentRow(i);
+  }
+  status_->clear();
+}
+
+bool HelpWindow::Find(const QString& text) {
+  if (text.isEmpty()) return false;
+  if (browser_->find(text)) return true;
+  const QString current = browser_->source().fileName();
+  std::size_t at = 0;
+  while (at < kPages.size() && current != kPages[at].file)
+    ++at;
+  // The pages after this one, then from the first page round to this one.
+  for (std::size_t step = 1; step <= kPages.size(); ++step) {
+    const GuidePage& page = kPages[(at + step) % kPages.size()];
+    if (!PageText(page.file).contains(text, Qt::CaseInsensitive)) continue;
+    Open(page.file);
+    browser_->moveCursor(QTextCursor::Start);
+    if (browser_->find(text)) {
+      status_->setText(QString("Found in \"%1\"").arg(page.title));
+      return true;
+    }
+  }
+  status_->setText("Not found");
+  return false;
+}
+
+void HelpWindow::FocusSearch() {
+  search_->setFocus(Qt::OtherFocusReason);
+  search_->selectAll();
+}
+
+}  // namespace ventora::help

@@ -1,0 +1,53 @@
+#pragma once
+// The user guide in a window of its own: the guide's pages (Markdown built
+// into the program), their list, back and forward, and a search through
+// every page.
+
+#include <QTextBrowser>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+
+namespace ventora::help {
+
+// The resource folder that holds the guide's pages and pictures.
+inline constexpr const char* kGuideRoot = "qrc:/guide/";
+
+// A text browser that reads the guide's Markdown pages and names their
+// headings, so that "page.md#heading" opens at the heading.
+class GuideBrowser : public QTextBrowser {
+ public:
+  using QTextBrowser::QTextBrowser;
+
+ protected:
+  void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
+};
+
+class HelpWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit HelpWindow(QWidget* parent = nullptr);
+
+  // `target`: a page of the guide, with or without "#heading".
+  void Open(const QString& target);
+  // The page and heading shown, as "page.md#heading".
+  QString Shown() const;
+  // Finds the next place of `text`, on this page from the cursor on, then
+  // on the following pages; false when no page holds it.
+  bool Find(const QString& text);
+  void FocusSearch();
+
+ private:
+  void BuildContents();
+  void PageChanged(const QUrl& url);
+
+  GuideBrowser* browser_;
+  QListWidget* contents_;
+  QLineEdit* search_;
+  QLabel* status_;
+};
+
+}  // namespace ventora::help
