@@ -47,6 +47,13 @@ Edit Removal(const std::string& text, const IdfObject& o) {
   } else if (look < text.size() && text[look] == '\n') {
     e = look + 1;
   }
+  // Between blank lines, one of them goes too, so removals leave no gaps.
+  const bool wholeLines =
+      (b == 0 || text[b - 1] == '\n') && (e == text.size() || text[e - 1] == '\n');
+  const std::size_t before = b < 2 ? std::string::npos : text.find_last_not_of(" \t\r", b - 2);
+  const bool blankBefore = b < 2 || before == std::string::npos || text[before] == '\n';
+  const std::size_t next = text.find_first_not_of(" \t\r", e);
+  if (wholeLines && blankBefore && next != std::string::npos && text[next] == '\n') e = next + 1;
   return {b, e, ""};
 }
 
