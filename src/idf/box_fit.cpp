@@ -285,6 +285,13 @@ BoxFit FitBox(const IdfFile& file, const IdfGeometry& geometry) {
     fit.notes.push_back("Bdz is the eaves height (the roof's lowest edge); the roof's top is " +
                         Metres(roof.top - box.ground) + " m");
   }
+  fit.notes.push_back(
+      roof.Islope == 0   ? "flat roof: walls 1 and 3 are the longer pair; of the two numberings "
+                           "that allows, the one with the smaller AzB"
+      : roof.Islope == 1 ? "single slope: the roof falls towards wall 4 and rises along X to wall "
+                           "2, so walls 1 and 3 carry its sloping edges"
+                         : "double slope: the ridge runs across the middle of BdX, so walls 1 "
+                           "and 3 carry the gables");
   if (box.deviation > 0.001) {
     fit.notes.push_back("warning: the walls stray up to " + Metres(box.deviation) +
                         " m from the fitted rectangle");
