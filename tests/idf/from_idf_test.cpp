@@ -93,6 +93,49 @@ TEST(FromIdf, RefusesBuildingsThatAreNoBoxNamingTheWalls) {
   }
 }
 
+// The message of the first refusal on the way from `text` to a written model.
+std::string Refusal(const std::string& text) {
+  try {
+    const IdfFile file = ParseIdf("m.idf", text);
+    const BoxFit fit = FitBox(file, ReadGeometry(file));
+    CpModelText(file, fit, "", "", std::vector<std::string>(fit.openings.size(), "C"), 6);
+  } catch (const IdfError& e) {
+    return e.what();
+  }
+  return "accepted";
+}
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  return text.replace(text.find(from), from.size(), to);
+}
+
+TEST(FromIdf, RefusesBadModelsSayingWhereAndWhy) {
+  const std::string box = ReadIdfFile(Data("../idf/box.idf")).text;
+  const std::string zone = "Version,24.1;\nZone,Z;\n";
+  const std::pair<std::string, std::string> cases[] = {
+      {zone + "BuildingSurface:Detailed,W,Wall,C,Z,,Outdoors,,,,,3,0,0,0\n",
+       "m.idf, line 3: the object that begins here is not ended by ';'"},
+      {zone + ";", "m.idf, line 3: ';' where an object type should begin"},
+      {zone + "Wall:Exterior,W1,C,Z;\nWindow,Win,C,W1;",
+       "2 surfaces are given in the simplified form (m.idf, line 3, Wall:Exterior 'W1'; m.idf, "
+       "line 4, Window 'Win')"},
+      {"Version,8.9;", "m.idf, line 1, Version '8.9': version 8.9 is older than 9.0"},
+      {zone + "BuildingSurface:Detailed,W,Wall,C,Z,,Outdoors,,,,,2,0,0,0,1,0,0;",
+       "line 3, BuildingSurface:Detailed 'W': 2 vertices given where at least 3"},
+      {zone + "Wall:Detailed,W,C,Y,,Outdoors,,,,,3,0,0,0,1,0,0,1,0,1;",
+       "its zone 'Y' is not in the model"},
+      {zone + "BuildingSurface:Detailed,W,Wall,C,Z,,Outdoors,,,,,3,0,0,0,1,0,0,2,0,0;",
+       "has no area"},
+      {Replaced(box, "AirflowNetwork:SimulationControl,", "Output:Diagnostics,"),
+       "m.idf: no AirflowNetwork:SimulationControl object where the airflow network needs exactly "
+       "one"},
+      {Replaced(Replaced(box, "Ground,", "Outdoors,"), "    Roof,  !- Surface Name", "    Floor,"),
+       "AirflowNetwork:MultiZone:Surface 'Floor': its surface 'Floor' is not on an exterior wall "
+       "or roof"}};
+  for (const auto& [text, message] : cases)
+    EXPECT_THAT(Refusal(text), HasSubstr(message));
+}
+
 TEST(FromIdf, WritesTheModelBackWithOnlyTheAirflowObjectsChanged) {
   const IdfFile in = ReadIdfFile(Data("../idf/box.idf"));
   const BoxFit fit = FitBox(in, ReadGeometry(in));
