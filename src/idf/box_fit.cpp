@@ -292,10 +292,10 @@ BoxFit FitBox(const IdfFile& file, const IdfGeometry& geometry) {
                            "2, so walls 1 and 3 carry its sloping edges"
                          : "double slope: the ridge runs across the middle of BdX, so walls 1 "
                            "and 3 carry the gables");
-  if (box.deviation > 0.001) {
-    fit.notes.push_back("warning: the walls stray up to " + Metres(box.deviation) +
-                        " m from the fitted rectangle");
-  }
+  fit.notes.push_back(std::string(box.deviation > 0.001 ? "warning: " : "") +
+                      "the walls lie within " + Metres(box.deviation) +
+                      " m of the fitted rectangle (accepted: " + Metres(kPlaneTolerance) + " m, " +
+                      Degrees(kAngleTolerance) + " deg.)");
 
   std::array<int, kFacadeCount + 1> faceOfGroup{};
   for (int i = 1; i <= 4; ++i)
