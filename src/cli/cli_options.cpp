@@ -1,6 +1,7 @@
 #include "cli_options.h"
 
 #include "export_options.h"
+#include "from_idf.h"
 #include "guide_location.h"
 #include "map_option.h"
 
@@ -16,7 +17,10 @@ ParsedOptions Fail(const std::string& error) {
 ParsedOptions ParseOptions(const std::vector<std::string>& args) {
   CliOptions options;
   bool onlyOperands = false;
-  for (const std::string& arg : args) {
+  std::string idfError;
+  const std::vector<std::string> rest = TakeFromIdfOptions(args, options, idfError);
+  if (!idfError.empty()) return Fail(idfError);
+  for (const std::string& arg : rest) {
     if (!onlyOperands && arg == "--") {
       onlyOperands = true;
     } else if (!onlyOperands && (arg == "--help" || arg == "-h")) {
@@ -37,6 +41,10 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
     }
   }
   if (options.help || options.version) return {options, ""};
+  if (!options.fromIdf.empty()) {
+    const std::string error = CheckFromIdfOptions(options);
+    return error.empty() ? ParsedOptions{options, ""} : Fail(error);
+  }
   if (options.jobs.empty()) return Fail("no job given (see --help)");
   if (std::string error = CheckExportOptions(options); !error.empty()) return Fail(error);
   if (options.jobs.size() > 1 && !(options.sweepStep != 0 && options.format == "energyplus")) {
@@ -54,6 +62,7 @@ std::string UsageText() {
          "       ventora-run [--xls] --format=csv JOB\n"
          "       ventora-run --sweep[=STEP] [--format=csv|contam|modelica] [OPTIONS] JOB\n"
          "       ventora-run --sweep[=STEP] --format=energyplus [OPTIONS] JOB...\n"
+         "       ventora-run --from-idf MODEL.idf --pad PAD --sbh SBH [--veexp E] [--sweep=STEP]\n"
          "\n"
          "Runs the wind pressure calculation of a job, as the desktop program's Run does:\n"
          "deletes the job's old results, checks the job, computes every element and writes\n"
@@ -97,6 +106,19 @@ std::string UsageText() {
          "             Cp beyond -1..1 (EnergyPlus bounds its coefficient values to -1..1)\n"
          "  --output=FILE\n"
          "             write the EnergyPlus fragment to FILE\n"
+         "  --from-idf MODEL.idf\n"
+         "             from an EnergyPlus model to its Cp: fits the building box to the\n"
+         "             model's exterior walls and roof, puts an element at the centroid of\n"
+         "             every exterior AirflowNetwork:MultiZone:Surface, sweeps the wind\n"
+         "             (--sweep=STEP, 10 when not given) and writes beside the model\n"
+         "             MODEL.ventora.in (the job), MODEL.ventora.sweep.csv and MODEL.cp.idf\n"
+         "             (the model with one external node and Cp curve per opening, Input\n"
+         "             coefficients at ExternalNode heights; all else unchanged)\n"
+         "  --pad PAD  with --from-idf: plan area density of the surrounding buildings,\n"
+         "             percent of the ground they cover (the model does not say)\n"
+         "  --sbh SBH  with --from-idf: mean height of the surrounding buildings, m\n"
+         "  --veexp E  with --from-idf: wind profile exponent (else Site:HeightVariation's,\n"
+         "             else from Building's Terrain)\n"
          "  --help     show this help and exit\n"
          "  --version  show the version and exit\n"
          "\n"

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli_options.h"
+#include "from_idf.h"
 #include "run_job_file.h"
 #include "sweep_job_file.h"
 
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
     std::cout << "ventora-run " << VENTORA_VERSION << '\n';
     return kExitCompleted;
   }
+  if (!parsed.options->fromIdf.empty()) return RunFromIdf(*parsed.options, std::cout, std::cerr);
   if (parsed.options->sweepStep != 0) return RunSweepFile(*parsed.options, std::cout, std::cerr);
   return RunJobFile(*parsed.options, std::cout, std::cerr);
 }

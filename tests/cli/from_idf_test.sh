@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# ventora-run --from-idf as a process: CASE BIN DATA. The models are the
+# small ones written for the tests, in tests/idf beside DATA.
+set -uo pipefail
+# shellcheck disable=SC2034  # bin is read by cli_case.sh
+case_name=$1 bin=$2 models=$3/../idf
+# shellcheck source=cli_case.sh
+source "$(dirname "${BASH_SOURCE[0]}")/cli_case.sh"
+
+case $case_name in
+  from_idf_completed)
+    cp "$models/box.idf" "$work/"
+    run --from-idf "$work/box.idf" --pad 20 --sbh=10 --sweep=30
+    expect_status 0
+    grep -qF "Box: AzB 90.00 deg., BdX 20.000 m, BdY 10.000 m, Bdz 6.000 m, flat roof" <<<"$out" ||
+      fail "no box in: $out"
+    grep -qF "Window West: facade 2, element 1 (box_F2_E2), X 2.00 m, Z 1.00 m" <<<"$out" || fail "$out"
+    [[ $(grep -c "_Node,  !- Name" "$work/box.cp.idf") == 5 ]] || fail "not 5 external nodes"
+    grep -qF "Ventora_Directions_30deg," "$work/box.cp.idf" || fail "no 30 deg. array"
+    [[ $(head -1 "$work/box.ventora.in") == $' 90 0 20 10 6 20 10 .33 0 0\r' ]] || fail "job header"
+    [[ $(wc -l <"$work/box.ventora.sweep.csv") == 6 ]] || fail "sweep rows"
+    ;;
+  from_idf_refused)
+    cp "$models/l_shape.idf" "$work/"
+    run --from-idf "$work/l_shape.idf" --pad 20 --sbh 10
+    expect_status 2
+    expect_err "'Wall 3' stands 5.000 m inside the outline"
+    [[ $(ls "$work") == l_shape.idf ]] || fail "files written on refusal: $(ls "$work")"
+    ;;
+  from_idf_usage)
+    run --from-idf "$models/box.idf" --pad 20
+    expect_status 1
+    expect_err "--sbh (their mean height, m)"
+    ;;
+esac

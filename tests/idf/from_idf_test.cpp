@@ -1,0 +1,191 @@
+// The EnergyPlus model reader, the box fit and the model written back, on
+// small models written for these tests (tests/idf) and EnergyPlus's own
+// airflow network examples (tests/data/energyplus).
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <set>
+#include <sstream>
+
+#include "idf/box_fit.h"
+#include "idf/cp_model_writer.h"
+
+namespace ventora::idf {
+namespace {
+
+using ::testing::HasSubstr;
+
+std::string Data(const std::string& relative) {
+  return std::string(std::getenv("VENTORA_TEST_DATA")) + "/" + relative;
+}
+
+struct Placed {
+  int facade;
+  float X, Z;
+};
+
+// Hand-derived from each model's vertices: the box is 20 x 10 x 6 m with
+// walls facing 0/90/180/270 (turned by 30 + 15 deg. in box_turned); the
+// gable house 12 x 8 m, eaves 3 m, ridge east-west.
+TEST(FromIdf, FitsTheBoxAndPlacesEveryOpening) {
+  const std::vector<Placed> box{{1, 5, 4}, {2, 2, 1}, {3, 5, 2}, {4, 3, 2}, {5, 10, 5}};
+  const struct {
+    const char* file;
+    float AzB, BdX, BdY, Bdz, Phi;
+    int Islope;
+    std::vector<Placed> elements;
+  } cases[] = {{"../idf/box.idf", 90, 20, 10, 6, 0, 0, box},
+               {"../idf/box_turned.idf", 135, 20, 10, 6, 0, 0, box},
+               {"../idf/gable.idf", 0, 8, 12, 3, 30, 2, {{2, 3, 1.5f}, {3, 5, 1.5f}, {5, 6, 3}}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    const IdfFile file = ReadIdfFile(Data(c.file));
+    const Job job = FitBox(file, ReadGeometry(file)).job;
+    EXPECT_NEAR(job.AzB, c.AzB, 1e-3);
+    EXPECT_NEAR(job.BdX, c.BdX, 1e-4);
+    EXPECT_NEAR(job.BdY, c.BdY, 1e-4);
+    EXPECT_NEAR(job.Bdz, c.Bdz, 1e-4);
+    EXPECT_NEAR(job.Phi, c.Phi, 1e-3);
+    EXPECT_EQ(job.Islope, c.Islope);
+    std::vector<Placed> got;
+    for (std::size_t f = 1; f <= 5; ++f)
+      for (std::size_t e = 1; e <= static_cast<std::size_t>(job.ElmCount[f]); ++e)
+        got.push_back({static_cast<int>(f), job.ElmX[f][e], job.ElmZ[f][e]});
+    ASSERT_EQ(got.size(), c.elements.size());
+    for (std::size_t i = 0; i < got.size(); ++i) {
+      EXPECT_EQ(got[i].facade, c.elements[i].facade) << i;
+      EXPECT_NEAR(got[i].X, c.elements[i].X, 1e-3) << i;
+      EXPECT_NEAR(got[i].Z, c.elements[i].Z, 1e-3) << i;
+    }
+  }
+}
+
+TEST(FromIdf, RefusesBuildingsThatAreNoBoxNamingTheWalls) {
+  const struct {
+    const char* file;
+    std::size_t surfaces;  // BuildingSurface:Detailed objects read
+    std::vector<const char*> named;
+  } cases[] = {
+      {"../idf/l_shape.idf",
+       7,
+       {"line 58, BuildingSurface:Detailed 'Wall 3' stands 5.000 m inside", "'Wall 4'"}},
+      {"energyplus/AirflowNetwork_MultiZone_SmallOffice.idf",
+       34,
+       {"'Zn002:Wall001' stands 6.096", "'Zn003:Wall003' stands 3.048", "'Zn004:Wall004'",
+        "'Zn004:Wall005'"}},
+      {"energyplus/AirflowNetwork_MultiZone_House.idf",
+       25,
+       {"'Living:North' stands 6.098 m", "'Garage:WestWall' stands 10.323 m"}},
+      {"energyplus/AirflowNetwork_Simple_House.idf", 25, {"'Living:North'", "'Garage:WestWall'"}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    const IdfFile file = ReadIdfFile(Data(c.file));
+    EXPECT_EQ(file.All("BuildingSurface:Detailed").size(), c.surfaces);
+    try {
+      FitBox(file, ReadGeometry(file));
+      ADD_FAILURE() << "fitted";
+    } catch (const IdfError& e) {
+      for (const char* name : c.named)
+        EXPECT_THAT(e.what(), HasSubstr(name));
+    }
+  }
+}
+
+// The message of the first refusal on the way from `text` to a written model.
+std::string Refusal(const std::string& text) {
+  try {
+    const IdfFile file = ParseIdf("m.idf", text);
+    const BoxFit fit = FitBox(file, ReadGeometry(file));
+    CpModelText(file, fit, "", "", std::vector<std::string>(fit.openings.size(), "C"), 6);
+  } catch (const IdfError& e) {
+    return e.what();
+  }
+  return "accepted";
+}
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  return text.replace(text.find(from), from.size(), to);
+}
+
+TEST(FromIdf, RefusesBadModelsSayingWhereAndWhy) {
+  const std::string box = ReadIdfFile(Data("../idf/box.idf")).text;
+  const std::string zone = "Version,24.1;\nZone,Z;\n";
+  const std::pair<std::string, std::string> cases[] = {
+      {zone + "BuildingSurface:Detailed,W,Wall,C,Z,,Outdoors,,,,,3,0,0,0\n",
+       "m.idf, line 3: the object that begins here is not ended by ';'"},
+      {zone + ";", "m.idf, line 3: ';' where an object type should begin"},
+      {zone + "Wall:Exterior,W1,C,Z;\nWindow,Win,C,W1;",
+       "2 surfaces are given in the simplified form (m.idf, line 3, Wall:Exterior 'W1'; m.idf, "
+       "line 4, Window 'Win')"},
+      {"Version,8.9;", "m.idf, line 1, Version '8.9': version 8.9 is older than 9.0"},
+      {zone + "BuildingSurface:Detailed,W,Wall,C,Z,,Outdoors,,,,,2,0,0,0,1,0,0;",
+       "line 3, BuildingSurface:Detailed 'W': 2 vertices given where at least 3"},
+      {zone + "Wall:Detailed,W,C,Y,,Outdoors,,,,,3,0,0,0,1,0,0,1,0,1;",
+       "its zone 'Y' is not in the model"},
+      {zone + "BuildingSurface:Detailed,W,Wall,C,Z,,Outdoors,,,,,3,0,0,0,1,0,0,2,0,0;",
+       "has no area"},
+      {Replaced(box, "AirflowNetwork:SimulationControl,", "Output:Diagnostics,"),
+       "m.idf: no AirflowNetwork:SimulationControl object where the airflow network needs exactly "
+       "one"},
+      {Replaced(Replaced(box, "Ground,", "Outdoors,"), "    Roof,  !- Surface Name", "    Floor,"),
+       "AirflowNetwork:MultiZone:Surface 'Floor': its surface 'Floor' is not on an exterior wall "
+       "or roof"}};
+  for (const auto& [text, message] : cases)
+    EXPECT_THAT(Refusal(text), HasSubstr(message));
+}
+
+TEST(FromIdf, WritesTheModelBackWithOnlyTheAirflowObjectsChanged) {
+  const IdfFile in = ReadIdfFile(Data("../idf/box.idf"));
+  const BoxFit fit = FitBox(in, ReadGeometry(in));
+  std::string curves =
+      "AirflowNetwork:MultiZone:WindPressureCoefficientArray, A, 0, 90, 180, 270;\n";
+  std::vector<std::string> names;
+  for (std::size_t i = 0; i < fit.openings.size(); ++i) {
+    names.push_back("C" + std::to_string(i));
+    curves +=
+        "AirflowNetwork:MultiZone:WindPressureCoefficientValues," + names.back() + ",A,1,2,3,4;\n";
+  }
+  const std::string text = CpModelText(in, fit, "! new\n", curves, names, 6);
+  const IdfFile out = ParseIdf("out", text);
+  EXPECT_EQ(out.All("AirflowNetwork:MultiZone:WindPressureCoefficientArray").size(), 1u);
+  EXPECT_EQ(out.All("AirflowNetwork:MultiZone:WindPressureCoefficientValues").size(), 5u);
+  EXPECT_EQ(out.All("AirflowNetwork:MultiZone:ExternalNode").size(), 5u);
+  const IdfObject& control = *out.All("AirflowNetwork:SimulationControl").at(0);
+  EXPECT_EQ(control.Field(2) + " " + control.Field(3), "Input ExternalNode");
+  std::set<std::string> linked;
+  for (const IdfObject* surface : out.All("AirflowNetwork:MultiZone:Surface")) {
+    for (const IdfObject* node : out.All("AirflowNetwork:MultiZone:ExternalNode")) {
+      if (!SameName(node->Name(), surface->Field(2))) continue;
+      EXPECT_EQ(node->Field(1) + " " + node->Field(4), "6 Absolute");
+      for (const IdfObject* values :
+           out.All("AirflowNetwork:MultiZone:WindPressureCoefficientValues"))
+        if (values->Name() == node->Field(2) && values->Field(1) == "A")
+          linked.insert(surface->Name());
+    }
+  }
+  EXPECT_EQ(linked.size(), 5u);
+  // Every other line is there, in order: only the 7 edited fields differ.
+  const std::size_t added = text.find("! new");
+  std::istringstream lines(in.text);
+  std::string line;
+  std::size_t at = 0;
+  int number = 0;
+  int missing = 0;
+  const int old = in.All("AirflowNetwork:MultiZone:ExternalNode").front()->line;
+  while (std::getline(lines, line)) {
+    ++number;
+    if (number >= old - 1) continue;  // the old nodes, array and values
+    const std::size_t found = text.find(line + "\n", at);
+    if (found >= added) {
+      ++missing;
+    } else {
+      at = found + line.size() + 1;
+    }
+  }
+  EXPECT_EQ(missing, 7);
+}
+
+}  // namespace
+}  // namespace ventora::idf
