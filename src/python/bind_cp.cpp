@@ -92,14 +92,15 @@ void Evaluate(const Points& p, double* out) {
       std::array<double, kArgCount> v;
       for (int a = 0; a < kArgCount; ++a)
         v[a] = At(p.data[a], offset[a] + (nd == 0 ? 0 : i * p.strides[a][nd - 1]));
-      const PointHeader h{static_cast<float>(v[kAzB]),   static_cast<float>(v[kAnWind]),
-                          static_cast<float>(v[kPAD]),   static_cast<float>(v[kSbH]),
-                          static_cast<float>(v[kBdz]),   static_cast<float>(v[kBdX]),
-                          static_cast<float>(v[kBdY]),   static_cast<float>(v[kVeEXP]),
-                          static_cast<float>(v[kPhi]),   v[kIslope]};
+      const PointHeader h{static_cast<float>(v[kAzB]), static_cast<float>(v[kAnWind]),
+                          static_cast<float>(v[kPAD]), static_cast<float>(v[kSbH]),
+                          static_cast<float>(v[kBdz]), static_cast<float>(v[kBdX]),
+                          static_cast<float>(v[kBdY]), static_cast<float>(v[kVeEXP]),
+                          static_cast<float>(v[kPhi]), v[kIslope]};
       *out++ = evaluator.Cp(v[kFacade], h, v[kX], v[kZ]);
     }
-    for (std::size_t d = nd > 0 ? nd - 1 : 0; d-- > 0;) {  // next outer index, last dimension fastest
+    for (std::size_t d = nd > 0 ? nd - 1 : 0;
+         d-- > 0;) {  // next outer index, last dimension fastest
       if (++index[d] < p.shape[d]) break;
       index[d] = 0;
     }

@@ -55,7 +55,9 @@ const HeaderField kHeaderFields[] = {
     {"roof_tilt", "Phi", &Job::Phi, "Roof tilt angle in degrees (0 to 50; 0 on a flat roof)."},
 };
 
-enum class RoofType : int { Flat = 0, SingleSlope = 1, DoubleSlope = 2 };
+// Plain enums, so that Python compares them with numbers as IntEnums.
+enum RoofType : int { kFlat = 0, kSingleSlope = 1, kDoubleSlope = 2 };
+enum FacadeName : int { kWall1 = 1, kWall2, kWall3, kWall4, kRoof, kFloor };
 
 // The elements of the facades, indexed by facade number 1..6.
 struct ElementsView {
@@ -164,15 +166,21 @@ void BindElements(py::module_& m) {
                            "x along the facade and z up a wall (across the roof), in metres.")
       .def("__getitem__",
            [](const ElementsView& v, int facade) { return GetElements(v.owner->job, facade); })
-      .def("__setitem__", [](ElementsView& v, int facade,
-                             const py::handle& values) { SetElements(v.owner->job, facade, values); })
+      .def("__setitem__",
+           [](ElementsView& v, int facade, const py::handle& values) {
+             SetElements(v.owner->job, facade, values);
+           })
       .def("__len__", [](const ElementsView&) { return kFacadeCount; })
-      .def("__iter__", [](const ElementsView&) {
-        return py::iter(py::cast(std::vector<int>{1, 2, 3, 4, 5, 6}));
-      })
-      .def("counts", [](const ElementsView& v) {
-        return std::vector<int>(v.owner->job.ElmCount.begin() + 1, v.owner->job.ElmCount.end());
-      }, "Number of elements of facades 1 to 6.");
+      .def("__iter__",
+           [](const ElementsView&) {
+             return py::iter(py::cast(std::vector<int>{1, 2, 3, 4, 5, 6}));
+           })
+      .def(
+          "counts",
+          [](const ElementsView& v) {
+            return std::vector<int>(v.owner->job.ElmCount.begin() + 1, v.owner->job.ElmCount.end());
+          },
+          "Number of elements of facades 1 to 6.");
 }
 
 void BindHeader(py::class_<PyJob>& c) {
@@ -195,18 +203,18 @@ void BindHeader(py::class_<PyJob>& c) {
 
 void BindJob(py::module_& m) {
   RegisterJobFileError(m);
-  py::enum_<RoofType>(m, "RoofType", "The roof of the building.")
-      .value("FLAT", RoofType::Flat)
-      .value("SINGLE_SLOPE", RoofType::SingleSlope)
-      .value("DOUBLE_SLOPE", RoofType::DoubleSlope);
-  py::enum_<Facade>(m, "Facade", "Walls 1 to 4 round the building, the roof and the floor.",
-                    py::arithmetic())
-      .value("WALL1", Facade::Wall1)
-      .value("WALL2", Facade::Wall2)
-      .value("WALL3", Facade::Wall3)
-      .value("WALL4", Facade::Wall4)
-      .value("ROOF", Facade::Roof)
-      .value("FLOOR", Facade::Floor);
+  py::enum_<RoofType>(m, "RoofType", "The roof of the building.", py::arithmetic())
+      .value("FLAT", kFlat)
+      .value("SINGLE_SLOPE", kSingleSlope)
+      .value("DOUBLE_SLOPE", kDoubleSlope);
+  py::enum_<FacadeName>(m, "Facade", "Walls 1 to 4 round the building, the roof and the floor.",
+                        py::arithmetic())
+      .value("WALL1", kWall1)
+      .value("WALL2", kWall2)
+      .value("WALL3", kWall3)
+      .value("WALL4", kWall4)
+      .value("ROOF", kRoof)
+      .value("FLOOR", kFloor);
   BindElements(m);
   py::class_<PyJob> c(m, "Job",
                       "A job: the building, its surroundings and the wind, and the elements of "

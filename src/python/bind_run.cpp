@@ -110,7 +110,10 @@ void BindResult(py::module_& m) {
           "messages", [](const PyResult& r) { return r.run.messages; },
           "The messages of the checks and the run, in order (list of Message).")
       .def_property_readonly(
-          "job", [](const PyResult& r) { return PyJob{r.run.job, std::nullopt}; },
+          "job",
+          [](const PyResult& r) {
+            return PyJob{r.run.job, std::nullopt};
+          },
           "The job as it ran: the pre-run checks may set the surroundings' height and the "
           "roof tilt.")
       .def(

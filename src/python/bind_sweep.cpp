@@ -137,6 +137,12 @@ void BindSweepResult(py::module_& m) {
           [](const PySweep& s) { return ElementColumn(s.sweep, [](auto& e) { return e.k; }); },
           "Running element number of each row, as the report numbers it.")
       .def_property_readonly(
+          "x", [](const PySweep& s) { return ElementColumn(s.sweep, [](auto& e) { return e.X; }); },
+          "x of each row in metres, as the report gives it.")
+      .def_property_readonly(
+          "z", [](const PySweep& s) { return ElementColumn(s.sweep, [](auto& e) { return e.Z; }); },
+          "z of each row in metres (y on the roof), as the report gives it.")
+      .def_property_readonly(
           "failures",
           [](const PySweep& s) {
             std::map<double, std::string> out;

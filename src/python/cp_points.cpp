@@ -50,15 +50,14 @@ void CpPointEvaluator::Prepare(const PointHeader& h) {
   const int Islope = WholeIn(h.Islope, limits::kIslope.accepted.low, limits::kIslope.accepted.high);
   job_.Islope = static_cast<std::int16_t>(Islope);
   NoMessages quiet;
-  accepted_ = Islope >= 0 && CheckJobData(job_, quiet, kPointDecimal) == 0 &&
-              ParametersWithinLimits(job_);
+  accepted_ =
+      Islope >= 0 && CheckJobData(job_, quiet, kPointDecimal) == 0 && ParametersWithinLimits(job_);
   if (!accepted_) return;
   geometry_ = DeriveFacadeGeometry(job_);
   accepted_ = DerivedWithinLimits(job_, geometry_);
 }
 
-double CpPointEvaluator::Cp(double facade, const PointHeader& header, double x_rel,
-                            double z_rel) {
+double CpPointEvaluator::Cp(double facade, const PointHeader& header, double x_rel, double z_rel) {
   if (!prepared_ || !(header == header_)) Prepare(header);
   const int iface = WholeIn(facade, 1, kFacadeCount);
   const auto XL = static_cast<float>(x_rel);

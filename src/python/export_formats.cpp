@@ -56,8 +56,8 @@ void WriteSweepExport(const ExportFormat& format, const Job& job, float step,
   format.checkStep(step);
   const WindSweep sweep = RunWindSweep(format.sweepJob(job), SweepDirections(step), {});
   if (!sweep.AnyCompleted())
-    throw std::runtime_error("no wind direction could be computed (" +
-                             StoppedDirectionList(sweep) + "); nothing was written");
+    throw std::runtime_error("no wind direction could be computed (" + StoppedDirectionList(sweep) +
+                             "); nothing was written");
   WriteExportFile(path, format.text(sweep, job, stem));
 }
 
