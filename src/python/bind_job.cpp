@@ -183,6 +183,27 @@ void BindElements(py::module_& m) {
           "Number of elements of facades 1 to 6.");
 }
 
+// For Dask and multiprocessing: the header values and the elements, exact.
+py::tuple PickledJob(const PyJob& j) {
+  py::dict values;
+  for (const HeaderField& f : kHeaderFields)
+    values[f.alias] = j.job.*(f.member);
+  values["Islope"] = j.job.Islope;
+  py::dict elements;
+  for (int iface = 1; iface <= kFacadeCount; ++iface)
+    elements[py::int_(iface)] = GetElements(j.job, iface);
+  values["elements"] = elements;
+  return py::make_tuple(values, j.path);
+}
+
+PyJob UnpickledJob(const py::tuple& state) {
+  PyJob j;
+  for (const auto& [key, value] : state[0].cast<py::dict>())
+    SetKeyword(j, key.cast<std::string>(), value);
+  j.path = state[1].cast<std::optional<std::string>>();
+  return j;
+}
+
 void BindHeader(py::class_<PyJob>& c) {
   for (const HeaderField& f : kHeaderFields) {
     auto get = [m = f.member](const PyJob& j) { return j.job.*m; };
@@ -243,6 +264,7 @@ void BindJob(py::module_& m) {
       .def("copy", [](const PyJob& j) { return j; })
       .def("__copy__", [](const PyJob& j) { return j; })
       .def("__deepcopy__", [](const PyJob& j, const py::dict&) { return j; })
+      .def(py::pickle(&PickledJob, &UnpickledJob))
       .def("__eq__", [](const PyJob& a, const PyJob& b) { return a.job == b.job; })
       .def("__repr__", [](const PyJob& j) {
         int count = 0;

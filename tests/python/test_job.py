@@ -1,6 +1,8 @@
 """ventora.Job: names, elements, and the job file through the program's own
 reader and writer."""
 
+import pickle
+
 import numpy as np
 import pytest
 
@@ -19,6 +21,7 @@ def test_round_trip(name, example_copy, tmp_path):
     assert written == str(tmp_path / "copy.in") and job.path == written
     again = ventora.Job.read(written)
     assert again == job and again.name == "copy"
+    assert pickle.loads(pickle.dumps(job)) == job  # as Dask hands jobs to workers
     rewritten = again.write(tmp_path / "again.in")
     assert open(rewritten, "rb").read() == open(written, "rb").read()
 
