@@ -151,10 +151,10 @@ void BindRun(py::module_& m) {
   BindMessage(m);
   BindVerdict(m);
   BindResult(m);
-  m.def("run", &Run, py::arg("job"), py::call_guard<py::gil_scoped_release>(),
+  m.def("run", ReleasingGil(&Run), py::arg("job"),
         "Runs the job as ventora-run does (pre-run checks, run, verdict) without writing a "
         "report; returns a Result.");
-  m.def("check", &Check, py::arg("job"), py::call_guard<py::gil_scoped_release>(),
+  m.def("check", ReleasingGil(&Check), py::arg("job"),
         "The pre-run checks' messages for the job, as a list of Message (empty: nothing to "
         "say). The job itself is not changed.");
 }

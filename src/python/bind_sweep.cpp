@@ -159,14 +159,14 @@ void BindSweepResult(py::module_& m) {
 void BindSweep(py::module_& m) {
   RegisterRunError(m);
   BindSweepResult(m);
-  m.def("sweep", &Sweep, py::arg("job"), py::arg("step") = kDefaultSweepStep,
-        py::call_guard<py::gil_scoped_release>(),
+  m.def("sweep", ReleasingGil(&Sweep), py::arg("job"), py::arg("step") = kDefaultSweepStep,
+
         "Runs the job at the wind directions 0, step, 2 step ... below 360, each as a normal "
         "run with that wind direction; returns a Sweep. Raises RunError when the pre-run "
         "checks refuse the job.");
-  m.def("export", &Export, py::arg("job"), py::kw_only(), py::arg("format") = "csv",
+  m.def("export", ReleasingGil(&Export), py::arg("job"), py::kw_only(), py::arg("format") = "csv",
         py::arg("path") = py::none(), py::arg("step") = kDefaultSweepStep,
-        py::call_guard<py::gil_scoped_release>(),
+
         "Writes the file ventora-run --sweep --format=FORMAT writes: \"csv\", \"energyplus\" "
         "or \"contam\"; by default beside the job file. Returns the path written.");
   m.attr("EXPORT_FORMATS") = ExportFormatNames();
