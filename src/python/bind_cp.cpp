@@ -66,41 +66,55 @@ Points Broadcast(std::array<py::object, kArgCount>& args) {
   return p;
 }
 
-double At(const char* base, py::ssize_t offset) {
+double At(const char* p) {
   double v;
-  std::memcpy(&v, base + offset, sizeof v);
+  std::memcpy(&v, p, sizeof v);
   return v;
 }
 
-// Walks every point in C order; the innermost dimension runs in a tight loop.
+PointHeader HeaderAt(const std::array<const char*, kArgCount>& at) {
+  return {static_cast<float>(At(at[kAzB])), static_cast<float>(At(at[kAnWind])),
+          static_cast<float>(At(at[kPAD])), static_cast<float>(At(at[kSbH])),
+          static_cast<float>(At(at[kBdz])), static_cast<float>(At(at[kBdX])),
+          static_cast<float>(At(at[kBdY])), static_cast<float>(At(at[kVeEXP])),
+          static_cast<float>(At(at[kPhi])), At(at[kIslope])};
+}
+
+// One row of the innermost dimension. The header is read once for the row
+// when no header argument varies along it (the usual sweep over positions).
+void EvaluateRow(CpPointEvaluator& evaluator, std::array<const char*, kArgCount> at,
+                 const std::array<py::ssize_t, kArgCount>& step, py::ssize_t count, double* out) {
+  bool headerVaries = false;
+  for (int a = kAzB; a < kArgCount; ++a)
+    headerVaries = headerVaries || step[a] != 0;
+  if (!headerVaries) evaluator.Use(HeaderAt(at));
+  for (py::ssize_t i = 0; i < count; ++i) {
+    if (headerVaries) evaluator.Use(HeaderAt(at));
+    out[i] = evaluator.Cp(At(at[kFacade]), At(at[kX]), At(at[kZ]));
+    for (int a = 0; a < kArgCount; ++a)
+      at[a] += step[a];
+  }
+}
+
+// Walks every point in C order, row by row of the last dimension.
 void Evaluate(const Points& p, double* out) {
   const std::size_t nd = p.shape.size();
   const py::ssize_t inner = nd == 0 ? 1 : p.shape[nd - 1];
   py::ssize_t outer = 1;
   for (std::size_t d = 0; d + 1 < nd; ++d)
     outer *= p.shape[d];
+  std::array<py::ssize_t, kArgCount> step{};
+  for (int a = 0; a < kArgCount && nd > 0; ++a)
+    step[a] = p.strides[a][nd - 1];
   std::vector<py::ssize_t> index(nd, 0);
   CpPointEvaluator evaluator;
-  std::array<py::ssize_t, kArgCount> offset{};
-  for (py::ssize_t o = 0; o < outer; ++o) {
-    for (int a = 0; a < kArgCount; ++a) {
-      offset[a] = 0;
+  for (py::ssize_t o = 0; o < outer; ++o, out += inner) {
+    std::array<const char*, kArgCount> at = p.data;
+    for (int a = 0; a < kArgCount; ++a)
       for (std::size_t d = 0; d + 1 < nd; ++d)
-        offset[a] += index[d] * p.strides[a][d];
-    }
-    for (py::ssize_t i = 0; i < inner; ++i) {
-      std::array<double, kArgCount> v;
-      for (int a = 0; a < kArgCount; ++a)
-        v[a] = At(p.data[a], offset[a] + (nd == 0 ? 0 : i * p.strides[a][nd - 1]));
-      const PointHeader h{static_cast<float>(v[kAzB]), static_cast<float>(v[kAnWind]),
-                          static_cast<float>(v[kPAD]), static_cast<float>(v[kSbH]),
-                          static_cast<float>(v[kBdz]), static_cast<float>(v[kBdX]),
-                          static_cast<float>(v[kBdY]), static_cast<float>(v[kVeEXP]),
-                          static_cast<float>(v[kPhi]), v[kIslope]};
-      *out++ = evaluator.Cp(v[kFacade], h, v[kX], v[kZ]);
-    }
-    for (std::size_t d = nd > 0 ? nd - 1 : 0;
-         d-- > 0;) {  // next outer index, last dimension fastest
+        at[a] += index[d] * p.strides[a][d];
+    EvaluateRow(evaluator, at, step, inner, out);
+    for (std::size_t d = nd > 0 ? nd - 1 : 0; d-- > 0;) {  // the next row
       if (++index[d] < p.shape[d]) break;
       index[d] = 0;
     }

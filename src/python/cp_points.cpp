@@ -57,8 +57,7 @@ void CpPointEvaluator::Prepare(const PointHeader& h) {
   accepted_ = DerivedWithinLimits(job_, geometry_);
 }
 
-double CpPointEvaluator::Cp(double facade, const PointHeader& header, double x_rel, double z_rel) {
-  if (!prepared_ || !(header == header_)) Prepare(header);
+double CpPointEvaluator::Cp(double facade, double x_rel, double z_rel) const {
   const int iface = WholeIn(facade, 1, kFacadeCount);
   const auto XL = static_cast<float>(x_rel);
   auto ZH = static_cast<float>(z_rel);

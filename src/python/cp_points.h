@@ -25,7 +25,11 @@ struct PointHeader {
 // once. One evaluator per thread.
 class CpPointEvaluator {
  public:
-  double Cp(double facade, const PointHeader& header, double x_rel, double z_rel);
+  // The header of the points that follow; checked again only when it changes.
+  void Use(const PointHeader& header) {
+    if (!prepared_ || !(header == header_)) Prepare(header);
+  }
+  double Cp(double facade, double x_rel, double z_rel) const;
 
  private:
   void Prepare(const PointHeader& header);
