@@ -23,14 +23,23 @@ void ContamStep(float step) {
     throw std::invalid_argument("the CONTAM profiles need a step that divides 90");
 }
 
+// One adapter per exporter, so that the table holds one signature.
 std::string CsvText(const WindSweep& sweep, const Job&, const std::string&) {
   return SweepCsv(sweep);
 }
 
+std::string EnergyPlusText(const WindSweep& sweep, const Job& job, const std::string& stem) {
+  return EnergyPlusIdf(sweep, job, stem);
+}
+
+std::string ContamText(const WindSweep& sweep, const Job& job, const std::string& stem) {
+  return ContamProfiles(sweep, job, stem);
+}
+
 constexpr std::array<ExportFormat, 3> kFormats{{
     {"csv", ".sweep.csv", &SameJob, &AnyStep, &CsvText},
-    {"energyplus", ".sweep.idf", &SameJob, &AnyStep, &EnergyPlusIdf},
-    {"contam", ".sweep.contam.txt", &ContamSweepJob, &ContamStep, &ContamProfiles},
+    {"energyplus", ".sweep.idf", &SameJob, &AnyStep, &EnergyPlusText},
+    {"contam", ".sweep.contam.txt", &ContamSweepJob, &ContamStep, &ContamText},
 }};
 
 }  // namespace
