@@ -1,0 +1,94 @@
+#include "memory_run.h"
+
+#include <exception>
+#include <limits>
+#include <memory>
+
+#include "collected_messages.h"
+#include "engine/pre_run_checks.h"
+
+namespace ventora::python {
+namespace {
+
+// What the report marks as "outside its facade".
+constexpr float kOutsideFacadeCp = 10000;
+
+class NoReport : public ReportWriter {
+ public:
+  void WriteLine(const std::string&) override {}
+  void WriteHeader(const Job&, const std::string&, const std::string&) override {}
+  void WriteColumnHeader() override {}
+  void WriteElement(const ElementResult&) override {}
+  void WriteAverage(std::int16_t, float) override {}
+  void Close() override {}
+};
+
+void RunChecked(MemoryRun& out, MessageSink& messages, const std::string& jobName) {
+  RunContext ctx;
+  ctx.messages = &messages;
+  RunSetup setup;
+  setup.openReport = [] { return std::make_unique<NoReport>(); };
+  setup.jobName = jobName;
+  try {
+    out.run = RunCalculation(out.job, ctx, setup);
+  } catch (const std::exception& e) {
+    messages.Show(Message{"Error", e.what(), MsgIcon::Critical});
+    out.outcome = RunOutcome::SystemError;
+    return;
+  }
+  out.outcome = TakeRunVerdict(out.run.verdict, messages);
+}
+
+}  // namespace
+
+bool PassesPreRunChecks(Job& job, MessageSink& messages) {
+  if (CheckJobData(job, messages, kPointDecimal) == 0 && CheckElements(job, messages) == 0)
+    return true;
+  messages.Show(Message{"Error", kOutOfLimitsText});
+  return false;
+}
+
+MemoryRun RunInMemory(const Job& job, const std::string& jobName) {
+  CollectedMessages messages;
+  MemoryRun out;
+  out.job = job;
+  if (PassesPreRunChecks(out.job, messages)) {
+    RunChecked(out, messages, jobName);
+  } else {
+    out.outcome = RunOutcome::Refused;
+  }
+  out.messages = messages.messages();
+  return out;
+}
+
+ElementTable TabulateElements(const MemoryRun& run) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  ElementTable t;
+  std::size_t k = 0;  // index into the report's lines
+  for (int iface = 1; iface <= kFacadeCount; ++iface) {
+    const FacadeExtents ext = FacadeExtent(run.job, iface);
+    for (int ielm = 1; ielm <= run.job.ElmCount[iface]; ++ielm, ++k) {
+      t.facade.push_back(iface);
+      t.number.push_back(static_cast<int>(k + 1));
+      if (k < run.run.elements.size()) {
+        const ElementResult& e = run.run.elements[k];
+        t.x.push_back(e.X);
+        t.z.push_back(e.Z);
+        t.x_rel.push_back(e.XL);
+        t.z_rel.push_back(e.ZH);
+        t.cp.push_back(e.Cp == kOutsideFacadeCp ? nan : e.Cp);
+      } else {
+        const float X = run.job.ElmX[iface][ielm];
+        const float Z = run.job.ElmZ[iface][ielm];
+        t.x.push_back(X);
+        t.z.push_back(Z);
+        t.x_rel.push_back(X / ext.L);
+        t.z_rel.push_back(Z / ext.H);
+        t.cp.push_back(nan);
+      }
+    }
+  }
+  return t;
+}
+
+}  // namespace ventora::python

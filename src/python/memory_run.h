@@ -1,0 +1,38 @@
+#pragma once
+// A job run as ventora-run runs it (pre-run checks, the run, the verdict's
+// message), in memory: no report is written and every box is collected.
+
+#include <string>
+#include <vector>
+
+#include "core/job.h"
+#include "core/messages.h"
+#include "output/run_command.h"
+
+namespace ventora::python {
+
+// Every element of a job, in the report's order, with its Cp or NaN.
+struct ElementTable {
+  std::vector<int> facade;
+  std::vector<int> number;  // running number over all facades, as the report's
+  std::vector<double> x, z, x_rel, z_rel, cp;
+};
+
+struct MemoryRun {
+  RunOutcome outcome = RunOutcome::SystemError;
+  Job job;  // as it ran: the pre-run checks may have set SbH and Phi
+  RunResult run;
+  std::vector<Message> messages;
+};
+
+// The pre-run checks with point-decimal texts; true when the job may run.
+// `job` receives their changes (SbH, Phi).
+bool PassesPreRunChecks(Job& job, MessageSink& messages);
+
+MemoryRun RunInMemory(const Job& job, const std::string& jobName);
+
+// Elements the run did not reach, and elements outside their facade, have a
+// NaN Cp; the positions are the report's where it has a line, else the job's.
+ElementTable TabulateElements(const MemoryRun& run);
+
+}  // namespace ventora::python

@@ -1,0 +1,17 @@
+// The extension module behind the package `ventora`: the job, the run, the
+// sweep and its exports, and the Cp model over NumPy arrays.
+
+#include "bindings.h"
+
+#ifndef VENTORA_VERSION
+#define VENTORA_VERSION "unknown"
+#endif
+
+PYBIND11_MODULE(_ventora, m) {
+  m.doc() = "Wind pressure coefficients (Cp) on the facades and roof of a building.";
+  m.attr("__version__") = VENTORA_VERSION;
+  ventora::python::BindJob(m);
+  ventora::python::BindRun(m);
+  ventora::python::BindSweep(m);
+  ventora::python::BindCp(m);
+}

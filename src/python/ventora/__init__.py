@@ -1,0 +1,48 @@
+"""Wind pressure coefficients (Cp) on the facades and roof of a rectangular
+building among other buildings: the Ventora engine, NumPy in and out.
+
+    import ventora
+    job = ventora.Job.read("examples/office-block.in")
+    result = ventora.run(job)
+    result.cp[1], result.averages, result.verdict, result.to_pandas()
+"""
+
+from ._ventora import (
+    EXPORT_FORMATS,
+    Elements,
+    Facade,
+    Job,
+    JobFileError,
+    Message,
+    Result,
+    RoofType,
+    RunError,
+    Sweep,
+    Verdict,
+    __version__,
+    check,
+    cp,
+    export,
+    run,
+    sweep,
+)
+
+__all__ = [
+    "EXPORT_FORMATS",
+    "Elements",
+    "Facade",
+    "Job",
+    "JobFileError",
+    "Message",
+    "Result",
+    "RoofType",
+    "RunError",
+    "Sweep",
+    "Verdict",
+    "__version__",
+    "check",
+    "cp",
+    "export",
+    "run",
+    "sweep",
+]
