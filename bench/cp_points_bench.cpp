@@ -11,6 +11,7 @@
 #include "core/job_file.h"
 #include "core/parameter_limits.h"
 #include "engine/facade_cp.h"
+#include "engine/run_limits.h"
 
 namespace ventora {
 namespace {
@@ -30,12 +31,6 @@ std::vector<Point> Points(std::int64_t n) {
                       static_cast<float>((static_cast<double>(i / 1000 % 1000) + 0.5) / 1000)});
   }
   return points;
-}
-
-float ClampedZH(Facade facade, float ZH, float VeEXP) {
-  if (!IsWall(facade)) return ZH;
-  if (VeEXP != limits::kExponentWithoutZHBand) ZH = limits::kWallZHBand.Clamp(ZH);
-  return limits::kZHModelBand.Clamp(ZH);
 }
 
 void BM_CpPoints(benchmark::State& state) {

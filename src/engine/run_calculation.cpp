@@ -33,15 +33,6 @@ std::vector<PreparedElement> PrepareElements(const Job& job) {
   return prepared;
 }
 
-// Walls are computed within the height profile's band (unless the exponent
-// has none) and never beyond the model's band; the roof and the floor take
-// ZH as it is.
-float ClampedZH(Facade facade, float ZH, float VeEXP) {
-  if (!IsWall(facade)) return ZH;
-  if (VeEXP != limits::kExponentWithoutZHBand) ZH = limits::kWallZHBand.Clamp(ZH);
-  return limits::kZHModelBand.Clamp(ZH);
-}
-
 void ShowAll(const RunContext& ctx, const std::vector<std::string>& texts) {
   if (ctx.messages == nullptr) return;
   for (const std::string& text : texts)

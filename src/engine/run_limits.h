@@ -23,4 +23,9 @@ bool DerivedWithinLimits(const Job& job, const FacadeGeometry& g);
 // The confidence warnings for RbH, FAR and SAR of facade 1, in that order.
 std::vector<std::string> DerivedConfidenceWarnings(const FacadeGeometry& g);
 
+// The ZH an element is computed at: walls within the height profile's band
+// (unless the exponent has none) and never beyond the model's band; the roof
+// and the floor take ZH as it is.
+float ClampedZH(Facade facade, float ZH, float VeEXP);
+
 }  // namespace ventora

@@ -24,14 +24,6 @@ int WholeIn(double value, int low, int high) {
   return static_cast<int>(value);
 }
 
-// As the run computes a wall: within the height profile's band (unless the
-// exponent has none), never beyond the model's band.
-float ClampedZH(Facade facade, float ZH, float VeEXP) {
-  if (!IsWall(facade)) return ZH;
-  if (VeEXP != limits::kExponentWithoutZHBand) ZH = limits::kWallZHBand.Clamp(ZH);
-  return limits::kZHModelBand.Clamp(ZH);
-}
-
 }  // namespace
 
 void CpPointEvaluator::Prepare(const PointHeader& h) {
