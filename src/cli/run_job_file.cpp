@@ -23,11 +23,15 @@ fs::path AbsolutePath(const std::string& file) {
   return fs::absolute(fs::path(file), ignored).lexically_normal();
 }
 
+}  // namespace
+
 std::string JobNameOf(const std::string& job) {
   std::string name = job;
   if (name.size() > 3 && name.ends_with(".in")) name.resize(name.size() - 3);
   return AbsolutePath(name).string();
 }
+
+namespace {
 
 int ExitStatusOf(RunOutcome outcome) {
   switch (outcome) {
@@ -61,7 +65,7 @@ bool WriteMapOfRun(const fs::path& mapFile, const Job& job, const RunResult& run
 
 std::optional<LoadedJob> LoadJobFile(const CliOptions& options, std::ostream& err) {
   LoadedJob loaded;
-  loaded.jobName = JobNameOf(options.job);
+  loaded.jobName = JobNameOf(options.jobs.front());
   const std::string jobFile = loaded.jobName + ".in";
   std::error_code ignored;
   if (!fs::is_regular_file(jobFile, ignored)) {
@@ -82,11 +86,15 @@ std::optional<LoadedJob> LoadJobFile(const CliOptions& options, std::ostream& er
 }
 
 int RunJobFile(const CliOptions& options, std::ostream& out, std::ostream& err) {
+  return RunJob(options, out, err).status;
+}
+
+JobOutcome RunJob(const CliOptions& options, std::ostream& out, std::ostream& err) {
   const fs::path mapFile = options.mapFile.empty() ? fs::path() : AbsolutePath(options.mapFile);
   std::optional<LoadedJob> loaded = LoadJobFile(options, err);
-  if (!loaded) return kExitSystemError;
+  if (!loaded) return {kExitSystemError, 0};
   const std::string& jobName = loaded->jobName;
-  if (options.format == "csv" && !DeleteRunCsv(jobName, err)) return kExitSystemError;
+  if (options.format == "csv" && !DeleteRunCsv(jobName, err)) return {kExitSystemError, 0};
   RunCommandSetup setup;
   setup.jobName = jobName;
   setup.form = options.workbook ? ReportForm::Workbook : ReportForm::Text;
@@ -100,10 +108,11 @@ int RunJobFile(const CliOptions& options, std::ostream& out, std::ostream& err) 
     out << ReportPath(jobName, setup.form).string() << '\n';
     if (options.format == "csv") status = WriteRunCsv(jobName, result.run, status, out, err);
   }
-  if (mapFile.empty() || status == kExitSystemError) return status;
-  return WriteMapOfRun(mapFile, loaded->job, result.run, jobName, loaded->numbers, out, err)
-             ? status
-             : kExitSystemError;
+  const std::size_t elements = result.run.elements.size();
+  if (mapFile.empty() || status == kExitSystemError) return {status, elements};
+  if (!WriteMapOfRun(mapFile, loaded->job, result.run, jobName, loaded->numbers, out, err))
+    status = kExitSystemError;
+  return {status, elements};
 }
 
 }  // namespace ventora::cli

@@ -34,8 +34,10 @@ usage_errors)
   expect_status 1 && expect_err "no job given"
   run --frobnicate x.in
   expect_status 1 && expect_err "unknown option '--frobnicate'"
-  run a.in b.in
-  expect_status 1 && expect_err "only one job at a time"
+  run --map=a.png a.in b.in
+  expect_status 1 && expect_err "--map draws the map of one job"
+  run -j 0 a.in
+  expect_status 1 && expect_err "-j 0: the number of jobs at once"
   ;;
 missing_job)
   run "$work/nothing.in"
