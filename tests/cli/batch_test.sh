@@ -104,7 +104,7 @@ map_library_missing)
   bin=$work/bin/ventora-run
   run_in "$work" --map=low.png low-house.in
   expect_status 1
-  expect_err "$work/bin/../lib/ventora/libventora-cpmap.so"
+  expect_err "\"$work/lib/ventora/libventora-cpmap.so\": the file is missing"
   [[ -f $work/low-house.out.txt && ! -e $work/low.png ]] || fail "report missing or map made"
   ;;
 *)

@@ -22,7 +22,7 @@ case $case_name in
 help)
   run --help
   expect_status 0
-  grep -qF "Usage: ventora-run [--xls] JOB" <<<"$out" || fail "no usage on stdout"
+  grep -qF "Usage: ventora-run [--xls] [-j N] JOB..." <<<"$out" || fail "no usage on stdout"
   ;;
 version)
   run --version
