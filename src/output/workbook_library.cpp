@@ -4,8 +4,8 @@
 #include "output/workbook_entry.h"
 
 // Resolved when the program links the writer directly; null otherwise.
-extern "C" ventora::ReportWriter* ventora_open_workbook_report(
-    const std::filesystem::path& path, const ventora::NumberLocale& locale)
+extern "C" ventora::ReportWriter* ventora_open_workbook_report(const std::filesystem::path& path,
+                                                               const ventora::NumberLocale& locale)
     __attribute__((weak));
 
 namespace ventora {
