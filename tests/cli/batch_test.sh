@@ -63,8 +63,6 @@ jobs_from_stdin)
   [[ -f $work/a/house.out.txt && -f $work/b/house.out.txt ]] || fail "reports missing"
   run_in "$work" --jobs-from "$work/nothing"
   expect_status 1 && expect_err "--jobs-from: cannot read \"$work/nothing\""
-  run_in "$work" --sweep --format=energyplus a/house.in b/house.in
-  expect_status 1 && expect_err "only one job at a time"
   ;;
 threads_agree)
   # -j 1 and -j 4 write the same files: eight jobs of different sizes.

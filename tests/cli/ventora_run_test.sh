@@ -34,8 +34,8 @@ usage_errors)
   expect_status 1 && expect_err "no job given"
   run --frobnicate x.in
   expect_status 1 && expect_err "unknown option '--frobnicate'"
-  run --map=a.png a.in b.in
-  expect_status 1 && expect_err "--map draws the map of one job"
+  run --sweep --format=energyplus a.in b.in
+  expect_status 1 && expect_err "only one job at a time"
   run -j 0 a.in
   expect_status 1 && expect_err "-j 0: the number of jobs at once"
   ;;
