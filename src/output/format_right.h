@@ -19,4 +19,27 @@ std::string FormatRight(double value, std::string_view pattern, std::string_view
 void AppendFormatRight(std::string& out, double value, std::string_view pattern,
                        std::string_view decimalSep);
 
+// A pattern read once, for the report's columns, which format thousands of
+// numbers with the same few patterns.
+struct NumberPattern {
+  std::string_view text;
+  int decimals = 0;          // characters after the point
+  int minIntegerDigits = 0;  // "0" digits before the point
+
+  constexpr explicit NumberPattern(std::string_view pattern) : text(pattern) {
+    bool afterPoint = false;
+    for (char c : pattern) {
+      if (afterPoint)
+        ++decimals;
+      else if (c == '.')
+        afterPoint = true;
+      else if (c == '0')
+        ++minIntegerDigits;
+    }
+  }
+};
+
+void AppendFormatRight(std::string& out, double value, const NumberPattern& pattern,
+                       std::string_view decimalSep);
+
 }  // namespace ventora

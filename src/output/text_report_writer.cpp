@@ -11,6 +11,12 @@ namespace ventora {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+// The patterns of the element and average lines, read once.
+constexpr NumberPattern kFacadePattern("#");
+constexpr NumberPattern kElementPattern("###0");
+constexpr NumberPattern kPlacePattern("##0.00");
+constexpr NumberPattern kCpPattern("##0.000");
+constexpr NumberPattern kAveragePattern("###0.000");
 constexpr std::size_t kReserve = 192 * 1024;  // a full job's report (2,400 lines)
 constexpr std::string_view kColumnHeader =
     "  Facade    Element    X         Z         X/L       Z/H       CP";
@@ -111,25 +117,25 @@ void TextReportWriter::WriteColumnHeader() {
 
 void TextReportWriter::WriteElement(const ElementResult& e) {
   text_ += "    ";
-  AppendNumber(e.iface, "#");
+  AppendFormatRight(text_, e.iface, kFacadePattern, decimalSep_);
   text_ += "      ";
-  AppendNumber(e.k, "###0");
+  AppendFormatRight(text_, e.k, kElementPattern, decimalSep_);
   text_ += "     ";
-  AppendNumber(e.X, "##0.00");
+  AppendFormatRight(text_, e.X, kPlacePattern, decimalSep_);
   for (float value : {e.Z, e.XL, e.ZH}) {
     text_ += "    ";
-    AppendNumber(value, "##0.00");
+    AppendFormatRight(text_, value, kPlacePattern, decimalSep_);
   }
   text_ += "    ";
-  AppendNumber(e.Cp, "##0.000");
+  AppendFormatRight(text_, e.Cp, kCpPattern, decimalSep_);
   text_ += kLineEnd;
 }
 
 void TextReportWriter::WriteAverage(std::int16_t iface, float average) {
   text_ += kAverageCaption;
-  AppendNumber(iface, "#");
+  AppendFormatRight(text_, iface, kFacadePattern, decimalSep_);
   text_ += "  ";
-  AppendNumber(average, "###0.000");
+  AppendFormatRight(text_, average, kAveragePattern, decimalSep_);
   text_ += kLineEnd;
   Put("");
 }
