@@ -128,28 +128,18 @@ char* Copy(char* to, const char* from, std::size_t count) {
 
 }  // namespace
 
-// The report formats some 15,000 numbers a run: the text is built in one
-// small buffer and appended once, with the rounding of ScaledDigits.
-void AppendFormatRight(std::string& out, double value, const NumberPattern& pattern,
-                       std::string_view decimalSep) {
+// The report formats some 15,000 numbers a run: the text is built in the
+// caller's buffer, with the rounding of ScaledDigits.
+char* FormatRightInto(char* at, double value, const NumberPattern& pattern,
+                      std::string_view decimalSep) {
   const std::size_t width = pattern.text.size();
-  if (!std::isfinite(value)) {
-    AppendPadded(out, std::isnan(value) ? "NaN" : (value < 0 ? "-Inf" : "Inf"), width);
-    return;
-  }
-  if (width > 32 || decimalSep.size() > 8) {  // beyond the buffers below
-    AppendFormatRightWide(out, value, pattern.text, decimalSep);
-    return;
-  }
+  if (!std::isfinite(value) || width > 32 || decimalSep.size() > 8) return nullptr;
   std::uint64_t whole = 0;
   if (!ScaledSingle(value, pattern.decimals, whole)) {
     long double scaled = std::fabs(value);
     for (int i = 0; i < pattern.decimals; ++i)
       scaled *= 10;
-    if (!(scaled < 9.0e18L)) {
-      AppendFormatRightWide(out, value, pattern.text, decimalSep);
-      return;
-    }
+    if (!(scaled < 9.0e18L)) return nullptr;
     whole = static_cast<std::uint64_t>(scaled);
     if (scaled - static_cast<long double>(whole) >= 0.5L) ++whole;
   }
@@ -166,8 +156,6 @@ void AppendFormatRight(std::string& out, double value, const NumberPattern& patt
   const bool negative = value < 0;
   const std::size_t length =
       (negative ? 1 : 0) + integer + (decimals > 0 ? decimalSep.size() + decimals : 0);
-  char text[96];
-  char* at = text;
   for (std::size_t i = length; i < width; ++i)
     *at++ = ' ';
   if (negative) *at++ = '-';
@@ -176,7 +164,20 @@ void AppendFormatRight(std::string& out, double value, const NumberPattern& patt
     at = Copy(at, decimalSep.data(), decimalSep.size());
     at = Copy(at, first + integer, decimals);
   }
-  out.append(text, static_cast<std::size_t>(at - text));
+  return at;
+}
+
+void AppendFormatRight(std::string& out, double value, const NumberPattern& pattern,
+                       std::string_view decimalSep) {
+  char text[kFormatRightRoom];
+  if (const char* end = FormatRightInto(text, value, pattern, decimalSep)) {
+    out.append(text, static_cast<std::size_t>(end - text));
+  } else if (!std::isfinite(value)) {
+    AppendPadded(out, std::isnan(value) ? "NaN" : (value < 0 ? "-Inf" : "Inf"),
+                 pattern.text.size());
+  } else {
+    AppendFormatRightWide(out, value, pattern.text, decimalSep);
+  }
 }
 
 void AppendFormatRight(std::string& out, double value, std::string_view pattern,

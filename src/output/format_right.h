@@ -2,6 +2,7 @@
 // Numbers as the report writes them: a numeric pattern such as "##0.00",
 // right-aligned to the pattern's length.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -41,5 +42,15 @@ struct NumberPattern {
 
 void AppendFormatRight(std::string& out, double value, const NumberPattern& pattern,
                        std::string_view decimalSep);
+
+// The room FormatRightInto needs.
+inline constexpr std::size_t kFormatRightRoom = 64;
+
+// The same text written at `at`, which has kFormatRightRoom characters of
+// room; gives the end. Gives null, writing nothing, for the rare values that
+// need more (not finite, beyond 9e18 once scaled, patterns of over 32
+// characters): AppendFormatRight takes those.
+char* FormatRightInto(char* at, double value, const NumberPattern& pattern,
+                      std::string_view decimalSep);
 
 }  // namespace ventora

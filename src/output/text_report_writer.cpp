@@ -1,5 +1,6 @@
 #include "output/text_report_writer.h"
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 #include <system_error>
@@ -115,7 +116,35 @@ void TextReportWriter::WriteColumnHeader() {
   Put("");
 }
 
+namespace {
+
+// The element line in one buffer, appended once; false (nothing written)
+// when a value needs AppendFormatRight's rare path.
+bool AppendElementLine(std::string& text, const ElementResult& e, std::string_view sep) {
+  char line[7 * (kFormatRightRoom + 8)];
+  char* at = line;
+  const auto put = [&at, sep](std::string_view gap, double value, const NumberPattern& pattern) {
+    if (at == nullptr) return;
+    at = std::copy(gap.begin(), gap.end(), at);
+    at = FormatRightInto(at, value, pattern, sep);
+  };
+  put("    ", e.iface, kFacadePattern);
+  put("      ", e.k, kElementPattern);
+  put("     ", e.X, kPlacePattern);
+  put("    ", e.Z, kPlacePattern);
+  put("    ", e.XL, kPlacePattern);
+  put("    ", e.ZH, kPlacePattern);
+  put("    ", e.Cp, kCpPattern);
+  if (at == nullptr) return false;
+  text.append(line, static_cast<std::size_t>(at - line));
+  text += kLineEnd;
+  return true;
+}
+
+}  // namespace
+
 void TextReportWriter::WriteElement(const ElementResult& e) {
+  if (AppendElementLine(text_, e, decimalSep_)) return;
   text_ += "    ";
   AppendFormatRight(text_, e.iface, kFacadePattern, decimalSep_);
   text_ += "      ";
