@@ -33,18 +33,17 @@ five_jobs)
   for job in "${five[@]}"; do
     grep -qE "^$job"$'\t'"${verdict[$job]}"$'\t[0-9]+\t[0-9]+\.[0-9]{3}$' <<<"$batch_out" ||
       fail "no summary '$job ${verdict[$job]}' in: $batch_out"
-    for report in "${job%.in}".out.txt; do
-      [[ -f $work/$report ]] && undated "$work/$report" >"$work/$report.batch"
-    done
+    report=$work/${job%.in}.out.txt
+    [[ -f $report ]] && undated "$report" >"$report.batch"
     # The lone run: same report, and the batch printed its messages, each
     # with the job's name, and no other.
     run_in "$work" "$job"
     [[ $(grep -c "^$job: " <<<"$batch_err") == $(grep -c '' <<<"$err") || -z $err ]] ||
       fail "$job: lone messages '$err', batch '$batch_err'"
-    cmp -s <(sed -n "s|^$job: ||p" <<<"$batch_err") <(printf '%s' "$err" | sed '$a\') ||
+    cmp -s <(sed -n "s|^$job: ||p" <<<"$batch_err") <(if [[ -n $err ]]; then printf '%s\n' "$err"; fi) ||
       fail "$job: messages differ; lone '$err', batch '$batch_err'"
-    if [[ -f $work/${job%.in}.out.txt ]]; then
-      cmp -s <(undated "$work/${job%.in}.out.txt") "$work/${job%.in}.out.txt.batch" ||
+    if [[ -f $report ]]; then
+      cmp -s <(undated "$report") "$report.batch" ||
         fail "$job: the batch's report differs from the lone run's"
     fi
   done
@@ -78,7 +77,7 @@ threads_agree)
       undated "$f" >"$work/j$j/$(basename "$f")"
     done
   done
-  [[ $(ls "$work/j1" | wc -l) == 16 ]] || fail "files: $(ls "$work/j1")"
+  [[ $(find "$work/j1" -type f | wc -l) == 16 ]] || fail "files: $(ls "$work/j1")"
   diff -r "$work/j1" "$work/j4" >/dev/null || fail "-j 1 and -j 4 differ"
   ;;
 text_run_loads_no_qt)
