@@ -33,6 +33,18 @@ std::string JobNameOf(const std::string& job) {
 
 namespace {
 
+// The user's environment, probed once for all the jobs of a call: each probe
+// loads locale data.
+NumberLocale UserNumberLocale() {
+  static const NumberLocale locale = ProbeNumberLocale();
+  return locale;
+}
+
+const MonthNames& UserMonths() {
+  static const MonthNames months = UserMonthNames();
+  return months;
+}
+
 int ExitStatusOf(RunOutcome outcome) {
   switch (outcome) {
     case RunOutcome::Completed:
@@ -64,7 +76,7 @@ bool WriteMapOfRun(const fs::path& mapFile, const Job& job, const RunResult& run
 }  // namespace
 
 std::optional<LoadedJob> LoadJobFile(const CliOptions& options, std::ostream& err) {
-  LoadedJob loaded;
+  LoadedJob loaded{.jobName = {}, .job = {}, .numbers = NumberText(UserNumberLocale())};
   loaded.jobName = JobNameOf(options.jobs.front());
   const std::string jobFile = loaded.jobName + ".in";
   std::error_code ignored;
@@ -99,7 +111,7 @@ JobOutcome RunJob(const CliOptions& options, std::ostream& out, std::ostream& er
   setup.jobName = jobName;
   setup.form = options.workbook ? ReportForm::Workbook : ReportForm::Text;
   setup.locale = loaded->numbers.Locale();
-  setup.months = UserMonthNames();
+  setup.months = UserMonths();
   setup.now = LocalNow();
   StreamMessages messages(err);
   const RunCommandResult result = RunJobCommand(loaded->job, messages, setup);
