@@ -30,8 +30,13 @@ void BatchProgress::Wipe() {
 void BatchProgress::JobDone() {
   ++done_;
   if (!enabled_) return;
-  out_ << "\r\033[K" << Line(Clock::now()) << std::flush;
+  // Thousands of short jobs: the line is drawn ten times a second at most,
+  // or again at once after a message wiped it.
+  const Clock::time_point now = Clock::now();
+  if (drawn_ && now - lastDrawn_ < std::chrono::milliseconds(100) && done_ < total_) return;
+  out_ << "\r\033[K" << Line(now) << std::flush;
   drawn_ = true;
+  lastDrawn_ = now;
 }
 
 void BatchProgress::Finish() {

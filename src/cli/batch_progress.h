@@ -33,6 +33,7 @@ class BatchProgress {
   bool enabled_;
   bool drawn_ = false;
   Clock::time_point start_;
+  Clock::time_point lastDrawn_{};
 };
 
 }  // namespace ventora::cli

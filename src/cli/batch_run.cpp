@@ -155,8 +155,10 @@ class Batch {
     const std::string messages = Prefixed(job, end.messages);
     const std::string summary = SummaryLine(job, end);
     const std::lock_guard<std::mutex> lock(mutex_);
-    progress_.Wipe();
-    err_ << messages << std::flush;
+    if (!messages.empty()) {
+      progress_.Wipe();
+      err_ << messages << std::flush;
+    }
     out_ << summary << std::flush;
     progress_.JobDone();
     if (Severity(end.status) > Severity(worst_))
