@@ -1,5 +1,7 @@
 #include "cli_options.h"
 
+#include <charconv>
+
 #include "export_options.h"
 #include "from_idf.h"
 #include "guide_location.h"
@@ -12,15 +14,60 @@ ParsedOptions Fail(const std::string& error) {
   return {std::nullopt, error};
 }
 
+// -j N, -jN or --jobs=N: a whole number from 1 to 256.
+std::string ParseThreads(const std::string& text, CliOptions& options) {
+  int threads = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), threads);
+  if (error != std::errc{} || end != text.data() + text.size() || threads < 1 || threads > 256)
+    return "-j " + text + ": the number of jobs at once is a whole number from 1 to 256";
+  options.threads = threads;
+  return "";
+}
+
+// The options that take a value, as "-j N", "-jN", "--jobs=N" or
+// "--jobs-from FILE", "--jobs-from=FILE". Gives false when `arg` is none of
+// them; `next` is the following argument, taken when the value is there.
+bool TakeValueOption(const std::string& arg, const std::string* next, bool& tookNext,
+                     CliOptions& options, std::string& error) {
+  std::string value;
+  bool threads = false;
+  if (arg == "-j" || arg == "--jobs-from") {
+    if (next == nullptr) {
+      error = arg + " needs a value (see --help)";
+      return true;
+    }
+    value = *next;
+    tookNext = true;
+    threads = arg == "-j";
+  } else if (arg.starts_with("--jobs=") || (arg.starts_with("-j") && arg.size() > 2)) {
+    value = arg.substr(arg[1] == 'j' ? 2 : 7);
+    threads = true;
+  } else if (arg.starts_with("--jobs-from=")) {
+    value = arg.substr(12);
+  } else {
+    return false;
+  }
+  if (threads)
+    error = ParseThreads(value, options);
+  else if (value.empty())
+    error = "--jobs-from needs a file name, or - for standard input";
+  else
+    options.jobsFrom = value;
+  return true;
+}
+
 }  // namespace
 
-ParsedOptions ParseOptions(const std::vector<std::string>& args) {
+ParsedOptions ParseOptions(const std::vector<std::string>& allArgs) {
   CliOptions options;
   bool onlyOperands = false;
   std::string idfError;
-  const std::vector<std::string> rest = TakeFromIdfOptions(args, options, idfError);
+  const std::vector<std::string> args = TakeFromIdfOptions(allArgs, options, idfError);
   if (!idfError.empty()) return Fail(idfError);
-  for (const std::string& arg : rest) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    bool tookNext = false;
+    std::string error;
     if (!onlyOperands && arg == "--") {
       onlyOperands = true;
     } else if (!onlyOperands && (arg == "--help" || arg == "-h")) {
@@ -29,11 +76,17 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
       options.version = true;
     } else if (!onlyOperands && arg == "--xls") {
       options.workbook = true;
+    } else if (!onlyOperands && arg == "--keep-going") {
+      // The default: one bad job never stops the others.
     } else if (!onlyOperands && arg.starts_with("--map=")) {
       options.mapFile = arg.substr(6);
-      if (std::string error = CheckMapFileName(options.mapFile); !error.empty()) return Fail(error);
+      if (std::string bad = CheckMapFileName(options.mapFile); !bad.empty()) return Fail(bad);
     } else if (!onlyOperands && IsExportOption(arg)) {
-      if (std::string error = ParseExportOption(arg, options); !error.empty()) return Fail(error);
+      if (std::string bad = ParseExportOption(arg, options); !bad.empty()) return Fail(bad);
+    } else if (!onlyOperands && TakeValueOption(arg, i + 1 < args.size() ? &args[i + 1] : nullptr,
+                                                tookNext, options, error)) {
+      if (!error.empty()) return Fail(error);
+      if (tookNext) ++i;
     } else if (!onlyOperands && arg.size() > 1 && arg[0] == '-') {
       return Fail("unknown option '" + arg + "' (see --help)");
     } else {
@@ -45,23 +98,27 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
     const std::string error = CheckFromIdfOptions(options);
     return error.empty() ? ParsedOptions{options, ""} : Fail(error);
   }
-  if (options.jobs.empty()) return Fail("no job given (see --help)");
+  if (options.jobs.empty() && options.jobsFrom.empty()) return Fail("no job given (see --help)");
   if (std::string error = CheckExportOptions(options); !error.empty()) return Fail(error);
-  if (options.jobs.size() > 1 && !(options.sweepStep != 0 && options.format == "energyplus")) {
-    return Fail("only one job at a time: '" + options.jobs[0] + "' and '" + options.jobs[1] +
-                "' (see --help)");
-  }
   if (options.sweepStep != 0 && !options.mapFile.empty())
     return Fail("--map draws one run and cannot go with --sweep");
+  if (std::string error = CheckJobCount(options); !error.empty()) return Fail(error);
   return {options, ""};
 }
 
+std::string CheckJobCount(const CliOptions& options) {
+  if (!options.Batch()) return "";
+  if (!options.mapFile.empty()) return "--map draws the map of one job: give only one job";
+  return "";
+}
+
 std::string UsageText() {
-  return "Usage: ventora-run [--xls] JOB\n"
+  return "Usage: ventora-run [--xls] [-j N] JOB...\n"
          "       ventora-run [--xls] [--format=csv] --map=FILE.png|FILE.svg JOB\n"
-         "       ventora-run [--xls] --format=csv JOB\n"
-         "       ventora-run --sweep[=STEP] [--format=csv|contam|modelica] [OPTIONS] JOB\n"
+         "       ventora-run [--xls] [-j N] --format=csv JOB...\n"
+         "       ventora-run [-j N] --sweep[=STEP] [--format=FORMAT] [OPTIONS] JOB...\n"
          "       ventora-run --sweep[=STEP] --format=energyplus [OPTIONS] JOB...\n"
+         "       ventora-run [options] --jobs-from FILE|- [JOB...]\n"
          "       ventora-run --from-idf MODEL.idf --pad PAD --sbh SBH [--veexp E] [--sweep=STEP]\n"
          "\n"
          "Runs the wind pressure calculation of a job, as the desktop program's Run does:\n"
@@ -71,6 +128,16 @@ std::string UsageText() {
          "JOB is a \".in\" job file or the job's name without the extension.\n"
          "Every message box is printed as 'Title: text' on standard error; the path of\n"
          "each file written (report, CSV, sweep export) is printed on standard output.\n"
+         "\n"
+         "Several jobs (or --jobs-from) make a batch: each job runs exactly as it would\n"
+         "alone and writes its own files, up to N at once. Each of its messages is\n"
+         "printed as 'JOB: message' on standard error, in one piece when the job ends,\n"
+         "and standard output gets one line per finished job instead of the paths:\n"
+         "  JOB<tab>VERDICT<tab>ELEMENTS<tab>SECONDS\n"
+         "VERDICT is completed, values-missing, stopped, error or not-run; ELEMENTS\n"
+         "the elements computed (the job's elements for a sweep). One bad job never\n"
+         "stops the others. A job given twice runs once; its repeat is an error.\n"
+         "On a terminal, standard error shows the jobs done, the rate and the time left.\n"
          "\n"
          "Options:\n"
          "  --xls      write the report as a workbook instead of text\n"
@@ -119,6 +186,15 @@ std::string UsageText() {
          "  --sbh SBH  with --from-idf: mean height of the surrounding buildings, m\n"
          "  --veexp E  with --from-idf: wind profile exponent (else Site:HeightVariation's,\n"
          "             else from Building's Terrain)\n"
+         "  -j N, --jobs=N\n"
+         "             run up to N jobs at once (1 to 256; the number of cores when not\n"
+         "             given)\n"
+         "  --jobs-from FILE\n"
+         "             also run the jobs listed in FILE, one path a line, relative to the\n"
+         "             current folder (blank lines skipped); - reads the list from\n"
+         "             standard input\n"
+         "  --keep-going\n"
+         "             accepted for scripts: a batch always runs every job\n"
          "  --help     show this help and exit\n"
          "  --version  show the version and exit\n"
          "\n"
@@ -127,7 +203,8 @@ std::string UsageText() {
          "  3  completed, some Cp values were not calculated (a sweep: some directions\n"
          "     stopped; each is named on standard error)\n"
          "  2  stopped by the model's limits, or refused by the checks before the run\n"
-         "  1  system error: unreadable or malformed job, unwritable folder, bad command line\n" +
+         "  1  system error: unreadable or malformed job, unwritable folder, bad command line\n"
+         "A batch exits with the worst status of its jobs: 1, then 2, then 3, then 0.\n" +
          GuideLine();
 }
 

@@ -1,12 +1,16 @@
-// ventora-run: runs a job file from the command line, as the desktop
+// ventora-run: runs job files from the command line, as the desktop
 // program's Run command does. See UsageText for the command line.
+
+#include <unistd.h>
 
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "batch_run.h"
 #include "cli_options.h"
 #include "from_idf.h"
+#include "job_list.h"
 #include "run_job_file.h"
 #include "sweep_job_file.h"
 
@@ -14,23 +18,50 @@
 #define VENTORA_VERSION "unknown"
 #endif
 
+namespace {
+
+using namespace ventora::cli;
+
+int CommandLineError(const std::string& error) {
+  std::cerr << "ventora-run: " << error << '\n';
+  return kExitSystemError;
+}
+
+// The jobs of --jobs-from, after those of the command line.
+std::string AddListedJobs(CliOptions& options) {
+  if (options.jobsFrom.empty()) return "";
+  if (std::string error = ReadJobListFile(options.jobsFrom, options.jobs); !error.empty())
+    return error;
+  if (options.jobs.empty()) return "no job given: the list \"" + options.jobsFrom + "\" is empty";
+  return CheckJobCount(options);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  using namespace ventora::cli;
   const std::vector<std::string> args(argv + 1, argv + argc);
-  const ParsedOptions parsed = ParseOptions(args);
-  if (!parsed.options) {
-    std::cerr << "ventora-run: " << parsed.error << '\n';
-    return kExitSystemError;
-  }
-  if (parsed.options->help) {
+  ParsedOptions parsed = ParseOptions(args);
+  if (!parsed.options) return CommandLineError(parsed.error);
+  CliOptions& options = *parsed.options;
+  if (options.help) {
     std::cout << UsageText();
     return kExitCompleted;
   }
-  if (parsed.options->version) {
+  if (options.version) {
     std::cout << "ventora-run " << VENTORA_VERSION << '\n';
     return kExitCompleted;
   }
-  if (!parsed.options->fromIdf.empty()) return RunFromIdf(*parsed.options, std::cout, std::cerr);
-  if (parsed.options->sweepStep != 0) return RunSweepFile(*parsed.options, std::cout, std::cerr);
-  return RunJobFile(*parsed.options, std::cout, std::cerr);
+  if (std::string error = AddListedJobs(options); !error.empty()) return CommandLineError(error);
+  if (!options.fromIdf.empty()) return RunFromIdf(options, std::cout, std::cerr);
+  // Several jobs' EnergyPlus sweeps make one fragment with one direction array.
+  if (options.sweepStep != 0 && options.format == "energyplus")
+    return RunSweepFile(options, std::cout, std::cerr);
+  if (options.Batch()) {
+    BatchSetup setup;
+    setup.threads = options.threads;
+    setup.showProgress = isatty(STDERR_FILENO) == 1;
+    return RunBatch(options, std::cout, std::cerr, setup);
+  }
+  if (options.sweepStep != 0) return RunSweepFile(options, std::cout, std::cerr);
+  return RunJobFile(options, std::cout, std::cerr);
 }

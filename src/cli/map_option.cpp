@@ -1,9 +1,12 @@
 #include "map_option.h"
 
+#include <algorithm>
+#include <cctype>
 #include <exception>
 
 #ifdef VENTORA_WITH_MAP
-#include "map/cpmap_file.h"
+#include "map/cpmap_entry.h"
+#include "output/program_library.h"
 #endif
 
 namespace ventora::cli {
@@ -11,14 +14,22 @@ namespace ventora::cli {
 #ifdef VENTORA_WITH_MAP
 
 std::string CheckMapFileName(const std::string& file) {
-  if (IsCpMapFileName(file)) return "";
+  // Told here rather than by the map library, which is loaded only to draw.
+  const std::filesystem::path path(file);
+  std::string extension = path.extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  if (path.has_stem() && (extension == ".png" || extension == ".svg")) return "";
   return "--map needs a file name ending in .png or .svg, not '" + file + "'";
 }
 
 bool WriteRunMap(const std::filesystem::path& file, const Job& job, const RunResult& run,
                  const std::string& jobName, char decimal, std::ostream& err) {
+  using Entry = void (*)(const std::filesystem::path&, const Job&, const RunResult&,
+                         const std::string&, char);
   try {
-    WriteCpMapFile(file, job, run, jobName, decimal);
+    const auto write = reinterpret_cast<Entry>(ProgramLibrarySymbol(kCpMapLibrary, kCpMapEntry));
+    write(file, job, run, jobName, decimal);
     return true;
   } catch (const std::exception& e) {
     err << "ventora-run: " << e.what() << '\n';

@@ -23,10 +23,26 @@ fs::path AbsolutePath(const std::string& file) {
   return fs::absolute(fs::path(file), ignored).lexically_normal();
 }
 
+}  // namespace
+
 std::string JobNameOf(const std::string& job) {
   std::string name = job;
   if (name.size() > 3 && name.ends_with(".in")) name.resize(name.size() - 3);
   return AbsolutePath(name).string();
+}
+
+namespace {
+
+// The user's environment, probed once for all the jobs of a call: each probe
+// loads locale data.
+NumberLocale UserNumberLocale() {
+  static const NumberLocale locale = ProbeNumberLocale();
+  return locale;
+}
+
+const MonthNames& UserMonths() {
+  static const MonthNames months = UserMonthNames();
+  return months;
 }
 
 int ExitStatusOf(RunOutcome outcome) {
@@ -60,7 +76,7 @@ bool WriteMapOfRun(const fs::path& mapFile, const Job& job, const RunResult& run
 }  // namespace
 
 std::optional<LoadedJob> LoadJobFile(const CliOptions& options, std::ostream& err) {
-  LoadedJob loaded;
+  LoadedJob loaded{.jobName = {}, .job = {}, .numbers = NumberText(UserNumberLocale())};
   loaded.jobName = JobNameOf(options.jobs.front());
   const std::string jobFile = loaded.jobName + ".in";
   std::error_code ignored;
@@ -82,16 +98,20 @@ std::optional<LoadedJob> LoadJobFile(const CliOptions& options, std::ostream& er
 }
 
 int RunJobFile(const CliOptions& options, std::ostream& out, std::ostream& err) {
+  return RunJob(options, out, err).status;
+}
+
+JobOutcome RunJob(const CliOptions& options, std::ostream& out, std::ostream& err) {
   const fs::path mapFile = options.mapFile.empty() ? fs::path() : AbsolutePath(options.mapFile);
   std::optional<LoadedJob> loaded = LoadJobFile(options, err);
-  if (!loaded) return kExitSystemError;
+  if (!loaded) return {kExitSystemError, 0};
   const std::string& jobName = loaded->jobName;
-  if (options.format == "csv" && !DeleteRunCsv(jobName, err)) return kExitSystemError;
+  if (options.format == "csv" && !DeleteRunCsv(jobName, err)) return {kExitSystemError, 0};
   RunCommandSetup setup;
   setup.jobName = jobName;
   setup.form = options.workbook ? ReportForm::Workbook : ReportForm::Text;
   setup.locale = loaded->numbers.Locale();
-  setup.months = UserMonthNames();
+  setup.months = UserMonths();
   setup.now = LocalNow();
   StreamMessages messages(err);
   const RunCommandResult result = RunJobCommand(loaded->job, messages, setup);
@@ -101,10 +121,11 @@ int RunJobFile(const CliOptions& options, std::ostream& out, std::ostream& err) 
     if (options.format == "csv")
       status = WriteRunCsv(jobName, loaded->job, result.run, status, out, err);
   }
-  if (mapFile.empty() || status == kExitSystemError) return status;
-  return WriteMapOfRun(mapFile, loaded->job, result.run, jobName, loaded->numbers, out, err)
-             ? status
-             : kExitSystemError;
+  const std::size_t elements = result.run.elements.size();
+  if (mapFile.empty() || status == kExitSystemError) return {status, elements};
+  if (!WriteMapOfRun(mapFile, loaded->job, result.run, jobName, loaded->numbers, out, err))
+    status = kExitSystemError;
+  return {status, elements};
 }
 
 }  // namespace ventora::cli

@@ -1,6 +1,7 @@
 #pragma once
 // Runs one job file from the command line and gives the exit status.
 
+#include <cstddef>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -24,12 +25,23 @@ struct LoadedJob {
   NumberText numbers;  // the user's number format, detected
 };
 
-// Reads the job named on the command line; says why on `err` and gives
+// The job's name as the run uses it: the path without ".in", made absolute.
+std::string JobNameOf(const std::string& job);
+
+// Reads the first job of `options`; says why on `err` and gives
 // nothing when it cannot.
 std::optional<LoadedJob> LoadJobFile(const CliOptions& options, std::ostream& err);
 
 // Reads the job, runs it and prints the report's path on `out` when the run
 // completed.
 int RunJobFile(const CliOptions& options, std::ostream& out, std::ostream& err);
+
+struct JobOutcome {
+  int status = kExitSystemError;
+  std::size_t elements = 0;  // element lines the run computed
+};
+
+// RunJobFile, also telling how many elements were computed.
+JobOutcome RunJob(const CliOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace ventora::cli

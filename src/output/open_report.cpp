@@ -1,7 +1,7 @@
 #include "output/open_report.h"
 
 #include "output/text_report_writer.h"
-#include "output/workbook_report_writer.h"
+#include "output/workbook_library.h"
 
 namespace ventora {
 
@@ -11,8 +11,7 @@ std::filesystem::path ReportPath(const std::string& jobName, ReportForm form) {
 
 std::unique_ptr<ReportWriter> OpenReport(ReportForm form, const std::string& jobName,
                                          const NumberLocale& locale) {
-  if (form == ReportForm::Workbook)
-    return std::make_unique<WorkbookReportWriter>(ReportPath(jobName, form), locale);
+  if (form == ReportForm::Workbook) return OpenWorkbookReport(ReportPath(jobName, form), locale);
   return std::make_unique<TextReportWriter>(ReportPath(jobName, form), locale);
 }
 

@@ -1,5 +1,6 @@
 #include "output/text_report_writer.h"
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 #include <system_error>
@@ -11,6 +12,12 @@ namespace ventora {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+// The patterns of the element and average lines, read once.
+constexpr NumberPattern kFacadePattern("#");
+constexpr NumberPattern kElementPattern("###0");
+constexpr NumberPattern kPlacePattern("##0.00");
+constexpr NumberPattern kCpPattern("##0.000");
+constexpr NumberPattern kAveragePattern("###0.000");
 constexpr std::size_t kReserve = 192 * 1024;  // a full job's report (2,400 lines)
 constexpr std::string_view kColumnHeader =
     "  Facade    Element    X         Z         X/L       Z/H       CP";
@@ -109,27 +116,55 @@ void TextReportWriter::WriteColumnHeader() {
   Put("");
 }
 
+namespace {
+
+// The element line in one buffer, appended once; false (nothing written)
+// when a value needs AppendFormatRight's rare path.
+bool AppendElementLine(std::string& text, const ElementResult& e, std::string_view sep) {
+  char line[7 * (kFormatRightRoom + 8)];
+  char* at = line;
+  const auto put = [&at, sep](std::string_view gap, double value, const NumberPattern& pattern) {
+    if (at == nullptr) return;
+    at = std::copy(gap.begin(), gap.end(), at);
+    at = FormatRightInto(at, value, pattern, sep);
+  };
+  put("    ", e.iface, kFacadePattern);
+  put("      ", e.k, kElementPattern);
+  put("     ", e.X, kPlacePattern);
+  put("    ", e.Z, kPlacePattern);
+  put("    ", e.XL, kPlacePattern);
+  put("    ", e.ZH, kPlacePattern);
+  put("    ", e.Cp, kCpPattern);
+  if (at == nullptr) return false;
+  text.append(line, static_cast<std::size_t>(at - line));
+  text += kLineEnd;
+  return true;
+}
+
+}  // namespace
+
 void TextReportWriter::WriteElement(const ElementResult& e) {
+  if (AppendElementLine(text_, e, decimalSep_)) return;
   text_ += "    ";
-  AppendNumber(e.iface, "#");
+  AppendFormatRight(text_, e.iface, kFacadePattern, decimalSep_);
   text_ += "      ";
-  AppendNumber(e.k, "###0");
+  AppendFormatRight(text_, e.k, kElementPattern, decimalSep_);
   text_ += "     ";
-  AppendNumber(e.X, "##0.00");
+  AppendFormatRight(text_, e.X, kPlacePattern, decimalSep_);
   for (float value : {e.Z, e.XL, e.ZH}) {
     text_ += "    ";
-    AppendNumber(value, "##0.00");
+    AppendFormatRight(text_, value, kPlacePattern, decimalSep_);
   }
   text_ += "    ";
-  AppendNumber(e.Cp, "##0.000");
+  AppendFormatRight(text_, e.Cp, kCpPattern, decimalSep_);
   text_ += kLineEnd;
 }
 
 void TextReportWriter::WriteAverage(std::int16_t iface, float average) {
   text_ += kAverageCaption;
-  AppendNumber(iface, "#");
+  AppendFormatRight(text_, iface, kFacadePattern, decimalSep_);
   text_ += "  ";
-  AppendNumber(average, "###0.000");
+  AppendFormatRight(text_, average, kAveragePattern, decimalSep_);
   text_ += kLineEnd;
   Put("");
 }

@@ -108,8 +108,6 @@ option_errors)
   expect_status 1 && expect_err "--format=modelica needs a step that divides 360 degrees"
   run --sweep --contam-first=2 "$job"
   expect_status 1 && expect_err "--contam-first goes with --format=contam"
-  run --sweep --format=contam "$job" "$job"
-  expect_status 1 && expect_err "only one job at a time"
   run --sweep --format=idf "$job"
   expect_status 1 && expect_err "unknown format 'idf'"
   run --format=energyplus "$job"

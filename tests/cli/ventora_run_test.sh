@@ -22,7 +22,7 @@ case $case_name in
 help)
   run --help
   expect_status 0
-  grep -qF "Usage: ventora-run [--xls] JOB" <<<"$out" || fail "no usage on stdout"
+  grep -qF "Usage: ventora-run [--xls] [-j N] JOB..." <<<"$out" || fail "no usage on stdout"
   grep -qE "^The user guide: /.+/guide/index.md " <<<"$out" || fail "no guide on the last line"
   ;;
 version)
@@ -35,8 +35,10 @@ usage_errors)
   expect_status 1 && expect_err "no job given"
   run --frobnicate x.in
   expect_status 1 && expect_err "unknown option '--frobnicate'"
-  run a.in b.in
-  expect_status 1 && expect_err "only one job at a time"
+  run a.in --jobs-from
+  expect_status 1 && expect_err "--jobs-from needs a value"
+  run -j 0 a.in
+  expect_status 1 && expect_err "-j 0: the number of jobs at once"
   ;;
 missing_job)
   run "$work/nothing.in"
