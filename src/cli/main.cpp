@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "cli_options.h"
+#include "core/cancellation.h"
+#include "interrupt.h"
 #include "run_job_file.h"
 #include "sweep_job_file.h"
 
@@ -29,6 +31,14 @@ int main(int argc, char** argv) {
     std::cout << "ventora-run " << VENTORA_VERSION << '\n';
     return kExitCompleted;
   }
-  if (parsed.options->sweepStep != 0) return RunSweepFile(*parsed.options, std::cout, std::cerr);
-  return RunJobFile(*parsed.options, std::cout, std::cerr);
+  InstallInterruptHandlers();
+  int status = kExitSystemError;
+  try {
+    status = parsed.options->sweepStep != 0 ? RunSweepFile(*parsed.options, std::cout, std::cerr)
+                                            : RunJobFile(*parsed.options, std::cout, std::cerr);
+  } catch (const ventora::Cancelled&) {
+  }
+  if (!InterruptRequested()) return status;
+  ReportInterrupt(std::cerr);
+  return InterruptExitStatus();
 }

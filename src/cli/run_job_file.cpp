@@ -4,8 +4,10 @@
 #include <string>
 #include <system_error>
 
+#include "core/cancellation.h"
 #include "core/job_file.h"
 #include "core/number_text.h"
+#include "interrupt.h"
 #include "map_option.h"
 #include "output/run_command.h"
 #include "run_csv_file.h"
@@ -96,6 +98,7 @@ int RunJobFile(const CliOptions& options, std::ostream& out, std::ostream& err) 
   StreamMessages messages(err);
   const RunCommandResult result = RunJobCommand(loaded->job, messages, setup);
   int status = ExitStatusOf(result.outcome);
+  ThrowIfCancelled(InterruptFlag());
   if (status == kExitCompleted || status == kExitValuesMissing) {
     out << ReportPath(jobName, setup.form).string() << '\n';
     if (options.format == "csv") status = WriteRunCsv(jobName, result.run, status, out, err);

@@ -3,7 +3,9 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "core/replace_file.h"
 #include "engine/pre_run_checks.h"
+#include "interrupt.h"
 #include "output/sweep/contam_export.h"
 #include "output/sweep/energyplus_export.h"
 #include "output/sweep/export_text.h"
@@ -84,6 +86,7 @@ fs::path SweepOutputPath(const std::string& jobName, const std::string& format) 
 int RunSweepFile(const CliOptions& options, std::ostream& out, std::ostream& err) {
   std::optional<LoadedJob> loaded = LoadJobFile(options, err);
   if (!loaded) return kExitSystemError;
+  RemoveStaleTemporaries(loaded->jobName);
   if (!DeleteOldOutput(SweepOutputPath(loaded->jobName, options.format), err))
     return kExitSystemError;
   StreamMessages messages(err);
@@ -91,10 +94,13 @@ int RunSweepFile(const CliOptions& options, std::ostream& out, std::ostream& err
   SweepSetup setup;
   setup.messages = &messages;
   setup.progress = SweepProgress(err);
+  setup.cancel = InterruptFlag();
   const Job job = options.format == "contam" ? ContamSweepJob(loaded->job) : loaded->job;
   WindSweep sweep;
   try {
     sweep = RunWindSweep(job, SweepDirections(static_cast<float>(options.sweepStep)), setup);
+  } catch (const Cancelled&) {
+    throw;
   } catch (const std::exception& e) {
     err << "ventora-run: " << e.what() << '\n';
     return kExitSystemError;
