@@ -119,6 +119,8 @@ TEST(JobFile, BadFilesAreRefusedNamingFileAndLine) {
   }
   NumberText numbers(kPointDecimal);
   EXPECT_THROW(ReadJobFile(folder / "missing.in", numbers), JobFileError);
+  std::filesystem::resize_file(path, (64 << 20) + 1);  // sparse: refused unread
+  EXPECT_THROW(ReadJobFile(path, numbers), JobFileError);
 }
 
 // The message names the file, its folder and the system's reason; the old
