@@ -51,7 +51,7 @@ std::string JobFileText(const Job& job) {
 void WriteJobFile(const Job& job, const std::string& jobName) {
   const std::string target = jobName + ".in";
   try {
-    ReplaceFile(target, JobFileText(job));
+    ReplaceFile(target, JobFileText(job), Flush::ToDisk);
   } catch (const FileFault& e) {
     throw JobFileError(target, "the file cannot be written " + e.InFolder());
   }

@@ -129,19 +129,19 @@ void ReplacingFile::Write(std::string_view bytes) {
   }
 }
 
-void ReplacingFile::Commit() {
+void ReplacingFile::Commit(Flush flush) {
   if (fd_ < 0) throw FileFault(final_, EBADF);
-  if (::fsync(fd_) != 0 && errno != EINVAL) Fail(errno);
+  if (flush == Flush::ToDisk && ::fsync(fd_) != 0 && errno != EINVAL) Fail(errno);
   if (::rename(temporary_.c_str(), final_.c_str()) != 0) Fail(errno);
   // The lock goes with the descriptor, after the rename.
   ::close(fd_);
   fd_ = -1;
 }
 
-void ReplaceFile(const fs::path& finalPath, std::string_view content) {
+void ReplaceFile(const fs::path& finalPath, std::string_view content, Flush flush) {
   ReplacingFile file(finalPath);
   file.Write(content);
-  file.Commit();
+  file.Commit(flush);
 }
 
 bool IsTemporaryName(std::string_view name, std::string_view finalName) {

@@ -33,6 +33,11 @@ class FileFault : public std::runtime_error {
   int errnum_;
 };
 
+// Whether Commit waits until the content is on the disk. The user's own work
+// (the job file) does; results that a run makes again do not, since it costs
+// a run several milliseconds.
+enum class Flush { No, ToDisk };
+
 // The temporary of one replacement. Faults name the final file.
 class ReplacingFile {
  public:
@@ -44,9 +49,9 @@ class ReplacingFile {
   ReplacingFile& operator=(const ReplacingFile&) = delete;
 
   void Write(std::string_view bytes);  // throws FileFault
-  // Flushes the temporary to disk and renames it over the final file, which
-  // keeps its permissions. Throws FileFault, the temporary removed.
-  void Commit();
+  // Renames the temporary over the final file, which keeps its permissions.
+  // Throws FileFault, the temporary removed.
+  void Commit(Flush flush = Flush::No);
 
   const std::filesystem::path& temporary() const { return temporary_; }
 
@@ -60,7 +65,8 @@ class ReplacingFile {
 
 // `content` as the whole new `finalPath`. Throws FileFault; the old file is
 // then as it was and no temporary is left.
-void ReplaceFile(const std::filesystem::path& finalPath, std::string_view content);
+void ReplaceFile(const std::filesystem::path& finalPath, std::string_view content,
+                 Flush flush = Flush::No);
 
 // Whether `name` is the name of a temporary of `finalName`: the ".tmp-"
 // names above, and ".tmp" alone or with up to six digits, as earlier
