@@ -66,7 +66,7 @@ std::optional<LoadedJob> LoadJobFile(const CliOptions& options, std::ostream& er
   loaded.jobName = JobNameOf(options.job);
   const std::string jobFile = loaded.jobName + ".in";
   std::error_code ignored;
-  if (!fs::is_regular_file(jobFile, ignored)) {
+  if (!fs::exists(jobFile, ignored)) {  // a pipe or a folder is refused by the reader
     err << "ventora-run: no job file \"" << jobFile << "\"\n";
     return std::nullopt;
   }
