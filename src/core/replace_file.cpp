@@ -57,11 +57,13 @@ std::string RandomSuffix() {
   return suffix;
 }
 
-// The temporary's lock is taken after it is created: a cleaner may have
-// taken it in between and removed the file, which then has no link left.
+// Locks a new temporary. A cleaner may have taken the lock between creation
+// and now and removed the file, which then has no link left. Where the file
+// system has no locks, no cleaner removes anything either.
 bool LockedAndLinked(int fd) {
+  (void)::flock(fd, LOCK_EX);
   struct stat st {};
-  return ::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &st) == 0 && st.st_nlink > 0;
+  return ::fstat(fd, &st) != 0 || st.st_nlink > 0;
 }
 
 // Opens a fresh temporary beside `finalPath` under a name no one has.
