@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "batch_progress.h"
+#include "core/cancellation.h"
 #include "run_job_file.h"
 #include "sweep_job_file.h"
 
@@ -74,13 +75,18 @@ JobEnd RunOne(const CliOptions& options, const std::string& job) {
   std::ostringstream err;
   const auto start = std::chrono::steady_clock::now();
   JobEnd end;
-  if (one.sweepStep != 0) {
-    end.status = RunSweepFile(one, out, err);
-    end.elements = ElementsOf(one);
-  } else {
-    const JobOutcome outcome = RunJob(one, out, err);
-    end.status = outcome.status;
-    end.elements = outcome.elements;
+  try {
+    if (one.sweepStep != 0) {
+      end.status = RunSweepFile(one, out, err);
+      end.elements = ElementsOf(one);
+    } else {
+      const JobOutcome outcome = RunJob(one, out, err);
+      end.status = outcome.status;
+      end.elements = outcome.elements;
+    }
+  } catch (const Cancelled&) {
+    // An interrupted sweep has removed its temporaries; the job counts as not run.
+    end.status = kNotRun;
   }
   end.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   end.messages = err.str();

@@ -204,6 +204,10 @@ std::string UsageText() {
          "     stopped; each is named on standard error)\n"
          "  2  stopped by the model's limits, or refused by the checks before the run\n"
          "  1  system error: unreadable or malformed job, unwritable folder, bad command line\n"
+         "  130, 143\n"
+         "     interrupted by SIGINT (Ctrl+C) or SIGTERM: the temporaries are removed and\n"
+         "     no file is left unfinished, since each is replaced only whole\n"
+
          "A batch exits with the worst status of its jobs: 1, then 2, then 3, then 0.\n" +
          GuideLine();
 }

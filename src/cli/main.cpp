@@ -9,7 +9,9 @@
 
 #include "batch_run.h"
 #include "cli_options.h"
+#include "core/cancellation.h"
 #include "from_idf.h"
+#include "interrupt.h"
 #include "job_list.h"
 #include "run_job_file.h"
 #include "sweep_job_file.h"
@@ -36,6 +38,24 @@ std::string AddListedJobs(CliOptions& options) {
   return CheckJobCount(options);
 }
 
+// Runs what the command line asks for; a SIGINT or SIGTERM unwinds it
+// with ventora::Cancelled.
+int Dispatch(const CliOptions& options) {
+  if (!options.fromIdf.empty()) return RunFromIdf(options, std::cout, std::cerr);
+  // Several jobs' EnergyPlus sweeps make one fragment with one direction array.
+  if (options.sweepStep != 0 && options.format == "energyplus")
+    return RunSweepFile(options, std::cout, std::cerr);
+  if (options.Batch()) {
+    BatchSetup setup;
+    setup.threads = options.threads;
+    setup.showProgress = isatty(STDERR_FILENO) == 1;
+    setup.stopRequested = InterruptRequested;
+    return RunBatch(options, std::cout, std::cerr, setup);
+  }
+  if (options.sweepStep != 0) return RunSweepFile(options, std::cout, std::cerr);
+  return RunJobFile(options, std::cout, std::cerr);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -52,16 +72,13 @@ int main(int argc, char** argv) {
     return kExitCompleted;
   }
   if (std::string error = AddListedJobs(options); !error.empty()) return CommandLineError(error);
-  if (!options.fromIdf.empty()) return RunFromIdf(options, std::cout, std::cerr);
-  // Several jobs' EnergyPlus sweeps make one fragment with one direction array.
-  if (options.sweepStep != 0 && options.format == "energyplus")
-    return RunSweepFile(options, std::cout, std::cerr);
-  if (options.Batch()) {
-    BatchSetup setup;
-    setup.threads = options.threads;
-    setup.showProgress = isatty(STDERR_FILENO) == 1;
-    return RunBatch(options, std::cout, std::cerr, setup);
+  InstallInterruptHandlers();
+  int status = kExitSystemError;
+  try {
+    status = Dispatch(options);
+  } catch (const ventora::Cancelled&) {
   }
-  if (options.sweepStep != 0) return RunSweepFile(options, std::cout, std::cerr);
-  return RunJobFile(options, std::cout, std::cerr);
+  if (!InterruptRequested()) return status;
+  ReportInterrupt(std::cerr);
+  return InterruptExitStatus();
 }

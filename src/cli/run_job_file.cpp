@@ -4,8 +4,10 @@
 #include <string>
 #include <system_error>
 
+#include "core/cancellation.h"
 #include "core/job_file.h"
 #include "core/number_text.h"
+#include "interrupt.h"
 #include "map_option.h"
 #include "output/run_command.h"
 #include "run_csv_file.h"
@@ -80,7 +82,7 @@ std::optional<LoadedJob> LoadJobFile(const CliOptions& options, std::ostream& er
   loaded.jobName = JobNameOf(options.jobs.front());
   const std::string jobFile = loaded.jobName + ".in";
   std::error_code ignored;
-  if (!fs::is_regular_file(jobFile, ignored)) {
+  if (!fs::exists(jobFile, ignored)) {  // a pipe or a folder is refused by the reader
     err << "ventora-run: no job file \"" << jobFile << "\"\n";
     return std::nullopt;
   }
@@ -116,6 +118,7 @@ JobOutcome RunJob(const CliOptions& options, std::ostream& out, std::ostream& er
   StreamMessages messages(err);
   const RunCommandResult result = RunJobCommand(loaded->job, messages, setup);
   int status = ExitStatusOf(result.outcome);
+  ThrowIfCancelled(InterruptFlag());
   if (status == kExitCompleted || status == kExitValuesMissing) {
     out << ReportPath(jobName, setup.form).string() << '\n';
     if (options.format == "csv")

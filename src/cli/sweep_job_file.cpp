@@ -3,8 +3,10 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "core/replace_file.h"
 #include "energyplus_jobs_file.h"
 #include "engine/pre_run_checks.h"
+#include "interrupt.h"
 #include "output/sweep/contam_export.h"
 #include "output/sweep/cp_beyond_one.h"
 #include "output/sweep/export_text.h"
@@ -120,6 +122,7 @@ std::optional<SweptJob> SweepJob(const CliOptions& options, const std::string& j
   std::optional<LoadedJob> loaded = LoadJobFile(one, err);
   status = kExitSystemError;
   if (!loaded) return std::nullopt;
+  RemoveStaleTemporaries(loaded->jobName);
   // The old export goes before anything is computed, as a run's old report does.
   if (deleteOldExport && !DeleteOldOutput(SweepOutputPath(loaded->jobName, options.format), err))
     return std::nullopt;
@@ -129,10 +132,13 @@ std::optional<SweptJob> SweepJob(const CliOptions& options, const std::string& j
   SweepSetup setup;
   setup.messages = &messages;
   setup.progress = SweepProgress(err);
+  setup.cancel = InterruptFlag();
   const Job swept = ProfileFormat(options.format) ? ProfileSweepJob(loaded->job) : loaded->job;
   SweptJob result{*loaded, {}, fs::path(loaded->jobName).filename().string()};
   try {
     result.sweep = RunWindSweep(swept, Directions(options), setup);
+  } catch (const Cancelled&) {
+    throw;
   } catch (const std::exception& e) {
     err << "ventora-run: " << e.what() << '\n';
     status = kExitSystemError;

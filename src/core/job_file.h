@@ -31,13 +31,16 @@ class JobFileError : public std::runtime_error {
 // A facade block that is cut short, names a facade outside 1 to 6, gives a
 // count outside 0 to 400 or an element line without its three numbers, and an
 // unreadable file, throw JobFileError. Blank lines between blocks are skipped.
+// Lines may end in LF, CR LF or CR; a leading UTF-8 byte-order mark is
+// skipped; anything but a regular file of at most 64 MiB is refused unread.
 Job ReadJobFile(const std::string& path, NumberText& numbers);
 
 // The exact bytes WriteJobFile writes for `job`.
 std::string JobFileText(const Job& job);
 
-// Writes `job` to jobName + ".in" through a temporary file beside it, renamed
-// over the old file only when complete. Throws JobFileError on failure; the old
+// Writes `job` to jobName + ".in" through a unique temporary file beside it,
+// flushed to disk and renamed over the old file only when complete. Throws
+// JobFileError naming the folder and the system's reason on failure; the old
 // file is then left as it was. The caller clears DataChanged on success.
 void WriteJobFile(const Job& job, const std::string& jobName);
 

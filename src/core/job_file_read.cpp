@@ -1,25 +1,22 @@
 #include <algorithm>
 #include <array>
-#include <filesystem>
+#include <cerrno>
 #include <fstream>
 
 #include "core/job_file.h"
+#include "core/replace_file.h"
 #include "core/text_excerpt.h"
+#include "core/text_lines.h"
 
 namespace ventora {
 namespace {
 
-// Lines of a job file with their numbers, CR LF or LF ended.
+// Lines of a job file with their numbers, whatever their line ends.
 class LineSource {
  public:
-  explicit LineSource(std::istream& in) : in_(in) {}
+  explicit LineSource(std::istream& in) : lines_(in) {}
 
-  bool Next(std::string& line) {
-    if (!std::getline(in_, line)) return false;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    ++number_;
-    return true;
-  }
+  bool Next(std::string& line) { return lines_.Next(line); }
 
   // Skips lines holding only blanks; false at the end of the file.
   bool NextNonBlank(std::string& line) {
@@ -28,11 +25,10 @@ class LineSource {
     return false;
   }
 
-  int number() const { return number_; }
+  int number() const { return lines_.number(); }
 
  private:
-  std::istream& in_;
-  int number_ = 0;
+  TextLines lines_;
 };
 
 class BlockReader {
@@ -126,10 +122,11 @@ class BlockReader {
 }  // namespace
 
 Job ReadJobFile(const std::string& path, NumberText& numbers) {
-  std::error_code ec;
+  // A pipe or a device is never opened: reading it could wait for ever.
+  if (const std::string why = WhyNotReadable(path, kJobFileLimit); !why.empty())
+    throw JobFileError(path, "the file is not read: " + why);
   std::ifstream in(path, std::ios::binary);
-  if (!in || std::filesystem::is_directory(path, ec))
-    throw JobFileError(path, "the file cannot be opened for reading");
+  if (!in) throw JobFileError(path, "the file cannot be opened " + InFolderBecause(path, errno));
   Job job = BlockReader(path, in, numbers).Read();
   if (in.bad()) throw JobFileError(path, "the file cannot be read to its end");
   return job;

@@ -1,10 +1,7 @@
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 
 #include "core/job_file.h"
+#include "core/replace_file.h"
 
 namespace ventora {
 namespace {
@@ -31,10 +28,6 @@ std::string HeaderLine(const Job& job) {
   return line + "\r\n";
 }
 
-std::string ErrnoText() {
-  return errno ? std::string(": ") + std::strerror(errno) : "";
-}
-
 }  // namespace
 
 std::string JobFileText(const Job& job) {
@@ -57,28 +50,10 @@ std::string JobFileText(const Job& job) {
 
 void WriteJobFile(const Job& job, const std::string& jobName) {
   const std::string target = jobName + ".in";
-  const std::string temporary = target + ".tmp";
-  const std::string text = JobFileText(job);
-  errno = 0;
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out.is_open())
-      throw JobFileError(target, std::string("the file cannot be written") + ErrnoText());
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    if (!out) {
-      const std::string reason = std::string("the file cannot be written") + ErrnoText();
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      throw JobFileError(target, reason);
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temporary, target, ec);
-  if (ec) {
-    std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
-    throw JobFileError(target, std::string("the file cannot be replaced: ") + ec.message());
+  try {
+    ReplaceFile(target, JobFileText(job), Flush::ToDisk);
+  } catch (const FileFault& e) {
+    throw JobFileError(target, "the file cannot be written " + e.InFolder());
   }
 }
 

@@ -3,7 +3,11 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
-#include <vector>
+#include <optional>
+#include <sstream>
+
+#include "core/replace_file.h"
+#include "core/text_lines.h"
 
 namespace ventora {
 namespace {
@@ -28,12 +32,6 @@ bool SameName(std::string_view a, std::string_view b) {
   return Upper(a) == Upper(b);
 }
 
-bool NextLine(std::istream& in, std::string& line) {
-  if (!std::getline(in, line)) return false;
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  return true;
-}
-
 // A key line's key: the text before the first "=", or nothing without one.
 bool KeyMatches(const std::string& trimmed, std::string_view key) {
   const auto eq = trimmed.find('=');
@@ -41,10 +39,10 @@ bool KeyMatches(const std::string& trimmed, std::string_view key) {
 }
 
 // Scans the wanted section's lines, and any after it, for the key.
-std::string FindKey(std::istream& in, std::string_view key) {
+std::string FindKey(TextLines& lines, std::string_view key) {
   std::string line;
   std::string value;
-  while (value.empty() && NextLine(in, line)) {
+  while (value.empty() && lines.Next(line)) {
     const std::string trimmed = TrimBlanks(line);
     if (trimmed.starts_with(';') || !KeyMatches(trimmed, key)) continue;
     value = TrimBlanks(trimmed.substr(trimmed.find('=') + 1));
@@ -61,13 +59,15 @@ bool NamesSection(const std::string& trimmed, std::string_view section) {
 }
 
 // The new content of the settings file, as `SetIniValue` rewrites it.
-std::string Rewritten(std::istream& in, std::string_view section, std::string_view key,
+std::string Rewritten(const std::string& text, std::string_view section, std::string_view key,
                       const std::string& keyLine) {
   enum { kLooking, kInSection, kDone } state = kLooking;
   const std::string header = std::string("[").append(section).append("]");
   std::string out;
+  std::istringstream in(text);
+  TextLines lines(in);
   std::string line;
-  while (NextLine(in, line)) {
+  while (lines.Next(line)) {
     const std::string trimmed = TrimBlanks(line);
     if (state == kInSection && trimmed.starts_with('[')) {
       out += keyLine;
@@ -85,33 +85,35 @@ std::string Rewritten(std::istream& in, std::string_view section, std::string_vi
   return out;
 }
 
-// Writes `content` to a ".$i$" file beside `file` and renames it over it.
-bool ReplaceFile(const fs::path& file, const std::string& content) {
-  fs::path temporary = file;
-  temporary.replace_extension(".$i$");
-  std::error_code ec;
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out << content;
-    out.close();
-    if (!out) {
-      fs::remove(temporary, ec);
-      return false;
-    }
+// Whether a settings file can be created in `folder`: a temporary is made
+// there and removed.
+bool IsWritableFolder(const fs::path& folder, const std::string& name) {
+  try {
+    ReplacingFile probe(folder / name);
+    return true;
+  } catch (const FileFault&) {
+    return false;
   }
-  fs::rename(temporary, file, ec);
-  if (ec) fs::remove(temporary, ec);
-  return !ec;
 }
 
-// Whether the settings file and its temporary can be created in `folder`.
-bool IsWritableFolder(const fs::path& folder, const std::string& stem) {
-  const fs::path probe = folder / (stem + ".$i$");
+// The whole settings file, or nothing (with the reason in `warning`) when it
+// is not a regular file of at most 1 MiB or cannot be read. A missing file
+// reads as empty.
+std::optional<std::string> SettingsText(const fs::path& file, std::string* warning) {
   std::error_code ec;
-  const bool existed = fs::exists(probe, ec);
-  const bool writable = std::ofstream(probe, std::ios::app).good();
-  if (writable && !existed) fs::remove(probe, ec);
-  return writable;
+  if (!fs::exists(fs::symlink_status(file, ec))) return std::string();
+  std::string why = WhyNotReadable(file, kSettingsFileLimit);
+  if (why.empty()) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    if (in && text << in.rdbuf()) return text.str();
+    if (in) return std::string();  // empty
+    why = "it cannot be opened";
+  }
+  if (warning != nullptr)
+    *warning = "The settings file \"" + file.string() + "\" is not read (" + why +
+               "); the program starts with its defaults.";
+  return std::nullopt;
 }
 
 }  // namespace
@@ -126,17 +128,21 @@ fs::path SettingsFilePath(const fs::path& programFile, const ConfigEnvironment& 
   const fs::path folder = programFile.has_parent_path() ? programFile.parent_path() : ".";
   const std::string stem = programFile.stem().string();
   const std::string name = stem + ".ini";
-  if (IsWritableFolder(folder, stem)) return folder / name;
+  if (IsWritableFolder(folder, name)) return folder / name;
   if (!env.xdgConfigHome.empty()) return fs::path(env.xdgConfigHome) / name;
   if (!env.home.empty()) return fs::path(env.home) / ".config" / name;
   return folder / name;
 }
 
-std::string GetIniValue(const fs::path& file, std::string_view section, std::string_view key) {
-  std::ifstream in(file, std::ios::binary);
+std::string GetIniValue(const fs::path& file, std::string_view section, std::string_view key,
+                        std::string* warning) {
+  const std::optional<std::string> text = SettingsText(file, warning);
+  if (!text) return "";
+  std::istringstream in(*text);
+  TextLines lines(in);
   std::string line;
-  while (in && NextLine(in, line)) {
-    if (NamesSection(TrimBlanks(line), section)) return FindKey(in, key);
+  while (lines.Next(line)) {
+    if (NamesSection(TrimBlanks(line), section)) return FindKey(lines, key);
   }
   return "";
 }
@@ -145,20 +151,20 @@ bool SetIniValue(const fs::path& file, std::string_view section, std::string_vie
                  std::string_view value) {
   const std::string keyLine = std::string(key) + "=" + std::string(value) + "\r\n";
   std::error_code ec;
-  if (!fs::exists(file, ec)) {
-    if (file.has_parent_path()) fs::create_directories(file.parent_path(), ec);
-    return ReplaceFile(file, std::string("[").append(section).append("]\r\n").append(keyLine));
+  if (file.has_parent_path()) fs::create_directories(file.parent_path(), ec);
+  // A file that is not read is not replaced either.
+  const std::optional<std::string> text = SettingsText(file, nullptr);
+  if (!text) return false;
+  try {
+    ReplaceFile(file, Rewritten(*text, section, key, keyLine));
+  } catch (const FileFault&) {
+    return false;
   }
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return false;
-  const std::string content = Rewritten(in, section, key, keyLine);
-  if (in.bad()) return false;
-  in.close();
-  return ReplaceFile(file, content);
+  return true;
 }
 
-bool RestoreLastDir(const fs::path& file) {
-  const std::string dir = GetIniValue(file, "general", "lastdir");
+bool RestoreLastDir(const fs::path& file, std::string* warning) {
+  const std::string dir = GetIniValue(file, "general", "lastdir", warning);
   if (dir.empty()) return false;
   std::error_code ec;
   fs::current_path(dir, ec);

@@ -23,19 +23,22 @@ std::filesystem::path SettingsFilePath(const std::filesystem::path& programFile,
 
 // The value of `key` in `section` (both compared without regard to case), or ""
 // when the file, the section or the key is missing. A key found in a later
-// section after the wanted one counts too.
+// section after the wanted one counts too. Only a regular file of at most
+// 1 MiB is read; any other gives "" and, in `warning`, a sentence naming it.
 std::string GetIniValue(const std::filesystem::path& file, std::string_view section,
-                        std::string_view key);
+                        std::string_view key, std::string* warning = nullptr);
 
 // Writes or replaces `key`=`value` in `section`, keeping every other line.
-// The new content goes to a ".$i$" file beside it that is renamed over the old
-// one. Returns false on a file error; the settings file is then as it was.
+// The new content goes to a unique temporary beside it that is renamed over
+// the old one. Returns false on a file error or when the file is not one
+// GetIniValue reads; the settings file is then as it was.
 bool SetIniValue(const std::filesystem::path& file, std::string_view section, std::string_view key,
                  std::string_view value);
 
 // Makes the remembered "lastdir" the current directory; a missing value or a
 // directory that no longer exists is ignored. Returns true when it changed.
-bool RestoreLastDir(const std::filesystem::path& file);
+// A settings file that is not read leaves its reason in `warning`.
+bool RestoreLastDir(const std::filesystem::path& file, std::string* warning = nullptr);
 
 // Remembers the current directory as "lastdir". Returns false on a file error.
 bool SaveLastDir(const std::filesystem::path& file);

@@ -3,6 +3,7 @@
 #include <exception>
 #include <system_error>
 
+#include "core/replace_file.h"
 #include "engine/pre_run_checks.h"
 
 namespace ventora {
@@ -55,6 +56,7 @@ RunOutcome TakeRunVerdict(RunVerdict verdict, MessageSink& messages) {
 
 RunCommandResult RunJobCommand(Job& job, MessageSink& messages, const RunCommandSetup& setup) {
   RunCommandResult result;
+  RemoveStaleTemporaries(setup.jobName);
   if (!DeleteOldResults(setup.jobName, messages)) return result;
   if (!PassesPreRunChecks(job, messages, setup.locale)) {
     result.outcome = RunOutcome::Refused;

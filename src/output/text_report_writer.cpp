@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <stdexcept>
-#include <system_error>
 #include <utility>
 
 #include "output/format_right.h"
@@ -43,8 +42,12 @@ constexpr std::array<ParameterLine, 8> kLeadingParameters{{
 constexpr std::string_view kRoofTypeLabel = "Roof Type:                       ";
 constexpr std::string_view kRoofTiltLabel = "Roof Tilt Angle:                 ";
 
-std::string Describe(const std::filesystem::path& path, std::string_view what) {
-  return std::string(what) + " \"" + path.string() + "\"";
+std::unique_ptr<ReplacingFile> OpenTemporary(const std::filesystem::path& finalPath) {
+  try {
+    return std::make_unique<ReplacingFile>(finalPath);
+  } catch (const FileFault& e) {
+    throw std::runtime_error("Cannot write the report file " + std::string(e.what()));
+  }
 }
 
 }  // namespace
@@ -62,25 +65,14 @@ std::string RoofTypeWord(std::int16_t Islope) {
   }
 }
 
-std::filesystem::path TextReportWriter::TemporaryPath(const std::filesystem::path& finalPath) {
-  return std::filesystem::path(finalPath.string() + ".tmp");
-}
-
 TextReportWriter::TextReportWriter(std::filesystem::path finalPath, NumberLocale locale)
     : finalPath_(std::move(finalPath)),
-      tempPath_(TemporaryPath(finalPath_)),
+      file_(OpenTemporary(finalPath_)),
       decimalSep_(1, locale.decimal) {
-  file_.open(tempPath_, std::ios::binary | std::ios::trunc);
-  if (!file_) throw std::runtime_error(Describe(tempPath_, "Cannot write the report file"));
   text_.reserve(kReserve);
 }
 
-TextReportWriter::~TextReportWriter() {
-  if (closed_) return;
-  file_.close();
-  std::error_code ignored;
-  std::filesystem::remove(tempPath_, ignored);
-}
+TextReportWriter::~TextReportWriter() = default;
 
 std::string TextReportWriter::Number(double value, std::string_view pattern) const {
   return FormatRight(value, pattern, decimalSep_);
@@ -171,14 +163,11 @@ void TextReportWriter::WriteAverage(std::int16_t iface, float average) {
 
 void TextReportWriter::Close() {
   if (closed_) return;
-  file_.write(text_.data(), static_cast<std::streamsize>(text_.size()));
-  file_.close();
-  if (file_.fail()) throw std::runtime_error(Describe(tempPath_, "Cannot write the report file"));
-  std::error_code error;
-  std::filesystem::rename(tempPath_, finalPath_, error);
-  if (error) {
-    throw std::runtime_error(Describe(finalPath_, "Cannot put the report in place as") + ": " +
-                             error.message());
+  try {
+    file_->Write(text_);
+    file_->Commit();
+  } catch (const FileFault& e) {
+    throw std::runtime_error("Cannot write the report file " + std::string(e.what()));
   }
   closed_ = true;
 }

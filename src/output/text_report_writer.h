@@ -1,22 +1,23 @@
 #pragma once
 // The fixed-column text report (".out.txt"): UTF-8 text, lines ending in
 // CR LF, numbers with the user's decimal separator. It is built under a
-// temporary name beside the final file and renamed into place by Close, so a
-// report under the final name is always complete.
+// unique temporary name beside the final file and renamed into place by
+// Close, so a report under the final name is always complete.
 
 #include <filesystem>
-#include <fstream>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "core/number_locale.h"
+#include "core/replace_file.h"
 #include "engine/report_writer.h"
 
 namespace ventora {
 
 class TextReportWriter : public ReportWriter {
  public:
-  // Opens the temporary file; throws std::runtime_error when it cannot.
+  // Creates the temporary file; throws std::runtime_error when it cannot.
   TextReportWriter(std::filesystem::path finalPath, NumberLocale locale);
   // Without Close the temporary file is removed and nothing else is touched.
   ~TextReportWriter() override;
@@ -29,18 +30,15 @@ class TextReportWriter : public ReportWriter {
   void WriteLine(const std::string& line) override;
   void Close() override;
 
-  static std::filesystem::path TemporaryPath(const std::filesystem::path& finalPath);
-
  private:
   void Put(std::string_view line);
   void AppendNumber(double value, std::string_view pattern);
   std::string Number(double value, std::string_view pattern) const;
 
   std::filesystem::path finalPath_;
-  std::filesystem::path tempPath_;
+  std::unique_ptr<ReplacingFile> file_;
   std::string decimalSep_;  // the user's
-  std::ofstream file_;
-  std::string text_;  // the whole report, written out at Close
+  std::string text_;        // the whole report, written out at Close
   bool closed_ = false;
 };
 

@@ -25,3 +25,10 @@ run() { run_in "$elsewhere" "$@"; }
 expect_status() { [[ $status == "$1" ]] || fail "exit status $status, expected $1; stderr: $err"; }
 expect_err() { grep -qF -- "$1" <<<"$err" || fail "stderr lacks '$1'; stderr: $err"; }
 expect_out() { [[ $out == "$1" ]] || fail "stdout '$out', expected '$1'"; }
+# expect_files NAMES...: the work folder holds exactly these files.
+expect_files() {
+  local have want
+  have=$(cd "$work" && ls -A | grep -vE '^\.(out|err)$' | sort)
+  want=$(printf '%s\n' "$@" | sort)
+  [[ $have == "$want" ]] || fail "files: $(echo $have), expected: $*"
+}

@@ -5,12 +5,6 @@ case_name=$1 bin=$2 examples=$4
 # shellcheck source=cli_case.sh
 source "$(dirname "${BASH_SOURCE[0]}")/cli_case.sh"
 
-expect_files() {
-  local have want
-  have=$(cd "$work" && ls -A | grep -vE '^\.(out|err)$' | sort)
-  want=$(printf '%s\n' "$@" | sort)
-  [[ $have == "$want" ]] || fail "files: $(echo $have), expected: $*"
-}
 lines() { tr -d '\r' <"$1" | wc -l; }
 
 case $case_name in

@@ -109,29 +109,13 @@ stopped_by_the_run)
   expect_no_leftovers floor-element.in floor-element.out.txt
   ;;
 unwritable_report)
-  cp "$examples/low-house.in" "$work/"
-  mkdir "$work/low-house.out.txt.tmp" # the report's temporary name is taken
-  run "$work/low-house.in"
+  # The report's name fits the system's limit of 255 bytes, its temporary's not.
+  long=$(printf 'j%.0s' {1..243})
+  cp "$examples/low-house.in" "$work/$long.in"
+  run "$work/$long.in"
   expect_status 1
-  expect_err "Error: Cannot write the report file"
-  [[ ! -e $work/low-house.out.txt ]] || fail "a report was left"
-  expect_no_leftovers low-house.in low-house.out.txt.tmp
-  ;;
-runs_side_by_side)
-  # Two jobs run in one folder at the same time each end with their own verdict.
-  cp "$examples/low-house.in" "$work/"
-  cp "$data/run/floor-element.in" "$work/"
-  for _ in 1 2 3 4 5 6 7 8; do
-    "$bin" "$work/low-house.in" >/dev/null 2>&1 &
-    completed=$!
-    "$bin" "$work/floor-element.in" >/dev/null 2>&1 &
-    stopped=$!
-    wait $completed || fail "the completed run exited $?"
-    wait $stopped
-    status=$?
-    [[ $status == 2 ]] || fail "the stopped run exited $status"
-  done
-  expect_no_leftovers low-house.in low-house.out.txt floor-element.in floor-element.out.txt
+  expect_err "Error: Cannot write the report file \"$long.out.txt\" in the folder \"$work\": File name too long"
+  expect_no_leftovers "$long.in"
   ;;
 old_results_deleted)
   cp "$data/run/floor-element.in" "$work/"

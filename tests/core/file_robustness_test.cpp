@@ -7,6 +7,7 @@
 #include <random>
 
 #include "core/job_file.h"
+#include "core/replace_file.h"
 #include "core/settings_file.h"
 #include "job_builders.h"
 #include "temp_folder.h"
@@ -14,6 +15,7 @@
 namespace ventora {
 namespace {
 
+namespace fs = std::filesystem;
 using testing::TempFolder;
 using testing::WriteBytes;
 
@@ -78,15 +80,66 @@ TEST(FileRobustness, DamagedSettingsFilesAreReadAndRewritten) {
   std::mt19937 random(7);
   std::vector<std::string> texts =
       Damaged("; comment\r\n[other]\r\nx=1\r\n [General] \r\nsize=3\r\nlastdir=/a/b\r\n", random);
+  // Up to the 1 MiB a settings file may have.
   texts.push_back(std::string(1 << 20, '['));
-  texts.push_back("[" + std::string(1 << 20, '=') + "]\r\n");
-  texts.push_back("[general]\r\n" + std::string(1 << 20, 'k') + "=v");
+  texts.push_back("[" + std::string((1 << 20) - 4, '=') + "]\r\n");
+  texts.push_back("[general]\r\n" + std::string((1 << 20) - 13, 'k') + "=v");
+  texts.push_back("\xEF\xBB\xBF\r\r\n\n\r" + std::string(1000, '\r'));
   for (const std::string& text : texts) {
     WriteBytes(file, text);
     (void)GetIniValue(file, "general", "lastdir");
     ASSERT_TRUE(SetIniValue(file, "general", "lastdir", "/new"));
     ASSERT_NE(testing::ReadBytes(file).find("lastdir=/new\r\n"), std::string::npos);
   }
+}
+
+// `text` with its LF line ends replaced by `ends`, taken in turn.
+std::string WithLineEnds(std::string_view text, const std::vector<std::string>& ends) {
+  std::string out;
+  std::size_t n = 0;
+  for (const char c : text)
+    out += c == '\n' ? ends[n++ % ends.size()] : std::string(1, c);
+  return out;
+}
+
+// CR, LF, CR LF and all three mixed, each with and without a UTF-8 byte-order
+// mark, read as the LF file does.
+TEST(FileRobustness, EveryLineEndAndAByteOrderMarkReadAlike) {
+  TempFolder folder;
+  std::string job = FullJobText();
+  std::erase(job, '\r');
+  const std::string settings = "[general]\nsize=3\n\n[other]\nlastdir=/o\n";
+  NumberText numbers(kPointDecimal);
+  WriteBytes(folder / "lf.in", job);
+  const Job expected = ReadJobFile(folder / "lf.in", numbers);
+  ASSERT_EQ(expected.ElmCount[6], 42);
+  const std::vector<std::vector<std::string>> ends = {
+      {"\r"}, {"\r\n"}, {"\n"}, {"\r\n", "\r", "\n"}};
+  for (const std::string mark : {"", "\xEF\xBB\xBF"}) {
+    for (const auto& end : ends) {
+      const std::string path = folder / "variant.in";
+      WriteBytes(path, mark + WithLineEnds(job, end));
+      EXPECT_EQ(ReadJobFile(path, numbers), expected) << end.size() << mark.size();
+      const fs::path ini = folder / "variant.ini";
+      WriteBytes(ini, mark + WithLineEnds(settings, end));
+      EXPECT_EQ(GetIniValue(ini, "general", "size"), "3");
+      ASSERT_TRUE(SetIniValue(ini, "general", "lastdir", "/new"));
+      EXPECT_EQ(GetIniValue(ini, "general", "lastdir"), "/new");
+    }
+  }
+}
+
+// Of the names alike, only a temporary's that no live writer holds goes (the
+// process tests remove the others a killed run leaves).
+TEST(FileRobustness, AStaleTemporaryGoesOneInUseAndLookAlikesStay) {
+  TempFolder folder;
+  for (const char* name : {"job.in", "job.out.txt.tmp-short", "job.notes.tmp", "other.in.tmp",
+                           "job.out.txt.tmp1234567", "job.sweep.idf.tmp-00000000"})
+    WriteBytes(folder / name, "x");
+  ReplacingFile live(folder / "job.out.csv");
+  EXPECT_EQ(RemoveStaleTemporaries(folder / "job"), 1);
+  EXPECT_FALSE(fs::exists(folder / "job.sweep.idf.tmp-00000000"));
+  EXPECT_TRUE(fs::exists(live.temporary()));
 }
 
 }  // namespace

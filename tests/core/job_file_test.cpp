@@ -43,7 +43,7 @@ TEST(JobFile, TheExampleIsWrittenAndReadByteForByte) {
   TempFolder folder;
   WriteJobFile(ExampleJob(), folder / "tower");
   EXPECT_EQ(ReadBytes(folder / "tower.in"), kExampleFile);
-  EXPECT_FALSE(std::filesystem::exists(folder / "tower.in.tmp"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
   EXPECT_EQ(ReadText(kExampleFile), ExampleJob());
   EXPECT_EQ(ReadText(kExampleFile, kCommaDecimal), ExampleJob());
 }
@@ -94,6 +94,12 @@ TEST(JobFile, BadFilesAreRefusedNamingFileAndLine) {
       {" 0\r\n 2 \r\n 3 \r\n 1 1 1\r\n", 4, "after 1 of the 3 elements of facade 2"},
       {" 0\r\n 1 \r\n 1 \r\n 1 2\r\n", 4, "number, X and Z"},
       {" 0\r\n 1 \r\n 1 \r\n 1 2 1e39\r\n", 4, "number, X and Z"},
+      // Control characters from the file, C1 ones too, are shown escaped.
+      {" 0\r\n 1 \r\n 1 \r\n 1 2\x9B"
+       "5 3\r\n",
+       4, "\"2\\x9B5\" is not a valid"},
+      {" 0\r\n 1 \r\n 1 \r\n 1 \x1B[2J\xC2\x85\xC3\xA9 3\r\n", 4,
+       "\"\\x1B[2J\\xC2\\x85\xC3\xA9\" is not a valid"},
   };
   TempFolder folder;
   const std::string path = folder / "bad.in";
@@ -113,18 +119,28 @@ TEST(JobFile, BadFilesAreRefusedNamingFileAndLine) {
   }
   NumberText numbers(kPointDecimal);
   EXPECT_THROW(ReadJobFile(folder / "missing.in", numbers), JobFileError);
+  std::filesystem::resize_file(path, (64 << 20) + 1);  // sparse: refused unread
+  EXPECT_THROW(ReadJobFile(path, numbers), JobFileError);
 }
 
+// The message names the file, its folder and the system's reason; the old
+// file stays and no temporary is left.
 TEST(JobFile, AFailedWriteKeepsTheOldFile) {
   TempFolder folder;
-  const std::string name = folder / "tower";
+  const std::string name = folder / std::string(245, 'j');  // the temporary's name is too long
   WriteBytes(name + ".in", kExampleFile);
-  std::filesystem::create_directory(name + ".in.tmp");  // the temporary cannot be made
-  EXPECT_THROW(WriteJobFile(Job{}, name), JobFileError);
+  try {
+    WriteJobFile(Job{}, name);
+    ADD_FAILURE() << "written";
+  } catch (const JobFileError& e) {
+    EXPECT_EQ(e.what(), "Job file \"" + name +
+                            ".in\": the file cannot be written in the folder \"" +
+                            folder.path().string() + "\": File name too long.");
+  }
   EXPECT_EQ(ReadBytes(name + ".in"), kExampleFile);
   std::filesystem::create_directory(folder / "taken.in");  // the target cannot be replaced
   EXPECT_THROW(WriteJobFile(Job{}, folder / "taken"), JobFileError);
-  EXPECT_FALSE(std::filesystem::exists(folder / "taken.in.tmp"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);
 }
 
 }  // namespace

@@ -1,6 +1,10 @@
 #include "core/settings_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <future>
+#include <thread>
 
 #include "temp_folder.h"
 
@@ -15,7 +19,7 @@ using testing::WriteBytes;
 TEST(SettingsFile, LivesBesideTheProgramOrFallsBackToTheConfigurationFolder) {
   TempFolder folder;
   EXPECT_EQ(SettingsFilePath(folder / "ventora", {"/xdg", "/home/u"}), folder / "ventora.ini");
-  EXPECT_FALSE(fs::exists(folder / "ventora.$i$"));  // the probe leaves nothing
+  EXPECT_TRUE(fs::is_empty(folder.path()));  // the probe leaves nothing
   const fs::path unwritable = folder / "no-such-folder" / "ventora";
   EXPECT_EQ(SettingsFilePath(unwritable, {"/xdg", "/home/u"}), fs::path("/xdg/ventora.ini"));
   EXPECT_EQ(SettingsFilePath(unwritable, {"", "/home/u"}), fs::path("/home/u/.config/ventora.ini"));
@@ -54,10 +58,35 @@ TEST(SettingsFile, TheRememberedFolderBecomesCurrentWhenItStillExists) {
 
 TEST(SettingsFile, AFailedWriteLeavesTheFileAsItWas) {
   TempFolder folder;
-  WriteBytes(folder / "ventora.ini", "[general]\r\nlastdir=/old\r\n");
-  fs::create_directory(folder / "ventora.$i$");  // the temporary cannot be made
-  EXPECT_FALSE(SetIniValue(folder / "ventora.ini", "general", "lastdir", "/new"));
-  EXPECT_EQ(ReadBytes(folder / "ventora.ini"), "[general]\r\nlastdir=/old\r\n");
+  const fs::path file = folder / (std::string(245, 's') + ".ini");  // no room for a temporary
+  WriteBytes(file, "[general]\r\nlastdir=/old\r\n");
+  EXPECT_FALSE(SetIniValue(file, "general", "lastdir", "/new"));
+  EXPECT_EQ(ReadBytes(file), "[general]\r\nlastdir=/old\r\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 1);
+}
+
+// A pipe, a device or a huge file is neither read nor replaced: start-up goes
+// on with the defaults and a warning naming it. A hang fails the guard.
+TEST(SettingsFile, OnlyASmallRegularFileIsRead) {
+  TempFolder folder;
+  ASSERT_EQ(::mkfifo((folder / "fifo.ini").c_str(), 0600), 0);
+  WriteBytes(folder / "huge.ini", "[general]\r\nlastdir=/\r\n" + std::string(2 << 20, ';'));
+  const std::pair<fs::path, const char*> cases[] = {{folder / "fifo.ini", "not a regular file"},
+                                                    {"/dev/zero", "not a regular file"},
+                                                    {folder / "huge.ini", "larger than 1 MiB"}};
+  for (const auto& [file, why] : cases) {
+    std::packaged_task<std::string()> start([file = file] {
+      std::string warning;
+      const bool changed = RestoreLastDir(file, &warning);
+      return changed || SetIniValue(file, "general", "lastdir", "/new") ? "" : warning;
+    });
+    std::future<std::string> warning = start.get_future();
+    std::thread(std::move(start)).detach();
+    ASSERT_EQ(warning.wait_for(std::chrono::seconds(20)), std::future_status::ready) << file;
+    EXPECT_EQ(warning.get(), "The settings file \"" + file.string() + "\" is not read (it is " +
+                                 why + "); the program starts with its defaults.");
+  }
+  EXPECT_EQ(fs::file_size(folder / "huge.ini"), 22 + (2u << 20));
 }
 
 }  // namespace

@@ -76,7 +76,7 @@ TEST_F(RunJobCommandTest, RefusedJobIsNotRunAndLosesItsOldReport) {
 }
 
 TEST_F(RunJobCommandTest, AReportThatCannotBeWrittenIsOneErrorBox) {
-  const std::string jobName = (dir / "gone" / "job").string();
+  const std::string folder = (dir / "gone").string();
   std::vector<std::string> errors;
   for (ReportForm form : {ReportForm::Text, ReportForm::Workbook}) {
     EXPECT_EQ(Run("gone/job", form).outcome, RunOutcome::SystemError);
@@ -85,9 +85,10 @@ TEST_F(RunJobCommandTest, AReportThatCannotBeWrittenIsOneErrorBox) {
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
     errors.push_back(messages.shown.back().text);
   }
-  EXPECT_TRUE(errors[0].starts_with("Cannot write the report file")) << errors[0];
-  EXPECT_EQ(errors[1],
-            "Cannot write the workbook \"" + jobName + ".out.xls\": No such file or directory");
+  // The fixed text, then the file, its folder and the system's reason.
+  const std::string cause = "\" in the folder \"" + folder + "\": No such file or directory";
+  EXPECT_EQ(errors[0], "Cannot write the report file \"job.out.txt" + cause);
+  EXPECT_EQ(errors[1], "Cannot write the workbook \"job.out.xls" + cause);
 }
 
 }  // namespace

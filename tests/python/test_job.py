@@ -57,7 +57,7 @@ def test_elements_per_facade():
     ("1 2 3\n1\n2\n1 1 1\n", 4, "the file ends after 1 of the 2 elements of facade 1"),
     ("1 2 3\n1\n1\n1 x 1\n", 4, "(an element line holds its number, X and Z)"),
     ("1 2 3\n1\n1\n1 2\n", 4, "an element line must hold its number, X and Z"),
-    (None, None, "cannot be opened for reading"),
+    (None, None, "the file is not read: it does not exist"),
 ])
 def test_job_file_errors(text, line, cause, tmp_path):
     path = tmp_path / "bad.in"

@@ -1,9 +1,9 @@
 #include "output/sweep/export_text.h"
 
 #include <charconv>
-#include <fstream>
 #include <stdexcept>
-#include <system_error>
+
+#include "core/replace_file.h"
 
 namespace ventora {
 
@@ -26,21 +26,11 @@ std::string ElementLabel(std::int16_t iface, std::int16_t k) {
 }
 
 void WriteExportFile(const std::filesystem::path& path, const std::string& text) {
-  const std::filesystem::path temp(path.string() + ".tmp");
-  const auto fail = [&] {
-    std::error_code ignored;
-    std::filesystem::remove(temp, ignored);
-    return std::runtime_error("Cannot write \"" + path.string() + "\"");
-  };
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    if (out.fail()) throw fail();
+  try {
+    ReplaceFile(path, text);
+  } catch (const FileFault& e) {
+    throw std::runtime_error("Cannot write " + std::string(e.what()));
   }
-  std::error_code error;
-  std::filesystem::rename(temp, path, error);
-  if (error) throw fail();
 }
 
 }  // namespace ventora

@@ -117,6 +117,7 @@ WindSweep RunWindSweep(const Job& job, const std::vector<float>& directions,
   sweep.directions.reserve(directions.size());
   Job run = job;
   for (std::size_t i = 0; i < directions.size(); ++i) {
+    ThrowIfCancelled(setup.cancel);
     MessageSink* messages = i == 0 ? setup.messages : nullptr;
     sweep.directions.push_back(
         RunOneDirection(run, directions[i], messages, setup, sweep.elements));

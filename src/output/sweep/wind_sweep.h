@@ -5,11 +5,13 @@
 // normal run applies. A direction whose run stops keeps no values and says
 // why; the other directions still come out.
 
+#include <atomic>
 #include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "core/cancellation.h"
 #include "core/job.h"
 #include "engine/run_calculation.h"
 
@@ -42,6 +44,8 @@ struct SweepSetup {
   // Called after each direction with the number done and the total.
   std::function<void(std::size_t done, std::size_t total)> progress;
   FacadeCpFunction facadeCp = &FacadeCp;
+  // Checked before each direction: once set, the sweep throws Cancelled.
+  const std::atomic<bool>* cancel = nullptr;
 };
 
 // 0, step, 2 * step, ... below 360. Throws std::invalid_argument unless
@@ -49,7 +53,7 @@ struct SweepSetup {
 std::vector<float> SweepDirections(float step);
 
 // Runs `job` at every one of `directions` (degrees, 0 to 360). Writes no
-// file. Throws std::runtime_error as RunCalculation does.
+// file. Throws std::runtime_error as RunCalculation does, and Cancelled.
 WindSweep RunWindSweep(const Job& job, const std::vector<float>& directions,
                        const SweepSetup& setup);
 

@@ -4,13 +4,12 @@
 #include <gsf/gsf-outfile.h>
 #include <gsf/gsf-output-memory.h>
 
-#include <cerrno>
-#include <fstream>
 #include <memory>
-#include <random>
 #include <stdexcept>
 #include <string>
-#include <system_error>
+#include <string_view>
+
+#include "core/replace_file.h"
 
 namespace ventora {
 namespace {
@@ -32,22 +31,8 @@ void CloseOrThrow(GsfOutput* output) {
     throw std::runtime_error(GsfErrorText(output));
 }
 
-// The system's reason for the last failed call, for the user's message.
-std::string SystemReason() {
-  return errno != 0 ? std::generic_category().message(errno) : "write error";
-}
-
-void WriteFile(const std::filesystem::path& path, const guint8* bytes, std::size_t size) {
-  errno = 0;
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  if (!file) throw std::runtime_error(SystemReason());
-  file.write(reinterpret_cast<const char*>(bytes), static_cast<std::streamsize>(size));
-  file.close();
-  if (file.fail()) throw std::runtime_error(SystemReason());
-}
-
 // The compound file is built in memory and written to disk in one go.
-void WriteCompoundFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& stream) {
+void WriteCompoundFile(ReplacingFile& file, const std::vector<std::uint8_t>& stream) {
   GsfRef<GsfOutput> sink(gsf_output_memory_new());
   GsfRef<GsfOutfile> ole(sink ? gsf_outfile_msole_new(sink.get()) : nullptr);
   GsfRef<GsfOutput> workbook(ole ? gsf_outfile_new_child(ole.get(), "Workbook", FALSE) : nullptr);
@@ -57,28 +42,22 @@ void WriteCompoundFile(const std::filesystem::path& path, const std::vector<std:
   CloseOrThrow(workbook.get());
   CloseOrThrow(GSF_OUTPUT(ole.get()));
   CloseOrThrow(sink.get());
-  WriteFile(path, gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(sink.get())),
-            static_cast<std::size_t>(gsf_output_size(sink.get())));
-}
-
-std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {
-  std::random_device random;
-  std::filesystem::path temp = target;
-  temp += ".tmp" + std::to_string(random() % 1000000);
-  return temp;
+  const guint8* bytes = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(sink.get()));
+  file.Write(std::string_view(reinterpret_cast<const char*>(bytes),
+                              static_cast<std::size_t>(gsf_output_size(sink.get()))));
 }
 
 }  // namespace
 
 void SaveWorkbookFile(const std::filesystem::path& target,
                       const std::vector<std::uint8_t>& stream) {
-  const std::filesystem::path temp = TemporaryBeside(target);
   try {
-    WriteCompoundFile(temp, stream);
-    std::filesystem::rename(temp, target);
+    ReplacingFile file(target);
+    WriteCompoundFile(file, stream);
+    file.Commit();
+  } catch (const FileFault& e) {
+    throw std::runtime_error("Cannot write the workbook " + std::string(e.what()));
   } catch (const std::exception& e) {
-    std::error_code ignored;
-    std::filesystem::remove(temp, ignored);
     throw std::runtime_error("Cannot write the workbook \"" + target.string() + "\": " + e.what());
   }
 }

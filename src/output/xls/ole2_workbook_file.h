@@ -1,7 +1,7 @@
 #pragma once
 // Puts a workbook stream into an OLE2 compound file (the container of Excel
-// 97-2003 workbooks) on disk. The file is written under a temporary name
-// beside the target and renamed onto it only when complete, so the target
+// 97-2003 workbooks) on disk. The file is written under a unique temporary
+// name beside the target and renamed onto it only when complete, so the target
 // is either the old file or the whole new one, never a partial write.
 
 #include <cstdint>

@@ -14,7 +14,8 @@ std::unique_ptr<VentoraProgram> Main(NumberText& numbers, const StartOptions& op
   auto program = std::make_unique<VentoraProgram>(numbers);
   const std::filesystem::path settings =
       SettingsFilePath(options.programFile, ConfigEnvironmentFromProcess());
-  RestoreLastDir(settings);
+  std::string settingsWarning;
+  RestoreLastDir(settings, &settingsWarning);
   const ScreenMetrics metrics =
       InitScreenMetrics(*QGuiApplication::primaryScreen(), *QApplication::style());
 
@@ -35,6 +36,8 @@ std::unique_ptr<VentoraProgram> Main(NumberText& numbers, const StartOptions& op
   program->dialogs.SetParent(program->mainForm.get());
   program->mainForm->move(0, 0);
   program->mainForm->show();
+  if (!settingsWarning.empty())
+    program->messages.Show(Message{"Warning", settingsWarning, MsgIcon::Exclamation});
   return program;
 }
 

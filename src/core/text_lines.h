@@ -1,0 +1,40 @@
+#pragma once
+// Reading the program's text files as the user's editor wrote them: lines end
+// in LF, CR LF or CR alone (mixed in one file too), and a UTF-8 byte-order
+// mark at the start is skipped. Files are read only when they are regular
+// files within a size limit, so a device, a pipe or a runaway file can
+// neither hang the program nor fill its memory.
+
+#include <cstdint>
+#include <filesystem>
+#include <istream>
+#include <string>
+
+namespace ventora {
+
+inline constexpr std::uintmax_t kSettingsFileLimit = 1u << 20;  // a few lines in use
+inline constexpr std::uintmax_t kJobFileLimit = 64u << 20;      // a full job is under 40 KB
+
+// The lines of a stream, numbered from 1, without their line ends.
+class TextLines {
+ public:
+  explicit TextLines(std::istream& in) : in_(in) {}
+
+  // False at the end of the text.
+  bool Next(std::string& line);
+  int number() const { return number_; }
+
+ private:
+  std::istream& in_;
+  int number_ = 0;
+};
+
+// Why `path` is not read as a text file of at most `limit` bytes ("it is not
+// a regular file", "it is larger than 1 MiB"), or "" when it may be read.
+// A missing file gives "it does not exist".
+std::string WhyNotReadable(const std::filesystem::path& path, std::uintmax_t limit);
+
+// "1 MiB", "64 MiB": a limit as the messages say it.
+std::string SizeText(std::uintmax_t bytes);
+
+}  // namespace ventora
