@@ -59,14 +59,14 @@ TEST_F(EnvBuildTest, EachFieldAcceptsItsLimitAndRefusesTheValueBeyond) {
   }
 }
 
-TEST_F(EnvBuildTest, OkMarksTheJobChangedAndCancelDoesNot) {
+TEST_F(EnvBuildTest, OkMarksTheJobChangedAndCancelRestoresIt) {
   int changed = 0;
   QObject::connect(chooser.get(), &EditChooser::jobChanged, [&] { ++changed; });
   FocusTo(Field("fAzB"));
   Field("fAzB")->setText("45");
   FocusTo(Field("fPAD"));
   Click(dialog, "Cancel");
-  EXPECT_EQ(doc.job.AzB, 45);  // a field already left keeps its value
+  EXPECT_EQ(doc.job.AzB, 0);  // Cancel puts back what the dialog opened with
   EXPECT_FALSE(doc.DataChanged);
   EXPECT_EQ(changed, 0);
   dialog->Prepare();

@@ -35,6 +35,7 @@ QHBoxLayout* ButtonRow(QDialog* dialog, const char* okName, const char* cancelNa
     b->setAutoDefault(false);
     row->addWidget(b);
   }
+  (*ok)->setDefault(true);  // Enter confirms from any box
   return row;
 }
 
@@ -77,6 +78,7 @@ AutoXDialog::AutoXDialog(EditContext context, MeshSettings& mesh, QWidget* paren
 
 void AutoXDialog::Ask(const QString& what) {
   what_->setText(what);
+  atOpening_ = mesh_;
   value_->setFocus(Qt::OtherFocusReason);
   exec();
 }
@@ -98,6 +100,7 @@ void AutoXDialog::OkClicked() {
 }
 
 void AutoXDialog::reject() {
+  mesh_ = atOpening_;
   mesh_.MeshAccepted = false;
   hide();
 }
@@ -133,6 +136,7 @@ AutoMeshDialog::AutoMeshDialog(EditContext context, MeshSettings& mesh, QWidget*
 }
 
 void AutoMeshDialog::Open() {
+  atOpening_ = mesh_;
   horNo_->setFocus(Qt::OtherFocusReason);
   exec();
 }
@@ -178,6 +182,7 @@ void AutoMeshDialog::OkClicked() {
 }
 
 void AutoMeshDialog::reject() {
+  mesh_ = atOpening_;
   mesh_.MeshAccepted = false;
   hide();
 }

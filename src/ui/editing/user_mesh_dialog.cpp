@@ -105,6 +105,7 @@ void UserMeshDialog::BuildLayout() {
   buttons->addStretch();
   for (QPushButton* b : {ok, cancel, help})
     buttons->addWidget(b);
+  ok->setDefault(true);  // Enter confirms from any box
 
   auto* outer = new QVBoxLayout(this);
   outer->addLayout(nodes);
@@ -121,6 +122,7 @@ void UserMeshDialog::FillModeChosen(bool fill) {
 }
 
 void UserMeshDialog::Open() {
+  atOpening_ = mesh_;
   x0_->setFocus(Qt::OtherFocusReason);
   exec();
 }
@@ -208,6 +210,7 @@ void UserMeshDialog::OkClicked() {
 }
 
 void UserMeshDialog::reject() {
+  mesh_ = atOpening_;
   mesh_.MeshAccepted = false;
   hide();
 }
