@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/job.h"
 #include "core/number_text.h"
@@ -32,6 +33,16 @@ class JobFileError : public std::runtime_error {
 // count outside 0 to 400 or an element line without its three numbers, and an
 // unreadable file, throw JobFileError. Blank lines between blocks are skipped.
 Job ReadJobFile(const std::string& path, NumberText& numbers);
+
+// What a lenient read let pass: the header values (by name: "AzB", "AnWind",
+// ...) that could not be read from the header line and were left at 0.
+struct JobFileNotes {
+  int headerLine = 1;
+  std::vector<std::string> unreadHeader;
+};
+
+// As above, and fills `notes` with what the header line lacked.
+Job ReadJobFile(const std::string& path, NumberText& numbers, JobFileNotes& notes);
 
 // The exact bytes WriteJobFile writes for `job`.
 std::string JobFileText(const Job& job);

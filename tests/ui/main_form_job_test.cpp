@@ -98,5 +98,36 @@ TEST_F(MainFormTest, SaveAsAsksBeforeReplacingAndKeepsTheNameOnFailure) {
   EXPECT_TRUE(dialogs.saveAnswers.empty());
 }
 
+// A header line that is not ten numbers: the job opens with a warning naming
+// the file, the line and the values shown as 0; Save asks once before it
+// writes over that file.
+TEST_F(MainFormTest, ADamagedHeaderIsToldAndSaveAsksOnceBeforeWritingOverIt) {
+  MakeForm();
+  const std::string damaged = " 0 45 2O 15 30 20 10 .25 0 0\r\n 1 \r\n 0 \r\n";
+  WriteBytes(scratch.path() / "odd.in", damaged);
+  OpenThroughDialog(scratch / "odd.in");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  const std::string& warning = messages.shown[0].text;
+  EXPECT_EQ(warning.find((scratch / "odd.in") + ", line 1:"), 0u) << warning;
+  EXPECT_NE(warning.find("shown as 0: PAD, SbH, Bdz, BdX, BdY, VeEXP, Islope, Phi."),
+            std::string::npos)
+      << warning;
+  EXPECT_EQ(form->Document().job.AnWind, 45);
+  EXPECT_EQ(form->Document().job.BdX, 0);
+
+  form->Document().job.BdX = 12;
+  form->Document().DataChanged = true;
+  messages.answers = {MsgAnswer::No};
+  form->SaveBtn_Click();
+  EXPECT_EQ(ReadBytes(scratch.path() / "odd.in"), damaged);
+  EXPECT_TRUE(form->Document().DataChanged);
+  form->SaveBtn_Click();  // declined before: asked again, Yes this time
+  EXPECT_EQ(ReadJobFile(scratch / "odd.in", numbers).BdX, 12);
+  form->SaveBtn_Click();  // confirmed once: no more questions
+  ASSERT_EQ(messages.shown.size(), 3u);
+  EXPECT_EQ(messages.shown[1].buttons, MsgButtons::YesNo);
+  EXPECT_EQ(messages.shown[1].text, messages.shown[2].text);
+}
+
 }  // namespace
 }  // namespace ventora::testing

@@ -1,5 +1,6 @@
 // Run from the main window: the real run command on small jobs, and a
 // stand-in command for the outcomes a healthy run cannot produce.
+#include <QLabel>
 #include <filesystem>
 
 #include "job_builders.h"
@@ -76,6 +77,34 @@ TEST_F(MainFormTest, TheWindowIsBusyDuringARunAndFollowsItsOutcome) {
     EXPECT_FALSE(form->Busy());
     EXPECT_EQ(Button("VResBtn")->isEnabled(), output) << static_cast<int>(outcome);
   }
+}
+
+// A result belongs to the job it came from: after a change the main window
+// and the Cp map say the results are older than the job, until a Run; a
+// Save changes no result and leaves Output as it was.
+TEST_F(MainFormTest, ResultsOlderThanTheJobAreMarkedUntilTheNextRun) {
+  MakeForm();
+  OpenThroughDialog(WriteJob("tower", SmallJob()));
+  Click("RunBtn");
+  auto* stale = form->findChild<QLabel*>("StaleLab");
+  EXPECT_FALSE(stale->isVisible());
+  Click("MapBtn");
+  auto* map = form->findChild<QWidget*>("CpMap");
+  EXPECT_EQ(map->windowTitle().indexOf("before the last change"), -1);
+
+  form->Document().job.AnWind += 30;  // as an OK in an editing dialog leaves it
+  form->Document().DataChanged = true;
+  form->EditBtn_Click();
+  EXPECT_TRUE(stale->isVisible());
+  EXPECT_NE(map->windowTitle().indexOf("before the last change"), -1);
+  Click("SaveBtn");
+  EXPECT_TRUE(Button("VResBtn")->isEnabled());
+  EXPECT_TRUE(stale->isVisible());
+
+  Click("RunBtn");
+  EXPECT_FALSE(stale->isVisible());
+  EXPECT_EQ(map->windowTitle().indexOf("before the last change"), -1);
+  EXPECT_EQ(form->findChild<QWidget*>("CpMap"), map);
 }
 
 }  // namespace

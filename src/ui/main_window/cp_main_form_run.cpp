@@ -2,6 +2,7 @@
 // pre-run checks, the calculation, its verdict) inside the window's busy
 // state, and what the outcome means for Output.
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 
 #include "ui/main_window/cp_main_form.h"
@@ -27,6 +28,7 @@ void CPMainForm::RunBtn_Click() {
   // A stopped run leaves a partial report: it is no result to show.
   VResBtn_->setEnabled(outcome == RunOutcome::Completed || outcome == RunOutcome::ValuesMissing);
   KeepRun(reply);
+  ShowResultState();
 }
 
 }  // namespace ventora

@@ -86,8 +86,19 @@ void CpMap::ShowRun(const Job& job, const RunResult& run, const std::string& job
                     char decimal) {
   model_ = BuildCpMapModel(job, run, jobName);
   decimal_ = decimal;
-  setWindowTitle(QString::fromStdString("Cp map - " + model_.title));
+  ShowTitle();
   canvas_->Refresh();
+}
+
+void CpMap::SetStale(bool stale) {
+  stale_ = stale;
+  ShowTitle();
+}
+
+void CpMap::ShowTitle() {
+  std::string title = "Cp map - " + model_.title;
+  if (stale_) title += " - results from before the last change of the job (Run to update)";
+  setWindowTitle(QString::fromStdString(title));
 }
 
 QString CpMap::AskSavePath() {

@@ -45,6 +45,10 @@ class CpMap : public QWidget {
   // user's decimal separator.
   void ShowRun(const Job& job, const RunResult& run, const std::string& jobName, char decimal);
 
+  // The results shown are from before the job's last change: the title says
+  // so until the next Run.
+  void SetStale(bool stale);
+
   const CpMapModel& Model() const { return model_; }
   const CpMapCanvas& Canvas() const { return *canvas_; }
 
@@ -58,10 +62,12 @@ class CpMap : public QWidget {
 
  private:
   QString AskSavePath();
+  void ShowTitle();
 
   MessageSink& messages_;
   CpMapModel model_;
   char decimal_ = '.';
+  bool stale_ = false;
   CpMapCanvas* canvas_ = nullptr;
   QPushButton* SavePictureBtn_ = nullptr;
   QPushButton* CloseBtn_ = nullptr;
