@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "ui/main_window/cp_main_form.h"
+#include "ui/main_window/outside_elements.h"
 #include "ui/main_window/working_window.h"
 
 namespace ventora {
@@ -18,7 +19,8 @@ void CPMainForm::RunBtn_Click() {
   VResBtn_->setEnabled(false);
   RunReply reply = RunOutcome::SystemError;
   try {
-    reply = services_.run(doc_.job, doc_.JobName, excelOutput, Messages());
+    OutsideElementsGate messages(Messages(), doc_.job, Numbers());
+    reply = services_.run(doc_.job, doc_.JobName, excelOutput, messages);
   } catch (const std::exception& e) {
     ShowError(e.what());
   }
