@@ -1,6 +1,7 @@
 // Editing from the main window as a user does it, through the real dialogs:
 // what Cancel, Esc and OK leave in the job and what leaving then asks.
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QTest>
 
 #include "main_form_fixture.h"
@@ -81,6 +82,58 @@ TEST_F(MainFormTest, CancelEscAndClosingPutTheJobBackAndOkKeepsItForTheSaveQuest
                                          : std::vector<std::string>{});
     EXPECT_EQ(programEnded, 1);
   }
+}
+
+// Enter confirms and Esc cancels in each dialog of the facade editor's
+// family; in the grid Enter walks the cells, Ctrl+Enter confirms, and Esc
+// first undoes the typing, then cancels.
+TEST_F(MainFormTest, EnterConfirmsAndEscCancelsEveryFacadeDialog) {
+  MakeForm();
+  ui::ConnectEditing(*form);
+  OpenThroughDialog(WriteJob("tower", SmallJob()));
+  auto key = [](QDialog* d, const char* name, Qt::Key k, Qt::KeyboardModifiers mods = {}) {
+    QWidget* w = d->findChild<QWidget*>(name);
+    w->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w, k, mods);
+  };
+  auto openFacadeOne = [&](QDialog* d) { key(d, "EFacadeBtn", Qt::Key_Return); };
+  auto escape = [&](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); };
+  bool userMeshLeftNoMesh = false;
+  auto meshes = [&](QDialog* d) {
+    Press(d, "bumesh");
+    const QTableWidget* grid = d->findChild<QTableWidget*>("theGrid");
+    userMeshLeftNoMesh = grid->item(0, 0)->text() == "2" && grid->item(6, 0)->text().isEmpty();
+    Press(d, "bAutomesh");
+    key(d, "theGrid", Qt::Key_Return, Qt::ControlModifier);
+  };
+  auto automesh = [&](QDialog* d) {
+    Box(d, "HorNo")->setText("1");
+    key(d, "VerNo", Qt::Key_Return);
+  };
+  auto autoX = [&](QDialog* d) {
+    Box(d, "stvalue")->setText("3");
+    key(d, "stvalue", Qt::Key_Return);
+  };
+  auto typeThenEscTwice = [&](QDialog* d) {
+    key(d, "theGrid", Qt::Key_7);
+    key(d, "theGrid", Qt::Key_Escape);
+    EXPECT_EQ(d->findChild<QTableWidget*>("theGrid")->item(0, 0)->text(), "3");
+    key(d, "theGrid", Qt::Key_Escape);
+  };
+  PlayModalSteps({{"editWhat", openFacadeOne},
+                  {"EFacade", meshes},
+                  {"UserMesh", [&](QDialog* d) { key(d, "stxvalue", Qt::Key_Escape); }},
+                  {"AutoMesh", automesh},
+                  {"autoX", autoX},
+                  {"editWhat", openFacadeOne},
+                  {"EFacade", typeThenEscTwice},
+                  {"editWhat", escape}});
+  Click("EditBtn");
+  const Job& job = form->Document().job;
+  ASSERT_EQ(job.ElmCount[1], 10);  // 1 across x 10 up, at the X typed
+  EXPECT_EQ(job.ElmX[1][1], 3);
+  EXPECT_TRUE(userMeshLeftNoMesh);
+  EXPECT_TRUE(form->Document().DataChanged);
 }
 
 }  // namespace

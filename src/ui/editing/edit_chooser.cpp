@@ -17,7 +17,7 @@ constexpr const char* kWallCaption = "Vertical Facade's Element Positioning";
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
   auto* b = new QPushButton(caption, parent);
   b->setObjectName(name);
-  b->setAutoDefault(false);
+  b->setAutoDefault(true);  // Enter presses the button that has the focus
   b->setMinimumWidth(170);
   return b;
 }

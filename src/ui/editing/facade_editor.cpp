@@ -103,6 +103,7 @@ void FacadeEditor::BuildLayout() {
   pasteBtn_ = Button(this, "bpaste", "Paste");
   auto* clear = Button(this, "ClearD", "Clear Data");
   auto* ok = Button(this, "EFacadeOK", "OK");
+  ok->setDefault(true);  // Enter on a button; Ctrl+Enter from the grid
   auto* cancel = Button(this, "Cancel", "Cancel");
   auto* help = Button(this, "Command1", "Help");
   auto* label = new QLabel(this);
@@ -259,7 +260,8 @@ void FacadeEditor::CancelClicked() {
   mesh_.MeshAccepted = false;
 }
 
-// The window's close button acts as Cancel (Esc belongs to the grid).
+// Esc (with nothing typed in the cell) and the window's close button act as
+// Cancel.
 void FacadeEditor::reject() {
   CancelClicked();
 }
