@@ -100,7 +100,7 @@ void EditChooser::OpenEnvironment() {
 void EditChooser::OpenFacade(int n) {
   doc_.CurFacade = static_cast<std::int16_t>(n);
   FacadeEditor& editor = Editor();
-  editor.adjustSize();
+  editor.TakeInitialSize();
   if (!editorPlaced_) {
     // First use: beside the picture window's level, at the screen's left edge.
     editor.move(0, FrameTop(*slate_));

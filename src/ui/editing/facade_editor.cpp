@@ -12,14 +12,18 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
+#include <utility>
 
 #include "core/number_parse.h"
+#include "core/settings_file.h"
 #include "ui/editing/mesh_dialogs.h"
 #include "ui/editing/window_placement.h"
 #include "ui/pictures/help_slate.h"
 
 namespace ventora::ui {
 namespace {
+
+constexpr const char* kSizeSection = "facade editor";
 
 QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
   auto* b = new QPushButton(caption, parent);
@@ -60,6 +64,7 @@ void FacadeEditor::BuildGrid() {
   grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   for (int c = 0; c < kGridCols; ++c)
     grid_->setColumnWidth(c, TwipsToPixelsX(*this, 1000) + 20);
+  grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   for (int r = 0; r < kGridRows; ++r) {
     for (int c = 0; c < kGridCols; ++c) {
       auto* item = new QTableWidgetItem;
@@ -69,8 +74,11 @@ void FacadeEditor::BuildGrid() {
   }
   const int width = grid_->verticalHeader()->width() + 2 * grid_->columnWidth(0) +
                     grid_->verticalScrollBar()->sizeHint().width() + 2 * grid_->frameWidth();
-  grid_->setFixedSize(
-      width, grid_->horizontalHeader()->sizeHint().height() + 16 * 22 + 2 * grid_->frameWidth());
+  // At least eight rows; sixteen when the window opens at the size it needs.
+  const int rows = grid_->horizontalHeader()->sizeHint().height() + 2 * grid_->frameWidth();
+  grid_->setMinimumSize(width, rows + 8 * 22);
+  grid_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  defaultGridHeight_ = rows + 16 * 22;
   grid_->installEventFilter(this);
   grid_->viewport()->installEventFilter(this);
   connect(grid_, &QTableWidget::currentCellChanged, this, &FacadeEditor::CurrentCellChanged);
@@ -129,10 +137,33 @@ void FacadeEditor::BuildLayout() {
   for (QPushButton* b : {ok, cancel, help})
     side->addWidget(b);
   auto* outer = new QHBoxLayout(this);
-  outer->addWidget(grid_);
+  outer->addWidget(grid_, 1);
   outer->addSpacing(6);
   outer->addLayout(side);
-  outer->setSizeConstraint(QLayout::SetFixedSize);
+  setSizeGripEnabled(true);
+}
+
+void FacadeEditor::RememberSizeIn(const std::string& file) {
+  settingsFile_ = file;
+}
+
+void FacadeEditor::TakeInitialSize() {
+  if (std::exchange(sized_, true)) return;
+  QSize size(sizeHint().width(), sizeHint().height() - grid_->minimumHeight() + defaultGridHeight_);
+  if (!settingsFile_.empty()) {
+    const QStringList kept =
+        QString::fromStdString(GetIniValue(settingsFile_, kSizeSection, "size")).split('x');
+    if (kept.size() == 2 && kept[0].toInt() > 0 && kept[1].toInt() > 0)
+      size = QSize(kept[0].toInt(), kept[1].toInt());
+  }
+  resize(size.expandedTo(minimumSizeHint()));
+}
+
+// A settings file that cannot be written costs only the remembered size.
+void FacadeEditor::KeepSize() {
+  if (settingsFile_.empty()) return;
+  const std::string text = std::to_string(width()) + "x" + std::to_string(height());
+  SetIniValue(settingsFile_, kSizeSection, "size", text);
 }
 
 void FacadeEditor::Open() {
@@ -240,6 +271,7 @@ void FacadeEditor::UpdateArray() {
 }
 
 void FacadeEditor::RestoreSlate() {
+  KeepSize();
   ctx_.slate.HidePicture(HelpPicture::FacadeVert);
   ctx_.slate.HidePicture(HelpPicture::Hor);
   ctx_.slate.setWindowTitle(kVisualHelpCaption);

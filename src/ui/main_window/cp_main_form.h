@@ -58,6 +58,7 @@ class CPMainForm : public QWidget {
   MessageSink& Messages() const { return *services_.messages; }
   NumberText& Numbers() const { return *services_.numbers; }
   bool Busy() const { return busy_; }
+  const std::string& SettingsFile() const { return services_.settingsFile; }
 
   // Commands, as the buttons and the menu call them.
   void JobBtn_Click();
