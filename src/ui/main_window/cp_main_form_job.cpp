@@ -1,6 +1,8 @@
 // The main window's job commands: Open/New, Save, Save As, the output
 // format box and Output.
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <filesystem>
 
@@ -162,7 +164,19 @@ void CPMainForm::VResBtn_Click() {
   const std::string file = ResultFile();
   if (services_.opener->Open(file)) return;
   const int code = FileExists(file) ? kNoAssociation : kFileNotFound;
-  Messages().Show(Message{kAppTitle, "Error n. " + std::to_string(code)});
+  std::error_code ec;
+  const std::filesystem::path full = std::filesystem::absolute(file, ec);
+  const std::string folder = full.parent_path().string();
+  // The user opens the report by hand: its folder is ready to paste.
+  QGuiApplication::clipboard()->setText(QString::fromStdString(folder));
+  const std::string why =
+      code == kNoAssociation
+          ? "could not be opened: no program on this system is set to open this kind of file."
+          : "does not exist any more (moved or deleted since the run): Run the job again.";
+  Messages().Show(Message{kAppTitle, "Error n. " + std::to_string(code) + "\n\nThe results file\n" +
+                                         full.string() + "\n" + why +
+                                         "\n\nTo open it by hand: its folder\n" + folder +
+                                         "\nhas been copied to the clipboard."});
 }
 
 }  // namespace ventora
