@@ -1,7 +1,11 @@
 // The Cp map of a run from the main window: every element's report value
 // drawn on its own facade in a colour that follows the value.
+#include <QApplication>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QImage>
+#include <QLabel>
+#include <QTest>
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -45,7 +49,8 @@ TEST_F(MainFormTest, EveryReportValueShowsOnItsFacadeInAColourThatFollowsIt) {
   for (const CpMapFacade& f : map->Model().facades)
     for (const CpMarker& m : f.markers) {
       ASSERT_TRUE(report.contains(m.k)) << m.k;
-      EXPECT_EQ(CpText(m.Cp, '.'), report[m.k].second) << m.k;
+      const std::string& value = report[m.k].second;  // the map never writes "-0.000"
+      EXPECT_EQ(CpText(m.Cp, '.'), value == "-0.000" ? "0.000" : value) << m.k;
       const QPointF centre = layout.MarkerCentre(m);
       EXPECT_TRUE(layout.facades[report[m.k].first - 1].contains(centre));
       const QColor c = picture.pixelColor(map->Canvas().mapTo(map, centre.toPoint()));
@@ -80,6 +85,39 @@ TEST_F(MainFormTest, TheMapOfAReportFromAnEarlierSessionIsComputedAgain) {
   OpenThroughDialog(job);
   EXPECT_EQ(markers(), afterRun);
   EXPECT_FALSE(afterRun.empty());
+}
+
+// The map fits a 1366 x 768 screen, hides no value without saying so (and
+// zoom brings them back), offers the fixed scale, never writes "-0.000" and
+// closes on Esc.
+TEST_F(MainFormTest, TheMapFitsTheScreenCountsHiddenValuesAndKeepsAFixedScale) {
+  EXPECT_EQ(CpMapWindowSize(QRect(0, 0, 1366, 728), QMargins(8, 32, 8, 8)), QSize(1100, 688));
+  for (const float zero : {-0.0004f, -0.0f, 0.0004f})
+    EXPECT_EQ(CpText(zero, ','), "0,000");
+  MakeForm();
+  NumberText points{kPointDecimal};
+  OpenThroughDialog(WriteJob("office", ReadJobFile(ExamplesFolder() + "/office-block.in", points)));
+  Click("RunBtn");
+  Click("MapBtn");
+  auto* map = form->findChild<CpMap*>("CpMap");
+  map->resize(420, 300);
+  QCoreApplication::processEvents();
+  const int hidden = map->HiddenValues();
+  const QString said = map->findChild<QLabel*>("HiddenLab")->text();
+  EXPECT_GT(hidden, 0);
+  EXPECT_TRUE(said.startsWith(QString::number(hidden) + " values hidden")) << said.toStdString();
+  for (int i = 0; i < 8 && map->HiddenValues() > 0; ++i)
+    QTest::mouseClick(map->findChild<QPushButton*>("ZoomInBtn"), Qt::LeftButton);
+  EXPECT_EQ(map->HiddenValues(), 0);
+  EXPECT_TRUE(map->findChild<QLabel*>("HiddenLab")->text().isEmpty());
+
+  map->findChild<QCheckBox*>("FixedScale")->click();
+  EXPECT_EQ(map->Model().Lower(), -1.5f);
+  EXPECT_EQ(map->Model().Upper(), 1.0f);
+  EXPECT_TRUE(map->Model().OutsideScale(1.01f) && map->Model().OutsideScale(-1.51f));
+  QApplication::setActiveWindow(map);
+  QTest::keyClick(map, Qt::Key_Escape);
+  EXPECT_FALSE(map->isVisible());
 }
 
 }  // namespace
