@@ -71,7 +71,7 @@ CpMap::CpMap(MessageSink& messages, QWidget* parent)
   scroll_ = new QScrollArea(this);
   scroll_->setWidget(canvas_);
   scroll_->setFrameShape(QFrame::NoFrame);
-  FixedScale_ = new QCheckBox("Fixed scale -1.5 to +1.0", this);
+  FixedScale_ = new QCheckBox("&Fixed scale -1.5 to +1.0", this);
   FixedScale_->setObjectName("FixedScale");
   FixedScale_->setToolTip(
       "The same colours on every map, so that maps compare; values beyond "
