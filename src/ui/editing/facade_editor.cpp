@@ -143,6 +143,12 @@ void FacadeEditor::BuildLayout() {
   setSizeGripEnabled(true);
 }
 
+// The picture window keeps standing beside the editor as it grows.
+void FacadeEditor::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  if (isVisible()) SetFrameLeft(ctx_.slate, frameGeometry().right() + 1 + WindowGap(*this));
+}
+
 void FacadeEditor::RememberSizeIn(const std::string& file) {
   settingsFile_ = file;
 }

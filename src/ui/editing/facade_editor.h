@@ -65,6 +65,7 @@ class FacadeEditor : public QDialog {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void reject() override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void BuildLayout();

@@ -71,6 +71,7 @@ CpMap::CpMap(MessageSink& messages, QWidget* parent)
   scroll_ = new QScrollArea(this);
   scroll_->setWidget(canvas_);
   scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->viewport()->installEventFilter(this);
   FixedScale_ = new QCheckBox("&Fixed scale -1.5 to +1.0", this);
   FixedScale_->setObjectName("FixedScale");
   FixedScale_->setToolTip(
@@ -118,9 +119,10 @@ QSize CpMapWindowSize(const QRect& available, const QMargins& frame) {
   return QSize(1100, 720).boundedTo(room);
 }
 
-void CpMap::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
-  FitCanvas();
+// The viewport learns its size only after the window's layout has run.
+bool CpMap::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == scroll_->viewport() && event->type() == QEvent::Resize) FitCanvas();
+  return QWidget::eventFilter(watched, event);
 }
 
 // At zoom 1 the canvas fills the window; zoomed in, it grows past it and

@@ -81,7 +81,7 @@ class CpMap : public QWidget {
   void ShowHiddenCount();
 
  protected:
-  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   MessageSink& messages_;
