@@ -25,7 +25,7 @@ int SignedDarkness(int r, int g, int b) {
   return r >= b ? darkness : -darkness;
 }
 
-TEST_F(MainFormTest, EveryReportValueShowsOnItsFacadeInAColourThatFollowsIt) {
+TEST_F(MainFormTest, EveryReportValueShowsOnItsFacadeAndNoValueIsHiddenSilently) {
   MakeForm();
   NumberText points{kPointDecimal};
   OpenThroughDialog(WriteJob("office", ReadJobFile(ExamplesFolder() + "/office-block.in", points)));
@@ -62,6 +62,26 @@ TEST_F(MainFormTest, EveryReportValueShowsOnItsFacadeInAColourThatFollowsIt) {
   std::sort(shades.begin(), shades.end());
   for (std::size_t i = 1; i < shades.size(); ++i)
     EXPECT_LE(shades[i - 1].second, shades[i].second) << shades[i].first;
+
+  // Made small, the map says how many values it hides, and zoom brings
+  // them back; the fixed scale; Esc closes. It fits a 1366 x 768 screen,
+  // and never writes "-0.000".
+  map->resize(420, 300);
+  QCoreApplication::processEvents();
+  auto* said = map->findChild<QLabel*>("HiddenLab");
+  EXPECT_GT(map->HiddenValues(), 0);
+  EXPECT_TRUE(said->text().startsWith(QString("%1 values hidden").arg(map->HiddenValues())));
+  for (int i = 0; i < 8 && map->HiddenValues() > 0; ++i)
+    QTest::mouseClick(map->findChild<QPushButton*>("ZoomInBtn"), Qt::LeftButton);
+  EXPECT_TRUE(map->HiddenValues() == 0 && said->text().isEmpty());
+  map->findChild<QCheckBox*>("FixedScale")->click();
+  EXPECT_EQ(std::pair(map->Model().Lower(), map->Model().Upper()), std::pair(-1.5f, 1.0f));
+  QApplication::setActiveWindow(map);
+  QTest::keyClick(map, Qt::Key_Escape);
+  EXPECT_FALSE(map->isVisible());
+  EXPECT_EQ(CpMapWindowSize(QRect(0, 0, 1366, 728), QMargins(8, 32, 8, 8)), QSize(1100, 688));
+  for (const float zero : {-0.0004f, -0.0f, 0.0004f})
+    EXPECT_EQ(CpText(zero, ','), "0,000");
 }
 
 // A report left by an earlier session: the job as loaded is computed again
@@ -85,39 +105,6 @@ TEST_F(MainFormTest, TheMapOfAReportFromAnEarlierSessionIsComputedAgain) {
   OpenThroughDialog(job);
   EXPECT_EQ(markers(), afterRun);
   EXPECT_FALSE(afterRun.empty());
-}
-
-// The map fits a 1366 x 768 screen, hides no value without saying so (and
-// zoom brings them back), offers the fixed scale, never writes "-0.000" and
-// closes on Esc.
-TEST_F(MainFormTest, TheMapFitsTheScreenCountsHiddenValuesAndKeepsAFixedScale) {
-  EXPECT_EQ(CpMapWindowSize(QRect(0, 0, 1366, 728), QMargins(8, 32, 8, 8)), QSize(1100, 688));
-  for (const float zero : {-0.0004f, -0.0f, 0.0004f})
-    EXPECT_EQ(CpText(zero, ','), "0,000");
-  MakeForm();
-  NumberText points{kPointDecimal};
-  OpenThroughDialog(WriteJob("office", ReadJobFile(ExamplesFolder() + "/office-block.in", points)));
-  Click("RunBtn");
-  Click("MapBtn");
-  auto* map = form->findChild<CpMap*>("CpMap");
-  map->resize(420, 300);
-  QCoreApplication::processEvents();
-  const int hidden = map->HiddenValues();
-  const QString said = map->findChild<QLabel*>("HiddenLab")->text();
-  EXPECT_GT(hidden, 0);
-  EXPECT_TRUE(said.startsWith(QString::number(hidden) + " values hidden")) << said.toStdString();
-  for (int i = 0; i < 8 && map->HiddenValues() > 0; ++i)
-    QTest::mouseClick(map->findChild<QPushButton*>("ZoomInBtn"), Qt::LeftButton);
-  EXPECT_EQ(map->HiddenValues(), 0);
-  EXPECT_TRUE(map->findChild<QLabel*>("HiddenLab")->text().isEmpty());
-
-  map->findChild<QCheckBox*>("FixedScale")->click();
-  EXPECT_EQ(map->Model().Lower(), -1.5f);
-  EXPECT_EQ(map->Model().Upper(), 1.0f);
-  EXPECT_TRUE(map->Model().OutsideScale(1.01f) && map->Model().OutsideScale(-1.51f));
-  QApplication::setActiveWindow(map);
-  QTest::keyClick(map, Qt::Key_Escape);
-  EXPECT_FALSE(map->isVisible());
 }
 
 }  // namespace

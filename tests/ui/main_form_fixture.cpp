@@ -27,18 +27,12 @@ namespace {
 void PollModalSteps(std::shared_ptr<std::deque<ModalStep>> steps, int ticks) {
   QTimer::singleShot(5, [steps, ticks] {
     auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (ticks > 1000) {  // a dialog that never came: no hanging test
-      ADD_FAILURE() << "no modal dialog " << steps->front().dialog;
+    const bool named = modal != nullptr && modal->objectName() == steps->front().dialog;
+    if (named) QApplication::setActiveWindow(modal);  // focus moves only in the active window
+    if (!named || !modal->isActiveWindow()) {
+      if (ticks < 1000) return PollModalSteps(steps, ticks + 1);
+      ADD_FAILURE() << "no modal dialog " << steps->front().dialog;  // rather than hang
       if (modal != nullptr) modal->reject();
-      return;
-    }
-    if (modal == nullptr || modal->objectName() != steps->front().dialog) {
-      PollModalSteps(steps, ticks + 1);
-      return;
-    }
-    if (!modal->isActiveWindow()) {  // focus moves only in the active window
-      QApplication::setActiveWindow(modal);
-      PollModalSteps(steps, ticks + 1);
       return;
     }
     const ModalStep step = steps->front();
