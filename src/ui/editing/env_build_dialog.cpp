@@ -66,7 +66,7 @@ void EnvBuildDialog::BuildLayout() {
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("OK");
   ok->setDefault(true);  // Enter confirms from any field
-  auto* cancel = new QPushButton("Cancel", this);
+  auto* cancel = cancel_ = new QPushButton("Cancel", this);
   cancel->setObjectName("Cancel");
   auto* help = new QPushButton("Help", this);
   help->setObjectName("Command1");
@@ -161,7 +161,8 @@ void EnvBuildDialog::FieldGainedFocus(int i) {
 }
 
 void EnvBuildDialog::FieldLostFocus(int i) {
-  if (checking_) return;
+  // Cancel puts every value back: a refusal on the way to it would only delay it.
+  if (checking_ || QApplication::focusWidget() == cancel_) return;
   checking_ = true;
   if (!AcceptField(i)) {
     Tell(ctx_.messages, kEnvFields[i].refusal);

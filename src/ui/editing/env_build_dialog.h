@@ -15,6 +15,7 @@
 class QLineEdit;
 class QRadioButton;
 class QGroupBox;
+class QPushButton;
 
 namespace ventora::ui {
 
@@ -58,6 +59,7 @@ class EnvBuildDialog : public QDialog {
   const QWidget* chooser_;
   std::array<QLineEdit*, kEnvFieldCount> fields_{};
   std::array<QRadioButton*, 3> slopes_{};
+  QPushButton* cancel_ = nullptr;
   bool checking_ = false;
   // A field's refusal was just shown (a click on OK leaves the field first):
   // the OK that follows stays silent instead of refusing a second time.

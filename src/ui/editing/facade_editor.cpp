@@ -155,7 +155,7 @@ void FacadeEditor::RememberSizeIn(const std::string& file) {
 
 void FacadeEditor::TakeInitialSize() {
   if (std::exchange(sized_, true)) return;
-  QSize size(sizeHint().width(), sizeHint().height() - grid_->minimumHeight() + defaultGridHeight_);
+  QSize size = minimumSizeHint() + QSize(0, defaultGridHeight_ - grid_->minimumHeight());
   if (!settingsFile_.empty()) {
     const QStringList kept =
         QString::fromStdString(GetIniValue(settingsFile_, kSizeSection, "size")).split('x');
