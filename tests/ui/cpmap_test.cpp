@@ -69,8 +69,8 @@ TEST_F(MainFormTest, EveryReportValueShowsOnItsFacadeAndNoValueIsHiddenSilently)
   map->resize(420, 300);
   QCoreApplication::processEvents();
   auto* said = map->findChild<QLabel*>("HiddenLab");
-  EXPECT_GT(map->HiddenValues(), 0);
-  EXPECT_TRUE(said->text().startsWith(QString("%1 values hidden").arg(map->HiddenValues())));
+  EXPECT_TRUE(map->HiddenValues() > 0 &&
+              said->text().startsWith(QString("%1 values hidden").arg(map->HiddenValues())));
   for (int i = 0; i < 8 && map->HiddenValues() > 0; ++i)
     QTest::mouseClick(map->findChild<QPushButton*>("ZoomInBtn"), Qt::LeftButton);
   EXPECT_TRUE(map->HiddenValues() == 0 && said->text().isEmpty());
