@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/job.h"
 #include "core/number_text.h"
@@ -34,6 +35,16 @@ class JobFileError : public std::runtime_error {
 // Lines may end in LF, CR LF or CR; a leading UTF-8 byte-order mark is
 // skipped; anything but a regular file of at most 64 MiB is refused unread.
 Job ReadJobFile(const std::string& path, NumberText& numbers);
+
+// What a lenient read let pass: the header values (by name: "AzB", "AnWind",
+// ...) that could not be read from the header line and were left at 0.
+struct JobFileNotes {
+  int headerLine = 1;
+  std::vector<std::string> unreadHeader;
+};
+
+// As above, and fills `notes` with what the header line lacked.
+Job ReadJobFile(const std::string& path, NumberText& numbers, JobFileNotes& notes);
 
 // The exact bytes WriteJobFile writes for `job`.
 std::string JobFileText(const Job& job);

@@ -33,8 +33,8 @@ class LineSource {
 
 class BlockReader {
  public:
-  BlockReader(const std::string& path, std::istream& in, NumberText& numbers)
-      : path_(path), lines_(in), numbers_(numbers) {}
+  BlockReader(const std::string& path, std::istream& in, NumberText& numbers, JobFileNotes& notes)
+      : path_(path), lines_(in), numbers_(numbers), notes_(notes) {}
 
   Job Read() {
     Job job;
@@ -66,6 +66,15 @@ class BlockReader {
       *targets[i] = static_cast<float>(FieldNumber(f[i].value));
     job.Islope = static_cast<std::int16_t>(FieldNumber(f[8].value));
     job.Phi = static_cast<float>(FieldNumber(f[9].value));
+    NoteUnread(f);
+  }
+
+  void NoteUnread(const std::array<Field, 10>& f) {
+    static constexpr const char* kNames[] = {"AzB", "AnWind", "PAD",   "SbH",    "Bdz",
+                                             "BdX", "BdY",    "VeEXP", "Islope", "Phi"};
+    notes_.headerLine = lines_.number();
+    for (std::size_t i = 0; i < f.size(); ++i)
+      if (IsEmpty(f[i].value)) notes_.unreadHeader.emplace_back(kNames[i]);
   }
 
   // The first number of a line, which must lie in [low, high].
@@ -117,17 +126,23 @@ class BlockReader {
   const std::string& path_;
   LineSource lines_;
   NumberText& numbers_;
+  JobFileNotes& notes_;
 };
 
 }  // namespace
 
 Job ReadJobFile(const std::string& path, NumberText& numbers) {
+  JobFileNotes ignored;
+  return ReadJobFile(path, numbers, ignored);
+}
+
+Job ReadJobFile(const std::string& path, NumberText& numbers, JobFileNotes& notes) {
   // A pipe or a device is never opened: reading it could wait for ever.
   if (const std::string why = WhyNotReadable(path, kJobFileLimit); !why.empty())
     throw JobFileError(path, "the file is not read: " + why);
   std::ifstream in(path, std::ios::binary);
   if (!in) throw JobFileError(path, "the file cannot be opened " + InFolderBecause(path, errno));
-  Job job = BlockReader(path, in, numbers).Read();
+  Job job = BlockReader(path, in, numbers, notes).Read();
   if (in.bad()) throw JobFileError(path, "the file cannot be read to its end");
   return job;
 }

@@ -104,9 +104,9 @@ QPointF CpMapLayout::MarkerCentre(const CpMarker& marker) const {
   return {f.left() + marker.X * scale, f.bottom() - marker.Z * scale};
 }
 
-double CpMapLayout::LegendY(float cp, float bound) const {
-  const double t = std::clamp(static_cast<double>(cp) / bound, -1.0, 1.0);
-  return legendBar.center().y() - t * legendBar.height() / 2;
+double CpMapLayout::LegendY(float cp, float lower, float upper) const {
+  const double t = std::clamp((static_cast<double>(cp) - lower) / (upper - lower), 0.0, 1.0);
+  return legendBar.bottom() - t * legendBar.height();
 }
 
 CpMapLayout LayOutCpMap(const CpMapModel& model, const QSizeF& size) {

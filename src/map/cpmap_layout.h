@@ -29,8 +29,9 @@ struct CpMapLayout {
   // The marker's centre: X along the facade from its left edge, Z up from
   // its bottom edge (on the roof, Y up from the edge it shares with wall 1).
   QPointF MarkerCentre(const CpMarker& marker) const;
-  // The vertical position of a value on the legend bar.
-  double LegendY(float cp, float bound) const;
+  // The vertical position of a value on the legend bar, which runs from
+  // `upper` at its top to `lower` at its bottom.
+  double LegendY(float cp, float lower, float upper) const;
 };
 
 CpMapLayout LayOutCpMap(const CpMapModel& model, const QSizeF& size);

@@ -97,7 +97,10 @@ float LegendBound(float largest) {
 }
 
 std::string CpText(float value, char decimal) {
-  return Trimmed(FormatRight(value, "##0.000", std::string(1, decimal)));
+  std::string text = Trimmed(FormatRight(value, "##0.000", std::string(1, decimal)));
+  if (text.starts_with('-') && text.find_first_of("123456789") == std::string::npos)
+    text.erase(0, 1);
+  return text;
 }
 
 std::string AngleText(float degrees, char decimal) {

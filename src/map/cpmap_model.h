@@ -50,6 +50,14 @@ struct CpMapModel {
   std::array<CpMapFacade, kMapFacades> facades{};  // index iface - 1
   std::vector<CpMarker> hollow;                    // every element without a Cp value, in k order
   float bound = 1;                                 // the colour scale runs from -bound to +bound
+  // A fixed scale instead of the automatic one, the same for every map so
+  // that maps compare; values beyond it take its end colours and a mark.
+  bool fixedScale = false;
+  float fixedLower = -1.5f;
+  float fixedUpper = 1.0f;
+  float Lower() const { return fixedScale ? fixedLower : -bound; }
+  float Upper() const { return fixedScale ? fixedUpper : bound; }
+  bool OutsideScale(float cp) const { return cp < Lower() || cp > Upper(); }
 };
 
 // `jobName` is the job's path without ".in"; the title is its file name.
@@ -59,7 +67,8 @@ CpMapModel BuildCpMapModel(const Job& job, const RunResult& run, const std::stri
 // `largest` (a magnitude), so the legend's ends are round numbers.
 float LegendBound(float largest);
 
-// A Cp or an average as the report writes it ("##0.000"), without the padding.
+// A Cp or an average as the report writes it ("##0.000"), without the padding;
+// a value that rounds to zero never shows a minus sign.
 std::string CpText(float value, char decimal);
 // An angle with one decimal and the degree sign.
 std::string AngleText(float degrees, char decimal);

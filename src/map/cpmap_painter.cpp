@@ -11,8 +11,9 @@ namespace {
 const QColor kInk(0x2f, 0x3e, 0x4e);
 const QColor kFacadeFill(0xf3, 0xf5, 0xf7);
 
-QColor ColourOf(float cp, float bound) {
-  const Rgb c = DivergingColour(cp, bound);
+// Each side of 0 has its own end: the fixed scale is not symmetric.
+QColor ColourOf(float cp, const CpMapModel& m) {
+  const Rgb c = DivergingColour(cp, cp < 0 ? -m.Lower() : m.Upper());
   return QColor(c.r, c.g, c.b);
 }
 
@@ -52,13 +53,18 @@ void PaintTitle(QPainter& p, const CpMapModel& m, const CpMapLayout& l, char dec
   p.drawText(l.title, Qt::AlignLeft | Qt::AlignBottom, Q(line));
 }
 
-void PaintMarker(QPainter& p, const CpMarker& m, const CpMapLayout& l, float bound) {
+void PaintMarker(QPainter& p, const CpMarker& m, const CpMapLayout& l, const CpMapModel& model) {
   const QPointF c = l.MarkerCentre(m);
   const double r = l.markerRadius;
   if (m.state == MarkerState::Computed) {
     p.setPen(QPen(kInk, 1));
-    p.setBrush(ColourOf(m.Cp, bound));
+    p.setBrush(ColourOf(m.Cp, model));
     p.drawEllipse(c, r, r);
+    if (model.OutsideScale(m.Cp)) {  // clipped to the end colour: a ring says so
+      p.setBrush(Qt::NoBrush);
+      p.setPen(QPen(kInk, 2));
+      p.drawEllipse(c, r + 3, r + 3);
+    }
     return;
   }
   // Hollow, with a cross: no value to colour.
@@ -79,7 +85,7 @@ void PaintValue(QPainter& p, const CpMarker& m, const CpMapLayout& l, char decim
 }
 
 void PaintFacade(QPainter& p, const CpMapFacade& f, const QRectF& r, const CpMapLayout& l,
-                 float bound, char decimal) {
+                 const CpMapModel& model, char decimal) {
   p.setPen(QPen(kInk, 1.5));
   p.setBrush(kFacadeFill);
   p.drawRect(r);
@@ -100,7 +106,7 @@ void PaintFacade(QPainter& p, const CpMapFacade& f, const QRectF& r, const CpMap
       f.average ? "average Cp " + CpText(*f.average, decimal) : "no average";
   p.drawText(below, Qt::AlignLeft | Qt::AlignTop, Q(average));
   for (const CpMarker& m : f.markers)
-    PaintMarker(p, m, l, bound);
+    PaintMarker(p, m, l, model);
   if (!l.valuesFit) return;
   SetFont(p, font * 0.75);
   p.setPen(kInk);
@@ -114,13 +120,15 @@ void PaintLegend(QPainter& p, const CpMapModel& m, const CpMapLayout& l, char de
   p.setPen(kInk);
   SetFont(p, font, true);
   p.drawText(QRectF(bar.left(), bar.top() - 2.1 * font, 14 * font, 1.4 * font),
-             Qt::AlignLeft | Qt::AlignVCenter, "Cp");
+             Qt::AlignLeft | Qt::AlignVCenter, m.fixedScale ? "Cp (fixed scale)" : "Cp");
+  const float lower = m.Lower();
+  const float upper = m.Upper();
   constexpr int kSlices = 96;
   p.setPen(Qt::NoPen);
   for (int i = 0; i < kSlices; ++i) {
     const double top = bar.top() + bar.height() * i / kSlices;
-    const double cp = m.bound * (1 - 2 * (i + 0.5) / kSlices);
-    p.setBrush(ColourOf(static_cast<float>(cp), m.bound));
+    const double cp = upper - (upper - lower) * (i + 0.5) / kSlices;
+    p.setBrush(ColourOf(static_cast<float>(cp), m));
     p.drawRect(QRectF(bar.left(), top, bar.width(), bar.height() / kSlices + 0.5));
   }
   p.setBrush(Qt::NoBrush);
@@ -128,8 +136,8 @@ void PaintLegend(QPainter& p, const CpMapModel& m, const CpMapLayout& l, char de
   p.drawRect(bar);
   SetFont(p, font);
   for (double t : {1.0, 0.5, 0.0, -0.5, -1.0}) {
-    const auto value = static_cast<float>(m.bound * t);
-    const double y = l.LegendY(value, m.bound);
+    const auto value = static_cast<float>(t >= 0 ? upper * t : -lower * t);
+    const double y = l.LegendY(value, lower, upper);
     p.drawLine(QPointF(bar.right(), y), QPointF(bar.right() + 0.4 * font, y));
     const QRectF label(bar.right() + 0.6 * font, y - font, 8 * font, 2 * font);
     std::string text = CpText(value, decimal);
@@ -137,6 +145,10 @@ void PaintLegend(QPainter& p, const CpMapModel& m, const CpMapLayout& l, char de
     if (t == -1.0) text += "  suction";
     p.drawText(label, Qt::AlignLeft | Qt::AlignVCenter, Q(text));
   }
+  if (!m.fixedScale) return;
+  SetFont(p, font * 0.85, false, true);
+  p.drawText(QRectF(bar.left(), bar.bottom() + 0.6 * font, 14 * font, 1.3 * font),
+             Qt::AlignLeft | Qt::AlignVCenter, "ringed: beyond the scale");
 }
 
 // A plan of the roof with the facade numbers round it: wall 1 at the
@@ -239,7 +251,7 @@ void PaintCpMap(QPainter& p, const CpMapModel& m, const CpMapLayout& l, char dec
   p.fillRect(l.canvas, Qt::white);
   PaintTitle(p, m, l, decimal);
   for (std::size_t i = 0; i < m.facades.size(); ++i)
-    PaintFacade(p, m.facades[i], l.facades[i], l, m.bound, decimal);
+    PaintFacade(p, m.facades[i], l.facades[i], l, m, decimal);
   PaintLegend(p, m, l, decimal);
   PaintWindArrow(p, m, l, PaintPlanBuilding(p, m, l));
   PaintHollowList(p, m, l);

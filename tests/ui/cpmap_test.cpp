@@ -1,7 +1,11 @@
 // The Cp map of a run from the main window: every element's report value
 // drawn on its own facade in a colour that follows the value.
+#include <QApplication>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QImage>
+#include <QLabel>
+#include <QTest>
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -21,7 +25,7 @@ int SignedDarkness(int r, int g, int b) {
   return r >= b ? darkness : -darkness;
 }
 
-TEST_F(MainFormTest, EveryReportValueShowsOnItsFacadeInAColourThatFollowsIt) {
+TEST_F(MainFormTest, EveryReportValueShowsOnItsFacadeAndNoValueIsHiddenSilently) {
   MakeForm();
   NumberText points{kPointDecimal};
   OpenThroughDialog(WriteJob("office", ReadJobFile(ExamplesFolder() + "/office-block.in", points)));
@@ -45,7 +49,8 @@ TEST_F(MainFormTest, EveryReportValueShowsOnItsFacadeInAColourThatFollowsIt) {
   for (const CpMapFacade& f : map->Model().facades)
     for (const CpMarker& m : f.markers) {
       ASSERT_TRUE(report.contains(m.k)) << m.k;
-      EXPECT_EQ(CpText(m.Cp, '.'), report[m.k].second) << m.k;
+      const std::string& value = report[m.k].second;  // the map never writes "-0.000"
+      EXPECT_EQ(CpText(m.Cp, '.'), value == "-0.000" ? "0.000" : value) << m.k;
       const QPointF centre = layout.MarkerCentre(m);
       EXPECT_TRUE(layout.facades[report[m.k].first - 1].contains(centre));
       const QColor c = picture.pixelColor(map->Canvas().mapTo(map, centre.toPoint()));
@@ -57,6 +62,26 @@ TEST_F(MainFormTest, EveryReportValueShowsOnItsFacadeInAColourThatFollowsIt) {
   std::sort(shades.begin(), shades.end());
   for (std::size_t i = 1; i < shades.size(); ++i)
     EXPECT_LE(shades[i - 1].second, shades[i].second) << shades[i].first;
+
+  // Made small, the map says how many values it hides, and zoom brings
+  // them back; the fixed scale; Esc closes. It fits a 1366 x 768 screen,
+  // and never writes "-0.000".
+  map->resize(420, 300);
+  QCoreApplication::processEvents();
+  auto* said = map->findChild<QLabel*>("HiddenLab");
+  EXPECT_TRUE(map->HiddenValues() > 0 &&
+              said->text().startsWith(QString("%1 values hidden").arg(map->HiddenValues())));
+  for (int i = 0; i < 8 && map->HiddenValues() > 0; ++i)
+    QTest::mouseClick(map->findChild<QPushButton*>("ZoomInBtn"), Qt::LeftButton);
+  EXPECT_TRUE(map->HiddenValues() == 0 && said->text().isEmpty());
+  map->findChild<QCheckBox*>("FixedScale")->click();
+  EXPECT_EQ(std::pair(map->Model().Lower(), map->Model().Upper()), std::pair(-1.5f, 1.0f));
+  QApplication::setActiveWindow(map);
+  QTest::keyClick(map, Qt::Key_Escape);
+  EXPECT_FALSE(map->isVisible());
+  EXPECT_EQ(CpMapWindowSize(QRect(0, 0, 1366, 728), QMargins(8, 32, 8, 8)), QSize(1100, 688));
+  for (const float zero : {-0.0004f, -0.0f, 0.0004f})
+    EXPECT_EQ(CpText(zero, ','), "0,000");
 }
 
 // A report left by an earlier session: the job as loaded is computed again

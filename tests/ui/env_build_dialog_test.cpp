@@ -59,22 +59,5 @@ TEST_F(EnvBuildTest, EachFieldAcceptsItsLimitAndRefusesTheValueBeyond) {
   }
 }
 
-TEST_F(EnvBuildTest, OkMarksTheJobChangedAndCancelDoesNot) {
-  int changed = 0;
-  QObject::connect(chooser.get(), &EditChooser::jobChanged, [&] { ++changed; });
-  FocusTo(Field("fAzB"));
-  Field("fAzB")->setText("45");
-  FocusTo(Field("fPAD"));
-  Click(dialog, "Cancel");
-  EXPECT_EQ(doc.job.AzB, 45);  // a field already left keeps its value
-  EXPECT_FALSE(doc.DataChanged);
-  EXPECT_EQ(changed, 0);
-  dialog->Prepare();
-  ShowActive(dialog);
-  Click(dialog, "OK");
-  EXPECT_TRUE(doc.DataChanged);
-  EXPECT_EQ(changed, 1);
-}
-
 }  // namespace
 }  // namespace ventora::ui::testing

@@ -1,7 +1,9 @@
 #include "main_form_fixture.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QTest>
+#include <QTimer>
 
 #include "core/job_file.h"
 #include "ui/main_window/calculation_driver.h"
@@ -16,6 +18,34 @@ std::string ExamplesFolder() {
 Job SmallJob() {
   NumberText points{kPointDecimal};
   return ReadJobFile(ExamplesFolder() + "/low-house.in", points);
+}
+
+namespace {
+
+// One poll per single-shot timer: a step's act may run a nested modal loop,
+// and the next step must be polled from inside it.
+void PollModalSteps(std::shared_ptr<std::deque<ModalStep>> steps, int ticks) {
+  QTimer::singleShot(5, [steps, ticks] {
+    auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    const bool named = modal != nullptr && modal->objectName() == steps->front().dialog;
+    if (named) QApplication::setActiveWindow(modal);  // focus moves only in the active window
+    if (!named || !modal->isActiveWindow()) {
+      if (ticks < 1000) return PollModalSteps(steps, ticks + 1);
+      ADD_FAILURE() << "no modal dialog " << steps->front().dialog;  // rather than hang
+      if (modal != nullptr) modal->reject();
+      return;
+    }
+    const ModalStep step = steps->front();
+    steps->pop_front();
+    if (!steps->empty()) PollModalSteps(steps, 0);
+    step.act(modal);
+  });
+}
+
+}  // namespace
+
+void PlayModalSteps(std::deque<ModalStep> steps) {
+  if (!steps.empty()) PollModalSteps(std::make_shared<std::deque<ModalStep>>(std::move(steps)), 0);
 }
 
 void MainFormTest::MakeForm(RunCommand run) {

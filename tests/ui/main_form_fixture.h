@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QPushButton>
+#include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -19,6 +22,14 @@ namespace ventora::testing {
 std::string ExamplesFolder();
 // A small job that passes every check: the low house example.
 Job SmallJob();
+
+// Plays steps on modal dialogs as a user would: each step waits until the
+// dialog it names is the active modal window, then acts on it.
+struct ModalStep {
+  const char* dialog;  // objectName
+  std::function<void(QDialog*)> act;
+};
+void PlayModalSteps(std::deque<ModalStep> steps);
 
 class MainFormTest : public ::testing::Test {
  protected:

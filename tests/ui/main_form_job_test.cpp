@@ -98,5 +98,28 @@ TEST_F(MainFormTest, SaveAsAsksBeforeReplacingAndKeepsTheNameOnFailure) {
   EXPECT_TRUE(dialogs.saveAnswers.empty());
 }
 
+// A header line that is not ten numbers: the job opens with a warning naming
+// the file, the line and the values shown as 0; Save asks once before it
+// writes over that file.
+TEST_F(MainFormTest, ADamagedHeaderIsToldAndSaveAsksOnceBeforeWritingOverIt) {
+  MakeForm();
+  const std::string damaged = " 0 45 2O 15 30 20 10 .25 0 0\r\n 1 \r\n 0 \r\n";
+  WriteBytes(scratch.path() / "odd.in", damaged);
+  OpenThroughDialog(scratch / "odd.in");
+  const std::string warning = messages.Texts().at(0);
+  EXPECT_EQ(warning.find((scratch / "odd.in") + ", line 1:"), 0u) << warning;
+  EXPECT_NE(warning.find("shown as 0: PAD, SbH, Bdz, BdX, BdY, VeEXP, Islope, Phi."), warning.npos);
+  EXPECT_TRUE(form->Document().job.AnWind == 45 && form->Document().job.BdX == 0);
+  form->Document().job.BdX = 12;
+  form->Document().DataChanged = true;
+  messages.answers = {MsgAnswer::No};
+  form->SaveBtn_Click();
+  EXPECT_TRUE(ReadBytes(scratch.path() / "odd.in") == damaged && form->Document().DataChanged);
+  form->SaveBtn_Click();  // declined before: asked again, Yes this time
+  EXPECT_EQ(ReadJobFile(scratch / "odd.in", numbers).BdX, 12);
+  form->SaveBtn_Click();  // confirmed once: no more questions
+  EXPECT_EQ(messages.Texts(), std::vector({warning, messages.Texts()[1], messages.Texts()[1]}));
+}
+
 }  // namespace
 }  // namespace ventora::testing

@@ -1,5 +1,8 @@
 // Run from the main window: the real run command on small jobs, and a
 // stand-in command for the outcomes a healthy run cannot produce.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
 #include <filesystem>
 
 #include "job_builders.h"
@@ -24,7 +27,11 @@ TEST_F(MainFormTest, ARunWritesTheReportOfTheChosenFormatAndOutputOpensItOrSaysW
   Click("VResBtn");  // the file is there, but nothing opens it
   fs::remove(scratch / "tower.out.xls");
   Click("VResBtn");  // the file went away meanwhile
-  EXPECT_EQ(messages.Texts(), (std::vector<std::string>{"Error n. 31", "Error n. 2"}));
+  const std::string path = "\n" + (scratch / "tower.out.xls") + "\n";
+  for (const auto& [box, code] : {std::pair{0, "Error n. 31\n"}, std::pair{1, "Error n. 2\n"}})
+    EXPECT_TRUE(messages.Texts().at(box).starts_with(code) &&
+                messages.Texts().at(box).find(path) != std::string::npos);
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), scratch.path().string());
 }
 
 TEST_F(MainFormTest, ARefusedOrStoppedRunSaysWhyAndLeavesOutputOff) {
@@ -76,6 +83,46 @@ TEST_F(MainFormTest, TheWindowIsBusyDuringARunAndFollowsItsOutcome) {
     EXPECT_FALSE(form->Busy());
     EXPECT_EQ(Button("VResBtn")->isEnabled(), output) << static_cast<int>(outcome);
   }
+}
+
+// A building made smaller leaves many elements outside their facades: one
+// box says so, with the count and the first of them.
+TEST_F(MainFormTest, ElementsOutsideAShrunkBuildingAreListedInOneBox) {
+  Job job = SmallJob();
+  job.BdX = 5;  // facades 1, 3 and the roof were 12 m wide
+  MakeForm();
+  OpenThroughDialog(WriteJob("tower", job));
+  Click("RunBtn");
+  ASSERT_EQ(messages.shown.size(), 2u);  // then the run's refusal
+  const std::string& text = messages.shown[0].text;
+  EXPECT_EQ(text.rfind("Element out of facade!\n\n12 elements lie outside", 0), 0u) << text;
+  EXPECT_NE(text.find("\n  facade 1, element 2: X 6, Z 1.5\n  facade 1, element 3: X 10, Z 1.5"),
+            std::string::npos);
+  EXPECT_NE(text.find("... and 2 more\n\nTo fix:"), std::string::npos) << text;
+}
+
+// A result belongs to the job it came from: after a change the main window
+// and the Cp map say the results are older than the job, until a Run; a
+// Save changes no result and leaves Output as it was.
+TEST_F(MainFormTest, ResultsOlderThanTheJobAreMarkedUntilTheNextRun) {
+  MakeForm();
+  OpenThroughDialog(WriteJob("tower", SmallJob()));
+  Click("RunBtn");
+  Click("MapBtn");
+  auto* map = form->findChild<QWidget*>("CpMap");
+  const auto stale = [&] {  // the main window's label, the map's title
+    return std::pair(form->findChild<QLabel*>("StaleLab")->isVisible(),
+                     map->windowTitle().contains("before the last change"));
+  };
+  EXPECT_EQ(stale(), std::pair(false, false));
+  form->Document().job.AnWind += 30;  // as an OK in an editing dialog leaves it
+  form->Document().DataChanged = true;
+  form->EditBtn_Click();
+  EXPECT_EQ(stale(), std::pair(true, true));
+  Click("SaveBtn");
+  EXPECT_TRUE(Button("VResBtn")->isEnabled() && stale().first);
+  Click("RunBtn");
+  EXPECT_EQ(stale(), std::pair(false, false));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "ui/app/qt_message_sink.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 namespace ventora {
@@ -55,6 +56,7 @@ std::unique_ptr<QMessageBox> BuildMessageBox(const Message& message, QWidget* pa
   auto box = std::make_unique<QMessageBox>(IconOf(message.icon), QString::fromStdString(title),
                                            QString::fromStdString(message.text),
                                            ButtonsOf(message.buttons), parent);
+  box->setObjectName("MessageBox");
   box->setTextFormat(Qt::PlainText);
   if (message.buttons == MsgButtons::YesNoCancel || message.buttons == MsgButtons::OkCancel)
     box->setEscapeButton(QMessageBox::Cancel);
@@ -63,8 +65,14 @@ std::unique_ptr<QMessageBox> BuildMessageBox(const Message& message, QWidget* pa
   return box;
 }
 
+QWidget* BoxParent(QWidget* fallback) {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  return fallback;
+}
+
 MsgAnswer QtMessageSink::Show(const Message& message) {
-  auto box = BuildMessageBox(message, parent_.data());
+  auto box = BuildMessageBox(message, BoxParent(parent_.data()));
   return AnswerOf(box->exec());
 }
 

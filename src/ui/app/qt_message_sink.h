@@ -16,10 +16,14 @@ namespace ventora {
 // program's title; Escape answers Cancel, or No when there is no Cancel.
 std::unique_ptr<QMessageBox> BuildMessageBox(const Message& message, QWidget* parent);
 
+// The window a box opens over and is modal to: the dialog that raised it
+// (the active modal dialog, else the active window), else `fallback`.
+QWidget* BoxParent(QWidget* fallback);
+
 class QtMessageSink : public MessageSink {
  public:
   explicit QtMessageSink(QWidget* parent = nullptr) : parent_(parent) {}
-  // Boxes are centred on this window (the main window once it exists).
+  // Boxes raised with no window active open over this one (the main window).
   void SetParent(QWidget* parent) { parent_ = parent; }
   MsgAnswer Show(const Message& message) override;
 

@@ -37,6 +37,7 @@ QHBoxLayout* ButtonRow(QDialog* dialog, const char* okName, const char* cancelNa
     b->setAutoDefault(false);
     row->addWidget(b);
   }
+  (*ok)->setDefault(true);  // Enter confirms from any box
   return row;
 }
 
@@ -79,6 +80,7 @@ AutoXDialog::AutoXDialog(EditContext context, MeshSettings& mesh, QWidget* paren
 
 void AutoXDialog::Ask(const QString& what) {
   what_->setText(what);
+  atOpening_ = mesh_;
   value_->setFocus(Qt::OtherFocusReason);
   exec();
 }
@@ -100,6 +102,7 @@ void AutoXDialog::OkClicked() {
 }
 
 void AutoXDialog::reject() {
+  mesh_ = atOpening_;
   mesh_.MeshAccepted = false;
   hide();
 }
@@ -135,6 +138,7 @@ AutoMeshDialog::AutoMeshDialog(EditContext context, MeshSettings& mesh, QWidget*
 }
 
 void AutoMeshDialog::Open() {
+  atOpening_ = mesh_;
   horNo_->setFocus(Qt::OtherFocusReason);
   exec();
 }
@@ -180,6 +184,7 @@ void AutoMeshDialog::OkClicked() {
 }
 
 void AutoMeshDialog::reject() {
+  mesh_ = atOpening_;
   mesh_.MeshAccepted = false;
   hide();
 }

@@ -18,7 +18,7 @@ constexpr const char* kWallCaption = "Vertical Facade's Element Positioning";
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
   auto* b = new QPushButton(caption, parent);
   b->setObjectName(name);
-  b->setAutoDefault(false);
+  b->setAutoDefault(true);  // Enter presses the button that has the focus
   b->setMinimumWidth(170);
   return b;
 }
@@ -102,7 +102,7 @@ void EditChooser::OpenEnvironment() {
 void EditChooser::OpenFacade(int n) {
   doc_.CurFacade = static_cast<std::int16_t>(n);
   FacadeEditor& editor = Editor();
-  editor.adjustSize();
+  editor.TakeInitialSize();
   if (!editorPlaced_) {
     // First use: beside the picture window's level, at the screen's left edge.
     editor.move(0, FrameTop(*slate_));

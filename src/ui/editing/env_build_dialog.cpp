@@ -1,5 +1,6 @@
 #include "ui/editing/env_build_dialog.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -10,6 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <cmath>
+#include <utility>
 
 #include "core/number_parse.h"
 #include "ui/editing/window_placement.h"
@@ -49,6 +51,7 @@ void EnvBuildDialog::BuildLayout() {
     edit->setFixedWidth(110);
     edit->setAlignment(Qt::AlignRight);
     edit->installEventFilter(this);
+    connect(edit, &QLineEdit::textEdited, this, [this] { refusalShown_ = false; });
     label->setBuddy(edit);
     grid->addWidget(label, i, 0);
     grid->addWidget(edit, i, 1);
@@ -63,12 +66,13 @@ void EnvBuildDialog::BuildLayout() {
 
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("OK");
-  auto* cancel = new QPushButton("Cancel", this);
+  ok->setDefault(true);  // Enter confirms from any field
+  auto* cancel = cancel_ = new QPushButton("Cancel", this);
   cancel->setObjectName("Cancel");
   auto* help = new QPushButton("Help", this);
   help->setObjectName("Command1");
   help::ConnectHelp(help, "editing.md#environment-and-building");
-  for (QPushButton* b : {ok, cancel, help})
+  for (QPushButton* b : {cancel, help})
     b->setAutoDefault(false);
   connect(ok, &QPushButton::clicked, this, &EnvBuildDialog::OkClicked);
   connect(cancel, &QPushButton::clicked, this, &EnvBuildDialog::CancelClicked);
@@ -102,6 +106,8 @@ QGroupBox* EnvBuildDialog::BuildRoofFrame() {
 }
 
 void EnvBuildDialog::Prepare() {
+  atOpening_ = ctx_.doc.job;
+  refusalShown_ = false;
   for (int i = 0; i < kEnvFieldCount; ++i)
     fields_[i]->setText(
         QString::fromStdString(ctx_.numbers.ToText(ctx_.doc.job.*kEnvFields[i].param)).trimmed());
@@ -157,11 +163,13 @@ void EnvBuildDialog::FieldGainedFocus(int i) {
 }
 
 void EnvBuildDialog::FieldLostFocus(int i) {
-  if (checking_) return;
+  // Cancel puts every value back: a refusal on the way to it would only delay it.
+  if (checking_ || QApplication::focusWidget() == cancel_) return;
   checking_ = true;
   if (!AcceptField(i)) {
     Tell(ctx_.messages, kEnvFields[i].refusal);
     fields_[i]->setFocus(Qt::OtherFocusReason);
+    refusalShown_ = true;
   }
   checking_ = false;
   if (kEnvFields[i].param == &Job::VeEXP) ctx_.slate.setWindowTitle(kVisualHelpCaption);
@@ -207,7 +215,22 @@ void EnvBuildDialog::ReturnSlateBesideChooser() {
   ctx_.slate.RevealPicture(HelpPicture::FacadeNo);
 }
 
+// Enter confirms without leaving the field: its text is checked as leaving
+// it would check it, and a refused value keeps the dialog open.
+bool EnvBuildDialog::AcceptFocusedField() {
+  const int i = FieldIndex(QApplication::focusWidget());
+  if (i < 0) {
+    if (slopes_[0]->hasFocus() || slopes_[1]->hasFocus() || slopes_[2]->hasFocus()) RoofLostFocus();
+    return true;
+  }
+  if (AcceptField(i)) return true;
+  Tell(ctx_.messages, kEnvFields[i].refusal);
+  fields_[i]->setFocus(Qt::OtherFocusReason);
+  return false;
+}
+
 void EnvBuildDialog::OkClicked() {
+  if (std::exchange(refusalShown_, false) || !AcceptFocusedField()) return;
   ctx_.doc.DataChanged = true;
   emit jobChanged();
   ReturnSlateBesideChooser();
@@ -216,6 +239,7 @@ void EnvBuildDialog::OkClicked() {
 }
 
 void EnvBuildDialog::CancelClicked() {
+  ctx_.doc.job = atOpening_;
   ReturnSlateBesideChooser();
   hide();
   setResult(QDialog::Rejected);

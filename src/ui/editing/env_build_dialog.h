@@ -1,10 +1,13 @@
 #pragma once
 // The environment and building dialog: the ten job header values, each field
-// checked when it is left and, when good, written at once into the job. There
-// is no buffered copy: Cancel closes without undoing an accepted field.
+// checked when it is left and, when good, written at once into the job. The
+// dialog keeps the job as it was when it opened: Cancel, Esc and closing the
+// window put it back; OK keeps the values and marks the job changed.
 
 #include <QDialog>
 #include <array>
+
+#include "core/job.h"
 
 #include "ui/editing/edit_context.h"
 #include "ui/editing/env_build_fields.h"
@@ -12,6 +15,7 @@
 class QLineEdit;
 class QRadioButton;
 class QGroupBox;
+class QPushButton;
 
 namespace ventora::ui {
 
@@ -48,12 +52,18 @@ class EnvBuildDialog : public QDialog {
   void OkClicked();
   void CancelClicked();
   void ReturnSlateBesideChooser();
+  bool AcceptFocusedField();
 
   EditContext ctx_;
+  Job atOpening_;  // what Cancel restores
   const QWidget* chooser_;
   std::array<QLineEdit*, kEnvFieldCount> fields_{};
   std::array<QRadioButton*, 3> slopes_{};
+  QPushButton* cancel_ = nullptr;
   bool checking_ = false;
+  // A field's refusal was just shown (a click on OK leaves the field first):
+  // the OK that follows stays silent instead of refusing a second time.
+  bool refusalShown_ = false;
   bool placed_ = false;
 };
 

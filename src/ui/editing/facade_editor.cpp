@@ -12,8 +12,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
+#include <utility>
 
 #include "core/number_parse.h"
+#include "core/settings_file.h"
 #include "ui/editing/mesh_dialogs.h"
 #include "ui/editing/window_placement.h"
 #include "ui/help/guide_help.h"
@@ -21,6 +23,8 @@
 
 namespace ventora::ui {
 namespace {
+
+constexpr const char* kSizeSection = "facade editor";
 
 QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
   auto* b = new QPushButton(caption, parent);
@@ -61,6 +65,7 @@ void FacadeEditor::BuildGrid() {
   grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   for (int c = 0; c < kGridCols; ++c)
     grid_->setColumnWidth(c, TwipsToPixelsX(*this, 1000) + 20);
+  grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   for (int r = 0; r < kGridRows; ++r) {
     for (int c = 0; c < kGridCols; ++c) {
       auto* item = new QTableWidgetItem;
@@ -70,8 +75,11 @@ void FacadeEditor::BuildGrid() {
   }
   const int width = grid_->verticalHeader()->width() + 2 * grid_->columnWidth(0) +
                     grid_->verticalScrollBar()->sizeHint().width() + 2 * grid_->frameWidth();
-  grid_->setFixedSize(
-      width, grid_->horizontalHeader()->sizeHint().height() + 16 * 22 + 2 * grid_->frameWidth());
+  // At least eight rows; sixteen when the window opens at the size it needs.
+  const int rows = grid_->horizontalHeader()->sizeHint().height() + 2 * grid_->frameWidth();
+  grid_->setMinimumSize(width, rows + 8 * 22);
+  grid_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  defaultGridHeight_ = rows + 16 * 22;
   grid_->installEventFilter(this);
   grid_->viewport()->installEventFilter(this);
   connect(grid_, &QTableWidget::currentCellChanged, this, &FacadeEditor::CurrentCellChanged);
@@ -104,6 +112,7 @@ void FacadeEditor::BuildLayout() {
   pasteBtn_ = Button(this, "bpaste", "Paste");
   auto* clear = Button(this, "ClearD", "Clear Data");
   auto* ok = Button(this, "EFacadeOK", "OK");
+  ok->setDefault(true);  // Enter on a button; Ctrl+Enter from the grid
   auto* cancel = Button(this, "Cancel", "Cancel");
   auto* help = help::ConnectHelp(Button(this, "Command1", "Help"), "editing.md#facade-editor");
   auto* label = new QLabel(this);
@@ -129,10 +138,39 @@ void FacadeEditor::BuildLayout() {
   for (QPushButton* b : {ok, cancel, help})
     side->addWidget(b);
   auto* outer = new QHBoxLayout(this);
-  outer->addWidget(grid_);
+  outer->addWidget(grid_, 1);
   outer->addSpacing(6);
   outer->addLayout(side);
-  outer->setSizeConstraint(QLayout::SetFixedSize);
+  setSizeGripEnabled(true);
+}
+
+// The picture window keeps standing beside the editor as it grows.
+void FacadeEditor::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  if (isVisible()) SetFrameLeft(ctx_.slate, frameGeometry().right() + 1 + WindowGap(*this));
+}
+
+void FacadeEditor::RememberSizeIn(const std::string& file) {
+  settingsFile_ = file;
+}
+
+void FacadeEditor::TakeInitialSize() {
+  if (std::exchange(sized_, true)) return;
+  QSize size = minimumSizeHint() + QSize(0, defaultGridHeight_ - grid_->minimumHeight());
+  if (!settingsFile_.empty()) {
+    const QStringList kept =
+        QString::fromStdString(GetIniValue(settingsFile_, kSizeSection, "size")).split('x');
+    if (kept.size() == 2 && kept[0].toInt() > 0 && kept[1].toInt() > 0)
+      size = QSize(kept[0].toInt(), kept[1].toInt());
+  }
+  resize(size.expandedTo(minimumSizeHint()));
+}
+
+// A settings file that cannot be written costs only the remembered size.
+void FacadeEditor::KeepSize() {
+  if (settingsFile_.empty()) return;
+  const std::string text = std::to_string(width()) + "x" + std::to_string(height());
+  SetIniValue(settingsFile_, kSizeSection, "size", text);
 }
 
 void FacadeEditor::Open() {
@@ -240,6 +278,7 @@ void FacadeEditor::UpdateArray() {
 }
 
 void FacadeEditor::RestoreSlate() {
+  KeepSize();
   ctx_.slate.HidePicture(HelpPicture::FacadeVert);
   ctx_.slate.HidePicture(HelpPicture::Hor);
   ctx_.slate.setWindowTitle(kVisualHelpCaption);
@@ -260,7 +299,8 @@ void FacadeEditor::CancelClicked() {
   mesh_.MeshAccepted = false;
 }
 
-// The window's close button acts as Cancel (Esc belongs to the grid).
+// Esc (with nothing typed in the cell) and the window's close button act as
+// Cancel.
 void FacadeEditor::reject() {
   CancelClicked();
 }

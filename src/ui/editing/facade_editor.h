@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <string>
 
 #include "ui/editing/edit_context.h"
 #include "ui/editing/grid_copy_buffer.h"
@@ -31,6 +32,11 @@ class FacadeEditor : public QDialog {
 
   // Loads the grid (unless a mesh was just accepted) and shows it modally.
   void Open();
+  // The editor's size is kept in the settings file `file` ("" keeps none):
+  // taken on the first opening, written whenever it closes.
+  void RememberSizeIn(const std::string& file);
+  // The size it opens with: the remembered one, else the one it needs.
+  void TakeInitialSize();
   // What happens each time the editor is opened: the grid is reloaded from
   // the job unless a mesh was just accepted, then `Reactivate`.
   void Activate();
@@ -59,6 +65,7 @@ class FacadeEditor : public QDialog {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void reject() override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void BuildLayout();
@@ -69,6 +76,7 @@ class FacadeEditor : public QDialog {
   void OkClicked();
   void CancelClicked();
   void RestoreSlate();
+  void KeepSize();
   void AutoMeshClicked();
   void UserMeshClicked();
   void FillGrid(const std::vector<MeshNode>& nodes);
@@ -106,6 +114,9 @@ class FacadeEditor : public QDialog {
   bool ReplaceOnType = false;
   int LastKeyCode = 0;
   bool returnToBadCell_ = false;  // the cell just left did not hold a number
+  std::string settingsFile_;
+  int defaultGridHeight_ = 0;
+  bool sized_ = false;
 };
 
 }  // namespace ventora::ui

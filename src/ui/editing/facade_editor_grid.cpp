@@ -125,6 +125,16 @@ bool FacadeEditor::GridKeyPressed(QKeyEvent* key) {
     return true;
   }
   const bool ctrl = mods == Qt::ControlModifier;
+  if (ctrl && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+    OkClicked();  // Enter alone walks the grid
+    return true;
+  }
+  // Esc undoes what was typed into the cell; with nothing typed it cancels.
+  if (key->key() == Qt::Key_Escape && mods == Qt::NoModifier &&
+      CellText(CurrentRow(), CurrentCol()) == OrigText) {
+    reject();
+    return true;
+  }
   int c = 0;
   if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
     c = kEnter;
@@ -161,9 +171,9 @@ void FacadeEditor::TypeCharacter(int c, const QString& text) {
     case kEnter:
       EnterPressed();
       break;
-    case kEsc:
+    case kEsc:  // undoes the typing: the cell as it was entered
       ReplaceOnType = true;
-      SetCellText(row, col, QString());
+      SetCellText(row, col, OrigText);
       break;
     case kBackspace:
       DropLastCharacter(cell);
@@ -214,7 +224,13 @@ bool FacadeEditor::TempKeyPressed(QKeyEvent* key) {
     return true;
   }
   if (key->key() == Qt::Key_Escape) {
-    SetCellText(CurrentRow(), CurrentCol(), OrigText);
+    // The first Esc undoes the typing, the next one cancels the editor.
+    if (temp_->text() == OrigText && CellText(CurrentRow(), CurrentCol()) == OrigText) {
+      reject();
+    } else {
+      SetCellText(CurrentRow(), CurrentCol(), OrigText);
+      temp_->setText(OrigText);
+    }
     return true;
   }
   return false;

@@ -4,7 +4,8 @@
 // for the one coordinate of a direction with a single node; `UserMesh` asks
 // for the first node and the spacings and fills the facade as far as it goes
 // or to the given numbers of columns and rows. They leave their result in
-// the mesh settings; the editor fills its grid from them.
+// the mesh settings; the editor fills its grid from them. Cancel, Esc and
+// closing the window leave the settings as they were when the dialog opened.
 
 #include <QDialog>
 #include <QString>
@@ -38,6 +39,7 @@ class AutoXDialog : public QDialog {
   MeshSettings& mesh_;
   QLabel* what_ = nullptr;
   QLineEdit* value_ = nullptr;
+  MeshSettings atOpening_;
 };
 
 class AutoMeshDialog : public QDialog {
@@ -59,6 +61,7 @@ class AutoMeshDialog : public QDialog {
   QLineEdit* horNo_ = nullptr;
   QLineEdit* verNo_ = nullptr;
   AutoXDialog* autoX_ = nullptr;
+  MeshSettings atOpening_;
 };
 
 class UserMeshDialog : public QDialog {
@@ -97,6 +100,7 @@ class UserMeshDialog : public QDialog {
   QLabel* labelZ0_ = nullptr;
   QLabel* labelDX_ = nullptr;
   QLabel* labelDZ_ = nullptr;
+  MeshSettings atOpening_;
 };
 
 }  // namespace ventora::ui

@@ -106,6 +106,7 @@ void UserMeshDialog::BuildLayout() {
   buttons->addStretch();
   for (QPushButton* b : {ok, cancel, help})
     buttons->addWidget(b);
+  ok->setDefault(true);  // Enter confirms from any box
 
   auto* outer = new QVBoxLayout(this);
   outer->addLayout(nodes);
@@ -122,6 +123,7 @@ void UserMeshDialog::FillModeChosen(bool fill) {
 }
 
 void UserMeshDialog::Open() {
+  atOpening_ = mesh_;
   x0_->setFocus(Qt::OtherFocusReason);
   exec();
 }
@@ -209,6 +211,7 @@ void UserMeshDialog::OkClicked() {
 }
 
 void UserMeshDialog::reject() {
+  mesh_ = atOpening_;
   mesh_.MeshAccepted = false;
   hide();
 }

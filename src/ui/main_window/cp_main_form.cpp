@@ -79,6 +79,14 @@ void CPMainForm::BuildControls() {
   JobNameLab_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   JobNameLab_->setMinimumWidth(420);
   JobNameLab_->setMinimumHeight(28);
+  StaleLab_ = new QLabel(
+      "Results are from before the last change of the job: Run to bring them up to date.", this);
+  StaleLab_->setObjectName("StaleLab");
+  StaleLab_->setStyleSheet(
+      "QLabel#StaleLab { background: #fff3c4; color: #5c4200; border: 1px solid #d9b64a;"
+      " border-radius: 3px; padding: 2px 6px; }");
+  StaleLab_->setWordWrap(true);
+  StaleLab_->hide();
 
   // Tab order follows the table of controls: buttons, then the check box.
   QWidget* order[] = {JobBtn_,  EditBtn_, SaveBtn_, SaveAsBtn_, RunBtn_,
@@ -106,6 +114,7 @@ void CPMainForm::LayOut() {
   job->addWidget(fileNameLab, 0, 0);
   job->addWidget(JobNameLab_, 0, 1);
   job->addWidget(OutExcel_, 1, 1, Qt::AlignLeft);  // clickable on its text only
+  job->addWidget(StaleLab_, 2, 0, 1, 2);
   job->setColumnStretch(1, 1);
 
   auto* line = new QFrame(this);
@@ -128,7 +137,8 @@ void CPMainForm::LayOut() {
   layout->addLayout(job);
   layout->addSpacing(4);
   layout->addLayout(buttons);
-  setFixedSize(sizeHint());
+  // The stale label comes and goes: the window keeps its place for it.
+  layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void CPMainForm::ConnectCommands() {
@@ -160,6 +170,7 @@ void CPMainForm::EditBtn_Click() {
     SaveBtn_->setEnabled(true);
     RunBtn_->setEnabled(true);
   }
+  ShowResultState();
 }
 
 void CPMainForm::HelpBtn_Click() {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/job_document.h"
+#include "core/job_file.h"
 #include "core/messages.h"
 #include "output/run_command.h"
 #include "ui/app/screen_metrics.h"
@@ -57,6 +58,7 @@ class CPMainForm : public QWidget {
   MessageSink& Messages() const { return *services_.messages; }
   NumberText& Numbers() const { return *services_.numbers; }
   bool Busy() const { return busy_; }
+  const std::string& SettingsFile() const { return services_.settingsFile; }
 
   // Commands, as the buttons and the menu call them.
   void JobBtn_Click();
@@ -98,6 +100,14 @@ class CPMainForm : public QWidget {
   void ShowJobName();
   std::string ResultFile() const;
   void UpdateOutputButton();
+  // Results belong to the job data they were computed from: once the job
+  // differs, the stale label and the Cp map's title say so until a Run.
+  bool ResultsStale() const;
+  void ShowResultState();
+  // A job file whose header line could not be read whole: the user is told
+  // on opening, and Save asks once before it overwrites that file.
+  void WarnDamagedHeader(const std::string& file, const JobFileNotes& notes);
+  bool ConfirmOverwriteDamaged();
   void RememberLastDir();
   void ShowError(const std::string& text, MsgIcon icon = MsgIcon::Critical);
   // The Cp map: its button follows Output's state; the map shows the last
@@ -116,6 +126,8 @@ class CPMainForm : public QWidget {
   HelpMenu* helpMenu_ = nullptr;
   CpMap* cpMap_ = nullptr;
   std::optional<CompletedRun> lastRun_;
+  std::string damagedFile_;  // job file read with header values left at 0
+  std::string damagedValues_;
 
   QPushButton* JobBtn_ = nullptr;
   QPushButton* EditBtn_ = nullptr;
@@ -128,6 +140,7 @@ class CPMainForm : public QWidget {
   QPushButton* ExitBtn_ = nullptr;
   QCheckBox* OutExcel_ = nullptr;
   QLabel* JobNameLab_ = nullptr;
+  QLabel* StaleLab_ = nullptr;
 };
 
 }  // namespace ventora

@@ -1,6 +1,8 @@
 // The main window's job commands: Open/New, Save, Save As, the output
 // format box and Output.
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <filesystem>
 
@@ -49,6 +51,7 @@ void CPMainForm::JobBtn_Click() {
     RunBtn_->setEnabled(true);
   } else {
     doc_.job.Reset();
+    damagedFile_.clear();
   }
   doc_.JobName = jobName;
   EditBtn_->setEnabled(true);
@@ -56,16 +59,51 @@ void CPMainForm::JobBtn_Click() {
   ShowJobName();
   doc_.DataChanged = false;
   KeepLoadedJob();
+  ShowResultState();
 }
 
 bool CPMainForm::LoadJobFile(const std::string& jobName) {
+  const std::string file = jobName + ".in";
+  JobFileNotes notes;
   try {
-    doc_.job = ReadJobFile(jobName + ".in", *services_.numbers);
-    return true;
+    doc_.job = ReadJobFile(file, *services_.numbers, notes);
   } catch (const std::exception& e) {
     ShowError(e.what());
     return false;
   }
+  damagedFile_.clear();
+  if (!notes.unreadHeader.empty()) WarnDamagedHeader(file, notes);
+  return true;
+}
+
+void CPMainForm::WarnDamagedHeader(const std::string& file, const JobFileNotes& notes) {
+  damagedFile_ = file;
+  damagedValues_.clear();
+  for (const std::string& name : notes.unreadHeader)
+    damagedValues_ += (damagedValues_.empty() ? "" : ", ") + name;
+  const std::string text =
+      file + ", line " + std::to_string(notes.headerLine) +
+      ": the header line does not hold the job's ten values.\nThese could not be read and are "
+      "shown as 0: " +
+      damagedValues_ +
+      ".\n\nCheck them under Edit, Environment before you run the job. Save will ask before it "
+      "writes over this file.";
+  Messages().Show(Message{"Damaged job file", text, MsgIcon::Exclamation});
+}
+
+// Asked once per damaged file: a Yes means the user has seen what will be
+// written over it.
+bool CPMainForm::ConfirmOverwriteDamaged() {
+  if (damagedFile_.empty() || damagedFile_ != doc_.JobName + ".in") return true;
+  const std::string text =
+      damagedFile_ + " was opened with header values that could not be read (" + damagedValues_ +
+      "); they were shown as 0.\nSaving writes the values now in the job "
+      "over this file. Save anyway?";
+  if (Messages().Show(Message{"Confirm Save", text, MsgIcon::Exclamation, MsgButtons::YesNo}) !=
+      MsgAnswer::Yes)
+    return false;
+  damagedFile_.clear();
+  return true;
 }
 
 void CPMainForm::SaveBtn_Click() {
@@ -93,6 +131,7 @@ void CPMainForm::SaveAsBtn_Click() {
 }
 
 bool CPMainForm::WriteJobFile() {
+  if (!ConfirmOverwriteDamaged()) return false;
   try {
     ventora::WriteJobFile(doc_.job, doc_.JobName);
   } catch (const std::exception& e) {
@@ -100,7 +139,9 @@ bool CPMainForm::WriteJobFile() {
     return false;
   }
   doc_.DataChanged = false;
-  VResBtn_->setEnabled(false);
+  // Saving changes no result: Output stays as the results on disk allow.
+  UpdateOutputButton();
+  ShowResultState();
   RunBtn_->setEnabled(true);
   SaveAsBtn_->setEnabled(true);
   return true;
@@ -116,13 +157,26 @@ void CPMainForm::UpdateOutputButton() {
 
 void CPMainForm::OutExcel_Click() {
   UpdateOutputButton();
+  ShowResultState();
 }
 
 void CPMainForm::VResBtn_Click() {
   const std::string file = ResultFile();
   if (services_.opener->Open(file)) return;
   const int code = FileExists(file) ? kNoAssociation : kFileNotFound;
-  Messages().Show(Message{kAppTitle, "Error n. " + std::to_string(code)});
+  std::error_code ec;
+  const std::filesystem::path full = std::filesystem::absolute(file, ec);
+  const std::string folder = full.parent_path().string();
+  // The user opens the report by hand: its folder is ready to paste.
+  QGuiApplication::clipboard()->setText(QString::fromStdString(folder));
+  const std::string why =
+      code == kNoAssociation
+          ? "could not be opened: no program on this system is set to open this kind of file."
+          : "does not exist any more (moved or deleted since the run): Run the job again.";
+  Messages().Show(Message{kAppTitle, "Error n. " + std::to_string(code) + "\n\nThe results file\n" +
+                                         full.string() + "\n" + why +
+                                         "\n\nTo open it by hand: its folder\n" + folder +
+                                         "\nhas been copied to the clipboard."});
 }
 
 }  // namespace ventora

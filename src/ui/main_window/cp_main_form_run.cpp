@@ -2,9 +2,11 @@
 // pre-run checks, the calculation, its verdict) inside the window's busy
 // state, and what the outcome means for Output.
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 
 #include "ui/main_window/cp_main_form.h"
+#include "ui/main_window/outside_elements.h"
 #include "ui/main_window/working_window.h"
 
 namespace ventora {
@@ -17,7 +19,8 @@ void CPMainForm::RunBtn_Click() {
   VResBtn_->setEnabled(false);
   RunReply reply = RunOutcome::SystemError;
   try {
-    reply = services_.run(doc_.job, doc_.JobName, excelOutput, Messages());
+    OutsideElementsGate messages(Messages(), doc_.job, Numbers());
+    reply = services_.run(doc_.job, doc_.JobName, excelOutput, messages);
   } catch (const std::exception& e) {
     ShowError(e.what());
   }
@@ -27,6 +30,7 @@ void CPMainForm::RunBtn_Click() {
   // A stopped run leaves a partial report: it is no result to show.
   VResBtn_->setEnabled(outcome == RunOutcome::Completed || outcome == RunOutcome::ValuesMissing);
   KeepRun(reply);
+  ShowResultState();
 }
 
 }  // namespace ventora

@@ -2,6 +2,7 @@
 // what the window keeps of the last completed run for it.
 #include <QCheckBox>
 #include <QEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 
@@ -54,6 +55,16 @@ void CPMainForm::KeepRun(const RunReply& reply) {
   if (cpMap_ != nullptr && cpMap_->isVisible()) MapBtn_Click();  // show the new numbers
 }
 
+bool CPMainForm::ResultsStale() const {
+  return lastRun_ && (lastRun_->jobName != doc_.JobName || !(lastRun_->job == doc_.job));
+}
+
+void CPMainForm::ShowResultState() {
+  const bool stale = VResBtn_->isEnabled() && ResultsStale();
+  StaleLab_->setVisible(stale);
+  if (cpMap_ != nullptr) cpMap_->SetStale(stale);
+}
+
 void CPMainForm::MapBtn_Click() {
   if (!lastRun_ || lastRun_->jobName != doc_.JobName) KeepLoadedJob();
   const NumberLocale& locale = services_.numbers->Locale();
@@ -64,6 +75,7 @@ void CPMainForm::MapBtn_Click() {
   }
   if (cpMap_ == nullptr) cpMap_ = new CpMap(Messages(), this);
   cpMap_->ShowRun(lastRun_->job, *lastRun_->run, lastRun_->jobName, locale.decimal);
+  ShowResultState();
   cpMap_->show();
   cpMap_->raise();
   cpMap_->activateWindow();

@@ -1,6 +1,7 @@
 #include "ui/main_window/edit_command.h"
 
 #include "ui/editing/edit_chooser.h"
+#include "ui/editing/facade_editor.h"
 #include "ui/main_window/cp_main_form.h"
 
 namespace ventora::ui {
@@ -8,8 +9,10 @@ namespace ventora::ui {
 void ConnectEditing(CPMainForm& form) {
   QObject::connect(&form, &CPMainForm::editRequested, &form, [&form] {
     auto* chooser = form.findChild<EditChooser*>("editWhat", Qt::FindDirectChildrenOnly);
-    if (chooser == nullptr)
+    if (chooser == nullptr) {
       chooser = new EditChooser(form.Document(), form.Numbers(), form.Messages(), &form);
+      chooser->Editor().RememberSizeIn(form.SettingsFile());
+    }
     chooser->OpenBelow(form);
   });
 }

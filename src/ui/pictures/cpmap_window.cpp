@@ -1,13 +1,19 @@
 #include "ui/pictures/cpmap_window.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QShortcut>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "map/cpmap_painter.h"
 #include "map/cpmap_picture.h"
@@ -29,7 +35,6 @@ QString TooltipOf(const CpMarker& m, char decimal) {
 CpMapCanvas::CpMapCanvas(const CpMapModel& model, const char& decimal, QWidget* parent)
     : QWidget(parent), model_(model), decimal_(decimal) {
   setObjectName("CpMapCanvas");
-  setMinimumSize(640, 420);
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -63,31 +68,120 @@ CpMap::CpMap(MessageSink& messages, QWidget* parent)
   setObjectName("CpMap");
   setWindowTitle("Cp map");
   canvas_ = new CpMapCanvas(model_, decimal_, this);
+  scroll_ = new QScrollArea(this);
+  scroll_->setWidget(canvas_);
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->viewport()->installEventFilter(this);
+  FixedScale_ = new QCheckBox("&Fixed scale -1.5 to +1.0", this);
+  FixedScale_->setObjectName("FixedScale");
+  FixedScale_->setToolTip(
+      "The same colours on every map, so that maps compare; values beyond "
+      "the scale are ringed");
+  connect(FixedScale_, &QCheckBox::toggled, this, &CpMap::SetFixedScale);
+  HiddenLab_ = new QLabel(this);
+  HiddenLab_->setObjectName("HiddenLab");
+  auto* zoomIn = new QPushButton("Zoom +", this);
+  zoomIn->setObjectName("ZoomInBtn");
+  zoomIn->setShortcut(QKeySequence::ZoomIn);
+  auto* zoomOut = new QPushButton("Zoom \u2212", this);
+  zoomOut->setObjectName("ZoomOutBtn");
+  zoomOut->setShortcut(QKeySequence::ZoomOut);
+  connect(zoomIn, &QPushButton::clicked, this, [this] { Zoom(1.25); });
+  connect(zoomOut, &QPushButton::clicked, this, [this] { Zoom(0.8); });
+  new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::hide);
   SavePictureBtn_ = new QPushButton("Save picture\u2026", this);
   SavePictureBtn_->setObjectName("SavePictureBtn");
   SavePictureBtn_->setToolTip("Save the map as a PNG image or an SVG drawing");
   CloseBtn_ = new QPushButton("Close", this);
   CloseBtn_->setObjectName("CloseBtn");
   auto* buttons = new QHBoxLayout;
+  buttons->setContentsMargins(8, 0, 0, 0);
+  buttons->addWidget(FixedScale_);
+  buttons->addWidget(zoomIn);
+  buttons->addWidget(zoomOut);
+  buttons->addWidget(HiddenLab_);
   buttons->addStretch(1);
   buttons->addWidget(SavePictureBtn_);
   buttons->addWidget(CloseBtn_);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 8, 8);
-  layout->addWidget(canvas_, 1);
+  layout->addWidget(scroll_, 1);
   layout->addLayout(buttons);
   connect(SavePictureBtn_, &QPushButton::clicked, this, &CpMap::SavePictureBtn_Click);
   connect(CloseBtn_, &QPushButton::clicked, this, &QWidget::hide);
   askSavePath = [this] { return AskSavePath(); };
-  resize(1100, 720);
+  const QScreen* where = parent != nullptr ? parent->screen() : screen();
+  resize(CpMapWindowSize(where->availableGeometry(), QMargins(8, 32, 8, 8)));
+}
+
+QSize CpMapWindowSize(const QRect& available, const QMargins& frame) {
+  const QSize room = available.size().shrunkBy(frame);
+  return QSize(1100, 720).boundedTo(room);
+}
+
+// The viewport learns its size only after the window's layout has run.
+bool CpMap::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == scroll_->viewport() && event->type() == QEvent::Resize) FitCanvas();
+  return QWidget::eventFilter(watched, event);
+}
+
+// At zoom 1 the canvas fills the window; zoomed in, it grows past it and
+// the window scrolls.
+void CpMap::FitCanvas() {
+  const QSize view = scroll_->viewport()->size();
+  canvas_->setMinimumSize(0, 0);
+  canvas_->resize((QSizeF(view) * zoom_).toSize().expandedTo(QSize(320, 210)));
+  canvas_->Refresh();  // a hidden canvas gets its resize event only when shown
+  ShowHiddenCount();
+}
+
+void CpMap::Zoom(double factor) {
+  zoom_ = std::clamp(zoom_ * factor, 1.0, 8.0);
+  FitCanvas();
+}
+
+void CpMap::SetFixedScale(bool fixed) {
+  model_.fixedScale = fixed;
+  if (FixedScale_->isChecked() != fixed) FixedScale_->setChecked(fixed);
+  canvas_->Refresh();
+}
+
+int CpMap::HiddenValues() const {
+  if (canvas_->Layout().valuesFit) return 0;
+  int hidden = 0;
+  for (const CpMapFacade& f : model_.facades)
+    for (const CpMarker& m : f.markers)
+      hidden += m.state == MarkerState::Computed ? 1 : 0;
+  return hidden;
+}
+
+void CpMap::ShowHiddenCount() {
+  const int hidden = HiddenValues();
+  HiddenLab_->setText(hidden == 0 ? QString()
+                                  : QString("%1 values hidden for want of room: zoom in to "
+                                            "show them")
+                                        .arg(hidden));
 }
 
 void CpMap::ShowRun(const Job& job, const RunResult& run, const std::string& jobName,
                     char decimal) {
   model_ = BuildCpMapModel(job, run, jobName);
   decimal_ = decimal;
-  setWindowTitle(QString::fromStdString("Cp map - " + model_.title));
+  model_.fixedScale = FixedScale_->isChecked();
+  ShowTitle();
   canvas_->Refresh();
+  ShowHiddenCount();
+}
+
+void CpMap::SetStale(bool stale) {
+  stale_ = stale;
+  ShowTitle();
+}
+
+void CpMap::ShowTitle() {
+  std::string title = "Cp map - " + model_.title;
+  if (stale_) title += " - results from before the last change of the job (Run to update)";
+  setWindowTitle(QString::fromStdString(title));
 }
 
 QString CpMap::AskSavePath() {

@@ -1,7 +1,8 @@
 #pragma once
 // The Cp map window: a run's Cp values drawn on the unfolded building, with
-// tooltips, redrawn at every size, and saved as PNG or SVG on request.
-// Modeless; the main window creates it once and shows it again.
+// tooltips, redrawn at every size, and saved as PNG or SVG on request. The
+// colour scale is automatic or fixed; zoom makes room for the values that
+// do not fit. Modeless; the main window creates it once and shows it again.
 
 #include <QWidget>
 #include <functional>
@@ -11,7 +12,10 @@
 #include "map/cpmap_layout.h"
 #include "map/cpmap_model.h"
 
+class QCheckBox;
+class QLabel;
 class QPushButton;
+class QScrollArea;
 
 namespace ventora {
 
@@ -35,6 +39,10 @@ class CpMapCanvas : public QWidget {
   CpMapLayout layout_;
 };
 
+// The window's first size: at most 1100 x 720, within the screen's
+// available area less the window frame.
+QSize CpMapWindowSize(const QRect& available, const QMargins& frame);
+
 class CpMap : public QWidget {
   Q_OBJECT
 
@@ -44,6 +52,16 @@ class CpMap : public QWidget {
   // Shows the map of `run` for `job` (the job as it ran). `decimal` is the
   // user's decimal separator.
   void ShowRun(const Job& job, const RunResult& run, const std::string& jobName, char decimal);
+
+  // The results shown are from before the job's last change: the title says
+  // so until the next Run.
+  void SetStale(bool stale);
+
+  // How many Cp values are not printed because they do not fit; zoom in
+  // (Ctrl and +, or the button) to bring them back.
+  int HiddenValues() const;
+  void Zoom(double factor);
+  void SetFixedScale(bool fixed);
 
   const CpMapModel& Model() const { return model_; }
   const CpMapCanvas& Canvas() const { return *canvas_; }
@@ -58,10 +76,22 @@ class CpMap : public QWidget {
 
  private:
   QString AskSavePath();
+  void ShowTitle();
+  void FitCanvas();
+  void ShowHiddenCount();
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
   MessageSink& messages_;
   CpMapModel model_;
   char decimal_ = '.';
+  bool stale_ = false;
+  double zoom_ = 1;
+  QScrollArea* scroll_ = nullptr;
+  QCheckBox* FixedScale_ = nullptr;
+  QLabel* HiddenLab_ = nullptr;
   CpMapCanvas* canvas_ = nullptr;
   QPushButton* SavePictureBtn_ = nullptr;
   QPushButton* CloseBtn_ = nullptr;

@@ -51,7 +51,10 @@ HelpSlate::HelpSlate(QWidget* parent) : QWidget(parent, Qt::Tool) {
     svg->hide();
     pictures_[i] = svg;
   }
-  setFixedSize(pictures_[0]->sizeHint());
+  // Both plans, north up, marked by the same hand.
+  Picture(HelpPicture::FacadeNo)->AddPlanMarks(QRectF(125, 55, 110, 150), QPointF(315, 60));
+  Picture(HelpPicture::WindDir)->AddPlanMarks(QRectF(145, 98, 70, 100), QPointF(60, 60));
+  ShowHelpPicture(kVisualHelpCaption, HelpPicture::FacadeNo);
 }
 
 void HelpSlate::ShowHelpPicture(const QString& caption, HelpPicture picture) {
@@ -69,8 +72,13 @@ void HelpSlate::ShowPicture(HelpPicture picture) {
   setFixedSize(size);
 }
 
+// The window never stands empty: with no picture left, the facade
+// numbering comes back under the window's own caption.
 void HelpSlate::HidePicture(HelpPicture picture) {
   Picture(picture)->hide();
+  for (const SvgPicture* svg : pictures_)
+    if (!svg->isHidden()) return;
+  ShowHelpPicture(kVisualHelpCaption, HelpPicture::FacadeNo);
 }
 
 void HelpSlate::RevealPicture(HelpPicture picture) {

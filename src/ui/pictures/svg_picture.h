@@ -14,12 +14,17 @@ class SvgPicture : public QWidget {
   // The drawing's own size.
   QSize sizeHint() const override;
   bool IsValid() const { return renderer_.isValid(); }
+  // Draws the compass rose and the facade numbers over the drawing, round
+  // `building` and at `compass` (the drawing's own coordinates).
+  void AddPlanMarks(const QRectF& building, const QPointF& compass);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   QSvgRenderer renderer_;
+  QRectF building_;  // empty: no plan marks
+  QPointF compass_;
 };
 
 }  // namespace ventora::ui
