@@ -36,7 +36,7 @@ std::vector<std::string> ExportFormatNames();
 // (through a temporary beside it), with `stem` naming the job inside the
 // file. Throws std::invalid_argument for a refused step or sweep,
 // std::runtime_error when nothing could be computed or written.
-void WriteSweepExport(const ExportFormat& format, const Job& job, int step,
-                      const std::string& stem, const std::filesystem::path& path);
+void WriteSweepExport(const ExportFormat& format, const Job& job, int step, const std::string& stem,
+                      const std::filesystem::path& path);
 
 }  // namespace ventora::python
