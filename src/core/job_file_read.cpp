@@ -39,7 +39,15 @@ class BlockReader {
   Job Read() {
     Job job;
     std::string line;
-    if (lines_.Next(line)) ReadHeader(line, job);
+    if (lines_.Next(line)) {
+      ReadHeader(line, job);
+    } else {
+      // An empty file (a save cut short) has no header value at all.
+      std::array<Field, 10> none;
+      none.fill({FieldType::Single, {}});
+      NoteUnread(none);
+      notes_.headerLine = 1;
+    }
     while (lines_.NextNonBlank(line))
       ReadFacadeBlock(line, job);
     return job;

@@ -1,7 +1,7 @@
 #include "map/cpmap_picture.h"
 
-#include <QFileInfo>
 #include <QImage>
+#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include "map/cpmap_painter.h"
@@ -9,8 +9,11 @@
 namespace ventora {
 namespace {
 
-QString CannotWrite(const QString& path) {
-  return "Cannot write the picture \"" + path + "\". Check the folder and the file name.";
+// The picture is written to a temporary beside it and renamed over the old
+// one only when whole, so an interrupted save leaves the old picture.
+QString CannotWrite(const QString& path, const QSaveFile& file) {
+  return "Cannot write the picture \"" + path + "\". Check the folder and the file name. (" +
+         file.errorString() + ")";
 }
 
 QString SavePng(const QString& path, const CpMapModel& model, QSize size, char decimal) {
@@ -20,20 +23,25 @@ QString SavePng(const QString& path, const CpMapModel& model, QSize size, char d
     QPainter painter(&image);
     PaintCpMap(painter, model, LayOutCpMap(model, QSizeF(size)), decimal);
   }
-  return image.save(path, "PNG") ? QString() : CannotWrite(path);
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
+    return CannotWrite(path, file);
+  return {};
 }
 
 QString SaveSvg(const QString& path, const CpMapModel& model, QSize size, char decimal) {
-  if (!QFileInfo(QFileInfo(path).absolutePath()).isWritable()) return CannotWrite(path);
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return CannotWrite(path, file);
   QSvgGenerator svg;
-  svg.setFileName(path);
+  svg.setOutputDevice(&file);
   svg.setSize(size);
   svg.setViewBox(QRect(QPoint(0, 0), size));
   svg.setTitle(QString::fromStdString("Cp map - " + model.title));
   QPainter painter;
-  if (!painter.begin(&svg)) return CannotWrite(path);
+  if (!painter.begin(&svg)) return CannotWrite(path, file);
   PaintCpMap(painter, model, LayOutCpMap(model, QSizeF(size)), decimal);
-  return painter.end() ? QString() : CannotWrite(path);
+  if (!painter.end() || !file.commit()) return CannotWrite(path, file);
+  return {};
 }
 
 }  // namespace

@@ -82,6 +82,27 @@ TEST(JobFile, ReadingIsLenientWhereTheLayoutAllows) {
   EXPECT_EQ(job.PAD, 0);
 }
 
+// The header values a damaged first line (or an empty file) leaves at 0,
+// which the desktop program names in its warning.
+TEST(JobFile, TheHeaderValuesNotReadAreNamed) {
+  using Names = std::vector<std::string>;
+  const std::pair<const char*, Names> cases[] = {
+      {" 0 45 20 10 10 20 10 .25 0 0\r\n", {}},
+      {" 1 2 x 4\r\n", {"PAD", "SbH", "Bdz", "BdX", "BdY", "VeEXP", "Islope", "Phi"}},
+      {" 1 2 3 4 5 6 7 .2\n", {"Islope", "Phi"}},
+      {"", {"AzB", "AnWind", "PAD", "SbH", "Bdz", "BdX", "BdY", "VeEXP", "Islope", "Phi"}},
+  };
+  for (const auto& [text, unread] : cases) {
+    TempFolder folder;
+    WriteBytes(folder / "job.in", text);
+    NumberText numbers(kPointDecimal);
+    JobFileNotes notes;
+    ReadJobFile(folder / "job.in", numbers, notes);
+    EXPECT_EQ(notes.unreadHeader, unread) << '"' << text << '"';
+    EXPECT_EQ(notes.headerLine, 1);
+  }
+}
+
 TEST(JobFile, BadFilesAreRefusedNamingFileAndLine) {
   const struct {
     const char* text;
