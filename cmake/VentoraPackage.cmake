@@ -67,5 +67,6 @@ if(VENTORA_PYTHON_EXECUTABLE)
   math(EXPR _next "${_minor} + 1")
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "python3 (>= ${_python}), python3 (<< 3.${_next}), python3-numpy")
 endif()
-# Write the package where `make package` asks, not into the build folder.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${VENTORA_PACKAGING_DIR}/prerm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
