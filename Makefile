@@ -1,7 +1,8 @@
 # The two commands of the README's quick start, and a few helpers.
 #   make run   - install what is missing, build, start the program
 #   make test  - install what is missing, build (normal, sanitizer, map-less ventora-run), run every test
-.PHONY: run test deps build build-asan build-cli format format-check bench clean
+#   make package - the Debian package; make package-test builds and tries it
+.PHONY: run test deps build build-asan build-cli format format-check bench clean package package-test
 
 CLANG_FORMAT ?= clang-format
 SOURCES = $(shell git ls-files --cached --others --exclude-standard -- '*.cpp' '*.h' 2>/dev/null)
@@ -40,6 +41,14 @@ bench: deps
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release
 	@for b in build/release/bench/*_bench; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
+
+# The Debian package ventora_<version>_<arch>.deb, from a release in build/package.
+package: deps
+	@packaging/build-package
+
+# Builds the package and tries the extracted programs and Python module.
+package-test: deps
+	@tests/package/package_test.sh
 
 clean:
 	rm -rf build

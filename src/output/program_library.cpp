@@ -11,7 +11,11 @@ std::filesystem::path ProgramLibraryFolder() {
   std::error_code error;
   const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
   if (error) throw std::runtime_error("Cannot find the program's own file: " + error.message());
-  return program.parent_path().parent_path() / "lib" / "ventora";
+  const std::filesystem::path prefix = program.parent_path().parent_path();
+  // A Debian install puts them in the multiarch folder (lib/x86_64-linux-gnu);
+  // a build and a plain install in lib.
+  const std::filesystem::path installed = prefix / VENTORA_INSTALLED_LIBRARY_FOLDER;
+  return std::filesystem::is_directory(installed, error) ? installed : prefix / "lib" / "ventora";
 }
 
 void* ProgramLibrarySymbol(const std::string& fileName, const char* symbol) {

@@ -6,7 +6,9 @@
 // They live in the folder "../lib/ventora" from the folder of the running
 // program: <prefix>/bin/ventora-run and <prefix>/lib/ventora/ when
 // installed, build/<preset>/src/cli/ventora-run and
-// build/<preset>/src/lib/ventora/ in a build.
+// build/<preset>/src/lib/ventora/ in a build. An install whose library
+// folder is another (Debian's lib/<multiarch>) puts them in
+// "../<libdir>/ventora", which is tried first.
 
 #include <filesystem>
 #include <string>
