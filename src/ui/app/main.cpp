@@ -1,5 +1,6 @@
 // The desktop program `ventora`.
 #include <QApplication>
+#include <QTimer>
 #include <clocale>
 
 #include "core/number_text.h"
@@ -32,5 +33,13 @@ int main(int argc, char** argv) {
   QObject::connect(program->mainForm.get(), &ventora::CPMainForm::programEnded, &app,
                    &QCoreApplication::quit);
   if (ventora::StartupProbeRequested()) ventora::ReportFirstPaintAndQuit(*program->mainForm);
+  // A job named on the command line (the file manager's "Open with"), opened
+  // once the window is up so that any message appears over it.
+  const QStringList arguments = QCoreApplication::arguments();
+  if (arguments.size() > 1) {
+    const std::string job = arguments.at(1).toStdString();
+    QTimer::singleShot(0, program->mainForm.get(),
+                       [&program, job] { program->mainForm->OpenJobPath(job); });
+  }
   return QApplication::exec();
 }

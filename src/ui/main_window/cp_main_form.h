@@ -72,6 +72,9 @@ class CPMainForm : public QWidget {
   void HelpBtn_Click();
   void HelpAbout_Click();
   void ExitBtn_Click();
+  // Open/New without the dialog: the job file a file manager or the command
+  // line names (a name with no file yet starts a new job of that name).
+  void OpenJobPath(const std::string& path);
 
   // Yes saves first (and refuses to go on when the save fails), No goes on,
   // Cancel stops.

@@ -42,9 +42,12 @@ bool CPMainForm::AskSaveChanges() {
 void CPMainForm::JobBtn_Click() {
   if (doc_.DataChanged && !AskSaveChanges()) return;
   const std::optional<std::string> path = services_.dialogs->OpenPath();
-  if (!path) return;
-  MakeFolderCurrent(*path);
-  const std::string jobName = JobNameFromOpenPath(*path);
+  if (path) OpenJobPath(*path);
+}
+
+void CPMainForm::OpenJobPath(const std::string& path) {
+  MakeFolderCurrent(path);
+  const std::string jobName = JobNameFromOpenPath(path);
   if (FileExists(jobName + ".in")) {
     if (!LoadJobFile(jobName)) return;  // the job on screen stays as it was
     SaveAsBtn_->setEnabled(true);
