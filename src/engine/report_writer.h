@@ -36,4 +36,16 @@ class ReportWriter : public ReportLineSink {
   virtual void Close() = 0;
 };
 
+// For runs whose results are wanted in memory only (RunResult): writes
+// nothing.
+class NoReport : public ReportWriter {
+ public:
+  void WriteLine(const std::string&) override {}
+  void WriteHeader(const Job&, const std::string&, const std::string&) override {}
+  void WriteColumnHeader() override {}
+  void WriteElement(const ElementResult&) override {}
+  void WriteAverage(std::int16_t, float) override {}
+  void Close() override {}
+};
+
 }  // namespace ventora

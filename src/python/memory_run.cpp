@@ -13,16 +13,6 @@ namespace {
 // What the report marks as "outside its facade".
 constexpr float kOutsideFacadeCp = 10000;
 
-class NoReport : public ReportWriter {
- public:
-  void WriteLine(const std::string&) override {}
-  void WriteHeader(const Job&, const std::string&, const std::string&) override {}
-  void WriteColumnHeader() override {}
-  void WriteElement(const ElementResult&) override {}
-  void WriteAverage(std::int16_t, float) override {}
-  void Close() override {}
-};
-
 void RunChecked(MemoryRun& out, MessageSink& messages, const std::string& jobName) {
   RunContext ctx;
   ctx.messages = &messages;

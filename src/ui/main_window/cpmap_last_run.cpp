@@ -14,16 +14,6 @@ class SilentMessages : public MessageSink {
   MsgAnswer Show(const Message&) override { return MsgAnswer::Ok; }
 };
 
-class NoReport : public ReportWriter {
- public:
-  void WriteLine(const std::string&) override {}
-  void WriteHeader(const Job&, const std::string&, const std::string&) override {}
-  void WriteColumnHeader() override {}
-  void WriteElement(const ElementResult&) override {}
-  void WriteAverage(std::int16_t, float) override {}
-  void Close() override {}
-};
-
 }  // namespace
 
 std::optional<RunResult> RecomputeRun(Job job, const NumberLocale& locale) {
