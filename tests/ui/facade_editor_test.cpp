@@ -8,6 +8,7 @@
 
 #include "editing_fixture.h"
 #include "job_builders.h"
+#include "temp_folder.h"
 
 namespace ventora::ui::testing {
 namespace {
@@ -126,6 +127,22 @@ TEST_F(FacadeEditorTest, MeshesFillTheGridFromTheFirstRow) {
   Click(editor, "EFacadeOK");  // the mesh goes into the job
   EXPECT_EQ(doc.job.ElmCount[1], 4);
   EXPECT_EQ(doc.job.ElmX[1][4], 5);
+}
+
+// The grid grows with the window, which opens again at the size it was left.
+TEST_F(FacadeEditorTest, TheGridGrowsWithTheWindowWhoseSizeIsRemembered) {
+  ventora::testing::TempFolder folder{"size"};
+  const std::string ini = (folder.path() / "ventora.ini").string();
+  editor->RememberSizeIn(ini);
+  const QSize grid = editor->Grid()->size();
+  editor->resize(editor->size() + QSize(200, 150));
+  QApplication::processEvents();
+  EXPECT_EQ(editor->Grid()->size(), grid + QSize(200, 150));
+  Click(editor, "Cancel");
+  EditChooser later(doc, numbers, messages, nullptr);
+  later.Editor().RememberSizeIn(ini);
+  later.Editor().TakeInitialSize();
+  EXPECT_EQ(later.Editor().size(), editor->size());
 }
 
 }  // namespace

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QMessageBox>
+#include <QTest>
 
+#include "main_form_fixture.h"
 #include "ui/app/qt_message_sink.h"
 
 namespace ventora {
@@ -28,6 +30,30 @@ TEST(BuildMessageBox, CarriesTitleTextIconAndButtons) {
     EXPECT_EQ(box->standardButtons(), buttons);
     EXPECT_EQ(box->escapeButton(), box->button(escape)) << message.text;
   }
+}
+
+// A box raised from a dialog opens over that dialog, not over the main
+// window, and Enter answers it.
+TEST(QtMessageSink, ABoxOpensOverTheDialogThatRaisedItAndEnterAnswersIt) {
+  QWidget main;
+  QDialog dialog(&main);
+  dialog.setObjectName("raiser");
+  QtMessageSink sink(&main);
+  QWidget* boxParent = nullptr;
+  MsgAnswer answer = MsgAnswer::Cancel;
+  testing::PlayModalSteps(
+      {{"raiser",
+        [&](QDialog* d) {
+          answer = sink.Show(Message{"Error", "x", MsgIcon::None, MsgButtons::OkCancel});
+          d->accept();
+        }},
+       {"MessageBox", [&](QDialog* box) {
+          boxParent = box->parentWidget();
+          QTest::keyClick(box, Qt::Key_Return);
+        }}});
+  dialog.exec();
+  EXPECT_EQ(boxParent, &dialog);
+  EXPECT_EQ(answer, MsgAnswer::Ok);
 }
 
 }  // namespace
