@@ -1,7 +1,9 @@
 #include "core/number_parse.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <optional>
 
@@ -17,13 +19,53 @@ bool IsExponentLetter(char c) {
   return c == 'E' || c == 'e' || c == 'D' || c == 'd';
 }
 
-// A number taken apart: its digits without separators, and the exponent.
+// A number taken apart. `body` holds its digits with their separators (sign
+// and exponent excluded): the first `decimal` in it starts the fraction, any
+// other non-digit is a thousands separator. While scanning, the digits also
+// build `mantissa`, so that most numbers convert without any text built.
 struct DecimalParts {
   bool negative = false;
+  std::string_view body;
+  char decimal = '.';
+  long long exponent = 0;
+  std::uint64_t mantissa = 0;  // the digits as an integer, leading zeros dropped
+  int significant = 0;         // digits in `mantissa`
+  long long fracDigits = 0;    // digits after the decimal separator
+  bool anyDigit = false;
+  bool mantissaExact = true;  // false once a digit did not fit `mantissa`
+};
+
+// Nineteen decimal digits always fit 64 bits.
+constexpr int kMantissaDigits = 19;
+
+void AddDigit(DecimalParts& p, char c, bool inFraction) {
+  p.anyDigit = true;
+  if (inFraction) ++p.fracDigits;
+  if (p.significant >= kMantissaDigits) {
+    p.mantissaExact = false;
+    return;
+  }
+  p.mantissa = p.mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+  if (p.mantissa != 0) ++p.significant;
+}
+
+// The digits before and after the decimal separator, without separators.
+struct DigitText {
   std::string intDigits;
   std::string fracDigits;
-  long long exponent = 0;
 };
+
+DigitText SplitDigits(const DecimalParts& p) {
+  DigitText d;
+  bool inFraction = false;
+  for (const char c : p.body) {
+    if (c >= '0' && c <= '9')
+      (inFraction ? d.fracDigits : d.intDigits) += c;
+    else if (c == p.decimal && !inFraction)
+      inFraction = true;
+  }
+  return d;
+}
 
 // Exponent digits saturate far beyond any double, so huge exponents cannot
 // overflow the counter yet still read as overflow or underflow.
@@ -32,11 +74,18 @@ long long AddExponentDigit(long long e, char c) {
   return e >= kSaturated ? e : e * 10 + (c - '0');
 }
 
+bool IsBlankOrTab(char c) {
+  return c == ' ' || c == '\t';
+}
+
+// By hand: find_first_not_of(" \t") searches its set once per character,
+// which costs more than the whole conversion of a short number.
 std::string_view TrimBlanksAndTabs(std::string_view s) {
-  const auto first = s.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  const auto last = s.find_last_not_of(" \t");
-  return s.substr(first, last - first + 1);
+  while (!s.empty() && IsBlankOrTab(s.front()))
+    s.remove_prefix(1);
+  while (!s.empty() && IsBlankOrTab(s.back()))
+    s.remove_suffix(1);
+  return s;
 }
 
 // Scans the exponent after its letter; false when no digit follows.
@@ -55,20 +104,23 @@ bool ScanExponent(std::string_view s, std::size_t& i, long long& exponent) {
 std::optional<DecimalParts> ScanLocaleNumber(std::string_view text, const NumberLocale& locale) {
   const std::string_view s = TrimBlanksAndTabs(text);
   DecimalParts parts;
+  parts.decimal = locale.decimal;
   std::size_t i = 0;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) parts.negative = s[i++] == '-';
+  const std::size_t bodyStart = i;
   bool inFraction = false;
   for (; i < s.size(); ++i) {
     const char c = s[i];
     if (IsDigit(c)) {
-      (inFraction ? parts.fracDigits : parts.intDigits) += c;
+      AddDigit(parts, c, inFraction);
     } else if (c == locale.decimal && !inFraction) {
       inFraction = true;
     } else if (c != locale.thousands) {
       break;
     }
   }
-  if (parts.intDigits.empty() && parts.fracDigits.empty()) return std::nullopt;
+  if (!parts.anyDigit) return std::nullopt;
+  parts.body = s.substr(bodyStart, i - bodyStart);
   if (i < s.size() && IsExponentLetter(s[i])) {
     ++i;
     if (!ScanExponent(s, i, parts.exponent)) return std::nullopt;
@@ -79,25 +131,72 @@ std::optional<DecimalParts> ScanLocaleNumber(std::string_view text, const Number
 
 // The decimal order of magnitude of non-zero digits: positive when the value
 // is at least 1. Decides whether an out-of-range result overflowed.
-long long OrderOfMagnitude(const DecimalParts& p) {
-  const auto firstInt = p.intDigits.find_first_not_of('0');
+long long OrderOfMagnitude(const DecimalParts& p, const DigitText& d) {
+  const auto firstInt = d.intDigits.find_first_not_of('0');
   if (firstInt != std::string::npos)
-    return p.exponent + static_cast<long long>(p.intDigits.size() - firstInt);
-  const auto firstFrac = p.fracDigits.find_first_not_of('0');
+    return p.exponent + static_cast<long long>(d.intDigits.size() - firstInt);
+  const auto firstFrac = d.fracDigits.find_first_not_of('0');
   return p.exponent - static_cast<long long>(firstFrac == std::string::npos ? 0 : firstFrac);
+}
+
+// Powers of ten that float and double hold exactly, and the largest integers
+// they hold exactly: within these, one multiplication or division by a power
+// of ten is a single correctly rounded operation, which is exactly what the
+// full conversion gives.
+template <typename T>
+struct ExactLimits;
+template <>
+struct ExactLimits<float> {
+  static constexpr int kMaxPower = 10;
+  static constexpr std::uint64_t kMaxMantissa = std::uint64_t{1} << 24;
+};
+template <>
+struct ExactLimits<double> {
+  static constexpr int kMaxPower = 22;
+  static constexpr std::uint64_t kMaxMantissa = std::uint64_t{1} << 53;
+};
+
+template <typename T>
+constexpr T PowerOfTen(int n) {
+  T value = 1;
+  for (int i = 0; i < n; ++i)
+    value *= 10;
+  return value;
+}
+
+// The value without building text, when both the digits and the power of ten
+// are exact in T; nullopt otherwise.
+template <typename T>
+std::optional<T> ExactValue(const DecimalParts& p) {
+  using L = ExactLimits<T>;
+  static constexpr auto kPowers = [] {
+    std::array<T, L::kMaxPower + 1> powers{};
+    for (int n = 0; n <= L::kMaxPower; ++n)
+      powers[static_cast<std::size_t>(n)] = PowerOfTen<T>(n);
+    return powers;
+  }();
+  if (!p.mantissaExact || p.mantissa > L::kMaxMantissa) return std::nullopt;
+  const long long power = p.exponent - p.fracDigits;
+  if (power < -L::kMaxPower || power > L::kMaxPower) return std::nullopt;
+  const T mantissa = static_cast<T>(p.mantissa);
+  const T value = power < 0 ? mantissa / kPowers[static_cast<std::size_t>(-power)]
+                            : mantissa * kPowers[static_cast<std::size_t>(power)];
+  return p.negative ? -value : value;
 }
 
 template <typename T>
 T ToFloating(const DecimalParts& p, std::string_view original, std::string_view target) {
+  if (const auto exact = ExactValue<T>(p)) return *exact;
+  const DigitText d = SplitDigits(p);
   std::string canonical = p.negative ? "-" : "";
-  canonical += p.intDigits.empty() ? "0" : p.intDigits;
-  if (!p.fracDigits.empty()) canonical.append(1, '.').append(p.fracDigits);
+  canonical += d.intDigits.empty() ? "0" : d.intDigits;
+  if (!d.fracDigits.empty()) canonical.append(1, '.').append(d.fracDigits);
   canonical.append(1, 'e').append(std::to_string(p.exponent));
   T value{};
   const auto [end, ec] =
       std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
   if (ec == std::errc::result_out_of_range) {
-    if (OrderOfMagnitude(p) > 0) throw NumberConversionError(original, target);
+    if (OrderOfMagnitude(p, d) > 0) throw NumberConversionError(original, target);
     return p.negative ? -T{0} : T{0};
   }
   if (ec != std::errc{} || end != canonical.data() + canonical.size())
@@ -159,14 +258,16 @@ double Val(std::string_view text) {
   std::size_t i = 0;
   if (i < compact.size() && (compact[i] == '+' || compact[i] == '-'))
     parts.negative = compact[i++] == '-';
+  const std::size_t bodyStart = i;
   while (i < compact.size() && IsDigit(compact[i]))
-    parts.intDigits += compact[i++];
+    AddDigit(parts, compact[i++], false);
   if (i < compact.size() && compact[i] == '.') {
     ++i;
     while (i < compact.size() && IsDigit(compact[i]))
-      parts.fracDigits += compact[i++];
+      AddDigit(parts, compact[i++], true);
   }
-  if (parts.intDigits.empty() && parts.fracDigits.empty()) return 0;
+  if (!parts.anyDigit) return 0;
+  parts.body = std::string_view(compact).substr(bodyStart, i - bodyStart);
   if (i < compact.size() && IsExponentLetter(compact[i])) {
     std::size_t e = i + 1;
     long long exponent = 0;

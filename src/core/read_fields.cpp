@@ -7,6 +7,10 @@
 namespace ventora {
 namespace {
 
+bool IsBlankOrTab(char c) {
+  return c == ' ' || c == '\t';
+}
+
 std::string_view TrimBlanks(std::string_view s) {
   const auto first = s.find_first_not_of(' ');
   if (first == std::string_view::npos) return {};
@@ -14,16 +18,18 @@ std::string_view TrimBlanks(std::string_view s) {
 }
 
 // Cuts the next field off `rest`: up to the first blank or tab; the blanks
-// and tabs after it go too, so a run of them separates like one.
+// and tabs after it go too, so a run of them separates like one. The scan
+// goes by hand: find_first_of(" \t") searches its set once per character,
+// which made splitting a line cost more than converting its numbers.
 std::string_view TakeField(std::string_view& rest) {
-  const auto end = rest.find_first_of(" \t");
+  std::size_t end = 0;
+  while (end < rest.size() && !IsBlankOrTab(rest[end]))
+    ++end;
   const std::string_view field = rest.substr(0, end);
-  if (end == std::string_view::npos) {
-    rest = {};
-  } else {
-    const auto next = rest.find_first_not_of(" \t", end);
-    rest = next == std::string_view::npos ? std::string_view{} : rest.substr(next);
-  }
+  std::size_t next = end;
+  while (next < rest.size() && IsBlankOrTab(rest[next]))
+    ++next;
+  rest.remove_prefix(next);
   return field;
 }
 
@@ -55,9 +61,17 @@ FieldValue NumberText::ConvertField(std::string_view field, FieldType type) cons
       return LocaleToByte(field, locale_);
     case FieldType::Single:
     case FieldType::Double: {
-      std::string text(field);
-      RewriteSeparator(text);
-      const double value = ConvertDecimal(text, type);
+      // Most fields hold no character for RewriteSeparator to replace (the
+      // one it looks for is `foreign`), so they convert without a copy.
+      const char foreign = number_mode_ == 2 ? '.' : ',';
+      double value = 0;
+      if (field.find(foreign) == std::string_view::npos) {
+        value = ConvertDecimal(field, type);
+      } else {
+        std::string text(field);
+        RewriteSeparator(text);
+        value = ConvertDecimal(text, type);
+      }
       if (type == FieldType::Single && number_mode_ != 3) return static_cast<float>(value);
       return value;  // Val's results are kept as doubles
     }
