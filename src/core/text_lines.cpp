@@ -13,10 +13,19 @@ bool TextLines::Next(std::string& line) {
     in_.setstate(std::ios::eofbit);
     return false;
   }
+  // Characters gather in a small block that is appended whole: appending
+  // them one by one cost more than the reading itself.
+  char block[128];
+  std::size_t used = 0;
   while (!Traits::eq_int_type(c, Traits::eof()) && c != '\n' && c != '\r') {
-    line += Traits::to_char_type(c);
+    block[used++] = Traits::to_char_type(c);
+    if (used == sizeof block) {
+      line.append(block, used);
+      used = 0;
+    }
     c = buffer.sbumpc();
   }
+  line.append(block, used);
   if (c == '\r' && buffer.sgetc() == '\n') buffer.sbumpc();
   // A UTF-8 byte-order mark can only open the first line.
   if (number_ == 0 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
