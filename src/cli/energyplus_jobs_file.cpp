@@ -1,10 +1,8 @@
 #include "energyplus_jobs_file.h"
 
-#include <stdexcept>
 #include <vector>
 
 #include "output/sweep/energyplus_fragment.h"
-#include "output/sweep/export_text.h"
 #include "sweep_job_file.h"
 
 namespace ventora::cli {
@@ -49,15 +47,9 @@ int RunEnergyPlusSweeps(const CliOptions& options, std::ostream& out, std::ostre
   for (const SweptJob& s : swept)
     jobs.push_back(JobSweep{s.sweep, s.loaded.job, s.stem});
   const EnergyPlusSettings settings{options.allTables};
-  try {
-    WriteExportFile(path, EnergyPlusFragment(jobs, CliExportInfo(), settings));
-  } catch (const std::invalid_argument& e) {
-    err << "ventora-run: " << e.what() << '\n';
-    return kExitStopped;
-  } catch (const std::runtime_error& e) {
-    err << "ventora-run: " << e.what() << '\n';
-    return kExitSystemError;
-  }
+  const int status = WriteExportAt(
+      path, [&] { return EnergyPlusFragment(jobs, CliExportInfo(), settings); }, err);
+  if (status != kExitCompleted) return status;
   for (const SweptJob& s : swept) {
     const std::string warning = EnergyPlusCpWarning(s.sweep, settings);
     if (!warning.empty()) err << "ventora-run: warning: " << s.stem << ": " << warning << '\n';

@@ -22,13 +22,7 @@ std::string TerminalText(const std::string& text) {
 
 MsgAnswer StreamMessages::Show(const Message& message) {
   out_ << message.title << ": " << TerminalText(message.text) << '\n' << std::flush;
-  switch (message.buttons) {
-    case MsgButtons::YesNo:
-    case MsgButtons::YesNoCancel:
-      return MsgAnswer::Yes;
-    default:
-      return MsgAnswer::Ok;
-  }
+  return UnattendedAnswer(message.buttons);
 }
 
 }  // namespace ventora::cli

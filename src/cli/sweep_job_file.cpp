@@ -79,8 +79,20 @@ int WriteExport(const SweptJob& swept, const CliOptions& options, std::ostream& 
                 std::ostream& err) {
   const fs::path path = SweepOutputPath(swept.loaded.jobName, options.format);
   std::string warning;
+  const int status = WriteExportAt(
+      path, [&] { return ExportText(swept, options, warning); }, err);
+  if (status != kExitCompleted) return status;
+  if (!warning.empty()) err << "ventora-run: warning: " << warning << '\n';
+  out << path.string() << '\n';
+  return swept.sweep.AllCompleted() ? kExitCompleted : kExitValuesMissing;
+}
+
+}  // namespace
+
+int WriteExportAt(const fs::path& path, const std::function<std::string()>& text,
+                  std::ostream& err) {
   try {
-    WriteExportFile(path, ExportText(swept, options, warning));
+    WriteExportFile(path, text());
   } catch (const std::invalid_argument& e) {
     err << "ventora-run: " << e.what() << '\n';
     return kExitStopped;
@@ -88,12 +100,8 @@ int WriteExport(const SweptJob& swept, const CliOptions& options, std::ostream& 
     err << "ventora-run: " << e.what() << '\n';
     return kExitSystemError;
   }
-  if (!warning.empty()) err << "ventora-run: warning: " << warning << '\n';
-  out << path.string() << '\n';
-  return swept.sweep.AllCompleted() ? kExitCompleted : kExitValuesMissing;
+  return kExitCompleted;
 }
-
-}  // namespace
 
 fs::path SweepOutputPath(const std::string& jobName, const std::string& format) {
   if (format == "energyplus") return jobName + ".sweep.idf";

@@ -3,6 +3,7 @@
 // and writes the chosen export beside it.
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -32,6 +33,12 @@ struct SweptJob {
 // when there is nothing to export.
 std::optional<SweptJob> SweepJob(const CliOptions& options, const std::string& job,
                                  bool deleteOldExport, std::ostream& err, int& status);
+
+// Writes the export `text()` makes at `path` (whole or not at all); gives
+// 0, or 2 when the export refuses the sweep and 1 when the file cannot be
+// written, each said on `err`.
+int WriteExportAt(const std::filesystem::path& path, const std::function<std::string()>& text,
+                  std::ostream& err);
 
 // Removes an export of an earlier run, so a failed run leaves none behind.
 bool DeleteOldOutput(const std::filesystem::path& path, std::ostream& err);

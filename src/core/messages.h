@@ -28,4 +28,11 @@ class MessageSink {
   virtual MsgAnswer Show(const Message& message) = 0;
 };
 
+// The answer of a run that nobody watches (ventora-run, the Python module):
+// Yes to a question, Ok to anything else, so nothing waits for a user.
+inline MsgAnswer UnattendedAnswer(MsgButtons buttons) {
+  return buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel ? MsgAnswer::Yes
+                                                                            : MsgAnswer::Ok;
+}
+
 }  // namespace ventora

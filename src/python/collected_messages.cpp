@@ -4,13 +4,7 @@ namespace ventora::python {
 
 MsgAnswer CollectedMessages::Show(const Message& message) {
   messages_.push_back(message);
-  switch (message.buttons) {
-    case MsgButtons::YesNo:
-    case MsgButtons::YesNoCancel:
-      return MsgAnswer::Yes;
-    default:
-      return MsgAnswer::Ok;
-  }
+  return UnattendedAnswer(message.buttons);
 }
 
 }  // namespace ventora::python

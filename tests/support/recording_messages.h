@@ -22,13 +22,7 @@ class RecordingMessages : public MessageSink {
       answers.pop_front();
       return a;
     }
-    switch (message.buttons) {
-      case MsgButtons::YesNo:
-      case MsgButtons::YesNoCancel:
-        return MsgAnswer::Yes;
-      default:
-        return MsgAnswer::Ok;
-    }
+    return UnattendedAnswer(message.buttons);
   }
   std::vector<std::string> Texts() const {
     std::vector<std::string> t;
