@@ -1,6 +1,6 @@
 // The EnergyPlus model reader, the box fit and the model written back, on
 // small models written for these tests (tests/idf) and EnergyPlus's own
-// airflow network examples (tests/data/energyplus).
+// airflow network examples (tests/data/energyplus, unpacked into the build).
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -19,6 +19,10 @@ using ::testing::HasSubstr;
 
 std::string Data(const std::string& relative) {
   return std::string(std::getenv("VENTORA_TEST_DATA")) + "/" + relative;
+}
+
+std::string EnergyPlusExample(const std::string& name) {
+  return std::string(VENTORA_ENERGYPLUS_EXAMPLES) + "/" + name;
 }
 
 struct Placed {
@@ -64,24 +68,25 @@ TEST(FromIdf, FitsTheBoxAndPlacesEveryOpening) {
 
 TEST(FromIdf, RefusesBuildingsThatAreNoBoxNamingTheWalls) {
   const struct {
-    const char* file;
+    std::string file;
     std::size_t surfaces;  // BuildingSurface:Detailed objects read
     std::vector<const char*> named;
-  } cases[] = {
-      {"../idf/l_shape.idf",
-       7,
-       {"line 58, BuildingSurface:Detailed 'Wall 3' stands 5.000 m inside", "'Wall 4'"}},
-      {"energyplus/AirflowNetwork_MultiZone_SmallOffice.idf",
-       34,
-       {"'Zn002:Wall001' stands 6.096", "'Zn003:Wall003' stands 3.048", "'Zn004:Wall004'",
-        "'Zn004:Wall005'"}},
-      {"energyplus/AirflowNetwork_MultiZone_House.idf",
-       25,
-       {"'Living:North' stands 6.098 m", "'Garage:WestWall' stands 10.323 m"}},
-      {"energyplus/AirflowNetwork_Simple_House.idf", 25, {"'Living:North'", "'Garage:WestWall'"}}};
+  } cases[] = {{Data("../idf/l_shape.idf"),
+                7,
+                {"line 58, BuildingSurface:Detailed 'Wall 3' stands 5.000 m inside", "'Wall 4'"}},
+               {EnergyPlusExample("AirflowNetwork_MultiZone_SmallOffice.idf"),
+                34,
+                {"'Zn002:Wall001' stands 6.096", "'Zn003:Wall003' stands 3.048", "'Zn004:Wall004'",
+                 "'Zn004:Wall005'"}},
+               {EnergyPlusExample("AirflowNetwork_MultiZone_House.idf"),
+                25,
+                {"'Living:North' stands 6.098 m", "'Garage:WestWall' stands 10.323 m"}},
+               {EnergyPlusExample("AirflowNetwork_Simple_House.idf"),
+                25,
+                {"'Living:North'", "'Garage:WestWall'"}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);
-    const IdfFile file = ReadIdfFile(Data(c.file));
+    const IdfFile file = ReadIdfFile(c.file);
     EXPECT_EQ(file.All("BuildingSurface:Detailed").size(), c.surfaces);
     try {
       FitBox(file, ReadGeometry(file));
