@@ -4,6 +4,7 @@
 
 #include "output/sweep/contam_export.h"
 #include "output/sweep/energyplus_export.h"
+#include "output/sweep/export_formats.h"
 #include "output/sweep/facade_profiles.h"
 #include "output/sweep/modelica_export.h"
 #include "output/sweep/wind_sweep.h"
@@ -90,9 +91,7 @@ std::string ParseExportOption(const std::string& arg, CliOptions& options) {
   }
   if (arg.starts_with(kFormat)) {
     options.format = After(arg, kFormat);
-    if (options.format == "csv" || options.format == "energyplus" || options.format == "contam" ||
-        options.format == "modelica")
-      return "";
+    if (FindExportFormat(options.format) != nullptr) return "";
     return "unknown format '" + options.format +
            "': csv, energyplus, contam or modelica (see --help)";
   }
@@ -112,8 +111,7 @@ std::string CheckExportOptions(CliOptions& options) {
   if (options.workbook) return "--xls and --sweep do not go together: a sweep writes no report";
   if (options.format.empty()) options.format = "csv";
   if (options.sweepStep == kStepNotGiven) {
-    options.sweepStep =
-        options.format == "contam" ? kContamDefaultStep : static_cast<int>(kDefaultSweepStep);
+    options.sweepStep = FindExportFormat(options.format)->defaultStep;
   }
   if (std::string error = MisplacedOption(options); !error.empty()) return error;
   return CheckStep(options);

@@ -7,12 +7,8 @@
 #include "energyplus_jobs_file.h"
 #include "engine/pre_run_checks.h"
 #include "interrupt.h"
-#include "output/sweep/contam_export.h"
-#include "output/sweep/cp_beyond_one.h"
+#include "output/sweep/export_formats.h"
 #include "output/sweep/export_text.h"
-#include "output/sweep/facade_profiles.h"
-#include "output/sweep/modelica_export.h"
-#include "output/sweep/sweep_csv_export.h"
 #include "output/sweep/sweep_progress.h"
 #include "stderr_messages.h"
 
@@ -25,9 +21,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// CONTAM and Modelica take Cp against the angle to each facade's normal.
-bool ProfileFormat(const std::string& format) {
-  return format == "contam" || format == "modelica";
+const ExportFormat& FormatOf(const CliOptions& options) {
+  return *FindExportFormat(options.format);  // the option parser accepts known formats only
 }
 
 bool PassesPreRunChecks(LoadedJob& loaded, MessageSink& messages) {
@@ -40,7 +35,8 @@ bool PassesPreRunChecks(LoadedJob& loaded, MessageSink& messages) {
 
 void ReportStops(const WindSweep& sweep, const std::string& format, std::ostream& err) {
   // The profile sweep turns the building to AzB 0 (see ProfileSweepJob).
-  const std::string frame = ProfileFormat(format) ? " (building turned to azimuth 0)" : "";
+  const std::string frame =
+      FindExportFormat(format)->profiles ? " (building turned to azimuth 0)" : "";
   for (const SweepDirection& d : sweep.directions) {
     if (d.completed) continue;
     err << "ventora-run: wind direction " << NumberString(d.AnWind) << " deg." << frame << ": "
@@ -48,39 +44,17 @@ void ReportStops(const WindSweep& sweep, const std::string& format, std::ostream
   }
 }
 
-std::vector<float> Directions(const CliOptions& options) {
-  if (ProfileFormat(options.format)) return ProfileDirections(options.sweepStep);
-  return SweepDirections(static_cast<float>(options.sweepStep));
-}
-
-// Throws std::invalid_argument when the format cannot take this sweep; puts
-// the warning about Cp beyond -1..1 in `warning`.
-std::string ExportText(const SweptJob& swept, const CliOptions& options, std::string& warning) {
-  const Job& job = swept.loaded.job;
-  if (options.format == "contam") {
-    warning = ContamCpWarning(swept.sweep);
-    return ContamProfiles(swept.sweep, job, swept.stem, CliExportInfo(),
-                          {options.sweepStep, options.contamFirst});
-  }
-  if (options.format == "modelica") {
-    warning = ModelicaCpWarning(swept.sweep);
-    const std::string package = options.modelicaPackage.empty() ? DefaultModelicaPackage(swept.stem)
-                                                                : options.modelicaPackage;
-    return ModelicaPackage(swept.sweep, job, swept.stem, CliExportInfo(), package,
-                           options.sweepStep);
-  }
-  warning = CpBeyondOneWarning(swept.sweep,
-                               "The CSV holds them as computed; EnergyPlus and CONTAM bound Cp "
-                               "to -1..1 (see the README).");
-  return SweepCsv(swept.sweep, job);
-}
-
 int WriteExport(const SweptJob& swept, const CliOptions& options, std::ostream& out,
                 std::ostream& err) {
   const fs::path path = SweepOutputPath(swept.loaded.jobName, options.format);
   std::string warning;
+  const ExportSettings settings{options.sweepStep, options.contamFirst, options.modelicaPackage,
+                                CliExportInfo()};
+  const ExportFormat& format = FormatOf(options);
   const int status = WriteExportAt(
-      path, [&] { return ExportText(swept, options, warning); }, err);
+      path,
+      [&] { return format.text(swept.sweep, swept.loaded.job, swept.stem, settings, warning); },
+      err);
   if (status != kExitCompleted) return status;
   if (!warning.empty()) err << "ventora-run: warning: " << warning << '\n';
   out << path.string() << '\n';
@@ -104,10 +78,7 @@ int WriteExportAt(const fs::path& path, const std::function<std::string()>& text
 }
 
 fs::path SweepOutputPath(const std::string& jobName, const std::string& format) {
-  if (format == "energyplus") return jobName + ".sweep.idf";
-  if (format == "contam") return jobName + ".sweep.contam.txt";
-  if (format == "modelica") return jobName + ".sweep.mo";
-  return jobName + ".sweep.csv";
+  return jobName + FindExportFormat(format)->suffix;
 }
 
 ExportInfo CliExportInfo() {
@@ -141,10 +112,11 @@ std::optional<SweptJob> SweepJob(const CliOptions& options, const std::string& j
   setup.messages = &messages;
   setup.progress = SweepProgress(err);
   setup.cancel = InterruptFlag();
-  const Job swept = ProfileFormat(options.format) ? ProfileSweepJob(loaded->job) : loaded->job;
+  const Job swept = ExportSweepJob(FormatOf(options), loaded->job);
   SweptJob result{*loaded, {}, fs::path(loaded->jobName).filename().string()};
   try {
-    result.sweep = RunWindSweep(swept, Directions(options), setup);
+    result.sweep =
+        RunWindSweep(swept, ExportDirections(FormatOf(options), options.sweepStep), setup);
   } catch (const Cancelled&) {
     throw;
   } catch (const std::exception& e) {

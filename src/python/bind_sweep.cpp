@@ -86,7 +86,7 @@ py::array_t<double> ElementColumn(const WindSweep& s, F value) {
 
 std::string Export(const PyJob& job, const std::string& formatName,
                    const std::optional<std::filesystem::path>& path, std::optional<int> step) {
-  const ExportFormat& format = FindExportFormat(formatName);
+  const ExportFormat& format = FindPythonExportFormat(formatName);
   std::filesystem::path target;
   if (path) {
     target = *path;

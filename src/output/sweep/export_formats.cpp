@@ -1,0 +1,75 @@
+#include "output/sweep/export_formats.h"
+
+#include <array>
+
+#include "output/sweep/contam_export.h"
+#include "output/sweep/cp_beyond_one.h"
+#include "output/sweep/energyplus_export.h"
+#include "output/sweep/facade_profiles.h"
+#include "output/sweep/modelica_export.h"
+#include "output/sweep/sweep_csv_export.h"
+
+namespace ventora {
+namespace {
+
+std::string CsvText(const WindSweep& sweep, const Job& job, const std::string&,
+                    const ExportSettings&, std::string& warning) {
+  warning = CpBeyondOneWarning(sweep,
+                               "The CSV holds them as computed; EnergyPlus and CONTAM bound Cp "
+                               "to -1..1 (see the README).");
+  return SweepCsv(sweep, job);
+}
+
+std::string EnergyPlusText(const WindSweep& sweep, const Job& job, const std::string& stem,
+                           const ExportSettings& settings, std::string& warning) {
+  warning = EnergyPlusCpWarning(sweep, {});
+  return EnergyPlusIdf(sweep, job, stem, settings.info, {});
+}
+
+std::string ContamText(const WindSweep& sweep, const Job& job, const std::string& stem,
+                       const ExportSettings& settings, std::string& warning) {
+  warning = ContamCpWarning(sweep);
+  return ContamProfiles(sweep, job, stem, settings.info, {settings.step, settings.contamFirst});
+}
+
+std::string ModelicaText(const WindSweep& sweep, const Job& job, const std::string& stem,
+                         const ExportSettings& settings, std::string& warning) {
+  warning = ModelicaCpWarning(sweep);
+  const std::string package =
+      settings.modelicaPackage.empty() ? DefaultModelicaPackage(stem) : settings.modelicaPackage;
+  return ModelicaPackage(sweep, job, stem, settings.info, package, settings.step);
+}
+
+constexpr int kEveryTen = static_cast<int>(kDefaultSweepStep);
+
+constexpr std::array<ExportFormat, 4> kFormats{{
+    {"csv", ".sweep.csv", kEveryTen, false, &CsvText},
+    {"energyplus", ".sweep.idf", kEveryTen, false, &EnergyPlusText},
+    {"contam", ".sweep.contam.txt", kContamDefaultStep, true, &ContamText},
+    {"modelica", ".sweep.mo", kEveryTen, true, &ModelicaText},
+}};
+
+}  // namespace
+
+const ExportFormat* FindExportFormat(const std::string& name) {
+  for (const ExportFormat& format : kFormats)
+    if (name == format.name) return &format;
+  return nullptr;
+}
+
+std::vector<std::string> ExportFormatNames() {
+  std::vector<std::string> names;
+  for (const ExportFormat& format : kFormats)
+    names.emplace_back(format.name);
+  return names;
+}
+
+Job ExportSweepJob(const ExportFormat& format, const Job& job) {
+  return format.profiles ? ProfileSweepJob(job) : job;
+}
+
+std::vector<float> ExportDirections(const ExportFormat& format, int step) {
+  return format.profiles ? ProfileDirections(step) : SweepDirections(static_cast<float>(step));
+}
+
+}  // namespace ventora

@@ -1,0 +1,45 @@
+#pragma once
+// The files a sweep is exported to, by format name, in one table: the file's
+// suffix beside the job, which job and directions are swept for it and which
+// exporter writes its text. ventora-run and the Python module both use it.
+
+#include <string>
+#include <vector>
+
+#include "core/job.h"
+#include "output/sweep/export_job_summary.h"
+#include "output/sweep/wind_sweep.h"
+
+namespace ventora {
+
+struct ExportSettings {
+  int step = 10;                // degrees between the wind directions
+  int contamFirst = 1;          // the first CONTAM profile's number
+  std::string modelicaPackage;  // empty: from the job's name
+  ExportInfo info;
+};
+
+struct ExportFormat {
+  const char* name;    // as --format names it
+  const char* suffix;  // the file beside the job: JobName + suffix
+  int defaultStep;     // the step a sweep without one takes for this format
+  // CONTAM and Modelica take Cp against the angle to each facade's normal:
+  // the job is swept turned to azimuth 0 (ProfileSweepJob).
+  bool profiles;
+  // The file's text, with the warning about Cp beyond -1..1 (empty when
+  // none) in `warning`; throws std::invalid_argument (with a message for the
+  // user) when the sweep does not suit the format.
+  std::string (*text)(const WindSweep& sweep, const Job& job, const std::string& stem,
+                      const ExportSettings& settings, std::string& warning);
+};
+
+// The format named `name`, or nullptr.
+const ExportFormat* FindExportFormat(const std::string& name);
+
+std::vector<std::string> ExportFormatNames();
+
+// The job and the wind directions to sweep for `format`.
+Job ExportSweepJob(const ExportFormat& format, const Job& job);
+std::vector<float> ExportDirections(const ExportFormat& format, int step);
+
+}  // namespace ventora
