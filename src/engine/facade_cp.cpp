@@ -10,21 +10,58 @@ namespace {
 
 constexpr float kFloorCp = 999.0f;
 
+// The element's height part from the cache, or computed by `compute` (which
+// sets err and gives false when the model refuses) and kept. A carried err
+// always goes through the model, which stops at its first check.
+template <class Compute>
+bool HeightPart(const FacadeCpInput& in, int iface, FacadeCpResult& out, double& part,
+                Compute&& compute) {
+  if (in.heights == nullptr || out.err != 0) return compute(part);
+  if (const double* kept = in.heights->Find(iface, in.ZH)) {
+    part = *kept;
+    return true;
+  }
+  if (!compute(part)) return false;
+  in.heights->Store(iface, in.ZH, part);
+  return true;
+}
+
 void WallCp(const RunContext& ctx, const FacadeCpInput& in, FacadeCpResult& out) {
   const int iface = FacadeIndex(in.facade);
   const FacadeGeometry& g = in.geometry;
   const float angle = g.FacadeAngle[iface];
   const float FAR = g.FacadeFAR[iface];
   const float SAR = g.FacadeSAR[iface];
+  double part = 0;
   if (angle > -90.0f && angle < 90.0f) {
-    WindwardCp(ctx, in.VeEXP, in.PAD, g.RbH, FAR, SAR, angle, in.ZH, in.XL, out.cp, out.err);
+    if (HeightPart(in, iface, out, part, [&](double& p) {
+          return WindwardHeightPart(ctx, in.VeEXP, in.PAD, g.RbH, FAR, SAR, in.ZH, p, out.err);
+        }))
+      out.cp = WindwardCpAt(part, angle, in.ZH, in.XL);
   } else if (angle <= -90.0f || angle >= 90.0f) {
-    LeewardCp(ctx, in.VeEXP, in.PAD, g.RbH, FAR, SAR, angle, in.ZH, in.XL, out.cp, out.err);
+    if (!LeewardPlaceAccepted(ctx, in.ZH, in.XL, out.err)) return;
+    if (HeightPart(in, iface, out, part, [&](double& p) {
+          return LeewardHeightPart(ctx, in.VeEXP, in.PAD, g.RbH, FAR, SAR, in.ZH, p, out.err);
+        }))
+      out.cp = LeewardCpAt(part, angle, in.ZH, in.XL);
   } else {
     // A NaN angle faces neither way; without this the element would come
     // back as a success with no Cp.
     out.err = 1;
   }
+}
+
+void RoofElementCp(const RunContext& ctx, const FacadeCpInput& in, FacadeCpResult& out) {
+  const int iface = FacadeIndex(in.facade);
+  const FacadeGeometry& g = in.geometry;
+  const float angle = g.FacadeAngle[iface];
+  if (!RoofPlaceAccepted(ctx, in.ZH, in.XL, out.err)) return;
+  double part = 0;
+  if (HeightPart(in, iface, out, part, [&](double& p) {
+        return RoofHeightPart(ctx, in.VeEXP, in.PAD, g.RbH, g.FacadeFAR[iface], g.FacadeSAR[iface],
+                              angle, in.ZH, p, out.err);
+      }))
+    out.cp = RoofCpAt(part, angle, in.ZH, in.XL, in.Islope, in.Phi);
 }
 
 }  // namespace
@@ -38,9 +75,7 @@ FacadeCpResult FacadeCp(const RunContext& ctx, const FacadeCpInput& in) {
   } else if (IsWall(in.facade)) {
     WallCp(ctx, in, out);
   } else if (in.facade == Facade::Roof) {
-    const FacadeGeometry& g = in.geometry;
-    RoofCp(ctx, in.VeEXP, in.PAD, g.RbH, g.FacadeFAR[iface], g.FacadeSAR[iface],
-           g.FacadeAngle[iface], in.ZH, in.XL, in.Islope, in.Phi, out.cp, out.err);
+    RoofElementCp(ctx, in, out);
   } else {
     ctx.RangeMessage("floor facade: no Cp values");
     out.cp = kFloorCp;

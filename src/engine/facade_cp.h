@@ -7,6 +7,7 @@
 
 #include "core/job.h"
 #include "engine/facade_geometry.h"
+#include "engine/height_part_cache.h"
 #include "engine/run_context.h"
 
 namespace ventora {
@@ -30,6 +31,9 @@ struct FacadeCpInput {
   std::int16_t Islope = 0;
   float Phi = 0;
   FacadeCpResult carried{};
+  // The walk's cache of height parts, or null to compute every element in
+  // full; the result is the same either way.
+  HeightPartCache* heights = nullptr;
 };
 
 FacadeCpResult FacadeCp(const RunContext& ctx, const FacadeCpInput& in);

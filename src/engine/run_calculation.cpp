@@ -72,7 +72,8 @@ class ElementWalk {
                                                       .ZH = e.ZH,
                                                       .Islope = job_.Islope,
                                                       .Phi = job_.Phi,
-                                                      .carried = {Cp, runError_}});
+                                                      .carried = {Cp, runError_},
+                                                      .heights = &heights_});
       Cp = r.cp;
       runError_ = r.err;
       sum_ += Cp;
@@ -107,6 +108,7 @@ class ElementWalk {
   const RunSetup& setup_;
   ReportWriter& report_;
   RunResult& result_;
+  HeightPartCache heights_;
   std::int16_t runError_ = 0;
   float sum_ = 0;
   std::int16_t count_ = 0;

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 #include "engine/models/leeward_model.h"
 #include "engine/models/roof_model.h"
@@ -99,6 +101,71 @@ TEST(FacadeCp, FailuresLeaveCpAndGiveCodeOne) {
   g.FacadeAngle[3] = std::nanf("");
   EXPECT_EQ(Dispatch(3, {true, nullptr, nullptr}).cp, kUntouched);
   g.FacadeAngle[3] = -170;
+}
+
+// The walk keeps each facade's height parts for its other elements at the
+// same ZH: over refusals, carried errors, repeated and odd heights, every
+// Cp, code, box and report line must be what the uncached models give.
+TEST(FacadeCp, HeightPartCacheChangesNothing) {
+  const float zhs[] = {0.25f, 0.0f, 0.25f, 0.5f, 1.0f, 1.2f, NAN, 0.25f, 0.5f};
+  const float xls[] = {0.3f, 0.0f, 0.7f, 1.0f, -0.1f, NAN};
+  int compared = 0, computed = 0, reportLines = 0, boxes = 0;
+  for (float ratio : {0.3f, 1.0f, 2.5f, NAN})
+    for (float PAD : {0.0f, 10.0f, 34.0f, 45.0f})
+      for (float VeEXP : {0.05f, 0.22f, 0.3f})
+        for (std::int16_t Islope : {0, 1, 2}) {
+          FacadeGeometry geo = g;
+          geo.FacadeFAR[3] = geo.FacadeSAR[1] = geo.FacadeFAR[5] = ratio;
+          HeightPartCache cache;
+          for (int iface = 1; iface <= 6; ++iface)
+            for (float ZH : zhs)
+              for (float XL : xls) {
+                const std::int16_t carried = compared % 7 == 0 ? 1 : 0;
+                FacadeCpInput in{geo, PAD,    VeEXP, AsFacade(iface),      XL,
+                                 ZH,  Islope, 20,    {kUntouched, carried}};
+                testing::RecordingMessages plainBoxes, cachedBoxes;
+                testing::RecordingLines plainLines, cachedLines;
+                const FacadeCpResult plain = FacadeCp({false, &plainBoxes, &plainLines}, in);
+                in.heights = &cache;
+                const FacadeCpResult cached = FacadeCp({false, &cachedBoxes, &cachedLines}, in);
+                ASSERT_EQ(std::bit_cast<std::uint32_t>(cached.cp),
+                          std::bit_cast<std::uint32_t>(plain.cp))
+                    << "facade " << iface << " ZH " << ZH << " XL " << XL;
+                ASSERT_EQ(cached.err, plain.err);
+                ASSERT_EQ(cachedBoxes.Texts(), plainBoxes.Texts());
+                ASSERT_EQ(cachedLines.lines, plainLines.lines);
+                ++compared;
+                computed += plain.err == 0 ? 1 : 0;
+                reportLines += plainLines.lines.empty() ? 0 : 1;
+                boxes += plainBoxes.shown.empty() ? 0 : 1;
+              }
+        }
+  EXPECT_EQ(compared, 4 * 4 * 3 * 3 * 6 * 9 * 6);
+  // Both outcomes are covered: values, refusals with a box, model failures
+  // with a report line.
+  EXPECT_GT(computed, compared / 10);
+  EXPECT_GT(boxes, 0);
+  EXPECT_GT(reportLines, 0);
+}
+
+// The cache is consulted: a part kept for one facade and height is used
+// there only, and a facade's table stops growing at its element limit.
+TEST(FacadeCp, HeightPartCacheIsKeptPerFacadeAndHeight) {
+  HeightPartCache cache;
+  cache.Store(1, 0.45f, 2.0);
+  const auto cp = [&](int iface, float ZH) {
+    return FacadeCp({}, {g, 10, 0.25f, AsFacade(iface), 0.3f, ZH, 0, 0, {}, &cache}).cp;
+  };
+  const float doubled = cp(1, 0.45f);
+  cache = HeightPartCache{};
+  EXPECT_NE(doubled, cp(1, 0.45f));
+  EXPECT_FLOAT_EQ(doubled, 2.0f / static_cast<float>(*cache.Find(1, 0.45f)) * cp(1, 0.45f));
+  EXPECT_EQ(cache.Find(4, 0.45f), nullptr);
+  EXPECT_EQ(cache.Find(1, 0.4500001f), nullptr);
+  for (int i = 0; i < 3 * kMaxElements; ++i)
+    cache.Store(2, static_cast<float>(i), i);
+  EXPECT_NE(cache.Find(2, static_cast<float>(kMaxElements - 1)), nullptr);
+  EXPECT_EQ(cache.Find(2, static_cast<float>(kMaxElements)), nullptr);
 }
 
 }  // namespace

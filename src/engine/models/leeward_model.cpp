@@ -15,9 +15,10 @@ float LeewardBaseProfile(float ZH) {
                             0.331533);
 }
 
-// The entry checks on the element's relative position; NaN is refused as
-// well.
-bool PositionAccepted(const RunContext& ctx, float ZH, float XL, std::int16_t& err) {
+}  // namespace
+
+// NaN is refused as well.
+bool LeewardPlaceAccepted(const RunContext& ctx, float ZH, float XL, std::int16_t& err) {
   if (!limits::kXL.accepted.Contains(XL)) {
     ctx.RangeMessage(" XL out of range (0 - 1)");
     err = 1;
@@ -31,27 +32,38 @@ bool PositionAccepted(const RunContext& ctx, float ZH, float XL, std::int16_t& e
   return true;
 }
 
-}  // namespace
-
-void LeewardCp(const RunContext& ctx, float VeEXP, float PAD, float RbH, float FAR, float SAR,
-               float angle, float ZH, float XL, float& Cp, std::int16_t& err) {
-  if (!PositionAccepted(ctx, ZH, XL, err)) return;
+bool LeewardHeightPart(const RunContext& ctx, float VeEXP, float PAD, float RbH, float FAR,
+                       float SAR, float ZH, double& part, std::int16_t& err) {
   const float F1 = LeewardBaseProfile(ZH);
-  float F2 = 0, F3 = 0, F4 = 0, F5 = 0, F6 = 0, F7 = 0;
+  float F2 = 0, F3 = 0, F4 = 0, F5 = 0, F6 = 0;
   LeewardVeEXPFactor(ctx, ZH, VeEXP, F2, err);
-  if (err != 0) return;
+  if (err != 0) return false;
   LeewardPADFactor(ctx, ZH, PAD, F3, err);
-  if (err != 0) return;
+  if (err != 0) return false;
   LeewardRbHFactor(ZH, PAD, RbH, F4);
   F4 = static_cast<float>(F4 / std::pow(static_cast<double>(RbH), 2.0 * VeEXP));
   LeewardFARFactor(ctx, ZH, FAR, PAD, F5, err);
-  if (err != 0) return;
+  if (err != 0) return false;
   LeewardSARFactor(ctx, ZH, SAR, PAD, F6, err);
-  if (err != 0) return;
+  if (err != 0) return false;
+  const double ratio_mean = (static_cast<double>(F5) + F6) / 2.0;
+  part = static_cast<double>(F1) * F2 * F3 * F4 * ratio_mean;
+  return true;
+}
+
+float LeewardCpAt(double heightPart, float angle, float ZH, float XL) {
+  float F7 = 0;
   LeewardAngleFactor(ZH, angle, XL, F7);
   F7 = static_cast<float>(F7 * LeewardBandMultiplier(ZH));
-  const double ratio_mean = (static_cast<double>(F5) + F6) / 2.0;
-  Cp = static_cast<float>(static_cast<double>(F1) * F2 * F3 * F4 * ratio_mean * F7);
+  return static_cast<float>(heightPart * F7);
+}
+
+void LeewardCp(const RunContext& ctx, float VeEXP, float PAD, float RbH, float FAR, float SAR,
+               float angle, float ZH, float XL, float& Cp, std::int16_t& err) {
+  if (!LeewardPlaceAccepted(ctx, ZH, XL, err)) return;
+  double part = 0;
+  if (LeewardHeightPart(ctx, VeEXP, PAD, RbH, FAR, SAR, ZH, part, err))
+    Cp = LeewardCpAt(part, angle, ZH, XL);
 }
 
 }  // namespace ventora

@@ -12,4 +12,14 @@ namespace ventora {
 void LeewardCp(const RunContext& ctx, float VeEXP, float PAD, float RbH, float FAR, float SAR,
                float angle, float ZH, float XL, float& Cp, std::int16_t& err);
 
+// LeewardCp in three steps, for callers that share the second among the
+// elements of a facade at one height: the checks of the element's place,
+// every factor but the horizontal distribution multiplied as the Cp
+// multiplies them, then the Cp from that part. The first two give false,
+// err set, when they refuse (the second also when err was set already).
+bool LeewardPlaceAccepted(const RunContext& ctx, float ZH, float XL, std::int16_t& err);
+bool LeewardHeightPart(const RunContext& ctx, float VeEXP, float PAD, float RbH, float FAR,
+                       float SAR, float ZH, double& part, std::int16_t& err);
+float LeewardCpAt(double heightPart, float angle, float ZH, float XL);
+
 }  // namespace ventora

@@ -65,28 +65,43 @@ float RoofTypeFactor(float theta, float ZH, float XL, std::int16_t Islope, float
 
 }  // namespace
 
-void RoofCp(const RunContext& ctx, float VeEXP, float PAD, float RbH, float FAR, float SAR,
-            float angle, float ZH, float XL, std::int16_t Islope, float Phi, float& Cp,
-            std::int16_t& err) {
-  // NaN is refused as well.
+// NaN is refused as well.
+bool RoofPlaceAccepted(const RunContext& ctx, float ZH, float XL, std::int16_t& err) {
   if (!limits::kXL.accepted.Contains(XL)) {
     ctx.RangeMessage("XL out of range (0 - 1) ");
     err = 1;
-    return;
+    return false;
   }
   if (!limits::kZH.accepted.Contains(ZH)) {
     ctx.RangeMessage("ZH out of range (0 - 1) ");
     err = 1;
-    return;
+    return false;
   }
+  return true;
+}
+
+bool RoofHeightPart(const RunContext& ctx, float VeEXP, float PAD, float RbH, float FAR, float SAR,
+                    float angle, float ZH, double& part, std::int16_t& err) {
   const float theta = -angle;
   const float profile = RoofProfile(ZH);
   RoofCorrections c;
   ComputeCorrections(ctx, VeEXP, PAD, RbH, FAR, SAR, theta, ZH, c, err);
-  if (err != 0) return;
-  const float shape = RoofTypeFactor(theta, ZH, XL, Islope, Phi);
-  Cp = static_cast<float>(static_cast<double>(profile) * c.angleVeEXP * c.pad * c.rbh * c.far *
-                          c.sar * shape);
+  if (err != 0) return false;
+  part = static_cast<double>(profile) * c.angleVeEXP * c.pad * c.rbh * c.far * c.sar;
+  return true;
+}
+
+float RoofCpAt(double heightPart, float angle, float ZH, float XL, std::int16_t Islope, float Phi) {
+  return static_cast<float>(heightPart * RoofTypeFactor(-angle, ZH, XL, Islope, Phi));
+}
+
+void RoofCp(const RunContext& ctx, float VeEXP, float PAD, float RbH, float FAR, float SAR,
+            float angle, float ZH, float XL, std::int16_t Islope, float Phi, float& Cp,
+            std::int16_t& err) {
+  if (!RoofPlaceAccepted(ctx, ZH, XL, err)) return;
+  double part = 0;
+  if (RoofHeightPart(ctx, VeEXP, PAD, RbH, FAR, SAR, angle, ZH, part, err))
+    Cp = RoofCpAt(part, angle, ZH, XL, Islope, Phi);
 }
 
 }  // namespace ventora

@@ -12,4 +12,15 @@ void RoofCp(const RunContext& ctx, float VeEXP, float PAD, float RbH, float FAR,
             float angle, float ZH, float XL, std::int16_t Islope, float Phi, float& Cp,
             std::int16_t& err);
 
+// RoofCp in three steps, for callers that share the second among the
+// elements of the roof at one ZH: the checks of the element's place, the
+// profile and every correction that does not depend on the roof type,
+// multiplied as the Cp multiplies them, then the Cp from that part. The first
+// two give false, err set, when they refuse (the second also when err was set
+// already).
+bool RoofPlaceAccepted(const RunContext& ctx, float ZH, float XL, std::int16_t& err);
+bool RoofHeightPart(const RunContext& ctx, float VeEXP, float PAD, float RbH, float FAR, float SAR,
+                    float angle, float ZH, double& part, std::int16_t& err);
+float RoofCpAt(double heightPart, float angle, float ZH, float XL, std::int16_t Islope, float Phi);
+
 }  // namespace ventora

@@ -16,23 +16,36 @@ float WindwardBaseProfile(float ZH) {
 
 }  // namespace
 
-void WindwardCp(const RunContext& ctx, float VeEXP, float PAD, float RbH, float FAR, float SAR,
-                float angle, float ZH, float XL, float& Cp, std::int16_t& err) {
+bool WindwardHeightPart(const RunContext& ctx, float VeEXP, float PAD, float RbH, float FAR,
+                        float SAR, float ZH, double& part, std::int16_t& err) {
   const float F1 = WindwardBaseProfile(ZH);
-  float F2 = 0, F3 = 0, F4 = 0, F5 = 0, F6 = 0, F7 = 0;
+  float F2 = 0, F3 = 0, F4 = 0, F5 = 0, F6 = 0;
   WindwardVeEXPFactor(ctx, ZH, VeEXP, F2, err);
-  if (err != 0) return;
+  if (err != 0) return false;
   WindwardPADFactor(ctx, ZH, PAD, F3, err);
-  if (err != 0) return;
+  if (err != 0) return false;
   WindwardRbHFactor(ZH, PAD, RbH, F4);
   F4 = static_cast<float>(F4 / std::pow(static_cast<double>(RbH), 2.0 * VeEXP));
   WindwardFARFactor(ctx, ZH, FAR, PAD, F5, err);
-  if (err != 0) return;
+  if (err != 0) return false;
   WindwardSARFactor(ctx, ZH, SAR, PAD, F6, err);
-  if (err != 0) return;
-  WindwardAngleFactor(ZH, angle, XL, F7);
+  if (err != 0) return false;
   const double ratio_mean = (static_cast<double>(F5) + F6) / 2.0;
-  Cp = static_cast<float>(static_cast<double>(F1) * F2 * F3 * F4 * ratio_mean * F7);
+  part = static_cast<double>(F1) * F2 * F3 * F4 * ratio_mean;
+  return true;
+}
+
+float WindwardCpAt(double heightPart, float angle, float ZH, float XL) {
+  float F7 = 0;
+  WindwardAngleFactor(ZH, angle, XL, F7);
+  return static_cast<float>(heightPart * F7);
+}
+
+void WindwardCp(const RunContext& ctx, float VeEXP, float PAD, float RbH, float FAR, float SAR,
+                float angle, float ZH, float XL, float& Cp, std::int16_t& err) {
+  double part = 0;
+  if (WindwardHeightPart(ctx, VeEXP, PAD, RbH, FAR, SAR, ZH, part, err))
+    Cp = WindwardCpAt(part, angle, ZH, XL);
 }
 
 }  // namespace ventora

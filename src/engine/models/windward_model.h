@@ -13,4 +13,12 @@ namespace ventora {
 void WindwardCp(const RunContext& ctx, float VeEXP, float PAD, float RbH, float FAR, float SAR,
                 float angle, float ZH, float XL, float& Cp, std::int16_t& err);
 
+// WindwardCp in two steps, for callers that share the first among the
+// elements of a facade at one height: every factor but the horizontal
+// distribution, multiplied as the Cp multiplies them (false, err set, when a
+// factor refuses or err was set already), then the Cp from that part.
+bool WindwardHeightPart(const RunContext& ctx, float VeEXP, float PAD, float RbH, float FAR,
+                        float SAR, float ZH, double& part, std::int16_t& err);
+float WindwardCpAt(double heightPart, float angle, float ZH, float XL);
+
 }  // namespace ventora
