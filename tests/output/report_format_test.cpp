@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
+#include <limits>
+#include <random>
+
+#include "output/fixed_number.h"
 #include "output/format_right.h"
 #include "output/report_date.h"
 
@@ -31,6 +37,59 @@ TEST(FormatRight, PadsRoundsAndSignsAsTheReportShows) {
   };
   for (const Row& r : rows)
     EXPECT_EQ(FormatRight(r.value, r.pattern, r.sep), r.shown) << r.value << " " << r.pattern;
+}
+
+constexpr NumberPattern kFacade("#");
+constexpr NumberPattern kElement("###0");
+constexpr NumberPattern kPlace("##0.00");
+constexpr NumberPattern kCp("##0.000");
+constexpr NumberPattern kAverage("###0.000");
+
+// The fixed columns' text is FormatRight's; they decline exactly the values
+// that are not finite or whose text is longer than the column. Gives whether the column took it.
+template <const NumberPattern& Pattern>
+bool SameAsFormatRight(float value, char sep) {
+  char text[16];
+  char* end = WriteFixedNumber<Pattern>(text, value, sep);
+  const std::string general = FormatRight(value, Pattern.text, std::string(1, sep));
+  if (end == nullptr) {
+    EXPECT_TRUE(!std::isfinite(value) || general.size() > Pattern.text.size())
+        << value << " " << Pattern.text;
+    return false;
+  }
+  EXPECT_EQ(std::string(text, end), general) << value << " " << Pattern.text;
+  return true;
+}
+
+int SameInAllColumns(float value, char sep) {
+  return SameAsFormatRight<kFacade>(value, sep) + SameAsFormatRight<kElement>(value, sep) +
+         SameAsFormatRight<kPlace>(value, sep) + SameAsFormatRight<kCp>(value, sep) +
+         SameAsFormatRight<kAverage>(value, sep);
+}
+
+TEST(FixedNumber, WritesFormatRightsTextOrDeclines) {
+  constexpr float kInf = std::numeric_limits<float>::infinity();
+  const float edges[] = {0.f,     -0.f,     0.125f,   -0.125f,  0.145f,       2.675f,
+                         0.0625f, -0.0004f, -0.0005f, 0.0005f,  0.9995f,      9.5f,
+                         -9.5f,   99.995f,  -99.995f, 999.995f, 999.994f,     999.9949f,
+                         1000.f,  9999.5f,  9999.4f,  -999.5f,  99999.5f,     1e-30f,
+                         1e30f,   10000.f,  kInf,     -kInf,    std::nanf("")};
+  for (float value : edges) {
+    SameInAllColumns(value, '.');
+    SameInAllColumns(value, ',');
+  }
+  // Values of the report's range, halves of every kind among them, and any
+  // 32-bit pattern at all.
+  std::mt19937 random(7);
+  std::uniform_real_distribution<float> range(-12000.f, 12000.f);
+  std::uniform_int_distribution<int> sixteenths(-200000, 200000);
+  int taken = 0;
+  for (int i = 0; i < 100000; ++i) {
+    taken += SameInAllColumns(range(random), '.');
+    taken += SameInAllColumns(static_cast<float>(sixteenths(random)) / 16, ',');
+    taken += SameInAllColumns(std::bit_cast<float>(static_cast<std::uint32_t>(random())), '.');
+  }
+  EXPECT_GT(taken, 300000);  // the columns take most values: the check compares text
 }
 
 TEST(ReportDate, MonthTwoDigitDayYearAndHourWithoutLeadingZero) {
