@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 
 #include "output/format_right.h"
 
@@ -41,10 +42,11 @@ inline char* PutPair(char* end, std::uint32_t below100) {
 // `value` formatted by `Pattern` as FormatRight does, exactly the pattern's
 // length of characters written at `at`; gives their end. Gives null, writing
 // nothing, when the text would be longer (or the value is not finite).
-template <const NumberPattern& Pattern>
-char* WriteFixedNumber(char* at, float value, char decimalSep) {
+template <const NumberPattern& Pattern, typename Value>
+[[gnu::always_inline]] inline char* WriteFixedNumber(char* at, Value value, char decimalSep) {
   using fixed_number_detail::Power10;
   using fixed_number_detail::PutPair;
+  static_assert(std::is_same_v<Value, float> || std::is_same_v<Value, std::int16_t>);
   constexpr int kWidth = static_cast<int>(Pattern.text.size());
   constexpr int kDecimals = Pattern.decimals;
   constexpr int kPoint = kDecimals > 0 ? 1 : 0;
@@ -54,21 +56,32 @@ char* WriteFixedNumber(char* at, float value, char decimalSep) {
   // digit before the point, as the report's patterns have.
   static_assert(kRoom <= 9 && kDecimals <= 3 && kZeros <= 1 && kZeros + kDecimals <= kRoom);
 
-  // A 32-bit value times at most 10^3 is exact in a double, with at most 31
-  // significant bits (24 of the value, 7 of 5^3), so that adding 0.5 is
-  // exact too whenever the sum reaches 1: truncated, the sum is the exact
-  // binary value rounded with halves away from zero, as FormatRight rounds.
-  const double scaled = std::fabs(static_cast<double>(value)) * Power10(kDecimals);
   const bool negative = value < 0;
   if constexpr (kZeros + kDecimals == kRoom) {
     if (negative) return nullptr;  // no room for the sign
   }
-  // Rounded, the digits fit the room (one less with a sign) exactly when
-  // `scaled` is half a unit below the first number that does not.
-  constexpr double kLimit = static_cast<double>(Power10(kRoom)) - 0.5;
-  constexpr double kSignedLimit = static_cast<double>(Power10(kRoom - 1)) - 0.5;
-  if (!(scaled < (negative ? kSignedLimit : kLimit))) return nullptr;
-  auto whole = static_cast<std::uint32_t>(scaled + 0.5);
+  // The digits of the value times 10^decimals, which must fit the room (one
+  // less with a sign).
+  std::uint32_t whole = 0;
+  if constexpr (std::is_integral_v<Value>) {
+    const auto magnitude = static_cast<std::uint32_t>(negative ? -value : value);
+    constexpr auto kUnit = static_cast<std::uint32_t>(Power10(kDecimals));
+    constexpr auto kLimit = static_cast<std::uint32_t>(Power10(kRoom) / kUnit);
+    constexpr auto kSignedLimit = static_cast<std::uint32_t>(Power10(kRoom - 1) / kUnit);
+    if (magnitude >= (negative ? kSignedLimit : kLimit)) return nullptr;
+    whole = magnitude * kUnit;
+  } else {
+    // A 32-bit value times at most 10^3 is exact in a double, with at most
+    // 31 significant bits (24 of the value, 7 of 5^3), so that adding 0.5
+    // is exact too whenever the sum reaches 1: truncated, the sum is the
+    // exact binary value rounded with halves away from zero, as FormatRight
+    // rounds. It fits when half a unit below the first number that does not.
+    const double scaled = std::fabs(static_cast<double>(value)) * Power10(kDecimals);
+    constexpr double kLimit = static_cast<double>(Power10(kRoom)) - 0.5;
+    constexpr double kSignedLimit = static_cast<double>(Power10(kRoom - 1)) - 0.5;
+    if (!(scaled < (negative ? kSignedLimit : kLimit))) return nullptr;
+    whole = static_cast<std::uint32_t>(scaled + 0.5);
+  }
 
   std::memset(at, ' ', kWidth);
   char* first = at + kWidth;

@@ -47,8 +47,8 @@ constexpr NumberPattern kAverage("###0.000");
 
 // The fixed columns' text is FormatRight's; they decline exactly the values
 // that are not finite or whose text is longer than the column. Gives whether the column took it.
-template <const NumberPattern& Pattern>
-bool SameAsFormatRight(float value, char sep) {
+template <const NumberPattern& Pattern, typename Value>
+bool SameAsFormatRight(Value value, char sep) {
   char text[16];
   char* end = WriteFixedNumber<Pattern>(text, value, sep);
   const std::string general = FormatRight(value, Pattern.text, std::string(1, sep));
@@ -90,6 +90,14 @@ TEST(FixedNumber, WritesFormatRightsTextOrDeclines) {
     taken += SameInAllColumns(std::bit_cast<float>(static_cast<std::uint32_t>(random())), '.');
   }
   EXPECT_GT(taken, 300000);  // the columns take most values: the check compares text
+  // Facade and element numbers, every one.
+  taken = 0;
+  for (int i = std::numeric_limits<std::int16_t>::min(); i <= 32767; ++i) {
+    const auto number = static_cast<std::int16_t>(i);
+    taken += SameAsFormatRight<kFacade>(number, '.') + SameAsFormatRight<kElement>(number, '.') +
+             SameAsFormatRight<kPlace>(number, ',');
+  }
+  EXPECT_EQ(taken, 10 + 10999 + 1099);
 }
 
 TEST(ReportDate, MonthTwoDigitDayYearAndHourWithoutLeadingZero) {
