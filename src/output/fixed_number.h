@@ -24,16 +24,15 @@ constexpr std::uint64_t Power10(int n) {
 
 // "00" to "99".
 inline constexpr auto kDigitPairs = [] {
-  std::array<char, 200> pairs{};
-  for (int i = 0; i < 100; ++i) {
-    pairs[2 * i] = static_cast<char>('0' + i / 10);
-    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
-  }
+  std::array<std::array<char, 2>, 100> pairs{};
+  for (int i = 0; i < 100; ++i)
+    pairs[static_cast<std::size_t>(i)] = {static_cast<char>('0' + i / 10),
+                                          static_cast<char>('0' + i % 10)};
   return pairs;
 }();
 
 inline char* PutPair(char* end, std::uint32_t below100) {
-  std::memcpy(end - 2, &kDigitPairs[2 * below100], 2);
+  std::memcpy(end - 2, kDigitPairs[below100].data(), 2);
   return end - 2;
 }
 

@@ -148,10 +148,13 @@ char* WriteElementLine(char* at, const ElementResult& e, char sep) {
 }  // namespace
 
 void TextReportWriter::WriteElement(const ElementResult& e) {
-  if (char* end = WriteElementLine(Room(kElementLine), e, decimalSep_[0])) {
+  if (char* end = WriteElementLine(Room(kElementLine), e, decimalSep_[0]))
     Written(end);
-    return;
-  }
+  else
+    WriteWideElement(e);
+}
+
+void TextReportWriter::WriteWideElement(const ElementResult& e) {
   std::string line = "    ";
   AppendFormatRight(line, e.iface, kFacadePattern, decimalSep_);
   line += "      ";
