@@ -32,8 +32,9 @@ class TextReportWriter : public ReportWriter {
 
  private:
   void Put(std::string_view line);
-  // An element line with a value wider than its column, as few are: kept
-  // apart so that the usual line's code stays short.
+  // An element line with a value that does not fit its column (too wide or
+  // not finite), as few do: kept apart so that the usual line's code stays
+  // short.
   [[gnu::noinline]] void WriteWideElement(const ElementResult& e);
   std::string Number(double value, std::string_view pattern) const;
   // Room for `count` more characters at the report's end, to be written
