@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <stdexcept>
 #include <utility>
 
+#include "output/fixed_number.h"
 #include "output/format_right.h"
 
 namespace ventora {
@@ -68,9 +70,9 @@ std::string RoofTypeWord(std::int16_t Islope) {
 TextReportWriter::TextReportWriter(std::filesystem::path finalPath, NumberLocale locale)
     : finalPath_(std::move(finalPath)),
       file_(OpenTemporary(finalPath_)),
-      decimalSep_(1, locale.decimal) {
-  text_.reserve(kReserve);
-}
+      decimalSep_(1, locale.decimal),
+      text_(std::make_unique_for_overwrite<char[]>(kReserve)),
+      capacity_(kReserve) {}
 
 TextReportWriter::~TextReportWriter() = default;
 
@@ -78,13 +80,18 @@ std::string TextReportWriter::Number(double value, std::string_view pattern) con
   return FormatRight(value, pattern, decimalSep_);
 }
 
-void TextReportWriter::AppendNumber(double value, std::string_view pattern) {
-  AppendFormatRight(text_, value, pattern, decimalSep_);
+void TextReportWriter::Enlarge(std::size_t count) {
+  const std::size_t capacity = std::max(2 * capacity_, size_ + count);
+  auto text = std::make_unique_for_overwrite<char[]>(capacity);
+  std::memcpy(text.get(), text_.get(), size_);
+  text_ = std::move(text);
+  capacity_ = capacity;
 }
 
 void TextReportWriter::Put(std::string_view line) {
-  text_ += line;
-  text_ += kLineEnd;
+  char* at = Room(line.size() + kLineEnd.size());
+  at = std::copy(line.begin(), line.end(), at);
+  Written(std::copy(kLineEnd.begin(), kLineEnd.end(), at));
 }
 
 void TextReportWriter::WriteLine(const std::string& line) {
@@ -110,61 +117,72 @@ void TextReportWriter::WriteColumnHeader() {
 
 namespace {
 
-// The element line in one buffer, appended once; false (nothing written)
-// when a value needs AppendFormatRight's rare path.
-bool AppendElementLine(std::string& text, const ElementResult& e, std::string_view sep) {
-  char line[7 * (kFormatRightRoom + 8)];
-  char* at = line;
-  const auto put = [&at, sep](std::string_view gap, double value, const NumberPattern& pattern) {
-    if (at == nullptr) return;
-    at = std::copy(gap.begin(), gap.end(), at);
-    at = FormatRightInto(at, value, pattern, sep);
-  };
-  put("    ", e.iface, kFacadePattern);
-  put("      ", e.k, kElementPattern);
-  put("     ", e.X, kPlacePattern);
-  put("    ", e.Z, kPlacePattern);
-  put("    ", e.XL, kPlacePattern);
-  put("    ", e.ZH, kPlacePattern);
-  put("    ", e.Cp, kCpPattern);
-  if (at == nullptr) return false;
-  text.append(line, static_cast<std::size_t>(at - line));
-  text += kLineEnd;
-  return true;
+template <std::size_t N>
+char* Blanks(char* at) {
+  std::memset(at, ' ', N);
+  return at + N;
+}
+
+// The element line with its line end when every value fits its column, as
+// nearly all do: kElementLine characters at `at`. Gives the end, or null
+// for a line that the general formatting must write.
+constexpr std::size_t kElementLine = 69;
+char* WriteElementLine(char* at, const ElementResult& e, char sep) {
+  at = WriteFixedNumber<kFacadePattern>(Blanks<4>(at), e.iface, sep);
+  if (at == nullptr) return nullptr;
+  at = WriteFixedNumber<kElementPattern>(Blanks<6>(at), e.k, sep);
+  if (at == nullptr) return nullptr;
+  at = WriteFixedNumber<kPlacePattern>(Blanks<5>(at), e.X, sep);
+  if (at == nullptr) return nullptr;
+  at = WriteFixedNumber<kPlacePattern>(Blanks<4>(at), e.Z, sep);
+  if (at == nullptr) return nullptr;
+  at = WriteFixedNumber<kPlacePattern>(Blanks<4>(at), e.XL, sep);
+  if (at == nullptr) return nullptr;
+  at = WriteFixedNumber<kPlacePattern>(Blanks<4>(at), e.ZH, sep);
+  if (at == nullptr) return nullptr;
+  at = WriteFixedNumber<kCpPattern>(Blanks<4>(at), e.Cp, sep);
+  if (at == nullptr) return nullptr;
+  return std::copy(kLineEnd.begin(), kLineEnd.end(), at);
 }
 
 }  // namespace
 
 void TextReportWriter::WriteElement(const ElementResult& e) {
-  if (AppendElementLine(text_, e, decimalSep_)) return;
-  text_ += "    ";
-  AppendFormatRight(text_, e.iface, kFacadePattern, decimalSep_);
-  text_ += "      ";
-  AppendFormatRight(text_, e.k, kElementPattern, decimalSep_);
-  text_ += "     ";
-  AppendFormatRight(text_, e.X, kPlacePattern, decimalSep_);
+  if (char* end = WriteElementLine(Room(kElementLine), e, decimalSep_[0]))
+    Written(end);
+  else
+    WriteWideElement(e);
+}
+
+void TextReportWriter::WriteWideElement(const ElementResult& e) {
+  std::string line = "    ";
+  AppendFormatRight(line, e.iface, kFacadePattern, decimalSep_);
+  line += "      ";
+  AppendFormatRight(line, e.k, kElementPattern, decimalSep_);
+  line += "     ";
+  AppendFormatRight(line, e.X, kPlacePattern, decimalSep_);
   for (float value : {e.Z, e.XL, e.ZH}) {
-    text_ += "    ";
-    AppendFormatRight(text_, value, kPlacePattern, decimalSep_);
+    line += "    ";
+    AppendFormatRight(line, value, kPlacePattern, decimalSep_);
   }
-  text_ += "    ";
-  AppendFormatRight(text_, e.Cp, kCpPattern, decimalSep_);
-  text_ += kLineEnd;
+  line += "    ";
+  AppendFormatRight(line, e.Cp, kCpPattern, decimalSep_);
+  Put(line);
 }
 
 void TextReportWriter::WriteAverage(std::int16_t iface, float average) {
-  text_ += kAverageCaption;
-  AppendFormatRight(text_, iface, kFacadePattern, decimalSep_);
-  text_ += "  ";
-  AppendFormatRight(text_, average, kAveragePattern, decimalSep_);
-  text_ += kLineEnd;
+  std::string line(kAverageCaption);
+  AppendFormatRight(line, iface, kFacadePattern, decimalSep_);
+  line += "  ";
+  AppendFormatRight(line, average, kAveragePattern, decimalSep_);
+  Put(line);
   Put("");
 }
 
 void TextReportWriter::Close() {
   if (closed_) return;
   try {
-    file_->Write(text_);
+    file_->Write(std::string_view(text_.get(), size_));
     file_->Commit();
   } catch (const FileFault& e) {
     throw std::runtime_error("Cannot write the report file " + std::string(e.what()));

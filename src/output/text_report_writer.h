@@ -32,13 +32,27 @@ class TextReportWriter : public ReportWriter {
 
  private:
   void Put(std::string_view line);
-  void AppendNumber(double value, std::string_view pattern);
+  // An element line with a value that does not fit its column (too wide or
+  // not finite), as few do: kept apart so that the usual line's code stays
+  // short.
+  [[gnu::noinline]] void WriteWideElement(const ElementResult& e);
   std::string Number(double value, std::string_view pattern) const;
+  // Room for `count` more characters at the report's end, to be written
+  // there and then counted by Written.
+  char* Room(std::size_t count) {
+    if (capacity_ - size_ < count) Enlarge(count);
+    return text_.get() + size_;
+  }
+  void Enlarge(std::size_t count);
+  void Written(const char* end) { size_ = static_cast<std::size_t>(end - text_.get()); }
 
   std::filesystem::path finalPath_;
   std::unique_ptr<ReplacingFile> file_;
   std::string decimalSep_;  // the user's
-  std::string text_;        // the whole report, written out at Close
+  // The whole report, written out at Close; its lines are written in place.
+  std::unique_ptr<char[]> text_;
+  std::size_t size_ = 0;
+  std::size_t capacity_ = 0;
   bool closed_ = false;
 };
 

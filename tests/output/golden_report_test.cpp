@@ -62,5 +62,22 @@ TEST(GoldenReport, WholeReportsMatchTheKeptOnes) {
   }
 }
 
+// Far longer than the room the report starts with, with element lines of
+// the usual and of the rare width.
+TEST(TextReport, LongReportComesOutWhole) {
+  testing::TempFolder dir;
+  TextReportWriter report(dir / "r", kCommaDecimal);
+  std::string expected;
+  for (int i = 0; i < 3000; ++i) {
+    report.WriteElement({2, 17, 1.f, 3.f, 0.03f, 0.1f, -0.5f});
+    report.WriteElement({2, 18, 1.f, 3.f, 0.03f, 0.1f, 10000.f});
+    expected +=
+        "    2        17       1,00      3,00      0,03      0,10     -0,500\r\n"
+        "    2        18       1,00      3,00      0,03      0,10    10000,000\r\n";
+  }
+  report.Close();
+  EXPECT_EQ(testing::ReadBytes(dir / "r"), expected);
+}
+
 }  // namespace
 }  // namespace ventora

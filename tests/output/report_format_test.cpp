@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
+#include <limits>
+#include <random>
+
+#include "output/fixed_number.h"
 #include "output/format_right.h"
 #include "output/report_date.h"
 
@@ -31,6 +37,54 @@ TEST(FormatRight, PadsRoundsAndSignsAsTheReportShows) {
   };
   for (const Row& r : rows)
     EXPECT_EQ(FormatRight(r.value, r.pattern, r.sep), r.shown) << r.value << " " << r.pattern;
+}
+
+constexpr NumberPattern kFacade("#"), kElement("###0"), kPlace("##0.00"), kCp("##0.000"),
+    kAverage("###0.000");
+
+// Whether the column took `value`; its text must then be FormatRight's, and
+// it may decline only values not finite or wider than the column.
+template <const NumberPattern& Pattern, typename Value>
+int Taken(Value value, char sep) {
+  char text[16];
+  char* end = WriteFixedNumber<Pattern>(text, value, sep);
+  const std::string general = FormatRight(value, Pattern.text, std::string(1, sep));
+  if (end != nullptr)
+    EXPECT_EQ(std::string(text, end), general) << value << " " << Pattern.text;
+  else
+    EXPECT_TRUE(!std::isfinite(value) || general.size() > Pattern.text.size()) << value;
+  return end != nullptr;
+}
+
+template <typename Value>
+int TakenByAll(Value value, char sep) {
+  return Taken<kFacade>(value, sep) + Taken<kElement>(value, sep) + Taken<kPlace>(value, sep) +
+         Taken<kCp>(value, sep) + Taken<kAverage>(value, sep);
+}
+
+TEST(FixedNumber, WritesFormatRightsTextOrDeclines) {
+  const float inf = std::numeric_limits<float>::infinity();
+  for (float value :
+       {0.f,      -0.f,   0.125f,  -0.125f,  0.145f,   2.675f,   0.0625f,      -0.0004f, -0.0005f,
+        0.9995f,  -9.5f,  99.995f, -99.995f, 999.995f, 999.994f, 999.9949f,    9999.5f,  -999.5f,
+        99999.5f, 1e-30f, 1e30f,   10000.f,  inf,      -inf,     std::nanf("")})
+    TakenByAll(value, ',');
+  // Values of the report's range, halves of every kind among them, and any
+  // 32-bit pattern at all.
+  std::mt19937 random(7);
+  std::uniform_real_distribution<float> range(-12000.f, 12000.f);
+  std::uniform_int_distribution<int> sixteenths(-200000, 200000);
+  int taken = 0;
+  for (int i = 0; i < 100000; ++i)
+    taken += TakenByAll(range(random), '.') +
+             TakenByAll(static_cast<float>(sixteenths(random)) / 16, ',') +
+             TakenByAll(std::bit_cast<float>(static_cast<std::uint32_t>(random())), '.');
+  EXPECT_GT(taken, 300000);  // most are taken: the text is compared
+  // Every facade and element number.
+  taken = 0;
+  for (int i = -32768; i <= 32767; ++i)
+    taken += TakenByAll(static_cast<std::int16_t>(i), '.');
+  EXPECT_EQ(taken, 10 + 10999 + 1099 + 1099 + 10999);
 }
 
 TEST(ReportDate, MonthTwoDigitDayYearAndHourWithoutLeadingZero) {

@@ -1,0 +1,110 @@
+#pragma once
+// The report's numbers in their usual case: a 32-bit value whose text fits
+// its column, with the column's pattern known when compiling. The text is
+// FormatRight's, digit for digit, written straight to its place.
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <type_traits>
+
+#include "output/format_right.h"
+
+namespace ventora {
+
+namespace fixed_number_detail {
+
+constexpr std::uint64_t Power10(int n) {
+  std::uint64_t power = 1;
+  for (; n > 0; --n)
+    power *= 10;
+  return power;
+}
+
+// "00" to "99".
+inline constexpr auto kDigitPairs = [] {
+  std::array<std::array<char, 2>, 100> pairs{};
+  for (int i = 0; i < 100; ++i)
+    pairs[static_cast<std::size_t>(i)] = {static_cast<char>('0' + i / 10),
+                                          static_cast<char>('0' + i % 10)};
+  return pairs;
+}();
+
+inline char* PutPair(char* end, std::uint32_t below100) {
+  std::memcpy(end - 2, kDigitPairs[below100].data(), 2);
+  return end - 2;
+}
+
+}  // namespace fixed_number_detail
+
+// `value` formatted by `Pattern` as FormatRight does, exactly the pattern's
+// length of characters written at `at`; gives their end. Gives null, writing
+// nothing, when the text would be longer (or the value is not finite).
+template <const NumberPattern& Pattern, typename Value>
+[[gnu::always_inline]] inline char* WriteFixedNumber(char* at, Value value, char decimalSep) {
+  using fixed_number_detail::Power10;
+  using fixed_number_detail::PutPair;
+  static_assert(std::is_same_v<Value, float> || std::is_same_v<Value, std::int16_t>);
+  constexpr int kWidth = static_cast<int>(Pattern.text.size());
+  constexpr int kDecimals = Pattern.decimals;
+  constexpr int kPoint = kDecimals > 0 ? 1 : 0;
+  constexpr int kRoom = kWidth - kPoint;  // for digits and sign
+  constexpr int kZeros = Pattern.minIntegerDigits;
+  // Whole numbers in 32 bits, the scaling below exact, and at most one "0"
+  // digit before the point, as the report's patterns have.
+  static_assert(kRoom <= 9 && kDecimals <= 3 && kZeros <= 1 && kZeros + kDecimals <= kRoom);
+
+  const bool negative = value < 0;
+  if constexpr (kZeros + kDecimals == kRoom) {
+    if (negative) return nullptr;  // no room for the sign
+  }
+  // The digits of the value times 10^decimals, which must fit the room (one
+  // less with a sign).
+  std::uint32_t whole = 0;
+  if constexpr (std::is_integral_v<Value>) {
+    const auto magnitude = static_cast<std::uint32_t>(negative ? -value : value);
+    constexpr auto kUnit = static_cast<std::uint32_t>(Power10(kDecimals));
+    constexpr auto kLimit = static_cast<std::uint32_t>(Power10(kRoom) / kUnit);
+    constexpr auto kSignedLimit = static_cast<std::uint32_t>(Power10(kRoom - 1) / kUnit);
+    if (magnitude >= (negative ? kSignedLimit : kLimit)) return nullptr;
+    whole = magnitude * kUnit;
+  } else {
+    // A 32-bit value times at most 10^3 is exact in a double, with at most
+    // 31 significant bits (24 of the value, 7 of 5^3), so that adding 0.5
+    // is exact too whenever the sum reaches 1: truncated, the sum is the
+    // exact binary value rounded with halves away from zero, as FormatRight
+    // rounds. It fits when half a unit below the first number that does not.
+    const double scaled = std::fabs(static_cast<double>(value)) * Power10(kDecimals);
+    constexpr double kLimit = static_cast<double>(Power10(kRoom)) - 0.5;
+    constexpr double kSignedLimit = static_cast<double>(Power10(kRoom - 1)) - 0.5;
+    if (!(scaled < (negative ? kSignedLimit : kLimit))) return nullptr;
+    whole = static_cast<std::uint32_t>(scaled + 0.5);
+  }
+
+  std::memset(at, ' ', kWidth);
+  char* first = at + kWidth;
+  if constexpr (kDecimals > 0) {
+    constexpr auto kUnit = static_cast<std::uint32_t>(Power10(kDecimals));
+    std::uint32_t fraction = whole % kUnit;
+    whole /= kUnit;
+    if constexpr (kDecimals % 2 == 1) {
+      *--first = static_cast<char>('0' + fraction % 10);
+      fraction /= 10;
+    }
+    if constexpr (kDecimals >= 2) first = PutPair(first, fraction);
+    *--first = decimalSep;
+  }
+  // A "0" digit always, "#" digits only when significant.
+  constexpr int kIntegerRoom = kRoom - kDecimals;
+  for (int i = 2; i < kIntegerRoom && whole >= 100; i += 2, whole /= 100)
+    first = PutPair(first, whole % 100);
+  if (whole >= 10)
+    first = PutPair(first, whole);
+  else if (whole > 0 || kZeros > 0)
+    *--first = static_cast<char>('0' + whole);
+  if (negative) *--first = '-';
+  return at + kWidth;
+}
+
+}  // namespace ventora
