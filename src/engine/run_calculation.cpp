@@ -47,6 +47,7 @@ class ElementWalk {
       : job_(job), ctx_(ctx), setup_(setup), report_(report), result_(result) {}
 
   std::int16_t Run(const std::vector<PreparedElement>& elements) {
+    result_.elements.reserve(elements.size());
     for (std::size_t i = 0; i < elements.size(); ++i) {
       const bool lastOfFacade =
           i + 1 == elements.size() || elements[i + 1].iface != elements[i].iface;
