@@ -4,29 +4,43 @@
 
 namespace ventora {
 
+namespace {
+
+// Most characters are above '\r', so one comparison settles them.
+bool IsLineEnd(char c) {
+  return static_cast<unsigned char>(c) <= '\r' && (c == '\n' || c == '\r');
+}
+
+}  // namespace
+
+bool TextLines::Fill() {
+  if (!block_) block_ = std::make_unique_for_overwrite<char[]>(kBlockSize + 1);
+  end_ = static_cast<std::size_t>(in_.rdbuf()->sgetn(block_.get(), kBlockSize));
+  pos_ = 0;
+  block_[end_] = '\n';  // stops every scan for a line end at the block's end
+  return end_ > 0;
+}
+
 bool TextLines::Next(std::string& line) {
-  std::streambuf& buffer = *in_.rdbuf();
-  using Traits = std::char_traits<char>;
   line.clear();
-  Traits::int_type c = buffer.sbumpc();
-  if (Traits::eq_int_type(c, Traits::eof())) {
+  if (pos_ == end_ && !Fill()) {
     in_.setstate(std::ios::eofbit);
     return false;
   }
-  // Characters gather in a small block that is appended whole: appending
-  // them one by one cost more than the reading itself.
-  char block[128];
-  std::size_t used = 0;
-  while (!Traits::eq_int_type(c, Traits::eof()) && c != '\n' && c != '\r') {
-    block[used++] = Traits::to_char_type(c);
-    if (used == sizeof block) {
-      line.append(block, used);
-      used = 0;
-    }
-    c = buffer.sbumpc();
+  // A line may run on into the next blocks.
+  for (;;) {
+    const char* const begin = block_.get() + pos_;
+    const char* p = begin;
+    while (!IsLineEnd(*p))
+      ++p;
+    line.append(begin, p);
+    pos_ = static_cast<std::size_t>(p - block_.get());
+    if (pos_ < end_ || !Fill()) break;
   }
-  line.append(block, used);
-  if (c == '\r' && buffer.sgetc() == '\n') buffer.sbumpc();
+  if (pos_ < end_) {
+    const char lineEnd = block_[pos_++];
+    if (lineEnd == '\r' && (pos_ < end_ || Fill()) && block_[pos_] == '\n') ++pos_;
+  }
   // A UTF-8 byte-order mark can only open the first line.
   if (number_ == 0 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
   ++number_;

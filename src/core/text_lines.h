@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <istream>
+#include <memory>
 #include <string>
 
 namespace ventora {
@@ -25,7 +26,15 @@ class TextLines {
   int number() const { return number_; }
 
  private:
+  // The text is taken from the stream a block at a time: a character at a
+  // time cost more than all the rest of reading a job file's line.
+  static constexpr std::size_t kBlockSize = 64u << 10;
+  bool Fill();  // the next block; false at the end of the text
+
   std::istream& in_;
+  std::unique_ptr<char[]> block_;  // kBlockSize + 1: a sentinel follows the text
+  std::size_t pos_ = 0;
+  std::size_t end_ = 0;
   int number_ = 0;
 };
 
