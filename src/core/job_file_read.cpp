@@ -118,6 +118,14 @@ class BlockReader {
   }
 
   void ReadElement(const std::string& line, float& x, float& z) {
+    static constexpr std::array kTypes{FieldType::Integer, FieldType::Single, FieldType::Single};
+    std::array<double, 3> values{};
+    if (numbers_.ReadPlainFields(line, kTypes, values)) {
+      x = static_cast<float>(values[1]);
+      z = static_cast<float>(values[2]);
+      return;
+    }
+    // Anything unusual, and every fault with its message, takes the general way.
     std::array<Field, 3> f{
         {{FieldType::Integer, {}}, {FieldType::Single, {}}, {FieldType::Single, {}}}};
     try {

@@ -63,6 +63,14 @@ class NumberText {
   void ReadFields(std::string_view line, std::span<Field> fields);
   bool ReadFields(std::istream& in, std::span<Field> fields);
 
+  // The quick reading of a line whose fields are all numbers in plain form
+  // (see PlainNumber), for the many lines of a job file: true when every
+  // field is plain and `values` (as many as `types`) then holds exactly the
+  // FieldNumber that ReadFields gives; false tells nothing, and ReadFields
+  // decides (with its messages).
+  bool ReadPlainFields(std::string_view line, std::span<const FieldType> types,
+                       std::span<double> values);
+
   // A user's text of a 32-bit value in this locale ("2,5").
   std::string ToText(float value) const { return LocaleNumberText(value, locale_); }
 

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <sstream>
+#include <string_view>
+#include <vector>
 
 #include "core/number_text.h"
 
@@ -46,6 +50,67 @@ TEST(ReadFields, AValueItsTypeCannotHoldIsRefused) {
   }
   auto b = Typed({FieldType::Byte});
   EXPECT_THROW(points.ReadFields("256", b), NumberConversionError);
+}
+
+// The quick reading of plain numbers gives bit for bit what ReadFields gives,
+// in every locale and number mode, and leaves anything else to ReadFields.
+TEST(ReadFields, PlainFieldsReadExactlyAsTheGeneralWay) {
+  const struct {
+    const char* line;
+    const char* types;  // I(nteger), L(ong), B(yte), S(ingle), D(ouble)
+    bool plain;
+  } cases[] = {
+      {" 17  33 .75", "ISS", true},
+      {"17\t\t33\t.75 \t ", "ISS", true},
+      {"+2 -0 -0", "ISD", true},
+      {"1 1,5 1.5", "ISS", true},
+      {"1 5. 0.0000000001", "ISD", true},
+      {"1 1234567 0.1234567", "ISS", true},
+      {"1 16777216 9.999999 0.3 4", "ISSDD", true},
+      {"32767 -32768 255 -0 70000", "IIBBL", true},
+      {"1 16777217 1", "ISS", false},  // more digits than float holds exactly
+      {"1 0.00000000001 1", "ISS", false},
+      {"1 3.14159265358979 1", "ISD", false},
+      {"32768 1 1", "ISS", false},  // ReadFields refuses these
+      {"256", "B", false},
+      {"-1", "B", false},
+      {"1 1e3 1", "ISS", false},
+      {"1 12a 1", "ISS", false},
+      {"1 1,5,0 1", "ISS", false},
+      {"1 . 1", "ISS", false},
+      {"1 - 1", "ISS", false},
+      {"\t17 33 .75", "ISS", false},
+      {"17.0 1 1", "ISS", false},  // a whole number with a separator is rounded
+      {"1 1'000 1", "ISS", false},
+      {"1 2", "ISS", false},
+      {"", "I", false},
+  };
+  const NumberLocale locales[] = {
+      kPointDecimal, kCommaDecimal, {'.', '\''}, {',', ' '}, {'.', '.'}};
+  for (const NumberLocale& locale : locales) {
+    NumberText numbers(locale);
+    for (const auto& c : cases) {
+      std::vector<FieldType> types;
+      for (const char t : std::string_view(c.types))
+        types.push_back(t == 'I'   ? FieldType::Integer
+                        : t == 'L' ? FieldType::Long
+                        : t == 'B' ? FieldType::Byte
+                        : t == 'S' ? FieldType::Single
+                                   : FieldType::Double);
+      std::vector<double> plain(types.size());
+      std::vector<Field> general(types.size());
+      for (std::size_t i = 0; i < types.size(); ++i)
+        general[i].type = types[i];
+      const bool quick = numbers.ReadPlainFields(c.line, types, plain);
+      EXPECT_EQ(quick, c.plain) << c.line << " mode " << numbers.NumberMode();
+      if (!quick) continue;
+      numbers.ReadFields(c.line, general);  // must not throw either
+      for (std::size_t i = 0; i < types.size(); ++i)
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(plain[i]),
+                  std::bit_cast<std::uint64_t>(FieldNumber(general[i].value)))
+            << c.line << " field " << i << " mode " << numbers.NumberMode();
+    }
+  }
 }
 
 }  // namespace
