@@ -246,31 +246,6 @@ std::uint8_t LocaleToByte(std::string_view text, const NumberLocale& locale) {
   return RoundToInteger<std::uint8_t>(text, locale, "whole number from 0 to 255");
 }
 
-// The limits keep ExactValue on its exact branch.
-static_assert(ExactLimits<float>::kMaxPower >= PlainNumber::kMaxDecimals &&
-              ExactLimits<float>::kMaxMantissa >= PlainNumber::kMaxMantissa);
-
-namespace {
-
-DecimalParts PartsOf(const PlainNumber& n) {
-  DecimalParts p;
-  p.negative = n.negative;
-  p.mantissa = n.mantissa;
-  p.fracDigits = n.decimals;
-  p.anyDigit = true;
-  return p;
-}
-
-}  // namespace
-
-float PlainNumber::Single() const {
-  return *ExactValue<float>(PartsOf(*this));
-}
-
-double PlainNumber::Double() const {
-  return *ExactValue<double>(PartsOf(*this));
-}
-
 bool IsLocaleNumber(std::string_view text, const NumberLocale& locale) {
   return ScanLocaleNumber(text, locale).has_value();
 }

@@ -37,24 +37,6 @@ std::int16_t LocaleToInteger(std::string_view text, const NumberLocale& locale);
 std::int32_t LocaleToLong(std::string_view text, const NumberLocale& locale);
 std::uint8_t LocaleToByte(std::string_view text, const NumberLocale& locale);
 
-// A number in the form nearly every number of a job file takes: an optional
-// sign, then digits with at most one separator among them ("17", "-.75").
-// When the digits as an integer are at most 2^24 and at most 10 of them
-// follow the separator, `Single` and `Double` give exactly what the locale
-// conversion and `Val` give for the number with that separator as the
-// decimal one: the arithmetic is theirs.
-struct PlainNumber {
-  bool negative = false;
-  std::uint64_t mantissa = 0;  // the digits as an integer
-  int decimals = 0;            // digits after the separator
-
-  static constexpr std::uint64_t kMaxMantissa = std::uint64_t{1} << 24;
-  static constexpr int kMaxDecimals = 10;
-
-  float Single() const;
-  double Double() const;
-};
-
 // True when the locale conversion accepts the text.
 bool IsLocaleNumber(std::string_view text, const NumberLocale& locale);
 
