@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <sstream>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/number_text.h"
@@ -55,61 +56,39 @@ TEST(ReadFields, AValueItsTypeCannotHoldIsRefused) {
 // The quick reading of plain numbers gives bit for bit what ReadFields gives,
 // in every locale and number mode, and leaves anything else to ReadFields.
 TEST(ReadFields, PlainFieldsReadExactlyAsTheGeneralWay) {
-  const struct {
-    const char* line;
-    const char* types;  // I(nteger), L(ong), B(yte), S(ingle), D(ouble)
-    bool plain;
-  } cases[] = {
-      {" 17  33 .75", "ISS", true},
-      {"17\t\t33\t.75 \t ", "ISS", true},
-      {"+2 -0 -0", "ISD", true},
-      {"1 1,5 1.5", "ISS", true},
-      {"1 5. 0.0000000001", "ISD", true},
-      {"1 1234567 0.1234567", "ISS", true},
-      {"1 16777216 9.999999 0.3 4", "ISSDD", true},
-      {"32767 -32768 255 -0 70000", "IIBBL", true},
-      {"1 16777217 1", "ISS", false},  // more digits than float holds exactly
-      {"1 0.00000000001 1", "ISS", false},
-      {"1 3.14159265358979 1", "ISD", false},
-      {"32768 1 1", "ISS", false},  // ReadFields refuses these
-      {"256", "B", false},
-      {"-1", "B", false},
-      {"1 1e3 1", "ISS", false},
-      {"1 12a 1", "ISS", false},
-      {"1 1,5,0 1", "ISS", false},
-      {"1 . 1", "ISS", false},
-      {"1 - 1", "ISS", false},
-      {"\t17 33 .75", "ISS", false},
-      {"17.0 1 1", "ISS", false},  // a whole number with a separator is rounded
-      {"1 1'000 1", "ISS", false},
-      {"1 2", "ISS", false},
-      {"", "I", false},
-  };
+  // Lines with their field types: I(nteger), L(ong), B(yte), S(ingle), D(ouble).
+  const std::pair<const char*, std::string_view> plain[] = {
+      {" 17  33 .75", "ISS"},       {"17\t\t33\t.75 \t ", "ISS"},
+      {"+2 -0 -0", "ISD"},          {"1 1,5 1.5", "ISS"},
+      {"1 5. 0.0000000001", "ISD"}, {"1 1234567 0.1234567 16777216 9.999999", "ISSSS"},
+      {"1 0.3 4", "IDD"},           {"32767 -32768 255 -0 70000", "IIBBL"}};
   const NumberLocale locales[] = {
       kPointDecimal, kCommaDecimal, {'.', '\''}, {',', ' '}, {'.', '.'}};
   for (const NumberLocale& locale : locales) {
     NumberText numbers(locale);
-    for (const auto& c : cases) {
+    const auto check = [&](std::string_view line, std::string_view codes, bool expected) {
       std::vector<FieldType> types;
-      for (const char t : std::string_view(c.types))
-        types.push_back(t == 'I'   ? FieldType::Integer
-                        : t == 'L' ? FieldType::Long
-                        : t == 'B' ? FieldType::Byte
-                        : t == 'S' ? FieldType::Single
-                                   : FieldType::Double);
-      std::vector<double> plain(types.size());
-      std::vector<Field> general(types.size());
+      std::vector<Field> general;
+      for (const char code : codes) {
+        types.push_back(static_cast<FieldType>(std::string_view("ILBSD").find(code)));
+        general.push_back({types.back(), {}});
+      }
+      std::vector<double> values(types.size());
+      ASSERT_EQ(numbers.ReadPlainFields(line, types, values), expected) << line << locale.decimal;
+      if (!expected) return;
+      numbers.ReadFields(line, general);  // must not throw either
       for (std::size_t i = 0; i < types.size(); ++i)
-        general[i].type = types[i];
-      const bool quick = numbers.ReadPlainFields(c.line, types, plain);
-      EXPECT_EQ(quick, c.plain) << c.line << " mode " << numbers.NumberMode();
-      if (!quick) continue;
-      numbers.ReadFields(c.line, general);  // must not throw either
-      for (std::size_t i = 0; i < types.size(); ++i)
-        EXPECT_EQ(std::bit_cast<std::uint64_t>(plain[i]),
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(values[i]),
                   std::bit_cast<std::uint64_t>(FieldNumber(general[i].value)))
-            << c.line << " field " << i << " mode " << numbers.NumberMode();
-    }
+            << line << " field " << i << " mode " << numbers.NumberMode();
+    };
+    for (const auto& [line, codes] : plain)
+      check(line, codes, true);
+    // Too many digits for float, or read otherwise, or refused by ReadFields.
+    for (const char* line : {"1 16777217 1", "1 0.00000000001 1", "1 3.14159265358979 1",
+                             "32768 1 1", "1 1 256", "1 1 -1", "1 1e3 1", "1 12a 1", "1 1,5,0 1",
+                             "1 . 1", "1 - 1", "\t17 33 .75", "17.0 1 1", "1 1'000 1", "1 2", ""})
+      check(line, "ISB", false);
   }
 }
 
