@@ -2,6 +2,7 @@
 #include <array>
 #include <cerrno>
 #include <fstream>
+#include <string_view>
 
 #include "core/job_file.h"
 #include "core/replace_file.h"
@@ -16,12 +17,13 @@ class LineSource {
  public:
   explicit LineSource(std::istream& in) : lines_(in) {}
 
-  bool Next(std::string& line) { return lines_.Next(line); }
+  // The line stays valid until the next call.
+  bool Next(std::string_view& line) { return lines_.Next(line); }
 
   // Skips lines holding only blanks; false at the end of the file.
-  bool NextNonBlank(std::string& line) {
+  bool NextNonBlank(std::string_view& line) {
     while (Next(line))
-      if (line.find_first_not_of(" \t") != std::string::npos) return true;
+      if (line.find_first_not_of(" \t") != std::string_view::npos) return true;
     return false;
   }
 
@@ -38,7 +40,7 @@ class BlockReader {
 
   Job Read() {
     Job job;
-    std::string line;
+    std::string_view line;
     if (lines_.Next(line)) {
       ReadHeader(line, job);
     } else {
@@ -59,7 +61,7 @@ class BlockReader {
   }
 
   // A value that does not convert ends the header; the values after it stay 0.
-  void ReadHeader(const std::string& line, Job& job) {
+  void ReadHeader(std::string_view line, Job& job) {
     std::array<Field, 10> f;
     f.fill({FieldType::Single, {}});
     f[8].type = FieldType::Integer;
@@ -86,7 +88,7 @@ class BlockReader {
   }
 
   // The first number of a line, which must lie in [low, high].
-  int ReadWholeNumber(const std::string& line, int low, int high, const std::string& what) {
+  int ReadWholeNumber(std::string_view line, int low, int high, const std::string& what) {
     std::array<Field, 1> f{{{FieldType::Integer, {}}}};
     try {
       numbers_.ReadFields(line, f);
@@ -100,10 +102,10 @@ class BlockReader {
     return n;
   }
 
-  void ReadFacadeBlock(const std::string& facadeLine, Job& job) {
+  void ReadFacadeBlock(std::string_view facadeLine, Job& job) {
     const int iface = ReadWholeNumber(facadeLine, 1, kFacadeCount, "the facade number");
     const std::string facade = std::string("facade ") + std::to_string(iface);
-    std::string line;
+    std::string_view line;
     if (!lines_.Next(line))
       Refuse(std::string("the file ends before the element count of ") + facade);
     const int count =
@@ -117,7 +119,15 @@ class BlockReader {
     job.ElmCount[iface] = static_cast<std::int16_t>(count);
   }
 
-  void ReadElement(const std::string& line, float& x, float& z) {
+  void ReadElement(std::string_view line, float& x, float& z) {
+    static constexpr std::array kTypes{FieldType::Integer, FieldType::Single, FieldType::Single};
+    std::array<double, 3> values{};
+    if (numbers_.ReadPlainFields(line, kTypes, values)) {
+      x = static_cast<float>(values[1]);
+      z = static_cast<float>(values[2]);
+      return;
+    }
+    // Anything unusual, and every fault with its message, takes the general way.
     std::array<Field, 3> f{
         {{FieldType::Integer, {}}, {FieldType::Single, {}}, {FieldType::Single, {}}}};
     try {

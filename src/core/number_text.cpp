@@ -41,10 +41,6 @@ NumberFormatCheck NumberText::DetectNumberFormat() {
                                               : NumberFormatCheck::Ok;
 }
 
-void NumberText::ProbeIfNeeded() {
-  if (decimal_sep_.empty()) DetectNumberFormat();
-}
-
 void NumberText::RewriteSeparator(std::string& text) const {
   if (number_mode_ == 2)
     ReplaceFirst(text, '.', ',');

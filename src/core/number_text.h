@@ -63,6 +63,14 @@ class NumberText {
   void ReadFields(std::string_view line, std::span<Field> fields);
   bool ReadFields(std::istream& in, std::span<Field> fields);
 
+  // The quick reading of a line of plain numbers (an optional sign, then
+  // digits with at most one '.' or ','), as most lines of a job file are:
+  // true when every field is plain and `values` (as many as `types`) then
+  // holds exactly the FieldNumber that ReadFields gives; false tells nothing,
+  // and ReadFields decides (with its messages).
+  bool ReadPlainFields(std::string_view line, std::span<const FieldType> types,
+                       std::span<double> values);
+
   // A user's text of a 32-bit value in this locale ("2,5").
   std::string ToText(float value) const { return LocaleNumberText(value, locale_); }
 
@@ -72,7 +80,9 @@ class NumberText {
   const NumberLocale& Locale() const { return locale_; }
 
  private:
-  void ProbeIfNeeded();
+  void ProbeIfNeeded() {
+    if (decimal_sep_.empty()) DetectNumberFormat();
+  }
   void RewriteSeparator(std::string& text) const;
   // Converts text whose separator is already rewritten, by the mode.
   double ConvertDecimal(std::string_view text, FieldType type) const;

@@ -8,7 +8,9 @@
 #include <cstdint>
 #include <filesystem>
 #include <istream>
+#include <memory>
 #include <string>
+#include <string_view>
 
 namespace ventora {
 
@@ -20,12 +22,26 @@ class TextLines {
  public:
   explicit TextLines(std::istream& in) : in_(in) {}
 
-  // False at the end of the text.
+  // False at the end of the text. The view form gives a line that stays
+  // valid until the next call, without a copy.
   bool Next(std::string& line);
+  bool Next(std::string_view& line);
   int number() const { return number_; }
 
  private:
+  // The text is taken from the stream a block at a time: a character at a
+  // time cost more than all the rest of reading a job file's line.
+  static constexpr std::size_t kBlockSize = 64u << 10;
+  bool Fill();  // the next block; false at the end of the text
+  // The end of a line that reaches the block's last character: its rest and
+  // its line end may lie in the next blocks.
+  std::string_view EndAcrossBlocks(std::string_view line);
+
   std::istream& in_;
+  std::unique_ptr<char[]> block_;  // a few line ends follow the text
+  std::size_t pos_ = 0;
+  std::size_t end_ = 0;
+  std::string carry_;  // a line that runs on into the next block
   int number_ = 0;
 };
 

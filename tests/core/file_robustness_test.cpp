@@ -5,10 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <sstream>
+#include <string_view>
 
 #include "core/job_file.h"
 #include "core/replace_file.h"
 #include "core/settings_file.h"
+#include "core/text_lines.h"
 #include "job_builders.h"
 #include "temp_folder.h"
 
@@ -125,6 +128,27 @@ TEST(FileRobustness, EveryLineEndAndAByteOrderMarkReadAlike) {
       EXPECT_EQ(GetIniValue(ini, "general", "size"), "3");
       ASSERT_TRUE(SetIniValue(ini, "general", "lastdir", "/new"));
       EXPECT_EQ(GetIniValue(ini, "general", "lastdir"), "/new");
+    }
+  }
+}
+
+// Long texts are read in parts: a line, or the CR LF that ends it, may run
+// over from one part into the next, and lines may span several parts.
+TEST(FileRobustness, LinesReadWholeWhereverTheyFall) {
+  for (const std::size_t length : {65534u, 65535u, 65536u, 131071u, 200000u}) {
+    for (const std::string end : {"\n", "\r", "\r\n"}) {
+      const std::vector<std::string> expected = {std::string(length, 'a'), "", "b",
+                                                 std::string(70000, 'c')};
+      std::istringstream in(expected[0] + end + end + "b" + end + expected[3]);
+      TextLines lines(in);
+      std::string line;
+      std::string_view view;
+      for (std::size_t i = 0; i < expected.size(); ++i) {
+        ASSERT_TRUE(i % 2 == 0 ? lines.Next(line) : lines.Next(view)) << length << end.size();
+        EXPECT_EQ(i % 2 == 0 ? line : std::string(view), expected[i]) << length << i;
+      }
+      EXPECT_FALSE(lines.Next(line));
+      EXPECT_EQ(lines.number(), 4);
     }
   }
 }

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <sstream>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "core/number_text.h"
 
@@ -46,6 +51,45 @@ TEST(ReadFields, AValueItsTypeCannotHoldIsRefused) {
   }
   auto b = Typed({FieldType::Byte});
   EXPECT_THROW(points.ReadFields("256", b), NumberConversionError);
+}
+
+// The quick reading of plain numbers gives bit for bit what ReadFields gives,
+// in every locale and number mode, and leaves anything else to ReadFields.
+TEST(ReadFields, PlainFieldsReadExactlyAsTheGeneralWay) {
+  // Lines with their field types: I(nteger), L(ong), B(yte), S(ingle), D(ouble).
+  const std::pair<const char*, std::string_view> plain[] = {
+      {" 17  33 .75", "ISS"},       {"17\t\t33\t.75 \t ", "ISS"},
+      {"+2 -0 -0", "ISD"},          {"1 1,5 1.5", "ISS"},
+      {"1 5. 0.0000000001", "ISD"}, {"1 1234567 0.1234567 16777216 9.999999", "ISSSS"},
+      {"1 0.3 4", "IDD"},           {"32767 -32768 255 -0 70000", "IIBBL"}};
+  const NumberLocale locales[] = {
+      kPointDecimal, kCommaDecimal, {'.', '\''}, {',', ' '}, {'.', '.'}};
+  for (const NumberLocale& locale : locales) {
+    NumberText numbers(locale);
+    const auto check = [&](std::string_view line, std::string_view codes, bool expected) {
+      std::vector<FieldType> types;
+      std::vector<Field> general;
+      for (const char code : codes) {
+        types.push_back(static_cast<FieldType>(std::string_view("ILBSD").find(code)));
+        general.push_back({types.back(), {}});
+      }
+      std::vector<double> values(types.size());
+      ASSERT_EQ(numbers.ReadPlainFields(line, types, values), expected) << line << locale.decimal;
+      if (!expected) return;
+      numbers.ReadFields(line, general);  // must not throw either
+      for (std::size_t i = 0; i < types.size(); ++i)
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(values[i]),
+                  std::bit_cast<std::uint64_t>(FieldNumber(general[i].value)))
+            << line << " field " << i << " mode " << numbers.NumberMode();
+    };
+    for (const auto& [line, codes] : plain)
+      check(line, codes, true);
+    // Too many digits for float, or read otherwise, or refused by ReadFields.
+    for (const char* line : {"1 16777217 1", "1 0.00000000001 1", "1 3.14159265358979 1",
+                             "32768 1 1", "1 1 256", "1 1 -1", "1 1e3 1", "1 12a 1", "1 1,5,0 1",
+                             "1 . 1", "1 - 1", "\t17 33 .75", "17.0 1 1", "1 1'000 1", "1 2", ""})
+      check(line, "ISB", false);
+  }
 }
 
 }  // namespace
