@@ -41,6 +41,8 @@ bench: deps
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release
 	@for b in build/release/bench/*_bench; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
+	@if command -v valgrind >/dev/null; then echo "== bench/callgrind-startup.sh"; bash bench/callgrind-startup.sh build/release; \
+	 else echo "== bench/callgrind-startup.sh skipped: it needs valgrind (apt-get install valgrind)"; fi
 
 # The Debian package ventora_<version>_<arch>.deb, from a release in build/package.
 package: deps
