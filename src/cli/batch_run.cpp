@@ -189,7 +189,8 @@ int RunBatch(const CliOptions& options, std::ostream& out, std::ostream& err,
   int threads =
       setup.threads > 0 ? setup.threads : static_cast<int>(std::thread::hardware_concurrency());
   threads = std::clamp(threads, 1, static_cast<int>(std::max<std::size_t>(options.jobs.size(), 1)));
-  Batch batch(options, out, err, setup);
+  const CliOptions cleared = WithStaleTemporariesRemoved(options);
+  Batch batch(cleared, out, err, setup);
   return batch.Run(threads);
 }
 

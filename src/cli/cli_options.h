@@ -28,6 +28,10 @@ struct CliOptions {
 
   // Several jobs, or a list of them: each job's messages carry its name and
   // each job ends with a summary line.
+  // Not an option: set by a batch, which removes the stale temporaries of
+  // all its jobs before they run (one reading of each folder).
+  bool staleTemporariesRemoved = false;
+
   bool Batch() const { return jobs.size() > 1 || !jobsFrom.empty(); }
 };
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "output/sweep/energyplus_fragment.h"
+#include "run_job_file.h"
 #include "sweep_job_file.h"
 
 namespace ventora::cli {
@@ -37,9 +38,10 @@ int RunEnergyPlusSweeps(const CliOptions& options, std::ostream& out, std::ostre
   if (!DeleteOldOutput(path, err)) return kExitSystemError;
   std::vector<SweptJob> swept;
   swept.reserve(options.jobs.size());
+  const CliOptions cleared = WithStaleTemporariesRemoved(options);
   for (const std::string& job : options.jobs) {
     int status = kExitSystemError;
-    std::optional<SweptJob> one = SweepJob(options, job, false, err, status);
+    std::optional<SweptJob> one = SweepJob(cleared, job, false, err, status);
     if (!one) return status;
     swept.push_back(std::move(*one));
   }

@@ -3,10 +3,12 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "core/cancellation.h"
 #include "core/job_file.h"
 #include "core/number_text.h"
+#include "core/replace_file.h"
 #include "interrupt.h"
 #include "map_option.h"
 #include "output/run_command.h"
@@ -31,6 +33,17 @@ std::string JobNameOf(const std::string& job) {
   std::string name = job;
   if (name.size() > 3 && name.ends_with(".in")) name.resize(name.size() - 3);
   return AbsolutePath(name).string();
+}
+
+CliOptions WithStaleTemporariesRemoved(const CliOptions& options) {
+  std::vector<std::string> names;
+  names.reserve(options.jobs.size());
+  for (const std::string& job : options.jobs)
+    names.push_back(JobNameOf(job));
+  RemoveStaleTemporaries(names);
+  CliOptions cleared = options;
+  cleared.staleTemporariesRemoved = true;
+  return cleared;
 }
 
 namespace {
@@ -115,6 +128,7 @@ JobOutcome RunJob(const CliOptions& options, std::ostream& out, std::ostream& er
   setup.locale = loaded->numbers.Locale();
   setup.months = UserMonths();
   setup.now = LocalNow();
+  setup.staleTemporariesRemoved = options.staleTemporariesRemoved;
   StreamMessages messages(err);
   const RunCommandResult result = RunJobCommand(loaded->job, messages, setup);
   int status = ExitStatusOf(result.outcome);

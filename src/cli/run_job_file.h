@@ -28,6 +28,10 @@ struct LoadedJob {
 // The job's name as the run uses it: the path without ".in", made absolute.
 std::string JobNameOf(const std::string& job);
 
+// Removes the stale temporaries of every job in `options` at once and gives
+// the options marked so that the jobs do not look again.
+CliOptions WithStaleTemporariesRemoved(const CliOptions& options);
+
 // Reads the first job of `options`; says why on `err` and gives
 // nothing when it cannot.
 std::optional<LoadedJob> LoadJobFile(const CliOptions& options, std::ostream& err);

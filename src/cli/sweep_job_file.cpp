@@ -101,7 +101,7 @@ std::optional<SweptJob> SweepJob(const CliOptions& options, const std::string& j
   std::optional<LoadedJob> loaded = LoadJobFile(one, err);
   status = kExitSystemError;
   if (!loaded) return std::nullopt;
-  RemoveStaleTemporaries(loaded->jobName);
+  if (!options.staleTemporariesRemoved) RemoveStaleTemporaries(loaded->jobName);
   // The old export goes before anything is computed, as a run's old report does.
   if (deleteOldExport && !DeleteOldOutput(SweepOutputPath(loaded->jobName, options.format), err))
     return std::nullopt;

@@ -12,6 +12,8 @@
 #include <chrono>
 #include <cstdint>
 #include <cstring>
+#include <map>
+#include <set>
 #include <system_error>
 
 namespace ventora {
@@ -173,19 +175,32 @@ bool IsTemporaryName(std::string_view name, std::string_view finalName) {
 }
 
 int RemoveStaleTemporaries(const std::string& jobName) {
-  const fs::path job(jobName);
-  const fs::path folder = job.has_parent_path() ? job.parent_path() : fs::path(".");
-  const std::string stem = job.filename().string();
+  return RemoveStaleTemporaries(std::span<const std::string>(&jobName, 1));
+}
+
+int RemoveStaleTemporaries(std::span<const std::string> jobNames) {
+  std::map<fs::path, std::set<std::string, std::less<>>> stemsByFolder;
+  for (const std::string& jobName : jobNames) {
+    const fs::path job(jobName);
+    const fs::path folder = job.has_parent_path() ? job.parent_path() : fs::path(".");
+    stemsByFolder[folder].insert(job.filename().string());
+  }
   int removed = 0;
-  std::error_code ec;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string name = it->path().filename().string();
-    if (!name.starts_with(stem)) continue;
-    for (std::string_view fileEnd : kJobFileEnds)
-      if (IsTemporaryName(name, stem + std::string(fileEnd)) && RemoveIfUnlocked(it->path())) {
-        ++removed;
-        break;
-      }
+  for (const auto& [folder, stems] : stemsByFolder) {
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+      const std::string name = it->path().filename().string();
+      // A temporary's name is its file's name, then ".tmp" and a suffix
+      // without a point: the file's name ends at the last ".tmp".
+      const std::size_t mark = name.rfind(".tmp");
+      if (mark == std::string::npos) continue;
+      const std::string_view finalName = std::string_view(name).substr(0, mark);
+      const bool ours = std::any_of(kJobFileEnds.begin(), kJobFileEnds.end(), [&](auto fileEnd) {
+        return finalName.ends_with(fileEnd) &&
+               stems.contains(finalName.substr(0, finalName.size() - fileEnd.size()));
+      });
+      if (ours && IsTemporaryName(name, finalName) && RemoveIfUnlocked(it->path())) ++removed;
+    }
   }
   return removed;
 }

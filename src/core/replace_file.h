@@ -7,6 +7,7 @@
 // tells a temporary in use from one that a killed run left behind.
 
 #include <filesystem>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -77,5 +78,9 @@ bool IsTemporaryName(std::string_view name, std::string_view finalName);
 // `jobName` (its path without ".in") is read from and written to; one that a
 // running program still holds is kept. Returns how many were removed.
 int RemoveStaleTemporaries(const std::string& jobName);
+
+// The same for many jobs, reading each of their folders once: a batch of
+// thousands of jobs in one folder would otherwise read that folder once a job.
+int RemoveStaleTemporaries(std::span<const std::string> jobNames);
 
 }  // namespace ventora

@@ -56,7 +56,7 @@ RunOutcome TakeRunVerdict(RunVerdict verdict, MessageSink& messages) {
 
 RunCommandResult RunJobCommand(Job& job, MessageSink& messages, const RunCommandSetup& setup) {
   RunCommandResult result;
-  RemoveStaleTemporaries(setup.jobName);
+  if (!setup.staleTemporariesRemoved) RemoveStaleTemporaries(setup.jobName);
   if (!DeleteOldResults(setup.jobName, messages)) return result;
   if (!PassesPreRunChecks(job, messages, setup.locale)) {
     result.outcome = RunOutcome::Refused;

@@ -29,6 +29,9 @@ struct RunCommandSetup {
   NumberLocale locale;
   MonthNames months = EnglishMonthNames();
   std::tm now{};  // the date on the report's title line
+  // A batch removes the stale temporaries of all its jobs at once, before
+  // they run; a lone run removes its own.
+  bool staleTemporariesRemoved = false;
 };
 
 struct RunCommandResult {

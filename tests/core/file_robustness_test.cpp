@@ -166,5 +166,26 @@ TEST(FileRobustness, AStaleTemporaryGoesOneInUseAndLookAlikesStay) {
   EXPECT_TRUE(fs::exists(live.temporary()));
 }
 
+// A batch reads each folder once for all its jobs: the temporaries of those
+// jobs go, in every folder, and nobody else's.
+TEST(FileRobustness, ABatchRemovesItsJobsStaleTemporariesOnly) {
+  TempFolder folder;
+  fs::create_directory(folder / "sub");
+  const std::vector<std::pair<std::string, bool>> files = {{"a.out.txt.tmp-Zz09Zz09", true},
+                                                           {"b.in.tmp12", true},
+                                                           {"sub/a.sweep.csv.tmp-00000000", true},
+                                                           {"c.out.txt.tmp-Zz09Zz09", false},
+                                                           {"x.a.out.txt.tmp-Zz09Zz09", false},
+                                                           {"a.out.txt.tmp-short", false},
+                                                           {"sub/b.in.tmp12", false},
+                                                           {"a.out.txt", false}};
+  for (const auto& [name, stale] : files)
+    WriteBytes(folder / name, "x");
+  const std::vector<std::string> jobs = {folder / "a", folder / "b", folder / "sub" / "a"};
+  EXPECT_EQ(RemoveStaleTemporaries(jobs), 3);
+  for (const auto& [name, stale] : files)
+    EXPECT_EQ(fs::exists(folder / name), !stale) << name;
+}
+
 }  // namespace
 }  // namespace ventora
