@@ -99,10 +99,16 @@ template <const NumberPattern& Pattern, typename Value>
   constexpr int kIntegerRoom = kRoom - kDecimals;
   for (int i = 2; i < kIntegerRoom && whole >= 100; i += 2, whole /= 100)
     first = PutPair(first, whole % 100);
-  if (whole >= 10)
-    first = PutPair(first, whole);
-  else if (whole > 0 || kZeros > 0)
-    *--first = static_cast<char>('0' + whole);
+  // A one-digit column never writes a pair (the compiler cannot see that
+  // the fit check keeps it below 10).
+  bool paired = false;
+  if constexpr (kIntegerRoom >= 2) {
+    if (whole >= 10) {
+      first = PutPair(first, whole);
+      paired = true;
+    }
+  }
+  if (!paired && (whole > 0 || kZeros > 0)) *--first = static_cast<char>('0' + whole);
   if (negative) *--first = '-';
   return at + kWidth;
 }
