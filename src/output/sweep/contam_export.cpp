@@ -29,10 +29,7 @@ std::string NameSafe(const std::string& text) {
 void Header(std::string& out, const Job& job, const std::string& jobStem, const ExportInfo& info,
             const ContamSettings& settings, const std::string& warning) {
   out += "! Wind pressure profiles.\r\n";
-  for (const std::string& line : ReferenceLines(job, info))
-    out += CommentLines(line, "! ");
-  for (const std::string& line : JobSummaryLines(job, jobStem))
-    out += "! " + line + "\r\n";
+  out += CommentedJobHeader(job, jobStem, info, "! ");
   out += CommentLines(
       "Angle convention: the angle of a point is the wind direction minus the facade's azimuth "
       "above (the roof takes facade 1's); 0 is the wind head on, 90 the wind from the right of "

@@ -1,5 +1,6 @@
 #include "output/sweep/export_job_summary.h"
 
+#include "output/sweep/cp_beyond_one.h"
 #include "output/sweep/export_text.h"
 #include "output/text_report_writer.h"
 
@@ -34,6 +35,16 @@ std::vector<std::string> ReferenceLines(const Job& job, const ExportInfo& info) 
           NumberString(job.VeEXP) + "): give the model's wind reference height as " +
           NumberString(job.Bdz) + " m.",
   };
+}
+
+std::string CommentedJobHeader(const Job& job, const std::string& jobLabel, const ExportInfo& info,
+                               const std::string& mark) {
+  std::string text;
+  for (const std::string& line : ReferenceLines(job, info))
+    text += CommentLines(line, mark);
+  for (const std::string& line : JobSummaryLines(job, jobLabel))
+    text.append(mark).append(line).append("\r\n");
+  return text;
 }
 
 std::vector<std::string> JobSummaryLines(const Job& job, const std::string& jobLabel) {

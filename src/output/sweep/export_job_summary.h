@@ -23,6 +23,11 @@ std::vector<std::string> JobSummaryLines(const Job& job, const std::string& jobL
 // wind at the building's height BdZ in the undisturbed profile.
 std::vector<std::string> ReferenceLines(const Job& job, const ExportInfo& info);
 
+// The reference lines, then the summary lines, as comment lines that start
+// with `mark` and end with CR LF.
+std::string CommentedJobHeader(const Job& job, const std::string& jobLabel, const ExportInfo& info,
+                               const std::string& mark);
+
 // Azimuth of wall `iface` (1..4) in degrees, [0, 360): the direction its
 // outward normal points to; a wind from there meets it head on.
 float WallAzimuth(const Job& job, int iface);

@@ -35,10 +35,7 @@ std::string NumberList(const std::vector<float>& values) {
 void Header(std::string& out, const Job& job, const std::string& jobStem, const ExportInfo& info,
             const std::string& warning) {
   out += "// Wind pressure profiles for Buildings.Fluid.Sources.Outside_CpData.\r\n";
-  for (const std::string& line : ReferenceLines(job, info))
-    out += CommentLines(line, "// ");
-  for (const std::string& line : JobSummaryLines(job, jobStem))
-    out += "// " + line + "\r\n";
+  out += CommentedJobHeader(job, jobStem, info, "// ");
   out += CommentLines(
       "Angle convention: incAngSurNor is the wind direction minus the facade's outward normal "
       "(0 the wind head on, pi/2 the wind from the right of someone looking out), as "
