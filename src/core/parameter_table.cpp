@@ -116,4 +116,10 @@ std::string ParameterTableMarkdown() {
   return md;
 }
 
+const char* GuideSection(std::string_view name) {
+  for (const Row& row : kRows)
+    if (name == row.name) return row.section;
+  return nullptr;
+}
+
 }  // namespace ventora::limits

@@ -4,6 +4,7 @@
 // prints it; docs/guide/limits.md is its output.
 
 #include <string>
+#include <string_view>
 
 #include "core/parameter_limits.h"
 
@@ -14,5 +15,9 @@ std::string RangeText(const Range& range, const std::string& name);
 
 // The whole page, Markdown.
 std::string ParameterTableMarkdown();
+
+// The section of parameters.md that explains the parameter `name` ("AzB",
+// "SbH" ...), as an anchor; null for a name not in the table.
+const char* GuideSection(std::string_view name);
 
 }  // namespace ventora::limits

@@ -6,30 +6,31 @@
 #include <QShortcut>
 #include <array>
 
+#include "core/parameter_table.h"
 #include "ui/help/help_window.h"
 
 namespace ventora::help {
 namespace {
 
 struct FieldHelp {
-  const char* field;  // objectName
-  const char* target;
+  const char* field;      // objectName
+  const char* parameter;  // whose section in parameters.md explains the field
 };
 
 // The environment dialog's fields and roof type buttons.
 constexpr std::array<FieldHelp, 12> kFieldHelp{{
-    {"fAzB", "parameters.md#building-azimuth-azb"},
-    {"fAnWind", "parameters.md#wind-direction-anwind"},
-    {"fPAD", "parameters.md#plan-area-density-pad"},
-    {"fSBH", "parameters.md#height-of-the-surrounding-buildings-sbh"},
-    {"fBdZ", "parameters.md#building-height-bdz"},
-    {"fBdX", "parameters.md#building-length-bdx"},
-    {"fBdY", "parameters.md#building-width-bdy"},
-    {"fVeEXP", "parameters.md#wind-velocity-profile-exponent-veexp"},
-    {"fPhi", "parameters.md#roof-tilt-angle-phi"},
-    {"fslope1", "parameters.md#roof-type-islope"},
-    {"fslope2", "parameters.md#roof-type-islope"},
-    {"fslope3", "parameters.md#roof-type-islope"},
+    {"fAzB", "AzB"},
+    {"fAnWind", "AnWind"},
+    {"fPAD", "PAD"},
+    {"fSBH", "SbH"},
+    {"fBdZ", "Bdz"},
+    {"fBdX", "BdX"},
+    {"fBdY", "BdY"},
+    {"fVeEXP", "VeEXP"},
+    {"fPhi", "Phi"},
+    {"fslope1", "Islope"},
+    {"fslope2", "Islope"},
+    {"fslope3", "Islope"},
 }};
 
 // One guide window for the whole program; it dies with the window it
@@ -69,7 +70,8 @@ HelpWindow* GuideWindow() {
 
 QString FieldSection(const QString& objectName) {
   for (const FieldHelp& f : kFieldHelp)
-    if (objectName == f.field) return f.target;
+    if (objectName == f.field)
+      return QStringLiteral("parameters.md#") + limits::GuideSection(f.parameter);
   return {};
 }
 
