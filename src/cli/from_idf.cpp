@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "core/ascii_case.h"
 #include "core/job_file.h"
 #include "engine/pre_run_checks.h"
 #include "idf/box_fit.h"
@@ -42,7 +43,7 @@ std::optional<float> TerrainExponent(const std::string& terrain) {
   static const std::pair<const char*, float> kTable[] = {
       {"Country", 0.14f}, {"Suburbs", 0.22f}, {"City", 0.33f}, {"Ocean", 0.10f}, {"Urban", 0.22f}};
   for (const auto& [name, exponent] : kTable)
-    if (idf::SameName(name, terrain)) return exponent;
+    if (SameIgnoringCase(name, terrain)) return exponent;
   return std::nullopt;
 }
 

@@ -1,11 +1,11 @@
 #include "core/settings_file.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <optional>
 #include <sstream>
 
+#include "core/ascii_case.h"
 #include "core/replace_file.h"
 #include "core/text_lines.h"
 
@@ -20,22 +20,10 @@ std::string TrimBlanks(std::string_view s) {
   return std::string(s.substr(first, s.find_last_not_of(' ') - first + 1));
 }
 
-std::string Upper(std::string_view s) {
-  std::string u(s);
-  std::transform(u.begin(), u.end(), u.begin(), [](char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-  });
-  return u;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-  return Upper(a) == Upper(b);
-}
-
 // A key line's key: the text before the first "=", or nothing without one.
 bool KeyMatches(const std::string& trimmed, std::string_view key) {
   const auto eq = trimmed.find('=');
-  return eq != std::string::npos && Upper(trimmed.substr(0, eq)) == Upper(key);
+  return eq != std::string::npos && SameIgnoringCase(std::string_view(trimmed).substr(0, eq), key);
 }
 
 // Scans the wanted section's lines, and any after it, for the key.
@@ -55,7 +43,7 @@ std::string FindKey(TextLines& lines, std::string_view key) {
 bool NamesSection(const std::string& trimmed, std::string_view section) {
   if (!trimmed.starts_with('[')) return false;
   const std::string name = trimmed.size() >= 2 ? trimmed.substr(1, trimmed.size() - 2) : "";
-  return SameName(name, section);
+  return SameIgnoringCase(name, section);
 }
 
 // The new content of the settings file, as `SetIniValue` rewrites it.
@@ -78,7 +66,7 @@ std::string Rewritten(const std::string& text, std::string_view section, std::st
       continue;
     }
     out += line + "\r\n";
-    if (state == kLooking && SameName(trimmed, header)) state = kInSection;
+    if (state == kLooking && SameIgnoringCase(trimmed, header)) state = kInSection;
   }
   if (state == kInSection) out += keyLine;
   if (state == kLooking) out += header + "\r\n" + keyLine;

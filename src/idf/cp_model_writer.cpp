@@ -4,6 +4,8 @@
 #include <charconv>
 #include <set>
 
+#include "core/ascii_case.h"
+
 namespace ventora::idf {
 namespace {
 
@@ -12,12 +14,6 @@ struct Edit {
   std::size_t end = 0;
   std::string text;
 };
-
-std::string Lower(std::string s) {
-  for (char& c : s)
-    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
 
 // Sets field i of `o` to `value`, adding the missing fields before its ';'.
 void SetField(std::vector<Edit>& edits, const IdfObject& o, std::size_t i,
@@ -113,7 +109,7 @@ std::string CpModelText(const IdfFile& file, const BoxFit& fit, const std::strin
   const IdfFile fresh = ParseIdf(file.path, added);
   std::set<std::string> freshKeys;
   for (const IdfObject& o : fresh.objects)
-    freshKeys.insert(Lower(o.type) + "\n" + Lower(o.Name()));
+    freshKeys.insert(AsciiLower(o.type) + "\n" + AsciiLower(o.Name()));
 
   // Names still in use once the openings point at their new nodes.
   std::set<std::string> used;
@@ -121,26 +117,26 @@ std::string CpModelText(const IdfFile& file, const BoxFit& fit, const std::strin
     const bool node = o.Is("AirflowNetwork:MultiZone:ExternalNode");
     for (std::size_t f = 0; f < o.fields.size(); ++f) {
       if ((node && f == 0) || (f == 2 && rewritten.count(&o) != 0)) continue;
-      used.insert(Lower(o.fields[f].value));
+      used.insert(AsciiLower(o.fields[f].value));
     }
   }
   std::set<std::string> removedCurves;
   std::vector<const IdfObject*> keptNodes;
   for (const IdfObject& o : file.objects) {
-    const bool replaced = freshKeys.count(Lower(o.type) + "\n" + Lower(o.Name())) != 0;
+    const bool replaced = freshKeys.count(AsciiLower(o.type) + "\n" + AsciiLower(o.Name())) != 0;
     const bool coefficients = o.Is("AirflowNetwork:MultiZone:WindPressureCoefficientArray") ||
                               o.Is("AirflowNetwork:MultiZone:WindPressureCoefficientValues");
     const bool node = o.Is("AirflowNetwork:MultiZone:ExternalNode");
-    if (replaced || coefficients || (node && used.count(Lower(o.Name())) == 0)) {
+    if (replaced || coefficients || (node && used.count(AsciiLower(o.Name())) == 0)) {
       edits.push_back(Removal(file.text, o));
       if (o.Is("AirflowNetwork:MultiZone:WindPressureCoefficientValues"))
-        removedCurves.insert(Lower(o.Name()));
+        removedCurves.insert(AsciiLower(o.Name()));
     } else if (node) {
       keptNodes.push_back(&o);
     }
   }
   for (const IdfObject* o : keptNodes) {
-    if (removedCurves.count(Lower(o->Field(2))) != 0) {
+    if (removedCurves.count(AsciiLower(o->Field(2))) != 0) {
       throw IdfError(
           file.Where(*o) +
           ": this external node is still used elsewhere in the model and "

@@ -8,6 +8,8 @@
 #include <map>
 #include <numbers>
 
+#include "core/ascii_case.h"
+
 namespace ventora::idf {
 namespace {
 
@@ -28,17 +30,11 @@ constexpr std::array<const char*, 16> kSimplified{"Wall:Exterior",
                                                   "Door:Interzone",
                                                   "GlazedDoor:Interzone"};
 
-std::string Lower(std::string s) {
-  for (char& c : s)
-    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
-
 // The number in field i, `fallback` when blank. Throws IdfError otherwise.
 double Number(const IdfFile& file, const IdfObject& o, std::size_t i, double fallback,
               const char* what) {
   const std::string& text = o.Field(i);
-  if (text.empty() || SameName(text, "autocalculate")) return fallback;
+  if (text.empty() || SameIgnoringCase(text, "autocalculate")) return fallback;
   char* end = nullptr;
   const double value = std::strtod(text.c_str(), &end);
   if (end != text.c_str() + text.size() || !std::isfinite(value)) {
@@ -72,7 +68,7 @@ SurfaceKind KindOf(const IdfObject& o, const std::string& type) {
   if (o.Is("FenestrationSurface:Detailed")) return SurfaceKind::Opening;
   if (o.Is("Wall:Detailed")) return SurfaceKind::Wall;
   if (o.Is("Floor:Detailed")) return SurfaceKind::Floor;
-  const std::string t = Lower(type);
+  const std::string t = AsciiLower(type);
   if (o.Is("RoofCeiling:Detailed")) return SurfaceKind::Roof;  // ceiling when not outdoors
   if (t == "wall") return SurfaceKind::Wall;
   if (t == "roof") return SurfaceKind::Roof;
@@ -160,7 +156,7 @@ Vec3 Centroid(const std::vector<Vec3>& p) {
 
 const IdfSurface* IdfGeometry::Find(const std::string& name) const {
   for (const IdfSurface& s : surfaces)
-    if (SameName(s.name, name)) return &s;
+    if (SameIgnoringCase(s.name, name)) return &s;
   return nullptr;
 }
 
@@ -184,12 +180,13 @@ IdfGeometry ReadGeometry(const IdfFile& file) {
   bool clockwise = false;
   g.worldCoordinates = false;  // EnergyPlus's default is Relative
   for (const IdfObject* o : file.All("GlobalGeometryRules")) {
-    clockwise = SameName(o->Field(1), "ClockWise");
-    g.worldCoordinates = SameName(o->Field(2), "World") || SameName(o->Field(2), "Absolute");
+    clockwise = SameIgnoringCase(o->Field(1), "ClockWise");
+    g.worldCoordinates =
+        SameIgnoringCase(o->Field(2), "World") || SameIgnoringCase(o->Field(2), "Absolute");
   }
   std::map<std::string, ZonePlacement> zones;
   for (const IdfObject* o : file.All("Zone")) {
-    zones[Lower(o->Name())] = {
+    zones[AsciiLower(o->Name())] = {
         Number(file, *o, 1, 0, "Direction of Relative North"),
         {Number(file, *o, 2, 0, "X Origin"), Number(file, *o, 3, 0, "Y Origin"),
          Number(file, *o, 4, 0, "Z Origin")}};
@@ -206,20 +203,20 @@ IdfGeometry ReadGeometry(const IdfFile& file) {
     s.name = o.Name();
     s.kind = KindOf(o, l.type >= 0 ? o.Field(static_cast<std::size_t>(l.type)) : "");
     if (l.boundary >= 0)
-      s.outdoors = SameName(o.Field(static_cast<std::size_t>(l.boundary)), "Outdoors");
+      s.outdoors = SameIgnoringCase(o.Field(static_cast<std::size_t>(l.boundary)), "Outdoors");
     if (s.kind == SurfaceKind::Roof && !s.outdoors) s.kind = SurfaceKind::Ceiling;
     std::string zone;
     if (opening) {
       s.base = o.Field(static_cast<std::size_t>(l.base));
-      const auto base = zoneOf.find(Lower(s.base));
+      const auto base = zoneOf.find(AsciiLower(s.base));
       if (base == zoneOf.end()) {
         throw IdfError(file.Where(o) + ": its Building Surface Name '" + s.base +
                        "' is no detailed surface given before it");
       }
       zone = base->second;
     } else {
-      zone = Lower(o.Field(static_cast<std::size_t>(l.zone)));
-      zoneOf[Lower(s.name)] = zone;
+      zone = AsciiLower(o.Field(static_cast<std::size_t>(l.zone)));
+      zoneOf[AsciiLower(s.name)] = zone;
     }
     const auto placement = zones.find(zone);
     if (placement == zones.end()) {

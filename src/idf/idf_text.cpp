@@ -1,8 +1,9 @@
 #include "idf/idf_text.h"
 
-#include <cctype>
 #include <fstream>
 #include <sstream>
+
+#include "core/ascii_case.h"
 
 namespace ventora::idf {
 namespace {
@@ -13,18 +14,8 @@ bool Blank(char c) {
 
 }  // namespace
 
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  }
-  return true;
-}
-
 bool IdfObject::Is(std::string_view t) const {
-  return SameName(type, t);
+  return SameIgnoringCase(type, t);
 }
 
 const std::string& IdfObject::Field(std::size_t i) const {

@@ -50,9 +50,6 @@ struct IdfFile {
   std::string Where(const IdfObject& object) const;
 };
 
-// Names compare as EnergyPlus compares them: without case.
-bool SameName(std::string_view a, std::string_view b);
-
 // Splits `text` into objects. Throws IdfError for an object without its ';'
 // or a ';' without a type, naming the line.
 IdfFile ParseIdf(std::string path, std::string text);

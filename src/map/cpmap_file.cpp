@@ -2,10 +2,10 @@
 
 #include <QGuiApplication>
 #include <algorithm>
-#include <cctype>
 #include <memory>
 #include <stdexcept>
 
+#include "core/ascii_case.h"
 #include "map/cpmap_picture.h"
 
 namespace ventora {
@@ -24,16 +24,10 @@ std::unique_ptr<QGuiApplication> GuiApplicationIfNone() {
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
-
 }  // namespace
 
 bool IsCpMapFileName(const std::filesystem::path& path) {
-  const std::string extension = Lower(path.extension().string());
+  const std::string extension = AsciiLower(path.extension().string());
   return path.has_stem() && (extension == ".png" || extension == ".svg");
 }
 

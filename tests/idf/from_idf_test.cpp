@@ -9,6 +9,7 @@
 #include <set>
 #include <sstream>
 
+#include "core/ascii_case.h"
 #include "idf/box_fit.h"
 #include "idf/cp_model_writer.h"
 
@@ -162,7 +163,7 @@ TEST(FromIdf, WritesTheModelBackWithOnlyTheAirflowObjectsChanged) {
   std::set<std::string> linked;
   for (const IdfObject* surface : out.All("AirflowNetwork:MultiZone:Surface")) {
     for (const IdfObject* node : out.All("AirflowNetwork:MultiZone:ExternalNode")) {
-      if (!SameName(node->Name(), surface->Field(2))) continue;
+      if (!SameIgnoringCase(node->Name(), surface->Field(2))) continue;
       EXPECT_EQ(node->Field(1) + " " + node->Field(4), "6 Absolute");
       for (const IdfObject* values :
            out.All("AirflowNetwork:MultiZone:WindPressureCoefficientValues"))

@@ -1,9 +1,8 @@
 #include "output/sweep/energyplus_fragment.h"
 
-#include <algorithm>
-#include <cctype>
 #include <stdexcept>
 
+#include "core/ascii_case.h"
 #include "output/sweep/cp_beyond_one.h"
 
 namespace ventora {
@@ -21,12 +20,6 @@ constexpr const char* kConvention =
     "Angle convention: directions are absolute, the compass direction the wind comes from as "
     "AnWind (0 north, 90 east); element names are <job>_F<facade>_E<element number>, numbered "
     "as in the job's report.";
-
-std::string Upper(std::string text) {
-  for (char& c : text)
-    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
 
 void CheckSameDirections(const std::vector<JobSweep>& jobs) {
   for (const JobSweep& j : jobs) {
@@ -90,7 +83,7 @@ bool AnyTable(const std::vector<JobSweep>& jobs, const EnergyPlusSettings& setti
 std::string IdfNameClash(const std::vector<std::string>& stems) {
   for (std::size_t a = 0; a < stems.size(); ++a) {
     for (std::size_t b = a + 1; b < stems.size(); ++b) {
-      if (Upper(IdfNamePrefix(stems[a])) == Upper(IdfNamePrefix(stems[b]))) {
+      if (SameIgnoringCase(IdfNamePrefix(stems[a]), IdfNamePrefix(stems[b]))) {
         return "the jobs '" + stems[a] + "' and '" + stems[b] +
                "' would give their elements the same EnergyPlus names; rename one job file";
       }
