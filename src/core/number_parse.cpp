@@ -1,12 +1,12 @@
 #include "core/number_parse.h"
 
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <optional>
 
+#include "core/exact_decimal.h"
 #include "core/text_excerpt.h"
 
 namespace ventora {
@@ -139,49 +139,12 @@ long long OrderOfMagnitude(const DecimalParts& p, const DigitText& d) {
   return p.exponent - static_cast<long long>(firstFrac == std::string::npos ? 0 : firstFrac);
 }
 
-// Powers of ten that float and double hold exactly, and the largest integers
-// they hold exactly: within these, one multiplication or division by a power
-// of ten is a single correctly rounded operation, which is exactly what the
-// full conversion gives.
-template <typename T>
-struct ExactLimits;
-template <>
-struct ExactLimits<float> {
-  static constexpr int kMaxPower = 10;
-  static constexpr std::uint64_t kMaxMantissa = std::uint64_t{1} << 24;
-};
-template <>
-struct ExactLimits<double> {
-  static constexpr int kMaxPower = 22;
-  static constexpr std::uint64_t kMaxMantissa = std::uint64_t{1} << 53;
-};
-
-template <typename T>
-constexpr T PowerOfTen(int n) {
-  T value = 1;
-  for (int i = 0; i < n; ++i)
-    value *= 10;
-  return value;
-}
-
 // The value without building text, when both the digits and the power of ten
 // are exact in T; nullopt otherwise.
 template <typename T>
 std::optional<T> ExactValue(const DecimalParts& p) {
-  using L = ExactLimits<T>;
-  static constexpr auto kPowers = [] {
-    std::array<T, L::kMaxPower + 1> powers{};
-    for (int n = 0; n <= L::kMaxPower; ++n)
-      powers[static_cast<std::size_t>(n)] = PowerOfTen<T>(n);
-    return powers;
-  }();
-  if (!p.mantissaExact || p.mantissa > L::kMaxMantissa) return std::nullopt;
-  const long long power = p.exponent - p.fracDigits;
-  if (power < -L::kMaxPower || power > L::kMaxPower) return std::nullopt;
-  const T mantissa = static_cast<T>(p.mantissa);
-  const T value = power < 0 ? mantissa / kPowers[static_cast<std::size_t>(-power)]
-                            : mantissa * kPowers[static_cast<std::size_t>(power)];
-  return p.negative ? -value : value;
+  if (!p.mantissaExact) return std::nullopt;
+  return ExactDecimal<T>(p.negative, p.mantissa, p.exponent - p.fracDigits);
 }
 
 template <typename T>

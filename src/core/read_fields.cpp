@@ -6,6 +6,7 @@
 #include <utility>
 #include <variant>
 
+#include "core/exact_decimal.h"
 #include "core/number_text.h"
 
 namespace ventora {
@@ -44,11 +45,13 @@ bool TakesRestOfLine(FieldType type) {
 // A field in the form nearly every number of a job file takes: an optional
 // sign, then digits with at most one separator among them ("17", "-.75").
 // Within the limits below, the digits as an integer and the power of ten are
-// both exact in float, so one division is the correctly rounded value, which
-// is what the locale conversion and Val give for the same text.
+// exact in float and double (exact_decimal.h), so one division is the
+// correctly rounded value, which is what the locale conversion and Val give
+// for the same text.
 struct PlainField {
-  static constexpr std::uint64_t kMaxMantissa = std::uint64_t{1} << 24;
-  static constexpr int kMaxDecimals = 10;
+  // Beyond these the field takes the general conversion.
+  static constexpr std::uint64_t kMaxMantissa = ExactLimits<float>::kMaxMantissa;
+  static constexpr int kMaxDecimals = ExactLimits<float>::kMaxPower;
 
   bool negative = false;
   std::uint64_t mantissa = 0;  // the digits as an integer
@@ -57,10 +60,7 @@ struct PlainField {
 
   template <typename T>
   T Value() const {
-    static constexpr T kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10};
-    const T digits = static_cast<T>(mantissa);
-    const T value = decimals == 0 ? digits : digits / kPowers[decimals];
-    return negative ? -value : value;
+    return *ExactDecimal<T>(negative, mantissa, -decimals);  // within the limits: never empty
   }
 };
 
