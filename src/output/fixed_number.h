@@ -9,6 +9,7 @@
 #include <cstring>
 #include <type_traits>
 
+#include "output/digit_pairs.h"
 #include "output/format_right.h"
 
 namespace ventora {
@@ -22,20 +23,6 @@ constexpr std::uint64_t Power10(int n) {
   return power;
 }
 
-// "00" to "99".
-inline constexpr auto kDigitPairs = [] {
-  std::array<std::array<char, 2>, 100> pairs{};
-  for (int i = 0; i < 100; ++i)
-    pairs[static_cast<std::size_t>(i)] = {static_cast<char>('0' + i / 10),
-                                          static_cast<char>('0' + i % 10)};
-  return pairs;
-}();
-
-inline char* PutPair(char* end, std::uint32_t below100) {
-  std::memcpy(end - 2, kDigitPairs[below100].data(), 2);
-  return end - 2;
-}
-
 }  // namespace fixed_number_detail
 
 // `value` formatted by `Pattern` as FormatRight does, exactly the pattern's
@@ -44,7 +31,6 @@ inline char* PutPair(char* end, std::uint32_t below100) {
 template <const NumberPattern& Pattern, typename Value>
 [[gnu::always_inline]] inline char* WriteFixedNumber(char* at, Value value, char decimalSep) {
   using fixed_number_detail::Power10;
-  using fixed_number_detail::PutPair;
   static_assert(std::is_same_v<Value, float> || std::is_same_v<Value, std::int16_t>);
   constexpr int kWidth = static_cast<int>(Pattern.text.size());
   constexpr int kDecimals = Pattern.decimals;
@@ -92,19 +78,19 @@ template <const NumberPattern& Pattern, typename Value>
       *--first = static_cast<char>('0' + fraction % 10);
       fraction /= 10;
     }
-    if constexpr (kDecimals >= 2) first = PutPair(first, fraction);
+    if constexpr (kDecimals >= 2) first = PutDigitPair(first, fraction);
     *--first = decimalSep;
   }
   // A "0" digit always, "#" digits only when significant.
   constexpr int kIntegerRoom = kRoom - kDecimals;
   for (int i = 2; i < kIntegerRoom && whole >= 100; i += 2, whole /= 100)
-    first = PutPair(first, whole % 100);
+    first = PutDigitPair(first, whole % 100);
   // A one-digit column never writes a pair (the compiler cannot see that
   // the fit check keeps it below 10).
   bool paired = false;
   if constexpr (kIntegerRoom >= 2) {
     if (whole >= 10) {
-      first = PutPair(first, whole);
+      first = PutDigitPair(first, whole);
       paired = true;
     }
   }

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <limits>
 
+#include "output/digit_pairs.h"
+
 namespace ventora {
 namespace {
 
@@ -82,16 +84,6 @@ void AppendFormatRightWide(std::string& out, double value, std::string_view patt
   }
 }
 
-// "00" to "99": two digits a division.
-constexpr auto kDigitPairs = [] {
-  std::array<char, 200> pairs{};
-  for (int i = 0; i < 100; ++i) {
-    pairs[2 * i] = static_cast<char>('0' + i / 10);
-    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
-  }
-  return pairs;
-}();
-
 // The common case in a double, where it is as exact as ScaledDigits: a
 // 32-bit value (24 significant bits) times 10, 100 or 1000 (at most 7) is
 // exact in 53 bits. False for any other value or pattern.
@@ -111,9 +103,7 @@ bool ScaledSingle(double value, int decimals, std::uint64_t& whole) {
 char* WriteDigits(char* end, std::uint64_t whole) {
   char* first = end;
   for (; whole >= 10; whole /= 100) {
-    first -= 2;
-    first[0] = kDigitPairs[2 * (whole % 100)];
-    first[1] = kDigitPairs[2 * (whole % 100) + 1];
+    first = PutDigitPair(first, static_cast<std::uint32_t>(whole % 100));
   }
   if (whole > 0) *--first = static_cast<char>('0' + whole);
   return first;
