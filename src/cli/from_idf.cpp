@@ -158,7 +158,6 @@ std::string CheckFromIdfOptions(const CliOptions& options) {
 int RunFromIdf(const CliOptions& options, std::ostream& out, std::ostream& err) {
   const int step = options.sweepStep > 0 ? options.sweepStep : static_cast<int>(kDefaultSweepStep);
   const fs::path model = fs::absolute(options.fromIdf);
-  const std::string base = (model.parent_path() / model.stem()).string();
   const std::string stem = model.stem().string();
   std::vector<std::string> notes;
   idf::IdfFile file;
@@ -252,16 +251,24 @@ int RunFromIdf(const CliOptions& options, std::ostream& out, std::ostream& err) 
     return kExitSystemError;
   }
   PrintSummary(out, fit, job, sweep, names, notes);
+  const std::vector<fs::path> outputs = FromIdfOutputs(options.fromIdf);
   try {
-    WriteExportFile(base + ".ventora.in", JobFileText(job));
-    WriteExportFile(base + ".ventora.sweep.csv", csv);
-    WriteExportFile(base + ".cp.idf", modelText);
+    WriteExportFile(outputs[0], JobFileText(job));
+    WriteExportFile(outputs[1], csv);
+    WriteExportFile(outputs[2], modelText);
   } catch (const std::exception& e) {
     err << "ventora-run: " << e.what() << "\n";
     return kExitSystemError;
   }
-  out << base << ".ventora.in\n" << base << ".ventora.sweep.csv\n" << base << ".cp.idf\n";
+  for (const fs::path& path : outputs)
+    out << path.string() << "\n";
   return kExitCompleted;
+}
+
+std::vector<fs::path> FromIdfOutputs(const std::string& model) {
+  const fs::path absolute = fs::absolute(model);
+  const std::string base = (absolute.parent_path() / absolute.stem()).string();
+  return {base + ".ventora.in", base + ".ventora.sweep.csv", base + ".cp.idf"};
 }
 
 }  // namespace ventora::cli
