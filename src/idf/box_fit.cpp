@@ -6,6 +6,10 @@
 #include <numbers>
 #include <sstream>
 
+#include "core/ascii_case.h"
+#include "core/parameter_limits.h"
+#include "idf/enclosing_rectangle.h"
+
 namespace ventora::idf {
 namespace {
 
@@ -66,8 +70,12 @@ Face MakeFace(const IdfSurface& s) {
   return f;
 }
 
+constexpr const char* kWaysOn =
+    "\n  Run again with --fit=enclosing (the smallest rectangle round the exterior walls) or "
+    "--zones NAME,... (the rectangle of those zones' walls only).";
+
 [[noreturn]] void Refuse(const IdfFile& file, const std::string& what,
-                         const std::vector<std::string>& offenders) {
+                         const std::vector<std::string>& offenders, const char* hint = "") {
   std::string text = file.path + ": the building is not a rectangular box (within " +
                      Metres(kPlaneTolerance) + " m and " + Degrees(kAngleTolerance) +
                      " deg.): " + what;
@@ -76,7 +84,7 @@ Face MakeFace(const IdfSurface& s) {
     text += "\n  " + offenders[i];
   if (offenders.size() > shown)
     text += "\n  and " + std::to_string(offenders.size() - shown) + " more";
-  throw IdfError(text);
+  throw IdfError(text + hint);
 }
 
 std::string Named(const IdfFile&, const Face& f, const std::string& why) {
@@ -113,7 +121,7 @@ Box FitWalls(const IdfFile& file, std::vector<Face>& walls) {
     }
     w.group = static_cast<int>(Wrap360(90.0 * k) / 90.0 + 0.5) % 4;
   }
-  if (!bad.empty()) Refuse(file, "walls turned against the others:", bad);
+  if (!bad.empty()) Refuse(file, "walls turned against the others:", bad, kWaysOn);
   box.ground = walls.front().s->points.front().z;
   for (const Face& w : walls) {
     const Dir d = AzimuthDir(box.base + 90.0 * w.group);
@@ -129,7 +137,8 @@ Box FitWalls(const IdfFile& file, std::vector<Face>& walls) {
   }
   for (int g = 0; g < 4; ++g) {
     if (!box.seen[static_cast<std::size_t>(g)]) {
-      Refuse(file, "no exterior wall faces " + Degrees(Wrap360(box.base + 90.0 * g)) + " deg.", {});
+      Refuse(file, "no exterior wall faces " + Degrees(Wrap360(box.base + 90.0 * g)) + " deg.", {},
+             kWaysOn);
     }
   }
   // Every wall must lie in its side's outer plane and inside the other three.
@@ -149,7 +158,48 @@ Box FitWalls(const IdfFile& file, std::vector<Face>& walls) {
     }
     box.deviation = std::max({box.deviation, inside, beyond});
   }
-  if (!bad.empty()) Refuse(file, "walls off the outer rectangle:", bad);
+  if (!bad.empty()) Refuse(file, "walls off the outer rectangle:", bad, kWaysOn);
+  return box;
+}
+
+// 0..3: the box direction (base + 90 * group) nearest `azimuth`.
+int GroupOf(double base, double azimuth) {
+  const double k = std::round(AngleDiff(azimuth, base) / 90.0);
+  return static_cast<int>(Wrap360(90.0 * k) / 90.0 + 0.5) % 4;
+}
+
+// The smallest rectangle round the walls on plan; each wall belongs to the
+// side whose direction is nearest its own.
+Box EnclosingBox(const IdfFile& file, std::vector<Face>& walls) {
+  std::vector<PlanPoint> plan;
+  std::vector<std::string> bad;
+  for (const Face& w : walls) {
+    const double tilt = std::abs(90.0 - w.tilt);
+    if (tilt > kAngleTolerance)
+      bad.push_back(Named(file, w, "leans " + Degrees(tilt) + " deg. from the vertical"));
+    for (const Vec3& p : w.s->points)
+      plan.push_back({p.x, p.y});
+  }
+  if (!bad.empty()) Refuse(file, "walls that lean:", bad);
+  const PlanRectangle rectangle = SmallestEnclosingRectangle(plan);
+  if (rectangle.area < 1e-3)
+    throw IdfError(file.path +
+                   ": the exterior walls enclose no area on plan (they stand in a line)");
+  Box box;
+  box.base = rectangle.azimuth;
+  box.ground = walls.front().s->points.front().z;
+  for (Face& w : walls) {
+    w.group = GroupOf(box.base, w.azimuth);
+    for (const Vec3& p : w.s->points)
+      box.ground = std::min(box.ground, p.z);
+  }
+  for (std::size_t g = 0; g < 4; ++g) {
+    const Dir d = AzimuthDir(box.base + 90.0 * static_cast<double>(g));
+    box.plane[g] = Dot({plan.front().x, plan.front().y, 0}, d);
+    for (const PlanPoint& p : plan)
+      box.plane[g] = std::max(box.plane[g], Dot({p.x, p.y, 0}, d));
+    box.seen[g] = true;
+  }
   return box;
 }
 
@@ -159,7 +209,55 @@ struct Roof {
   std::vector<int> slopeGroups;  // groups the sloped parts face
   double eaves = 0;              // lowest roof edge, world z
   double top = 0;
+  std::string reading;  // how a roof of more than two slopes was read
 };
+
+std::string Azimuths(const Box& box, const std::vector<int>& groups) {
+  std::string text;
+  for (std::size_t i = 0; i < groups.size(); ++i) {
+    text += (i == 0                   ? ""
+             : i + 1 == groups.size() ? " and "
+                                      : ", ") +
+            Degrees(Wrap360(box.base + 90.0 * groups[i]));
+  }
+  return text + " deg.";
+}
+
+// A roof sloping to more than two opposite sides (a hip roof, or roofs
+// crossing) is read as the pitched roof of its pair of opposite sides with
+// the larger plan area, double or single as that pair has slopes; its other
+// slopes are taken as part of it.
+void ReadAsNearestRoof(const Box& box, const std::vector<Face>& roofs, Roof& r) {
+  std::array<double, 4> plan{};
+  double total = 0;
+  for (const Face& f : roofs) {
+    const double a = std::abs(AreaNormal(f.s->points).z) / 2;
+    total += a;
+    if (f.group >= 0) plan[static_cast<std::size_t>(f.group)] += a;
+  }
+  const int pair = plan[0] + plan[2] >= plan[1] + plan[3] ? 0 : 1;
+  std::vector<int> kept;
+  std::vector<int> others;
+  for (int g : r.slopeGroups)
+    (g % 2 == pair ? kept : others).push_back(g);
+  std::sort(kept.begin(), kept.end());
+  std::sort(others.begin(), others.end());
+  double keptPlan = 0;
+  for (int g : kept)
+    keptPlan += plan[static_cast<std::size_t>(g)];
+  r.reading =
+      "the roof slopes to " + std::to_string(r.slopeGroups.size()) +
+      " sides (a hip roof or roofs crossing): read as the nearest " +
+      (kept.size() == 2 ? "double slope roof, falling to " : "single slope roof, falling to ") +
+      Azimuths(box, kept) + " (" + Metres(keptPlan) + " m2 of its " + Metres(total) +
+      " m2 on plan); its slopes to " + Azimuths(box, others) + " are taken as part of it";
+  r.slopeGroups = kept;
+}
+
+bool Kept(const Roof& r, const Face& f) {
+  return f.group < 0 ||
+         std::find(r.slopeGroups.begin(), r.slopeGroups.end(), f.group) != r.slopeGroups.end();
+}
 
 Roof FitRoof(const IdfFile& file, const Box& box, std::vector<Face>& roofs, double wallTop) {
   Roof r;
@@ -190,14 +288,15 @@ Roof FitRoof(const IdfFile& file, const Box& box, std::vector<Face>& roofs, doub
     Refuse(file, "roof surfaces that fit no flat, single or double slope roof:", bad);
   const bool twoOpposite =
       r.slopeGroups.size() == 2 && (r.slopeGroups[0] + 2) % 4 == r.slopeGroups[1];
-  if (r.slopeGroups.size() > 2 || (r.slopeGroups.size() == 2 && !twoOpposite)) {
-    for (const Face& f : roofs)
-      bad.push_back(Named(file, f, "slopes towards " + Degrees(f.azimuth) + " deg."));
-    Refuse(file, "the roof slopes to more than two opposite sides (a hip roof):", bad);
-  }
+  if (r.slopeGroups.size() > 2 || (r.slopeGroups.size() == 2 && !twoOpposite))
+    ReadAsNearestRoof(box, roofs, r);
   r.Islope = static_cast<std::int16_t>(r.slopeGroups.size());
+  r.Phi = 0;
+  for (const Face& f : roofs)
+    if (f.group >= 0 && Kept(r, f)) r.Phi = std::max(r.Phi, f.tilt);
   for (const Face& f : roofs) {
     const double tilt = r.Islope == 0 ? 0 : r.Phi;
+    if (!Kept(r, f)) continue;
     if (std::abs(f.tilt - tilt) > kAngleTolerance) {
       bad.push_back(Named(file, f, "is tilted " + Degrees(f.tilt) + " deg."));
     } else if (r.Islope == 0 && std::abs(f.s->points.front().z - r.top) > kPlaneTolerance) {
@@ -229,42 +328,189 @@ int ChooseWall4(const Box& box, const Roof& roof) {
   });
 }
 
+bool InZones(const FitOptions& options, const std::string& zone) {
+  if (options.zones.empty()) return true;
+  return std::any_of(options.zones.begin(), options.zones.end(),
+                     [&](const std::string& z) { return SameIgnoringCase(z, zone); });
+}
+
+void CheckZones(const IdfFile& file, const IdfGeometry& geometry, const FitOptions& options) {
+  for (const std::string& z : options.zones) {
+    if (std::any_of(geometry.zones.begin(), geometry.zones.end(),
+                    [&](const std::string& known) { return SameIgnoringCase(z, known); }))
+      continue;
+    std::string known;
+    for (const std::string& name : geometry.zones)
+      known += (known.empty() ? "'" : ", '") + name + "'";
+    throw IdfError(file.path + ": --zones names '" + z + "', which is no zone of the model (" +
+                   (known.empty() ? "it has none" : "its zones: " + known) + ")");
+  }
+}
+
+// The fitted box in world terms, for placing the openings.
+struct Frame {
+  Box box;
+  int g4 = 0;  // the group that is wall 4
+  double bdx = 0;
+  double bdy = 0;
+  double bdz = 0;
+  Vec3 centre;  // of the box on plan
+  std::array<int, 4> facadeOfGroup{};
+  FitMode mode = FitMode::Box;
+
+  int GroupOfFacade(int wall) const { return (g4 + 4 - wall) % 4; }
+};
+
+struct Placement {
+  int facade = 0;
+  double x = 0;
+  double z = 0;  // Y on the roof
+  double length = 0;
+  double height = 0;
+  FittedOpening opening;
+};
+
+// Walls: the facade its wall faces nearest; the roof: the roof's plan.
+Placement Project(const IdfFile& file, const Frame& fr, const IdfObject& afn, const IdfSurface& s,
+                  const IdfSurface& host) {
+  Placement p;
+  const Vec3 c = Centroid(s.points);
+  const Vec3 rel{c.x - fr.centre.x, c.y - fr.centre.y, 0};
+  if (host.kind == SurfaceKind::Roof) {
+    const Dir n1 = AzimuthDir(fr.box.base + 90.0 * fr.GroupOfFacade(1));
+    const Dir r1{-n1.y, n1.x};
+    p.facade = FacadeIndex(Facade::Roof);
+    p.length = fr.bdx;
+    p.height = fr.bdy;
+    p.x = Dot(rel, r1) + fr.bdx / 2;
+    p.z = fr.bdy / 2 - Dot(rel, n1);
+    return p;
+  }
+  if (host.kind != SurfaceKind::Wall) {
+    throw IdfError(file.Where(afn) + ": its surface '" + s.name +
+                   "' is not on an exterior wall or roof");
+  }
+  const Face f = MakeFace(host);
+  const int g = GroupOf(fr.box.base, f.azimuth);
+  const double facing = Wrap360(fr.box.base + 90.0 * g);
+  const Dir n = AzimuthDir(facing);
+  const Dir r{-n.y, n.x};  // to the right of someone facing the wall from outside
+  p.facade = fr.facadeOfGroup[static_cast<std::size_t>(g)];
+  p.length = AlongLength(AsFacade(p.facade)) ? fr.bdx : fr.bdy;
+  p.height = fr.bdz;
+  p.x = Dot(rel, r) + p.length / 2;
+  p.z = c.z - fr.box.ground;
+  p.opening.onWall = true;
+  p.opening.setBack = fr.box.plane[static_cast<std::size_t>(g)] - Dot(c, n);
+  const double off = std::abs(AngleDiff(f.azimuth, facing));
+  if (off > kAngleTolerance) {
+    p.opening.remarks.push_back(
+        "its wall faces " + Degrees(f.azimuth) + " deg., " + Degrees(off) + " deg. off facade " +
+        std::to_string(p.facade) + "'s " + Degrees(facing) + " deg." +
+        (off >= 45 - 1e-6 ? ": between two facades, placed on the first of the two equally near"
+                          : ": placed on the nearest facade"));
+  }
+  return p;
+}
+
+// Within the facade, or a message; an opening above the eaves on a wall (a
+// gable) goes to the top of the wall band the wall model trusts, and in an
+// enclosing fit or outside the zones fitted one beyond the facade's edge
+// goes to that edge, each said.
+std::string Bound(const IdfFile& file, const Frame& fr, const IdfObject& afn, bool fitted,
+                  Placement& p) {
+  const bool roof = p.facade == FacadeIndex(Facade::Roof);
+  const bool strict = fr.mode == FitMode::Box && fitted;
+  const double t = kPlaneTolerance;
+  std::vector<std::string>& remarks = p.opening.remarks;
+  if (!roof && p.z > p.height + t) {
+    const double top = limits::kWallZHBand.high * p.height;
+    remarks.push_back("on a gable above the eaves: its centroid stands at Z " + Metres(p.z) +
+                      " m; placed at Z " + Metres(top) + " m, the top of the wall band (" +
+                      Metres(limits::kWallZHBand.high) + " Bdz) the wall model trusts");
+    p.z = top;
+  }
+  const bool outside = p.x < -t || p.x > p.length + t || p.z < -t || p.z > p.height + t;
+  if (outside && (strict || (!roof && p.z < -t))) {
+    return file.Where(afn) + ": its centroid falls at X " + Metres(p.x) + " m, " +
+           (roof ? "Y " : "Z ") + Metres(p.z) + " m, outside facade " + std::to_string(p.facade) +
+           " (" + Metres(p.length) + " x " + Metres(p.height) + " m)";
+  }
+  if (outside) {
+    const double x = std::clamp(p.x, 0.0, p.length);
+    const double z = std::clamp(p.z, 0.0, p.height);
+    remarks.push_back("its centroid falls at X " + Metres(p.x) + " m, " + (roof ? "Y " : "Z ") +
+                      Metres(p.z) + " m, beyond the facade: placed at its nearest edge");
+    p.x = x;
+    p.z = z;
+  }
+  p.x = std::clamp(p.x, 0.0, p.length);
+  p.z = std::clamp(p.z, 0.0, p.height);
+  return "";
+}
+
 }  // namespace
 
-BoxFit FitBox(const IdfFile& file, const IdfGeometry& geometry) {
+BoxFit FitBox(const IdfFile& file, const IdfGeometry& geometry, const FitOptions& options) {
+  CheckZones(file, geometry, options);
   std::vector<Face> walls;
   std::vector<Face> roofs;
   for (const IdfSurface& s : geometry.surfaces) {
     if (!s.outdoors) continue;
-    if (s.kind == SurfaceKind::Wall) walls.push_back(MakeFace(s));
+    if (s.kind == SurfaceKind::Wall && InZones(options, s.zone)) walls.push_back(MakeFace(s));
     if (s.kind == SurfaceKind::Roof) roofs.push_back(MakeFace(s));
   }
-  if (walls.empty())
-    throw IdfError(file.path + ": the model has no wall with the outside boundary Outdoors");
-  Box box = FitWalls(file, walls);
+  if (walls.empty()) {
+    if (options.zones.empty())
+      throw IdfError(file.path + ": the model has no wall with the outside boundary Outdoors");
+    throw IdfError(file.path +
+                   ": the zones named by --zones have no wall with the outside "
+                   "boundary Outdoors");
+  }
+  Frame fr;
+  fr.mode = options.mode;
+  fr.box = options.mode == FitMode::Enclosing ? EnclosingBox(file, walls) : FitWalls(file, walls);
+  Box& box = fr.box;
   double wallTop = box.ground;
   for (const Face& w : walls)
     for (const Vec3& p : w.s->points)
       wallTop = std::max(wallTop, p.z);
+  BoxFit fit;
+  if (!options.zones.empty()) {
+    // Only the roof over the fitted walls shapes the box.
+    std::string left;
+    std::erase_if(roofs, [&](const Face& f) {
+      const Vec3 c = Centroid(f.s->points);
+      for (int g = 0; g < 4; ++g) {
+        if (Dot(c, AzimuthDir(box.base + 90.0 * g)) >
+            box.plane[static_cast<std::size_t>(g)] + kPlaneTolerance) {
+          left += (left.empty() ? "'" : ", '") + f.s->name + "'";
+          return true;
+        }
+      }
+      return false;
+    });
+    if (!left.empty())
+      fit.notes.push_back(
+          "roof surfaces beyond the fitted walls' plan, left out of the roof's "
+          "shape: " +
+          left);
+  }
   const Roof roof = FitRoof(file, box, roofs, wallTop);
 
-  const int g4 = ChooseWall4(box, roof);
-  const auto groupOf = [&](int iface) {
-    return (g4 + 4 - iface) % 4;
-  };  // wall i faces AzB + (4-i)90
-  BoxFit fit;
+  fr.g4 = ChooseWall4(box, roof);
   Job& job = fit.job;
-  job.AzB = static_cast<float>(Wrap360(box.base + 90.0 * g4));
+  job.AzB = static_cast<float>(Wrap360(box.base + 90.0 * fr.g4));
   const auto extent = [&](int g) {
     return box.plane[static_cast<std::size_t>(g % 4)] +
            box.plane[static_cast<std::size_t>((g + 2) % 4)];
   };
-  const double bdx = extent(g4);
-  const double bdy = extent(g4 + 1);
-  const double bdz = roof.eaves - box.ground;
-  job.BdX = static_cast<float>(bdx);
-  job.BdY = static_cast<float>(bdy);
-  job.Bdz = static_cast<float>(bdz);
+  fr.bdx = extent(fr.g4);
+  fr.bdy = extent(fr.g4 + 1);
+  fr.bdz = roof.eaves - box.ground;
+  job.BdX = static_cast<float>(fr.bdx);
+  job.BdY = static_cast<float>(fr.bdy);
+  job.Bdz = static_cast<float>(fr.bdz);
   job.Islope = roof.Islope;
   job.Phi = static_cast<float>(roof.Phi);
   // The box's centre on the ground plan.
@@ -272,7 +518,7 @@ BoxFit FitBox(const IdfFile& file, const IdfGeometry& geometry) {
   const Dir d1 = AzimuthDir(box.base + 90.0);
   const double c0 = (box.plane[0] - box.plane[2]) / 2;
   const double c1 = (box.plane[1] - box.plane[3]) / 2;
-  const Vec3 centre{d0.x * c0 + d1.x * c1, d0.y * c0 + d1.y * c1, 0};
+  fr.centre = {d0.x * c0 + d1.x * c1, d0.y * c0 + d1.y * c1, 0};
 
   fit.notes.push_back(
       geometry.worldCoordinates
@@ -280,11 +526,27 @@ BoxFit FitBox(const IdfFile& file, const IdfGeometry& geometry) {
             "EnergyPlus"
           : "Relative coordinates: zone origins, zone relative norths and Building North Axis " +
                 Degrees(geometry.northAxis) + " deg. applied");
+  if (!options.zones.empty()) {
+    std::string named;
+    for (const std::string& z : options.zones)
+      named += (named.empty() ? "'" : ", '") + z + "'";
+    fit.notes.push_back("the rectangle is fitted to the exterior walls of the zones " + named +
+                        " only (--zones)");
+  }
+  if (options.mode == FitMode::Enclosing) {
+    fit.notes.push_back(
+        "the building is the smallest-area rectangle round the plan of its "
+        "exterior walls (--fit=enclosing); each opening goes to the facade its "
+        "wall faces nearest, its centroid projected onto it; walls set back more "
+        "than " +
+        Metres(kSetBackLimit) + " m are marked");
+  }
   fit.notes.push_back("ground at z = " + Metres(box.ground) + " m (the lowest exterior wall)");
   if (roof.Islope != 0) {
     fit.notes.push_back("Bdz is the eaves height (the roof's lowest edge); the roof's top is " +
                         Metres(roof.top - box.ground) + " m");
   }
+  if (!roof.reading.empty()) fit.notes.push_back(roof.reading);
   fit.notes.push_back(
       roof.Islope == 0   ? "flat roof: walls 1 and 3 are the longer pair; of the two numberings "
                            "that allows, the one with the smaller AzB"
@@ -292,14 +554,15 @@ BoxFit FitBox(const IdfFile& file, const IdfGeometry& geometry) {
                            "2, so walls 1 and 3 carry its sloping edges"
                          : "double slope: the ridge runs across the middle of BdX, so walls 1 "
                            "and 3 carry the gables");
-  fit.notes.push_back(std::string(box.deviation > 0.001 ? "warning: " : "") +
-                      "the walls lie within " + Metres(box.deviation) +
-                      " m of the fitted rectangle (accepted: " + Metres(kPlaneTolerance) + " m, " +
-                      Degrees(kAngleTolerance) + " deg.)");
+  if (options.mode == FitMode::Box) {
+    fit.notes.push_back(std::string(box.deviation > 0.001 ? "warning: " : "") +
+                        "the walls lie within " + Metres(box.deviation) +
+                        " m of the fitted rectangle (accepted: " + Metres(kPlaneTolerance) +
+                        " m, " + Degrees(kAngleTolerance) + " deg.)");
+  }
 
-  std::array<int, kFacadeCount + 1> faceOfGroup{};
   for (int i = 1; i <= 4; ++i)
-    faceOfGroup[static_cast<std::size_t>(groupOf(i))] = i;
+    fr.facadeOfGroup[static_cast<std::size_t>(fr.GroupOfFacade(i))] = i;
   std::vector<std::string> bad;
   std::array<std::vector<FittedOpening>, kFacadeCount + 1> byFacade;
   for (const IdfObject* afn : file.All("AirflowNetwork:MultiZone:Surface")) {
@@ -310,56 +573,28 @@ BoxFit FitBox(const IdfFile& file, const IdfGeometry& geometry) {
       continue;
     }
     const IdfSurface* host = s->kind == SurfaceKind::Opening ? geometry.Find(s->base) : s;
-    int facade = 0;
-    if (host->kind == SurfaceKind::Roof) {
-      facade = FacadeIndex(Facade::Roof);
-    } else if (host->kind == SurfaceKind::Wall) {
-      const Face f = MakeFace(*host);
-      const double k = std::round(AngleDiff(f.azimuth, box.base) / 90.0);
-      facade = faceOfGroup[static_cast<std::size_t>(
-          static_cast<int>(Wrap360(90.0 * k) / 90.0 + 0.5) % 4)];
-    } else {
-      throw IdfError(file.Where(*afn) + ": its surface '" + s->name +
-                     "' is not on an exterior wall or roof");
+    Placement p = Project(file, fr, *afn, *s, *host);
+    const bool fitted = InZones(options, host->zone);
+    if (!fitted) {
+      p.opening.remarks.insert(p.opening.remarks.begin(),
+                               "of zone '" + host->zone + "', outside the zones fitted");
     }
-    const Vec3 c = Centroid(s->points);
-    const Vec3 rel{c.x - centre.x, c.y - centre.y, 0};
-    double x = 0;
-    double z = 0;
-    double L = 0;
-    double H = 0;
-    if (facade == FacadeIndex(Facade::Roof)) {
-      const Dir n1 = AzimuthDir(box.base + 90.0 * groupOf(1));
-      const Dir r1{-n1.y, n1.x};
-      L = bdx;
-      H = bdy;
-      x = Dot(rel, r1) + bdx / 2;
-      z = bdy / 2 - Dot(rel, n1);
-    } else {
-      const Dir n = AzimuthDir(box.base + 90.0 * groupOf(facade));
-      const Dir r{-n.y, n.x};  // to the right of someone facing the wall from outside
-      L = AlongLength(AsFacade(facade)) ? bdx : bdy;
-      H = bdz;
-      x = Dot(rel, r) + L / 2;
-      z = c.z - box.ground;
-    }
-    if (x < -kPlaneTolerance || x > L + kPlaneTolerance || z < -kPlaneTolerance ||
-        z > H + kPlaneTolerance) {
-      bad.push_back(file.Where(*afn) + ": its centroid falls at X " + Metres(x) + " m, " +
-                    (facade == 5 ? "Y " : "Z ") + Metres(z) + " m, outside facade " +
-                    std::to_string(facade) + " (" + Metres(L) + " x " + Metres(H) + " m)");
+    if (std::string why = Bound(file, fr, *afn, fitted, p); !why.empty()) {
+      bad.push_back(why);
       continue;
     }
-    auto& list = byFacade[static_cast<std::size_t>(facade)];
+    auto& list = byFacade[static_cast<std::size_t>(p.facade)];
     if (list.size() >= static_cast<std::size_t>(kMaxElements)) {
       throw IdfError(file.path + ": more than " + std::to_string(kMaxElements) +
-                     " airflow openings on facade " + std::to_string(facade));
+                     " airflow openings on facade " + std::to_string(p.facade));
     }
-    list.push_back({afn, s->name, facade, static_cast<int>(list.size()) + 1});
-    job.ElmX[static_cast<std::size_t>(facade)][list.size()] =
-        static_cast<float>(std::clamp(x, 0.0, L));
-    job.ElmZ[static_cast<std::size_t>(facade)][list.size()] =
-        static_cast<float>(std::clamp(z, 0.0, H));
+    p.opening.airflowSurface = afn;
+    p.opening.surface = s->name;
+    p.opening.facade = p.facade;
+    p.opening.element = static_cast<int>(list.size()) + 1;
+    list.push_back(p.opening);
+    job.ElmX[static_cast<std::size_t>(p.facade)][list.size()] = static_cast<float>(p.x);
+    job.ElmZ[static_cast<std::size_t>(p.facade)][list.size()] = static_cast<float>(p.z);
   }
   if (!bad.empty()) {
     std::string text;

@@ -14,7 +14,7 @@ case $case_name in
     expect_status 0
     grep -qF "Box: AzB 90.00 deg., BdX 20.000 m, BdY 10.000 m, Bdz 6.000 m, flat roof" <<<"$out" ||
       fail "no box in: $out"
-    grep -qF "Window West: facade 2, element 1 (box_F2_E2), X 2.00 m, Z 1.00 m" <<<"$out" || fail "$out"
+    grep -qF "Window West: facade 2, element 1 (box_F2_E1), X 2.00 m, Z 1.00 m" <<<"$out" || fail "$out"
     [[ $(grep -c "_Node,  !- Name" "$work/box.cp.idf") == 5 ]] || fail "not 5 external nodes"
     grep -qF "Ventora_Directions_30deg," "$work/box.cp.idf" || fail "no 30 deg. array"
     [[ $(head -1 "$work/box.ventora.in") == $' 90 0 20 10 6 20 10 .33 0 0\r' ]] || fail "job header"
