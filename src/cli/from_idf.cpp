@@ -92,8 +92,8 @@ std::string WallDistance(const idf::FittedOpening& o) {
   std::string text = ", wall " + Metres(std::max(0.0, o.setBack)) + " behind the face";
   if (o.setBack > idf::kSetBackLimit)
     text += " (set back more than " + Metres(idf::kSetBackLimit) +
-            ": in the lee of the building's own wing, where the facade's Cp overstates the "
-            "pressure)";
+            ": in the lee of the building's own wing, where the flat facade's Cp is only "
+            "an estimate)";
   return text;
 }
 

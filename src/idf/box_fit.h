@@ -30,7 +30,7 @@ inline constexpr double kAngleTolerance = 1.0;   // degrees
 // A wall further than this behind its facade of the enclosing rectangle is
 // set back: a window reveal or a shallow bay (up to half a metre) leaves the
 // flow along the facade as it is, while a deeper recess stands in the lee
-// of the wing beside it, where the facade's Cp overstates the pressure.
+// of the wing beside it, where the flat facade's Cp is only an estimate.
 inline constexpr double kSetBackLimit = 0.5;  // m
 
 enum class FitMode { Box, Enclosing };
