@@ -98,6 +98,8 @@ ParsedOptions ParseOptions(const std::vector<std::string>& allArgs) {
     const std::string error = CheckFromIdfOptions(options);
     return error.empty() ? ParsedOptions{options, ""} : Fail(error);
   }
+  if (!options.fit.empty() || !options.zones.empty())
+    return Fail("--fit and --zones go with --from-idf MODEL.idf (see --help)");
   if (options.jobs.empty() && options.jobsFrom.empty()) return Fail("no job given (see --help)");
   if (std::string error = CheckExportOptions(options); !error.empty()) return Fail(error);
   if (options.sweepStep != 0 && !options.mapFile.empty())

@@ -51,5 +51,8 @@ case $case_name in
     run --from-idf "$models/box.idf" --pad 20 --sbh 10 --zones=A,,B
     expect_status 1
     expect_err "--zones takes zone names separated by commas, not 'A,,B'"
+    run --fit=enclosing "$models/box.idf"
+    expect_status 1
+    expect_err "--fit and --zones go with --from-idf MODEL.idf"
     ;;
 esac
