@@ -292,6 +292,26 @@ TEST(FromIdf, PlacesGableOpeningsAndChecksTheZones) {
   }
 }
 
+// A wall turned against the enclosing rectangle sends its opening to the
+// facade it faces nearest, and says how far off it faces.
+TEST(FromIdf, PlacesOpeningsOfTurnedWallsOnTheNearestFacade) {
+  const std::string box = ReadIdfFile(Data("../idf/box.idf")).text;
+  const std::pair<const char*, const char*> cases[] = {
+      {"17,10,0,\n    17,10,6;",
+       "its wall faces 73.3 deg., 16.7 deg. off facade 4's 90.0 deg.: placed on the nearest "
+       "facade"},
+      {"10,10,0,\n    10,10,6;", "45.0 deg. off facade 4's 90.0 deg.: between two facades"}};
+  for (const auto& [corner, remark] : cases) {
+    const IdfFile file = ParseIdf("m.idf", Replaced(box, "20,10,0,\n    20,10,6;", corner));
+    const BoxFit fit = FitBox(file, ReadGeometry(file), {FitMode::Enclosing, {}});
+    EXPECT_NEAR(fit.job.BdX, 20, 1e-4);
+    const FittedOpening& east = Opening(fit, "Window East");
+    EXPECT_EQ(east.facade, 4);
+    ASSERT_EQ(east.remarks.size(), 1u) << corner;
+    EXPECT_THAT(east.remarks[0], HasSubstr(remark));
+  }
+}
+
 TEST(FromIdf, WritesTheModelBackWithOnlyTheAirflowObjectsChanged) {
   const IdfFile in = ReadIdfFile(Data("../idf/box.idf"));
   const BoxFit fit = FitBox(in, ReadGeometry(in));
