@@ -98,6 +98,8 @@ ParsedOptions ParseOptions(const std::vector<std::string>& allArgs) {
     const std::string error = CheckFromIdfOptions(options);
     return error.empty() ? ParsedOptions{options, ""} : Fail(error);
   }
+  if (!options.fit.empty() || !options.zones.empty())
+    return Fail("--fit and --zones go with --from-idf MODEL.idf (see --help)");
   if (options.jobs.empty() && options.jobsFrom.empty()) return Fail("no job given (see --help)");
   if (std::string error = CheckExportOptions(options); !error.empty()) return Fail(error);
   if (options.sweepStep != 0 && !options.mapFile.empty())
@@ -120,6 +122,7 @@ std::string UsageText() {
          "       ventora-run --sweep[=STEP] --format=energyplus [OPTIONS] JOB...\n"
          "       ventora-run [options] --jobs-from FILE|- [JOB...]\n"
          "       ventora-run --from-idf MODEL.idf --pad PAD --sbh SBH [--veexp E] [--sweep=STEP]\n"
+         "                   [--fit=box|enclosing] [--zones NAME,...]\n"
          "\n"
          "Runs the wind pressure calculation of a job, as the desktop program's Run does:\n"
          "deletes the job's old results, checks the job, computes every element and writes\n"
@@ -186,6 +189,14 @@ std::string UsageText() {
          "  --sbh SBH  with --from-idf: mean height of the surrounding buildings, m\n"
          "  --veexp E  with --from-idf: wind profile exponent (else Site:HeightVariation's,\n"
          "             else from Building's Terrain)\n"
+         "  --fit=box|enclosing\n"
+         "             with --from-idf: the building is the rectangle its exterior walls\n"
+         "             form (box, the default; other shapes are refused) or the\n"
+         "             smallest-area rectangle round them on plan (enclosing), each\n"
+         "             opening on the facade its wall faces nearest\n"
+         "  --zones NAME,...\n"
+         "             with --from-idf: fit the rectangle to these zones' exterior walls\n"
+         "             only; the other zones' openings go to its nearest facade\n"
          "  -j N, --jobs=N\n"
          "             run up to N jobs at once (1 to 256; the number of cores when not\n"
          "             given)\n"

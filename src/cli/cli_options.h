@@ -25,6 +25,8 @@ struct CliOptions {
   std::string output;             // --output=FILE: the fragment of several EnergyPlus jobs
   std::string fromIdf;            // --from-idf MODEL: the EnergyPlus model to take Cp to
   std::optional<float> pad, sbh, veexp;  // --pad, --sbh, --veexp with --from-idf
+  std::string fit;                       // --fit=box|enclosing with --from-idf; empty: box
+  std::vector<std::string> zones;        // --zones NAME,... with --from-idf
 
   // Several jobs, or a list of them: each job's messages carry its name and
   // each job ends with a summary line.

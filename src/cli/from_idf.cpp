@@ -58,6 +58,45 @@ const char* RoofWord(std::int16_t Islope) {
   return Islope == 0 ? "flat" : Islope == 1 ? "single slope" : "double slope";
 }
 
+// Sets --fit or --zones; the error line, or "".
+std::string TakeFitOption(const std::string& name, const std::string& value, CliOptions& options) {
+  if (name == "--fit") {
+    if (value != "box" && value != "enclosing")
+      return "--fit takes box or enclosing, not '" + value + "' (see --help)";
+    options.fit = value;
+    return "";
+  }
+  options.zones.clear();
+  for (std::size_t at = 0; at <= value.size();) {
+    const std::size_t comma = std::min(value.find(',', at), value.size());
+    const std::size_t b = value.find_first_not_of(" \t", at);
+    const std::size_t e = value.find_last_not_of(" \t", comma == 0 ? 0 : comma - 1);
+    if (b >= comma || e == std::string::npos || e < b)
+      return "--zones takes zone names separated by commas, not '" + value + "' (see --help)";
+    options.zones.push_back(value.substr(b, e - b + 1));
+    at = comma + 1;
+  }
+  return "";
+}
+
+std::string Metres(double v) {
+  return Fixed(v, 2) + " m";
+}
+
+// How far the opening's wall stands from its facade of the fitted
+// rectangle, and whether that makes it set back.
+std::string WallDistance(const idf::FittedOpening& o) {
+  if (!o.onWall) return "";
+  if (o.setBack < -idf::kPlaneTolerance)
+    return ", wall " + Metres(-o.setBack) + " in front of the face";
+  std::string text = ", wall " + Metres(std::max(0.0, o.setBack)) + " behind the face";
+  if (o.setBack > idf::kSetBackLimit)
+    text += " (set back more than " + Metres(idf::kSetBackLimit) +
+            ": in the lee of the building's own wing, where the flat facade's Cp is only "
+            "an estimate)";
+  return text;
+}
+
 // The model's comment header before the new objects.
 std::string Header(const Job& job, const std::string& stem, const std::string& warning) {
   std::string text =
@@ -98,7 +137,10 @@ void PrintSummary(std::ostream& out, const idf::BoxFit& fit, const Job& job, con
         << Fixed(job.ElmZ[static_cast<std::size_t>(el.iface)]
                          [static_cast<std::size_t>(fit.openings[e].element)],
                  2)
-        << " m, Cp " << Fixed(lo, 3) << " .. " << Fixed(hi, 3) << "\n";
+        << " m, Cp " << Fixed(lo, 3) << " .. " << Fixed(hi, 3) << WallDistance(fit.openings[e])
+        << "\n";
+    for (const std::string& remark : fit.openings[e].remarks)
+      out << "      " << remark << "\n";
   }
   out << "Assumptions:\n";
   for (const std::string& note : notes)
@@ -113,7 +155,8 @@ std::vector<std::string> TakeFromIdfOptions(const std::vector<std::string>& args
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     std::string name = arg.substr(0, arg.find('='));
-    if (name != "--from-idf" && name != "--pad" && name != "--sbh" && name != "--veexp") {
+    if (name != "--from-idf" && name != "--pad" && name != "--sbh" && name != "--veexp" &&
+        name != "--fit" && name != "--zones") {
       rest.push_back(arg);
       continue;
     }
@@ -128,6 +171,9 @@ std::vector<std::string> TakeFromIdfOptions(const std::vector<std::string>& args
     }
     if (name == "--from-idf") {
       options.fromIdf = value;
+    } else if (name == "--fit" || name == "--zones") {
+      error = TakeFitOption(name, value, options);
+      if (!error.empty()) return {};
     } else if (!ReadValue(name, value,
                           name == "--pad"   ? options.pad
                           : name == "--sbh" ? options.sbh
@@ -150,8 +196,8 @@ std::string CheckFromIdfOptions(const CliOptions& options) {
   }
   if (options.workbook || !options.mapFile.empty() || !options.format.empty() ||
       !options.output.empty() || !options.modelicaPackage.empty() || options.contamFirst != 1)
-    return "--from-idf takes only --pad, --sbh, --veexp, --sweep=STEP and --tables=all (see "
-           "--help)";
+    return "--from-idf takes only --pad, --sbh, --veexp, --fit, --zones, --sweep=STEP and "
+           "--tables=all (see --help)";
   return "";
 }
 
@@ -175,7 +221,9 @@ int RunFromIdf(const CliOptions& options, std::ostream& out, std::ostream& err) 
   std::vector<std::string> names;
   try {
     const idf::IdfGeometry geometry = idf::ReadGeometry(file);
-    fit = idf::FitBox(file, geometry);
+    fit = idf::FitBox(
+        file, geometry,
+        {options.fit == "enclosing" ? idf::FitMode::Enclosing : idf::FitMode::Box, options.zones});
     job = fit.job;
     job.PAD = *options.pad;
     job.SbH = *options.sbh;
@@ -220,6 +268,9 @@ int RunFromIdf(const CliOptions& options, std::ostream& out, std::ostream& err) 
     CheckEnergyPlusSweep(sweep);
     if (sweep.elements.size() != fit.openings.size())
       throw std::runtime_error("element count mismatch");
+    // The model's names number the elements on each facade, as the summary does.
+    for (std::size_t e = 0; e < sweep.elements.size(); ++e)
+      sweep.elements[e].k = static_cast<std::int16_t>(fit.openings[e].element);
     EnergyPlusSettings settings{options.allTables};
     const std::string prefix = IdfNamePrefix(stem);
     std::string curves;
@@ -234,7 +285,8 @@ int RunFromIdf(const CliOptions& options, std::ostream& out, std::ostream& err) 
     }
     const std::string warning = EnergyPlusCpWarning(sweep, settings);
     if (!warning.empty()) err << "ventora-run: warning: " << warning << "\n";
-    modelText = idf::CpModelText(file, fit, Header(job, stem, warning), curves, names, job.Bdz);
+    modelText =
+        idf::CpModelText(file, fit, Header(job, stem, warning), curves, names, job.Bdz, &notes);
     csv = SweepCsv(sweep, job);
   } catch (const idf::IdfError& e) {
     err << "ventora-run: " << e.what() << "\nNothing was written.\n";

@@ -26,6 +26,7 @@ struct IdfSurface {
   SurfaceKind kind = SurfaceKind::Wall;
   bool outdoors = false;     // outside boundary Outdoors (openings: their base's)
   std::string base;          // openings: the surface they sit in
+  std::string zone;          // as the Zone object spells it (openings: their base's)
   std::vector<Vec3> points;  // true-north world coordinates, outward order
 };
 
@@ -35,6 +36,7 @@ struct IdfGeometry {
   std::string terrain;                 // Building Terrain ("Suburbs" when blank)
   std::optional<double> windExponent;  // Site:HeightVariation's, when given
   bool worldCoordinates = true;
+  std::vector<std::string> zones;  // the Zone objects' names, in order
   std::vector<IdfSurface> surfaces;
 
   const IdfSurface* Find(const std::string& name) const;
