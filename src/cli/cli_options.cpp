@@ -78,6 +78,10 @@ ParsedOptions ParseOptions(const std::vector<std::string>& allArgs) {
       options.workbook = true;
     } else if (!onlyOperands && arg == "--keep-going") {
       // The default: one bad job never stops the others.
+    } else if (!onlyOperands && arg.starts_with("--damaged-header=")) {
+      if (arg != "--damaged-header=zeros")
+        return Fail(arg + ": the only value is zeros (read the values the header lacks as 0)");
+      options.damagedHeaderZeros = true;
     } else if (!onlyOperands && arg.starts_with("--map=")) {
       options.mapFile = arg.substr(6);
       if (std::string bad = CheckMapFileName(options.mapFile); !bad.empty()) return Fail(bad);
@@ -193,6 +197,10 @@ std::string UsageText() {
          "             also run the jobs listed in FILE, one path a line, relative to the\n"
          "             current folder (blank lines skipped); - reads the list from\n"
          "             standard input\n"
+         "  --damaged-header=zeros\n"
+         "             run a job whose first line lacks some of its ten values with those\n"
+         "             values at 0, as the desktop program opens it (say which on standard\n"
+         "             error); without it such a job is refused with exit status 1\n"
          "  --keep-going\n"
          "             accepted for scripts: a batch always runs every job\n"
          "  --help     show this help and exit\n"
