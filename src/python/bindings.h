@@ -12,6 +12,12 @@ void BindRun(pybind11::module_& m);
 void BindSweep(pybind11::module_& m);
 void BindCp(pybind11::module_& m);
 
+// The job's pickled state and back, exact; Result and Sweep carry it too.
+pybind11::tuple PickledJob(const PyJob& job);
+PyJob UnpickledJob(const pybind11::tuple& state);
+// The header values under their long names (or the job file's short ones).
+pybind11::dict JobParameters(const Job& job, bool longNames);
+
 // `f` with the GIL released, on a copy of the job taken while it is held, so
 // that other Python threads may run and even change the job meanwhile.
 template <typename R, typename... A>

@@ -30,7 +30,7 @@ GENERATED = {
     "exponent beyond confidence": lambda job: setattr(job, "VeEXP", 0.44),
     "density refused for the shape": lambda job: setattr(job, "PAD", 45),
     "element outside its facade": set_elements(2, [[1e4, 1]]),
-    "floor element stops the run": set_elements(6, [[1, 1]]),
+    "floor element stops the run": None,  # Python refuses it: only a job file holds one
 }
 def extents(job, facade):
     """L and H of a facade in 32 bits, as the run divides by them."""
@@ -46,8 +46,11 @@ def test_run_equals_ventora_run(case, tmp_path, example_copy):
     if case.endswith(".in"):
         path = example_copy(case)
     else:
-        job = generated(CASES.index(case), GENERATED[case])
+        job = generated(CASES.index(case), GENERATED[case] or (lambda job: None))
         path = job.write(tmp_path / "generated.in")
+        if GENERATED[case] is None:
+            with open(path, "ab") as f:
+                f.write(b" 6 \r\n 1 \r\n 1 1 1 \r\n")
     job = ventora.Job.read(path)
     status, report_cps, report_averages, stderr = run_report(path)
     result = ventora.run(job)
