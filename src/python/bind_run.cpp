@@ -4,7 +4,10 @@
 #include <pybind11/numpy.h>
 #include <pybind11/stl.h>
 
+#include <algorithm>
 #include <map>
+
+#include "core/parameter_limits.h"
 
 #include "bindings.h"
 #include "collected_messages.h"
@@ -73,21 +76,67 @@ const char* IconName(MsgIcon icon) {
   return "none";
 }
 
-py::tuple PickledMessage(const Message& msg) {
+constexpr const char* kElementOutOfFacade = "Element out of facade!";
+
+py::tuple PickledMessage(const py::object& self) {
+  const auto& msg = self.cast<const Message&>();
   return py::make_tuple(msg.title, msg.text, static_cast<int>(msg.icon),
-                        static_cast<int>(msg.buttons));
+                        static_cast<int>(msg.buttons), self.attr("__dict__"));
 }
 
-Message UnpickledMessage(const py::tuple& t) {
-  return {t[0].cast<std::string>(), t[1].cast<std::string>(),
-          static_cast<MsgIcon>(t[2].cast<int>()), static_cast<MsgButtons>(t[3].cast<int>())};
+std::pair<Message, py::dict> UnpickledMessage(const py::tuple& t) {
+  return {
+      Message{t[0].cast<std::string>(), t[1].cast<std::string>(),
+              static_cast<MsgIcon>(t[2].cast<int>()), static_cast<MsgButtons>(t[3].cast<int>())},
+      t[4].cast<py::dict>()};
 }
+
+py::object ElementOf(const py::object& self) {
+  const py::dict d = self.attr("__dict__");
+  return d.contains("_element") ? py::object(d["_element"]) : py::object(py::none());
+}
+
+std::string MessageRepr(const py::object& self) {
+  const auto& msg = self.cast<const Message&>();
+  std::string text = "<ventora.Message " + msg.title + ": " + msg.text;
+  if (const py::object e = ElementOf(self); !e.is_none())
+    text += " (facade " + py::str(e[py::int_(0)]).cast<std::string>() + ", element " +
+            py::str(e[py::int_(1)]).cast<std::string>() + ")";
+  return text + ">";
+}
+
+}  // namespace
+
+py::list MessageList(const std::vector<Message>& messages, const Job& job) {
+  std::vector<py::tuple> outside;  // as the check before a run walks the elements
+  for (int iface = 1; iface <= kFacadeCount; ++iface) {
+    const FacadeExtents ext = FacadeExtent(job, iface);
+    for (int i = 1; i <= std::clamp<int>(job.ElmCount[iface], 0, kMaxElements); ++i)
+      if (limits::OutsideFacade(job.ElmX[iface][i] / ext.L, job.ElmZ[iface][i] / ext.H))
+        outside.push_back(py::make_tuple(iface, i, job.ElmX[iface][i], job.ElmZ[iface][i]));
+  }
+  py::list out;
+  std::size_t next = 0;
+  for (const Message& msg : messages) {
+    py::object obj = py::cast(msg);
+    if (msg.text == kElementOutOfFacade && next < outside.size())
+      obj.attr("__dict__")["_element"] = outside[next++];
+    out.append(obj);
+  }
+  return out;
+}
+
+namespace {
 
 void BindMessage(py::module_& m) {
-  py::class_<Message>(m, "Message", "What the program would have shown in a box.")
+  py::class_<Message>(m, "Message", "What the program would have shown in a box.",
+                      py::dynamic_attr())
       .def_readonly("title", &Message::title, "\"Error\", \"Warning\" or the program's name.")
       .def_readonly("text", &Message::text,
                     "The box's text, letter for letter as the program shows it.")
+      .def_property_readonly("element", &ElementOf,
+                             "For \"Element out of facade!\": the element as (facade, number on "
+                             "the facade, x, z in metres); else None.")
       .def(py::pickle(&PickledMessage, &UnpickledMessage))
       .def(
           "__eq__",
@@ -102,9 +151,7 @@ void BindMessage(py::module_& m) {
           "icon", [](const Message& msg) { return IconName(msg.icon); },
           "\"none\", \"critical\", \"question\", \"exclamation\" or \"information\".")
       .def("__str__", [](const Message& msg) { return msg.title + ": " + msg.text; })
-      .def("__repr__", [](const Message& msg) {
-        return "<ventora.Message " + msg.title + ": " + msg.text + ">";
-      });
+      .def("__repr__", &MessageRepr);
 }
 
 void BindVerdict(py::module_& m) {
@@ -164,7 +211,7 @@ void BindResult(py::module_& m) {
           "averages", [](const PyResult& r) { return r.averages; },
           "{facade: average Cp} for each facade the report gives an average for.")
       .def_property_readonly(
-          "messages", [](const PyResult& r) { return r.messages; },
+          "messages", [](const PyResult& r) { return MessageList(r.messages, r.job.job); },
           "The messages of the checks and the run, in order (list of Message).")
       .def_property_readonly(
           "job", [](const PyResult& r) { return r.job; },
@@ -218,9 +265,11 @@ void BindRun(py::module_& m) {
   m.def("run", ReleasingGil(&Run), py::arg("job"),
         "Runs the job as ventora-run does (pre-run checks, run, verdict) without writing a "
         "report; returns a Result.");
-  m.def("check", ReleasingGil(&Check), py::arg("job"),
-        "The pre-run checks' messages for the job, as a list of Message (empty: nothing to "
-        "say). The job itself is not changed.");
+  m.def(
+      "check", [](const PyJob& job) { return MessageList(ReleasingGil(&Check)(job), job.job); },
+      py::arg("job"),
+      "The pre-run checks' messages for the job, as a list of Message (empty: nothing to "
+      "say). The job itself is not changed.");
 }
 
 }  // namespace ventora::python

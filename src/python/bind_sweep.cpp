@@ -28,9 +28,10 @@ namespace {
 // what was said.
 class RunRefused : public std::runtime_error {
  public:
-  explicit RunRefused(std::vector<Message> messages,
-                      const std::string& what = "the pre-run checks refused the job")
-      : std::runtime_error(Joined(what, messages)), messages_(std::move(messages)) {}
+  RunRefused(const Job& job, std::vector<Message> messages,
+             const std::string& what = "the pre-run checks refused the job")
+      : std::runtime_error(Joined(what, messages)), job_(job), messages_(std::move(messages)) {}
+  const Job& job() const { return job_; }
   const std::vector<Message>& messages() const { return messages_; }
 
  private:
@@ -39,6 +40,7 @@ class RunRefused : public std::runtime_error {
       text += "\n" + msg.title + ": " + msg.text;
     return text;
   }
+  Job job_;
   std::vector<Message> messages_;
 };
 
@@ -79,7 +81,7 @@ PySweep Tabulated(const WindSweep& s, const PyJob& job) {
 // The job after the pre-run checks; throws RunRefused.
 Job CheckedJob(const Job& job, CollectedMessages& messages) {
   Job checked = job;
-  if (!PassesPreRunChecks(checked, messages)) throw RunRefused(messages.messages());
+  if (!PassesPreRunChecks(checked, messages)) throw RunRefused(job, messages.messages());
   return checked;
 }
 
@@ -91,7 +93,7 @@ PySweep Sweep(const PyJob& job, float step) {
   setup.messages = &messages;
   const WindSweep sweep = RunWindSweep(checked, SweepDirections(step), setup);
   if (!sweep.AnyCompleted())
-    throw RunRefused(messages.messages(),
+    throw RunRefused(checked, messages.messages(),
                      "no wind direction could be computed (" + StoppedDirectionList(sweep) + ")");
   PySweep out = Tabulated(sweep, PyJob{checked, job.path});
   out.messages = messages.messages();
@@ -192,7 +194,7 @@ void RegisterRunError(py::module_& m) {
       if (p) std::rethrow_exception(p);
     } catch (const RunRefused& e) {
       py::object instance = py::handle(error.ptr())(e.what());
-      instance.attr("messages") = py::cast(e.messages());
+      instance.attr("messages") = MessageList(e.messages(), e.job());
       PyErr_SetObject(error.ptr(), instance.ptr());
     }
   });
@@ -238,7 +240,9 @@ void BindSweepResult(py::module_& m) {
       .def_property_readonly(
           "job", [](const PySweep& s) { return s.job; },
           "The job swept, after the pre-run checks' changes (surroundings' height, roof tilt).")
-      .def_readonly("messages", &PySweep::messages, "The checks' and the run's messages.")
+      .def_property_readonly(
+          "messages", [](const PySweep& s) { return MessageList(s.messages, s.job.job); },
+          "The checks' and the run's messages.")
       .def("to_pandas", &SweepFrame,
            "A pandas DataFrame, one row per element, with the columns of the CSV export "
            "(integer Facade and Element, X (m), ..., one \"Cp wind from D deg\" per direction), "

@@ -81,3 +81,20 @@ def test_run_collects_what_ventora_run_would_show():
     assert np.isnan(result.cp[1]).all()
     assert list(result.to_pandas().columns) == ["facade", "number", "x", "z", "x_rel", "z_rel",
                                                 "cp"]
+
+
+def test_elements_outside_their_facade_are_named():
+    job = generated(0, GENERATED["within limits"])
+    inside = job.elements[2][0]
+    job.elements[2] = [inside, [1e4, 1], inside, [1, 1e4]]
+    named = [(m.element, repr(m)) for m in ventora.run(job).messages
+             if m.text == "Element out of facade!"]
+    assert named == [((2, 2, 1e4, 1), "<ventora.Message Error: Element out of facade! "
+                                       "(facade 2, element 2)>"),
+                     ((2, 4, 1, 1e4), "<ventora.Message Error: Element out of facade! "
+                                      "(facade 2, element 4)>")]
+    assert [m.element for m in ventora.check(job) if m.element] == [(2, 2, 1e4, 1), (2, 4, 1, 1e4)]
+    with pytest.raises(ventora.RunError) as caught:
+        ventora.sweep(job)
+    assert [m.element for m in caught.value.messages if m.element][1] == (2, 4, 1, 1e4)
+    assert all(m.element is None for m in ventora.run(generated(0, lambda j: None)).messages)

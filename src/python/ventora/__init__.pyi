@@ -118,6 +118,8 @@ class Message:
     title: str
     text: str
     icon: str
+    @property
+    def element(self) -> tuple[int, int, float, float] | None: ...
 
 class Result:
     @property
