@@ -236,7 +236,8 @@ int RunFromIdf(const CliOptions& options, std::ostream& out, std::ostream& err) 
     const std::string warning = EnergyPlusCpWarning(sweep, settings);
     if (!warning.empty()) err << "ventora-run: warning: " << warning << "\n";
     modelText = idf::CpModelText(file, fit, Header(job, stem, warning), curves, names, job.Bdz);
-    csv = SweepCsv(sweep, job);
+    // The same "#" header as every sweep CSV.
+    csv = CommentedJobHeader(job, stem, CliExportInfo(), "# ") + SweepCsv(sweep, job);
   } catch (const idf::IdfError& e) {
     err << "ventora-run: " << e.what() << "\nNothing was written.\n";
     return kExitStopped;
