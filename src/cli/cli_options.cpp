@@ -78,6 +78,10 @@ ParsedOptions ParseOptions(const std::vector<std::string>& allArgs) {
       options.workbook = true;
     } else if (!onlyOperands && arg == "--keep-going") {
       // The default: one bad job never stops the others.
+    } else if (!onlyOperands && arg.starts_with("--damaged-header=")) {
+      if (arg != "--damaged-header=zeros")
+        return Fail(arg + ": the only value is zeros (read the values the header lacks as 0)");
+      options.damagedHeaderZeros = true;
     } else if (!onlyOperands && arg.starts_with("--map=")) {
       options.mapFile = arg.substr(6);
       if (std::string bad = CheckMapFileName(options.mapFile); !bad.empty()) return Fail(bad);
@@ -156,8 +160,9 @@ std::string UsageText() {
          "             below 360 (STEP a whole number of degrees; 30 for contam, else 10\n"
          "             when not given), with the job's own wind direction replaced by each\n"
          "             in turn; writes no report but, as --format says:\n"
-         "               csv         JOB.sweep.csv: one row per element, one Cp column per\n"
-         "                           direction (empty where the run stopped)\n"
+         "               csv         JOB.sweep.csv: the job's header as # lines, then one\n"
+         "                           row per element, one Cp column per direction (empty\n"
+         "                           where the run stopped)\n"
          "               energyplus  JOB.sweep.idf: EnergyPlus wind pressure coefficient\n"
          "                           array and values, absolute directions (at most 36);\n"
          "                           several jobs give one fragment, FIRST.sweeps.idf\n"
@@ -204,6 +209,10 @@ std::string UsageText() {
          "             also run the jobs listed in FILE, one path a line, relative to the\n"
          "             current folder (blank lines skipped); - reads the list from\n"
          "             standard input\n"
+         "  --damaged-header=zeros\n"
+         "             run a job whose first line lacks some of its ten values with those\n"
+         "             values at 0, as the desktop program opens it (say which on standard\n"
+         "             error); without it such a job is refused with exit status 1\n"
          "  --keep-going\n"
          "             accepted for scripts: a batch always runs every job\n"
          "  --help     show this help and exit\n"

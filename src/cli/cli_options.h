@@ -27,6 +27,10 @@ struct CliOptions {
   std::optional<float> pad, sbh, veexp;  // --pad, --sbh, --veexp with --from-idf
   std::string fit;                       // --fit=box|enclosing with --from-idf; empty: box
   std::vector<std::string> zones;        // --zones NAME,... with --from-idf
+  // --damaged-header=zeros: a header line that lacks values is read with them
+  // at 0 (as the desktop program opens it after its warning) instead of
+  // refusing the job.
+  bool damagedHeaderZeros = false;
 
   // Several jobs, or a list of them: each job's messages carry its name and
   // each job ends with a summary line.

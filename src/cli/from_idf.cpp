@@ -287,7 +287,8 @@ int RunFromIdf(const CliOptions& options, std::ostream& out, std::ostream& err) 
     if (!warning.empty()) err << "ventora-run: warning: " << warning << "\n";
     modelText =
         idf::CpModelText(file, fit, Header(job, stem, warning), curves, names, job.Bdz, &notes);
-    csv = SweepCsv(sweep, job);
+    // The same "#" header as every sweep CSV.
+    csv = CommentedJobHeader(job, stem, CliExportInfo(), "# ") + SweepCsv(sweep, job);
   } catch (const idf::IdfError& e) {
     err << "ventora-run: " << e.what() << "\nNothing was written.\n";
     return kExitStopped;

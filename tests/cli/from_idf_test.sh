@@ -18,7 +18,8 @@ case $case_name in
     [[ $(grep -c "_Node,  !- Name" "$work/box.cp.idf") == 5 ]] || fail "not 5 external nodes"
     grep -qF "Ventora_Directions_30deg," "$work/box.cp.idf" || fail "no 30 deg. array"
     [[ $(head -1 "$work/box.ventora.in") == $' 90 0 20 10 6 20 10 .33 0 0\r' ]] || fail "job header"
-    [[ $(wc -l <"$work/box.ventora.sweep.csv") == 6 ]] || fail "sweep rows"
+    [[ $(grep -vc '^#' "$work/box.ventora.sweep.csv") == 6 ]] || fail "sweep rows"
+    grep -q "^# Job: box"$'\r'"$" "$work/box.ventora.sweep.csv" || fail "no job in the CSV's header"
     ;;
   from_idf_refused)
     cp "$models/l_shape.idf" "$work/"

@@ -6,6 +6,8 @@ case_name=$1 bin=$2 examples=$4
 source "$(dirname "${BASH_SOURCE[0]}")/cli_case.sh"
 
 lines() { tr -d '\r' <"$1" | wc -l; }
+# The table of a sweep CSV: the lines after its "#" header.
+table() { grep -v '^#' "$1"; }
 
 case $case_name in
 sweep_csv)
@@ -15,18 +17,19 @@ sweep_csv)
   expect_out "$work/office-block.sweep.csv"
   [[ -z $err ]] || fail "unexpected messages: $err"
   expect_files office-block.in office-block.sweep.csv
-  [[ $(lines "$work/office-block.sweep.csv") == 80 ]] || fail "not 79 element rows"
-  header=$(head -n 1 "$work/office-block.sweep.csv" | tr -d '\r')
+  grep -q "^# Job: office-block"$'\r'"$" "$work/office-block.sweep.csv" || fail "no job in the header"
+  [[ $(table "$work/office-block.sweep.csv" | wc -l) == 80 ]] || fail "not 79 element rows"
+  header=$(table "$work/office-block.sweep.csv" | head -n 1 | tr -d '\r')
   [[ $header == "Facade,Element,X (m),Z (wall) / Y (roof) (m),X/L,Z/H,Facade azimuth (deg),Cp wind from 0 deg,Cp wind from 10 deg,"*",Cp wind from 350 deg" ]] ||
     fail "header $header"
-  awk -F, 'NF != 43 { exit 1 }' "$work/office-block.sweep.csv" || fail "a row without 43 cells"
+  table "$work/office-block.sweep.csv" | awk -F, 'NF != 43 { exit 1 }' || fail "a row without 43 cells"
   ;;
 sweep_step)
   cp "$examples/low-house.in" "$work/"
   run --sweep=45 "$work/low-house"
   expect_status 0
-  head -n 1 "$work/low-house.sweep.csv" | grep -q ",Cp wind from 0 deg,Cp wind from 45 deg,.*,Cp wind from 315 deg"$'\r'"$" ||
-    fail "header $(head -n 1 "$work/low-house.sweep.csv")"
+  table "$work/low-house.sweep.csv" | head -n 1 | grep -q ",Cp wind from 0 deg,Cp wind from 45 deg,.*,Cp wind from 315 deg"$'\r'"$" ||
+    fail "header $(table "$work/low-house.sweep.csv" | head -n 1)"
   ;;
 sweep_energyplus)
   cp "$examples/office-block.in" "$work/"

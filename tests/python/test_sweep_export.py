@@ -16,7 +16,7 @@ def test_sweep_equals_the_csv_of_ventora_run(example_copy):
     path = example_copy("low-house.in")
     assert ventora_run("--sweep=30", path).returncode == 0
     with open(str(path)[:-3] + ".sweep.csv", newline="") as f:
-        header, *rows = list(csv.reader(f))
+        header, *rows = list(csv.reader(line for line in f if not line.startswith("#")))
     sweep = ventora.sweep(ventora.Job.read(path), step=30)
     first = header.index("Cp wind from 0 deg")
     assert [f"Cp wind from {d:g} deg" for d in sweep.directions] == header[first:]
@@ -49,3 +49,50 @@ def test_refusals(example_copy):
     with pytest.raises(ventora.RunError) as caught:
         ventora.sweep(job)
     assert caught.value.messages[0].text.startswith("The Plan Area Density must be")
+
+
+FLOOR_JOB = b" 0 0 0 10 10 10 10 .25 0 0\r\n 1 \r\n 1 \r\n 1 1 5 \r\n 6 \r\n 1 \r\n 2 1 1 \r\n"
+
+
+def test_sweep_table_is_the_csv_and_carries_its_job(example_copy, tmp_path):
+    import pandas as pd
+    job = ventora.Job.read(example_copy("low-house.in"))
+    sweep = ventora.sweep(job, step=7.5)
+    written = ventora.export(job, format="CSV", step=7.5, path=tmp_path / "s.csv")
+    header = [line for line in open(written) if line.startswith("#")]
+    assert "# Job: low-house\n" in header and "building height BdZ" in "".join(header)
+    from_file = pd.read_csv(written, comment="#")
+    table = sweep.to_pandas()
+    assert list(table.columns) == list(from_file.columns)
+    assert list(table.columns[:2]) == ["Facade", "Element"] and table.Facade.dtype.kind == "i"
+    assert table.columns[-1] == "Cp wind from 352.5 deg"
+    pd.testing.assert_frame_equal(table.astype("float32"), from_file.astype("float32"))
+    assert table.attrs == {"job": "low-house", "parameters": job.parameters()}
+    assert sweep.job == job and sweep.job.path == job.path
+    assert repr(sweep) == "<ventora.Sweep low-house: 28 elements x 48 directions " \
+                          "(0 to 352.5 deg), 0 stopped>"
+    assert sweep.facade.dtype.kind == sweep.number.dtype.kind == "i"
+    result = ventora.run(job).to_pandas()
+    assert result.attrs["job"] == "low-house" and result.attrs["parameters"] == job.parameters()
+    assert result.attrs["verdict"] == "COMPLETED"
+
+
+def test_export_failures_are_export_errors(example_copy, tmp_path):
+    job = ventora.Job.read(example_copy("office-block.in"))
+    with pytest.raises(ventora.ExportError, match="no folder"):
+        ventora.export(job, path=tmp_path / "no folder" / "x.csv")
+    floor = tmp_path / "floor.in"
+    floor.write_bytes(FLOOR_JOB)
+    stopped = ventora.Job.read(floor)
+    with pytest.raises(ventora.ExportError, match="no wind direction could be computed"):
+        ventora.export(stopped, step=90)
+    with pytest.raises(ventora.RunError, match="no wind direction could be computed") as caught:
+        ventora.sweep(stopped, step=90)
+    assert caught.value.messages == []
+    for format, step, text in [("contam", 7.5, "whole number of degrees"),
+                               ("modelica", 22.5, "whole number of degrees"),
+                               ("EnergyPlus", 7.5, "at most 36 wind directions"),
+                               ("csv", 0, "above 0 and at most 180")]:
+        with pytest.raises(ValueError, match=text):
+            ventora.export(job, format=format, step=step, path=tmp_path / "x")
+    assert ventora.export(job, format="Modelica", step=45, path=tmp_path / "m.mo")

@@ -12,12 +12,14 @@
 namespace ventora {
 namespace {
 
-std::string CsvText(const WindSweep& sweep, const Job& job, const std::string&,
-                    const ExportSettings&, std::string& warning) {
+// The job's header as "#" lines above the table, which pandas.read_csv(...,
+// comment="#") and R's read.csv(comment.char = "#") skip.
+std::string CsvText(const WindSweep& sweep, const Job& job, const std::string& stem,
+                    const ExportSettings& settings, std::string& warning) {
   warning = CpBeyondOneWarning(sweep,
                                "The CSV holds them as computed; EnergyPlus and CONTAM bound Cp "
                                "to -1..1 (see the README).");
-  return SweepCsv(sweep, job);
+  return CommentedJobHeader(job, stem, settings.info, "# ") + SweepCsv(sweep, job);
 }
 
 std::string EnergyPlusText(const WindSweep& sweep, const Job& job, const std::string& stem,

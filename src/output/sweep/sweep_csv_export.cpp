@@ -6,8 +6,19 @@
 namespace ventora {
 namespace {
 
-constexpr const char* kPositionHeader =
-    "Facade,Element,X (m),Z (wall) / Y (roof) (m),X/L,Z/H,Facade azimuth (deg)";
+constexpr const char* kPositionColumns[] = {
+    "Facade", "Element", "X (m)", "Z (wall) / Y (roof) (m)", "X/L", "Z/H", "Facade azimuth (deg)"};
+
+std::string PositionHeader() {
+  std::string header;
+  for (const char* name : kPositionColumns)
+    header.append(header.empty() ? "" : ",").append(name);
+  return header;
+}
+
+std::string CpColumn(float AnWind) {
+  return "Cp wind from " + NumberString(AnWind) + " deg";
+}
 
 void AppendPosition(std::string& out, const ElementResult& e, const Job& job) {
   out += std::to_string(e.iface);
@@ -21,13 +32,17 @@ void AppendPosition(std::string& out, const ElementResult& e, const Job& job) {
 
 }  // namespace
 
+std::vector<std::string> SweepCsvColumns(const std::vector<float>& directions) {
+  std::vector<std::string> names(std::begin(kPositionColumns), std::end(kPositionColumns));
+  for (float AnWind : directions)
+    names.push_back(CpColumn(AnWind));
+  return names;
+}
+
 std::string SweepCsv(const WindSweep& sweep, const Job& job) {
-  std::string out = kPositionHeader;
-  for (const SweepDirection& d : sweep.directions) {
-    out += ",Cp wind from ";
-    AppendNumber(out, d.AnWind);
-    out += " deg";
-  }
+  std::string out = PositionHeader();
+  for (const SweepDirection& d : sweep.directions)
+    out += "," + CpColumn(d.AnWind);
   out += "\r\n";
   out.reserve(out.size() + sweep.elements.size() * (48 + 10 * sweep.directions.size()));
   for (std::size_t e = 0; e < sweep.elements.size(); ++e) {
@@ -42,8 +57,8 @@ std::string SweepCsv(const WindSweep& sweep, const Job& job) {
 }
 
 std::string RunCsv(const RunResult& result, const Job& job) {
-  std::string out = kPositionHeader;
-  out += ",Facade angle to the wind (deg),Cp wind from " + NumberString(job.AnWind) + " deg\r\n";
+  std::string out = PositionHeader();
+  out += ",Facade angle to the wind (deg)," + CpColumn(job.AnWind) + "\r\n";
   for (const ElementResult& e : result.elements) {
     AppendPosition(out, e, job);
     out += ',';
