@@ -52,9 +52,9 @@ interrupted_sweep)
   # exec the process is this shell's child, which catches SIGTERM too (for
   # the EXIT trap) and has not yet opened the redirections: the program's
   # image must be running first.
-  want=$(readlink -f "$bin") started=
+  image=$(readlink -f "$bin") started=
   for _ in $(seq 1200); do
-    if [[ $(readlink -f "/proc/$pid/exe" 2>/dev/null) == "$want" ]] &&
+    if [[ $(readlink -f "/proc/$pid/exe" 2>/dev/null) == "$image" ]] &&
       (($(awk '/^SigCgt/ { print "0x" $2 }' "/proc/$pid/status") & 0x4000)); then
       started=1
       break
