@@ -85,19 +85,21 @@ py::array_t<double> ElementColumn(const WindSweep& s, F value) {
 }
 
 std::string Export(const PyJob& job, const std::string& formatName,
-                   const std::optional<std::filesystem::path>& path, std::optional<int> step) {
+                   const std::optional<std::filesystem::path>& path, std::optional<int> step,
+                   std::optional<double> boundaryLayer) {
   const ExportFormat& format = FindPythonExportFormat(formatName);
+  const ExportInfo info = PythonExportInfo(boundaryLayer);
   std::filesystem::path target;
   if (path) {
     target = *path;
   } else if (job.JobName()) {
-    target = *job.JobName() + format.suffix;
+    target = ExportPath(format, *job.JobName(), "");
   } else {
     throw std::invalid_argument("export: give a path; the job has no file to write beside");
   }
   CollectedMessages messages;
   WriteSweepExport(format, CheckedJob(job.job, messages), step.value_or(format.defaultStep),
-                   job.Stem(), target);
+                   job.Stem(), info, target);
   return target.string();
 }
 
@@ -167,10 +169,14 @@ void BindSweep(py::module_& m) {
         "checks refuse the job.");
   m.def("export", ReleasingGil(&Export), py::arg("job"), py::kw_only(), py::arg("format") = "csv",
         py::arg("path") = py::none(), py::arg("step") = py::none(),
+        py::arg("boundary_layer") = py::none(),
 
         "Writes the file ventora-run --sweep --format=FORMAT writes: \"csv\", \"energyplus\", "
-        "\"contam\" or \"modelica\"; by default beside the job file. The step is a whole "
-        "number of degrees; None means the format's default (30 for CONTAM, 10 otherwise). "
+        "\"contam\" or \"modelica\"; by default beside the job file (Modelica: "
+        "Ventora_<job>.mo in its folder). The step is a whole number of degrees; None means the "
+        "format's default (30 for CONTAM, 10 otherwise). boundary_layer is the site profile's "
+        "thickness in m for the reference wind the header gives (ventora-run's "
+        "--boundary-layer); None takes EnergyPlus's terrain class nearest the job's exponent. "
         "Returns the path written.");
   m.attr("EXPORT_FORMATS") = ExportFormatNames();
 }

@@ -40,8 +40,15 @@ const ExportFormat& FindPythonExportFormat(const std::string& name) {
   throw std::invalid_argument("unknown export format \"" + name + "\" (known: " + known + ")");
 }
 
+ExportInfo PythonExportInfo(std::optional<double> boundaryLayer) {
+  if (boundaryLayer && !(*boundaryLayer >= 10 && *boundaryLayer <= 3000))
+    throw std::invalid_argument(
+        "the boundary layer thickness is a number of metres from 10 to 3000");
+  return {VENTORA_VERSION, boundaryLayer};
+}
+
 void WriteSweepExport(const ExportFormat& format, const Job& job, int step, const std::string& stem,
-                      const std::filesystem::path& path) {
+                      const ExportInfo& info, const std::filesystem::path& path) {
   CheckStep(format.name, step);
   const WindSweep sweep =
       RunWindSweep(ExportSweepJob(format, job), ExportDirections(format, step), {});
@@ -49,7 +56,7 @@ void WriteSweepExport(const ExportFormat& format, const Job& job, int step, cons
     throw std::runtime_error("no wind direction could be computed (" + StoppedDirectionList(sweep) +
                              "); nothing was written");
   std::string warning;  // the file's header says it too
-  const ExportSettings settings{step, 1, {}, {VENTORA_VERSION}};
+  const ExportSettings settings{step, 1, {}, info};
   WriteExportFile(path, format.text(sweep, job, stem, settings, warning));
 }
 

@@ -49,17 +49,27 @@ std::string Warnings(const std::vector<JobSweep>& jobs, const EnergyPlusSettings
   return text;
 }
 
+// Whether any element takes the table form (`table`) or the values form.
+bool AnyInForm(const std::vector<JobSweep>& jobs, const EnergyPlusSettings& settings, bool table) {
+  for (const JobSweep& j : jobs)
+    for (std::size_t e = 0; e < j.sweep.elements.size(); ++e)
+      if (EnergyPlusTableForm(j.sweep, e, settings) == table) return true;
+  return false;
+}
+
 void Header(std::string& out, const std::vector<JobSweep>& jobs, const ExportInfo& info,
             const EnergyPlusSettings& settings) {
   out += "! Wind pressure coefficients for an EnergyPlus airflow network, computed by Ventora " +
          info.version + ".\r\n";
   out += CommentLines(kSettings, "! ");
   out += CommentLines(kConvention, "! ");
-  out += CommentLines(
-      "The model takes exactly one WindPressureCoefficientArray: keep the one "
-      "below when adding other jobs swept at the same step, or let Ventora "
-      "write their elements into one fragment.",
-      "! ");
+  if (AnyInForm(jobs, settings, false)) {
+    out += CommentLines(
+        "The model takes exactly one WindPressureCoefficientArray: keep the one "
+        "below when adding other jobs swept at the same step, or let Ventora "
+        "write their elements into one fragment.",
+        "! ");
+  }
   const std::string warnings = Warnings(jobs, settings);
   if (!warnings.empty()) out += CommentLines("Warning: " + warnings, "! ");
   for (const JobSweep& j : jobs) {
@@ -67,15 +77,9 @@ void Header(std::string& out, const std::vector<JobSweep>& jobs, const ExportInf
     for (const std::string& line : JobSummaryLines(j.job, j.stem))
       out += "! " + line + "\r\n";
     out += CommentLines(ReferenceLines(j.job, info).back(), "! ");
+    out += CommentLines(EnergyPlusSiteLine(j.job, info), "! ");
   }
   out += "\r\n";
-}
-
-bool AnyTable(const std::vector<JobSweep>& jobs, const EnergyPlusSettings& settings) {
-  for (const JobSweep& j : jobs)
-    for (std::size_t e = 0; e < j.sweep.elements.size(); ++e)
-      if (EnergyPlusTableForm(j.sweep, e, settings)) return true;
-  return false;
 }
 
 }  // namespace
@@ -103,8 +107,9 @@ std::string EnergyPlusFragment(const std::vector<JobSweep>& jobs, const ExportIn
     throw std::invalid_argument("In one EnergyPlus model " + clash + ".");
   std::string out;
   Header(out, jobs, info, settings);
-  AppendDirectionArray(out, jobs.front().sweep);
-  if (AnyTable(jobs, settings)) AppendTableDirections(out, jobs.front().sweep);
+  // The array only when a values object names it: a model's array no object uses is dead weight.
+  if (AnyInForm(jobs, settings, false)) AppendDirectionArray(out, jobs.front().sweep);
+  if (AnyInForm(jobs, settings, true)) AppendTableDirections(out, jobs.front().sweep);
   for (const JobSweep& j : jobs) {
     const std::string prefix = IdfNamePrefix(j.stem);
     for (std::size_t e = 0; e < j.sweep.elements.size(); ++e)
