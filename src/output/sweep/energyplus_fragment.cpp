@@ -4,6 +4,8 @@
 
 #include "core/ascii_case.h"
 #include "output/sweep/cp_beyond_one.h"
+#include "output/sweep/export_text.h"
+#include "output/sweep/reference_wind.h"
 
 namespace ventora {
 namespace {
@@ -40,8 +42,10 @@ void CheckSameDirections(const std::vector<JobSweep>& jobs) {
   }
 }
 
-std::string Warnings(const std::vector<JobSweep>& jobs, const EnergyPlusSettings& settings) {
-  std::string text;
+std::string Warnings(const std::vector<JobSweep>& jobs, const ExportInfo& info,
+                     const EnergyPlusSettings& settings) {
+  std::string text = EnergyPlusProfileClash(jobs, info);
+  if (!text.empty()) text += " ";
   for (const JobSweep& j : jobs) {
     const std::string warning = EnergyPlusCpWarning(j.sweep, settings);
     if (!warning.empty()) text += (jobs.size() > 1 ? j.stem + ": " : "") + warning + " ";
@@ -70,7 +74,7 @@ void Header(std::string& out, const std::vector<JobSweep>& jobs, const ExportInf
         "write their elements into one fragment.",
         "! ");
   }
-  const std::string warnings = Warnings(jobs, settings);
+  const std::string warnings = Warnings(jobs, info, settings);
   if (!warnings.empty()) out += CommentLines("Warning: " + warnings, "! ");
   for (const JobSweep& j : jobs) {
     out += "!\r\n";
@@ -83,6 +87,23 @@ void Header(std::string& out, const std::vector<JobSweep>& jobs, const ExportInf
 }
 
 }  // namespace
+
+std::string EnergyPlusProfileClash(const std::vector<JobSweep>& jobs, const ExportInfo& info) {
+  const auto text = [&](const Job& job) {
+    const WindProfile p = SiteProfile(job, info.boundaryLayer);
+    return "exponent " + NumberString(job.VeEXP) + ", boundary layer " +
+           NumberString(static_cast<float>(p.boundaryLayer)) + " m";
+  };
+  for (const JobSweep& j : jobs) {
+    const std::string first = text(jobs.front().job);
+    if (text(j.job) == first) continue;
+    return "The jobs " + jobs.front().stem + " and " + j.stem +
+           " assume different site wind profiles (" + first + "; " + text(j.job) +
+           "), but one EnergyPlus model has one: the Cp of the jobs whose profile the model "
+           "does not have are referred to another wind than EnergyPlus gives them.";
+  }
+  return "";
+}
 
 std::string IdfNameClash(const std::vector<std::string>& stems) {
   for (std::size_t a = 0; a < stems.size(); ++a) {

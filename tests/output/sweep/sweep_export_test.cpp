@@ -148,6 +148,12 @@ TEST(EnergyPlusIdf, OneArrayEveryValuesNamesItTablesBeyondOneSeveralJobs) {
   EXPECT_NE(comments.find("1 element has a Cp beyond -1..1 (down to -2.27): F5_E79. EnergyPlus"),
             std::string::npos);
   EXPECT_NE(comments.find("computed by Ventora 9.8.7."), std::string::npos);
+  // One model has one site profile: the two jobs' differ.
+  EXPECT_NE(comments.find("The jobs office-block and low house assume different site wind "
+                          "profiles (exponent 0.33, boundary layer 460 m; exponent 0.16, "
+                          "boundary layer 270 m)"),
+            std::string::npos);
+  EXPECT_EQ(EnergyPlusProfileClash({{a, office, "a"}, {a, office, "b"}}, kInfo), "");
   // Every element as a table, on request.
   faults.clear();
   const auto tables = testing::ReadIdfObjects(EnergyPlusIdf(b, house, "h", kInfo, {true}), faults);
