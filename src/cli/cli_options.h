@@ -23,7 +23,8 @@ struct CliOptions {
   std::string modelicaPackage;    // --modelica-package=NAME; empty: from the job's name
   bool allTables = false;         // --tables=all: every EnergyPlus element as a Table:Lookup
   std::string output;             // --output=FILE: the fragment of several EnergyPlus jobs
-  std::string fromIdf;            // --from-idf MODEL: the EnergyPlus model to take Cp to
+  std::optional<double> boundaryLayer;   // --boundary-layer=M: the site profile's delta
+  std::string fromIdf;                   // --from-idf MODEL: the EnergyPlus model to take Cp to
   std::optional<float> pad, sbh, veexp;  // --pad, --sbh, --veexp with --from-idf
   std::string fit;                       // --fit=box|enclosing with --from-idf; empty: box
   std::vector<std::string> zones;        // --zones NAME,... with --from-idf

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "core/ascii_case.h"
 #include "core/job_file.h"
 #include "engine/pre_run_checks.h"
 #include "idf/box_fit.h"
@@ -15,6 +14,7 @@
 #include "output/sweep/energyplus_export.h"
 #include "output/sweep/export_job_summary.h"
 #include "output/sweep/export_text.h"
+#include "output/sweep/reference_wind.h"
 #include "output/sweep/sweep_csv_export.h"
 #include "output/sweep/sweep_progress.h"
 #include "run_job_file.h"
@@ -38,12 +38,19 @@ bool ReadValue(const std::string& name, const std::string& text, std::optional<f
   return true;
 }
 
-// EnergyPlus's own exponents for the Building object's terrains.
-std::optional<float> TerrainExponent(const std::string& terrain) {
-  static const std::pair<const char*, float> kTable[] = {
-      {"Country", 0.14f}, {"Suburbs", 0.22f}, {"City", 0.33f}, {"Ocean", 0.10f}, {"Urban", 0.22f}};
-  for (const auto& [name, exponent] : kTable)
-    if (SameIgnoringCase(name, terrain)) return exponent;
+// The wind profile the model gives EnergyPlus, and where it comes from:
+// Site:HeightVariation's, else its Building Terrain's; none for an unknown
+// terrain.
+struct ModelProfile {
+  WindProfile profile;
+  std::string source;
+};
+std::optional<ModelProfile> ModelWindProfile(const idf::IdfGeometry& geometry) {
+  if (geometry.windExponent)
+    return ModelProfile{{*geometry.windExponent, geometry.boundaryLayer.value_or(370)},
+                        "Site:HeightVariation"};
+  if (const Terrain* t = FindTerrain(geometry.terrain))
+    return ModelProfile{t->profile, "Building Terrain " + geometry.terrain};
   return std::nullopt;
 }
 
@@ -98,14 +105,16 @@ std::string WallDistance(const idf::FittedOpening& o) {
 }
 
 // The model's comment header before the new objects.
-std::string Header(const Job& job, const std::string& stem, const std::string& warning) {
+std::string Header(const Job& job, const std::string& stem, const ExportInfo& info,
+                   const std::string& warning) {
   std::string text =
       "! ---- Wind pressure coefficients of every airflow opening, by ventora-run "
       "--from-idf ----\n";
   for (const std::string& line : JobSummaryLines(job, stem))
     text += "! " + line + "\n";
-  for (const std::string& line : ReferenceLines(job, CliExportInfo()))
+  for (const std::string& line : ReferenceLines(job, info))
     text += "! " + line + "\n";
+  text += "! " + EnergyPlusSiteLine(job, info) + "\n";
   if (!warning.empty()) text += CommentLines(warning, "! ");
   return text + "\n";
 }
@@ -196,8 +205,8 @@ std::string CheckFromIdfOptions(const CliOptions& options) {
   }
   if (options.workbook || !options.mapFile.empty() || !options.format.empty() ||
       !options.output.empty() || !options.modelicaPackage.empty() || options.contamFirst != 1)
-    return "--from-idf takes only --pad, --sbh, --veexp, --fit, --zones, --sweep=STEP and "
-           "--tables=all (see --help)";
+    return "--from-idf takes only --pad, --sbh, --veexp, --fit, --zones, --sweep=STEP, "
+           "--tables=all and --boundary-layer (see --help)";
   return "";
 }
 
@@ -214,6 +223,8 @@ int RunFromIdf(const CliOptions& options, std::ostream& out, std::ostream& err) 
     return kExitSystemError;
   }
   Job job;
+  ExportInfo info = CliExportInfo(options);
+  std::string profileWarning;
   idf::BoxFit fit;
   std::string modelText;
   std::string csv;
@@ -229,16 +240,23 @@ int RunFromIdf(const CliOptions& options, std::ostream& out, std::ostream& err) 
     job.SbH = *options.sbh;
     notes.push_back("PAD " + Fixed(job.PAD, 2) + " % and SbH " + Fixed(job.SbH, 2) +
                     " m from the command line");
+    const std::optional<ModelProfile> own = ModelWindProfile(geometry);
     if (options.veexp) {
       job.VeEXP = *options.veexp;
       notes.push_back("VeEXP " + Fixed(job.VeEXP, 3) + " from --veexp");
-    } else if (geometry.windExponent) {
-      job.VeEXP = static_cast<float>(*geometry.windExponent);
-      notes.push_back("VeEXP " + Fixed(job.VeEXP, 3) + " from Site:HeightVariation");
-    } else if (const auto e = TerrainExponent(geometry.terrain)) {
-      job.VeEXP = *e;
-      notes.push_back("VeEXP " + Fixed(job.VeEXP, 3) + " from Building Terrain " +
-                      geometry.terrain);
+      if (own && static_cast<float>(own->profile.exponent) != job.VeEXP) {
+        profileWarning = "--veexp " + NumberString(job.VeEXP) +
+                         " differs from the model's own wind profile exponent " +
+                         NumberString(static_cast<float>(own->profile.exponent)) + " (" +
+                         own->source +
+                         "): EnergyPlus computes the wind at the openings with the model's, so "
+                         "the Cp are referred to another wind than the model gives them; set "
+                         "the model's Site:HeightVariation to match, or leave --veexp out.";
+      }
+    } else if (own) {
+      job.VeEXP = static_cast<float>(own->profile.exponent);
+      if (!info.boundaryLayer) info.boundaryLayer = own->profile.boundaryLayer;
+      notes.push_back("VeEXP " + Fixed(job.VeEXP, 3) + " from " + own->source);
     } else {
       throw idf::IdfError(file.path + ": Building Terrain '" + geometry.terrain +
                           "' is none of EnergyPlus's; give --veexp");
@@ -274,21 +292,27 @@ int RunFromIdf(const CliOptions& options, std::ostream& out, std::ostream& err) 
     EnergyPlusSettings settings{options.allTables};
     const std::string prefix = IdfNamePrefix(stem);
     std::string curves;
-    AppendDirectionArray(curves, sweep);
     bool anyTable = false;
+    bool anyValues = false;
     for (std::size_t e = 0; e < sweep.elements.size(); ++e)
-      anyTable |= EnergyPlusTableForm(sweep, e, settings);
+      (EnergyPlusTableForm(sweep, e, settings) ? anyTable : anyValues) = true;
+    if (anyValues) AppendDirectionArray(curves, sweep);
     if (anyTable) AppendTableDirections(curves, sweep);
     for (std::size_t e = 0; e < sweep.elements.size(); ++e) {
       AppendElement(curves, sweep, job, e, prefix, settings);
       names.push_back(IdfElementName(prefix, sweep.elements[e]));
     }
     const std::string warning = EnergyPlusCpWarning(sweep, settings);
-    if (!warning.empty()) err << "ventora-run: warning: " << warning << "\n";
-    modelText =
-        idf::CpModelText(file, fit, Header(job, stem, warning), curves, names, job.Bdz, &notes);
+    std::string headerWarning;
+    for (const std::string& w : {profileWarning, warning}) {
+      if (w.empty()) continue;
+      err << "ventora-run: warning: " << w << "\n";
+      headerWarning += (headerWarning.empty() ? "Warning: " : " ") + w;
+    }
+    modelText = idf::CpModelText(file, fit, Header(job, stem, info, headerWarning), curves, names,
+                                 job.Bdz, &notes);
     // The same "#" header as every sweep CSV.
-    csv = CommentedJobHeader(job, stem, CliExportInfo(), "# ") + SweepCsv(sweep, job);
+    csv = CommentedJobHeader(job, stem, info, "# ") + SweepCsv(sweep, job);
   } catch (const idf::IdfError& e) {
     err << "ventora-run: " << e.what() << "\nNothing was written.\n";
     return kExitStopped;

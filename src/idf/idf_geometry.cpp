@@ -173,9 +173,10 @@ IdfGeometry ReadGeometry(const IdfFile& file) {
   double appendixG = 0;
   for (const IdfObject* o : file.All("Compliance:Building"))
     appendixG = Number(file, *o, 0, 0, "Building Rotation for Appendix G");
+  // The object replaces the terrain's profile, its blank fields by EnergyPlus's defaults.
   for (const IdfObject* o : file.All("Site:HeightVariation")) {
-    if (!o->Field(0).empty())
-      g.windExponent = Number(file, *o, 0, 0.22, "Wind Speed Profile Exponent");
+    g.windExponent = Number(file, *o, 0, 0.22, "Wind Speed Profile Exponent");
+    g.boundaryLayer = Number(file, *o, 1, 370, "Wind Speed Profile Boundary Layer Thickness");
   }
   bool clockwise = false;
   g.worldCoordinates = false;  // EnergyPlus's default is Relative

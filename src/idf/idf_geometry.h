@@ -31,10 +31,11 @@ struct IdfSurface {
 };
 
 struct IdfGeometry {
-  double version = 0;                  // major + minor / 100: 24.01 for "24.1"
-  double northAxis = 0;                // Building North Axis, degrees
-  std::string terrain;                 // Building Terrain ("Suburbs" when blank)
-  std::optional<double> windExponent;  // Site:HeightVariation's, when given
+  double version = 0;                   // major + minor / 100: 24.01 for "24.1"
+  double northAxis = 0;                 // Building North Axis, degrees
+  std::string terrain;                  // Building Terrain ("Suburbs" when blank)
+  std::optional<double> windExponent;   // Site:HeightVariation's, when given
+  std::optional<double> boundaryLayer;  // its boundary layer thickness, m
   bool worldCoordinates = true;
   std::vector<std::string> zones;  // the Zone objects' names, in order
   std::vector<IdfSurface> surfaces;

@@ -170,19 +170,22 @@ std::string SweepRepr(const PySweep& s) {
 }
 
 std::string Export(const PyJob& job, const std::string& formatName,
-                   const std::optional<std::filesystem::path>& path, std::optional<double> step) {
+                   const std::optional<std::filesystem::path>& path, std::optional<double> step,
+                   std::optional<double> boundaryLayer) {
   const ExportFormat& format = FindPythonExportFormat(formatName);
+  const ExportInfo info = PythonExportInfo(boundaryLayer);
   std::filesystem::path target;
   if (path) {
     target = *path;
   } else if (job.JobName()) {
-    target = *job.JobName() + format.suffix;
+    target = ExportPath(format, *job.JobName(), "");
   } else {
     throw std::invalid_argument("export: give a path; the job has no file to write beside");
   }
   CollectedMessages messages;
   WriteSweepExport(format, CheckedJob(job.job, messages),
-                   step.value_or(static_cast<double>(format.defaultStep)), job.Stem(), target);
+                   step.value_or(static_cast<double>(format.defaultStep)), job.Stem(), info,
+                   target);
   return target.string();
 }
 
@@ -263,12 +266,16 @@ void BindSweep(py::module_& m) {
         "checks refuse the job or when no direction could be computed.");
   m.def("export", ReleasingGil(&Export), py::arg("job"), py::kw_only(), py::arg("format") = "csv",
         py::arg("path") = py::none(), py::arg("step") = py::none(),
+        py::arg("boundary_layer") = py::none(),
         "Writes the file ventora-run --sweep --format=FORMAT writes: \"csv\", \"energyplus\", "
-        "\"contam\" or \"modelica\" (in any case); by default beside the job file. The step "
-        "is in degrees as sweep's (CONTAM and Modelica: a whole number that suits their "
-        "profiles); None means the format's default (30 for CONTAM, 10 otherwise). Returns "
-        "the path written. A refused format or step raises ValueError, a job the checks "
-        "refuse RunError, an export that cannot be made ExportError.");
+        "\"contam\" or \"modelica\" (in any case); by default beside the job file (Modelica: "
+        "Ventora_<job>.mo in its folder). The step is in degrees as sweep's (CONTAM and "
+        "Modelica: a whole number that suits their profiles); None means the format's default "
+        "(30 for CONTAM, 10 otherwise). boundary_layer is the site profile's thickness in m for "
+        "the reference wind the header gives (ventora-run's --boundary-layer); None takes "
+        "EnergyPlus's terrain class nearest the job's exponent. Returns the path written. A "
+        "refused format or step raises ValueError, a job the checks refuse RunError, an export "
+        "that cannot be made ExportError.");
   m.attr("EXPORT_FORMATS") = ExportFormatNames();
 }
 

@@ -63,15 +63,23 @@ const ExportFormat& FindPythonExportFormat(const std::string& name) {
   throw std::invalid_argument("unknown export format \"" + name + "\" (known: " + known + ")");
 }
 
+ExportInfo PythonExportInfo(std::optional<double> boundaryLayer) {
+  if (boundaryLayer && !(*boundaryLayer >= 10 && *boundaryLayer <= 3000))
+    throw std::invalid_argument(
+        "the boundary layer thickness is a number of metres from 10 to 3000");
+  return {VENTORA_VERSION, boundaryLayer};
+}
+
 void WriteSweepExport(const ExportFormat& format, const Job& job, double step,
-                      const std::string& stem, const std::filesystem::path& path) {
+                      const std::string& stem, const ExportInfo& info,
+                      const std::filesystem::path& path) {
   const std::vector<float> directions = Directions(format, step);
   const WindSweep sweep = RunWindSweep(ExportSweepJob(format, job), directions, {});
   if (!sweep.AnyCompleted())
     throw ExportFailure("no wind direction could be computed (" + StoppedDirectionList(sweep) +
                         "); nothing was written");
   std::string warning;  // the file's header says it too
-  const ExportSettings settings{static_cast<int>(step), 1, {}, {VENTORA_VERSION}};
+  const ExportSettings settings{static_cast<int>(step), 1, {}, info};
   try {
     WriteExportFile(path, format.text(sweep, job, stem, settings, warning));
   } catch (const std::invalid_argument&) {

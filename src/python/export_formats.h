@@ -3,6 +3,7 @@
 // table), with the step rules a script is told about as ValueError.
 
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -24,11 +25,18 @@ const ExportFormat& FindPythonExportFormat(const std::string& name);
 
 // Sweeps `job` at `step` degrees for the format and writes its file at
 // `path` (through a temporary beside it), with `stem` naming the job inside
-// the file. CSV and EnergyPlus take any step up to 180 (EnergyPlus at most 36
-// directions); CONTAM and Modelica a whole number that suits their profiles.
-// Throws std::invalid_argument for a refused step, ExportFailure when
-// nothing could be computed or written.
+// the file and `info` what its header says besides the job. CSV and
+// EnergyPlus take any step up to 180 (EnergyPlus at most 36 directions);
+// CONTAM and Modelica a whole number that suits their profiles. Throws
+// std::invalid_argument for a refused step, ExportFailure when nothing could
+// be computed or written.
 void WriteSweepExport(const ExportFormat& format, const Job& job, double step,
-                      const std::string& stem, const std::filesystem::path& path);
+                      const std::string& stem, const ExportInfo& info,
+                      const std::filesystem::path& path);
+
+// What a file's header says besides the job: the module's version and the
+// site profile's boundary layer, when given (10 to 3000 m; else
+// std::invalid_argument).
+ExportInfo PythonExportInfo(std::optional<double> boundaryLayer);
 
 }  // namespace ventora::python

@@ -20,6 +20,12 @@ case $case_name in
     [[ $(head -1 "$work/box.ventora.in") == $' 90 0 20 10 6 20 10 .33 0 0\r' ]] || fail "job header"
     [[ $(grep -vc '^#' "$work/box.ventora.sweep.csv") == 6 ]] || fail "sweep rows"
     grep -q "^# Job: box"$'\r'"$" "$work/box.ventora.sweep.csv" || fail "no job in the CSV's header"
+    grep -qF "Site:HeightVariation with Wind Speed Profile Exponent 0.33 and Wind Speed Profile Boundary Layer Thickness 460 m (without it, Building Terrain City gives the same)" \
+      "$work/box.cp.idf" || fail "no site profile in the header"
+    # An exponent other than the model's own: written, with both named.
+    run --from-idf "$work/box.idf" --pad 20 --sbh=10 --sweep=30 --veexp 0.25
+    expect_status 0
+    expect_err "--veexp 0.25 differs from the model's own wind profile exponent 0.33 (Building Terrain City)"
     ;;
   from_idf_refused)
     cp "$models/l_shape.idf" "$work/"

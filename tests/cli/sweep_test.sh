@@ -50,6 +50,11 @@ sweep_energyplus)
   run --sweep --format=energyplus "$work/edge.in"
   expect_status 0 && expect_err "1 element has a Cp beyond -1..1 (down to -2.2365887): F5_E1. Ener"
   [[ $(grep -c '^Table:Lookup,' "$work/edge.sweep.idf") == 1 ]] || fail "not one table"
+  # Every element a table: no array, which nothing would use.
+  run --sweep --format=energyplus --tables=all "$work/edge.in"
+  expect_status 0
+  [[ $(grep -c '^Table:Lookup,' "$work/edge.sweep.idf") == 2 ]] || fail "not two tables"
+  ! grep -q 'WindPressureCoefficientArray,' "$work/edge.sweep.idf" || fail "an unused array"
   ;;
 energyplus_jobs)
   cp "$examples/office-block.in" "$examples/low-house.in" "$work/"
@@ -68,10 +73,18 @@ energyplus_jobs)
 sweep_modelica)
   cp "$examples/low-house.in" "$work/"
   run --sweep=24 --format=modelica --modelica-package=House "$work/low-house.in"
-  expect_status 0 && expect_out "$work/low-house.sweep.mo"
-  grep -q '^package House "' "$work/low-house.sweep.mo" || fail "no package House"
-  [[ $(grep -c '_Cp\[15\](each unit="1") =' "$work/low-house.sweep.mo") == 28 ]] ||
+  expect_status 0 && expect_out "$work/House.mo"
+  grep -q '^package House "' "$work/House.mo" || fail "no package House"
+  [[ $(grep -c '_Cp\[15\](each unit="1") =' "$work/House.mo") == 28 ]] ||
     fail "not 28 profiles of 15 points"
+  grep -q '^  constant Real Cs(unit="1") = 0\.[0-9]' "$work/House.mo" || fail "no Cs"
+  # Named after its package, as MODELICAPATH wants it; no keyword for a name.
+  run --sweep=24 --format=modelica "$work/low-house.in"
+  expect_status 0 && expect_out "$work/Ventora_low_house.mo"
+  grep -q '^package Ventora_low_house "' "$work/Ventora_low_house.mo" || fail "no default package"
+  run --sweep=24 --format=modelica --modelica-package=model "$work/low-house.in"
+  expect_status 1 && expect_err "'model' is a Modelica keyword, which no package may be named"
+  expect_files low-house.in House.mo Ventora_low_house.mo
   ;;
 sweep_contam)
   cp "$examples/low-house.in" "$work/"
@@ -83,6 +96,12 @@ sweep_contam)
   [[ $(grep -cE '^[0-9]+ 13 1 low-hous_F[1-5]_E[0-9]+'$'\r''$' "$profiles") == 28 ]] ||
     fail "not 28 profiles of 13 points"
   grep -q $'^5 13 1 low-hous_F1_E1\r$' "$profiles" || fail "not numbered from 5"
+  # The wind settings to enter, for the site's given boundary layer.
+  run --sweep --format=contam --boundary-layer=300 "$work/low-house.in"
+  expect_status 0
+  grep -q '^! (BdZ), velocity profile exponent a = 0.16 (VeEXP) and terrain coefficient' \
+    "$profiles" || fail "no wind settings: $(grep -A3 'Reference wind' "$profiles")"
+  grep -q 'boundary layer 300 m' "$profiles" || fail "not the given boundary layer"
   ;;
 plain_csv)
   cp "$examples/low-house.in" "$work/"
@@ -115,6 +134,10 @@ option_errors)
   expect_status 1 && expect_err "the step is a whole number of degrees from 1 to 180"
   run --sweep --xls "$job"
   expect_status 1 && expect_err "--xls and --sweep do not go together"
+  run --sweep --boundary-layer=300 "$job"
+  expect_status 1 && expect_err "--boundary-layer goes with --format=energyplus, contam or modelica"
+  run --sweep --format=contam --boundary-layer=5 "$job"
+  expect_status 1 && expect_err "the boundary layer thickness is a number of metres from 10 to 3000"
   ;;
 refused)
   # VeEXP 0.5 is beyond the model's limits: refused before any direction runs.

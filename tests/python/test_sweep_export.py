@@ -8,8 +8,9 @@ import pytest
 import ventora
 from conftest import ventora_run
 
-FILES = {"csv": ".sweep.csv", "energyplus": ".sweep.idf", "contam": ".sweep.contam.txt",
-         "modelica": ".sweep.mo"}
+# Where each format is written beside office-block.in.
+FILES = {"csv": "office-block.sweep.csv", "energyplus": "office-block.sweep.idf",
+         "contam": "office-block.sweep.contam.txt", "modelica": "Ventora_office_block.mo"}
 
 
 def test_sweep_equals_the_csv_of_ventora_run(example_copy):
@@ -29,11 +30,24 @@ def test_sweep_equals_the_csv_of_ventora_run(example_copy):
 def test_export_writes_what_ventora_run_writes(format, example_copy, tmp_path):
     path = example_copy("office-block.in")
     assert ventora_run("--sweep", f"--format={format}", path).returncode == 0
-    expected = open(str(path)[:-3] + FILES[format], "rb").read()
+    beside = path.parent / FILES[format]
+    expected = open(beside, "rb").read()
     job = ventora.Job.read(path)
     written = ventora.export(job, format=format, path=tmp_path / "elsewhere.txt")
     assert open(written, "rb").read() == expected
-    assert ventora.export(job, format=format) == str(path)[:-3] + FILES[format]  # beside the job
+    assert ventora.export(job, format=format) == str(beside)
+
+
+def test_boundary_layer_as_ventora_run_takes_it(example_copy, tmp_path):
+    path = example_copy("office-block.in")
+    assert ventora_run("--sweep", "--format=contam", "--boundary-layer=400", path).returncode == 0
+    job = ventora.Job.read(path)
+    written = ventora.export(job, format="contam", path=tmp_path / "c.txt", boundary_layer=400)
+    assert open(written, "rb").read() == open(str(path)[:-3] + ".sweep.contam.txt", "rb").read()
+    default = ventora.export(job, format="contam", path=tmp_path / "default.txt")
+    assert open(written, "rb").read() != open(default, "rb").read()
+    with pytest.raises(ValueError):
+        ventora.export(job, format="contam", path=tmp_path / "d.txt", boundary_layer=5)
 
 
 def test_refusals(example_copy):

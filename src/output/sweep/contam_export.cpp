@@ -8,6 +8,7 @@
 #include "output/sweep/cp_beyond_one.h"
 #include "output/sweep/export_text.h"
 #include "output/sweep/facade_profiles.h"
+#include "output/sweep/reference_wind.h"
 #include "output/sweep/sweep_failures.h"
 
 namespace ventora {
@@ -34,6 +35,15 @@ void Header(std::string& out, const Job& job, const std::string& jobStem, const 
       "Angle convention: the angle of a point is the wind direction minus the facade's azimuth "
       "above (the roof takes facade 1's); 0 is the wind head on, 90 the wind from the right of "
       "someone looking out of the facade. Give each wall in CONTAM its azimuth above.",
+      "! ");
+  const WindProfile site = SiteProfile(job, info.boundaryLayer);
+  out += CommentLines(
+      "Reference wind: in the project's wind settings enter reference height H = " +
+          NumberString(job.Bdz) + " m (BdZ), velocity profile exponent a = " +
+          NumberString(job.VeEXP) + " (VeEXP) and terrain coefficient A0 = " +
+          NumberString(static_cast<float>(ContamTerrainCoefficient(site))) +
+          " (U_site(10 m)/U_met): CONTAM's wind at the building, U_met A0 (H/10)^a, is then "
+          "U(BdZ).",
       "! ");
   out += CommentLines(
       "Profile names: <job>_F<facade>_E<element number>, as in the job's report. "

@@ -7,6 +7,7 @@
 #include "output/sweep/cp_beyond_one.h"
 #include "output/sweep/energyplus_fragment.h"
 #include "output/sweep/export_text.h"
+#include "output/sweep/reference_wind.h"
 #include "output/sweep/sweep_failures.h"
 
 namespace ventora {
@@ -153,6 +154,24 @@ void AppendElement(std::string& out, const WindSweep& sweep, const Job& job, std
     Values(out, sweep, e, name);
   }
   out += "\r\n";
+}
+
+std::string EnergyPlusSiteLine(const Job& job, const ExportInfo& info) {
+  const WindProfile site = SiteProfile(job, info.boundaryLayer);
+  const auto n = [](double v) { return NumberString(static_cast<float>(v)); };
+  std::string terrain;
+  for (const Terrain& t : kTerrains) {
+    if (terrain.empty() && static_cast<float>(t.profile.exponent) == job.VeEXP &&
+        t.profile.boundaryLayer == site.boundaryLayer)
+      terrain = std::string(" (without it, Building Terrain ") + t.name + " gives the same)";
+  }
+  return "The values assume EnergyPlus computes the wind at each external node with the site's "
+         "profile: Site:HeightVariation with Wind Speed Profile Exponent " +
+         n(site.exponent) + " and Wind Speed Profile Boundary Layer Thickness " +
+         n(site.boundaryLayer) + " m" + terrain +
+         ", and Site:WeatherStation as its defaults (height " + n(kStationHeight) +
+         " m, exponent " + n(kStationProfile.exponent) + ", boundary layer " +
+         n(kStationProfile.boundaryLayer) + " m).";
 }
 
 std::string EnergyPlusCpWarning(const WindSweep& sweep, const EnergyPlusSettings& settings) {

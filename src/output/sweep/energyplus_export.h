@@ -55,6 +55,10 @@ void AppendTableDirections(std::string& out, const WindSweep& sweep);
 void AppendElement(std::string& out, const WindSweep& sweep, const Job& job, std::size_t e,
                    const std::string& prefix, const EnergyPlusSettings& settings);
 
+// The site profile EnergyPlus must compute the nodes' wind with for the
+// values to hold: the Site:HeightVariation (or Building Terrain) to set.
+std::string EnergyPlusSiteLine(const Job& job, const ExportInfo& info);
+
 // The warning about Cp beyond -1..1 saying which form was used, or empty.
 std::string EnergyPlusCpWarning(const WindSweep& sweep, const EnergyPlusSettings& settings);
 

@@ -37,18 +37,17 @@ std::string ContamText(const WindSweep& sweep, const Job& job, const std::string
 std::string ModelicaText(const WindSweep& sweep, const Job& job, const std::string& stem,
                          const ExportSettings& settings, std::string& warning) {
   warning = ModelicaCpWarning(sweep);
-  const std::string package =
-      settings.modelicaPackage.empty() ? DefaultModelicaPackage(stem) : settings.modelicaPackage;
-  return ModelicaPackage(sweep, job, stem, settings.info, package, settings.step);
+  return ModelicaPackage(sweep, job, stem, settings.info, ModelicaPackageName(settings, stem),
+                         settings.step);
 }
 
 constexpr int kEveryTen = static_cast<int>(kDefaultSweepStep);
 
 constexpr std::array<ExportFormat, 4> kFormats{{
-    {"csv", ".sweep.csv", kEveryTen, false, &CsvText},
-    {"energyplus", ".sweep.idf", kEveryTen, false, &EnergyPlusText},
-    {"contam", ".sweep.contam.txt", kContamDefaultStep, true, &ContamText},
-    {"modelica", ".sweep.mo", kEveryTen, true, &ModelicaText},
+    {"csv", ".sweep.csv", false, kEveryTen, false, &CsvText},
+    {"energyplus", ".sweep.idf", false, kEveryTen, false, &EnergyPlusText},
+    {"contam", ".sweep.contam.txt", false, kContamDefaultStep, true, &ContamText},
+    {"modelica", ".mo", true, kEveryTen, true, &ModelicaText},
 }};
 
 }  // namespace
@@ -64,6 +63,19 @@ std::vector<std::string> ExportFormatNames() {
   for (const ExportFormat& format : kFormats)
     names.emplace_back(format.name);
   return names;
+}
+
+std::string ModelicaPackageName(const ExportSettings& settings, const std::string& stem) {
+  return settings.modelicaPackage.empty() ? DefaultModelicaPackage(stem) : settings.modelicaPackage;
+}
+
+std::filesystem::path ExportPath(const ExportFormat& format, const std::string& jobName,
+                                 const std::string& modelicaPackage) {
+  if (!format.namedAfterPackage) return jobName + format.suffix;
+  const std::filesystem::path job(jobName);
+  const std::string package =
+      modelicaPackage.empty() ? DefaultModelicaPackage(job.filename().string()) : modelicaPackage;
+  return job.parent_path() / (package + format.suffix);
 }
 
 Job ExportSweepJob(const ExportFormat& format, const Job& job) {

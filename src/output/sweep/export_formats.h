@@ -3,6 +3,7 @@
 // suffix beside the job, which job and directions are swept for it and which
 // exporter writes its text. ventora-run and the Python module both use it.
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -20,9 +21,12 @@ struct ExportSettings {
 };
 
 struct ExportFormat {
-  const char* name;    // as --format names it
-  const char* suffix;  // the file beside the job: JobName + suffix
-  int defaultStep;     // the step a sweep without one takes for this format
+  const char* name;  // as --format names it
+  // The file beside the job: JobName + suffix, or for a Modelica package the
+  // package's name + suffix in the job's folder (ExportPath).
+  const char* suffix;
+  bool namedAfterPackage;
+  int defaultStep;  // the step a sweep without one takes for this format
   // CONTAM and Modelica take Cp against the angle to each facade's normal:
   // the job is swept turned to azimuth 0 (ProfileSweepJob).
   bool profiles;
@@ -37,6 +41,14 @@ struct ExportFormat {
 const ExportFormat* FindExportFormat(const std::string& name);
 
 std::vector<std::string> ExportFormatNames();
+
+// The package name the settings give, or the job's default.
+std::string ModelicaPackageName(const ExportSettings& settings, const std::string& stem);
+
+// Where `format` is written for the job `jobName` (its file's path without
+// ".in"): office.sweep.csv, or Ventora_office.mo beside office.in.
+std::filesystem::path ExportPath(const ExportFormat& format, const std::string& jobName,
+                                 const std::string& modelicaPackage);
 
 // The job and the wind directions to sweep for `format`.
 Job ExportSweepJob(const ExportFormat& format, const Job& job);
