@@ -28,7 +28,7 @@ bool IdentityOf(const fs::path& path, FileIdentity& identity) {
 
 void AddJobOutputs(const CliOptions& options, const std::string& jobName, RunFiles& files) {
   if (options.sweepStep != 0) {
-    files.outputs.push_back(SweepOutputPath(jobName, options.format));
+    files.outputs.push_back(SweepOutputPath(jobName, options));
     return;
   }
   files.outputs.push_back(
