@@ -18,6 +18,7 @@ constexpr const char* kContamFirst = "--contam-first=";
 constexpr const char* kPackage = "--modelica-package=";
 constexpr const char* kTables = "--tables=";
 constexpr const char* kOutput = "--output=";
+constexpr const char* kStrict = "--strict";
 constexpr int kStepNotGiven = -1;  // --sweep alone: the format's default step
 
 bool ParseWhole(const std::string& text, int low, int high, int& value) {
@@ -55,6 +56,7 @@ std::string MisplacedOption(const CliOptions& options) {
     return "--modelica-package goes with --format=modelica";
   if (options.allTables && f != "energyplus") return "--tables=all goes with --format=energyplus";
   if (!options.output.empty() && f != "energyplus") return "--output goes with --format=energyplus";
+  if (options.strict && f.empty()) return "--strict goes with --sweep or --format=csv";
   return "";
 }
 
@@ -81,10 +83,14 @@ std::string CheckStep(const CliOptions& options) {
 bool IsExportOption(const std::string& arg) {
   return arg == kSweep || arg.starts_with(std::string(kSweep) + "=") || arg.starts_with(kFormat) ||
          arg.starts_with(kContamFirst) || arg.starts_with(kPackage) || arg.starts_with(kTables) ||
-         arg.starts_with(kOutput);
+         arg.starts_with(kOutput) || arg == kStrict;
 }
 
 std::string ParseExportOption(const std::string& arg, CliOptions& options) {
+  if (arg == kStrict) {
+    options.strict = true;
+    return "";
+  }
   if (arg == kSweep) {
     options.sweepStep = kStepNotGiven;
     return "";

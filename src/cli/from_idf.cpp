@@ -12,6 +12,7 @@
 #include "idf/cp_model_writer.h"
 #include "idf/idf_geometry.h"
 #include "output/sweep/cp_beyond_one.h"
+#include "output/sweep/cp_status.h"
 #include "output/sweep/energyplus_export.h"
 #include "output/sweep/export_job_summary.h"
 #include "output/sweep/export_text.h"
@@ -150,8 +151,8 @@ std::string CheckFromIdfOptions(const CliOptions& options) {
   }
   if (options.workbook || !options.mapFile.empty() || !options.format.empty() ||
       !options.output.empty() || !options.modelicaPackage.empty() || options.contamFirst != 1)
-    return "--from-idf takes only --pad, --sbh, --veexp, --sweep=STEP and --tables=all (see "
-           "--help)";
+    return "--from-idf takes only --pad, --sbh, --veexp, --sweep=STEP, --tables=all and --strict "
+           "(see --help)";
   return "";
 }
 
@@ -219,6 +220,8 @@ int RunFromIdf(const CliOptions& options, std::ostream& out, std::ostream& err) 
     setup.progress = SweepProgress(err);
     sweep = RunWindSweep(job, SweepDirections(static_cast<float>(step)), setup);
     CheckEnergyPlusSweep(sweep);
+    if (options.strict && AnyImplausible(sweep))
+      throw std::invalid_argument(StrictRefusal(sweep, "EnergyPlus model"));
     if (sweep.elements.size() != fit.openings.size())
       throw std::runtime_error("element count mismatch");
     EnergyPlusSettings settings{options.allTables};

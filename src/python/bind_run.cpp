@@ -48,6 +48,8 @@ py::dict Table(const ElementTable& t) {
   d["x_rel"] = ToArray(t.x_rel);
   d["z_rel"] = ToArray(t.z_rel);
   d["cp"] = ToArray(t.cp);
+  d["status"] = py::module_::import("numpy").attr("array")(t.status);
+  d["status_detail"] = py::module_::import("numpy").attr("array")(t.status_detail);
   return d;
 }
 
@@ -118,7 +120,9 @@ void BindResult(py::module_& m) {
           "roof tilt.")
       .def(
           "table", [](const PyResult& r) { return Table(r.table); },
-          "Every element as columns of arrays: facade, number, x, z, x_rel, z_rel, cp.")
+          "Every element as columns of arrays: facade, number, x, z, x_rel, z_rel, cp, status "
+          "(\"plausible\", \"outside-confidence\", \"implausible\" or \"not-computed\") and "
+          "status_detail (which confidence range, or which bound of the plausible envelope).")
       .def(
           "to_pandas",
           [](const PyResult& r) {

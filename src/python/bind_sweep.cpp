@@ -75,6 +75,19 @@ py::array_t<double> CpMatrix(const WindSweep& s) {
   return out;
 }
 
+// "plausible", "outside-confidence", "implausible" or "not-computed" per
+// element and direction.
+py::object StatusMatrix(const WindSweep& s) {
+  py::list rows;
+  for (std::size_t i = 0; i < s.elements.size(); ++i) {
+    py::list row;
+    for (const SweepDirection& d : s.directions)
+      row.append(StatusWord(d.completed ? d.status[i].plausibility : CpPlausibility::NotComputed));
+    rows.append(row);
+  }
+  return py::module_::import("numpy").attr("array")(rows, py::arg("dtype") = "U18");
+}
+
 template <typename F>
 py::array_t<double> ElementColumn(const WindSweep& s, F value) {
   py::array_t<double> out(static_cast<py::ssize_t>(s.elements.size()));
@@ -85,7 +98,8 @@ py::array_t<double> ElementColumn(const WindSweep& s, F value) {
 }
 
 std::string Export(const PyJob& job, const std::string& formatName,
-                   const std::optional<std::filesystem::path>& path, std::optional<int> step) {
+                   const std::optional<std::filesystem::path>& path, std::optional<int> step,
+                   bool strict) {
   const ExportFormat& format = FindPythonExportFormat(formatName);
   std::filesystem::path target;
   if (path) {
@@ -97,7 +111,7 @@ std::string Export(const PyJob& job, const std::string& formatName,
   }
   CollectedMessages messages;
   WriteSweepExport(format, CheckedJob(job.job, messages), step.value_or(format.defaultStep),
-                   job.Stem(), target);
+                   job.Stem(), target, strict);
   return target.string();
 }
 
@@ -120,6 +134,11 @@ void BindSweepResult(py::module_& m) {
       .def_property_readonly(
           "cp", [](const PySweep& s) { return CpMatrix(s.sweep); },
           "float64 array (elements x directions); a direction whose run stopped is NaN.")
+      .def_property_readonly(
+          "status", [](const PySweep& s) { return StatusMatrix(s.sweep); },
+          "str array (elements x directions), what each Cp is worth: \"plausible\", "
+          "\"outside-confidence\", \"implausible\" (beyond the envelope of physically possible "
+          "Cp) or \"not-computed\".")
       .def_property_readonly(
           "directions",
           [](const PySweep& s) {
@@ -166,12 +185,13 @@ void BindSweep(py::module_& m) {
         "run with that wind direction; returns a Sweep. Raises RunError when the pre-run "
         "checks refuse the job.");
   m.def("export", ReleasingGil(&Export), py::arg("job"), py::kw_only(), py::arg("format") = "csv",
-        py::arg("path") = py::none(), py::arg("step") = py::none(),
+        py::arg("path") = py::none(), py::arg("step") = py::none(), py::arg("strict") = false,
 
         "Writes the file ventora-run --sweep --format=FORMAT writes: \"csv\", \"energyplus\", "
         "\"contam\" or \"modelica\"; by default beside the job file. The step is a whole "
         "number of degrees; None means the format's default (30 for CONTAM, 10 otherwise). "
-        "Returns the path written.");
+        "With strict=True a sweep holding an implausible Cp raises ValueError and nothing is "
+        "written. Returns the path written.");
   m.attr("EXPORT_FORMATS") = ExportFormatNames();
 }
 

@@ -41,7 +41,7 @@ const ExportFormat& FindPythonExportFormat(const std::string& name) {
 }
 
 void WriteSweepExport(const ExportFormat& format, const Job& job, int step, const std::string& stem,
-                      const std::filesystem::path& path) {
+                      const std::filesystem::path& path, bool strict) {
   CheckStep(format.name, step);
   const WindSweep sweep =
       RunWindSweep(ExportSweepJob(format, job), ExportDirections(format, step), {});
@@ -49,7 +49,7 @@ void WriteSweepExport(const ExportFormat& format, const Job& job, int step, cons
     throw std::runtime_error("no wind direction could be computed (" + StoppedDirectionList(sweep) +
                              "); nothing was written");
   std::string warning;  // the file's header says it too
-  const ExportSettings settings{step, 1, {}, {VENTORA_VERSION}};
+  const ExportSettings settings{step, 1, {}, strict, {VENTORA_VERSION}};
   WriteExportFile(path, format.text(sweep, job, stem, settings, warning));
 }
 

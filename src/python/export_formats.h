@@ -17,7 +17,9 @@ const ExportFormat& FindPythonExportFormat(const std::string& name);
 // (through a temporary beside it), with `stem` naming the job inside the
 // file. Throws std::invalid_argument for a refused step or sweep,
 // std::runtime_error when nothing could be computed or written.
+// With `strict`, std::invalid_argument when a Cp is implausible, and nothing
+// is written.
 void WriteSweepExport(const ExportFormat& format, const Job& job, int step, const std::string& stem,
-                      const std::filesystem::path& path);
+                      const std::filesystem::path& path, bool strict);
 
 }  // namespace ventora::python

@@ -4,6 +4,7 @@
 
 #include "core/ascii_case.h"
 #include "output/sweep/cp_beyond_one.h"
+#include "output/sweep/cp_status.h"
 
 namespace ventora {
 namespace {
@@ -71,6 +72,14 @@ void Header(std::string& out, const std::vector<JobSweep>& jobs, const ExportInf
   out += "\r\n";
 }
 
+void RefuseImplausible(const std::vector<JobSweep>& jobs) {
+  for (const JobSweep& j : jobs) {
+    const std::string refusal = StrictRefusal(j.sweep, "EnergyPlus fragment");
+    if (!refusal.empty())
+      throw std::invalid_argument((jobs.size() > 1 ? j.stem + ": " : "") + refusal);
+  }
+}
+
 bool AnyTable(const std::vector<JobSweep>& jobs, const EnergyPlusSettings& settings) {
   for (const JobSweep& j : jobs)
     for (std::size_t e = 0; e < j.sweep.elements.size(); ++e)
@@ -96,6 +105,7 @@ std::string EnergyPlusFragment(const std::vector<JobSweep>& jobs, const ExportIn
                                const EnergyPlusSettings& settings) {
   if (jobs.empty()) throw std::invalid_argument("No job to write.");
   CheckSameDirections(jobs);
+  if (settings.strict) RefuseImplausible(jobs);
   std::vector<std::string> stems;
   for (const JobSweep& j : jobs)
     stems.push_back(j.stem);
