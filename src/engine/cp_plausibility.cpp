@@ -52,6 +52,8 @@ struct FacadeFacts {
   std::uint8_t outside = 0;
   CpRole role = CpRole::WindwardWall;
   std::size_t first = 0;  // running number of the facade's first element, less one
+  bool wall = false;
+  float H = 0;
 };
 
 }  // namespace
@@ -67,7 +69,8 @@ std::vector<ElementStatus> JudgeElements(const Job& job, const FacadeGeometry& g
   std::array<FacadeFacts, kFacadeCount + 1> facts{};
   std::size_t first = 0;
   for (int iface = 1; iface <= kFacadeCount; ++iface) {
-    facts[iface] = {FacadeOutside(job, geometry, iface), RoleOf(job, geometry, iface), first};
+    facts[iface] = {FacadeOutside(job, geometry, iface), RoleOf(job, geometry, iface), first,
+                    IsWall(AsFacade(iface)), FacadeExtent(job, iface).H};
     first += static_cast<std::size_t>(job.ElmCount[iface]);
   }
   std::vector<ElementStatus> status;
@@ -76,10 +79,11 @@ std::vector<ElementStatus> JudgeElements(const Job& job, const FacadeGeometry& g
     const FacadeFacts& f = facts[e.iface];
     ElementStatus s{CpPlausibility::NotComputed, f.role, f.outside, false};
     if (e.Cp != kNotComputedCp) {
-      const auto ielm = static_cast<std::size_t>(e.k) - f.first;
-      const float ZH = job.ElmZ[e.iface][ielm] / FacadeExtent(job, e.iface).H;
-      if (IsWall(AsFacade(e.iface)) && ClampedZH(AsFacade(e.iface), ZH, job.VeEXP) != ZH)
-        s.outside |= kHeightClamped;
+      if (f.wall) {
+        const auto ielm = static_cast<std::size_t>(e.k) - f.first;
+        const float ZH = job.ElmZ[e.iface][ielm] / f.H;
+        if (ClampedZH(AsFacade(e.iface), ZH, job.VeEXP) != ZH) s.outside |= kHeightClamped;
+      }
       const limits::CpEnvelope& envelope = limits::EnvelopeOf(f.role);
       s.belowLow = !(e.Cp >= envelope.low.value);
       if (s.belowLow || !(e.Cp <= envelope.high.value)) {
