@@ -22,6 +22,7 @@ struct CliOptions {
   int contamFirst = 1;            // --contam-first=N: the first CONTAM profile's number
   std::string modelicaPackage;    // --modelica-package=NAME; empty: from the job's name
   bool allTables = false;         // --tables=all: every EnergyPlus element as a Table:Lookup
+  bool strict = false;            // --strict: write no export that holds an implausible Cp
   std::string output;             // --output=FILE: the fragment of several EnergyPlus jobs
   std::optional<double> boundaryLayer;   // --boundary-layer=M: the site profile's delta
   std::string fromIdf;                   // --from-idf MODEL: the EnergyPlus model to take Cp to

@@ -48,7 +48,7 @@ int RunEnergyPlusSweeps(const CliOptions& options, std::ostream& out, std::ostre
   std::vector<JobSweep> jobs;
   for (const SweptJob& s : swept)
     jobs.push_back(JobSweep{s.sweep, s.loaded.job, s.stem});
-  const EnergyPlusSettings settings{options.allTables};
+  const EnergyPlusSettings settings{options.allTables, options.strict};
   const int status = WriteExportAt(
       path, [&] { return EnergyPlusFragment(jobs, CliExportInfo(options), settings); }, err);
   if (status != kExitCompleted) return status;

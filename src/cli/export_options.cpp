@@ -19,6 +19,7 @@ constexpr const char* kPackage = "--modelica-package=";
 constexpr const char* kTables = "--tables=";
 constexpr const char* kOutput = "--output=";
 constexpr const char* kBoundaryLayer = "--boundary-layer=";
+constexpr const char* kStrict = "--strict";
 constexpr int kStepNotGiven = -1;  // --sweep alone: the format's default step
 
 bool ParseWhole(const std::string& text, int low, int high, int& value) {
@@ -75,6 +76,7 @@ std::string MisplacedOption(const CliOptions& options) {
   if (!options.output.empty() && f != "energyplus") return "--output goes with --format=energyplus";
   if (options.boundaryLayer && f != "energyplus" && f != "contam" && f != "modelica")
     return "--boundary-layer goes with --format=energyplus, contam or modelica";
+  if (options.strict && f.empty()) return "--strict goes with --sweep or --format=csv";
   return "";
 }
 
@@ -101,10 +103,14 @@ std::string CheckStep(const CliOptions& options) {
 bool IsExportOption(const std::string& arg) {
   return arg == kSweep || arg.starts_with(std::string(kSweep) + "=") || arg.starts_with(kFormat) ||
          arg.starts_with(kContamFirst) || arg.starts_with(kPackage) || arg.starts_with(kTables) ||
-         arg.starts_with(kOutput) || arg.starts_with(kBoundaryLayer);
+         arg.starts_with(kOutput) || arg.starts_with(kBoundaryLayer) || arg == kStrict;
 }
 
 std::string ParseExportOption(const std::string& arg, CliOptions& options) {
+  if (arg == kStrict) {
+    options.strict = true;
+    return "";
+  }
   if (arg == kSweep) {
     options.sweepStep = kStepNotGiven;
     return "";

@@ -11,6 +11,7 @@
 #include "idf/cp_model_writer.h"
 #include "idf/idf_geometry.h"
 #include "output/sweep/cp_beyond_one.h"
+#include "output/sweep/cp_status.h"
 #include "output/sweep/energyplus_export.h"
 #include "output/sweep/export_job_summary.h"
 #include "output/sweep/export_text.h"
@@ -206,7 +207,7 @@ std::string CheckFromIdfOptions(const CliOptions& options) {
   if (options.workbook || !options.mapFile.empty() || !options.format.empty() ||
       !options.output.empty() || !options.modelicaPackage.empty() || options.contamFirst != 1)
     return "--from-idf takes only --pad, --sbh, --veexp, --fit, --zones, --sweep=STEP, "
-           "--tables=all and --boundary-layer (see --help)";
+           "--tables=all, --boundary-layer and --strict (see --help)";
   return "";
 }
 
@@ -284,6 +285,8 @@ int RunFromIdf(const CliOptions& options, std::ostream& out, std::ostream& err) 
     setup.progress = SweepProgress(err);
     sweep = RunWindSweep(job, SweepDirections(static_cast<float>(step)), setup);
     CheckEnergyPlusSweep(sweep);
+    if (options.strict && AnyImplausible(sweep))
+      throw std::invalid_argument(StrictRefusal(sweep, "EnergyPlus model"));
     if (sweep.elements.size() != fit.openings.size())
       throw std::runtime_error("element count mismatch");
     // The model's names number the elements on each facade, as the summary does.

@@ -145,7 +145,7 @@ JobOutcome RunJob(const CliOptions& options, std::ostream& out, std::ostream& er
   if (status == kExitCompleted || status == kExitValuesMissing) {
     out << ReportPath(jobName, setup.form).string() << '\n';
     if (options.format == "csv")
-      status = WriteRunCsv(jobName, loaded->job, result.run, status, out, err);
+      status = WriteRunCsv(jobName, loaded->job, result.run, {status, options.strict}, out, err);
   }
   const std::size_t elements = result.run.elements.size();
   if (mapFile.empty() || status == kExitSystemError) return {status, elements};

@@ -49,7 +49,7 @@ int WriteExport(const SweptJob& swept, const CliOptions& options, std::ostream& 
   const fs::path path = SweepOutputPath(swept.loaded.jobName, options);
   std::string warning;
   const ExportSettings settings{options.sweepStep, options.contamFirst, options.modelicaPackage,
-                                CliExportInfo(options)};
+                                options.strict, CliExportInfo(options)};
   const ExportFormat& format = FormatOf(options);
   const int status = WriteExportAt(
       path,

@@ -57,6 +57,8 @@ py::dict Table(const ElementTable& t) {
   d["x_rel"] = ToArray(t.x_rel);
   d["z_rel"] = ToArray(t.z_rel);
   d["cp"] = ToArray(t.cp);
+  d["status"] = py::module_::import("numpy").attr("array")(t.status);
+  d["status_detail"] = py::module_::import("numpy").attr("array")(t.status_detail);
   return d;
 }
 
@@ -166,7 +168,8 @@ void BindVerdict(py::module_& m) {
 py::tuple PickledResult(const PyResult& r) {
   const ElementTable& t = r.table;
   return py::make_tuple(static_cast<int>(r.outcome), PickledJob(r.job), r.name,
-                        py::make_tuple(t.facade, t.number, t.x, t.z, t.x_rel, t.z_rel, t.cp),
+                        py::make_tuple(t.facade, t.number, t.x, t.z, t.x_rel, t.z_rel, t.cp,
+                                       t.status, t.status_detail),
                         r.averages, r.messages);
 }
 
@@ -183,6 +186,8 @@ PyResult UnpickledResult(const py::tuple& s) {
   r.table.x_rel = t[4].cast<std::vector<double>>();
   r.table.z_rel = t[5].cast<std::vector<double>>();
   r.table.cp = t[6].cast<std::vector<double>>();
+  r.table.status = t[7].cast<std::vector<std::string>>();
+  r.table.status_detail = t[8].cast<std::vector<std::string>>();
   r.averages = s[4].cast<std::map<int, double>>();
   r.messages = s[5].cast<std::vector<Message>>();
   return r;
@@ -221,7 +226,9 @@ void BindResult(py::module_& m) {
           "name", [](const PyResult& r) { return r.name; }, "The name of the job that ran.")
       .def(
           "table", [](const PyResult& r) { return Table(r.table); },
-          "Every element as columns of arrays: facade, number, x, z, x_rel, z_rel, cp.")
+          "Every element as columns of arrays: facade, number, x, z, x_rel, z_rel, cp, status "
+          "(\"plausible\", \"outside-confidence\", \"implausible\" or \"not-computed\") and "
+          "status_detail (which confidence range, or which bound of the plausible envelope).")
       .def("to_pandas", &ResultFrame,
            "A pandas DataFrame, one row per element (needs pandas); its attrs hold the job's "
            "name (\"job\"), its values under their long names (\"parameters\") and the "

@@ -13,6 +13,7 @@
 #include "collected_messages.h"
 #include "export_formats.h"
 #include "memory_run.h"
+#include "output/sweep/cp_status.h"
 #include "output/sweep/export_text.h"
 #include "output/sweep/sweep_csv_export.h"
 #include "output/sweep/sweep_failures.h"
@@ -53,6 +54,8 @@ struct PySweep {
   std::vector<std::string> failures;  // per direction; empty when it completed
   std::vector<double> cp;             // elements x directions, row by row; NaN where stopped
   std::vector<Message> messages;
+  std::vector<std::string> status;     // elements x directions, row by row: StatusWord
+  std::vector<std::string> csvStatus;  // per element: the CSV's "Cp status" text
 };
 
 PySweep Tabulated(const WindSweep& s, const PyJob& job) {
@@ -75,6 +78,12 @@ PySweep Tabulated(const WindSweep& s, const PyJob& job) {
   for (std::size_t i = 0; i < s.elements.size(); ++i)
     for (const SweepDirection& d : s.directions)
       out.cp.push_back(d.completed ? d.Cp[i] : std::numeric_limits<double>::quiet_NaN());
+  for (std::size_t i = 0; i < s.elements.size(); ++i) {
+    for (const SweepDirection& d : s.directions)
+      out.status.emplace_back(
+          StatusWord(d.completed ? d.status[i].plausibility : CpPlausibility::NotComputed));
+    out.csvStatus.push_back(SweptStatusText(s, i));
+  }
   return out;
 }
 
@@ -105,6 +114,19 @@ py::array_t<T> Column(const std::vector<T>& values) {
   return py::array_t<T>(static_cast<py::ssize_t>(values.size()), values.data());
 }
 
+// "plausible", "outside-confidence", "implausible" or "not-computed" per
+// element and direction.
+py::object StatusMatrix(const PySweep& s) {
+  py::list rows;
+  for (std::size_t i = 0; i < s.facade.size(); ++i) {
+    py::list row;
+    for (std::size_t d = 0; d < s.directions.size(); ++d)
+      row.append(s.status[i * s.directions.size() + d]);
+    rows.append(row);
+  }
+  return py::module_::import("numpy").attr("array")(rows, py::arg("dtype") = "U18");
+}
+
 py::array_t<double> CpMatrix(const PySweep& s) {
   return py::array_t<double>(
       {static_cast<py::ssize_t>(s.facade.size()), static_cast<py::ssize_t>(s.directions.size())},
@@ -124,6 +146,7 @@ py::object SweepFrame(const PySweep& s) {
   for (std::size_t d = 0; d < s.directions.size(); ++d, ++c)
     columns[py::str(names[c])] =
         cp[py::make_tuple(py::slice(0, static_cast<py::ssize_t>(s.facade.size()), 1), d)];
+  columns["Cp status"] = py::module_::import("numpy").attr("array")(s.csvStatus);
   py::object frame = py::module_::import("pandas").attr("DataFrame")(columns);
   py::dict attrs = frame.attr("attrs");
   attrs["job"] = s.job.Stem();
@@ -134,7 +157,7 @@ py::object SweepFrame(const PySweep& s) {
 py::tuple PickledSweep(const PySweep& s) {
   return py::make_tuple(PickledJob(s.job),
                         py::make_tuple(s.facade, s.number, s.x, s.z, s.x_rel, s.z_rel, s.azimuth),
-                        s.directions, s.failures, s.cp, s.messages);
+                        s.directions, s.failures, s.cp, s.messages, s.status, s.csvStatus);
 }
 
 PySweep UnpickledSweep(const py::tuple& t) {
@@ -152,7 +175,10 @@ PySweep UnpickledSweep(const py::tuple& t) {
   s.failures = t[3].cast<std::vector<std::string>>();
   s.cp = t[4].cast<std::vector<double>>();
   s.messages = t[5].cast<std::vector<Message>>();
-  if (s.cp.size() != s.facade.size() * s.directions.size())
+  s.status = t[6].cast<std::vector<std::string>>();
+  s.csvStatus = t[7].cast<std::vector<std::string>>();
+  if (s.cp.size() != s.facade.size() * s.directions.size() || s.status.size() != s.cp.size() ||
+      s.csvStatus.size() != s.facade.size())
     throw py::value_error("not the state of a ventora.Sweep");
   return s;
 }
@@ -171,7 +197,7 @@ std::string SweepRepr(const PySweep& s) {
 
 std::string Export(const PyJob& job, const std::string& formatName,
                    const std::optional<std::filesystem::path>& path, std::optional<double> step,
-                   std::optional<double> boundaryLayer) {
+                   std::optional<double> boundaryLayer, bool strict) {
   const ExportFormat& format = FindPythonExportFormat(formatName);
   const ExportInfo info = PythonExportInfo(boundaryLayer);
   std::filesystem::path target;
@@ -184,8 +210,8 @@ std::string Export(const PyJob& job, const std::string& formatName,
   }
   CollectedMessages messages;
   WriteSweepExport(format, CheckedJob(job.job, messages),
-                   step.value_or(static_cast<double>(format.defaultStep)), job.Stem(), info,
-                   target);
+                   step.value_or(static_cast<double>(format.defaultStep)), job.Stem(), info, target,
+                   strict);
   return target.string();
 }
 
@@ -214,6 +240,11 @@ void BindSweepResult(py::module_& m) {
       .def_property_readonly(
           "cp", [](const PySweep& s) { return CpMatrix(s); },
           "float64 array (elements x directions); a direction whose run stopped is NaN.")
+      .def_property_readonly(
+          "status", [](const PySweep& s) { return StatusMatrix(s); },
+          "str array (elements x directions), what each Cp is worth: \"plausible\", "
+          "\"outside-confidence\", \"implausible\" (beyond the envelope of physically possible "
+          "Cp) or \"not-computed\".")
       .def_property_readonly(
           "directions",
           [](const PySweep& s) {
@@ -266,16 +297,17 @@ void BindSweep(py::module_& m) {
         "checks refuse the job or when no direction could be computed.");
   m.def("export", ReleasingGil(&Export), py::arg("job"), py::kw_only(), py::arg("format") = "csv",
         py::arg("path") = py::none(), py::arg("step") = py::none(),
-        py::arg("boundary_layer") = py::none(),
+        py::arg("boundary_layer") = py::none(), py::arg("strict") = false,
         "Writes the file ventora-run --sweep --format=FORMAT writes: \"csv\", \"energyplus\", "
         "\"contam\" or \"modelica\" (in any case); by default beside the job file (Modelica: "
         "Ventora_<job>.mo in its folder). The step is in degrees as sweep's (CONTAM and "
         "Modelica: a whole number that suits their profiles); None means the format's default "
         "(30 for CONTAM, 10 otherwise). boundary_layer is the site profile's thickness in m for "
         "the reference wind the header gives (ventora-run's --boundary-layer); None takes "
-        "EnergyPlus's terrain class nearest the job's exponent. Returns the path written. A "
-        "refused format or step raises ValueError, a job the checks refuse RunError, an export "
-        "that cannot be made ExportError.");
+        "EnergyPlus's terrain class nearest the job's exponent. With strict=True a sweep "
+        "holding an implausible Cp raises ValueError and nothing is written. Returns the path "
+        "written. A refused format or step raises ValueError, a job the checks refuse RunError, "
+        "an export that cannot be made ExportError.");
   m.attr("EXPORT_FORMATS") = ExportFormatNames();
 }
 

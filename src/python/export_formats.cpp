@@ -72,14 +72,14 @@ ExportInfo PythonExportInfo(std::optional<double> boundaryLayer) {
 
 void WriteSweepExport(const ExportFormat& format, const Job& job, double step,
                       const std::string& stem, const ExportInfo& info,
-                      const std::filesystem::path& path) {
+                      const std::filesystem::path& path, bool strict) {
   const std::vector<float> directions = Directions(format, step);
   const WindSweep sweep = RunWindSweep(ExportSweepJob(format, job), directions, {});
   if (!sweep.AnyCompleted())
     throw ExportFailure("no wind direction could be computed (" + StoppedDirectionList(sweep) +
                         "); nothing was written");
   std::string warning;  // the file's header says it too
-  const ExportSettings settings{static_cast<int>(step), 1, {}, info};
+  const ExportSettings settings{static_cast<int>(step), 1, {}, strict, info};
   try {
     WriteExportFile(path, format.text(sweep, job, stem, settings, warning));
   } catch (const std::invalid_argument&) {

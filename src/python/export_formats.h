@@ -29,10 +29,11 @@ const ExportFormat& FindPythonExportFormat(const std::string& name);
 // EnergyPlus take any step up to 180 (EnergyPlus at most 36 directions);
 // CONTAM and Modelica a whole number that suits their profiles. Throws
 // std::invalid_argument for a refused step, ExportFailure when nothing could
-// be computed or written.
+// be computed or written. With `strict`, std::invalid_argument when a Cp is
+// implausible, and nothing is written.
 void WriteSweepExport(const ExportFormat& format, const Job& job, double step,
                       const std::string& stem, const ExportInfo& info,
-                      const std::filesystem::path& path);
+                      const std::filesystem::path& path, bool strict);
 
 // What a file's header says besides the job: the module's version and the
 // site profile's boundary layer, when given (10 to 3000 m; else

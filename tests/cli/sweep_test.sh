@@ -20,15 +20,16 @@ sweep_csv)
   grep -q "^# Job: office-block"$'\r'"$" "$work/office-block.sweep.csv" || fail "no job in the header"
   [[ $(table "$work/office-block.sweep.csv" | wc -l) == 80 ]] || fail "not 79 element rows"
   header=$(table "$work/office-block.sweep.csv" | head -n 1 | tr -d '\r')
-  [[ $header == "Facade,Element,X (m),Z (wall) / Y (roof) (m),X/L,Z/H,Facade azimuth (deg),Cp wind from 0 deg,Cp wind from 10 deg,"*",Cp wind from 350 deg" ]] ||
+  [[ $header == "Facade,Element,X (m),Z (wall) / Y (roof) (m),X/L,Z/H,Facade azimuth (deg),Cp wind from 0 deg,Cp wind from 10 deg,"*",Cp wind from 350 deg,Cp status" ]] ||
     fail "header $header"
-  table "$work/office-block.sweep.csv" | awk -F, 'NF != 43 { exit 1 }' || fail "a row without 43 cells"
+  table "$work/office-block.sweep.csv" | awk -F, 'NF != 44 { exit 1 }' || fail "a row without 44 cells"
+  grep -q '"implausible' "$work/office-block.sweep.csv" && fail "an example flagged"
   ;;
 sweep_step)
   cp "$examples/low-house.in" "$work/"
   run --sweep=45 "$work/low-house"
   expect_status 0
-  table "$work/low-house.sweep.csv" | head -n 1 | grep -q ",Cp wind from 0 deg,Cp wind from 45 deg,.*,Cp wind from 315 deg"$'\r'"$" ||
+  table "$work/low-house.sweep.csv" | head -n 1 | grep -q ",Cp wind from 0 deg,Cp wind from 45 deg,.*,Cp wind from 315 deg,Cp status"$'\r'"$" ||
     fail "header $(table "$work/low-house.sweep.csv" | head -n 1)"
   ;;
 sweep_energyplus)
@@ -111,8 +112,34 @@ plain_csv)
   expect_out "$work/low-house.out.txt"$'\n'"$work/low-house.out.csv"
   expect_files low-house.in low-house.out.txt low-house.out.csv
   [[ $(lines "$work/low-house.out.csv") == 29 ]] || fail "not 28 element rows"
-  [[ $(head -n 1 "$work/low-house.out.csv") == $'Facade,Element,X (m),Z (wall) / Y (roof) (m),X/L,Z/H,Facade azimuth (deg),Facade angle to the wind (deg),Cp wind from 30 deg\r' ]] ||
+  [[ $(head -n 1 "$work/low-house.out.csv") == $'Facade,Element,X (m),Z (wall) / Y (roof) (m),X/L,Z/H,Facade azimuth (deg),Facade angle to the wind (deg),Cp wind from 30 deg,Cp status\r' ]] ||
     fail "header $(head -n 1 "$work/low-house.out.csv")"
+  ;;
+strict)
+  # Every input inside the confidence ranges, yet facade 4 gets a Cp near -9.4
+  # with the wind head on.
+  printf ' 241.19 240 22.19 13.24 36.9 59.56 66.49 .198 2 .47\r\n 4 \r\n 1 \r\n 1 34.07 18.82 \r\n' >"$work/t.in"
+  run --format=csv "$work/t.in"
+  expect_status 0 && expect_err "1 element has a Cp beyond what codes and wind tunnels give"
+  [[ $(grep -o 'lowest' <<<"$err" | wc -l) == 1 ]] || fail "not one message: $err"
+  grep -q ',"implausible: below -0.7 for a windward wall"' "$work/t.out.csv" || fail "no status"
+  run --format=csv --strict "$work/t.in"
+  expect_status 2 && expect_err "in strict mode no CSV that holds an implausible Cp is written"
+  expect_files t.in t.out.txt
+  for format in csv energyplus contam modelica; do
+    run --sweep --format=$format --strict "$work/t.in"
+    expect_status 2 && expect_err "1 element has an implausible Cp"
+    expect_files t.in t.out.txt
+  done
+  run --sweep --format=energyplus "$work/t.in"
+  expect_status 0 && expect_err "F4_E1. They are written as WindPressureCoefficientValues"
+  grep -q '^Table:Lookup,' "$work/t.sweep.idf" && fail "an implausible element as a table"
+  grep -q '^! Cp status: implausible at ' "$work/t.sweep.idf" || fail "no status comment"
+  cp "$examples/office-block.in" "$work/"
+  run --sweep --format=energyplus --strict "$work/office-block.in"
+  expect_status 0
+  run --strict "$work/office-block.in"
+  expect_status 1 && expect_err "--strict goes with --sweep or --format=csv"
   ;;
 option_errors)
   job=$examples/low-house.in

@@ -79,8 +79,10 @@ def test_run_collects_what_ventora_run_would_show():
     assert result.messages[-1].text.startswith("The Calculation can not be carried out")
     assert ventora.check(job)[0].text == result.messages[0].text
     assert np.isnan(result.cp[1]).all()
-    assert list(result.to_pandas().columns) == ["facade", "number", "x", "z", "x_rel", "z_rel",
-                                                "cp"]
+    table = result.to_pandas()
+    assert list(table.columns) == ["facade", "number", "x", "z", "x_rel", "z_rel", "cp", "status",
+                                   "status_detail"]
+    assert set(table.status) == {"not-computed"}  # the refused job computed nothing
 
 
 def test_elements_outside_their_facade_are_named():

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "output/sweep/cp_beyond_one.h"
+#include "output/sweep/cp_status.h"
 #include "output/sweep/export_text.h"
 #include "output/sweep/facade_profiles.h"
 #include "output/sweep/reference_wind.h"
@@ -17,6 +18,10 @@ namespace {
 constexpr const char* kConsequence =
     "CONTAM documents wind pressure coefficients within -1..1; the values are written as "
     "computed, so check how your CONTAM version takes them.";
+
+constexpr const char* kImplausibleConsequence =
+    "Their values are written as computed and marked implausible in their profile's "
+    "description: do not simulate with them.";
 
 std::string NameSafe(const std::string& text) {
   std::string safe = text;
@@ -65,7 +70,8 @@ void Element(std::string& out, const WindSweep& sweep, std::size_t e, const std:
          ContamProfileName(jobStem, element, longestLabel) + "\r\n";
   out += jobStem + " facade " + std::to_string(element.iface) + " element " +
          std::to_string(element.k) + ": X " + NumberString(element.X) + " m, Z (wall) / Y (roof) " +
-         NumberString(element.Z) + " m\r\n";
+         NumberString(element.Z) + " m; Cp " +
+         StatusWord(ElementSweptStatus(sweep, e).worst.plausibility) + "\r\n";
   for (const auto& [angle, Cp] : points) {
     out += ' ';
     AppendNumber(out, angle);
@@ -98,7 +104,7 @@ std::string ContamProfileName(const std::string& jobStem, const ElementResult& e
 }
 
 std::string ContamCpWarning(const WindSweep& sweep) {
-  return CpBeyondOneWarning(sweep, kConsequence);
+  return ExportCpWarning(sweep, kImplausibleConsequence, kConsequence);
 }
 
 std::string ContamProfiles(const WindSweep& sweep, const Job& job, const std::string& jobStem,

@@ -22,6 +22,7 @@ inline constexpr std::size_t kEnergyPlusMaxDirections = 36;
 
 struct EnergyPlusSettings {
   bool allTables = false;  // every element as a Table:Lookup, not only those beyond -1..1
+  bool strict = false;     // refuse (std::invalid_argument) a sweep with an implausible Cp
 };
 
 // `jobStem` is the job file's name without folder and ".in"; it prefixes

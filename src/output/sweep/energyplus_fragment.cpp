@@ -4,6 +4,7 @@
 
 #include "core/ascii_case.h"
 #include "output/sweep/cp_beyond_one.h"
+#include "output/sweep/cp_status.h"
 #include "output/sweep/export_text.h"
 #include "output/sweep/reference_wind.h"
 
@@ -86,6 +87,14 @@ void Header(std::string& out, const std::vector<JobSweep>& jobs, const ExportInf
   out += "\r\n";
 }
 
+void RefuseImplausible(const std::vector<JobSweep>& jobs) {
+  for (const JobSweep& j : jobs) {
+    const std::string refusal = StrictRefusal(j.sweep, "EnergyPlus fragment");
+    if (!refusal.empty())
+      throw std::invalid_argument((jobs.size() > 1 ? j.stem + ": " : "") + refusal);
+  }
+}
+
 }  // namespace
 
 std::string EnergyPlusProfileClash(const std::vector<JobSweep>& jobs, const ExportInfo& info) {
@@ -121,6 +130,7 @@ std::string EnergyPlusFragment(const std::vector<JobSweep>& jobs, const ExportIn
                                const EnergyPlusSettings& settings) {
   if (jobs.empty()) throw std::invalid_argument("No job to write.");
   CheckSameDirections(jobs);
+  if (settings.strict) RefuseImplausible(jobs);
   std::vector<std::string> stems;
   for (const JobSweep& j : jobs)
     stems.push_back(j.stem);

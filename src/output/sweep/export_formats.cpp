@@ -1,9 +1,11 @@
 #include "output/sweep/export_formats.h"
 
 #include <array>
+#include <stdexcept>
 
 #include "output/sweep/contam_export.h"
 #include "output/sweep/cp_beyond_one.h"
+#include "output/sweep/cp_status.h"
 #include "output/sweep/energyplus_export.h"
 #include "output/sweep/facade_profiles.h"
 #include "output/sweep/modelica_export.h"
@@ -12,30 +14,42 @@
 namespace ventora {
 namespace {
 
+void RefuseIfStrict(const WindSweep& sweep, const ExportSettings& settings, const char* what) {
+  if (!settings.strict) return;
+  if (const std::string refusal = StrictRefusal(sweep, what); !refusal.empty())
+    throw std::invalid_argument(refusal);
+}
+
 // The job's header as "#" lines above the table, which pandas.read_csv(...,
 // comment="#") and R's read.csv(comment.char = "#") skip.
 std::string CsvText(const WindSweep& sweep, const Job& job, const std::string& stem,
                     const ExportSettings& settings, std::string& warning) {
-  warning = CpBeyondOneWarning(sweep,
-                               "The CSV holds them as computed; EnergyPlus and CONTAM bound Cp "
-                               "to -1..1 (see the README).");
+  RefuseIfStrict(sweep, settings, "CSV");
+  warning = ExportCpWarning(sweep,
+                            "The CSV holds them as computed, marked implausible in its Cp status "
+                            "column.",
+                            "The CSV holds them as computed; EnergyPlus and CONTAM bound Cp "
+                            "to -1..1 (see the README).");
   return CommentedJobHeader(job, stem, settings.info, "# ") + SweepCsv(sweep, job);
 }
 
 std::string EnergyPlusText(const WindSweep& sweep, const Job& job, const std::string& stem,
                            const ExportSettings& settings, std::string& warning) {
-  warning = EnergyPlusCpWarning(sweep, {});
-  return EnergyPlusIdf(sweep, job, stem, settings.info, {});
+  const EnergyPlusSettings energyplus{.strict = settings.strict};
+  warning = EnergyPlusCpWarning(sweep, energyplus);
+  return EnergyPlusIdf(sweep, job, stem, settings.info, energyplus);
 }
 
 std::string ContamText(const WindSweep& sweep, const Job& job, const std::string& stem,
                        const ExportSettings& settings, std::string& warning) {
+  RefuseIfStrict(sweep, settings, "CONTAM profile file");
   warning = ContamCpWarning(sweep);
   return ContamProfiles(sweep, job, stem, settings.info, {settings.step, settings.contamFirst});
 }
 
 std::string ModelicaText(const WindSweep& sweep, const Job& job, const std::string& stem,
                          const ExportSettings& settings, std::string& warning) {
+  RefuseIfStrict(sweep, settings, "Modelica package");
   warning = ModelicaCpWarning(sweep);
   return ModelicaPackage(sweep, job, stem, settings.info, ModelicaPackageName(settings, stem),
                          settings.step);

@@ -17,6 +17,7 @@ struct ExportSettings {
   int step = 10;                // degrees between the wind directions
   int contamFirst = 1;          // the first CONTAM profile's number
   std::string modelicaPackage;  // empty: from the job's name
+  bool strict = false;          // refuse (std::invalid_argument) a sweep with an implausible Cp
   ExportInfo info;
 };
 
@@ -30,9 +31,10 @@ struct ExportFormat {
   // CONTAM and Modelica take Cp against the angle to each facade's normal:
   // the job is swept turned to azimuth 0 (ProfileSweepJob).
   bool profiles;
-  // The file's text, with the warning about Cp beyond -1..1 (empty when
-  // none) in `warning`; throws std::invalid_argument (with a message for the
-  // user) when the sweep does not suit the format.
+  // The file's text, with the warning about implausible Cp and Cp beyond
+  // -1..1 (empty when none) in `warning`; throws std::invalid_argument (with
+  // a message for the user) when the sweep does not suit the format or, in
+  // strict mode, holds an implausible Cp.
   std::string (*text)(const WindSweep& sweep, const Job& job, const std::string& stem,
                       const ExportSettings& settings, std::string& warning);
 };

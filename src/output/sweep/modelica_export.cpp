@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "output/sweep/cp_beyond_one.h"
+#include "output/sweep/cp_status.h"
 #include "output/sweep/export_text.h"
 #include "output/sweep/facade_profiles.h"
 #include "output/sweep/reference_wind.h"
@@ -89,7 +90,8 @@ void Element(std::string& out, const WindSweep& sweep, const Job& job, std::size
          std::to_string(element.k) + ": X " + NumberString(element.X) + " m, Z (wall) / Y (roof) " +
          NumberString(element.Z) + " m\";\r\n";
   out += "  constant Real " + label + "_Cp[" + std::to_string(Cp.size()) +
-         "](each unit=\"1\") =\r\n    " + NumberList(Cp) + ";\r\n";
+         "](each unit=\"1\") =\r\n    " + NumberList(Cp) +
+         "\r\n    \"Cp status: " + SweptStatusText(sweep, e) + "\";\r\n";
 }
 
 }  // namespace
@@ -116,9 +118,11 @@ std::string DefaultModelicaPackage(const std::string& jobStem) {
 }
 
 std::string ModelicaCpWarning(const WindSweep& sweep) {
-  return CpBeyondOneWarning(sweep,
-                            "Outside_CpData takes Cp of any size; the values are written as "
-                            "computed.");
+  return ExportCpWarning(sweep,
+                         "Their values are written as computed and marked implausible in the "
+                         "description of their Cp constant: do not simulate with them.",
+                         "Outside_CpData takes Cp of any size; the values are written as "
+                         "computed.");
 }
 
 std::string ModelicaPackage(const WindSweep& sweep, const Job& job, const std::string& jobStem,

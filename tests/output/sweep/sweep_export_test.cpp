@@ -102,13 +102,16 @@ TEST(SweepCsv, OneRowPerElementOneColumnPerDirectionAsANormalRunGivesIt) {
   ASSERT_EQ(lines.size(), 1 + normal.elements.size());
   EXPECT_EQ(lines[0],
             "Facade,Element,X (m),Z (wall) / Y (roof) (m),X/L,Z/H,Facade azimuth (deg),Cp wind "
-            "from 0 deg,Cp wind from 90 deg,Cp wind from 180 deg,Cp wind from 270 deg");
+            "from 0 deg,Cp wind from 90 deg,Cp wind from 180 deg,Cp wind from 270 deg,Cp status");
   const Lines run = CrLfLines(RunCsv(normal, job));
-  EXPECT_TRUE(run[0].ends_with(",Facade angle to the wind (deg),Cp wind from 90 deg")) << run[0];
+  EXPECT_TRUE(run[0].ends_with(",Facade angle to the wind (deg),Cp wind from 90 deg,Cp status"))
+      << run[0];
   for (std::size_t e = 0; e < normal.elements.size(); ++e) {
     const Lines cells = SplitOn(lines[e + 1], ',');
     const Lines runCells = SplitOn(run[e + 1], ',');
-    ASSERT_EQ(cells.size(), 11u) << lines[e + 1];
+    ASSERT_EQ(cells.size(), 12u) << lines[e + 1];
+    EXPECT_EQ(cells[11], "\"plausible\"");
+    EXPECT_EQ(runCells.at(9), "\"plausible\"");
     const ElementResult& n = normal.elements[e];
     EXPECT_EQ(ParseFloat(cells[3]), n.Z);  // clamped as in the report
     EXPECT_EQ(ParseFloat(cells[6]), n.iface == 2 ? 200.0f : FacadeAzimuth(job, n.iface));
