@@ -48,4 +48,4 @@ def test_refusals(example_copy):
     job.PAD = 45
     with pytest.raises(ventora.RunError) as caught:
         ventora.sweep(job)
-    assert caught.value.messages[0].text.startswith("The Plan Area Density must be")
+    assert caught.value.messages[0].text.startswith("Plan area density PAD 45 % (for a building")
