@@ -3,6 +3,7 @@
 // per facade (number, count, one line per element). Lines end in CR LF;
 // numbers are written with a point and read with either separator.
 
+#include <istream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -45,6 +46,11 @@ struct JobFileNotes {
 
 // As above, and fills `notes` with what the header line lacked.
 Job ReadJobFile(const std::string& path, NumberText& numbers, JobFileNotes& notes);
+
+// The same reading of a job file's text already in `in`; `path` names it in
+// the messages.
+Job ReadJobText(std::istream& in, const std::string& path, NumberText& numbers,
+                JobFileNotes& notes);
 
 // The exact bytes WriteJobFile writes for `job`.
 std::string JobFileText(const Job& job);
