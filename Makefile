@@ -54,7 +54,9 @@ package-test: deps
 	@tests/package/package_test.sh
 
 # The readers fed mutated files under the sanitizers; not part of `make test`.
+# FUZZ_RUNS=N (passed on to scripts/run-fuzz) stops each target after N inputs.
 FUZZ_SECONDS ?= 60
+export FUZZ_RUNS
 fuzz: deps
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz
