@@ -7,6 +7,7 @@
 #include "core/messages.h"
 #include "output/sweep/energyplus_fragment.h"
 #include "output/sweep/export_text.h"
+#include "output/sweep/sweep_failures.h"
 
 namespace ventora {
 namespace {
@@ -18,16 +19,7 @@ class NoteCollector : public MessageSink {
  public:
   explicit NoteCollector(std::vector<std::string>& notes) : notes_(notes) {}
   MsgAnswer Show(const Message& message) override {
-    std::string text;
-    for (std::size_t i = 0; i < message.text.size(); ++i) {
-      const char c = message.text[i];
-      if (c != '\r') {
-        text += c;
-      } else if (i + 1 >= message.text.size() || message.text[i + 1] != '\n') {
-        text += '\n';
-      }
-    }
-    notes_.push_back(message.title + ": " + text);
+    notes_.push_back(MessageText(message));
     return UnattendedAnswer(message.buttons);
   }
 
@@ -37,15 +29,6 @@ class NoteCollector : public MessageSink {
 
 std::string Stem(const std::string& jobName) {
   return fs::path(jobName).filename().string();
-}
-
-void NoteStops(const WindSweep& sweep, const ExportFormat& format,
-               std::vector<std::string>& notes) {
-  const std::string frame = format.profiles ? " (building turned to azimuth 0)" : "";
-  for (const SweepDirection& d : sweep.directions)
-    if (!d.completed)
-      notes.push_back("wind direction " + NumberString(d.AnWind) + " deg." + frame + ": " +
-                      d.failure);
 }
 
 // The file's text as ventora-run makes it: EnergyPlus through the fragment
@@ -84,7 +67,8 @@ SweepOutcome RunSweepExport(const SweepRequest& request, SweepSetup setup) {
   setup.messages = &collector;
   const WindSweep sweep = RunWindSweep(ExportSweepJob(*format, request.job),
                                        ExportDirections(*format, request.settings.step), setup);
-  NoteStops(sweep, *format, outcome.notes);
+  for (std::string& note : StoppedDirectionNotes(sweep, format->profiles))
+    outcome.notes.push_back(std::move(note));
   if (!sweep.AnyCompleted()) {
     outcome.notes.push_back("no wind direction could be computed; nothing was written");
     return outcome;
