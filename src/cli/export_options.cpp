@@ -2,10 +2,8 @@
 
 #include <charconv>
 
-#include "output/sweep/contam_export.h"
-#include "output/sweep/energyplus_export.h"
+#include "output/sweep/export_checks.h"
 #include "output/sweep/export_formats.h"
-#include "output/sweep/facade_profiles.h"
 #include "output/sweep/modelica_export.h"
 #include "output/sweep/wind_sweep.h"
 
@@ -56,7 +54,7 @@ std::string ParseFormatOption(const std::string& arg, CliOptions& options) {
       return arg + ": '" + options.modelicaPackage +
              "' is a Modelica keyword, which no package may be named; choose another name";
     if (IsModelicaIdentifier(options.modelicaPackage)) return "";
-    return arg + ": a package name is a letter or '_' followed by letters, digits and '_'";
+    return arg + ": " + kModelicaPackageRule;
   }
   if (arg.starts_with(kTables)) {
     options.allTables = After(arg, kTables) == "all";
@@ -77,24 +75,6 @@ std::string MisplacedOption(const CliOptions& options) {
   if (options.boundaryLayer && f != "energyplus" && f != "contam" && f != "modelica")
     return "--boundary-layer goes with --format=energyplus, contam or modelica";
   if (options.strict && f.empty()) return "--strict goes with --sweep or --format=csv";
-  return "";
-}
-
-std::string CheckStep(const CliOptions& options) {
-  const int step = options.sweepStep;
-  const std::size_t directions = SweepDirections(static_cast<float>(step)).size();
-  if (options.format == "energyplus" && directions > kEnergyPlusMaxDirections) {
-    return "--format=energyplus takes at most 36 wind directions, --sweep=" + std::to_string(step) +
-           " gives " + std::to_string(directions) + ": use a step of 10 degrees or more";
-  }
-  if (options.format == "contam" && !ContamStepAccepted(step)) {
-    return "--format=contam takes at most 16 points a profile, the 360 degree point included: "
-           "use a step that divides 360 and is at least " +
-           std::to_string(kContamSmallestStep) +
-           " degrees (24, 30, 36, 40, 45, 60, 72, 90, 120 or 180)";
-  }
-  if (options.format == "modelica" && !ProfileStepAccepted(step))
-    return "--format=modelica needs a step that divides 360 degrees";
   return "";
 }
 
@@ -140,7 +120,7 @@ std::string CheckExportOptions(CliOptions& options) {
     options.sweepStep = FindExportFormat(options.format)->defaultStep;
   }
   if (std::string error = MisplacedOption(options); !error.empty()) return error;
-  return CheckStep(options);
+  return ExportStepError(options.format, options.sweepStep);
 }
 
 }  // namespace ventora::cli

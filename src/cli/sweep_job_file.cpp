@@ -9,6 +9,7 @@
 #include "interrupt.h"
 #include "output/sweep/export_formats.h"
 #include "output/sweep/export_text.h"
+#include "output/sweep/sweep_failures.h"
 #include "output/sweep/sweep_progress.h"
 #include "stderr_messages.h"
 
@@ -35,13 +36,8 @@ bool PassesPreRunChecks(LoadedJob& loaded, MessageSink& messages) {
 
 void ReportStops(const WindSweep& sweep, const std::string& format, std::ostream& err) {
   // The profile sweep turns the building to AzB 0 (see ProfileSweepJob).
-  const std::string frame =
-      FindExportFormat(format)->profiles ? " (building turned to azimuth 0)" : "";
-  for (const SweepDirection& d : sweep.directions) {
-    if (d.completed) continue;
-    err << "ventora-run: wind direction " << NumberString(d.AnWind) << " deg." << frame << ": "
-        << d.failure << '\n';
-  }
+  for (const std::string& note : StoppedDirectionNotes(sweep, FindExportFormat(format)->profiles))
+    err << "ventora-run: " << note << '\n';
 }
 
 int WriteExport(const SweptJob& swept, const CliOptions& options, std::ostream& out,

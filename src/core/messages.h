@@ -28,6 +28,21 @@ class MessageSink {
   virtual MsgAnswer Show(const Message& message) = 0;
 };
 
+// A box as one text for a terminal or a list of notes: "Title: text", a
+// lone carriage return starting a new line (a terminal would overwrite it).
+inline std::string MessageText(const Message& message) {
+  std::string out = message.title + ": ";
+  const std::string& text = message.text;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r') {
+      out += text[i];
+    } else if (i + 1 >= text.size() || text[i + 1] != '\n') {
+      out += '\n';
+    }
+  }
+  return out;
+}
+
 // The answer of a run that nobody watches (ventora-run, the Python module):
 // Yes to a question, Ok to anything else, so nothing waits for a user.
 inline MsgAnswer UnattendedAnswer(MsgButtons buttons) {

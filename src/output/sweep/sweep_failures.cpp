@@ -18,4 +18,14 @@ std::string StoppedDirectionList(const WindSweep& sweep) {
   return list;
 }
 
+std::vector<std::string> StoppedDirectionNotes(const WindSweep& sweep, bool turned) {
+  const std::string frame = turned ? " (building turned to azimuth 0)" : "";
+  std::vector<std::string> notes;
+  for (const SweepDirection& d : sweep.directions)
+    if (!d.completed)
+      notes.push_back("wind direction " + NumberString(d.AnWind) + " deg." + frame + ": " +
+                      d.failure);
+  return notes;
+}
+
 }  // namespace ventora

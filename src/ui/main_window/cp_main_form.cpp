@@ -99,6 +99,7 @@ void CPMainForm::BuildControls() {
   for (std::size_t i = 1; i < std::size(order); ++i)
     setTabOrder(order[i - 1], order[i]);
   AddMapButton();
+  AddSweepButton();
 }
 
 void CPMainForm::LayOut() {
@@ -128,9 +129,9 @@ void CPMainForm::LayOut() {
 
   auto* buttons = new QGridLayout;
   buttons->setSpacing(8);
-  // The Cp map stands beside Output.
+  // The Cp map stands beside Output, Sweep… beside the Cp map.
   QPushButton* grid[] = {JobBtn_, EditBtn_, SaveBtn_, SaveAsBtn_, HelpBtn_,
-                         RunBtn_, VResBtn_, MapBtn_,  nullptr,    ExitBtn_};
+                         RunBtn_, VResBtn_, MapBtn_,  SweepBtn_,  ExitBtn_};
   for (int i = 0; i < 10; ++i)
     if (grid[i] != nullptr) buttons->addWidget(grid[i], i / 5, i % 5);
 

@@ -68,6 +68,7 @@ class CPMainForm : public QWidget {
   void RunBtn_Click();
   void VResBtn_Click();
   void MapBtn_Click();
+  void SweepBtn_Click();
   void OutExcel_Click();
   void HelpBtn_Click();
   void HelpAbout_Click();
@@ -118,6 +119,7 @@ class CPMainForm : public QWidget {
   // disk come from an earlier session).
   void AddMapButton();
   void KeepLoadedJob();
+  void AddSweepButton();  // Sweep…: follows Run
   void KeepRun(const RunReply& reply);
 
   MainFormServices services_;
@@ -139,6 +141,7 @@ class CPMainForm : public QWidget {
   QPushButton* RunBtn_ = nullptr;
   QPushButton* VResBtn_ = nullptr;
   QPushButton* MapBtn_ = nullptr;
+  QPushButton* SweepBtn_ = nullptr;
   QPushButton* HelpBtn_ = nullptr;
   QPushButton* ExitBtn_ = nullptr;
   QCheckBox* OutExcel_ = nullptr;

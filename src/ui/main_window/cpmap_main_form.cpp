@@ -9,32 +9,10 @@
 #include "core/number_text.h"
 #include "ui/editing/window_placement.h"
 #include "ui/main_window/cp_main_form.h"
+#include "ui/main_window/enabled_mirror.h"
 #include "ui/pictures/cpmap_window.h"
 
 namespace ventora {
-namespace {
-
-// Keeps one button's enabled state equal to another's, however the other
-// one is switched.
-class EnabledMirror : public QObject {
- public:
-  EnabledMirror(QPushButton* source, QPushButton* target) : QObject(target), target_(target) {
-    source->installEventFilter(this);
-    target->setEnabled(source->isEnabled());
-  }
-
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::EnabledChange)
-      target_->setEnabled(!static_cast<QWidget*>(watched)->testAttribute(Qt::WA_ForceDisabled));
-    return false;
-  }
-
- private:
-  QPushButton* target_;
-};
-
-}  // namespace
-
 void CPMainForm::AddMapButton() {
   MapBtn_ = AddButton("MapBtn", "Cp &map", "Show the Cp values on the building");
   MapBtn_->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));

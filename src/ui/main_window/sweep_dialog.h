@@ -1,0 +1,81 @@
+#pragma once
+// Sweep…: the export's format, step, options and file, then the sweep on a
+// worker thread with its progress and Cancel. The window stays responsive
+// while it runs; Cancel stops between two wind directions and writes nothing.
+
+#include <QDialog>
+#include <atomic>
+#include <optional>
+#include <string>
+
+#include "core/job.h"
+#include "core/messages.h"
+#include "ui/main_window/sweep_export.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+class QThread;
+
+namespace ventora {
+
+class SweepDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  SweepDialog(const Job& job, const std::string& jobName, MessageSink& messages,
+              QWidget* parent = nullptr);
+  ~SweepDialog() override;
+
+  bool Running() const { return worker_ != nullptr; }
+  // What the last sweep said, once it ended (empty before).
+  const std::optional<SweepOutcome>& Outcome() const { return outcome_; }
+
+  // OK: checks the options, then starts the sweep; the dialog closes when
+  // it ends. Esc and Cancel stop a running sweep, else close the dialog.
+  void accept() override;
+  void reject() override;
+
+ signals:
+  void sweepEnded();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildControls();
+  void FormatChosen();
+  std::string FormatName() const;
+  // Why the options cannot be swept, or empty.
+  std::string OptionsError() const;
+  SweepRequest Request() const;
+  void Start();
+  void ShowProgress(int done, int total);
+  void Finish();
+
+  Job job_;
+  std::string jobName_;
+  MessageSink& messages_;
+  std::atomic<bool> cancel_{false};
+  QThread* worker_ = nullptr;
+  std::optional<SweepOutcome> outcome_;
+  bool cancelled_ = false;
+  std::string error_;  // an exception that ended the worker
+
+  QComboBox* format_ = nullptr;
+  QSpinBox* step_ = nullptr;
+  QCheckBox* tables_ = nullptr;
+  QSpinBox* contamFirst_ = nullptr;
+  QLineEdit* package_ = nullptr;
+  QLineEdit* file_ = nullptr;
+  QProgressBar* progress_ = nullptr;
+  QPushButton* ok_ = nullptr;
+  QPushButton* cancelBtn_ = nullptr;
+  QWidget* options_ = nullptr;
+};
+
+}  // namespace ventora

@@ -1,0 +1,189 @@
+// Sweep… from the main window: the file each format writes equals
+// ventora-run's byte for byte, and a long sweep can be cancelled while the
+// window keeps answering.
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "core/job_file.h"
+#include "main_form_fixture.h"
+#include "ui/main_window/sweep_dialog.h"
+
+namespace ventora::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string FileBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+class SweepTest : public MainFormTest {
+ protected:
+  // Opens a copy of `source` in folder `sub` of the scratch folder.
+  std::string OpenCopy(const fs::path& source, const std::string& sub) {
+    fs::create_directories(scratch / sub);
+    const fs::path job = fs::path(scratch / sub) / source.filename();
+    fs::copy_file(source, job);
+    MakeForm();
+    OpenThroughDialog(job.string());
+    return job.string();
+  }
+
+  SweepDialog* OpenSweepDialog() {
+    Click("SweepBtn");
+    auto* dialog = form->findChild<SweepDialog*>("SweepDialog");
+    EXPECT_NE(dialog, nullptr);
+    if (dialog != nullptr) {
+      EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog));
+    }
+    return dialog;
+  }
+};
+
+struct FormatCase {
+  int index;  // in the dialog's format list
+  const char* format;
+  const char* suffix;
+};
+
+TEST_F(SweepTest, EachFormatAtItsDefaultStepWritesWhatVentoraRunWrites) {
+  const fs::path example = fs::path(ExamplesFolder()) / "office-block.in";
+  const FormatCase cases[] = {{0, "csv", ".sweep.csv"},
+                              {1, "energyplus", ".sweep.idf"},
+                              {2, "contam", ".sweep.contam.txt"},
+                              {3, "modelica", ".sweep.mo"}};
+  const std::string ui = OpenCopy(example, "ui");
+  fs::create_directories(scratch / "cli");
+  const fs::path cli = fs::path(scratch / "cli") / example.filename();
+  fs::copy_file(example, cli);
+  for (const FormatCase& c : cases) {
+    SCOPED_TRACE(c.format);
+    QPointer<SweepDialog> dialog = OpenSweepDialog();
+    ASSERT_TRUE(dialog);
+    dialog->findChild<QComboBox*>("SweepFormat")->setCurrentIndex(c.index);
+    QTest::keyClick(dialog, Qt::Key_Return);  // Enter: the format's defaults
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 60000));
+    const std::string command = std::string(VENTORA_RUN) + " --sweep --format=" + c.format + " '" +
+                                cli.string() + "' >/dev/null 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    const std::string stem = fs::path(ui).replace_extension().string();
+    const std::string cliStem = fs::path(cli).replace_extension().string();
+    const std::string written = FileBytes(stem + c.suffix);
+    ASSERT_FALSE(written.empty());
+    EXPECT_EQ(written, FileBytes(cliStem + c.suffix));
+  }
+  // ventora-run has nothing to say of this job: nor has the window.
+  for (const auto& m : messages.shown)
+    ADD_FAILURE() << m.title << ": " << m.text;
+}
+
+TEST_F(SweepTest, AltWOpensTheDialogAndEscClosesItWritingNothing) {
+  MakeForm();
+  EXPECT_FALSE(Button("SweepBtn")->isEnabled());  // no job: no Run, no Sweep
+  form.reset();
+  const std::string job = OpenCopy(fs::path(ExamplesFolder()) / "office-block.in", "esc");
+  QApplication::setActiveWindow(form.get());  // mnemonics work in the active window
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  QTest::keyClick(form.get(), Qt::Key_W, Qt::AltModifier);
+  // The mnemonic clicks the button as a user sees it pressed, a moment later.
+  QPointer<SweepDialog> dialog;
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return (dialog = form->findChild<SweepDialog*>("SweepDialog")); }));
+  ASSERT_TRUE(dialog);
+  QTest::keyClick(dialog, Qt::Key_Escape);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }));
+  EXPECT_FALSE(fs::exists(fs::path(job).replace_extension().string() + ".sweep.csv"));
+}
+
+// Five facades of 400 elements each, spread evenly over each facade.
+Job LargeJob() {
+  Job job = SmallJob();
+  for (int iface = 1; iface <= 5; ++iface) {
+    const FacadeExtents extent = FacadeExtent(job, iface);
+    job.ElmCount[iface] = kMaxElements;
+    for (int k = 1; k <= kMaxElements; ++k) {
+      job.ElmX[iface][k] = extent.L * (((k - 1) % 20) + 0.5f) / 20;
+      job.ElmZ[iface][k] = extent.H * (((k - 1) / 20) + 0.5f) / 20;
+    }
+  }
+  return job;
+}
+
+TEST_F(SweepTest, CancelDuringALongSweepLeavesNoFileAndTheWindowAnswers) {
+  MakeForm();
+  const std::string job = WriteJob("large", LargeJob());
+  OpenThroughDialog(job);
+  QPointer<SweepDialog> dialog = OpenSweepDialog();
+  ASSERT_TRUE(dialog);
+  const std::size_t boxes = messages.shown.size();  // the pre-run checks' warnings
+  dialog->findChild<QSpinBox*>("SweepStep")->setValue(1);
+  auto* progress = dialog->findChild<QProgressBar*>("SweepProgress");
+
+  // The event loop's latency: a 10 ms timer that fires late by more than
+  // 100 ms means the window could not repaint in time.
+  QElapsedTimer clock;
+  qint64 last = 0;
+  qint64 worst = 0;
+  QTimer tick;
+  QObject::connect(&tick, &QTimer::timeout, [&] {
+    const qint64 now = clock.elapsed();
+    worst = std::max(worst, now - last);
+    last = now;
+    form->repaint();
+  });
+  clock.start();
+  tick.start(10);
+  QTest::keyClick(dialog, Qt::Key_Return);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return progress->value() >= 1; }, 60000));
+  EXPECT_EQ(progress->maximum(), 360);
+  EXPECT_EQ(progress->text(), QString("%1 of 360 wind directions").arg(progress->value()));
+  QTest::mouseClick(dialog->findChild<QPushButton*>("SweepCancel"), Qt::LeftButton);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 60000));
+  tick.stop();
+  EXPECT_LT(worst, 100);
+  EXPECT_FALSE(fs::exists(fs::path(job).replace_extension().string() + ".sweep.csv"));
+  EXPECT_EQ(messages.shown.size(), boxes);
+}
+
+TEST_F(SweepTest, TheSweepsNotesComeInOneBoxInVentoraRunsWords) {
+  MakeForm();
+  const std::string job = WriteJob("large", LargeJob());
+  OpenThroughDialog(job);
+  QPointer<SweepDialog> dialog = OpenSweepDialog();
+  ASSERT_TRUE(dialog);
+  const std::size_t boxes = messages.shown.size();
+  QTest::keyClick(dialog, Qt::Key_Return);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 60000));
+  const fs::path err = scratch / "err.txt";
+  const std::string command =
+      std::string(VENTORA_RUN) + " --sweep '" + job + "' >/dev/null 2>'" + err.string() + "'";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  ASSERT_EQ(messages.shown.size(), boxes + 1);
+  const std::string box = messages.shown.back().text;
+  std::istringstream lines(FileBytes(err));
+  int notes = 0;
+  const std::string prefix = "ventora-run: ";
+  for (std::string line; std::getline(lines, line);) {
+    if (!line.starts_with(prefix) || line.ends_with("wind directions computed")) continue;
+    ++notes;
+    EXPECT_NE(box.find(line.substr(prefix.size())), std::string::npos) << line;
+  }
+  EXPECT_GE(notes, 1);  // the large job's roof edges reach beyond -1..1
+}
+
+}  // namespace
+}  // namespace ventora::testing
