@@ -1,6 +1,7 @@
 // The editing controls users reach by name, driven from the main window: the
-// roof type options, facade 6's message, the facade editor's edit box and its
+// roof type options, facade 6's note, the facade editor's edit box and its
 // Copy and Paste buttons.
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -66,11 +67,17 @@ TEST_F(EditControlsFlowTest, TheRoofTypeOptionsSetTheRoof) {
   }
 }
 
-TEST_F(EditControlsFlowTest, FacadeSixSaysItIsNotReady) {
-  Edit({{"editWhat", [](QDialog* d) { ClickIn(d, "Facade6Btn"); }}});
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].title, "Sorry");
-  EXPECT_EQ(messages.shown[0].text, "Subroutine not ready yet.");
+// Facade 6 is the floor: the chooser says so instead of offering a button
+// that leads nowhere.
+TEST_F(EditControlsFlowTest, FacadeSixIsExplainedAsTheFloor) {
+  Edit({{"editWhat", [](QDialog* d) {
+           EXPECT_EQ(d->findChild<QWidget*>("Facade6Btn"), nullptr);
+           auto* note = In<QLabel>(d, "FloorNote");
+           ASSERT_NE(note, nullptr);
+           EXPECT_TRUE(note->text().contains("floor"));
+           EXPECT_TRUE(note->text().contains("no Cp"));
+         }}});
+  EXPECT_TRUE(messages.shown.empty());
   EXPECT_EQ(EditedJob(), SmallJob());
 }
 

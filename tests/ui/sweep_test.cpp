@@ -17,6 +17,7 @@
 
 #include "core/job_file.h"
 #include "main_form_fixture.h"
+#include "output/sweep/export_formats.h"
 #include "ui/main_window/sweep_dialog.h"
 
 namespace ventora::testing {
@@ -57,15 +58,11 @@ class SweepTest : public MainFormTest {
 struct FormatCase {
   int index;  // in the dialog's format list
   const char* format;
-  const char* suffix;
 };
 
 TEST_F(SweepTest, EachFormatAtItsDefaultStepWritesWhatVentoraRunWrites) {
   const fs::path example = fs::path(ExamplesFolder()) / "office-block.in";
-  const FormatCase cases[] = {{0, "csv", ".sweep.csv"},
-                              {1, "energyplus", ".sweep.idf"},
-                              {2, "contam", ".sweep.contam.txt"},
-                              {3, "modelica", ".sweep.mo"}};
+  const FormatCase cases[] = {{0, "csv"}, {1, "energyplus"}, {2, "contam"}, {3, "modelica"}};
   const std::string ui = OpenCopy(example, "ui");
   fs::create_directories(scratch / "cli");
   const fs::path cli = fs::path(scratch / "cli") / example.filename();
@@ -82,9 +79,10 @@ TEST_F(SweepTest, EachFormatAtItsDefaultStepWritesWhatVentoraRunWrites) {
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
     const std::string stem = fs::path(ui).replace_extension().string();
     const std::string cliStem = fs::path(cli).replace_extension().string();
-    const std::string written = FileBytes(stem + c.suffix);
+    const ExportFormat& format = *FindExportFormat(c.format);
+    const std::string written = FileBytes(ExportPath(format, stem, ""));
     ASSERT_FALSE(written.empty());
-    EXPECT_EQ(written, FileBytes(cliStem + c.suffix));
+    EXPECT_EQ(written, FileBytes(ExportPath(format, cliStem, "")));
   }
   // ventora-run has nothing to say of this job: nor has the window.
   for (const auto& m : messages.shown)

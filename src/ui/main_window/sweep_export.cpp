@@ -49,7 +49,7 @@ std::string ExportText(const SweepRequest& request, const ExportFormat& format,
 }  // namespace
 
 fs::path DefaultSweepFile(const std::string& jobName, const std::string& format) {
-  return jobName + FindExportFormat(format)->suffix;
+  return ExportPath(*FindExportFormat(format), jobName, "");
 }
 
 SweepOutcome RunSweepExport(const SweepRequest& request, SweepSetup setup) {
