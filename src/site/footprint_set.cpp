@@ -1,0 +1,142 @@
+#include <algorithm>
+#include <cstdint>
+
+#include "footprint_set_impl.h"
+
+namespace ventora::site {
+namespace {
+
+using Context = GEOSContextHandle_t;
+
+GEOSGeometry* MakeRing(Context c, Ring ring) {
+  if (!ring.empty() && (ring.front().x != ring.back().x || ring.front().y != ring.back().y))
+    ring.push_back(ring.front());
+  if (ring.size() < 4) return nullptr;
+  GEOSCoordSequence* sequence = GEOSCoordSeq_copyFromBuffer_r(
+      c, reinterpret_cast<const double*>(ring.data()), static_cast<unsigned>(ring.size()), 0, 0);
+  return sequence ? GEOSGeom_createLinearRing_r(c, sequence) : nullptr;
+}
+
+// Null when the outline has fewer than three distinct points.
+GEOSGeometry* MakePolygon(Context c, const PolygonRings& polygon) {
+  if (polygon.rings.empty()) return nullptr;
+  GEOSGeometry* shell = MakeRing(c, polygon.rings.front());
+  if (shell == nullptr) return nullptr;
+  std::vector<GEOSGeometry*> holes;
+  for (std::size_t i = 1; i < polygon.rings.size(); ++i)
+    if (GEOSGeometry* hole = MakeRing(c, polygon.rings[i])) holes.push_back(hole);
+  return GEOSGeom_createPolygon_r(c, shell, holes.data(), static_cast<unsigned>(holes.size()));
+}
+
+// The polygonal part of a repaired geometry (MakeValid may add lines).
+Geometry PolygonalPart(const GeosContext& geos, Geometry g) {
+  const int type = GEOSGeomTypeId_r(geos.get(), g.get());
+  if (type == GEOS_POLYGON || type == GEOS_MULTIPOLYGON) return g;
+  std::vector<GEOSGeometry*> polygons;
+  for (int i = 0; i < GEOSGetNumGeometries_r(geos.get(), g.get()); ++i) {
+    const GEOSGeometry* part = GEOSGetGeometryN_r(geos.get(), g.get(), i);
+    const int partType = GEOSGeomTypeId_r(geos.get(), part);
+    if (partType == GEOS_POLYGON || partType == GEOS_MULTIPOLYGON)
+      polygons.push_back(GEOSGeom_clone_r(geos.get(), part));
+  }
+  return geos.Own(GEOSUnaryUnion_r(
+                      geos.get(), geos.Own(GEOSGeom_createCollection_r(
+                                               geos.get(), GEOS_GEOMETRYCOLLECTION, polygons.data(),
+                                               static_cast<unsigned>(polygons.size())),
+                                           "collecting")
+                                      .get()),
+                  "joining");
+}
+
+Geometry Valid(const GeosContext& geos, Geometry g, bool& repaired) {
+  if (GEOSisValid_r(geos.get(), g.get()) == 1) return g;
+  repaired = true;
+  return PolygonalPart(geos, geos.Own(GEOSMakeValid_r(geos.get(), g.get()), "repairing"));
+}
+
+// One footprint as one valid geometry; null when nothing of it has an area.
+Geometry ToGeometry(const GeosContext& geos, const Footprint& footprint, bool& repaired) {
+  const Context c = geos.get();
+  std::vector<GEOSGeometry*> polygons;
+  for (const PolygonRings& p : footprint.polygons) {
+    if (GEOSGeometry* polygon = MakePolygon(c, p)) {
+      if (footprint.joinPolygons) {
+        // A 3D model's faces: each made valid alone, then joined.
+        bool ignored = false;
+        polygons.push_back(Valid(geos, geos.Own(polygon, "reading"), ignored).release());
+      } else {
+        polygons.push_back(polygon);
+      }
+    }
+  }
+  if (polygons.empty()) return Geometry(nullptr, GeometryDeleter{c});
+  Geometry g = geos.Own(GEOSGeom_createCollection_r(
+                            c, footprint.joinPolygons ? GEOS_GEOMETRYCOLLECTION : GEOS_MULTIPOLYGON,
+                            polygons.data(), static_cast<unsigned>(polygons.size())),
+                        "reading");
+  if (footprint.joinPolygons) return geos.Own(GEOSUnaryUnion_r(c, g.get()), "joining faces");
+  g = Valid(geos, std::move(g), repaired);
+  double area = 0;
+  GEOSArea_r(c, g.get(), &area);
+  if (area <= 0) return Geometry(nullptr, GeometryDeleter{c});
+  return g;
+}
+
+Geometry Hull(const GeosContext& geos, const std::vector<IndexedFootprint>& footprints) {
+  const Context c = geos.get();
+  std::vector<GEOSGeometry*> envelopes;
+  for (const IndexedFootprint& f : footprints)
+    envelopes.push_back(GEOSEnvelope_r(c, f.geometry.get()));
+  Geometry all = geos.Own(GEOSGeom_createCollection_r(c, GEOS_GEOMETRYCOLLECTION, envelopes.data(),
+                                                      static_cast<unsigned>(envelopes.size())),
+                          "collecting");
+  return geos.Own(GEOSConvexHull_r(c, all.get()), "outlining the data");
+}
+
+}  // namespace
+
+FootprintSet::Impl::~Impl() {
+  if (tree) GEOSSTRtree_destroy_r(geos.get(), tree);
+}
+
+FootprintSet::FootprintSet(FootprintFile file, const std::string& crs, const std::string& fileName)
+    : impl_(std::make_unique<Impl>(crs.empty() ? file.crs : crs, fileName, !crs.empty())) {
+  Impl& set = *impl_;
+  set.notes = std::move(file.notes);
+  int repairs = 0;
+  for (Footprint& f : file.footprints) {
+    bool repaired = false;
+    Geometry g = ToGeometry(set.geos, f, repaired);
+    repairs += repaired ? 1 : 0;
+    if (g) set.footprints.push_back({std::move(g), f.height, f.part});
+  }
+  if (repairs > 0)
+    set.notes.push_back(std::to_string(repairs) + " footprints of \"" + fileName +
+                        "\" had self-intersecting or otherwise invalid rings: repaired");
+  if (set.footprints.empty())
+    throw SiteError("\"" + fileName + "\" holds no building footprints (polygons)");
+  set.tree = GEOSSTRtree_create_r(set.geos.get(), 10);
+  for (std::size_t i = 0; i < set.footprints.size(); ++i)
+    GEOSSTRtree_insert_r(set.geos.get(), set.tree, set.footprints[i].geometry.get(),
+                         reinterpret_cast<void*>(static_cast<std::uintptr_t>(i + 1)));
+  set.hull = Hull(set.geos, set.footprints);
+}
+
+FootprintSet::~FootprintSet() = default;
+FootprintSet::FootprintSet(FootprintSet&&) noexcept = default;
+FootprintSet& FootprintSet::operator=(FootprintSet&&) noexcept = default;
+
+std::size_t FootprintSet::size() const {
+  return impl_->footprints.size();
+}
+
+const std::vector<std::string>& FootprintSet::notes() const {
+  return impl_->notes;
+}
+
+FootprintSet LoadFootprints(const std::filesystem::path& file, const ReadRules& rules,
+                            const std::string& crs) {
+  return FootprintSet(ReadFootprints(file, rules), crs, file.string());
+}
+
+}  // namespace ventora::site
