@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "surroundings_option.h"
+
 namespace ventora::cli {
 
 struct CliOptions {
@@ -25,6 +27,7 @@ struct CliOptions {
   std::string output;             // --output=FILE: the fragment of several EnergyPlus jobs
   std::string fromIdf;            // --from-idf MODEL: the EnergyPlus model to take Cp to
   std::optional<float> pad, sbh, veexp;  // --pad, --sbh, --veexp with --from-idf
+  SurroundingsOptions surroundings;      // --surroundings FILE --site X,Y ...
 
   // Several jobs, or a list of them: each job's messages carry its name and
   // each job ends with a summary line.

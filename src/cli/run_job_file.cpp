@@ -109,6 +109,8 @@ std::optional<LoadedJob> LoadJobFile(const CliOptions& options, std::ostream& er
     err << "ventora-run: " << e.what() << '\n';
     return std::nullopt;
   }
+  if (options.surroundings.Given() && !ApplySurroundings(options.surroundings, loaded.job, err))
+    return std::nullopt;
   return loaded;
 }
 

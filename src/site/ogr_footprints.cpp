@@ -101,11 +101,17 @@ FootprintFile ReadOgrFootprints(const std::filesystem::path& file, const ReadRul
   CPLPushErrorHandler(CPLQuietErrorHandler);
   std::unique_ptr<void, DatasetCloser> dataset(
       GDALOpenEx(name.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY, nullptr, nullptr, nullptr));
-  CPLPopErrorHandler();
-  if (!dataset)
+  if (!dataset) {
+    CPLPopErrorHandler();
     throw SiteError("\"" + name +
                     "\" is not a map file this program reads (GeoJSON, CityJSON, or a vector "
                     "format GDAL knows: Shapefile, GeoPackage, FlatGeobuf, OpenStreetMap PBF...)");
+  }
+  // GDAL's warnings (unclosed rings, which are closed) stay quiet; the
+  // repairs are counted in a note.
+  struct QuietUntilEnd {
+    ~QuietUntilEnd() { CPLPopErrorHandler(); }
+  } quiet;
   GDALDriverH driver = GDALGetDatasetDriver(dataset.get());
   const bool osm = std::string(GDALGetDriverShortName(driver)) == "OSM";
   FootprintFile result;
