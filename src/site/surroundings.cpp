@@ -193,18 +193,6 @@ Surroundings FootprintSet::Compute(const SurroundingsRequest& request) const {
   if (request.sectors < 1 || request.sectors > 360)
     throw SiteError("the number of sectors must be a whole number from 1 to 360");
   const Context c = set.geos.get();
-  Geometry site =
-      set.geos.Own(GEOSGeom_createPointFromXY_r(c, request.site.x, request.site.y), "site");
-  if (GEOSIntersects_r(c, set.hull.get(), site.get()) != 1) {
-    double minX = 0, minY = 0, maxX = 0, maxY = 0;
-    GEOSGeom_getXMin_r(c, set.hull.get(), &minX);
-    GEOSGeom_getYMin_r(c, set.hull.get(), &minY);
-    GEOSGeom_getXMax_r(c, set.hull.get(), &maxX);
-    GEOSGeom_getYMax_r(c, set.hull.get(), &maxY);
-    throw SiteError("the site " + SiteText(request.site) + " lies outside the data of \"" +
-                    set.name + "\", which span " + SiteText({minX, minY}) + " to " +
-                    SiteText({maxX, maxY}) + " in the file's coordinates");
-  }
   const LocalFrame frame = set.system.FrameAt(request.site);
   std::vector<Piece> pieces = Candidates(set, frame, request.radius);
   const int leftOut = LeaveOutStudied(set, pieces);
@@ -225,6 +213,17 @@ Surroundings FootprintSet::Compute(const SurroundingsRequest& request) const {
   result.coverage = Coverage(set, frame, circle.get());
   std::ostringstream radius;
   radius << request.radius;
+  if (result.coverage <= 0) {
+    double minX = 0, minY = 0, maxX = 0, maxY = 0;
+    GEOSGeom_getXMin_r(c, set.hull.get(), &minX);
+    GEOSGeom_getYMin_r(c, set.hull.get(), &minY);
+    GEOSGeom_getXMax_r(c, set.hull.get(), &maxX);
+    GEOSGeom_getYMax_r(c, set.hull.get(), &maxY);
+    throw SiteError("the site " + SiteText(request.site) + " lies more than " + radius.str() +
+                    " m from the data of \"" + set.name + "\", which span " +
+                    SiteText({minX, minY}) + " to " + SiteText({maxX, maxY}) +
+                    " in the file's coordinates");
+  }
   if (result.coverage < 0.995)
     result.notes.push_back("the data of \"" + set.name + "\" cover " + Percent(result.coverage) +
                            " % of the circle of " + radius.str() +
