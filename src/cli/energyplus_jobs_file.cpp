@@ -50,7 +50,15 @@ int RunEnergyPlusSweeps(const CliOptions& options, std::ostream& out, std::ostre
     jobs.push_back(JobSweep{s.sweep, s.loaded.job, s.stem});
   const EnergyPlusSettings settings{options.allTables};
   const int status = WriteExportAt(
-      path, [&] { return EnergyPlusFragment(jobs, CliExportInfo(), settings); }, err);
+      path,
+      [&] {
+        ExportInfo info = CliExportInfo();
+        for (const SweptJob& s : swept)
+          info.notes.insert(info.notes.end(), s.loaded.surroundings.headerLines.begin(),
+                            s.loaded.surroundings.headerLines.end());
+        return EnergyPlusFragment(jobs, info, settings);
+      },
+      err);
   if (status != kExitCompleted) return status;
   for (const SweptJob& s : swept) {
     const std::string warning = EnergyPlusCpWarning(s.sweep, settings);

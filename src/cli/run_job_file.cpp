@@ -91,7 +91,8 @@ bool WriteMapOfRun(const fs::path& mapFile, const Job& job, const RunResult& run
 }  // namespace
 
 std::optional<LoadedJob> LoadJobFile(const CliOptions& options, std::ostream& err) {
-  LoadedJob loaded{.jobName = {}, .job = {}, .numbers = NumberText(UserNumberLocale())};
+  LoadedJob loaded{
+      .jobName = {}, .job = {}, .numbers = NumberText(UserNumberLocale()), .surroundings = {}};
   loaded.jobName = JobNameOf(options.jobs.front());
   const std::string jobFile = loaded.jobName + ".in";
   std::error_code ignored;
@@ -109,7 +110,8 @@ std::optional<LoadedJob> LoadJobFile(const CliOptions& options, std::ostream& er
     err << "ventora-run: " << e.what() << '\n';
     return std::nullopt;
   }
-  if (options.surroundings.Given() && !ApplySurroundings(options.surroundings, loaded.job, err))
+  if (options.surroundings.Given() &&
+      !ApplySurroundings(options.surroundings, loaded.job, err, &loaded.surroundings))
     return std::nullopt;
   return loaded;
 }

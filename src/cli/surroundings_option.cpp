@@ -143,7 +143,46 @@ float PadLimit(const Job& job) {
   return limits::kPADIfRbHNot1.high;
 }
 
+std::string RowText(const SectorValues& row, float fallbackSbH) {
+  return "PAD " + Number(row.pad, 2) + " %, SbH " +
+         (row.sbh ? Number(*row.sbh, 2) + " m" : Number(fallbackSbH, 2) + " m (none in the data)") +
+         ", " + std::to_string(row.buildings) + " buildings (" + std::to_string(row.withoutHeight) +
+         " without a height)";
+}
+
+AppliedSurroundings Applied(const SurroundingsOptions& options, const SurroundingsAnswer& answer,
+                            float allRoundSbH) {
+  AppliedSurroundings applied{answer.values.rows, allRoundSbH, {}};
+  std::ostringstream site;
+  site.precision(10);
+  site << *options.x << "," << *options.y;
+  applied.headerLines.push_back("Surroundings from " + options.file + " round the site " +
+                                site.str() + " within " + Number(answer.radius, 1) + " m: " +
+                                RowText(answer.values.rows.front(), allRoundSbH) + " all round.");
+  if (answer.values.rows.size() > 1)
+    applied.headerLines.push_back(
+        "Each wind direction takes the PAD and SbH of the sector it "
+        "blows from:");
+  for (std::size_t i = 1; i < answer.values.rows.size(); ++i) {
+    const SectorValues& row = answer.values.rows[i];
+    applied.headerLines.push_back("  wind from " + Number(row.from, 1) + " to " +
+                                  Number(row.to, 1) + " deg.: " + RowText(row, allRoundSbH));
+  }
+  return applied;
+}
+
 }  // namespace
+
+void SetSectorValues(const AppliedSurroundings& applied, Job& job) {
+  const int sectors = static_cast<int>(applied.rows.size()) - 1;
+  if (sectors < 1) return;
+  const double width = 360.0 / sectors;
+  const double bearing = std::fmod(std::fmod(job.AnWind, 360.0) + 360.0, 360.0);
+  const int k = static_cast<int>(std::floor((bearing + width / 2) / width)) % sectors;
+  const SectorValues& row = applied.rows[static_cast<std::size_t>(k) + 1];
+  job.PAD = static_cast<float>(row.pad);
+  job.SbH = row.sbh ? static_cast<float>(*row.sbh) : row.pad == 0 ? job.Bdz : applied.allRoundSbH;
+}
 
 std::vector<std::string> TakeSurroundingsOptions(const std::vector<std::string>& args,
                                                  SurroundingsOptions& options, std::string& error) {
@@ -183,9 +222,12 @@ std::string CheckSurroundingsOptions(const CliOptions& options) {
     return "--surroundings without a job needs --radius R (m); with a job it follows from the "
            "building's height";
   if (options.Batch()) return "--surroundings describes one site: give only one job";
-  if (withJob && s.sectors > 1)
-    return "--sectors with a job: a run takes the all-round values; per-sector values for each "
-           "wind direction of a sweep are not available yet (print them without a job)";
+  if (withJob && s.sectors > 1 && (options.sweepStep == 0 || !options.fromIdf.empty()))
+    return "--sectors with a job gives each wind direction of a sweep the values of its sector: "
+           "add --sweep (a single run, and --from-idf, take the all-round values)";
+  if (withJob && s.sectors > 1 && (options.format == "contam" || options.format == "modelica"))
+    return "--sectors goes with --format=csv or energyplus: the " + options.format +
+           " profiles take angles from each facade, not from north";
   if (!withJob && !options.format.empty() && options.format != "csv")
     return "--surroundings prints a table, or CSV with --format=csv";
   return "";
@@ -211,7 +253,8 @@ int PrintSurroundings(const CliOptions& options, std::ostream& out, std::ostream
   return 0;
 }
 
-bool ApplySurroundings(const SurroundingsOptions& options, Job& job, std::ostream& err) {
+bool ApplySurroundings(const SurroundingsOptions& options, Job& job, std::ostream& err,
+                       AppliedSurroundings* applied) {
   const SurroundingsAnswer answer = Ask(options, job.Bdz);
   if (!answer.error.empty()) {
     err << "ventora-run: " << answer.error << '\n';
@@ -228,6 +271,7 @@ bool ApplySurroundings(const SurroundingsOptions& options, Job& job, std::ostrea
     err << "ventora-run: note: no building round the site has a height: the job's SbH ("
         << Number(job.SbH, 2) << " m) is kept; --default-height H gives them one\n";
   PrintNotes(answer, err);
+  if (applied) *applied = Applied(options, answer, job.SbH);
   if (job.PAD > PadLimit(job))
     err << "ventora-run: PAD " << Number(job.PAD, 1) << " % is above the model's limit of "
         << PadLimit(job)

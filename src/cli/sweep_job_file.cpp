@@ -48,8 +48,9 @@ int WriteExport(const SweptJob& swept, const CliOptions& options, std::ostream& 
                 std::ostream& err) {
   const fs::path path = SweepOutputPath(swept.loaded.jobName, options.format);
   std::string warning;
-  const ExportSettings settings{options.sweepStep, options.contamFirst, options.modelicaPackage,
-                                CliExportInfo()};
+  ExportSettings settings{options.sweepStep, options.contamFirst, options.modelicaPackage,
+                          CliExportInfo()};
+  settings.info.notes = swept.loaded.surroundings.headerLines;
   const ExportFormat& format = FormatOf(options);
   const int status = WriteExportAt(
       path,
@@ -82,7 +83,7 @@ fs::path SweepOutputPath(const std::string& jobName, const std::string& format) 
 }
 
 ExportInfo CliExportInfo() {
-  return {VENTORA_VERSION};
+  return {.version = VENTORA_VERSION, .notes = {}};
 }
 
 bool DeleteOldOutput(const fs::path& path, std::ostream& err) {
@@ -112,6 +113,8 @@ std::optional<SweptJob> SweepJob(const CliOptions& options, const std::string& j
   setup.messages = &messages;
   setup.progress = SweepProgress(err);
   setup.cancel = InterruptFlag();
+  if (loaded->surroundings.rows.size() > 1)
+    setup.atDirection = [&s = loaded->surroundings](Job& j) { SetSectorValues(s, j); };
   const Job swept = ExportSweepJob(FormatOf(options), loaded->job);
   SweptJob result{*loaded, {}, fs::path(loaded->jobName).filename().string()};
   try {

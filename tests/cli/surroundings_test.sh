@@ -49,6 +49,25 @@ case $case_name in
     grep -qE "Plan Area Density: +$pad%" "$work/office-block.out.txt" ||
       fail "the report lacks PAD $pad: $(grep 'Plan Area' "$work/office-block.out.txt")"
     ;;
+  sweep_by_sectors)
+    cp "$examples/office-block.in" "$work/"
+    site=(--surroundings "$helsinki" --site 24.942,60.172 --radius 100)
+    run "${site[@]}" --sweep=30 --format=energyplus "$work/office-block.in"
+    expect_status 0
+    mv "$work/office-block.sweep.idf" "$work/all-round.idf"
+    run "${site[@]}" --sectors 4 --sweep=30 --format=energyplus "$work/office-block.in"
+    expect_status 0
+    grep -qF '!   wind from 225.0 to 315.0 deg.: PAD 28.42 %, SbH 12.00 m' "$work/office-block.sweep.idf" ||
+      fail "no sector in the header: $(head -40 "$work/office-block.sweep.idf")"
+    # North's sector is sparser than all round: the Cp differ.
+    ! cmp -s <(grep -v '^!' "$work/all-round.idf") <(grep -v '^!' "$work/office-block.sweep.idf") ||
+      fail "the sectors changed no Cp"
+    inputs=(office-block.in office-block.sweep.idf all-round.idf)
+    run "${site[@]}" --sectors 4 "$work/office-block.in"
+    expect_refused "--sectors with a job gives each wind direction of a sweep the values of its sector"
+    run "${site[@]}" --sectors 4 --sweep=30 --format=contam "$work/office-block.in"
+    expect_refused "--sectors goes with --format=csv or energyplus"
+    ;;
   pad_above_the_limit)
     cp "$examples/office-block.in" "$work/"
     run --surroundings "$helsinki" --site $centre --radius 150 "$work/office-block.in"

@@ -68,6 +68,8 @@ void Header(std::string& out, const std::vector<JobSweep>& jobs, const ExportInf
       out += "! " + line + "\r\n";
     out += CommentLines(ReferenceLines(j.job, info).back(), "! ");
   }
+  for (const std::string& line : info.notes)
+    out += "! " + line + "\r\n";
   out += "\r\n";
 }
 

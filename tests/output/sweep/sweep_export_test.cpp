@@ -29,7 +29,7 @@ namespace {
 using Lines = std::vector<std::string>;
 using testing::Faults;
 
-const ExportInfo kInfo{"9.8.7"};
+const ExportInfo kInfo{"9.8.7", {}};
 
 Job ExampleJob(const std::string& name) {
   NumberText numbers(kPointDecimal);
