@@ -54,28 +54,31 @@ Geometry Valid(const GeosContext& geos, Geometry g, bool& repaired) {
   return PolygonalPart(geos, geos.Own(GEOSMakeValid_r(geos.get(), g.get()), "repairing"));
 }
 
-// One footprint as one valid geometry; null when nothing of it has an area.
+// One footprint as one valid geometry; null when nothing of it has an
+// area. Each polygon is made valid alone and the polygons joined: parts
+// that overlap (a 3D model's faces, a multipolygon's nested outlines)
+// cover their ground once.
 Geometry ToGeometry(const GeosContext& geos, const Footprint& footprint, bool& repaired) {
   const Context c = geos.get();
   std::vector<GEOSGeometry*> polygons;
   for (const PolygonRings& p : footprint.polygons) {
     if (GEOSGeometry* polygon = MakePolygon(c, p)) {
-      if (footprint.joinPolygons) {
-        // A 3D model's faces: each made valid alone, then joined.
-        bool ignored = false;
-        polygons.push_back(Valid(geos, geos.Own(polygon, "reading"), ignored).release());
-      } else {
-        polygons.push_back(polygon);
-      }
+      bool invalid = false;
+      polygons.push_back(Valid(geos, geos.Own(polygon, "reading"), invalid).release());
+      // A 3D model's degenerate faces are no fault of the data's outline.
+      repaired = repaired || (invalid && !footprint.joinPolygons);
     }
   }
   if (polygons.empty()) return Geometry(nullptr, GeometryDeleter{c});
-  Geometry g = geos.Own(GEOSGeom_createCollection_r(
-                            c, footprint.joinPolygons ? GEOS_GEOMETRYCOLLECTION : GEOS_MULTIPOLYGON,
-                            polygons.data(), static_cast<unsigned>(polygons.size())),
-                        "reading");
-  if (footprint.joinPolygons) return geos.Own(GEOSUnaryUnion_r(c, g.get()), "joining faces");
-  g = Valid(geos, std::move(g), repaired);
+  Geometry g =
+      polygons.size() == 1
+          ? geos.Own(polygons.front(), "reading")
+          : geos.Own(GEOSUnaryUnion_r(c, geos.Own(GEOSGeom_createCollection_r(
+                                                      c, GEOS_GEOMETRYCOLLECTION, polygons.data(),
+                                                      static_cast<unsigned>(polygons.size())),
+                                                  "reading")
+                                             .get()),
+                     "joining");
   double area = 0;
   GEOSArea_r(c, g.get(), &area);
   if (area <= 0) return Geometry(nullptr, GeometryDeleter{c});
