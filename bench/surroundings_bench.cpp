@@ -95,6 +95,6 @@ void BM_EveryBuildingAsSite(benchmark::State& state) {
                                                          benchmark::Counter::kInvert);
 }
 // All 10^5 sites; a tenth of them for a quicker look.
-BENCHMARK(BM_EveryBuildingAsSite)->Arg(100000)->Arg(10000)->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK(BM_EveryBuildingAsSite)->Arg(100000)->Arg(10000)->Arg(300)->Arg(0)->Unit(benchmark::kSecond)->Iterations(1);
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
+#include "disk_area.h"
 #include "footprint_set_impl.h"
 
 namespace ventora::site {
@@ -96,7 +98,96 @@ Geometry Hull(const GeosContext& geos, const std::vector<IndexedFootprint>& foot
   return geos.Own(GEOSConvexHull_r(c, all.get()), "outlining the data");
 }
 
+Ring ReadRing(Context c, const GEOSGeometry* ring, bool outline) {
+  const GEOSCoordSequence* sequence = GEOSGeom_getCoordSeq_r(c, ring);
+  unsigned size = 0;
+  GEOSCoordSeq_getSize_r(c, sequence, &size);
+  Ring points(size);
+  for (unsigned i = 0; i < size; ++i)
+    GEOSCoordSeq_getXY_r(c, sequence, i, &points[i].x, &points[i].y);
+  if (!points.empty()) points.pop_back();  // the closing point repeats the first
+  if ((RingArea(points) < 0) == outline) std::reverse(points.begin(), points.end());
+  return points;
+}
+
+Envelope BoxOf(const std::vector<Ring>& rings) {
+  Envelope box{1e300, 1e300, -1e300, -1e300};
+  for (const Ring& r : rings)
+    for (const XY& p : r) {
+      box.minX = std::min(box.minX, p.x);
+      box.minY = std::min(box.minY, p.y);
+      box.maxX = std::max(box.maxX, p.x);
+      box.maxY = std::max(box.maxY, p.y);
+    }
+  return box;
+}
+
+int Root(std::vector<int>& parent, int i) {
+  while (parent[i] != i)
+    i = parent[i] = parent[parent[i]];
+  return i;
+}
+
+void CollectOne(void* item, void* found) {
+  static_cast<std::vector<std::size_t>*>(found)->push_back(reinterpret_cast<std::uintptr_t>(item) -
+                                                           1);
+}
+
+// Groups the footprints whose interiors overlap, and keeps each group's union.
+void FindClusters(FootprintSet::Impl& set) {
+  const Context c = set.geos.get();
+  std::vector<int> parent(set.footprints.size());
+  for (std::size_t i = 0; i < parent.size(); ++i)
+    parent[i] = static_cast<int>(i);
+  std::vector<std::size_t> near;
+  for (std::size_t i = 0; i < set.footprints.size(); ++i) {
+    near.clear();
+    GEOSSTRtree_query_r(c, set.tree, set.footprints[i].geometry.get(), CollectOne, &near);
+    for (std::size_t j : near) {
+      if (j <= i) continue;
+      if (GEOSRelatePattern_r(c, set.footprints[i].geometry.get(), set.footprints[j].geometry.get(),
+                              "2********") == 1)
+        parent[Root(parent, static_cast<int>(i))] = Root(parent, static_cast<int>(j));
+    }
+  }
+  std::vector<std::vector<std::size_t>> groups(parent.size());
+  for (std::size_t i = 0; i < parent.size(); ++i)
+    groups[static_cast<std::size_t>(Root(parent, static_cast<int>(i)))].push_back(i);
+  for (std::vector<std::size_t>& members : groups) {
+    if (members.size() < 2) continue;
+    std::vector<GEOSGeometry*> copies;
+    for (std::size_t m : members)
+      copies.push_back(GEOSGeom_clone_r(c, set.footprints[m].geometry.get()));
+    Geometry all =
+        set.geos.Own(GEOSGeom_createCollection_r(c, GEOS_GEOMETRYCOLLECTION, copies.data(),
+                                                 static_cast<unsigned>(copies.size())),
+                     "collecting");
+    Geometry joined =
+        set.geos.Own(GEOSUnaryUnion_r(c, all.get()), "joining overlapping footprints");
+    for (std::size_t m : members)
+      set.footprints[m].cluster = static_cast<int>(set.clusters.size());
+    set.clusters.push_back({std::move(members), RingsOf(set.geos, joined.get())});
+  }
+}
+
 }  // namespace
+
+std::vector<Ring> RingsOf(const GeosContext& geos, const GEOSGeometry* g) {
+  const Context c = geos.get();
+  std::vector<Ring> rings;
+  const int type = GEOSGeomTypeId_r(c, g);
+  if (type == GEOS_MULTIPOLYGON || type == GEOS_GEOMETRYCOLLECTION) {
+    for (int i = 0; i < GEOSGetNumGeometries_r(c, g); ++i) {
+      std::vector<Ring> part = RingsOf(geos, GEOSGetGeometryN_r(c, g, i));
+      rings.insert(rings.end(), part.begin(), part.end());
+    }
+  } else if (type == GEOS_POLYGON && GEOSisEmpty_r(c, g) == 0) {
+    rings.push_back(ReadRing(c, GEOSGetExteriorRing_r(c, g), true));
+    for (int i = 0; i < GEOSGetNumInteriorRings_r(c, g); ++i)
+      rings.push_back(ReadRing(c, GEOSGetInteriorRingN_r(c, g, i), false));
+  }
+  return rings;
+}
 
 FootprintSet::Impl::~Impl() {
   if (tree) GEOSSTRtree_destroy_r(geos.get(), tree);
@@ -111,7 +202,13 @@ FootprintSet::FootprintSet(FootprintFile file, const std::string& crs, const std
     bool repaired = false;
     Geometry g = ToGeometry(set.geos, f, repaired);
     repairs += repaired ? 1 : 0;
-    if (g) set.footprints.push_back({std::move(g), f.height, f.part});
+    if (!g) continue;
+    IndexedFootprint indexed{std::move(g), f.height, f.part, {}, 0, {}, -1};
+    indexed.rings = RingsOf(set.geos, indexed.geometry.get());
+    for (const Ring& r : indexed.rings)
+      indexed.area += RingArea(r);
+    indexed.box = BoxOf(indexed.rings);
+    set.footprints.push_back(std::move(indexed));
   }
   if (repairs > 0)
     set.notes.push_back(std::to_string(repairs) + " footprints of \"" + fileName +
@@ -123,6 +220,8 @@ FootprintSet::FootprintSet(FootprintFile file, const std::string& crs, const std
     GEOSSTRtree_insert_r(set.geos.get(), set.tree, set.footprints[i].geometry.get(),
                          reinterpret_cast<void*>(static_cast<std::uintptr_t>(i + 1)));
   set.hull = Hull(set.geos, set.footprints);
+  set.hullRings = RingsOf(set.geos, set.hull.get());
+  FindClusters(set);
 }
 
 FootprintSet::~FootprintSet() = default;

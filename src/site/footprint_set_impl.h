@@ -16,6 +16,17 @@ struct IndexedFootprint {
   Geometry geometry;  // Polygon or MultiPolygon, valid
   std::optional<double> height;
   bool part = false;
+  std::vector<Ring> rings;  // outlines counter-clockwise, holes clockwise
+  double area = 0;          // in the file's units
+  Envelope box{};
+  int cluster = -1;  // the footprints its ground overlaps, when any
+};
+
+// Footprints whose ground overlaps (a building and its parts, overlapping
+// outlines): their union counts in PAD, once.
+struct Cluster {
+  std::vector<std::size_t> members;
+  std::vector<Ring> rings;  // of the members' union
 };
 
 struct FootprintSet::Impl {
@@ -29,7 +40,12 @@ struct FootprintSet::Impl {
   std::vector<IndexedFootprint> footprints;
   GEOSSTRtree* tree = nullptr;
   Geometry hull;  // the convex hull of all footprints
+  std::vector<Ring> hullRings;
+  std::vector<Cluster> clusters;
   std::vector<std::string> notes;
 };
+
+// The rings of a polygonal geometry, oriented as RingDiscArea wants them.
+std::vector<Ring> RingsOf(const GeosContext& geos, const GEOSGeometry* g);
 
 }  // namespace ventora::site

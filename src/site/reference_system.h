@@ -25,6 +25,8 @@ class LocalFrame {
   // The file coordinates' box that holds every point within `radius` m.
   Envelope EnvelopeOf(double radius) const;
   XY site() const { return site_; }
+  // Grid units per metre for projected data; 0 for lon/lat.
+  double GridScale() const { return geographic_ ? 0 : scale_; }
 
  private:
   friend class ReferenceSystem;
