@@ -11,6 +11,7 @@ void BindJob(pybind11::module_& m);
 void BindRun(pybind11::module_& m);
 void BindSweep(pybind11::module_& m);
 void BindCp(pybind11::module_& m);
+void BindSurroundings(pybind11::module_& m);
 
 // `f` with the GIL released, on a copy of the job taken while it is held, so
 // that other Python threads may run and even change the job meanwhile.

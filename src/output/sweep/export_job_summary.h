@@ -14,7 +14,7 @@ namespace ventora {
 // the program that writes the file.
 struct ExportInfo {
   std::string version;
-  std::vector<std::string> notes;  // more header lines: where PAD and SbH came from
+  std::vector<std::string> notes = {};  // more header lines: where PAD and SbH came from
 };
 
 // Lines without comment marks or line ends; `jobLabel` names the job.

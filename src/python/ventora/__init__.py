@@ -26,6 +26,7 @@ from ._ventora import (
     run,
     sweep,
 )
+from .surroundings import surroundings
 
 __all__ = [
     "EXPORT_FORMATS",
@@ -44,5 +45,6 @@ __all__ = [
     "cp",
     "export",
     "run",
+    "surroundings",
     "sweep",
 ]

@@ -140,3 +140,6 @@ def cp(facade: _Values, x_rel: _Values, z_rel: _Values, *, job: Job | None = Non
        height: _Values | None = None, length: _Values | None = None,
        width: _Values | None = None, profile_exponent: _Values | None = None,
        roof_type: _Values | None = None, roof_tilt: _Values | None = None) -> _FloatArray | float: ...
+def surroundings(path: _Path, site: tuple[float, float], radius: float | None = None,
+                 sectors: int = 1, crs: str | None = None, storey_height: float = 3.0,
+                 default_height: float | None = None, job: Job | None = None) -> Any: ...
