@@ -2,7 +2,7 @@
 
 import enum
 import os
-from typing import Iterator
+from typing import Any, Iterator
 
 import numpy as np
 import numpy.typing as npt
