@@ -228,6 +228,8 @@ std::string CheckSurroundingsOptions(const CliOptions& options) {
   if (withJob && s.sectors > 1 && (options.format == "contam" || options.format == "modelica"))
     return "--sectors goes with --format=csv or energyplus: the " + options.format +
            " profiles take angles from each facade, not from north";
+  if (!withJob && (options.sweepStep != 0 || options.workbook || !options.mapFile.empty()))
+    return "--sweep, --xls and --map need a job: --surroundings alone prints PAD and SbH";
   if (!withJob && !options.format.empty() && options.format != "csv")
     return "--surroundings prints a table, or CSV with --format=csv";
   return "";

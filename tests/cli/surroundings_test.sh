@@ -121,6 +121,8 @@ JSON
     expect_refused "--sectors 0: the number of wind sectors is a whole number from 1 to 360"
     run --site $centre --radius 150 job.in
     expect_refused "go with --surroundings FILE"
+    run --surroundings "$helsinki" --site $centre --radius 150 --sweep=30
+    expect_refused "--sweep, --xls and --map need a job"
     ;;
   *)
     fail "unknown case"
