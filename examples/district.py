@@ -62,7 +62,9 @@ def parquet_available():
 
 
 def evaluate(task):
-    """One building: its sweep written to a file; returns its summary row."""
+    """One building: its sweep written to a file; returns its summary row, the
+    ventora.Sweep itself under "sweep" (it pickles, so it comes back from a
+    worker process as it was computed)."""
     index, seed, openings, step, out = task
     start = time.perf_counter()
     job = make_building(seed, index, openings)
@@ -82,12 +84,14 @@ def evaluate(task):
             "pad": job.PAD, "height": job.Bdz, "elements": len(table),
             "directions": len(sweep.directions), "stopped": len(sweep.failures),
             "cp_min": np.nanmin(sweep.cp), "cp_mean": np.nanmean(sweep.cp),
-            "cp_max": np.nanmax(sweep.cp), "seconds": time.perf_counter() - start}
+            "cp_max": np.nanmax(sweep.cp), "seconds": time.perf_counter() - start,
+            "sweep": sweep}
 
 
 def run_district(buildings, out, *, seed=1, openings=50, step=10, scheduler=None,
                  workers=None):
-    """Evaluates the district; returns the summary (one row per building)."""
+    """Evaluates the district; returns the summary (one row per building, its
+    ventora.Sweep in the column "sweep")."""
     os.makedirs(out, exist_ok=True)
     tasks = [(i, seed, openings, step, out) for i in range(buildings)]
     parts = max(1, min(buildings, 4 * (workers or os.cpu_count() or 1)))
@@ -99,7 +103,7 @@ def run_district(buildings, out, *, seed=1, openings=50, step=10, scheduler=None
     else:
         rows = bag.compute(scheduler="processes", num_workers=workers)
     summary = pd.DataFrame(rows).sort_values("building", ignore_index=True)
-    summary.to_csv(os.path.join(out, "summary.csv"), index=False)
+    summary.drop(columns="sweep").to_csv(os.path.join(out, "summary.csv"), index=False)
     return summary
 
 

@@ -62,7 +62,11 @@ case $case_name in
     # North's sector is sparser than all round: the Cp differ.
     ! cmp -s <(grep -v '^!' "$work/all-round.idf") <(grep -v '^!' "$work/office-block.sweep.idf") ||
       fail "the sectors changed no Cp"
-    inputs=(office-block.in office-block.sweep.idf all-round.idf)
+    run "${site[@]}" --sectors 4 --sweep=30 --format=csv "$work/office-block.in"
+    expect_status 0
+    grep -qF '#   wind from 225.0 to 315.0 deg.: PAD 28.42 %, SbH 12.00 m' "$work/office-block.sweep.csv" ||
+      fail "no sector in the CSV's header: $(grep '^#' "$work/office-block.sweep.csv")"
+    inputs=(office-block.in office-block.sweep.idf all-round.idf office-block.sweep.csv)
     run "${site[@]}" --sectors 4 "$work/office-block.in"
     expect_refused "--sectors with a job gives each wind direction of a sweep the values of its sector"
     run "${site[@]}" --sectors 4 --sweep=30 --format=contam "$work/office-block.in"

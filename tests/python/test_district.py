@@ -9,6 +9,7 @@ import pandas as pd
 import pytest
 
 import district
+import ventora
 
 cloudpickle.register_pickle_by_value(district)  # the workers need not find the example
 pytestmark = pytest.mark.filterwarnings("ignore:make_current is deprecated")
@@ -45,5 +46,9 @@ def test_local_cluster_of_two_workers(local, tmp_path):
     check_district(tmp_path, summary)
     columns = ["file", "azimuth", "cp_min", "cp_mean", "cp_max"]
     pd.testing.assert_frame_equal(summary[columns], local[1][columns])
+    # The sweeps themselves came back from the workers, equal to the local ones.
+    for remote, here in zip(summary.sweep, local[1].sweep):
+        assert isinstance(remote, ventora.Sweep) and remote.job == here.job
+        pd.testing.assert_frame_equal(remote.to_pandas(), here.to_pandas())
     assert filecmp.cmpfiles(local[0], tmp_path, list(summary.file), shallow=False)[0] == \
         list(summary.file)

@@ -10,9 +10,11 @@ building among other buildings: the Ventora engine, NumPy in and out.
 from ._ventora import (
     EXPORT_FORMATS,
     Elements,
+    ExportError,
     Facade,
     Job,
     JobFileError,
+    JobFileWarning,
     Message,
     Result,
     RoofType,
@@ -31,9 +33,11 @@ from .surroundings import surroundings
 __all__ = [
     "EXPORT_FORMATS",
     "Elements",
+    "ExportError",
     "Facade",
     "Job",
     "JobFileError",
+    "JobFileWarning",
     "Message",
     "Result",
     "RoofType",
