@@ -73,17 +73,6 @@ std::string Rewritten(const std::string& text, std::string_view section, std::st
   return out;
 }
 
-// Whether a settings file can be created in `folder`: a temporary is made
-// there and removed.
-bool IsWritableFolder(const fs::path& folder, const std::string& name) {
-  try {
-    ReplacingFile probe(folder / name);
-    return true;
-  } catch (const FileFault&) {
-    return false;
-  }
-}
-
 // The whole settings file, or nothing (with the reason in `warning`) when it
 // is not a regular file of at most 1 MiB or cannot be read. A missing file
 // reads as empty.
@@ -116,10 +105,12 @@ fs::path SettingsFilePath(const fs::path& programFile, const ConfigEnvironment& 
   const fs::path folder = programFile.has_parent_path() ? programFile.parent_path() : ".";
   const std::string stem = programFile.stem().string();
   const std::string name = stem + ".ini";
-  if (IsWritableFolder(folder, name)) return folder / name;
-  if (!env.xdgConfigHome.empty()) return fs::path(env.xdgConfigHome) / name;
-  if (!env.home.empty()) return fs::path(env.home) / ".config" / name;
-  return folder / name;
+  std::error_code ec;
+  if (fs::exists(folder / name, ec)) return folder / name;  // a portable copy
+  // A relative $XDG_CONFIG_HOME is to be ignored, as the base directory rules say.
+  if (fs::path(env.xdgConfigHome).is_absolute()) return fs::path(env.xdgConfigHome) / stem / name;
+  if (!env.home.empty()) return fs::path(env.home) / ".config" / stem / name;
+  return {};
 }
 
 std::string GetIniValue(const fs::path& file, std::string_view section, std::string_view key,
@@ -137,6 +128,7 @@ std::string GetIniValue(const fs::path& file, std::string_view section, std::str
 
 bool SetIniValue(const fs::path& file, std::string_view section, std::string_view key,
                  std::string_view value) {
+  if (file.empty()) return false;  // no configuration folder known
   const std::string keyLine = std::string(key) + "=" + std::string(value) + "\r\n";
   std::error_code ec;
   if (file.has_parent_path()) fs::create_directories(file.parent_path(), ec);

@@ -16,8 +16,12 @@ struct ConfigEnvironment {
 
 ConfigEnvironment ConfigEnvironmentFromProcess();
 
-// `<program folder>/<program name>.ini`; when that folder is not writable, the
-// same name in $XDG_CONFIG_HOME, else in $HOME/.config.
+// `<program folder>/<program name>.ini` when that file exists (a portable
+// copy, read and written where it is); else
+// `$XDG_CONFIG_HOME/<program name>/<program name>.ini`, with
+// `$HOME/.config` when $XDG_CONFIG_HOME is unset or relative. Empty (no
+// settings kept) when neither is set. Nothing is ever created beside the
+// program.
 std::filesystem::path SettingsFilePath(const std::filesystem::path& programFile,
                                        const ConfigEnvironment& env);
 
