@@ -39,6 +39,12 @@ std::string GetIniValue(const std::filesystem::path& file, std::string_view sect
 bool SetIniValue(const std::filesystem::path& file, std::string_view section, std::string_view key,
                  std::string_view value);
 
+// The two steps above on the file's text: the value as GetIniValue finds
+// it, and the text as SetIniValue writes it.
+std::string IniValue(const std::string& text, std::string_view section, std::string_view key);
+std::string IniRewritten(const std::string& text, std::string_view section, std::string_view key,
+                         std::string_view value);
+
 // Makes the remembered "lastdir" the current directory; a missing value or a
 // directory that no longer exists is ignored. Returns true when it changed.
 // A settings file that is not read leaves its reason in `warning`.

@@ -46,6 +46,19 @@ TEST(SettingsFile, ReadsAndWritesOneKeyKeepingTheRest) {
   WriteBytes(file, "[o]\r\nx=1\r\n[general]\r\nsize=3");
   EXPECT_TRUE(SetIniValue(file, "general", "lastdir", "/new"));
   EXPECT_EQ(ReadBytes(file), "[o]\r\nx=1\r\n[general]\r\nsize=3\r\nlastdir=/new\r\n");
+  // The byte-order mark stays, so that a second one (found by fuzzing) does
+  // not become the first and turn "[general]" into a section when read again.
+  const std::string mark = "\xEF\xBB\xBF";
+  WriteBytes(file, mark + mark + "[general]\rlastdir=a\r");
+  EXPECT_TRUE(SetIniValue(file, "general", "lastdir", "/new"));
+  EXPECT_EQ(ReadBytes(file),
+            mark + mark + "[general]\r\nlastdir=a\r\n[general]\r\nlastdir=/new\r\n");
+  EXPECT_EQ(GetIniValue(file, "general", "lastdir"), "/new");
+  // A section's line ends in its bracket, for the reader as for the rewrite.
+  WriteBytes(file, "[general}\r\nlastdir=a\r\n");
+  EXPECT_EQ(GetIniValue(file, "general", "lastdir"), "");
+  EXPECT_TRUE(SetIniValue(file, "general", "lastdir", "/new"));
+  EXPECT_EQ(GetIniValue(file, "general", "lastdir"), "/new");
 }
 
 // Start-up enters the remembered folder; a folder that is gone changes nothing.
