@@ -12,6 +12,7 @@ set(VENTORA_GUIDE_PAGES
     results.md
     messages.md
     command-line.md
+    surroundings.md
     model-limits.md
     implausible-cp.md)
 set(VENTORA_DRAWINGS_DIR ${PROJECT_SOURCE_DIR}/src/ui/pictures/drawings)

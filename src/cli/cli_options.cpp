@@ -62,7 +62,8 @@ ParsedOptions ParseOptions(const std::vector<std::string>& allArgs) {
   CliOptions options;
   bool onlyOperands = false;
   std::string idfError;
-  const std::vector<std::string> args = TakeFromIdfOptions(allArgs, options, idfError);
+  const std::vector<std::string> args = TakeSurroundingsOptions(
+      TakeFromIdfOptions(allArgs, options, idfError), options.surroundings, idfError);
   if (!idfError.empty()) return Fail(idfError);
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -98,13 +99,16 @@ ParsedOptions ParseOptions(const std::vector<std::string>& allArgs) {
     }
   }
   if (options.help || options.version) return {options, ""};
+  if (std::string error = CheckSurroundingsOptions(options); !error.empty()) return Fail(error);
   if (!options.fromIdf.empty()) {
     const std::string error = CheckFromIdfOptions(options);
     return error.empty() ? ParsedOptions{options, ""} : Fail(error);
   }
   if (!options.fit.empty() || !options.zones.empty())
     return Fail("--fit and --zones go with --from-idf MODEL.idf (see --help)");
-  if (options.jobs.empty() && options.jobsFrom.empty()) return Fail("no job given (see --help)");
+  if (options.jobs.empty() && options.jobsFrom.empty())
+    return options.surroundings.Given() ? ParsedOptions{options, ""}
+                                        : Fail("no job given (see --help)");
   if (std::string error = CheckExportOptions(options); !error.empty()) return Fail(error);
   if (options.sweepStep != 0 && !options.mapFile.empty())
     return Fail("--map draws one run and cannot go with --sweep");
@@ -127,6 +131,9 @@ std::string UsageText() {
          "       ventora-run [options] --jobs-from FILE|- [JOB...]\n"
          "       ventora-run --from-idf MODEL.idf --pad PAD --sbh SBH [--veexp E] [--sweep=STEP]\n"
          "                   [--fit=box|enclosing] [--zones NAME,...]\n"
+         "       ventora-run --surroundings FILE --site X,Y [--crs EPSG:N] [--radius R]\n"
+         "                   [--sectors N] [--storey-height H] [--default-height H]\n"
+         "                   [--format=csv] [JOB | --sweep JOB | --from-idf MODEL.idf]\n"
          "\n"
          "Runs the wind pressure calculation of a job, as the desktop program's Run does:\n"
          "deletes the job's old results, checks the job, computes every element and writes\n"
@@ -211,7 +218,8 @@ std::string UsageText() {
          "             opening on the facade its wall faces nearest\n"
          "  --zones NAME,...\n"
          "             with --from-idf: fit the rectangle to these zones' exterior walls\n"
-         "             only; the other zones' openings go to its nearest facade\n"
+         "             only; the other zones' openings go to its nearest facade\n" +
+         SurroundingsUsage() +
          "  -j N, --jobs=N\n"
          "             run up to N jobs at once (1 to 256; the number of cores when not\n"
          "             given)\n"

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "surroundings_option.h"
+
 namespace ventora::cli {
 
 struct CliOptions {
@@ -27,6 +29,7 @@ struct CliOptions {
   std::optional<double> boundaryLayer;   // --boundary-layer=M: the site profile's delta
   std::string fromIdf;                   // --from-idf MODEL: the EnergyPlus model to take Cp to
   std::optional<float> pad, sbh, veexp;  // --pad, --sbh, --veexp with --from-idf
+  SurroundingsOptions surroundings;      // --surroundings FILE --site X,Y ...
   std::string fit;                       // --fit=box|enclosing with --from-idf; empty: box
   std::vector<std::string> zones;        // --zones NAME,... with --from-idf
   // --damaged-header=zeros: a header line that lacks values is read with them

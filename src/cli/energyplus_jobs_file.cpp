@@ -50,7 +50,15 @@ int RunEnergyPlusSweeps(const CliOptions& options, std::ostream& out, std::ostre
     jobs.push_back(JobSweep{s.sweep, s.loaded.job, s.stem});
   const EnergyPlusSettings settings{options.allTables, options.strict};
   const int status = WriteExportAt(
-      path, [&] { return EnergyPlusFragment(jobs, CliExportInfo(options), settings); }, err);
+      path,
+      [&] {
+        ExportInfo info = CliExportInfo(options);
+        for (const SweptJob& s : swept)
+          info.notes.insert(info.notes.end(), s.loaded.surroundings.headerLines.begin(),
+                            s.loaded.surroundings.headerLines.end());
+        return EnergyPlusFragment(jobs, info, settings);
+      },
+      err);
   if (status != kExitCompleted) return status;
   if (const std::string clash = EnergyPlusProfileClash(jobs, CliExportInfo(options));
       !clash.empty())

@@ -199,7 +199,7 @@ std::string CheckFromIdfOptions(const CliOptions& options) {
   if (!options.jobs.empty())
     return "--from-idf makes its own job; '" + options.jobs.front() +
            "' is not wanted (see --help)";
-  if (!options.pad || !options.sbh) {
+  if ((!options.pad || !options.sbh) && !options.surroundings.Given()) {
     return "--from-idf needs --pad (plan area density of the surrounding buildings, percent of the "
            "ground they cover) and --sbh (their mean height, m): the model does not describe the "
            "surroundings";
@@ -237,10 +237,17 @@ int RunFromIdf(const CliOptions& options, std::ostream& out, std::ostream& err) 
         file, geometry,
         {options.fit == "enclosing" ? idf::FitMode::Enclosing : idf::FitMode::Box, options.zones});
     job = fit.job;
-    job.PAD = *options.pad;
-    job.SbH = *options.sbh;
-    notes.push_back("PAD " + Fixed(job.PAD, 2) + " % and SbH " + Fixed(job.SbH, 2) +
-                    " m from the command line");
+    if (options.surroundings.Given()) {
+      job.SbH = job.Bdz;  // when no building round the site has a height
+      if (!ApplySurroundings(options.surroundings, job, err)) return kExitSystemError;
+      notes.push_back("PAD " + Fixed(job.PAD, 2) + " % and SbH " + Fixed(job.SbH, 2) + " m from " +
+                      options.surroundings.file);
+    } else {
+      job.PAD = *options.pad;
+      job.SbH = *options.sbh;
+      notes.push_back("PAD " + Fixed(job.PAD, 2) + " % and SbH " + Fixed(job.SbH, 2) +
+                      " m from the command line");
+    }
     const std::optional<ModelProfile> own = ModelWindProfile(geometry);
     if (options.veexp) {
       job.VeEXP = *options.veexp;

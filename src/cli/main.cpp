@@ -43,6 +43,8 @@ std::string AddListedJobs(CliOptions& options) {
 // with ventora::Cancelled.
 int Dispatch(const CliOptions& options) {
   if (!options.fromIdf.empty()) return RunFromIdf(options, std::cout, std::cerr);
+  if (options.surroundings.Given() && options.jobs.empty())
+    return PrintSurroundings(options, std::cout, std::cerr);
   // Several jobs' EnergyPlus sweeps make one fragment with one direction array.
   if (options.sweepStep != 0 && options.format == "energyplus")
     return RunSweepFile(options, std::cout, std::cerr);

@@ -91,7 +91,8 @@ bool WriteMapOfRun(const fs::path& mapFile, const Job& job, const RunResult& run
 }  // namespace
 
 std::optional<LoadedJob> LoadJobFile(const CliOptions& options, std::ostream& err) {
-  LoadedJob loaded{.jobName = {}, .job = {}, .numbers = NumberText(UserNumberLocale())};
+  LoadedJob loaded{
+      .jobName = {}, .job = {}, .numbers = NumberText(UserNumberLocale()), .surroundings = {}};
   loaded.jobName = JobNameOf(options.jobs.front());
   const std::string jobFile = loaded.jobName + ".in";
   std::error_code ignored;
@@ -110,14 +111,19 @@ std::optional<LoadedJob> LoadJobFile(const CliOptions& options, std::ostream& er
     err << "ventora-run: " << e.what() << '\n';
     return std::nullopt;
   }
-  if (notes.unreadHeader.empty()) return loaded;
-  // Values read as 0 would give a run with wrong Cp that looks completed.
-  const std::string damaged = DamagedHeaderError(jobFile, notes).what();
-  if (!options.damagedHeaderZeros) {
-    err << "ventora-run: " << damaged << " Give --damaged-header=zeros to run it with them at 0.\n";
-    return std::nullopt;
+  if (!notes.unreadHeader.empty()) {
+    // Values read as 0 would give a run with wrong Cp that looks completed.
+    const std::string damaged = DamagedHeaderError(jobFile, notes).what();
+    if (!options.damagedHeaderZeros) {
+      err << "ventora-run: " << damaged
+          << " Give --damaged-header=zeros to run it with them at 0.\n";
+      return std::nullopt;
+    }
+    err << "ventora-run: " << damaged << " They are read as 0.\n";
   }
-  err << "ventora-run: " << damaged << " They are read as 0.\n";
+  if (options.surroundings.Given() &&
+      !ApplySurroundings(options.surroundings, loaded.job, err, &loaded.surroundings))
+    return std::nullopt;
   return loaded;
 }
 

@@ -22,7 +22,8 @@ enum ExitStatus : int {
 struct LoadedJob {
   std::string jobName;  // absolute path without ".in"
   Job job;
-  NumberText numbers;  // the user's number format, detected
+  NumberText numbers;                // the user's number format, detected
+  AppliedSurroundings surroundings;  // --surroundings: the values and the export's lines
 };
 
 // The job's name as the run uses it: the path without ".in", made absolute.

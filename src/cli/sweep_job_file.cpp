@@ -44,8 +44,9 @@ int WriteExport(const SweptJob& swept, const CliOptions& options, std::ostream& 
                 std::ostream& err) {
   const fs::path path = SweepOutputPath(swept.loaded.jobName, options);
   std::string warning;
-  const ExportSettings settings{options.sweepStep, options.contamFirst, options.modelicaPackage,
-                                options.strict, CliExportInfo(options)};
+  ExportSettings settings{options.sweepStep, options.contamFirst, options.modelicaPackage,
+                          options.strict, CliExportInfo(options)};
+  settings.info.notes = swept.loaded.surroundings.headerLines;
   const ExportFormat& format = FormatOf(options);
   const int status = WriteExportAt(
       path,
@@ -78,7 +79,7 @@ fs::path SweepOutputPath(const std::string& jobName, const CliOptions& options) 
 }
 
 ExportInfo CliExportInfo(const CliOptions& options) {
-  return {VENTORA_VERSION, options.boundaryLayer};
+  return {.version = VENTORA_VERSION, .boundaryLayer = options.boundaryLayer, .notes = {}};
 }
 
 bool DeleteOldOutput(const fs::path& path, std::ostream& err) {
@@ -108,6 +109,8 @@ std::optional<SweptJob> SweepJob(const CliOptions& options, const std::string& j
   setup.messages = &messages;
   setup.progress = SweepProgress(err);
   setup.cancel = InterruptFlag();
+  if (loaded->surroundings.rows.size() > 1)
+    setup.atDirection = [&s = loaded->surroundings](Job& j) { SetSectorValues(s, j); };
   const Job swept = ExportSweepJob(FormatOf(options), loaded->job);
   SweptJob result{*loaded, {}, fs::path(loaded->jobName).filename().string()};
   try {

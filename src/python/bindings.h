@@ -14,6 +14,7 @@ void BindJob(pybind11::module_& m);
 void BindRun(pybind11::module_& m);
 void BindSweep(pybind11::module_& m);
 void BindCp(pybind11::module_& m);
+void BindSurroundings(pybind11::module_& m);
 
 // The job's pickled state and back, exact; Result and Sweep carry it too.
 pybind11::tuple PickledJob(const PyJob& job);

@@ -67,7 +67,7 @@ ExportInfo PythonExportInfo(std::optional<double> boundaryLayer) {
   if (boundaryLayer && !(*boundaryLayer >= 10 && *boundaryLayer <= 3000))
     throw std::invalid_argument(
         "the boundary layer thickness is a number of metres from 10 to 3000");
-  return {VENTORA_VERSION, boundaryLayer};
+  return {.version = VENTORA_VERSION, .boundaryLayer = boundaryLayer, .notes = {}};
 }
 
 void WriteSweepExport(const ExportFormat& format, const Job& job, double step,

@@ -14,4 +14,5 @@ PYBIND11_MODULE(_ventora, m) {
   ventora::python::BindRun(m);
   ventora::python::BindSweep(m);
   ventora::python::BindCp(m);
+  ventora::python::BindSurroundings(m);
 }

@@ -84,6 +84,8 @@ void Header(std::string& out, const std::vector<JobSweep>& jobs, const ExportInf
     out += CommentLines(ReferenceLines(j.job, info).back(), "! ");
     out += CommentLines(EnergyPlusSiteLine(j.job, info), "! ");
   }
+  for (const std::string& line : info.notes)
+    out += "! " + line + "\r\n";
   out += "\r\n";
 }
 

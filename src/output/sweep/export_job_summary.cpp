@@ -50,6 +50,8 @@ std::string CommentedJobHeader(const Job& job, const std::string& jobLabel, cons
     text += CommentLines(line, mark);
   for (const std::string& line : JobSummaryLines(job, jobLabel))
     text.append(mark).append(line).append("\r\n");
+  for (const std::string& line : info.notes)
+    text.append(mark).append(line).append("\r\n");
   return text;
 }
 

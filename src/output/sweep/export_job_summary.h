@@ -18,6 +18,7 @@ struct ExportInfo {
   // The site profile's boundary layer thickness delta in m; without it, that
   // of EnergyPlus's terrain class nearest VeEXP (reference_wind.h).
   std::optional<double> boundaryLayer = std::nullopt;
+  std::vector<std::string> notes = {};  // more header lines: where PAD and SbH came from
 };
 
 // Lines without comment marks or line ends; `jobLabel` names the job.

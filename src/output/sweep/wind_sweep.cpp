@@ -61,6 +61,7 @@ std::string FailureText(const Job& job, const RunResult& result, const RunTrace&
 SweepDirection RunOneDirection(Job& job, float AnWind, MessageSink* messages,
                                const SweepSetup& setup, std::vector<ElementResult>& elements) {
   job.AnWind = AnWind;
+  if (setup.atDirection) setup.atDirection(job);
   RunTrace trace;
   RunSetup run;
   run.openReport = [&trace] { return std::make_unique<TraceReport>(trace); };

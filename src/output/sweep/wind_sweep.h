@@ -47,6 +47,9 @@ struct SweepSetup {
   FacadeCpFunction facadeCp = &FacadeCp;
   // Checked before each direction: once set, the sweep throws Cancelled.
   const std::atomic<bool>* cancel = nullptr;
+  // Called with each direction's job, its AnWind set, before it runs: sets
+  // what depends on the direction (the surroundings upwind). May be empty.
+  std::function<void(Job&)> atDirection;
 };
 
 // 0, step, 2 * step, ... below 360. Throws std::invalid_argument unless

@@ -28,6 +28,7 @@ from ._ventora import (
     run,
     sweep,
 )
+from .surroundings import surroundings
 
 __all__ = [
     "EXPORT_FORMATS",
@@ -48,5 +49,6 @@ __all__ = [
     "cp",
     "export",
     "run",
+    "surroundings",
     "sweep",
 ]

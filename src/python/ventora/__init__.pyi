@@ -2,7 +2,7 @@
 
 import enum
 import os
-from typing import Iterator, Literal, overload
+from typing import Any, Iterator, Literal, overload
 
 import numpy as np
 import numpy.typing as npt
@@ -181,3 +181,6 @@ def cp(facade: _Values, x_rel: _Values, z_rel: _Values, *, reason: Literal[False
        SbH: _Values | None = None, BdZ: _Values | None = None, Bdz: _Values | None = None,
        BdX: _Values | None = None, BdY: _Values | None = None, VeEXP: _Values | None = None,
        Islope: _Values | None = None, Phi: _Values | None = None) -> _FloatArray | float: ...
+def surroundings(path: _Path, site: tuple[float, float], radius: float | None = None,
+                 sectors: int = 1, crs: str | None = None, storey_height: float = 3.0,
+                 default_height: float | None = None, job: Job | None = None) -> Any: ...

@@ -25,7 +25,7 @@ namespace {
 
 using testing::Faults;
 
-const ExportInfo kInfo{"9.8.7"};
+const ExportInfo kInfo{.version = "9.8.7", .boundaryLayer = std::nullopt, .notes = {}};
 
 Job ExampleJob(const std::string& name) {
   NumberText numbers(kPointDecimal);

@@ -32,7 +32,7 @@ namespace {
 using Lines = std::vector<std::string>;
 using testing::Faults;
 
-const ExportInfo kInfo{"9.8.7"};
+const ExportInfo kInfo{.version = "9.8.7", .boundaryLayer = std::nullopt, .notes = {}};
 
 Job ExampleJob(const std::string& name) {
   NumberText numbers(kPointDecimal);
@@ -278,7 +278,7 @@ TEST(ReferenceWind, EachConsumerGetsTheWindAtBuildingHeight) {
       << energyplus;
   // A given delta; the low house's 0.16 lies nearest Country's 0.14.
   const Job house = ExampleJob("low-house");  // Bdz 6
-  const ExportInfo given{"1", 300.0};
+  const ExportInfo given{.version = "1", .boundaryLayer = 300.0, .notes = {}};
   EXPECT_FLOAT_EQ(
       After(HeaderText(ContamProfiles(ProfileSweepOf(house, 90), house, "h", given, {90, 1}), "! "),
             "A0 = "),

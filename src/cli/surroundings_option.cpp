@@ -1,0 +1,306 @@
+#include "surroundings_option.h"
+
+#include <charconv>
+#include <cmath>
+#include <exception>
+#include <iomanip>
+#include <sstream>
+
+#include "cli_options.h"
+#include "core/parameter_limits.h"
+#include "output/program_library.h"
+#include "site/site_entry.h"
+
+namespace ventora::cli {
+namespace {
+
+using site::SectorValues;
+using site::SurroundingsAnswer;
+using site::SurroundingsQuery;
+
+bool ReadNumber(const std::string& text, double& value) {
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc{} && end == text.data() + text.size() && std::isfinite(value);
+}
+
+std::string ReadSite(const std::string& text, SurroundingsOptions& options) {
+  const std::size_t comma = text.find(',');
+  double x = 0, y = 0;
+  if (comma == std::string::npos || !ReadNumber(text.substr(0, comma), x) ||
+      !ReadNumber(text.substr(comma + 1), y))
+    return "--site " + text +
+           ": give the site as X,Y in the file's coordinates (lon,lat for GeoJSON, "
+           "easting,northing for projected data), e.g. --site 24.9384,60.1699";
+  options.x = x;
+  options.y = y;
+  return "";
+}
+
+std::string ReadLength(const std::string& name, const std::string& text,
+                       std::optional<double>& length) {
+  double value = 0;
+  if (!ReadNumber(text, value) || !(value > 0))
+    return name + " " + text + ": a length above 0 m is needed";
+  length = value;
+  return "";
+}
+
+std::string ReadOption(const std::string& name, const std::string& value,
+                       SurroundingsOptions& options) {
+  if (name == "--surroundings") {
+    if (value.empty()) return "--surroundings needs a file of building footprints";
+    options.file = value;
+    return "";
+  }
+  if (name == "--site") return ReadSite(value, options);
+  if (name == "--crs") {
+    options.crs = value;
+    return value.empty() ? "--crs needs a reference system, e.g. EPSG:28992" : "";
+  }
+  if (name == "--radius") return ReadLength(name, value, options.radius);
+  if (name == "--default-height") return ReadLength(name, value, options.defaultHeight);
+  if (name == "--storey-height") {
+    std::optional<double> height;
+    std::string error = ReadLength(name, value, height);
+    if (height) options.storeyHeight = *height;
+    return error;
+  }
+  // --sectors
+  const auto [end, error] =
+      std::from_chars(value.data(), value.data() + value.size(), options.sectors);
+  if (error != std::errc{} || end != value.data() + value.size() || options.sectors < 1 ||
+      options.sectors > 360)
+    return "--sectors " + value + ": the number of wind sectors is a whole number from 1 to 360";
+  return "";
+}
+
+bool IsSurroundingsOption(const std::string& name) {
+  return name == "--surroundings" || name == "--site" || name == "--crs" || name == "--radius" ||
+         name == "--sectors" || name == "--storey-height" || name == "--default-height";
+}
+
+SurroundingsAnswer Ask(const SurroundingsOptions& options, double buildingHeight) {
+  SurroundingsQuery query;
+  query.file = options.file;
+  query.site = {*options.x, *options.y};
+  query.crs = options.crs;
+  query.radius = options.radius;
+  query.buildingHeight = buildingHeight;
+  query.sectors = options.sectors;
+  query.storeyHeight = options.storeyHeight;
+  query.defaultHeight = options.defaultHeight;
+  SurroundingsAnswer answer;
+  try {
+    using Entry = void (*)(const SurroundingsQuery&, SurroundingsAnswer&);
+    const auto find =
+        reinterpret_cast<Entry>(ProgramLibrarySymbol(site::kSiteLibrary, site::kSiteEntry));
+    find(query, answer);
+  } catch (const std::exception& e) {
+    answer.error = e.what();
+  }
+  return answer;
+}
+
+std::string Number(double value, int decimals) {
+  std::ostringstream text;
+  text << std::fixed << std::setprecision(decimals) << value;
+  return text.str();
+}
+
+std::string SbHText(const SectorValues& row) {
+  return row.sbh ? Number(*row.sbh, 2) : "";
+}
+
+void PrintTable(const SurroundingsAnswer& answer, std::ostream& out) {
+  out << "sector from (deg)  sector to (deg)  PAD (%)  SbH (m)  buildings counted  "
+         "buildings without a height\n";
+  for (const SectorValues& row : answer.values.rows)
+    out << std::setw(17) << Number(row.from, 1) << std::setw(17) << Number(row.to, 1)
+        << std::setw(9) << Number(row.pad, 2) << std::setw(9) << (row.sbh ? SbHText(row) : "-")
+        << std::setw(19) << row.buildings << std::setw(28) << row.withoutHeight << '\n';
+}
+
+void PrintCsv(const SurroundingsAnswer& answer, std::ostream& out) {
+  out << "sector from (deg),sector to (deg),PAD (%),SbH (m),buildings counted,"
+         "buildings without a height\n";
+  for (const SectorValues& row : answer.values.rows)
+    out << Number(row.from, 3) << ',' << Number(row.to, 3) << ',' << Number(row.pad, 4) << ','
+        << (row.sbh ? Number(*row.sbh, 4) : "") << ',' << row.buildings << ',' << row.withoutHeight
+        << '\n';
+}
+
+void PrintNotes(const SurroundingsAnswer& answer, std::ostream& err) {
+  for (const std::string& note : answer.notes)
+    err << "ventora-run: note: " << note << '\n';
+}
+
+// The model's PAD limit for this building's shape, as the check before the
+// run takes it.
+float PadLimit(const Job& job) {
+  const bool cube = job.Bdz == job.SbH && job.BdX == job.Bdz && job.BdY == job.Bdz;
+  if (cube) return limits::kPAD.accepted.high;
+  if (job.BdX != job.Bdz || job.BdY != job.Bdz) return limits::kPADIfRatioNot1.high;
+  return limits::kPADIfRbHNot1.high;
+}
+
+std::string RowText(const SectorValues& row, float fallbackSbH) {
+  return "PAD " + Number(row.pad, 2) + " %, SbH " +
+         (row.sbh ? Number(*row.sbh, 2) + " m" : Number(fallbackSbH, 2) + " m (none in the data)") +
+         ", " + std::to_string(row.buildings) + " buildings (" + std::to_string(row.withoutHeight) +
+         " without a height)";
+}
+
+AppliedSurroundings Applied(const SurroundingsOptions& options, const SurroundingsAnswer& answer,
+                            float allRoundSbH) {
+  AppliedSurroundings applied{answer.values.rows, allRoundSbH, {}};
+  std::ostringstream site;
+  site.precision(10);
+  site << *options.x << "," << *options.y;
+  applied.headerLines.push_back("Surroundings from " + options.file + " round the site " +
+                                site.str() + " within " + Number(answer.radius, 1) + " m: " +
+                                RowText(answer.values.rows.front(), allRoundSbH) + " all round.");
+  if (answer.values.rows.size() > 1)
+    applied.headerLines.push_back(
+        "Each wind direction takes the PAD and SbH of the sector it "
+        "blows from:");
+  for (std::size_t i = 1; i < answer.values.rows.size(); ++i) {
+    const SectorValues& row = answer.values.rows[i];
+    applied.headerLines.push_back("  wind from " + Number(row.from, 1) + " to " +
+                                  Number(row.to, 1) + " deg.: " + RowText(row, allRoundSbH));
+  }
+  return applied;
+}
+
+}  // namespace
+
+void SetSectorValues(const AppliedSurroundings& applied, Job& job) {
+  const int sectors = static_cast<int>(applied.rows.size()) - 1;
+  if (sectors < 1) return;
+  const double width = 360.0 / sectors;
+  const double bearing = std::fmod(std::fmod(job.AnWind, 360.0) + 360.0, 360.0);
+  const int k = static_cast<int>(std::floor((bearing + width / 2) / width)) % sectors;
+  const SectorValues& row = applied.rows[static_cast<std::size_t>(k) + 1];
+  job.PAD = static_cast<float>(row.pad);
+  job.SbH = row.sbh ? static_cast<float>(*row.sbh) : row.pad == 0 ? job.Bdz : applied.allRoundSbH;
+}
+
+std::vector<std::string> TakeSurroundingsOptions(const std::vector<std::string>& args,
+                                                 SurroundingsOptions& options, std::string& error) {
+  std::vector<std::string> rest;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const std::string name = arg.substr(0, arg.find('='));
+    if (!IsSurroundingsOption(name)) {
+      rest.push_back(arg);
+      continue;
+    }
+    std::string value;
+    if (name.size() < arg.size()) {
+      value = arg.substr(name.size() + 1);
+    } else if (i + 1 < args.size()) {
+      value = args[++i];
+    } else {
+      error = name + " needs a value (see --help)";
+      return {};
+    }
+    if (error = ReadOption(name, value, options); !error.empty()) return {};
+  }
+  return rest;
+}
+
+std::string CheckSurroundingsOptions(const CliOptions& options) {
+  const SurroundingsOptions& s = options.surroundings;
+  if (!s.Given()) {
+    if (s.x || !s.crs.empty() || s.radius || s.sectors != 1 || s.defaultHeight)
+      return "--site, --crs, --radius, --sectors and --default-height go with --surroundings FILE";
+    return "";
+  }
+  if (!s.x) return "--surroundings needs --site X,Y: the studied building's centre";
+  const bool withJob =
+      !options.jobs.empty() || !options.jobsFrom.empty() || !options.fromIdf.empty();
+  if (!withJob && !s.radius)
+    return "--surroundings without a job needs --radius R (m); with a job it follows from the "
+           "building's height";
+  if (options.Batch()) return "--surroundings describes one site: give only one job";
+  if (withJob && s.sectors > 1 && (options.sweepStep == 0 || !options.fromIdf.empty()))
+    return "--sectors with a job gives each wind direction of a sweep the values of its sector: "
+           "add --sweep (a single run, and --from-idf, take the all-round values)";
+  if (withJob && s.sectors > 1 && (options.format == "contam" || options.format == "modelica"))
+    return "--sectors goes with --format=csv or energyplus: the " + options.format +
+           " profiles take angles from each facade, not from north";
+  if (!withJob && (options.sweepStep != 0 || options.workbook || !options.mapFile.empty()))
+    return "--sweep, --xls and --map need a job: --surroundings alone prints PAD and SbH";
+  if (!withJob && !options.format.empty() && options.format != "csv")
+    return "--surroundings prints a table, or CSV with --format=csv";
+  return "";
+}
+
+int PrintSurroundings(const CliOptions& options, std::ostream& out, std::ostream& err) {
+  const SurroundingsAnswer answer = Ask(options.surroundings, 0);
+  if (!answer.error.empty()) {
+    err << "ventora-run: " << answer.error << '\n';
+    return 1;
+  }
+  if (options.format == "csv")
+    PrintCsv(answer, out);
+  else
+    PrintTable(answer, out);
+  PrintNotes(answer, err);
+  const double pad = answer.values.rows.front().pad;
+  if (pad > limits::kPAD.accepted.high)
+    err << "ventora-run: note: PAD " << Number(pad, 1) << " % is above the model's range (at most "
+        << limits::kPAD.accepted.high << " % for a cube, " << limits::kPADIfRatioNot1.high
+        << " % for other shapes): a job refuses it; a smaller radius or a site off the "
+           "densest blocks gives a value the model covers\n";
+  return 0;
+}
+
+bool ApplySurroundings(const SurroundingsOptions& options, Job& job, std::ostream& err,
+                       AppliedSurroundings* applied) {
+  const SurroundingsAnswer answer = Ask(options, job.Bdz);
+  if (!answer.error.empty()) {
+    err << "ventora-run: " << answer.error << '\n';
+    return false;
+  }
+  const SectorValues& all = answer.values.rows.front();
+  job.PAD = static_cast<float>(all.pad);
+  if (all.sbh) job.SbH = static_cast<float>(*all.sbh);
+  err << "ventora-run: PAD " << Number(all.pad, 2) << " %"
+      << (all.sbh ? " and SbH " + Number(*all.sbh, 2) + " m" : "") << " from \"" << options.file
+      << "\", " << all.buildings << " buildings (" << all.withoutHeight
+      << " without a height) within " << Number(answer.radius, 1) << " m of the site\n";
+  if (!all.sbh)
+    err << "ventora-run: note: no building round the site has a height: the job's SbH ("
+        << Number(job.SbH, 2) << " m) is kept; --default-height H gives them one\n";
+  PrintNotes(answer, err);
+  if (applied) *applied = Applied(options, answer, job.SbH);
+  if (job.PAD > PadLimit(job))
+    err << "ventora-run: PAD " << Number(job.PAD, 1) << " % is above the model's limit of "
+        << PadLimit(job)
+        << " % for this building: the check before the run refuses it. A "
+           "smaller --radius, or a site off the densest blocks, gives a value the model covers\n";
+  return true;
+}
+
+std::string SurroundingsUsage() {
+  return "  --surroundings FILE --site X,Y\n"
+         "             PAD and SbH from the building footprints in FILE (GeoJSON, CityJSON,\n"
+         "             or what GDAL reads: Shapefile, GeoPackage, FlatGeobuf, OpenStreetMap\n"
+         "             PBF), within a circle round the site X,Y (the studied building's\n"
+         "             centre, in the file's coordinates: lon,lat for GeoJSON), the\n"
+         "             building holding the site left out. Without a job: prints one row\n"
+         "             for all directions (and one per sector); with a job: runs it with\n"
+         "             the all-round values; with --from-idf: instead of --pad and --sbh\n"
+         "  --crs EPSG:N\n"
+         "             the reference system of FILE's coordinates, when it names none\n"
+         "  --radius R the circle's radius, m (with a job: 5 x max(Bdz, SbH), at least 50)\n"
+         "  --sectors N\n"
+         "             also one row per wind sector of 360/N degrees centred on 0, 360/N...;\n"
+         "             with --sweep each direction takes its sector's values\n"
+         "  --storey-height H\n"
+         "             m per building:levels where a building has no height (3)\n"
+         "  --default-height H\n"
+         "             the height of buildings without one (else they count in PAD only)\n";
+}
+
+}  // namespace ventora::cli

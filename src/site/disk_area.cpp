@@ -1,0 +1,81 @@
+#include "disk_area.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace ventora::site {
+namespace {
+
+double Cross(XY a, XY b) {
+  return a.x * b.y - a.y * b.x;
+}
+
+double Dot(XY a, XY b) {
+  return a.x * b.x + a.y * b.y;
+}
+
+// The disc's part of the triangle (origin, a, b), signed.
+double TriangleDiscArea(XY a, XY b, double radius) {
+  const XY d{b.x - a.x, b.y - a.y};
+  const double A = Dot(d, d);
+  if (A == 0) return 0;
+  const auto arc = [radius](XY u, XY v) {
+    return radius * radius / 2 * std::atan2(Cross(u, v), Dot(u, v));
+  };
+  const double B = Dot(a, d), C = Dot(a, a) - radius * radius;
+  const double disc = B * B - A * C;
+  if (disc <= 0) return arc(a, b);  // the line misses the circle: the edge lies outside
+  const double root = std::sqrt(disc);
+  const double t1 = std::clamp((-B - root) / A, 0.0, 1.0);
+  const double t2 = std::clamp((-B + root) / A, 0.0, 1.0);
+  const XY p{a.x + t1 * d.x, a.y + t1 * d.y}, q{a.x + t2 * d.x, a.y + t2 * d.y};
+  return arc(a, p) + Cross(p, q) / 2 + arc(q, b);
+}
+
+// Keeps the side of the line through the origin in direction `e` where
+// Cross(e, p) has the sign `side` (Sutherland-Hodgman).
+Ring ClipToHalfPlane(const Ring& ring, XY e, double side) {
+  Ring out;
+  const std::size_t n = ring.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const XY a = ring[i], b = ring[(i + 1) % n];
+    const double sa = side * Cross(e, a), sb = side * Cross(e, b);
+    if (sa >= 0) out.push_back(a);
+    if ((sa >= 0) != (sb >= 0)) {
+      const double t = sa / (sa - sb);
+      out.push_back({a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)});
+    }
+  }
+  return out;
+}
+
+XY Bearing(double degrees) {
+  const double r = degrees * std::numbers::pi / 180;
+  return {std::sin(r), std::cos(r)};
+}
+
+}  // namespace
+
+double RingDiscArea(const Ring& ring, double radius) {
+  double area = 0;
+  const std::size_t n = ring.size();
+  for (std::size_t i = 0; i < n; ++i)
+    area += TriangleDiscArea(ring[i], ring[(i + 1) % n], radius);
+  return area;
+}
+
+Ring ClipToSector(const Ring& ring, double from, double to) {
+  // Clockwise of the ray at `from` and anticlockwise of the ray at `to`.
+  return ClipToHalfPlane(ClipToHalfPlane(ring, Bearing(from), -1), Bearing(to), 1);
+}
+
+double RingArea(const Ring& ring) {
+  double area = 0;
+  const std::size_t n = ring.size();
+  for (std::size_t i = 0; i < n; ++i)
+    area += Cross(ring[i], ring[(i + 1) % n]);
+  return area / 2;
+}
+
+}  // namespace ventora::site

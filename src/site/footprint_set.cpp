@@ -1,0 +1,244 @@
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+
+#include "disk_area.h"
+#include "footprint_set_impl.h"
+
+namespace ventora::site {
+namespace {
+
+using Context = GEOSContextHandle_t;
+
+GEOSGeometry* MakeRing(Context c, Ring ring) {
+  if (!ring.empty() && (ring.front().x != ring.back().x || ring.front().y != ring.back().y))
+    ring.push_back(ring.front());
+  if (ring.size() < 4) return nullptr;
+  GEOSCoordSequence* sequence = GEOSCoordSeq_copyFromBuffer_r(
+      c, reinterpret_cast<const double*>(ring.data()), static_cast<unsigned>(ring.size()), 0, 0);
+  return sequence ? GEOSGeom_createLinearRing_r(c, sequence) : nullptr;
+}
+
+// Null when the outline has fewer than three distinct points.
+GEOSGeometry* MakePolygon(Context c, const PolygonRings& polygon) {
+  if (polygon.rings.empty()) return nullptr;
+  GEOSGeometry* shell = MakeRing(c, polygon.rings.front());
+  if (shell == nullptr) return nullptr;
+  std::vector<GEOSGeometry*> holes;
+  for (std::size_t i = 1; i < polygon.rings.size(); ++i)
+    if (GEOSGeometry* hole = MakeRing(c, polygon.rings[i])) holes.push_back(hole);
+  return GEOSGeom_createPolygon_r(c, shell, holes.data(), static_cast<unsigned>(holes.size()));
+}
+
+// The polygonal part of a repaired geometry (MakeValid may add lines).
+Geometry PolygonalPart(const GeosContext& geos, Geometry g) {
+  const int type = GEOSGeomTypeId_r(geos.get(), g.get());
+  if (type == GEOS_POLYGON || type == GEOS_MULTIPOLYGON) return g;
+  std::vector<GEOSGeometry*> polygons;
+  for (int i = 0; i < GEOSGetNumGeometries_r(geos.get(), g.get()); ++i) {
+    const GEOSGeometry* part = GEOSGetGeometryN_r(geos.get(), g.get(), i);
+    const int partType = GEOSGeomTypeId_r(geos.get(), part);
+    if (partType == GEOS_POLYGON || partType == GEOS_MULTIPOLYGON)
+      polygons.push_back(GEOSGeom_clone_r(geos.get(), part));
+  }
+  return geos.Own(GEOSUnaryUnion_r(
+                      geos.get(), geos.Own(GEOSGeom_createCollection_r(
+                                               geos.get(), GEOS_GEOMETRYCOLLECTION, polygons.data(),
+                                               static_cast<unsigned>(polygons.size())),
+                                           "collecting")
+                                      .get()),
+                  "joining");
+}
+
+Geometry Valid(const GeosContext& geos, Geometry g, bool& repaired) {
+  if (GEOSisValid_r(geos.get(), g.get()) == 1) return g;
+  repaired = true;
+  return PolygonalPart(geos, geos.Own(GEOSMakeValid_r(geos.get(), g.get()), "repairing"));
+}
+
+// One footprint as one valid geometry; null when nothing of it has an
+// area. Each polygon is made valid alone and the polygons joined: parts
+// that overlap (a 3D model's faces, a multipolygon's nested outlines)
+// cover their ground once.
+Geometry ToGeometry(const GeosContext& geos, const Footprint& footprint, bool& repaired) {
+  const Context c = geos.get();
+  std::vector<GEOSGeometry*> polygons;
+  for (const PolygonRings& p : footprint.polygons) {
+    if (GEOSGeometry* polygon = MakePolygon(c, p)) {
+      bool invalid = false;
+      polygons.push_back(Valid(geos, geos.Own(polygon, "reading"), invalid).release());
+      // A 3D model's degenerate faces are no fault of the data's outline.
+      repaired = repaired || (invalid && !footprint.joinPolygons);
+    }
+  }
+  if (polygons.empty()) return Geometry(nullptr, GeometryDeleter{c});
+  Geometry g =
+      polygons.size() == 1
+          ? geos.Own(polygons.front(), "reading")
+          : geos.Own(GEOSUnaryUnion_r(c, geos.Own(GEOSGeom_createCollection_r(
+                                                      c, GEOS_GEOMETRYCOLLECTION, polygons.data(),
+                                                      static_cast<unsigned>(polygons.size())),
+                                                  "reading")
+                                             .get()),
+                     "joining");
+  double area = 0;
+  GEOSArea_r(c, g.get(), &area);
+  if (area <= 0) return Geometry(nullptr, GeometryDeleter{c});
+  return g;
+}
+
+Geometry Hull(const GeosContext& geos, const std::vector<IndexedFootprint>& footprints) {
+  const Context c = geos.get();
+  std::vector<GEOSGeometry*> envelopes;
+  for (const IndexedFootprint& f : footprints)
+    envelopes.push_back(GEOSEnvelope_r(c, f.geometry.get()));
+  Geometry all = geos.Own(GEOSGeom_createCollection_r(c, GEOS_GEOMETRYCOLLECTION, envelopes.data(),
+                                                      static_cast<unsigned>(envelopes.size())),
+                          "collecting");
+  return geos.Own(GEOSConvexHull_r(c, all.get()), "outlining the data");
+}
+
+Ring ReadRing(Context c, const GEOSGeometry* ring, bool outline) {
+  const GEOSCoordSequence* sequence = GEOSGeom_getCoordSeq_r(c, ring);
+  unsigned size = 0;
+  GEOSCoordSeq_getSize_r(c, sequence, &size);
+  Ring points(size);
+  for (unsigned i = 0; i < size; ++i)
+    GEOSCoordSeq_getXY_r(c, sequence, i, &points[i].x, &points[i].y);
+  if (!points.empty()) points.pop_back();  // the closing point repeats the first
+  if ((RingArea(points) < 0) == outline) std::reverse(points.begin(), points.end());
+  return points;
+}
+
+Envelope BoxOf(const std::vector<Ring>& rings) {
+  Envelope box{1e300, 1e300, -1e300, -1e300};
+  for (const Ring& r : rings)
+    for (const XY& p : r) {
+      box.minX = std::min(box.minX, p.x);
+      box.minY = std::min(box.minY, p.y);
+      box.maxX = std::max(box.maxX, p.x);
+      box.maxY = std::max(box.maxY, p.y);
+    }
+  return box;
+}
+
+int Root(std::vector<int>& parent, int i) {
+  while (parent[i] != i)
+    i = parent[i] = parent[parent[i]];
+  return i;
+}
+
+void CollectOne(void* item, void* found) {
+  static_cast<std::vector<std::size_t>*>(found)->push_back(reinterpret_cast<std::uintptr_t>(item) -
+                                                           1);
+}
+
+// Groups the footprints whose interiors overlap, and keeps each group's union.
+void FindClusters(FootprintSet::Impl& set) {
+  const Context c = set.geos.get();
+  std::vector<int> parent(set.footprints.size());
+  for (std::size_t i = 0; i < parent.size(); ++i)
+    parent[i] = static_cast<int>(i);
+  std::vector<std::size_t> near;
+  for (std::size_t i = 0; i < set.footprints.size(); ++i) {
+    near.clear();
+    GEOSSTRtree_query_r(c, set.tree, set.footprints[i].geometry.get(), CollectOne, &near);
+    for (std::size_t j : near) {
+      if (j <= i) continue;
+      if (GEOSRelatePattern_r(c, set.footprints[i].geometry.get(), set.footprints[j].geometry.get(),
+                              "2********") == 1)
+        parent[Root(parent, static_cast<int>(i))] = Root(parent, static_cast<int>(j));
+    }
+  }
+  std::vector<std::vector<std::size_t>> groups(parent.size());
+  for (std::size_t i = 0; i < parent.size(); ++i)
+    groups[static_cast<std::size_t>(Root(parent, static_cast<int>(i)))].push_back(i);
+  for (std::vector<std::size_t>& members : groups) {
+    if (members.size() < 2) continue;
+    std::vector<GEOSGeometry*> copies;
+    for (std::size_t m : members)
+      copies.push_back(GEOSGeom_clone_r(c, set.footprints[m].geometry.get()));
+    Geometry all =
+        set.geos.Own(GEOSGeom_createCollection_r(c, GEOS_GEOMETRYCOLLECTION, copies.data(),
+                                                 static_cast<unsigned>(copies.size())),
+                     "collecting");
+    Geometry joined =
+        set.geos.Own(GEOSUnaryUnion_r(c, all.get()), "joining overlapping footprints");
+    for (std::size_t m : members)
+      set.footprints[m].cluster = static_cast<int>(set.clusters.size());
+    set.clusters.push_back({std::move(members), RingsOf(set.geos, joined.get())});
+  }
+}
+
+}  // namespace
+
+std::vector<Ring> RingsOf(const GeosContext& geos, const GEOSGeometry* g) {
+  const Context c = geos.get();
+  std::vector<Ring> rings;
+  const int type = GEOSGeomTypeId_r(c, g);
+  if (type == GEOS_MULTIPOLYGON || type == GEOS_GEOMETRYCOLLECTION) {
+    for (int i = 0; i < GEOSGetNumGeometries_r(c, g); ++i) {
+      std::vector<Ring> part = RingsOf(geos, GEOSGetGeometryN_r(c, g, i));
+      rings.insert(rings.end(), part.begin(), part.end());
+    }
+  } else if (type == GEOS_POLYGON && GEOSisEmpty_r(c, g) == 0) {
+    rings.push_back(ReadRing(c, GEOSGetExteriorRing_r(c, g), true));
+    for (int i = 0; i < GEOSGetNumInteriorRings_r(c, g); ++i)
+      rings.push_back(ReadRing(c, GEOSGetInteriorRingN_r(c, g, i), false));
+  }
+  return rings;
+}
+
+FootprintSet::Impl::~Impl() {
+  if (tree) GEOSSTRtree_destroy_r(geos.get(), tree);
+}
+
+FootprintSet::FootprintSet(FootprintFile file, const std::string& crs, const std::string& fileName)
+    : impl_(std::make_unique<Impl>(crs.empty() ? file.crs : crs, fileName, !crs.empty())) {
+  Impl& set = *impl_;
+  set.notes = std::move(file.notes);
+  int repairs = 0;
+  for (Footprint& f : file.footprints) {
+    bool repaired = false;
+    Geometry g = ToGeometry(set.geos, f, repaired);
+    repairs += repaired ? 1 : 0;
+    if (!g) continue;
+    IndexedFootprint indexed{std::move(g), f.height, f.part, {}, 0, {}, -1};
+    indexed.rings = RingsOf(set.geos, indexed.geometry.get());
+    for (const Ring& r : indexed.rings)
+      indexed.area += RingArea(r);
+    indexed.box = BoxOf(indexed.rings);
+    set.footprints.push_back(std::move(indexed));
+  }
+  if (repairs > 0)
+    set.notes.push_back(std::to_string(repairs) + " footprints of \"" + fileName +
+                        "\" had self-intersecting or otherwise invalid rings: repaired");
+  if (set.footprints.empty())
+    throw SiteError("\"" + fileName + "\" holds no building footprints (polygons)");
+  set.tree = GEOSSTRtree_create_r(set.geos.get(), 10);
+  for (std::size_t i = 0; i < set.footprints.size(); ++i)
+    GEOSSTRtree_insert_r(set.geos.get(), set.tree, set.footprints[i].geometry.get(),
+                         reinterpret_cast<void*>(static_cast<std::uintptr_t>(i + 1)));
+  set.hull = Hull(set.geos, set.footprints);
+  set.hullRings = RingsOf(set.geos, set.hull.get());
+  FindClusters(set);
+}
+
+FootprintSet::~FootprintSet() = default;
+FootprintSet::FootprintSet(FootprintSet&&) noexcept = default;
+FootprintSet& FootprintSet::operator=(FootprintSet&&) noexcept = default;
+
+std::size_t FootprintSet::size() const {
+  return impl_->footprints.size();
+}
+
+const std::vector<std::string>& FootprintSet::notes() const {
+  return impl_->notes;
+}
+
+FootprintSet LoadFootprints(const std::filesystem::path& file, const ReadRules& rules,
+                            const std::string& crs) {
+  return FootprintSet(ReadFootprints(file, rules), crs, file.string());
+}
+
+}  // namespace ventora::site

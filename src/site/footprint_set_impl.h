@@ -1,0 +1,51 @@
+#pragma once
+// What a footprint set holds: the footprints as valid GEOS geometries in
+// the file's coordinates, their index, and the outline of the data.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "geos_handle.h"
+#include "reference_system.h"
+#include "surroundings.h"
+
+namespace ventora::site {
+
+struct IndexedFootprint {
+  Geometry geometry;  // Polygon or MultiPolygon, valid
+  std::optional<double> height;
+  bool part = false;
+  std::vector<Ring> rings;  // outlines counter-clockwise, holes clockwise
+  double area = 0;          // in the file's units
+  Envelope box{};
+  int cluster = -1;  // the footprints its ground overlaps, when any
+};
+
+// Footprints whose ground overlaps (a building and its parts, overlapping
+// outlines): their union counts in PAD, once.
+struct Cluster {
+  std::vector<std::size_t> members;
+  std::vector<Ring> rings;  // of the members' union
+};
+
+struct FootprintSet::Impl {
+  Impl(const std::string& crs, const std::string& fileName, bool crsFromOption)
+      : name(fileName), system(crs, fileName, crsFromOption) {}
+  ~Impl();
+
+  std::string name;
+  GeosContext geos;
+  ReferenceSystem system;
+  std::vector<IndexedFootprint> footprints;
+  GEOSSTRtree* tree = nullptr;
+  Geometry hull;  // the convex hull of all footprints
+  std::vector<Ring> hullRings;
+  std::vector<Cluster> clusters;
+  std::vector<std::string> notes;
+};
+
+// The rings of a polygonal geometry, oriented as RingDiscArea wants them.
+std::vector<Ring> RingsOf(const GeosContext& geos, const GEOSGeometry* g);
+
+}  // namespace ventora::site

@@ -1,0 +1,46 @@
+#pragma once
+// Building footprints as read from a map file, in the file's own
+// coordinates: what the surroundings of a site are computed from.
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace ventora::site {
+
+struct XY {
+  double x = 0, y = 0;
+};
+using Ring = std::vector<XY>;
+
+// The first ring is the outline, the others its holes.
+struct PolygonRings {
+  std::vector<Ring> rings;
+};
+
+struct Footprint {
+  std::vector<PolygonRings> polygons;
+  std::optional<double> height;  // m; none when the data give none
+  // A building part (OpenStreetMap building:part without building): it
+  // covers ground (PAD) but its building's outline carries the height.
+  bool part = false;
+  // The polygons may overlap (the faces of a 3D model): joined before use.
+  bool joinPolygons = false;
+};
+
+struct FootprintFile {
+  std::vector<Footprint> footprints;
+  // The reference system as PROJ reads it ("EPSG:7415", WKT); empty when
+  // the file names none.
+  std::string crs;
+  std::vector<std::string> notes;  // what the reader left out, and why
+};
+
+// A file that cannot be used; the message names the file and the cause.
+class SiteError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+}  // namespace ventora::site

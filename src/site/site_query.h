@@ -1,0 +1,39 @@
+#pragma once
+// One question about a site's surroundings, as the command line and the
+// Python module ask it: the file, the site, and the radius or the building
+// it follows from.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "surroundings.h"
+
+namespace ventora::site {
+
+struct SurroundingsQuery {
+  std::string file;
+  XY site;
+  std::string crs;  // empty: the file's own
+  // m; none: from the building's height, which must then be above 0
+  std::optional<double> radius;
+  double buildingHeight = 0;  // Bdz, m
+  int sectors = 1;
+  double storeyHeight = 3;
+  std::optional<double> defaultHeight;
+};
+
+struct SurroundingsAnswer {
+  std::string error;  // empty when the values are there
+  double radius = 0;  // m, as used
+  Surroundings values;
+  std::vector<std::string> notes;  // the file's and the site's
+};
+
+// The radius the guide advises: 5 x max(Bdz, SbH), at least 50 m.
+double AdvisedRadius(double buildingHeight, double surroundingHeight);
+
+// Never throws: a failure is the answer's error.
+SurroundingsAnswer FindSurroundings(const SurroundingsQuery& query);
+
+}  // namespace ventora::site

@@ -1,0 +1,226 @@
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <numbers>
+#include <set>
+#include <sstream>
+
+#include "disk_area.h"
+#include "footprint_set_impl.h"
+
+namespace ventora::site {
+namespace {
+
+using Context = GEOSContextHandle_t;
+// Less ground than this (m²) is a building touching the region, not in it.
+constexpr double kNoArea = 1e-6;
+
+// The regions of one request: the whole circle, then each sector.
+struct Regions {
+  double radius;
+  int sectors;
+  std::size_t Count() const { return sectors > 1 ? static_cast<std::size_t>(sectors) + 1 : 1; }
+  double From(std::size_t k) const { return (static_cast<double>(k) - 0.5) * 360.0 / sectors; }
+  double Area(std::size_t k) const {
+    return std::numbers::pi * radius * radius / (k == 0 ? 1 : sectors);
+  }
+};
+
+// Each region's share of the rings' ground, in m².
+std::vector<double> AreasOf(const std::vector<Ring>& rings, const LocalFrame& frame,
+                            const Regions& regions) {
+  std::vector<double> areas(regions.Count(), 0.0);
+  Ring local;
+  for (const Ring& ring : rings) {
+    local.resize(ring.size());
+    std::transform(ring.begin(), ring.end(), local.begin(), [&](XY p) { return frame.ToLocal(p); });
+    areas[0] += RingDiscArea(local, regions.radius);
+    for (std::size_t k = 1; k < areas.size(); ++k) {
+      const double from = regions.From(k - 1);
+      areas[k] +=
+          RingDiscArea(ClipToSector(local, from, from + 360.0 / regions.sectors), regions.radius);
+    }
+  }
+  return areas;
+}
+
+// A footprint's areas, without projecting it when its box lies wholly
+// inside or outside the circle (projected data, all round only).
+std::vector<double> FootprintAreas(const IndexedFootprint& f, const LocalFrame& frame,
+                                   const Regions& regions) {
+  const double scale = frame.GridScale();
+  if (scale > 0) {
+    const XY s = frame.site();
+    const double dx = std::max({f.box.minX - s.x, 0.0, s.x - f.box.maxX});
+    const double dy = std::max({f.box.minY - s.y, 0.0, s.y - f.box.maxY});
+    if (std::hypot(dx, dy) >= regions.radius * scale)
+      return std::vector<double>(regions.Count(), 0.0);
+    const double fx = std::max(std::abs(f.box.minX - s.x), std::abs(f.box.maxX - s.x));
+    const double fy = std::max(std::abs(f.box.minY - s.y), std::abs(f.box.maxY - s.y));
+    if (regions.sectors == 1 && std::hypot(fx, fy) <= regions.radius * scale)
+      return {f.area / (scale * scale)};
+  }
+  return AreasOf(f.rings, frame, regions);
+}
+
+void CollectIndex(void* item, void* found) {
+  static_cast<std::vector<std::size_t>*>(found)->push_back(reinterpret_cast<std::uintptr_t>(item) -
+                                                           1);
+}
+
+std::vector<std::size_t> Candidates(const FootprintSet::Impl& set, const LocalFrame& frame,
+                                    double radius) {
+  const Context c = set.geos.get();
+  const Envelope e = frame.EnvelopeOf(radius);
+  Geometry box = set.geos.Own(GEOSGeom_createRectangle_r(c, e.minX, e.minY, e.maxX, e.maxY), "box");
+  std::vector<std::size_t> found;
+  GEOSSTRtree_query_r(c, set.tree, box.get(), CollectIndex, &found);
+  std::sort(found.begin(), found.end());
+  return found;
+}
+
+// The studied building: the footprints that hold the site point, and the
+// parts that lie in them.
+std::set<std::size_t> Studied(const FootprintSet::Impl& set, const std::vector<std::size_t>& near,
+                              XY site) {
+  const Context c = set.geos.get();
+  Geometry point = set.geos.Own(GEOSGeom_createPointFromXY_r(c, site.x, site.y), "site");
+  std::set<std::size_t> studied;
+  for (std::size_t i : near) {
+    const Envelope& b = set.footprints[i].box;
+    if (site.x >= b.minX && site.x <= b.maxX && site.y >= b.minY && site.y <= b.maxY &&
+        GEOSIntersects_r(c, set.footprints[i].geometry.get(), point.get()) == 1)
+      studied.insert(i);
+  }
+  if (studied.empty()) return studied;
+  for (std::size_t i : near) {
+    if (!set.footprints[i].part || studied.count(i)) continue;
+    Geometry inner =
+        set.geos.Own(GEOSPointOnSurface_r(c, set.footprints[i].geometry.get()), "part");
+    for (std::size_t s : std::set<std::size_t>(studied))
+      if (GEOSIntersects_r(c, set.footprints[s].geometry.get(), inner.get()) == 1)
+        studied.insert(i);
+  }
+  return studied;
+}
+
+// The union of a cluster's members that are not the studied building.
+std::vector<Ring> ClusterRings(const FootprintSet::Impl& set, const Cluster& cluster,
+                               const std::set<std::size_t>& studied) {
+  bool touched = false;
+  for (std::size_t m : cluster.members)
+    touched = touched || studied.count(m) > 0;
+  if (!touched) return cluster.rings;
+  const Context c = set.geos.get();
+  std::vector<GEOSGeometry*> copies;
+  for (std::size_t m : cluster.members)
+    if (!studied.count(m)) copies.push_back(GEOSGeom_clone_r(c, set.footprints[m].geometry.get()));
+  Geometry all = set.geos.Own(GEOSGeom_createCollection_r(c, GEOS_GEOMETRYCOLLECTION, copies.data(),
+                                                          static_cast<unsigned>(copies.size())),
+                              "collecting");
+  Geometry joined = set.geos.Own(GEOSUnaryUnion_r(c, all.get()), "joining footprints");
+  return RingsOf(set.geos, joined.get());
+}
+
+struct Sums {
+  double covered = 0, weighted = 0, weights = 0;
+  int buildings = 0, withoutHeight = 0;
+};
+
+std::vector<Sums> Evaluate(const FootprintSet::Impl& set, const std::vector<std::size_t>& near,
+                           const std::set<std::size_t>& studied, const LocalFrame& frame,
+                           const Regions& regions, const std::optional<double>& defaultHeight) {
+  std::vector<Sums> sums(regions.Count());
+  std::set<int> clustersSeen;
+  for (std::size_t i : near) {
+    if (studied.count(i)) continue;
+    const IndexedFootprint& f = set.footprints[i];
+    const std::vector<double> areas = FootprintAreas(f, frame, regions);
+    const std::optional<double> height = f.height ? f.height : defaultHeight;
+    for (std::size_t k = 0; k < areas.size(); ++k) {
+      if (f.cluster < 0) sums[k].covered += areas[k];
+      if (f.part || areas[k] <= kNoArea) continue;
+      ++sums[k].buildings;
+      if (!f.height) ++sums[k].withoutHeight;
+      if (height) {
+        sums[k].weighted += areas[k] * *height;
+        sums[k].weights += areas[k];
+      }
+    }
+    if (f.cluster >= 0 && clustersSeen.insert(f.cluster).second) {
+      const std::vector<double> covered =
+          AreasOf(ClusterRings(set, set.clusters[static_cast<std::size_t>(f.cluster)], studied),
+                  frame, regions);
+      for (std::size_t k = 0; k < covered.size(); ++k)
+        sums[k].covered += covered[k];
+    }
+  }
+  return sums;
+}
+
+std::string Text(double value, int precision = 10) {
+  std::ostringstream text;
+  text.precision(precision);
+  text << value;
+  return text.str();
+}
+
+}  // namespace
+
+Surroundings FootprintSet::Compute(const SurroundingsRequest& request) const {
+  const Impl& set = *impl_;
+  if (!(request.radius > 0) || !std::isfinite(request.radius))
+    throw SiteError("the radius must be a length above 0 m");
+  if (request.sectors < 1 || request.sectors > 360)
+    throw SiteError("the number of sectors must be a whole number from 1 to 360");
+  const Context c = set.geos.get();
+  const LocalFrame frame = set.system.FrameAt(request.site);
+  const Regions regions{request.radius, request.sectors};
+  Surroundings result;
+  result.coverage = AreasOf(set.hullRings, frame, Regions{request.radius, 1})[0] / regions.Area(0);
+  const std::string radius = Text(request.radius);
+  const std::string site = Text(request.site.x) + "," + Text(request.site.y);
+  if (result.coverage < 1e-9) {  // rounding leaves a trace of area far away
+    double minX = 0, minY = 0, maxX = 0, maxY = 0;
+    GEOSGeom_getXMin_r(c, set.hull.get(), &minX);
+    GEOSGeom_getYMin_r(c, set.hull.get(), &minY);
+    GEOSGeom_getXMax_r(c, set.hull.get(), &maxX);
+    GEOSGeom_getYMax_r(c, set.hull.get(), &maxY);
+    throw SiteError("the site " + site + " lies more than " + radius + " m from the data of \"" +
+                    set.name + "\", which span " + Text(minX) + "," + Text(minY) + " to " +
+                    Text(maxX) + "," + Text(maxY) + " in the file's coordinates");
+  }
+  const std::vector<std::size_t> near = Candidates(set, frame, request.radius);
+  const std::set<std::size_t> studied = Studied(set, near, request.site);
+  const std::vector<Sums> sums =
+      Evaluate(set, near, studied, frame, regions, request.defaultHeight);
+  for (std::size_t k = 0; k < sums.size(); ++k) {
+    SectorValues row;
+    if (k > 0) {
+      const double from = regions.From(k - 1);
+      row.from = from < 0 ? from + 360 : from;
+      row.to = from + 360.0 / request.sectors;
+    }
+    row.pad = 100 * sums[k].covered / regions.Area(k);
+    if (sums[k].weights > 0) row.sbh = sums[k].weighted / sums[k].weights;
+    row.buildings = sums[k].buildings;
+    row.withoutHeight = sums[k].withoutHeight;
+    result.rows.push_back(row);
+  }
+  if (result.coverage < 0.995)
+    result.notes.push_back("the data of \"" + set.name + "\" cover " +
+                           Text(std::round(result.coverage * 100), 3) + " % of the circle of " +
+                           radius +
+                           " m round the site: buildings beyond them are missing, so PAD is too "
+                           "low; choose a smaller radius or data that reach further");
+  if (studied.empty())
+    result.notes.push_back(
+        "no footprint holds the site point: no building was left out as the "
+        "studied one");
+  if (result.rows.front().buildings == 0)
+    result.notes.push_back("no building of \"" + set.name + "\" lies within " + radius +
+                           " m of the site: PAD is 0");
+  return result;
+}
+
+}  // namespace ventora::site

@@ -1,0 +1,253 @@
+// PAD and SbH of hand-made footprints whose answers are known: blocks in a
+// transverse Mercator frame whose central meridian runs through the site
+// (scale 1, no convergence there), so that a block's area in metres is its
+// area on the ground.
+
+#include <geodesic.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <numbers>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "site/surroundings.h"
+
+namespace ventora::site {
+namespace {
+
+constexpr double kX0 = 500000, kY0 = 5000000;
+constexpr const char* kFrame =
+    "+proj=tmerc +lat_0=0 +lon_0=9 +k=1 +x_0=500000 +y_0=0 +ellps=WGS84 +units=m +type=crs";
+
+double CircleArea(double r) {
+  return std::numbers::pi * r * r;
+}
+
+std::string Ring(double x0, double y0, double x1, double y1) {
+  std::ostringstream text;
+  text.precision(12);
+  text << "[[" << kX0 + x0 << "," << kY0 + y0 << "],[" << kX0 + x1 << "," << kY0 + y0 << "],["
+       << kX0 + x1 << "," << kY0 + y1 << "],[" << kX0 + x0 << "," << kY0 + y1 << "],[" << kX0 + x0
+       << "," << kY0 + y0 << "]]";
+  return text.str();
+}
+
+std::string Feature(const std::string& rings, const std::string& properties) {
+  return R"({"type":"Feature","properties":{)" + properties +
+         R"(},"geometry":{"type":"Polygon","coordinates":[)" + rings + "]}}";
+}
+
+std::filesystem::path WriteFile(const std::string& name, const std::string& text) {
+  const auto path =
+      std::filesystem::temp_directory_path() / (name + "-" + std::to_string(::getpid()) + ".json");
+  std::ofstream(path) << text;
+  return path;
+}
+
+std::filesystem::path WriteGeoJson(const std::string& name,
+                                   const std::vector<std::string>& features,
+                                   const std::string& crs = kFrame) {
+  std::string text = R"({"type":"FeatureCollection","crs":{"type":"name","properties":{"name":")" +
+                     crs + R"("}},"features":[)";
+  for (std::size_t i = 0; i < features.size(); ++i)
+    text += (i ? "," : "") + features[i];
+  return WriteFile(name, text + "]}");
+}
+
+struct Expected {
+  double pad;  // m² of ground covered, turned into percent by the test
+  std::optional<double> sbh;
+  int buildings, withoutHeight;
+};
+
+struct Case {
+  std::string name;
+  std::vector<std::string> features;
+  double radius;
+  int sectors;
+  std::optional<double> defaultHeight;
+  std::vector<Expected> rows;  // covered area in m² per row; all round first
+};
+
+// The area of [-10, 10] x [90, 110] inside the circle of radius 100.
+double CutBlockArea() {
+  const auto f = [](double x) {
+    return x / 2 * std::sqrt(1e4 - x * x) + 5000 * std::asin(x / 100);
+  };
+  return f(10) - f(-10) - 20 * 90;
+}
+
+const std::vector<Case>& Cases() {
+  static const std::vector<Case> cases{
+      {"block_at_known_distance",
+       {Feature(Ring(-10, 40, 10, 60), R"("height":10)")},
+       100,
+       1,
+       {},
+       {{400, 10, 1, 0}}},
+      {"building_cut_by_the_circle",
+       {Feature(Ring(-10, 90, 10, 110), R"("height":"12.5 m")")},
+       100,
+       1,
+       {},
+       {{CutBlockArea(), 12.5, 1, 0}}},
+      {"part_overlapping_its_building",
+       {Feature(Ring(-10, 40, 10, 60), R"("building":"yes","height":10)"),
+        Feature(Ring(-5, 45, 5, 55), R"("building:part":"yes","height":30)")},
+       100,
+       1,
+       {},
+       {{400, 10, 1, 0}}},
+      {"courtyard",
+       {Feature(Ring(-15, 35, 15, 65) + "," + Ring(-5, 45, 5, 55), R"("building:levels":4)")},
+       100,
+       1,
+       {},
+       {{800, 12, 1, 0}}},
+      {"building_without_a_height",
+       {Feature(Ring(-10, 40, 10, 60), R"("height":10)"), Feature(Ring(-10, -60, 10, -40), "")},
+       100,
+       1,
+       {},
+       {{800, 10, 2, 1}}},
+      {"default_height",
+       {Feature(Ring(-10, 40, 10, 60), R"("height":10)"), Feature(Ring(-10, -60, 10, -40), "")},
+       100,
+       1,
+       20.0,
+       {{800, 15, 2, 1}}},
+      {"not_a_building",
+       {Feature(Ring(-10, 40, 10, 60), R"("building":"no","height":10)"),
+        Feature(Ring(-120, -5, -110, 5), R"("height":10)"),
+        Feature(Ring(110, -5, 120, 5), R"("height":10)")},
+       100,
+       1,
+       {},
+       {{0, std::nullopt, 0, 0}}},
+      {"site_inside_a_building",
+       {Feature(Ring(-10, -10, 10, 10), R"("height":50)"),
+        Feature(Ring(-5, -5, 5, 5), R"("building:part":"yes","height":60)"),
+        Feature(Ring(30, -10, 50, 10), R"("height":8)")},
+       100,
+       1,
+       {},
+       {{400, 8, 1, 0}}},
+      {"sector_boundary_through_a_building",
+       {Feature(Ring(25, 25, 45, 45), R"("height":9)")},
+       100,
+       4,
+       {},
+       {{400, 9, 1, 0}, {200, 9, 1, 0}, {200, 9, 1, 0}, {0, {}, 0, 0}, {0, {}, 0, 0}}},
+  };
+  return cases;
+}
+
+class KnownAnswers : public testing::TestWithParam<Case> {};
+
+TEST_P(KnownAnswers, PadAndSbH) {
+  const Case& c = GetParam();
+  const auto file = WriteGeoJson(c.name, c.features);
+  const FootprintSet set = LoadFootprints(file, ReadRules{}, "");
+  const Surroundings got = set.Compute({.site = {kX0, kY0},
+                                        .radius = c.radius,
+                                        .sectors = c.sectors,
+                                        .defaultHeight = c.defaultHeight});
+  std::filesystem::remove(file);
+  ASSERT_EQ(got.rows.size(), c.rows.size());
+  for (std::size_t i = 0; i < c.rows.size(); ++i) {
+    SCOPED_TRACE("row " + std::to_string(i));
+    const double share = i == 0 ? 1 : 1.0 / c.sectors;
+    EXPECT_NEAR(got.rows[i].pad, 100 * c.rows[i].pad / (CircleArea(c.radius) * share), 1e-7);
+    EXPECT_EQ(got.rows[i].sbh.has_value(), c.rows[i].sbh.has_value());
+    if (c.rows[i].sbh && got.rows[i].sbh) {
+      EXPECT_NEAR(*got.rows[i].sbh, *c.rows[i].sbh, 1e-9);
+    }
+    EXPECT_EQ(got.rows[i].buildings, c.rows[i].buildings);
+    EXPECT_EQ(got.rows[i].withoutHeight, c.rows[i].withoutHeight);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Footprints, KnownAnswers, testing::ValuesIn(Cases()),
+                         [](const testing::TestParamInfo<Case>& param) {
+                           return param.param.name;
+                         });
+
+TEST(Sectors, BoundsAreCentredOnTheirBearings) {
+  const auto file = WriteGeoJson("bounds", {Feature(Ring(-10, 40, 10, 60), R"("height":10)")});
+  const Surroundings got =
+      LoadFootprints(file, ReadRules{}, "")
+          .Compute({.site = {kX0, kY0}, .radius = 100, .sectors = 8, .defaultHeight = {}});
+  std::filesystem::remove(file);
+  ASSERT_EQ(got.rows.size(), 9u);
+  EXPECT_EQ(got.rows[0].from, 0);
+  EXPECT_EQ(got.rows[0].to, 360);
+  EXPECT_EQ(got.rows[1].from, 337.5);
+  EXPECT_EQ(got.rows[1].to, 22.5);
+  EXPECT_EQ(got.rows[3].from, 67.5);
+  EXPECT_EQ(got.rows[1].buildings, 1);  // the block lies due north
+  EXPECT_EQ(got.rows[5].buildings, 0);
+}
+
+// The same 20 m square, 50 m north-east of a site at 9 E 60 N, in lon/lat
+// (corners placed along geodesics) and in the site's own projection.
+TEST(LonLat, SameBlockAsProjected) {
+  geod_geodesic wgs84;
+  geod_init(&wgs84, 6378137, 1 / 298.257223563);
+  const double lat0 = 60, lon0 = 9;
+  std::string ring = "[";
+  const double corners[5][2] = {{25, 25}, {45, 25}, {45, 45}, {25, 45}, {25, 25}};
+  for (int i = 0; i < 5; ++i) {
+    const double east = corners[i][0], north = corners[i][1];
+    double lat = 0, lon = 0;
+    geod_direct(&wgs84, lat0, lon0, std::atan2(east, north) * 180 / std::numbers::pi,
+                std::hypot(east, north), &lat, &lon, nullptr);
+    std::ostringstream point;
+    point.precision(15);
+    point << (i ? "," : "") << "[" << lon << "," << lat << "]";
+    ring += point.str();
+  }
+  ring += "]";
+  const auto lonLat =
+      WriteGeoJson("lonlat", {Feature(ring, R"("height":7)")}, "urn:ogc:def:crs:OGC:1.3:CRS84");
+  const Surroundings got =
+      LoadFootprints(lonLat, ReadRules{}, "")
+          .Compute({.site = {lon0, lat0}, .radius = 100, .sectors = 4, .defaultHeight = {}});
+  std::filesystem::remove(lonLat);
+  EXPECT_NEAR(got.rows[0].pad, 100 * 400 / CircleArea(100), 1e-3);
+  EXPECT_NEAR(got.rows[1].pad, 4 * 100 * 200 / CircleArea(100), 1e-2);
+  EXPECT_EQ(got.rows[0].sbh, 7);
+}
+
+// Delft's model: its 160 Building objects are the footprints; its bridges,
+// roads, water and terrain are not.
+TEST(CityJson, OnlyBuildingsAreFootprints) {
+  const std::filesystem::path delft =
+      std::filesystem::path(std::getenv("VENTORA_TEST_DATA")) / "surroundings" / "delft.city.json";
+  const FootprintSet set = LoadFootprints(delft, ReadRules{}, "");
+  EXPECT_EQ(set.size(), 160u);
+  ASSERT_FALSE(set.notes().empty());
+  EXPECT_NE(set.notes().front().find("410 city objects"), std::string::npos) << set.notes().front();
+}
+
+TEST(Errors, NameTheFile) {
+  const auto neither = WriteFile("neither", R"({"type":"Topology","objects":{}})");
+  try {
+    LoadFootprints(neither, ReadRules{}, "");
+    ADD_FAILURE() << "a JSON that is neither format was read";
+  } catch (const SiteError& e) {
+    EXPECT_NE(std::string(e.what()).find(neither.string()), std::string::npos) << e.what();
+    EXPECT_NE(std::string(e.what()).find("neither GeoJSON"), std::string::npos) << e.what();
+  }
+  std::filesystem::remove(neither);
+}
+
+}  // namespace
+}  // namespace ventora::site
