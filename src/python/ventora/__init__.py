@@ -25,7 +25,9 @@ from ._ventora import (
     export,
     run,
     sweep,
+    sweep_many,
 )
+from .many import sweep_frame
 
 __all__ = [
     "EXPORT_FORMATS",
@@ -45,4 +47,6 @@ __all__ = [
     "export",
     "run",
     "sweep",
+    "sweep_frame",
+    "sweep_many",
 ]

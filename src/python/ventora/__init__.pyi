@@ -2,10 +2,11 @@
 
 import enum
 import os
-from typing import Iterator
+from typing import Any, Iterable, Iterator
 
 import numpy as np
 import numpy.typing as npt
+import pandas
 
 __version__: str
 EXPORT_FORMATS: list[str]
@@ -132,6 +133,10 @@ class Sweep:
 def run(job: Job) -> Result: ...
 def check(job: Job) -> list[Message]: ...
 def sweep(job: Job, step: float = 10) -> Sweep: ...
+def sweep_many(jobs: Iterable[Job | _Path], step: float = 10) -> dict[str, Any]: ...
+def sweep_frame(
+    jobs: Iterable[Job | _Path], step: float = 10
+) -> tuple[pandas.DataFrame, pandas.DataFrame]: ...
 def export(job: Job, *, format: str = "csv", path: _Path | None = None,
            step: int | None = None) -> str: ...
 def cp(facade: _Values, x_rel: _Values, z_rel: _Values, *, job: Job | None = None,
