@@ -43,11 +43,11 @@ struct BuildingStatus {
   std::vector<std::int32_t> elements, stopped;
 };
 
-Job LoadSource(const JobSource& source) {
+// `numbers` is probed once per call: the user's number format does not
+// change between files.
+Job LoadSource(const JobSource& source, NumberText& numbers, bool separatorsEqual) {
   if (const Job* job = std::get_if<Job>(&source)) return *job;
-  NumberText numbers;
-  if (numbers.DetectNumberFormat() == NumberFormatCheck::SeparatorsEqual)
-    throw JobFileError(std::get<std::string>(source), kSeparatorsEqualMessage);
+  if (separatorsEqual) throw JobFileError(std::get<std::string>(source), kSeparatorsEqualMessage);
   return ReadJobFile(std::get<std::string>(source), numbers);
 }
 
@@ -71,11 +71,16 @@ void AppendRows(const WindSweep& sweep, std::int32_t index, LongTable& t) {
 
 // Sweeps one building into the table; returns why it could not ("" when it
 // was swept).
-std::string SweepOne(const JobSource& source, const std::vector<float>& directions,
-                     std::int32_t index, LongTable& table, std::int32_t& elements,
-                     std::int32_t& stopped) {
+struct Reading {
+  NumberText numbers;
+  bool separatorsEqual = false;
+};
+
+std::string SweepOne(const JobSource& source, Reading& reading,
+                     const std::vector<float>& directions, std::int32_t index, LongTable& table,
+                     std::int32_t& elements, std::int32_t& stopped) {
   try {
-    Job job = LoadSource(source);
+    Job job = LoadSource(source, reading.numbers, reading.separatorsEqual);
     CollectedMessages messages;
     if (!PassesPreRunChecks(job, messages)) {
       std::string text = "the pre-run checks refused the job";
@@ -115,10 +120,13 @@ py::dict SweepMany(const py::iterable& jobs, float step) {
   BuildingStatus status;
   {
     py::gil_scoped_release released;
+    Reading reading;
+    reading.separatorsEqual =
+        reading.numbers.DetectNumberFormat() == NumberFormatCheck::SeparatorsEqual;
     for (std::size_t i = 0; i < sources.size(); ++i) {
       std::int32_t elements = 0, stopped = 0;
-      status.error.push_back(
-          SweepOne(sources[i], directions, static_cast<std::int32_t>(i), table, elements, stopped));
+      status.error.push_back(SweepOne(sources[i], reading, directions, static_cast<std::int32_t>(i),
+                                      table, elements, stopped));
       status.elements.push_back(elements);
       status.stopped.push_back(stopped);
     }
