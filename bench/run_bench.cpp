@@ -1,6 +1,6 @@
 // A full run of 2,000 elements: through RunCalculation with its text report
-// in a temporary folder (target: under 5 ms median), and ventora-run on the
-// same job as a whole process.
+// in a temporary folder (target: under 5 ms median), its status pass alone,
+// and ventora-run on the same job as a whole process.
 
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
@@ -50,6 +50,21 @@ void BM_RunCalculation2000(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_RunCalculation2000)->Unit(benchmark::kMillisecond);
+
+// The status pass alone, which every run makes after its walk: a small part
+// of the run above.
+void BM_JudgeElements2000(benchmark::State& state) {
+  const Job job = MakeBenchJob();
+  RunContext ctx;
+  RunSetup setup;
+  setup.openReport = [] { return std::make_unique<NoReport>(); };
+  const RunResult result = RunCalculation(job, ctx, setup);
+  for (auto _ : state) {
+    const std::vector<ElementStatus> status = JudgeElements(job, result.geometry, result.elements);
+    benchmark::DoNotOptimize(status.data());
+  }
+}
+BENCHMARK(BM_JudgeElements2000)->Unit(benchmark::kMicrosecond);
 
 // ventora-run sits in src/cli of the same build tree as this program.
 fs::path VentoraRunBinary() {

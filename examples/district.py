@@ -5,11 +5,12 @@ Each building (random size, orientation, roof and surroundings, openings on
 its four walls and roof) is swept over the wind directions by ventora. A task
 takes a partition of buildings and sweeps them all in one call in C++
 (ventora.sweep_frame, the GIL released), writing one file per partition in
-long format (building, facade, element, x, z, direction, cp): HDF5 when
-PyTables is installed (pandas.read_hdf opens it in one call), else CSV. The
+long format (building, facade, element, x, z, direction, cp, status): HDF5
+when PyTables is installed (pandas.read_hdf opens it in one call), else CSV. The
 tasks run as a dask.bag: on this machine with the local process scheduler by
 default, on a cluster when --scheduler names a running dask-scheduler. A
-summary of every building goes to summary.csv.
+summary of every building goes to summary.csv; run_district() also returns
+each building's rows of its partition's table (keep=False: only the files).
 
     PYTHONPATH=build/dev/python /usr/bin/python3 examples/district.py \\
         --buildings 200 --out /tmp/district
@@ -87,8 +88,10 @@ def write_partition(table, name):
 
 def evaluate(task):
     """One partition of buildings: swept in one call, written to one file;
-    returns a summary row per building."""
-    first, count, seed, openings, step, out, paths = task
+    returns a summary row per building, with (when `keep`) the building's own
+    rows of the partition's table under "sweep": they pickle, so they come back
+    from a worker process as they were computed."""
+    first, count, seed, openings, step, out, paths, keep = task
     start = time.perf_counter()
     numbers = list(range(first, first + count))
     jobs = paths if paths else [make_building(seed, i, openings) for i in numbers]
@@ -110,6 +113,8 @@ def evaluate(task):
         if not paths:
             job = jobs[i]
             row.update(azimuth=job.AzB, pad=job.PAD, height=job.Bdz)
+        if keep:
+            row["sweep"] = cp[cp.building == number].reset_index(drop=True)
         rows.append(row)
     return rows
 
@@ -120,14 +125,16 @@ def partitions(total, per_partition):
 
 
 def run_district(buildings, out, *, seed=1, openings=50, step=10, scheduler=None,
-                 workers=None, jobs_from=None, per_partition=BUILDINGS_PER_PARTITION):
+                 workers=None, jobs_from=None, per_partition=BUILDINGS_PER_PARTITION,
+                 keep=True):
     """Evaluates the district (generated, or the job files listed in
-    `jobs_from`); returns the summary (one row per building)."""
+    `jobs_from`); returns the summary (one row per building; when `keep`, its
+    Cp table, as in the partition's file, in the column "sweep")."""
     os.makedirs(out, exist_ok=True)
     paths = read_job_list(jobs_from) if jobs_from else None
     total = len(paths) if paths else buildings
     tasks = [(first, count, seed, openings, step, out,
-              paths[first:first + count] if paths else None)
+              paths[first:first + count] if paths else None, keep)
              for first, count in partitions(total, per_partition)]
     bag = dask.bag.from_sequence(tasks, npartitions=max(1, len(tasks))).map(evaluate).flatten()
     if scheduler:
@@ -137,7 +144,7 @@ def run_district(buildings, out, *, seed=1, openings=50, step=10, scheduler=None
     else:
         rows = bag.compute(scheduler="processes", num_workers=workers)
     summary = pd.DataFrame(rows).sort_values("building", ignore_index=True)
-    summary.to_csv(os.path.join(out, "summary.csv"), index=False)
+    summary.drop(columns="sweep", errors="ignore").to_csv(os.path.join(out, "summary.csv"), index=False)
     return summary
 
 
@@ -158,7 +165,8 @@ def main():
     start = time.perf_counter()
     summary = run_district(args.buildings, args.out, seed=args.seed, openings=args.openings,
                            step=args.step, scheduler=args.scheduler, workers=args.workers,
-                           jobs_from=args.jobs_from, per_partition=args.per_partition)
+                           jobs_from=args.jobs_from, per_partition=args.per_partition,
+                           keep=False)
     wall = time.perf_counter() - start
     failed = (summary.error != "").sum()
     print(f"{len(summary)} buildings, {summary.elements.sum()} openings x "

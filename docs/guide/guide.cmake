@@ -12,13 +12,15 @@ set(VENTORA_GUIDE_PAGES
     results.md
     messages.md
     command-line.md
-    model-limits.md)
+    model-limits.md
+    implausible-cp.md)
 set(VENTORA_DRAWINGS_DIR ${PROJECT_SOURCE_DIR}/src/ui/pictures/drawings)
 set(VENTORA_GUIDE_PICTURES
     bldg_orientation.svg
     building_dimensions.svg
     element_on_roof.svg
     element_on_wall.svg
+    implausible_cp.svg
     facade_numbers.svg
     plan_area_density.svg
     roof_types.svg

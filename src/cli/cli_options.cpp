@@ -78,6 +78,10 @@ ParsedOptions ParseOptions(const std::vector<std::string>& allArgs) {
       options.workbook = true;
     } else if (!onlyOperands && arg == "--keep-going") {
       // The default: one bad job never stops the others.
+    } else if (!onlyOperands && arg.starts_with("--damaged-header=")) {
+      if (arg != "--damaged-header=zeros")
+        return Fail(arg + ": the only value is zeros (read the values the header lacks as 0)");
+      options.damagedHeaderZeros = true;
     } else if (!onlyOperands && arg.starts_with("--map=")) {
       options.mapFile = arg.substr(6);
       if (std::string bad = CheckMapFileName(options.mapFile); !bad.empty()) return Fail(bad);
@@ -98,6 +102,8 @@ ParsedOptions ParseOptions(const std::vector<std::string>& allArgs) {
     const std::string error = CheckFromIdfOptions(options);
     return error.empty() ? ParsedOptions{options, ""} : Fail(error);
   }
+  if (!options.fit.empty() || !options.zones.empty())
+    return Fail("--fit and --zones go with --from-idf MODEL.idf (see --help)");
   if (options.jobs.empty() && options.jobsFrom.empty()) return Fail("no job given (see --help)");
   if (std::string error = CheckExportOptions(options); !error.empty()) return Fail(error);
   if (options.sweepStep != 0 && !options.mapFile.empty())
@@ -120,6 +126,7 @@ std::string UsageText() {
          "       ventora-run --sweep[=STEP] --format=energyplus [OPTIONS] JOB...\n"
          "       ventora-run [options] --jobs-from FILE|- [JOB...]\n"
          "       ventora-run --from-idf MODEL.idf --pad PAD --sbh SBH [--veexp E] [--sweep=STEP]\n"
+         "                   [--fit=box|enclosing] [--zones NAME,...]\n"
          "\n"
          "Runs the wind pressure calculation of a job, as the desktop program's Run does:\n"
          "deletes the job's old results, checks the job, computes every element and writes\n"
@@ -153,26 +160,36 @@ std::string UsageText() {
          "             below 360 (STEP a whole number of degrees; 30 for contam, else 10\n"
          "             when not given), with the job's own wind direction replaced by each\n"
          "             in turn; writes no report but, as --format says:\n"
-         "               csv         JOB.sweep.csv: one row per element, one Cp column per\n"
-         "                           direction (empty where the run stopped)\n"
+         "               csv         JOB.sweep.csv: the job's header as # lines, then one\n"
+         "                           row per element, one Cp column per direction (empty\n"
+         "                           where the run stopped)\n"
          "               energyplus  JOB.sweep.idf: EnergyPlus wind pressure coefficient\n"
          "                           array and values, absolute directions (at most 36);\n"
          "                           several jobs give one fragment, FIRST.sweeps.idf\n"
          "               contam      JOB.sweep.contam.txt: CONTAM wind pressure profiles,\n"
          "                           angles from each facade's normal (STEP divides 360,\n"
          "                           at least 24: at most 16 points a profile)\n"
-         "               modelica    JOB.sweep.mo: a package of Outside_CpData parameters\n"
-         "                           per element (STEP divides 360)\n"
+         "               modelica    PACKAGE.mo beside the job: a package of Outside_CpData\n"
+         "                           parameters per element and its wind speed modifier\n"
+         "                           Cs (STEP divides 360)\n"
          "  --contam-first=N\n"
          "             number the CONTAM profiles from N (to add them to a project that\n"
          "             has N-1), not from 1\n"
          "  --modelica-package=NAME\n"
-         "             the Modelica package's name (Ventora_JOB when not given)\n"
+         "             the Modelica package's name and so its file's, NAME.mo (Ventora_JOB\n"
+         "             when not given); no Modelica keyword\n"
          "  --tables=all\n"
          "             every EnergyPlus element as a Table:Lookup, not only those with a\n"
          "             Cp beyond -1..1 (EnergyPlus bounds its coefficient values to -1..1)\n"
+         "  --strict   write no export (nor --format=csv) that holds an implausible Cp,\n"
+         "             one beyond the envelope of physically possible values: exit\n"
+         "             status 2, nothing written\n"
          "  --output=FILE\n"
          "             write the EnergyPlus fragment to FILE\n"
+         "  --boundary-layer=M\n"
+         "             the site's wind profile boundary layer thickness in m (10 to 3000)\n"
+         "             for the reference wind the exports give their consumers; else\n"
+         "             EnergyPlus's terrain class nearest VeEXP (210, 270, 370 or 460 m)\n"
          "  --from-idf MODEL.idf\n"
          "             from an EnergyPlus model to its Cp: fits the building box to the\n"
          "             model's exterior walls and roof, puts an element at the centroid of\n"
@@ -185,7 +202,16 @@ std::string UsageText() {
          "             percent of the ground they cover (the model does not say)\n"
          "  --sbh SBH  with --from-idf: mean height of the surrounding buildings, m\n"
          "  --veexp E  with --from-idf: wind profile exponent (else Site:HeightVariation's,\n"
-         "             else from Building's Terrain)\n"
+         "             else from Building's Terrain); a warning names both when it differs\n"
+         "             from the model's\n"
+         "  --fit=box|enclosing\n"
+         "             with --from-idf: the building is the rectangle its exterior walls\n"
+         "             form (box, the default; other shapes are refused) or the\n"
+         "             smallest-area rectangle round them on plan (enclosing), each\n"
+         "             opening on the facade its wall faces nearest\n"
+         "  --zones NAME,...\n"
+         "             with --from-idf: fit the rectangle to these zones' exterior walls\n"
+         "             only; the other zones' openings go to its nearest facade\n"
          "  -j N, --jobs=N\n"
          "             run up to N jobs at once (1 to 256; the number of cores when not\n"
          "             given)\n"
@@ -193,6 +219,10 @@ std::string UsageText() {
          "             also run the jobs listed in FILE, one path a line, relative to the\n"
          "             current folder (blank lines skipped); - reads the list from\n"
          "             standard input\n"
+         "  --damaged-header=zeros\n"
+         "             run a job whose first line lacks some of its ten values with those\n"
+         "             values at 0, as the desktop program opens it (say which on standard\n"
+         "             error); without it such a job is refused with exit status 1\n"
          "  --keep-going\n"
          "             accepted for scripts: a batch always runs every job\n"
          "  --help     show this help and exit\n"

@@ -22,9 +22,17 @@ struct CliOptions {
   int contamFirst = 1;            // --contam-first=N: the first CONTAM profile's number
   std::string modelicaPackage;    // --modelica-package=NAME; empty: from the job's name
   bool allTables = false;         // --tables=all: every EnergyPlus element as a Table:Lookup
+  bool strict = false;            // --strict: write no export that holds an implausible Cp
   std::string output;             // --output=FILE: the fragment of several EnergyPlus jobs
-  std::string fromIdf;            // --from-idf MODEL: the EnergyPlus model to take Cp to
+  std::optional<double> boundaryLayer;   // --boundary-layer=M: the site profile's delta
+  std::string fromIdf;                   // --from-idf MODEL: the EnergyPlus model to take Cp to
   std::optional<float> pad, sbh, veexp;  // --pad, --sbh, --veexp with --from-idf
+  std::string fit;                       // --fit=box|enclosing with --from-idf; empty: box
+  std::vector<std::string> zones;        // --zones NAME,... with --from-idf
+  // --damaged-header=zeros: a header line that lacks values is read with them
+  // at 0 (as the desktop program opens it after its warning) instead of
+  // refusing the job.
+  bool damagedHeaderZeros = false;
 
   // Several jobs, or a list of them: each job's messages carry its name and
   // each job ends with a summary line.

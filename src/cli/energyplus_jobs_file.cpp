@@ -48,10 +48,13 @@ int RunEnergyPlusSweeps(const CliOptions& options, std::ostream& out, std::ostre
   std::vector<JobSweep> jobs;
   for (const SweptJob& s : swept)
     jobs.push_back(JobSweep{s.sweep, s.loaded.job, s.stem});
-  const EnergyPlusSettings settings{options.allTables};
+  const EnergyPlusSettings settings{options.allTables, options.strict};
   const int status = WriteExportAt(
-      path, [&] { return EnergyPlusFragment(jobs, CliExportInfo(), settings); }, err);
+      path, [&] { return EnergyPlusFragment(jobs, CliExportInfo(options), settings); }, err);
   if (status != kExitCompleted) return status;
+  if (const std::string clash = EnergyPlusProfileClash(jobs, CliExportInfo(options));
+      !clash.empty())
+    err << "ventora-run: warning: " << clash << '\n';
   for (const SweptJob& s : swept) {
     const std::string warning = EnergyPlusCpWarning(s.sweep, settings);
     if (!warning.empty()) err << "ventora-run: warning: " << s.stem << ": " << warning << '\n';

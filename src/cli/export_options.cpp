@@ -18,6 +18,8 @@ constexpr const char* kContamFirst = "--contam-first=";
 constexpr const char* kPackage = "--modelica-package=";
 constexpr const char* kTables = "--tables=";
 constexpr const char* kOutput = "--output=";
+constexpr const char* kBoundaryLayer = "--boundary-layer=";
+constexpr const char* kStrict = "--strict";
 constexpr int kStepNotGiven = -1;  // --sweep alone: the format's default step
 
 bool ParseWhole(const std::string& text, int low, int high, int& value) {
@@ -29,13 +31,30 @@ std::string After(const std::string& arg, const char* prefix) {
   return arg.substr(std::string(prefix).size());
 }
 
+// The site profile's delta: a number of metres above any building and below
+// the atmosphere's boundary layer, 10 to 3000.
+std::string ParseBoundaryLayer(const std::string& arg, CliOptions& options) {
+  const std::string text = After(arg, kBoundaryLayer);
+  double value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error == std::errc{} && end == text.data() + text.size() && value >= 10 && value <= 3000) {
+    options.boundaryLayer = value;
+    return "";
+  }
+  return arg + ": the boundary layer thickness is a number of metres from 10 to 3000";
+}
+
 std::string ParseFormatOption(const std::string& arg, CliOptions& options) {
+  if (arg.starts_with(kBoundaryLayer)) return ParseBoundaryLayer(arg, options);
   if (arg.starts_with(kContamFirst)) {
     if (ParseWhole(After(arg, kContamFirst), 1, 1000000, options.contamFirst)) return "";
     return arg + ": the first profile number is a whole number from 1";
   }
   if (arg.starts_with(kPackage)) {
     options.modelicaPackage = After(arg, kPackage);
+    if (IsModelicaKeyword(options.modelicaPackage))
+      return arg + ": '" + options.modelicaPackage +
+             "' is a Modelica keyword, which no package may be named; choose another name";
     if (IsModelicaIdentifier(options.modelicaPackage)) return "";
     return arg + ": a package name is a letter or '_' followed by letters, digits and '_'";
   }
@@ -55,6 +74,9 @@ std::string MisplacedOption(const CliOptions& options) {
     return "--modelica-package goes with --format=modelica";
   if (options.allTables && f != "energyplus") return "--tables=all goes with --format=energyplus";
   if (!options.output.empty() && f != "energyplus") return "--output goes with --format=energyplus";
+  if (options.boundaryLayer && f != "energyplus" && f != "contam" && f != "modelica")
+    return "--boundary-layer goes with --format=energyplus, contam or modelica";
+  if (options.strict && f.empty()) return "--strict goes with --sweep or --format=csv";
   return "";
 }
 
@@ -81,10 +103,14 @@ std::string CheckStep(const CliOptions& options) {
 bool IsExportOption(const std::string& arg) {
   return arg == kSweep || arg.starts_with(std::string(kSweep) + "=") || arg.starts_with(kFormat) ||
          arg.starts_with(kContamFirst) || arg.starts_with(kPackage) || arg.starts_with(kTables) ||
-         arg.starts_with(kOutput);
+         arg.starts_with(kOutput) || arg.starts_with(kBoundaryLayer) || arg == kStrict;
 }
 
 std::string ParseExportOption(const std::string& arg, CliOptions& options) {
+  if (arg == kStrict) {
+    options.strict = true;
+    return "";
+  }
   if (arg == kSweep) {
     options.sweepStep = kStepNotGiven;
     return "";

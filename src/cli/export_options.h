@@ -1,7 +1,7 @@
 #pragma once
 // The options of the exports: --sweep[=STEP], --format=FORMAT and the
 // options of each format (--contam-first=N, --modelica-package=NAME,
-// --tables=all, --output=FILE).
+// --tables=all, --output=FILE, --boundary-layer=M).
 
 #include <string>
 

@@ -5,16 +5,17 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "core/ascii_case.h"
 #include "core/job_file.h"
 #include "engine/pre_run_checks.h"
 #include "idf/box_fit.h"
 #include "idf/cp_model_writer.h"
 #include "idf/idf_geometry.h"
 #include "output/sweep/cp_beyond_one.h"
+#include "output/sweep/cp_status.h"
 #include "output/sweep/energyplus_export.h"
 #include "output/sweep/export_job_summary.h"
 #include "output/sweep/export_text.h"
+#include "output/sweep/reference_wind.h"
 #include "output/sweep/sweep_csv_export.h"
 #include "output/sweep/sweep_progress.h"
 #include "run_job_file.h"
@@ -38,12 +39,19 @@ bool ReadValue(const std::string& name, const std::string& text, std::optional<f
   return true;
 }
 
-// EnergyPlus's own exponents for the Building object's terrains.
-std::optional<float> TerrainExponent(const std::string& terrain) {
-  static const std::pair<const char*, float> kTable[] = {
-      {"Country", 0.14f}, {"Suburbs", 0.22f}, {"City", 0.33f}, {"Ocean", 0.10f}, {"Urban", 0.22f}};
-  for (const auto& [name, exponent] : kTable)
-    if (SameIgnoringCase(name, terrain)) return exponent;
+// The wind profile the model gives EnergyPlus, and where it comes from:
+// Site:HeightVariation's, else its Building Terrain's; none for an unknown
+// terrain.
+struct ModelProfile {
+  WindProfile profile;
+  std::string source;
+};
+std::optional<ModelProfile> ModelWindProfile(const idf::IdfGeometry& geometry) {
+  if (geometry.windExponent)
+    return ModelProfile{{*geometry.windExponent, geometry.boundaryLayer.value_or(370)},
+                        "Site:HeightVariation"};
+  if (const Terrain* t = FindTerrain(geometry.terrain))
+    return ModelProfile{t->profile, "Building Terrain " + geometry.terrain};
   return std::nullopt;
 }
 
@@ -58,15 +66,56 @@ const char* RoofWord(std::int16_t Islope) {
   return Islope == 0 ? "flat" : Islope == 1 ? "single slope" : "double slope";
 }
 
+// Sets --fit or --zones; the error line, or "".
+std::string TakeFitOption(const std::string& name, const std::string& value, CliOptions& options) {
+  if (name == "--fit") {
+    if (value != "box" && value != "enclosing")
+      return "--fit takes box or enclosing, not '" + value + "' (see --help)";
+    options.fit = value;
+    return "";
+  }
+  options.zones.clear();
+  for (std::size_t at = 0; at <= value.size();) {
+    const std::size_t comma = std::min(value.find(',', at), value.size());
+    const std::size_t b = value.find_first_not_of(" \t", at);
+    const std::size_t e = value.find_last_not_of(" \t", comma == 0 ? 0 : comma - 1);
+    if (b >= comma || e == std::string::npos || e < b)
+      return "--zones takes zone names separated by commas, not '" + value + "' (see --help)";
+    options.zones.push_back(value.substr(b, e - b + 1));
+    at = comma + 1;
+  }
+  return "";
+}
+
+std::string Metres(double v) {
+  return Fixed(v, 2) + " m";
+}
+
+// How far the opening's wall stands from its facade of the fitted
+// rectangle, and whether that makes it set back.
+std::string WallDistance(const idf::FittedOpening& o) {
+  if (!o.onWall) return "";
+  if (o.setBack < -idf::kPlaneTolerance)
+    return ", wall " + Metres(-o.setBack) + " in front of the face";
+  std::string text = ", wall " + Metres(std::max(0.0, o.setBack)) + " behind the face";
+  if (o.setBack > idf::kSetBackLimit)
+    text += " (set back more than " + Metres(idf::kSetBackLimit) +
+            ": in the lee of the building's own wing, where the flat facade's Cp is only "
+            "an estimate)";
+  return text;
+}
+
 // The model's comment header before the new objects.
-std::string Header(const Job& job, const std::string& stem, const std::string& warning) {
+std::string Header(const Job& job, const std::string& stem, const ExportInfo& info,
+                   const std::string& warning) {
   std::string text =
       "! ---- Wind pressure coefficients of every airflow opening, by ventora-run "
       "--from-idf ----\n";
   for (const std::string& line : JobSummaryLines(job, stem))
     text += "! " + line + "\n";
-  for (const std::string& line : ReferenceLines(job, CliExportInfo()))
+  for (const std::string& line : ReferenceLines(job, info))
     text += "! " + line + "\n";
+  text += "! " + EnergyPlusSiteLine(job, info) + "\n";
   if (!warning.empty()) text += CommentLines(warning, "! ");
   return text + "\n";
 }
@@ -98,7 +147,10 @@ void PrintSummary(std::ostream& out, const idf::BoxFit& fit, const Job& job, con
         << Fixed(job.ElmZ[static_cast<std::size_t>(el.iface)]
                          [static_cast<std::size_t>(fit.openings[e].element)],
                  2)
-        << " m, Cp " << Fixed(lo, 3) << " .. " << Fixed(hi, 3) << "\n";
+        << " m, Cp " << Fixed(lo, 3) << " .. " << Fixed(hi, 3) << WallDistance(fit.openings[e])
+        << "\n";
+    for (const std::string& remark : fit.openings[e].remarks)
+      out << "      " << remark << "\n";
   }
   out << "Assumptions:\n";
   for (const std::string& note : notes)
@@ -113,7 +165,8 @@ std::vector<std::string> TakeFromIdfOptions(const std::vector<std::string>& args
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     std::string name = arg.substr(0, arg.find('='));
-    if (name != "--from-idf" && name != "--pad" && name != "--sbh" && name != "--veexp") {
+    if (name != "--from-idf" && name != "--pad" && name != "--sbh" && name != "--veexp" &&
+        name != "--fit" && name != "--zones") {
       rest.push_back(arg);
       continue;
     }
@@ -128,6 +181,9 @@ std::vector<std::string> TakeFromIdfOptions(const std::vector<std::string>& args
     }
     if (name == "--from-idf") {
       options.fromIdf = value;
+    } else if (name == "--fit" || name == "--zones") {
+      error = TakeFitOption(name, value, options);
+      if (!error.empty()) return {};
     } else if (!ReadValue(name, value,
                           name == "--pad"   ? options.pad
                           : name == "--sbh" ? options.sbh
@@ -150,15 +206,14 @@ std::string CheckFromIdfOptions(const CliOptions& options) {
   }
   if (options.workbook || !options.mapFile.empty() || !options.format.empty() ||
       !options.output.empty() || !options.modelicaPackage.empty() || options.contamFirst != 1)
-    return "--from-idf takes only --pad, --sbh, --veexp, --sweep=STEP and --tables=all (see "
-           "--help)";
+    return "--from-idf takes only --pad, --sbh, --veexp, --fit, --zones, --sweep=STEP, "
+           "--tables=all, --boundary-layer and --strict (see --help)";
   return "";
 }
 
 int RunFromIdf(const CliOptions& options, std::ostream& out, std::ostream& err) {
   const int step = options.sweepStep > 0 ? options.sweepStep : static_cast<int>(kDefaultSweepStep);
   const fs::path model = fs::absolute(options.fromIdf);
-  const std::string base = (model.parent_path() / model.stem()).string();
   const std::string stem = model.stem().string();
   std::vector<std::string> notes;
   idf::IdfFile file;
@@ -169,6 +224,8 @@ int RunFromIdf(const CliOptions& options, std::ostream& out, std::ostream& err) 
     return kExitSystemError;
   }
   Job job;
+  ExportInfo info = CliExportInfo(options);
+  std::string profileWarning;
   idf::BoxFit fit;
   std::string modelText;
   std::string csv;
@@ -176,22 +233,31 @@ int RunFromIdf(const CliOptions& options, std::ostream& out, std::ostream& err) 
   std::vector<std::string> names;
   try {
     const idf::IdfGeometry geometry = idf::ReadGeometry(file);
-    fit = idf::FitBox(file, geometry);
+    fit = idf::FitBox(
+        file, geometry,
+        {options.fit == "enclosing" ? idf::FitMode::Enclosing : idf::FitMode::Box, options.zones});
     job = fit.job;
     job.PAD = *options.pad;
     job.SbH = *options.sbh;
     notes.push_back("PAD " + Fixed(job.PAD, 2) + " % and SbH " + Fixed(job.SbH, 2) +
                     " m from the command line");
+    const std::optional<ModelProfile> own = ModelWindProfile(geometry);
     if (options.veexp) {
       job.VeEXP = *options.veexp;
       notes.push_back("VeEXP " + Fixed(job.VeEXP, 3) + " from --veexp");
-    } else if (geometry.windExponent) {
-      job.VeEXP = static_cast<float>(*geometry.windExponent);
-      notes.push_back("VeEXP " + Fixed(job.VeEXP, 3) + " from Site:HeightVariation");
-    } else if (const auto e = TerrainExponent(geometry.terrain)) {
-      job.VeEXP = *e;
-      notes.push_back("VeEXP " + Fixed(job.VeEXP, 3) + " from Building Terrain " +
-                      geometry.terrain);
+      if (own && static_cast<float>(own->profile.exponent) != job.VeEXP) {
+        profileWarning = "--veexp " + NumberString(job.VeEXP) +
+                         " differs from the model's own wind profile exponent " +
+                         NumberString(static_cast<float>(own->profile.exponent)) + " (" +
+                         own->source +
+                         "): EnergyPlus computes the wind at the openings with the model's, so "
+                         "the Cp are referred to another wind than the model gives them; set "
+                         "the model's Site:HeightVariation to match, or leave --veexp out.";
+      }
+    } else if (own) {
+      job.VeEXP = static_cast<float>(own->profile.exponent);
+      if (!info.boundaryLayer) info.boundaryLayer = own->profile.boundaryLayer;
+      notes.push_back("VeEXP " + Fixed(job.VeEXP, 3) + " from " + own->source);
     } else {
       throw idf::IdfError(file.path + ": Building Terrain '" + geometry.terrain +
                           "' is none of EnergyPlus's; give --veexp");
@@ -219,24 +285,37 @@ int RunFromIdf(const CliOptions& options, std::ostream& out, std::ostream& err) 
     setup.progress = SweepProgress(err);
     sweep = RunWindSweep(job, SweepDirections(static_cast<float>(step)), setup);
     CheckEnergyPlusSweep(sweep);
+    if (options.strict && AnyImplausible(sweep))
+      throw std::invalid_argument(StrictRefusal(sweep, "EnergyPlus model"));
     if (sweep.elements.size() != fit.openings.size())
       throw std::runtime_error("element count mismatch");
+    // The model's names number the elements on each facade, as the summary does.
+    for (std::size_t e = 0; e < sweep.elements.size(); ++e)
+      sweep.elements[e].k = static_cast<std::int16_t>(fit.openings[e].element);
     EnergyPlusSettings settings{options.allTables};
     const std::string prefix = IdfNamePrefix(stem);
     std::string curves;
-    AppendDirectionArray(curves, sweep);
     bool anyTable = false;
+    bool anyValues = false;
     for (std::size_t e = 0; e < sweep.elements.size(); ++e)
-      anyTable |= EnergyPlusTableForm(sweep, e, settings);
+      (EnergyPlusTableForm(sweep, e, settings) ? anyTable : anyValues) = true;
+    if (anyValues) AppendDirectionArray(curves, sweep);
     if (anyTable) AppendTableDirections(curves, sweep);
     for (std::size_t e = 0; e < sweep.elements.size(); ++e) {
       AppendElement(curves, sweep, job, e, prefix, settings);
       names.push_back(IdfElementName(prefix, sweep.elements[e]));
     }
     const std::string warning = EnergyPlusCpWarning(sweep, settings);
-    if (!warning.empty()) err << "ventora-run: warning: " << warning << "\n";
-    modelText = idf::CpModelText(file, fit, Header(job, stem, warning), curves, names, job.Bdz);
-    csv = SweepCsv(sweep, job);
+    std::string headerWarning;
+    for (const std::string& w : {profileWarning, warning}) {
+      if (w.empty()) continue;
+      err << "ventora-run: warning: " << w << "\n";
+      headerWarning += (headerWarning.empty() ? "Warning: " : " ") + w;
+    }
+    modelText = idf::CpModelText(file, fit, Header(job, stem, info, headerWarning), curves, names,
+                                 job.Bdz, &notes);
+    // The same "#" header as every sweep CSV.
+    csv = CommentedJobHeader(job, stem, info, "# ") + SweepCsv(sweep, job);
   } catch (const idf::IdfError& e) {
     err << "ventora-run: " << e.what() << "\nNothing was written.\n";
     return kExitStopped;
@@ -252,16 +331,24 @@ int RunFromIdf(const CliOptions& options, std::ostream& out, std::ostream& err) 
     return kExitSystemError;
   }
   PrintSummary(out, fit, job, sweep, names, notes);
+  const std::vector<fs::path> outputs = FromIdfOutputs(options.fromIdf);
   try {
-    WriteExportFile(base + ".ventora.in", JobFileText(job));
-    WriteExportFile(base + ".ventora.sweep.csv", csv);
-    WriteExportFile(base + ".cp.idf", modelText);
+    WriteExportFile(outputs[0], JobFileText(job));
+    WriteExportFile(outputs[1], csv);
+    WriteExportFile(outputs[2], modelText);
   } catch (const std::exception& e) {
     err << "ventora-run: " << e.what() << "\n";
     return kExitSystemError;
   }
-  out << base << ".ventora.in\n" << base << ".ventora.sweep.csv\n" << base << ".cp.idf\n";
+  for (const fs::path& path : outputs)
+    out << path.string() << "\n";
   return kExitCompleted;
+}
+
+std::vector<fs::path> FromIdfOutputs(const std::string& model) {
+  const fs::path absolute = fs::absolute(model);
+  const std::string base = (absolute.parent_path() / absolute.stem()).string();
+  return {base + ".ventora.in", base + ".ventora.sweep.csv", base + ".cp.idf"};
 }
 
 }  // namespace ventora::cli

@@ -5,6 +5,7 @@
 // model, the job, the sweep and the model with every opening's Cp linked.
 
 #include <cstddef>
+#include <filesystem>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -23,6 +24,10 @@ std::vector<std::string> TakeFromIdfOptions(const std::vector<std::string>& args
 // The line of the command line's refusal, or "" when --from-idf's options
 // go together.
 std::string CheckFromIdfOptions(const CliOptions& options);
+
+// The files written beside `model`: the job, the sweep's CSV and the model
+// with the Cp linked, in that order.
+std::vector<std::filesystem::path> FromIdfOutputs(const std::string& model);
 
 // Exit status as RunSweepFile's; nothing is written unless everything
 // succeeds.

@@ -13,6 +13,7 @@
 #include "from_idf.h"
 #include "interrupt.h"
 #include "job_list.h"
+#include "run_files.h"
 #include "run_job_file.h"
 #include "sweep_job_file.h"
 
@@ -72,6 +73,8 @@ int main(int argc, char** argv) {
     return kExitCompleted;
   }
   if (std::string error = AddListedJobs(options); !error.empty()) return CommandLineError(error);
+  if (std::string error = OutputOverInput(FilesOfRun(options)); !error.empty())
+    return CommandLineError(error);
   InstallInterruptHandlers();
   int status = kExitSystemError;
   try {

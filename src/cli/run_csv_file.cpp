@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "engine/cp_plausibility.h"
 #include "output/sweep/export_text.h"
 #include "output/sweep/sweep_csv_export.h"
 #include "run_job_file.h"
@@ -22,8 +23,16 @@ bool DeleteRunCsv(const std::string& jobName, std::ostream& err) {
   return false;
 }
 
-int WriteRunCsv(const std::string& jobName, const Job& job, const RunResult& run, int status,
+int WriteRunCsv(const std::string& jobName, const Job& job, const RunResult& run, RunCsvSetup setup,
                 std::ostream& out, std::ostream& err) {
+  if (setup.strict) {
+    for (const ElementStatus& s : run.status) {
+      if (s.plausibility != CpPlausibility::Implausible) continue;
+      err << "ventora-run: in strict mode no CSV that holds an implausible Cp is written; "
+             "nothing was written\n";
+      return kExitStopped;
+    }
+  }
   try {
     WriteExportFile(RunCsvPath(jobName), RunCsv(run, job));
   } catch (const std::runtime_error& e) {
@@ -31,7 +40,7 @@ int WriteRunCsv(const std::string& jobName, const Job& job, const RunResult& run
     return kExitSystemError;
   }
   out << RunCsvPath(jobName).string() << '\n';
-  return status;
+  return setup.status;
 }
 
 }  // namespace ventora::cli

@@ -16,9 +16,15 @@ std::filesystem::path RunCsvPath(const std::string& jobName);
 // Removes the CSV of an earlier run, so a stopped run leaves none behind.
 bool DeleteRunCsv(const std::string& jobName, std::ostream& err);
 
-// Writes the CSV and prints its path; gives `status`, or the system error
-// status when the file cannot be written.
-int WriteRunCsv(const std::string& jobName, const Job& job, const RunResult& run, int status,
+struct RunCsvSetup {
+  int status = 0;       // the run's exit status
+  bool strict = false;  // --strict: no CSV when a Cp is implausible
+};
+
+// Writes the CSV and prints its path; gives the run's status, the stopped
+// status when strict mode refuses the file, or the system error status when
+// it cannot be written.
+int WriteRunCsv(const std::string& jobName, const Job& job, const RunResult& run, RunCsvSetup setup,
                 std::ostream& out, std::ostream& err);
 
 }  // namespace ventora::cli

@@ -103,12 +103,21 @@ std::optional<LoadedJob> LoadJobFile(const CliOptions& options, std::ostream& er
     err << "Error: " << kSeparatorsEqualMessage << '\n';
     return std::nullopt;
   }
+  JobFileNotes notes;
   try {
-    loaded.job = ReadJobFile(jobFile, loaded.numbers);
+    loaded.job = ReadJobFile(jobFile, loaded.numbers, notes);
   } catch (const std::exception& e) {
     err << "ventora-run: " << e.what() << '\n';
     return std::nullopt;
   }
+  if (notes.unreadHeader.empty()) return loaded;
+  // Values read as 0 would give a run with wrong Cp that looks completed.
+  const std::string damaged = DamagedHeaderError(jobFile, notes).what();
+  if (!options.damagedHeaderZeros) {
+    err << "ventora-run: " << damaged << " Give --damaged-header=zeros to run it with them at 0.\n";
+    return std::nullopt;
+  }
+  err << "ventora-run: " << damaged << " They are read as 0.\n";
   return loaded;
 }
 
@@ -136,7 +145,7 @@ JobOutcome RunJob(const CliOptions& options, std::ostream& out, std::ostream& er
   if (status == kExitCompleted || status == kExitValuesMissing) {
     out << ReportPath(jobName, setup.form).string() << '\n';
     if (options.format == "csv")
-      status = WriteRunCsv(jobName, loaded->job, result.run, status, out, err);
+      status = WriteRunCsv(jobName, loaded->job, result.run, {status, options.strict}, out, err);
   }
   const std::size_t elements = result.run.elements.size();
   if (mapFile.empty() || status == kExitSystemError) return {status, elements};

@@ -46,10 +46,10 @@ void ReportStops(const WindSweep& sweep, const std::string& format, std::ostream
 
 int WriteExport(const SweptJob& swept, const CliOptions& options, std::ostream& out,
                 std::ostream& err) {
-  const fs::path path = SweepOutputPath(swept.loaded.jobName, options.format);
+  const fs::path path = SweepOutputPath(swept.loaded.jobName, options);
   std::string warning;
   const ExportSettings settings{options.sweepStep, options.contamFirst, options.modelicaPackage,
-                                CliExportInfo()};
+                                options.strict, CliExportInfo(options)};
   const ExportFormat& format = FormatOf(options);
   const int status = WriteExportAt(
       path,
@@ -77,12 +77,12 @@ int WriteExportAt(const fs::path& path, const std::function<std::string()>& text
   return kExitCompleted;
 }
 
-fs::path SweepOutputPath(const std::string& jobName, const std::string& format) {
-  return jobName + FindExportFormat(format)->suffix;
+fs::path SweepOutputPath(const std::string& jobName, const CliOptions& options) {
+  return ExportPath(FormatOf(options), jobName, options.modelicaPackage);
 }
 
-ExportInfo CliExportInfo() {
-  return {VENTORA_VERSION};
+ExportInfo CliExportInfo(const CliOptions& options) {
+  return {VENTORA_VERSION, options.boundaryLayer};
 }
 
 bool DeleteOldOutput(const fs::path& path, std::ostream& err) {
@@ -103,7 +103,7 @@ std::optional<SweptJob> SweepJob(const CliOptions& options, const std::string& j
   if (!loaded) return std::nullopt;
   if (!options.staleTemporariesRemoved) RemoveStaleTemporaries(loaded->jobName);
   // The old export goes before anything is computed, as a run's old report does.
-  if (deleteOldExport && !DeleteOldOutput(SweepOutputPath(loaded->jobName, options.format), err))
+  if (deleteOldExport && !DeleteOldOutput(SweepOutputPath(loaded->jobName, options), err))
     return std::nullopt;
   StreamMessages messages(err);
   status = kExitStopped;

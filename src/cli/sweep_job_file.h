@@ -15,11 +15,13 @@
 
 namespace ventora::cli {
 
-// JOB.sweep.csv, JOB.sweep.idf, JOB.sweep.contam.txt or JOB.sweep.mo.
-std::filesystem::path SweepOutputPath(const std::string& jobName, const std::string& format);
+// JOB.sweep.csv, JOB.sweep.idf, JOB.sweep.contam.txt or, in the job's
+// folder, PACKAGE.mo.
+std::filesystem::path SweepOutputPath(const std::string& jobName, const CliOptions& options);
 
-// What the exports' headers say of the program: its version.
-ExportInfo CliExportInfo();
+// What the exports' headers say besides the job: the program's version and
+// the site profile's boundary layer (--boundary-layer).
+ExportInfo CliExportInfo(const CliOptions& options);
 
 struct SweptJob {
   LoadedJob loaded;

@@ -46,6 +46,11 @@ struct JobFileNotes {
 // As above, and fills `notes` with what the header line lacked.
 Job ReadJobFile(const std::string& path, NumberText& numbers, JobFileNotes& notes);
 
+// How a job file whose header line lacked values is refused by the programs
+// that cannot ask the user (ventora-run, the Python module): names the file,
+// the line and every value that could not be read.
+JobFileError DamagedHeaderError(const std::string& path, const JobFileNotes& notes);
+
 // The exact bytes WriteJobFile writes for `job`.
 std::string JobFileText(const Job& job);
 

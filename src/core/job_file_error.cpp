@@ -11,4 +11,12 @@ JobFileError::JobFileError(const std::string& path, int line, const std::string&
       path_(path),
       line_(line) {}
 
+JobFileError DamagedHeaderError(const std::string& path, const JobFileNotes& notes) {
+  std::string names;
+  for (const std::string& name : notes.unreadHeader)
+    names += (names.empty() ? "" : ", ") + name;
+  return {path, notes.headerLine,
+          "the header line does not hold the job's ten values; these could not be read: " + names};
+}
+
 }  // namespace ventora

@@ -104,15 +104,34 @@ std::string SizeText(std::uintmax_t bytes) {
   return std::to_string(bytes >> 20) + " MiB";
 }
 
-std::string WhyNotReadable(const std::filesystem::path& path, std::uintmax_t limit) {
+std::string WhyNotReadable(const std::filesystem::path& path, std::uintmax_t limit, Pipes pipes) {
   std::error_code ec;
   const std::filesystem::file_status status = std::filesystem::status(path, ec);
   if (!std::filesystem::exists(status)) return "it does not exist";
+  if (pipes == Pipes::Accepted) {
+    if (std::filesystem::is_fifo(status)) return "";
+    if (!std::filesystem::is_regular_file(status)) return "it is not a regular file or a pipe";
+  }
   if (!std::filesystem::is_regular_file(status)) return "it is not a regular file";
   const std::uintmax_t size = std::filesystem::file_size(path, ec);
   if (ec) return ec.message();
   if (size > limit) return "it is larger than " + SizeText(limit);
   return "";
+}
+
+std::optional<std::string> ReadWithin(std::istream& in, std::uintmax_t limit) {
+  std::string text;
+  constexpr std::size_t kChunk = 64u << 10;
+  for (;;) {
+    const std::size_t had = text.size();
+    text.resize(had + kChunk);
+    const auto got = static_cast<std::size_t>(in.rdbuf()->sgetn(text.data() + had, kChunk));
+    text.resize(had + got);
+    if (text.size() > limit) return std::nullopt;
+    if (got == 0) break;  // a pipe may give less than asked before its end
+  }
+  in.setstate(std::ios::eofbit);
+  return text;
 }
 
 }  // namespace ventora

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <istream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -45,10 +46,22 @@ class TextLines {
   int number_ = 0;
 };
 
+// Whether a reader takes a pipe: one whose text is read whole at once can
+// count what it reads (ReadWithin) and stop at its limit.
+enum class Pipes { Refused, Accepted };
+
 // Why `path` is not read as a text file of at most `limit` bytes ("it is not
 // a regular file", "it is larger than 1 MiB"), or "" when it may be read.
-// A missing file gives "it does not exist".
-std::string WhyNotReadable(const std::filesystem::path& path, std::uintmax_t limit);
+// A missing file gives "it does not exist". With Pipes::Accepted a pipe may
+// be read too ("it is not a regular file or a pipe" for a device); the size
+// of a pipe is known only once read.
+std::string WhyNotReadable(const std::filesystem::path& path, std::uintmax_t limit,
+                           Pipes pipes = Pipes::Refused);
+
+// The whole rest of `in`, or nothing when it holds more than `limit` bytes:
+// then at most `limit` + 1 bytes were read, whatever the stream (a pipe fed
+// without end, /dev/zero behind standard input).
+std::optional<std::string> ReadWithin(std::istream& in, std::uintmax_t limit);
 
 // "1 MiB", "64 MiB": a limit as the messages say it.
 std::string SizeText(std::uintmax_t bytes);

@@ -172,6 +172,7 @@ RunResult RunCalculation(const Job& job, RunContext& ctx, const RunSetup& setup)
     ReportAttachment attached(ctx, *report, setup.rows != nullptr ? *setup.rows : *ownRows);
     runError = CheckAndWalk(job, ctx, setup, *report, result);
   }
+  result.status = JudgeElements(job, result.geometry, result.elements);
   // The report is in place before the verdict says so: a run that returns
   // never points at a half-written report.
   report->Close();

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/job.h"
+#include "engine/cp_plausibility.h"
 #include "engine/facade_cp.h"
 #include "engine/facade_geometry.h"
 #include "engine/report_writer.h"
@@ -54,6 +55,9 @@ struct RunResult {
   FacadeGeometry geometry;              // filled once the parameters passed
   std::vector<ElementResult> elements;  // every element line of the report
   std::vector<FacadeAverage> averages;  // every average line of the report
+  // What each element line's Cp is worth, in the same order; the numbers
+  // above stay as computed.
+  std::vector<ElementStatus> status;
 };
 
 // Sets the quiet flag: the models show none of their range boxes. Every run

@@ -3,94 +3,17 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <numbers>
-#include <sstream>
+
+#include "core/ascii_case.h"
+#include "idf/enclosing_rectangle.h"
+#include "idf/fit_parts.h"
+#include "idf/opening_placement.h"
+#include "idf/roof_fit.h"
 
 namespace ventora::idf {
 namespace {
 
-constexpr double kDeg = std::numbers::pi / 180.0;
-
-struct Dir {
-  double x = 0;  // horizontal unit vector, x east, y north
-  double y = 0;
-};
-
-Dir AzimuthDir(double az) {
-  return {std::sin(az * kDeg), std::cos(az * kDeg)};
-}
-
-double Dot(const Vec3& p, const Dir& d) {
-  return p.x * d.x + p.y * d.y;
-}
-
-double Wrap360(double a) {
-  a = std::fmod(a, 360.0);
-  return a < 0 ? a + 360.0 : a;
-}
-
-// Signed difference a - b folded into (-180, 180].
-double AngleDiff(double a, double b) {
-  double d = Wrap360(a - b);
-  return d > 180 ? d - 360 : d;
-}
-
-std::string Metres(double v) {
-  std::ostringstream s;
-  s.precision(3);
-  s << std::fixed << v;
-  return s.str();
-}
-
-std::string Degrees(double v) {
-  std::ostringstream s;
-  s.precision(1);
-  s << std::fixed << v;
-  return s.str();
-}
-
-struct Face {
-  const IdfSurface* s = nullptr;
-  Vec3 normal;  // unit
-  double azimuth = 0;
-  double tilt = 0;  // degrees from up (roofs) or from vertical (walls)
-  int group = -1;   // 0..3: azimuth base + 90 * group
-};
-
-Face MakeFace(const IdfSurface& s) {
-  Vec3 n = AreaNormal(s.points);
-  const double len = Length(n);
-  n = {n.x / len, n.y / len, n.z / len};
-  Face f{&s, n, Wrap360(std::atan2(n.x, n.y) / kDeg), 0, -1};
-  f.tilt = std::acos(std::clamp(n.z, -1.0, 1.0)) / kDeg;
-  return f;
-}
-
-[[noreturn]] void Refuse(const IdfFile& file, const std::string& what,
-                         const std::vector<std::string>& offenders) {
-  std::string text = file.path + ": the building is not a rectangular box (within " +
-                     Metres(kPlaneTolerance) + " m and " + Degrees(kAngleTolerance) +
-                     " deg.): " + what;
-  const std::size_t shown = std::min<std::size_t>(offenders.size(), 12);
-  for (std::size_t i = 0; i < shown; ++i)
-    text += "\n  " + offenders[i];
-  if (offenders.size() > shown)
-    text += "\n  and " + std::to_string(offenders.size() - shown) + " more";
-  throw IdfError(text);
-}
-
-std::string Named(const IdfFile&, const Face& f, const std::string& why) {
-  const IdfObject& o = *f.s->object;
-  return "line " + std::to_string(o.line) + ", " + o.type + " '" + o.Name() + "' " + why;
-}
-
-struct Box {
-  double base = 0;                // azimuth of group 0, [0, 90)
-  std::array<double, 4> plane{};  // outermost offset of each group's walls
-  std::array<bool, 4> seen{};
-  double ground = 0;
-  double deviation = 0;  // largest tolerated distance off the box's planes
-};
+using namespace fit;
 
 Box FitWalls(const IdfFile& file, std::vector<Face>& walls) {
   Box box;
@@ -105,15 +28,14 @@ Box FitWalls(const IdfFile& file, std::vector<Face>& walls) {
     const double k = std::round(AngleDiff(w.azimuth, box.base) / 90.0);
     const double off = std::abs(AngleDiff(w.azimuth, box.base + 90.0 * k));
     if (tilt > kAngleTolerance) {
-      bad.push_back(Named(file, w, "leans " + Degrees(tilt) + " deg. from the vertical"));
+      bad.push_back(Named(w, "leans " + Degrees(tilt) + " deg. from the vertical"));
     } else if (off > kAngleTolerance) {
-      bad.push_back(Named(file, w,
-                          "faces " + Degrees(w.azimuth) + " deg., " + Degrees(off) +
-                              " deg. off the box's directions"));
+      bad.push_back(Named(w, "faces " + Degrees(w.azimuth) + " deg., " + Degrees(off) +
+                                 " deg. off the box's directions"));
     }
     w.group = static_cast<int>(Wrap360(90.0 * k) / 90.0 + 0.5) % 4;
   }
-  if (!bad.empty()) Refuse(file, "walls turned against the others:", bad);
+  if (!bad.empty()) Refuse(file, "walls turned against the others:", bad, kWaysOn);
   box.ground = walls.front().s->points.front().z;
   for (const Face& w : walls) {
     const Dir d = AzimuthDir(box.base + 90.0 * w.group);
@@ -129,7 +51,8 @@ Box FitWalls(const IdfFile& file, std::vector<Face>& walls) {
   }
   for (int g = 0; g < 4; ++g) {
     if (!box.seen[static_cast<std::size_t>(g)]) {
-      Refuse(file, "no exterior wall faces " + Degrees(Wrap360(box.base + 90.0 * g)) + " deg.", {});
+      Refuse(file, "no exterior wall faces " + Degrees(Wrap360(box.base + 90.0 * g)) + " deg.", {},
+             kWaysOn);
     }
   }
   // Every wall must lie in its side's outer plane and inside the other three.
@@ -145,69 +68,47 @@ Box FitWalls(const IdfFile& file, std::vector<Face>& walls) {
       }
     }
     if (inside > kPlaneTolerance) {
-      bad.push_back(Named(file, w, "stands " + Metres(inside) + " m inside the outline"));
+      bad.push_back(Named(w, "stands " + Metres(inside) + " m inside the outline"));
     }
     box.deviation = std::max({box.deviation, inside, beyond});
   }
-  if (!bad.empty()) Refuse(file, "walls off the outer rectangle:", bad);
+  if (!bad.empty()) Refuse(file, "walls off the outer rectangle:", bad, kWaysOn);
   return box;
 }
 
-struct Roof {
-  std::int16_t Islope = 0;
-  double Phi = 0;
-  std::vector<int> slopeGroups;  // groups the sloped parts face
-  double eaves = 0;              // lowest roof edge, world z
-  double top = 0;
-};
-
-Roof FitRoof(const IdfFile& file, const Box& box, std::vector<Face>& roofs, double wallTop) {
-  Roof r;
-  if (roofs.empty()) {
-    r.eaves = r.top = wallTop;
-    return r;
-  }
+// The smallest rectangle round the walls on plan; each wall belongs to the
+// side whose direction is nearest its own.
+Box EnclosingBox(const IdfFile& file, std::vector<Face>& walls) {
+  std::vector<PlanPoint> plan;
   std::vector<std::string> bad;
-  r.eaves = r.top = roofs.front().s->points.front().z;
-  for (Face& f : roofs) {
-    for (const Vec3& p : f.s->points) {
-      r.eaves = std::min(r.eaves, p.z);
-      r.top = std::max(r.top, p.z);
-    }
-    if (f.tilt <= kAngleTolerance) continue;
-    const double k = std::round(AngleDiff(f.azimuth, box.base) / 90.0);
-    if (f.tilt >= 50 || std::abs(AngleDiff(f.azimuth, box.base + 90.0 * k)) > kAngleTolerance) {
-      bad.push_back(Named(
-          file, f, "slopes " + Degrees(f.tilt) + " deg. towards " + Degrees(f.azimuth) + " deg."));
-      continue;
-    }
-    f.group = static_cast<int>(Wrap360(90.0 * k) / 90.0 + 0.5) % 4;
-    if (std::find(r.slopeGroups.begin(), r.slopeGroups.end(), f.group) == r.slopeGroups.end())
-      r.slopeGroups.push_back(f.group);
-    r.Phi = std::max(r.Phi, f.tilt);
+  for (const Face& w : walls) {
+    const double tilt = std::abs(90.0 - w.tilt);
+    if (tilt > kAngleTolerance)
+      bad.push_back(Named(w, "leans " + Degrees(tilt) + " deg. from the vertical"));
+    for (const Vec3& p : w.s->points)
+      plan.push_back({p.x, p.y});
   }
-  if (!bad.empty())
-    Refuse(file, "roof surfaces that fit no flat, single or double slope roof:", bad);
-  const bool twoOpposite =
-      r.slopeGroups.size() == 2 && (r.slopeGroups[0] + 2) % 4 == r.slopeGroups[1];
-  if (r.slopeGroups.size() > 2 || (r.slopeGroups.size() == 2 && !twoOpposite)) {
-    for (const Face& f : roofs)
-      bad.push_back(Named(file, f, "slopes towards " + Degrees(f.azimuth) + " deg."));
-    Refuse(file, "the roof slopes to more than two opposite sides (a hip roof):", bad);
+  if (!bad.empty()) Refuse(file, "walls that lean:", bad);
+  const PlanRectangle rectangle = SmallestEnclosingRectangle(plan);
+  if (rectangle.area < 1e-3)
+    throw IdfError(file.path +
+                   ": the exterior walls enclose no area on plan (they stand in a line)");
+  Box box;
+  box.base = rectangle.azimuth;
+  box.ground = walls.front().s->points.front().z;
+  for (Face& w : walls) {
+    w.group = GroupOf(box.base, w.azimuth);
+    for (const Vec3& p : w.s->points)
+      box.ground = std::min(box.ground, p.z);
   }
-  r.Islope = static_cast<std::int16_t>(r.slopeGroups.size());
-  for (const Face& f : roofs) {
-    const double tilt = r.Islope == 0 ? 0 : r.Phi;
-    if (std::abs(f.tilt - tilt) > kAngleTolerance) {
-      bad.push_back(Named(file, f, "is tilted " + Degrees(f.tilt) + " deg."));
-    } else if (r.Islope == 0 && std::abs(f.s->points.front().z - r.top) > kPlaneTolerance) {
-      bad.push_back(
-          Named(file, f, "lies " + Metres(r.top - f.s->points.front().z) + " m below the top"));
-    }
+  for (std::size_t g = 0; g < 4; ++g) {
+    const Dir d = AzimuthDir(box.base + 90.0 * static_cast<double>(g));
+    box.plane[g] = Dot({plan.front().x, plan.front().y, 0}, d);
+    for (const PlanPoint& p : plan)
+      box.plane[g] = std::max(box.plane[g], Dot({p.x, p.y, 0}, d));
+    box.seen[g] = true;
   }
-  if (!bad.empty()) Refuse(file, "roof surfaces at different tilts or heights:", bad);
-  if (r.Islope == 0) r.Phi = 0;
-  return r;
+  return box;
 }
 
 // The group that becomes wall 4 (AzB = its azimuth).
@@ -229,62 +130,67 @@ int ChooseWall4(const Box& box, const Roof& roof) {
   });
 }
 
-}  // namespace
-
-BoxFit FitBox(const IdfFile& file, const IdfGeometry& geometry) {
-  std::vector<Face> walls;
-  std::vector<Face> roofs;
-  for (const IdfSurface& s : geometry.surfaces) {
-    if (!s.outdoors) continue;
-    if (s.kind == SurfaceKind::Wall) walls.push_back(MakeFace(s));
-    if (s.kind == SurfaceKind::Roof) roofs.push_back(MakeFace(s));
+void CheckZones(const IdfFile& file, const IdfGeometry& geometry, const FitOptions& options) {
+  for (const std::string& z : options.zones) {
+    if (std::any_of(geometry.zones.begin(), geometry.zones.end(),
+                    [&](const std::string& known) { return SameIgnoringCase(z, known); }))
+      continue;
+    std::string known;
+    for (const std::string& name : geometry.zones)
+      known += (known.empty() ? "'" : ", '") + name + "'";
+    throw IdfError(file.path + ": --zones names '" + z + "', which is no zone of the model (" +
+                   (known.empty() ? "it has none" : "its zones: " + known) + ")");
   }
-  if (walls.empty())
-    throw IdfError(file.path + ": the model has no wall with the outside boundary Outdoors");
-  Box box = FitWalls(file, walls);
-  double wallTop = box.ground;
-  for (const Face& w : walls)
-    for (const Vec3& p : w.s->points)
-      wallTop = std::max(wallTop, p.z);
-  const Roof roof = FitRoof(file, box, roofs, wallTop);
+}
 
-  const int g4 = ChooseWall4(box, roof);
-  const auto groupOf = [&](int iface) {
-    return (g4 + 4 - iface) % 4;
-  };  // wall i faces AzB + (4-i)90
-  BoxFit fit;
-  Job& job = fit.job;
-  job.AzB = static_cast<float>(Wrap360(box.base + 90.0 * g4));
-  const auto extent = [&](int g) {
-    return box.plane[static_cast<std::size_t>(g % 4)] +
-           box.plane[static_cast<std::size_t>((g + 2) % 4)];
-  };
-  const double bdx = extent(g4);
-  const double bdy = extent(g4 + 1);
-  const double bdz = roof.eaves - box.ground;
-  job.BdX = static_cast<float>(bdx);
-  job.BdY = static_cast<float>(bdy);
-  job.Bdz = static_cast<float>(bdz);
-  job.Islope = roof.Islope;
-  job.Phi = static_cast<float>(roof.Phi);
-  // The box's centre on the ground plan.
-  const Dir d0 = AzimuthDir(box.base);
-  const Dir d1 = AzimuthDir(box.base + 90.0);
-  const double c0 = (box.plane[0] - box.plane[2]) / 2;
-  const double c1 = (box.plane[1] - box.plane[3]) / 2;
-  const Vec3 centre{d0.x * c0 + d1.x * c1, d0.y * c0 + d1.y * c1, 0};
+// Roof surfaces whose centroid lies beyond the box on plan (over a wing
+// outside the zones fitted) are taken out; their names, quoted.
+std::string LeaveOutRoofsBeyond(const Box& box, std::vector<Face>& roofs) {
+  std::string left;
+  std::erase_if(roofs, [&](const Face& f) {
+    const Vec3 c = Centroid(f.s->points);
+    for (int g = 0; g < 4; ++g) {
+      if (Dot(c, AzimuthDir(box.base + 90.0 * g)) >
+          box.plane[static_cast<std::size_t>(g)] + kPlaneTolerance) {
+        left += (left.empty() ? "'" : ", '") + f.s->name + "'";
+        return true;
+      }
+    }
+    return false;
+  });
+  return left;
+}
 
+// What the fit assumed, one line each.
+void AddNotes(BoxFit& fit, const IdfGeometry& geometry, const FitOptions& options, const Box& box,
+              const Roof& roof) {
   fit.notes.push_back(
       geometry.worldCoordinates
           ? "World coordinates: Building North Axis and zone origins are not applied, as in "
             "EnergyPlus"
           : "Relative coordinates: zone origins, zone relative norths and Building North Axis " +
                 Degrees(geometry.northAxis) + " deg. applied");
+  if (!options.zones.empty()) {
+    std::string named;
+    for (const std::string& z : options.zones)
+      named += (named.empty() ? "'" : ", '") + z + "'";
+    fit.notes.push_back("the rectangle is fitted to the exterior walls of the zones " + named +
+                        " only (--zones)");
+  }
+  if (options.mode == FitMode::Enclosing) {
+    fit.notes.push_back(
+        "the building is the smallest-area rectangle round the plan of its "
+        "exterior walls (--fit=enclosing); each opening goes to the facade its "
+        "wall faces nearest, its centroid projected onto it; walls set back more "
+        "than " +
+        Metres(kSetBackLimit) + " m are marked");
+  }
   fit.notes.push_back("ground at z = " + Metres(box.ground) + " m (the lowest exterior wall)");
   if (roof.Islope != 0) {
     fit.notes.push_back("Bdz is the eaves height (the roof's lowest edge); the roof's top is " +
                         Metres(roof.top - box.ground) + " m");
   }
+  if (!roof.reading.empty()) fit.notes.push_back(roof.reading);
   fit.notes.push_back(
       roof.Islope == 0   ? "flat roof: walls 1 and 3 are the longer pair; of the two numberings "
                            "that allows, the one with the smaller AzB"
@@ -292,14 +198,18 @@ BoxFit FitBox(const IdfFile& file, const IdfGeometry& geometry) {
                            "2, so walls 1 and 3 carry its sloping edges"
                          : "double slope: the ridge runs across the middle of BdX, so walls 1 "
                            "and 3 carry the gables");
-  fit.notes.push_back(std::string(box.deviation > 0.001 ? "warning: " : "") +
-                      "the walls lie within " + Metres(box.deviation) +
-                      " m of the fitted rectangle (accepted: " + Metres(kPlaneTolerance) + " m, " +
-                      Degrees(kAngleTolerance) + " deg.)");
+  if (options.mode == FitMode::Box) {
+    fit.notes.push_back(std::string(box.deviation > 0.001 ? "warning: " : "") +
+                        "the walls lie within " + Metres(box.deviation) +
+                        " m of the fitted rectangle (accepted: " + Metres(kPlaneTolerance) +
+                        " m, " + Degrees(kAngleTolerance) + " deg.)");
+  }
+}
 
-  std::array<int, kFacadeCount + 1> faceOfGroup{};
-  for (int i = 1; i <= 4; ++i)
-    faceOfGroup[static_cast<std::size_t>(groupOf(i))] = i;
+// Every exterior airflow opening as an element, facade by facade.
+void PlaceOpenings(const IdfFile& file, const IdfGeometry& geometry, const Frame& fr,
+                   const FitOptions& options, BoxFit& fit) {
+  Job& job = fit.job;
   std::vector<std::string> bad;
   std::array<std::vector<FittedOpening>, kFacadeCount + 1> byFacade;
   for (const IdfObject* afn : file.All("AirflowNetwork:MultiZone:Surface")) {
@@ -310,56 +220,23 @@ BoxFit FitBox(const IdfFile& file, const IdfGeometry& geometry) {
       continue;
     }
     const IdfSurface* host = s->kind == SurfaceKind::Opening ? geometry.Find(s->base) : s;
-    int facade = 0;
-    if (host->kind == SurfaceKind::Roof) {
-      facade = FacadeIndex(Facade::Roof);
-    } else if (host->kind == SurfaceKind::Wall) {
-      const Face f = MakeFace(*host);
-      const double k = std::round(AngleDiff(f.azimuth, box.base) / 90.0);
-      facade = faceOfGroup[static_cast<std::size_t>(
-          static_cast<int>(Wrap360(90.0 * k) / 90.0 + 0.5) % 4)];
-    } else {
-      throw IdfError(file.Where(*afn) + ": its surface '" + s->name +
-                     "' is not on an exterior wall or roof");
-    }
-    const Vec3 c = Centroid(s->points);
-    const Vec3 rel{c.x - centre.x, c.y - centre.y, 0};
-    double x = 0;
-    double z = 0;
-    double L = 0;
-    double H = 0;
-    if (facade == FacadeIndex(Facade::Roof)) {
-      const Dir n1 = AzimuthDir(box.base + 90.0 * groupOf(1));
-      const Dir r1{-n1.y, n1.x};
-      L = bdx;
-      H = bdy;
-      x = Dot(rel, r1) + bdx / 2;
-      z = bdy / 2 - Dot(rel, n1);
-    } else {
-      const Dir n = AzimuthDir(box.base + 90.0 * groupOf(facade));
-      const Dir r{-n.y, n.x};  // to the right of someone facing the wall from outside
-      L = AlongLength(AsFacade(facade)) ? bdx : bdy;
-      H = bdz;
-      x = Dot(rel, r) + L / 2;
-      z = c.z - box.ground;
-    }
-    if (x < -kPlaneTolerance || x > L + kPlaneTolerance || z < -kPlaneTolerance ||
-        z > H + kPlaneTolerance) {
-      bad.push_back(file.Where(*afn) + ": its centroid falls at X " + Metres(x) + " m, " +
-                    (facade == 5 ? "Y " : "Z ") + Metres(z) + " m, outside facade " +
-                    std::to_string(facade) + " (" + Metres(L) + " x " + Metres(H) + " m)");
+    Placement p;
+    if (std::string why = PlaceOpening(file, fr, options, *afn, *s, *host, p); !why.empty()) {
+      bad.push_back(why);
       continue;
     }
-    auto& list = byFacade[static_cast<std::size_t>(facade)];
+    auto& list = byFacade[static_cast<std::size_t>(p.facade)];
     if (list.size() >= static_cast<std::size_t>(kMaxElements)) {
       throw IdfError(file.path + ": more than " + std::to_string(kMaxElements) +
-                     " airflow openings on facade " + std::to_string(facade));
+                     " airflow openings on facade " + std::to_string(p.facade));
     }
-    list.push_back({afn, s->name, facade, static_cast<int>(list.size()) + 1});
-    job.ElmX[static_cast<std::size_t>(facade)][list.size()] =
-        static_cast<float>(std::clamp(x, 0.0, L));
-    job.ElmZ[static_cast<std::size_t>(facade)][list.size()] =
-        static_cast<float>(std::clamp(z, 0.0, H));
+    p.opening.airflowSurface = afn;
+    p.opening.surface = s->name;
+    p.opening.facade = p.facade;
+    p.opening.element = static_cast<int>(list.size()) + 1;
+    list.push_back(p.opening);
+    job.ElmX[static_cast<std::size_t>(p.facade)][list.size()] = static_cast<float>(p.x);
+    job.ElmZ[static_cast<std::size_t>(p.facade)][list.size()] = static_cast<float>(p.z);
   }
   if (!bad.empty()) {
     std::string text;
@@ -377,6 +254,71 @@ BoxFit FitBox(const IdfFile& file, const IdfGeometry& geometry) {
     throw IdfError(file.path +
                    ": no AirflowNetwork:MultiZone:Surface lies on an exterior wall or roof");
   }
+}
+
+}  // namespace
+
+BoxFit FitBox(const IdfFile& file, const IdfGeometry& geometry, const FitOptions& options) {
+  CheckZones(file, geometry, options);
+  std::vector<Face> walls;
+  std::vector<Face> roofs;
+  for (const IdfSurface& s : geometry.surfaces) {
+    if (!s.outdoors) continue;
+    if (s.kind == SurfaceKind::Wall && InZones(options, s.zone)) walls.push_back(MakeFace(s));
+    if (s.kind == SurfaceKind::Roof) roofs.push_back(MakeFace(s));
+  }
+  if (walls.empty()) {
+    if (options.zones.empty())
+      throw IdfError(file.path + ": the model has no wall with the outside boundary Outdoors");
+    throw IdfError(file.path +
+                   ": the zones named by --zones have no wall with the outside "
+                   "boundary Outdoors");
+  }
+  Frame fr;
+  fr.mode = options.mode;
+  fr.box = options.mode == FitMode::Enclosing ? EnclosingBox(file, walls) : FitWalls(file, walls);
+  Box& box = fr.box;
+  double wallTop = box.ground;
+  for (const Face& w : walls)
+    for (const Vec3& p : w.s->points)
+      wallTop = std::max(wallTop, p.z);
+  BoxFit fit;
+  if (!options.zones.empty()) {
+    // Only the roof over the fitted walls shapes the box.
+    if (const std::string left = LeaveOutRoofsBeyond(box, roofs); !left.empty())
+      fit.notes.push_back(
+          "roof surfaces beyond the fitted walls' plan, left out of the roof's "
+          "shape: " +
+          left);
+  }
+  const Roof roof = FitRoof(file, box, roofs, wallTop);
+
+  fr.g4 = ChooseWall4(box, roof);
+  Job& job = fit.job;
+  job.AzB = static_cast<float>(Wrap360(box.base + 90.0 * fr.g4));
+  const auto extent = [&](int g) {
+    return box.plane[static_cast<std::size_t>(g % 4)] +
+           box.plane[static_cast<std::size_t>((g + 2) % 4)];
+  };
+  fr.bdx = extent(fr.g4);
+  fr.bdy = extent(fr.g4 + 1);
+  fr.bdz = roof.eaves - box.ground;
+  job.BdX = static_cast<float>(fr.bdx);
+  job.BdY = static_cast<float>(fr.bdy);
+  job.Bdz = static_cast<float>(fr.bdz);
+  job.Islope = roof.Islope;
+  job.Phi = static_cast<float>(roof.Phi);
+  // The box's centre on the ground plan.
+  const Dir d0 = AzimuthDir(box.base);
+  const Dir d1 = AzimuthDir(box.base + 90.0);
+  const double c0 = (box.plane[0] - box.plane[2]) / 2;
+  const double c1 = (box.plane[1] - box.plane[3]) / 2;
+  fr.centre = {d0.x * c0 + d1.x * c1, d0.y * c0 + d1.y * c1, 0};
+
+  AddNotes(fit, geometry, options, box, roof);
+  for (int i = 1; i <= 4; ++i)
+    fr.facadeOfGroup[static_cast<std::size_t>(fr.GroupOfFacade(i))] = i;
+  PlaceOpenings(file, geometry, fr, options, fit);
   return fit;
 }
 

@@ -78,7 +78,7 @@ std::string NodeName(const std::string& curve) {
 
 std::string CpModelText(const IdfFile& file, const BoxFit& fit, const std::string& header,
                         const std::string& curves, const std::vector<std::string>& curveNames,
-                        float nodeHeight) {
+                        float nodeHeight, std::vector<std::string>* notes) {
   const auto controls = file.All("AirflowNetwork:SimulationControl");
   if (controls.size() != 1) {
     throw IdfError(file.path + ": " + (controls.empty() ? "no" : std::to_string(controls.size())) +
@@ -113,7 +113,12 @@ std::string CpModelText(const IdfFile& file, const BoxFit& fit, const std::strin
 
   // Names still in use once the openings point at their new nodes.
   std::set<std::string> used;
+  std::vector<const IdfObject*> reports;  // output requests, which only ask
   for (const IdfObject& o : file.objects) {
+    if (o.Is("Output:Variable")) {
+      reports.push_back(&o);
+      continue;
+    }
     const bool node = o.Is("AirflowNetwork:MultiZone:ExternalNode");
     for (std::size_t f = 0; f < o.fields.size(); ++f) {
       if ((node && f == 0) || (f == 2 && rewritten.count(&o) != 0)) continue;
@@ -129,6 +134,11 @@ std::string CpModelText(const IdfFile& file, const BoxFit& fit, const std::strin
     const bool node = o.Is("AirflowNetwork:MultiZone:ExternalNode");
     if (replaced || coefficients || (node && used.count(AsciiLower(o.Name())) == 0)) {
       edits.push_back(Removal(file.text, o));
+      for (const IdfObject* r : reports) {
+        if (node && notes != nullptr && SameIgnoringCase(r->Name(), o.Name()))
+          notes->push_back(file.Where(*r) + " asks for the external node '" + o.Name() +
+                           "', which the new nodes replace: it reports nothing now");
+      }
       if (o.Is("AirflowNetwork:MultiZone:WindPressureCoefficientValues"))
         removedCurves.insert(AsciiLower(o.Name()));
     } else if (node) {

@@ -21,9 +21,10 @@ std::string NodeName(const std::string& curve);
 // named `curveNames` in the order of fit.openings; `header` is comment text
 // put before them. Throws IdfError when the model has no (or several)
 // AirflowNetwork:SimulationControl, or when an external node that stays
-// names a coefficient object that goes.
+// names a coefficient object that goes. An output request for an external
+// node that goes is kept and said in `notes`.
 std::string CpModelText(const IdfFile& file, const BoxFit& fit, const std::string& header,
                         const std::string& curves, const std::vector<std::string>& curveNames,
-                        float nodeHeight);
+                        float nodeHeight, std::vector<std::string>* notes = nullptr);
 
 }  // namespace ventora::idf

@@ -173,9 +173,10 @@ IdfGeometry ReadGeometry(const IdfFile& file) {
   double appendixG = 0;
   for (const IdfObject* o : file.All("Compliance:Building"))
     appendixG = Number(file, *o, 0, 0, "Building Rotation for Appendix G");
+  // The object replaces the terrain's profile, its blank fields by EnergyPlus's defaults.
   for (const IdfObject* o : file.All("Site:HeightVariation")) {
-    if (!o->Field(0).empty())
-      g.windExponent = Number(file, *o, 0, 0.22, "Wind Speed Profile Exponent");
+    g.windExponent = Number(file, *o, 0, 0.22, "Wind Speed Profile Exponent");
+    g.boundaryLayer = Number(file, *o, 1, 370, "Wind Speed Profile Boundary Layer Thickness");
   }
   bool clockwise = false;
   g.worldCoordinates = false;  // EnergyPlus's default is Relative
@@ -186,6 +187,7 @@ IdfGeometry ReadGeometry(const IdfFile& file) {
   }
   std::map<std::string, ZonePlacement> zones;
   for (const IdfObject* o : file.All("Zone")) {
+    g.zones.push_back(o->Name());
     zones[AsciiLower(o->Name())] = {
         Number(file, *o, 1, 0, "Direction of Relative North"),
         {Number(file, *o, 2, 0, "X Origin"), Number(file, *o, 3, 0, "Y Origin"),
@@ -224,6 +226,8 @@ IdfGeometry ReadGeometry(const IdfFile& file) {
                      (opening ? zone : o.Field(static_cast<std::size_t>(l.zone))) +
                      "' is not in the model");
     }
+    for (const std::string& name : g.zones)
+      if (AsciiLower(name) == zone) s.zone = name;
     const std::size_t first = static_cast<std::size_t>(l.count) + 1;
     const std::size_t given = o.fields.size() > first ? (o.fields.size() - first) / 3 : 0;
     const double count = Number(file, o, static_cast<std::size_t>(l.count),

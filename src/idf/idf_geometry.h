@@ -26,15 +26,18 @@ struct IdfSurface {
   SurfaceKind kind = SurfaceKind::Wall;
   bool outdoors = false;     // outside boundary Outdoors (openings: their base's)
   std::string base;          // openings: the surface they sit in
+  std::string zone;          // as the Zone object spells it (openings: their base's)
   std::vector<Vec3> points;  // true-north world coordinates, outward order
 };
 
 struct IdfGeometry {
-  double version = 0;                  // major + minor / 100: 24.01 for "24.1"
-  double northAxis = 0;                // Building North Axis, degrees
-  std::string terrain;                 // Building Terrain ("Suburbs" when blank)
-  std::optional<double> windExponent;  // Site:HeightVariation's, when given
+  double version = 0;                   // major + minor / 100: 24.01 for "24.1"
+  double northAxis = 0;                 // Building North Axis, degrees
+  std::string terrain;                  // Building Terrain ("Suburbs" when blank)
+  std::optional<double> windExponent;   // Site:HeightVariation's, when given
+  std::optional<double> boundaryLayer;  // its boundary layer thickness, m
   bool worldCoordinates = true;
+  std::vector<std::string> zones;  // the Zone objects' names, in order
   std::vector<IdfSurface> surfaces;
 
   const IdfSurface* Find(const std::string& name) const;

@@ -23,7 +23,7 @@ std::string Trimmed(const std::string& text) {
 }
 
 CpMarker MarkerOf(const Job& job, std::int16_t iface, std::int16_t ielm, std::int16_t k,
-                  const std::map<int, const ElementResult*>& lines) {
+                  const std::map<int, std::size_t>& lines, const RunResult& run) {
   CpMarker m;
   m.iface = iface;
   m.ielm = ielm;
@@ -33,9 +33,12 @@ CpMarker MarkerOf(const Job& job, std::int16_t iface, std::int16_t ielm, std::in
   m.computedZ = m.Z;
   const auto line = lines.find(k);
   if (line == lines.end()) return m;  // no report line: never computed
-  m.Cp = line->second->Cp;
-  m.computedZ = line->second->Z;
+  const ElementResult& e = run.elements[line->second];
+  m.Cp = e.Cp;
+  m.computedZ = e.Z;
   m.state = m.Cp == kOutsideCp ? MarkerState::OutsideFacade : MarkerState::Computed;
+  m.implausible = line->second < run.status.size() &&
+                  run.status[line->second].plausibility == CpPlausibility::Implausible;
   return m;
 }
 
@@ -67,15 +70,16 @@ CpMapModel BuildCpMapModel(const Job& job, const RunResult& run, const std::stri
   model.title = FileNameOf(jobName);
   model.AzB = job.AzB;
   model.AnWind = job.AnWind;
-  std::map<int, const ElementResult*> lines;
-  for (const ElementResult& e : run.elements)
-    lines[e.k] = &e;
+  std::map<int, std::size_t> lines;  // k to the index of its report line
+  for (std::size_t i = 0; i < run.elements.size(); ++i)
+    lines[run.elements[i].k] = i;
   std::int16_t k = 0;
   for (std::int16_t iface = 1; iface <= kFacadeCount; ++iface) {
     if (iface <= kMapFacades) model.facades[iface - 1] = FacadeOf(job, run, iface);
     const int count = std::clamp<int>(job.ElmCount[iface], 0, kMaxElements);
     for (std::int16_t ielm = 1; ielm <= count; ++ielm) {
-      const CpMarker m = MarkerOf(job, iface, ielm, ++k, lines);
+      const CpMarker m = MarkerOf(job, iface, ielm, ++k, lines, run);
+      model.anyImplausible |= m.implausible;
       if (iface <= kMapFacades) model.facades[iface - 1].markers.push_back(m);
       if (m.state != MarkerState::Computed) model.hollow.push_back(m);
     }

@@ -32,6 +32,9 @@ struct CpMarker {
   float Cp = 0;         // meaningful only when Computed
   float computedZ = 0;  // where the model took the element (wall heights are clamped)
   MarkerState state = MarkerState::NotComputed;
+  // Beyond the envelope of physically possible Cp for its role
+  // (engine/cp_plausibility.h): drawn with a mark of its own.
+  bool implausible = false;
 };
 
 struct CpMapFacade {
@@ -50,6 +53,7 @@ struct CpMapModel {
   std::array<CpMapFacade, kMapFacades> facades{};  // index iface - 1
   std::vector<CpMarker> hollow;                    // every element without a Cp value, in k order
   float bound = 1;                                 // the colour scale runs from -bound to +bound
+  bool anyImplausible = false;                     // the legend explains the mark
   // A fixed scale instead of the automatic one, the same for every map so
   // that maps compare; values beyond it take its end colours and a mark.
   bool fixedScale = false;

@@ -9,6 +9,7 @@ namespace ventora {
 namespace {
 
 const QColor kInk(0x2f, 0x3e, 0x4e);
+const QColor kImplausible(0xc0, 0x00, 0xc0);  // in no colour of the scale
 const QColor kFacadeFill(0xf3, 0xf5, 0xf7);
 
 // Each side of 0 has its own end: the fixed scale is not symmetric.
@@ -53,6 +54,15 @@ void PaintTitle(QPainter& p, const CpMapModel& m, const CpMapLayout& l, char dec
   p.drawText(l.title, Qt::AlignLeft | Qt::AlignBottom, Q(line));
 }
 
+// A diamond round the marker: a value beyond the envelope of possible Cp.
+void PaintImplausibleMark(QPainter& p, QPointF c, double r) {
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(kImplausible, 2.2));
+  const QPointF corners[] = {c + QPointF(0, -r), c + QPointF(r, 0), c + QPointF(0, r),
+                             c + QPointF(-r, 0)};
+  p.drawPolygon(corners, 4);
+}
+
 void PaintMarker(QPainter& p, const CpMarker& m, const CpMapLayout& l, const CpMapModel& model) {
   const QPointF c = l.MarkerCentre(m);
   const double r = l.markerRadius;
@@ -65,6 +75,7 @@ void PaintMarker(QPainter& p, const CpMarker& m, const CpMapLayout& l, const CpM
       p.setPen(QPen(kInk, 2));
       p.drawEllipse(c, r + 3, r + 3);
     }
+    if (m.implausible) PaintImplausibleMark(p, c, r + 5);
     return;
   }
   // Hollow, with a cross: no value to colour.
@@ -145,10 +156,18 @@ void PaintLegend(QPainter& p, const CpMapModel& m, const CpMapLayout& l, char de
     if (t == -1.0) text += "  suction";
     p.drawText(label, Qt::AlignLeft | Qt::AlignVCenter, Q(text));
   }
-  if (!m.fixedScale) return;
+  double below = bar.bottom() + 0.6 * font;
   SetFont(p, font * 0.85, false, true);
-  p.drawText(QRectF(bar.left(), bar.bottom() + 0.6 * font, 14 * font, 1.3 * font),
-             Qt::AlignLeft | Qt::AlignVCenter, "ringed: beyond the scale");
+  if (m.fixedScale) {
+    p.drawText(QRectF(bar.left(), below, 14 * font, 1.3 * font), Qt::AlignLeft | Qt::AlignVCenter,
+               "ringed: beyond the scale");
+    below += 1.4 * font;
+  }
+  if (!m.anyImplausible) return;
+  PaintImplausibleMark(p, QPointF(bar.left() + 0.6 * font, below + 0.65 * font), 0.55 * font);
+  p.setPen(kInk);
+  p.drawText(QRectF(bar.left() + 1.5 * font, below, 14 * font, 1.3 * font),
+             Qt::AlignLeft | Qt::AlignVCenter, "implausible: beyond possible Cp");
 }
 
 // A plan of the roof with the facade numbers round it: wall 1 at the

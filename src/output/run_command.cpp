@@ -5,6 +5,7 @@
 
 #include "core/replace_file.h"
 #include "engine/pre_run_checks.h"
+#include "output/implausible_message.h"
 
 namespace ventora {
 namespace {
@@ -76,6 +77,7 @@ RunCommandResult RunJobCommand(Job& job, MessageSink& messages, const RunCommand
     return result;
   }
   result.outcome = TakeRunVerdict(result.run.verdict, messages);
+  ShowImplausible(job, result.run, setup.locale, messages);
   return result;
 }
 

@@ -4,11 +4,15 @@
 #include <pybind11/numpy.h>
 #include <pybind11/stl.h>
 
+#include <algorithm>
 #include <map>
+
+#include "core/parameter_limits.h"
 
 #include "bindings.h"
 #include "collected_messages.h"
 #include "memory_run.h"
+#include "output/sweep/export_text.h"
 #include "py_job.h"
 
 namespace py = pybind11;
@@ -16,9 +20,14 @@ namespace py = pybind11;
 namespace ventora::python {
 namespace {
 
+// What Python sees of a run: plain values, so that it pickles whole.
 struct PyResult {
-  MemoryRun run;
+  RunOutcome outcome = RunOutcome::SystemError;
+  PyJob job;         // as it ran: the pre-run checks may set SbH and Phi
+  std::string name;  // the job's name, as the exports name it
   ElementTable table;
+  std::map<int, double> averages;
+  std::vector<Message> messages;
 };
 
 template <typename T>
@@ -48,6 +57,8 @@ py::dict Table(const ElementTable& t) {
   d["x_rel"] = ToArray(t.x_rel);
   d["z_rel"] = ToArray(t.z_rel);
   d["cp"] = ToArray(t.cp);
+  d["status"] = py::module_::import("numpy").attr("array")(t.status);
+  d["status_detail"] = py::module_::import("numpy").attr("array")(t.status_detail);
   return d;
 }
 
@@ -67,17 +78,82 @@ const char* IconName(MsgIcon icon) {
   return "none";
 }
 
+constexpr const char* kElementOutOfFacade = "Element out of facade!";
+
+py::tuple PickledMessage(const py::object& self) {
+  const auto& msg = self.cast<const Message&>();
+  return py::make_tuple(msg.title, msg.text, static_cast<int>(msg.icon),
+                        static_cast<int>(msg.buttons), self.attr("__dict__"));
+}
+
+std::pair<Message, py::dict> UnpickledMessage(const py::tuple& t) {
+  return {
+      Message{t[0].cast<std::string>(), t[1].cast<std::string>(),
+              static_cast<MsgIcon>(t[2].cast<int>()), static_cast<MsgButtons>(t[3].cast<int>())},
+      t[4].cast<py::dict>()};
+}
+
+py::object ElementOf(const py::object& self) {
+  const py::dict d = self.attr("__dict__");
+  return d.contains("_element") ? py::object(d["_element"]) : py::object(py::none());
+}
+
+std::string MessageRepr(const py::object& self) {
+  const auto& msg = self.cast<const Message&>();
+  std::string text = "<ventora.Message " + msg.title + ": " + msg.text;
+  if (const py::object e = ElementOf(self); !e.is_none())
+    text += " (facade " + py::str(e[py::int_(0)]).cast<std::string>() + ", element " +
+            py::str(e[py::int_(1)]).cast<std::string>() + ")";
+  return text + ">";
+}
+
+}  // namespace
+
+py::list MessageList(const std::vector<Message>& messages, const Job& job) {
+  std::vector<py::tuple> outside;  // as the check before a run walks the elements
+  for (int iface = 1; iface <= kFacadeCount; ++iface) {
+    const FacadeExtents ext = FacadeExtent(job, iface);
+    for (int i = 1; i <= std::clamp<int>(job.ElmCount[iface], 0, kMaxElements); ++i)
+      if (limits::OutsideFacade(job.ElmX[iface][i] / ext.L, job.ElmZ[iface][i] / ext.H))
+        outside.push_back(py::make_tuple(iface, i, job.ElmX[iface][i], job.ElmZ[iface][i]));
+  }
+  py::list out;
+  std::size_t next = 0;
+  for (const Message& msg : messages) {
+    py::object obj = py::cast(msg);
+    if (msg.text == kElementOutOfFacade && next < outside.size())
+      obj.attr("__dict__")["_element"] = outside[next++];
+    out.append(obj);
+  }
+  return out;
+}
+
+namespace {
+
 void BindMessage(py::module_& m) {
-  py::class_<Message>(m, "Message", "What the program would have shown in a box.")
+  py::class_<Message>(m, "Message", "What the program would have shown in a box.",
+                      py::dynamic_attr())
       .def_readonly("title", &Message::title, "\"Error\", \"Warning\" or the program's name.")
-      .def_readonly("text", &Message::text)
+      .def_readonly("text", &Message::text,
+                    "The box's text, letter for letter as the program shows it.")
+      .def_property_readonly("element", &ElementOf,
+                             "For \"Element out of facade!\": the element as (facade, number on "
+                             "the facade, x, z in metres); else None.")
+      .def(py::pickle(&PickledMessage, &UnpickledMessage))
+      .def(
+          "__eq__",
+          [](const Message& a, const py::object& b) -> py::object {
+            if (!py::isinstance<Message>(b))
+              return py::reinterpret_borrow<py::object>(Py_NotImplemented);
+            const auto& o = b.cast<const Message&>();
+            return py::bool_(a.title == o.title && a.text == o.text && a.icon == o.icon);
+          },
+          "Same title, text and icon.")
       .def_property_readonly(
           "icon", [](const Message& msg) { return IconName(msg.icon); },
           "\"none\", \"critical\", \"question\", \"exclamation\" or \"information\".")
       .def("__str__", [](const Message& msg) { return msg.title + ": " + msg.text; })
-      .def("__repr__", [](const Message& msg) {
-        return "<ventora.Message " + msg.title + ": " + msg.text + ">";
-      });
+      .def("__repr__", &MessageRepr);
 }
 
 void BindVerdict(py::module_& m) {
@@ -89,52 +165,94 @@ void BindVerdict(py::module_& m) {
       .value("SYSTEM_ERROR", RunOutcome::SystemError, "The run could not be carried out (1).");
 }
 
+py::tuple PickledResult(const PyResult& r) {
+  const ElementTable& t = r.table;
+  return py::make_tuple(static_cast<int>(r.outcome), PickledJob(r.job), r.name,
+                        py::make_tuple(t.facade, t.number, t.x, t.z, t.x_rel, t.z_rel, t.cp,
+                                       t.status, t.status_detail),
+                        r.averages, r.messages);
+}
+
+PyResult UnpickledResult(const py::tuple& s) {
+  PyResult r;
+  r.outcome = static_cast<RunOutcome>(s[0].cast<int>());
+  r.job = UnpickledJob(s[1].cast<py::tuple>());
+  r.name = s[2].cast<std::string>();
+  const auto t = s[3].cast<py::tuple>();
+  r.table.facade = t[0].cast<std::vector<int>>();
+  r.table.number = t[1].cast<std::vector<int>>();
+  r.table.x = t[2].cast<std::vector<double>>();
+  r.table.z = t[3].cast<std::vector<double>>();
+  r.table.x_rel = t[4].cast<std::vector<double>>();
+  r.table.z_rel = t[5].cast<std::vector<double>>();
+  r.table.cp = t[6].cast<std::vector<double>>();
+  r.table.status = t[7].cast<std::vector<std::string>>();
+  r.table.status_detail = t[8].cast<std::vector<std::string>>();
+  r.averages = s[4].cast<std::map<int, double>>();
+  r.messages = s[5].cast<std::vector<Message>>();
+  return r;
+}
+
+py::object ResultFrame(const PyResult& r) {
+  py::object frame = py::module_::import("pandas").attr("DataFrame")(Table(r.table));
+  py::dict attrs = frame.attr("attrs");
+  attrs["job"] = r.name;
+  attrs["parameters"] = JobParameters(r.job.job, true);
+  attrs["verdict"] = py::str(py::cast(r.outcome)).attr("split")(".")[py::int_(-1)];
+  return frame;
+}
+
 void BindResult(py::module_& m) {
-  py::class_<PyResult>(m, "Result", "What a run computed.")
+  py::class_<PyResult>(m, "Result",
+                       "What a run computed: the verdict, every element's Cp, the facade "
+                       "averages, the messages and the job as it ran. Pickles whole.")
       .def_property_readonly(
-          "verdict", [](const PyResult& r) { return r.run.outcome; }, "How the run ended.")
+          "verdict", [](const PyResult& r) { return r.outcome; }, "How the run ended.")
       .def_property_readonly(
           "cp", [](const PyResult& r) { return FacadeCps(r.table); },
           "{facade: float64 array}: Cp of every element of facades 1 to 6, NaN where the run "
           "gave no value.")
       .def_property_readonly(
-          "averages",
-          [](const PyResult& r) {
-            std::map<int, double> out;
-            for (const FacadeAverage& a : r.run.run.averages)
-              out[a.iface] = a.average;
-            return out;
-          },
+          "averages", [](const PyResult& r) { return r.averages; },
           "{facade: average Cp} for each facade the report gives an average for.")
       .def_property_readonly(
-          "messages", [](const PyResult& r) { return r.run.messages; },
+          "messages", [](const PyResult& r) { return MessageList(r.messages, r.job.job); },
           "The messages of the checks and the run, in order (list of Message).")
       .def_property_readonly(
-          "job",
-          [](const PyResult& r) {
-            return PyJob{r.run.job, std::nullopt};
-          },
+          "job", [](const PyResult& r) { return r.job; },
           "The job as it ran: the pre-run checks may set the surroundings' height and the "
           "roof tilt.")
+      .def_property_readonly(
+          "name", [](const PyResult& r) { return r.name; }, "The name of the job that ran.")
       .def(
           "table", [](const PyResult& r) { return Table(r.table); },
-          "Every element as columns of arrays: facade, number, x, z, x_rel, z_rel, cp.")
-      .def(
-          "to_pandas",
-          [](const PyResult& r) {
-            return py::module_::import("pandas").attr("DataFrame")(Table(r.table));
-          },
-          "A pandas DataFrame, one row per element (needs pandas).")
+          "Every element as columns of arrays: facade, number, x, z, x_rel, z_rel, cp, status "
+          "(\"plausible\", \"outside-confidence\", \"implausible\" or \"not-computed\") and "
+          "status_detail (which confidence range, or which bound of the plausible envelope).")
+      .def("to_pandas", &ResultFrame,
+           "A pandas DataFrame, one row per element (needs pandas); its attrs hold the job's "
+           "name (\"job\"), its values under their long names (\"parameters\") and the "
+           "verdict's name (\"verdict\").")
+      .def(py::pickle(&PickledResult, &UnpickledResult))
       .def("__repr__", [](const PyResult& r) {
-        return "<ventora.Result " + py::str(py::cast(r.run.outcome)).cast<std::string>() + ", " +
-               std::to_string(r.table.cp.size()) + " elements>";
+        return "<ventora.Result " + r.name + ": " +
+               py::str(py::cast(r.outcome)).cast<std::string>() + ", " +
+               std::to_string(r.table.cp.size()) + " elements; AzB=" + NumberString(r.job.job.AzB) +
+               " AnWind=" + NumberString(r.job.job.AnWind) + " PAD=" + NumberString(r.job.job.PAD) +
+               ">";
       });
 }
 
 PyResult Run(const PyJob& job) {
+  const MemoryRun run = RunInMemory(job.job, job.JobName().value_or(job.Stem()));
   PyResult r;
-  r.run = RunInMemory(job.job, job.JobName().value_or(job.Stem()));
-  r.table = TabulateElements(r.run);
+  r.outcome = run.outcome;
+  r.job = PyJob{run.job, std::nullopt};
+  r.name = job.Stem();
+  r.table = TabulateElements(run);
+  for (const FacadeAverage& a : run.run.averages)
+    r.averages[a.iface] = a.average;
+  r.messages = run.messages;
   return r;
 }
 
@@ -154,9 +272,11 @@ void BindRun(py::module_& m) {
   m.def("run", ReleasingGil(&Run), py::arg("job"),
         "Runs the job as ventora-run does (pre-run checks, run, verdict) without writing a "
         "report; returns a Result.");
-  m.def("check", ReleasingGil(&Check), py::arg("job"),
-        "The pre-run checks' messages for the job, as a list of Message (empty: nothing to "
-        "say). The job itself is not changed.");
+  m.def(
+      "check", [](const PyJob& job) { return MessageList(ReleasingGil(&Check)(job), job.job); },
+      py::arg("job"),
+      "The pre-run checks' messages for the job, as a list of Message (empty: nothing to "
+      "say). The job itself is not changed.");
 }
 
 }  // namespace ventora::python

@@ -13,6 +13,10 @@
 #include "collected_messages.h"
 #include "export_formats.h"
 #include "memory_run.h"
+#include "output/sweep/cp_status.h"
+#include "output/sweep/export_text.h"
+#include "output/sweep/sweep_csv_export.h"
+#include "output/sweep/sweep_failures.h"
 #include "output/sweep/wind_sweep.h"
 #include "py_job.h"
 
@@ -21,83 +25,193 @@ namespace py = pybind11;
 namespace ventora::python {
 namespace {
 
-// A job the pre-run checks refused, with what they said.
+// A job the pre-run checks refused, or whose every direction stopped, with
+// what was said.
 class RunRefused : public std::runtime_error {
  public:
-  explicit RunRefused(std::vector<Message> messages)
-      : std::runtime_error(Joined(messages)), messages_(std::move(messages)) {}
+  RunRefused(const Job& job, std::vector<Message> messages,
+             const std::string& what = "the pre-run checks refused the job")
+      : std::runtime_error(Joined(what, messages)), job_(job), messages_(std::move(messages)) {}
+  const Job& job() const { return job_; }
   const std::vector<Message>& messages() const { return messages_; }
 
  private:
-  static std::string Joined(const std::vector<Message>& messages) {
-    std::string text = "the pre-run checks refused the job";
+  static std::string Joined(std::string text, const std::vector<Message>& messages) {
     for (const Message& msg : messages)
       text += "\n" + msg.title + ": " + msg.text;
     return text;
   }
+  Job job_;
   std::vector<Message> messages_;
 };
 
+// What Python sees of a sweep: plain values, so that it pickles whole.
 struct PySweep {
-  WindSweep sweep;
+  PyJob job;  // as swept: after the pre-run checks' changes, with its file
+  std::vector<int> facade, number;
+  std::vector<double> x, z, x_rel, z_rel, azimuth;
+  std::vector<float> directions;
+  std::vector<std::string> failures;  // per direction; empty when it completed
+  std::vector<double> cp;             // elements x directions, row by row; NaN where stopped
   std::vector<Message> messages;
+  std::vector<std::string> status;     // elements x directions, row by row: StatusWord
+  std::vector<std::string> csvStatus;  // per element: the CSV's "Cp status" text
 };
+
+PySweep Tabulated(const WindSweep& s, const PyJob& job) {
+  PySweep out;
+  out.job = job;
+  for (const ElementResult& e : s.elements) {
+    out.facade.push_back(e.iface);
+    out.number.push_back(e.k);
+    out.x.push_back(e.X);
+    out.z.push_back(e.Z);
+    out.x_rel.push_back(e.XL);
+    out.z_rel.push_back(e.ZH);
+    out.azimuth.push_back(FacadeAzimuth(job.job, e.iface));
+  }
+  for (const SweepDirection& d : s.directions) {
+    out.directions.push_back(d.AnWind);
+    out.failures.push_back(d.completed ? std::string() : d.failure);
+  }
+  out.cp.reserve(s.elements.size() * s.directions.size());
+  for (std::size_t i = 0; i < s.elements.size(); ++i)
+    for (const SweepDirection& d : s.directions)
+      out.cp.push_back(d.completed ? d.Cp[i] : std::numeric_limits<double>::quiet_NaN());
+  for (std::size_t i = 0; i < s.elements.size(); ++i) {
+    for (const SweepDirection& d : s.directions)
+      out.status.emplace_back(
+          StatusWord(d.completed ? d.status[i].plausibility : CpPlausibility::NotComputed));
+    out.csvStatus.push_back(SweptStatusText(s, i));
+  }
+  return out;
+}
 
 // The job after the pre-run checks; throws RunRefused.
 Job CheckedJob(const Job& job, CollectedMessages& messages) {
   Job checked = job;
-  if (!PassesPreRunChecks(checked, messages)) throw RunRefused(messages.messages());
+  if (!PassesPreRunChecks(checked, messages)) throw RunRefused(job, messages.messages());
   return checked;
 }
 
+// Throws RunError when the checks refuse the job or no direction computes.
 PySweep Sweep(const PyJob& job, float step) {
   CollectedMessages messages;
   const Job checked = CheckedJob(job.job, messages);
   SweepSetup setup;
   setup.messages = &messages;
-  PySweep out;
-  out.sweep = RunWindSweep(checked, SweepDirections(step), setup);
+  const WindSweep sweep = RunWindSweep(checked, SweepDirections(step), setup);
+  if (!sweep.AnyCompleted())
+    throw RunRefused(checked, messages.messages(),
+                     "no wind direction could be computed (" + StoppedDirectionList(sweep) + ")");
+  PySweep out = Tabulated(sweep, PyJob{checked, job.path});
   out.messages = messages.messages();
   return out;
 }
 
-py::array_t<double> CpMatrix(const WindSweep& s) {
-  const auto rows = static_cast<py::ssize_t>(s.elements.size());
-  const auto cols = static_cast<py::ssize_t>(s.directions.size());
-  py::array_t<double> out({rows, cols});
-  auto a = out.mutable_unchecked<2>();
-  for (py::ssize_t j = 0; j < cols; ++j) {
-    const SweepDirection& d = s.directions[static_cast<std::size_t>(j)];
-    for (py::ssize_t i = 0; i < rows; ++i)
-      a(i, j) = d.completed ? d.Cp[static_cast<std::size_t>(i)]
-                            : std::numeric_limits<double>::quiet_NaN();
-  }
-  return out;
+template <typename T>
+py::array_t<T> Column(const std::vector<T>& values) {
+  return py::array_t<T>(static_cast<py::ssize_t>(values.size()), values.data());
 }
 
-template <typename F>
-py::array_t<double> ElementColumn(const WindSweep& s, F value) {
-  py::array_t<double> out(static_cast<py::ssize_t>(s.elements.size()));
-  auto a = out.mutable_unchecked<1>();
-  for (std::size_t i = 0; i < s.elements.size(); ++i)
-    a(static_cast<py::ssize_t>(i)) = value(s.elements[i]);
-  return out;
+// "plausible", "outside-confidence", "implausible" or "not-computed" per
+// element and direction.
+py::object StatusMatrix(const PySweep& s) {
+  py::list rows;
+  for (std::size_t i = 0; i < s.facade.size(); ++i) {
+    py::list row;
+    for (std::size_t d = 0; d < s.directions.size(); ++d)
+      row.append(s.status[i * s.directions.size() + d]);
+    rows.append(row);
+  }
+  return py::module_::import("numpy").attr("array")(rows, py::arg("dtype") = "U18");
+}
+
+py::array_t<double> CpMatrix(const PySweep& s) {
+  return py::array_t<double>(
+      {static_cast<py::ssize_t>(s.facade.size()), static_cast<py::ssize_t>(s.directions.size())},
+      s.cp.data());
+}
+
+// The CSV export's table: its columns under the file's names.
+py::object SweepFrame(const PySweep& s) {
+  const std::vector<std::string> names = SweepCsvColumns(s.directions);
+  py::dict columns;
+  const py::object positions[] = {Column(s.facade), Column(s.number), Column(s.x),      Column(s.z),
+                                  Column(s.x_rel),  Column(s.z_rel),  Column(s.azimuth)};
+  std::size_t c = 0;
+  for (const py::object& column : positions)
+    columns[py::str(names[c++])] = column;
+  const py::array_t<double> cp = CpMatrix(s);
+  for (std::size_t d = 0; d < s.directions.size(); ++d, ++c)
+    columns[py::str(names[c])] =
+        cp[py::make_tuple(py::slice(0, static_cast<py::ssize_t>(s.facade.size()), 1), d)];
+  columns["Cp status"] = py::module_::import("numpy").attr("array")(s.csvStatus);
+  py::object frame = py::module_::import("pandas").attr("DataFrame")(columns);
+  py::dict attrs = frame.attr("attrs");
+  attrs["job"] = s.job.Stem();
+  attrs["parameters"] = JobParameters(s.job.job, true);
+  return frame;
+}
+
+py::tuple PickledSweep(const PySweep& s) {
+  return py::make_tuple(PickledJob(s.job),
+                        py::make_tuple(s.facade, s.number, s.x, s.z, s.x_rel, s.z_rel, s.azimuth),
+                        s.directions, s.failures, s.cp, s.messages, s.status, s.csvStatus);
+}
+
+PySweep UnpickledSweep(const py::tuple& t) {
+  PySweep s;
+  s.job = UnpickledJob(t[0].cast<py::tuple>());
+  const auto rows = t[1].cast<py::tuple>();
+  s.facade = rows[0].cast<std::vector<int>>();
+  s.number = rows[1].cast<std::vector<int>>();
+  s.x = rows[2].cast<std::vector<double>>();
+  s.z = rows[3].cast<std::vector<double>>();
+  s.x_rel = rows[4].cast<std::vector<double>>();
+  s.z_rel = rows[5].cast<std::vector<double>>();
+  s.azimuth = rows[6].cast<std::vector<double>>();
+  s.directions = t[2].cast<std::vector<float>>();
+  s.failures = t[3].cast<std::vector<std::string>>();
+  s.cp = t[4].cast<std::vector<double>>();
+  s.messages = t[5].cast<std::vector<Message>>();
+  s.status = t[6].cast<std::vector<std::string>>();
+  s.csvStatus = t[7].cast<std::vector<std::string>>();
+  if (s.cp.size() != s.facade.size() * s.directions.size() || s.status.size() != s.cp.size() ||
+      s.csvStatus.size() != s.facade.size())
+    throw py::value_error("not the state of a ventora.Sweep");
+  return s;
+}
+
+std::string SweepRepr(const PySweep& s) {
+  std::size_t stopped = 0;
+  for (const std::string& f : s.failures)
+    stopped += f.empty() ? 0 : 1;
+  std::string text = "<ventora.Sweep " + s.job.Stem() + ": " + std::to_string(s.facade.size()) +
+                     " elements x " + std::to_string(s.directions.size()) + " directions";
+  if (!s.directions.empty())
+    text += " (" + NumberString(s.directions.front()) + " to " + NumberString(s.directions.back()) +
+            " deg)";
+  return text + ", " + std::to_string(stopped) + " stopped>";
 }
 
 std::string Export(const PyJob& job, const std::string& formatName,
-                   const std::optional<std::filesystem::path>& path, std::optional<int> step) {
+                   const std::optional<std::filesystem::path>& path, std::optional<double> step,
+                   std::optional<double> boundaryLayer, bool strict) {
   const ExportFormat& format = FindPythonExportFormat(formatName);
+  const ExportInfo info = PythonExportInfo(boundaryLayer);
   std::filesystem::path target;
   if (path) {
     target = *path;
   } else if (job.JobName()) {
-    target = *job.JobName() + format.suffix;
+    target = ExportPath(format, *job.JobName(), "");
   } else {
     throw std::invalid_argument("export: give a path; the job has no file to write beside");
   }
   CollectedMessages messages;
-  WriteSweepExport(format, CheckedJob(job.job, messages), step.value_or(format.defaultStep),
-                   job.Stem(), target);
+  WriteSweepExport(format, CheckedJob(job.job, messages),
+                   step.value_or(static_cast<double>(format.defaultStep)), job.Stem(), info, target,
+                   strict);
   return target.string();
 }
 
@@ -109,50 +223,67 @@ void RegisterRunError(py::module_& m) {
       if (p) std::rethrow_exception(p);
     } catch (const RunRefused& e) {
       py::object instance = py::handle(error.ptr())(e.what());
-      instance.attr("messages") = py::cast(e.messages());
+      instance.attr("messages") = MessageList(e.messages(), e.job());
       PyErr_SetObject(error.ptr(), instance.ptr());
     }
   });
+  auto& exportError = py::register_exception<ExportFailure>(m, "ExportError", PyExc_RuntimeError);
+  exportError.doc() =
+      "An export that could not be made: no wind direction computed, or the file not written "
+      "(the old file is then unchanged).";
 }
 
 void BindSweepResult(py::module_& m) {
-  py::class_<PySweep>(m, "Sweep", "Cp of every element at every wind direction.")
+  py::class_<PySweep>(m, "Sweep",
+                      "Cp of every element at every wind direction, with the job swept. "
+                      "Pickles whole.")
       .def_property_readonly(
-          "cp", [](const PySweep& s) { return CpMatrix(s.sweep); },
+          "cp", [](const PySweep& s) { return CpMatrix(s); },
           "float64 array (elements x directions); a direction whose run stopped is NaN.")
+      .def_property_readonly(
+          "status", [](const PySweep& s) { return StatusMatrix(s); },
+          "str array (elements x directions), what each Cp is worth: \"plausible\", "
+          "\"outside-confidence\", \"implausible\" (beyond the envelope of physically possible "
+          "Cp) or \"not-computed\".")
       .def_property_readonly(
           "directions",
           [](const PySweep& s) {
-            std::vector<double> d;
-            for (const SweepDirection& dir : s.sweep.directions)
-              d.push_back(dir.AnWind);
-            return py::array_t<double>(static_cast<py::ssize_t>(d.size()), d.data());
+            return Column(std::vector<double>(s.directions.begin(), s.directions.end()));
           },
           "The wind directions in degrees, one per column of `cp`.")
       .def_property_readonly(
-          "facade",
-          [](const PySweep& s) { return ElementColumn(s.sweep, [](auto& e) { return e.iface; }); },
-          "Facade of each row.")
+          "facade", [](const PySweep& s) { return Column(s.facade); }, "Facade of each row (int).")
       .def_property_readonly(
-          "number",
-          [](const PySweep& s) { return ElementColumn(s.sweep, [](auto& e) { return e.k; }); },
-          "Running element number of each row, as the report numbers it.")
+          "number", [](const PySweep& s) { return Column(s.number); },
+          "Running element number of each row (int), as the report numbers it.")
       .def_property_readonly(
-          "x", [](const PySweep& s) { return ElementColumn(s.sweep, [](auto& e) { return e.X; }); },
+          "x", [](const PySweep& s) { return Column(s.x); },
           "x of each row in metres, as the report gives it.")
       .def_property_readonly(
-          "z", [](const PySweep& s) { return ElementColumn(s.sweep, [](auto& e) { return e.Z; }); },
+          "z", [](const PySweep& s) { return Column(s.z); },
           "z of each row in metres (y on the roof), as the report gives it.")
       .def_property_readonly(
           "failures",
           [](const PySweep& s) {
             std::map<double, std::string> out;
-            for (const SweepDirection& d : s.sweep.directions)
-              if (!d.completed) out[d.AnWind] = d.failure;
+            for (std::size_t d = 0; d < s.directions.size(); ++d)
+              if (!s.failures[d].empty()) out[s.directions[d]] = s.failures[d];
             return out;
           },
           "{direction: why its run stopped}.")
-      .def_readonly("messages", &PySweep::messages, "The checks' and the run's messages.");
+      .def_property_readonly(
+          "job", [](const PySweep& s) { return s.job; },
+          "The job swept, after the pre-run checks' changes (surroundings' height, roof tilt).")
+      .def_property_readonly(
+          "messages", [](const PySweep& s) { return MessageList(s.messages, s.job.job); },
+          "The checks' and the run's messages.")
+      .def("to_pandas", &SweepFrame,
+           "A pandas DataFrame, one row per element, with the columns of the CSV export "
+           "(integer Facade and Element, X (m), ..., one \"Cp wind from D deg\" per direction), "
+           "so that it equals pandas.read_csv(export, comment=\"#\"); its attrs hold the "
+           "job's name (\"job\") and values (\"parameters\").")
+      .def(py::pickle(&PickledSweep, &UnpickledSweep))
+      .def("__repr__", &SweepRepr);
 }
 
 }  // namespace
@@ -161,17 +292,22 @@ void BindSweep(py::module_& m) {
   RegisterRunError(m);
   BindSweepResult(m);
   m.def("sweep", ReleasingGil(&Sweep), py::arg("job"), py::arg("step") = kDefaultSweepStep,
-
         "Runs the job at the wind directions 0, step, 2 step ... below 360, each as a normal "
         "run with that wind direction; returns a Sweep. Raises RunError when the pre-run "
-        "checks refuse the job.");
+        "checks refuse the job or when no direction could be computed.");
   m.def("export", ReleasingGil(&Export), py::arg("job"), py::kw_only(), py::arg("format") = "csv",
         py::arg("path") = py::none(), py::arg("step") = py::none(),
-
+        py::arg("boundary_layer") = py::none(), py::arg("strict") = false,
         "Writes the file ventora-run --sweep --format=FORMAT writes: \"csv\", \"energyplus\", "
-        "\"contam\" or \"modelica\"; by default beside the job file. The step is a whole "
-        "number of degrees; None means the format's default (30 for CONTAM, 10 otherwise). "
-        "Returns the path written.");
+        "\"contam\" or \"modelica\" (in any case); by default beside the job file (Modelica: "
+        "Ventora_<job>.mo in its folder). The step is in degrees as sweep's (CONTAM and "
+        "Modelica: a whole number that suits their profiles); None means the format's default "
+        "(30 for CONTAM, 10 otherwise). boundary_layer is the site profile's thickness in m for "
+        "the reference wind the header gives (ventora-run's --boundary-layer); None takes "
+        "EnergyPlus's terrain class nearest the job's exponent. With strict=True a sweep "
+        "holding an implausible Cp raises ValueError and nothing is written. Returns the path "
+        "written. A refused format or step raises ValueError, a job the checks refuse RunError, "
+        "an export that cannot be made ExportError.");
   m.attr("EXPORT_FORMATS") = ExportFormatNames();
 }
 

@@ -18,6 +18,7 @@
 #include "collected_messages.h"
 #include "core/job_file.h"
 #include "core/number_text.h"
+#include "engine/cp_plausibility.h"
 #include "memory_run.h"
 #include "output/sweep/wind_sweep.h"
 
@@ -34,6 +35,7 @@ struct LongTable {
   std::vector<std::int8_t> facade;
   std::vector<std::int16_t> element;
   std::vector<float> x, z, direction, cp;
+  std::vector<std::uint8_t> status;  // CpPlausibility, named by StatusWord
 };
 
 // One row per building: why it has no rows ("" when it was swept) and how
@@ -55,6 +57,7 @@ void AppendRows(const WindSweep& sweep, std::int32_t index, LongTable& t) {
   const std::size_t rows = sweep.elements.size() * sweep.directions.size();
   for (auto* column : {&t.x, &t.z, &t.direction, &t.cp})
     column->reserve(column->size() + rows);
+  t.status.reserve(t.status.size() + rows);
   for (const SweepDirection& d : sweep.directions) {
     for (std::size_t e = 0; e < sweep.elements.size(); ++e) {
       const ElementResult& element = sweep.elements[e];
@@ -65,6 +68,8 @@ void AppendRows(const WindSweep& sweep, std::int32_t index, LongTable& t) {
       t.z.push_back(element.Z);
       t.direction.push_back(d.AnWind);
       t.cp.push_back(d.completed ? d.Cp[e] : std::numeric_limits<float>::quiet_NaN());
+      t.status.push_back(static_cast<std::uint8_t>(d.completed ? d.status[e].plausibility
+                                                               : CpPlausibility::NotComputed));
     }
   }
 }
@@ -139,6 +144,12 @@ py::dict SweepMany(const py::iterable& jobs, float step) {
   out["z"] = ToArray(std::move(table.z));
   out["direction"] = ToArray(std::move(table.direction));
   out["cp"] = ToArray(std::move(table.cp));
+  out["status"] = ToArray(std::move(table.status));
+  py::list words;
+  for (auto p : {CpPlausibility::Plausible, CpPlausibility::OutsideConfidence,
+                 CpPlausibility::Implausible, CpPlausibility::NotComputed})
+    words.append(StatusWord(p));
+  out["status_words"] = words;  // status is an index into these
   py::dict buildings;
   buildings["error"] = py::cast(status.error);
   buildings["elements"] = ToArray(std::move(status.elements));
@@ -154,7 +165,9 @@ void BindSweepMany(py::module_& m) {
         "Sweeps every job of `jobs` (Job objects or job file paths) over the wind directions "
         "0, step, ... in one call, the GIL released. Returns a dict of NumPy columns, one row "
         "per element and direction: building (index in `jobs`), facade, element, x, z, "
-        "direction, cp (NaN where that direction stopped); and `buildings`: per job its error "
+        "direction, cp (NaN where that direction stopped), status (an index into "
+        "`status_words`: plausible, outside-confidence, implausible, not-computed); and "
+        "`buildings`: per job its error "
         "('' when swept: a refused job or an unreadable file has no rows), elements and "
         "stopped directions.");
 }

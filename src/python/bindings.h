@@ -3,6 +3,9 @@
 
 #include <pybind11/pybind11.h>
 
+#include <vector>
+
+#include "core/messages.h"
 #include "py_job.h"
 
 namespace ventora::python {
@@ -11,6 +14,17 @@ void BindJob(pybind11::module_& m);
 void BindRun(pybind11::module_& m);
 void BindSweep(pybind11::module_& m);
 void BindCp(pybind11::module_& m);
+
+// The job's pickled state and back, exact; Result and Sweep carry it too.
+pybind11::tuple PickledJob(const PyJob& job);
+PyJob UnpickledJob(const pybind11::tuple& state);
+// The header values under their long names (or the job file's short ones).
+pybind11::dict JobParameters(const Job& job, bool longNames);
+
+// The messages as Python's Message objects; each "Element out of facade!"
+// names its element of `job` (facade, number on the facade, X, Z), in the
+// order the check finds them.
+pybind11::list MessageList(const std::vector<Message>& messages, const Job& job);
 
 // `f` with the GIL released, on a copy of the job taken while it is held, so
 // that other Python threads may run and even change the job meanwhile.

@@ -6,6 +6,7 @@
 // a model outside its range, the floor).
 
 #include <cstdint>
+#include <string>
 
 #include "core/job.h"
 #include "engine/facade_geometry.h"
@@ -29,15 +30,19 @@ class CpPointEvaluator {
   void Use(const PointHeader& header) {
     if (!prepared_ || !(header == header_)) Prepare(header);
   }
-  double Cp(double facade, double x_rel, double z_rel) const;
+  // The point's Cp, or NaN; then `why` (when not null) says why.
+  double Cp(double facade, double x_rel, double z_rel, std::string* why = nullptr) const;
 
  private:
   void Prepare(const PointHeader& header);
+  // Why the header gives no Cp anywhere, or empty.
+  std::string Refusal(const PointHeader& h);
 
   bool prepared_ = false;
   PointHeader header_;
   Job job_;  // the header after the pre-run checks' changes
   bool accepted_ = false;
+  std::string refusal_;  // why not accepted
   FacadeGeometry geometry_;
 };
 

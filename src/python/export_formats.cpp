@@ -1,6 +1,10 @@
 #include "export_formats.h"
 
+#include <cmath>
 #include <stdexcept>
+#include <vector>
+
+#include "core/ascii_case.h"
 
 #include "output/sweep/contam_export.h"
 #include "output/sweep/energyplus_export.h"
@@ -15,42 +19,74 @@
 namespace ventora::python {
 namespace {
 
-void CheckStep(const std::string& format, int step) {
-  if (step < 1 || step > 180)
-    throw std::invalid_argument("the step is a whole number of degrees from 1 to 180");
-  if (format == "energyplus" && static_cast<std::size_t>(360 / step) > kEnergyPlusMaxDirections)
-    throw std::invalid_argument(
-        "EnergyPlus takes at most 36 wind directions: use a step of 10 degrees or more");
-  if (format == "contam" && !ContamStepAccepted(step))
+std::string Shown(double step) {
+  std::string text = std::to_string(step);
+  text.erase(text.find_last_not_of('0') + 1);
+  if (text.back() == '.') text.pop_back();
+  return text;
+}
+
+// The directions the format is swept at; throws std::invalid_argument.
+std::vector<float> Directions(const ExportFormat& format, double step) {
+  const std::string name = format.name;
+  if (!(step > 0 && step <= 180))
+    throw std::invalid_argument("the step is a number of degrees above 0 and at most 180, not " +
+                                Shown(step));
+  const bool whole = step == std::floor(step);
+  if (format.profiles && !whole)
+    throw std::invalid_argument(std::string(name == "contam" ? "CONTAM" : "Modelica") +
+                                " profiles take a whole number of degrees as the step, not " +
+                                Shown(step));
+  const int degrees = static_cast<int>(step);
+  if (name == "contam" && !ContamStepAccepted(degrees))
     throw std::invalid_argument(
         "CONTAM takes at most 16 points a profile, the 360 degree point "
         "included: use a step that divides 360 and is at least " +
         std::to_string(kContamSmallestStep) + " degrees");
-  if (format == "modelica" && !ProfileStepAccepted(step))
+  if (name == "modelica" && !ProfileStepAccepted(degrees))
     throw std::invalid_argument("a Modelica profile needs a step that divides 360 degrees");
+  if (format.profiles) return ExportDirections(format, degrees);
+  std::vector<float> directions = SweepDirections(static_cast<float>(step));
+  if (name == "energyplus" && directions.size() > kEnergyPlusMaxDirections)
+    throw std::invalid_argument(
+        "EnergyPlus takes at most 36 wind directions: use a step of 10 degrees or more");
+  return directions;
 }
 
 }  // namespace
 
 const ExportFormat& FindPythonExportFormat(const std::string& name) {
-  if (const ExportFormat* format = FindExportFormat(name)) return *format;
+  if (const ExportFormat* format = FindExportFormat(AsciiLower(name))) return *format;
   std::string known;
   for (const std::string& n : ExportFormatNames())
     known += (known.empty() ? "" : ", ") + n;
   throw std::invalid_argument("unknown export format \"" + name + "\" (known: " + known + ")");
 }
 
-void WriteSweepExport(const ExportFormat& format, const Job& job, int step, const std::string& stem,
-                      const std::filesystem::path& path) {
-  CheckStep(format.name, step);
-  const WindSweep sweep =
-      RunWindSweep(ExportSweepJob(format, job), ExportDirections(format, step), {});
+ExportInfo PythonExportInfo(std::optional<double> boundaryLayer) {
+  if (boundaryLayer && !(*boundaryLayer >= 10 && *boundaryLayer <= 3000))
+    throw std::invalid_argument(
+        "the boundary layer thickness is a number of metres from 10 to 3000");
+  return {VENTORA_VERSION, boundaryLayer};
+}
+
+void WriteSweepExport(const ExportFormat& format, const Job& job, double step,
+                      const std::string& stem, const ExportInfo& info,
+                      const std::filesystem::path& path, bool strict) {
+  const std::vector<float> directions = Directions(format, step);
+  const WindSweep sweep = RunWindSweep(ExportSweepJob(format, job), directions, {});
   if (!sweep.AnyCompleted())
-    throw std::runtime_error("no wind direction could be computed (" + StoppedDirectionList(sweep) +
-                             "); nothing was written");
+    throw ExportFailure("no wind direction could be computed (" + StoppedDirectionList(sweep) +
+                        "); nothing was written");
   std::string warning;  // the file's header says it too
-  const ExportSettings settings{step, 1, {}, {VENTORA_VERSION}};
-  WriteExportFile(path, format.text(sweep, job, stem, settings, warning));
+  const ExportSettings settings{static_cast<int>(step), 1, {}, strict, info};
+  try {
+    WriteExportFile(path, format.text(sweep, job, stem, settings, warning));
+  } catch (const std::invalid_argument&) {
+    throw;  // the sweep does not suit the format: the caller's value
+  } catch (const std::exception& e) {
+    throw ExportFailure(e.what());
+  }
 }
 
 }  // namespace ventora::python

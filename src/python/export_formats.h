@@ -3,6 +3,8 @@
 // table), with the step rules a script is told about as ValueError.
 
 #include <filesystem>
+#include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "core/job.h"
@@ -10,14 +12,32 @@
 
 namespace ventora::python {
 
-// The format named `name`; throws std::invalid_argument naming the known ones.
+// An export that was asked for rightly but could not be made: no direction
+// computed, or the file not written. ventora.ExportError in Python.
+class ExportFailure : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The format named `name`, in any case; throws std::invalid_argument naming
+// the known ones.
 const ExportFormat& FindPythonExportFormat(const std::string& name);
 
-// Sweeps `job` at `step` for the format and writes its file at `path`
-// (through a temporary beside it), with `stem` naming the job inside the
-// file. Throws std::invalid_argument for a refused step or sweep,
-// std::runtime_error when nothing could be computed or written.
-void WriteSweepExport(const ExportFormat& format, const Job& job, int step, const std::string& stem,
-                      const std::filesystem::path& path);
+// Sweeps `job` at `step` degrees for the format and writes its file at
+// `path` (through a temporary beside it), with `stem` naming the job inside
+// the file and `info` what its header says besides the job. CSV and
+// EnergyPlus take any step up to 180 (EnergyPlus at most 36 directions);
+// CONTAM and Modelica a whole number that suits their profiles. Throws
+// std::invalid_argument for a refused step, ExportFailure when nothing could
+// be computed or written. With `strict`, std::invalid_argument when a Cp is
+// implausible, and nothing is written.
+void WriteSweepExport(const ExportFormat& format, const Job& job, double step,
+                      const std::string& stem, const ExportInfo& info,
+                      const std::filesystem::path& path, bool strict);
+
+// What a file's header says besides the job: the module's version and the
+// site profile's boundary layer, when given (10 to 3000 m; else
+// std::invalid_argument).
+ExportInfo PythonExportInfo(std::optional<double> boundaryLayer);
 
 }  // namespace ventora::python

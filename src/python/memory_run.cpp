@@ -6,6 +6,7 @@
 
 #include "collected_messages.h"
 #include "engine/pre_run_checks.h"
+#include "output/implausible_message.h"
 
 namespace ventora::python {
 namespace {
@@ -27,6 +28,7 @@ void RunChecked(MemoryRun& out, MessageSink& messages, const std::string& jobNam
     return;
   }
   out.outcome = TakeRunVerdict(out.run.verdict, messages);
+  ShowImplausible(out.job, out.run, kPointDecimal, messages);
 }
 
 }  // namespace
@@ -67,6 +69,9 @@ ElementTable TabulateElements(const MemoryRun& run) {
         t.x_rel.push_back(e.XL);
         t.z_rel.push_back(e.ZH);
         t.cp.push_back(e.Cp == kOutsideFacadeCp ? nan : e.Cp);
+        const ElementStatus& s = run.run.status[k];
+        t.status.emplace_back(StatusWord(s.plausibility));
+        t.status_detail.push_back(StatusText(s));
       } else {
         const float X = run.job.ElmX[iface][ielm];
         const float Z = run.job.ElmZ[iface][ielm];
@@ -75,6 +80,8 @@ ElementTable TabulateElements(const MemoryRun& run) {
         t.x_rel.push_back(X / ext.L);
         t.z_rel.push_back(Z / ext.H);
         t.cp.push_back(nan);
+        t.status.emplace_back(StatusWord(CpPlausibility::NotComputed));
+        t.status_detail.emplace_back("not computed");
       }
     }
   }

@@ -16,6 +16,7 @@ struct ElementTable {
   std::vector<int> facade;
   std::vector<int> number;  // running number over all facades, as the report's
   std::vector<double> x, z, x_rel, z_rel, cp;
+  std::vector<std::string> status, status_detail;  // StatusWord and StatusText of each Cp
 };
 
 struct MemoryRun {

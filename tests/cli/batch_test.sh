@@ -61,7 +61,72 @@ jobs_from_stdin)
     fail "stdout: $(cat "$work/.out")"
   [[ -f $work/a/house.out.txt && -f $work/b/house.out.txt ]] || fail "reports missing"
   run_in "$work" --jobs-from "$work/nothing"
-  expect_status 1 && expect_err "--jobs-from: cannot read \"$work/nothing\""
+  expect_status 1 && expect_err "--jobs-from: cannot read \"$work/nothing\": it does not exist"
+  # A pipe is read like a file.
+  (cd "$work" && "$bin" --jobs-from <(printf 'a/house.in\r') >"$work/.out" 2>"$work/.err")
+  status=$? && expect_status 0
+  ;;
+list_refused)
+  # A list the runner cannot trust runs no job and changes no file: a name
+  # cut at its NUL by the system once named the job file as its report.
+  cp "$examples/low-house.in" "$work/a.in"
+  sum=$(md5sum <"$work/a.in")
+  while IFS='|' read -r list why; do
+    printf "$list" >"$work/list"
+    run_in "$work" --jobs-from list
+    expect_status 1
+    expect_err "ventora-run: --jobs-from: cannot read \"list\": $why"
+    [[ -z $out && $(md5sum <"$work/a.in") == "$sum" ]] || fail "$list: ran: $out"
+    expect_files a.in list
+  done <<'LIST'
+a.in\0junk\n|line 1 holds a NUL, which no file name holds
+b.in\r\na.in\033[1m\n|line 2 holds the control character 0x1B, which no file name holds
+\n\na\tb.in\n|line 3 holds a tab, which no file name holds
+LIST
+  printf 'a.in%5000s\n' x >"$work/list"
+  run_in "$work" --jobs-from list
+  expect_status 1 && expect_err "line 1 is longer than 4096 bytes: no path is"
+  # Devices are refused unread, however much they would give.
+  for device in /dev/zero /dev/urandom; do
+    run_in "$work" --jobs-from $device
+    expect_status 1 && expect_err "\"$device\": it is not a regular file or a pipe"
+  done
+  # Standard input is read up to the limit, not on without end.
+  (cd "$work" && timeout 20 "$bin" --jobs-from - </dev/zero >"$work/.out" 2>"$work/.err")
+  status=$? err=$(cat "$work/.err")
+  expect_status 1
+  expect_err "--jobs-from -: cannot read standard input: it holds more than 16 MiB"
+  rm "$work/list"
+  expect_files a.in
+  [[ $(md5sum <"$work/a.in") == "$sum" ]] || fail "the job file changed"
+  ;;
+output_over_input)
+  # No run writes over a file it reads, whatever name leads to it; nothing
+  # is written then, not even the other jobs' reports.
+  cp "$examples/low-house.in" "$work/a.in"
+  cp "$examples/low-house.in" "$work/b.in"
+  sum=$(md5sum <"$work/a.in")
+  ln "$work/a.in" "$work/a.out.txt"
+  run_in "$work" b.in a.in
+  expect_status 1
+  expect_err "ventora-run: the output \"$work/a.out.txt\" is \"$work/a.in\", which this run reads; nothing was written"
+  rm "$work/a.out.txt"
+  ln -s b.in "$work/a.sweep.csv"
+  run_in "$work" --sweep --format=csv a.in b.in
+  expect_status 1 && expect_err "\"$work/a.sweep.csv\" is \"$work/b.in\", which this run reads"
+  rm "$work/a.sweep.csv"
+  ln -s a.in "$work/a.png"
+  run_in "$work" --map=a.png a.in
+  expect_status 1 && expect_err "the output \"$work/a.png\" is \"$work/a.in\""
+  rm "$work/a.png"
+  printf 'a.in\n' >"$work/b.out.txt"
+  run_in "$work" --jobs-from b.out.txt b.in
+  expect_status 1 && expect_err "\"$work/b.out.txt\" is \"b.out.txt\", which this run reads"
+  run_in "$work" --sweep --format=energyplus --output=b.in a.in b.in
+  expect_status 1 && expect_err "\"$work/b.in\" is \"$work/b.in\""
+  expect_files a.in b.in b.out.txt
+  [[ $(md5sum <"$work/a.in") == "$sum" && $(cat "$work/b.out.txt") == a.in ]] ||
+    fail "an input changed"
   ;;
 threads_agree)
   # -j 1 and -j 4 write the same files: eight jobs of different sizes.

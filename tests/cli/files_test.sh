@@ -48,10 +48,20 @@ interrupted_sweep)
   long_job >"$work/tall.in"
   "$bin" --sweep=1 "$work/tall.in" >"$work/.out" 2>"$work/.err" &
   pid=$!
-  for _ in $(seq 200); do # until the program catches SIGTERM (bit 15 of SigCgt)
-    (($(awk '/^SigCgt/ { print "0x" $2 }' "/proc/$pid/status") & 0x4000)) && break
+  # Until ventora-run itself catches SIGTERM (bit 15 of SigCgt). Before the
+  # exec the process is this shell's child, which catches SIGTERM too (for
+  # the EXIT trap) and has not yet opened the redirections: the program's
+  # image must be running first.
+  image=$(readlink -f "$bin") started=
+  for _ in $(seq 1200); do
+    if [[ $(readlink -f "/proc/$pid/exe" 2>/dev/null) == "$image" ]] &&
+      (($(awk '/^SigCgt/ { print "0x" $2 }' "/proc/$pid/status") & 0x4000)); then
+      started=1
+      break
+    fi
     sleep 0.05
   done
+  [[ -n $started ]] || { kill -KILL $pid; fail "ventora-run did not start within a minute"; }
   kill -TERM $pid
   wait $pid
   status=$?

@@ -6,6 +6,8 @@ case_name=$1 bin=$2 examples=$4
 source "$(dirname "${BASH_SOURCE[0]}")/cli_case.sh"
 
 lines() { tr -d '\r' <"$1" | wc -l; }
+# The table of a sweep CSV: the lines after its "#" header.
+table() { grep -v '^#' "$1"; }
 
 case $case_name in
 sweep_csv)
@@ -15,18 +17,20 @@ sweep_csv)
   expect_out "$work/office-block.sweep.csv"
   [[ -z $err ]] || fail "unexpected messages: $err"
   expect_files office-block.in office-block.sweep.csv
-  [[ $(lines "$work/office-block.sweep.csv") == 80 ]] || fail "not 79 element rows"
-  header=$(head -n 1 "$work/office-block.sweep.csv" | tr -d '\r')
-  [[ $header == "Facade,Element,X (m),Z (wall) / Y (roof) (m),X/L,Z/H,Facade azimuth (deg),Cp wind from 0 deg,Cp wind from 10 deg,"*",Cp wind from 350 deg" ]] ||
+  grep -q "^# Job: office-block"$'\r'"$" "$work/office-block.sweep.csv" || fail "no job in the header"
+  [[ $(table "$work/office-block.sweep.csv" | wc -l) == 80 ]] || fail "not 79 element rows"
+  header=$(table "$work/office-block.sweep.csv" | head -n 1 | tr -d '\r')
+  [[ $header == "Facade,Element,X (m),Z (wall) / Y (roof) (m),X/L,Z/H,Facade azimuth (deg),Cp wind from 0 deg,Cp wind from 10 deg,"*",Cp wind from 350 deg,Cp status" ]] ||
     fail "header $header"
-  awk -F, 'NF != 43 { exit 1 }' "$work/office-block.sweep.csv" || fail "a row without 43 cells"
+  table "$work/office-block.sweep.csv" | awk -F, 'NF != 44 { exit 1 }' || fail "a row without 44 cells"
+  grep -q '"implausible' "$work/office-block.sweep.csv" && fail "an example flagged"
   ;;
 sweep_step)
   cp "$examples/low-house.in" "$work/"
   run --sweep=45 "$work/low-house"
   expect_status 0
-  head -n 1 "$work/low-house.sweep.csv" | grep -q ",Cp wind from 0 deg,Cp wind from 45 deg,.*,Cp wind from 315 deg"$'\r'"$" ||
-    fail "header $(head -n 1 "$work/low-house.sweep.csv")"
+  table "$work/low-house.sweep.csv" | head -n 1 | grep -q ",Cp wind from 0 deg,Cp wind from 45 deg,.*,Cp wind from 315 deg,Cp status"$'\r'"$" ||
+    fail "header $(table "$work/low-house.sweep.csv" | head -n 1)"
   ;;
 sweep_energyplus)
   cp "$examples/office-block.in" "$work/"
@@ -47,6 +51,11 @@ sweep_energyplus)
   run --sweep --format=energyplus "$work/edge.in"
   expect_status 0 && expect_err "1 element has a Cp beyond -1..1 (down to -2.2365887): F5_E1. Ener"
   [[ $(grep -c '^Table:Lookup,' "$work/edge.sweep.idf") == 1 ]] || fail "not one table"
+  # Every element a table: no array, which nothing would use.
+  run --sweep --format=energyplus --tables=all "$work/edge.in"
+  expect_status 0
+  [[ $(grep -c '^Table:Lookup,' "$work/edge.sweep.idf") == 2 ]] || fail "not two tables"
+  ! grep -q 'WindPressureCoefficientArray,' "$work/edge.sweep.idf" || fail "an unused array"
   ;;
 energyplus_jobs)
   cp "$examples/office-block.in" "$examples/low-house.in" "$work/"
@@ -65,10 +74,18 @@ energyplus_jobs)
 sweep_modelica)
   cp "$examples/low-house.in" "$work/"
   run --sweep=24 --format=modelica --modelica-package=House "$work/low-house.in"
-  expect_status 0 && expect_out "$work/low-house.sweep.mo"
-  grep -q '^package House "' "$work/low-house.sweep.mo" || fail "no package House"
-  [[ $(grep -c '_Cp\[15\](each unit="1") =' "$work/low-house.sweep.mo") == 28 ]] ||
+  expect_status 0 && expect_out "$work/House.mo"
+  grep -q '^package House "' "$work/House.mo" || fail "no package House"
+  [[ $(grep -c '_Cp\[15\](each unit="1") =' "$work/House.mo") == 28 ]] ||
     fail "not 28 profiles of 15 points"
+  grep -q '^  constant Real Cs(unit="1") = 0\.[0-9]' "$work/House.mo" || fail "no Cs"
+  # Named after its package, as MODELICAPATH wants it; no keyword for a name.
+  run --sweep=24 --format=modelica "$work/low-house.in"
+  expect_status 0 && expect_out "$work/Ventora_low_house.mo"
+  grep -q '^package Ventora_low_house "' "$work/Ventora_low_house.mo" || fail "no default package"
+  run --sweep=24 --format=modelica --modelica-package=model "$work/low-house.in"
+  expect_status 1 && expect_err "'model' is a Modelica keyword, which no package may be named"
+  expect_files low-house.in House.mo Ventora_low_house.mo
   ;;
 sweep_contam)
   cp "$examples/low-house.in" "$work/"
@@ -80,6 +97,12 @@ sweep_contam)
   [[ $(grep -cE '^[0-9]+ 13 1 low-hous_F[1-5]_E[0-9]+'$'\r''$' "$profiles") == 28 ]] ||
     fail "not 28 profiles of 13 points"
   grep -q $'^5 13 1 low-hous_F1_E1\r$' "$profiles" || fail "not numbered from 5"
+  # The wind settings to enter, for the site's given boundary layer.
+  run --sweep --format=contam --boundary-layer=300 "$work/low-house.in"
+  expect_status 0
+  grep -q '^! (BdZ), velocity profile exponent a = 0.16 (VeEXP) and terrain coefficient' \
+    "$profiles" || fail "no wind settings: $(grep -A3 'Reference wind' "$profiles")"
+  grep -q 'boundary layer 300 m' "$profiles" || fail "not the given boundary layer"
   ;;
 plain_csv)
   cp "$examples/low-house.in" "$work/"
@@ -89,8 +112,34 @@ plain_csv)
   expect_out "$work/low-house.out.txt"$'\n'"$work/low-house.out.csv"
   expect_files low-house.in low-house.out.txt low-house.out.csv
   [[ $(lines "$work/low-house.out.csv") == 29 ]] || fail "not 28 element rows"
-  [[ $(head -n 1 "$work/low-house.out.csv") == $'Facade,Element,X (m),Z (wall) / Y (roof) (m),X/L,Z/H,Facade azimuth (deg),Facade angle to the wind (deg),Cp wind from 30 deg\r' ]] ||
+  [[ $(head -n 1 "$work/low-house.out.csv") == $'Facade,Element,X (m),Z (wall) / Y (roof) (m),X/L,Z/H,Facade azimuth (deg),Facade angle to the wind (deg),Cp wind from 30 deg,Cp status\r' ]] ||
     fail "header $(head -n 1 "$work/low-house.out.csv")"
+  ;;
+strict)
+  # Every input inside the confidence ranges, yet facade 4 gets a Cp near -9.4
+  # with the wind head on.
+  printf ' 241.19 240 22.19 13.24 36.9 59.56 66.49 .198 2 .47\r\n 4 \r\n 1 \r\n 1 34.07 18.82 \r\n' >"$work/t.in"
+  run --format=csv "$work/t.in"
+  expect_status 0 && expect_err "1 element has a Cp beyond what codes and wind tunnels give"
+  [[ $(grep -o 'lowest' <<<"$err" | wc -l) == 1 ]] || fail "not one message: $err"
+  grep -q ',"implausible: below -0.7 for a windward wall"' "$work/t.out.csv" || fail "no status"
+  run --format=csv --strict "$work/t.in"
+  expect_status 2 && expect_err "in strict mode no CSV that holds an implausible Cp is written"
+  expect_files t.in t.out.txt
+  for format in csv energyplus contam modelica; do
+    run --sweep --format=$format --strict "$work/t.in"
+    expect_status 2 && expect_err "1 element has an implausible Cp"
+    expect_files t.in t.out.txt
+  done
+  run --sweep --format=energyplus "$work/t.in"
+  expect_status 0 && expect_err "F4_E1. They are written as WindPressureCoefficientValues"
+  grep -q '^Table:Lookup,' "$work/t.sweep.idf" && fail "an implausible element as a table"
+  grep -q '^! Cp status: implausible at ' "$work/t.sweep.idf" || fail "no status comment"
+  cp "$examples/office-block.in" "$work/"
+  run --sweep --format=energyplus --strict "$work/office-block.in"
+  expect_status 0
+  run --strict "$work/office-block.in"
+  expect_status 1 && expect_err "--strict goes with --sweep or --format=csv"
   ;;
 option_errors)
   job=$examples/low-house.in
@@ -112,6 +161,10 @@ option_errors)
   expect_status 1 && expect_err "the step is a whole number of degrees from 1 to 180"
   run --sweep --xls "$job"
   expect_status 1 && expect_err "--xls and --sweep do not go together"
+  run --sweep --boundary-layer=300 "$job"
+  expect_status 1 && expect_err "--boundary-layer goes with --format=energyplus, contam or modelica"
+  run --sweep --format=contam --boundary-layer=5 "$job"
+  expect_status 1 && expect_err "the boundary layer thickness is a number of metres from 10 to 3000"
   ;;
 refused)
   # VeEXP 0.5 is beyond the model's limits: refused before any direction runs.

@@ -35,6 +35,16 @@ map_svg)
   grep -q '<svg' "$work/office.SVG" || fail "no svg element"
   grep -q 'width="1400' "$work/office.SVG" || fail "not 1400 wide"
   ;;
+map_implausible)
+  printf ' 241.19 240 22.19 13.24 36.9 59.56 66.49 .198 2 .47\r\n 4 \r\n 1 \r\n 1 34.07 18.82 \r\n' >"$work/t.in"
+  run --map=t.svg t.in
+  expect_status 0
+  grep -qi 'stroke="#c000c0"' "$work/t.svg" || fail "no implausible mark"
+  grep -q 'implausible: beyond possible Cp' "$work/t.svg" || fail "no legend line"
+  run --map=office.svg office.in
+  expect_status 0
+  grep -qi '#c000c0' "$work/office.svg" && fail "an example marked implausible"
+  ;;
 map_bad_name)
   run --map=office.jpg office.in
   expect_status 1 && expect_err "--map needs a file name ending in .png or .svg"

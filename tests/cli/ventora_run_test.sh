@@ -53,6 +53,22 @@ malformed_job)
   expect_err "bad.in"
   expect_no_leftovers bad.in
   ;;
+damaged_header)
+  # low-house.in without its last header value, the roof tilt Phi.
+  sed '1s/ 30\r$/\r/' "$examples/low-house.in" >"$work/tilt.in"
+  run "$work/tilt.in"
+  expect_status 1
+  expect_err "Job file \"$work/tilt.in\", line 1: the header line does not hold the job's ten values; these could not be read: Phi."
+  expect_no_leftovers tilt.in
+  run --sweep "$work/tilt.in"
+  expect_status 1 && expect_err "could not be read: Phi"
+  run --damaged-header=zeros "$work/tilt.in"
+  expect_status 0
+  expect_err "could not be read: Phi. They are read as 0."
+  expect_out "$work/tilt.out.txt"
+  run --damaged-header=blank "$work/tilt.in"
+  expect_status 1 && expect_err "the only value is zeros"
+  ;;
 completed)
   cp "$examples/low-house.in" "$work/"
   run "$work/low-house.in"

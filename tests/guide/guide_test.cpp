@@ -7,12 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <regex>
 #include <set>
 #include <sstream>
 
+#include "core/cp_envelope.h"
 #include "core/number_text.h"
 #include "core/parameter_table.h"
 #include "engine/pre_run_checks.h"
@@ -94,6 +96,15 @@ bool HasHeading(const std::string& page, const std::string& anchor) {
 TEST(GuidePages, TheTableOfLimitsIsTheProgramsOwn) {
   EXPECT_EQ(ReadAll(kGuide / "limits.md"), ventora::limits::ParameterTableMarkdown())
       << "run: cmake --build --preset dev --target guide-limits-table";
+}
+
+TEST(GuidePages, TheEnvelopeOfPossibleCpIsTheProgramsOwn) {
+  const std::string page = ReadAll(kGuide / "implausible-cp.md");
+  for (const ventora::limits::CpEnvelope& row : ventora::limits::kCpEnvelope) {
+    char bounds[40];
+    std::snprintf(bounds, sizeof bounds, " | %+.1f | %+.1f | ", row.low.value, row.high.value);
+    EXPECT_NE(page.find("| " + std::string(row.name) + bounds), std::string::npos) << row.name;
+  }
 }
 
 TEST(GuidePages, EveryLinkLeadsSomewhere) {

@@ -5,13 +5,16 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <set>
 #include <sstream>
+#include <stdexcept>
 
 #include "core/ascii_case.h"
 #include "idf/box_fit.h"
 #include "idf/cp_model_writer.h"
+#include "idf/enclosing_rectangle.h"
 
 namespace ventora::idf {
 namespace {
@@ -74,7 +77,8 @@ TEST(FromIdf, RefusesBuildingsThatAreNoBoxNamingTheWalls) {
     std::vector<const char*> named;
   } cases[] = {{Data("../idf/l_shape.idf"),
                 7,
-                {"line 58, BuildingSurface:Detailed 'Wall 3' stands 5.000 m inside", "'Wall 4'"}},
+                {"line 58, BuildingSurface:Detailed 'Wall 3' stands 5.000 m inside", "'Wall 4'",
+                 "Run again with --fit=enclosing", "or --zones NAME,..."}},
                {EnergyPlusExample("AirflowNetwork_MultiZone_SmallOffice.idf"),
                 34,
                 {"'Zn002:Wall001' stands 6.096", "'Zn003:Wall003' stands 3.048", "'Zn004:Wall004'",
@@ -140,6 +144,172 @@ TEST(FromIdf, RefusesBadModelsSayingWhereAndWhy) {
        "or roof"}};
   for (const auto& [text, message] : cases)
     EXPECT_THAT(Refusal(text), HasSubstr(message));
+}
+
+// Turned shapes whose smallest rectangle is known: its side's azimuth
+// (mod 90) and its area.
+TEST(FromIdf, FindsTheSmallestRectangleRoundAPlan) {
+  const auto turned = [](std::vector<PlanPoint> p, double degrees) {
+    const double a = degrees * 3.14159265358979323846 / 180;
+    for (PlanPoint& q : p)
+      q = {q.x * std::cos(a) + q.y * std::sin(a), -q.x * std::sin(a) + q.y * std::cos(a)};
+    return p;
+  };
+  const std::vector<PlanPoint> box{{0, 0}, {20, 0}, {20, 10}, {0, 10}, {5, 5}};
+  const std::vector<PlanPoint> ell{{0, 0}, {10, 0}, {10, 5}, {5, 5}, {5, 10}, {0, 10}};
+  const struct {
+    std::vector<PlanPoint> points;
+    double azimuth, area;
+  } cases[] = {{box, 0, 200},
+               {turned(box, 30), 30, 200},
+               {turned(ell, 15), 15, 100},
+               {turned(ell, 75), 75, 100},
+               {{{0, 0}, {1, 1}, {3, 3}}, 0, 0}};
+  for (const auto& c : cases) {
+    const PlanRectangle r = SmallestEnclosingRectangle(c.points);
+    EXPECT_NEAR(r.area, c.area, 1e-6);
+    if (c.area > 0) {
+      EXPECT_NEAR(r.azimuth, c.azimuth, 1e-6);
+    }
+  }
+}
+
+const FittedOpening& Opening(const BoxFit& fit, const std::string& surface) {
+  for (const FittedOpening& o : fit.openings)
+    if (o.surface == surface) return o;
+  throw std::runtime_error("no opening " + surface);
+}
+
+// EnergyPlus's L-shaped office and its house with a garage: the rectangle,
+// and one opening each with its facade, set-back and what the summary says.
+TEST(FromIdf, EnclosesPlansThatAreNoRectangle) {
+  const struct {
+    const char* file;
+    FitOptions options;
+    float BdX, BdY, Bdz, Phi;
+    const char* surface;
+    int facade;
+    double setBack;
+    const char* remark;  // of the opening, or of the fit
+  } cases[] = {{"AirflowNetwork_MultiZone_SmallOffice.idf",
+                {FitMode::Enclosing, {}},
+                12.192f,
+                12.192f,
+                3.962f,
+                0,
+                "Zn003:Wall003",
+                3,
+                3.048,
+                ""},
+               {"AirflowNetwork_Simple_SmallOffice.idf",
+                {FitMode::Enclosing, {}},
+                12.192f,
+                12.192f,
+                3.962f,
+                0,
+                "Zn002:Wall001",
+                4,
+                6.096,
+                ""},
+               {"AirflowNetwork_MultiZone_House.idf",
+                {FitMode::Enclosing, {}},
+                16.876f,
+                17.242f,
+                2.438f,
+                22.62f,
+                "Garage:FrontDoor",
+                4,
+                0,
+                "read as the nearest double slope roof, falling to 0.0 and 180.0 deg."},
+               {"AirflowNetwork_MultiZone_House.idf",
+                {FitMode::Box, {"living zone"}},
+                10.778f,
+                17.242f,
+                2.438f,
+                22.62f,
+                "Garage:FrontDoor",
+                4,
+                -6.098,
+                "of zone 'GARAGE ZONE', outside the zones fitted"},
+               {"AirflowNetwork_Simple_House.idf",
+                {FitMode::Box, {"LIVING ZONE"}},
+                10.778f,
+                17.242f,
+                2.438f,
+                22.62f,
+                "EastRoof",
+                5,
+                0,
+                "beyond the facade: placed at its nearest edge"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.file) + " " + c.surface);
+    const IdfFile file = ReadIdfFile(EnergyPlusExample(c.file));
+    const BoxFit fit = FitBox(file, ReadGeometry(file), c.options);
+    EXPECT_NEAR(fit.job.BdX, c.BdX, 1e-3);
+    EXPECT_NEAR(fit.job.BdY, c.BdY, 1e-3);
+    EXPECT_NEAR(fit.job.Bdz, c.Bdz, 1e-3);
+    EXPECT_NEAR(fit.job.Phi, c.Phi, 1e-2);
+    const FittedOpening& o = Opening(fit, c.surface);
+    EXPECT_EQ(o.facade, c.facade);
+    EXPECT_NEAR(o.setBack, c.setBack, 1e-3);
+    std::string said;
+    for (const std::string& line : o.remarks)
+      said += line + "\n";
+    for (const std::string& line : fit.notes)
+      said += line + "\n";
+    EXPECT_THAT(said, HasSubstr(c.remark));
+  }
+}
+
+// An opening above the eaves is placed at the top of the trusted wall band
+// and its real height said; the zones named must exist and have walls.
+TEST(FromIdf, PlacesGableOpeningsAndChecksTheZones) {
+  std::string gable = ReadIdfFile(Data("../idf/gable.idf")).text;
+  for (const auto& [from, to] : {std::pair{"12,4.5,2,", "12,4.5,4.3,"},
+                                 {"12,4.5,1,", "12,4.5,3.3,"},
+                                 {"12,5.5,1,", "12,5.5,3.3,"},
+                                 {"12,5.5,2", "12,5.5,4.3"}})
+    gable = Replaced(gable, from, to);
+  const IdfFile raised = ParseIdf("gable.idf", gable);
+  const BoxFit fit = FitBox(raised, ReadGeometry(raised));
+  const FittedOpening& east = Opening(fit, "Window East");
+  EXPECT_NEAR(fit.job.ElmZ[static_cast<std::size_t>(east.facade)][1], 2.7f, 1e-4);
+  ASSERT_EQ(east.remarks.size(), 1u);
+  EXPECT_THAT(east.remarks[0], HasSubstr("above the eaves: its centroid stands at Z 3.800 m; "
+                                         "placed at Z 2.700 m"));
+
+  const IdfFile box = ReadIdfFile(Data("../idf/box.idf"));
+  const std::pair<FitOptions, std::string> refused[] = {
+      {{FitMode::Box, {"Hall"}}, "--zones names 'Hall', which is no zone of the model (its zones:"},
+      {{FitMode::Enclosing, {"room", ""}}, "--zones names '', which is no zone"}};
+  for (const auto& [options, message] : refused) {
+    try {
+      FitBox(box, ReadGeometry(box), options);
+      ADD_FAILURE() << message;
+    } catch (const IdfError& e) {
+      EXPECT_THAT(e.what(), HasSubstr(message));
+    }
+  }
+}
+
+// A wall turned against the enclosing rectangle sends its opening to the
+// facade it faces nearest, and says how far off it faces.
+TEST(FromIdf, PlacesOpeningsOfTurnedWallsOnTheNearestFacade) {
+  const std::string box = ReadIdfFile(Data("../idf/box.idf")).text;
+  const std::pair<const char*, const char*> cases[] = {
+      {"17,10,0,\n    17,10,6;",
+       "its wall faces 73.3 deg., 16.7 deg. off facade 4's 90.0 deg.: placed on the nearest "
+       "facade"},
+      {"10,10,0,\n    10,10,6;", "45.0 deg. off facade 4's 90.0 deg.: between two facades"}};
+  for (const auto& [corner, remark] : cases) {
+    const IdfFile file = ParseIdf("m.idf", Replaced(box, "20,10,0,\n    20,10,6;", corner));
+    const BoxFit fit = FitBox(file, ReadGeometry(file), {FitMode::Enclosing, {}});
+    EXPECT_NEAR(fit.job.BdX, 20, 1e-4);
+    const FittedOpening& east = Opening(fit, "Window East");
+    EXPECT_EQ(east.facade, 4);
+    ASSERT_EQ(east.remarks.size(), 1u) << corner;
+    EXPECT_THAT(east.remarks[0], HasSubstr(remark));
+  }
 }
 
 TEST(FromIdf, WritesTheModelBackWithOnlyTheAirflowObjectsChanged) {

@@ -33,8 +33,27 @@ def test_explicit_values_equal_the_job():
     assert ventora.cp(2, 0.3, 0.7, **explicit) == ventora.cp(2, 0.3, 0.7, job=JOB)
     with pytest.raises(TypeError, match="wind_direction"):
         ventora.cp(1, 0.5, 0.5, height=10)
-    with pytest.raises(TypeError):
+    with pytest.raises(TypeError, match="unexpected keyword argument 'wind'"):
         ventora.cp(1, 0.5, 0.5, job=JOB, wind=3)
+    short = {"AzB": JOB.AzB, "AnWind": [0, 90], "PAD": 20, "SbH": JOB.SbH, "BdZ": JOB.height,
+             "BdX": JOB.length, "BdY": JOB.width, "VeEXP": JOB.VeEXP, "Islope": 0, "Phi": 0}
+    np.testing.assert_array_equal(ventora.cp(2, 0.3, 0.7, **short), ventora.cp(
+        2, 0.3, 0.7, job=JOB, wind_direction=[0, 90], plan_area_density=20))
+    assert ventora.cp(2, 0.3, 0.7, job=JOB, Bdz=12) == ventora.cp(2, 0.3, 0.7, job=JOB, height=12)
+
+
+@pytest.mark.parametrize("values, text", [
+    ({"plan_area_density": "20"}, "plan_area_density (PAD) must be numbers, not '20'"),
+    ({"PAD": ["20", "30"]}, "plan_area_density (PAD) must be numbers"),
+    ({"height": object()}, "height (BdZ) must be numbers"),
+    ({"facade": "1"}, "facade must be numbers"),
+    ({"job": 3}, "job must be a ventora.Job"),
+])
+def test_arguments_that_are_no_numbers_are_refused(values, text):
+    args = {"facade": 1, "x_rel": 0.5, "z_rel": 0.5, "job": JOB, **values}
+    with pytest.raises(TypeError) as caught:
+        ventora.cp(**args)
+    assert text in str(caught.value)
 
 
 @pytest.mark.parametrize("facade, x, z, values", [
@@ -53,6 +72,29 @@ def test_explicit_values_equal_the_job():
 def test_nan_where_a_run_gives_no_value(facade, x, z, values):
     assert np.isnan(ventora.cp(facade, x, z, job=JOB, **values))
     assert not np.isnan(ventora.cp(1, 0.5, 0.5, job=JOB))
+
+
+@pytest.mark.parametrize("facade, x, values, why", [
+    (1, 0.5, {"plan_area_density": 60}, "plan_area_density (PAD) = 60 is outside its range "
+                                        "0 <= PAD <= 50"),
+    (1, 0.5, {"length": -5}, "length (BdX) = -5 is outside its range BdX > 0"),
+    (1, 0.5, {"wind_direction": 400}, "wind_direction (AnWind) = 400 is outside its range"),
+    (1, 0.5, {"plan_area_density": 45}, "the checks before a run refuse the job: The Plan Area "
+                                        "Density must be > 0 and <35"),
+    (1, 0.5, {"roof_type": 1.5}, "roof_type (Islope) is 0 flat, 1 single slope or 2 double"),
+    (7, 0.5, {}, "the facade is a whole number from 1 to 6"),
+    (6, 0.5, {}, "the floor (facade 6) has no Cp"),
+    (1, 1.2, {}, "the point lies outside its facade"),
+    (1, np.nan, {}, "the point lies outside its facade"),
+])
+def test_reason_says_why_a_point_is_nan(facade, x, values, why):
+    cp, reason = ventora.cp(facade, x, 0.5, job=JOB, reason=True, **values)
+    assert np.isnan(cp) and reason.startswith(why)
+    cps, reasons = ventora.cp([facade, 1], [x, 0.5], 0.5, job=JOB, reason=True,
+                              **{k: [v, getattr(JOB, k)] for k, v in values.items()})
+    assert np.isnan(cps[0]) and reasons[0] == reason
+    assert cps[1] == ventora.cp(1, 0.5, 0.5, job=JOB) and reasons[1] == ""
+    assert reasons.shape == cps.shape and reasons.dtype == object
 
 
 def test_threads_give_the_serial_result():

@@ -2,8 +2,6 @@
 local scheduler and a distributed.LocalCluster writing the same files, and
 job files giving the Cp ventora-run --sweep --format=csv gives."""
 
-import csv
-import filecmp
 import os
 
 import cloudpickle
@@ -60,18 +58,28 @@ def test_local_cluster_of_two_workers(local, tmp_path):
     for name in set(summary.file):
         pd.testing.assert_frame_equal(read_partition(tmp_path / name),
                                       read_partition(local[0] / name))
+    # Each building's Cp came back from the workers, equal to the local ones
+    # and to its rows in the partition's file.
+    for remote, here, name, number in zip(summary.sweep, local[1].sweep, summary.file,
+                                          summary.building):
+        pd.testing.assert_frame_equal(remote, here)
+        table = read_partition(tmp_path / name)
+        pd.testing.assert_frame_equal(remote, table[table.building == number]
+                                      .reset_index(drop=True))
 
 
 def sweep_csv_long(path):
-    """ventora-run's sweep CSV in the district's long format."""
-    with open(path, newline="") as f:
-        rows = list(csv.reader(f))
-    directions = [float(h.split()[3]) for h in rows[0][7:]]
+    """ventora-run's sweep CSV in the district's long format (its # lines
+    skipped, its numbers read from their text)."""
+    table = pd.read_csv(path, comment="#", dtype=str, keep_default_na=False)
+    assert table.columns[-1] == "Cp status"
+    cps = [name for name in table.columns if name.startswith("Cp wind from ")]
+    assert list(table.columns[7:-1]) == cps and cps
     out = []
-    for row in rows[1:]:
-        for direction, cp in zip(directions, row[7:]):
+    for row in table.itertuples(index=False):
+        for name, cp in zip(cps, row[7:-1]):
             out.append((int(row[0]), int(row[1]), np.float32(row[2]), np.float32(row[3]),
-                        np.float32(direction), np.float32(cp) if cp else np.float32("nan")))
+                        np.float32(name.split()[3]), np.float32(cp) if cp else np.float32("nan")))
     return out
 
 
@@ -102,7 +110,7 @@ def test_sweep_many_takes_objects_and_files_and_names_what_it_could_not_sweep(tm
     path = district.make_building(2, 0).write(tmp_path / "one.in")
     job = ventora.Job.read(path)  # the file's values, as the path gives them
     refused = job.copy()
-    refused.VeEXP = 0.9
+    refused.PAD = 45
     cp, buildings = ventora.sweep_frame([job, path, refused, tmp_path / "missing.in"], 30)
     assert list(buildings.elements) == [50, 50, 0, 0]
     assert buildings.error[0] == buildings.error[1] == ""
@@ -111,3 +119,9 @@ def test_sweep_many_takes_objects_and_files_and_names_what_it_could_not_sweep(tm
     assert len(first) == 50 * 12
     np.testing.assert_array_equal(first.cp.to_numpy(), second.cp.to_numpy())
     assert cp.cp.dtype == np.float32 and cp.building.dtype == np.int32
+    # Cp and status per element and direction are those of ventora.sweep.
+    sweep = ventora.sweep(job, 30)
+    by_element = [len(sweep.directions), -1]
+    np.testing.assert_array_equal(first.cp.to_numpy().reshape(by_element).T,
+                                  sweep.cp.astype(np.float32))
+    np.testing.assert_array_equal(first.status.to_numpy().reshape(by_element).T, sweep.status)

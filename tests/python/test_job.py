@@ -7,9 +7,10 @@ import numpy as np
 import pytest
 
 import ventora
+from conftest import EXAMPLES
 
 NAMES = [("building_azimuth", "AzB"), ("wind_direction", "AnWind"),
-         ("plan_area_density", "PAD"), ("surroundings_height", "SbH"), ("height", "Bdz"),
+         ("plan_area_density", "PAD"), ("surroundings_height", "SbH"), ("height", "BdZ"),
          ("length", "BdX"), ("width", "BdY"), ("profile_exponent", "VeEXP"),
          ("roof_tilt", "Phi"), ("roof_type", "Islope")]
 
@@ -27,9 +28,10 @@ def test_round_trip(name, example_copy, tmp_path):
 
 
 def test_long_and_short_names_are_one_value():
-    for i, (long, short) in enumerate(NAMES):
-        job = ventora.Job(**{long: i % 3})
-        assert getattr(job, short) == i % 3 and job == ventora.Job(**{short: i % 3})
+    for long, short in NAMES:
+        value = 0.25 if long == "profile_exponent" else 2
+        job = ventora.Job(**{long: value})
+        assert getattr(job, short) == np.float32(value) and job == ventora.Job(**{short: value})
     assert ventora.Job(roof_type=ventora.RoofType.SINGLE_SLOPE).roof_type == 1
     assert ventora.Job(profile_exponent=0.1).VeEXP == np.float32(0.1)  # held in 32 bits
 
@@ -73,3 +75,100 @@ def test_failed_write_names_the_file(tmp_path):
     with pytest.raises(ventora.JobFileError) as caught:
         ventora.Job().write(tmp_path / "no folder" / "job.in")
     assert caught.value.path.endswith("job.in") and caught.value.line is None
+
+
+LOW_HOUSE_HEADER = b" 0 30 0 6 6 12 8 .16 2 30\r\n"
+
+
+@pytest.mark.parametrize("header, unread", [
+    (b" 0 30 0 6 6 12 8 .16 2\r\n", "Phi"),                  # the roof tilt lost
+    (b"hello world\r\n", "AzB, AnWind, PAD, SbH, Bdz, BdX, BdY, VeEXP, Islope, Phi"),
+    (b"", "AzB, AnWind, PAD, SbH, Bdz, BdX, BdY, VeEXP, Islope, Phi"),  # an empty file
+])
+def test_damaged_header_refused_unless_read_as_zeros(header, unread, example_copy):
+    path = example_copy("low-house.in")
+    body = path.read_bytes()[len(LOW_HOUSE_HEADER):] if header else b""
+    path.write_bytes(header + body)
+    with pytest.raises(ventora.JobFileError) as caught:
+        ventora.Job.read(path)
+    assert caught.value.path == str(path) and caught.value.line == 1
+    assert str(caught.value) == (f'Job file "{path}", line 1: the header line does not hold the '
+                                 f"job's ten values; these could not be read: {unread}.")
+    with pytest.warns(ventora.JobFileWarning, match=f"could not be read: {unread}. They are read"):
+        job = ventora.Job.read(path, damaged_header="zeros")
+    assert job.roof_tilt == 0 and job.elements.counts() == ([0] * 6 if not header else
+                                                            ventora.Job.read(
+                                                                EXAMPLES / "low-house.in"
+                                                            ).elements.counts())
+    with pytest.raises(ValueError, match="damaged_header"):
+        ventora.Job.read(path, damaged_header="zero")
+
+
+@pytest.mark.parametrize("values, error, text", [
+    ({"length": "20"}, TypeError, "length (BdX) must be a number, not '20'"),
+    ({"length": None}, TypeError, "length (BdX) must be a number, not None"),
+    ({"BdZ": [3]}, TypeError, "height (BdZ) must be a number, not [3]"),
+    ({"roof_type": "double"}, TypeError, "roof_type (Islope) must be a whole number"),
+    ({"roof_type": 1.5}, TypeError, "roof_type (Islope) must be a whole number"),
+    ({"roof_type": 3}, ValueError, "roof_type (Islope) = 3 is outside its range: 0 flat"),
+    ({"length": -5}, ValueError, "length (BdX) = -5 is outside its range BdX > 0"),
+    ({"width": float("nan")}, ValueError, "width (BdY) = nan is outside its range BdY > 0"),
+    ({"AnWind": 400}, ValueError, "wind_direction (AnWind) = 400 is outside its range "
+                                  "0 <= AnWind <= 360"),
+    ({"plan_area_density": 60}, ValueError, "0 <= PAD <= 50"),
+    ({"profile_exponent": 0.5}, ValueError, "0 <= VeEXP <= 0.45"),
+    ({"elements": {6: [[1, 2]]}}, ValueError, "facade 6: the floor takes no elements"),
+    ({"elements": {1: [[1, 2], [3, -1]]}}, ValueError, "facade 1, element 2: z = -1.0 is outside"),
+    ({"elements": {1: [[np.nan, 2]]}}, ValueError, "facade 1, element 1: x = nan is outside"),
+    ({"elements": [[1, 2]]}, TypeError, "elements must be a dict"),
+])
+def test_values_checked_where_they_are_set(values, error, text):
+    with pytest.raises(error) as caught:
+        ventora.Job(**values)
+    assert text in str(caught.value)
+    (key, value), = values.items()
+    if not isinstance(value, dict) and key == "elements":
+        return  # no facade to assign it to
+    job = ventora.Job()
+    with pytest.raises(error) as caught:
+        if key == "elements":
+            for facade, rows in value.items():
+                job.elements[facade] = rows
+        else:
+            setattr(job, key, value)
+    assert text in str(caught.value) and job == ventora.Job()  # nothing half set
+
+
+def test_one_spelling_each_and_python_manners():
+    job = ventora.Job(BdZ=9, Bdz=10, length=12, elements={1: [[1, 2]]})
+    assert job.BdZ == job.Bdz == job.height == 10
+    assert "BdZ=10" in repr(job) and "BdX=12" in repr(job) and "1: 1" in repr(job)
+    assert (job == 1) is False and job != "job" and job == job.copy()
+    assert job.__eq__(1) is NotImplemented
+    with pytest.raises(ValueError, match="read-only"):
+        job.elements[1][0, 0] = 99
+    assert job.elements[1][0, 0] == 1
+    assert job.parameters()["height"] == 10 and job.parameters()["roof_type"] == 0
+
+
+def test_docstrings_and_stub_name_everything():
+    import ast
+    import inspect
+    from pathlib import Path
+    undocumented = []
+    for name in ventora.__all__:
+        obj = getattr(ventora, name)
+        if name.startswith("_") or not inspect.isclass(obj) and not callable(obj):
+            continue
+        if not (obj.__doc__ or "").strip():
+            undocumented.append(name)
+        enum_own = {"name", "value"} if hasattr(obj, "__members__") else set()
+        for member, value in vars(obj).items() if inspect.isclass(obj) else ():
+            if not member.startswith("_") and member not in enum_own and not (getattr(value, "__doc__", "") or "").strip():
+                undocumented.append(f"{name}.{member}")
+    assert undocumented == []
+    stub = ast.parse((Path(ventora.__file__).parent / "__init__.pyi").read_text())
+    job_class = next(n for n in stub.body if isinstance(n, ast.ClassDef) and n.name == "Job")
+    init = next(n for n in job_class.body if isinstance(n, ast.FunctionDef) and n.name == "__init__")
+    keywords = {a.arg for a in init.args.kwonlyargs}
+    assert keywords == {n for pair in NAMES for n in pair} | {"Bdz", "elements"}

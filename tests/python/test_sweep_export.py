@@ -6,34 +6,84 @@ import numpy as np
 import pytest
 
 import ventora
-from conftest import ventora_run
+from conftest import EXAMPLES, ventora_run
 
-FILES = {"csv": ".sweep.csv", "energyplus": ".sweep.idf", "contam": ".sweep.contam.txt",
-         "modelica": ".sweep.mo"}
+# Where each format is written beside office-block.in.
+FILES = {"csv": "office-block.sweep.csv", "energyplus": "office-block.sweep.idf",
+         "contam": "office-block.sweep.contam.txt", "modelica": "Ventora_office_block.mo"}
 
 
 def test_sweep_equals_the_csv_of_ventora_run(example_copy):
     path = example_copy("low-house.in")
     assert ventora_run("--sweep=30", path).returncode == 0
     with open(str(path)[:-3] + ".sweep.csv", newline="") as f:
-        header, *rows = list(csv.reader(f))
+        header, *rows = list(csv.reader(line for line in f if not line.startswith("#")))
     sweep = ventora.sweep(ventora.Job.read(path), step=30)
     first = header.index("Cp wind from 0 deg")
-    assert [f"Cp wind from {d:g} deg" for d in sweep.directions] == header[first:]
+    assert [f"Cp wind from {d:g} deg" for d in sweep.directions] == header[first:-1]
     np.testing.assert_array_equal(sweep.facade, [float(r[0]) for r in rows])
     np.testing.assert_array_equal(sweep.cp.astype(np.float32),
-                                  np.array([r[first:] for r in rows], dtype=np.float32))
+                                  np.array([r[first:-1] for r in rows], dtype=np.float32))
+    assert header[-1] == "Cp status" and {r[-1] for r in rows} == {"plausible"}
+    assert (sweep.status == "plausible").all()
 
 
 @pytest.mark.parametrize("format", FILES)
 def test_export_writes_what_ventora_run_writes(format, example_copy, tmp_path):
     path = example_copy("office-block.in")
     assert ventora_run("--sweep", f"--format={format}", path).returncode == 0
-    expected = open(str(path)[:-3] + FILES[format], "rb").read()
+    beside = path.parent / FILES[format]
+    expected = open(beside, "rb").read()
     job = ventora.Job.read(path)
     written = ventora.export(job, format=format, path=tmp_path / "elsewhere.txt")
     assert open(written, "rb").read() == expected
-    assert ventora.export(job, format=format) == str(path)[:-3] + FILES[format]  # beside the job
+    assert ventora.export(job, format=format) == str(beside)
+
+
+def test_boundary_layer_as_ventora_run_takes_it(example_copy, tmp_path):
+    path = example_copy("office-block.in")
+    assert ventora_run("--sweep", "--format=contam", "--boundary-layer=400", path).returncode == 0
+    job = ventora.Job.read(path)
+    written = ventora.export(job, format="contam", path=tmp_path / "c.txt", boundary_layer=400)
+    assert open(written, "rb").read() == open(str(path)[:-3] + ".sweep.contam.txt", "rb").read()
+    default = ventora.export(job, format="contam", path=tmp_path / "default.txt")
+    assert open(written, "rb").read() != open(default, "rb").read()
+    with pytest.raises(ValueError):
+        ventora.export(job, format="contam", path=tmp_path / "d.txt", boundary_layer=5)
+
+
+def troubled_job():
+    """Inside every confidence range, yet Cp -9.4 on a wall facing the wind."""
+    job = ventora.Job()
+    for name, value in dict(AzB=241.19, AnWind=240, PAD=22.19, SbH=13.24, Bdz=36.9, BdX=59.56,
+                            BdY=66.49, VeEXP=0.198, Phi=0.47).items():
+        setattr(job, name, value)
+    job.roof_type = 2
+    job.elements[4] = [[34.07, 18.82]]
+    return job
+
+
+def test_every_cp_has_its_status(tmp_path):
+    job = troubled_job()
+    result = ventora.run(job)
+    table = result.to_pandas()
+    assert list(table.status) == ["implausible"]
+    assert table.status_detail[0] == "implausible: below -0.7 for a windward wall"
+    assert [m.title for m in result.messages] == ["Warning"]  # one message for the run
+    sweep = ventora.sweep(job, step=30)
+    assert sweep.status.shape == sweep.cp.shape
+    assert sweep.status[0, list(sweep.directions).index(240)] == "implausible"
+    flagged = sweep.status == "implausible"
+    assert flagged.any() and not flagged.all()
+    target = tmp_path / "t.contam.txt"
+    with pytest.raises(ValueError, match="implausible"):
+        ventora.export(job, format="contam", path=target, strict=True)
+    assert not target.exists()
+    ventora.export(job, format="contam", path=target)
+    assert "Cp implausible" in target.read_text()
+    office = ventora.Job.read(EXAMPLES / "office-block.in")
+    assert set(ventora.run(office).to_pandas().status) == {"plausible"}
+    ventora.export(office, format="energyplus", path=tmp_path / "o.idf", strict=True)
 
 
 def test_refusals(example_copy):
@@ -49,3 +99,50 @@ def test_refusals(example_copy):
     with pytest.raises(ventora.RunError) as caught:
         ventora.sweep(job)
     assert caught.value.messages[0].text.startswith("The Plan Area Density must be")
+
+
+FLOOR_JOB = b" 0 0 0 10 10 10 10 .25 0 0\r\n 1 \r\n 1 \r\n 1 1 5 \r\n 6 \r\n 1 \r\n 2 1 1 \r\n"
+
+
+def test_sweep_table_is_the_csv_and_carries_its_job(example_copy, tmp_path):
+    import pandas as pd
+    job = ventora.Job.read(example_copy("low-house.in"))
+    sweep = ventora.sweep(job, step=7.5)
+    written = ventora.export(job, format="CSV", step=7.5, path=tmp_path / "s.csv")
+    header = [line for line in open(written) if line.startswith("#")]
+    assert "# Job: low-house\n" in header and "building height BdZ" in "".join(header)
+    from_file = pd.read_csv(written, comment="#")
+    table = sweep.to_pandas()
+    assert list(table.columns) == list(from_file.columns)
+    assert list(table.columns[:2]) == ["Facade", "Element"] and table.Facade.dtype.kind == "i"
+    assert table.columns[-1] == "Cp wind from 352.5 deg"
+    pd.testing.assert_frame_equal(table.astype("float32"), from_file.astype("float32"))
+    assert table.attrs == {"job": "low-house", "parameters": job.parameters()}
+    assert sweep.job == job and sweep.job.path == job.path
+    assert repr(sweep) == "<ventora.Sweep low-house: 28 elements x 48 directions " \
+                          "(0 to 352.5 deg), 0 stopped>"
+    assert sweep.facade.dtype.kind == sweep.number.dtype.kind == "i"
+    result = ventora.run(job).to_pandas()
+    assert result.attrs["job"] == "low-house" and result.attrs["parameters"] == job.parameters()
+    assert result.attrs["verdict"] == "COMPLETED"
+
+
+def test_export_failures_are_export_errors(example_copy, tmp_path):
+    job = ventora.Job.read(example_copy("office-block.in"))
+    with pytest.raises(ventora.ExportError, match="no folder"):
+        ventora.export(job, path=tmp_path / "no folder" / "x.csv")
+    floor = tmp_path / "floor.in"
+    floor.write_bytes(FLOOR_JOB)
+    stopped = ventora.Job.read(floor)
+    with pytest.raises(ventora.ExportError, match="no wind direction could be computed"):
+        ventora.export(stopped, step=90)
+    with pytest.raises(ventora.RunError, match="no wind direction could be computed") as caught:
+        ventora.sweep(stopped, step=90)
+    assert caught.value.messages == []
+    for format, step, text in [("contam", 7.5, "whole number of degrees"),
+                               ("modelica", 22.5, "whole number of degrees"),
+                               ("EnergyPlus", 7.5, "at most 36 wind directions"),
+                               ("csv", 0, "above 0 and at most 180")]:
+        with pytest.raises(ValueError, match=text):
+            ventora.export(job, format=format, step=step, path=tmp_path / "x")
+    assert ventora.export(job, format="Modelica", step=45, path=tmp_path / "m.mo")

@@ -6,8 +6,10 @@
 #include <vector>
 
 #include "output/sweep/cp_beyond_one.h"
+#include "output/sweep/cp_status.h"
 #include "output/sweep/export_text.h"
 #include "output/sweep/facade_profiles.h"
+#include "output/sweep/reference_wind.h"
 #include "output/sweep/sweep_failures.h"
 
 namespace ventora {
@@ -16,6 +18,10 @@ namespace {
 constexpr const char* kConsequence =
     "CONTAM documents wind pressure coefficients within -1..1; the values are written as "
     "computed, so check how your CONTAM version takes them.";
+
+constexpr const char* kImplausibleConsequence =
+    "Their values are written as computed and marked implausible in their profile's "
+    "description: do not simulate with them.";
 
 std::string NameSafe(const std::string& text) {
   std::string safe = text;
@@ -34,6 +40,15 @@ void Header(std::string& out, const Job& job, const std::string& jobStem, const 
       "Angle convention: the angle of a point is the wind direction minus the facade's azimuth "
       "above (the roof takes facade 1's); 0 is the wind head on, 90 the wind from the right of "
       "someone looking out of the facade. Give each wall in CONTAM its azimuth above.",
+      "! ");
+  const WindProfile site = SiteProfile(job, info.boundaryLayer);
+  out += CommentLines(
+      "Reference wind: in the project's wind settings enter reference height H = " +
+          NumberString(job.Bdz) + " m (BdZ), velocity profile exponent a = " +
+          NumberString(job.VeEXP) + " (VeEXP) and terrain coefficient A0 = " +
+          NumberString(static_cast<float>(ContamTerrainCoefficient(site))) +
+          " (U_site(10 m)/U_met): CONTAM's wind at the building, U_met A0 (H/10)^a, is then "
+          "U(BdZ).",
       "! ");
   out += CommentLines(
       "Profile names: <job>_F<facade>_E<element number>, as in the job's report. "
@@ -55,7 +70,8 @@ void Element(std::string& out, const WindSweep& sweep, std::size_t e, const std:
          ContamProfileName(jobStem, element, longestLabel) + "\r\n";
   out += jobStem + " facade " + std::to_string(element.iface) + " element " +
          std::to_string(element.k) + ": X " + NumberString(element.X) + " m, Z (wall) / Y (roof) " +
-         NumberString(element.Z) + " m\r\n";
+         NumberString(element.Z) + " m; Cp " +
+         StatusWord(ElementSweptStatus(sweep, e).worst.plausibility) + "\r\n";
   for (const auto& [angle, Cp] : points) {
     out += ' ';
     AppendNumber(out, angle);
@@ -88,7 +104,7 @@ std::string ContamProfileName(const std::string& jobStem, const ElementResult& e
 }
 
 std::string ContamCpWarning(const WindSweep& sweep) {
-  return CpBeyondOneWarning(sweep, kConsequence);
+  return ExportCpWarning(sweep, kImplausibleConsequence, kConsequence);
 }
 
 std::string ContamProfiles(const WindSweep& sweep, const Job& job, const std::string& jobStem,

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "output/sweep/cp_status.h"
 #include "output/sweep/export_text.h"
 
 namespace ventora {
@@ -18,11 +19,12 @@ bool ElementCpBeyondOne(const WindSweep& sweep, std::size_t e) {
   return false;
 }
 
-std::string CpBeyondOneSummary(const WindSweep& sweep) {
+std::string CpBeyondOneSummary(const WindSweep& sweep, bool skipImplausible) {
   std::vector<std::string> names;
   float extreme = 0;
   for (std::size_t e = 0; e < sweep.elements.size(); ++e) {
     if (!ElementCpBeyondOne(sweep, e)) continue;
+    if (skipImplausible && ElementImplausible(sweep, e)) continue;
     names.push_back(ElementLabel(sweep.elements[e].iface, sweep.elements[e].k));
     for (const SweepDirection& d : sweep.directions)
       if (d.completed && std::fabs(d.Cp[e]) > std::fabs(extreme)) extreme = d.Cp[e];
@@ -41,8 +43,9 @@ std::string CpBeyondOneSummary(const WindSweep& sweep) {
   return text + ".";
 }
 
-std::string CpBeyondOneWarning(const WindSweep& sweep, const std::string& consequence) {
-  const std::string summary = CpBeyondOneSummary(sweep);
+std::string CpBeyondOneWarning(const WindSweep& sweep, const std::string& consequence,
+                               bool skipImplausible) {
+  const std::string summary = CpBeyondOneSummary(sweep, skipImplausible);
   return summary.empty() ? "" : summary + " " + consequence;
 }
 

@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "output/sweep/cp_beyond_one.h"
+#include "output/sweep/cp_status.h"
 #include "output/sweep/energyplus_fragment.h"
 #include "output/sweep/export_text.h"
+#include "output/sweep/reference_wind.h"
 #include "output/sweep/sweep_failures.h"
 
 namespace ventora {
@@ -104,7 +106,9 @@ void CheckEnergyPlusSweep(const WindSweep& sweep) {
 
 bool EnergyPlusTableForm(const WindSweep& sweep, std::size_t e,
                          const EnergyPlusSettings& settings) {
-  return settings.allTables || ElementCpBeyondOne(sweep, e);
+  // An implausible value is never handed over as real: the values form
+  // lets EnergyPlus bound it to -1..1.
+  return (settings.allTables || ElementCpBeyondOne(sweep, e)) && !ElementImplausible(sweep, e);
 }
 
 void AppendDirectionArray(std::string& out, const WindSweep& sweep) {
@@ -146,6 +150,7 @@ void AppendElement(std::string& out, const WindSweep& sweep, const Job& job, std
   out += "! Facade " + std::to_string(element.iface) + ", element " + std::to_string(element.k) +
          ": X " + NumberString(element.X) + " m, Z (wall) / Y (roof) " + NumberString(element.Z) +
          " m, facade azimuth " + NumberString(FacadeAzimuth(job, element.iface)) + " deg\r\n";
+  out += CommentLines("Cp status: " + SweptStatusText(sweep, e), "! ");
   const std::string name = IdfElementName(prefix, element);
   if (EnergyPlusTableForm(sweep, e, settings)) {
     Table(out, sweep, e, name);
@@ -155,13 +160,36 @@ void AppendElement(std::string& out, const WindSweep& sweep, const Job& job, std
   out += "\r\n";
 }
 
+std::string EnergyPlusSiteLine(const Job& job, const ExportInfo& info) {
+  const WindProfile site = SiteProfile(job, info.boundaryLayer);
+  const auto n = [](double v) { return NumberString(static_cast<float>(v)); };
+  std::string terrain;
+  for (const Terrain& t : kTerrains) {
+    if (terrain.empty() && static_cast<float>(t.profile.exponent) == job.VeEXP &&
+        t.profile.boundaryLayer == site.boundaryLayer)
+      terrain = std::string(" (without it, Building Terrain ") + t.name + " gives the same)";
+  }
+  return "The values assume EnergyPlus computes the wind at each external node with the site's "
+         "profile: Site:HeightVariation with Wind Speed Profile Exponent " +
+         n(site.exponent) + " and Wind Speed Profile Boundary Layer Thickness " +
+         n(site.boundaryLayer) + " m" + terrain +
+         ", and Site:WeatherStation as its defaults (height " + n(kStationHeight) +
+         " m, exponent " + n(kStationProfile.exponent) + ", boundary layer " +
+         n(kStationProfile.boundaryLayer) + " m).";
+}
+
 std::string EnergyPlusCpWarning(const WindSweep& sweep, const EnergyPlusSettings& settings) {
-  return CpBeyondOneWarning(
-      sweep, std::string("EnergyPlus bounds every WindPressureCoefficientValues object to -1..1 "
-                         "without a warning, so ") +
-                 (settings.allTables ? "every element is" : "these elements are") +
-                 " written as Table:Lookup objects whose output limits are their own "
-                 "extremes: EnergyPlus uses the values as computed.");
+  return ExportCpWarning(
+      sweep,
+      "They are written as WindPressureCoefficientValues objects, which EnergyPlus bounds to "
+      "-1..1: take them as placeholders, not as results.",
+      std::string("EnergyPlus bounds every WindPressureCoefficientValues object to -1..1 "
+                  "without a warning, so ") +
+          (settings.allTables
+               ? (AnyImplausible(sweep) ? "every element but those above is" : "every element is")
+               : "these elements are") +
+          " written as Table:Lookup objects whose output limits are their own "
+          "extremes: EnergyPlus uses the values as computed.");
 }
 
 std::string EnergyPlusIdf(const WindSweep& sweep, const Job& job, const std::string& jobStem,

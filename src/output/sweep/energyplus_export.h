@@ -22,6 +22,7 @@ inline constexpr std::size_t kEnergyPlusMaxDirections = 36;
 
 struct EnergyPlusSettings {
   bool allTables = false;  // every element as a Table:Lookup, not only those beyond -1..1
+  bool strict = false;     // refuse (std::invalid_argument) a sweep with an implausible Cp
 };
 
 // `jobStem` is the job file's name without folder and ".in"; it prefixes
@@ -54,6 +55,10 @@ void AppendDirectionArray(std::string& out, const WindSweep& sweep);
 void AppendTableDirections(std::string& out, const WindSweep& sweep);
 void AppendElement(std::string& out, const WindSweep& sweep, const Job& job, std::size_t e,
                    const std::string& prefix, const EnergyPlusSettings& settings);
+
+// The site profile EnergyPlus must compute the nodes' wind with for the
+// values to hold: the Site:HeightVariation (or Building Terrain) to set.
+std::string EnergyPlusSiteLine(const Job& job, const ExportInfo& info);
 
 // The warning about Cp beyond -1..1 saying which form was used, or empty.
 std::string EnergyPlusCpWarning(const WindSweep& sweep, const EnergyPlusSettings& settings);

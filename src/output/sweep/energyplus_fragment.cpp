@@ -4,6 +4,9 @@
 
 #include "core/ascii_case.h"
 #include "output/sweep/cp_beyond_one.h"
+#include "output/sweep/cp_status.h"
+#include "output/sweep/export_text.h"
+#include "output/sweep/reference_wind.h"
 
 namespace ventora {
 namespace {
@@ -40,13 +43,23 @@ void CheckSameDirections(const std::vector<JobSweep>& jobs) {
   }
 }
 
-std::string Warnings(const std::vector<JobSweep>& jobs, const EnergyPlusSettings& settings) {
-  std::string text;
+std::string Warnings(const std::vector<JobSweep>& jobs, const ExportInfo& info,
+                     const EnergyPlusSettings& settings) {
+  std::string text = EnergyPlusProfileClash(jobs, info);
+  if (!text.empty()) text += " ";
   for (const JobSweep& j : jobs) {
     const std::string warning = EnergyPlusCpWarning(j.sweep, settings);
     if (!warning.empty()) text += (jobs.size() > 1 ? j.stem + ": " : "") + warning + " ";
   }
   return text;
+}
+
+// Whether any element takes the table form (`table`) or the values form.
+bool AnyInForm(const std::vector<JobSweep>& jobs, const EnergyPlusSettings& settings, bool table) {
+  for (const JobSweep& j : jobs)
+    for (std::size_t e = 0; e < j.sweep.elements.size(); ++e)
+      if (EnergyPlusTableForm(j.sweep, e, settings) == table) return true;
+  return false;
 }
 
 void Header(std::string& out, const std::vector<JobSweep>& jobs, const ExportInfo& info,
@@ -55,30 +68,51 @@ void Header(std::string& out, const std::vector<JobSweep>& jobs, const ExportInf
          info.version + ".\r\n";
   out += CommentLines(kSettings, "! ");
   out += CommentLines(kConvention, "! ");
-  out += CommentLines(
-      "The model takes exactly one WindPressureCoefficientArray: keep the one "
-      "below when adding other jobs swept at the same step, or let Ventora "
-      "write their elements into one fragment.",
-      "! ");
-  const std::string warnings = Warnings(jobs, settings);
+  if (AnyInForm(jobs, settings, false)) {
+    out += CommentLines(
+        "The model takes exactly one WindPressureCoefficientArray: keep the one "
+        "below when adding other jobs swept at the same step, or let Ventora "
+        "write their elements into one fragment.",
+        "! ");
+  }
+  const std::string warnings = Warnings(jobs, info, settings);
   if (!warnings.empty()) out += CommentLines("Warning: " + warnings, "! ");
   for (const JobSweep& j : jobs) {
     out += "!\r\n";
     for (const std::string& line : JobSummaryLines(j.job, j.stem))
       out += "! " + line + "\r\n";
     out += CommentLines(ReferenceLines(j.job, info).back(), "! ");
+    out += CommentLines(EnergyPlusSiteLine(j.job, info), "! ");
   }
   out += "\r\n";
 }
 
-bool AnyTable(const std::vector<JobSweep>& jobs, const EnergyPlusSettings& settings) {
-  for (const JobSweep& j : jobs)
-    for (std::size_t e = 0; e < j.sweep.elements.size(); ++e)
-      if (EnergyPlusTableForm(j.sweep, e, settings)) return true;
-  return false;
+void RefuseImplausible(const std::vector<JobSweep>& jobs) {
+  for (const JobSweep& j : jobs) {
+    const std::string refusal = StrictRefusal(j.sweep, "EnergyPlus fragment");
+    if (!refusal.empty())
+      throw std::invalid_argument((jobs.size() > 1 ? j.stem + ": " : "") + refusal);
+  }
 }
 
 }  // namespace
+
+std::string EnergyPlusProfileClash(const std::vector<JobSweep>& jobs, const ExportInfo& info) {
+  const auto text = [&](const Job& job) {
+    const WindProfile p = SiteProfile(job, info.boundaryLayer);
+    return "exponent " + NumberString(job.VeEXP) + ", boundary layer " +
+           NumberString(static_cast<float>(p.boundaryLayer)) + " m";
+  };
+  for (const JobSweep& j : jobs) {
+    const std::string first = text(jobs.front().job);
+    if (text(j.job) == first) continue;
+    return "The jobs " + jobs.front().stem + " and " + j.stem +
+           " assume different site wind profiles (" + first + "; " + text(j.job) +
+           "), but one EnergyPlus model has one: the Cp of the jobs whose profile the model "
+           "does not have are referred to another wind than EnergyPlus gives them.";
+  }
+  return "";
+}
 
 std::string IdfNameClash(const std::vector<std::string>& stems) {
   for (std::size_t a = 0; a < stems.size(); ++a) {
@@ -96,6 +130,7 @@ std::string EnergyPlusFragment(const std::vector<JobSweep>& jobs, const ExportIn
                                const EnergyPlusSettings& settings) {
   if (jobs.empty()) throw std::invalid_argument("No job to write.");
   CheckSameDirections(jobs);
+  if (settings.strict) RefuseImplausible(jobs);
   std::vector<std::string> stems;
   for (const JobSweep& j : jobs)
     stems.push_back(j.stem);
@@ -103,8 +138,9 @@ std::string EnergyPlusFragment(const std::vector<JobSweep>& jobs, const ExportIn
     throw std::invalid_argument("In one EnergyPlus model " + clash + ".");
   std::string out;
   Header(out, jobs, info, settings);
-  AppendDirectionArray(out, jobs.front().sweep);
-  if (AnyTable(jobs, settings)) AppendTableDirections(out, jobs.front().sweep);
+  // The array only when a values object names it: a model's array no object uses is dead weight.
+  if (AnyInForm(jobs, settings, false)) AppendDirectionArray(out, jobs.front().sweep);
+  if (AnyInForm(jobs, settings, true)) AppendTableDirections(out, jobs.front().sweep);
   for (const JobSweep& j : jobs) {
     const std::string prefix = IdfNamePrefix(j.stem);
     for (std::size_t e = 0; e < j.sweep.elements.size(); ++e)

@@ -26,6 +26,10 @@ struct JobSweep {
 std::string EnergyPlusFragment(const std::vector<JobSweep>& jobs, const ExportInfo& info,
                                const EnergyPlusSettings& settings);
 
+// Names two jobs whose site wind profiles differ (one model has one), or
+// gives an empty text.
+std::string EnergyPlusProfileClash(const std::vector<JobSweep>& jobs, const ExportInfo& info);
+
 // Names the two jobs whose element names would clash in one model (EnergyPlus
 // compares names without case), or gives an empty text.
 std::string IdfNameClash(const std::vector<std::string>& stems);

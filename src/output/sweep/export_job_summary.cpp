@@ -2,6 +2,7 @@
 
 #include "output/sweep/cp_beyond_one.h"
 #include "output/sweep/export_text.h"
+#include "output/sweep/reference_wind.h"
 #include "output/text_report_writer.h"
 
 namespace ventora {
@@ -28,12 +29,17 @@ float FacadeAzimuth(const Job& job, int iface) {
 }
 
 std::vector<std::string> ReferenceLines(const Job& job, const ExportInfo& info) {
+  const WindProfile site = SiteProfile(job, info.boundaryLayer);
+  const auto n = [](double v) { return NumberString(static_cast<float>(v)); };
   return {
       "Computed by Ventora " + info.version + ".",
       "Cp = (p - p0) / (rho U^2 / 2) with U the wind speed at the building height BdZ " +
-          NumberString(job.Bdz) + " m in the undisturbed wind profile (exponent VeEXP " +
-          NumberString(job.VeEXP) + "): give the model's wind reference height as " +
-          NumberString(job.Bdz) + " m.",
+          n(job.Bdz) + " m in the site's undisturbed wind profile U(z) = U_met (" +
+          n(kStationProfile.boundaryLayer) + "/" + n(kStationHeight) + ")^" +
+          n(kStationProfile.exponent) + " (z/delta)^alpha, U_met the weather data's wind at " +
+          n(kStationHeight) + " m in open country, the site's " +
+          SiteProfileText(job, info.boundaryLayer) +
+          ": U(BdZ) = " + n(WindSpeedRatio(site, job.Bdz)) + " U_met.",
   };
 }
 

@@ -3,6 +3,7 @@
 // exported files, so a file says which job and building it belongs to, which
 // wind speed its Cp are referred to and which program made it.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,13 +15,17 @@ namespace ventora {
 // the program that writes the file.
 struct ExportInfo {
   std::string version;
+  // The site profile's boundary layer thickness delta in m; without it, that
+  // of EnergyPlus's terrain class nearest VeEXP (reference_wind.h).
+  std::optional<double> boundaryLayer = std::nullopt;
 };
 
 // Lines without comment marks or line ends; `jobLabel` names the job.
 std::vector<std::string> JobSummaryLines(const Job& job, const std::string& jobLabel);
 
 // The program and version, and the wind speed the Cp are referred to: the
-// wind at the building's height BdZ in the undisturbed profile.
+// wind at the building's height BdZ in the site's undisturbed profile, with
+// the profile and its ratio to the weather data's wind.
 std::vector<std::string> ReferenceLines(const Job& job, const ExportInfo& info);
 
 // The reference lines, then the summary lines, as comment lines that start

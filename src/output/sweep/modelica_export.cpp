@@ -3,11 +3,14 @@
 #include <cctype>
 #include <cmath>
 #include <stdexcept>
+#include <string_view>
 #include <vector>
 
 #include "output/sweep/cp_beyond_one.h"
+#include "output/sweep/cp_status.h"
 #include "output/sweep/export_text.h"
 #include "output/sweep/facade_profiles.h"
+#include "output/sweep/reference_wind.h"
 #include "output/sweep/sweep_failures.h"
 
 namespace ventora {
@@ -32,6 +35,26 @@ std::string NumberList(const std::vector<float>& values) {
   return list + "}";
 }
 
+// Modelica's reserved words, which no class may be named.
+constexpr std::string_view kKeywords[] = {
+    "algorithm",   "and",          "annotation", "block",       "break",
+    "class",       "connect",      "connector",  "constant",    "constrainedby",
+    "der",         "discrete",     "each",       "else",        "elseif",
+    "elsewhen",    "encapsulated", "end",        "enumeration", "equation",
+    "expandable",  "extends",      "external",   "false",       "final",
+    "flow",        "for",          "function",   "if",          "import",
+    "impure",      "in",           "initial",    "inner",       "input",
+    "loop",        "model",        "not",        "operator",    "or",
+    "outer",       "output",       "package",    "parameter",   "partial",
+    "protected",   "public",       "pure",       "record",      "redeclare",
+    "replaceable", "return",       "stream",     "then",        "true",
+    "type",        "when",         "while",      "within"};
+
+std::string SpeedModifierText(const Job& job, const ExportInfo& info) {
+  return NumberString(
+      static_cast<float>(ModelicaSpeedModifier(job, SiteProfile(job, info.boundaryLayer))));
+}
+
 void Header(std::string& out, const Job& job, const std::string& jobStem, const ExportInfo& info,
             const std::string& warning) {
   out += "// Wind pressure profiles for Buildings.Fluid.Sources.Outside_CpData.\r\n";
@@ -44,8 +67,13 @@ void Header(std::string& out, const Job& job, const std::string& jobStem, const 
       "above. The roof takes facade 1's azimuth.",
       "// ");
   out += CommentLines(
+      "Reference wind: Outside_CpData takes the weather data's wind unchanged, so the speed "
+      "modifier Cs = (U(BdZ)/U_met)^2 = " +
+          SpeedModifierText(job, info) + " (the package's Cs) makes its wind U(BdZ).",
+      "// ");
+  out += CommentLines(
       "Use: Buildings.Fluid.Sources.Outside_CpData out(azi=<package>.F1_E1_azi, "
-      "incAngSurNor=<package>.incAngSurNor, Cp=<package>.F1_E1_Cp, ...).",
+      "incAngSurNor=<package>.incAngSurNor, Cp=<package>.F1_E1_Cp, Cs=<package>.Cs, ...).",
       "// ");
   if (!warning.empty()) out += CommentLines("Warning: " + warning, "// ");
 }
@@ -62,12 +90,20 @@ void Element(std::string& out, const WindSweep& sweep, const Job& job, std::size
          std::to_string(element.k) + ": X " + NumberString(element.X) + " m, Z (wall) / Y (roof) " +
          NumberString(element.Z) + " m\";\r\n";
   out += "  constant Real " + label + "_Cp[" + std::to_string(Cp.size()) +
-         "](each unit=\"1\") =\r\n    " + NumberList(Cp) + ";\r\n";
+         "](each unit=\"1\") =\r\n    " + NumberList(Cp) +
+         "\r\n    \"Cp status: " + SweptStatusText(sweep, e) + "\";\r\n";
 }
 
 }  // namespace
 
+bool IsModelicaKeyword(const std::string& name) {
+  for (std::string_view keyword : kKeywords)
+    if (name == keyword) return true;
+  return false;
+}
+
 bool IsModelicaIdentifier(const std::string& name) {
+  if (IsModelicaKeyword(name)) return false;
   if (name.empty() || std::isdigit(static_cast<unsigned char>(name[0]))) return false;
   for (char c : name)
     if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') return false;
@@ -82,9 +118,11 @@ std::string DefaultModelicaPackage(const std::string& jobStem) {
 }
 
 std::string ModelicaCpWarning(const WindSweep& sweep) {
-  return CpBeyondOneWarning(sweep,
-                            "Outside_CpData takes Cp of any size; the values are written as "
-                            "computed.");
+  return ExportCpWarning(sweep,
+                         "Their values are written as computed and marked implausible in the "
+                         "description of their Cp constant: do not simulate with them.",
+                         "Outside_CpData takes Cp of any size; the values are written as "
+                         "computed.");
 }
 
 std::string ModelicaPackage(const WindSweep& sweep, const Job& job, const std::string& jobStem,
@@ -105,6 +143,11 @@ std::string ModelicaPackage(const WindSweep& sweep, const Job& job, const std::s
   out += "  constant Modelica.Units.SI.Angle incAngSurNor[" + std::to_string(angles.size()) +
          "] =\r\n    " + NumberList(angles) + kDegrees +
          "\r\n    \"Wind incidence angles relative to the surface normal, every element\";\r\n";
+  out += "  constant Real Cs(unit=\"1\") = " + SpeedModifierText(job, info) +
+         "\r\n    \"Wind speed modifier of Outside_CpData, (U(BdZ)/U_met)^2: BdZ " +
+         NumberString(job.Bdz) + " m, site " + SiteProfileText(job, info.boundaryLayer) +
+         ", weather station at " + NumberString(static_cast<float>(kStationHeight)) +
+         " m in open country\";\r\n";
   for (std::size_t e = 0; e < sweep.elements.size(); ++e)
     Element(out, sweep, job, e, step);
   out += "end " + package + ";\r\n";

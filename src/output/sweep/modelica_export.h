@@ -4,7 +4,10 @@
 // same model as AixLib's and the IBPSA library's): the incidence angles
 // incAngSurNor relative to the surface normal (radians, first 0, last below
 // 2 pi, shared by every element), the element's Cp at those angles and the
-// surface azimuth azi in that library's convention (South 0, West pi/2).
+// surface azimuth azi in that library's convention (South 0, West pi/2);
+// and the speed modifier Cs that makes the model's wind the one the Cp are
+// referred to. The file is named after the package (P.mo), as Modelica
+// tools look for a package on MODELICAPATH.
 
 #include <string>
 
@@ -14,8 +17,10 @@
 
 namespace ventora {
 
-// True for a Modelica identifier: a letter or '_', then letters, digits, '_'.
+// True for a Modelica identifier: a letter or '_', then letters, digits, '_',
+// and no reserved word.
 bool IsModelicaIdentifier(const std::string& name);
+bool IsModelicaKeyword(const std::string& name);
 
 // "Ventora_office_block": the default package name of a job.
 std::string DefaultModelicaPackage(const std::string& jobStem);

@@ -3,14 +3,26 @@
 #include <vector>
 
 #include "core/shortest_float.h"
+#include "output/sweep/cp_status.h"
 #include "output/sweep/export_job_summary.h"
 #include "output/sweep/export_text.h"
 
 namespace ventora {
 namespace {
 
-constexpr const char* kPositionHeader =
-    "Facade,Element,X (m),Z (wall) / Y (roof) (m),X/L,Z/H,Facade azimuth (deg)";
+constexpr const char* kPositionColumns[] = {
+    "Facade", "Element", "X (m)", "Z (wall) / Y (roof) (m)", "X/L", "Z/H", "Facade azimuth (deg)"};
+
+std::string PositionHeader() {
+  std::string header;
+  for (const char* name : kPositionColumns)
+    header.append(header.empty() ? "" : ",").append(name);
+  return header;
+}
+
+std::string CpColumn(float AnWind) {
+  return "Cp wind from " + NumberString(AnWind) + " deg";
+}
 
 void AppendPosition(std::string& out, const ElementResult& e, const Job& job) {
   out += std::to_string(e.iface);
@@ -22,20 +34,29 @@ void AppendPosition(std::string& out, const ElementResult& e, const Job& job) {
   }
 }
 
+// The status text as one CSV field: quoted, as it may hold commas.
+void AppendStatus(std::string& out, const std::string& status) {
+  out += ",\"" + status + "\"\r\n";
+}
+
 }  // namespace
 
+std::vector<std::string> SweepCsvColumns(const std::vector<float>& directions) {
+  std::vector<std::string> names(std::begin(kPositionColumns), std::end(kPositionColumns));
+  for (float AnWind : directions)
+    names.push_back(CpColumn(AnWind));
+  return names;
+}
+
 std::string SweepCsv(const WindSweep& sweep, const Job& job) {
-  std::string out = kPositionHeader;
-  for (const SweepDirection& d : sweep.directions) {
-    out += ",Cp wind from ";
-    AppendNumber(out, d.AnWind);
-    out += " deg";
-  }
-  out += "\r\n";
+  std::string out = PositionHeader();
+  for (const SweepDirection& d : sweep.directions)
+    out += "," + CpColumn(d.AnWind);
+  out += ",Cp status\r\n";
   out.reserve(out.size() + sweep.elements.size() * (48 + 10 * sweep.directions.size()));
   // The Cp columns of a row are written into one buffer and appended once:
   // a sweep writes tens of thousands of numbers.
-  std::vector<char> cps(sweep.directions.size() * 17 + 2);
+  std::vector<char> cps(sweep.directions.size() * 17);
   for (std::size_t e = 0; e < sweep.elements.size(); ++e) {
     AppendPosition(out, sweep.elements[e], job);
     char* end = cps.data();
@@ -43,23 +64,23 @@ std::string SweepCsv(const WindSweep& sweep, const Job& job) {
       *end++ = ',';
       if (d.completed) end = WriteShortestFloat(end, d.Cp[e]);
     }
-    *end++ = '\r';
-    *end++ = '\n';
     out.append(cps.data(), end);
+    AppendStatus(out, SweptStatusText(sweep, e));
   }
   return out;
 }
 
 std::string RunCsv(const RunResult& result, const Job& job) {
-  std::string out = kPositionHeader;
-  out += ",Facade angle to the wind (deg),Cp wind from " + NumberString(job.AnWind) + " deg\r\n";
-  for (const ElementResult& e : result.elements) {
+  std::string out = PositionHeader();
+  out += ",Facade angle to the wind (deg)," + CpColumn(job.AnWind) + ",Cp status\r\n";
+  for (std::size_t i = 0; i < result.elements.size(); ++i) {
+    const ElementResult& e = result.elements[i];
     AppendPosition(out, e, job);
     out += ',';
     AppendNumber(out, result.geometry.FacadeAngle[static_cast<std::size_t>(e.iface)]);
     out += ',';
     AppendNumber(out, e.Cp);
-    out += "\r\n";
+    AppendStatus(out, i < result.status.size() ? StatusText(result.status[i]) : "not computed");
   }
   return out;
 }

@@ -5,6 +5,7 @@
 // direction whose run stopped leaves its cells empty.
 
 #include <string>
+#include <vector>
 
 #include "core/job.h"
 #include "engine/run_calculation.h"
@@ -15,6 +16,10 @@ namespace ventora {
 // Comma-separated, point decimals, a header row, CR LF line ends. `job`
 // gives the walls' azimuths.
 std::string SweepCsv(const WindSweep& sweep, const Job& job);
+
+// The header row's names: the position columns, then "Cp wind from D deg"
+// per direction. The Python module names its table's columns so too.
+std::vector<std::string> SweepCsvColumns(const std::vector<float>& directions);
 
 // A plain run's element lines with the report's columns, the facade's
 // azimuth and angle to the wind, and the Cp headed by the wind direction.

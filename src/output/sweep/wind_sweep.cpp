@@ -83,6 +83,7 @@ SweepDirection RunOneDirection(Job& job, float AnWind, MessageSink* messages,
   direction.Cp.reserve(result.elements.size());
   for (const ElementResult& e : result.elements)
     direction.Cp.push_back(e.Cp);
+  direction.status = std::move(result.status);
   if (elements.empty()) {
     elements = std::move(result.elements);
     for (ElementResult& e : elements)

@@ -22,9 +22,10 @@ inline constexpr float kDefaultSweepStep = 10;
 struct SweepDirection {
   float AnWind = 0;
   bool completed = false;
-  std::string failure;      // why the run stopped (empty when completed)
-  std::vector<float> Cp;    // one per element when completed, else empty
-  FacadeGeometry geometry;  // the run's relative angles, FAR and SAR
+  std::string failure;                // why the run stopped (empty when completed)
+  std::vector<float> Cp;              // one per element when completed, else empty
+  std::vector<ElementStatus> status;  // what each of those Cp is worth
+  FacadeGeometry geometry;            // the run's relative angles, FAR and SAR
 };
 
 struct WindSweep {

@@ -10,9 +10,11 @@ building among other buildings: the Ventora engine, NumPy in and out.
 from ._ventora import (
     EXPORT_FORMATS,
     Elements,
+    ExportError,
     Facade,
     Job,
     JobFileError,
+    JobFileWarning,
     Message,
     Result,
     RoofType,
@@ -32,9 +34,11 @@ from .many import sweep_frame
 __all__ = [
     "EXPORT_FORMATS",
     "Elements",
+    "ExportError",
     "Facade",
     "Job",
     "JobFileError",
+    "JobFileWarning",
     "Message",
     "Result",
     "RoofType",

@@ -2,7 +2,7 @@
 
 import enum
 import os
-from typing import Any, Iterable, Iterator
+from typing import Any, Iterable, Iterator, Literal, overload
 
 import numpy as np
 import numpy.typing as npt
@@ -20,9 +20,15 @@ class JobFileError(Exception):
     path: str
     line: int | None
 
+class JobFileWarning(UserWarning):
+    """A job file read with damaged_header="zeros": values its header lacked read as 0."""
+
 class RunError(RuntimeError):
-    """A job the pre-run checks refused."""
+    """A job the pre-run checks refused, or whose every wind direction stopped."""
     messages: list[Message]
+
+class ExportError(RuntimeError):
+    """An export that could not be made: nothing computed, or the file not written."""
 
 class RoofType(enum.IntEnum):
     FLAT = 0
@@ -52,10 +58,22 @@ class Elements:
     def __iter__(self) -> Iterator[int]: ...
     def counts(self) -> list[int]: ...
 
+_Number = float | int | np.floating | np.integer
+
 class Job:
-    def __init__(self, **values: object) -> None: ...
+    def __init__(self, *, building_azimuth: _Number = ..., wind_direction: _Number = ...,
+                 plan_area_density: _Number = ..., surroundings_height: _Number = ...,
+                 height: _Number = ..., length: _Number = ..., width: _Number = ...,
+                 profile_exponent: _Number = ..., roof_tilt: _Number = ...,
+                 roof_type: RoofType | int = ..., elements: dict[int, _Values] = ...,
+                 AzB: _Number = ..., AnWind: _Number = ..., PAD: _Number = ...,
+                 SbH: _Number = ..., BdZ: _Number = ..., Bdz: _Number = ..., BdX: _Number = ...,
+                 BdY: _Number = ..., VeEXP: _Number = ..., Phi: _Number = ...,
+                 Islope: int = ...) -> None:
+        """Any header value by its long or short name; TypeError for a value that is no
+        number, ValueError for one outside the range the program's fields accept."""
     @staticmethod
-    def read(path: _Path) -> Job: ...
+    def read(path: _Path, *, damaged_header: Literal["zeros"] | None = None) -> Job: ...
     def write(self, path: _Path) -> str: ...
     @property
     def elements(self) -> Elements: ...
@@ -64,6 +82,7 @@ class Job:
     @property
     def name(self) -> str: ...
     def copy(self) -> Job: ...
+    def parameters(self) -> dict[str, float | int]: ...
     building_azimuth: float
     """Building azimuth in degrees (0 to 360)."""
     wind_direction: float
@@ -87,6 +106,7 @@ class Job:
     AnWind: float
     PAD: float
     SbH: float
+    BdZ: float
     Bdz: float
     BdX: float
     BdY: float
@@ -95,9 +115,12 @@ class Job:
     Islope: int
 
 class Message:
+    """What the program would have shown in a box."""
     title: str
     text: str
     icon: str
+    @property
+    def element(self) -> tuple[int, int, float, float] | None: ...
 
 class Result:
     @property
@@ -110,6 +133,8 @@ class Result:
     def messages(self) -> list[Message]: ...
     @property
     def job(self) -> Job: ...
+    @property
+    def name(self) -> str: ...
     def table(self) -> dict[str, np.ndarray]: ...
     def to_pandas(self) -> "pandas.DataFrame": ...  # noqa: F821
 
@@ -119,16 +144,21 @@ class Sweep:
     @property
     def directions(self) -> _FloatArray: ...
     @property
-    def facade(self) -> _FloatArray: ...
+    def facade(self) -> npt.NDArray[np.int32]: ...
     @property
-    def number(self) -> _FloatArray: ...
+    def number(self) -> npt.NDArray[np.int32]: ...
     @property
     def x(self) -> _FloatArray: ...
     @property
     def z(self) -> _FloatArray: ...
     @property
+    def status(self) -> np.ndarray: ...
+    @property
     def failures(self) -> dict[float, str]: ...
+    @property
+    def job(self) -> Job: ...
     messages: list[Message]
+    def to_pandas(self) -> "pandas.DataFrame": ...  # noqa: F821
 
 def run(job: Job) -> Result: ...
 def check(job: Job) -> list[Message]: ...
@@ -138,10 +168,21 @@ def sweep_frame(
     jobs: Iterable[Job | _Path], step: float = 10
 ) -> tuple[pandas.DataFrame, pandas.DataFrame]: ...
 def export(job: Job, *, format: str = "csv", path: _Path | None = None,
-           step: int | None = None) -> str: ...
-def cp(facade: _Values, x_rel: _Values, z_rel: _Values, *, job: Job | None = None,
+           step: float | None = None, boundary_layer: float | None = None,
+           strict: bool = False) -> str: ...
+@overload
+def cp(facade: _Values, x_rel: _Values, z_rel: _Values, *, reason: Literal[True],
+       job: Job | None = None, **values: _Values | None
+       ) -> tuple[_FloatArray | float, npt.NDArray[np.object_] | str]: ...
+@overload
+def cp(facade: _Values, x_rel: _Values, z_rel: _Values, *, reason: Literal[False] = False,
+       job: Job | None = None,
        building_azimuth: _Values | None = None, wind_direction: _Values | None = None,
        plan_area_density: _Values | None = None, surroundings_height: _Values | None = None,
        height: _Values | None = None, length: _Values | None = None,
        width: _Values | None = None, profile_exponent: _Values | None = None,
-       roof_type: _Values | None = None, roof_tilt: _Values | None = None) -> _FloatArray | float: ...
+       roof_type: _Values | None = None, roof_tilt: _Values | None = None,
+       AzB: _Values | None = None, AnWind: _Values | None = None, PAD: _Values | None = None,
+       SbH: _Values | None = None, BdZ: _Values | None = None, Bdz: _Values | None = None,
+       BdX: _Values | None = None, BdY: _Values | None = None, VeEXP: _Values | None = None,
+       Islope: _Values | None = None, Phi: _Values | None = None) -> _FloatArray | float: ...

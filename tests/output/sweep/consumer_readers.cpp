@@ -114,8 +114,15 @@ void CheckEnergyPlusObjects(const std::vector<IdfObject>& objects, Faults& fault
         !curveNames.insert(Upper(o.fields[0])).second)
       faults.push_back(o.fields[0] + ": name used twice");
   }
-  if (arrays.size() != 1) return faults.push_back("not exactly one array");
-  const std::size_t directions = arrays[0]->fields.size() - 1;
+  const bool anyValues = std::any_of(objects.begin(), objects.end(),
+                                     [](const IdfObject& o) { return o.type.ends_with("Values"); });
+  if (arrays.size() > 1 || (anyValues && arrays.empty()))
+    return faults.push_back("not exactly one array");
+  if (!anyValues && !arrays.empty()) faults.push_back("an array no values object uses");
+  // The directions: the array's, else the tables' variable's without its 360.
+  std::size_t directions = arrays.empty() ? 0 : arrays[0]->fields.size() - 1;
+  for (const auto& [name, size] : sizes)
+    if (arrays.empty() && size > 0) directions = size - 1;
   for (const IdfObject& o : objects) {
     if (o.type.ends_with("Values") &&
         (Upper(o.fields.at(1)) != Upper(arrays[0]->fields[0]) || o.fields.size() - 2 != directions))

@@ -33,8 +33,9 @@ struct IdfObject {
 // Objects without "!" comments, fields split at ',' and ';'.
 std::vector<IdfObject> ReadIdfObjects(const std::string& text, Faults& faults);
 
-// Exactly one WindPressureCoefficientArray, named by every values object
-// with one value per direction; the field counts and order the data
+// Exactly one WindPressureCoefficientArray when a values object names it
+// (none otherwise), named by every values object with one value per
+// direction; the field counts and order the data
 // dictionary gives the array, the values and the lookup tables; curve names
 // unique without case; table values within their output limits.
 void CheckEnergyPlusObjects(const std::vector<IdfObject>& objects, Faults& faults);

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <regex>
 #include <set>
 #include <stdexcept>
 
@@ -15,10 +16,12 @@
 #include "output/sweep/contam_export.h"
 #include "output/sweep/cp_beyond_one.h"
 #include "output/sweep/energyplus_fragment.h"
+#include "output/sweep/export_formats.h"
 #include "output/sweep/export_job_summary.h"
 #include "output/sweep/export_text.h"
 #include "output/sweep/facade_profiles.h"
 #include "output/sweep/modelica_export.h"
+#include "output/sweep/reference_wind.h"
 #include "output/sweep/sweep_csv_export.h"
 #include "output/text_report_writer.h"
 #include "temp_folder.h"
@@ -99,13 +102,16 @@ TEST(SweepCsv, OneRowPerElementOneColumnPerDirectionAsANormalRunGivesIt) {
   ASSERT_EQ(lines.size(), 1 + normal.elements.size());
   EXPECT_EQ(lines[0],
             "Facade,Element,X (m),Z (wall) / Y (roof) (m),X/L,Z/H,Facade azimuth (deg),Cp wind "
-            "from 0 deg,Cp wind from 90 deg,Cp wind from 180 deg,Cp wind from 270 deg");
+            "from 0 deg,Cp wind from 90 deg,Cp wind from 180 deg,Cp wind from 270 deg,Cp status");
   const Lines run = CrLfLines(RunCsv(normal, job));
-  EXPECT_TRUE(run[0].ends_with(",Facade angle to the wind (deg),Cp wind from 90 deg")) << run[0];
+  EXPECT_TRUE(run[0].ends_with(",Facade angle to the wind (deg),Cp wind from 90 deg,Cp status"))
+      << run[0];
   for (std::size_t e = 0; e < normal.elements.size(); ++e) {
     const Lines cells = SplitOn(lines[e + 1], ',');
     const Lines runCells = SplitOn(run[e + 1], ',');
-    ASSERT_EQ(cells.size(), 11u) << lines[e + 1];
+    ASSERT_EQ(cells.size(), 12u) << lines[e + 1];
+    EXPECT_EQ(cells[11], "\"plausible\"");
+    EXPECT_EQ(runCells.at(9), "\"plausible\"");
     const ElementResult& n = normal.elements[e];
     EXPECT_EQ(ParseFloat(cells[3]), n.Z);  // clamped as in the report
     EXPECT_EQ(ParseFloat(cells[6]), n.iface == 2 ? 200.0f : FacadeAzimuth(job, n.iface));
@@ -145,12 +151,20 @@ TEST(EnergyPlusIdf, OneArrayEveryValuesNamesItTablesBeyondOneSeveralJobs) {
   EXPECT_NE(comments.find("1 element has a Cp beyond -1..1 (down to -2.27): F5_E79. EnergyPlus"),
             std::string::npos);
   EXPECT_NE(comments.find("computed by Ventora 9.8.7."), std::string::npos);
+  // One model has one site profile: the two jobs' differ.
+  EXPECT_NE(comments.find("The jobs office-block and low house assume different site wind "
+                          "profiles (exponent 0.33, boundary layer 460 m; exponent 0.16, "
+                          "boundary layer 270 m)"),
+            std::string::npos);
+  EXPECT_EQ(EnergyPlusProfileClash({{a, office, "a"}, {a, office, "b"}}, kInfo), "");
   // Every element as a table, on request.
   faults.clear();
   const auto tables = testing::ReadIdfObjects(EnergyPlusIdf(b, house, "h", kInfo, {true}), faults);
   testing::CheckEnergyPlusObjects(tables, faults);
   EXPECT_EQ(faults, Faults{});
   EXPECT_EQ(tables.back().type, "Table:Lookup");
+  for (const testing::IdfObject& o : tables)
+    EXPECT_FALSE(o.type.ends_with("WindPressureCoefficientArray")) << "an array nothing uses";
   // Refusals: clashing names, other directions, too many, a stopped one.
   EXPECT_EQ(IdfNameClash({"a", "x/House", "house"}), "");
   EXPECT_NE(IdfNameClash({"My House", "my_house"}), "");
@@ -217,6 +231,86 @@ TEST(ModelicaPackage, OutsideCpDataParametersPerElement) {
   }
   // Facade 1 faces 290 (WNW): the library's azimuth from south is 110.
   EXPECT_NE(text.find("F5_E79_azi = 110*Modelica.Constants.pi/180"), std::string::npos);
+}
+
+// The header's lines joined into one text, without comment marks.
+std::string HeaderText(const std::string& text, const std::string& mark) {
+  std::string joined;
+  for (const std::string& line : CrLfLines(text))
+    if (line.starts_with(mark)) joined += line.substr(mark.size()) + " ";
+  return joined;
+}
+
+float After(const std::string& text, const std::string& before) {
+  std::smatch m;
+  EXPECT_TRUE(std::regex_search(text, m, std::regex(before + R"(([-0-9.e]+))"))) << before;
+  return m.empty() ? 0 : ParseFloat(m[1]);
+}
+
+// Each consumer's wind made U(BdZ) by the power law, worked out here from
+// the law itself: U(z) / U_met = (270 / 10)^0.14 (z / delta)^VeEXP.
+TEST(ReferenceWind, EachConsumerGetsTheWindAtBuildingHeight) {
+  const Job office = ExampleJob("office-block");  // Bdz 30, VeEXP 0.33: City, 460 m
+  const auto ratio = [](double z, double delta, double alpha) {
+    return std::pow(270.0 / 10, 0.14) * std::pow(z / delta, alpha);
+  };
+  const double Cs = std::pow(ratio(30, 460, 0.33), 2);
+  const double A0 = ratio(10, 460, 0.33);
+  EXPECT_NEAR(Cs, 0.415, 0.415 * 0.005);
+  EXPECT_NEAR(A0, 0.448, 0.448 * 0.005);
+  const std::string modelica = ModelicaPackage(ProfileSweepOf(office, 90), office, "office-block",
+                                               kInfo, DefaultModelicaPackage("office-block"), 90);
+  EXPECT_FLOAT_EQ(After(modelica, R"(constant Real Cs\(unit="1"\) = )"), Cs);
+  const std::string modelicaHeader = HeaderText(modelica, "// ");
+  EXPECT_NE(modelicaHeader.find("Cp=<package>.F1_E1_Cp, Cs=<package>.Cs, ...)"), std::string::npos);
+  EXPECT_EQ(modelicaHeader.find("reference height"), std::string::npos);
+  const std::string contam =
+      HeaderText(ContamProfiles(ProfileSweepOf(office, 90), office, "o", kInfo, {90, 1}), "! ");
+  EXPECT_EQ(After(contam, "reference height H = "), 30.0f);
+  EXPECT_EQ(After(contam, "velocity profile exponent a = "), 0.33f);
+  EXPECT_FLOAT_EQ(After(contam, "terrain coefficient A0 = "), A0);
+  const std::string energyplus =
+      HeaderText(EnergyPlusIdf(SweepOf(office, 90), office, "o", kInfo), "! ");
+  EXPECT_NE(energyplus.find("Site:HeightVariation with Wind Speed Profile Exponent 0.33 and Wind "
+                            "Speed Profile Boundary Layer Thickness 460 m (without it, Building "
+                            "Terrain City gives the same)"),
+            std::string::npos)
+      << energyplus;
+  // A given delta; the low house's 0.16 lies nearest Country's 0.14.
+  const Job house = ExampleJob("low-house");  // Bdz 6
+  const ExportInfo given{"1", 300.0};
+  EXPECT_FLOAT_EQ(
+      After(HeaderText(ContamProfiles(ProfileSweepOf(house, 90), house, "h", given, {90, 1}), "! "),
+            "A0 = "),
+      ratio(10, 300, 0.16f));
+  EXPECT_FLOAT_EQ(ModelicaSpeedModifier(house, SiteProfile(house, std::nullopt)),
+                  std::pow(ratio(6, 270, 0.16f), 2));
+  const std::string houseEnergyPlus = EnergyPlusSiteLine(house, kInfo);
+  EXPECT_EQ(houseEnergyPlus.find("Building Terrain"), std::string::npos) << houseEnergyPlus;
+  for (const auto& [exponent, terrain] : {std::pair{0.05, "Ocean"},
+                                          {0.13, "Country"},
+                                          {0.21, "Suburbs"},
+                                          {0.26, "Suburbs"},
+                                          {0.3, "City"},
+                                          {0.6, "City"}})
+    EXPECT_STREQ(NearestTerrain(exponent).name, terrain) << exponent;
+}
+
+// The package's file is named after it, where MODELICAPATH finds it; a
+// reserved word is no package name.
+TEST(ModelicaPackage, FileNamedAfterThePackageNoKeyword) {
+  const ExportFormat& modelica = *FindExportFormat("modelica");
+  EXPECT_EQ(ExportPath(modelica, "/a/b/office-block", ""), "/a/b/Ventora_office_block.mo");
+  EXPECT_EQ(ExportPath(modelica, "/a/b/office-block", "House"), "/a/b/House.mo");
+  EXPECT_EQ(ExportPath(*FindExportFormat("csv"), "/a/office", "House"), "/a/office.sweep.csv");
+  for (const auto& [name, accepted] : {std::pair{"end", false},
+                                       {"package", false},
+                                       {"within", false},
+                                       {"End", true},
+                                       {"Ventora_end", true}}) {
+    EXPECT_EQ(IsModelicaIdentifier(name), accepted) << name;
+    EXPECT_EQ(IsModelicaKeyword(name), !accepted) << name;
+  }
 }
 
 TEST(CpBeyondOne, CountsTheElementsAndNamesTheFirstThree) {

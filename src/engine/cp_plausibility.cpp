@@ -1,0 +1,170 @@
+#include "engine/cp_plausibility.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+#include "core/parameter_limits.h"
+#include "engine/run_limits.h"
+
+namespace ventora {
+namespace {
+
+using limits::CpRole;
+
+// Cp of an element outside its facade, which the run does not compute.
+constexpr float kNotComputedCp = 10000;
+
+// The confidence ranges the run warns about, for the element's own facade:
+// its FAR and SAR, the job's RbH, VeEXP and (roof) Phi.
+std::uint8_t FacadeOutside(const Job& job, const FacadeGeometry& g, int iface) {
+  std::uint8_t bits = 0;
+  if (!limits::kFAR.confidence.Contains(g.FacadeFAR[iface])) bits |= kOutsideFAR;
+  if (!limits::kSAR.confidence.Contains(g.FacadeSAR[iface])) bits |= kOutsideSAR;
+  if (!limits::kRbH.confidence.Contains(g.RbH)) bits |= kOutsideRbH;
+  if (!limits::kVeEXP.confidence.Contains(job.VeEXP)) bits |= kOutsideVeEXP;
+  if (AsFacade(iface) == Facade::Roof && !limits::kPhi.confidence.Contains(job.Phi))
+    bits |= kOutsidePhi;
+  return bits;
+}
+
+CpRole RoleOf(const Job& job, const FacadeGeometry& g, int iface) {
+  return IsWall(AsFacade(iface)) ? limits::WallRole(g.FacadeAngle[iface])
+                                 : limits::RoofRole(job.Islope);
+}
+
+std::string Number(float value) {
+  std::array<char, 32> buffer{};
+  const auto r = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  return {buffer.data(), r.ptr};
+}
+
+std::string Joined(const std::vector<std::string>& parts) {
+  std::string text;
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    if (i > 0) text += i + 1 == parts.size() ? " and " : ", ";
+    text += parts[i];
+  }
+  return text;
+}
+
+struct FacadeFacts {
+  std::uint8_t outside = 0;
+  CpRole role = CpRole::WindwardWall;
+  std::size_t first = 0;  // running number of the facade's first element, less one
+  bool wall = false;
+  float H = 0;
+};
+
+}  // namespace
+
+const limits::CpBound& ElementStatus::CrossedBound() const {
+  const limits::CpEnvelope& envelope = limits::EnvelopeOf(role);
+  return belowLow ? envelope.low : envelope.high;
+}
+
+std::vector<ElementStatus> JudgeElements(const Job& job, const FacadeGeometry& geometry,
+                                         const std::vector<ElementResult>& elements) {
+  // Everything but the Cp and the height is the same for a whole facade.
+  std::array<FacadeFacts, kFacadeCount + 1> facts{};
+  std::size_t first = 0;
+  for (int iface = 1; iface <= kFacadeCount; ++iface) {
+    facts[iface] = {FacadeOutside(job, geometry, iface), RoleOf(job, geometry, iface), first,
+                    IsWall(AsFacade(iface)), FacadeExtent(job, iface).H};
+    first += static_cast<std::size_t>(job.ElmCount[iface]);
+  }
+  std::vector<ElementStatus> status;
+  status.reserve(elements.size());
+  for (const ElementResult& e : elements) {
+    const FacadeFacts& f = facts[e.iface];
+    ElementStatus s{CpPlausibility::NotComputed, f.role, f.outside, false};
+    if (e.Cp != kNotComputedCp) {
+      if (f.wall) {
+        const auto ielm = static_cast<std::size_t>(e.k) - f.first;
+        const float ZH = job.ElmZ[e.iface][ielm] / f.H;
+        if (ClampedZH(AsFacade(e.iface), ZH, job.VeEXP) != ZH) s.outside |= kHeightClamped;
+      }
+      const limits::CpEnvelope& envelope = limits::EnvelopeOf(f.role);
+      s.belowLow = !(e.Cp >= envelope.low.value);
+      if (s.belowLow || !(e.Cp <= envelope.high.value)) {
+        s.plausibility = CpPlausibility::Implausible;
+      } else {
+        s.plausibility =
+            s.outside != 0 ? CpPlausibility::OutsideConfidence : CpPlausibility::Plausible;
+      }
+    }
+    status.push_back(s);
+  }
+  return status;
+}
+
+std::string OutsideText(std::uint8_t outside) {
+  static constexpr std::array<std::pair<std::uint8_t, const char*>, 6> kNames{{
+      {kOutsideFAR, "FAR"},
+      {kOutsideSAR, "SAR"},
+      {kOutsideRbH, "RbH"},
+      {kOutsideVeEXP, "VeEXP"},
+      {kOutsidePhi, "Phi"},
+      {kHeightClamped, "height (computed within the wall band)"},
+  }};
+  std::vector<std::string> names;
+  for (const auto& [bit, name] : kNames)
+    if ((outside & bit) != 0) names.emplace_back(name);
+  return Joined(names);
+}
+
+std::string StatusText(const ElementStatus& status) {
+  switch (status.plausibility) {
+    case CpPlausibility::Plausible:
+      return "plausible";
+    case CpPlausibility::OutsideConfidence:
+      return "outside the confidence range of " + OutsideText(status.outside);
+    case CpPlausibility::Implausible:
+      break;
+    case CpPlausibility::NotComputed:
+      return "not computed";
+  }
+  const limits::CpEnvelope& envelope = limits::EnvelopeOf(status.role);
+  std::string text = std::string("implausible: ") + (status.belowLow ? "below " : "above ") +
+                     Number(status.CrossedBound().value) + " for a " + envelope.name;
+  if (status.outside != 0)
+    text += "; outside the confidence range of " + OutsideText(status.outside);
+  return text;
+}
+
+const char* StatusWord(CpPlausibility plausibility) {
+  switch (plausibility) {
+    case CpPlausibility::Plausible:
+      return "plausible";
+    case CpPlausibility::OutsideConfidence:
+      return "outside-confidence";
+    case CpPlausibility::Implausible:
+      return "implausible";
+    case CpPlausibility::NotComputed:
+      break;
+  }
+  return "not-computed";
+}
+
+std::string MisbehavingInputs(const Job& job, const FacadeGeometry& geometry,
+                              const std::function<std::string(float)>& number) {
+  if (!limits::kMisbehavingPAD.Contains(job.PAD)) return "";
+  std::vector<std::string> ratios;
+  for (Facade wall : kWalls) {
+    const int i = FacadeIndex(wall);
+    // Only the windward model has these rows.
+    if (!(std::fabs(geometry.FacadeAngle[i]) < 90)) continue;
+    const float FAR = geometry.FacadeFAR[i];
+    const float SAR = geometry.FacadeSAR[i];
+    if (FAR > limits::kMisbehavingRatio || SAR > limits::kMisbehavingRatio)
+      ratios.push_back("facade " + std::to_string(i) + " FAR " + number(FAR) + " SAR " +
+                       number(SAR));
+  }
+  if (ratios.empty()) return "";
+  return "PAD " + number(job.PAD) + " (between " + number(limits::kMisbehavingPAD.low) + " and " +
+         number(limits::kMisbehavingPAD.high) + ") with FAR or SAR above " +
+         number(limits::kMisbehavingRatio) + " on a wall facing the wind (" + Joined(ratios) +
+         "; RbH " + number(geometry.RbH) + ")";
+}
+
+}  // namespace ventora

@@ -1,0 +1,69 @@
+#pragma once
+// What the run's numbers are worth, element by element: plausible and inside
+// the model's confidence ranges, outside one of those ranges (which), or
+// implausible: beyond the envelope of physically possible Cp for the
+// element's role (core/cp_envelope.h). The numbers stay as computed; this is
+// a cheap pass over them after the walk.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/cp_envelope.h"
+#include "core/job.h"
+#include "engine/facade_geometry.h"
+#include "engine/report_writer.h"
+
+namespace ventora {
+
+enum class CpPlausibility : std::uint8_t {
+  Plausible,          // inside the confidence ranges and the envelope
+  OutsideConfidence,  // inside the envelope, some input outside a confidence range
+  Implausible,        // beyond the envelope
+  NotComputed,        // no Cp (an element outside its facade)
+};
+
+// The confidence ranges an element's inputs lie outside, as bits. PAD has
+// no confidence range of its own; its troubled region is named by
+// MisbehavingInputs instead.
+enum OutsideConfidence : std::uint8_t {
+  kOutsideFAR = 1,
+  kOutsideSAR = 2,
+  kOutsideRbH = 4,
+  kOutsideVeEXP = 8,
+  kOutsidePhi = 16,     // roof elements only
+  kHeightClamped = 32,  // a wall element computed at a height within the wall band
+};
+
+struct ElementStatus {
+  CpPlausibility plausibility = CpPlausibility::NotComputed;
+  limits::CpRole role = limits::CpRole::WindwardWall;
+  std::uint8_t outside = 0;  // OutsideConfidence bits
+  bool belowLow = false;     // for an implausible Cp: the bound it crosses is the low one
+
+  const limits::CpBound& CrossedBound() const;
+};
+
+// "FAR, RbH and height (computed within the wall band)"; empty for none.
+std::string OutsideText(std::uint8_t outside);
+
+// One status per element line, in order.
+std::vector<ElementStatus> JudgeElements(const Job& job, const FacadeGeometry& geometry,
+                                         const std::vector<ElementResult>& elements);
+
+// "plausible", "outside the confidence range of FAR and RbH", "implausible:
+// below -0.7 for a windward wall", "not computed".
+std::string StatusText(const ElementStatus& status);
+// The one word of an export's status column: plausible, outside-confidence,
+// implausible or not-computed.
+const char* StatusWord(CpPlausibility plausibility);
+
+// The inputs lying where the windward ratio factors misbehave: PAD in their
+// troubled band and FAR or SAR above kMisbehavingRatio on a wall the
+// windward model computes; empty when none.
+// `number` writes a value as the reader expects it.
+std::string MisbehavingInputs(const Job& job, const FacadeGeometry& geometry,
+                              const std::function<std::string(float)>& number);
+
+}  // namespace ventora
