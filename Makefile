@@ -2,7 +2,8 @@
 #   make run   - install what is missing, build, start the program
 #   make test  - install what is missing, build (normal, sanitizer, map-less ventora-run), run every test
 #   make package - the Debian package; make package-test builds and tries it
-.PHONY: run test deps build build-asan build-cli format format-check bench clean package package-test
+#   make fuzz  - the readers' fuzz targets, each for FUZZ_SECONDS (60)
+.PHONY: run test deps build build-asan build-cli format format-check bench clean package package-test fuzz
 
 CLANG_FORMAT ?= clang-format
 SOURCES = $(shell git ls-files --cached --others --exclude-standard -- '*.cpp' '*.h' 2>/dev/null)
@@ -51,6 +52,15 @@ package: deps
 # Builds the package and tries the extracted programs and Python module.
 package-test: deps
 	@tests/package/package_test.sh
+
+# The readers fed mutated files under the sanitizers; not part of `make test`.
+# FUZZ_RUNS=N (passed on to scripts/run-fuzz) stops each target after N inputs.
+FUZZ_SECONDS ?= 60
+export FUZZ_RUNS
+fuzz: deps
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+	@scripts/run-fuzz $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build

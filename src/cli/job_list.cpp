@@ -31,6 +31,9 @@ std::string CheckEntry(std::string_view line, int number) {
   if (line.size() > kJobListLineLimit)
     return LineRefusal(
         number, "is longer than " + std::to_string(kJobListLineLimit) + " bytes: no path is");
+  // One at the start of the list is skipped; another is no part of a name.
+  if (line.find("\xEF\xBB\xBF") != std::string_view::npos)
+    return LineRefusal(number, "holds a byte-order mark, which no file name holds");
   for (const char c : line) {
     const auto u = static_cast<unsigned char>(c);
     if (u < 0x20 || u == 0x7F)

@@ -3,6 +3,7 @@
 // per facade (number, count, one line per element). Lines end in CR LF;
 // numbers are written with a point and read with either separator.
 
+#include <istream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -50,6 +51,11 @@ Job ReadJobFile(const std::string& path, NumberText& numbers, JobFileNotes& note
 // that cannot ask the user (ventora-run, the Python module): names the file,
 // the line and every value that could not be read.
 JobFileError DamagedHeaderError(const std::string& path, const JobFileNotes& notes);
+
+// The same reading of a job file's text already in `in`; `path` names it in
+// the messages.
+Job ReadJobText(std::istream& in, const std::string& path, NumberText& numbers,
+                JobFileNotes& notes);
 
 // The exact bytes WriteJobFile writes for `job`.
 std::string JobFileText(const Job& job);

@@ -110,6 +110,11 @@ class BlockReader {
       Refuse(std::string("the file ends before the element count of ") + facade);
     const int count =
         ReadWholeNumber(line, 0, kMaxElements, std::string("the element count of ") + facade);
+    // A facade given again replaces the first block whole: no element of it
+    // stays behind the new count (found by fuzzing: the job then differed
+    // from the one its own file text reads as).
+    job.ElmX[iface].fill(0);
+    job.ElmZ[iface].fill(0);
     for (int ielm = 1; ielm <= count; ++ielm) {
       if (!lines_.Next(line))
         Refuse(std::string("the file ends after ") + std::to_string(ielm - 1) + " of the " +
@@ -160,6 +165,11 @@ Job ReadJobFile(const std::string& path, NumberText& numbers, JobFileNotes& note
     throw JobFileError(path, "the file is not read: " + why);
   std::ifstream in(path, std::ios::binary);
   if (!in) throw JobFileError(path, "the file cannot be opened " + InFolderBecause(path, errno));
+  return ReadJobText(in, path, numbers, notes);
+}
+
+Job ReadJobText(std::istream& in, const std::string& path, NumberText& numbers,
+                JobFileNotes& notes) {
   Job job = BlockReader(path, in, numbers, notes).Read();
   if (in.bad()) throw JobFileError(path, "the file cannot be read to its end");
   return job;

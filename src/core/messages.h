@@ -8,7 +8,7 @@
 namespace ventora {
 
 // The title of boxes that have none of their own.
-inline constexpr const char* kAppTitle = "VENTORA";
+inline constexpr const char* kAppTitle = "Ventora";
 
 enum class MsgIcon { None, Critical, Question, Exclamation, Information };
 enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };

@@ -77,36 +77,38 @@ constexpr Range Above(float low) {
   return {low, End::Open, 0, End::Unbounded};
 }
 
-// One value's limits and the texts about them, inequality signs and all. A
-// null text: that place says nothing about the value, or builds its text
-// from pieces of its own.
+// One value's limits and the words that name it. Every message about a
+// range is put together from these (core/range_message.h), so that what a
+// message says is what the check does.
 struct ParameterLimits {
-  Range accepted{};    // by every place that checks it, unless a named range says otherwise
-  Range confidence{};  // unbounded: no confidence range is checked
-  const char* fieldRefusal = nullptr;  // the environment dialog's box
-  const char* checkError = nullptr;    // the pre-run check's error box
-  const char* checkWarning = nullptr;  // the pre-run check's confidence box
-  const char* runWarning = nullptr;    // the run's confidence box, before "\nContinuing..."
+  Range accepted{};         // by every place that checks it, unless a named range says otherwise
+  Range confidence{};       // unbounded: no confidence range is checked
+  const char* label = "";   // "Roof tilt"
+  const char* symbol = "";  // "Phi"
+  const char* unit = "";    // written after the value: "deg.", "m", "%"; empty for ratios
 };
 
 // --- Header values -----------------------------------------------------------
 
 inline constexpr ParameterLimits kAzB{
     .accepted = Closed(0, 360),
-    .fieldRefusal = "It must be a number: 0 <= Real <= 360",
-    .checkError = "The angle of the building must be > 0 and < 360",
+    .label = "Building azimuth",
+    .symbol = "AzB",
+    .unit = "deg.",
 };
 
 inline constexpr ParameterLimits kAnWind{
     .accepted = Closed(0, 360),
-    .fieldRefusal = "It must be a number: 0 <= Real <= 360",
-    .checkError = "The angle of the direction of the wind must be > 0 and < 360",
+    .label = "Wind direction",
+    .symbol = "AnWind",
+    .unit = "deg.",
 };
 
 inline constexpr ParameterLimits kPAD{
     .accepted = Closed(0, 50),
-    .fieldRefusal = "It must be a number: 0 <= Real <= 50",
-    .checkError = "The Plan Area Density must be > 0 and <",  // then the limit for the shape
+    .label = "Plan area density",
+    .symbol = "PAD",
+    .unit = "%",
 };
 // Tighter PAD limits for a building that is not a cube. The pre-run check
 // takes the one for the building's shape (kPAD.accepted for a cube); the run
@@ -116,33 +118,37 @@ inline constexpr Range kPADIfRatioNot1 = Closed(0, 35);  // FAR or SAR not 1, wh
 
 inline constexpr ParameterLimits kSbH{
     .accepted = Above(0),
-    .fieldRefusal = "It must be a number: Real > 0",
-    .checkError = "The Height of Surrounding Buildings must be > 0 and < 360",
+    .label = "Surrounding buildings' height",
+    .symbol = "SbH",
+    .unit = "m",
 };
 
 // The pre-run check refuses only a zero building dimension, in a box of its
 // own; the dialog and the run want more than zero.
 inline constexpr ParameterLimits kBdz{
     .accepted = Above(0),
-    .fieldRefusal = "It must be a number: Real > 0",
+    .label = "Building height",
+    .symbol = "Bdz",
+    .unit = "m",
 };
 inline constexpr ParameterLimits kBdX{
     .accepted = Above(0),
-    .fieldRefusal = "It must be a number: Real > 0",
+    .label = "Building length",
+    .symbol = "BdX",
+    .unit = "m",
 };
 inline constexpr ParameterLimits kBdY{
     .accepted = Above(0),
-    .fieldRefusal = "It must be a number: Real > 0",
+    .label = "Building width",
+    .symbol = "BdY",
+    .unit = "m",
 };
 
-// The pre-run check's confidence box quotes the decimals in the user's
-// format and is put together there.
 inline constexpr ParameterLimits kVeEXP{
     .accepted = Closed(0.10f, 0.45f),
     .confidence = Closed(0.10f, 0.40f),
-    .fieldRefusal = "It must be a number: 0 <= Real > 0.45",
-    .checkError = "The Wind Velocity Profile Exponent is out of the range 0.1 <= VeExp => 0.45",
-    .runWarning = "VeEXP out of confidence range (0.10 - 0.40)",
+    .label = "Wind velocity profile exponent",
+    .symbol = "VeEXP",
 };
 // The dialog takes an exponent from 0: one below 0.10 enters the job and is
 // refused by the pre-run check.
@@ -151,9 +157,9 @@ inline constexpr Range kVeEXPFieldAccepted = Closed(0, 0.45f);
 inline constexpr ParameterLimits kPhi{
     .accepted = ClosedOpen(0, 50),
     .confidence = Closed(0, 45),
-    .fieldRefusal = "It must be a number: 0 <= Real > 50",
-    .checkError = "The Roof Tilt Angle must be >= 0 and < 50",
-    .checkWarning = "The Roof Tilt Angle is out of the confidence range 0 <= Phi >= 45",
+    .label = "Roof tilt",
+    .symbol = "Phi",
+    .unit = "deg.",
 };
 // A decided difference: the run takes a tilt of exactly 50, which the dialog
 // and the pre-run check refuse.
@@ -161,7 +167,8 @@ inline constexpr Range kPhiRunAccepted = Closed(0, 50);
 
 inline constexpr ParameterLimits kIslope{
     .accepted = Closed(0, 2),
-    .checkError = "The Roof Type must be 0, 1, or 2",
+    .label = "Roof type",
+    .symbol = "Islope",
 };
 
 // --- Ratios derived from the header values -----------------------------------
@@ -169,33 +176,29 @@ inline constexpr ParameterLimits kIslope{
 inline constexpr ParameterLimits kRbH{
     .accepted = Closed(0, 8),
     .confidence = Closed(0.5f, 4),
-    .checkError =
-        "Relative Building Height (the ratio of the Building Height to the Height of Surrounding "
-        "Buildings) must be 0 < RbH > 8",
-    .checkWarning =
-        "Relative Building Height (the ratio of the Building Height to the Height of Surrounding "
-        "Buildings) is out of the confidence range 0.5 <= RbH => 4",
-    .runWarning = "RbH out of confidence range (0.5 - 4).",
+    .label = "Relative building height",
+    .symbol = "RbH",
 };
 // The run refuses RbH 0 as well, which the pre-run check lets through (only
 // a surrounding height vastly above the building's gives it).
 inline constexpr Range kRbHRunAccepted = OpenClosed(0, 8);
 
 // Only the run checks that FAR and SAR are accepted. The pre-run check warns
-// about the tops of their confidence ranges only, per facade group, with
-// texts it puts together.
+// about the tops of their confidence ranges only, per facade group.
 inline constexpr ParameterLimits kFAR{
     .accepted = Above(0),
     .confidence = Closed(0.5f, 4),
-    .runWarning = "FAR out of confidence range (0.5 - 4).",
+    .label = "Frontal aspect ratio",
+    .symbol = "FAR",
 };
 inline constexpr ParameterLimits kSAR{
     .accepted = Above(0),
     .confidence = Closed(0.5f, 4),
-    .runWarning = "SAR out of confidence range (0.5 - 4).",
+    .label = "Side aspect ratio",
+    .symbol = "SAR",
 };
-// The pre-run check warns about SAR from above 2 on, as its text says; the
-// run, from above 4. Both stay as they are.
+// The pre-run check warns about SAR from above 2 on; the run, from above 4.
+// Both stay as they are, and each message names its own range.
 inline constexpr Range kSARCheckConfidence = Closed(0.5f, 2);
 
 // --- An element's relative position on its facade ----------------------------
@@ -203,8 +206,8 @@ inline constexpr Range kSARCheckConfidence = Closed(0.5f, 2);
 // An element outside its facade is refused by the pre-run check and not
 // computed by the run; the leeward and roof models check again, each with
 // its own texts.
-inline constexpr ParameterLimits kXL{.accepted = Closed(0, 1)};
-inline constexpr ParameterLimits kZH{.accepted = Closed(0, 1)};
+inline constexpr ParameterLimits kXL{.accepted = Closed(0, 1), .symbol = "XL"};
+inline constexpr ParameterLimits kZH{.accepted = Closed(0, 1), .symbol = "ZH"};
 
 // An element whose relative position lies outside its facade (a NaN
 // position does not).

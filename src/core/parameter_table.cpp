@@ -3,6 +3,8 @@
 #include <array>
 #include <charconv>
 
+#include "core/range_message.h"
+
 namespace ventora::limits {
 namespace {
 
@@ -68,24 +70,10 @@ constexpr std::array<NamedRange, 8> kNamedRanges{{
 
 std::string Cell(const Range& range, const std::string& name) {
   if (range.lowEnd == End::Unbounded && range.highEnd == End::Unbounded) return "none checked";
-  return RangeText(range, name);
+  return PlainRangeText(range, name);
 }
 
 }  // namespace
-
-std::string RangeText(const Range& r, const std::string& name) {
-  std::string text;
-  if (r.lowEnd != End::Unbounded)
-    text = Number(r.low) + (r.lowEnd == End::Inclusive ? " <= " : " < ");
-  text += name;
-  if (r.highEnd != End::Unbounded)
-    text += (r.highEnd == End::Inclusive ? " <= " : " < ") + Number(r.high);
-  else if (r.lowEnd != End::Unbounded)
-    text = name + (r.lowEnd == End::Inclusive ? " >= " : " > ") + Number(r.low);
-  else
-    text = "any";
-  return text;
-}
 
 std::string ParameterTableMarkdown() {
   std::string md =

@@ -10,9 +10,6 @@
 
 namespace ventora::limits {
 
-// "0 <= AzB <= 360", "SbH > 0", "0 <= Phi < 50"; "any" when unbounded.
-std::string RangeText(const Range& range, const std::string& name);
-
 // The whole page, Markdown.
 std::string ParameterTableMarkdown();
 

@@ -186,7 +186,10 @@ int RemoveStaleTemporaries(std::span<const std::string> jobNames) {
     stemsByFolder[folder].insert(job.filename().string());
   }
   int removed = 0;
-  for (const auto& [folder, stems] : stemsByFolder) {
+  for (const auto& entry : stemsByFolder) {
+    // Named, not bound: clang 14 (the fuzz build) cannot capture a binding.
+    const fs::path& folder = entry.first;
+    const auto& stems = entry.second;
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
       const std::string name = it->path().filename().string();

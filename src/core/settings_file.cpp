@@ -38,10 +38,11 @@ std::string FindKey(TextLines& lines, std::string_view key) {
   return value;
 }
 
-// The section named by a trimmed line: the text between its first and last
-// character when it starts with "[".
+// The section named by a trimmed line: the text between its brackets.
 bool NamesSection(const std::string& trimmed, std::string_view section) {
-  if (!trimmed.starts_with('[')) return false;
+  // "[general}" is no section: read as one, it was not found when rewritten
+  // (found by fuzzing).
+  if (!trimmed.starts_with('[') || !trimmed.ends_with(']')) return false;
   const std::string name = trimmed.size() >= 2 ? trimmed.substr(1, trimmed.size() - 2) : "";
   return SameIgnoringCase(name, section);
 }
@@ -51,7 +52,10 @@ std::string Rewritten(const std::string& text, std::string_view section, std::st
                       const std::string& keyLine) {
   enum { kLooking, kInSection, kDone } state = kLooking;
   const std::string header = std::string("[").append(section).append("]");
-  std::string out;
+  // The byte-order mark that the lines are read without stays: without it a
+  // second one, part of the first line, would take its place when read again.
+  constexpr std::string_view kMark = "\xEF\xBB\xBF";
+  std::string out(text.starts_with(kMark) ? kMark : "");
   std::istringstream in(text);
   TextLines lines(in);
   std::string line;
@@ -66,22 +70,11 @@ std::string Rewritten(const std::string& text, std::string_view section, std::st
       continue;
     }
     out += line + "\r\n";
-    if (state == kLooking && SameIgnoringCase(trimmed, header)) state = kInSection;
+    if (state == kLooking && NamesSection(trimmed, section)) state = kInSection;
   }
   if (state == kInSection) out += keyLine;
   if (state == kLooking) out += header + "\r\n" + keyLine;
   return out;
-}
-
-// Whether a settings file can be created in `folder`: a temporary is made
-// there and removed.
-bool IsWritableFolder(const fs::path& folder, const std::string& name) {
-  try {
-    ReplacingFile probe(folder / name);
-    return true;
-  } catch (const FileFault&) {
-    return false;
-  }
 }
 
 // The whole settings file, or nothing (with the reason in `warning`) when it
@@ -116,17 +109,22 @@ fs::path SettingsFilePath(const fs::path& programFile, const ConfigEnvironment& 
   const fs::path folder = programFile.has_parent_path() ? programFile.parent_path() : ".";
   const std::string stem = programFile.stem().string();
   const std::string name = stem + ".ini";
-  if (IsWritableFolder(folder, name)) return folder / name;
-  if (!env.xdgConfigHome.empty()) return fs::path(env.xdgConfigHome) / name;
-  if (!env.home.empty()) return fs::path(env.home) / ".config" / name;
-  return folder / name;
+  std::error_code ec;
+  if (fs::exists(folder / name, ec)) return folder / name;  // a portable copy
+  // A relative $XDG_CONFIG_HOME is to be ignored, as the base directory rules say.
+  if (fs::path(env.xdgConfigHome).is_absolute()) return fs::path(env.xdgConfigHome) / stem / name;
+  if (!env.home.empty()) return fs::path(env.home) / ".config" / stem / name;
+  return {};
 }
 
 std::string GetIniValue(const fs::path& file, std::string_view section, std::string_view key,
                         std::string* warning) {
   const std::optional<std::string> text = SettingsText(file, warning);
-  if (!text) return "";
-  std::istringstream in(*text);
+  return text ? IniValue(*text, section, key) : "";
+}
+
+std::string IniValue(const std::string& text, std::string_view section, std::string_view key) {
+  std::istringstream in(text);
   TextLines lines(in);
   std::string line;
   while (lines.Next(line)) {
@@ -135,16 +133,21 @@ std::string GetIniValue(const fs::path& file, std::string_view section, std::str
   return "";
 }
 
+std::string IniRewritten(const std::string& text, std::string_view section, std::string_view key,
+                         std::string_view value) {
+  return Rewritten(text, section, key, std::string(key) + "=" + std::string(value) + "\r\n");
+}
+
 bool SetIniValue(const fs::path& file, std::string_view section, std::string_view key,
                  std::string_view value) {
-  const std::string keyLine = std::string(key) + "=" + std::string(value) + "\r\n";
+  if (file.empty()) return false;  // no configuration folder known
   std::error_code ec;
   if (file.has_parent_path()) fs::create_directories(file.parent_path(), ec);
   // A file that is not read is not replaced either.
   const std::optional<std::string> text = SettingsText(file, nullptr);
   if (!text) return false;
   try {
-    ReplaceFile(file, Rewritten(*text, section, key, keyLine));
+    ReplaceFile(file, IniRewritten(*text, section, key, value));
   } catch (const FileFault&) {
     return false;
   }

@@ -16,8 +16,12 @@ struct ConfigEnvironment {
 
 ConfigEnvironment ConfigEnvironmentFromProcess();
 
-// `<program folder>/<program name>.ini`; when that folder is not writable, the
-// same name in $XDG_CONFIG_HOME, else in $HOME/.config.
+// `<program folder>/<program name>.ini` when that file exists (a portable
+// copy, read and written where it is); else
+// `$XDG_CONFIG_HOME/<program name>/<program name>.ini`, with
+// `$HOME/.config` when $XDG_CONFIG_HOME is unset or relative. Empty (no
+// settings kept) when neither is set. Nothing is ever created beside the
+// program.
 std::filesystem::path SettingsFilePath(const std::filesystem::path& programFile,
                                        const ConfigEnvironment& env);
 
@@ -34,6 +38,12 @@ std::string GetIniValue(const std::filesystem::path& file, std::string_view sect
 // GetIniValue reads; the settings file is then as it was.
 bool SetIniValue(const std::filesystem::path& file, std::string_view section, std::string_view key,
                  std::string_view value);
+
+// The two steps above on the file's text: the value as GetIniValue finds
+// it, and the text as SetIniValue writes it.
+std::string IniValue(const std::string& text, std::string_view section, std::string_view key);
+std::string IniRewritten(const std::string& text, std::string_view section, std::string_view key,
+                         std::string_view value);
 
 // Makes the remembered "lastdir" the current directory; a missing value or a
 // directory that no longer exists is ignored. Returns true when it changed.

@@ -1,6 +1,7 @@
 #include <string>
 
 #include "core/parameter_limits.h"
+#include "core/range_message.h"
 #include "engine/pre_run_checks.h"
 
 namespace ventora {
@@ -8,8 +9,9 @@ namespace {
 
 // The ranges' tests are false for a NaN, which no check may let through.
 using limits::kAnWind, limits::kAzB, limits::kFAR, limits::kIslope, limits::kPAD,
-    limits::kPADIfRatioNot1, limits::kPADIfRbHNot1, limits::kPhi, limits::kRbH,
+    limits::kPADIfRatioNot1, limits::kPADIfRbHNot1, limits::kPhi, limits::kRbH, limits::kSAR,
     limits::kSARCheckConfidence, limits::kSbH, limits::kVeEXP;
+using limits::RangeKind;
 
 class HeaderChecks {
  public:
@@ -27,7 +29,7 @@ class HeaderChecks {
     SAR1_ = job_.BdY / job_.Bdz;
     Angles();
     PlanAreaDensity();
-    if (!kSbH.accepted.Contains(job_.SbH)) Error(kSbH.checkError);
+    if (!kSbH.accepted.Contains(job_.SbH)) Refused(kSbH, job_.SbH);
     RelativeHeight();
     AspectRatios();
     Exponent();
@@ -42,36 +44,53 @@ class HeaderChecks {
   }
   void Warning(const std::string& text) { messages_.Show(Message{"Warning", text}); }
 
+  std::string Outside(const limits::ParameterLimits& p, float value, const limits::Range& range,
+                      RangeKind kind, const std::string& where = "") const {
+    return limits::OutsideRangeText({p, value, range, kind, where, locale_.decimal});
+  }
+  void Refused(const limits::ParameterLimits& p, float value, const std::string& where = "") {
+    Error(Outside(p, value, p.accepted, RangeKind::Accepted, where));
+  }
+  void Trusted(const limits::ParameterLimits& p, float value) {
+    if (!p.confidence.Contains(value))
+      Warning(Outside(p, value, p.confidence, RangeKind::Confidence));
+  }
+
   void SurroundingHeight() {
     if (job_.PAD != 0 || job_.SbH == job_.Bdz) return;
     Warning(
-        "the Height of Sorrounding Buildings must be equal to the Height of the considered "
+        "the Height of Surrounding Buildings must be equal to the Height of the considered "
         "building.\rIt was set so by default.");
     job_.SbH = job_.Bdz;
   }
 
   void Angles() {
-    if (!kAzB.accepted.Contains(job_.AzB)) Error(kAzB.checkError);
-    if (!kAnWind.accepted.Contains(job_.AnWind)) Error(kAnWind.checkError);
+    if (!kAzB.accepted.Contains(job_.AzB)) Refused(kAzB, job_.AzB);
+    if (!kAnWind.accepted.Contains(job_.AnWind)) Refused(kAnWind, job_.AnWind);
   }
 
   // A cube may stand in denser surroundings than other shapes.
   void PlanAreaDensity() {
     limits::Range limit = kPADIfRbHNot1;
+    std::string shape = "a cube not as high as its surroundings";
     if (RbH_ == 1 && FAR1_ == 1 && SAR1_ == 1) {
       limit = kPAD.accepted;
+      shape = "a cube as high as its surroundings";
     } else if (FAR1_ != 1 || SAR1_ != 1) {
       limit = kPADIfRatioNot1;
+      shape = "a building that is not a cube";
     }
     if (!limit.Contains(job_.PAD))
-      Error(kPAD.checkError + std::to_string(static_cast<int>(limit.high)));
+      Error(Outside(kPAD, job_.PAD, limit, RangeKind::Accepted, "for " + shape));
   }
 
   void RelativeHeight() {
+    const std::string ratio = "Bdz / SbH";
     if (kRbH.accepted.Contains(RbH_)) {
-      if (!kRbH.confidence.Contains(RbH_)) Warning(kRbH.checkWarning);
+      if (!kRbH.confidence.Contains(RbH_))
+        Warning(Outside(kRbH, RbH_, kRbH.confidence, RangeKind::Confidence, ratio));
     } else {
-      Error(kRbH.checkError);
+      Refused(kRbH, RbH_, ratio);
     }
   }
 
@@ -85,38 +104,24 @@ class HeaderChecks {
 
   // Only the tops of the confidence ranges are checked here.
   void AspectRatios(const std::string& name, float FAR, float SAR) {
-    if (kFAR.confidence.Exceeds(FAR)) {
-      Warning("The Frontal Aspect Ratio, for the " + name +
-              ", (the ratio of the Facade's Lenght to the Facade's Height) is out of the "
-              "confidence range 0.5 <= FAR => 4");
-    }
-    if (kSARCheckConfidence.Exceeds(SAR)) {
-      Warning("The Side Aspect Ratio, for the " + name +
-              ", (the ratio of the Adjacent Facade's Length to the Facade Height) is out of the "
-              "confidence range 0.5 <= SAR => 2");
-    }
+    if (kFAR.confidence.Exceeds(FAR))
+      Warning(Outside(kFAR, FAR, kFAR.confidence, RangeKind::Confidence, name));
+    if (kSARCheckConfidence.Exceeds(SAR))
+      Warning(Outside(kSAR, SAR, kSARCheckConfidence, RangeKind::Confidence, name));
   }
 
   void Exponent() {
-    if (!kVeEXP.accepted.Contains(job_.VeEXP)) Error(kVeEXP.checkError);
-    if (status_ == 0 && !kVeEXP.confidence.Contains(job_.VeEXP)) {
-      Warning(
-          "The Wind Velocity Profile Exponent is out of the confidence range for the facades: " +
-          Decimal("0", "1") + "<= VeExp =>" + Decimal("0", "4"));
-    }
-  }
-
-  std::string Decimal(const std::string& whole, const std::string& fraction) const {
-    return whole + locale_.decimal + fraction;
+    if (!kVeEXP.accepted.Contains(job_.VeEXP)) Refused(kVeEXP, job_.VeEXP);
+    if (status_ == 0) Trusted(kVeEXP, job_.VeEXP);
   }
 
   void Roof() {
     if (kPhi.accepted.Contains(job_.Phi)) {
-      if (!kPhi.confidence.Contains(job_.Phi)) Warning(kPhi.checkWarning);
+      Trusted(kPhi, job_.Phi);
     } else {
-      Error(kPhi.checkError);
+      Refused(kPhi, job_.Phi);
     }
-    if (!kIslope.accepted.Contains(job_.Islope)) Error(kIslope.checkError);
+    if (!kIslope.accepted.Contains(job_.Islope)) Refused(kIslope, job_.Islope);
     if (job_.Phi != 0 && job_.Islope == 0) {
       Warning(
           "The Roof Type is 0 (Flat Roof). The Roof Tilt Angle was set equal to Zero by "

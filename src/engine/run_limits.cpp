@@ -1,6 +1,7 @@
 #include "engine/run_limits.h"
 
 #include "core/parameter_limits.h"
+#include "core/range_message.h"
 
 namespace ventora {
 namespace {
@@ -11,8 +12,10 @@ using limits::kAnWind, limits::kAzB, limits::kBdX, limits::kBdY, limits::kBdz, l
     limits::kVeEXP;
 
 // A confidence box: the finding, a line feed, and that the run goes on.
-std::string Continuing(const std::string& finding) {
-  return finding + "\nContinuing...";
+std::string Continuing(const limits::ParameterLimits& p, float value,
+                       const std::string& where = "") {
+  return limits::OutsideRangeText({p, value, p.confidence, limits::RangeKind::Confidence, where}) +
+         "\nContinuing...";
 }
 
 }  // namespace
@@ -29,7 +32,7 @@ bool ParametersWithinLimits(const Job& job) {
 std::vector<std::string> ParameterConfidenceWarnings(const Job& job) {
   // Only the top of the range; a NaN warns.
   if (kVeEXP.confidence.MeetsHigh(job.VeEXP)) return {};
-  return {Continuing(kVeEXP.runWarning)};
+  return {Continuing(kVeEXP, job.VeEXP)};
 }
 
 bool DerivedWithinLimits(const Job& job, const FacadeGeometry& g) {
@@ -43,9 +46,11 @@ bool DerivedWithinLimits(const Job& job, const FacadeGeometry& g) {
 
 std::vector<std::string> DerivedConfidenceWarnings(const FacadeGeometry& g) {
   std::vector<std::string> warnings;
-  if (!kRbH.confidence.Contains(g.RbH)) warnings.push_back(Continuing(kRbH.runWarning));
-  if (!kFAR.confidence.Contains(g.FacadeFAR[1])) warnings.push_back(Continuing(kFAR.runWarning));
-  if (!kSAR.confidence.Contains(g.FacadeSAR[1])) warnings.push_back(Continuing(kSAR.runWarning));
+  if (!kRbH.confidence.Contains(g.RbH)) warnings.push_back(Continuing(kRbH, g.RbH, "Bdz / SbH"));
+  if (!kFAR.confidence.Contains(g.FacadeFAR[1]))
+    warnings.push_back(Continuing(kFAR, g.FacadeFAR[1], "facade 1"));
+  if (!kSAR.confidence.Contains(g.FacadeSAR[1]))
+    warnings.push_back(Continuing(kSAR, g.FacadeSAR[1], "facade 1"));
   return warnings;
 }
 

@@ -9,6 +9,7 @@
 #include <numbers>
 
 #include "core/ascii_case.h"
+#include "idf/idf_objects.h"
 
 namespace ventora::idf {
 namespace {
@@ -100,7 +101,12 @@ void RefuseSimplified(const IdfFile& file) {
 
 double ReadVersion(const IdfFile& file) {
   const auto versions = file.All("Version");
-  if (versions.empty()) return 99;  // EnergyPlus takes its own version then
+  if (versions.empty()) {
+    // Where a surface's fields lie depends on it (Space Name came in 9.6).
+    throw IdfError(file.path +
+                   ": no Version object, so the layout of the surfaces' fields is unknown; add "
+                   "the version the model is written for (for example 'Version, 24.1;')");
+  }
   const IdfObject& o = *versions.front();
   const std::string& text = o.Field(0);
   char* end = nullptr;
@@ -164,6 +170,7 @@ IdfGeometry ReadGeometry(const IdfFile& file) {
   RefuseSimplified(file);
   IdfGeometry g;
   g.version = ReadVersion(file);
+  CheckObjects(file, g.version);
   const bool space = g.version >= 9.06;  // "Space Name" since 9.6
   for (const IdfObject* o : file.All("Building")) {
     g.northAxis = Number(file, *o, 1, 0, "North Axis");
@@ -230,11 +237,20 @@ IdfGeometry ReadGeometry(const IdfFile& file) {
       if (AsciiLower(name) == zone) s.zone = name;
     const std::size_t first = static_cast<std::size_t>(l.count) + 1;
     const std::size_t given = o.fields.size() > first ? (o.fields.size() - first) / 3 : 0;
+    if (o.fields.size() > first && (o.fields.size() - first) % 3 != 0) {
+      throw IdfError(file.Where(o) + ": " + std::to_string(o.fields.size() - first) +
+                     " vertex coordinates given, which is not three a vertex");
+    }
     const double count = Number(file, o, static_cast<std::size_t>(l.count),
                                 static_cast<double>(given), "Number of Vertices");
-    if (count < 3 || count > static_cast<double>(given)) {
+    if (given < 3) {
       throw IdfError(file.Where(o) + ": " + std::to_string(given) +
-                     " vertices given where at least 3 (and the Number of Vertices) are needed");
+                     " vertices given where at least 3 are needed");
+    }
+    if (count != static_cast<double>(given)) {
+      throw IdfError(file.Where(o) + ": Number of Vertices " +
+                     o.Field(static_cast<std::size_t>(l.count)) + ", but " + std::to_string(given) +
+                     " vertices given");
     }
     for (std::size_t v = 0; v < static_cast<std::size_t>(count); ++v) {
       Vec3 p{Number(file, o, first + 3 * v, 0, "a vertex coordinate"),

@@ -4,9 +4,14 @@
 #include <sstream>
 
 #include "core/ascii_case.h"
+#include "core/text_lines.h"
 
 namespace ventora::idf {
 namespace {
+
+bool LineEnd(char c) {
+  return c == '\n' || c == '\r';
+}
 
 bool Blank(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\n';
@@ -46,14 +51,17 @@ IdfFile ParseIdf(std::string path, std::string text) {
   std::size_t valueBegin = kNone;  // first and one past the last byte of
   std::size_t valueEnd = kNone;    // the field's value outside comments
   int valueLine = 0;
-  for (std::size_t i = 0; i < t.size(); ++i) {
+  // A byte-order mark is kept in the text written back, but is no type.
+  const std::size_t start = t.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+  for (std::size_t i = start; i < t.size(); ++i) {
     const char c = t[i];
     if (c == '!') {
-      while (i + 1 < t.size() && t[i + 1] != '\n')
+      while (i + 1 < t.size() && !LineEnd(t[i + 1]))
         ++i;
       continue;
     }
-    if (c == '\n') ++line;
+    // LF, CR LF and CR alone each end one line, as any editor saves them.
+    if (c == '\n' || (c == '\r' && (i + 1 == t.size() || t[i + 1] != '\n'))) ++line;
     if (Blank(c)) continue;
     if (!inObject) {
       inObject = true;
@@ -97,6 +105,9 @@ IdfFile ParseIdf(std::string path, std::string text) {
 }
 
 IdfFile ReadIdfFile(const std::string& path) {
+  // A device or a pipe is never opened: reading it could go on for ever.
+  if (const std::string why = WhyNotReadable(path, kModelFileLimit); !why.empty())
+    throw IdfError(path + ": the file is not read: " + why);
   std::ifstream in(path, std::ios::binary);
   if (!in) throw IdfError(path + ": cannot be opened");
   std::ostringstream text;

@@ -1,10 +1,12 @@
 #pragma once
 // EnergyPlus's text input: objects of comma-separated fields ended by ';',
-// '!' comments to the end of the line, object types compared without case.
+// '!' comments to the end of the line (LF, CR LF or CR), object types
+// compared without case, a UTF-8 byte-order mark skipped.
 // The text is kept whole and every object and field knows where it stands in
 // it, so that a model can be written back with only chosen fields changed.
 
 #include <cstddef>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -54,7 +56,12 @@ struct IdfFile {
 // or a ';' without a type, naming the line.
 IdfFile ParseIdf(std::string path, std::string text);
 
-// Reads and parses the file at `path`. Throws IdfError.
+// The largest EnergyPlus model read: the largest of EnergyPlus's own
+// examples is a few MiB.
+inline constexpr std::uintmax_t kModelFileLimit = 256u << 20;
+
+// Reads and parses the file at `path`, a regular file of at most
+// kModelFileLimit bytes. Throws IdfError.
 IdfFile ReadIdfFile(const std::string& path);
 
 }  // namespace ventora::idf

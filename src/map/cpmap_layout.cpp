@@ -133,6 +133,31 @@ QPointF WindSourceDirection(float facade1Angle) {
   return {-std::sin(a), std::cos(a)};
 }
 
+double SketchTurn(float AzB) {
+  // Wall 1, at the bottom (bearing 180) of the plan of the roof, faces
+  // AzB + 270 degrees.
+  return std::fmod(AzB + 90.0, 360.0);
+}
+
+namespace {
+
+double Bearing(double degrees) {
+  const double b = std::fmod(degrees, 360.0);
+  return b < 0 ? b + 360 : b;
+}
+
+}  // namespace
+
+double SketchFacadeBearing(int iface, float AzB) {
+  return Bearing(180.0 - (iface - 1) * 90.0 + SketchTurn(AzB));
+}
+
+double SketchWindSourceBearing(float facade1Angle, float AzB) {
+  const QPointF from = WindSourceDirection(facade1Angle);
+  const double onPlan = std::atan2(from.x(), -from.y()) * 180 / std::numbers::pi;
+  return Bearing(onPlan + SketchTurn(AzB));
+}
+
 const CpMarker* MarkerAt(const CpMapModel& model, const CpMapLayout& layout, const QPointF& point) {
   const CpMarker* best = nullptr;
   double bestDistance = layout.markerRadius + 3;

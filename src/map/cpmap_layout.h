@@ -42,6 +42,16 @@ CpMapLayout LayOutCpMap(const CpMapModel& model, const QSizeF& size);
 // whose relative angle is 0 faces it squarely.
 QPointF WindSourceDirection(float facade1Angle);
 
+// The sketch "Wind on the building" is drawn north up, as the editor's plan:
+// the plan of the roof above is turned clockwise by this many degrees, so
+// that facade i faces AzB + (4 - i) x 90 degrees from north.
+double SketchTurn(float AzB);
+// Where, in degrees clockwise from north (up), the sketch shows the outer
+// side of wall `iface` and the wind's source (which the run gives as
+// AnWind).
+double SketchFacadeBearing(int iface, float AzB);
+double SketchWindSourceBearing(float facade1Angle, float AzB);
+
 // The marker under `point` (nearest within its radius plus a little), or null.
 const CpMarker* MarkerAt(const CpMapModel& model, const CpMapLayout& layout, const QPointF& point);
 

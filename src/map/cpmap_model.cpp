@@ -70,6 +70,7 @@ CpMapModel BuildCpMapModel(const Job& job, const RunResult& run, const std::stri
   model.title = FileNameOf(jobName);
   model.AzB = job.AzB;
   model.AnWind = job.AnWind;
+  model.Islope = job.Islope;
   std::map<int, std::size_t> lines;  // k to the index of its report line
   for (std::size_t i = 0; i < run.elements.size(); ++i)
     lines[run.elements[i].k] = i;
@@ -109,6 +110,15 @@ std::string CpText(float value, char decimal) {
 
 std::string AngleText(float degrees, char decimal) {
   return Trimmed(FormatRight(degrees, "##0.0", std::string(1, decimal))) + "\u00b0";
+}
+
+// The run takes the windward model strictly within 90 degrees of the wind
+// and the leeward one from 90 degrees on.
+std::string FacadeWindText(const CpMapFacade& f, char decimal) {
+  std::string text = "wind " + AngleText(f.angle, decimal);
+  if (AsFacade(f.iface) == Facade::Roof) return text;
+  if (std::fabs(f.angle) == 90.0f) return text + ", side wall (leeward model)";
+  return text + (f.angle > -90.0f && f.angle < 90.0f ? ", windward" : ", leeward");
 }
 
 }  // namespace ventora

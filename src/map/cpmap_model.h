@@ -50,6 +50,7 @@ struct CpMapModel {
   std::string title;  // the job's file name
   float AzB = 0;
   float AnWind = 0;
+  std::int16_t Islope = 0;  // the roof type: the sketch shows a pitched roof's ridge
   std::array<CpMapFacade, kMapFacades> facades{};  // index iface - 1
   std::vector<CpMarker> hollow;                    // every element without a Cp value, in k order
   float bound = 1;                                 // the colour scale runs from -bound to +bound
@@ -76,5 +77,9 @@ float LegendBound(float largest);
 std::string CpText(float value, char decimal);
 // An angle with one decimal and the degree sign.
 std::string AngleText(float degrees, char decimal);
+
+// A facade's wind line over its drawing: "wind 30.0°, windward"; a wall
+// exactly side-on (±90°) is a side wall, with the model the run takes for it.
+std::string FacadeWindText(const CpMapFacade& facade, char decimal);
 
 }  // namespace ventora

@@ -1,8 +1,10 @@
 #include "map/cpmap_painter.h"
 
 #include <QFontMetricsF>
+#include <QTransform>
 #include <cmath>
 
+#include "engine/models/roof_layout.h"
 #include "map/cpmap_colors.h"
 
 namespace ventora {
@@ -36,11 +38,14 @@ std::string FacadeName(std::int16_t iface) {
   return "Facade " + std::to_string(iface);
 }
 
-// Walls within 90 degrees of the wind take the windward model.
-std::string WindText(const CpMapFacade& f, char decimal) {
-  std::string text = "wind " + AngleText(f.angle, decimal);
-  if (AsFacade(f.iface) == Facade::Roof) return text;
-  return text + (f.angle > -90.0f && f.angle < 90.0f ? ", windward" : ", leeward");
+std::string FacadeTitle(const CpMapFacade& f, std::int16_t Islope) {
+  std::string name = FacadeName(f.iface);
+  if (Islope == 2 && IsGableWall(AsFacade(f.iface), Islope)) name += ", gable";
+  return name;
+}
+
+QPen RidgePen() {
+  return QPen(QColor(0xb0, 0x1c, 0x2e), 2, Qt::DashLine);
 }
 
 void PaintTitle(QPainter& p, const CpMapModel& m, const CpMapLayout& l, char decimal) {
@@ -105,11 +110,19 @@ void PaintFacade(QPainter& p, const CpMapFacade& f, const QRectF& r, const CpMap
   p.setPen(kInk);
   SetFont(p, font, true);
   const QRectF name(r.left(), r.top() - 2.8 * font, room, 1.4 * font);
-  p.drawText(name, Qt::AlignLeft | Qt::AlignBottom, Q(FacadeName(f.iface)));
+  p.drawText(name, Qt::AlignLeft | Qt::AlignBottom, Q(FacadeTitle(f, model.Islope)));
+  if (AsFacade(f.iface) == Facade::Roof && model.Islope == 2) {
+    // The ridge where the roof model puts it: XL one half, from the edge
+    // over wall 1 (the bottom) to the edge over wall 3.
+    const double x = r.left() + r.width() * kRidgeXL;
+    p.setPen(RidgePen());
+    p.drawLine(QPointF(x, r.top()), QPointF(x, r.bottom()));
+    p.setPen(kInk);
+  }
   SetFont(p, font * 0.9);
   const QRectF angle(r.left(), r.top() - 1.4 * font, room, 1.3 * font);
   const QString wind =
-      QFontMetricsF(p.font()).elidedText(Q(WindText(f, decimal)), Qt::ElideRight, room);
+      QFontMetricsF(p.font()).elidedText(Q(FacadeWindText(f, decimal)), Qt::ElideRight, room);
   p.drawText(angle, Qt::AlignLeft | Qt::AlignVCenter, wind);
   SetFont(p, font);
   const QRectF below(r.left(), r.bottom() + 0.3 * font, std::max(r.width(), 12 * font), 1.5 * font);
@@ -170,9 +183,20 @@ void PaintLegend(QPainter& p, const CpMapModel& m, const CpMapLayout& l, char de
              Qt::AlignLeft | Qt::AlignVCenter, "implausible: beyond possible Cp");
 }
 
-// A plan of the roof with the facade numbers round it: wall 1 at the
-// bottom, 2 to the right, 3 at the top, 4 to the left. Returns the roof.
-QRectF PaintPlanBuilding(QPainter& p, const CpMapModel& m, const CpMapLayout& l) {
+// The sketch of the roof, north up as on the editor's plan: the plan of the
+// roof (wall 1 at the bottom, 2 to the right, 3 at the top, 4 to the left)
+// turned by SketchTurn about the centre of the sketch.
+QTransform SketchTransform(const CpMapModel& m, const CpMapLayout& l) {
+  QTransform t;
+  t.translate(l.plan.center().x(), l.plan.center().y());
+  t.rotate(SketchTurn(m.AzB));
+  return t;
+}
+
+// The roof's outline, a pitched roof's ridge and the facade numbers (upright,
+// the gables named). Returns the outline on the unturned plan, about 0.
+QRectF PaintPlanBuilding(QPainter& p, const CpMapModel& m, const CpMapLayout& l,
+                         const QTransform& turn) {
   const QRectF area = l.plan;
   const double font = l.fontPx;
   p.setPen(kInk);
@@ -181,36 +205,62 @@ QRectF PaintPlanBuilding(QPainter& p, const CpMapModel& m, const CpMapLayout& l)
              Qt::AlignLeft | Qt::AlignVCenter, "Wind on the building");
   const double L = m.facades[0].L, W = m.facades[1].L;
   const double s = (L > 0 && W > 0) ? area.width() * 0.24 / std::max(L, W) : 0;
-  const QPointF c = area.center();
-  const QRectF roof(c.x() - L * s / 2, c.y() - W * s / 2, L * s, W * s);
+  const QRectF roof(-L * s / 2, -W * s / 2, L * s, W * s);
   p.setBrush(kFacadeFill);
   p.setPen(QPen(kInk, 1.5));
-  p.drawRect(roof);
+  p.drawPolygon(turn.map(QPolygonF(roof)));
+  if (m.Islope == 2) {
+    p.setPen(RidgePen());
+    p.drawLine(turn.map(QLineF(0, roof.bottom(), 0, roof.top())));
+  }
+  p.setPen(kInk);
   SetFont(p, font * 0.9);
-  const double g = 1.3 * font;
-  p.drawText(QRectF(roof.left(), roof.bottom(), roof.width(), g), Qt::AlignCenter, "1");
-  p.drawText(QRectF(roof.right(), roof.top(), g, roof.height()), Qt::AlignCenter, "2");
-  p.drawText(QRectF(roof.left(), roof.top() - g, roof.width(), g), Qt::AlignCenter, "3");
-  p.drawText(QRectF(roof.left() - g, roof.top(), g, roof.height()), Qt::AlignCenter, "4");
+  const QPointF outward[] = {{0, 1}, {1, 0}, {0, -1}, {-1, 0}};  // walls 1 to 4
+  for (int i = 0; i < 4; ++i) {
+    const QPointF side(outward[i].x() * roof.width() / 2, outward[i].y() * roof.height() / 2);
+    const bool gable = m.Islope == 2 && IsGableWall(AsFacade(i + 1), m.Islope);
+    const QString text = QString::number(i + 1) + (gable ? " gable" : "");
+    const double w = (gable ? 5 : 1.4) * font;
+    // Out from the side's middle by as much as the upright label needs.
+    const QPointF way = turn.map(outward[i]) - turn.map(QPointF(0, 0));
+    const double clear = 0.3 * font + std::fabs(way.x()) * w / 2 + std::fabs(way.y()) * 0.7 * font;
+    const QPointF at = turn.map(side) + way * clear;
+    p.drawText(QRectF(at.x() - w / 2, at.y() - 0.7 * font, w, 1.4 * font), Qt::AlignCenter, text);
+  }
   return roof;
+}
+
+void PaintNorthArrow(QPainter& p, const CpMapLayout& l) {
+  const double font = l.fontPx;
+  const QPointF foot(l.plan.right() - font, l.plan.top() + 3.2 * font);
+  const QPointF tip(foot.x(), l.plan.top() + 1.4 * font);
+  p.setPen(QPen(kInk, 1.5));
+  p.drawLine(foot, tip);
+  const QPointF head[] = {tip, tip + QPointF(-0.35 * font, 0.8 * font),
+                          tip + QPointF(0.35 * font, 0.8 * font)};
+  p.setBrush(kInk);
+  p.drawPolygon(head, 3);
+  SetFont(p, font * 0.9, true);
+  p.drawText(QRectF(tip.x() - font, l.plan.top(), 2 * font, 1.3 * font), Qt::AlignCenter, "N");
 }
 
 // An arrow from where the wind comes from to the wall it meets first,
 // stopping short of that wall's number.
-void PaintWindArrow(QPainter& p, const CpMapModel& m, const CpMapLayout& l, const QRectF& roof) {
+void PaintWindArrow(QPainter& p, const CpMapModel& m, const CpMapLayout& l, const QRectF& roof,
+                    const QTransform& turn) {
   const double font = l.fontPx;
   const QPointF from = WindSourceDirection(m.facades[0].angle);
-  const QPointF c = roof.center();
   const double toWall =
       std::min(std::fabs(from.x()) > 1e-9 ? roof.width() / 2 / std::fabs(from.x()) : 1e9,
                std::fabs(from.y()) > 1e-9 ? roof.height() / 2 / std::fabs(from.y()) : 1e9);
-  const QPointF head = c + from * (toWall + 1.8 * font);
-  const QPointF tail = c + from * std::max(l.plan.width() / 2, toWall + 4.8 * font);
+  const QPointF head = turn.map(from * (toWall + 1.8 * font));
+  const QPointF tail = turn.map(from * std::max(l.plan.width() / 2, toWall + 4.8 * font));
+  const QPointF way = turn.map(from) - turn.map(QPointF(0, 0));  // turned, still a unit
   const QColor red(0xb0, 0x1c, 0x2e);
   p.setPen(QPen(red, 3.5, Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(tail, head + from * font);
-  const QPointF back = from * (1.4 * font);
-  const QPointF across(-from.y() * 0.7 * font, from.x() * 0.7 * font);
+  p.drawLine(tail, head + way * font);
+  const QPointF back = way * (1.4 * font);
+  const QPointF across(-way.y() * 0.7 * font, way.x() * 0.7 * font);
   const QPointF tip[] = {head, head + back + across, head + back - across};
   p.setPen(Qt::NoPen);
   p.setBrush(red);
@@ -272,7 +322,9 @@ void PaintCpMap(QPainter& p, const CpMapModel& m, const CpMapLayout& l, char dec
   for (std::size_t i = 0; i < m.facades.size(); ++i)
     PaintFacade(p, m.facades[i], l.facades[i], l, m, decimal);
   PaintLegend(p, m, l, decimal);
-  PaintWindArrow(p, m, l, PaintPlanBuilding(p, m, l));
+  const QTransform turn = SketchTransform(m, l);
+  PaintWindArrow(p, m, l, PaintPlanBuilding(p, m, l, turn), turn);
+  PaintNorthArrow(p, l);
   PaintHollowList(p, m, l);
   p.restore();
 }

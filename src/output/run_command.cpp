@@ -58,11 +58,13 @@ RunOutcome TakeRunVerdict(RunVerdict verdict, MessageSink& messages) {
 RunCommandResult RunJobCommand(Job& job, MessageSink& messages, const RunCommandSetup& setup) {
   RunCommandResult result;
   if (!setup.staleTemporariesRemoved) RemoveStaleTemporaries(setup.jobName);
-  if (!DeleteOldResults(setup.jobName, messages)) return result;
+  const bool keep = setup.refusalKeepsOldResults;
+  if (!keep && !DeleteOldResults(setup.jobName, messages)) return result;
   if (!PassesPreRunChecks(job, messages, setup.locale)) {
     result.outcome = RunOutcome::Refused;
     return result;
   }
+  if (keep && !DeleteOldResults(setup.jobName, messages)) return result;
   RunContext ctx;
   ctx.messages = &messages;
   RunSetup run;

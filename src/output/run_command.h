@@ -1,7 +1,8 @@
 #pragma once
 // The Run command as a whole, the same for the desktop program and the
-// command line: delete the old results, check the job, run it, and tell the
-// user how it ended. Every box goes through the MessageSink.
+// command line: delete the old results and check the job (in the order the
+// setup asks), run it, and tell the user how it ended. Every box goes
+// through the MessageSink.
 
 #include <ctime>
 #include <filesystem>
@@ -32,6 +33,11 @@ struct RunCommandSetup {
   // A batch removes the stale temporaries of all its jobs at once, before
   // they run; a lone run removes its own.
   bool staleTemporariesRemoved = false;
+  // The desktop program keeps the last results of a job the checks refuse,
+  // so that a refused edit costs the user nothing (its banner marks them
+  // stale); ventora-run deletes them first, so that no script reads old
+  // results beside a refusal.
+  bool refusalKeepsOldResults = false;
 };
 
 struct RunCommandResult {

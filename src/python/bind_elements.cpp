@@ -45,7 +45,7 @@ void CheckCoordinates(int iface, const double* v, py::ssize_t n) {
     throw py::value_error("elements of facade " + std::to_string(iface) + ", element " +
                           std::to_string(i / 2 + 1) + ": " + (i % 2 == 0 ? "x" : "z") + " = " +
                           py::repr(py::float_(v[i])).cast<std::string>() +
-                          " is outside its range: 0 <= x, z (metres from the facade's corner)");
+                          " is outside its range: 0 ≤ x, z (metres from the facade's corner)");
   }
 }
 

@@ -1,13 +1,13 @@
 #include "header_fields.h"
 
-#include "core/parameter_table.h"
+#include "core/range_message.h"
 
 namespace ventora::python {
 
 std::string RefusedValue(const HeaderField& field, float value, const std::string& shown) {
   if (field.accepted->Contains(value)) return "";
   return std::string(field.name) + " (" + field.alias + ") = " + shown + " is outside its range " +
-         limits::RangeText(*field.accepted, field.alias);
+         limits::PlainRangeText(*field.accepted, field.alias);
 }
 
 }  // namespace ventora::python

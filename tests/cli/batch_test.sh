@@ -82,6 +82,7 @@ list_refused)
 a.in\0junk\n|line 1 holds a NUL, which no file name holds
 b.in\r\na.in\033[1m\n|line 2 holds the control character 0x1B, which no file name holds
 \n\na\tb.in\n|line 3 holds a tab, which no file name holds
+\357\273\277\357\273\277a.in\n|line 1 holds a byte-order mark, which no file name holds
 LIST
   printf 'a.in%5000s\n' x >"$work/list"
   run_in "$work" --jobs-from list

@@ -101,8 +101,8 @@ warnings)
   sed '1s/ \.16 / .42 /' "$examples/low-house.in" >"$work/breezy.in"
   run "$work/breezy.in"
   expect_status 0
-  expect_err "Warning: The Wind Velocity Profile Exponent is out of the confidence range for the facades: 0.1<= VeExp =>0.4"
-  expect_err "VENTORA: VeEXP out of confidence range (0.10 - 0.40)"
+  expect_err "Warning: Wind velocity profile exponent VeEXP 0.42 is outside the confidence range 0.1 ≤ VeEXP ≤ 0.4."
+  expect_err "Ventora: Wind velocity profile exponent VeEXP 0.42 is outside the confidence range 0.1 ≤ VeEXP ≤ 0.4."
   expect_err "Continuing..."
   ;;
 refused)
@@ -110,7 +110,7 @@ refused)
   printf 'old' >"$work/askew.out.txt"
   run "$work/askew.in"
   expect_status 2
-  expect_err "Error: The angle of the building must be > 0 and < 360"
+  expect_err "Error: Building azimuth AzB 400 deg. is outside the accepted range 0 ≤ AzB ≤ 360."
   expect_err "Error: The Calculation can not be carried out because input data are out of limits. Please correct input data."
   [[ -z $out ]] || fail "stdout not empty"
   expect_no_leftovers askew.in

@@ -80,6 +80,14 @@ TEST(JobFile, ReadingIsLenientWhereTheLayoutAllows) {
   const Job job = ReadText(" 1 2 x 4\r\n");
   EXPECT_EQ(job.AnWind, 2);
   EXPECT_EQ(job.PAD, 0);
+  // A facade given again replaces the first block whole.
+  const Job again = ReadText(
+      " 0 45 20 10 10 20 10 .25 0 0\n 1 \n 2 \n 1  2.5 3\n 2  5 3\n"
+      " 1 \n 1 \n 1  7 3\n");
+  EXPECT_EQ(again.ElmCount[1], 1);
+  EXPECT_EQ(again.ElmX[1][1], 7);
+  EXPECT_EQ(again.ElmX[1][2], 0);
+  EXPECT_EQ(again.ElmZ[1][2], 0);
 }
 
 // The header values a damaged first line (or an empty file) leaves at 0,

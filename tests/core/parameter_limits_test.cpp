@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "core/range_message.h"
+
 namespace ventora::limits {
 namespace {
 
@@ -42,6 +44,42 @@ TEST(Range, EndsAndNaNBehaveAsTheChecksExpect) {
     EXPECT_EQ(c.range.MeetsHigh(c.v), c.meetsHigh) << c.what;
     EXPECT_EQ(c.range.Exceeds(c.v), c.exceeds) << c.what;
     EXPECT_EQ(c.range.Outside(c.v), c.outside) << c.what;
+  }
+}
+
+// A message quotes the value to two decimals unless that would round it onto
+// a bound it lies beyond, and states each kind of end as the check reads it.
+TEST(RangeMessage, QuotesTheValueSoThatItStaysOutsideAndEachEndAsChecked) {
+  struct Case {
+    OutsideRange o;
+    char decimal;
+    const char* text;
+  };
+  const Case cases[] = {
+      {{kSAR, 20.0f / 9, kSARCheckConfidence, RangeKind::Confidence, "facades 2 and 4"},
+       '.',
+       "Side aspect ratio SAR 2.22 (facades 2 and 4) is outside the confidence range "
+       "0.5 \u2264 SAR \u2264 2."},
+      {{kSAR, 2.004f, kSARCheckConfidence, RangeKind::Confidence, ""},
+       '.',
+       "Side aspect ratio SAR 2.004 is outside the confidence range 0.5 \u2264 SAR \u2264 2."},
+      {{kPhi, 80, kPhi.accepted, RangeKind::Accepted, ""},
+       '.',
+       "Roof tilt Phi 80 deg. is outside the accepted range 0 \u2264 Phi < 50."},
+      {{kRbH, 0, kRbHRunAccepted, RangeKind::Accepted, ""},
+       ',',
+       "Relative building height RbH 0 is outside the accepted range 0 < RbH \u2264 8."},
+      {{kVeEXP, 0.43f, kVeEXP.confidence, RangeKind::Confidence, ""},
+       ',',
+       "Wind velocity profile exponent VeEXP 0,43 is outside the confidence range "
+       "0,1 \u2264 VeEXP \u2264 0,4."},
+      {{kSbH, kNaN, kSbH.accepted, RangeKind::Accepted, ""},
+       '.',
+       "Surrounding buildings' height SbH is not a number; the accepted range is SbH > 0."},
+  };
+  for (Case c : cases) {
+    c.o.decimal = c.decimal;
+    EXPECT_EQ(OutsideRangeText(c.o), c.text);
   }
 }
 

@@ -16,13 +16,20 @@ using testing::ReadBytes;
 using testing::TempFolder;
 using testing::WriteBytes;
 
-TEST(SettingsFile, LivesBesideTheProgramOrFallsBackToTheConfigurationFolder) {
+// Settings live in the user's configuration folder; a file beside the
+// program is used only when it is already there, and nothing is made there.
+TEST(SettingsFile, LivesInTheConfigurationFolderUnlessACopyStandsBesideTheProgram) {
   TempFolder folder;
-  EXPECT_EQ(SettingsFilePath(folder / "ventora", {"/xdg", "/home/u"}), folder / "ventora.ini");
-  EXPECT_TRUE(fs::is_empty(folder.path()));  // the probe leaves nothing
-  const fs::path unwritable = folder / "no-such-folder" / "ventora";
-  EXPECT_EQ(SettingsFilePath(unwritable, {"/xdg", "/home/u"}), fs::path("/xdg/ventora.ini"));
-  EXPECT_EQ(SettingsFilePath(unwritable, {"", "/home/u"}), fs::path("/home/u/.config/ventora.ini"));
+  const fs::path program = folder / "ventora";
+  EXPECT_EQ(SettingsFilePath(program, {"/xdg", "/home/u"}), fs::path("/xdg/ventora/ventora.ini"));
+  EXPECT_EQ(SettingsFilePath(program, {"", "/home/u"}),
+            fs::path("/home/u/.config/ventora/ventora.ini"));
+  EXPECT_EQ(SettingsFilePath(program, {"relative", "/home/u"}),
+            fs::path("/home/u/.config/ventora/ventora.ini"));
+  EXPECT_EQ(SettingsFilePath(program, {"", ""}), fs::path());
+  EXPECT_TRUE(fs::is_empty(folder.path()));  // nothing is made beside the program
+  WriteBytes(folder / "ventora.ini", "[general]\r\n");
+  EXPECT_EQ(SettingsFilePath(program, {"/xdg", "/home/u"}), folder / "ventora.ini");
 }
 
 // A missing file, section or key reads as empty; a write replaces the key
@@ -39,6 +46,19 @@ TEST(SettingsFile, ReadsAndWritesOneKeyKeepingTheRest) {
   WriteBytes(file, "[o]\r\nx=1\r\n[general]\r\nsize=3");
   EXPECT_TRUE(SetIniValue(file, "general", "lastdir", "/new"));
   EXPECT_EQ(ReadBytes(file), "[o]\r\nx=1\r\n[general]\r\nsize=3\r\nlastdir=/new\r\n");
+  // The byte-order mark stays, so that a second one (found by fuzzing) does
+  // not become the first and turn "[general]" into a section when read again.
+  const std::string mark = "\xEF\xBB\xBF";
+  WriteBytes(file, mark + mark + "[general]\rlastdir=a\r");
+  EXPECT_TRUE(SetIniValue(file, "general", "lastdir", "/new"));
+  EXPECT_EQ(ReadBytes(file),
+            mark + mark + "[general]\r\nlastdir=a\r\n[general]\r\nlastdir=/new\r\n");
+  EXPECT_EQ(GetIniValue(file, "general", "lastdir"), "/new");
+  // A section's line ends in its bracket, for the reader as for the rewrite.
+  WriteBytes(file, "[general}\r\nlastdir=a\r\n");
+  EXPECT_EQ(GetIniValue(file, "general", "lastdir"), "");
+  EXPECT_TRUE(SetIniValue(file, "general", "lastdir", "/new"));
+  EXPECT_EQ(GetIniValue(file, "general", "lastdir"), "/new");
 }
 
 // Start-up enters the remembered folder; a folder that is gone changes nothing.

@@ -14,14 +14,8 @@ using testing::AddElement;
 using Texts = std::vector<std::string>;
 const std::string kOutside = "Element out of facade!";
 
-const std::string kRbH =
-    "Relative Building Height (the ratio of the Building Height to the Height of Surrounding "
-    "Buildings) ";
-const std::string kFAR = "The Frontal Aspect Ratio, for the ";
-const std::string kFARTail =
-    ", (the ratio of the Facade's Lenght to the Facade's Height) is out of the confidence "
-    "range 0.5 <= FAR => 4";
-const std::string kPAD = "The Plan Area Density must be > 0 and <";
+const std::string kPAD = "Plan area density PAD ";
+const std::string kConfidence = " is outside the confidence range ";
 
 // One row per message the checks show, at the values either side of a limit;
 // the first box's title says whether the job is refused.
@@ -37,44 +31,57 @@ TEST(CheckJobData, ShowsEachMessageAtItsLimit) {
        {"The Building Dimensions cannot be set equal to Zero!"}},
       {[](Job& j) { j.PAD = 0, j.SbH = 5; },
        "Warning",
-       {"the Height of Sorrounding Buildings must be equal to the Height of the considered "
+       {"the Height of Surrounding Buildings must be equal to the Height of the considered "
         "building.\rIt was set so by default."}},
       {[](Job& j) { j.AzB = 361, j.AnWind = -1, j.Islope = 5; },
        "Error",
-       {"The angle of the building must be > 0 and < 360",
-        "The angle of the direction of the wind must be > 0 and < 360",
-        "The Roof Type must be 0, 1, or 2"}},
+       {"Building azimuth AzB 361 deg. is outside the accepted range 0 ≤ AzB ≤ 360.",
+        "Wind direction AnWind -1 deg. is outside the accepted range 0 ≤ AnWind ≤ 360.",
+        "Roof type Islope 5 is outside the accepted range 0 ≤ Islope ≤ 2."}},
       {[](Job& j) { j.BdX = 10, j.PAD = 50; }, "", {}},
-      {[](Job& j) { j.BdX = 10, j.PAD = 50.5f; }, "Error", {kPAD + "50"}},
-      {[](Job& j) { j.BdX = 10, j.SbH = 5, j.PAD = 41; }, "Error", {kPAD + "40"}},
+      {[](Job& j) { j.BdX = 10, j.PAD = 50.5f; },
+       "Error",
+       {kPAD + "50.5 % (for a cube as high as its surroundings) is outside the accepted range "
+               "0 ≤ PAD ≤ 50."}},
+      {[](Job& j) { j.BdX = 10, j.SbH = 5, j.PAD = 41; },
+       "Error",
+       {kPAD + "41 % (for a cube not as high as its surroundings) is outside the accepted "
+               "range 0 ≤ PAD ≤ 40."}},
       {[](Job& j) { j.PAD = 35; }, "", {}},
-      {[](Job& j) { j.PAD = 36; }, "Error", {kPAD + "35"}},
-      {[](Job& j) { j.PAD = std::numeric_limits<float>::quiet_NaN(); }, "Error", {kPAD + "35"}},
+      {[](Job& j) { j.PAD = 36; },
+       "Error",
+       {kPAD + "36 % (for a building that is not a cube) is outside the accepted range "
+               "0 ≤ PAD ≤ 35."}},
+      {[](Job& j) { j.PAD = std::numeric_limits<float>::quiet_NaN(); },
+       "Error",
+       {kPAD + "(for a building that is not a cube) is not a number; the accepted range is "
+               "0 ≤ PAD ≤ 35."}},
       {[](Job& j) { j.SbH = 2, j.PAD = 10; },
        "Warning",
-       {kRbH + "is out of the confidence range 0.5 <= RbH => 4"}},
+       {"Relative building height RbH 5 (Bdz / SbH)" + kConfidence + "0.5 ≤ RbH ≤ 4."}},
       {[](Job& j) { j.SbH = -1; },
        "Error",
-       {"The Height of Surrounding Buildings must be > 0 and < 360", kRbH + "must be 0 < RbH > 8"}},
+       {"Surrounding buildings' height SbH -1 m is outside the accepted range SbH > 0.",
+        "Relative building height RbH -10 (Bdz / SbH) is outside the accepted range "
+        "0 ≤ RbH ≤ 8."}},
       {[](Job& j) { j.BdX = 50, j.PAD = 10; },
        "Warning",
-       {kFAR + "facades 1 and 3" + kFARTail,
-        "The Side Aspect Ratio, for the facades 2 and 4, (the ratio of the Adjacent Facade's "
-        "Length to the Facade Height) is out of the confidence range 0.5 <= SAR => 2",
-        kFAR + "roof" + kFARTail}},
+       {"Frontal aspect ratio FAR 5 (facades 1 and 3)" + kConfidence + "0.5 ≤ FAR ≤ 4.",
+        "Side aspect ratio SAR 5 (facades 2 and 4)" + kConfidence + "0.5 ≤ SAR ≤ 2.",
+        "Frontal aspect ratio FAR 5 (roof)" + kConfidence + "0.5 ≤ FAR ≤ 4."}},
       {[](Job& j) { j.VeEXP = 0.42f; },
        "Warning",
-       {"The Wind Velocity Profile Exponent is out of the confidence range for the facades: "
-        "0.1<= VeExp =>0.4"}},
+       {"Wind velocity profile exponent VeEXP 0.42" + kConfidence + "0.1 ≤ VeEXP ≤ 0.4."}},
       {[](Job& j) { j.VeEXP = 0.46f; },
        "Error",
-       {"The Wind Velocity Profile Exponent is out of the range 0.1 <= VeExp => 0.45"}},
+       {"Wind velocity profile exponent VeEXP 0.46 is outside the accepted range "
+        "0.1 ≤ VeEXP ≤ 0.45."}},
       {[](Job& j) { j.Islope = 2, j.Phi = 46; },
        "Warning",
-       {"The Roof Tilt Angle is out of the confidence range 0 <= Phi >= 45"}},
+       {"Roof tilt Phi 46 deg." + kConfidence + "0 ≤ Phi ≤ 45."}},
       {[](Job& j) { j.Islope = 2, j.Phi = 50; },
        "Error",
-       {"The Roof Tilt Angle must be >= 0 and < 50"}},
+       {"Roof tilt Phi 50 deg. is outside the accepted range 0 ≤ Phi < 50."}},
       {[](Job& j) { j.Phi = 20; },
        "Warning",
        {"The Roof Type is 0 (Flat Roof). The Roof Tilt Angle was set equal to Zero by default."}},
@@ -98,7 +105,8 @@ TEST(CheckJobData, AdjustsTheJobAndWritesLimitsInTheLocale) {
   EXPECT_EQ(CheckJobData(job, messages, kCommaDecimal), 0);
   EXPECT_EQ(job.SbH, 10);
   EXPECT_EQ(job.Phi, 0);
-  EXPECT_TRUE(messages.Texts().at(0).ends_with("facades: 0,1<= VeExp =>0,4"));
+  EXPECT_TRUE(messages.Texts().at(0).ends_with(
+      "VeEXP 0,42 is outside the confidence range 0,1 ≤ VeEXP ≤ 0,4."));
 }
 
 // Elements: outside their facade refused one box each; wall elements outside

@@ -95,10 +95,15 @@ TEST_F(Run, ConfidenceWarningsAreShownEvenInQuietMode) {
   ASSERT_EQ(Calculate(job).verdict, RunVerdict::Completed);
   EXPECT_TRUE(ctx.quiet);
   EXPECT_EQ(messages.Texts(),
-            (std::vector<std::string>{"VeEXP out of confidence range (0.10 - 0.40)\nContinuing...",
-                                      "RbH out of confidence range (0.5 - 4).\nContinuing...",
-                                      "FAR out of confidence range (0.5 - 4).\nContinuing...",
-                                      "SAR out of confidence range (0.5 - 4).\nContinuing..."}));
+            (std::vector<std::string>{
+                "Wind velocity profile exponent VeEXP 0.42 is outside the confidence range "
+                "0.1 ≤ VeEXP ≤ 0.4.\nContinuing...",
+                "Relative building height RbH 0.2 (Bdz / SbH) is outside the confidence range "
+                "0.5 ≤ RbH ≤ 4.\nContinuing...",
+                "Frontal aspect ratio FAR 10 (facade 1) is outside the confidence range "
+                "0.5 ≤ FAR ≤ 4.\nContinuing...",
+                "Side aspect ratio SAR 5 (facade 1) is outside the confidence range "
+                "0.5 ≤ SAR ≤ 4.\nContinuing..."}));
   EXPECT_EQ(messages.shown[0].title, kAppTitle);
 }
 

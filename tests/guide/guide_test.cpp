@@ -1,9 +1,9 @@
 // The user guide agrees with the program: every text the program can put in
 // a message box, on standard error or in an error it reports appears word
 // for word in the page of messages (the texts are the string literals of the
-// table of limits and of the calls that show or raise a message anywhere
-// under src/); the table of limits is the program's own; every link between
-// pages, to a heading or to a picture leads somewhere.
+// calls that show or raise a message anywhere under src/, and the names the
+// range messages take from the table of limits); the table of limits is the program's own; every
+// link between pages, to a heading or to a picture leads somewhere.
 
 #include <gtest/gtest.h>
 
@@ -63,8 +63,7 @@ std::set<std::string> ProgramTexts() {
     const std::string code = ReadAll(entry.path());
     for (const std::string marker :
          {"Tell(", "Message{", "ShowError(", "RangeMessage(", "Refuse(", "Error(", "Warning(",
-          "runtime_error(", "Fail(", "err << ", "JobFileError(", "invalid_argument(", "ReadCount(",
-          ".fieldRefusal", ".checkError", ".checkWarning", ".runWarning"})
+          "runtime_error(", "Fail(", "err << ", "JobFileError(", "invalid_argument(", "ReadCount("})
       for (auto at = code.find(marker); at != std::string::npos; at = code.find(marker, at + 1))
         CallTexts(code, at + marker.size(), texts);
   }
@@ -77,6 +76,18 @@ TEST(GuideMessages, EveryMessageOfTheProgramIsExplained) {
   EXPECT_GT(texts.size(), 90u);  // the collection itself works
   for (const std::string& text : texts)
     EXPECT_NE(guide.find(text), std::string::npos) << "not in messages.md: [" << text << "]";
+}
+
+TEST(GuideMessages, EveryNameARangeMessageGivesIsExplained) {
+  namespace limits = ventora::limits;
+  const std::string guide = ReadAll(kGuide / "messages.md");
+  for (const limits::ParameterLimits* p :
+       {&limits::kAzB, &limits::kAnWind, &limits::kPAD, &limits::kSbH, &limits::kBdz, &limits::kBdX,
+        &limits::kBdY, &limits::kVeEXP, &limits::kPhi, &limits::kIslope, &limits::kRbH,
+        &limits::kFAR, &limits::kSAR}) {
+    const std::string name = std::string(p->label) + " " + p->symbol;
+    EXPECT_NE(guide.find("`" + name), std::string::npos) << name;
+  }
 }
 
 // True when `page` has a heading that links name as `anchor` (lower case,

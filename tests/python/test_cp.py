@@ -76,11 +76,12 @@ def test_nan_where_a_run_gives_no_value(facade, x, z, values):
 
 @pytest.mark.parametrize("facade, x, values, why", [
     (1, 0.5, {"plan_area_density": 60}, "plan_area_density (PAD) = 60 is outside its range "
-                                        "0 <= PAD <= 50"),
+                                        "0 ≤ PAD ≤ 50"),
     (1, 0.5, {"length": -5}, "length (BdX) = -5 is outside its range BdX > 0"),
     (1, 0.5, {"wind_direction": 400}, "wind_direction (AnWind) = 400 is outside its range"),
-    (1, 0.5, {"plan_area_density": 45}, "the checks before a run refuse the job: The Plan Area "
-                                        "Density must be > 0 and <35"),
+    (1, 0.5, {"plan_area_density": 45}, "the checks before a run refuse the job: Plan area "
+                                        "density PAD 45 % (for a building that is not a cube) "
+                                        "is outside the accepted range 0 ≤ PAD ≤ 35."),
     (1, 0.5, {"roof_type": 1.5}, "roof_type (Islope) is 0 flat, 1 single slope or 2 double"),
     (7, 0.5, {}, "the facade is a whole number from 1 to 6"),
     (6, 0.5, {}, "the floor (facade 6) has no Cp"),

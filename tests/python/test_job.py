@@ -114,9 +114,9 @@ def test_damaged_header_refused_unless_read_as_zeros(header, unread, example_cop
     ({"length": -5}, ValueError, "length (BdX) = -5 is outside its range BdX > 0"),
     ({"width": float("nan")}, ValueError, "width (BdY) = nan is outside its range BdY > 0"),
     ({"AnWind": 400}, ValueError, "wind_direction (AnWind) = 400 is outside its range "
-                                  "0 <= AnWind <= 360"),
-    ({"plan_area_density": 60}, ValueError, "0 <= PAD <= 50"),
-    ({"profile_exponent": 0.5}, ValueError, "0 <= VeEXP <= 0.45"),
+                                  "0 ≤ AnWind ≤ 360"),
+    ({"plan_area_density": 60}, ValueError, "0 ≤ PAD ≤ 50"),
+    ({"profile_exponent": 0.5}, ValueError, "0 ≤ VeEXP ≤ 0.45"),
     ({"elements": {6: [[1, 2]]}}, ValueError, "facade 6: the floor takes no elements"),
     ({"elements": {1: [[1, 2], [3, -1]]}}, ValueError, "facade 1, element 2: z = -1.0 is outside"),
     ({"elements": {1: [[np.nan, 2]]}}, ValueError, "facade 1, element 1: x = nan is outside"),

@@ -75,7 +75,7 @@ def test_run_collects_what_ventora_run_would_show():
     job = generated(0, GENERATED["density refused for the shape"])
     result = ventora.run(job)
     assert result.verdict == ventora.Verdict.REFUSED
-    assert result.messages[0].title == "Error" and "Plan Area Density" in result.messages[0].text
+    assert result.messages[0].title == "Error" and "Plan area density PAD" in result.messages[0].text
     assert result.messages[-1].text.startswith("The Calculation can not be carried out")
     assert ventora.check(job)[0].text == result.messages[0].text
     assert np.isnan(result.cp[1]).all()

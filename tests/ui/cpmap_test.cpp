@@ -12,9 +12,12 @@
 #include <sstream>
 
 #include "core/job_file.h"
+#include "engine/facade_geometry.h"
 #include "main_form_fixture.h"
+#include "map/cpmap_layout.h"
 #include "map/cpmap_model.h"
 #include "ui/pictures/cpmap_window.h"
+#include "ui/pictures/plan_marks.h"
 
 namespace ventora::testing {
 namespace {
@@ -105,6 +108,44 @@ TEST_F(MainFormTest, TheMapOfAReportFromAnEarlierSessionIsComputedAgain) {
   OpenThroughDialog(job);
   EXPECT_EQ(markers(), afterRun);
   EXPECT_FALSE(afterRun.empty());
+}
+
+// A wall exactly side-on to the wind is a side wall, with the model the run
+// takes for it; the roof names no side.
+TEST(CpMapText, AWallSideOnToTheWindIsASideWall) {
+  const std::pair<float, const char*> rows[] = {
+      {0, "wind 0.0\u00b0, windward"},
+      {89.9f, "wind 89.9\u00b0, windward"},
+      {90, "wind 90.0\u00b0, side wall (leeward model)"},
+      {-90, "wind -90.0\u00b0, side wall (leeward model)"},
+      {135, "wind 135.0\u00b0, leeward"},
+  };
+  for (const auto& [angle, text] : rows) {
+    CpMapFacade wall;
+    wall.iface = 2;
+    wall.angle = angle;
+    EXPECT_EQ(FacadeWindText(wall, '.'), text);
+    CpMapFacade roof = wall;
+    roof.iface = 5;
+    EXPECT_EQ(FacadeWindText(roof, '.').find(','), std::string::npos);
+  }
+}
+
+// The sketch is drawn north up like the editor's plan: each wall where the
+// plan puts it (turned with the building), the wind from AnWind.
+TEST(CpMapSketch, NorthIsUpAndTheWindComesFromItsDirection) {
+  const std::pair<float, float> rows[] = {{0, 0}, {0, 30}, {0, 270}, {45, 200}, {300, 10}};
+  for (const auto& [AzB, AnWind] : rows) {
+    SCOPED_TRACE(std::to_string(AzB) + " " + std::to_string(AnWind));
+    Job job = SmallJob();
+    job.AzB = AzB;
+    job.AnWind = AnWind;
+    const float facade1 = DeriveFacadeGeometry(job).FacadeAngle[1];
+    const auto apart = [](double a, double b) { return std::remainder(a - b, 360.0); };
+    EXPECT_NEAR(apart(SketchWindSourceBearing(facade1, AzB), AnWind), 0, 1e-3);
+    for (int i = 1; i <= 4; ++i)
+      EXPECT_NEAR(apart(SketchFacadeBearing(i, AzB), ui::FacadeBearing(i) + AzB), 0, 1e-3);
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "ui/editing/facade_editor.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QRadioButton>
 #include <QTableWidget>
 
@@ -106,12 +107,12 @@ TEST_F(FacadeEditorTest, MeshesFillTheGridFromTheFirstRow) {
   const Boxes user = {{"stxvalue", "1"}, {"stzvalue", "1"}, {"stdeltax", "4"}, {"stdeltaz", "3"}};
   const Cells none = {{1, 1, ""}};
   const Row rows[] = {
-      {"bAutomesh", {{"HorNo", "25"}, {"VerNo", "20"}}, false, "The number of total nodes must be < 400", none},
+      {"bAutomesh", {{"HorNo", "25"}, {"VerNo", "20"}}, false, "Number of nodes NH × NV 500 is outside the accepted range NH × NV ≤ 400.", none},
       {"bAutomesh", {{"HorNo", "4"}, {"VerNo", "2"}}, false, "",
        {{1, 1, "2.5"}, {1, 2, "2.5"}, {4, 1, "17.5"}, {5, 2, "7.5"}, {8, 1, "17.5"}, {9, 1, ""}}},
       {"bAutomesh", {{"HorNo", "20"}, {"VerNo", "20"}}, false, "", {{400, 1, "19.5"}, {400, 2, "9.75"}}},
       {"bumesh", {{"stxvalue", "20"}, {"stzvalue", "1"}, {"stdeltax", "2"}, {"stdeltaz", "3"}}, false,
-       "x coordinate  must be a Number!  > 0 and <  20", none},
+       "x coordinate X0 20 m is outside the accepted range 0 ≤ X0 < 20.", none},
       {"bumesh", user, false, "", {{1, 1, "1"}, {5, 1, "17"}, {6, 2, "4"}, {15, 2, "7"}, {16, 1, ""}}},
       {"bumesh", {{"HorNo", "2"}, {"VerNo", "2"}}, true, "", {{1, 1, "1"}, {2, 1, "5"}, {3, 2, "4"}, {5, 1, ""}}},
   };
@@ -143,6 +144,54 @@ TEST_F(FacadeEditorTest, TheGridGrowsWithTheWindowWhoseSizeIsRemembered) {
   later.Editor().RememberSizeIn(ini);
   later.Editor().TakeInitialSize();
   EXPECT_EQ(later.Editor().size(), editor->size());
+}
+
+// The editor says how large the facade is and marks a coordinate beyond it
+// as it is typed (the check before a run still refuses the element).
+TEST_F(FacadeEditorTest, ShowsTheFacadesSizeAndMarksCoordinatesOutsideItAsTyped) {
+  // clang-format off
+  struct Row { int facade; const char* size; int col; const char* typed; bool outside; };
+  const Row rows[] = {
+      {1, "Facade 1: length L 20 m, height H 10 m.", 1, "25", true},
+      {1, "Facade 1: length L 20 m, height H 10 m.", 1, "20", false},
+      {1, "Facade 1: length L 20 m, height H 10 m.", 1, "-1", true},
+      {1, "Facade 1: length L 20 m, height H 10 m.", 2, "10.5", true},
+      {2, "Facade 2: length L 10 m, height H 10 m.", 1, "15", true},
+      {5, "Roof: length BdX 20 m, width BdY 10 m.", 2, "10", false},
+      {5, "Roof: length BdX 20 m, width BdY 10 m.", 2, "11", true},
+  };
+  // clang-format on
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.size) + " " + row.typed);
+    Open(row.facade);
+    Click(editor, "ClearD");
+    EXPECT_TRUE(Find<QLabel>(editor, "FacadeSize")->text().startsWith(row.size));
+    editor->SetCurrentCell(3, row.col);
+    QTest::keyClicks(editor->Grid(), row.typed);
+    EXPECT_EQ(editor->CellText(3, row.col), row.typed);
+    QTableWidgetItem* item = editor->Grid()->item(2, row.col - 1);
+    EXPECT_EQ(item->data(FacadeEditor::kOutsideRole).toBool(), row.outside);
+    EXPECT_EQ(item->toolTip().isEmpty(), !row.outside);
+  }
+}
+
+// Delete empties the cell (or every selected cell) instead of dropping a
+// character; a typed point still goes into the cell.
+TEST_F(FacadeEditorTest, DeleteClearsTheCellAndAPointIsTyped) {
+  Click(editor, "ClearD");
+  editor->SetCellText(1, 1, "16.67");
+  editor->SetCellText(1, 2, "3");
+  editor->SetCellText(2, 1, "4");
+  editor->SetCurrentCell(1, 1);
+  QTest::keyClick(editor->Grid(), Qt::Key_Delete);
+  ExpectCells({{1, 1, ""}, {1, 2, "3"}, {2, 1, "4"}});
+  editor->SetCurrentCell(1, 2);
+  editor->Grid()->setRangeSelected({0, 0, 1, 1}, true);
+  QTest::keyClick(editor->Grid(), Qt::Key_Delete);
+  ExpectCells({{1, 2, ""}, {2, 1, ""}});
+  editor->SetCurrentCell(3, 1);
+  QTest::keyClicks(editor->Grid(), "1.5");
+  ExpectCells({{3, 1, "1.5"}});
 }
 
 }  // namespace

@@ -34,29 +34,47 @@ TEST_F(MainFormTest, ARunWritesTheReportOfTheChosenFormatAndOutputOpensItOrSaysW
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), scratch.path().string());
 }
 
-TEST_F(MainFormTest, ARefusedOrStoppedRunSaysWhyAndLeavesOutputOff) {
-  Job zeroHeight = SmallJob();
-  zeroHeight.Bdz = 0;
+TEST_F(MainFormTest, AStoppedRunSaysWhyAndLeavesOutputOff) {
   Job onTheFloor = SmallJob();
   AddElement(onTheFloor, 6, 10, 5);  // the floor has no model: the run stops there
-  const std::pair<Job, std::vector<std::string>> rows[] = {
-      {zeroHeight,
-       {"The Building Dimensions cannot be set equal to Zero!",
-        "The Calculation can not be carried out because input data are out of limits. "
-        "Please correct input data."}},
-      {onTheFloor,
-       {"The calculation was not executed, same parameters are out of maximum range. "}},
+  MakeForm();
+  OpenThroughDialog(WriteJob("tower", onTheFloor));
+  WriteBytes(scratch.path() / "tower.out.txt", "stale report");
+  form->OutExcel_Click();
+  ASSERT_TRUE(Button("VResBtn")->isEnabled());
+  Click("RunBtn");
+  EXPECT_EQ(messages.Texts(), std::vector<std::string>{"The calculation was not executed, same "
+                                                       "parameters are out of maximum range. "});
+  EXPECT_FALSE(Button("VResBtn")->isEnabled());
+}
+
+// The checks come before the old results go: a job they refuse leaves the
+// last report, Output and the Cp map as they were, marked older than the job.
+TEST_F(MainFormTest, ARefusedRunKeepsTheLastResultsMarkedStale) {
+  const std::pair<void (*)(Job&), std::string> rows[] = {
+      {[](Job& j) { j.Bdz = 0; }, "The Building Dimensions cannot be set equal to Zero!"},
+      {[](Job& j) { j.Islope = 2, j.Phi = 80; },
+       "Roof tilt Phi 80 deg. is outside the accepted range 0 ≤ Phi < 50."},
   };
-  for (const auto& [job, texts] : rows) {
+  for (const auto& [change, refusal] : rows) {
     MakeForm();
-    messages.shown.clear();
-    OpenThroughDialog(WriteJob("tower", job));
-    WriteBytes(scratch.path() / "tower.out.txt", "stale report");
-    form->OutExcel_Click();
-    ASSERT_TRUE(Button("VResBtn")->isEnabled());
+    OpenThroughDialog(WriteJob("tower", SmallJob()));
     Click("RunBtn");
-    EXPECT_EQ(messages.Texts(), texts);
-    EXPECT_FALSE(Button("VResBtn")->isEnabled());
+    const std::string report = ReadBytes(scratch.path() / "tower.out.txt");
+    ASSERT_FALSE(report.empty());
+    messages.shown.clear();
+    change(form->Document().job);
+    form->Document().DataChanged = true;
+    form->EditBtn_Click();
+    Click("RunBtn");
+    EXPECT_EQ(messages.Texts(),
+              (std::vector<std::string>{refusal,
+                                        "The Calculation can not be carried out because input "
+                                        "data are out of limits. Please correct input data."}));
+    EXPECT_EQ(ReadBytes(scratch.path() / "tower.out.txt"), report);
+    EXPECT_TRUE(Button("VResBtn")->isEnabled());
+    EXPECT_TRUE(Button("MapBtn")->isEnabled());
+    EXPECT_TRUE(form->findChild<QLabel*>("StaleLab")->isVisible());
   }
 }
 
@@ -110,9 +128,10 @@ TEST_F(MainFormTest, ResultsOlderThanTheJobAreMarkedUntilTheNextRun) {
   Click("RunBtn");
   Click("MapBtn");
   auto* map = form->findChild<QWidget*>("CpMap");
-  const auto stale = [&] {  // the main window's label, the map's title
-    return std::pair(form->findChild<QLabel*>("StaleLab")->isVisible(),
-                     map->windowTitle().contains("before the last change"));
+  const auto stale = [&] {  // the main window's label; the map's own banner and title
+    const bool banner = map->findChild<QLabel*>("StaleLab")->isVisible();
+    EXPECT_EQ(banner, map->windowTitle().contains("before the last change"));
+    return std::pair(form->findChild<QLabel*>("StaleLab")->isVisible(), banner);
   };
   EXPECT_EQ(stale(), std::pair(false, false));
   form->Document().job.AnWind += 30;  // as an OK in an editing dialog leaves it

@@ -20,7 +20,7 @@ TEST(BuildMessageBox, CarriesTitleTextIconAndButtons) {
        B::Yes | B::No | B::Cancel,
        B::Cancel},
       {{"Error", "<b>x</b>", MsgIcon::Critical}, "Error", B::Critical, B::Ok, B::NoButton},
-      {{"", "Error n. 2"}, "VENTORA", B::NoIcon, B::Ok, B::NoButton},
+      {{"", "Error n. 2"}, "Ventora", B::NoIcon, B::Ok, B::NoButton},
   };
   for (const auto& [message, title, icon, buttons, escape] : rows) {
     auto box = BuildMessageBox(message, nullptr);

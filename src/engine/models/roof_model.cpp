@@ -4,6 +4,7 @@
 
 #include "core/parameter_limits.h"
 #include "engine/models/roof_factors.h"
+#include "engine/models/roof_layout.h"
 #include "engine/models/row_memo.h"
 
 namespace ventora {
@@ -51,7 +52,7 @@ float RoofTypeFactor(float theta, float ZH, float XL, std::int16_t Islope, float
     XLm = static_cast<float>(1.0 - XL);
   }
   if (Islope == 1) {
-    if (XL == 0.5f) return RoofSingleSlopeMidFactor(ZH, theta, Phi);
+    if (XL == kRidgeXL) return RoofSingleSlopeMidFactor(ZH, theta, Phi);
     return RoofSingleSlopeFactor(ZH, theta, Phi, XLm);
   }
   float ZHm = ZH;
@@ -60,7 +61,7 @@ float RoofTypeFactor(float theta, float ZH, float XL, std::int16_t Islope, float
     theta = static_cast<float>(180.0 - theta);
   }
   if (Islope == 0) return RoofFlatFactor(ZHm, theta, XLm);
-  if (XL == 0.5f) return RoofDoubleSlopeMidFactor(ZHm, theta, Phi);
+  if (XL == kRidgeXL) return RoofDoubleSlopeMidFactor(ZHm, theta, Phi);
   return RoofDoubleSlopeFactor(ZHm, theta, Phi, XLm);
 }
 

@@ -27,7 +27,7 @@ QLabel* CreditLine(QWidget* parent, const QString& text, double scale, bool bold
 CpTitle::CpTitle(QWidget* parent) : QDialog(parent) {
   InitUiResources();
   setObjectName("CpTitle");
-  setWindowTitle("VENTORA - Wind Pressure on Buildings");
+  setWindowTitle("Ventora - Wind Pressure on Buildings");
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   timer_ = new QTimer(this);
   timer_->setObjectName("Timer1");
@@ -60,9 +60,9 @@ QFrame* CpTitle::BuildCredit() {
   auto* lines = new QVBoxLayout(panel);
   lines->setContentsMargins(0, 0, 0, 0);
   lines->setSpacing(4);
-  lines->addWidget(CreditLine(panel, "Ventora+", 2.2, true));
-  lines->addWidget(CreditLine(panel, "a program calculating wind pressure coefficients on building",
-                              1.1, false));
+  lines->addWidget(CreditLine(panel, "Ventora", 2.2, true));
+  lines->addWidget(CreditLine(
+      panel, "a program calculating wind pressure coefficients on buildings", 1.1, false));
   lines->addSpacing(14);
   lines->addWidget(CreditLine(panel, tr("Version %1").arg(kProgramVersion), 1.0, false));
   lines->addWidget(

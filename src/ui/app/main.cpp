@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
   // Qt adopts the user's locale for the C library; the calculation's number
   // text does its own locale handling and expects the C conventions.
   std::setlocale(LC_NUMERIC, "C");
-  QApplication::setApplicationName("Ventora+");
+  QApplication::setApplicationName("Ventora");
   QApplication::setDesktopFileName("ventora");
   QApplication::setWindowIcon(ventora::ProgramIcon());
 

@@ -8,6 +8,7 @@
 
 #include "core/number_parse.h"
 #include "ui/editing/mesh_dialogs.h"
+#include "ui/editing/mesh_refusal.h"
 #include "ui/help/guide_help.h"
 
 namespace ventora::ui {
@@ -89,7 +90,8 @@ void AutoXDialog::OkClicked() {
   std::string text = value_->text().toStdString();
   ctx_.numbers.ToLocaleDecimal(text);
   if (text.empty() || !IsLocaleNumber(text, ctx_.numbers.Locale())) {
-    Tell(ctx_.messages, " must be a Number!");
+    Tell(ctx_.messages, what_->text().toStdString() + " \"" + value_->text().toStdString() +
+                            "\" is not a number of metres.");
     value_->setFocus(Qt::OtherFocusReason);
     return;
   }
@@ -143,20 +145,21 @@ void AutoMeshDialog::Open() {
   exec();
 }
 
-// A node count: a whole number; 1 to 400 are taken although the messages
-// keep the narrower range they have always named.
-bool AutoMeshDialog::ReadCount(QLineEdit* box, std::int16_t& count, const char* range,
-                               const char* integer) {
+// A node count: a whole number from 1 to 400.
+bool AutoMeshDialog::ReadCount(QLineEdit* box, std::int16_t& count, const MeshBox& what) {
+  const limits::Range accepted = limits::Closed(1, kMaxMeshNodes);
+  const char decimal = ctx_.numbers.Locale().decimal;
   std::string text = box->text().toStdString();
   if (!text.empty() && ctx_.numbers.IsIntegerText(text)) {
-    count = static_cast<std::int16_t>(std::lround(ctx_.numbers.TextToNumber(text)));
-    if (count > kMaxMeshNodes || count <= 0) {
-      Tell(ctx_.messages, range);
-    } else {
+    const double typed = ctx_.numbers.TextToNumber(text);
+    if (accepted.Contains(static_cast<float>(typed))) {
+      count = static_cast<std::int16_t>(std::lround(typed));
       return true;
     }
+    Tell(ctx_.messages, MeshRangeText(what, typed, accepted, decimal));
   } else {
-    Tell(ctx_.messages, integer);
+    Tell(ctx_.messages,
+         MeshNotANumberText(what, box->text().trimmed().toStdString(), accepted, true, decimal));
   }
   box->setFocus(Qt::OtherFocusReason);
   mesh_.MeshAccepted = false;
@@ -165,19 +168,16 @@ bool AutoMeshDialog::ReadCount(QLineEdit* box, std::int16_t& count, const char* 
 
 void AutoMeshDialog::OkClicked() {
   mesh_.MeshAccepted = true;
-  ReadCount(horNo_, mesh_.MeshNH, "Range of the number of horizontal nodes: 1 - 10",
-            "The number of horizontal nodes must be an integer (range 1-10)");
+  if (!ReadCount(horNo_, mesh_.MeshNH, {"Number of horizontal nodes", "NH", ""})) return;
   if (mesh_.MeshNH == 1) {
     autoX_->Ask("X value:");
     if (!mesh_.MeshAccepted) return;
   }
-  ReadCount(verNo_, mesh_.MeshNV, "Range of the number of vertical nodes: 1 - 10",
-            "Number of vertical nodes must be an integer  (range 1-10)");
-  if (!mesh_.MeshAccepted) return;
+  if (!ReadCount(verNo_, mesh_.MeshNV, {"Number of vertical nodes", "NV", ""})) return;
   if (mesh_.MeshNV == 1)
     autoX_->Ask(AsFacade(ctx_.doc.CurFacade) < Facade::Roof ? "Z value:" : "Y value:");
   if (mesh_.MeshNH * mesh_.MeshNV > kMaxMeshNodes) {
-    Tell(ctx_.messages, "The number of total nodes must be < 400");
+    Tell(ctx_.messages, TotalNodesText(mesh_.MeshNH * mesh_.MeshNV, ctx_.numbers.Locale().decimal));
     mesh_.MeshAccepted = false;
   }
   if (mesh_.MeshAccepted) hide();

@@ -1,6 +1,7 @@
 #include "ui/editing/edit_chooser.h"
 
 #include <QGridLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -46,9 +47,13 @@ EditChooser::EditChooser(JobDocument& doc, NumberText& numbers, MessageSink& mes
     connect(b, &QPushButton::clicked, this, [this, n] { OpenFacade(n); });
     layout->addWidget(b);
   }
-  auto* six = Button(this, "Facade6Btn", "Facade no. 6");
-  connect(six, &QPushButton::clicked, this, &EditChooser::FacadeSixClicked);
-  layout->addWidget(six);
+  // No button for facade 6: it is the floor, which no model gives a Cp, so
+  // there is nothing to edit; the note keeps the numbering of the drawing
+  // from looking like a gap.
+  auto* floorNote = new QLabel("Facade 6 is the floor:\nno Cp is computed there.", this);
+  floorNote->setObjectName("FloorNote");
+  floorNote->setEnabled(false);
+  layout->addWidget(floorNote);
   layout->addSpacing(10);
   auto* close = Button(this, "eCloseBtn", "Close");
   connect(close, &QPushButton::clicked, this, &EditChooser::CloseClicked);
@@ -119,11 +124,6 @@ void EditChooser::OpenFacade(int n) {
   slate_->ShowPicture(vertical ? HelpPicture::FacadeVert : HelpPicture::Hor);
   if (n >= 2) editor.setWindowTitle(QString("Facade no. %1").arg(n));
   editor.Open();
-}
-
-void EditChooser::FacadeSixClicked() {
-  slate_->HidePicture(HelpPicture::FacadeNo);
-  messages_.Show(Message{"Sorry", "Subroutine not ready yet."});
 }
 
 void EditChooser::CloseClicked() {

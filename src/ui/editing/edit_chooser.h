@@ -34,7 +34,6 @@ class EditChooser : public QDialog {
 
   void OpenEnvironment();
   void OpenFacade(int n);
-  void FacadeSixClicked();
   void CloseClicked();
 
   HelpSlate& Slate() { return *slate_; }

@@ -14,6 +14,8 @@
 #include <utility>
 
 #include "core/number_parse.h"
+#include "core/range_message.h"
+#include "engine/models/roof_layout.h"
 #include "ui/editing/window_placement.h"
 #include "ui/help/guide_help.h"
 #include "ui/pictures/help_slate.h"
@@ -63,6 +65,11 @@ void EnvBuildDialog::BuildLayout() {
   grid->addWidget(roofLabel, kEnvFieldCount, 0);
   grid->addWidget(BuildRoofFrame(), kEnvFieldCount, 1, 1, 2);
   roofLabel->setBuddy(slopes_[0]);
+  roofNote_ = new QLabel(this);
+  roofNote_->setObjectName("RoofNote");
+  roofNote_->setWordWrap(true);
+  roofNote_->setFixedWidth(300);
+  grid->addWidget(roofNote_, kEnvFieldCount, 3, Qt::AlignTop);
 
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("OK");
@@ -101,6 +108,9 @@ QGroupBox* EnvBuildDialog::BuildRoofFrame() {
     slopes_[i]->setObjectName(names[i]);
     slopes_[i]->installEventFilter(this);
     row->addWidget(slopes_[i]);
+    // A click (or an arrow key) takes the type at once, so the words and a
+    // flat roof's tilt follow it while the user looks.
+    connect(slopes_[i], &QRadioButton::clicked, this, [this] { TakeRoofType(); });
   }
   return frame;
 }
@@ -108,6 +118,7 @@ QGroupBox* EnvBuildDialog::BuildRoofFrame() {
 void EnvBuildDialog::Prepare() {
   atOpening_ = ctx_.doc.job;
   refusalShown_ = false;
+  tiltResetSaid_ = false;
   for (int i = 0; i < kEnvFieldCount; ++i)
     fields_[i]->setText(
         QString::fromStdString(ctx_.numbers.ToText(ctx_.doc.job.*kEnvFields[i].param)).trimmed());
@@ -132,6 +143,13 @@ void EnvBuildDialog::Open() {
 void EnvBuildDialog::SelectRoofType() {
   const std::int16_t islope = ctx_.doc.job.Islope;
   if (islope >= 0 && islope <= 2) slopes_[islope]->setChecked(true);
+  ShowRoofNote();
+}
+
+void EnvBuildDialog::ShowRoofNote(bool tiltReset) {
+  std::string text = RoofLayoutText(ctx_.doc.job.Islope);
+  if (tiltReset) text += " The roof tilt Phi was set to 0.";
+  roofNote_->setText(QString::fromStdString(text));
 }
 
 int EnvBuildDialog::FieldIndex(const QObject* o) const {
@@ -166,8 +184,8 @@ void EnvBuildDialog::FieldLostFocus(int i) {
   // Cancel puts every value back: a refusal on the way to it would only delay it.
   if (checking_ || QApplication::focusWidget() == cancel_) return;
   checking_ = true;
-  if (!AcceptField(i)) {
-    Tell(ctx_.messages, kEnvFields[i].refusal);
+  if (const std::string refusal = AcceptField(i); !refusal.empty()) {
+    Tell(ctx_.messages, refusal);
     fields_[i]->setFocus(Qt::OtherFocusReason);
     refusalShown_ = true;
   }
@@ -177,28 +195,42 @@ void EnvBuildDialog::FieldLostFocus(int i) {
 }
 
 // Writes the field's value into the job when the text is a number the field
-// accepts; the field then shows the value as the locale writes it.
-bool EnvBuildDialog::AcceptField(int i) {
+// accepts; the field then shows the value as the locale writes it. Returns
+// the refusal otherwise, naming the value and the range.
+std::string EnvBuildDialog::AcceptField(int i) {
   const EnvField& f = kEnvFields[i];
-  std::string text = fields_[i]->text().toStdString();
+  const char decimal = ctx_.numbers.Locale().decimal;
+  const std::string typed = fields_[i]->text().trimmed().toStdString();
+  std::string text = typed;
   ctx_.numbers.ToLocaleDecimal(text);
-  if (!IsLocaleNumber(text, ctx_.numbers.Locale())) return false;
+  const std::string notANumber = limits::NotANumberText(*f.limits, typed, f.accepts, decimal);
+  if (!IsLocaleNumber(text, ctx_.numbers.Locale())) return notANumber;
   float v = 0;
   try {
     v = static_cast<float>(ctx_.numbers.TextToNumber(text));
   } catch (const NumberConversionError&) {
-    return false;  // a number too large for 32 bits
+    return notANumber;  // a number too large for 32 bits
   }
-  if (!std::isfinite(v) || !f.accepts.Contains(v)) return false;
+  if (!std::isfinite(v)) return notANumber;
+  if (!f.accepts.Contains(v))
+    return limits::OutsideRangeText(
+        {*f.limits, v, f.accepts, limits::RangeKind::Accepted, "", decimal});
   ctx_.doc.job.*f.param = v;
   fields_[i]->setText(QString::fromStdString(ctx_.numbers.ToText(v)).trimmed());
-  return true;
+  return {};
 }
 
 void EnvBuildDialog::RoofLostFocus() {
+  TakeRoofType();
+  ctx_.slate.HidePicture(HelpPicture::tiltsl);
+}
+
+void EnvBuildDialog::TakeRoofType() {
   Job& job = ctx_.doc.job;
+  bool tiltReset = false;
   if (slopes_[0]->isChecked()) {
     job.Islope = 0;
+    tiltReset = job.Phi != 0 || fields_[8]->text() != "0";
     fields_[8]->setText("0");
     job.Phi = 0;
   } else if (slopes_[1]->isChecked()) {
@@ -206,7 +238,9 @@ void EnvBuildDialog::RoofLostFocus() {
   } else if (slopes_[2]->isChecked()) {
     job.Islope = 2;
   }
-  ctx_.slate.HidePicture(HelpPicture::tiltsl);
+  // A reset, once said, stays said while the roof stays flat.
+  tiltResetSaid_ = job.Islope == 0 && (tiltResetSaid_ || tiltReset);
+  ShowRoofNote(tiltResetSaid_);
 }
 
 void EnvBuildDialog::ReturnSlateBesideChooser() {
@@ -223,8 +257,9 @@ bool EnvBuildDialog::AcceptFocusedField() {
     if (slopes_[0]->hasFocus() || slopes_[1]->hasFocus() || slopes_[2]->hasFocus()) RoofLostFocus();
     return true;
   }
-  if (AcceptField(i)) return true;
-  Tell(ctx_.messages, kEnvFields[i].refusal);
+  const std::string refusal = AcceptField(i);
+  if (refusal.empty()) return true;
+  Tell(ctx_.messages, refusal);
   fields_[i]->setFocus(Qt::OtherFocusReason);
   return false;
 }

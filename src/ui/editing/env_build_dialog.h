@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <array>
+#include <string>
 
 #include "core/job.h"
 
@@ -15,6 +16,7 @@
 class QLineEdit;
 class QRadioButton;
 class QGroupBox;
+class QLabel;
 class QPushButton;
 
 namespace ventora::ui {
@@ -46,8 +48,12 @@ class EnvBuildDialog : public QDialog {
   int FieldIndex(const QObject* o) const;
   void FieldGainedFocus(int i);
   void FieldLostFocus(int i);
-  bool AcceptField(int i);
+  std::string AcceptField(int i);
   void RoofLostFocus();
+  void TakeRoofType();
+  // The roof type's words beside it: where the ridge runs, which walls are
+  // the gables, and that a flat roof's tilt was set to 0.
+  void ShowRoofNote(bool tiltReset = false);
   void SelectRoofType();
   void OkClicked();
   void CancelClicked();
@@ -59,12 +65,14 @@ class EnvBuildDialog : public QDialog {
   const QWidget* chooser_;
   std::array<QLineEdit*, kEnvFieldCount> fields_{};
   std::array<QRadioButton*, 3> slopes_{};
+  QLabel* roofNote_ = nullptr;
   QPushButton* cancel_ = nullptr;
   bool checking_ = false;
   // A field's refusal was just shown (a click on OK leaves the field first):
   // the OK that follows stays silent instead of refusing a second time.
   bool refusalShown_ = false;
   bool placed_ = false;
+  bool tiltResetSaid_ = false;
 };
 
 }  // namespace ventora::ui

@@ -20,7 +20,7 @@ struct EnvField {
   const char* hint;  // caption of the picture window while the field has the focus
   HelpPicture picture;
   limits::Range accepts;
-  const char* refusal;  // the box when the value lies outside `accepts`
+  const limits::ParameterLimits* limits;  // names the value when the field refuses it
 };
 
 inline constexpr int kEnvFieldCount = 9;

@@ -8,13 +8,17 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
 #include "core/number_parse.h"
+#include "core/parameter_limits.h"
 #include "core/settings_file.h"
 #include "ui/editing/mesh_dialogs.h"
 #include "ui/editing/window_placement.h"
@@ -63,8 +67,15 @@ void FacadeEditor::BuildGrid() {
   grid_->verticalHeader()->setFixedWidth(TwipsToPixelsX(*this, 550));
   grid_->verticalHeader()->setDefaultSectionSize(22);
   grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  // Wide enough for the header and a value such as "-1234.56" in the
+  // grid's own font, whatever the screen's resolution.
+  const QFontMetrics metrics(grid_->font());
+  const int column = std::max({TwipsToPixelsX(*this, 1000), metrics.horizontalAdvance("X [m]"),
+                               metrics.horizontalAdvance("-1234.567")}) +
+                     4 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 20;
   for (int c = 0; c < kGridCols; ++c)
-    grid_->setColumnWidth(c, TwipsToPixelsX(*this, 1000) + 20);
+    grid_->setColumnWidth(c, column);
+  grid_->horizontalHeader()->setMinimumSectionSize(column);
   grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   for (int r = 0; r < kGridRows; ++r) {
     for (int c = 0; c < kGridCols; ++c) {
@@ -73,7 +84,7 @@ void FacadeEditor::BuildGrid() {
       grid_->setItem(r, c, item);
     }
   }
-  const int width = grid_->verticalHeader()->width() + 2 * grid_->columnWidth(0) +
+  const int width = grid_->verticalHeader()->width() + kGridCols * column +
                     grid_->verticalScrollBar()->sizeHint().width() + 2 * grid_->frameWidth();
   // At least eight rows; sixteen when the window opens at the size it needs.
   const int rows = grid_->horizontalHeader()->sizeHint().height() + 2 * grid_->frameWidth();
@@ -83,6 +94,7 @@ void FacadeEditor::BuildGrid() {
   grid_->installEventFilter(this);
   grid_->viewport()->installEventFilter(this);
   connect(grid_, &QTableWidget::currentCellChanged, this, &FacadeEditor::CurrentCellChanged);
+  connect(grid_, &QTableWidget::itemChanged, this, &FacadeEditor::MarkOutside);
   // After the mouse events of the double click have been handled, so that the
   // grid does not take the focus back from the edit box.
   connect(grid_, &QTableWidget::cellDoubleClicked, this,
@@ -117,6 +129,9 @@ void FacadeEditor::BuildLayout() {
   auto* help = help::ConnectHelp(Button(this, "Command1", "Help"), "editing.md#facade-editor");
   auto* label = new QLabel(this);
   label->setObjectName("Label");
+  sizeLab_ = new QLabel(this);
+  sizeLab_->setObjectName("FacadeSize");
+  sizeLab_->setWordWrap(true);
   connect(autoMeshBtn_, &QPushButton::clicked, this, &FacadeEditor::AutoMeshClicked);
   connect(userMeshBtn_, &QPushButton::clicked, this, &FacadeEditor::UserMeshClicked);
   connect(copyBtn, &QPushButton::clicked, this, &FacadeEditor::Copy);
@@ -128,6 +143,7 @@ void FacadeEditor::BuildLayout() {
   auto* side = new QVBoxLayout;
   side->addWidget(temp_);
   side->addWidget(label);
+  side->addWidget(sizeLab_);
   side->addSpacing(6);
   for (QPushButton* b : {autoMeshBtn_, userMeshBtn_})
     side->addWidget(b);
@@ -180,8 +196,52 @@ void FacadeEditor::Open() {
 }
 
 void FacadeEditor::Activate() {
+  ShowFacadeSize();
   if (!mesh_.MeshAccepted) LoadGrid();
+  for (int r = 0; r < kGridRows; ++r)
+    for (int c = 0; c < kGridCols; ++c)
+      MarkOutside(grid_->item(r, c));
   Reactivate();
+}
+
+// The facade's length and height (the roof's length and width), and the
+// coordinates that lie on it, as the check before a run takes them.
+void FacadeEditor::ShowFacadeSize() {
+  const int f = ctx_.doc.CurFacade;
+  const FacadeExtents e = FacadeExtent(ctx_.doc.job, f);
+  const auto text = [this](float v) {
+    return QString::fromStdString(ctx_.numbers.ToText(v)).trimmed();
+  };
+  const bool wall = AsFacade(f) < Facade::Roof;
+  const QString z = wall ? "Z" : "Y";
+  sizeLab_->setText(
+      (wall ? QString("Facade %1: length L %2 m, height H %3 m.").arg(f).arg(text(e.L), text(e.H))
+            : QString("Roof: length BdX %1 m, width BdY %2 m.").arg(text(e.L), text(e.H))) +
+      QString("\nOn it: 0 \u2264 X \u2264 %1, 0 \u2264 %2 \u2264 %3 (m). Red: outside.")
+          .arg(text(e.L), z, text(e.H)));
+}
+
+// A coordinate beyond its facade is marked as soon as it is typed; the check
+// before a run still refuses the element.
+void FacadeEditor::MarkOutside(QTableWidgetItem* item) {
+  if (item == nullptr) return;
+  const FacadeExtents e = FacadeExtent(ctx_.doc.job, ctx_.doc.CurFacade);
+  const float extent = item->column() == 0 ? e.L : e.H;
+  const limits::Range& accepted = item->column() == 0 ? limits::kXL.accepted : limits::kZH.accepted;
+  float v = 0;
+  const bool outside =
+      extent > 0 && ParseCell(item->text().toStdString(), v) && accepted.Outside(v / extent);
+  const QSignalBlocker quiet(grid_);  // the marks are no edit
+  item->setData(kOutsideRole, outside);
+  item->setForeground(outside ? QBrush(QColor(0xb0, 0x1c, 0x2e)) : QBrush());
+  QFont font = item->font();
+  font.setBold(outside);
+  item->setFont(font);
+  item->setToolTip(outside ? QString("Outside the facade: it is %1 m long and %2 m high")
+                                 .arg(QString::fromStdString(ctx_.numbers.ToText(e.L)).trimmed(),
+                                      QString::fromStdString(ctx_.numbers.ToText(e.H)).trimmed())
+                           : QString());
+  grid_->viewport()->update();
 }
 
 void FacadeEditor::Reactivate() {

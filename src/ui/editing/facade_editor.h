@@ -17,6 +17,8 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QTableWidget;
+class QTableWidgetItem;
+class QLabel;
 class QKeyEvent;
 
 namespace ventora::ui {
@@ -27,6 +29,10 @@ class UserMeshDialog;
 class FacadeEditor : public QDialog {
   Q_OBJECT
  public:
+  // A cell's data under this role is true while its coordinate lies outside
+  // the facade (the cell is then drawn red).
+  static constexpr int kOutsideRole = Qt::UserRole + 1;
+
   FacadeEditor(EditContext context, MeshSettings& mesh, GridCopyBuffer& copy,
                QWidget* parent = nullptr);
 
@@ -72,6 +78,8 @@ class FacadeEditor : public QDialog {
   void BuildGrid();
   void BuildMenu();
   void LoadGrid();
+  void ShowFacadeSize();
+  void MarkOutside(QTableWidgetItem* item);
   void EnableCommands();
   void OkClicked();
   void CancelClicked();
@@ -88,6 +96,7 @@ class FacadeEditor : public QDialog {
   void MarkCurrent(int row, int col, bool current);
   bool GridKeyPressed(QKeyEvent* key);
   void TypeCharacter(int c, const QString& text);
+  void ClearSelectedCells();
   void EnterPressed();
   void StartEditing();
   bool TempKeyPressed(QKeyEvent* key);
@@ -99,6 +108,7 @@ class FacadeEditor : public QDialog {
   GridCopyBuffer& copy_;
   QTableWidget* grid_ = nullptr;
   QLineEdit* temp_ = nullptr;
+  QLabel* sizeLab_ = nullptr;
   QPushButton* autoMeshBtn_ = nullptr;
   QPushButton* userMeshBtn_ = nullptr;
   QPushButton* pasteBtn_ = nullptr;
@@ -112,7 +122,6 @@ class FacadeEditor : public QDialog {
   int EditRow = 0;
   QString OrigText;
   bool ReplaceOnType = false;
-  int LastKeyCode = 0;
   bool returnToBadCell_ = false;  // the cell just left did not hold a number
   std::string settingsFile_;
   int defaultGridHeight_ = 0;

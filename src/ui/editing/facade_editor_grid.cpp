@@ -22,6 +22,7 @@ constexpr int kBackspace = 8;
 constexpr int kPeriod = 46;
 constexpr int kCtrlC = 3;
 constexpr int kCtrlV = 22;
+constexpr int kDelete = 127;
 
 // A move to a row this far below the top visible row scrolls the grid.
 constexpr int kScrollDistance = 15;
@@ -118,7 +119,6 @@ bool FacadeEditor::eventFilter(QObject* watched, QEvent* event) {
 // Keys typed in the grid go straight into the current cell; the text is tested
 // as a number only when the cell is left. Other keys move as usual.
 bool FacadeEditor::GridKeyPressed(QKeyEvent* key) {
-  LastKeyCode = key->key();
   const auto mods = key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
   if (key->key() == Qt::Key_F2 && mods == Qt::NoModifier) {
     StartEditing();
@@ -143,7 +143,7 @@ bool FacadeEditor::GridKeyPressed(QKeyEvent* key) {
   else if (key->key() == Qt::Key_Backspace)
     c = kBackspace;
   else if (key->key() == Qt::Key_Delete)
-    c = kPeriod;  // no period key: drops a character
+    c = kDelete;
   else if (ctrl && key->key() == Qt::Key_C)
     c = kCtrlC;
   else if (ctrl && key->key() == Qt::Key_V)
@@ -161,8 +161,8 @@ void FacadeEditor::TypeCharacter(int c, const QString& text) {
   const int col = CurrentCol();
   if (row < 1 || col < 1) return;
   if (ReplaceOnType) {
-    const bool keepsText =
-        c == kEnter || c == kBackspace || c == kPeriod || c == kEsc || c == kCtrlC || c == kCtrlV;
+    const bool keepsText = c == kEnter || c == kBackspace || c == kPeriod || c == kEsc ||
+                           c == kCtrlC || c == kCtrlV || c == kDelete;
     if (!keepsText) SetCellText(row, col, QString());
     ReplaceOnType = false;
   }
@@ -180,11 +180,10 @@ void FacadeEditor::TypeCharacter(int c, const QString& text) {
       SetCellText(row, col, cell);
       break;
     case kPeriod:
-      if (LastKeyCode == Qt::Key_Period)
-        cell += '.';
-      else
-        DropLastCharacter(cell);
-      SetCellText(row, col, cell);
+      SetCellText(row, col, cell + '.');
+      break;
+    case kDelete:  // clears the cell, or every selected cell
+      ClearSelectedCells();
       break;
     case kCtrlC:
       Copy();
@@ -247,6 +246,14 @@ void FacadeEditor::TempLostFocus() {
     return;
   }
   temp_->clear();
+}
+
+void FacadeEditor::ClearSelectedCells() {
+  for (const QTableWidgetSelectionRange& r : grid_->selectedRanges())
+    for (int row = r.topRow(); row <= r.bottomRow(); ++row)
+      for (int col = r.leftColumn(); col <= r.rightColumn(); ++col)
+        SetCellText(row + 1, col + 1, QString());
+  SetCellText(CurrentRow(), CurrentCol(), QString());
 }
 
 void FacadeEditor::Copy() {

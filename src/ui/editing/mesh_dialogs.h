@@ -12,6 +12,7 @@
 
 #include "ui/editing/edit_context.h"
 #include "ui/editing/mesh_fill.h"
+#include "ui/editing/mesh_refusal.h"
 
 class QLabel;
 class QLineEdit;
@@ -54,7 +55,7 @@ class AutoMeshDialog : public QDialog {
   void reject() override;
 
  private:
-  bool ReadCount(QLineEdit* box, std::int16_t& count, const char* range, const char* integer);
+  bool ReadCount(QLineEdit* box, std::int16_t& count, const MeshBox& what);
 
   EditContext ctx_;
   MeshSettings& mesh_;
@@ -83,9 +84,9 @@ class UserMeshDialog : public QDialog {
   bool ReadFirstNode(float L, float zmin, float zmax);
   bool ReadSpacings(float L, float zmin, float zmax, long long& nx, long long& nz);
   void ReadCount(QLineEdit* box, long long possible, std::int16_t& count, QLineEdit* spacing,
-                 const std::string& tooMany, const std::string& notInteger);
+                 const MeshBox& what);
   void FillModeChosen(bool fill);
-  std::string Text(float v) const;
+  bool ReadBox(QLineEdit* box, float& value, const MeshBox& what, const limits::Range& range);
 
   EditContext ctx_;
   MeshSettings& mesh_;

@@ -48,7 +48,7 @@ long long PossibleNodes(float first, float last, float spacing) {
 UserMeshDialog::UserMeshDialog(EditContext context, MeshSettings& mesh, QWidget* parent)
     : QDialog(parent), ctx_(context), mesh_(mesh) {
   setObjectName("UserMesh");
-  setWindowTitle("Automatic definition of  grid nodes on the  facade");
+  setWindowTitle("User-defined grid of nodes on the facade");
   BuildLayout();
   fill_->setChecked(true);
   FillModeChosen(true);
@@ -63,7 +63,7 @@ void UserMeshDialog::BuildLayout() {
   verNo_ = Box(this, "VerNo");
   labelX0_ = Label(this, "Label3", "x coordinate");
   labelZ0_ = Label(this, "Label4", "z coordinate");
-  labelDX_ = Label(this, "Label5", "Horizontal distance between nodes ");
+  labelDX_ = Label(this, "Label5", "Horizontal distance between nodes");
   labelDZ_ = Label(this, "Label7", "Vertical distance between nodes");
 
   auto* nodes = new QGridLayout;
@@ -91,7 +91,7 @@ void UserMeshDialog::BuildLayout() {
   auto* counts = new QGridLayout(frame);
   counts->addWidget(fill_, 0, 0, 1, 2);
   counts->addWidget(own, 1, 0, 1, 2);
-  counts->addWidget(new QLabel("Number of orizontal nodes", frame), 2, 0);
+  counts->addWidget(new QLabel("Number of horizontal nodes", frame), 2, 0);
   counts->addWidget(horNo_, 2, 1);
   counts->addWidget(new QLabel("Number of vertical nodes", frame), 3, 0);
   counts->addWidget(verNo_, 3, 1);
@@ -132,10 +132,6 @@ std::int16_t UserMeshDialog::imin(long long a, long long b) {
   return static_cast<std::int16_t>(a > b ? b : a);
 }
 
-std::string UserMeshDialog::Text(float v) const {
-  return ctx_.numbers.ToText(v);
-}
-
 bool UserMeshDialog::Refuse(const std::string& text, QLineEdit* focus) {
   Tell(ctx_.messages, text);
   if (focus->isEnabled()) focus->setFocus(Qt::OtherFocusReason);
@@ -143,27 +139,34 @@ bool UserMeshDialog::Refuse(const std::string& text, QLineEdit* focus) {
   return false;
 }
 
-bool UserMeshDialog::ReadFirstNode(float L, float zmin, float zmax) {
-  const std::string mustBe = "  must be a Number!  > ";
-  if (!ReadNumberBox(ctx_, x0_, mesh_.MeshX0) || mesh_.MeshX0 < 0 || mesh_.MeshX0 >= L)
-    return Refuse(labelX0_->text().toStdString() + mustBe + "0" + " and <  " + Text(L), x0_);
-  if (!ReadNumberBox(ctx_, z0_, mesh_.MeshZ0) || mesh_.MeshZ0 < zmin || mesh_.MeshZ0 >= zmax)
-    return Refuse(labelZ0_->text().toStdString() + mustBe + Text(zmin) + " and <  " + Text(zmax),
-                  z0_);
+// A box's number within `range`, or a refusal that names both.
+bool UserMeshDialog::ReadBox(QLineEdit* box, float& value, const MeshBox& what,
+                             const limits::Range& range) {
+  const char decimal = ctx_.numbers.Locale().decimal;
+  const std::string typed = box->text().trimmed().toStdString();
+  if (!ReadNumberBox(ctx_, box, value))
+    return Refuse(MeshNotANumberText(what, typed, range, false, decimal), box);
+  if (!range.Contains(value)) return Refuse(MeshRangeText(what, value, range, decimal), box);
   return true;
 }
 
+bool UserMeshDialog::ReadFirstNode(float L, float zmin, float zmax) {
+  const bool wall = AsFacade(ctx_.doc.CurFacade) < Facade::Roof;
+  return ReadBox(x0_, mesh_.MeshX0, {labelX0_->text().toStdString(), "X0", "m"},
+                 limits::ClosedOpen(0, L)) &&
+         ReadBox(z0_, mesh_.MeshZ0, {labelZ0_->text().toStdString(), wall ? "Z0" : "Y0", "m"},
+                 limits::ClosedOpen(zmin, zmax));
+}
+
 bool UserMeshDialog::ReadSpacings(float L, float zmin, float zmax, long long& nx, long long& nz) {
-  const std::string dxName = labelDX_->text().toStdString();
-  if (!ReadNumberBox(ctx_, dx_, mesh_.MeshDX))
-    return Refuse(dxName + "  must be a Number! <  " + Text(L), dx_);
-  if (mesh_.MeshDX < 0 || mesh_.MeshDX > L)
-    return Refuse(dxName + "  must be a Number! > 0 and <  " + Text(L), dx_);
+  const bool wall = AsFacade(ctx_.doc.CurFacade) < Facade::Roof;
+  if (!ReadBox(dx_, mesh_.MeshDX, {labelDX_->text().toStdString(), "DX", "m"},
+               limits::Closed(0, L)))
+    return false;
   nx = PossibleNodes(mesh_.MeshX0, L, mesh_.MeshDX);
-  const float height = zmax - zmin;
-  if (!ReadNumberBox(ctx_, dz_, mesh_.MeshDZ) || mesh_.MeshDZ < 0 || mesh_.MeshDZ > height)
-    return Refuse(labelDZ_->text().toStdString() + "  must be a Number! > 0 and <  " + Text(height),
-                  dz_);
+  if (!ReadBox(dz_, mesh_.MeshDZ, {labelDZ_->text().toStdString(), wall ? "DZ" : "DY", "m"},
+               limits::Closed(0, zmax - zmin)))
+    return false;
   nz = PossibleNodes(mesh_.MeshZ0, zmax, mesh_.MeshDZ);
   return true;
 }
@@ -171,21 +174,28 @@ bool UserMeshDialog::ReadSpacings(float L, float zmin, float zmax, long long& nx
 // A count of columns or rows: as many as fit when the box is empty or the
 // facade is to be filled, else the typed number, which must fit.
 void UserMeshDialog::ReadCount(QLineEdit* box, long long possible, std::int16_t& count,
-                               QLineEdit* spacing, const std::string& tooMany,
-                               const std::string& notInteger) {
+                               QLineEdit* spacing, const MeshBox& what) {
+  const char decimal = ctx_.numbers.Locale().decimal;
   const std::string text = box->text().toStdString();
   const std::int16_t most = imin(kMaxMeshNodes, possible);
+  const limits::Range fits = limits::Closed(1, most);
   if (fill_->isChecked() || text.empty()) {
     if (possible > kMaxMeshNodes) {
-      Refuse(" The number of total  nodes must be < 400", spacing);
+      const limits::Range held{0, limits::End::Unbounded, kMaxMeshNodes, limits::End::Inclusive};
+      Refuse(
+          MeshRangeText(what, static_cast<double>(possible), held, decimal, "filling the facade"),
+          spacing);
       return;
     }
     count = static_cast<std::int16_t>(possible);
   } else if (std::string copy = text; ctx_.numbers.IsIntegerText(copy)) {
-    count = static_cast<std::int16_t>(std::lround(ctx_.numbers.TextToNumber(copy)));
-    if (count <= 0 || count > most) Refuse(tooMany + std::to_string(most), box);
+    const double typed = ctx_.numbers.TextToNumber(copy);
+    if (fits.Contains(static_cast<float>(typed)))
+      count = static_cast<std::int16_t>(std::lround(typed));
+    else
+      Refuse(MeshRangeText(what, typed, fits, decimal), box);
   } else {
-    Refuse(notInteger + std::to_string(most), box);
+    Refuse(MeshNotANumberText(what, box->text().trimmed().toStdString(), fits, true, decimal), box);
   }
 }
 
@@ -197,14 +207,14 @@ void UserMeshDialog::OkClicked() {
   long long nx = 0;
   long long nz = 0;
   if (!ReadFirstNode(e.L, zmin, zmax) || !ReadSpacings(e.L, zmin, zmax, nx, nz)) return;
-  ReadCount(horNo_, nx, mesh_.MeshNH, dx_, "The number of horizontal nodes must be < ",
-            "The number of horizontal nodes must be an integer < ");
-  ReadCount(verNo_, nz, mesh_.MeshNV, dz_, "The number of vertical nodes must be <  ",
-            "Number of vertical nodes must be an integer  <  ");
+  ReadCount(horNo_, nx, mesh_.MeshNH, dx_, {"Number of horizontal nodes", "NH", ""});
+  if (!mesh_.MeshAccepted) return;
+  ReadCount(verNo_, nz, mesh_.MeshNV, dz_, {"Number of vertical nodes", "NV", ""});
   if (!mesh_.MeshAccepted) return;
   if (mesh_.MeshNH * mesh_.MeshNV > kMaxMeshNodes) {
     const bool typed = !fill_->isChecked() && !horNo_->text().isEmpty();
-    Refuse("The number of total nodes must be < 400", typed ? horNo_ : dx_);
+    Refuse(TotalNodesText(mesh_.MeshNH * mesh_.MeshNV, ctx_.numbers.Locale().decimal),
+           typed ? horNo_ : dx_);
     return;
   }
   hide();

@@ -1,6 +1,7 @@
 #include "ui/editing/window_placement.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <algorithm>
 #include <cmath>
 
@@ -56,6 +57,29 @@ void SetFrameLeft(QWidget& w, int x) {
 
 void SetFrameTop(QWidget& w, int y) {
   w.move(w.frameGeometry().left(), y);
+}
+
+void PlaceBeside(QWidget& w, const QWidget& opener) {
+  const QScreen* screen = opener.screen() != nullptr ? opener.screen() : w.screen();
+  if (screen == nullptr) return;
+  const QRect room = screen->availableGeometry();
+  const QMargins m = ExpectedMargins(w);
+  const int marginsX = m.left() + m.right();
+  const int marginsY = m.top() + m.bottom();
+  if (FrameWidth(w) > room.width() || FrameHeight(w) > room.height())
+    w.resize(std::min(w.width(), room.width() - marginsX),
+             std::min(w.height(), room.height() - marginsY));
+  const int width = FrameWidth(w);
+  const int height = FrameHeight(w);
+  const QRect o = opener.window()->frameGeometry();
+  const int gap = WindowGap(opener);
+  int x = room.right() + 1 - width;
+  if (o.right() + 1 + gap + width <= room.right() + 1)
+    x = o.right() + 1 + gap;
+  else if (o.left() - gap - width >= room.left())
+    x = o.left() - gap - width;
+  const int y = std::clamp(o.top(), room.top(), room.bottom() + 1 - height);
+  w.move(x, y);
 }
 
 }  // namespace ventora::ui

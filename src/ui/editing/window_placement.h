@@ -21,6 +21,12 @@ int FrameWidth(const QWidget& w);
 int FrameHeight(const QWidget& w);
 int FrameTop(const QWidget& w);
 
+// Puts the window `w` beside `opener`, wholly on `opener`'s screen: to its
+// right where there is room, else to its left, else at the screen's right
+// edge (over the opener as little as the screen allows), level with its
+// top. A window larger than the screen is made to fit it.
+void PlaceBeside(QWidget& w, const QWidget& opener);
+
 // Moves the window's frame so that its left edge is at `x` / top at `y`.
 void SetFrameLeft(QWidget& w, int x);
 void SetFrameTop(QWidget& w, int y);

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "core/parameter_table.h"
+#include "ui/editing/window_placement.h"
 #include "ui/help/help_window.h"
 
 namespace ventora::help {
@@ -58,6 +59,8 @@ HelpWindow* OpenGuide(QWidget* from, const QString& target) {
     window->setGeometry(where);
   }
   window->Open(target);
+  // Beside the window it was opened from, until the user moves it.
+  if (!window->isVisible() && owner != nullptr) ui::PlaceBeside(*window, *owner);
   window->show();
   window->raise();
   window->activateWindow();

@@ -56,7 +56,7 @@ void GuideBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType typ
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("HelpWindow");
-  setWindowTitle("Ventora+ User Guide");
+  setWindowTitle("Ventora User Guide");
   browser_ = new GuideBrowser(this);
   browser_->setObjectName("HelpBrowser");
   browser_->setOpenExternalLinks(true);

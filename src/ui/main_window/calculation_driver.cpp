@@ -15,6 +15,7 @@ RunCommand CalculationCommand(const NumberLocale& locale) {
     setup.locale = locale;
     setup.months = months;
     setup.now = LocalNow();
+    setup.refusalKeepsOldResults = true;
     return RunJobCommand(job, messages, setup);
   };
 }

@@ -2,19 +2,20 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QCursor>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
 
 #include "core/settings_file.h"
 #include "ui/app/cp_title.h"
 #include "ui/app/ui_resources.h"
+#include "ui/help/guide_help.h"
 #include "ui/main_window/help_menu.h"
 #include "ui/main_window/job_name_text.h"
 #include "ui/main_window/working_window.h"
@@ -26,7 +27,7 @@ CPMainForm::CPMainForm(MainFormServices services, ScreenMetrics metrics, CpTitle
     : QWidget(parent), services_(std::move(services)), metrics_(metrics), title_(titleWindow) {
   InitUiResources();
   setObjectName("CPMainForm");
-  setWindowTitle(kMainTitle);
+  setWindowTitle(QString(kMainTitle) + "[*]");  // "*" while the job has unsaved changes
   setWindowIcon(ProgramIcon());
   BuildControls();
   LayOut();
@@ -34,6 +35,10 @@ CPMainForm::CPMainForm(MainFormServices services, ScreenMetrics metrics, CpTitle
   working_ = new Working(this);
   helpMenu_ = new HelpMenu(this);
   connect(helpMenu_->HelpAbout(), &QAction::triggered, this, &CPMainForm::HelpAbout_Click);
+  // F1 here opens the guide's contents, as F1 opens each dialog's section.
+  auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+  f1->setObjectName("HelpF1");
+  connect(f1, &QShortcut::activated, this, [this] { help::OpenGuide(this, "index.md"); });
 }
 
 CPMainForm::~CPMainForm() = default;
@@ -48,14 +53,14 @@ QPushButton* CPMainForm::AddButton(const char* name, const char* caption, const 
 }
 
 void CPMainForm::BuildControls() {
-  JobBtn_ = AddButton("JobBtn", "&Open/New", "Open or Create a new File ");
+  JobBtn_ = AddButton("JobBtn", "&Open/New", "Open a job file or create a new one");
   EditBtn_ = AddButton("EditBtn", "&Edit", "Edit file data");
   SaveBtn_ = AddButton("SaveBtn", "&Save", "Save data");
   SaveAsBtn_ = AddButton("SaveAsBtn", "Save &As", "Save data under another file name");
-  RunBtn_ = AddButton("RunBtn", "&Run", "Perform elaboration");
+  RunBtn_ = AddButton("RunBtn", "&Run", "Compute the Cp of every element and write the report");
   VResBtn_ = AddButton("VResBtn", "Ou&tput", "Show results");
   HelpBtn_ = AddButton("HelpBtn", "&Help", "Help");
-  ExitBtn_ = AddButton("ExitBtn", "E&xit", "Quit Ventora+");
+  ExitBtn_ = AddButton("ExitBtn", "E&xit", "Quit Ventora");
   for (QPushButton* b : {EditBtn_, SaveBtn_, SaveAsBtn_, RunBtn_, VResBtn_})
     b->setEnabled(false);
 
@@ -99,7 +104,7 @@ void CPMainForm::BuildControls() {
 void CPMainForm::LayOut() {
   QLabel* logo = LogoLabel(52, this);
   auto* name = new QLabel(
-      "<span style='font-size:16pt; font-weight:600'>Ventora+</span><br>"
+      "<span style='font-size:16pt; font-weight:600'>Ventora</span><br>"
       "<span style='color:#5a6470'>Wind Pressure on Buildings</span>",
       this);
   auto* header = new QHBoxLayout;
@@ -154,7 +159,9 @@ void CPMainForm::ConnectCommands() {
 }
 
 void CPMainForm::SetMainCaption(const std::string& path) {
-  setWindowTitle(QString::fromStdString(MainCaption(path)));
+  QString caption = QString::fromStdString(MainCaption(path));
+  caption.insert(caption.indexOf(" - "), "[*]");  // after the file name
+  setWindowTitle(caption);
 }
 
 void CPMainForm::ShowJobName() {
@@ -173,8 +180,9 @@ void CPMainForm::EditBtn_Click() {
   ShowResultState();
 }
 
+// Under the button, whether it was clicked or reached with Alt+H.
 void CPMainForm::HelpBtn_Click() {
-  helpMenu_->popup(QCursor::pos());
+  helpMenu_->popup(HelpBtn_->mapToGlobal(QPoint(0, HelpBtn_->height())));
 }
 
 void CPMainForm::HelpAbout_Click() {

@@ -1,5 +1,5 @@
-// The main window's Run command: the shared run command (old results out,
-// pre-run checks, the calculation, its verdict) inside the window's busy
+// The main window's Run command: the shared run command (pre-run checks, old
+// results out, the calculation, its verdict) inside the window's busy
 // state, and what the outcome means for Output.
 #include <QCheckBox>
 #include <QLabel>
@@ -16,6 +16,7 @@ void CPMainForm::RunBtn_Click() {
   const bool excelOutput = OutExcel_->isChecked();
   working_->ShowNow();
   busy_ = true;
+  const bool hadResults = VResBtn_->isEnabled();
   VResBtn_->setEnabled(false);
   RunReply reply = RunOutcome::SystemError;
   try {
@@ -27,9 +28,15 @@ void CPMainForm::RunBtn_Click() {
   busy_ = false;
   working_->hide();
   const RunOutcome outcome = reply.outcome;
-  // A stopped run leaves a partial report: it is no result to show.
-  VResBtn_->setEnabled(outcome == RunOutcome::Completed || outcome == RunOutcome::ValuesMissing);
-  KeepRun(reply);
+  if (outcome == RunOutcome::Refused) {
+    // The checks refuse before anything is deleted: the last results stay,
+    // marked stale while they are older than the job.
+    VResBtn_->setEnabled(hadResults);
+  } else {
+    // A stopped run leaves a partial report: it is no result to show.
+    VResBtn_->setEnabled(outcome == RunOutcome::Completed || outcome == RunOutcome::ValuesMissing);
+    KeepRun(reply);
+  }
   ShowResultState();
 }
 

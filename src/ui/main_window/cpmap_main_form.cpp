@@ -7,6 +7,7 @@
 #include <QStyle>
 
 #include "core/number_text.h"
+#include "ui/editing/window_placement.h"
 #include "ui/main_window/cp_main_form.h"
 #include "ui/pictures/cpmap_window.h"
 
@@ -60,6 +61,7 @@ bool CPMainForm::ResultsStale() const {
 }
 
 void CPMainForm::ShowResultState() {
+  setWindowModified(doc_.DataChanged);
   const bool stale = VResBtn_->isEnabled() && ResultsStale();
   StaleLab_->setVisible(stale);
   if (cpMap_ != nullptr) cpMap_->SetStale(stale);
@@ -76,6 +78,7 @@ void CPMainForm::MapBtn_Click() {
   if (cpMap_ == nullptr) cpMap_ = new CpMap(Messages(), this);
   cpMap_->ShowRun(lastRun_->job, *lastRun_->run, lastRun_->jobName, locale.decimal);
   ShowResultState();
+  if (!cpMap_->isVisible()) ui::PlaceBeside(*cpMap_, *this);
   cpMap_->show();
   cpMap_->raise();
   cpMap_->activateWindow();

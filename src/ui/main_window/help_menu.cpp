@@ -35,7 +35,7 @@ HelpMenu::HelpMenu(QWidget* parent) : QMenu(parent) {
   AddGuideItem(this, "HelpSearch", "Search Help on...", "index.md", true);
   AddGuideItem(this, "HelpHow", "How to use Help", "index.md#using-the-help-window");
   addSeparator();
-  about_ = AddItem(this, "HelpAbout", "About Ventora+");
+  about_ = AddItem(this, "HelpAbout", "About Ventora");
 }
 
 }  // namespace ventora

@@ -1,6 +1,6 @@
 #pragma once
 // The Help button's pop-up menu: the user guide's contents, its first-job
-// walk-through, its search and how to use it, and "About Ventora+".
+// walk-through, its search and how to use it, and "About Ventora".
 
 #include <QMenu>
 

@@ -6,7 +6,7 @@
 
 namespace ventora {
 
-inline constexpr const char* kMainTitle = "Ventora+ - Wind Pressure on Buildings";
+inline constexpr const char* kMainTitle = "Ventora - Wind Pressure on Buildings";
 inline constexpr std::size_t kJobNameLabelMax = 62;
 
 // `jobName` itself, or, when longer than 62 characters, its root ("/", or a

@@ -10,7 +10,7 @@ namespace ventora {
 Working::Working(QWidget* parent) : QDialog(parent) {
   InitUiResources();
   setObjectName("Working");
-  setWindowTitle("Ventora+");
+  setWindowTitle("Ventora");
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setModal(false);
   QLabel* logo = LogoLabel(40, this);

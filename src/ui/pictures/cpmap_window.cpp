@@ -80,6 +80,16 @@ CpMap::CpMap(MessageSink& messages, QWidget* parent)
   connect(FixedScale_, &QCheckBox::toggled, this, &CpMap::SetFixedScale);
   HiddenLab_ = new QLabel(this);
   HiddenLab_->setObjectName("HiddenLab");
+  // In the map's own window, as the main window's banner says it: a title
+  // bar is easily overlooked.
+  StaleLab_ = new QLabel(
+      "Results are from before the last change of the job: Run to bring them up to date.", this);
+  StaleLab_->setObjectName("StaleLab");
+  StaleLab_->setStyleSheet(
+      "QLabel#StaleLab { background: #fff3c4; color: #5c4200; border: 1px solid #d9b64a;"
+      " padding: 4px 8px; }");
+  StaleLab_->setWordWrap(true);
+  StaleLab_->hide();
   auto* zoomIn = new QPushButton("Zoom +", this);
   zoomIn->setObjectName("ZoomInBtn");
   zoomIn->setShortcut(QKeySequence::ZoomIn);
@@ -105,6 +115,7 @@ CpMap::CpMap(MessageSink& messages, QWidget* parent)
   buttons->addWidget(CloseBtn_);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 8, 8);
+  layout->addWidget(StaleLab_);
   layout->addWidget(scroll_, 1);
   layout->addLayout(buttons);
   connect(SavePictureBtn_, &QPushButton::clicked, this, &CpMap::SavePictureBtn_Click);
@@ -175,6 +186,7 @@ void CpMap::ShowRun(const Job& job, const RunResult& run, const std::string& job
 
 void CpMap::SetStale(bool stale) {
   stale_ = stale;
+  StaleLab_->setVisible(stale);
   ShowTitle();
 }
 

@@ -87,6 +87,7 @@ class CpMap : public QWidget {
   MessageSink& messages_;
   CpMapModel model_;
   char decimal_ = '.';
+  QLabel* StaleLab_ = nullptr;  // the banner over the map while stale_
   bool stale_ = false;
   double zoom_ = 1;
   QScrollArea* scroll_ = nullptr;

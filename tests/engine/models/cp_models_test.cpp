@@ -97,7 +97,7 @@ void CheckBoundaries(Model model, const std::vector<Boundary>& rows) {
     EXPECT_EQ(out.lines.lines, b.lines);
     EXPECT_TRUE(quiet.err == b.err && quiet.boxes.shown.empty() && quiet.lines.lines == b.lines);
     for (const Message& m : out.boxes.shown)
-      EXPECT_TRUE(m.title == "VENTORA" && m.icon == MsgIcon::None && m.buttons == MsgButtons::Ok);
+      EXPECT_TRUE(m.title == "Ventora" && m.icon == MsgIcon::None && m.buttons == MsgButtons::Ok);
   }
 }
 
