@@ -3,6 +3,9 @@
 # the start-up targets:
 #   --version                        <= 3,000,000 instructions
 #   2,000-element text run - empty job <= 3,000 instructions per element
+#   the same elements each at a height of its own <= 1,500 per element
+#   --sweep --format=csv of the 2,000 elements (36 directions, the CSV
+#   written) - the empty job's <= 600 instructions per Cp
 # Usage: bench/callgrind-startup.sh [BUILD_DIR]   (default build/release)
 set -euo pipefail
 build=${1:-build/release}
@@ -28,6 +31,13 @@ empty_ir=$(instructions "$bin" "$work/bench-empty.in")
 full_ir=$(instructions "$bin" "$work/bench-2000.in")
 [[ -f $work/bench-2000.out.txt ]] || { echo "the 2,000-element run wrote no report" >&2; exit 1; }
 per_element=$(((full_ir - empty_ir) / 2000))
+scattered_ir=$(instructions "$bin" "$work/bench-scattered.in")
+[[ -f $work/bench-scattered.out.txt ]] || { echo "the scattered run wrote no report" >&2; exit 1; }
+per_scattered=$(((scattered_ir - empty_ir) / 2000))
+empty_sweep_ir=$(instructions "$bin" --sweep --format=csv "$work/bench-empty.in")
+sweep_ir=$(instructions "$bin" --sweep --format=csv "$work/bench-2000.in")
+[[ -f $work/bench-2000.sweep.csv ]] || { echo "the 2,000-element sweep wrote no CSV" >&2; exit 1; }
+per_cp=$(((sweep_ir - empty_sweep_ir) / (2000 * 36)))
 
 verdict() { if (($1 <= $2)); then echo "met"; else echo "MISSED"; fi; }
 printf '%-34s %12s\n' "/bin/true" "$true_ir"
@@ -37,3 +47,10 @@ printf '%-34s %12s\n' "ventora-run empty job" "$empty_ir"
 printf '%-34s %12s\n' "ventora-run 2,000-element job" "$full_ir"
 printf '%-34s %12s   target <= 3000: %s\n' "per element (2,000 - empty) / 2000" "$per_element" \
   "$(verdict "$per_element" 3000)"
+printf '%-34s %12s\n' "ventora-run scattered heights" "$scattered_ir"
+printf '%-34s %12s   target <= 1500: %s\n' "per scattered element" "$per_scattered" \
+  "$(verdict "$per_scattered" 1500)"
+printf '%-34s %12s\n' "sweep csv, empty job" "$empty_sweep_ir"
+printf '%-34s %12s\n' "sweep csv, 2,000 elements" "$sweep_ir"
+printf '%-34s %12s   target <= 600: %s\n' "per Cp (sweep - empty) / 72000" "$per_cp" \
+  "$(verdict "$per_cp" 600)"

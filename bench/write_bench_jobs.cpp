@@ -1,7 +1,8 @@
 // Writes the jobs the process benchmarks run, into the folder given:
-// bench-2000.in (the 2,000-element job of bench_job.h) and bench-empty.in
-// (the same building without elements: start-up, reading and the report's
-// header only).
+// bench-2000.in (the 2,000-element job of bench_job.h), bench-scattered.in
+// (the same elements each at a height of its own) and bench-empty.in (the
+// same building without elements: start-up, reading and the report's header
+// only).
 #include <exception>
 #include <iostream>
 #include <string>
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
   try {
     ventora::Job job = ventora::bench::MakeBenchJob();
     ventora::WriteJobFile(job, folder + "/bench-2000");
+    ventora::WriteJobFile(ventora::bench::MakeScatteredBenchJob(), folder + "/bench-scattered");
     job.ElmCount = {};
     ventora::WriteJobFile(job, folder + "/bench-empty");
   } catch (const std::exception& e) {

@@ -4,32 +4,54 @@
 
 namespace ventora {
 
-std::size_t HeightPartCache::Home(std::uint32_t key) {
+std::size_t HeightPartCache::Home(std::uint32_t key, std::size_t slots) {
   // Fibonacci hashing: neighbouring heights spread over the table.
-  return (key * 2654435769u) >> 22;
+  return (key * 2654435769u) >> (32 - std::countr_zero(slots));
 }
 
 const double* HeightPartCache::Find(int iface, float ZH) const {
-  const Table* table = tables_[static_cast<std::size_t>(iface)].get();
-  if (table == nullptr) return nullptr;
   const auto key = std::bit_cast<std::uint32_t>(ZH);
-  for (std::size_t i = Home(key);; i = (i + 1) % kSlots) {
-    const Slot& slot = table->entries[i];
+  if (lastIface_ == iface && lastKey_ == key) return &lastPart_;
+  const Table& table = tables_[static_cast<std::size_t>(iface)];
+  const std::size_t slots = table.entries.size();
+  if (slots == 0) return nullptr;
+  for (std::size_t i = Home(key, slots);; i = (i + 1) & (slots - 1)) {
+    const Slot& slot = table.entries[i];
     if (!slot.used) return nullptr;
-    if (slot.key == key) return &slot.part;
+    if (slot.key == key) {
+      lastIface_ = iface;
+      lastKey_ = key;
+      lastPart_ = slot.part;
+      return &lastPart_;
+    }
   }
 }
 
+void HeightPartCache::Insert(Table& table, std::uint32_t key, double part) {
+  const std::size_t slots = table.entries.size();
+  std::size_t i = Home(key, slots);
+  while (table.entries[i].used && table.entries[i].key != key)
+    i = (i + 1) & (slots - 1);
+  if (!table.entries[i].used) ++table.used;
+  table.entries[i] = {key, true, part};
+}
+
 void HeightPartCache::Store(int iface, float ZH, double part) {
-  std::unique_ptr<Table>& table = tables_[static_cast<std::size_t>(iface)];
-  if (!table) table = std::make_unique<Table>();
-  if (table->used >= static_cast<std::size_t>(kMaxElements)) return;
+  Table& table = tables_[static_cast<std::size_t>(iface)];
+  if (table.used >= static_cast<std::size_t>(kMaxElements)) return;
+  if (table.entries.empty()) table.entries.resize(kFirstSlots);
+  if (2 * (table.used + 1) > table.entries.size()) {
+    Table grown;
+    grown.entries.resize(2 * table.entries.size());
+    for (const Slot& slot : table.entries)
+      if (slot.used) Insert(grown, slot.key, slot.part);
+    table = std::move(grown);
+  }
   const auto key = std::bit_cast<std::uint32_t>(ZH);
-  std::size_t i = Home(key);
-  while (table->entries[i].used && table->entries[i].key != key)
-    i = (i + 1) % kSlots;
-  if (!table->entries[i].used) ++table->used;
-  table->entries[i] = {key, true, part};
+  Insert(table, key, part);
+  lastIface_ = iface;
+  lastKey_ = key;
+  lastPart_ = part;
 }
 
 }  // namespace ventora

@@ -9,7 +9,7 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
+#include <vector>
 
 #include "core/job.h"
 
@@ -29,18 +29,25 @@ class HeightPartCache {
     bool used = false;
     double part = 0;
   };
-  // Open addressing, twice as many entries as a facade can have elements, so a
-  // probe ends at an empty slot; a facade's table is made on its first store.
-  static constexpr std::size_t kSlots = 1024;
-  static_assert(kSlots >= 2 * static_cast<std::size_t>(kMaxElements));
+  // Open addressing, at least twice as many slots as heights kept, so a
+  // probe ends at an empty slot. A facade's table starts small and doubles:
+  // a facade meshed in rows keeps a handful of heights, and a sweep makes a
+  // new cache for every direction.
+  static constexpr std::size_t kFirstSlots = 64;
   struct Table {
-    std::array<Slot, kSlots> entries;
+    std::vector<Slot> entries;
     std::size_t used = 0;
   };
 
-  static std::size_t Home(std::uint32_t key);
+  static std::size_t Home(std::uint32_t key, std::size_t slots);
+  static void Insert(Table& table, std::uint32_t key, double part);
 
-  std::array<std::unique_ptr<Table>, kFacadeCount + 1> tables_;
+  std::array<Table, kFacadeCount + 1> tables_;
+  // The height found or stored last: the elements of a row come one after
+  // the other and share it.
+  mutable int lastIface_ = -1;
+  mutable std::uint32_t lastKey_ = 0;
+  mutable double lastPart_ = 0;
 };
 
 }  // namespace ventora

@@ -1,9 +1,11 @@
 #include "engine/run_calculation.h"
 
+#include <array>
 #include <stdexcept>
 #include <string>
 
 #include "core/parameter_limits.h"
+#include "engine/models/row_memo.h"
 #include "engine/run_limits.h"
 
 namespace ventora {
@@ -44,7 +46,10 @@ class ElementWalk {
  public:
   ElementWalk(const Job& job, const RunContext& ctx, const RunSetup& setup, ReportWriter& report,
               RunResult& result)
-      : job_(job), ctx_(ctx), setup_(setup), report_(report), result_(result) {}
+      : job_(job), ctx_(ctx), setup_(setup), report_(report), result_(result) {
+    for (int iface = 1; iface <= kFacadeCount; ++iface)
+      extents_[static_cast<std::size_t>(iface)] = FacadeExtent(job, iface);
+  }
 
   std::int16_t Run(const std::vector<PreparedElement>& elements) {
     result_.elements.reserve(elements.size());
@@ -87,7 +92,7 @@ class ElementWalk {
   }
 
   void WriteLine(std::int16_t k, const PreparedElement& e, float Cp) {
-    const FacadeExtents ext = FacadeExtent(job_, e.iface);
+    const FacadeExtents& ext = extents_[static_cast<std::size_t>(e.iface)];
     const ElementResult line{e.iface, k, e.XL * ext.L, e.ZH * ext.H, e.XL, e.ZH, Cp};
     report_.WriteElement(line);
     result_.elements.push_back(line);
@@ -110,6 +115,7 @@ class ElementWalk {
   ReportWriter& report_;
   RunResult& result_;
   HeightPartCache heights_;
+  std::array<FacadeExtents, kFacadeCount + 1> extents_{};
   std::int16_t runError_ = 0;
   float sum_ = 0;
   std::int16_t count_ = 0;
@@ -129,11 +135,18 @@ std::int16_t CheckAndWalk(const Job& job, RunContext& ctx, const RunSetup& setup
   return ElementWalk(job, ctx, setup, report, result).Run(elements);
 }
 
-// Keeps ctx.report pointing at the open report only while the run lasts.
+// Keeps ctx.report pointing at the open report, and ctx.rows at the run's
+// curve values, only while the run lasts.
 class ReportAttachment {
  public:
-  ReportAttachment(RunContext& ctx, ReportWriter& report) : ctx_(ctx) { ctx_.report = &report; }
-  ~ReportAttachment() { ctx_.report = nullptr; }
+  ReportAttachment(RunContext& ctx, ReportWriter& report, RowMemo& rows) : ctx_(ctx) {
+    ctx_.report = &report;
+    ctx_.rows = &rows;
+  }
+  ~ReportAttachment() {
+    ctx_.report = nullptr;
+    ctx_.rows = nullptr;
+  }
   ReportAttachment(const ReportAttachment&) = delete;
   ReportAttachment& operator=(const ReportAttachment&) = delete;
 
@@ -154,7 +167,9 @@ RunResult RunCalculation(const Job& job, RunContext& ctx, const RunSetup& setup)
   if (!report) throw std::runtime_error("No report could be opened for the run.");
   std::int16_t runError = 0;
   {
-    ReportAttachment attached(ctx, *report);
+    std::unique_ptr<RowMemo> ownRows;
+    if (setup.rows == nullptr) ownRows = std::make_unique<RowMemo>();
+    ReportAttachment attached(ctx, *report, setup.rows != nullptr ? *setup.rows : *ownRows);
     runError = CheckAndWalk(job, ctx, setup, *report, result);
   }
   result.status = JudgeElements(job, result.geometry, result.elements);

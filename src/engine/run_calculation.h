@@ -20,6 +20,8 @@
 
 namespace ventora {
 
+class RowMemo;
+
 // How a run ended.
 enum class RunVerdict : int {
   Completed = 0,      // every element computed
@@ -38,6 +40,9 @@ struct RunSetup {
   std::string jobName;   // full path without ".in", shown on the title line
   std::string dateText;  // already formatted (FormatReportDate)
   FacadeCpFunction facadeCp = &FacadeCp;
+  // The curve values of earlier runs of the same job at other wind
+  // directions (engine/models/row_memo.h), or null: the run keeps its own.
+  RowMemo* rows = nullptr;
 };
 
 struct FacadeAverage {

@@ -3,6 +3,11 @@
 
 #include "bindings.h"
 
+namespace ventora::python {
+// Many jobs per call (bind_sweep_many.cpp).
+void BindSweepMany(pybind11::module_& m);
+}  // namespace ventora::python
+
 #ifndef VENTORA_VERSION
 #define VENTORA_VERSION "unknown"
 #endif
@@ -15,4 +20,5 @@ PYBIND11_MODULE(_ventora, m) {
   ventora::python::BindSweep(m);
   ventora::python::BindCp(m);
   ventora::python::BindSurroundings(m);
+  ventora::python::BindSweepMany(m);
 }

@@ -8,6 +8,7 @@
 
 #include "engine/models/leeward_model.h"
 #include "engine/models/roof_model.h"
+#include "engine/models/row_memo.h"
 #include "engine/models/windward_model.h"
 #include "recording_messages.h"
 
@@ -104,12 +105,15 @@ TEST(FacadeCp, FailuresLeaveCpAndGiveCodeOne) {
 }
 
 // The walk keeps each facade's height parts for its other elements at the
-// same ZH: over refusals, carried errors, repeated and odd heights, every
-// Cp, code, box and report line must be what the uncached models give.
-TEST(FacadeCp, HeightPartCacheChangesNothing) {
-  const float zhs[] = {0.25f, 0.0f, 0.25f, 0.5f, 1.0f, 1.2f, NAN, 0.25f, 0.5f};
+// same ZH, and the curve values of the job's values in a memo (one memo for
+// every case here, so its keys must tell the values apart): over refusals,
+// carried errors, repeated and odd heights, every Cp, code, box and report
+// line must be what the models give without either.
+TEST(FacadeCp, HeightPartCacheAndRowMemoChangeNothing) {
+  const float zhs[] = {0.25f, 0.0f, 0.25f, 0.5f, 1.0f, 1.2f, NAN, 0.25f, 0.5f, 0.33f, 0.871f};
   const float xls[] = {0.3f, 0.0f, 0.7f, 1.0f, -0.1f, NAN};
   int compared = 0, computed = 0, reportLines = 0, boxes = 0;
+  RowMemo rows;
   for (float ratio : {0.3f, 1.0f, 2.5f, NAN})
     for (float PAD : {0.0f, 10.0f, 34.0f, 45.0f})
       for (float VeEXP : {0.05f, 0.22f, 0.3f})
@@ -127,7 +131,8 @@ TEST(FacadeCp, HeightPartCacheChangesNothing) {
                 testing::RecordingLines plainLines, cachedLines;
                 const FacadeCpResult plain = FacadeCp({false, &plainBoxes, &plainLines}, in);
                 in.heights = &cache;
-                const FacadeCpResult cached = FacadeCp({false, &cachedBoxes, &cachedLines}, in);
+                const FacadeCpResult cached =
+                    FacadeCp({false, &cachedBoxes, &cachedLines, &rows}, in);
                 ASSERT_EQ(std::bit_cast<std::uint32_t>(cached.cp),
                           std::bit_cast<std::uint32_t>(plain.cp))
                     << "facade " << iface << " ZH " << ZH << " XL " << XL;
@@ -140,7 +145,7 @@ TEST(FacadeCp, HeightPartCacheChangesNothing) {
                 boxes += plainBoxes.shown.empty() ? 0 : 1;
               }
         }
-  EXPECT_EQ(compared, 4 * 4 * 3 * 3 * 6 * 9 * 6);
+  EXPECT_EQ(compared, 4 * 4 * 3 * 3 * 6 * 11 * 6);
   // Both outcomes are covered: values, refusals with a box, model failures
   // with a report line.
   EXPECT_GT(computed, compared / 10);

@@ -1,34 +1,43 @@
-"""examples/district.py on 20 buildings: the local scheduler and a
-distributed.LocalCluster of two workers write the same files."""
+"""examples/district.py: partitions of buildings swept in one call each, the
+local scheduler and a distributed.LocalCluster writing the same files, and
+job files giving the Cp ventora-run --sweep --format=csv gives."""
 
-import filecmp
 import os
 
 import cloudpickle
+import numpy as np
 import pandas as pd
 import pytest
 
 import district
 import ventora
+from conftest import ventora_run
 
 cloudpickle.register_pickle_by_value(district)  # the workers need not find the example
 pytestmark = pytest.mark.filterwarnings("ignore:make_current is deprecated")
 
 
+def read_partition(path):
+    return pd.read_hdf(path) if str(path).endswith(".h5") else pd.read_csv(path)
+
+
 def check_district(out, summary):
     assert list(summary.building) == list(range(20))
     assert (summary.elements == 50).all() and (summary.directions == 36).all()
-    assert summary.stopped.sum() == 0
-    assert sorted(os.listdir(out)) == sorted([*summary.file, "summary.csv"])
-    table = pd.read_csv(out / summary.file[3]) if summary.file[3].endswith(".csv") else \
-        pd.read_parquet(out / summary.file[3])
-    assert table.shape == (50, 4 + 36) and table.notna().all().all()
+    assert summary.stopped.sum() == 0 and (summary.error == "").all()
+    files = sorted(set(summary.file))
+    assert len(files) == 3  # 8 + 8 + 4 buildings
+    assert sorted(os.listdir(out)) == sorted([*files, "summary.csv"])
+    table = read_partition(out / files[1])
+    assert list(table.columns) == list(ventora.many.COLUMNS)
+    assert len(table) == 8 * 50 * 36 and table.cp.notna().all()
+    assert sorted(table.building.unique()) == list(range(8, 16))
 
 
 @pytest.fixture(scope="module")
 def local(tmp_path_factory):
     out = tmp_path_factory.mktemp("local")
-    summary = district.run_district(20, str(out), seed=3, workers=2)
+    summary = district.run_district(20, str(out), seed=3, workers=2, per_partition=8)
     check_district(out, summary)
     return out, summary
 
@@ -41,14 +50,78 @@ def test_local_scheduler(local):
 def test_local_cluster_of_two_workers(local, tmp_path):
     from distributed import LocalCluster
     with LocalCluster(n_workers=2, threads_per_worker=1, dashboard_address=None) as cluster:
-        summary = district.run_district(20, str(tmp_path), seed=3,
+        summary = district.run_district(20, str(tmp_path), seed=3, per_partition=8,
                                         scheduler=cluster.scheduler_address)
     check_district(tmp_path, summary)
     columns = ["file", "azimuth", "cp_min", "cp_mean", "cp_max"]
     pd.testing.assert_frame_equal(summary[columns], local[1][columns])
-    # The sweeps themselves came back from the workers, equal to the local ones.
-    for remote, here in zip(summary.sweep, local[1].sweep):
-        assert isinstance(remote, ventora.Sweep) and remote.job == here.job
-        pd.testing.assert_frame_equal(remote.to_pandas(), here.to_pandas())
-    assert filecmp.cmpfiles(local[0], tmp_path, list(summary.file), shallow=False)[0] == \
-        list(summary.file)
+    for name in set(summary.file):
+        pd.testing.assert_frame_equal(read_partition(tmp_path / name),
+                                      read_partition(local[0] / name))
+    # Each building's Cp came back from the workers, equal to the local ones
+    # and to its rows in the partition's file.
+    for remote, here, name, number in zip(summary.sweep, local[1].sweep, summary.file,
+                                          summary.building):
+        pd.testing.assert_frame_equal(remote, here)
+        table = read_partition(tmp_path / name)
+        pd.testing.assert_frame_equal(remote, table[table.building == number]
+                                      .reset_index(drop=True))
+
+
+def sweep_csv_long(path):
+    """ventora-run's sweep CSV in the district's long format (its # lines
+    skipped, its numbers read from their text)."""
+    table = pd.read_csv(path, comment="#", dtype=str, keep_default_na=False)
+    assert table.columns[-1] == "Cp status"
+    cps = [name for name in table.columns if name.startswith("Cp wind from ")]
+    assert list(table.columns[7:-1]) == cps and cps
+    out = []
+    for row in table.itertuples(index=False):
+        for name, cp in zip(cps, row[7:-1]):
+            out.append((int(row[0]), int(row[1]), np.float32(row[2]), np.float32(row[3]),
+                        np.float32(name.split()[3]), np.float32(cp) if cp else np.float32("nan")))
+    return out
+
+
+def test_job_files_give_the_cp_of_ventora_run(tmp_path):
+    paths = []
+    for i in range(4):
+        paths.append(district.make_building(5, i).write(tmp_path / f"b{i}.in"))
+    listing = tmp_path / "jobs.txt"
+    listing.write_text("# the district\n" + "\n".join(["b0.in", "b1.in", "missing.in", "b2.in",
+                                                       str(tmp_path / "b3.in")]) + "\n")
+    out = tmp_path / "out"
+    summary = district.run_district(0, str(out), jobs_from=str(listing), workers=1,
+                                    per_partition=3)
+    assert list(summary.job) == ["b0.in", "b1.in", "missing.in", "b2.in", "b3.in"]
+    assert "missing.in" in summary.error[2] and summary.elements[2] == 0
+    assert (summary.error.drop(2) == "").all()
+    table = pd.concat([read_partition(out / f) for f in sorted(set(summary.file))])
+    for building, path in zip([0, 1, 3, 4], paths):
+        assert ventora_run("--sweep", "--format=csv", path).returncode == 0
+        expected = sweep_csv_long(path[:-3] + ".sweep.csv")
+        mine = table[table.building == building].sort_values(["direction", "facade", "element"])
+        got = list(zip(mine.facade, mine.element, mine.x, mine.z, mine.direction, mine.cp))
+        assert sorted(got, key=lambda r: (r[4], r[0], r[1])) == \
+            sorted(expected, key=lambda r: (r[4], r[0], r[1]))
+
+
+def test_sweep_many_takes_objects_and_files_and_names_what_it_could_not_sweep(tmp_path):
+    path = district.make_building(2, 0).write(tmp_path / "one.in")
+    job = ventora.Job.read(path)  # the file's values, as the path gives them
+    refused = job.copy()
+    refused.PAD = 45
+    cp, buildings = ventora.sweep_frame([job, path, refused, tmp_path / "missing.in"], 30)
+    assert list(buildings.elements) == [50, 50, 0, 0]
+    assert buildings.error[0] == buildings.error[1] == ""
+    assert "refused" in buildings.error[2] and "missing.in" in buildings.error[3]
+    first, second = cp[cp.building == 0], cp[cp.building == 1]
+    assert len(first) == 50 * 12
+    np.testing.assert_array_equal(first.cp.to_numpy(), second.cp.to_numpy())
+    assert cp.cp.dtype == np.float32 and cp.building.dtype == np.int32
+    # Cp and status per element and direction are those of ventora.sweep.
+    sweep = ventora.sweep(job, 30)
+    by_element = [len(sweep.directions), -1]
+    np.testing.assert_array_equal(first.cp.to_numpy().reshape(by_element).T,
+                                  sweep.cp.astype(np.float32))
+    np.testing.assert_array_equal(first.status.to_numpy().reshape(by_element).T, sweep.status)

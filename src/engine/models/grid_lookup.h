@@ -9,6 +9,7 @@
 // the first point it takes the first, from beyond the last the last, so the
 // row evaluator is only ever asked for rows inside its table.
 
+#include <algorithm>
 #include <span>
 
 #include "engine/models/numeric_helpers.h"
@@ -23,11 +24,30 @@ struct GridPlace {
 };
 
 // Exact 32-bit match first, then the bracket of FindInterval; values outside
-// the grid (and NaN) are held at its nearest end.
-GridPlace LocateOnGrid(std::span<const float> g, float x);
+// the grid (and NaN) are held at its nearest end. Inline, as the lookups
+// below: the run locates every element's height on several grids.
+inline GridPlace LocateOnGrid(std::span<const float> g, float x) {
+  const int n = static_cast<int>(g.size());
+  // On or below the first point (and NaN) holds the first, on or beyond the
+  // last the last: the same places an exact match or the ends would give.
+  if (n < 2 || !(x > g.front())) return {1, true};
+  if (!(x < g.back())) return {n, true};
+  // The grid ascends: the first point not below x is either x itself or the
+  // point FindInterval would bracket x with, searched in one pass.
+  int i = 1;
+  while (g[static_cast<std::size_t>(i)] < x)
+    ++i;
+  if (g[static_cast<std::size_t>(i)] == x) return {i + 1, true};
+  // FindInterval's rule: only a point less than 100 above x brackets it.
+  const auto above = static_cast<float>(static_cast<double>(g[static_cast<std::size_t>(i)]) - x);
+  const int k = above < 100.0f ? i : 1;
+  return {std::clamp(k, 1, n - 1), false};
+}
 
 // Interpolated value at x between the rows evaluated at g(k) and g(k + 1).
-float InterpolateOnGrid(std::span<const float> g, int k, float x, float y1, float y2);
+inline float InterpolateOnGrid(std::span<const float> g, int k, float x, float y1, float y2) {
+  return static_cast<float>(LinearInterp(x, g[k - 1], g[k], y1, y2));
+}
 
 // One axis: row r belongs to grid point r. row_value(r) returns the row's
 // curve evaluated, as a 32-bit float.

@@ -6,6 +6,7 @@
 #include "core/parameter_limits.h"
 #include "engine/models/grid_lookup.h"
 #include "engine/models/numeric_helpers.h"
+#include "engine/models/row_memo.h"
 
 namespace ventora {
 namespace {
@@ -55,12 +56,15 @@ void RatioFactor(const RunContext& ctx, float ZH, float ratio, float PAD,
   const bool below_one = ratio < 1.0f;
   const int row_count = static_cast<int>(table.rows.size());
   bool no_real_value = false;
+  const int form = root_form == FARRootForm ? 1 : 2;
   auto row_value = [&](int r) {
-    const int row_number = std::clamp(r, 1, row_count);
-    const std::span<const float> row = table.rows[static_cast<std::size_t>(row_number - 1)];
-    const double v = below_one ? EvalPolynomialRow(ratio, row.first(2), 2)
-                               : root_form(ratio, row.subspan(2), row_number);
-    const auto stored = static_cast<float>(v);
+    const float stored = MemoRow(ctx.rows, &table, form, r, ratio, 0.0f, [&] {
+      const int row_number = std::clamp(r, 1, row_count);
+      const std::span<const float> row = table.rows[static_cast<std::size_t>(row_number - 1)];
+      const double v = below_one ? EvalPolynomialRow(ratio, row.first(2), 2)
+                                 : root_form(ratio, row.subspan(2), row_number);
+      return static_cast<float>(v);
+    });
     if (stored == kNoRealValueF) no_real_value = true;
     return stored;
   };
@@ -91,7 +95,9 @@ void LeewardVeEXPFactor(const RunContext& ctx, float ZH, float VeEXP, float& F2,
     return;
   }
   F2 = LookupOneAxis(kLeewardVeEXPZH, ZH, [&](int r) {
-    return static_cast<float>(EvalPolynomial(VeEXP, LeewardVeEXPTable, 4, r));
+    return MemoRow(ctx.rows, &LeewardVeEXPTable, 0, r, VeEXP, 0.0f, [&] {
+      return static_cast<float>(EvalPolynomial(VeEXP, LeewardVeEXPTable, 4, r));
+    });
   });
 }
 
@@ -106,17 +112,19 @@ void LeewardPADFactor(const RunContext& ctx, float ZH, float PAD, float& F3, std
     return;
   }
   F3 = LookupOneAxis(kLeewardZH, ZH, [&](int r) {
-    return static_cast<float>(EvalPolynomial(PAD, LeewardPADTable, 6, r));
+    return MemoRow(ctx.rows, &LeewardPADTable, 0, r, PAD, 0.0f,
+                   [&] { return static_cast<float>(EvalPolynomial(PAD, LeewardPADTable, 6, r)); });
   });
 }
 
-void LeewardRbHFactor(float ZH, float PAD, float RbH, float& F4) {
+void LeewardRbHFactor(float ZH, float PAD, float RbH, float& F4, RowMemo* rows) {
   if (RbH == 1.0f) {
     F4 = 1.0f;
     return;
   }
   F4 = LookupTwoAxes(kLeewardZH, ZH, kLeewardRbHPAD, PAD, [&](int r) {
-    return static_cast<float>(EvalPolynomial(RbH, LeewardRbHTable, 3, r));
+    return MemoRow(rows, &LeewardRbHTable, 0, r, RbH, 0.0f,
+                   [&] { return static_cast<float>(EvalPolynomial(RbH, LeewardRbHTable, 3, r)); });
   });
 }
 

@@ -14,6 +14,8 @@
 
 namespace ventora {
 
+class RowMemo;
+
 // A FAR or SAR table laid over its grids: row (iPAD - 1) * nZH + iZH holds
 // the line a1 r + a2 (ratio below 1) and the root form b1, b2, b3 (ratio
 // above 1). Row numbers pick the root form's variant, so a smaller table in
@@ -35,7 +37,8 @@ void LeewardVeEXPFactor(const RunContext& ctx, float ZH, float VeEXP, float& F2,
 void LeewardPADFactor(const RunContext& ctx, float ZH, float PAD, float& F3, std::int16_t& err);
 
 // Exactly 1 at RbH 1; the caller divides by RbH^(2 VeEXP).
-void LeewardRbHFactor(float ZH, float PAD, float RbH, float& F4);
+// With `rows`, the curves evaluated at RbH are kept there (row_memo.h).
+void LeewardRbHFactor(float ZH, float PAD, float RbH, float& F4, RowMemo* rows = nullptr);
 
 // Exactly 1 at FAR 1. Otherwise err 1 and "PAD out of range (0 - 35)" above
 // PAD 35; err 2 and the report line "FAR out of range (leeward facade)" (no

@@ -4,6 +4,7 @@
 
 #include "core/parameter_limits.h"
 #include "engine/models/leeward_factors.h"
+#include "engine/models/row_memo.h"
 
 namespace ventora {
 namespace {
@@ -40,8 +41,8 @@ bool LeewardHeightPart(const RunContext& ctx, float VeEXP, float PAD, float RbH,
   if (err != 0) return false;
   LeewardPADFactor(ctx, ZH, PAD, F3, err);
   if (err != 0) return false;
-  LeewardRbHFactor(ZH, PAD, RbH, F4);
-  F4 = static_cast<float>(F4 / std::pow(static_cast<double>(RbH), 2.0 * VeEXP));
+  LeewardRbHFactor(ZH, PAD, RbH, F4, ctx.rows);
+  F4 = static_cast<float>(F4 / RbHScaling(ctx.rows, RbH, VeEXP));
   LeewardFARFactor(ctx, ZH, FAR, PAD, F5, err);
   if (err != 0) return false;
   LeewardSARFactor(ctx, ZH, SAR, PAD, F6, err);

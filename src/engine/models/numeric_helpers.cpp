@@ -6,35 +6,9 @@
 namespace ventora {
 namespace {
 
-// A coefficient count held within the row it counts.
-int CountWithin(std::span<const float> c, int n) {
-  return std::clamp(n, 0, static_cast<int>(c.size()));
-}
-
 double CappedRatio(float x, double cap) {
   const double capped = x;
   return capped > cap ? cap : capped;
-}
-
-// x^k for a 32-bit x. Up to the fourth power the product of x with itself
-// is exact until its last multiplication, so the result is the correctly
-// rounded power, as pow gives it, at a fraction of pow's cost.
-double PowerOf(float x, int k) {
-  const double d = x;
-  switch (k) {
-    case 0:
-      return 1.0;
-    case 1:
-      return d;
-    case 2:
-      return d * d;
-    case 3:
-      return (d * d) * d;
-    case 4:
-      return (d * d) * (d * d);
-    default:
-      return std::pow(d, k);
-  }
 }
 
 bool IsOneOf(int r, std::initializer_list<int> rows) {
@@ -58,13 +32,6 @@ double RootForm(float x, std::span<const float> c, double cap, bool special_row,
 
 }  // namespace
 
-int BandIndex(double value, int count) {
-  const double whole = std::floor(value);
-  if (!(whole >= 1.0)) return 1;
-  if (whole >= count) return count;
-  return static_cast<int>(whole);
-}
-
 void FindInterval(std::span<const float> g, float x, int n, int& k) {
   float best = 100.0f;
   const int count = CountWithin(g, n);
@@ -75,19 +42,6 @@ void FindInterval(std::span<const float> g, float x, int n, int& k) {
       best = d;
     }
   }
-}
-
-double LinearInterp(float x, float x1, float x2, float y1, float y2) {
-  const double dx = x, dx1 = x1, dx2 = x2, dy1 = y1, dy2 = y2;
-  return (dx * (dy2 - dy1) - dx1 * dy2 + dx2 * dy1) / (dx2 - dx1);
-}
-
-double EvalPolynomialRow(float x, std::span<const float> c, int n) {
-  const int count = CountWithin(c, n);
-  double sum = 0.0;
-  for (int i = 1; i <= count; ++i)
-    sum += c[i - 1] * PowerOf(x, count - i);
-  return sum;
 }
 
 double EvalRootFit4Row(float x, std::span<const float> c) {
@@ -113,14 +67,6 @@ double EvalExpRootFit6Row(float x, std::span<const float> c, int r) {
 double EvalLogisticRow(float x, std::span<const float> c) {
   const double e = -static_cast<double>(c[2]) * (static_cast<double>(x) - c[4]);
   return c[0] + c[3] / (c[1] + std::exp(e));
-}
-
-double EvalPolynomialAscRow(float x, std::span<const float> c, int n) {
-  const int count = CountWithin(c, n);
-  double sum = 0.0;
-  for (int i = 1; i <= count; ++i)
-    sum += c[i - 1] * PowerOf(x, i - 1);
-  return sum;
 }
 
 double EvalPolynomial2DRow(float x, float y, std::span<const float> c, int N) {

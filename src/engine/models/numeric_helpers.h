@@ -11,6 +11,7 @@
 // reads outside its table whatever it is given.
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <span>
 
@@ -36,9 +37,43 @@ int ClampRow(const CoefTable<Rows, Cols>&, int r) {
   return std::clamp(r, 1, static_cast<int>(Rows));
 }
 
+// The small helpers are inline: the run calls them for every element, and
+// with the coefficient count known at the call the polynomials unroll.
+
+// A coefficient count held within the row it counts.
+inline int CountWithin(std::span<const float> c, int n) {
+  return std::clamp(n, 0, static_cast<int>(c.size()));
+}
+
+// x^k for a 32-bit x. Up to the fourth power the product of x with itself
+// is exact until its last multiplication, so the result is the correctly
+// rounded power, as pow gives it, at a fraction of pow's cost.
+inline double PowerOf(float x, int k) {
+  const double d = x;
+  switch (k) {
+    case 0:
+      return 1.0;
+    case 1:
+      return d;
+    case 2:
+      return d * d;
+    case 3:
+      return (d * d) * d;
+    case 4:
+      return (d * d) * (d * d);
+    default:
+      return std::pow(d, k);
+  }
+}
+
 // Int(value) (the floor) raised to 1 and held at count; NaN gives 1. Used for
 // every band index computed from a position or an angle.
-int BandIndex(double value, int count);
+inline int BandIndex(double value, int count) {
+  const double whole = std::floor(value);
+  if (!(whole >= 1.0)) return 1;
+  if (whole >= count) return count;
+  return static_cast<int>(whole);
+}
 
 // Bracket search on an ascending grid g(1..n): k becomes i - 1 for the grid
 // point g(i) that lies least above x (by less than 100); when none does, k
@@ -47,17 +82,32 @@ int BandIndex(double value, int count);
 void FindInterval(std::span<const float> g, float x, int n, int& k);
 
 // The line through (x1, y1) and (x2, y2) at x, no clamping.
-double LinearInterp(float x, float x1, float x2, float y1, float y2);
+inline double LinearInterp(float x, float x1, float x2, float y1, float y2) {
+  const double dx = x, dx1 = x1, dx2 = x2, dy1 = y1, dy2 = y2;
+  return (dx * (dy2 - dy1) - dx1 * dy2 + dx2 * dy1) / (dx2 - dx1);
+}
 
 // Row-level forms: c holds one curve's coefficients, r its row number where
 // the row decides the form.
-double EvalPolynomialRow(float x, std::span<const float> c, int n);
+inline double EvalPolynomialRow(float x, std::span<const float> c, int n) {
+  const int count = CountWithin(c, n);
+  double sum = 0.0;
+  for (int i = 1; i <= count; ++i)
+    sum += c[static_cast<std::size_t>(i - 1)] * PowerOf(x, count - i);
+  return sum;
+}
 double EvalRootFit4Row(float x, std::span<const float> c);
 double EvalRootFit4SpecialRow(float x, std::span<const float> c, int r);
 double EvalRootFit6SpecialRow(float x, std::span<const float> c, int r);
 double EvalExpRootFit6Row(float x, std::span<const float> c, int r);
 double EvalLogisticRow(float x, std::span<const float> c);
-double EvalPolynomialAscRow(float x, std::span<const float> c, int n);
+inline double EvalPolynomialAscRow(float x, std::span<const float> c, int n) {
+  const int count = CountWithin(c, n);
+  double sum = 0.0;
+  for (int i = 1; i <= count; ++i)
+    sum += c[static_cast<std::size_t>(i - 1)] * PowerOf(x, i - 1);
+  return sum;
+}
 double EvalPolynomial2DRow(float x, float y, std::span<const float> c, int N);
 
 // sum for i = 1..n of c_i * x^(n - i): c1 belongs to the highest power.

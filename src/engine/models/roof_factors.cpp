@@ -6,6 +6,7 @@
 #include "engine/models/grid_lookup.h"
 #include "engine/models/numeric_helpers.h"
 #include "engine/models/roof_tables.h"
+#include "engine/models/row_memo.h"
 
 namespace ventora {
 namespace {
@@ -55,7 +56,9 @@ void RoofVeEXPFactor(const RunContext& ctx, float ZH, float VeEXP, float theta, 
   }
   const int a = BandIndex(t / 22.5 + 1.0, 4);
   const int row = (a - 1) * 5 + RoofZHBand(z);
-  factor = static_cast<float>(EvalPolynomialAsc(VeEXP, kRoofVeEXPTable, 3, row));
+  factor = MemoRow(ctx.rows, &kRoofVeEXPTable, 0, row, VeEXP, 0.0f, [&] {
+    return static_cast<float>(EvalPolynomialAsc(VeEXP, kRoofVeEXPTable, 3, row));
+  });
 }
 
 void RoofPADFactor(const RunContext& ctx, float ZH, float PAD, float& factor,
@@ -67,7 +70,8 @@ void RoofPADFactor(const RunContext& ctx, float ZH, float PAD, float& factor,
     return;
   }
   factor = LookupOneAxis(kRoofPADZHGrid, ZH, [&](int r) {
-    return static_cast<float>(EvalPolynomialAsc(PAD, kRoofPADTable, 5, r));
+    return MemoRow(ctx.rows, &kRoofPADTable, 0, r, PAD, 0.0f,
+                   [&] { return static_cast<float>(EvalPolynomialAsc(PAD, kRoofPADTable, 5, r)); });
   });
 }
 
@@ -80,8 +84,13 @@ void RoofRbHFactor(const RunContext& ctx, float ZH, float PAD, float RbH, float&
   if (!limits::kPADIfRbHNot1.MeetsHigh(PAD))
     return Refuse(ctx, "PAD out of range (0 - 40)", status);
   factor = LookupTwoAxes(kRoofRbHZHGrid, ZH, kRoofRbHPADGrid, PAD, [&](int r) {
-    if (RbH > 1.0f) return static_cast<float>(EvalLogistic(RbH, kRoofRbHTable, r));
-    return static_cast<float>(EvalPolynomialAsc(RbH, kRoofRbHLinearTable, 2, r));
+    if (RbH > 1.0f) {
+      return MemoRow(ctx.rows, &kRoofRbHTable, 0, r, RbH, 0.0f,
+                     [&] { return static_cast<float>(EvalLogistic(RbH, kRoofRbHTable, r)); });
+    }
+    return MemoRow(ctx.rows, &kRoofRbHLinearTable, 0, r, RbH, 0.0f, [&] {
+      return static_cast<float>(EvalPolynomialAsc(RbH, kRoofRbHLinearTable, 2, r));
+    });
   });
 }
 
@@ -94,18 +103,22 @@ void RoofFARFactor(const RunContext& ctx, float ZH, float FAR, float PAD, float&
     return;
   }
   factor = LookupOneAxis(kRoofFARZHGrid, ZH, [&](int r) {
-    return static_cast<float>(EvalPolynomial2D(FAR, PAD, kRoofFARTable, 9, r));
+    return MemoRow(ctx.rows, &kRoofFARTable, 0, r, FAR, PAD, [&] {
+      return static_cast<float>(EvalPolynomial2D(FAR, PAD, kRoofFARTable, 9, r));
+    });
   });
 }
 
-void RoofSARFactor(const RunContext&, float ZH, float SAR, float PAD, float& factor,
+void RoofSARFactor(const RunContext& ctx, float ZH, float SAR, float PAD, float& factor,
                    std::int16_t&) {
   if (SAR == 1.0f) {
     factor = 1.0f;
     return;
   }
   factor = LookupOneAxis(kRoofSARZHGrid, ZH, [&](int r) {
-    return static_cast<float>(EvalPolynomial2D(SAR, PAD, kRoofSARTable, 9, r));
+    return MemoRow(ctx.rows, &kRoofSARTable, 0, r, SAR, PAD, [&] {
+      return static_cast<float>(EvalPolynomial2D(SAR, PAD, kRoofSARTable, 9, r));
+    });
   });
 }
 

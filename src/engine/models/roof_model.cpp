@@ -5,6 +5,7 @@
 #include "core/parameter_limits.h"
 #include "engine/models/roof_factors.h"
 #include "engine/models/roof_layout.h"
+#include "engine/models/row_memo.h"
 
 namespace ventora {
 namespace {
@@ -35,7 +36,7 @@ void ComputeCorrections(const RunContext& ctx, float VeEXP, float PAD, float RbH
   RoofRbHFactor(ctx, ZH, PAD, RbH, rbh, status);
   if (status != 0) return;
   // The velocity-profile scaling of the building's height.
-  c.rbh = static_cast<float>(rbh / std::pow(static_cast<double>(RbH), 2.0 * VeEXP));
+  c.rbh = static_cast<float>(rbh / RbHScaling(ctx.rows, RbH, VeEXP));
   RoofFARFactor(ctx, ZH, FAR, PAD, c.far, status);
   if (status != 0) return;
   RoofSARFactor(ctx, ZH, SAR, PAD, c.sar, status);

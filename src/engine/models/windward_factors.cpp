@@ -6,6 +6,7 @@
 #include "core/parameter_limits.h"
 #include "engine/models/grid_lookup.h"
 #include "engine/models/numeric_helpers.h"
+#include "engine/models/row_memo.h"
 #include "engine/models/windward_grids.h"
 
 namespace ventora {
@@ -29,11 +30,14 @@ void RatioFactor(const RunContext& ctx, float ZH, float ratio, float PAD,
   }
   const bool below_one = ratio < 1.0f;
   bool no_real_value = false;
+  const int form = root_form == EvalRootFit6SpecialRow ? 1 : 2;
   auto row_value = [&](int r) {
-    const std::span<const float> row = TableRow(table, r);
-    const double v = below_one ? EvalPolynomialRow(ratio, row.first(2), 2)
-                               : root_form(ratio, row.subspan(2), ClampRow(table, r));
-    const auto stored = static_cast<float>(v);
+    const float stored = MemoRow(ctx.rows, &table, form, r, ratio, 0.0f, [&] {
+      const std::span<const float> row = TableRow(table, r);
+      const double v = below_one ? EvalPolynomialRow(ratio, row.first(2), 2)
+                                 : root_form(ratio, row.subspan(2), ClampRow(table, r));
+      return static_cast<float>(v);
+    });
     if (stored == static_cast<float>(kNoRealValue)) no_real_value = true;
     return stored;
   };
@@ -63,7 +67,9 @@ void WindwardVeEXPFactor(const RunContext& ctx, float ZH, float VeEXP, float& F2
     return;
   }
   F2 = LookupOneAxis(kWindwardVeEXPZH, ZH, [&](int r) {
-    return static_cast<float>(EvalPolynomial(VeEXP, WindwardVeEXPTable, 4, r));
+    return MemoRow(ctx.rows, &WindwardVeEXPTable, 0, r, VeEXP, 0.0f, [&] {
+      return static_cast<float>(EvalPolynomial(VeEXP, WindwardVeEXPTable, 4, r));
+    });
   });
 }
 
@@ -75,16 +81,18 @@ void WindwardPADFactor(const RunContext& ctx, float ZH, float PAD, float& F3, st
   }
   // Bands of 0.1 in ZH with no interpolation between them.
   const int row = BandIndex(10.0 * (static_cast<double>(ZH) - 0.65) + 2.0, 5);
-  F3 = static_cast<float>(EvalPolynomial(PAD, WindwardPADTable, 4, row));
+  F3 = MemoRow(ctx.rows, &WindwardPADTable, 0, row, PAD, 0.0f,
+               [&] { return static_cast<float>(EvalPolynomial(PAD, WindwardPADTable, 4, row)); });
 }
 
-void WindwardRbHFactor(float ZH, float PAD, float RbH, float& F4) {
+void WindwardRbHFactor(float ZH, float PAD, float RbH, float& F4, RowMemo* rows) {
   if (RbH == 1.0f) {
     F4 = 1.0f;
     return;
   }
   F4 = LookupTwoAxes(kWindwardRbHZH, ZH, kWindwardRbHPAD, PAD, [&](int r) {
-    return static_cast<float>(EvalPolynomial(RbH, WindwardRbHTable, 4, r));
+    return MemoRow(rows, &WindwardRbHTable, 0, r, RbH, 0.0f,
+                   [&] { return static_cast<float>(EvalPolynomial(RbH, WindwardRbHTable, 4, r)); });
   });
 }
 

@@ -10,6 +10,8 @@
 
 namespace ventora {
 
+class RowMemo;
+
 // The FAR and SAR tables: per row the line a1 r + a2 (ratio below 1) and the
 // root form b1, b2, b3 (ratio above 1).
 using WindwardRatioTable = CoefTable<66, 5>;
@@ -21,7 +23,8 @@ void WindwardVeEXPFactor(const RunContext& ctx, float ZH, float VeEXP, float& F2
 // err 1 and "PAD out of range (0 - 50)" outside 0 to 50.
 void WindwardPADFactor(const RunContext& ctx, float ZH, float PAD, float& F3, std::int16_t& err);
 
-void WindwardRbHFactor(float ZH, float PAD, float RbH, float& F4);
+// With `rows`, the curves evaluated at RbH are kept there (row_memo.h).
+void WindwardRbHFactor(float ZH, float PAD, float RbH, float& F4, RowMemo* rows = nullptr);
 
 // err 2 when a root form has no real value: "FAR out of range (windward
 // facade)" as a box (unless quiet) and as a report line. The table is a seam

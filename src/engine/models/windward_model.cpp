@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/models/row_memo.h"
 #include "engine/models/windward_factors.h"
 
 namespace ventora {
@@ -24,8 +25,8 @@ bool WindwardHeightPart(const RunContext& ctx, float VeEXP, float PAD, float RbH
   if (err != 0) return false;
   WindwardPADFactor(ctx, ZH, PAD, F3, err);
   if (err != 0) return false;
-  WindwardRbHFactor(ZH, PAD, RbH, F4);
-  F4 = static_cast<float>(F4 / std::pow(static_cast<double>(RbH), 2.0 * VeEXP));
+  WindwardRbHFactor(ZH, PAD, RbH, F4, ctx.rows);
+  F4 = static_cast<float>(F4 / RbHScaling(ctx.rows, RbH, VeEXP));
   WindwardFARFactor(ctx, ZH, FAR, PAD, F5, err);
   if (err != 0) return false;
   WindwardSARFactor(ctx, ZH, SAR, PAD, F6, err);

@@ -1,16 +1,15 @@
 #include "output/sweep/export_text.h"
 
-#include <charconv>
 #include <stdexcept>
 
 #include "core/replace_file.h"
+#include "core/shortest_float.h"
 
 namespace ventora {
 
 void AppendNumber(std::string& out, float value) {
   char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  out.append(buffer, result.ptr);
+  out.append(buffer, WriteShortestFloat(buffer, value));
 }
 
 std::string NumberString(float value) {

@@ -1,5 +1,8 @@
 #include "output/sweep/sweep_csv_export.h"
 
+#include <vector>
+
+#include "core/shortest_float.h"
 #include "output/sweep/cp_status.h"
 #include "output/sweep/export_job_summary.h"
 #include "output/sweep/export_text.h"
@@ -51,12 +54,17 @@ std::string SweepCsv(const WindSweep& sweep, const Job& job) {
     out += "," + CpColumn(d.AnWind);
   out += ",Cp status\r\n";
   out.reserve(out.size() + sweep.elements.size() * (48 + 10 * sweep.directions.size()));
+  // The Cp columns of a row are written into one buffer and appended once:
+  // a sweep writes tens of thousands of numbers.
+  std::vector<char> cps(sweep.directions.size() * 17);
   for (std::size_t e = 0; e < sweep.elements.size(); ++e) {
     AppendPosition(out, sweep.elements[e], job);
+    char* end = cps.data();
     for (const SweepDirection& d : sweep.directions) {
-      out += ',';
-      if (d.completed) AppendNumber(out, d.Cp[e]);
+      *end++ = ',';
+      if (d.completed) end = WriteShortestFloat(end, d.Cp[e]);
     }
+    out.append(cps.data(), end);
     AppendStatus(out, SweptStatusText(sweep, e));
   }
   return out;

@@ -6,6 +6,8 @@
 #include <string>
 #include <utility>
 
+#include "engine/models/row_memo.h"
+
 namespace ventora {
 namespace {
 
@@ -59,13 +61,15 @@ std::string FailureText(const Job& job, const RunResult& result, const RunTrace&
 }
 
 SweepDirection RunOneDirection(Job& job, float AnWind, MessageSink* messages,
-                               const SweepSetup& setup, std::vector<ElementResult>& elements) {
+                               const SweepSetup& setup, RowMemo& rows,
+                               std::vector<ElementResult>& elements) {
   job.AnWind = AnWind;
   if (setup.atDirection) setup.atDirection(job);
   RunTrace trace;
   RunSetup run;
   run.openReport = [&trace] { return std::make_unique<TraceReport>(trace); };
   run.facadeCp = setup.facadeCp;
+  run.rows = &rows;
   RunContext ctx;
   ctx.messages = messages;
   RunResult result = RunCalculation(job, ctx, run);
@@ -118,11 +122,14 @@ WindSweep RunWindSweep(const Job& job, const std::vector<float>& directions,
   WindSweep sweep;
   sweep.directions.reserve(directions.size());
   Job run = job;
+  // The walls' curves do not depend on the wind direction: evaluated once for
+  // the whole sweep.
+  const auto rows = std::make_unique<RowMemo>();
   for (std::size_t i = 0; i < directions.size(); ++i) {
     ThrowIfCancelled(setup.cancel);
     MessageSink* messages = i == 0 ? setup.messages : nullptr;
     sweep.directions.push_back(
-        RunOneDirection(run, directions[i], messages, setup, sweep.elements));
+        RunOneDirection(run, directions[i], messages, setup, *rows, sweep.elements));
     if (setup.progress) setup.progress(i + 1, directions.size());
   }
   return sweep;

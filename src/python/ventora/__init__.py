@@ -27,8 +27,10 @@ from ._ventora import (
     export,
     run,
     sweep,
+    sweep_many,
 )
 from .surroundings import surroundings
+from .many import sweep_frame
 
 __all__ = [
     "EXPORT_FORMATS",
@@ -51,4 +53,6 @@ __all__ = [
     "run",
     "surroundings",
     "sweep",
+    "sweep_frame",
+    "sweep_many",
 ]

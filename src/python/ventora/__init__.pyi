@@ -2,10 +2,11 @@
 
 import enum
 import os
-from typing import Any, Iterator, Literal, overload
+from typing import Any, Iterable, Iterator, Literal, overload
 
 import numpy as np
 import numpy.typing as npt
+import pandas
 
 __version__: str
 EXPORT_FORMATS: list[str]
@@ -162,6 +163,10 @@ class Sweep:
 def run(job: Job) -> Result: ...
 def check(job: Job) -> list[Message]: ...
 def sweep(job: Job, step: float = 10) -> Sweep: ...
+def sweep_many(jobs: Iterable[Job | _Path], step: float = 10) -> dict[str, Any]: ...
+def sweep_frame(
+    jobs: Iterable[Job | _Path], step: float = 10
+) -> tuple[pandas.DataFrame, pandas.DataFrame]: ...
 def export(job: Job, *, format: str = "csv", path: _Path | None = None,
            step: float | None = None, boundary_layer: float | None = None,
            strict: bool = False) -> str: ...
