@@ -116,10 +116,12 @@ output_over_input)
   run_in "$work" --sweep --format=csv a.in b.in
   expect_status 1 && expect_err "\"$work/a.sweep.csv\" is \"$work/b.in\", which this run reads"
   rm "$work/a.sweep.csv"
-  ln -s a.in "$work/a.png"
-  run_in "$work" --map=a.png a.in
-  expect_status 1 && expect_err "the output \"$work/a.png\" is \"$work/a.in\""
-  rm "$work/a.png"
+  if "$bin" --help | grep -q -- --map; then  # a build without the Cp map has no --map
+    ln -s a.in "$work/a.png"
+    run_in "$work" --map=a.png a.in
+    expect_status 1 && expect_err "the output \"$work/a.png\" is \"$work/a.in\""
+    rm "$work/a.png"
+  fi
   printf 'a.in\n' >"$work/b.out.txt"
   run_in "$work" --jobs-from b.out.txt b.in
   expect_status 1 && expect_err "\"$work/b.out.txt\" is \"b.out.txt\", which this run reads"
