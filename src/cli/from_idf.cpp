@@ -21,6 +21,7 @@
 #include "run_job_file.h"
 #include "stderr_messages.h"
 #include "sweep_job_file.h"
+#include "valued_options.h"
 
 namespace ventora::cli {
 namespace {
@@ -161,38 +162,25 @@ void PrintSummary(std::ostream& out, const idf::BoxFit& fit, const Job& job, con
 
 std::vector<std::string> TakeFromIdfOptions(const std::vector<std::string>& args,
                                             CliOptions& options, std::string& error) {
-  std::vector<std::string> rest;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    std::string name = arg.substr(0, arg.find('='));
-    if (name != "--from-idf" && name != "--pad" && name != "--sbh" && name != "--veexp" &&
-        name != "--fit" && name != "--zones") {
-      rest.push_back(arg);
-      continue;
-    }
-    std::string value;
-    if (name.size() < arg.size()) {
-      value = arg.substr(name.size() + 1);
-    } else if (i + 1 < args.size()) {
-      value = args[++i];
-    } else {
-      error = name + " needs a value (see --help)";
-      return {};
-    }
+  const auto owns = [](const std::string& name) {
+    return name == "--from-idf" || name == "--pad" || name == "--sbh" || name == "--veexp" ||
+           name == "--fit" || name == "--zones";
+  };
+  const auto take = [&options](const std::string& name, const std::string& value) {
     if (name == "--from-idf") {
       options.fromIdf = value;
-    } else if (name == "--fit" || name == "--zones") {
-      error = TakeFitOption(name, value, options);
-      if (!error.empty()) return {};
-    } else if (!ReadValue(name, value,
-                          name == "--pad"   ? options.pad
-                          : name == "--sbh" ? options.sbh
-                                            : options.veexp,
-                          error)) {
-      return {};
+      return std::string();
     }
-  }
-  return rest;
+    if (name == "--fit" || name == "--zones") return TakeFitOption(name, value, options);
+    std::string why;
+    ReadValue(name, value,
+              name == "--pad"   ? options.pad
+              : name == "--sbh" ? options.sbh
+                                : options.veexp,
+              why);
+    return why;
+  };
+  return TakeValuedOptions(args, owns, take, error);
 }
 
 std::string CheckFromIdfOptions(const CliOptions& options) {

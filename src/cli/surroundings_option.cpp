@@ -10,6 +10,7 @@
 #include "core/parameter_limits.h"
 #include "output/program_library.h"
 #include "site/site_entry.h"
+#include "valued_options.h"
 
 namespace ventora::cli {
 namespace {
@@ -186,26 +187,12 @@ void SetSectorValues(const AppliedSurroundings& applied, Job& job) {
 
 std::vector<std::string> TakeSurroundingsOptions(const std::vector<std::string>& args,
                                                  SurroundingsOptions& options, std::string& error) {
-  std::vector<std::string> rest;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    const std::string name = arg.substr(0, arg.find('='));
-    if (!IsSurroundingsOption(name)) {
-      rest.push_back(arg);
-      continue;
-    }
-    std::string value;
-    if (name.size() < arg.size()) {
-      value = arg.substr(name.size() + 1);
-    } else if (i + 1 < args.size()) {
-      value = args[++i];
-    } else {
-      error = name + " needs a value (see --help)";
-      return {};
-    }
-    if (error = ReadOption(name, value, options); !error.empty()) return {};
-  }
-  return rest;
+  return TakeValuedOptions(
+      args, IsSurroundingsOption,
+      [&options](const std::string& name, const std::string& value) {
+        return ReadOption(name, value, options);
+      },
+      error);
 }
 
 std::string CheckSurroundingsOptions(const CliOptions& options) {
