@@ -1,0 +1,91 @@
+#include "idf/from_model/from_model_sweep.h"
+
+#include <stdexcept>
+
+#include "core/job_file.h"
+#include "idf/cp_model_writer.h"
+#include "output/sweep/cp_beyond_one.h"
+#include "output/sweep/cp_status.h"
+#include "output/sweep/energyplus_export.h"
+#include "output/sweep/export_text.h"
+#include "output/sweep/reference_wind.h"
+#include "output/sweep/sweep_csv_export.h"
+
+namespace ventora::idf {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The model's comment header before the new objects.
+std::string Header(const Job& job, const std::string& stem, const ExportInfo& info,
+                   const std::string& warning) {
+  std::string text =
+      "! ---- Wind pressure coefficients of every airflow opening, by ventora-run "
+      "--from-idf ----\n";
+  for (const std::string& line : JobSummaryLines(job, stem))
+    text += "! " + line + "\n";
+  for (const std::string& line : ReferenceLines(job, info))
+    text += "! " + line + "\n";
+  text += "! " + EnergyPlusSiteLine(job, info) + "\n";
+  if (!warning.empty()) text += CommentLines(warning, "! ");
+  return text + "\n";
+}
+
+// The direction arrays and one curve per opening, named in `names`.
+std::string Curves(const WindSweep& sweep, const Job& job, const std::string& prefix,
+                   const EnergyPlusSettings& settings, std::vector<std::string>& names) {
+  std::string curves;
+  bool anyTable = false;
+  bool anyValues = false;
+  for (std::size_t e = 0; e < sweep.elements.size(); ++e)
+    (EnergyPlusTableForm(sweep, e, settings) ? anyTable : anyValues) = true;
+  if (anyValues) AppendDirectionArray(curves, sweep);
+  if (anyTable) AppendTableDirections(curves, sweep);
+  for (std::size_t e = 0; e < sweep.elements.size(); ++e) {
+    AppendElement(curves, sweep, job, e, prefix, settings);
+    names.push_back(IdfElementName(prefix, sweep.elements[e]));
+  }
+  return curves;
+}
+
+}  // namespace
+
+void SweepCpModel(const CpModelPlan& plan, const CpModelSettings& settings, const SweepSetup& setup,
+                  CpModelFiles& files) {
+  const Job& job = plan.job;
+  const BoxFit& fit = plan.box.fit;
+  const std::string stem = fs::path(plan.box.file->path).stem().string();
+  files.notes = plan.notes;
+  files.sweep = RunWindSweep(job, SweepDirections(static_cast<float>(settings.step)), setup);
+  WindSweep& sweep = files.sweep;
+  CheckEnergyPlusSweep(sweep);
+  if (settings.strict && AnyImplausible(sweep))
+    throw std::invalid_argument(StrictRefusal(sweep, "EnergyPlus model"));
+  if (sweep.elements.size() != fit.openings.size())
+    throw std::runtime_error("element count mismatch");
+  // The model's names number the elements on each facade, as the summary does.
+  for (std::size_t e = 0; e < sweep.elements.size(); ++e)
+    sweep.elements[e].k = static_cast<std::int16_t>(fit.openings[e].element);
+  const EnergyPlusSettings energyPlus{settings.allTables};
+  const std::string curves = Curves(sweep, job, IdfNamePrefix(stem), energyPlus, files.names);
+  std::string headerWarning;
+  for (const std::string& w : {plan.profileWarning, EnergyPlusCpWarning(sweep, energyPlus)}) {
+    if (w.empty()) continue;
+    files.warnings.push_back(w);
+    headerWarning += (headerWarning.empty() ? "Warning: " : " ") + w;
+  }
+  files.modelText = CpModelText(*plan.box.file, fit, Header(job, stem, plan.info, headerWarning),
+                                curves, files.names, job.Bdz, &files.notes);
+  // The same "#" header as every sweep CSV.
+  files.csv = CommentedJobHeader(job, stem, plan.info, "# ") + SweepCsv(sweep, job);
+  files.jobText = JobFileText(job);
+}
+
+void WriteCpModelFiles(const fs::path& model, const CpModelFiles& files) {
+  const std::vector<fs::path> outputs = CpModelOutputs(model);
+  WriteExportFile(outputs[0], files.jobText);
+  WriteExportFile(outputs[1], files.csv);
+  WriteExportFile(outputs[2], files.modelText);
+}
+
+}  // namespace ventora::idf
