@@ -19,9 +19,11 @@ class ScriptedFileDialogs : public FileDialogs {
  public:
   std::deque<std::optional<std::string>> openAnswers;  // empty script: cancelled
   std::deque<std::optional<std::string>> saveAnswers;
+  std::deque<std::optional<std::string>> modelAnswers;
 
   std::optional<std::string> OpenPath() override { return Next(openAnswers); }
   std::optional<std::string> SavePath() override { return Next(saveAnswers); }
+  std::optional<std::string> ModelPath() override { return Next(modelAnswers); }
 
  private:
   static std::optional<std::string> Next(std::deque<std::optional<std::string>>& script) {

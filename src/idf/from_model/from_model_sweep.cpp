@@ -1,8 +1,11 @@
 #include "idf/from_model/from_model_sweep.h"
 
+#include <cerrno>
+#include <memory>
 #include <stdexcept>
 
 #include "core/job_file.h"
+#include "core/replace_file.h"
 #include "idf/cp_model_writer.h"
 #include "output/sweep/cp_beyond_one.h"
 #include "output/sweep/cp_status.h"
@@ -81,11 +84,27 @@ void SweepCpModel(const CpModelPlan& plan, const CpModelSettings& settings, cons
   files.jobText = JobFileText(job);
 }
 
+// All three are written in full before any is renamed into place, so that a
+// full disk or a folder that refuses a file leaves every old file as it was.
 void WriteCpModelFiles(const fs::path& model, const CpModelFiles& files) {
   const std::vector<fs::path> outputs = CpModelOutputs(model);
-  WriteExportFile(outputs[0], files.jobText);
-  WriteExportFile(outputs[1], files.csv);
-  WriteExportFile(outputs[2], files.modelText);
+  const std::string* texts[] = {&files.jobText, &files.csv, &files.modelText};
+  try {
+    std::vector<std::unique_ptr<ReplacingFile>> written;
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+      written.push_back(std::make_unique<ReplacingFile>(outputs[i]));
+      written.back()->Write(*texts[i]);
+    }
+    // A rename fails mostly over a folder of that name: found before any is made.
+    for (const fs::path& path : outputs) {
+      std::error_code error;
+      if (fs::is_directory(path, error)) throw FileFault(path, EISDIR);
+    }
+    for (const auto& file : written)
+      file->Commit();
+  } catch (const FileFault& e) {
+    throw std::runtime_error("Cannot write " + std::string(e.what()));
+  }
 }
 
 }  // namespace ventora::idf

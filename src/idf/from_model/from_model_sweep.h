@@ -34,8 +34,9 @@ struct CpModelFiles {
 void SweepCpModel(const CpModelPlan& plan, const CpModelSettings& settings, const SweepSetup& setup,
                   CpModelFiles& files);
 
-// Writes the three files to CpModelOutputs(model), each replaced whole;
-// throws FileFault or std::runtime_error naming the file that failed.
+// Writes the three files to CpModelOutputs(model), each replaced whole and
+// none before all are ready; throws std::runtime_error naming the file that
+// failed, every old file then as it was.
 void WriteCpModelFiles(const std::filesystem::path& model, const CpModelFiles& files);
 
 }  // namespace ventora::idf

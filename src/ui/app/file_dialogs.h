@@ -8,8 +8,12 @@
 
 namespace ventora {
 
-// The two filter entries of the job file dialogs, in Qt's notation.
+// The filter entries of the job file dialogs, in Qt's notation. Open also
+// offers EnergyPlus models, which lead to "From an EnergyPlus model…".
 inline constexpr const char* kJobFileFilters = "CP Data (*.in);;All Files (*)";
+inline constexpr const char* kOpenFileFilters =
+    "CP Data (*.in);;EnergyPlus models (*.idf);;All Files (*)";
+inline constexpr const char* kModelFileFilters = "EnergyPlus models (*.idf);;All Files (*)";
 
 class FileDialogs {
  public:
@@ -19,6 +23,8 @@ class FileDialogs {
   // A path to save under. The caller confirms overwriting, because the file
   // it writes is not always the one chosen (".in" is added). Empty: cancelled.
   virtual std::optional<std::string> SavePath() = 0;
+  // An EnergyPlus model to make a job of. Empty: cancelled.
+  virtual std::optional<std::string> ModelPath() = 0;
 };
 
 }  // namespace ventora

@@ -6,8 +6,8 @@
 namespace ventora {
 namespace {
 
-std::optional<std::string> Ask(QFileDialog& dialog) {
-  dialog.setNameFilters(QString(kJobFileFilters).split(QStringLiteral(";;")));
+std::optional<std::string> Ask(QFileDialog& dialog, const char* filters = kJobFileFilters) {
+  dialog.setNameFilters(QString(filters).split(QStringLiteral(";;")));
   dialog.setDirectory(QDir::currentPath());
   dialog.resize(760, 460);  // room for the name, size and date columns
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
@@ -21,7 +21,14 @@ std::optional<std::string> QtFileDialogs::OpenPath() {
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);  // a name that does not exist starts a new job
   dialog.setLabelText(QFileDialog::Accept, QObject::tr("&Open"));
-  return Ask(dialog);
+  return Ask(dialog, kOpenFileFilters);
+}
+
+std::optional<std::string> QtFileDialogs::ModelPath() {
+  QFileDialog dialog(parent_.data(), QObject::tr("From an EnergyPlus model"));
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  return Ask(dialog, kModelFileFilters);
 }
 
 std::optional<std::string> QtFileDialogs::SavePath() {

@@ -14,6 +14,7 @@ class QtFileDialogs : public FileDialogs {
   void SetParent(QWidget* parent) { parent_ = parent; }
   std::optional<std::string> OpenPath() override;
   std::optional<std::string> SavePath() override;
+  std::optional<std::string> ModelPath() override;
 
  private:
   QPointer<QWidget> parent_;

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
@@ -136,6 +137,7 @@ void CPMainForm::LayOut() {
     if (grid[i] != nullptr) buttons->addWidget(grid[i], i / 5, i % 5);
 
   auto* layout = new QVBoxLayout(this);
+  layout->setMenuBar(AddFileMenu());
   layout->setContentsMargins(18, 14, 18, 18);
   layout->setSpacing(12);
   layout->addLayout(header);

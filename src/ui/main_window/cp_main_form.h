@@ -16,6 +16,7 @@
 
 class QCheckBox;
 class QLabel;
+class QMenuBar;
 class QPushButton;
 
 namespace ventora {
@@ -45,6 +46,9 @@ struct MainFormServices {
   std::string settingsFile;  // where "lastdir" is remembered on exit
 };
 
+// Whether `path` names an EnergyPlus model (.idf, any case).
+bool IsModelPath(const std::string& path);
+
 class CPMainForm : public QWidget {
   Q_OBJECT
 
@@ -69,12 +73,17 @@ class CPMainForm : public QWidget {
   void VResBtn_Click();
   void MapBtn_Click();
   void SweepBtn_Click();
+  // From an EnergyPlus model…: its file, then the model dialog.
+  void FromModel_Click();
+  // The model dialog for the EnergyPlus model at `path`.
+  void OpenModelPath(const std::string& path);
   void OutExcel_Click();
   void HelpBtn_Click();
   void HelpAbout_Click();
   void ExitBtn_Click();
   // Open/New without the dialog: the job file a file manager or the command
-  // line names (a name with no file yet starts a new job of that name).
+  // line names (a name with no file yet starts a new job of that name); an
+  // EnergyPlus model (.idf) goes to the model dialog.
   void OpenJobPath(const std::string& path);
 
   // Yes saves first (and refuses to go on when the save fails), No goes on,
@@ -120,6 +129,7 @@ class CPMainForm : public QWidget {
   void AddMapButton();
   void KeepLoadedJob();
   void AddSweepButton();  // Sweep…: follows Run
+  QMenuBar* AddFileMenu();
   void KeepRun(const RunReply& reply);
 
   MainFormServices services_;

@@ -46,6 +46,10 @@ void CPMainForm::JobBtn_Click() {
 }
 
 void CPMainForm::OpenJobPath(const std::string& path) {
+  if (IsModelPath(path)) {
+    OpenModelPath(path);
+    return;
+  }
   MakeFolderCurrent(path);
   const std::string jobName = JobNameFromOpenPath(path);
   if (FileExists(jobName + ".in")) {
