@@ -2,6 +2,7 @@
 // ventora-run's byte for byte, and a long sweep can be cancelled while the
 // window keeps answering.
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QPointer>
@@ -181,6 +182,48 @@ TEST_F(SweepTest, TheSweepsNotesComeInOneBoxInVentoraRunsWords) {
     EXPECT_NE(box.find(line.substr(prefix.size())), std::string::npos) << line;
   }
   EXPECT_GE(notes, 1);  // the large job's roof edges reach beyond -1..1
+}
+
+// Every input inside the confidence ranges, yet facade 4 gets a Cp near -9.4
+// with the wind head on: implausible.
+constexpr const char* kImplausibleJob =
+    " 241.19 240 22.19 13.24 36.9 59.56 66.49 .198 2 .47\r\n 4 \r\n 1 \r\n 1 34.07 18.82 \r\n";
+
+TEST_F(SweepTest, StrictWritesNothingWhenACpIsImplausibleAndSaysWhyAsVentoraRun) {
+  { std::ofstream(scratch / "implausible.in", std::ios::binary) << kImplausibleJob; }
+  const std::string job = OpenCopy(fs::path(scratch / "implausible.in"), "ui");
+  for (const FormatCase& c : {FormatCase{0, "csv"}, FormatCase{1, "energyplus"}}) {
+    SCOPED_TRACE(c.format);
+    const ExportFormat& format = *FindExportFormat(c.format);
+    const fs::path file = ExportPath(format, fs::path(job).replace_extension().string(), "");
+    { std::ofstream(file) << "an old export\n"; }
+    QPointer<SweepDialog> dialog = OpenSweepDialog();
+    ASSERT_TRUE(dialog);
+    const std::size_t boxes = messages.shown.size();
+    dialog->findChild<QComboBox*>("SweepFormat")->setCurrentIndex(c.index);
+    dialog->findChild<QCheckBox*>("SweepStrict")->setChecked(true);
+    QTest::keyClick(dialog, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 60000));
+    EXPECT_FALSE(fs::exists(file));
+    const fs::path err = scratch / "err.txt";
+    const std::string command =
+        std::string(VENTORA_RUN) + " --sweep --strict --format=" + c.format + " '" +
+        std::string(scratch / "implausible.in") + "' >/dev/null 2>'" + err.string() + "'";
+    EXPECT_NE(std::system(command.c_str()), 0);
+    ASSERT_EQ(messages.shown.size(), boxes + 1);
+    const std::string box = messages.shown.back().text;
+    EXPECT_TRUE(box.starts_with("Nothing was written.")) << box;
+    std::istringstream lines(FileBytes(err));
+    int said = 0;
+    for (std::string line; std::getline(lines, line);) {
+      if (!line.starts_with("ventora-run: ") || line.ends_with("wind directions computed"))
+        continue;
+      ++said;
+      EXPECT_NE(box.find(line.substr(13)), std::string::npos) << line;
+    }
+    EXPECT_GE(said, 1);
+    EXPECT_NE(box.find("1 element has an implausible Cp"), std::string::npos) << box;
+  }
 }
 
 }  // namespace

@@ -71,6 +71,12 @@ void SweepDialog::BuildControls() {
   step_->setSuffix(" deg.");
   tables_ = new QCheckBox("A table for every element", options_);
   tables_->setObjectName("SweepTables");
+  // As ventora-run --strict: the sweep's notes then say why nothing was written.
+  strict_ = new QCheckBox("S&trict: write no export that holds an implausible Cp", options_);
+  strict_->setObjectName("SweepStrict");
+  strict_->setToolTip(
+      "A Cp beyond the envelope of physically possible values keeps the export "
+      "from being written, as ventora-run --strict");
   contamFirst_ = new QSpinBox(options_);
   contamFirst_->setObjectName("SweepContamFirst");
   contamFirst_->setRange(1, 1000000);
@@ -84,6 +90,7 @@ void SweepDialog::BuildControls() {
   form->addRow("&Format:", format_);
   form->addRow("&Step between wind directions:", step_);
   form->addRow("", tables_);
+  form->addRow("", strict_);
   form->addRow("First &profile number:", contamFirst_);
   form->addRow("&Package name:", package_);
   form->addRow("F&ile:", file_);
@@ -157,6 +164,7 @@ SweepRequest SweepDialog::Request() const {
   if (request.format == "modelica")
     request.settings.modelicaPackage = package_->text().toStdString();
   request.settings.info = {kProgramVersion};
+  request.settings.strict = strict_->isChecked();
   request.allTables = request.format == "energyplus" && tables_->isChecked();
   request.file = file_->text().trimmed().toStdString();
   return request;

@@ -69,6 +69,7 @@ class SweepDialog : public QDialog {
   QComboBox* format_ = nullptr;
   QSpinBox* step_ = nullptr;
   QCheckBox* tables_ = nullptr;
+  QCheckBox* strict_ = nullptr;
   QSpinBox* contamFirst_ = nullptr;
   QLineEdit* package_ = nullptr;
   QLineEdit* file_ = nullptr;

@@ -38,7 +38,7 @@ std::string ExportText(const SweepRequest& request, const ExportFormat& format,
   const std::string stem = Stem(request.jobName);
   if (request.format != "energyplus")
     return format.text(sweep, request.job, stem, request.settings, warning);
-  const EnergyPlusSettings settings{request.allTables};
+  const EnergyPlusSettings settings{request.allTables, request.settings.strict};
   std::string text =
       EnergyPlusFragment({JobSweep{sweep, request.job, stem}}, request.settings.info, settings);
   warning = EnergyPlusCpWarning(sweep, settings);
