@@ -63,7 +63,7 @@ void PaintFacade(QPainter& p, const Job& job, const CpMapFacade& f, const QRectF
       name, Qt::AlignLeft | Qt::AlignBottom,
       QFontMetricsF(p.font()).elidedText(Q(FittedFacadeTitle(job, f.iface)), Qt::ElideRight, room));
   SetFont(p, l.fontPx * 0.9);
-  const QRectF below(r.left(), r.bottom() + 0.3 * l.fontPx, std::max(r.width(), 10 * l.fontPx),
+  const QRectF below(r.left(), r.bottom() + 0.3 * l.fontPx, std::max(r.width(), 14 * l.fontPx),
                      1.4 * l.fontPx);
   p.drawText(below, Qt::AlignLeft | Qt::AlignTop,
              Q(Number(f.L, 2) + " x " + Number(f.H, 2) + " m, " + std::to_string(f.markers.size()) +

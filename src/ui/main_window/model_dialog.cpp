@@ -108,6 +108,7 @@ ModelDialog::ModelDialog(std::shared_ptr<const idf::IdfFile> file, MessageSink& 
   BuildControls();
   FillZones();
   Refit();
+  resize(1320, 860);
 }
 
 QWidget* ModelDialog::BuildOptions() {
@@ -192,8 +193,8 @@ void ModelDialog::BuildControls() {
   buttons->addWidget(help, 0, Qt::AlignBottom);
 
   auto* right = new QVBoxLayout;
-  right->addWidget(picture_, 3);
-  right->addWidget(summary_, 2);
+  right->addWidget(picture_, 1);
+  right->addWidget(summary_, 1);
   auto* top = new QHBoxLayout;
   top->addWidget(options, 0, Qt::AlignTop);
   top->addLayout(right, 1);
