@@ -16,6 +16,7 @@
 #include <sstream>
 
 #include "core/job_file.h"
+#include "engine/pre_run_checks.h"
 #include "main_form_fixture.h"
 #include "ui/main_window/model_dialog.h"
 
@@ -183,8 +184,12 @@ TEST_F(ModelDialogTest, OpenTakesAModelAndAFailedWriteKeepsTheOldFiles) {
   EXPECT_NE(Refusal(dialog).find("Tick at least one zone"), std::string::npos);
   EXPECT_FALSE(dialog->FittedJob());
   zones->item(0)->setCheckState(Qt::Checked);
-  dialog->findChild<QDoubleSpinBox*>("ModelPAD")->setValue(10);
   dialog->findChild<QDoubleSpinBox*>("ModelSbH")->setValue(6);
+  dialog->findChild<QDoubleSpinBox*>("ModelPAD")
+      ->setValue(60);  // the checks before a run refuse it
+  EXPECT_NE(Refusal(dialog).find("Plan area density PAD 60 %"), std::string::npos);
+  EXPECT_NE(Refusal(dialog).find(kOutOfLimitsText), std::string::npos);
+  dialog->findChild<QDoubleSpinBox*>("ModelPAD")->setValue(10);
   ASSERT_TRUE(Refusal(dialog).empty()) << Refusal(dialog);
 
   messages.answers = {MsgAnswer::Yes};  // replace the files that are there

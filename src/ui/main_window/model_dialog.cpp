@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <cmath>
 #include <filesystem>
 
 #include "engine/pre_run_checks.h"
@@ -80,16 +81,18 @@ class LineCollector : public MessageSink {
   std::string& lines_;
 };
 
-// A value box whose lowest value stands for "not given".
+// A value box whose lowest value, one step of its last decimal below 0,
+// stands for "not given"; every other value is 0 or more, and the checks
+// before the sweep judge it as they judge the command line's.
 QDoubleSpinBox* ValueBox(QWidget* parent, const char* name, double top, int decimals,
                          const char* unit, const char* unset) {
   auto* box = new QDoubleSpinBox(parent);
   box->setObjectName(name);
   box->setDecimals(decimals);
-  box->setRange(-1, top);
+  box->setRange(-std::pow(10.0, -decimals), top);
   box->setSpecialValueText(unset);
   box->setSuffix(unit);
-  box->setValue(-1);
+  box->setValue(box->minimum());
   return box;
 }
 
