@@ -104,8 +104,8 @@ std::optional<float> Given(const QDoubleSpinBox* box) {
 }  // namespace
 
 ModelDialog::ModelDialog(std::shared_ptr<const idf::IdfFile> file, MessageSink& messages,
-                         QWidget* parent)
-    : QDialog(parent), file_(std::move(file)), messages_(messages) {
+                         NumberLocale locale, QWidget* parent)
+    : QDialog(parent), file_(std::move(file)), messages_(messages), locale_(locale) {
   setObjectName("ModelDialog");
   setWindowTitle(kTitle);
   BuildControls();
@@ -305,8 +305,7 @@ void ModelDialog::Refit() {
   picture_->Show(fitted_, title);
   if (!plan_) return;
   LineCollector checks(checkNotes_);
-  if (CheckJobData(plan_->job, checks, NumberLocale{}) != 0 ||
-      CheckElements(plan_->job, checks) != 0) {
+  if (CheckJobData(plan_->job, checks, locale_) != 0 || CheckElements(plan_->job, checks) != 0) {
     Refuse(checkNotes_ + "\n" + kOutOfLimitsText);
     return;
   }
@@ -330,6 +329,7 @@ bool ModelDialog::ConfirmReplace() const {
 // files or none.
 bool ModelDialog::SweepAndWrite() {
   idf::CpModelFiles files;
+  // The sweep repeats the checks' warnings, which the summary shows already.
   std::string sweepNotes;
   LineCollector collector(sweepNotes);
   SweepSetup setup;

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "core/messages.h"
+#include "core/number_locale.h"
 #include "idf/from_model/from_model.h"
 
 class QCheckBox;
@@ -31,8 +32,9 @@ class ModelDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // `file` is the model, read.
-  ModelDialog(std::shared_ptr<const idf::IdfFile> file, MessageSink& messages,
+  // `file` is the model, read; `locale` writes the numbers of the checks'
+  // messages, as Run and Sweep… write them.
+  ModelDialog(std::shared_ptr<const idf::IdfFile> file, MessageSink& messages, NumberLocale locale,
               QWidget* parent = nullptr);
 
   // What keeps OK from writing, in the command line's words; empty when the
@@ -64,6 +66,7 @@ class ModelDialog : public QDialog {
 
   std::shared_ptr<const idf::IdfFile> file_;
   MessageSink& messages_;
+  NumberLocale locale_;
   std::optional<idf::CpModelPlan> plan_;
   std::optional<Job> fitted_;
   std::string refusal_;

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "core/number_text.h"
 #include "idf/from_model/from_model.h"
 #include "ui/app/current_directory.h"
 #include "ui/app/file_dialogs.h"
@@ -55,7 +56,7 @@ void CPMainForm::OpenModelPath(const std::string& path) {
     ShowError(e.what());
     return;
   }
-  auto* dialog = new ModelDialog(file, Messages(), this);
+  auto* dialog = new ModelDialog(file, Messages(), Numbers().Locale(), this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   connect(dialog, &ModelDialog::modelWritten, this,
           [this](const std::string& jobFile) { OpenJobPath(jobFile); });
