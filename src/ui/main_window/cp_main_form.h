@@ -20,12 +20,14 @@ class QPushButton;
 
 namespace ventora {
 
+class CpDirection;
 class CpMap;
 class CpTitle;
 class DocumentOpener;
 class FileDialogs;
 class HelpMenu;
 class NumberText;
+class SweepDialog;
 class Working;
 
 // The Run command proper: deletes the job's old results, checks the job,
@@ -120,6 +122,10 @@ class CPMainForm : public QWidget {
   void AddMapButton();
   void KeepLoadedJob();
   void AddSweepButton();  // Sweep…: follows Run
+  // Cp against wind direction, after a sweep or for an element of the map.
+  CpDirection& DirectionWindow();
+  void ShowSweptDirections(const SweepDialog& dialog);
+  void MapElementClicked(int k, bool add);
   void KeepRun(const RunReply& reply);
 
   MainFormServices services_;
@@ -130,6 +136,7 @@ class CPMainForm : public QWidget {
   Working* working_ = nullptr;
   HelpMenu* helpMenu_ = nullptr;
   CpMap* cpMap_ = nullptr;
+  CpDirection* cpDirection_ = nullptr;
   std::optional<CompletedRun> lastRun_;
   std::string damagedFile_;  // job file read with header values left at 0
   std::string damagedValues_;

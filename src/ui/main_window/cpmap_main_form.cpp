@@ -53,7 +53,10 @@ void CPMainForm::MapBtn_Click() {
     ShowError("The Cp map cannot be drawn: the job does not pass the checks before a run.");
     return;
   }
-  if (cpMap_ == nullptr) cpMap_ = new CpMap(Messages(), this);
+  if (cpMap_ == nullptr) {
+    cpMap_ = new CpMap(Messages(), this);
+    connect(cpMap_, &CpMap::elementClicked, this, &CPMainForm::MapElementClicked);
+  }
   cpMap_->ShowRun(lastRun_->job, *lastRun_->run, lastRun_->jobName, locale.decimal);
   ShowResultState();
   if (!cpMap_->isVisible()) ui::PlaceBeside(*cpMap_, *this);
