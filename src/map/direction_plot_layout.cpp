@@ -66,7 +66,7 @@ DirectionPlotLayout LayOutDirectionPlot(const DirectionPlot& plot, const QSizeF&
   out.fontPx = font;
   out.title = QRectF(font, font * 0.6, size.width() - 2 * font, 2.8 * font);
   const double top = out.title.bottom() + font;
-  const double legendWidth = std::clamp(size.width() * 0.26, 12 * font, 19 * font);
+  const double legendWidth = std::clamp(size.width() * 0.3, 15 * font, 22 * font);
   out.legend = QRectF(size.width() - font - legendWidth, top, legendWidth,
                       std::max(0.0, size.height() - font - top));
   const QRectF area(font, top, std::max(0.0, out.legend.left() - 2 * font),

@@ -126,6 +126,7 @@ void PaintPolarGrid(QPainter& p, const DirectionPlot& plot, const DirectionPlotL
     const double r = l.Radius(v, s);
     p.setPen(QPen(v == 0 ? kInk : kGrid, v == 0 ? 1.4 : 1));
     p.drawEllipse(l.centre, r, r);
+    if (r < 1.5 * font) continue;  // no room for its label by the centre
     p.setPen(kInk);
     const QPointF at = Along(l.centre, 15, r);
     p.drawText(QRectF(at.x() + 2, at.y() - font, 4 * font, font), Qt::AlignLeft | Qt::AlignBottom,

@@ -20,7 +20,6 @@
 
 #include "map/cpmap_painter.h"
 #include "output/sweep/wind_sweep.h"
-#include "ui/pictures/cpmap_window.h"
 #include "ui/pictures/direction_table.h"
 
 namespace ventora {
@@ -66,7 +65,9 @@ CpDirection::CpDirection(MessageSink& messages, QWidget* parent)
                                         "PNG image (*.png);;SVG drawing (*.svg)");
   };
   const QScreen* where = parent != nullptr ? parent->screen() : screen();
-  resize(CpMapWindowSize(where->availableGeometry(), QMargins(8, 32, 8, 8)));
+  // Wider than the Cp map: the list and the table stand beside the plot.
+  const QSize room = where->availableGeometry().size().shrunkBy(QMargins(8, 32, 8, 8));
+  resize(QSize(1380, 780).boundedTo(room));
 }
 
 CpDirection::~CpDirection() {
@@ -92,7 +93,7 @@ void CpDirection::BuildControls() {
   split->addWidget(canvas_);
   split->addWidget(tableView_);
   split->setStretchFactor(1, 1);
-  split->setSizes({230, 640, 230});
+  split->setSizes({215, 800, 330});
 
   polar_ = new QRadioButton("&Polar", this);
   polar_->setObjectName("PolarPlot");
