@@ -22,6 +22,10 @@ namespace ventora {
 
 enum class PlotKind { Polar, Line };
 
+// The plot draws the first this many chosen elements (more are no longer
+// told apart, and each costs a repaint time); the table holds them all.
+inline constexpr std::size_t kMostCurves = 24;
+
 struct DirectionPlot {
   std::shared_ptr<const CpByDirection> data;
   std::vector<std::size_t> chosen;  // indices into data->elements, in the order chosen

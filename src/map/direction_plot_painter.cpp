@@ -247,17 +247,24 @@ void PaintLegend(QPainter& p, const DirectionPlot& plot, const DirectionPlotLayo
              plot.scale.fixed ? "Cp (fixed scale)" : "Cp (automatic scale)");
   SetFont(p, font * 0.9);
   const int keys = plot.scale.fixed ? 4 : 3;
-  const auto room = static_cast<std::size_t>(std::max(0.0, l.legend.height() / line - keys - 2));
+  const auto room = static_cast<std::size_t>(std::max(0.0, l.legend.height() / line - keys - 3));
+  const std::size_t drawn = std::min(plot.chosen.size(), kMostCurves);
   const CpByDirection& d = *plot.data;
-  for (std::size_t n = 0; n < plot.chosen.size() && n < room; ++n) {
+  for (std::size_t n = 0; n < drawn && n < room; ++n) {
     row.translate(0, line);
     const DirectionElement& e = d.elements[plot.chosen[n]];
-    if (n + 1 == room && room < plot.chosen.size()) {
+    if (n + 1 == room && room < drawn) {
       p.drawText(row, Qt::AlignLeft | Qt::AlignVCenter,
-                 Q("\u2026 and " + std::to_string(plot.chosen.size() - n) + " more"));
+                 Q("\u2026 and " + std::to_string(drawn - n) + " more"));
       break;
     }
     LegendRow(p, row, QPen(Colour(n), 3), Q(ElementPlace(e.iface, e.ielm, e.k)), font);
+  }
+  if (drawn < plot.chosen.size()) {
+    row.translate(0, line);
+    p.drawText(row, Qt::AlignLeft | Qt::AlignVCenter,
+               Q("\u2026 " + std::to_string(plot.chosen.size() - drawn) +
+                 " more chosen: in the table only"));
   }
   row.translate(0, line * 1.5);
   LegendRow(p, row, QPen(kInk, 1.4, Qt::DashLine), "a facade's normal", font);
@@ -288,7 +295,7 @@ void PaintDirectionPlot(QPainter& p, const DirectionPlot& plot, const DirectionP
       PaintLineGrid(p, plot, l, decimal);
       PaintLineMarks(p, plot, l);
     }
-    for (std::size_t n = 0; n < plot.chosen.size(); ++n)
+    for (std::size_t n = 0; n < plot.chosen.size() && n < kMostCurves; ++n)
       PaintCurve(p, plot, l, n);
     PaintLegend(p, plot, l);
   }

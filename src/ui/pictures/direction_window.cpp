@@ -87,7 +87,11 @@ void CpDirection::BuildControls() {
   tableView_ = new QTableView(this);
   tableView_->setObjectName("DirectionTable");
   tableView_->setModel(table_);
-  tableView_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  // One width for every column: measuring each cell would take seconds with
+  // thousands of elements chosen.
+  tableView_->horizontalHeader()->setDefaultSectionSize(
+      tableView_->fontMetrics().horizontalAdvance("no. 2000") + 14);
+  tableView_->verticalHeader()->setDefaultSectionSize(tableView_->fontMetrics().height() + 6);
   auto* split = new QSplitter(this);
   split->addWidget(elements_);
   split->addWidget(canvas_);
