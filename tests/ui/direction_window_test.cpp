@@ -156,6 +156,13 @@ TEST_F(DirectionWindowTest, AClickOnTheMapShowsTheElementsCsvRow) {
   EXPECT_FALSE(window->Computing());
   EXPECT_EQ(window->Chosen(), (std::vector<int>{2, 34}));
   ExpectTableAsCsv(*window, VentoraRunCsv(jobName));
+
+  // Run again after a change: the open window follows, the same chosen.
+  form->Document().job.AnWind = 100;
+  Click("RunBtn");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Computing(); }, 60000));
+  EXPECT_EQ(window->Plot().data->AnWind, 100);
+  EXPECT_EQ(window->Chosen(), (std::vector<int>{2, 34}));
   EXPECT_TRUE(messages.shown.empty());
 }
 

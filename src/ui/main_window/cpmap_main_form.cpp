@@ -11,6 +11,7 @@
 #include "ui/main_window/cp_main_form.h"
 #include "ui/main_window/enabled_mirror.h"
 #include "ui/pictures/cpmap_window.h"
+#include "ui/pictures/direction_window.h"
 
 namespace ventora {
 void CPMainForm::AddMapButton() {
@@ -32,6 +33,8 @@ void CPMainForm::KeepRun(const RunReply& reply) {
   }
   lastRun_ = CompletedRun{doc_.JobName, doc_.job, reply.run};
   if (cpMap_ != nullptr && cpMap_->isVisible()) MapBtn_Click();  // show the new numbers
+  if (cpDirection_ != nullptr && cpDirection_->isVisible())
+    cpDirection_->FollowJob(doc_.job, doc_.JobName);
 }
 
 bool CPMainForm::ResultsStale() const {

@@ -180,7 +180,16 @@ void CpDirection::ShowElement(const Job& job, const std::string& jobName, int k,
     Choose(ks);
     return;
   }
-  const Request request{job, jobName, k, add};
+  Sweep(Request{job, jobName, {k}});
+}
+
+void CpDirection::FollowJob(const Job& job, const std::string& jobName) {
+  const bool pending = worker_ != nullptr && running_;
+  if (plot_.data == nullptr || (!pending && shownJob_ && *shownJob_ == job)) return;
+  Sweep(Request{job, jobName, pending ? (next_ ? next_->chosen : running_->chosen) : Chosen()});
+}
+
+void CpDirection::Sweep(const Request& request) {
   if (worker_ == nullptr) {
     StartSweep(request);
     return;
@@ -243,7 +252,7 @@ void CpDirection::SweepEnded() {
     return;
   }
   if (result_ == nullptr) return;
-  ShowSweep(result_, request.job, decimal_, {request.k});
+  ShowSweep(result_, request.job, decimal_, request.chosen);
 }
 
 void CpDirection::ShowStopped() {

@@ -64,6 +64,9 @@ class CpDirection : public QWidget {
   // are used when they are that job's; else the job is swept first, in the
   // background.
   void ShowElement(const Job& job, const std::string& jobName, int k, bool add, char decimal);
+  // The job was run again: values of another job are swept again for it,
+  // keeping the elements chosen.
+  void FollowJob(const Job& job, const std::string& jobName);
 
   // Chooses the elements of running numbers `ks` (unknown ones are skipped).
   void Choose(const std::vector<int>& ks);
@@ -87,13 +90,13 @@ class CpDirection : public QWidget {
   struct Request {
     Job job;
     std::string jobName;
-    int k = 0;
-    bool add = false;
+    std::vector<int> chosen;  // running numbers
   };
   void BuildControls();
   void ListElements();
   void SelectionChanged();
   void Redraw();
+  void Sweep(const Request& request);
   void StartSweep(const Request& request);
   void SweepEnded();
   void ShowStopped();
