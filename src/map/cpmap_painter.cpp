@@ -59,15 +59,6 @@ void PaintTitle(QPainter& p, const CpMapModel& m, const CpMapLayout& l, char dec
   p.drawText(l.title, Qt::AlignLeft | Qt::AlignBottom, Q(line));
 }
 
-// A diamond round the marker: a value beyond the envelope of possible Cp.
-void PaintImplausibleMark(QPainter& p, QPointF c, double r) {
-  p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(kImplausible, 2.2));
-  const QPointF corners[] = {c + QPointF(0, -r), c + QPointF(r, 0), c + QPointF(0, r),
-                             c + QPointF(-r, 0)};
-  p.drawPolygon(corners, 4);
-}
-
 void PaintMarker(QPainter& p, const CpMarker& m, const CpMapLayout& l, const CpMapModel& model) {
   const QPointF c = l.MarkerCentre(m);
   const double r = l.markerRadius;
@@ -295,6 +286,14 @@ void PaintHollowList(QPainter& p, const CpMapModel& m, const CpMapLayout& l) {
 }
 
 }  // namespace
+
+void PaintImplausibleMark(QPainter& p, QPointF c, double r) {
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(kImplausible, 2.2));
+  const QPointF corners[] = {c + QPointF(0, -r), c + QPointF(r, 0), c + QPointF(0, r),
+                             c + QPointF(-r, 0)};
+  p.drawPolygon(corners, 4);
+}
 
 std::string ElementPlace(std::int16_t iface, std::int16_t ielm, std::int16_t k) {
   return FacadeName(iface) + ", element " + std::to_string(ielm) + " (no. " + std::to_string(k) +

@@ -35,6 +35,14 @@ void SetFont(QPainter& p, double pixels, bool bold = false, bool italic = false)
   p.setFont(font);
 }
 
+// Whether a Cp drawn is beyond the envelope of possible Cp.
+bool AnyImplausibleDrawn(const DirectionPlot& plot) {
+  for (std::size_t n = 0; n < plot.chosen.size() && n < kMostCurves; ++n)
+    for (bool implausible : plot.data->elements[plot.chosen[n]].implausible)
+      if (implausible) return true;
+  return false;
+}
+
 QPointF Along(const QPointF& centre, double bearing, double r) {
   const double a = bearing * std::numbers::pi / 180;
   return centre + QPointF(r * std::sin(a), -r * std::cos(a));
@@ -107,6 +115,7 @@ void PaintCurve(QPainter& p, const DirectionPlot& plot, const DirectionPlotLayou
       p.setPen(QPen(kInk, 1.5));
       p.drawEllipse(at, dot + 3, dot + 3);
     }
+    if (d.elements[plot.chosen[n]].implausible[j]) PaintImplausibleMark(p, at, dot + 5);
   }
 }
 
@@ -246,7 +255,7 @@ void PaintLegend(QPainter& p, const DirectionPlot& plot, const DirectionPlotLayo
   p.drawText(row, Qt::AlignLeft | Qt::AlignVCenter,
              plot.scale.fixed ? "Cp (fixed scale)" : "Cp (automatic scale)");
   SetFont(p, font * 0.9);
-  const int keys = plot.scale.fixed ? 4 : 3;
+  const int keys = 5;  // the marks below the elements, at most
   const auto room = static_cast<std::size_t>(std::max(0.0, l.legend.height() / line - keys - 3));
   const std::size_t drawn = std::min(plot.chosen.size(), kMostCurves);
   const CpByDirection& d = *plot.data;
@@ -273,10 +282,17 @@ void PaintLegend(QPainter& p, const DirectionPlot& plot, const DirectionPlotLayo
   row.translate(0, line);
   p.fillRect(QRectF(row.left(), row.top() + 0.2 * font, 2 * font, line - 0.4 * font), kBand);
   LegendRow(p, row, Qt::NoPen, "Cp from -1 to 1", font);
-  if (!plot.scale.fixed) return;
-  row.translate(0, line);
   SetFont(p, font * 0.85, false, true);
-  p.drawText(row, Qt::AlignLeft | Qt::AlignVCenter, "ringed: beyond the scale");
+  if (plot.scale.fixed) {
+    row.translate(0, line);
+    p.drawText(row, Qt::AlignLeft | Qt::AlignVCenter, "ringed: beyond the scale");
+  }
+  if (!AnyImplausibleDrawn(plot)) return;
+  row.translate(0, line);
+  PaintImplausibleMark(p, QPointF(row.left() + font, row.center().y()), 0.55 * font);
+  p.setPen(kInk);
+  p.drawText(row.adjusted(2.6 * font, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+             "implausible: beyond possible Cp");
 }
 
 }  // namespace

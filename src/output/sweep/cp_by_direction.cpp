@@ -67,11 +67,13 @@ CpByDirection CpAgainstDirection(const WindSweep& sweep, const Job& job, const s
   out.elements.reserve(sweep.elements.size());
   for (std::size_t e = 0; e < sweep.elements.size(); ++e) {
     const ElementResult& r = sweep.elements[e];
-    DirectionElement element{r.iface, NumberOnFacade(job, r), r.k, r.X, r.Z, {}};
+    DirectionElement element{r.iface, NumberOnFacade(job, r), r.k, r.X, r.Z, {}, {}};
     element.Cp.reserve(order.size());
     for (std::size_t i : order) {
       const SweepDirection& d = sweep.directions[i];
       element.Cp.push_back(d.completed ? d.Cp[e] : kNoCp);
+      element.implausible.push_back(d.completed && e < d.status.size() &&
+                                    d.status[e].plausibility == CpPlausibility::Implausible);
     }
     out.elements.push_back(std::move(element));
   }

@@ -26,6 +26,9 @@ struct DirectionElement {
   float X = 0;            // as the run placed it, m
   float Z = 0;
   std::vector<float> Cp;  // one per direction; kNoCp where its run stopped
+  // Per direction, whether the Cp lies beyond the envelope of physically
+  // possible Cp for its role (engine/cp_plausibility.h).
+  std::vector<bool> implausible;
   // A Cp the run gives no value to (the element lies outside its facade).
   static bool IsValue(float cp);
 };

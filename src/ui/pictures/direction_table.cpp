@@ -29,8 +29,14 @@ const DirectionElement& DirectionTable::Column(int column) const {
 
 QVariant DirectionTable::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
-  const float cp = Column(index.column()).Cp[static_cast<std::size_t>(index.row())];
+  const DirectionElement& e = Column(index.column());
+  const auto row = static_cast<std::size_t>(index.row());
+  const float cp = e.Cp[row];
   const bool value = DirectionElement::IsValue(cp);
+  if (e.implausible[row]) {
+    if (role == Qt::ForegroundRole) return QColor(0xc0, 0x00, 0xc0);  // the plot's mark
+    if (role == Qt::ToolTipRole) return QString("Implausible: beyond the possible Cp");
+  }
   switch (role) {
     case Qt::DisplayRole:
       if (std::isnan(cp)) return QString("\u2013");  // the direction's run stopped

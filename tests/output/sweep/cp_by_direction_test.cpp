@@ -1,6 +1,7 @@
 // A sweep as the desktop's plot takes it: the directions ascending from 0,
-// a turned sweep turned back with its values, a stopped direction without
-// values and named, each element numbered on its facade.
+// a turned sweep turned back with its values and their plausibility, a
+// stopped direction without values and named, each element numbered on its
+// facade.
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,8 @@
 namespace ventora {
 namespace {
 
-// Two elements on facade 1, one on facade 3; Cp = direction / 1000 + k.
+// Two elements on facade 1, one on facade 3; Cp = direction / 1000 + k,
+// element 1's implausible at direction 0.
 WindSweep HandMadeSweep(const std::vector<float>& directions, float stopped) {
   WindSweep sweep;
   for (std::int16_t k : {1, 2, 3}) {
@@ -25,8 +27,13 @@ WindSweep HandMadeSweep(const std::vector<float>& directions, float stopped) {
     direction.AnWind = d;
     direction.completed = d != stopped;
     if (direction.completed) {
-      for (const ElementResult& e : sweep.elements)
+      for (const ElementResult& e : sweep.elements) {
         direction.Cp.push_back(d / 1000 + e.k);
+        ElementStatus status;
+        status.plausibility =
+            d == 0 && e.k == 1 ? CpPlausibility::Implausible : CpPlausibility::Plausible;
+        direction.status.push_back(status);
+      }
     } else {
       direction.failure = "why";
     }
@@ -63,6 +70,7 @@ TEST(CpByDirection, DirectionsAscendTurnedBackWithTheirValues) {
     for (std::size_t i = 0; i < d.directions.size(); ++i) {
       float swept = d.directions[i] - c.turn;
       if (swept < 0) swept += 360;
+      EXPECT_EQ(d.Element(1)->implausible[i], swept == 0) << d.directions[i];
       const float cp = d.Element(2)->Cp[i];
       if (swept == 90) {
         EXPECT_TRUE(std::isnan(cp));
