@@ -85,20 +85,8 @@ CpMapModel BuildCpMapModel(const Job& job, const RunResult& run, const std::stri
       if (m.state != MarkerState::Computed) model.hollow.push_back(m);
     }
   }
-  model.bound = LegendBound(LargestMagnitude(model));
+  model.scale.bound = LegendBound(LargestMagnitude(model));
   return model;
-}
-
-float LegendBound(float largest) {
-  constexpr double kSteps[] = {1, 2, 2.5, 5};
-  if (!std::isfinite(largest)) return 1;
-  const double need = largest;  // compared on the exact 32-bit value
-  for (double decade = 0.1;; decade *= 10) {
-    for (double step : kSteps) {
-      const auto bound = static_cast<float>(step * decade);
-      if (bound >= need) return bound;
-    }
-  }
 }
 
 std::string CpText(float value, char decimal) {

@@ -12,6 +12,7 @@
 
 #include "core/job.h"
 #include "engine/run_calculation.h"
+#include "map/cp_scale.h"
 
 namespace ventora {
 
@@ -53,24 +54,17 @@ struct CpMapModel {
   std::int16_t Islope = 0;  // the roof type: the sketch shows a pitched roof's ridge
   std::array<CpMapFacade, kMapFacades> facades{};  // index iface - 1
   std::vector<CpMarker> hollow;                    // every element without a Cp value, in k order
-  float bound = 1;                                 // the colour scale runs from -bound to +bound
   bool anyImplausible = false;                     // the legend explains the mark
-  // A fixed scale instead of the automatic one, the same for every map so
-  // that maps compare; values beyond it take its end colours and a mark.
-  bool fixedScale = false;
-  float fixedLower = -1.5f;
-  float fixedUpper = 1.0f;
-  float Lower() const { return fixedScale ? fixedLower : -bound; }
-  float Upper() const { return fixedScale ? fixedUpper : bound; }
-  bool OutsideScale(float cp) const { return cp < Lower() || cp > Upper(); }
+  // Automatic, or fixed the same for every map so that maps compare; values
+  // beyond it take its end colours and a mark.
+  CpScale scale;
+  float Lower() const { return scale.Lower(); }
+  float Upper() const { return scale.Upper(); }
+  bool OutsideScale(float cp) const { return scale.Outside(cp); }
 };
 
 // `jobName` is the job's path without ".in"; the title is its file name.
 CpMapModel BuildCpMapModel(const Job& job, const RunResult& run, const std::string& jobName);
-
-// The smallest of 0.1, 0.2, 0.25, 0.5, 1, 2, 2.5, 5, 10 ... that is at least
-// `largest` (a magnitude), so the legend's ends are round numbers.
-float LegendBound(float largest);
 
 // A Cp or an average as the report writes it ("##0.000"), without the padding;
 // a value that rounds to zero never shows a minus sign.

@@ -59,15 +59,6 @@ void PaintTitle(QPainter& p, const CpMapModel& m, const CpMapLayout& l, char dec
   p.drawText(l.title, Qt::AlignLeft | Qt::AlignBottom, Q(line));
 }
 
-// A diamond round the marker: a value beyond the envelope of possible Cp.
-void PaintImplausibleMark(QPainter& p, QPointF c, double r) {
-  p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(kImplausible, 2.2));
-  const QPointF corners[] = {c + QPointF(0, -r), c + QPointF(r, 0), c + QPointF(0, r),
-                             c + QPointF(-r, 0)};
-  p.drawPolygon(corners, 4);
-}
-
 void PaintMarker(QPainter& p, const CpMarker& m, const CpMapLayout& l, const CpMapModel& model) {
   const QPointF c = l.MarkerCentre(m);
   const double r = l.markerRadius;
@@ -144,7 +135,7 @@ void PaintLegend(QPainter& p, const CpMapModel& m, const CpMapLayout& l, char de
   p.setPen(kInk);
   SetFont(p, font, true);
   p.drawText(QRectF(bar.left(), bar.top() - 2.1 * font, 14 * font, 1.4 * font),
-             Qt::AlignLeft | Qt::AlignVCenter, m.fixedScale ? "Cp (fixed scale)" : "Cp");
+             Qt::AlignLeft | Qt::AlignVCenter, m.scale.fixed ? "Cp (fixed scale)" : "Cp");
   const float lower = m.Lower();
   const float upper = m.Upper();
   constexpr int kSlices = 96;
@@ -171,7 +162,7 @@ void PaintLegend(QPainter& p, const CpMapModel& m, const CpMapLayout& l, char de
   }
   double below = bar.bottom() + 0.6 * font;
   SetFont(p, font * 0.85, false, true);
-  if (m.fixedScale) {
+  if (m.scale.fixed) {
     p.drawText(QRectF(bar.left(), below, 14 * font, 1.3 * font), Qt::AlignLeft | Qt::AlignVCenter,
                "ringed: beyond the scale");
     below += 1.4 * font;
@@ -296,9 +287,21 @@ void PaintHollowList(QPainter& p, const CpMapModel& m, const CpMapLayout& l) {
 
 }  // namespace
 
+void PaintImplausibleMark(QPainter& p, QPointF c, double r) {
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(kImplausible, 2.2));
+  const QPointF corners[] = {c + QPointF(0, -r), c + QPointF(r, 0), c + QPointF(0, r),
+                             c + QPointF(-r, 0)};
+  p.drawPolygon(corners, 4);
+}
+
+std::string ElementPlace(std::int16_t iface, std::int16_t ielm, std::int16_t k) {
+  return FacadeName(iface) + ", element " + std::to_string(ielm) + " (no. " + std::to_string(k) +
+         ")";
+}
+
 std::string MarkerPlace(const CpMarker& m) {
-  return FacadeName(m.iface) + ", element " + std::to_string(m.ielm) + " (no. " +
-         std::to_string(m.k) + ")";
+  return ElementPlace(m.iface, m.ielm, m.k);
 }
 
 std::string MarkerText(const CpMarker& m, char decimal) {

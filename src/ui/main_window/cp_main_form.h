@@ -21,12 +21,14 @@ class QPushButton;
 
 namespace ventora {
 
+class CpDirection;
 class CpMap;
 class CpTitle;
 class DocumentOpener;
 class FileDialogs;
 class HelpMenu;
 class NumberText;
+class SweepDialog;
 class Working;
 
 // The Run command proper: deletes the job's old results, checks the job,
@@ -130,6 +132,10 @@ class CPMainForm : public QWidget {
   void KeepLoadedJob();
   void AddSweepButton();  // Sweep…: follows Run
   QMenuBar* AddFileMenu();
+  // Cp against wind direction, after a sweep or for an element of the map.
+  CpDirection& DirectionWindow();
+  void ShowSweptDirections(const SweepDialog& dialog);
+  void MapElementClicked(int k, bool add);
   void KeepRun(const RunReply& reply);
 
   MainFormServices services_;
@@ -140,6 +146,7 @@ class CPMainForm : public QWidget {
   Working* working_ = nullptr;
   HelpMenu* helpMenu_ = nullptr;
   CpMap* cpMap_ = nullptr;
+  CpDirection* cpDirection_ = nullptr;
   std::optional<CompletedRun> lastRun_;
   std::string damagedFile_;  // job file read with header values left at 0
   std::string damagedValues_;

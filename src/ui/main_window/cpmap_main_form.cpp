@@ -11,6 +11,7 @@
 #include "ui/main_window/cp_main_form.h"
 #include "ui/main_window/enabled_mirror.h"
 #include "ui/pictures/cpmap_window.h"
+#include "ui/pictures/direction_window.h"
 
 namespace ventora {
 void CPMainForm::AddMapButton() {
@@ -32,6 +33,8 @@ void CPMainForm::KeepRun(const RunReply& reply) {
   }
   lastRun_ = CompletedRun{doc_.JobName, doc_.job, reply.run};
   if (cpMap_ != nullptr && cpMap_->isVisible()) MapBtn_Click();  // show the new numbers
+  if (cpDirection_ != nullptr && cpDirection_->isVisible())
+    cpDirection_->FollowJob(doc_.job, doc_.JobName);
 }
 
 bool CPMainForm::ResultsStale() const {
@@ -53,7 +56,10 @@ void CPMainForm::MapBtn_Click() {
     ShowError("The Cp map cannot be drawn: the job does not pass the checks before a run.");
     return;
   }
-  if (cpMap_ == nullptr) cpMap_ = new CpMap(Messages(), this);
+  if (cpMap_ == nullptr) {
+    cpMap_ = new CpMap(Messages(), this);
+    connect(cpMap_, &CpMap::elementClicked, this, &CPMainForm::MapElementClicked);
+  }
   cpMap_->ShowRun(lastRun_->job, *lastRun_->run, lastRun_->jobName, locale.decimal);
   ShowResultState();
   if (!cpMap_->isVisible()) ui::PlaceBeside(*cpMap_, *this);

@@ -94,6 +94,10 @@ void SweepDialog::BuildControls() {
   form->addRow("First &profile number:", contamFirst_);
   form->addRow("&Package name:", package_);
   form->addRow("F&ile:", file_);
+  showCp_ = new QCheckBox("Show Cp against wind &direction afterwards", options_);
+  showCp_->setObjectName("SweepShowCp");
+  showCp_->setChecked(true);
+  form->addRow("", showCp_);
   connect(format_, &QComboBox::currentIndexChanged, this, &SweepDialog::FormatChosen);
 
   progress_ = new QProgressBar(this);
@@ -122,6 +126,10 @@ void SweepDialog::BuildControls() {
   layout->addWidget(options_);
   layout->addWidget(progress_);
   layout->addLayout(buttons);
+}
+
+bool SweepDialog::ShowCpAfterwards() const {
+  return showCp_->isChecked();
 }
 
 std::string SweepDialog::FormatName() const {

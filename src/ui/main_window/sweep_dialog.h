@@ -34,6 +34,8 @@ class SweepDialog : public QDialog {
   bool Running() const { return worker_ != nullptr; }
   // What the last sweep said, once it ended (empty before).
   const std::optional<SweepOutcome>& Outcome() const { return outcome_; }
+  // Whether the user asked to see the Cp against wind direction afterwards.
+  bool ShowCpAfterwards() const;
 
   // OK: checks the options, then starts the sweep; the dialog closes when
   // it ends. Esc and Cancel stop a running sweep, else close the dialog.
@@ -70,6 +72,7 @@ class SweepDialog : public QDialog {
   QSpinBox* step_ = nullptr;
   QCheckBox* tables_ = nullptr;
   QCheckBox* strict_ = nullptr;
+  QCheckBox* showCp_ = nullptr;
   QSpinBox* contamFirst_ = nullptr;
   QLineEdit* package_ = nullptr;
   QLineEdit* file_ = nullptr;

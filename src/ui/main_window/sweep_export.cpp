@@ -74,6 +74,9 @@ SweepOutcome RunSweepExport(const SweepRequest& request, SweepSetup setup) {
     return outcome;
   }
   ThrowIfCancelled(setup.cancel);  // a Cancel after the last direction still writes nothing
+  // The profile formats sweep the building turned to azimuth 0: turned back.
+  outcome.directions = std::make_shared<const CpByDirection>(CpAgainstDirection(
+      sweep, request.job, request.jobName, format->profiles ? request.job.AzB : 0));
   std::string warning;
   try {
     WriteExportFile(request.file, ExportText(request, *format, sweep, warning));

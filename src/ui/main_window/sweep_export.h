@@ -6,10 +6,12 @@
 // widget and reports through SweepSetup's progress and cancellation.
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/job.h"
+#include "output/sweep/cp_by_direction.h"
 #include "output/sweep/export_formats.h"
 #include "output/sweep/wind_sweep.h"
 
@@ -30,6 +32,9 @@ struct SweepOutcome {
   // confidence warnings, each stopped direction, the export's warning, or
   // why nothing was written.
   std::vector<std::string> notes;
+  // The swept values against the true wind direction, for the plot; null
+  // when no direction was computed.
+  std::shared_ptr<const CpByDirection> directions;
 };
 
 // The file ventora-run writes for `format` beside the job `jobName`.

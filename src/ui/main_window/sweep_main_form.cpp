@@ -33,6 +33,7 @@ void CPMainForm::SweepBtn_Click() {
   }
   auto* dialog = new SweepDialog(doc_.job, doc_.JobName, Messages(), this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
+  connect(dialog, &SweepDialog::sweepEnded, this, [this, dialog] { ShowSweptDirections(*dialog); });
   dialog->open();
 }
 

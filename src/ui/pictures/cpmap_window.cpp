@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -27,6 +28,7 @@ QString TooltipOf(const CpMarker& m, char decimal) {
           (AsFacade(m.iface) == Facade::Roof ? "Y " : "Z ") + CpText(m.Z, decimal) + " m";
   if (m.state == MarkerState::Computed && m.computedZ != m.Z)
     text += "\ncomputed at Z " + CpText(m.computedZ, decimal) + " m";
+  text += "\nClick: its Cp against wind direction (Ctrl: add it)";
   return QString::fromStdString(text);
 }
 
@@ -52,6 +54,13 @@ void CpMapCanvas::resizeEvent(QResizeEvent*) {
   Refresh();
 }
 
+void CpMapCanvas::mouseReleaseEvent(QMouseEvent* event) {
+  const CpMarker* marker = MarkerAt(model_, layout_, event->position());
+  if (event->button() == Qt::LeftButton && marker != nullptr)
+    emit markerClicked(marker->k, (event->modifiers() & Qt::ControlModifier) != 0);
+  QWidget::mouseReleaseEvent(event);
+}
+
 bool CpMapCanvas::event(QEvent* event) {
   if (event->type() != QEvent::ToolTip) return QWidget::event(event);
   auto* help = static_cast<QHelpEvent*>(event);
@@ -68,6 +77,7 @@ CpMap::CpMap(MessageSink& messages, QWidget* parent)
   setObjectName("CpMap");
   setWindowTitle("Cp map");
   canvas_ = new CpMapCanvas(model_, decimal_, this);
+  connect(canvas_, &CpMapCanvas::markerClicked, this, &CpMap::elementClicked);
   scroll_ = new QScrollArea(this);
   scroll_->setWidget(canvas_);
   scroll_->setFrameShape(QFrame::NoFrame);
@@ -152,7 +162,7 @@ void CpMap::Zoom(double factor) {
 }
 
 void CpMap::SetFixedScale(bool fixed) {
-  model_.fixedScale = fixed;
+  model_.scale.fixed = fixed;
   if (FixedScale_->isChecked() != fixed) FixedScale_->setChecked(fixed);
   canvas_->Refresh();
 }
@@ -177,8 +187,10 @@ void CpMap::ShowHiddenCount() {
 void CpMap::ShowRun(const Job& job, const RunResult& run, const std::string& jobName,
                     char decimal) {
   model_ = BuildCpMapModel(job, run, jobName);
+  job_ = job;
+  jobName_ = jobName;
   decimal_ = decimal;
-  model_.fixedScale = FixedScale_->isChecked();
+  model_.scale.fixed = FixedScale_->isChecked();
   ShowTitle();
   canvas_->Refresh();
   ShowHiddenCount();

@@ -28,7 +28,11 @@ class CpMapCanvas : public QWidget {
   const CpMapLayout& Layout() const { return layout_; }
   void Refresh();  // the model changed
 
+ signals:
+  void markerClicked(int k, bool add);
+
  protected:
+  void mouseReleaseEvent(QMouseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   bool event(QEvent* event) override;
@@ -64,6 +68,9 @@ class CpMap : public QWidget {
   void SetFixedScale(bool fixed);
 
   const CpMapModel& Model() const { return model_; }
+  // The job and its path without ".in", as ShowRun was handed them.
+  const Job& ShownJob() const { return job_; }
+  const std::string& JobName() const { return jobName_; }
   const CpMapCanvas& Canvas() const { return *canvas_; }
 
   void SavePictureBtn_Click();
@@ -73,6 +80,11 @@ class CpMap : public QWidget {
 
   // Asks for the file name; empty when cancelled. Tests replace it.
   std::function<QString()> askSavePath;
+
+ signals:
+  // An element's marker was clicked (with Ctrl: to be added to those
+  // chosen): its Cp against wind direction is asked for.
+  void elementClicked(int k, bool add);
 
  private:
   QString AskSavePath();
@@ -86,6 +98,8 @@ class CpMap : public QWidget {
  private:
   MessageSink& messages_;
   CpMapModel model_;
+  Job job_;
+  std::string jobName_;
   char decimal_ = '.';
   QLabel* StaleLab_ = nullptr;  // the banner over the map while stale_
   bool stale_ = false;
