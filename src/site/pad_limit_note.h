@@ -23,9 +23,10 @@ inline float ModelPadLimit(const Job& job) {
 // Empty while the job's PAD is within the limit.
 inline std::string PadAboveLimitText(const Job& job) {
   if (!(job.PAD > ModelPadLimit(job))) return "";
-  std::ostringstream text;
+  std::ostringstream limit, text;
+  limit << ModelPadLimit(job);  // "35", as the table of limits has it
   text << "PAD " << std::fixed << std::setprecision(1) << job.PAD
-       << " % is above the model's limit of " << std::defaultfloat << ModelPadLimit(job)
+       << " % is above the model's limit of " << limit.str()
        << " % for this building: the check before the run refuses it. A smaller radius, or a "
           "site off the densest blocks, gives a value the model covers";
   return text.str();

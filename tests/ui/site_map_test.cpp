@@ -114,7 +114,11 @@ TEST_F(SiteMapTest, OkPutsTheValuesVentoraRunGivesTheJobIntoPadAndSbH) {
 // with the values the dialog put in the job.
 TEST_F(SiteMapTest, VentoraRunSaysTheSameValues) {
   const Inputs in{"helsinki-buildings.geojson", "24.9440,60.1680", "", "", 1};
-  FromMap(in, [](QDialog* map) { Click(map, "OK"); });
+  QString notes;
+  FromMap(in, [&notes](QDialog* map) {
+    Click(map, "OK");
+    notes = Find<QLabel>(map, "SiteNotes")->text();
+  });
   ASSERT_EQ(asked, 1);  // OK computed what was not yet computed
   ventora::testing::TempFolder folder("sitemap");
   fs::copy_file(VENTORA_SOURCE_EXAMPLES "/office-block.in", folder.path() / "job.in");
@@ -132,6 +136,21 @@ TEST_F(SiteMapTest, VentoraRunSaysTheSameValues) {
       << text;
   EXPECT_NEAR(doc.job.PAD, std::stod(m[1]), 0.005);
   EXPECT_NEAR(doc.job.SbH, std::stod(m[2]), 0.005);
+  // Its notes and its word on the model's limit, the dialog says alike.
+  std::istringstream lines(text);
+  int matched = 0;
+  for (std::string line; std::getline(lines, line);) {
+    const std::string note = "ventora-run: note: ";
+    std::string words;
+    if (line.starts_with(note))
+      words = line.substr(note.size());
+    else if (line.find("above the model's limit") != std::string::npos)
+      words = line.substr(std::string("ventora-run: ").size());
+    if (words.empty()) continue;
+    EXPECT_TRUE(notes.contains(QString::fromStdString(words))) << words;
+    ++matched;
+  }
+  EXPECT_EQ(matched, 2);  // the repaired outlines; PAD above the limit
 }
 
 TEST_F(SiteMapTest, CancelChangesNothing) {

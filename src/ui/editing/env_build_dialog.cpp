@@ -71,7 +71,7 @@ void EnvBuildDialog::BuildLayout() {
   roofNote_->setWordWrap(true);
   roofNote_->setFixedWidth(300);
   grid->addWidget(roofNote_, kEnvFieldCount, 3, Qt::AlignTop);
-  auto* fromMap = new QPushButton("From &map...", this);
+  auto* fromMap = new QPushButton("From &map…", this);
   fromMap->setObjectName("FromMap");
   fromMap->setAutoDefault(false);
   fromMap->setToolTip("PAD and SbH from the building footprints round the site");

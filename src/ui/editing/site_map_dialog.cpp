@@ -87,12 +87,14 @@ QWidget* SiteMapDialog::BuildInputs() {
   auto* form = new QFormLayout(inputs);
   form->setContentsMargins(0, 0, 0, 0);
   file_ = Field(inputs, "MapFile", "GeoJSON, CityJSON, Shapefile, GeoPackage, PBF...");
-  auto* browse = Button(inputs, "Browse", "&Browse...");
+  auto* browse = Button(inputs, "Browse", "&Browse…");
   connect(browse, &QPushButton::clicked, this, &SiteMapDialog::Browse);
   auto* fileRow = new QHBoxLayout;
   fileRow->addWidget(file_, 1);
   fileRow->addWidget(browse);
-  form->addRow("&File:", fileRow);
+  auto* fileLabel = new QLabel("&File:", inputs);
+  fileLabel->setBuddy(file_);
+  form->addRow(fileLabel, fileRow);
   site_ = Field(inputs, "Site", "X,Y: lon,lat for GeoJSON");
   site_->setToolTip(
       "The studied building's centre in the file's coordinates: lon,lat for GeoJSON, "
@@ -122,19 +124,21 @@ void SiteMapDialog::BuildLayout() {
   connect(compute, &QPushButton::clicked, this, [this] { Compute(); });
   table_ = new QTableWidget(0, 6, this);
   table_->setObjectName("SiteValues");
-  table_->setHorizontalHeaderLabels(
-      {"from (deg)", "to (deg)", "PAD (%)", "SbH (m)", "buildings", "without a height"});
+  table_->setHorizontalHeaderLabels({"sector from\n(deg)", "sector to\n(deg)", "PAD\n(%)",
+                                     "SbH\n(m)", "buildings\ncounted", "without\na height"});
   table_->verticalHeader()->hide();
+  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+  // The all-round row and eight sectors without scrolling.
+  table_->setMinimumHeight(11 * (table_->fontMetrics().height() + 6));
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  table_->setMinimumWidth(430);
+  table_->setMinimumWidth(480);
   radiusUsed_ = new QLabel(this);
   radiusUsed_->setObjectName("RadiusUsed");
   notes_ = new QLabel(this);
   notes_->setObjectName("SiteNotes");
   notes_->setWordWrap(true);
   notes_->setTextFormat(Qt::PlainText);
-  notes_->setMaximumWidth(430);
   picture_ = new SitePlanView(this);
 
   auto* left = new QVBoxLayout;
@@ -142,7 +146,6 @@ void SiteMapDialog::BuildLayout() {
   left->addWidget(compute, 0, Qt::AlignLeft);
   left->addWidget(radiusUsed_);
   left->addWidget(table_, 1);
-  left->addWidget(notes_);
   auto* top = new QHBoxLayout;
   top->addLayout(left);
   top->addWidget(picture_, 1);
@@ -163,7 +166,10 @@ void SiteMapDialog::BuildLayout() {
 
   auto* outer = new QVBoxLayout(this);
   outer->addLayout(top, 1);
+  outer->addWidget(notes_);
   outer->addLayout(buttons);
+  // The notes below the values may take several lines: the window grows.
+  outer->setSizeConstraint(QLayout::SetMinimumSize);
 }
 
 std::optional<SiteValues> SiteMapDialog::Ask(const Job& job) {
@@ -277,6 +283,9 @@ void SiteMapDialog::Show(const site::SurroundingsAnswer& answer) {
   radiusUsed_->setText("Within " + Fixed(answer.radius, 1, decimal_) +
                        " m of the site; OK takes the all-round PAD and SbH.");
   notes_->setText(Notes(answer));
+  // A wrapped label's height is not its layout's minimum: the window keeps
+  // room for every line.
+  notes_->setMinimumHeight(notes_->heightForWidth(std::max(notes_->width(), width() - 20)));
   picture_->SetPlan(answer.plan);
 }
 
