@@ -45,7 +45,7 @@ std::vector<double> AreasOf(const std::vector<Ring>& rings, const LocalFrame& fr
 }
 
 // A footprint's areas, without projecting it when its box lies wholly
-// inside or outside the circle (projected data, all round only).
+// inside (all round) or outside the circle (projected data).
 std::vector<double> FootprintAreas(const IndexedFootprint& f, const LocalFrame& frame,
                                    const Regions& regions) {
   const double scale = frame.GridScale();
@@ -57,8 +57,14 @@ std::vector<double> FootprintAreas(const IndexedFootprint& f, const LocalFrame& 
       return std::vector<double>(regions.Count(), 0.0);
     const double fx = std::max(std::abs(f.box.minX - s.x), std::abs(f.box.maxX - s.x));
     const double fy = std::max(std::abs(f.box.minY - s.y), std::abs(f.box.maxY - s.y));
-    if (regions.sectors == 1 && std::hypot(fx, fy) <= regions.radius * scale)
-      return {f.area / (scale * scale)};
+    if (std::hypot(fx, fy) <= regions.radius * scale) {
+      if (regions.sectors == 1) return {f.area / (scale * scale)};
+      // The all-round value is the same however many sectors are asked
+      // for, to the last bit: a job's PAD does not depend on them.
+      std::vector<double> areas = AreasOf(f.rings, frame, regions);
+      areas[0] = f.area / (scale * scale);
+      return areas;
+    }
   }
   return AreasOf(f.rings, frame, regions);
 }

@@ -229,6 +229,22 @@ TEST(Plan, FootprintsRoundTheSiteCutAtTheCircle) {
   EXPECT_FALSE(plan.covered.empty());
 }
 
+// A job takes the all-round row: it is the same, bit for bit, whether
+// sectors are asked for or not.
+TEST(Sectors, AllRoundRowDoesNotDependOnThem) {
+  const std::filesystem::path delft =
+      std::filesystem::path(std::getenv("VENTORA_TEST_DATA")) / "surroundings" / "delft.city.json";
+  const FootprintSet set = LoadFootprints(delft, ReadRules{}, "");
+  const XY site{84950, 447540};
+  const SectorValues one = set.Compute({site, 120, 1, {}}).rows.front();
+  for (const int sectors : {4, 8, 36}) {
+    const SectorValues all = set.Compute({site, 120, sectors, {}}).rows.front();
+    EXPECT_EQ(all.pad, one.pad) << sectors;
+    EXPECT_EQ(all.sbh, one.sbh) << sectors;
+    EXPECT_EQ(all.buildings, one.buildings) << sectors;
+  }
+}
+
 // The same 20 m square, 50 m north-east of a site at 9 E 60 N, in lon/lat
 // (corners placed along geodesics) and in the site's own projection.
 TEST(LonLat, SameBlockAsProjected) {
