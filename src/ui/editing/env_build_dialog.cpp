@@ -271,8 +271,10 @@ bool EnvBuildDialog::AcceptFocusedField() {
   return false;
 }
 
-// The values the footprints give replace PAD and SbH as the fields would
-// take them; the dialog's Cancel still puts back what was there at opening.
+// The footprints' values go into the job as ventora-run gives them to a
+// job, a PAD beyond the field's range too: the map dialog said so, and the
+// check before a run refuses it. This dialog's Cancel still puts back what
+// was there at opening.
 void EnvBuildDialog::FromMapClicked() {
   if (std::exchange(refusalShown_, false) || !AcceptFocusedField()) return;
   if (siteMap_ == nullptr)

@@ -38,7 +38,7 @@ class EnvBuildDialog : public QDialog {
   QLineEdit* Field(int i) const { return fields_[i]; }
 
   // Where "From map..." gets the surroundings from (the site library by
-  // default).
+  // default); before its first use.
   void SetSiteFinder(SiteFinder finder) { finder_ = std::move(finder); }
 
  signals:
