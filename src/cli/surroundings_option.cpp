@@ -9,6 +9,7 @@
 #include "cli_options.h"
 #include "core/parameter_limits.h"
 #include "output/program_library.h"
+#include "site/pad_limit_note.h"
 #include "site/site_entry.h"
 #include "valued_options.h"
 
@@ -135,15 +136,6 @@ void PrintNotes(const SurroundingsAnswer& answer, std::ostream& err) {
     err << "ventora-run: note: " << note << '\n';
 }
 
-// The model's PAD limit for this building's shape, as the check before the
-// run takes it.
-float PadLimit(const Job& job) {
-  const bool cube = job.Bdz == job.SbH && job.BdX == job.Bdz && job.BdY == job.Bdz;
-  if (cube) return limits::kPAD.accepted.high;
-  if (job.BdX != job.Bdz || job.BdY != job.Bdz) return limits::kPADIfRatioNot1.high;
-  return limits::kPADIfRbHNot1.high;
-}
-
 std::string RowText(const SectorValues& row, float fallbackSbH) {
   return "PAD " + Number(row.pad, 2) + " %, SbH " +
          (row.sbh ? Number(*row.sbh, 2) + " m" : Number(fallbackSbH, 2) + " m (none in the data)") +
@@ -261,11 +253,8 @@ bool ApplySurroundings(const SurroundingsOptions& options, Job& job, std::ostrea
         << Number(job.SbH, 2) << " m) is kept; --default-height H gives them one\n";
   PrintNotes(answer, err);
   if (applied) *applied = Applied(options, answer, job.SbH);
-  if (job.PAD > PadLimit(job))
-    err << "ventora-run: PAD " << Number(job.PAD, 1) << " % is above the model's limit of "
-        << PadLimit(job)
-        << " % for this building: the check before the run refuses it. A "
-           "smaller --radius, or a site off the densest blocks, gives a value the model covers\n";
+  if (const std::string above = site::PadAboveLimitText(job); !above.empty())
+    err << "ventora-run: " << above << '\n';
   return true;
 }
 

@@ -3,6 +3,7 @@
 // the file's coordinates, their index, and the outline of the data.
 
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,15 @@ struct FootprintSet::Impl {
   std::vector<Cluster> clusters;
   std::vector<std::string> notes;
 };
+
+// The footprints whose boxes reach within `radius` m of the frame's site.
+std::vector<std::size_t> Candidates(const FootprintSet::Impl& set, const LocalFrame& frame,
+                                    double radius);
+
+// The studied building among `near`: the footprints that hold the site
+// point, and the parts that lie in them.
+std::set<std::size_t> Studied(const FootprintSet::Impl& set, const std::vector<std::size_t>& near,
+                              XY site);
 
 // The rings of a polygonal geometry, oriented as RingDiscArea wants them.
 std::vector<Ring> RingsOf(const GeosContext& geos, const GEOSGeometry* g);

@@ -31,6 +31,7 @@ SurroundingsAnswer FindSurroundings(const SurroundingsQuery& query) {
     }
     answer.values = set.Compute(request);
     answer.radius = request.radius;
+    if (query.plan) answer.plan = set.Plan(request);
     answer.notes = set.notes();
     answer.notes.insert(answer.notes.end(), answer.values.notes.begin(), answer.values.notes.end());
   } catch (const std::exception& e) {

@@ -21,6 +21,7 @@ struct SurroundingsQuery {
   int sectors = 1;
   double storeyHeight = 3;
   std::optional<double> defaultHeight;
+  bool plan = false;  // also the footprints for a picture
 };
 
 struct SurroundingsAnswer {
@@ -28,6 +29,7 @@ struct SurroundingsAnswer {
   double radius = 0;  // m, as used
   Surroundings values;
   std::vector<std::string> notes;  // the file's and the site's
+  SitePlan plan;                   // when asked for
 };
 
 // The radius the guide advises: 5 x max(Bdz, SbH), at least 50 m.

@@ -45,7 +45,7 @@ std::vector<double> AreasOf(const std::vector<Ring>& rings, const LocalFrame& fr
 }
 
 // A footprint's areas, without projecting it when its box lies wholly
-// inside or outside the circle (projected data, all round only).
+// inside (all round) or outside the circle (projected data).
 std::vector<double> FootprintAreas(const IndexedFootprint& f, const LocalFrame& frame,
                                    const Regions& regions) {
   const double scale = frame.GridScale();
@@ -57,51 +57,16 @@ std::vector<double> FootprintAreas(const IndexedFootprint& f, const LocalFrame& 
       return std::vector<double>(regions.Count(), 0.0);
     const double fx = std::max(std::abs(f.box.minX - s.x), std::abs(f.box.maxX - s.x));
     const double fy = std::max(std::abs(f.box.minY - s.y), std::abs(f.box.maxY - s.y));
-    if (regions.sectors == 1 && std::hypot(fx, fy) <= regions.radius * scale)
-      return {f.area / (scale * scale)};
+    if (std::hypot(fx, fy) <= regions.radius * scale) {
+      if (regions.sectors == 1) return {f.area / (scale * scale)};
+      // The all-round value is the same however many sectors are asked
+      // for, to the last bit: a job's PAD does not depend on them.
+      std::vector<double> areas = AreasOf(f.rings, frame, regions);
+      areas[0] = f.area / (scale * scale);
+      return areas;
+    }
   }
   return AreasOf(f.rings, frame, regions);
-}
-
-void CollectIndex(void* item, void* found) {
-  static_cast<std::vector<std::size_t>*>(found)->push_back(reinterpret_cast<std::uintptr_t>(item) -
-                                                           1);
-}
-
-std::vector<std::size_t> Candidates(const FootprintSet::Impl& set, const LocalFrame& frame,
-                                    double radius) {
-  const Context c = set.geos.get();
-  const Envelope e = frame.EnvelopeOf(radius);
-  Geometry box = set.geos.Own(GEOSGeom_createRectangle_r(c, e.minX, e.minY, e.maxX, e.maxY), "box");
-  std::vector<std::size_t> found;
-  GEOSSTRtree_query_r(c, set.tree, box.get(), CollectIndex, &found);
-  std::sort(found.begin(), found.end());
-  return found;
-}
-
-// The studied building: the footprints that hold the site point, and the
-// parts that lie in them.
-std::set<std::size_t> Studied(const FootprintSet::Impl& set, const std::vector<std::size_t>& near,
-                              XY site) {
-  const Context c = set.geos.get();
-  Geometry point = set.geos.Own(GEOSGeom_createPointFromXY_r(c, site.x, site.y), "site");
-  std::set<std::size_t> studied;
-  for (std::size_t i : near) {
-    const Envelope& b = set.footprints[i].box;
-    if (site.x >= b.minX && site.x <= b.maxX && site.y >= b.minY && site.y <= b.maxY &&
-        GEOSIntersects_r(c, set.footprints[i].geometry.get(), point.get()) == 1)
-      studied.insert(i);
-  }
-  if (studied.empty()) return studied;
-  for (std::size_t i : near) {
-    if (!set.footprints[i].part || studied.count(i)) continue;
-    Geometry inner =
-        set.geos.Own(GEOSPointOnSurface_r(c, set.footprints[i].geometry.get()), "part");
-    for (std::size_t s : std::set<std::size_t>(studied))
-      if (GEOSIntersects_r(c, set.footprints[s].geometry.get(), inner.get()) == 1)
-        studied.insert(i);
-  }
-  return studied;
 }
 
 // The union of a cluster's members that are not the studied building.
@@ -165,7 +130,46 @@ std::string Text(double value, int precision = 10) {
   return text.str();
 }
 
+void CollectIndex(void* item, void* found) {
+  static_cast<std::vector<std::size_t>*>(found)->push_back(reinterpret_cast<std::uintptr_t>(item) -
+                                                           1);
+}
+
 }  // namespace
+
+std::vector<std::size_t> Candidates(const FootprintSet::Impl& set, const LocalFrame& frame,
+                                    double radius) {
+  const Context c = set.geos.get();
+  const Envelope e = frame.EnvelopeOf(radius);
+  Geometry box = set.geos.Own(GEOSGeom_createRectangle_r(c, e.minX, e.minY, e.maxX, e.maxY), "box");
+  std::vector<std::size_t> found;
+  GEOSSTRtree_query_r(c, set.tree, box.get(), CollectIndex, &found);
+  std::sort(found.begin(), found.end());
+  return found;
+}
+
+std::set<std::size_t> Studied(const FootprintSet::Impl& set, const std::vector<std::size_t>& near,
+                              XY site) {
+  const Context c = set.geos.get();
+  Geometry point = set.geos.Own(GEOSGeom_createPointFromXY_r(c, site.x, site.y), "site");
+  std::set<std::size_t> studied;
+  for (std::size_t i : near) {
+    const Envelope& b = set.footprints[i].box;
+    if (site.x >= b.minX && site.x <= b.maxX && site.y >= b.minY && site.y <= b.maxY &&
+        GEOSIntersects_r(c, set.footprints[i].geometry.get(), point.get()) == 1)
+      studied.insert(i);
+  }
+  if (studied.empty()) return studied;
+  for (std::size_t i : near) {
+    if (!set.footprints[i].part || studied.count(i)) continue;
+    Geometry inner =
+        set.geos.Own(GEOSPointOnSurface_r(c, set.footprints[i].geometry.get()), "part");
+    for (std::size_t s : std::set<std::size_t>(studied))
+      if (GEOSIntersects_r(c, set.footprints[s].geometry.get(), inner.get()) == 1)
+        studied.insert(i);
+  }
+  return studied;
+}
 
 Surroundings FootprintSet::Compute(const SurroundingsRequest& request) const {
   const Impl& set = *impl_;

@@ -19,6 +19,7 @@
 
 #include "footprints.h"
 #include "read_footprints.h"
+#include "site_plan.h"
 
 namespace ventora::site {
 
@@ -53,6 +54,8 @@ class FootprintSet {
 
   // Throws SiteError for a site outside the data or a radius not above 0.
   Surroundings Compute(const SurroundingsRequest& request) const;
+  // The footprints a request's values are made of, for a picture.
+  SitePlan Plan(const SurroundingsRequest& request) const;
 
   std::size_t size() const;
   // What reading and repairing the footprints left to say.

@@ -76,7 +76,7 @@ case $case_name in
     cp "$examples/office-block.in" "$work/"
     run --surroundings "$helsinki" --site $centre --radius 150 "$work/office-block.in"
     expect_status 2
-    expect_err "above the model's limit of"
+    expect_err "above the model's limit of 35 % for this building"
     ;;
   no_reference_system)
     inputs=()

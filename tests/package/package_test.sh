@@ -21,6 +21,7 @@ multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 listing=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for path in usr/bin/ventora usr/bin/ventora-run \
   "usr/lib/$multiarch/ventora/libventora-workbook.so" "usr/lib/$multiarch/ventora/libventora-cpmap.so" \
+  "usr/lib/$multiarch/ventora/libventora-site.so" \
   usr/lib/python3/dist-packages/ventora/__init__.py usr/share/applications/ventora.desktop \
   usr/share/icons/hicolor/scalable/apps/ventora.svg usr/share/metainfo/io.github.ventora.Ventora.metainfo.xml \
   usr/share/mime/packages/ventora.xml usr/share/man/man1/ventora.1.gz usr/share/man/man1/ventora-run.1.gz \

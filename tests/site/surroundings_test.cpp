@@ -196,6 +196,55 @@ TEST(Sectors, BoundsAreCentredOnTheirBearings) {
   EXPECT_EQ(got.rows[5].buildings, 0);
 }
 
+// The picture's footprints: in metres round the site, cut at the circle,
+// the studied building and the ones without a height told apart.
+TEST(Plan, FootprintsRoundTheSiteCutAtTheCircle) {
+  const auto file = WriteGeoJson("plan", {Feature(Ring(-10, -10, 10, 10), R"("height":50)"),
+                                          Feature(Ring(-10, 90, 10, 110), R"("height":12)"),
+                                          Feature(Ring(30, -10, 50, 10), ""),
+                                          Feature(Ring(300, 300, 320, 320), R"("height":9)")});
+  const SitePlan plan =
+      LoadFootprints(file, ReadRules{}, "")
+          .Plan({.site = {kX0, kY0}, .radius = 100, .sectors = 8, .defaultHeight = {}});
+  std::filesystem::remove(file);
+  ASSERT_EQ(plan.footprints.size(), 3u);  // the one 420 m away is left out
+  const auto area = [](const PlanFootprint& f) {
+    double sum = 0;
+    for (const auto& ring : f.rings) {
+      for (std::size_t i = 0; i < ring.size(); ++i) {
+        const XY a = ring[i], b = ring[(i + 1) % ring.size()];
+        sum += (a.x * b.y - b.x * a.y) / 2;
+      }
+    }
+    return sum;
+  };
+  EXPECT_TRUE(plan.footprints[0].studied);
+  EXPECT_NEAR(area(plan.footprints[0]), 400, 1e-6);
+  EXPECT_FALSE(plan.footprints[1].studied);
+  EXPECT_NEAR(area(plan.footprints[1]), CutBlockArea(), 0.5);  // the drawn circle has corners
+  EXPECT_EQ(plan.footprints[1].height, 12);
+  EXPECT_FALSE(plan.footprints[2].height.has_value());
+  EXPECT_NEAR(area(plan.footprints[2]), 400, 1e-6);
+  EXPECT_EQ(plan.sectors, 8);
+  EXPECT_FALSE(plan.covered.empty());
+}
+
+// A job takes the all-round row: it is the same, bit for bit, whether
+// sectors are asked for or not.
+TEST(Sectors, AllRoundRowDoesNotDependOnThem) {
+  const std::filesystem::path delft =
+      std::filesystem::path(std::getenv("VENTORA_TEST_DATA")) / "surroundings" / "delft.city.json";
+  const FootprintSet set = LoadFootprints(delft, ReadRules{}, "");
+  const XY site{84950, 447540};
+  const SectorValues one = set.Compute({site, 120, 1, {}}).rows.front();
+  for (const int sectors : {4, 8, 36}) {
+    const SectorValues all = set.Compute({site, 120, sectors, {}}).rows.front();
+    EXPECT_EQ(all.pad, one.pad) << sectors;
+    EXPECT_EQ(all.sbh, one.sbh) << sectors;
+    EXPECT_EQ(all.buildings, one.buildings) << sectors;
+  }
+}
+
 // The same 20 m square, 50 m north-east of a site at 9 E 60 N, in lon/lat
 // (corners placed along geodesics) and in the site's own projection.
 TEST(LonLat, SameBlockAsProjected) {

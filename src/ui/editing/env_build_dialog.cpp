@@ -16,6 +16,7 @@
 #include "core/number_parse.h"
 #include "core/range_message.h"
 #include "engine/models/roof_layout.h"
+#include "ui/editing/site_map_dialog.h"
 #include "ui/editing/window_placement.h"
 #include "ui/help/guide_help.h"
 #include "ui/pictures/help_slate.h"
@@ -70,6 +71,12 @@ void EnvBuildDialog::BuildLayout() {
   roofNote_->setWordWrap(true);
   roofNote_->setFixedWidth(300);
   grid->addWidget(roofNote_, kEnvFieldCount, 3, Qt::AlignTop);
+  auto* fromMap = new QPushButton("From &map…", this);
+  fromMap->setObjectName("FromMap");
+  fromMap->setAutoDefault(false);
+  fromMap->setToolTip("PAD and SbH from the building footprints round the site");
+  connect(fromMap, &QPushButton::clicked, this, &EnvBuildDialog::FromMapClicked);
+  grid->addWidget(fromMap, 2, 3, 2, 1, Qt::AlignLeft | Qt::AlignVCenter);
 
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("OK");
@@ -262,6 +269,25 @@ bool EnvBuildDialog::AcceptFocusedField() {
   Tell(ctx_.messages, refusal);
   fields_[i]->setFocus(Qt::OtherFocusReason);
   return false;
+}
+
+// The footprints' values go into the job as ventora-run gives them to a
+// job, a PAD beyond the field's range too: the map dialog said so, and the
+// check before a run refuses it. This dialog's Cancel still puts back what
+// was there at opening.
+void EnvBuildDialog::FromMapClicked() {
+  if (std::exchange(refusalShown_, false) || !AcceptFocusedField()) return;
+  if (siteMap_ == nullptr)
+    siteMap_ = new SiteMapDialog(ctx_.messages, ctx_.numbers.Locale().decimal, finder_, this);
+  const std::optional<SiteValues> values = siteMap_->Ask(ctx_.doc.job);
+  if (!values) return;
+  Job& job = ctx_.doc.job;
+  job.PAD = values->pad;
+  if (values->sbh) job.SbH = *values->sbh;
+  for (int i = 0; i < kEnvFieldCount; ++i)
+    if (kEnvFields[i].param == &Job::PAD || kEnvFields[i].param == &Job::SbH)
+      fields_[i]->setText(
+          QString::fromStdString(ctx_.numbers.ToText(job.*kEnvFields[i].param)).trimmed());
 }
 
 void EnvBuildDialog::OkClicked() {

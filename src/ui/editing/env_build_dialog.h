@@ -12,6 +12,7 @@
 
 #include "ui/editing/edit_context.h"
 #include "ui/editing/env_build_fields.h"
+#include "ui/editing/site_finder.h"
 
 class QLineEdit;
 class QRadioButton;
@@ -20,6 +21,8 @@ class QLabel;
 class QPushButton;
 
 namespace ventora::ui {
+
+class SiteMapDialog;
 
 class EnvBuildDialog : public QDialog {
   Q_OBJECT
@@ -33,6 +36,10 @@ class EnvBuildDialog : public QDialog {
   void Open();
 
   QLineEdit* Field(int i) const { return fields_[i]; }
+
+  // Where "From map..." gets the surroundings from (the site library by
+  // default); before its first use.
+  void SetSiteFinder(SiteFinder finder) { finder_ = std::move(finder); }
 
  signals:
   // OK was clicked: the job counts as changed.
@@ -59,6 +66,8 @@ class EnvBuildDialog : public QDialog {
   void CancelClicked();
   void ReturnSlateBesideChooser();
   bool AcceptFocusedField();
+  // "From map...": PAD and SbH from building footprints round the site.
+  void FromMapClicked();
 
   EditContext ctx_;
   Job atOpening_;  // what Cancel restores
@@ -67,6 +76,8 @@ class EnvBuildDialog : public QDialog {
   std::array<QRadioButton*, 3> slopes_{};
   QLabel* roofNote_ = nullptr;
   QPushButton* cancel_ = nullptr;
+  SiteFinder finder_ = FindWithSiteLibrary;
+  SiteMapDialog* siteMap_ = nullptr;  // created on first use, kept with its fields
   bool checking_ = false;
   // A field's refusal was just shown (a click on OK leaves the field first):
   // the OK that follows stays silent instead of refusing a second time.
