@@ -203,7 +203,7 @@ FootprintSet::FootprintSet(FootprintFile file, const std::string& crs, const std
     Geometry g = ToGeometry(set.geos, f, repaired);
     repairs += repaired ? 1 : 0;
     if (!g) continue;
-    IndexedFootprint indexed{std::move(g), f.height, f.part, {}, 0, {}, -1};
+    IndexedFootprint indexed{std::move(g), f.height, f.part, {}, 0, {}, -1, std::move(f.id)};
     indexed.rings = RingsOf(set.geos, indexed.geometry.get());
     for (const Ring& r : indexed.rings)
       indexed.area += RingArea(r);
@@ -230,6 +230,10 @@ FootprintSet& FootprintSet::operator=(FootprintSet&&) noexcept = default;
 
 std::size_t FootprintSet::size() const {
   return impl_->footprints.size();
+}
+
+const FootprintSet::Impl& FootprintSet::impl() const {
+  return *impl_;
 }
 
 const std::vector<std::string>& FootprintSet::notes() const {
