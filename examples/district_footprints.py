@@ -76,9 +76,7 @@ def place_openings(job, seed, index, openings):
         job.elements[facade] = rel * [across, up]
 
 
-def building_job(box, surroundings, height, profile_exponent):
-    pad = float(surroundings["PAD (%)"][0])
-    sbh = float(surroundings["SbH (m)"][0])
+def building_job(box, pad, sbh, height, profile_exponent):
     return ventora.Job(building_azimuth=box.azimuth, plan_area_density=pad,
                        surroundings_height=height if np.isnan(sbh) else sbh, height=height,
                        length=box.length, width=box.width, profile_exponent=profile_exponent,
@@ -92,41 +90,38 @@ def footprint_jobs(path, out, *, crs=None, storey_height=3.0, default_height=Non
     buildings.csv)."""
     city = ventora.Footprints(path, crs=crs, storey_height=storey_height)
     boxes = city.buildings()
+    around = city.building_surroundings(radius=radius, default_height=default_height)
     folder = os.path.join(out, "jobs")
     os.makedirs(folder, exist_ok=True)
     rows, paths, taken = [], [], set()
-    for index, box in enumerate(boxes.itertuples(index=False)):
+    for index, (box, near) in enumerate(zip(boxes.itertuples(index=False),
+                                            around.to_dict("records"))):
+        has_height = not np.isnan(box.height)
+        height = box.height if has_height else default_height
         row = box._asdict()
-        row.update({"PAD (%)": np.nan, "SbH (m)": np.nan})
-        height = box.height if not np.isnan(box.height) else default_height
-        row.update(height_from="data" if not np.isnan(box.height) else
-                   "default" if default_height is not None else "", sbh_from="", radius=np.nan, neighbours=0, without_height=0, job="",
-                   skipped="")
+        row.update({"height_from": "data" if has_height else "" if height is None else "default",
+                    "PAD (%)": near["PAD (%)"], "SbH (m)": near["SbH (m)"],
+                    "sbh_from": "", "radius": near["radius"],
+                    "neighbours": near["buildings counted"],
+                    "without_height": near["buildings without a height"],
+                    "notes": near["notes"], "job": "", "skipped": ""})
+        rows.append(row)
         if height is None:
             row["skipped"] = "no height in the data"
-            rows.append(row)
+            continue
+        if near["error"]:
+            row["skipped"] = f"no surroundings: {near['error']}"
             continue
         try:
-            around = city.surroundings((box.inside_x, box.inside_y), radius=radius,
-                                       building_height=height, default_height=default_height)
-        except ValueError as e:
-            row["skipped"] = f"no surroundings: {e}"
-            rows.append(row)
-            continue
-        try:
-            job = building_job(box, around, height, profile_exponent)
+            job = building_job(box, near["PAD (%)"], near["SbH (m)"], height, profile_exponent)
         except ValueError as e:  # a value the model does not take, e.g. PAD above 50 %
             row["skipped"] = f"outside the model: {e}"
-            rows.append(row)
             continue
         place_openings(job, seed, index, openings)
-        row.update({"PAD (%)": job.plan_area_density, "SbH (m)": job.surroundings_height})
-        row.update(sbh_from="own height" if np.isnan(around["SbH (m)"][0]) else "neighbours",
-                   radius=around.attrs["radius"], neighbours=int(around["buildings counted"][0]),
-                   without_height=int(around["buildings without a height"][0]),
-                   job=job_name(box.id, taken))
+        row.update({"PAD (%)": job.plan_area_density, "SbH (m)": job.surroundings_height,
+                    "sbh_from": "own height" if np.isnan(near["SbH (m)"]) else "neighbours",
+                    "job": job_name(box.id, taken)})
         paths.append(job.write(os.path.join(folder, row["job"])))
-        rows.append(row)
     table = pd.DataFrame(rows)
     table.to_csv(os.path.join(out, "buildings.csv"), index=False, float_format="%.9g")
     return paths, table

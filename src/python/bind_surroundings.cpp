@@ -121,6 +121,47 @@ class LoadedFootprints {
     return Rows(answer);
   }
 
+  // Each building's all-round values, seen from its inner point, in one
+  // call: columns PAD, SbH (None for none), radius, buildings, without a
+  // height, the notes on the site (data ending inside its circle...) and
+  // the error ('' when there are values).
+  py::dict BuildingSurroundings(std::optional<double> radius, std::optional<double> defaultHeight) {
+    std::vector<site::SurroundingsAnswer> answers;
+    {
+      py::gil_scoped_release released;
+      const std::lock_guard lock(mutex_);
+      for (const site::BuildingBox& b : site::BuildingBoxes(*set_)) {
+        const std::optional<double> height = b.height ? b.height : defaultHeight;
+        if (!radius && !height) {
+          answers.emplace_back().error = "no height in the data";
+          continue;
+        }
+        answers.push_back(site::FindSurroundings(
+            *set_, Query(b.inside.x, b.inside.y, radius, height.value_or(0), 1, defaultHeight)));
+      }
+    }
+    py::list pad, sbh, used, buildings, withoutHeight, notes, error;
+    for (const site::SurroundingsAnswer& a : answers) {
+      const bool got = a.error.empty() && !a.values.rows.empty();
+      const site::SectorValues row = got ? a.values.rows.front() : site::SectorValues{};
+      pad.append(got ? py::object(py::float_(row.pad)) : py::object(py::none()));
+      sbh.append(got && row.sbh ? py::object(py::float_(*row.sbh)) : py::object(py::none()));
+      used.append(got ? py::object(py::float_(a.radius)) : py::object(py::none()));
+      buildings.append(row.buildings);
+      withoutHeight.append(row.withoutHeight);
+      std::string said;
+      for (const std::string& note : a.values.notes)
+        said += (said.empty() ? "" : "; ") + note;
+      notes.append(said);
+      error.append(a.error);
+    }
+    py::dict columns;
+    columns["PAD (%)"] = pad, columns["SbH (m)"] = sbh, columns["radius"] = used;
+    columns["buildings counted"] = buildings, columns["buildings without a height"] = withoutHeight;
+    columns["notes"] = notes, columns["error"] = error;
+    return columns;
+  }
+
   std::size_t Size() const { return set_->size(); }
   std::vector<std::string> Notes() const { return set_->notes(); }
 
@@ -145,6 +186,9 @@ void BindSurroundings(py::module_& m) {
       .def("surroundings", &LoadedFootprints::Surroundings, py::arg("x"), py::arg("y"),
            py::arg("radius"), py::arg("building_height"), py::arg("sectors"),
            py::arg("default_height"), "As _surroundings, from the loaded file.")
+      .def("building_surroundings", &LoadedFootprints::BuildingSurroundings, py::arg("radius"),
+           py::arg("default_height"),
+           "Each building's all-round PAD and SbH; see ventora.Footprints.")
       .def("__len__", &LoadedFootprints::Size)
       .def_property_readonly("notes", &LoadedFootprints::Notes);
 }

@@ -97,7 +97,7 @@ FootprintFile ReadGeoJson(const json& root, const std::string& name, const ReadR
   std::size_t number = 0;
   for (const json& feature : features) {
     ++number;
-    const std::string where = "\"" + name + "\", feature " + std::to_string(number);
+    const auto where = [&] { return "\"" + name + "\", feature " + std::to_string(number); };
     try {
       if (!feature.is_object()) throw BadFeature{"not a JSON object"};
       const json properties = feature.value("properties", json::object());
@@ -115,9 +115,9 @@ FootprintFile ReadGeoJson(const json& root, const std::string& name, const ReadR
                                         Tag(properties, "building:levels"), rules.storeyHeight);
       result.footprints.push_back(std::move(footprint));
     } catch (const BadFeature& e) {
-      throw SiteError(where + ": " + e.why);
+      throw SiteError(where() + ": " + e.why);
     } catch (const json::exception& e) {
-      throw SiteError(where + ": malformed (" + std::string(e.what()) + ")");
+      throw SiteError(where() + ": malformed (" + std::string(e.what()) + ")");
     }
   }
   if (notBuildings > 0)

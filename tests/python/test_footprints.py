@@ -92,6 +92,7 @@ def test_a_building_is_left_out_of_its_own_surroundings(city):
     loaded = ventora.Footprints(city)
     boxes = loaded.buildings()
     outlines = [shapely.geometry.Polygon(b[1]) for b in BUILDINGS]
+    every = loaded.building_surroundings(radius=150)
     for i, box in enumerate(boxes.itertuples()):
         site = shapely.geometry.Point(box.inside_x - X0, box.inside_y - Y0)
         circle = site.buffer(150, 4096)
@@ -109,7 +110,15 @@ def test_a_building_is_left_out_of_its_own_surroundings(city):
             assert around["SbH (m)"][0] == pytest.approx(sbh, abs=1e-3), box.id
         else:
             assert math.isnan(around["SbH (m)"][0]), box.id
-    assert around.attrs["radius"] == 150
+        # All buildings in one call give what each site gives alone.
+        for column in ("PAD (%)", "buildings counted", "buildings without a height"):
+            assert every[column][i] == around[column][0], (box.id, column)
+        assert every["SbH (m)"].fillna(-1)[i] == around["SbH (m)"].fillna(-1)[0], box.id
+    assert around.attrs["radius"] == 150 and (every.radius == 150).all()
+    assert (every.error == "").all()
+    # Without a radius each takes its height's advice; the L has no height.
+    advised = loaded.building_surroundings()
+    assert list(advised.radius[:3]) == [60, 60, 50] and advised.error[3] == "no height in the data"
 
 
 @pytest.mark.parametrize("default_height, jobs", [(None, 3), (7.0, 4)])

@@ -59,6 +59,23 @@ class Footprints:
         frame["height"] = frame["height"].astype(float)
         return frame
 
+    def building_surroundings(self, radius=None, default_height=None):
+        """Every building's own surroundings, all round, in one call: one row
+        per row of buildings(), seen from its inner point with the building
+        left out. Columns "PAD (%)", "SbH (m)" (NaN where no neighbour has a
+        height), "radius" (m; without `radius`, the advice from the
+        building's height, or `default_height` where the data give none),
+        "buildings counted", "buildings without a height", "notes" (on the
+        site: data that end inside its circle, ...) and "error" ("" when
+        computed; "no height in the data" for a building without one and
+        neither `radius` nor `default_height`)."""
+        import pandas
+
+        frame = pandas.DataFrame(self._set.building_surroundings(radius, default_height))
+        for column in ("PAD (%)", "SbH (m)", "radius"):
+            frame[column] = frame[column].astype(float)
+        return frame
+
     def surroundings(self, site, radius=None, sectors=1, default_height=None,
                      building_height=None):
         """As ventora.surroundings, from the loaded file; without `radius`,
