@@ -132,11 +132,14 @@ def jobs_from_arguments(args):
     became of the file's buildings."""
     if args.jobs_from:
         raise SystemExit("district.py: --footprints and --jobs-from both name the jobs: give one")
-    paths, table = footprint_jobs(args.footprints, args.out, crs=args.crs,
-                                  storey_height=args.storey_height,
-                                  default_height=args.default_height, radius=args.radius,
-                                  profile_exponent=args.profile_exponent,
-                                  openings=args.openings, seed=args.seed)
+    try:
+        paths, table = footprint_jobs(args.footprints, args.out, crs=args.crs,
+                                      storey_height=args.storey_height,
+                                      default_height=args.default_height, radius=args.radius,
+                                      profile_exponent=args.profile_exponent,
+                                      openings=args.openings, seed=args.seed)
+    except ValueError as e:  # a file that cannot be used: the message names it
+        raise SystemExit(f"district.py: {e}") from None
     listing = os.path.join(args.out, "jobs.txt")
     with open(listing, "w", encoding="utf-8") as f:
         f.write("".join(os.path.relpath(p, args.out) + "\n" for p in paths))

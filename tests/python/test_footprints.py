@@ -6,6 +6,8 @@ real file giving the Cp ventora-run gives on the job files written."""
 import json
 import math
 import os
+import subprocess
+import sys
 from pathlib import Path
 
 import numpy as np
@@ -14,7 +16,7 @@ import shapely.geometry
 
 import district_footprints
 import ventora
-from conftest import ventora_run
+from conftest import EXAMPLES, ventora_run
 
 DATA = Path(os.environ["VENTORA_TEST_DATA"]) / "surroundings"
 # A transverse Mercator frame whose central meridian runs through the
@@ -167,3 +169,12 @@ def test_district_from_a_real_file_gives_ventora_runs_cp(tmp_path):
         assert sorted(got, key=lambda r: (r[4], r[0], r[1])) == \
             sorted(expected, key=lambda r: (r[4], r[0], r[1]))
     assert np.isfinite(cp.cp).all()
+
+
+def test_the_command_line_names_a_file_it_cannot_use(tmp_path):
+    done = subprocess.run([sys.executable, EXAMPLES / "district.py", "--footprints",
+                           DATA / "DH_01_subs.city.json", "--out", tmp_path],
+                          capture_output=True, text=True)
+    assert done.returncode == 1
+    assert 'DH_01_subs.city.json" names no reference system' in done.stderr
+    assert "Traceback" not in done.stderr and os.listdir(tmp_path) == []
