@@ -178,3 +178,13 @@ def test_the_command_line_names_a_file_it_cannot_use(tmp_path):
     assert done.returncode == 1
     assert 'DH_01_subs.city.json" names no reference system' in done.stderr
     assert "Traceback" not in done.stderr and os.listdir(tmp_path) == []
+
+
+def test_the_same_buildings_read_by_gdal_and_as_geojson_give_the_same_boxes():
+    pbf = ventora.footprints(DATA / "Helsinki.osm.pbf").set_index("id").sort_index()
+    geojson = ventora.footprints(DATA / "helsinki-buildings.geojson").set_index("id").sort_index()
+    assert list(pbf.index) == list(geojson.index) and len(pbf) == 482
+    for column in ("length", "width", "azimuth", "area"):
+        np.testing.assert_allclose(pbf[column], geojson[column], rtol=1e-6, atol=1e-4,
+                                   err_msg=column)
+    np.testing.assert_array_equal(pbf.height.isna(), geojson.height.isna())
