@@ -15,6 +15,7 @@ each building's rows of its partition's table (keep=False: only the files).
     PYTHONPATH=build/dev/python /usr/bin/python3 examples/district.py \\
         --buildings 200 --out /tmp/district
     ... --jobs-from LIST   # existing job files instead, one path a line
+    ... --footprints FILE  # every building of a footprint file (district_footprints.py)
     ... --scheduler tcp://HOST:8786   # the same on a cluster
 
 On a cluster, --out must be a folder every worker can write to.
@@ -28,6 +29,7 @@ import dask.bag
 import numpy as np
 import pandas as pd
 
+import district_footprints
 import ventora
 
 WALLS_AND_ROOF = (1, 2, 3, 4, 5)  # the floor has no Cp
@@ -161,8 +163,11 @@ def main():
     parser.add_argument("--out", default="district-out", help="folder for the files")
     parser.add_argument("--scheduler", help="address of a dask-scheduler (tcp://HOST:8786)")
     parser.add_argument("--workers", type=int, help="local processes (default: every core)")
+    district_footprints.add_arguments(parser)
     args = parser.parse_args()
     start = time.perf_counter()
+    if args.footprints:
+        args.jobs_from = district_footprints.jobs_from_arguments(args)
     summary = run_district(args.buildings, args.out, seed=args.seed, openings=args.openings,
                            step=args.step, scheduler=args.scheduler, workers=args.workers,
                            jobs_from=args.jobs_from, per_partition=args.per_partition,

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <map>
 #include <string>
@@ -21,6 +22,11 @@ struct XYZ {
   double x, y, z;
 };
 
+// A city object or vertex that cannot be read; ReadCityJson names it.
+struct BadObject {
+  std::string why;
+};
+
 std::vector<XYZ> ReadVertices(const json& root) {
   std::array<double, 3> scale{1, 1, 1}, translate{0, 0, 0};
   if (root.contains("transform")) {
@@ -31,10 +37,15 @@ std::vector<XYZ> ReadVertices(const json& root) {
   }
   std::vector<XYZ> vertices;
   vertices.reserve(root.at("vertices").size());
-  for (const json& v : root.at("vertices"))
-    vertices.push_back({v.at(0).get<double>() * scale[0] + translate[0],
-                        v.at(1).get<double>() * scale[1] + translate[1],
-                        v.at(2).get<double>() * scale[2] + translate[2]});
+  for (const json& v : root.at("vertices")) {
+    const XYZ p{v.at(0).get<double>() * scale[0] + translate[0],
+                v.at(1).get<double>() * scale[1] + translate[1],
+                v.at(2).get<double>() * scale[2] + translate[2]};
+    if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z))
+      throw BadObject{"vertex " + std::to_string(vertices.size()) +
+                      " is not a finite point (its numbers, scaled and translated)"};
+    vertices.push_back(p);
+  }
   return vertices;
 }
 
@@ -45,6 +56,13 @@ struct Gathered {
   double top = -std::numeric_limits<double>::infinity();
 };
 
+const XYZ& Vertex(const json& index, const std::vector<XYZ>& vertices) {
+  if (!index.is_number_unsigned() || index.get<std::uint64_t>() >= vertices.size())
+    throw BadObject{"vertex number " + index.dump() + " is not one of the file's " +
+                    std::to_string(vertices.size()) + " vertices"};
+  return vertices[index.get<std::size_t>()];
+}
+
 // A surface seen from above, when it is not a wall (Newell's normal).
 void AddSurface(const json& surface, const std::vector<XYZ>& vertices, Gathered& out) {
   PolygonRings polygon;
@@ -53,8 +71,8 @@ void AddSurface(const json& surface, const std::vector<XYZ>& vertices, Gathered&
     Ring ring;
     const json& indices = surface[r];
     for (std::size_t i = 0; i < indices.size(); ++i) {
-      const XYZ& a = vertices.at(indices[i].get<std::size_t>());
-      const XYZ& b = vertices.at(indices[(i + 1) % indices.size()].get<std::size_t>());
+      const XYZ& a = Vertex(indices[i], vertices);
+      const XYZ& b = Vertex(indices[(i + 1) % indices.size()], vertices);
       if (r == 0) {
         nx += (a.y - b.y) * (a.z + b.z);
         ny += (a.z - b.z) * (a.x + b.x);
@@ -73,16 +91,19 @@ void AddSurface(const json& surface, const std::vector<XYZ>& vertices, Gathered&
 }
 
 // Surfaces are arrays of rings, rings arrays of vertex numbers; solids and
-// shells nest them deeper.
-void AddBoundaries(const json& boundaries, const std::vector<XYZ>& vertices, Gathered& out) {
+// shells nest them deeper, a composite solid deepest (four levels above
+// the vertex numbers).
+void AddBoundaries(const json& boundaries, const std::vector<XYZ>& vertices, Gathered& out,
+                   int depth = 0) {
   if (!boundaries.is_array() || boundaries.empty()) return;
+  if (depth > 4) throw BadObject{"its geometry's boundaries are nested deeper than CityJSON nests"};
   const json& first = boundaries[0];
   if (first.is_array() && !first.empty() && first[0].is_number()) {
     AddSurface(boundaries, vertices, out);
     return;
   }
   for (const json& child : boundaries)
-    AddBoundaries(child, vertices, out);
+    AddBoundaries(child, vertices, out, depth + 1);
 }
 
 double LodOf(const json& geometry) {
@@ -109,7 +130,7 @@ std::optional<double> MeasuredHeight(const json& object) {
   double value = h.is_number()   ? h.get<double>()
                  : h.is_string() ? std::atof(h.get<std::string>().c_str())
                                  : 0;
-  return value > 0 ? std::optional<double>(value) : std::nullopt;
+  return value > 0 && std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 
 // The Building a part belongs to, through its "parents".
@@ -130,27 +151,42 @@ FootprintFile ReadCityJson(const json& root, const std::string& name) {
   FootprintFile result;
   if (root.contains("metadata") && root["metadata"].contains("referenceSystem"))
     result.crs = CrsFromName(root["metadata"]["referenceSystem"].get<std::string>());
-  const std::vector<XYZ> vertices = ReadVertices(root);
+  std::vector<XYZ> vertices;
+  try {
+    vertices = ReadVertices(root);
+  } catch (const BadObject& e) {
+    throw SiteError("\"" + name + "\": " + e.why);
+  }
   const json& objects = root.at("CityObjects");
+  if (!objects.is_object()) throw SiteError("\"" + name + "\": CityObjects is not a JSON object");
   std::map<std::string, Gathered> buildings;
   int notBuildings = 0;
   for (const auto& [id, object] : objects.items()) {
-    const std::string type = object.value("type", "");
-    if (type != "Building" && type != "BuildingPart") {
-      ++notBuildings;
-      continue;
+    try {
+      const std::string type = object.value("type", "");
+      if (type != "Building" && type != "BuildingPart") {
+        ++notBuildings;
+        continue;
+      }
+      const std::string rootId = RootBuilding(objects, id);
+      if (objects.at(rootId).value("type", "") != "Building") continue;
+      Gathered& building = buildings[rootId];
+      AddGeometry(object, vertices, building);
+    } catch (const BadObject& e) {
+      throw SiteError("\"" + name + "\", city object \"" + id + "\": " + e.why);
+    } catch (const nlohmann::json::exception& e) {
+      throw SiteError("\"" + name + "\", city object \"" + id + "\": malformed (" +
+                      std::string(e.what()) + ")");
     }
-    const std::string rootId = RootBuilding(objects, id);
-    if (objects.at(rootId).value("type", "") != "Building") continue;
-    Gathered& building = buildings[rootId];
-    AddGeometry(object, vertices, building);
   }
   for (auto& [id, building] : buildings) {
     if (building.footprint.polygons.empty()) continue;
+    building.footprint.id = id;
     building.footprint.joinPolygons = true;
     building.footprint.height = MeasuredHeight(objects.at(id));
-    if (!building.footprint.height && building.top > building.bottom)
-      building.footprint.height = building.top - building.bottom;
+    const double span = building.top - building.bottom;
+    if (!building.footprint.height && span > 0 && std::isfinite(span))
+      building.footprint.height = span;
     result.footprints.push_back(std::move(building.footprint));
   }
   if (notBuildings > 0)

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstdint>
+#include <sstream>
 #include <utility>
 
 #include "disk_area.h"
@@ -122,6 +123,19 @@ Envelope BoxOf(const std::vector<Ring>& rings) {
   return box;
 }
 
+// Projected coordinates in a file read as lon/lat (a GeoJSON without its
+// "crs" member) would give nonsense rather than an error further on.
+void CheckLonLat(const IndexedFootprint& f, const std::string& fileName) {
+  const Envelope& b = f.box;
+  if (b.minY >= -90 && b.maxY <= 90 && b.minX >= -360 && b.maxX <= 360) return;
+  std::ostringstream corner;
+  corner.precision(10);
+  corner << (b.maxX > 360 ? b.maxX : b.minX) << "," << (b.maxY > 90 ? b.maxY : b.minY);
+  throw SiteError("\"" + fileName + "\", building " + f.id + ": it reaches " + corner.str() +
+                  ", which is not a longitude and latitude in degrees: name the reference "
+                  "system its coordinates are in, e.g. --crs EPSG:28992");
+}
+
 int Root(std::vector<int>& parent, int i) {
   while (parent[i] != i)
     i = parent[i] = parent[parent[i]];
@@ -203,11 +217,12 @@ FootprintSet::FootprintSet(FootprintFile file, const std::string& crs, const std
     Geometry g = ToGeometry(set.geos, f, repaired);
     repairs += repaired ? 1 : 0;
     if (!g) continue;
-    IndexedFootprint indexed{std::move(g), f.height, f.part, {}, 0, {}, -1};
+    IndexedFootprint indexed{std::move(g), f.height, f.part, {}, 0, {}, -1, std::move(f.id)};
     indexed.rings = RingsOf(set.geos, indexed.geometry.get());
     for (const Ring& r : indexed.rings)
       indexed.area += RingArea(r);
     indexed.box = BoxOf(indexed.rings);
+    if (set.system.Geographic()) CheckLonLat(indexed, fileName);
     set.footprints.push_back(std::move(indexed));
   }
   if (repairs > 0)
@@ -230,6 +245,10 @@ FootprintSet& FootprintSet::operator=(FootprintSet&&) noexcept = default;
 
 std::size_t FootprintSet::size() const {
   return impl_->footprints.size();
+}
+
+const FootprintSet::Impl& FootprintSet::impl() const {
+  return *impl_;
 }
 
 const std::vector<std::string>& FootprintSet::notes() const {

@@ -21,6 +21,7 @@ struct IndexedFootprint {
   double area = 0;          // in the file's units
   Envelope box{};
   int cluster = -1;  // the footprints its ground overlaps, when any
+  std::string id;
 };
 
 // Footprints whose ground overlaps (a building and its parts, overlapping

@@ -20,6 +20,9 @@ struct PolygonRings {
 };
 
 struct Footprint {
+  // What the data call the building (OpenStreetMap's id, the CityJSON
+  // object's key, the feature's id); else its place in the file, "#12".
+  std::string id;
   std::vector<PolygonRings> polygons;
   std::optional<double> height;  // m; none when the data give none
   // A building part (OpenStreetMap building:part without building): it

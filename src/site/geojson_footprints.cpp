@@ -13,6 +13,11 @@ namespace {
 
 using nlohmann::json;
 
+// A feature that cannot be read; ReadGeoJson names it.
+struct BadFeature {
+  std::string why;
+};
+
 Ring ReadRing(const json& points) {
   Ring ring;
   ring.reserve(points.size());
@@ -28,7 +33,11 @@ PolygonRings ReadPolygon(const json& rings) {
   return polygon;
 }
 
-void AddPolygons(const json& geometry, Footprint& footprint) {
+// Collections within collections are allowed but rare; a limit keeps a
+// hostile file from exhausting the stack.
+constexpr int kDeepestCollection = 16;
+
+void AddPolygons(const json& geometry, Footprint& footprint, int depth = 0) {
   if (!geometry.is_object()) return;
   const std::string type = geometry.value("type", "");
   if (type == "Polygon") {
@@ -37,8 +46,11 @@ void AddPolygons(const json& geometry, Footprint& footprint) {
     for (const json& p : geometry.at("coordinates"))
       footprint.polygons.push_back(ReadPolygon(p));
   } else if (type == "GeometryCollection") {
+    if (depth == kDeepestCollection)
+      throw BadFeature{"geometry collections nested more than " +
+                       std::to_string(kDeepestCollection) + " deep"};
     for (const json& g : geometry.at("geometries"))
-      AddPolygons(g, footprint);
+      AddPolygons(g, footprint, depth + 1);
   }
 }
 
@@ -58,6 +70,18 @@ std::optional<std::string> Tag(const json& properties, const char* key) {
   return std::nullopt;
 }
 
+// The feature's own id, else OpenStreetMap's as GDAL writes it.
+std::string IdOf(const json& feature, const json& properties, std::size_t number) {
+  if (feature.contains("id")) {
+    const json& id = feature["id"];
+    if (id.is_string()) return id.get<std::string>();
+    if (id.is_number()) return id.dump();
+  }
+  for (const char* key : {"osm_id", "osm_way_id", "@id", "id"})
+    if (auto id = TextProperty(properties, key)) return *id;
+  return "#" + std::to_string(number);
+}
+
 }  // namespace
 
 FootprintFile ReadGeoJson(const json& root, const std::string& name, const ReadRules& rules) {
@@ -70,20 +94,31 @@ FootprintFile ReadGeoJson(const json& root, const std::string& name, const ReadR
   }
   const json features = root["type"] == "Feature" ? json::array({root}) : root.at("features");
   int notBuildings = 0;
+  std::size_t number = 0;
   for (const json& feature : features) {
-    const json properties = feature.value("properties", json::object());
-    const std::optional<std::string> building = Tag(properties, "building");
-    if (building == "no") {
-      ++notBuildings;
-      continue;
+    ++number;
+    const auto where = [&] { return "\"" + name + "\", feature " + std::to_string(number); };
+    try {
+      if (!feature.is_object()) throw BadFeature{"not a JSON object"};
+      const json properties = feature.value("properties", json::object());
+      const std::optional<std::string> building = Tag(properties, "building");
+      if (building == "no") {
+        ++notBuildings;
+        continue;
+      }
+      Footprint footprint;
+      AddPolygons(feature.value("geometry", json()), footprint);
+      if (footprint.polygons.empty()) continue;
+      footprint.id = IdOf(feature, properties, number);
+      footprint.part = !building && Tag(properties, "building:part").has_value();
+      footprint.height = BuildingHeight(Tag(properties, "height"),
+                                        Tag(properties, "building:levels"), rules.storeyHeight);
+      result.footprints.push_back(std::move(footprint));
+    } catch (const BadFeature& e) {
+      throw SiteError(where() + ": " + e.why);
+    } catch (const json::exception& e) {
+      throw SiteError(where() + ": malformed (" + std::string(e.what()) + ")");
     }
-    Footprint footprint;
-    AddPolygons(feature.value("geometry", json()), footprint);
-    if (footprint.polygons.empty()) continue;
-    footprint.part = !building && Tag(properties, "building:part").has_value();
-    footprint.height = BuildingHeight(Tag(properties, "height"), Tag(properties, "building:levels"),
-                                      rules.storeyHeight);
-    result.footprints.push_back(std::move(footprint));
   }
   if (notBuildings > 0)
     result.notes.push_back(std::to_string(notBuildings) + " features of \"" + name +

@@ -13,6 +13,20 @@ int LineOfByte(const std::string& text, std::size_t byte) {
   return 1 + static_cast<int>(std::count(text.begin(), text.begin() + byte, '\n'));
 }
 
+// A number beyond a double's range (1e999): the library names the number
+// but not its place, so the first place it is written is taken.
+std::string NumberTooLarge(const std::string& text, const std::string& name,
+                           const std::string& what) {
+  const std::size_t open = what.find('\'');
+  const std::size_t close = what.rfind('\'');
+  const std::string number =
+      open < close ? what.substr(open + 1, close - open - 1) : std::string("?");
+  const std::size_t at = text.find(number);
+  return "\"" + name + "\"" +
+         (at == std::string::npos ? "" : ", line " + std::to_string(LineOfByte(text, at))) +
+         ": not valid JSON (the number " + number + " is too large)";
+}
+
 }  // namespace
 
 std::string CrsFromName(const std::string& text) {
@@ -24,17 +38,16 @@ std::string CrsFromName(const std::string& text) {
   return "EPSG:" + text.substr(digits + 1);
 }
 
-FootprintFile ReadJsonFootprints(const std::filesystem::path& file, const ReadRules& rules) {
-  const std::string name = file.string();
-  std::ifstream in(file, std::ios::binary);
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (!in.good() && !in.eof()) throw SiteError("cannot read \"" + name + "\"");
+FootprintFile ReadJsonText(const std::string& text, const std::string& name,
+                           const ReadRules& rules) {
   nlohmann::json root;
   try {
     root = nlohmann::json::parse(text);
   } catch (const nlohmann::json::parse_error& e) {
     throw SiteError("\"" + name + "\", line " + std::to_string(LineOfByte(text, e.byte)) +
                     ": not valid JSON (" + e.what() + ")");
+  } catch (const nlohmann::json::out_of_range& e) {
+    throw SiteError(NumberTooLarge(text, name, e.what()));
   }
   const std::string type = root.is_object() && root.contains("type") && root["type"].is_string()
                                ? root["type"].get<std::string>()
@@ -47,6 +60,14 @@ FootprintFile ReadJsonFootprints(const std::filesystem::path& file, const ReadRu
   }
   throw SiteError("\"" + name +
                   "\" is JSON but neither GeoJSON (a FeatureCollection or Feature) nor CityJSON");
+}
+
+FootprintFile ReadJsonFootprints(const std::filesystem::path& file, const ReadRules& rules) {
+  const std::string name = file.string();
+  std::ifstream in(file, std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (!in.good() && !in.eof()) throw SiteError("cannot read \"" + name + "\"");
+  return ReadJsonText(text, name, rules);
 }
 
 }  // namespace ventora::site

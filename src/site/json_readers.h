@@ -1,5 +1,7 @@
 #pragma once
-// The two JSON formats read directly (GDAL has no CityJSON driver).
+// The two JSON formats read directly (GDAL has no CityJSON driver). They
+// need nothing but the JSON library, so that they can be tried on any text
+// without the geometry libraries.
 
 #include <nlohmann/json.hpp>
 #include <string>
@@ -8,7 +10,12 @@
 
 namespace ventora::site {
 
-// `name` is the file's name for messages.
+// The footprints of a JSON text, GeoJSON or CityJSON; `name` is the file's
+// name for messages. Throws SiteError naming the file and, where it can,
+// the line, feature or city object.
+FootprintFile ReadJsonText(const std::string& text, const std::string& name,
+                           const ReadRules& rules);
+
 FootprintFile ReadGeoJson(const nlohmann::json& root, const std::string& name,
                           const ReadRules& rules);
 FootprintFile ReadCityJson(const nlohmann::json& root, const std::string& name);

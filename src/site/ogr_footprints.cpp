@@ -36,6 +36,14 @@ std::optional<std::string> Tag(OGRFeatureH feature, const char* key) {
   return std::nullopt;
 }
 
+// OpenStreetMap's id (of a relation, else of a closed way), else the
+// feature's number in its layer.
+std::string IdOf(OGRFeatureH feature) {
+  if (auto id = Field(feature, "osm_id")) return *id;
+  if (auto id = Field(feature, "osm_way_id")) return *id;
+  return "#" + std::to_string(OGR_F_GetFID(feature));
+}
+
 Ring ReadRing(OGRGeometryH ring) {
   Ring points;
   const int count = OGR_G_GetPointCount(ring);
@@ -84,6 +92,7 @@ int ReadLayer(OGRLayerH layer, const ReadRules& rules, FootprintFile& out) {
     Footprint footprint;
     AddPolygons(OGR_F_GetGeometryRef(raw), footprint);
     if (footprint.polygons.empty()) continue;
+    footprint.id = IdOf(raw);
     footprint.part = part;
     footprint.height =
         BuildingHeight(Tag(raw, "height"), Tag(raw, "building:levels"), rules.storeyHeight);

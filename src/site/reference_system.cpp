@@ -100,6 +100,17 @@ XY LocalFrame::ToLocal(XY p) const {
   return {dx * cos_ - dy * sin_, dx * sin_ + dy * cos_};
 }
 
+XY LocalFrame::FromLocal(XY local) const {
+  if (geographic_) {
+    double lat = 0, lon = 0, azimuth2 = 0;
+    geod_direct(ellipsoid_, site_.y, site_.x, std::atan2(local.x, local.y) / kDegree,
+                std::hypot(local.x, local.y), &lat, &lon, &azimuth2);
+    return {lon, lat};
+  }
+  const double dx = local.x * cos_ + local.y * sin_, dy = -local.x * sin_ + local.y * cos_;
+  return {site_.x + dx * scale_, site_.y + dy * scale_};
+}
+
 Envelope LocalFrame::EnvelopeOf(double radius) const {
   if (geographic_) {
     // A degree of latitude is at least 110.5 km; of longitude, 111.3 km

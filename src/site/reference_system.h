@@ -22,6 +22,7 @@ struct Envelope {
 class LocalFrame {
  public:
   XY ToLocal(XY p) const;
+  XY FromLocal(XY local) const;  // back to the file's coordinates
   // The file coordinates' box that holds every point within `radius` m.
   Envelope EnvelopeOf(double radius) const;
   XY site() const { return site_; }

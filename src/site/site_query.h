@@ -37,5 +37,8 @@ double AdvisedRadius(double buildingHeight, double surroundingHeight);
 
 // Never throws: a failure is the answer's error.
 SurroundingsAnswer FindSurroundings(const SurroundingsQuery& query);
+// The same from a set already loaded (the query's file, crs and storey
+// height are the set's): many sites of one file read it once.
+SurroundingsAnswer FindSurroundings(const FootprintSet& set, const SurroundingsQuery& query);
 
 }  // namespace ventora::site

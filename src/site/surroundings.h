@@ -62,6 +62,7 @@ class FootprintSet {
   const std::vector<std::string>& notes() const;
 
   struct Impl;  // footprint_set_impl.h
+  const Impl& impl() const;
 
  private:
   std::unique_ptr<Impl> impl_;

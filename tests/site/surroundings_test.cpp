@@ -298,5 +298,21 @@ TEST(Errors, NameTheFile) {
   std::filesystem::remove(neither);
 }
 
+TEST(Errors, ProjectedCoordinatesReadAsLonLat) {
+  const auto file =
+      WriteGeoJson("metres", {Feature(Ring(-10, 40, 10, 60), R"("height":10)")}, "OGC:CRS84");
+  try {
+    LoadFootprints(file, ReadRules{}, "");
+    ADD_FAILURE() << "metres were read as degrees";
+  } catch (const SiteError& e) {
+    EXPECT_NE(std::string(e.what()).find(
+                  "\", building #1: it reaches 500010,5000060, which is not a longitude and "
+                  "latitude in degrees"),
+              std::string::npos)
+        << e.what();
+  }
+  std::filesystem::remove(file);
+}
+
 }  // namespace
 }  // namespace ventora::site

@@ -29,7 +29,7 @@ from ._ventora import (
     sweep,
     sweep_many,
 )
-from .surroundings import surroundings
+from .surroundings import Footprints, footprints, surroundings
 from .many import sweep_frame
 
 __all__ = [
@@ -37,6 +37,7 @@ __all__ = [
     "Elements",
     "ExportError",
     "Facade",
+    "Footprints",
     "Job",
     "JobFileError",
     "JobFileWarning",
@@ -50,6 +51,7 @@ __all__ = [
     "check",
     "cp",
     "export",
+    "footprints",
     "run",
     "surroundings",
     "sweep",
