@@ -1,5 +1,6 @@
 #include "engine/height_part_cache.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace ventora {
@@ -34,6 +35,15 @@ void HeightPartCache::Insert(Table& table, std::uint32_t key, double part) {
     i = (i + 1) & (slots - 1);
   if (!table.entries[i].used) ++table.used;
   table.entries[i] = {key, true, part};
+}
+
+void HeightPartCache::Reserve(int iface, int count) {
+  if (count <= 0) return;
+  Table& table = tables_[static_cast<std::size_t>(iface)];
+  const std::size_t wanted =
+      std::bit_ceil(2 * static_cast<std::size_t>(std::clamp(count, 0, kMaxElements)));
+  if (table.used == 0 && wanted > table.entries.size())
+    table.entries.assign(std::max(wanted, kFirstSlots), Slot{});
 }
 
 void HeightPartCache::Store(int iface, float ZH, double part) {

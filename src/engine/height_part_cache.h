@@ -22,6 +22,9 @@ class HeightPartCache {
   // Beyond a facade's element count in different heights, parts are no
   // longer kept (and simply computed again).
   void Store(int iface, float ZH, double part);
+  // Room for `count` heights of the facade from the start: a facade whose
+  // every element has a height of its own then stores without regrowing.
+  void Reserve(int iface, int count);
 
  private:
   struct Slot {

@@ -47,8 +47,10 @@ class ElementWalk {
   ElementWalk(const Job& job, const RunContext& ctx, const RunSetup& setup, ReportWriter& report,
               RunResult& result)
       : job_(job), ctx_(ctx), setup_(setup), report_(report), result_(result) {
-    for (int iface = 1; iface <= kFacadeCount; ++iface)
+    for (int iface = 1; iface <= kFacadeCount; ++iface) {
       extents_[static_cast<std::size_t>(iface)] = FacadeExtent(job, iface);
+      heights_.Reserve(iface, job.ElmCount[iface]);
+    }
   }
 
   std::int16_t Run(const std::vector<PreparedElement>& elements) {

@@ -55,10 +55,11 @@ SweptStatus ElementSweptStatus(const WindSweep& sweep, std::size_t e) {
         out.worst = s;
         out.extreme = d.Cp[e];
       }
+    } else if (s.plausibility == out.worst.plausibility) {
+      // Most directions give the worst status found so far.
+      out.worst.outside |= s.outside;
     } else if (Rank(s.plausibility) > Rank(out.worst.plausibility)) {
       out.worst = s;
-    } else if (s.plausibility == out.worst.plausibility) {
-      out.worst.outside |= s.outside;
     }
   }
   if (!directions.empty()) {
