@@ -38,12 +38,8 @@ void HeightPartCache::Insert(Table& table, std::uint32_t key, double part) {
 }
 
 void HeightPartCache::Reserve(int iface, int count) {
-  if (count <= 0) return;
-  Table& table = tables_[static_cast<std::size_t>(iface)];
-  const std::size_t wanted =
+  tables_[static_cast<std::size_t>(iface)].fullSize =
       std::bit_ceil(2 * static_cast<std::size_t>(std::clamp(count, 0, kMaxElements)));
-  if (table.used == 0 && wanted > table.entries.size())
-    table.entries.assign(std::max(wanted, kFirstSlots), Slot{});
 }
 
 void HeightPartCache::Store(int iface, float ZH, double part) {
@@ -52,7 +48,8 @@ void HeightPartCache::Store(int iface, float ZH, double part) {
   if (table.entries.empty()) table.entries.resize(kFirstSlots);
   if (2 * (table.used + 1) > table.entries.size()) {
     Table grown;
-    grown.entries.resize(2 * table.entries.size());
+    grown.entries.resize(std::max(2 * table.entries.size(), table.fullSize));
+    grown.fullSize = table.fullSize;
     for (const Slot& slot : table.entries)
       if (slot.used) Insert(grown, slot.key, slot.part);
     table = std::move(grown);

@@ -22,8 +22,9 @@ class HeightPartCache {
   // Beyond a facade's element count in different heights, parts are no
   // longer kept (and simply computed again).
   void Store(int iface, float ZH, double part);
-  // Room for `count` heights of the facade from the start: a facade whose
-  // every element has a height of its own then stores without regrowing.
+  // The facade holds `count` elements: once its heights outgrow the first
+  // table, the table grows at once to room for all of them, so a facade
+  // whose every element has a height of its own grows only once.
   void Reserve(int iface, int count);
 
  private:
@@ -40,6 +41,7 @@ class HeightPartCache {
   struct Table {
     std::vector<Slot> entries;
     std::size_t used = 0;
+    std::size_t fullSize = 0;  // the slots for every element of the facade
   };
 
   static std::size_t Home(std::uint32_t key, std::size_t slots);

@@ -1,5 +1,6 @@
 #include "engine/run_calculation.h"
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 #include <string>
@@ -21,6 +22,10 @@ struct PreparedElement {
 // order (vector index k - 1).
 std::vector<PreparedElement> PrepareElements(const Job& job) {
   std::vector<PreparedElement> prepared;
+  std::size_t total = 0;
+  for (int iface = 1; iface <= kFacadeCount; ++iface)
+    total += static_cast<std::size_t>(std::clamp<int>(job.ElmCount[iface], 0, kMaxElements));
+  prepared.reserve(total);
   for (std::int16_t iface = 1; iface <= kFacadeCount; ++iface) {
     const int count = job.ElmCount[iface];
     if (count < 0 || count > kMaxElements) {
