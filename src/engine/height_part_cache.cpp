@@ -10,9 +10,7 @@ std::size_t HeightPartCache::Home(std::uint32_t key, std::size_t slots) {
   return (key * 2654435769u) >> (32 - std::countr_zero(slots));
 }
 
-const double* HeightPartCache::Find(int iface, float ZH) const {
-  const auto key = std::bit_cast<std::uint32_t>(ZH);
-  if (lastIface_ == iface && lastKey_ == key) return &lastPart_;
+const double* HeightPartCache::FindInTable(int iface, std::uint32_t key) const {
   const Table& table = tables_[static_cast<std::size_t>(iface)];
   const std::size_t slots = table.entries.size();
   if (slots == 0) return nullptr;
