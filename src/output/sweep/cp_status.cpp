@@ -80,8 +80,12 @@ bool ElementImplausible(const WindSweep& sweep, std::size_t e) {
 }
 
 bool AnyImplausible(const WindSweep& sweep) {
-  for (std::size_t e = 0; e < sweep.elements.size(); ++e)
-    if (ElementImplausible(sweep, e)) return true;
+  // Direction by direction: each one's statuses lie side by side.
+  for (const SweepDirection& d : sweep.directions) {
+    if (!d.completed) continue;
+    for (std::size_t e = 0; e < d.status.size() && e < sweep.elements.size(); ++e)
+      if (d.status[e].plausibility == CpPlausibility::Implausible) return true;
+  }
   return false;
 }
 
@@ -95,6 +99,7 @@ std::string SweptStatusText(const WindSweep& sweep, std::size_t e) {
 }
 
 std::string ImplausibleSummary(const WindSweep& sweep) {
+  if (!AnyImplausible(sweep)) return "";
   std::vector<std::string> names;
   float low = 0;
   float high = 0;
