@@ -81,11 +81,12 @@ std::vector<ElementStatus> JudgeElements(const Job& job, const FacadeGeometry& g
                     envelope.high.value};
     first += static_cast<std::size_t>(job.ElmCount[iface]);
   }
-  std::vector<ElementStatus> status;
-  status.reserve(elements.size());
-  for (const ElementResult& e : elements) {
+  std::vector<ElementStatus> status(elements.size());
+  for (std::size_t i = 0; i < elements.size(); ++i) {
+    const ElementResult& e = elements[i];
     const FacadeFacts& f = facts[e.iface];
-    ElementStatus s{CpPlausibility::NotComputed, f.role, f.outside, false};
+    ElementStatus& s = status[i];
+    s = {CpPlausibility::NotComputed, f.role, f.outside, false};
     if (e.Cp != kNotComputedCp) {
       // A wall element computed at a height clamped into the wall band has
       // the clamped ZH in its line, not its own.
@@ -101,7 +102,6 @@ std::vector<ElementStatus> JudgeElements(const Job& job, const FacadeGeometry& g
             s.outside != 0 ? CpPlausibility::OutsideConfidence : CpPlausibility::Plausible;
       }
     }
-    status.push_back(s);
   }
   return status;
 }
