@@ -3,106 +3,104 @@
 #include <bit>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 
 namespace ventora {
 namespace {
 
 __extension__ typedef unsigned __int128 u128;
 
-constexpr std::uint64_t kPow10[] = {1,
-                                    10,
-                                    100,
-                                    1000,
-                                    10000,
-                                    100000,
-                                    1000000,
-                                    10000000,
-                                    100000000,
-                                    1000000000,
-                                    10000000000,
-                                    100000000000,
-                                    1000000000000,
-                                    10000000000000,
-                                    100000000000000,
-                                    1000000000000000,
-                                    10000000000000000,
-                                    100000000000000000,
-                                    1000000000000000000,
-                                    10000000000000000000u};
-
-constexpr u128 Pow10Wide(int k) {
-  return k <= 19 ? u128{kPow10[k]} : u128{kPow10[19]} * kPow10[k - 19];
-}
-
-// Binary exponents (value = m 2^e, 2^23 <= m < 2^24) the fast path takes:
-// about 1e-18 to 1.6e7. The rest, zero, subnormals, infinities and NaN go to
-// the library.
-constexpr int kLowestExponent = -83;
+// Binary exponents (value = c 2^q, 2^23 <= c < 2^24) the fast path takes:
+// about 1.1e-12 to 1.6e7. The rest (zero, subnormals, powers of two,
+// infinities, NaN and the values beyond) go to the library.
+constexpr int kLowestExponent = -63;
 constexpr int kHighestExponent = 0;
 
-// The value's digits: value = digits * 10^exponent, digits without trailing
-// zeros.
-struct Decimal {
-  std::uint64_t digits = 0;
-  int exponent = 0;
+// floor(q log10 2) for the exponents above: 78913 / 2^18 is just under
+// log10 2.
+constexpr int DecimalExponent(int q) {
+  return (q * 78913) >> 18;
+}
+
+// 2^q 10^-k in fixed point with 60 fractional bits, exactly: 5^-k 2^(60 + q
+// - k), an integer below 10 * 2^60 for every fast-path exponent.
+struct ScaleTable {
+  std::uint64_t at[kHighestExponent - kLowestExponent + 1] = {};
+  constexpr ScaleTable() {
+    for (int q = kLowestExponent; q <= kHighestExponent; ++q) {
+      const int k = DecimalExponent(q);
+      std::uint64_t five = 1;
+      for (int i = 0; i < -k; ++i)
+        five *= 5;
+      at[q - kLowestExponent] = five << (60 + q - k);
+    }
+  }
+};
+constexpr ScaleTable kScale;
+
+// A value's shortest digits as a nine-digit integer (10^8 <= nine < 10^9,
+// the digits' trailing zeros filled in): value = nine * 10^(x - 8).
+struct Digits {
+  std::uint32_t nine = 0;
+  int x = 0;  // the scientific exponent
 };
 
-int DigitCount(std::uint64_t v) {
-  // 1233 / 4096 just under log10(2): the estimate is the count or one short.
-  const int estimate = (std::bit_width(v) * 1233) >> 12;
-  return estimate + (v >= kPow10[estimate] ? 1 : 0);
-}
-
-// The fewest digits that read back as m 2^e (the reader rounds half to even,
-// so the interval's ends count when m is even), the nearest such when there
-// are several, half-way going to the even one. All in exact integers: the
-// interval and the value scaled by 10^k, with 2^e 10^k >= 20, so that the
-// search starts with at least one whole number inside.
-// Wide is std::uint64_t where (2m + 1) 10^k and 10^t 2^s fit in it, else
-// 128 bits.
-template <class Wide>
-Decimal ShortestDigitsIn(std::uint32_t m, int s, int k, Wide scale) {
-  const Wide mask = (Wide{1} << s) - 1;
-  const Wide nMid = 2 * Wide{m} * scale;
-  const Wide nLow = nMid - scale;
-  const Wide nHigh = nMid + scale;
-  const bool ends = (m & 1) == 0;
-  auto low = static_cast<std::uint64_t>(nLow >> s);
-  if ((nLow & mask) != 0 || !ends) ++low;
-  auto high = static_cast<std::uint64_t>(nHigh >> s);
-  if ((nHigh & mask) == 0 && !ends) --high;
-  const auto mid = static_cast<std::uint64_t>(nMid >> s);
-  const Wide midFraction = nMid & mask;
-
-  // The scaled interval is at least 20 wide: a multiple of 10 always lies in
-  // it.
-  int t = 1;
-  while (t < 19 && high - high % kPow10[t + 1] >= low)
-    ++t;
-  const std::uint64_t p = kPow10[t];
-  const std::uint64_t cLow = (low + p - 1) / p;
-  const std::uint64_t cHigh = high / p;
-  std::uint64_t c = mid / p;
-  // Above or below the half-way point between c p and (c + 1) p, exactly.
-  const Wide twiceRest = 2 * ((Wide{mid - c * p} << s) + midFraction);
-  const Wide whole = Wide{p} << s;
-  if (twiceRest > whole || (twiceRest == whole && (c & 1) != 0)) ++c;
-  if (c < cLow) c = cLow;
-  if (c > cHigh) c = cHigh;
-  while (c % 10 == 0) {
-    c /= 10;
-    ++t;
+// The fewest digits that read back as c 2^q, the nearest such when there
+// are several, half-way going to the even one. Scaled by 10^-k,
+// k = floor(q log10 2), the value lies between 2^23 and 10 * 2^24 and its
+// rounding interval (the reader rounds half to even: its ends count when c
+// is even) is 1 to 10 units wide. So at most one multiple of 10 lies in it,
+// and that is the answer when one does; otherwise the answer is the nearer
+// of the integers either side of the value that lie in it. The value and
+// the interval's ends are exact in 60 fractional bits.
+Digits ShortestDigits(std::uint32_t c, int q) {
+  constexpr int kFraction = 60;
+  constexpr std::uint64_t kFractionMask = (std::uint64_t{1} << kFraction) - 1;
+  const std::uint64_t scale = kScale.at[q - kLowestExponent];
+  const u128 value = u128{c} * scale;
+  const std::uint64_t half = scale / 2;  // half an ulp, scaled
+  const u128 low = value - half;
+  const u128 high = value + half;
+  const bool open = (c & 1) != 0;
+  // The lowest and the highest integer inside.
+  const std::uint64_t first = static_cast<std::uint64_t>(low >> kFraction) +
+                              ((static_cast<std::uint64_t>(low) & kFractionMask) != 0 || open);
+  const std::uint64_t last = static_cast<std::uint64_t>(high >> kFraction) -
+                             ((static_cast<std::uint64_t>(high) & kFractionMask) == 0 && open);
+  const auto below = static_cast<std::uint64_t>(value >> kFraction);
+  const std::uint64_t tens = below - below % 10;
+  std::uint64_t digits = below;
+  if (tens >= first) {
+    digits = tens;
+  } else if (tens + 10 <= last) {
+    digits = tens + 10;
+  } else if (below < first) {
+    digits = below + 1;
+  } else if (below + 1 <= last) {
+    const std::uint64_t rest = static_cast<std::uint64_t>(value) & kFractionMask;
+    constexpr std::uint64_t kHalf = std::uint64_t{1} << (kFraction - 1);
+    if (rest > kHalf || (rest == kHalf && (below & 1) != 0)) digits = below + 1;
   }
-  return {c, t - k};
+  const int k = DecimalExponent(q);
+  // 2^23 - 5 < digits < 10^9: seven to nine digits.
+  if (digits >= 100000000) return {static_cast<std::uint32_t>(digits), k + 8};
+  if (digits >= 10000000) return {static_cast<std::uint32_t>(digits * 10), k + 7};
+  return {static_cast<std::uint32_t>(digits * 100), k + 6};
 }
 
-Decimal ShortestDigits(std::uint32_t m, int e) {
-  const int s = 1 - e;                    // the scaled halves are N / 2^s
-  const int k = ((s * 78913) >> 18) + 2;  // 78913 / 2^18 just under log10(2)
-  // With k <= 11: (2m + 1) 10^k < 2^25 10^11 < 2^62, s < 64, and the
-  // candidate's 10^t 2^s stays below (2m + 1) 10^k, so twice it fits too.
-  if (k <= 11) return ShortestDigitsIn<std::uint64_t>(m, s, k, kPow10[k]);
-  return ShortestDigitsIn<u128>(m, s, k, Pow10Wide(k));
+// The eight decimal digits of v < 10^8, most significant first, one to a
+// byte in memory order (values 0 to 9, not yet characters): split into two
+// lanes of four digits, then four of two, then eight of one, all lanes at
+// once.
+std::uint64_t EightDigits(std::uint32_t v) {
+  const std::uint32_t high = v / 10000;
+  std::uint64_t lanes = high | std::uint64_t{v - high * 10000} << 32;
+  // Per lane below 10^4: x * 10486 >> 20 is x / 100.
+  const std::uint64_t hundreds = (lanes * 10486 >> 20) & 0x0000007F0000007Fu;
+  lanes = hundreds | (lanes - hundreds * 100) << 16;
+  // Per lane below 100: x * 103 >> 10 is x / 10.
+  const std::uint64_t tens = (lanes * 103 >> 10) & 0x000F000F000F000Fu;
+  return tens | (lanes - tens * 10) << 8;
 }
 
 constexpr char kDigitPairs[] =
@@ -110,59 +108,45 @@ constexpr char kDigitPairs[] =
     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
     "8081828384858687888990919293949596979899";
 
-// The n last decimal digits of v, two at a time (a float has at most nine
-// significant digits: 32-bit arithmetic).
-char* WriteDigits(char* out, std::uint64_t wide, int n) {
-  auto v = static_cast<std::uint32_t>(wide);
-  int i = n;
-  while (i >= 2) {
-    const std::uint32_t next = v / 100;
-    const std::uint32_t pair = v - next * 100;
-    v = next;
-    i -= 2;
-    out[i] = kDigitPairs[2 * pair];
-    out[i + 1] = kDigitPairs[2 * pair + 1];
-  }
-  if (i == 1) out[0] = static_cast<char>('0' + v % 10);
-  return out + n;
-}
-
 // Fixed notation unless scientific is shorter, as printf's f and e would
-// write these digits.
-char* WriteDecimal(char* out, Decimal d) {
-  const int n = DigitCount(d.digits);
-  const int x = n - 1 + d.exponent;  // the scientific exponent
-  const int absX = x < 0 ? -x : x;
-  const int sciLength = n + (n > 1 ? 1 : 0) + 2 + (absX >= 100 ? 3 : 2);
-  const int fixedLength = x >= 0 ? (n <= x + 1 ? x + 1 : n + 1) : n + 1 - x;
-  if (fixedLength <= sciLength) {
+// write these digits. `out` has room for 24 characters.
+char* WriteDecimal(char* out, Digits d) {
+  const std::uint32_t leadDigit = d.nine / 100000000;
+  const std::uint64_t rest = EightDigits(d.nine - leadDigit * 100000000);
+  const char lead = static_cast<char>('0' + leadDigit);
+  const std::uint64_t tail = rest + 0x3030303030303030u;  // the other eight, as characters
+  // The trailing zero digits are the high zero bytes of rest.
+  const int n = 9 - std::countl_zero(rest) / 8;
+  const int x = d.x;
+  const int fixedLength = x < 0 ? n + 1 - x : (n <= x + 1 ? x + 1 : n + 1);
+  const int scientificLength = n + (n > 1 ? 1 : 0) + 4;  // two exponent digits
+  if (fixedLength <= scientificLength) {
     if (x < 0) {
-      *out++ = '0';
-      *out++ = '.';
-      for (int i = 0; i < -x - 1; ++i)
-        *out++ = '0';
-      return WriteDigits(out, d.digits, n);
+      // Here x >= -4: "0.", up to three zeros, the digits.
+      std::memcpy(out, "0.000", 5);
+      out[1 - x] = lead;
+      std::memcpy(out + 2 - x, &tail, 8);
+      return out + fixedLength;
     }
-    if (n <= x + 1) {
-      out = WriteDigits(out, d.digits, n);
-      for (int i = 0; i < x + 1 - n; ++i)
-        *out++ = '0';
-      return out;
-    }
-    const std::uint64_t split = kPow10[n - x - 1];
-    out = WriteDigits(out, d.digits / split, x + 1);
-    *out++ = '.';
-    return WriteDigits(out, d.digits % split, n - x - 1);
+    // Here x <= 7: the point after x + 1 digits, or none.
+    out[0] = lead;
+    std::memcpy(out + 1, &tail, 8);
+    if (n <= x + 1) return out + x + 1;
+    out[x + 1] = '.';
+    const std::uint64_t after = tail >> (8 * x);
+    std::memcpy(out + x + 2, &after, 8);
+    return out + n + 1;
   }
-  const std::uint64_t rest = kPow10[n - 1];
-  *out++ = static_cast<char>('0' + d.digits / rest);
-  if (n > 1) {
-    *out++ = '.';
-    out = WriteDigits(out, d.digits % rest, n - 1);
-  }
-  *out++ = 'e';
-  *out++ = x < 0 ? '-' : '+';
-  return WriteDigits(out, static_cast<std::uint64_t>(absX), absX >= 100 ? 3 : 2);
+  out[0] = lead;
+  out[1] = '.';
+  std::memcpy(out + 2, &tail, 8);
+  out += n > 1 ? n + 1 : 1;
+  const int absX = x < 0 ? -x : x;
+  out[0] = 'e';
+  out[1] = x < 0 ? '-' : '+';
+  out[2] = kDigitPairs[2 * absX];
+  out[3] = kDigitPairs[2 * absX + 1];
+  return out + 4;
 }
 
 }  // namespace
@@ -171,12 +155,18 @@ char* WriteShortestFloat(char* out, float value) {
   const auto bits = std::bit_cast<std::uint32_t>(value);
   const auto biased = static_cast<int>((bits >> 23) & 0xFF);
   const std::uint32_t fraction = bits & 0x7FFFFF;
-  const int e = biased - 150;
+  const int q = biased - 150;
   // A power of two has a narrower interval below it; the library handles it.
-  if (biased == 0 || fraction == 0 || e < kLowestExponent || e > kHighestExponent)
+  if (biased == 0 || fraction == 0 || q < kLowestExponent || q > kHighestExponent)
     return std::to_chars(out, out + 16, value).ptr;
-  if ((bits >> 31) != 0) *out++ = '-';
-  return WriteDecimal(out, ShortestDigits(fraction | 0x800000, e));
+  // Built in full, then copied as one block of 16: no store depends on the
+  // length.
+  char text[32];
+  char* start = text;
+  if ((bits >> 31) != 0) *start++ = '-';
+  const char* end = WriteDecimal(start, ShortestDigits(fraction | 0x800000, q));
+  std::memcpy(out, text, 16);
+  return out + (end - text);
 }
 
 }  // namespace ventora

@@ -6,7 +6,8 @@
 
 namespace ventora {
 
-// Writes the text at `out` (room for 16 characters) and returns its end.
+// Writes the text at `out` and returns its end. All 16 characters from
+// `out` may be overwritten, whatever the text's length.
 char* WriteShortestFloat(char* out, float value);
 
 }  // namespace ventora

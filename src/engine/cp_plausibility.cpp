@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "core/parameter_limits.h"
-#include "engine/run_limits.h"
 
 namespace ventora {
 namespace {
@@ -54,6 +53,8 @@ struct FacadeFacts {
   std::size_t first = 0;  // running number of the facade's first element, less one
   bool wall = false;
   float H = 0;
+  float low = 0;  // the role's envelope
+  float high = 0;
 };
 
 }  // namespace
@@ -69,31 +70,38 @@ std::vector<ElementStatus> JudgeElements(const Job& job, const FacadeGeometry& g
   std::array<FacadeFacts, kFacadeCount + 1> facts{};
   std::size_t first = 0;
   for (int iface = 1; iface <= kFacadeCount; ++iface) {
-    facts[iface] = {FacadeOutside(job, geometry, iface), RoleOf(job, geometry, iface), first,
-                    IsWall(AsFacade(iface)), FacadeExtent(job, iface).H};
+    const CpRole role = RoleOf(job, geometry, iface);
+    const limits::CpEnvelope& envelope = limits::EnvelopeOf(role);
+    facts[iface] = {FacadeOutside(job, geometry, iface),
+                    role,
+                    first,
+                    IsWall(AsFacade(iface)),
+                    FacadeExtent(job, iface).H,
+                    envelope.low.value,
+                    envelope.high.value};
     first += static_cast<std::size_t>(job.ElmCount[iface]);
   }
-  std::vector<ElementStatus> status;
-  status.reserve(elements.size());
-  for (const ElementResult& e : elements) {
+  std::vector<ElementStatus> status(elements.size());
+  for (std::size_t i = 0; i < elements.size(); ++i) {
+    const ElementResult& e = elements[i];
     const FacadeFacts& f = facts[e.iface];
-    ElementStatus s{CpPlausibility::NotComputed, f.role, f.outside, false};
+    ElementStatus& s = status[i];
+    s = {CpPlausibility::NotComputed, f.role, f.outside, false};
     if (e.Cp != kNotComputedCp) {
+      // A wall element computed at a height clamped into the wall band has
+      // the clamped ZH in its line, not its own.
       if (f.wall) {
         const auto ielm = static_cast<std::size_t>(e.k) - f.first;
-        const float ZH = job.ElmZ[e.iface][ielm] / f.H;
-        if (ClampedZH(AsFacade(e.iface), ZH, job.VeEXP) != ZH) s.outside |= kHeightClamped;
+        if (e.ZH != job.ElmZ[e.iface][ielm] / f.H) s.outside |= kHeightClamped;
       }
-      const limits::CpEnvelope& envelope = limits::EnvelopeOf(f.role);
-      s.belowLow = !(e.Cp >= envelope.low.value);
-      if (s.belowLow || !(e.Cp <= envelope.high.value)) {
+      s.belowLow = !(e.Cp >= f.low);
+      if (s.belowLow || !(e.Cp <= f.high)) {
         s.plausibility = CpPlausibility::Implausible;
       } else {
         s.plausibility =
             s.outside != 0 ? CpPlausibility::OutsideConfidence : CpPlausibility::Plausible;
       }
     }
-    status.push_back(s);
   }
   return status;
 }

@@ -48,7 +48,8 @@ struct ElementStatus {
 // "FAR, RbH and height (computed within the wall band)"; empty for none.
 std::string OutsideText(std::uint8_t outside);
 
-// One status per element line, in order.
+// One status per element line of the run of `job`, in order (a line's ZH
+// is the height the element was computed at).
 std::vector<ElementStatus> JudgeElements(const Job& job, const FacadeGeometry& geometry,
                                          const std::vector<ElementResult>& elements);
 

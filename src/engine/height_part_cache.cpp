@@ -1,5 +1,6 @@
 #include "engine/height_part_cache.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace ventora {
@@ -9,9 +10,7 @@ std::size_t HeightPartCache::Home(std::uint32_t key, std::size_t slots) {
   return (key * 2654435769u) >> (32 - std::countr_zero(slots));
 }
 
-const double* HeightPartCache::Find(int iface, float ZH) const {
-  const auto key = std::bit_cast<std::uint32_t>(ZH);
-  if (lastIface_ == iface && lastKey_ == key) return &lastPart_;
+const double* HeightPartCache::FindInTable(int iface, std::uint32_t key) const {
   const Table& table = tables_[static_cast<std::size_t>(iface)];
   const std::size_t slots = table.entries.size();
   if (slots == 0) return nullptr;
@@ -36,13 +35,19 @@ void HeightPartCache::Insert(Table& table, std::uint32_t key, double part) {
   table.entries[i] = {key, true, part};
 }
 
+void HeightPartCache::Reserve(int iface, int count) {
+  tables_[static_cast<std::size_t>(iface)].fullSize =
+      std::bit_ceil(2 * static_cast<std::size_t>(std::clamp(count, 0, kMaxElements)));
+}
+
 void HeightPartCache::Store(int iface, float ZH, double part) {
   Table& table = tables_[static_cast<std::size_t>(iface)];
   if (table.used >= static_cast<std::size_t>(kMaxElements)) return;
   if (table.entries.empty()) table.entries.resize(kFirstSlots);
   if (2 * (table.used + 1) > table.entries.size()) {
     Table grown;
-    grown.entries.resize(2 * table.entries.size());
+    grown.entries.resize(std::max(2 * table.entries.size(), table.fullSize));
+    grown.fullSize = table.fullSize;
     for (const Slot& slot : table.entries)
       if (slot.used) Insert(grown, slot.key, slot.part);
     table = std::move(grown);

@@ -8,6 +8,7 @@
 // it knows nothing of the job, so it must not outlive it.
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <vector>
 
@@ -18,10 +19,20 @@ namespace ventora {
 class HeightPartCache {
  public:
   // The part stored for (iface, ZH), or null. ZH is matched bit for bit.
-  const double* Find(int iface, float ZH) const;
+  // The height found or stored last is tested inline: the elements of a row
+  // come one after the other and share it.
+  const double* Find(int iface, float ZH) const {
+    const auto key = std::bit_cast<std::uint32_t>(ZH);
+    if (lastIface_ == iface && lastKey_ == key) return &lastPart_;
+    return FindInTable(iface, key);
+  }
   // Beyond a facade's element count in different heights, parts are no
   // longer kept (and simply computed again).
   void Store(int iface, float ZH, double part);
+  // The facade holds `count` elements: once its heights outgrow the first
+  // table, the table grows at once to room for all of them, so a facade
+  // whose every element has a height of its own grows only once.
+  void Reserve(int iface, int count);
 
  private:
   struct Slot {
@@ -37,14 +48,15 @@ class HeightPartCache {
   struct Table {
     std::vector<Slot> entries;
     std::size_t used = 0;
+    std::size_t fullSize = 0;  // the slots for every element of the facade
   };
 
+  const double* FindInTable(int iface, std::uint32_t key) const;
   static std::size_t Home(std::uint32_t key, std::size_t slots);
   static void Insert(Table& table, std::uint32_t key, double part);
 
   std::array<Table, kFacadeCount + 1> tables_;
-  // The height found or stored last: the elements of a row come one after
-  // the other and share it.
+  // The height found or stored last.
   mutable int lastIface_ = -1;
   mutable std::uint32_t lastKey_ = 0;
   mutable double lastPart_ = 0;

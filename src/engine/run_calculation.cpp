@@ -1,5 +1,6 @@
 #include "engine/run_calculation.h"
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 #include <string>
@@ -21,6 +22,10 @@ struct PreparedElement {
 // order (vector index k - 1).
 std::vector<PreparedElement> PrepareElements(const Job& job) {
   std::vector<PreparedElement> prepared;
+  std::size_t total = 0;
+  for (int iface = 1; iface <= kFacadeCount; ++iface)
+    total += static_cast<std::size_t>(std::clamp<int>(job.ElmCount[iface], 0, kMaxElements));
+  prepared.reserve(total);
   for (std::int16_t iface = 1; iface <= kFacadeCount; ++iface) {
     const int count = job.ElmCount[iface];
     if (count < 0 || count > kMaxElements) {
@@ -46,9 +51,21 @@ class ElementWalk {
  public:
   ElementWalk(const Job& job, const RunContext& ctx, const RunSetup& setup, ReportWriter& report,
               RunResult& result)
-      : job_(job), ctx_(ctx), setup_(setup), report_(report), result_(result) {
-    for (int iface = 1; iface <= kFacadeCount; ++iface)
+      : job_(job),
+        ctx_(ctx),
+        setup_(setup),
+        report_(report),
+        result_(result),
+        input_{.geometry = result.geometry,
+               .PAD = job.PAD,
+               .VeEXP = job.VeEXP,
+               .Islope = job.Islope,
+               .Phi = job.Phi,
+               .heights = &heights_} {
+    for (int iface = 1; iface <= kFacadeCount; ++iface) {
       extents_[static_cast<std::size_t>(iface)] = FacadeExtent(job, iface);
+      heights_.Reserve(iface, job.ElmCount[iface]);
+    }
   }
 
   std::int16_t Run(const std::vector<PreparedElement>& elements) {
@@ -70,16 +87,12 @@ class ElementWalk {
     } else {
       const Facade facade = AsFacade(e.iface);
       e.ZH = ClampedZH(facade, e.ZH, job_.VeEXP);
-      const FacadeCpResult r = setup_.facadeCp(ctx_, {.geometry = result_.geometry,
-                                                      .PAD = job_.PAD,
-                                                      .VeEXP = job_.VeEXP,
-                                                      .facade = facade,
-                                                      .XL = e.XL,
-                                                      .ZH = e.ZH,
-                                                      .Islope = job_.Islope,
-                                                      .Phi = job_.Phi,
-                                                      .carried = {Cp, runError_},
-                                                      .heights = &heights_});
+      // Only the element's own values change from one element to the next.
+      input_.facade = facade;
+      input_.XL = e.XL;
+      input_.ZH = e.ZH;
+      input_.carried = {Cp, runError_};
+      const FacadeCpResult r = setup_.facadeCp(ctx_, input_);
       Cp = r.cp;
       runError_ = r.err;
       sum_ += Cp;
@@ -115,6 +128,7 @@ class ElementWalk {
   ReportWriter& report_;
   RunResult& result_;
   HeightPartCache heights_;
+  FacadeCpInput input_;  // after heights_, which it points to
   std::array<FacadeExtents, kFacadeCount + 1> extents_{};
   std::int16_t runError_ = 0;
   float sum_ = 0;

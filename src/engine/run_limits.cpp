@@ -54,10 +54,4 @@ std::vector<std::string> DerivedConfidenceWarnings(const FacadeGeometry& g) {
   return warnings;
 }
 
-float ClampedZH(Facade facade, float ZH, float VeEXP) {
-  if (!IsWall(facade)) return ZH;
-  if (VeEXP != limits::kExponentWithoutZHBand) ZH = limits::kWallZHBand.Clamp(ZH);
-  return limits::kZHModelBand.Clamp(ZH);
-}
-
 }  // namespace ventora

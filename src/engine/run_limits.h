@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/job.h"
+#include "core/parameter_limits.h"
 #include "engine/facade_geometry.h"
 
 namespace ventora {
@@ -25,7 +26,11 @@ std::vector<std::string> DerivedConfidenceWarnings(const FacadeGeometry& g);
 
 // The ZH an element is computed at: walls within the height profile's band
 // (unless the exponent has none) and never beyond the model's band; the roof
-// and the floor take ZH as it is.
-float ClampedZH(Facade facade, float ZH, float VeEXP);
+// and the floor take ZH as it is. Inline: the walk clamps every element.
+inline float ClampedZH(Facade facade, float ZH, float VeEXP) {
+  if (!IsWall(facade)) return ZH;
+  if (VeEXP != limits::kExponentWithoutZHBand) ZH = limits::kWallZHBand.Clamp(ZH);
+  return limits::kZHModelBand.Clamp(ZH);
+}
 
 }  // namespace ventora

@@ -19,7 +19,23 @@ bool ElementCpBeyondOne(const WindSweep& sweep, std::size_t e) {
   return false;
 }
 
+namespace {
+
+// Whether any completed direction has a Cp beyond -1..1: one pass over each
+// direction's values, without stopping early, that the compiler vectorises.
+bool AnyCpBeyondOne(const WindSweep& sweep) {
+  std::size_t beyond = 0;
+  for (const SweepDirection& d : sweep.directions)
+    if (d.completed)
+      for (float Cp : d.Cp)
+        beyond += std::fabs(Cp) > 1.0f ? 1 : 0;
+  return beyond > 0;
+}
+
+}  // namespace
+
 std::string CpBeyondOneSummary(const WindSweep& sweep, bool skipImplausible) {
+  if (!AnyCpBeyondOne(sweep)) return "";
   std::vector<std::string> names;
   float extreme = 0;
   for (std::size_t e = 0; e < sweep.elements.size(); ++e) {

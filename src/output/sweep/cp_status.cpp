@@ -55,10 +55,11 @@ SweptStatus ElementSweptStatus(const WindSweep& sweep, std::size_t e) {
         out.worst = s;
         out.extreme = d.Cp[e];
       }
+    } else if (s.plausibility == out.worst.plausibility) {
+      // Most directions give the worst status found so far.
+      out.worst.outside |= s.outside;
     } else if (Rank(s.plausibility) > Rank(out.worst.plausibility)) {
       out.worst = s;
-    } else if (s.plausibility == out.worst.plausibility) {
-      out.worst.outside |= s.outside;
     }
   }
   if (!directions.empty()) {
@@ -79,8 +80,12 @@ bool ElementImplausible(const WindSweep& sweep, std::size_t e) {
 }
 
 bool AnyImplausible(const WindSweep& sweep) {
-  for (std::size_t e = 0; e < sweep.elements.size(); ++e)
-    if (ElementImplausible(sweep, e)) return true;
+  // Direction by direction: each one's statuses lie side by side.
+  for (const SweepDirection& d : sweep.directions) {
+    if (!d.completed) continue;
+    for (std::size_t e = 0; e < d.status.size() && e < sweep.elements.size(); ++e)
+      if (d.status[e].plausibility == CpPlausibility::Implausible) return true;
+  }
   return false;
 }
 
@@ -94,6 +99,7 @@ std::string SweptStatusText(const WindSweep& sweep, std::size_t e) {
 }
 
 std::string ImplausibleSummary(const WindSweep& sweep) {
+  if (!AnyImplausible(sweep)) return "";
   std::vector<std::string> names;
   float low = 0;
   float high = 0;

@@ -1,5 +1,6 @@
 #include "output/sweep/sweep_csv_export.h"
 
+#include <charconv>
 #include <vector>
 
 #include "core/shortest_float.h"
@@ -24,14 +25,18 @@ std::string CpColumn(float AnWind) {
   return "Cp wind from " + NumberString(AnWind) + " deg";
 }
 
+// Written into one buffer and appended once: a row's position is seven
+// numbers.
 void AppendPosition(std::string& out, const ElementResult& e, const Job& job) {
-  out += std::to_string(e.iface);
-  out += ',';
-  out += std::to_string(e.k);
+  char text[2 * 8 + 5 * 17 + 16];
+  char* at = std::to_chars(text, text + 8, e.iface).ptr;
+  *at++ = ',';
+  at = std::to_chars(at, at + 8, e.k).ptr;
   for (float value : {e.X, e.Z, e.XL, e.ZH, FacadeAzimuth(job, e.iface)}) {
-    out += ',';
-    AppendNumber(out, value);
+    *at++ = ',';
+    at = WriteShortestFloat(at, value);
   }
+  out.append(text, at);
 }
 
 // The status text as one CSV field: quoted, as it may hold commas.

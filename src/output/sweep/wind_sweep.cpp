@@ -81,9 +81,9 @@ SweepDirection RunOneDirection(Job& job, float AnWind, MessageSink* messages,
     direction.failure = FailureText(job, result, trace);
     return direction;
   }
-  direction.Cp.reserve(result.elements.size());
-  for (const ElementResult& e : result.elements)
-    direction.Cp.push_back(e.Cp);
+  direction.Cp.resize(result.elements.size());
+  for (std::size_t i = 0; i < result.elements.size(); ++i)
+    direction.Cp[i] = result.elements[i].Cp;
   direction.status = std::move(result.status);
   if (elements.empty()) {
     elements = std::move(result.elements);
