@@ -54,10 +54,8 @@ Job LoadSource(const JobSource& source, NumberText& numbers, bool separatorsEqua
 }
 
 void AppendRows(const WindSweep& sweep, std::int32_t index, LongTable& t) {
-  const std::size_t rows = sweep.elements.size() * sweep.directions.size();
-  for (auto* column : {&t.x, &t.z, &t.direction, &t.cp})
-    column->reserve(column->size() + rows);
-  t.status.reserve(t.status.size() + rows);
+  // No reserve to the exact new size here: that would copy every column once
+  // per building, quadratic in a partition; the vectors' own doubling is linear.
   for (const SweepDirection& d : sweep.directions) {
     for (std::size_t e = 0; e < sweep.elements.size(); ++e) {
       const ElementResult& element = sweep.elements[e];
