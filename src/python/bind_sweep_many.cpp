@@ -152,6 +152,9 @@ py::dict SweepMany(const py::iterable& jobs, float step) {
   buildings["error"] = py::cast(status.error);
   buildings["elements"] = ToArray(std::move(status.elements));
   buildings["stopped"] = ToArray(std::move(status.stopped));
+  // A swept building has elements x directions rows.
+  buildings["directions"] = ToArray(
+      std::vector<std::int32_t>(sources.size(), static_cast<std::int32_t>(directions.size())));
   out["buildings"] = buildings;
   return out;
 }
@@ -166,8 +169,8 @@ void BindSweepMany(py::module_& m) {
         "direction, cp (NaN where that direction stopped), status (an index into "
         "`status_words`: plausible, outside-confidence, implausible, not-computed); and "
         "`buildings`: per job its error "
-        "('' when swept: a refused job or an unreadable file has no rows), elements and "
-        "stopped directions.");
+        "('' when swept: a refused job or an unreadable file has no rows), elements, "
+        "directions swept and stopped directions.");
 }
 
 }  // namespace ventora::python
