@@ -58,15 +58,17 @@ def write_jobs(folder, buildings, openings):
 
 def timed_process(command):
     """Wall time, CPU time (user + system) and peak memory (MB) of a command."""
-    start = time.perf_counter()
-    process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
-    _, status, usage = os.wait4(process.pid, 0)
-    wall = time.perf_counter() - start
-    process.returncode = os.waitstatus_to_exitcode(status)
-    errors = process.stderr.read().decode(errors="replace")
-    process.stderr.close()
-    if process.returncode != 0:
-        sys.exit(f"{command[0]} failed ({process.returncode}): {errors[-800:]}")
+    # Its warnings go to a file: a pipe nobody reads while it runs fills up.
+    with tempfile.TemporaryFile() as errors:
+        start = time.perf_counter()
+        process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=errors)
+        _, status, usage = os.wait4(process.pid, 0)
+        wall = time.perf_counter() - start
+        process.returncode = os.waitstatus_to_exitcode(status)
+        if process.returncode != 0:
+            errors.seek(0)
+            sys.exit(f"{command[0]} failed ({process.returncode}): "
+                     f"{errors.read().decode(errors='replace')[-800:]}")
     return wall, usage.ru_utime + usage.ru_stime, usage.ru_maxrss / 1024
 
 
