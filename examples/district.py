@@ -227,9 +227,12 @@ def main():
     parser.add_argument("--workers", type=int, help="local threads (default: every core)")
     args = parser.parse_args()
     start = time.perf_counter()
-    rows = sweep_district(args.buildings, args.out, seed=args.seed, openings=args.openings,
-                          step=args.step, scheduler=args.scheduler, workers=args.workers,
-                          jobs_from=args.jobs_from, per_partition=args.per_partition)
+    try:
+        rows = sweep_district(args.buildings, args.out, seed=args.seed, openings=args.openings,
+                              step=args.step, scheduler=args.scheduler, workers=args.workers,
+                              jobs_from=args.jobs_from, per_partition=args.per_partition)
+    except OSError as e:  # the list, the folder or a file: the files written so far stay
+        parser.exit(1, f"district.py: {e.filename or args.out}: {e.strerror or e}\n")
     wall = time.perf_counter() - start
     failed = sum(1 for row in rows if row["error"])
     openings = sum(row["elements"] for row in rows)
