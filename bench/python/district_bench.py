@@ -137,7 +137,7 @@ def local_cluster(figures, listing, workers, args):
     out = tempfile.mkdtemp(prefix=f"district-cluster-{workers}-")
     try:
         start = time.perf_counter()
-        with LocalCluster(n_workers=workers, threads_per_worker=1, dashboard_address=None,
+        with LocalCluster(n_workers=workers, threads_per_worker=1, dashboard_address=":0",
                           processes=True) as cluster, Client(cluster) as client:
             started = time.perf_counter() - start
             start = time.perf_counter()
