@@ -41,6 +41,11 @@ import cloudpickle  # noqa: E402
 cloudpickle.register_pickle_by_value(district)  # the workers need not find the example
 
 EMPTY_TASKS = 2000
+# The commands run in the environment the benchmark started with: a
+# LocalCluster's nannies set theirs (MALLOC_TRIM_THRESHOLD_, OMP_NUM_THREADS,
+# ...) in this process's environment before starting their workers, and
+# every later command would inherit it.
+ENVIRONMENT = dict(os.environ)
 
 
 def load():
@@ -61,7 +66,8 @@ def timed_process(command):
     # Its warnings go to a file: a pipe nobody reads while it runs fills up.
     with tempfile.TemporaryFile() as errors:
         start = time.perf_counter()
-        process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=errors)
+        process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=errors,
+                                   env=ENVIRONMENT)
         _, status, usage = os.wait4(process.pid, 0)
         wall = time.perf_counter() - start
         process.returncode = os.waitstatus_to_exitcode(status)
