@@ -4,13 +4,15 @@
 Each building (random size, orientation, roof and surroundings, openings on
 its four walls and roof) is swept over the wind directions by ventora. A task
 takes a partition of buildings and sweeps them all in one call in C++
-(ventora.sweep_frame, the GIL released), writing one file per partition in
+(ventora.sweep_columns, the GIL released), writing one file per partition in
 long format (building, facade, element, x, z, direction, cp, status): HDF5
-when PyTables is installed (pandas.read_hdf opens it in one call), else CSV. The
-tasks run as a dask.bag: on this machine with the local process scheduler by
-default, on a cluster when --scheduler names a running dask-scheduler. A
-summary of every building goes to summary.csv; run_district() also returns
-each building's rows of its partition's table (keep=False: only the files).
+when PyTables is installed (pandas.read_hdf opens it in one call), else CSV.
+On this machine the tasks run on Dask's threaded scheduler (the sweeps run
+side by side, as they hold no lock; no worker processes to start, nothing
+copied between them); on a cluster when --scheduler names a running
+dask-scheduler. A summary of every building goes to summary.csv;
+run_district() also returns it as a DataFrame, with each building's rows of
+its partition's table (keep=False: only the files).
 
     PYTHONPATH=build/dev/python /usr/bin/python3 examples/district.py \\
         --buildings 200 --out /tmp/district
@@ -22,18 +24,23 @@ On a cluster, --out must be a folder every worker can write to.
 """
 
 import argparse
+import csv
+import math
 import os
 import time
+import warnings
 
-import dask.bag
 import numpy as np
-import pandas as pd
 
 import district_footprints
 import ventora
 
 WALLS_AND_ROOF = (1, 2, 3, 4, 5)  # the floor has no Cp
-BUILDINGS_PER_PARTITION = 250  # about 0.15 s of sweeping for 50 openings each
+TASKS_PER_WORKER = 4  # a worker slowed by other load holds up the end by a quarter task at most
+MOST_PER_PARTITION = 1000  # about 0.6 s of work and 40 MB of table a task
+SUMMARY = ("building", "file", "job", "elements", "directions", "stopped", "error", "cp_min",
+           "cp_mean", "cp_max", "seconds")
+GENERATED = ("azimuth", "pad", "height")  # summary columns of a generated building
 
 
 def make_building(seed, index, openings=50):
@@ -61,14 +68,6 @@ def make_building(seed, index, openings=50):
     return job
 
 
-def hdf5_available():
-    try:
-        import tables  # noqa: F401
-    except ImportError:
-        return False
-    return True
-
-
 def read_job_list(path):
     """The job file paths of LIST, one a line (blank lines and # comments
     skipped), relative ones taken from LIST's folder."""
@@ -78,47 +77,60 @@ def read_job_list(path):
     return [os.path.join(folder, line) for line in lines if line and not line.startswith("#")]
 
 
-def write_partition(table, name):
-    if hdf5_available():
-        path = name + ".h5"
-        table.to_hdf(path, key="cp", mode="w", format="fixed")
-    else:
-        path = name + ".csv"
-        table.to_csv(path, index=False, float_format="%.9g")
-    return path
+def per_building(cp, rows):
+    """Min, mean and max of each building's Cp (NaN where it has none): `cp`
+    holds the buildings' rows one after the other, `rows` how many each."""
+    low, high = np.full(len(rows), np.nan, np.float32), np.full(len(rows), np.nan, np.float32)
+    mean = np.full(len(rows), np.nan)
+    has = rows > 0
+    if has.any():
+        starts = np.concatenate(([0], np.cumsum(rows)[:-1]))[has]
+        counted = np.add.reduceat(~np.isnan(cp), starts)
+        with np.errstate(invalid="ignore", divide="ignore"):
+            low[has] = np.fmin.reduceat(cp, starts)
+            high[has] = np.fmax.reduceat(cp, starts)
+            mean[has] = np.add.reduceat(np.nan_to_num(cp, nan=0.0), starts, dtype=np.float64) \
+                / counted
+    return low, mean, high
 
 
 def evaluate(task):
     """One partition of buildings: swept in one call, written to one file;
     returns a summary row per building, with (when `keep`) the building's own
-    rows of the partition's table under "sweep": they pickle, so they come back
-    from a worker process as they were computed."""
+    rows of the partition's table as NumPy columns under "sweep"."""
     first, count, seed, openings, step, out, paths, keep = task
     start = time.perf_counter()
-    numbers = list(range(first, first + count))
-    jobs = paths if paths else [make_building(seed, i, openings) for i in numbers]
-    cp, buildings = ventora.sweep_frame(jobs, step)
-    cp["building"] = np.asarray(numbers, dtype=np.int32)[cp["building"].to_numpy()]
-    path = write_partition(cp, os.path.join(out, f"part-{first:07d}"))
+    numbers = np.arange(first, first + count, dtype=np.int32)
+    jobs = paths if paths else [make_building(seed, int(i), openings) for i in numbers]
+    cp, buildings = ventora.sweep_columns(jobs, step)
+    cp["building"] = numbers[cp["building"]]
+    path = ventora.write_table(cp, os.path.join(out, f"part-{first:07d}"))
     seconds = (time.perf_counter() - start) / max(count, 1)
-    grouped = cp.groupby("building").cp
-    low, mean, high = grouped.min(), grouped.mean(), grouped.max()
-    rows = []
+    rows = buildings["elements"].astype(np.int64) * buildings["directions"]
+    low, mean, high = per_building(cp["cp"], rows)
+    ends = np.cumsum(rows)
+    summary = []
     for i, number in enumerate(numbers):
-        row = {"building": number, "file": os.path.basename(path),
+        row = {"building": int(number), "file": os.path.basename(path),
                "job": os.path.basename(paths[i]) if paths else "",
-               "elements": int(buildings.elements[i]),
-               "directions": len(np.arange(0, 360, step)),
-               "stopped": int(buildings.stopped[i]), "error": buildings.error[i],
-               "cp_min": low.get(number, np.nan), "cp_mean": mean.get(number, np.nan),
-               "cp_max": high.get(number, np.nan), "seconds": seconds}
+               "elements": int(buildings["elements"][i]),
+               "directions": int(buildings["directions"][i]),
+               "stopped": int(buildings["stopped"][i]), "error": buildings["error"][i],
+               "cp_min": low[i], "cp_mean": mean[i], "cp_max": high[i], "seconds": seconds}
         if not paths:
             job = jobs[i]
             row.update(azimuth=job.AzB, pad=job.PAD, height=job.Bdz)
         if keep:
-            row["sweep"] = cp[cp.building == number].reset_index(drop=True)
-        rows.append(row)
-    return rows
+            rows_of = slice(ends[i] - rows[i], ends[i])
+            row["sweep"] = {name: values[rows_of] for name, values in cp.items()}
+        summary.append(row)
+    return summary
+
+
+def partition_size(total, workers):
+    """Buildings per task: TASKS_PER_WORKER tasks a worker, at most
+    MOST_PER_PARTITION buildings a task."""
+    return max(1, min(MOST_PER_PARTITION, math.ceil(total / (TASKS_PER_WORKER * workers))))
 
 
 def partitions(total, per_partition):
@@ -126,27 +138,78 @@ def partitions(total, per_partition):
             for first in range(0, total, per_partition)]
 
 
-def run_district(buildings, out, *, seed=1, openings=50, step=10, scheduler=None,
-                 workers=None, jobs_from=None, per_partition=BUILDINGS_PER_PARTITION,
-                 keep=True):
-    """Evaluates the district (generated, or the job files listed in
-    `jobs_from`); returns the summary (one row per building; when `keep`, its
-    Cp table, as in the partition's file, in the column "sweep")."""
-    os.makedirs(out, exist_ok=True)
-    paths = read_job_list(jobs_from) if jobs_from else None
-    total = len(paths) if paths else buildings
-    tasks = [(first, count, seed, openings, step, out,
-              paths[first:first + count] if paths else None, keep)
-             for first, count in partitions(total, per_partition)]
-    bag = dask.bag.from_sequence(tasks, npartitions=max(1, len(tasks))).map(evaluate).flatten()
+def compute(make_tasks, scheduler, workers):
+    """Runs evaluate on every task of make_tasks(threads to run them);
+    returns their summary rows."""
+    import dask  # dask.delayed, not dask.bag: the bag's import costs a third of a second more
+
+    def delayed(tasks):
+        return [dask.delayed(evaluate)(task) for task in tasks]
+
     if scheduler:
         from distributed import Client
         with Client(scheduler) as client:
-            rows = client.compute(bag).result()
+            threads = sum(client.nthreads().values())
+            done = client.gather(client.compute(delayed(make_tasks(max(1, threads)))))
     else:
-        rows = bag.compute(scheduler="processes", num_workers=workers)
-    summary = pd.DataFrame(rows).sort_values("building", ignore_index=True)
-    summary.drop(columns="sweep", errors="ignore").to_csv(os.path.join(out, "summary.csv"), index=False)
+        done = dask.compute(*delayed(make_tasks(workers or os.cpu_count() or 1)),
+                            scheduler="threads", num_workers=workers)
+    return [row for rows in done for row in rows]
+
+
+def sweep_district(buildings, out, *, seed=1, openings=50, step=10, scheduler=None,
+                   workers=None, jobs_from=None, per_partition=None, keep=False):
+    """Evaluates the district (generated, or the job files listed in
+    `jobs_from`) into `out`; returns the summary rows (dicts, by building),
+    also written to summary.csv. `workers`: threads on this machine (default:
+    every core); `per_partition`: buildings a task (default: four tasks a
+    worker, at most MOST_PER_PARTITION)."""
+    os.makedirs(out, exist_ok=True)
+    paths = read_job_list(jobs_from) if jobs_from else None
+    total = len(paths) if paths else buildings
+
+    def make_tasks(threads):
+        size = per_partition or partition_size(total, threads)
+        return [(first, count, seed, openings, step, out,
+                 paths[first:first + count] if paths else None, keep)
+                for first, count in partitions(total, size)]
+
+    rows = sorted(compute(make_tasks, scheduler, workers), key=lambda row: row["building"])
+    write_summary(rows, os.path.join(out, "summary.csv"), generated=not paths)
+    return rows
+
+
+def write_summary(rows, path, generated):
+    """summary.csv, replaced whole: one line per building, NaN as an empty field."""
+    names = SUMMARY + (GENERATED if generated else ())
+
+    def text(value):
+        if isinstance(value, (float, np.floating)):
+            # str gives a float32 (the Cp) its shortest text, a float its repr.
+            return "" if math.isnan(value) else str(value)
+        return value
+
+    temporary = path + ".partial"
+    with open(temporary, "w", encoding="utf-8", newline="") as f:
+        writer = csv.writer(f)
+        writer.writerow(names)
+        writer.writerows([text(row[name]) for name in names] for row in rows)
+    os.replace(temporary, path)
+
+
+def run_district(buildings, out, *, seed=1, openings=50, step=10, scheduler=None,
+                 workers=None, jobs_from=None, per_partition=None, keep=True):
+    """sweep_district's summary as a pandas DataFrame, one row per building;
+    when `keep`, with the building's Cp table, as in its partition's file, in
+    the column "sweep"."""
+    import pandas as pd
+
+    rows = sweep_district(buildings, out, seed=seed, openings=openings, step=step,
+                          scheduler=scheduler, workers=workers, jobs_from=jobs_from,
+                          per_partition=per_partition, keep=keep)
+    summary = pd.DataFrame(rows)
+    if keep:
+        summary["sweep"] = [pd.DataFrame(row["sweep"], copy=False) for row in rows]
     return summary
 
 
@@ -158,27 +221,32 @@ def main():
     parser.add_argument("--openings", type=int, default=50, help="per building (default 50)")
     parser.add_argument("--step", type=float, default=10, help="wind direction step, degrees")
     parser.add_argument("--seed", type=int, default=1, help="the district's random seed")
-    parser.add_argument("--per-partition", type=int, default=BUILDINGS_PER_PARTITION,
-                        help=f"buildings per task and file (default {BUILDINGS_PER_PARTITION})")
+    parser.add_argument("--per-partition", type=int,
+                        help=f"buildings per task and file (default: {TASKS_PER_WORKER} tasks "
+                             f"a worker, at most {MOST_PER_PARTITION} buildings)")
     parser.add_argument("--out", default="district-out", help="folder for the files")
     parser.add_argument("--scheduler", help="address of a dask-scheduler (tcp://HOST:8786)")
-    parser.add_argument("--workers", type=int, help="local processes (default: every core)")
+    parser.add_argument("--workers", type=int, help="local threads (default: every core)")
     district_footprints.add_arguments(parser)
     args = parser.parse_args()
     start = time.perf_counter()
-    if args.footprints:
-        args.jobs_from = district_footprints.jobs_from_arguments(args)
-    summary = run_district(args.buildings, args.out, seed=args.seed, openings=args.openings,
-                           step=args.step, scheduler=args.scheduler, workers=args.workers,
-                           jobs_from=args.jobs_from, per_partition=args.per_partition,
-                           keep=False)
+    try:
+        if args.footprints:
+            args.jobs_from = district_footprints.jobs_from_arguments(args)
+        rows = sweep_district(args.buildings, args.out, seed=args.seed, openings=args.openings,
+                              step=args.step, scheduler=args.scheduler, workers=args.workers,
+                              jobs_from=args.jobs_from, per_partition=args.per_partition)
+    except OSError as e:  # the list, the folder or a file: the files written so far stay
+        parser.exit(1, f"district.py: {e.filename or args.out}: {e.strerror or e}\n")
     wall = time.perf_counter() - start
-    failed = (summary.error != "").sum()
-    print(f"{len(summary)} buildings, {summary.elements.sum()} openings x "
-          f"{summary.directions.iloc[0]} directions in {wall:.2f} s "
-          f"({summary.seconds.mean() * 1000:.2f} ms per building); "
-          f"{summary.stopped.sum()} directions stopped, {failed} buildings not swept; "
-          f"files and summary.csv in {args.out}")
+    failed = sum(1 for row in rows if row["error"])
+    openings = sum(row["elements"] for row in rows)
+    directions = rows[0]["directions"] if rows else 0
+    task_seconds = sum(row["seconds"] for row in rows) / max(len(rows), 1)
+    print(f"{len(rows)} buildings, {openings} openings x {directions} directions in "
+          f"{wall:.2f} s ({task_seconds * 1000:.2f} ms per building in its task); "
+          f"{sum(row['stopped'] for row in rows)} directions stopped, {failed} buildings not "
+          f"swept; files and summary.csv in {args.out}")
 
 
 if __name__ == "__main__":

@@ -28,7 +28,6 @@ import os
 import re
 
 import numpy as np
-import pandas as pd
 
 import ventora
 
@@ -88,6 +87,8 @@ def footprint_jobs(path, out, *, crs=None, storey_height=3.0, default_height=Non
     """Writes a job file for every building of `path` into <out>/jobs and
     buildings.csv into `out`; returns (the job files' paths, the table of
     buildings.csv)."""
+    import pandas as pd  # here, so that a district without footprints never loads it
+
     city = ventora.Footprints(path, crs=crs, storey_height=storey_height)
     boxes = city.buildings()
     around = city.building_surroundings(radius=radius, default_height=default_height)

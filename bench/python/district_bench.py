@@ -1,32 +1,55 @@
 #!/usr/bin/env python3
 """The district against the engine, side by side in one run on the same
-buildings written as job files: ventora-run -j N --sweep --format=csv
---jobs-from LIST, then examples/district.py --jobs-from LIST on a
-distributed.LocalCluster of one and of two workers (one thread each). Prints
-each wall time with the load average, the ratios, and the scheduler's tasks
-per second.
+buildings written as job files. Each repetition runs, in turn:
+
+- ventora-run -j 1 and -j 2 --sweep --format=csv --jobs-from LIST;
+- examples/district.py --jobs-from LIST --workers 1 and 2, as a user runs it
+  (a new Python process: its start, its imports and its files counted);
+- the same district on a distributed.LocalCluster of one and of two worker
+  processes (one thread each, as dask-worker starts them on a cluster; the
+  cluster's start counted apart), and the scheduler's own rate on empty
+  tasks.
+
+Prints every figure with the load average and the CPU time it took, then
+the medians and their ratios. Wall times on a machine that others load are
+upper bounds: Linux shares the processors between sessions (autogroups), so
+a second thread gains little while other sessions keep both cores busy; the
+CPU times do not depend on that.
 
     PYTHONPATH=build/release/python /usr/bin/python3 bench/python/district_bench.py \\
-        build/release/src/cli/ventora-run [--buildings 2000] [--per-partition 250]
+        build/release/src/cli/ventora-run [--buildings 2000] [--repeat 3]
 """
 
 import argparse
+import glob
 import os
+import resource
 import shutil
+import statistics
 import subprocess
 import sys
 import tempfile
 import time
 
-from distributed import LocalCluster
-
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
-                                "examples"))
+HERE = os.path.dirname(os.path.abspath(__file__))
+EXAMPLES = os.path.join(HERE, "..", "..", "examples")
+sys.path.insert(0, EXAMPLES)
 import district  # noqa: E402
+
+import cloudpickle  # noqa: E402
+
+cloudpickle.register_pickle_by_value(district)  # the workers need not find the example
+
+EMPTY_TASKS = 2000
+# The commands run in the environment the benchmark started with: a
+# LocalCluster's nannies set theirs (MALLOC_TRIM_THRESHOLD_, OMP_NUM_THREADS,
+# ...) in this process's environment before starting their workers, and
+# every later command would inherit it.
+ENVIRONMENT = dict(os.environ)
 
 
 def load():
-    return "load %.1f" % os.getloadavg()[0]
+    return os.getloadavg()[0]
 
 
 def write_jobs(folder, buildings, openings):
@@ -38,34 +61,133 @@ def write_jobs(folder, buildings, openings):
     return listing
 
 
-def engine(binary, listing, workers, step):
-    start = time.perf_counter()
-    done = subprocess.run([binary, "-j", str(workers), f"--sweep={step:g}", "--format=csv",
-                           "--jobs-from", listing], capture_output=True, text=True)
-    wall = time.perf_counter() - start
-    if done.returncode != 0:
-        sys.exit(f"ventora-run failed ({done.returncode}): {done.stderr[-500:]}")
-    print(f"ventora-run -j {workers}: {wall:.2f} s ({load()})")
-    return wall
+def timed_process(command):
+    """Wall time, CPU time (user + system) and peak memory (MB) of a command."""
+    # Its warnings go to a file: a pipe nobody reads while it runs fills up.
+    with tempfile.TemporaryFile() as errors:
+        start = time.perf_counter()
+        process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=errors,
+                                   env=ENVIRONMENT)
+        _, status, usage = os.wait4(process.pid, 0)
+        wall = time.perf_counter() - start
+        process.returncode = os.waitstatus_to_exitcode(status)
+        if process.returncode != 0:
+            errors.seek(0)
+            sys.exit(f"{command[0]} failed ({process.returncode}): "
+                     f"{errors.read().decode(errors='replace')[-800:]}")
+    return wall, usage.ru_utime + usage.ru_stime, usage.ru_maxrss / 1024
 
 
-def dask_district(listing, workers, args):
-    out = tempfile.mkdtemp(prefix=f"district-{workers}-")
+class Figures:
+    """Each measured figure: its values, the load average with each."""
+
+    def __init__(self):
+        self.values, self.loads = {}, {}
+
+    def add(self, name, value, load_now, note=""):
+        self.values.setdefault(name, []).append(value)
+        self.loads.setdefault(name, []).append(load_now)
+        print(f"  {name}: {value:.3f}{note} (load {load_now:.1f})", flush=True)
+
+    def median(self, name):
+        return statistics.median(self.values[name])
+
+    def loads_of(self, name):
+        return ", ".join(f"{x:.1f}" for x in self.loads[name])
+
+
+def engine(figures, binary, listing, workers, step):
+    wall, cpu, _ = timed_process([binary, "-j", str(workers), f"--sweep={step:g}",
+                                  "--format=csv", "--jobs-from", listing])
+    for csv in glob.glob(os.path.join(os.path.dirname(listing), "*.sweep.csv")):
+        os.unlink(csv)
+    figures.add(f"engine -j {workers}, s", wall, load(), f", CPU {cpu:.2f} s")
+    figures.add(f"engine -j {workers}, CPU s", cpu, load())
+
+
+def command_line(figures, listing, workers, step):
+    out = tempfile.mkdtemp(prefix=f"district-cli-{workers}-")
     try:
-        with LocalCluster(n_workers=workers, threads_per_worker=1,
-                          dashboard_address=None) as cluster:
-            start = time.perf_counter()
-            summary = district.run_district(0, out, step=args.step, jobs_from=listing,
-                                            per_partition=args.per_partition,
-                                            scheduler=cluster.scheduler_address)
-            wall = time.perf_counter() - start
+        wall, cpu, peak = timed_process([
+            sys.executable, os.path.join(EXAMPLES, "district.py"), "--jobs-from", listing,
+            "--workers", str(workers), f"--step={step:g}", "--out", out])
+        in_task = task_seconds(os.path.join(out, "summary.csv"))
     finally:
         shutil.rmtree(out)
-    tasks = len(set(summary.file))
-    print(f"district, {workers} worker(s): {wall:.2f} s for {len(summary)} buildings in {tasks} "
-          f"tasks ({tasks / wall:.1f} tasks/s, {summary.seconds.mean() * 1000:.2f} ms per "
-          f"building in its task; {load()})")
-    return wall
+    figures.add(f"district.py --workers {workers}, s", wall, load(),
+                f", CPU {cpu:.2f} s, peak {peak:.0f} MB, {in_task * 1000:.2f} ms a building "
+                f"in its task")
+    figures.add(f"district.py --workers {workers}, CPU s", cpu, load())
+    figures.add(f"district.py --workers {workers}, peak MB", peak, load())
+    figures.add(f"district.py --workers {workers}, ms a building in its task", in_task * 1000,
+                load())
+
+
+def task_seconds(summary):
+    import csv
+    with open(summary, encoding="utf-8") as f:
+        seconds = [float(row["seconds"]) for row in csv.DictReader(f)]
+    return statistics.fmean(seconds)
+
+
+def peak_rss_mb():
+    return resource.getrusage(resource.RUSAGE_SELF).ru_maxrss / 1024
+
+
+def nothing(i):
+    return i
+
+
+def local_cluster(figures, listing, workers, args):
+    from distributed import Client, LocalCluster
+    out = tempfile.mkdtemp(prefix=f"district-cluster-{workers}-")
+    try:
+        start = time.perf_counter()
+        with LocalCluster(n_workers=workers, threads_per_worker=1, dashboard_address=":0",
+                          processes=True) as cluster, Client(cluster) as client:
+            started = time.perf_counter() - start
+            start = time.perf_counter()
+            rows = district.sweep_district(0, out, step=args.step, jobs_from=listing,
+                                           scheduler=cluster.scheduler_address)
+            wall = time.perf_counter() - start
+            peaks = client.run(peak_rss_mb)
+            start = time.perf_counter()
+            client.gather(client.map(nothing, range(EMPTY_TASKS), pure=False))
+            empty_rate = EMPTY_TASKS / (time.perf_counter() - start)
+    finally:
+        shutil.rmtree(out)
+    tasks = len({row["file"] for row in rows})
+    in_task = statistics.fmean(row["seconds"] for row in rows)
+    name = f"LocalCluster {workers} worker(s)"
+    figures.add(f"{name}, s", wall, load(),
+                f" for {tasks} tasks ({tasks / wall:.1f} tasks/s), {in_task * 1000:.2f} ms a "
+                f"building in its task, worker peak {max(peaks.values()):.0f} MB; start "
+                f"{started:.2f} s; {empty_rate:.0f} empty tasks/s")
+    figures.add(f"{name}, start s", started, load())
+    figures.add(f"{name}, tasks/s", tasks / wall, load())
+    figures.add(f"{name}, worker peak MB", max(peaks.values()), load())
+    figures.add(f"{name}, ms a building in its task", in_task * 1000, load())
+    figures.add(f"{name}, empty tasks/s of the scheduler", empty_rate, load())
+
+
+def report(figures, args):
+    print(f"\nmedians of {args.repeat} (load averages of the repetitions in brackets):")
+    for name in figures.values:
+        print(f"  {name}: {figures.median(name):.3f}  [{figures.loads_of(name)}]")
+    m = figures.median
+    print("ratios of the medians:")
+    for workers in (1, 2):
+        engine_wall = m(f"engine -j {workers}, s")
+        print(f"  district.py --workers {workers} / ventora-run -j {workers}: "
+              f"{m(f'district.py --workers {workers}, s') / engine_wall:.2f} wall, "
+              f"{m(f'district.py --workers {workers}, CPU s') / m(f'engine -j {workers}, CPU s'):.2f}"
+              f" CPU; LocalCluster {workers} / -j {workers}: "
+              f"{m(f'LocalCluster {workers} worker(s), s') / engine_wall:.2f} wall")
+    print(f"  two workers against one: district.py "
+          f"{m('district.py --workers 1, s') / m('district.py --workers 2, s'):.2f} times as "
+          f"fast, LocalCluster "
+          f"{m('LocalCluster 1 worker(s), s') / m('LocalCluster 2 worker(s), s'):.2f}, "
+          f"ventora-run {m('engine -j 1, s') / m('engine -j 2, s'):.2f}")
 
 
 def main():
@@ -74,21 +196,23 @@ def main():
     parser.add_argument("--buildings", type=int, default=2000)
     parser.add_argument("--openings", type=int, default=50)
     parser.add_argument("--step", type=float, default=10)
-    parser.add_argument("--per-partition", type=int, default=district.BUILDINGS_PER_PARTITION)
+    parser.add_argument("--repeat", type=int, default=3)
     args = parser.parse_args()
     folder = tempfile.mkdtemp(prefix="district-jobs-")
+    figures = Figures()
     try:
         listing = write_jobs(folder, args.buildings, args.openings)
-        print(f"{args.buildings} buildings x {args.openings} openings, step {args.step:g}, "
-              f"{args.per_partition} per partition; {os.cpu_count()} cores")
-        engine1 = engine(args.ventora_run, listing, 1, args.step)
-        engine2 = engine(args.ventora_run, listing, 2, args.step)
-        one = dask_district(listing, 1, args)
-        two = dask_district(listing, 2, args)
+        print(f"{args.buildings} buildings x {args.openings} openings, step {args.step:g}; "
+              f"{os.cpu_count()} cores")
+        for repetition in range(args.repeat):
+            print(f"repetition {repetition + 1}:", flush=True)
+            for workers in (1, 2):
+                engine(figures, args.ventora_run, listing, workers, args.step)
+                command_line(figures, listing, workers, args.step)
+                local_cluster(figures, listing, workers, args)
     finally:
         shutil.rmtree(folder)
-    print(f"district 2 workers / ventora-run -j 2: {two / engine2:.2f}; "
-          f"1 worker / -j 1: {one / engine1:.2f}; speed-up with 2 workers: {one / two:.2f}")
+    report(figures, args)
 
 
 if __name__ == "__main__":

@@ -53,11 +53,24 @@ Job LoadSource(const JobSource& source, NumberText& numbers, bool separatorsEqua
   return ReadJobFile(std::get<std::string>(source), numbers);
 }
 
-void AppendRows(const WindSweep& sweep, std::int32_t index, LongTable& t) {
-  const std::size_t rows = sweep.elements.size() * sweep.directions.size();
+std::size_t Rows(const WindSweep& sweep) {
+  return sweep.elements.size() * sweep.directions.size();
+}
+
+// Reserved once for all buildings: grown building by building, the columns
+// would be copied as they grow, into fresh pages each time where the
+// allocator gives memory back early (Dask's nanny sets
+// MALLOC_TRIM_THRESHOLD_ to 64 kB in its workers).
+void Reserve(LongTable& t, std::size_t rows) {
+  t.building.reserve(rows);
+  t.facade.reserve(rows);
+  t.element.reserve(rows);
   for (auto* column : {&t.x, &t.z, &t.direction, &t.cp})
-    column->reserve(column->size() + rows);
-  t.status.reserve(t.status.size() + rows);
+    column->reserve(rows);
+  t.status.reserve(rows);
+}
+
+void AppendRows(const WindSweep& sweep, std::int32_t index, LongTable& t) {
   for (const SweepDirection& d : sweep.directions) {
     for (std::size_t e = 0; e < sweep.elements.size(); ++e) {
       const ElementResult& element = sweep.elements[e];
@@ -74,16 +87,14 @@ void AppendRows(const WindSweep& sweep, std::int32_t index, LongTable& t) {
   }
 }
 
-// Sweeps one building into the table; returns why it could not ("" when it
-// was swept).
 struct Reading {
   NumberText numbers;
   bool separatorsEqual = false;
 };
 
+// Sweeps one building; returns why it could not ("" when it was swept).
 std::string SweepOne(const JobSource& source, Reading& reading,
-                     const std::vector<float>& directions, std::int32_t index, LongTable& table,
-                     std::int32_t& elements, std::int32_t& stopped) {
+                     const std::vector<float>& directions, WindSweep& sweep) {
   try {
     Job job = LoadSource(source, reading.numbers, reading.separatorsEqual);
     CollectedMessages messages;
@@ -93,11 +104,7 @@ std::string SweepOne(const JobSource& source, Reading& reading,
         text += ": " + m.text;
       return text;
     }
-    const WindSweep sweep = RunWindSweep(job, directions, SweepSetup{});
-    elements = static_cast<std::int32_t>(sweep.elements.size());
-    for (const SweepDirection& d : sweep.directions)
-      stopped += d.completed ? 0 : 1;
-    AppendRows(sweep, index, table);
+    sweep = RunWindSweep(job, directions, SweepSetup{});
     return "";
   } catch (const std::exception& e) {
     return e.what();
@@ -128,12 +135,21 @@ py::dict SweepMany(const py::iterable& jobs, float step) {
     Reading reading;
     reading.separatorsEqual =
         reading.numbers.DetectNumberFormat() == NumberFormatCheck::SeparatorsEqual;
+    std::vector<WindSweep> sweeps(sources.size());
+    std::size_t rows = 0;
     for (std::size_t i = 0; i < sources.size(); ++i) {
-      std::int32_t elements = 0, stopped = 0;
-      status.error.push_back(SweepOne(sources[i], reading, directions, static_cast<std::int32_t>(i),
-                                      table, elements, stopped));
-      status.elements.push_back(elements);
+      status.error.push_back(SweepOne(sources[i], reading, directions, sweeps[i]));
+      rows += Rows(sweeps[i]);
+    }
+    Reserve(table, rows);
+    for (std::size_t i = 0; i < sources.size(); ++i) {
+      std::int32_t stopped = 0;
+      for (const SweepDirection& d : sweeps[i].directions)
+        stopped += d.completed ? 0 : 1;
+      status.elements.push_back(static_cast<std::int32_t>(sweeps[i].elements.size()));
       status.stopped.push_back(stopped);
+      AppendRows(sweeps[i], static_cast<std::int32_t>(i), table);
+      sweeps[i] = WindSweep{};
     }
   }
   py::dict out;
@@ -154,6 +170,9 @@ py::dict SweepMany(const py::iterable& jobs, float step) {
   buildings["error"] = py::cast(status.error);
   buildings["elements"] = ToArray(std::move(status.elements));
   buildings["stopped"] = ToArray(std::move(status.stopped));
+  // A swept building has elements x directions rows.
+  buildings["directions"] = ToArray(
+      std::vector<std::int32_t>(sources.size(), static_cast<std::int32_t>(directions.size())));
   out["buildings"] = buildings;
   return out;
 }
@@ -168,8 +187,8 @@ void BindSweepMany(py::module_& m) {
         "direction, cp (NaN where that direction stopped), status (an index into "
         "`status_words`: plausible, outside-confidence, implausible, not-computed); and "
         "`buildings`: per job its error "
-        "('' when swept: a refused job or an unreadable file has no rows), elements and "
-        "stopped directions.");
+        "('' when swept: a refused job or an unreadable file has no rows), elements, "
+        "directions swept and stopped directions.");
 }
 
 }  // namespace ventora::python

@@ -106,6 +106,44 @@ def test_job_files_give_the_cp_of_ventora_run(tmp_path):
             sorted(expected, key=lambda r: (r[4], r[0], r[1]))
 
 
+@pytest.mark.parametrize("rows", [1000, 0])
+def test_a_table_file_reads_back_in_pandas_as_the_frame_it_holds(tmp_path, rows, monkeypatch):
+    rng = np.random.default_rng(7)
+    columns = {"building": np.arange(rows, dtype=np.int32) // 7,
+               "facade": rng.integers(1, 6, rows).astype(np.int8),
+               "element": rng.integers(1, 401, rows).astype(np.int16),
+               "cp": rng.normal(size=rows).astype(np.float32),
+               "status": np.array(["plausible", "implausible"], dtype=object)[
+                   rng.integers(0, 2, rows)]}
+    columns["cp"][::5] = np.nan
+    expected = pd.DataFrame(columns)
+    path = ventora.write_table(columns, str(tmp_path / "part"))
+    assert path.endswith(".h5") and os.listdir(tmp_path) == ["part.h5"]
+    pd.testing.assert_frame_equal(pd.read_hdf(path), expected)
+    # Without PyTables: CSV, the same values (read_csv gives a file without
+    # rows an index of another class).
+    monkeypatch.setattr(ventora.table_file, "hdf5_available", lambda: False)
+    path = ventora.write_table(columns, str(tmp_path / "part"))
+    assert path.endswith(".csv")
+    pd.testing.assert_frame_equal(pd.read_csv(path, dtype=expected.dtypes.to_dict()), expected,
+                                  check_index_type=False)
+
+
+def test_a_table_of_columns_of_unequal_length_is_refused_and_nothing_written(tmp_path):
+    with pytest.raises(ValueError, match="part.*differ in length"):
+        ventora.write_table({"a": np.zeros(3), "b": np.zeros(2)}, str(tmp_path / "part"))
+    assert os.listdir(tmp_path) == []
+
+
+def test_per_building_figures_skip_stopped_directions_and_buildings_without_rows():
+    rows = np.array([3, 0, 2, 2, 1])
+    cp = np.array([0.5, -1, np.nan, np.nan, np.nan, 0.25, -0.5, 2], dtype=np.float32)
+    low, mean, high = district.per_building(cp, rows)
+    np.testing.assert_array_equal(low, np.float32([-1, np.nan, np.nan, -0.5, 2]))
+    np.testing.assert_array_equal(high, np.float32([0.5, np.nan, np.nan, 0.25, 2]))
+    np.testing.assert_array_equal(mean, [-0.25, np.nan, np.nan, -0.125, 2])
+
+
 def test_sweep_many_takes_objects_and_files_and_names_what_it_could_not_sweep(tmp_path):
     path = district.make_building(2, 0).write(tmp_path / "one.in")
     job = ventora.Job.read(path)  # the file's values, as the path gives them

@@ -30,7 +30,8 @@ from ._ventora import (
     sweep_many,
 )
 from .surroundings import Footprints, footprints, surroundings
-from .many import sweep_frame
+from .many import sweep_columns, sweep_frame
+from .table_file import write_table
 
 __all__ = [
     "EXPORT_FORMATS",
@@ -55,6 +56,8 @@ __all__ = [
     "run",
     "surroundings",
     "sweep",
+    "sweep_columns",
     "sweep_frame",
     "sweep_many",
+    "write_table",
 ]
