@@ -26,6 +26,12 @@ bool HeightPart(const FacadeCpInput& in, int iface, FacadeCpResult& out, double&
   return true;
 }
 
+WallPlanKey Key(const FacadeCpInput& in, float FAR, float SAR) {
+  return {in.VeEXP, in.PAD, in.geometry.RbH, FAR, SAR};
+}
+
+// A wall's height part comes from the facade's plan when there is one; the
+// model in full refuses what the plan leaves to it.
 void WallCp(const RunContext& ctx, const FacadeCpInput& in, FacadeCpResult& out) {
   const int iface = FacadeIndex(in.facade);
   const FacadeGeometry& g = in.geometry;
@@ -35,12 +41,18 @@ void WallCp(const RunContext& ctx, const FacadeCpInput& in, FacadeCpResult& out)
   double part = 0;
   if (angle > -90.0f && angle < 90.0f) {
     if (HeightPart(in, iface, out, part, [&](double& p) {
+          if (out.err == 0 && in.plans != nullptr)
+            if (const WindwardPlan* plan = in.plans->Windward(ctx.rows, iface, Key(in, FAR, SAR)))
+              if (WindwardHeightPartPlanned(*plan, in.ZH, p)) return true;
           return WindwardHeightPart(ctx, in.VeEXP, in.PAD, g.RbH, FAR, SAR, in.ZH, p, out.err);
         }))
       out.cp = WindwardCpAt(part, angle, in.ZH, in.XL);
   } else if (angle <= -90.0f || angle >= 90.0f) {
     if (!LeewardPlaceAccepted(ctx, in.ZH, in.XL, out.err)) return;
     if (HeightPart(in, iface, out, part, [&](double& p) {
+          if (out.err == 0 && in.plans != nullptr)
+            if (const LeewardPlan* plan = in.plans->Leeward(ctx.rows, iface, Key(in, FAR, SAR)))
+              if (LeewardHeightPartPlanned(*plan, in.ZH, p)) return true;
           return LeewardHeightPart(ctx, in.VeEXP, in.PAD, g.RbH, FAR, SAR, in.ZH, p, out.err);
         }))
       out.cp = LeewardCpAt(part, angle, in.ZH, in.XL);

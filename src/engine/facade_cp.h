@@ -9,6 +9,7 @@
 #include "engine/facade_geometry.h"
 #include "engine/height_part_cache.h"
 #include "engine/run_context.h"
+#include "engine/wall_plans.h"
 
 namespace ventora {
 
@@ -34,6 +35,9 @@ struct FacadeCpInput {
   // The walk's cache of height parts, or null to compute every element in
   // full; the result is the same either way.
   HeightPartCache* heights = nullptr;
+  // The walk's plans of the wall factors at the job's values, or null to
+  // evaluate every factor in full; the result is the same either way.
+  WallPlans* plans = nullptr;
 };
 
 FacadeCpResult FacadeCp(const RunContext& ctx, const FacadeCpInput& in);
