@@ -129,7 +129,7 @@ class ElementWalk {
   ReportWriter& report_;
   RunResult& result_;
   HeightPartCache heights_;
-  WallPlans plans_;
+  FacadePlans plans_;
   FacadeCpInput input_;  // after heights_ and plans_, which it points to
   std::array<FacadeExtents, kFacadeCount + 1> extents_{};
   std::int16_t runError_ = 0;

@@ -122,7 +122,7 @@ TEST(FacadeCp, HeightPartCachePlansAndRowMemoChangeNothing) {
           FacadeGeometry geo = g;
           geo.FacadeFAR[3] = geo.FacadeSAR[1] = geo.FacadeFAR[5] = ratio;
           HeightPartCache cache;
-          WallPlans plans;
+          FacadePlans plans;
           for (int iface = 1; iface <= 6; ++iface)
             for (float ZH : zhs)
               for (float XL : xls) {

@@ -1,6 +1,6 @@
-// The wall plans: a facade's factors planned once at the job's values must
-// give every element's height part bit for bit as the model in full gives it,
-// and leave to the model every case it refuses.
+// The plans of the height factors: a facade's factors planned once at the
+// job's values must give every element's height part bit for bit as the
+// model in full gives it, and leave to the model every case it refuses.
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 #include <limits>
 
 #include "engine/models/leeward_model.h"
+#include "engine/models/roof_model.h"
 #include "engine/models/row_memo.h"
 #include "engine/models/windward_model.h"
 
@@ -32,7 +33,8 @@ struct Outcomes {
 template <class Plan, class MakePlan, class Planned, class Full>
 void CompareWithFullModel(MakePlan&& make_plan, Planned&& planned, Full&& full, Outcomes& out) {
   for (float VeEXP : {0.05f, 0.1f, 0.22f, 0.33f, 0.45f})
-    for (float PAD : {0.0f, 5.0f, 5.5f, 7.3f, 12.5f, 30.0f, 35.0f, 40.0f, 50.0f, 55.0f, kNaN})
+    for (float PAD :
+         {-3.0f, 0.0f, 5.0f, 5.5f, 7.3f, 12.5f, 30.0f, 35.0f, 40.0f, 50.0f, 55.0f, kNaN})
       for (float RbH : {0.5f, 1.0f, 1.4f, 3.0f})
         for (float ratio : {0.3f, 1.0f, 2.5f, 6.5f, kNaN})
           for (bool memo : {false, true}) {
@@ -64,7 +66,7 @@ void CompareWithFullModel(MakePlan&& make_plan, Planned&& planned, Full&& full, 
           }
 }
 
-TEST(WallPlanTest, WindwardPlanGivesTheModelsHeightParts) {
+TEST(HeightPlanTest, WindwardPlanGivesTheModelsHeightParts) {
   Outcomes out;
   CompareWithFullModel<WindwardPlan>(PlanWindward, WindwardHeightPartPlanned, WindwardHeightPart,
                                      out);
@@ -74,12 +76,36 @@ TEST(WallPlanTest, WindwardPlanGivesTheModelsHeightParts) {
   EXPECT_GT(out.planRefused, 0);
 }
 
-TEST(WallPlanTest, LeewardPlanGivesTheModelsHeightParts) {
+TEST(HeightPlanTest, LeewardPlanGivesTheModelsHeightParts) {
   Outcomes out;
   CompareWithFullModel<LeewardPlan>(PlanLeeward, LeewardHeightPartPlanned, LeewardHeightPart, out);
   ASSERT_FALSE(HasFatalFailure());
   EXPECT_GT(out.compared, 10000);
   EXPECT_GT(out.leftToModel, 0);
+  EXPECT_GT(out.planRefused, 0);
+}
+
+// The roof's plan depends on its angle to the wind as well: every band of
+// angle and the wind from behind, with and without the PAD factor (RbH 1).
+TEST(HeightPlanTest, RoofPlanGivesTheModelsHeightParts) {
+  Outcomes out;
+  for (float angle : {0.0f, -10.0f, 30.0f, -89.0f, 95.0f, -135.0f, 170.0f, 180.0f, kNaN}) {
+    auto plan_at_angle = [&](RowMemo* rows, float VeEXP, float PAD, float RbH, float FAR, float SAR,
+                             RoofPlan& plan) {
+      return PlanRoof(rows, VeEXP, PAD, RbH, FAR, SAR, angle, plan);
+    };
+    auto planned = [](const RoofPlan& plan, float ZH, double& part) {
+      part = RoofHeightPartPlanned(plan, ZH);
+      return true;
+    };
+    auto full = [&](const RunContext& ctx, float VeEXP, float PAD, float RbH, float FAR, float SAR,
+                    float ZH, double& part, std::int16_t& err) {
+      return RoofHeightPart(ctx, VeEXP, PAD, RbH, FAR, SAR, angle, ZH, part, err);
+    };
+    CompareWithFullModel<RoofPlan>(plan_at_angle, planned, full, out);
+    ASSERT_FALSE(HasFatalFailure()) << angle;
+  }
+  EXPECT_GT(out.compared, 50000);
   EXPECT_GT(out.planRefused, 0);
 }
 
