@@ -26,6 +26,18 @@ bool HeightPart(const FacadeCpInput& in, int iface, FacadeCpResult& out, double&
   return true;
 }
 
+FacadePlanKey Key(const FacadeCpInput& in, int iface) {
+  const FacadeGeometry& g = in.geometry;
+  return {in.VeEXP,
+          in.PAD,
+          g.RbH,
+          g.FacadeFAR[static_cast<std::size_t>(iface)],
+          g.FacadeSAR[static_cast<std::size_t>(iface)],
+          g.FacadeAngle[static_cast<std::size_t>(iface)]};
+}
+
+// A height part comes from the facade's plan when there is one; the model in
+// full refuses what the plan leaves to it.
 void WallCp(const RunContext& ctx, const FacadeCpInput& in, FacadeCpResult& out) {
   const int iface = FacadeIndex(in.facade);
   const FacadeGeometry& g = in.geometry;
@@ -35,12 +47,18 @@ void WallCp(const RunContext& ctx, const FacadeCpInput& in, FacadeCpResult& out)
   double part = 0;
   if (angle > -90.0f && angle < 90.0f) {
     if (HeightPart(in, iface, out, part, [&](double& p) {
+          if (out.err == 0 && in.plans != nullptr)
+            if (const WindwardPlan* plan = in.plans->Windward(ctx.rows, iface, Key(in, iface)))
+              if (WindwardHeightPartPlanned(*plan, in.ZH, p)) return true;
           return WindwardHeightPart(ctx, in.VeEXP, in.PAD, g.RbH, FAR, SAR, in.ZH, p, out.err);
         }))
       out.cp = WindwardCpAt(part, angle, in.ZH, in.XL);
   } else if (angle <= -90.0f || angle >= 90.0f) {
     if (!LeewardPlaceAccepted(ctx, in.ZH, in.XL, out.err)) return;
     if (HeightPart(in, iface, out, part, [&](double& p) {
+          if (out.err == 0 && in.plans != nullptr)
+            if (const LeewardPlan* plan = in.plans->Leeward(ctx.rows, iface, Key(in, iface)))
+              if (LeewardHeightPartPlanned(*plan, in.ZH, p)) return true;
           return LeewardHeightPart(ctx, in.VeEXP, in.PAD, g.RbH, FAR, SAR, in.ZH, p, out.err);
         }))
       out.cp = LeewardCpAt(part, angle, in.ZH, in.XL);
@@ -58,6 +76,11 @@ void RoofElementCp(const RunContext& ctx, const FacadeCpInput& in, FacadeCpResul
   if (!RoofPlaceAccepted(ctx, in.ZH, in.XL, out.err)) return;
   double part = 0;
   if (HeightPart(in, iface, out, part, [&](double& p) {
+        if (out.err == 0 && in.plans != nullptr)
+          if (const RoofPlan* plan = in.plans->Roof(ctx.rows, Key(in, iface))) {
+            p = RoofHeightPartPlanned(*plan, in.ZH);
+            return true;
+          }
         return RoofHeightPart(ctx, in.VeEXP, in.PAD, g.RbH, g.FacadeFAR[iface], g.FacadeSAR[iface],
                               angle, in.ZH, p, out.err);
       }))

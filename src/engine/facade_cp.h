@@ -7,6 +7,7 @@
 
 #include "core/job.h"
 #include "engine/facade_geometry.h"
+#include "engine/facade_plans.h"
 #include "engine/height_part_cache.h"
 #include "engine/run_context.h"
 
@@ -34,6 +35,9 @@ struct FacadeCpInput {
   // The walk's cache of height parts, or null to compute every element in
   // full; the result is the same either way.
   HeightPartCache* heights = nullptr;
+  // The walk's plans of the height factors at the job's values, or null to
+  // evaluate every factor in full; the result is the same either way.
+  FacadePlans* plans = nullptr;
 };
 
 FacadeCpResult FacadeCp(const RunContext& ctx, const FacadeCpInput& in);

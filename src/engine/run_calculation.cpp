@@ -61,7 +61,8 @@ class ElementWalk {
                .VeEXP = job.VeEXP,
                .Islope = job.Islope,
                .Phi = job.Phi,
-               .heights = &heights_} {
+               .heights = &heights_,
+               .plans = &plans_} {
     for (int iface = 1; iface <= kFacadeCount; ++iface) {
       extents_[static_cast<std::size_t>(iface)] = FacadeExtent(job, iface);
       heights_.Reserve(iface, job.ElmCount[iface]);
@@ -128,7 +129,8 @@ class ElementWalk {
   ReportWriter& report_;
   RunResult& result_;
   HeightPartCache heights_;
-  FacadeCpInput input_;  // after heights_, which it points to
+  FacadePlans plans_;
+  FacadeCpInput input_;  // after heights_ and plans_, which it points to
   std::array<FacadeExtents, kFacadeCount + 1> extents_{};
   std::int16_t runError_ = 0;
   float sum_ = 0;

@@ -105,11 +105,12 @@ TEST(FacadeCp, FailuresLeaveCpAndGiveCodeOne) {
 }
 
 // The walk keeps each facade's height parts for its other elements at the
-// same ZH, and the curve values of the job's values in a memo (one memo for
-// every case here, so its keys must tell the values apart): over refusals,
-// carried errors, repeated and odd heights, every Cp, code, box and report
-// line must be what the models give without either.
-TEST(FacadeCp, HeightPartCacheAndRowMemoChangeNothing) {
+// same ZH, its wall factors planned at the job's values, and the curve values
+// of the job's values in a memo (one memo for every case here, so its keys
+// must tell the values apart): over refusals, carried errors, repeated and odd
+// heights, every Cp, code, box and report line must be what the models give
+// without any of them.
+TEST(FacadeCp, HeightPartCachePlansAndRowMemoChangeNothing) {
   const float zhs[] = {0.25f, 0.0f, 0.25f, 0.5f, 1.0f, 1.2f, NAN, 0.25f, 0.5f, 0.33f, 0.871f};
   const float xls[] = {0.3f, 0.0f, 0.7f, 1.0f, -0.1f, NAN};
   int compared = 0, computed = 0, reportLines = 0, boxes = 0;
@@ -121,6 +122,7 @@ TEST(FacadeCp, HeightPartCacheAndRowMemoChangeNothing) {
           FacadeGeometry geo = g;
           geo.FacadeFAR[3] = geo.FacadeSAR[1] = geo.FacadeFAR[5] = ratio;
           HeightPartCache cache;
+          FacadePlans plans;
           for (int iface = 1; iface <= 6; ++iface)
             for (float ZH : zhs)
               for (float XL : xls) {
@@ -131,6 +133,7 @@ TEST(FacadeCp, HeightPartCacheAndRowMemoChangeNothing) {
                 testing::RecordingLines plainLines, cachedLines;
                 const FacadeCpResult plain = FacadeCp({false, &plainBoxes, &plainLines}, in);
                 in.heights = &cache;
+                in.plans = &plans;
                 const FacadeCpResult cached =
                     FacadeCp({false, &cachedBoxes, &cachedLines, &rows}, in);
                 ASSERT_EQ(std::bit_cast<std::uint32_t>(cached.cp),

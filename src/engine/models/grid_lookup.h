@@ -52,22 +52,27 @@ inline float InterpolateOnGrid(std::span<const float> g, int k, float x, float y
 // One axis: row r belongs to grid point r. row_value(r) returns the row's
 // curve evaluated, as a 32-bit float.
 template <class RowValue>
-float LookupOneAxis(std::span<const float> grid, float x, RowValue&& row_value) {
-  const GridPlace at = LocateOnGrid(grid, x);
+float LookupOneAxisAt(std::span<const float> grid, GridPlace at, float x, RowValue&& row_value) {
   if (at.exact) return row_value(at.index);
   const float y1 = row_value(at.index);
   const float y2 = row_value(at.index + 1);
   return InterpolateOnGrid(grid, at.index, x, y1, y2);
 }
 
+template <class RowValue>
+float LookupOneAxis(std::span<const float> grid, float x, RowValue&& row_value) {
+  return LookupOneAxisAt(grid, LocateOnGrid(grid, x), x, row_value);
+}
+
 // Two axes: a slow and a fast grid, row r = (is - 1) * nf + if. Off both
 // grids the cell is interpolated along the fast axis first, then the slow.
+// The ...At forms take the places found by the caller: an axis that stays
+// put for many lookups (a job's value) is located once, and a height once
+// for the factors that share its grid.
 template <class RowValue>
-float LookupTwoAxes(std::span<const float> slow, float xs, std::span<const float> fast, float xf,
-                    RowValue&& row_value) {
+float LookupTwoAxesAt(std::span<const float> slow, GridPlace s, float xs,
+                      std::span<const float> fast, GridPlace f, float xf, RowValue&& row_value) {
   const int nf = static_cast<int>(fast.size());
-  const GridPlace s = LocateOnGrid(slow, xs);
-  const GridPlace f = LocateOnGrid(fast, xf);
   const int r0 = (s.index - 1) * nf + f.index;
   auto along_fast = [&](int row) {
     if (f.exact) return static_cast<float>(row_value(row));
@@ -79,6 +84,13 @@ float LookupTwoAxes(std::span<const float> slow, float xs, std::span<const float
   const float y1 = along_fast(r0);
   const float y2 = along_fast(r0 + nf);
   return InterpolateOnGrid(slow, s.index, xs, y1, y2);
+}
+
+template <class RowValue>
+float LookupTwoAxes(std::span<const float> slow, float xs, std::span<const float> fast, float xf,
+                    RowValue&& row_value) {
+  return LookupTwoAxesAt(slow, LocateOnGrid(slow, xs), xs, fast, LocateOnGrid(fast, xf), xf,
+                         row_value);
 }
 
 }  // namespace ventora

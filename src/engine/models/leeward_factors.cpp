@@ -5,6 +5,7 @@
 
 #include "core/parameter_limits.h"
 #include "engine/models/grid_lookup.h"
+#include "engine/models/leeward_rows.h"
 #include "engine/models/numeric_helpers.h"
 #include "engine/models/row_memo.h"
 
@@ -18,20 +19,7 @@ static_assert(kLeewardRatioPAD.size() * kLeewardZH.size() == LeewardFARTable.siz
 static_assert(LeewardFARTable.size() == LeewardSARTable.size());
 static_assert(3 * kLeewardAngle.size() == LeewardAngleTable.size());
 
-constexpr float kNoRealValueF = static_cast<float>(kNoRealValue);
 constexpr int kLastPlainRootRow = 30;  // rows from PAD 15 on give 20 minus the root
-
-using RootFormRow = double (*)(float ratio, std::span<const float> b, int r);
-
-double FARRootForm(float ratio, std::span<const float> b, int r) {
-  return EvalExpRootFit6Row(ratio, b, r);
-}
-
-double SARRootForm(float ratio, std::span<const float> b, int r) {
-  const double q = EvalRootFit4Row(ratio, b);
-  if (static_cast<float>(q) == kNoRealValueF || r <= kLastPlainRootRow) return q;
-  return 20.0 - q;
-}
 
 struct RatioFailure {
   const char* pad_message;
@@ -41,7 +29,7 @@ struct RatioFailure {
 // The FAR and SAR factors: the ratio picks the curve once for every row the
 // lookup evaluates; a row without a real value (1000) spoils the whole factor.
 void RatioFactor(const RunContext& ctx, float ZH, float ratio, float PAD,
-                 const LeewardRatioTable& table, RootFormRow root_form, const RatioFailure& failure,
+                 const LeewardRatioTable& table, LeewardRatio which, const RatioFailure& failure,
                  float& factor, std::int16_t& err) {
   // A NaN PAD passes here; the PAD factor refuses it.
   if (ratio != 1.0f && limits::kPADIfRatioNot1.Exceeds(PAD)) {
@@ -53,19 +41,10 @@ void RatioFactor(const RunContext& ctx, float ZH, float ratio, float PAD,
     factor = 1.0f;
     return;
   }
-  const bool below_one = ratio < 1.0f;
-  const int row_count = static_cast<int>(table.rows.size());
   bool no_real_value = false;
-  const int form = root_form == FARRootForm ? 1 : 2;
   auto row_value = [&](int r) {
-    const float stored = MemoRow(ctx.rows, &table, form, r, ratio, 0.0f, [&] {
-      const int row_number = std::clamp(r, 1, row_count);
-      const std::span<const float> row = table.rows[static_cast<std::size_t>(row_number - 1)];
-      const double v = below_one ? EvalPolynomialRow(ratio, row.first(2), 2)
-                                 : root_form(ratio, row.subspan(2), row_number);
-      return static_cast<float>(v);
-    });
-    if (stored == kNoRealValueF) no_real_value = true;
+    const float stored = LeewardRatioRow(ctx.rows, table, which, ratio, r);
+    if (stored == kLeewardNoRealValue) no_real_value = true;
     return stored;
   };
   const float value = LookupTwoAxes(table.pad, PAD, table.zh, ZH, row_value);
@@ -79,6 +58,13 @@ void RatioFactor(const RunContext& ctx, float ZH, float ratio, float PAD,
 }
 
 }  // namespace
+
+double LeewardRootForm(LeewardRatio which, float ratio, std::span<const float> b, int r) {
+  if (which == LeewardRatio::FAR) return EvalExpRootFit6Row(ratio, b, r);
+  const double q = EvalRootFit4Row(ratio, b);
+  if (static_cast<float>(q) == kLeewardNoRealValue || r <= kLastPlainRootRow) return q;
+  return 20.0 - q;
+}
 
 void LeewardVeEXPFactor(const RunContext& ctx, float ZH, float VeEXP, float& F2,
                         std::int16_t& err) {
@@ -94,11 +80,8 @@ void LeewardVeEXPFactor(const RunContext& ctx, float ZH, float VeEXP, float& F2,
     F2 = 1.0f;
     return;
   }
-  F2 = LookupOneAxis(kLeewardVeEXPZH, ZH, [&](int r) {
-    return MemoRow(ctx.rows, &LeewardVeEXPTable, 0, r, VeEXP, 0.0f, [&] {
-      return static_cast<float>(EvalPolynomial(VeEXP, LeewardVeEXPTable, 4, r));
-    });
-  });
+  F2 = LookupOneAxis(kLeewardVeEXPZH, ZH,
+                     [&](int r) { return LeewardVeEXPRow(ctx.rows, VeEXP, r); });
 }
 
 void LeewardPADFactor(const RunContext& ctx, float ZH, float PAD, float& F3, std::int16_t& err) {
@@ -111,10 +94,7 @@ void LeewardPADFactor(const RunContext& ctx, float ZH, float PAD, float& F3, std
     F3 = 1.0f;
     return;
   }
-  F3 = LookupOneAxis(kLeewardZH, ZH, [&](int r) {
-    return MemoRow(ctx.rows, &LeewardPADTable, 0, r, PAD, 0.0f,
-                   [&] { return static_cast<float>(EvalPolynomial(PAD, LeewardPADTable, 6, r)); });
-  });
+  F3 = LookupOneAxis(kLeewardZH, ZH, [&](int r) { return LeewardPADRow(ctx.rows, PAD, r); });
 }
 
 void LeewardRbHFactor(float ZH, float PAD, float RbH, float& F4, RowMemo* rows) {
@@ -122,21 +102,19 @@ void LeewardRbHFactor(float ZH, float PAD, float RbH, float& F4, RowMemo* rows) 
     F4 = 1.0f;
     return;
   }
-  F4 = LookupTwoAxes(kLeewardZH, ZH, kLeewardRbHPAD, PAD, [&](int r) {
-    return MemoRow(rows, &LeewardRbHTable, 0, r, RbH, 0.0f,
-                   [&] { return static_cast<float>(EvalPolynomial(RbH, LeewardRbHTable, 3, r)); });
-  });
+  F4 = LookupTwoAxes(kLeewardZH, ZH, kLeewardRbHPAD, PAD,
+                     [&](int r) { return LeewardRbHRow(rows, RbH, r); });
 }
 
 void LeewardFARFactor(const RunContext& ctx, float ZH, float FAR, float PAD, float& F5,
                       std::int16_t& err, const LeewardRatioTable& table) {
-  RatioFactor(ctx, ZH, FAR, PAD, table, FARRootForm,
+  RatioFactor(ctx, ZH, FAR, PAD, table, LeewardRatio::FAR,
               {"PAD out of range (0 - 35)", "FAR out of range (leeward facade)"}, F5, err);
 }
 
 void LeewardSARFactor(const RunContext& ctx, float ZH, float SAR, float PAD, float& F6,
                       std::int16_t& err, const LeewardRatioTable& table) {
-  RatioFactor(ctx, ZH, SAR, PAD, table, SARRootForm,
+  RatioFactor(ctx, ZH, SAR, PAD, table, LeewardRatio::SAR,
               {"PAD out of range (0 - 35) ", "SAR out of range (leeward facade)"}, F6, err);
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/parameter_limits.h"
 #include "engine/models/leeward_factors.h"
+#include "engine/models/leeward_plan.h"
 #include "engine/models/row_memo.h"
 
 namespace ventora {
@@ -14,6 +15,12 @@ float LeewardBaseProfile(float ZH) {
   const double z = ZH;
   return static_cast<float>(-0.079239 * std::pow(z, 3) + 0.542317 * std::pow(z, 2) - 0.496769 * z -
                             0.331533);
+}
+
+// The factors multiplied as the Cp multiplies them.
+double CombinedHeightPart(float F1, float F2, float F3, float F4, float F5, float F6) {
+  const double ratio_mean = (static_cast<double>(F5) + F6) / 2.0;
+  return static_cast<double>(F1) * F2 * F3 * F4 * ratio_mean;
 }
 
 }  // namespace
@@ -47,8 +54,14 @@ bool LeewardHeightPart(const RunContext& ctx, float VeEXP, float PAD, float RbH,
   if (err != 0) return false;
   LeewardSARFactor(ctx, ZH, SAR, PAD, F6, err);
   if (err != 0) return false;
-  const double ratio_mean = (static_cast<double>(F5) + F6) / 2.0;
-  part = static_cast<double>(F1) * F2 * F3 * F4 * ratio_mean;
+  part = CombinedHeightPart(F1, F2, F3, F4, F5, F6);
+  return true;
+}
+
+bool LeewardHeightPartPlanned(const LeewardPlan& plan, float ZH, double& part) {
+  float F2 = 0, F3 = 0, F4 = 0, F5 = 0, F6 = 0;
+  if (!PlannedLeewardFactors(plan, ZH, F2, F3, F4, F5, F6)) return false;
+  part = CombinedHeightPart(LeewardBaseProfile(ZH), F2, F3, F4, F5, F6);
   return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "engine/models/leeward_plan.h"
 #include "engine/run_context.h"
 
 namespace ventora {
@@ -20,6 +21,10 @@ void LeewardCp(const RunContext& ctx, float VeEXP, float PAD, float RbH, float F
 bool LeewardPlaceAccepted(const RunContext& ctx, float ZH, float XL, std::int16_t& err);
 bool LeewardHeightPart(const RunContext& ctx, float VeEXP, float PAD, float RbH, float FAR,
                        float SAR, float ZH, double& part, std::int16_t& err);
+// The height part from a plan of the job's values for the element's facade,
+// bit for bit as LeewardHeightPart gives it. False when a FAR or SAR curve the
+// element reads has no real value: LeewardHeightPart then refuses it.
+bool LeewardHeightPartPlanned(const LeewardPlan& plan, float ZH, double& part);
 float LeewardCpAt(double heightPart, float angle, float ZH, float XL);
 
 }  // namespace ventora

@@ -5,17 +5,12 @@
 #include "core/parameter_limits.h"
 #include "engine/models/grid_lookup.h"
 #include "engine/models/numeric_helpers.h"
+#include "engine/models/roof_rows.h"
 #include "engine/models/roof_tables.h"
 #include "engine/models/row_memo.h"
 
 namespace ventora {
 namespace {
-
-// The ZH band of the angle and VeEXP tables: 1 below 0.2, ..., 5 from 0.8 on
-// (ZH = 1 stays in band 5).
-int RoofZHBand(float ZH) {
-  return BandIndex(5.0 * ZH + 1.0, 5);
-}
 
 // Every refusal below refuses NaN too: the range tests are false for it.
 void Refuse(const RunContext& ctx, const char* text, std::int16_t& status) {
@@ -34,9 +29,7 @@ float RoofProfile(float ZH) {
 float RoofAngleFactor(float ZH, float theta) {
   const float t = std::fabs(theta);
   if (t == 0.0f) return 1.0f;
-  int k = RoofZHBand(ZH);
-  if (t > 90.0f) k += 5;
-  return static_cast<float>(EvalPolynomialAsc(t, kRoofAngleTable, 4, k));
+  return RoofAngleRow(t, RoofZHBand(ZH));
 }
 
 void RoofVeEXPFactor(const RunContext& ctx, float ZH, float VeEXP, float theta, float& factor,
@@ -47,18 +40,9 @@ void RoofVeEXPFactor(const RunContext& ctx, float ZH, float VeEXP, float theta, 
     factor = 1.0f;
     return;
   }
-  float z = ZH;
-  float t = std::fabs(theta);
-  // Wind from behind the roof reads the tables from the other edge.
-  if (t > 90.0f && t <= 180.0f) {
-    z = static_cast<float>(1.0 - z);
-    t = static_cast<float>(180.0 - t);
-  }
-  const int a = BandIndex(t / 22.5 + 1.0, 4);
-  const int row = (a - 1) * 5 + RoofZHBand(z);
-  factor = MemoRow(ctx.rows, &kRoofVeEXPTable, 0, row, VeEXP, 0.0f, [&] {
-    return static_cast<float>(EvalPolynomialAsc(VeEXP, kRoofVeEXPTable, 3, row));
-  });
+  const RoofVeEXPAngle a = RoofVeEXPAngleOf(theta);
+  const float z = a.mirrored ? static_cast<float>(1.0 - ZH) : ZH;
+  factor = RoofVeEXPRow(ctx.rows, VeEXP, (a.band - 1) * 5 + RoofZHBand(z));
 }
 
 void RoofPADFactor(const RunContext& ctx, float ZH, float PAD, float& factor,
@@ -69,10 +53,7 @@ void RoofPADFactor(const RunContext& ctx, float ZH, float PAD, float& factor,
     factor = 1.0f;
     return;
   }
-  factor = LookupOneAxis(kRoofPADZHGrid, ZH, [&](int r) {
-    return MemoRow(ctx.rows, &kRoofPADTable, 0, r, PAD, 0.0f,
-                   [&] { return static_cast<float>(EvalPolynomialAsc(PAD, kRoofPADTable, 5, r)); });
-  });
+  factor = LookupOneAxis(kRoofPADZHGrid, ZH, [&](int r) { return RoofPADRow(ctx.rows, PAD, r); });
 }
 
 void RoofRbHFactor(const RunContext& ctx, float ZH, float PAD, float RbH, float& factor,
@@ -83,15 +64,8 @@ void RoofRbHFactor(const RunContext& ctx, float ZH, float PAD, float RbH, float&
   }
   if (!limits::kPADIfRbHNot1.MeetsHigh(PAD))
     return Refuse(ctx, "PAD out of range (0 - 40)", status);
-  factor = LookupTwoAxes(kRoofRbHZHGrid, ZH, kRoofRbHPADGrid, PAD, [&](int r) {
-    if (RbH > 1.0f) {
-      return MemoRow(ctx.rows, &kRoofRbHTable, 0, r, RbH, 0.0f,
-                     [&] { return static_cast<float>(EvalLogistic(RbH, kRoofRbHTable, r)); });
-    }
-    return MemoRow(ctx.rows, &kRoofRbHLinearTable, 0, r, RbH, 0.0f, [&] {
-      return static_cast<float>(EvalPolynomialAsc(RbH, kRoofRbHLinearTable, 2, r));
-    });
-  });
+  factor = LookupTwoAxes(kRoofRbHZHGrid, ZH, kRoofRbHPADGrid, PAD,
+                         [&](int r) { return RoofRbHRow(ctx.rows, RbH, r); });
 }
 
 void RoofFARFactor(const RunContext& ctx, float ZH, float FAR, float PAD, float& factor,
@@ -102,11 +76,8 @@ void RoofFARFactor(const RunContext& ctx, float ZH, float FAR, float PAD, float&
     factor = 1.0f;
     return;
   }
-  factor = LookupOneAxis(kRoofFARZHGrid, ZH, [&](int r) {
-    return MemoRow(ctx.rows, &kRoofFARTable, 0, r, FAR, PAD, [&] {
-      return static_cast<float>(EvalPolynomial2D(FAR, PAD, kRoofFARTable, 9, r));
-    });
-  });
+  factor =
+      LookupOneAxis(kRoofFARZHGrid, ZH, [&](int r) { return RoofFARRow(ctx.rows, FAR, PAD, r); });
 }
 
 void RoofSARFactor(const RunContext& ctx, float ZH, float SAR, float PAD, float& factor,
@@ -115,11 +86,8 @@ void RoofSARFactor(const RunContext& ctx, float ZH, float SAR, float PAD, float&
     factor = 1.0f;
     return;
   }
-  factor = LookupOneAxis(kRoofSARZHGrid, ZH, [&](int r) {
-    return MemoRow(ctx.rows, &kRoofSARTable, 0, r, SAR, PAD, [&] {
-      return static_cast<float>(EvalPolynomial2D(SAR, PAD, kRoofSARTable, 9, r));
-    });
-  });
+  factor =
+      LookupOneAxis(kRoofSARZHGrid, ZH, [&](int r) { return RoofSARRow(ctx.rows, SAR, PAD, r); });
 }
 
 }  // namespace ventora

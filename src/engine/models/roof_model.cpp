@@ -5,6 +5,7 @@
 #include "core/parameter_limits.h"
 #include "engine/models/roof_factors.h"
 #include "engine/models/roof_layout.h"
+#include "engine/models/roof_plan.h"
 #include "engine/models/row_memo.h"
 
 namespace ventora {
@@ -40,6 +41,11 @@ void ComputeCorrections(const RunContext& ctx, float VeEXP, float PAD, float RbH
   RoofFARFactor(ctx, ZH, FAR, PAD, c.far, status);
   if (status != 0) return;
   RoofSARFactor(ctx, ZH, SAR, PAD, c.sar, status);
+}
+
+// The factors multiplied as the Cp multiplies them.
+double CombinedHeightPart(float profile, const RoofCorrections& c) {
+  return static_cast<double>(profile) * c.angleVeEXP * c.pad * c.rbh * c.far * c.sar;
 }
 
 // A negative angle mirrors the roof across its length (XL to 1 - XL); the
@@ -89,8 +95,14 @@ bool RoofHeightPart(const RunContext& ctx, float VeEXP, float PAD, float RbH, fl
   RoofCorrections c;
   ComputeCorrections(ctx, VeEXP, PAD, RbH, FAR, SAR, theta, ZH, c, err);
   if (err != 0) return false;
-  part = static_cast<double>(profile) * c.angleVeEXP * c.pad * c.rbh * c.far * c.sar;
+  part = CombinedHeightPart(profile, c);
   return true;
+}
+
+double RoofHeightPartPlanned(const RoofPlan& plan, float ZH) {
+  RoofCorrections c;
+  PlannedRoofFactors(plan, ZH, c.angleVeEXP, c.pad, c.rbh, c.far, c.sar);
+  return CombinedHeightPart(RoofProfile(ZH), c);
 }
 
 float RoofCpAt(double heightPart, float angle, float ZH, float XL, std::int16_t Islope, float Phi) {

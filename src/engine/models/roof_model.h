@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "engine/models/roof_plan.h"
 #include "engine/run_context.h"
 
 namespace ventora {
@@ -21,6 +22,10 @@ void RoofCp(const RunContext& ctx, float VeEXP, float PAD, float RbH, float FAR,
 bool RoofPlaceAccepted(const RunContext& ctx, float ZH, float XL, std::int16_t& err);
 bool RoofHeightPart(const RunContext& ctx, float VeEXP, float PAD, float RbH, float FAR, float SAR,
                     float angle, float ZH, double& part, std::int16_t& err);
+// The height part from a plan of the job's values for the roof, bit for bit
+// as RoofHeightPart gives it (a plan is made only for values the model
+// accepts, and the roof refuses no height the place checks let through).
+double RoofHeightPartPlanned(const RoofPlan& plan, float ZH);
 float RoofCpAt(double heightPart, float angle, float ZH, float XL, std::int16_t Islope, float Phi);
 
 }  // namespace ventora

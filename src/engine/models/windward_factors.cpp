@@ -8,6 +8,7 @@
 #include "engine/models/numeric_helpers.h"
 #include "engine/models/row_memo.h"
 #include "engine/models/windward_grids.h"
+#include "engine/models/windward_rows.h"
 
 namespace ventora {
 namespace {
@@ -17,27 +18,18 @@ static_assert(kWindwardRbHZH.size() * kWindwardRbHPAD.size() == WindwardRbHTable
 static_assert(kWindwardRatioPAD.size() * kWindwardRatioZH.size() == WindwardFARTable.size());
 static_assert(WindwardFARTable.size() == WindwardSARTable.size());
 
-using RootFormRow = double (*)(float, std::span<const float>, int);
-
 // The FAR and SAR factors: the ratio picks the curve once for every row the
 // lookup evaluates; a row without a real value (1000) spoils the whole factor.
 void RatioFactor(const RunContext& ctx, float ZH, float ratio, float PAD,
-                 const WindwardRatioTable& table, RootFormRow root_form, const char* message,
-                 float& factor, std::int16_t& err) {
+                 const WindwardRatioTable& table, WindwardRootFormRow root_form,
+                 const char* message, float& factor, std::int16_t& err) {
   if (ratio == 1.0f) {
     factor = 1.0f;
     return;
   }
-  const bool below_one = ratio < 1.0f;
   bool no_real_value = false;
-  const int form = root_form == EvalRootFit6SpecialRow ? 1 : 2;
   auto row_value = [&](int r) {
-    const float stored = MemoRow(ctx.rows, &table, form, r, ratio, 0.0f, [&] {
-      const std::span<const float> row = TableRow(table, r);
-      const double v = below_one ? EvalPolynomialRow(ratio, row.first(2), 2)
-                                 : root_form(ratio, row.subspan(2), ClampRow(table, r));
-      return static_cast<float>(v);
-    });
+    const float stored = WindwardRatioRow(ctx.rows, table, root_form, ratio, r);
     if (stored == static_cast<float>(kNoRealValue)) no_real_value = true;
     return stored;
   };
@@ -66,11 +58,8 @@ void WindwardVeEXPFactor(const RunContext& ctx, float ZH, float VeEXP, float& F2
     F2 = 1.0f;
     return;
   }
-  F2 = LookupOneAxis(kWindwardVeEXPZH, ZH, [&](int r) {
-    return MemoRow(ctx.rows, &WindwardVeEXPTable, 0, r, VeEXP, 0.0f, [&] {
-      return static_cast<float>(EvalPolynomial(VeEXP, WindwardVeEXPTable, 4, r));
-    });
-  });
+  F2 = LookupOneAxis(kWindwardVeEXPZH, ZH,
+                     [&](int r) { return WindwardVeEXPRow(ctx.rows, VeEXP, r); });
 }
 
 void WindwardPADFactor(const RunContext& ctx, float ZH, float PAD, float& F3, std::int16_t& err) {
@@ -79,10 +68,7 @@ void WindwardPADFactor(const RunContext& ctx, float ZH, float PAD, float& F3, st
     err = 1;
     return;
   }
-  // Bands of 0.1 in ZH with no interpolation between them.
-  const int row = BandIndex(10.0 * (static_cast<double>(ZH) - 0.65) + 2.0, 5);
-  F3 = MemoRow(ctx.rows, &WindwardPADTable, 0, row, PAD, 0.0f,
-               [&] { return static_cast<float>(EvalPolynomial(PAD, WindwardPADTable, 4, row)); });
+  F3 = WindwardPADRow(ctx.rows, PAD, WindwardPADBand(ZH));
 }
 
 void WindwardRbHFactor(float ZH, float PAD, float RbH, float& F4, RowMemo* rows) {
@@ -90,10 +76,8 @@ void WindwardRbHFactor(float ZH, float PAD, float RbH, float& F4, RowMemo* rows)
     F4 = 1.0f;
     return;
   }
-  F4 = LookupTwoAxes(kWindwardRbHZH, ZH, kWindwardRbHPAD, PAD, [&](int r) {
-    return MemoRow(rows, &WindwardRbHTable, 0, r, RbH, 0.0f,
-                   [&] { return static_cast<float>(EvalPolynomial(RbH, WindwardRbHTable, 4, r)); });
-  });
+  F4 = LookupTwoAxes(kWindwardRbHZH, ZH, kWindwardRbHPAD, PAD,
+                     [&](int r) { return WindwardRbHRow(rows, RbH, r); });
 }
 
 void WindwardFARFactor(const RunContext& ctx, float ZH, float FAR, float PAD, float& F5,

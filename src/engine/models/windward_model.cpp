@@ -4,6 +4,7 @@
 
 #include "engine/models/row_memo.h"
 #include "engine/models/windward_factors.h"
+#include "engine/models/windward_plan.h"
 
 namespace ventora {
 namespace {
@@ -13,6 +14,12 @@ float WindwardBaseProfile(float ZH) {
   const double z = ZH;
   return static_cast<float>(-2.381082 * std::pow(z, 3) + 2.89756 * std::pow(z, 2) - 0.774649 * z +
                             0.745543);
+}
+
+// The factors multiplied as the Cp multiplies them.
+double CombinedHeightPart(float F1, float F2, float F3, float F4, float F5, float F6) {
+  const double ratio_mean = (static_cast<double>(F5) + F6) / 2.0;
+  return static_cast<double>(F1) * F2 * F3 * F4 * ratio_mean;
 }
 
 }  // namespace
@@ -31,8 +38,14 @@ bool WindwardHeightPart(const RunContext& ctx, float VeEXP, float PAD, float RbH
   if (err != 0) return false;
   WindwardSARFactor(ctx, ZH, SAR, PAD, F6, err);
   if (err != 0) return false;
-  const double ratio_mean = (static_cast<double>(F5) + F6) / 2.0;
-  part = static_cast<double>(F1) * F2 * F3 * F4 * ratio_mean;
+  part = CombinedHeightPart(F1, F2, F3, F4, F5, F6);
+  return true;
+}
+
+bool WindwardHeightPartPlanned(const WindwardPlan& plan, float ZH, double& part) {
+  float F2 = 0, F3 = 0, F4 = 0, F5 = 0, F6 = 0;
+  if (!PlannedWindwardFactors(plan, ZH, F2, F3, F4, F5, F6)) return false;
+  part = CombinedHeightPart(WindwardBaseProfile(ZH), F2, F3, F4, F5, F6);
   return true;
 }
 

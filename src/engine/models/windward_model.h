@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "engine/models/windward_plan.h"
 #include "engine/run_context.h"
 
 namespace ventora {
@@ -19,6 +20,10 @@ void WindwardCp(const RunContext& ctx, float VeEXP, float PAD, float RbH, float 
 // factor refuses or err was set already), then the Cp from that part.
 bool WindwardHeightPart(const RunContext& ctx, float VeEXP, float PAD, float RbH, float FAR,
                         float SAR, float ZH, double& part, std::int16_t& err);
+// The height part from a plan of the job's values for the element's facade,
+// bit for bit as WindwardHeightPart gives it. False when a FAR or SAR curve the
+// element reads has no real value: WindwardHeightPart then refuses it.
+bool WindwardHeightPartPlanned(const WindwardPlan& plan, float ZH, double& part);
 float WindwardCpAt(double heightPart, float angle, float ZH, float XL);
 
 }  // namespace ventora
