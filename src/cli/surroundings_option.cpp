@@ -8,9 +8,8 @@
 
 #include "cli_options.h"
 #include "core/parameter_limits.h"
-#include "output/program_library.h"
 #include "site/pad_limit_note.h"
-#include "site/site_entry.h"
+#include "site/site_library.h"
 #include "valued_options.h"
 
 namespace ventora::cli {
@@ -91,16 +90,7 @@ SurroundingsAnswer Ask(const SurroundingsOptions& options, double buildingHeight
   query.sectors = options.sectors;
   query.storeyHeight = options.storeyHeight;
   query.defaultHeight = options.defaultHeight;
-  SurroundingsAnswer answer;
-  try {
-    using Entry = void (*)(const SurroundingsQuery&, SurroundingsAnswer&);
-    const auto find =
-        reinterpret_cast<Entry>(ProgramLibrarySymbol(site::kSiteLibrary, site::kSiteEntry));
-    find(query, answer);
-  } catch (const std::exception& e) {
-    answer.error = e.what();
-  }
-  return answer;
+  return site::FindThroughSiteLibrary(query);
 }
 
 std::string Number(double value, int decimals) {

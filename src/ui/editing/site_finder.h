@@ -6,13 +6,14 @@
 
 #include <functional>
 
-#include "site/site_query.h"
+#include "site/site_library.h"
 
 namespace ventora::ui {
 
 using SiteFinder = std::function<site::SurroundingsAnswer(const site::SurroundingsQuery&)>;
 
-// Never throws: a library that cannot be loaded is the answer's error.
-site::SurroundingsAnswer FindWithSiteLibrary(const site::SurroundingsQuery& query);
+inline site::SurroundingsAnswer FindWithSiteLibrary(const site::SurroundingsQuery& query) {
+  return site::FindThroughSiteLibrary(query);
+}
 
 }  // namespace ventora::ui
