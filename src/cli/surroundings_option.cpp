@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <exception>
 #include <iomanip>
 #include <sstream>
 
