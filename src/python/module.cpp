@@ -19,6 +19,5 @@ PYBIND11_MODULE(_ventora, m) {
   ventora::python::BindRun(m);
   ventora::python::BindSweep(m);
   ventora::python::BindCp(m);
-  ventora::python::BindSurroundings(m);
   ventora::python::BindSweepMany(m);
 }

@@ -2,7 +2,7 @@
 reads): all round and per wind sector, as `ventora-run --surroundings`;
 and the buildings of a footprint file as boxes a job can describe."""
 
-from ._ventora import _FootprintSet, _surroundings
+import importlib
 
 COLUMNS = ["sector from (deg)", "sector to (deg)", "PAD (%)", "SbH (m)",
            "buildings counted", "buildings without a height"]
@@ -10,6 +10,12 @@ COLUMNS = ["sector from (deg)", "sector to (deg)", "PAD (%)", "SbH (m)",
 
 BUILDING_COLUMNS = ["id", "x", "y", "length", "width", "azimuth", "height", "inside_x",
                     "inside_y", "area"]
+
+
+def _site():
+    # Imported at the first use: the map libraries it loads would double the
+    # time of every `import ventora`.
+    return importlib.import_module("._site", __package__)
 
 
 def _frame(rows, used, notes):
@@ -33,7 +39,7 @@ class Footprints:
 
     def __init__(self, path, crs=None, storey_height=3.0):
         self.path = str(path)
-        self._set = _FootprintSet(self.path, crs or "", float(storey_height))
+        self._set = _site()._FootprintSet(self.path, crs or "", float(storey_height))
 
     def __len__(self):
         return len(self._set)
@@ -110,7 +116,7 @@ def surroundings(path, site, radius=None, sectors=1, crs=None, storey_height=3.0
     if radius is None and job is None:
         raise ValueError("surroundings: give radius=R (m), or a job whose building height it "
                          "follows from")
-    rows, used, notes = _surroundings(
+    rows, used, notes = _site()._surroundings(
         str(path), float(site[0]), float(site[1]), radius,
         float(job.height) if job is not None else 0.0, int(sectors), crs or "",
         float(storey_height), default_height)
