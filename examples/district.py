@@ -44,27 +44,35 @@ GENERATED = ("azimuth", "pad", "height")  # summary columns of a generated build
 
 
 def make_building(seed, index, openings=50):
-    """Building `index` of the district `seed`: the same job on every worker."""
+    """Building `index` of the district `seed`: the same job on every worker.
+    Its random numbers are drawn in one call: a task makes a thousand
+    buildings holding the GIL, while the other threads sweep."""
     rng = np.random.default_rng([seed, index])
-    height = rng.uniform(6, 40)
-    roof = int(rng.integers(0, 3))
+    u = rng.random(9 + 2 * openings)
+    height = 6 + 34 * u[0]
+    roof = int(3 * u[1])
     job = ventora.Job(
-        building_azimuth=rng.uniform(0, 360),
-        plan_area_density=rng.uniform(0, 35),
-        surroundings_height=height / rng.uniform(0.5, 3),
+        building_azimuth=360 * u[2],
+        plan_area_density=35 * u[3],
+        surroundings_height=height / (0.5 + 2.5 * u[4]),
         height=height,
-        length=height * rng.uniform(0.5, 3),
-        width=height * rng.uniform(0.5, 2),
-        profile_exponent=rng.uniform(0.10, 0.40),
+        length=height * (0.5 + 2.5 * u[5]),
+        width=height * (0.5 + 1.5 * u[6]),
+        profile_exponent=0.10 + 0.30 * u[7],
         roof_type=roof,
-        roof_tilt=0 if roof == 0 else rng.uniform(0, 45),
+        roof_tilt=0 if roof == 0 else 45 * u[8],
     )
-    per_facade = np.array_split(np.arange(openings), len(WALLS_AND_ROOF))
-    for facade, numbers in zip(WALLS_AND_ROOF, per_facade):
+    # Relative positions, 5-95 % across and 10-90 % up, split over the
+    # facades as evenly as they go (the first ones take one more).
+    rel = u[9:].reshape(openings, 2) * [0.9, 0.8] + [0.05, 0.1]
+    per_facade, more = divmod(openings, len(WALLS_AND_ROOF))
+    first = 0
+    for i, facade in enumerate(WALLS_AND_ROOF):
+        last = first + per_facade + (i < more)
         across = job.width if facade in (2, 4) else job.length
         up = job.width if facade == 5 else job.height
-        rel = rng.uniform([0.05, 0.1], [0.95, 0.9], size=(len(numbers), 2))
-        job.elements[facade] = rel * [across, up]
+        job.elements[facade] = rel[first:last] * [across, up]
+        first = last
     return job
 
 
@@ -102,7 +110,7 @@ def evaluate(task):
     start = time.perf_counter()
     numbers = np.arange(first, first + count, dtype=np.int32)
     jobs = paths if paths else [make_building(seed, int(i), openings) for i in numbers]
-    cp, buildings = ventora.sweep_columns(jobs, step)
+    cp, buildings = ventora.sweep_columns(jobs, step, coded_status=True)
     cp["building"] = numbers[cp["building"]]
     path = ventora.write_table(cp, os.path.join(out, f"part-{first:07d}"))
     seconds = (time.perf_counter() - start) / max(count, 1)
@@ -139,7 +147,7 @@ def partitions(total, per_partition):
 
 
 def compute(make_tasks, scheduler, workers):
-    """Runs evaluate on every task of make_tasks(threads to run them);
+    """Runs evaluate on every task of make_tasks(workers to run them);
     returns their summary rows."""
     import dask  # dask.delayed, not dask.bag: the bag's import costs a third of a second more
 
@@ -150,10 +158,22 @@ def compute(make_tasks, scheduler, workers):
         from distributed import Client
         with Client(scheduler) as client:
             threads = sum(client.nthreads().values())
-            done = client.gather(client.compute(delayed(make_tasks(max(1, threads)))))
-    else:
-        done = dask.compute(*delayed(make_tasks(workers or os.cpu_count() or 1)),
-                            scheduler="threads", num_workers=workers)
+            return flatten(client.gather(client.compute(delayed(make_tasks(max(1, threads))))))
+    # Worker processes forked from this one: nothing is imported again, and
+    # each has its own GIL, so the Python parts of a task (making its
+    # buildings, PyTables writing its file) never wait for another worker's.
+    # One task at a time each: a task is already many buildings, and Dask's
+    # default batches of six would leave workers idle at the end.
+    import multiprocessing
+    from concurrent.futures import ProcessPoolExecutor
+
+    workers = workers or os.cpu_count() or 1
+    with ProcessPoolExecutor(workers, mp_context=multiprocessing.get_context("fork")) as pool:
+        return flatten(dask.compute(*delayed(make_tasks(workers)), scheduler="processes",
+                                    pool=pool, chunksize=1))
+
+
+def flatten(done):
     return [row for rows in done for row in rows]
 
 

@@ -107,16 +107,20 @@ def test_job_files_give_the_cp_of_ventora_run(tmp_path):
 
 
 @pytest.mark.parametrize("rows", [1000, 0])
-def test_a_table_file_reads_back_in_pandas_as_the_frame_it_holds(tmp_path, rows, monkeypatch):
+@pytest.mark.parametrize("coded", [False, True])
+def test_a_table_file_reads_back_in_pandas_as_the_frame_it_holds(tmp_path, rows, coded,
+                                                                  monkeypatch):
     rng = np.random.default_rng(7)
+    words, codes = ["plausible", "implausible", "not-computed"], rng.integers(0, 3, rows)
     columns = {"building": np.arange(rows, dtype=np.int32) // 7,
                "facade": rng.integers(1, 6, rows).astype(np.int8),
                "element": rng.integers(1, 401, rows).astype(np.int16),
                "cp": rng.normal(size=rows).astype(np.float32),
-               "status": np.array(["plausible", "implausible"], dtype=object)[
-                   rng.integers(0, 2, rows)]}
+               "status": np.array(words, dtype=object)[codes]}
     columns["cp"][::5] = np.nan
     expected = pd.DataFrame(columns)
+    if coded:  # the words as codes: the same frame read back
+        columns["status"] = ventora.WordColumn(codes.astype(np.uint8), words)
     path = ventora.write_table(columns, str(tmp_path / "part"))
     assert path.endswith(".h5") and os.listdir(tmp_path) == ["part.h5"]
     pd.testing.assert_frame_equal(pd.read_hdf(path), expected)

@@ -31,7 +31,7 @@ from ._ventora import (
 )
 from .surroundings import Footprints, footprints, surroundings
 from .many import sweep_columns, sweep_frame
-from .table_file import write_table
+from .table_file import WordColumn, write_table
 
 __all__ = [
     "EXPORT_FORMATS",
@@ -48,6 +48,7 @@ __all__ = [
     "RunError",
     "Sweep",
     "Verdict",
+    "WordColumn",
     "__version__",
     "check",
     "cp",

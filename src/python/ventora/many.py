@@ -4,17 +4,20 @@ long-format table, computed in C++ with the GIL released."""
 import numpy as np
 
 from ._ventora import sweep_many
+from .table_file import WordColumn
 
 COLUMNS = ("building", "facade", "element", "x", "z", "direction", "cp", "status")
 
 
-def sweep_columns(jobs, step=10):
+def sweep_columns(jobs, step=10, *, coded_status=False):
     """The table of sweep_frame as NumPy columns, without pandas: returns
     (cp, buildings), two dicts of 1-D arrays; cp's "status" holds the words
-    (an object array), buildings' "error" a list of str."""
+    (an object array; with coded_status a WordColumn, which write_table
+    writes without a reference per row), buildings' "error" a list of str."""
     out = sweep_many(list(jobs), step)
     cp = {name: out[name] for name in COLUMNS if name != "status"}
-    cp["status"] = np.array(out["status_words"], dtype=object)[out["status"]]
+    status = WordColumn(out["status"], out["status_words"])
+    cp["status"] = status if coded_status else np.asarray(status)
     return cp, out["buildings"]
 
 

@@ -11,7 +11,11 @@ file back with pandas.
 
 A file appears whole or not at all: it is written under a temporary name in
 its own folder and renamed into place, so an interrupted run never leaves a
-half-written table under the final name."""
+half-written table under the final name.
+
+A column of a few distinct words (the sweep's status) can be given as a
+WordColumn, codes into its words: the HDF5 file then holds one byte a row
+and pandas still reads the words."""
 
 import os
 import tempfile
@@ -19,6 +23,40 @@ import tempfile
 import numpy as np
 
 PANDAS_LAYOUT_VERSION = "0.15.2"
+
+
+class WordColumn:
+    """A column of a few distinct words held as small integer codes into
+    `words` (ventora.sweep_many's status and status_words). As an array it
+    is the object array of the words; write_table stores it without a Python
+    reference per row: building and pickling millions of them would hold the
+    GIL for about a third of the sweep's own time, and threads sweeping side
+    by side would wait for each other."""
+
+    def __init__(self, codes, words):
+        self.codes = np.asarray(codes)
+        self.words = np.array(list(words), dtype=object)
+
+    def __len__(self):
+        return len(self.codes)
+
+    def __getitem__(self, rows):
+        return self.words[self.codes[rows]]
+
+    def __array__(self, dtype=None):
+        values = self.words[self.codes]
+        return values if dtype is None else values.astype(dtype)
+
+
+class _TakenWords:
+    """Pickles as numpy.take(words, codes): unpickling gives the object array
+    of words pandas stores for a column of str, from the codes' bytes."""
+
+    def __init__(self, words, codes):
+        self.words, self.codes = words, codes
+
+    def __reduce__(self):
+        return np.take, (self.words, self.codes)
 
 
 def hdf5_available():
@@ -30,8 +68,8 @@ def hdf5_available():
 
 
 def write_table(columns, stem, key="cp"):
-    """Writes `columns` (name -> 1-D NumPy array, all of one length; object
-    arrays hold str) to stem + ".h5" under `key` when PyTables is installed,
+    """Writes `columns` (name -> 1-D NumPy array or WordColumn, all of one
+    length; object arrays hold str) to stem + ".h5" under `key` when PyTables is installed,
     else to stem + ".csv"; returns the path written."""
     lengths = {len(values) for values in columns.values()}
     if len(lengths) > 1:
@@ -62,6 +100,7 @@ def _replace(path, write):
 def _write_csv(columns, path):
     import pandas
 
+    columns = {name: np.asarray(values) for name, values in columns.items()}
     pandas.DataFrame(columns, copy=False).to_csv(path, index=False, float_format="%.9g")
 
 
@@ -83,7 +122,10 @@ def _write_hdf5(columns, path, key):
         # One block per column: pandas joins them on reading; stacking
         # same-typed columns first would only copy them.
         for i, (name, values) in enumerate(columns.items()):
-            _write_block(h5, group, f"block{i}_values", np.asarray(values).reshape(1, -1))
+            if isinstance(values, WordColumn) and len(values):
+                _write_words(h5, group, f"block{i}_values", values)
+            else:
+                _write_block(h5, group, f"block{i}_values", np.asarray(values).reshape(1, -1))
             _write_index(h5, group, f"block{i}_items", _names([name]), "string")
 
 
@@ -112,6 +154,16 @@ def _write_block(h5, group, key, values):
     else:
         h5.create_array(group, key, values.T)
         getattr(group, key)._v_attrs.transposed = True
+
+
+def _write_words(h5, group, key, column):
+    # The object block pandas writes, as _write_block writes it for an
+    # object array: one pickled (rows, 1) array, transposed.
+    import tables
+
+    node = h5.create_vlarray(group, key, tables.ObjectAtom())
+    node.append(_TakenWords(column.words, column.codes.reshape(-1, 1)))
+    node._v_attrs.transposed = True
 
 
 def _write_array(h5, group, key, values):
