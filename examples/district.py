@@ -7,10 +7,11 @@ takes a partition of buildings and sweeps them all in one call in C++
 (ventora.sweep_columns, the GIL released), writing one file per partition in
 long format (building, facade, element, x, z, direction, cp, status): HDF5
 when PyTables is installed (pandas.read_hdf opens it in one call), else CSV.
-On this machine the tasks run on Dask's threaded scheduler (the sweeps run
-side by side, as they hold no lock; no worker processes to start, nothing
-copied between them); on a cluster when --scheduler names a running
-dask-scheduler. A summary of every building goes to summary.csv;
+On this machine the tasks run on Dask's multiprocessing scheduler, in
+worker processes forked from this one (nothing imported again; each worker
+has its own GIL, so making buildings and writing files, the Python parts of
+a task, never wait for another worker); on a cluster when --scheduler names
+a running dask-scheduler. A summary of every building goes to summary.csv;
 run_district() also returns it as a DataFrame, with each building's rows of
 its partition's table (keep=False: only the files).
 
@@ -25,17 +26,16 @@ On a cluster, --out must be a folder every worker can write to.
 
 import argparse
 import csv
+import io
 import math
 import os
 import time
-import warnings
 
 import numpy as np
 
 import district_footprints
 import ventora
 
-WALLS_AND_ROOF = (1, 2, 3, 4, 5)  # the floor has no Cp
 TASKS_PER_WORKER = 4  # a worker slowed by other load holds up the end by a quarter task at most
 MOST_PER_PARTITION = 1000  # about 0.6 s of work and 40 MB of table a task
 SUMMARY = ("building", "file", "job", "elements", "directions", "stopped", "error", "cp_min",
@@ -45,8 +45,8 @@ GENERATED = ("azimuth", "pad", "height")  # summary columns of a generated build
 
 def make_building(seed, index, openings=50):
     """Building `index` of the district `seed`: the same job on every worker.
-    Its random numbers are drawn in one call: a task makes a thousand
-    buildings holding the GIL, while the other threads sweep."""
+    Its random numbers are drawn in one call: making a task's thousand
+    buildings is the Python part of its work."""
     rng = np.random.default_rng([seed, index])
     u = rng.random(9 + 2 * openings)
     height = 6 + 34 * u[0]
@@ -62,17 +62,7 @@ def make_building(seed, index, openings=50):
         roof_type=roof,
         roof_tilt=0 if roof == 0 else 45 * u[8],
     )
-    # Relative positions, 5-95 % across and 10-90 % up, split over the
-    # facades as evenly as they go (the first ones take one more).
-    rel = u[9:].reshape(openings, 2) * [0.9, 0.8] + [0.05, 0.1]
-    per_facade, more = divmod(openings, len(WALLS_AND_ROOF))
-    first = 0
-    for i, facade in enumerate(WALLS_AND_ROOF):
-        last = first + per_facade + (i < more)
-        across = job.width if facade in (2, 4) else job.length
-        up = job.width if facade == 5 else job.height
-        job.elements[facade] = rel[first:last] * [across, up]
-        first = last
+    district_footprints.place_openings(job, u[9:])
     return job
 
 
@@ -105,7 +95,8 @@ def per_building(cp, rows):
 def evaluate(task):
     """One partition of buildings: swept in one call, written to one file;
     returns a summary row per building, with (when `keep`) the building's own
-    rows of the partition's table as NumPy columns under "sweep"."""
+    rows of the partition's table as NumPy columns under "sweep", and those
+    rows' lines of summary.csv (written here, beside the other workers)."""
     first, count, seed, openings, step, out, paths, keep = task
     start = time.perf_counter()
     numbers = np.arange(first, first + count, dtype=np.int32)
@@ -132,7 +123,7 @@ def evaluate(task):
             rows_of = slice(ends[i] - rows[i], ends[i])
             row["sweep"] = {name: values[rows_of] for name, values in cp.items()}
         summary.append(row)
-    return summary
+    return summary, summary_lines(summary, generated=not paths)
 
 
 def partition_size(total, workers):
@@ -148,7 +139,7 @@ def partitions(total, per_partition):
 
 def compute(make_tasks, scheduler, workers):
     """Runs evaluate on every task of make_tasks(workers to run them);
-    returns their summary rows."""
+    returns what each gave, in the tasks' order."""
     import dask  # dask.delayed, not dask.bag: the bag's import costs a third of a second more
 
     def delayed(tasks):
@@ -158,7 +149,7 @@ def compute(make_tasks, scheduler, workers):
         from distributed import Client
         with Client(scheduler) as client:
             threads = sum(client.nthreads().values())
-            return flatten(client.gather(client.compute(delayed(make_tasks(max(1, threads))))))
+            return client.gather(client.compute(delayed(make_tasks(max(1, threads)))))
     # Worker processes forked from this one: nothing is imported again, and
     # each has its own GIL, so the Python parts of a task (making its
     # buildings, PyTables writing its file) never wait for another worker's.
@@ -169,38 +160,37 @@ def compute(make_tasks, scheduler, workers):
 
     workers = workers or os.cpu_count() or 1
     with ProcessPoolExecutor(workers, mp_context=multiprocessing.get_context("fork")) as pool:
-        return flatten(dask.compute(*delayed(make_tasks(workers)), scheduler="processes",
-                                    pool=pool, chunksize=1))
-
-
-def flatten(done):
-    return [row for rows in done for row in rows]
+        return dask.compute(*delayed(make_tasks(workers)), scheduler="processes", pool=pool,
+                            chunksize=1)
 
 
 def sweep_district(buildings, out, *, seed=1, openings=50, step=10, scheduler=None,
                    workers=None, jobs_from=None, per_partition=None, keep=False):
     """Evaluates the district (generated, or the job files listed in
     `jobs_from`) into `out`; returns the summary rows (dicts, by building),
-    also written to summary.csv. `workers`: threads on this machine (default:
+    also written to summary.csv. `workers`: processes on this machine (default:
     every core); `per_partition`: buildings a task (default: four tasks a
     worker, at most MOST_PER_PARTITION)."""
     os.makedirs(out, exist_ok=True)
     paths = read_job_list(jobs_from) if jobs_from else None
     total = len(paths) if paths else buildings
 
-    def make_tasks(threads):
-        size = per_partition or partition_size(total, threads)
+    def make_tasks(workers):
+        size = per_partition or partition_size(total, workers)
         return [(first, count, seed, openings, step, out,
                  paths[first:first + count] if paths else None, keep)
                 for first, count in partitions(total, size)]
 
-    rows = sorted(compute(make_tasks, scheduler, workers), key=lambda row: row["building"])
-    write_summary(rows, os.path.join(out, "summary.csv"), generated=not paths)
+    # The tasks come back in their order, which is the buildings'.
+    done = compute(make_tasks, scheduler, workers)
+    rows = [row for task_rows, _ in done for row in task_rows]
+    write_summary([lines for _, lines in done], os.path.join(out, "summary.csv"),
+                  generated=not paths)
     return rows
 
 
-def write_summary(rows, path, generated):
-    """summary.csv, replaced whole: one line per building, NaN as an empty field."""
+def summary_lines(rows, generated):
+    """The lines of summary.csv for `rows`, NaN as an empty field."""
     names = SUMMARY + (GENERATED if generated else ())
 
     def text(value):
@@ -209,11 +199,17 @@ def write_summary(rows, path, generated):
             return "" if math.isnan(value) else str(value)
         return value
 
+    lines = io.StringIO()
+    csv.writer(lines).writerows([text(row[name]) for name in names] for row in rows)
+    return lines.getvalue()
+
+
+def write_summary(parts, path, generated):
+    """summary.csv, replaced whole: its header, then the parts' lines."""
     temporary = path + ".partial"
     with open(temporary, "w", encoding="utf-8", newline="") as f:
-        writer = csv.writer(f)
-        writer.writerow(names)
-        writer.writerows([text(row[name]) for name in names] for row in rows)
+        csv.writer(f).writerow(SUMMARY + (GENERATED if generated else ()))
+        f.writelines(parts)
     os.replace(temporary, path)
 
 
@@ -246,7 +242,8 @@ def main():
                              f"a worker, at most {MOST_PER_PARTITION} buildings)")
     parser.add_argument("--out", default="district-out", help="folder for the files")
     parser.add_argument("--scheduler", help="address of a dask-scheduler (tcp://HOST:8786)")
-    parser.add_argument("--workers", type=int, help="local threads (default: every core)")
+    parser.add_argument("--workers", type=int,
+                        help="local worker processes (default: every core)")
     district_footprints.add_arguments(parser)
     args = parser.parse_args()
     start = time.perf_counter()

@@ -64,15 +64,20 @@ def job_name(identifier, taken):
     return unique + ".in"
 
 
-def place_openings(job, seed, index, openings):
-    """The openings of building `index`, as the generated district places them."""
-    rng = np.random.default_rng([seed, index])
-    per_facade = np.array_split(np.arange(openings), len(WALLS_AND_ROOF))
-    for facade, numbers in zip(WALLS_AND_ROOF, per_facade):
+def place_openings(job, draws):
+    """Puts len(draws) // 2 openings on the four walls and the roof of `job`,
+    as evenly as they go (the first facades take one more), each from two
+    uniform draws in [0, 1): 5-95 % across its facade and 10-90 % up. The
+    generated district places its openings with this too."""
+    rel = np.reshape(draws, (-1, 2)) * [0.9, 0.8] + [0.05, 0.1]
+    per_facade, more = divmod(len(rel), len(WALLS_AND_ROOF))
+    first = 0
+    for i, facade in enumerate(WALLS_AND_ROOF):
+        last = first + per_facade + (i < more)
         across = job.width if facade in (2, 4) else job.length
         up = job.width if facade == 5 else job.height
-        rel = rng.uniform([0.05, 0.1], [0.95, 0.9], size=(len(numbers), 2))
-        job.elements[facade] = rel * [across, up]
+        job.elements[facade] = rel[first:last] * [across, up]
+        first = last
 
 
 def building_job(box, pad, sbh, height, profile_exponent):
@@ -118,7 +123,7 @@ def footprint_jobs(path, out, *, crs=None, storey_height=3.0, default_height=Non
         except ValueError as e:  # a value the model does not take, e.g. PAD above 50 %
             row["skipped"] = f"outside the model: {e}"
             continue
-        place_openings(job, seed, index, openings)
+        place_openings(job, np.random.default_rng([seed, index]).random(2 * openings))
         row.update({"PAD (%)": job.plan_area_density, "SbH (m)": job.surroundings_height,
                     "sbh_from": "own height" if np.isnan(near["SbH (m)"]) else "neighbours",
                     "job": job_name(box.id, taken)})
