@@ -274,7 +274,9 @@ def main():
                               step=args.step, scheduler=args.scheduler, workers=args.workers,
                               jobs_from=args.jobs_from, per_partition=args.per_partition)
     except OSError as e:  # the list, the folder or a file: the files written so far stay
-        parser.exit(1, f"district.py: {e.filename or args.out}: {e.strerror or e}\n")
+        # A file replacing another names both: the one it was to replace is the user's.
+        parser.exit(1, f"district.py: {e.filename2 or e.filename or args.out}: "
+                       f"{e.strerror or e}\n")
     wall = time.perf_counter() - start
     failed = sum(1 for row in rows if row["error"])
     openings = sum(row["elements"] for row in rows)

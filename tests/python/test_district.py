@@ -3,6 +3,8 @@ local scheduler and a distributed.LocalCluster writing the same files, and
 job files giving the Cp ventora-run --sweep --format=csv gives."""
 
 import os
+import subprocess
+import sys
 
 import cloudpickle
 import numpy as np
@@ -11,7 +13,7 @@ import pytest
 
 import district
 import ventora
-from conftest import ventora_run
+from conftest import EXAMPLES, ventora_run
 
 cloudpickle.register_pickle_by_value(district)  # the workers need not find the example
 pytestmark = pytest.mark.filterwarnings("ignore:make_current is deprecated")
@@ -167,3 +169,16 @@ def test_sweep_many_takes_objects_and_files_and_names_what_it_could_not_sweep(tm
     np.testing.assert_array_equal(first.cp.to_numpy().reshape(by_element).T,
                                   sweep.cp.astype(np.float32))
     np.testing.assert_array_equal(first.status.to_numpy().reshape(by_element).T, sweep.status)
+
+
+def test_a_file_a_worker_cannot_write_is_named_and_the_others_stay(tmp_path):
+    # A folder where the first partition's file goes: its worker's error
+    # reaches the command line, naming the file, not the temporary.
+    (tmp_path / "part-0000000.h5").mkdir()
+    done = subprocess.run([sys.executable, EXAMPLES / "district.py", "--buildings", "6",
+                           "--per-partition", "2", "--workers", "2", "--out", tmp_path],
+                          capture_output=True, text=True)
+    assert done.returncode == 1 and "Traceback" not in done.stderr
+    assert done.stderr == f"district.py: {tmp_path / 'part-0000000.h5'}: Is a directory\n"
+    assert sorted(os.listdir(tmp_path)) == ["part-0000000.h5", "part-0000002.h5",
+                                            "part-0000004.h5"]
