@@ -48,6 +48,9 @@ imported=$(cd "$scratch" && PYTHONPATH=$root/usr/lib/python3/dist-packages /usr/
   'import ventora; print(ventora.__file__, ventora.__version__)') || fail "import ventora"
 [[ $imported == "$root/usr/lib/python3/dist-packages/ventora/__init__.py $version" ]] ||
   fail "imported $imported"
+# Footprints and surroundings are a module of their own, loaded at first use.
+(cd "$scratch" && PYTHONPATH=$root/usr/lib/python3/dist-packages /usr/bin/python3 -c \
+  'import ventora._site') || fail "import ventora._site"
 
 if command -v lintian >/dev/null; then
   lintian --fail-on error "$deb" || fail "lintian"
