@@ -2,6 +2,8 @@
 """The district against the engine, side by side in one run on the same
 buildings written as job files. Each repetition runs, in turn:
 
+- ventora-run -j 1 pinned to each core in turn (how fast each core is
+  alone: on a virtual machine they can differ by half);
 - ventora-run -j 1 and -j 2 --sweep --format=csv --jobs-from LIST;
 - examples/district.py --jobs-from LIST --workers 1 and 2, as a user runs it
   (a new Python process: its start, its imports and its files counted);
@@ -66,13 +68,15 @@ def write_jobs(folder, buildings, openings):
     return listing
 
 
-def timed_process(command):
-    """Wall time, CPU time (user + system) and peak memory (MB) of a command."""
+def timed_process(command, core=None):
+    """Wall time, CPU time (user + system) and peak memory (MB) of a command
+    (on one core only when `core` is given)."""
+    pin = (lambda: os.sched_setaffinity(0, {core})) if core is not None else None
     # Its warnings go to a file: a pipe nobody reads while it runs fills up.
     with tempfile.TemporaryFile() as errors:
         start = time.perf_counter()
         process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=errors,
-                                   env=ENVIRONMENT)
+                                   env=ENVIRONMENT, preexec_fn=pin)
         _, status, usage = os.wait4(process.pid, 0)
         wall = time.perf_counter() - start
         process.returncode = os.waitstatus_to_exitcode(status)
@@ -101,11 +105,14 @@ class Figures:
         return ", ".join(f"{x:.1f}" for x in self.loads[name])
 
 
-def engine(figures, binary, listing, workers, step):
+def engine(figures, binary, listing, workers, step, core=None):
     wall, cpu, _ = timed_process([binary, "-j", str(workers), f"--sweep={step:g}",
-                                  "--format=csv", "--jobs-from", listing])
+                                  "--format=csv", "--jobs-from", listing], core)
     for csv in glob.glob(os.path.join(os.path.dirname(listing), "*.sweep.csv")):
         os.unlink(csv)
+    if core is not None:
+        figures.add(f"engine -j 1 on core {core} alone, s", wall, load())
+        return
     figures.add(f"engine -j {workers}, s", wall, load(), f", CPU {cpu:.2f} s")
     figures.add(f"engine -j {workers}, CPU s", cpu, load())
 
@@ -193,6 +200,14 @@ def report(figures, args):
           f"fast, LocalCluster "
           f"{m('LocalCluster 1 worker(s), s') / m('LocalCluster 2 worker(s), s'):.2f}, "
           f"ventora-run {m('engine -j 1, s') / m('engine -j 2, s'):.2f}")
+    # Virtual processors need not be equal: a core shared with another
+    # machine's work runs the same sweep slower, and two workers then gain
+    # less than twice whatever they run.
+    cores = sorted(os.sched_getaffinity(0))
+    alone = [m(f"engine -j 1 on core {core} alone, s") for core in cores]
+    print(f"  the cores alone (ventora-run -j 1 pinned): "
+          f"{', '.join(f'{t:.2f} s' for t in alone)}; all of them together can be at most "
+          f"{sum(min(alone) / t for t in alone):.2f} times as fast as the fastest")
 
 
 def main():
@@ -213,6 +228,8 @@ def main():
               f"{os.cpu_count()} cores")
         for repetition in range(args.repeat):
             print(f"repetition {repetition + 1}:", flush=True)
+            for core in sorted(os.sched_getaffinity(0)):
+                engine(figures, args.ventora_run, listing, 1, args.step, core)
             for workers in (1, 2):
                 engine(figures, args.ventora_run, listing, workers, args.step)
                 command_line(figures, listing, workers, args.step)
