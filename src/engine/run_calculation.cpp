@@ -1,44 +1,14 @@
 #include "engine/run_calculation.h"
 
-#include <algorithm>
-#include <array>
 #include <stdexcept>
 #include <string>
 
-#include "core/parameter_limits.h"
 #include "engine/models/row_memo.h"
+#include "engine/prepared_elements.h"
 #include "engine/run_limits.h"
 
 namespace ventora {
 namespace {
-
-struct PreparedElement {
-  std::int16_t iface = 0;
-  float XL = 0;
-  float ZH = 0;
-};
-
-// Elements of all facades numbered 1, 2, 3 ... in facade order, then element
-// order (vector index k - 1).
-std::vector<PreparedElement> PrepareElements(const Job& job) {
-  std::vector<PreparedElement> prepared;
-  std::size_t total = 0;
-  for (int iface = 1; iface <= kFacadeCount; ++iface)
-    total += static_cast<std::size_t>(std::clamp<int>(job.ElmCount[iface], 0, kMaxElements));
-  prepared.reserve(total);
-  for (std::int16_t iface = 1; iface <= kFacadeCount; ++iface) {
-    const int count = job.ElmCount[iface];
-    if (count < 0 || count > kMaxElements) {
-      throw std::runtime_error("Facade " + std::to_string(iface) + " holds " +
-                               std::to_string(count) + " elements; a facade holds 0 to 400.");
-    }
-    const FacadeExtents ext = FacadeExtent(job, iface);
-    for (int ielm = 1; ielm <= count; ++ielm) {
-      prepared.push_back({iface, job.ElmX[iface][ielm] / ext.L, job.ElmZ[iface][ielm] / ext.H});
-    }
-  }
-  return prepared;
-}
 
 void ShowAll(const RunContext& ctx, const std::vector<std::string>& texts) {
   if (ctx.messages == nullptr) return;
@@ -51,8 +21,7 @@ class ElementWalk {
  public:
   ElementWalk(const Job& job, const RunContext& ctx, const RunSetup& setup, ReportWriter& report,
               RunResult& result)
-      : job_(job),
-        ctx_(ctx),
+      : ctx_(ctx),
         setup_(setup),
         report_(report),
         result_(result),
@@ -63,33 +32,26 @@ class ElementWalk {
                .Phi = job.Phi,
                .heights = &heights_,
                .plans = &plans_} {
-    for (int iface = 1; iface <= kFacadeCount; ++iface) {
-      extents_[static_cast<std::size_t>(iface)] = FacadeExtent(job, iface);
+    for (int iface = 1; iface <= kFacadeCount; ++iface)
       heights_.Reserve(iface, job.ElmCount[iface]);
-    }
   }
 
   std::int16_t Run(const std::vector<PreparedElement>& elements) {
     result_.elements.reserve(elements.size());
-    for (std::size_t i = 0; i < elements.size(); ++i) {
-      const bool lastOfFacade =
-          i + 1 == elements.size() || elements[i + 1].iface != elements[i].iface;
-      if (!Element(static_cast<std::int16_t>(i + 1), elements[i], lastOfFacade)) break;
-    }
+    for (std::size_t i = 0; i < elements.size(); ++i)
+      if (!Element(static_cast<std::int16_t>(i + 1), elements[i])) break;
     return runError_;
   }
 
  private:
   // False when the run stops at this element.
-  bool Element(std::int16_t k, PreparedElement e, bool lastOfFacade) {
+  bool Element(std::int16_t k, const PreparedElement& e) {
     float Cp = 10000;  // an element outside its facade is not computed
-    if (limits::OutsideFacade(e.XL, e.ZH)) {
+    if (e.outside) {
       runError_ = 1;
     } else {
-      const Facade facade = AsFacade(e.iface);
-      e.ZH = ClampedZH(facade, e.ZH, job_.VeEXP);
       // Only the element's own values change from one element to the next.
-      input_.facade = facade;
+      input_.facade = AsFacade(e.iface);
       input_.XL = e.XL;
       input_.ZH = e.ZH;
       input_.carried = {Cp, runError_};
@@ -100,16 +62,11 @@ class ElementWalk {
       ++count_;
       if (runError_ != 0) return false;
     }
-    WriteLine(k, e, Cp);
-    if (lastOfFacade) EndFacade(e.iface);
-    return true;
-  }
-
-  void WriteLine(std::int16_t k, const PreparedElement& e, float Cp) {
-    const FacadeExtents& ext = extents_[static_cast<std::size_t>(e.iface)];
-    const ElementResult line{e.iface, k, e.XL * ext.L, e.ZH * ext.H, e.XL, e.ZH, Cp};
+    const ElementResult line{e.iface, k, e.X, e.Z, e.XL, e.ZH, Cp};
     report_.WriteElement(line);
     result_.elements.push_back(line);
+    if (e.lastOfFacade) EndFacade(e.iface);
+    return true;
   }
 
   // A facade none of whose elements was computed has no average to show.
@@ -123,7 +80,6 @@ class ElementWalk {
     count_ = 0;
   }
 
-  const Job& job_;
   const RunContext& ctx_;
   const RunSetup& setup_;
   ReportWriter& report_;
@@ -131,7 +87,6 @@ class ElementWalk {
   HeightPartCache heights_;
   FacadePlans plans_;
   FacadeCpInput input_;  // after heights_ and plans_, which it points to
-  std::array<FacadeExtents, kFacadeCount + 1> extents_{};
   std::int16_t runError_ = 0;
   float sum_ = 0;
   std::int16_t count_ = 0;
@@ -143,7 +98,9 @@ std::int16_t CheckAndWalk(const Job& job, RunContext& ctx, const RunSetup& setup
   if (!ParametersWithinLimits(job)) return 1;
   ShowAll(ctx, ParameterConfidenceWarnings(job));
   report.WriteHeader(job, setup.jobName, setup.dateText);
-  const std::vector<PreparedElement> elements = PrepareElements(job);
+  std::vector<PreparedElement> own;
+  const std::vector<PreparedElement>& elements =
+      setup.elements != nullptr ? setup.elements->For(job) : (own = PrepareElements(job));
   result.geometry = DeriveFacadeGeometry(job);
   if (!DerivedWithinLimits(job, result.geometry)) return 1;
   ShowAll(ctx, DerivedConfidenceWarnings(result.geometry));

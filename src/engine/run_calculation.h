@@ -20,6 +20,7 @@
 
 namespace ventora {
 
+class ElementMemo;
 class RowMemo;
 
 // How a run ended.
@@ -43,6 +44,9 @@ struct RunSetup {
   // The curve values of earlier runs of the same job at other wind
   // directions (engine/models/row_memo.h), or null: the run keeps its own.
   RowMemo* rows = nullptr;
+  // The elements as earlier runs of the same job prepared them
+  // (engine/prepared_elements.h), or null: the run prepares its own.
+  ElementMemo* elements = nullptr;
 };
 
 struct FacadeAverage {

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "engine/models/row_memo.h"
+#include "engine/prepared_elements.h"
 
 namespace ventora {
 namespace {
@@ -61,7 +62,7 @@ std::string FailureText(const Job& job, const RunResult& result, const RunTrace&
 }
 
 SweepDirection RunOneDirection(Job& job, float AnWind, MessageSink* messages,
-                               const SweepSetup& setup, RowMemo& rows,
+                               const SweepSetup& setup, RowMemo& rows, ElementMemo& prepared,
                                std::vector<ElementResult>& elements) {
   job.AnWind = AnWind;
   if (setup.atDirection) setup.atDirection(job);
@@ -70,6 +71,7 @@ SweepDirection RunOneDirection(Job& job, float AnWind, MessageSink* messages,
   run.openReport = [&trace] { return std::make_unique<TraceReport>(trace); };
   run.facadeCp = setup.facadeCp;
   run.rows = &rows;
+  run.elements = &prepared;
   RunContext ctx;
   ctx.messages = messages;
   RunResult result = RunCalculation(job, ctx, run);
@@ -122,14 +124,15 @@ WindSweep RunWindSweep(const Job& job, const std::vector<float>& directions,
   WindSweep sweep;
   sweep.directions.reserve(directions.size());
   Job run = job;
-  // The walls' curves do not depend on the wind direction: evaluated once for
-  // the whole sweep.
+  // The walls' curves and the elements' places do not depend on the wind
+  // direction: evaluated once for the whole sweep.
   const auto rows = std::make_unique<RowMemo>();
+  ElementMemo prepared;
   for (std::size_t i = 0; i < directions.size(); ++i) {
     ThrowIfCancelled(setup.cancel);
     MessageSink* messages = i == 0 ? setup.messages : nullptr;
     sweep.directions.push_back(
-        RunOneDirection(run, directions[i], messages, setup, *rows, sweep.elements));
+        RunOneDirection(run, directions[i], messages, setup, *rows, prepared, sweep.elements));
     if (setup.progress) setup.progress(i + 1, directions.size());
   }
   return sweep;
