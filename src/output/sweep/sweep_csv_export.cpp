@@ -25,10 +25,12 @@ std::string CpColumn(float AnWind) {
   return "Cp wind from " + NumberString(AnWind) + " deg";
 }
 
-// Written into one buffer and appended once: a row's position is seven
-// numbers.
+// A row's position is seven numbers: two integers and five floats.
+constexpr std::size_t kPositionRoom = 2 * 8 + 5 * 17;
+
+// Written into one buffer and appended once.
 void AppendPosition(std::string& out, const ElementResult& e, const Job& job) {
-  char text[2 * 8 + 5 * 17 + 16];
+  char text[kPositionRoom + 16];
   char* at = std::to_chars(text, text + 8, e.iface).ptr;
   *at++ = ',';
   at = std::to_chars(at, at + 8, e.k).ptr;
@@ -58,7 +60,10 @@ std::string SweepCsv(const WindSweep& sweep, const Job& job) {
   for (const SweepDirection& d : sweep.directions)
     out += "," + CpColumn(d.AnWind);
   out += ",Cp status\r\n";
-  out.reserve(out.size() + sweep.elements.size() * (48 + 10 * sweep.directions.size()));
+  // Room for the longest numbers and a status of a few words: a string that
+  // grows copies all the rows written so far.
+  out.reserve(out.size() +
+              sweep.elements.size() * (kPositionRoom + 64 + 17 * sweep.directions.size()));
   // The Cp columns of a row are written into one buffer and appended once:
   // a sweep writes tens of thousands of numbers.
   std::vector<char> cps(sweep.directions.size() * 17);
