@@ -31,7 +31,8 @@ class ElementWalk {
                .Islope = job.Islope,
                .Phi = job.Phi,
                .heights = &heights_,
-               .plans = &plans_} {
+               .plans = &plans_,
+               .alongs = &alongs_} {
     for (int iface = 1; iface <= kFacadeCount; ++iface)
       heights_.Reserve(iface, job.ElmCount[iface]);
   }
@@ -86,7 +87,8 @@ class ElementWalk {
   RunResult& result_;
   HeightPartCache heights_;
   FacadePlans plans_;
-  FacadeCpInput input_;  // after heights_ and plans_, which it points to
+  AlongFactorCache alongs_;
+  FacadeCpInput input_;  // after the caches and plans, which it points to
   std::int16_t runError_ = 0;
   float sum_ = 0;
   std::int16_t count_ = 0;
