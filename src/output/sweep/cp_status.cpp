@@ -1,5 +1,6 @@
 #include "output/sweep/cp_status.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -71,6 +72,31 @@ SweptStatus ElementSweptStatus(const WindSweep& sweep, std::size_t e) {
   return out;
 }
 
+std::vector<SweptStatus> SweptStatuses(const WindSweep& sweep) {
+  const std::size_t n = sweep.elements.size();
+  std::vector<SweptStatus> out(n);
+  std::vector<bool> implausible(n);
+  for (const SweepDirection& d : sweep.directions) {
+    if (!d.completed) continue;
+    const std::size_t count = std::min(n, d.status.size());
+    for (std::size_t e = 0; e < count; ++e) {
+      const ElementStatus& s = d.status[e];
+      ElementStatus& worst = out[e].worst;
+      // As ElementSweptStatus merges them; an implausible element is left to
+      // it, as it names the directions.
+      if (s.plausibility == CpPlausibility::Implausible)
+        implausible[e] = true;
+      else if (s.plausibility == worst.plausibility)
+        worst.outside |= s.outside;
+      else if (Rank(s.plausibility) > Rank(worst.plausibility))
+        worst = s;
+    }
+  }
+  for (std::size_t e = 0; e < n; ++e)
+    if (implausible[e]) out[e] = ElementSweptStatus(sweep, e);
+  return out;
+}
+
 bool ElementImplausible(const WindSweep& sweep, std::size_t e) {
   for (const SweepDirection& d : sweep.directions)
     if (d.completed && e < d.status.size() &&
@@ -90,7 +116,10 @@ bool AnyImplausible(const WindSweep& sweep) {
 }
 
 std::string SweptStatusText(const WindSweep& sweep, std::size_t e) {
-  const SweptStatus s = ElementSweptStatus(sweep, e);
+  return SweptStatusText(ElementSweptStatus(sweep, e));
+}
+
+std::string SweptStatusText(const SweptStatus& s) {
   std::string text = StatusText(s.worst);
   if (s.worst.plausibility == CpPlausibility::Implausible)
     text.insert(std::string("implausible").size(),
