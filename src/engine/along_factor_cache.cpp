@@ -4,15 +4,18 @@
 
 namespace ventora {
 
-void AlongFactorCache::Drop(int iface, std::uint32_t angleBits) {
-  const auto wall = static_cast<std::size_t>(iface - 1);
-  if (slots_.empty()) {
-    slots_.resize(kWalls * kSlots);
-  } else {
-    const auto first = slots_.begin() + static_cast<std::ptrdiff_t>(wall * kSlots);
+void AlongFactorCache::Drop(Wall& wall, std::uint32_t angleBits) {
+  // A wrapped count would meet the slots of its first round again.
+  constexpr std::uint32_t kLastGeneration = ~std::uint32_t{0};
+  if (slots_.empty()) slots_.resize(kWalls * kSlots);
+  std::uint32_t generation = wall.generation + 1;
+  if (wall.generation == kLastGeneration) {
+    const auto first =
+        slots_.begin() + (&wall - walls_.data()) * static_cast<std::ptrdiff_t>(kSlots);
     std::fill(first, first + static_cast<std::ptrdiff_t>(kSlots), Slot{});
+    generation = 1;
   }
-  walls_[wall] = {.angleKept = true, .angle = angleBits};
+  wall = {.generation = generation, .angle = angleBits};
 }
 
 }  // namespace ventora

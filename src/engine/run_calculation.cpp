@@ -32,7 +32,7 @@ class ElementWalk {
                .Phi = job.Phi,
                .heights = &heights_,
                .plans = &plans_,
-               .alongs = &alongs_} {
+               .alongs = setup.alongs != nullptr ? setup.alongs : &ownAlongs_} {
     for (int iface = 1; iface <= kFacadeCount; ++iface)
       heights_.Reserve(iface, job.ElmCount[iface]);
   }
@@ -87,7 +87,7 @@ class ElementWalk {
   RunResult& result_;
   HeightPartCache heights_;
   FacadePlans plans_;
-  AlongFactorCache alongs_;
+  AlongFactorCache ownAlongs_;
   FacadeCpInput input_;  // after the caches and plans, which it points to
   std::int16_t runError_ = 0;
   float sum_ = 0;

@@ -20,6 +20,7 @@
 
 namespace ventora {
 
+class AlongFactorCache;
 class ElementMemo;
 class RowMemo;
 
@@ -47,6 +48,9 @@ struct RunSetup {
   // The elements as earlier runs of the same job prepared them
   // (engine/prepared_elements.h), or null: the run prepares its own.
   ElementMemo* elements = nullptr;
+  // The walls' factors along the facade kept by earlier runs
+  // (engine/along_factor_cache.h), or null: the run keeps its own.
+  AlongFactorCache* alongs = nullptr;
 };
 
 struct FacadeAverage {

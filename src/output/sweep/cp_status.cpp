@@ -109,8 +109,10 @@ bool AnyImplausible(const WindSweep& sweep) {
   // Direction by direction: each one's statuses lie side by side.
   for (const SweepDirection& d : sweep.directions) {
     if (!d.completed) continue;
-    for (std::size_t e = 0; e < d.status.size() && e < sweep.elements.size(); ++e)
-      if (d.status[e].plausibility == CpPlausibility::Implausible) return true;
+    const auto end = d.status.begin() +
+                     static_cast<std::ptrdiff_t>(std::min(d.status.size(), sweep.elements.size()));
+    for (auto s = d.status.begin(); s != end; ++s)
+      if (s->plausibility == CpPlausibility::Implausible) return true;
   }
   return false;
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "engine/along_factor_cache.h"
 #include "engine/models/row_memo.h"
 #include "engine/prepared_elements.h"
 
@@ -61,8 +62,17 @@ std::string FailureText(const Job& job, const RunResult& result, const RunTrace&
   return text;
 }
 
+// What the runs of a sweep share: the walls' curves and the elements' places
+// do not depend on the wind direction, and the walls' factors along the
+// facade are kept with the angle they belong to.
+struct SweepMemos {
+  RowMemo rows;
+  ElementMemo elements;
+  AlongFactorCache alongs;
+};
+
 SweepDirection RunOneDirection(Job& job, float AnWind, MessageSink* messages,
-                               const SweepSetup& setup, RowMemo& rows, ElementMemo& prepared,
+                               const SweepSetup& setup, SweepMemos& memos,
                                std::vector<ElementResult>& elements) {
   job.AnWind = AnWind;
   if (setup.atDirection) setup.atDirection(job);
@@ -70,8 +80,9 @@ SweepDirection RunOneDirection(Job& job, float AnWind, MessageSink* messages,
   RunSetup run;
   run.openReport = [&trace] { return std::make_unique<TraceReport>(trace); };
   run.facadeCp = setup.facadeCp;
-  run.rows = &rows;
-  run.elements = &prepared;
+  run.rows = &memos.rows;
+  run.elements = &memos.elements;
+  run.alongs = &memos.alongs;
   RunContext ctx;
   ctx.messages = messages;
   RunResult result = RunCalculation(job, ctx, run);
@@ -124,15 +135,12 @@ WindSweep RunWindSweep(const Job& job, const std::vector<float>& directions,
   WindSweep sweep;
   sweep.directions.reserve(directions.size());
   Job run = job;
-  // The walls' curves and the elements' places do not depend on the wind
-  // direction: evaluated once for the whole sweep.
-  const auto rows = std::make_unique<RowMemo>();
-  ElementMemo prepared;
+  const auto memos = std::make_unique<SweepMemos>();
   for (std::size_t i = 0; i < directions.size(); ++i) {
     ThrowIfCancelled(setup.cancel);
     MessageSink* messages = i == 0 ? setup.messages : nullptr;
     sweep.directions.push_back(
-        RunOneDirection(run, directions[i], messages, setup, *rows, prepared, sweep.elements));
+        RunOneDirection(run, directions[i], messages, setup, *memos, sweep.elements));
     if (setup.progress) setup.progress(i + 1, directions.size());
   }
   return sweep;
