@@ -80,26 +80,31 @@ FacadeFacts FactsOf(const Job& job, const FacadeGeometry& geometry, int iface, s
           Computed(role, static_cast<std::uint8_t>(outside | kHeightClamped))};
 }
 
-// Written in place: a status is copied whole from its facade's and only an
-// implausible Cp changes it.
-void Judge(const Job& job, const FacadeFacts& f, const ElementResult& e, ElementStatus& s) {
-  if (e.Cp == kNotComputedCp) {
-    s = f.notComputed;
-    return;
+using Facts = std::array<FacadeFacts, kFacadeCount + 1>;
+
+// A status is copied whole from its facade's and only an implausible Cp
+// changes it. clamped(i) tells whether element i was computed at another
+// height than its own.
+template <class Clamped>
+std::vector<ElementStatus> JudgeAll(const Facts& facts, const std::vector<ElementResult>& elements,
+                                    Clamped&& clamped) {
+  std::vector<ElementStatus> status(elements.size());
+  for (std::size_t i = 0; i < elements.size(); ++i) {
+    const ElementResult& e = elements[i];
+    const FacadeFacts& f = facts[e.iface];
+    ElementStatus& s = status[i];
+    if (e.Cp == kNotComputedCp) {
+      s = f.notComputed;
+      continue;
+    }
+    s = clamped(i) ? f.clamped : f.inside;
+    const bool belowLow = !(e.Cp >= f.low);
+    if (belowLow || !(e.Cp <= f.high)) {
+      s.plausibility = CpPlausibility::Implausible;
+      s.belowLow = belowLow;
+    }
   }
-  // A wall element computed at a height clamped into the wall band has the
-  // clamped ZH in its line, not its own.
-  bool clamped = false;
-  if (f.wall) {
-    const auto ielm = static_cast<std::size_t>(e.k) - f.first;
-    clamped = e.ZH != job.ElmZ[e.iface][ielm] / f.H;
-  }
-  s = clamped ? f.clamped : f.inside;
-  const bool belowLow = !(e.Cp >= f.low);
-  if (belowLow || !(e.Cp <= f.high)) {
-    s.plausibility = CpPlausibility::Implausible;
-    s.belowLow = belowLow;
-  }
+  return status;
 }
 
 }  // namespace
@@ -110,17 +115,23 @@ const limits::CpBound& ElementStatus::CrossedBound() const {
 }
 
 std::vector<ElementStatus> JudgeElements(const Job& job, const FacadeGeometry& geometry,
-                                         const std::vector<ElementResult>& elements) {
-  std::array<FacadeFacts, kFacadeCount + 1> facts{};
+                                         const std::vector<ElementResult>& elements,
+                                         std::span<const PreparedElement> prepared) {
+  Facts facts{};
   std::size_t first = 0;
   for (int iface = 1; iface <= kFacadeCount; ++iface) {
     facts[iface] = FactsOf(job, geometry, iface, first);
     first += static_cast<std::size_t>(job.ElmCount[iface]);
   }
-  std::vector<ElementStatus> status(elements.size());
-  for (std::size_t i = 0; i < elements.size(); ++i)
-    Judge(job, facts[elements[i].iface], elements[i], status[i]);
-  return status;
+  if (prepared.size() >= elements.size())
+    return JudgeAll(facts, elements, [&](std::size_t i) { return prepared[i].heightClamped; });
+  // A wall element computed at a height clamped into the wall band has the
+  // clamped ZH in its line, not its own.
+  return JudgeAll(facts, elements, [&](std::size_t i) {
+    const ElementResult& e = elements[i];
+    const FacadeFacts& f = facts[e.iface];
+    return f.wall && e.ZH != job.ElmZ[e.iface][static_cast<std::size_t>(e.k) - f.first] / f.H;
+  });
 }
 
 std::string OutsideText(std::uint8_t outside) {

@@ -26,6 +26,8 @@ bool HeightPart(const FacadeCpInput& in, int iface, FacadeCpResult& out, double&
   return true;
 }
 
+// A wall's plan does not depend on its wind angle, so a sweep's plan of a
+// wall serves every direction the wall faces the same way in; the roof's does.
 FacadePlanKey Key(const FacadeCpInput& in, int iface) {
   const FacadeGeometry& g = in.geometry;
   return {in.VeEXP,
@@ -33,7 +35,7 @@ FacadePlanKey Key(const FacadeCpInput& in, int iface) {
           g.RbH,
           g.FacadeFAR[static_cast<std::size_t>(iface)],
           g.FacadeSAR[static_cast<std::size_t>(iface)],
-          g.FacadeAngle[static_cast<std::size_t>(iface)]};
+          IsWall(in.facade) ? 0.0f : g.FacadeAngle[static_cast<std::size_t>(iface)]};
 }
 
 // The wall factor along the facade from the walk's cache, or

@@ -40,7 +40,11 @@ std::vector<PreparedElement> PrepareElements(const Job& job) {
       PreparedElement e{
           .iface = iface, .XL = job.ElmX[iface][ielm] / ext.L, .ZH = job.ElmZ[iface][ielm] / ext.H};
       e.outside = limits::OutsideFacade(e.XL, e.ZH);
-      if (!e.outside) e.ZH = ClampedZH(facade, e.ZH, job.VeEXP);
+      if (!e.outside) {
+        const float own = e.ZH;
+        e.ZH = ClampedZH(facade, e.ZH, job.VeEXP);
+        e.heightClamped = IsWall(facade) && e.ZH != own;  // NaN: not its own either
+      }
       e.X = e.XL * ext.L;
       e.Z = e.ZH * ext.H;
       e.lastOfFacade = ielm == count;

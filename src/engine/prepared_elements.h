@@ -14,8 +14,9 @@ namespace ventora {
 
 struct PreparedElement {
   std::int16_t iface = 0;
-  bool outside = false;       // outside its facade: the run does not compute it
-  bool lastOfFacade = false;  // its facade's average follows its line
+  bool outside = false;        // outside its facade: the run does not compute it
+  bool lastOfFacade = false;   // its facade's average follows its line
+  bool heightClamped = false;  // a wall element computed at another height than its own
   float XL = 0;
   float ZH = 0;  // clamped as the run computes it, unless outside
   float X = 0;   // XL * L

@@ -1,5 +1,6 @@
 #include "engine/run_calculation.h"
 
+#include <span>
 #include <stdexcept>
 #include <string>
 
@@ -31,7 +32,7 @@ class ElementWalk {
                .Islope = job.Islope,
                .Phi = job.Phi,
                .heights = &heights_,
-               .plans = &plans_,
+               .plans = setup.plans != nullptr ? setup.plans : &ownPlans_,
                .alongs = setup.alongs != nullptr ? setup.alongs : &ownAlongs_} {
     for (int iface = 1; iface <= kFacadeCount; ++iface)
       heights_.Reserve(iface, job.ElmCount[iface]);
@@ -86,7 +87,7 @@ class ElementWalk {
   ReportWriter& report_;
   RunResult& result_;
   HeightPartCache heights_;
-  FacadePlans plans_;
+  FacadePlans ownPlans_;
   AlongFactorCache ownAlongs_;
   FacadeCpInput input_;  // after the caches and plans, which it points to
   std::int16_t runError_ = 0;
@@ -94,15 +95,21 @@ class ElementWalk {
   std::int16_t count_ = 0;
 };
 
+// The elements the run walks: its own (kept in `own`) or the memo's.
+struct WalkedElements {
+  std::vector<PreparedElement> own;
+  std::span<const PreparedElement> walked;
+};
+
 // Steps after the report is open; returns the run's error code.
 std::int16_t CheckAndWalk(const Job& job, RunContext& ctx, const RunSetup& setup,
-                          ReportWriter& report, RunResult& result) {
+                          ReportWriter& report, RunResult& result, WalkedElements& walked) {
   if (!ParametersWithinLimits(job)) return 1;
   ShowAll(ctx, ParameterConfidenceWarnings(job));
   report.WriteHeader(job, setup.jobName, setup.dateText);
-  std::vector<PreparedElement> own;
   const std::vector<PreparedElement>& elements =
-      setup.elements != nullptr ? setup.elements->For(job) : (own = PrepareElements(job));
+      setup.elements != nullptr ? setup.elements->For(job) : (walked.own = PrepareElements(job));
+  walked.walked = elements;
   result.geometry = DeriveFacadeGeometry(job);
   if (!DerivedWithinLimits(job, result.geometry)) return 1;
   ShowAll(ctx, DerivedConfidenceWarnings(result.geometry));
@@ -141,13 +148,14 @@ RunResult RunCalculation(const Job& job, RunContext& ctx, const RunSetup& setup)
   std::unique_ptr<ReportWriter> report = setup.openReport();
   if (!report) throw std::runtime_error("No report could be opened for the run.");
   std::int16_t runError = 0;
+  WalkedElements walked;
   {
     std::unique_ptr<RowMemo> ownRows;
     if (setup.rows == nullptr) ownRows = std::make_unique<RowMemo>();
     ReportAttachment attached(ctx, *report, setup.rows != nullptr ? *setup.rows : *ownRows);
-    runError = CheckAndWalk(job, ctx, setup, *report, result);
+    runError = CheckAndWalk(job, ctx, setup, *report, result, walked);
   }
-  result.status = JudgeElements(job, result.geometry, result.elements);
+  result.status = JudgeElements(job, result.geometry, result.elements, walked.walked);
   // The report is in place before the verdict says so: a run that returns
   // never points at a half-written report.
   report->Close();

@@ -22,6 +22,7 @@ namespace ventora {
 
 class AlongFactorCache;
 class ElementMemo;
+class FacadePlans;
 class RowMemo;
 
 // How a run ended.
@@ -51,6 +52,10 @@ struct RunSetup {
   // The walls' factors along the facade kept by earlier runs
   // (engine/along_factor_cache.h), or null: the run keeps its own.
   AlongFactorCache* alongs = nullptr;
+  // The plans of the height factors made by earlier runs
+  // (engine/facade_plans.h, each kept with the values it was made from), or
+  // null: the run makes its own.
+  FacadePlans* plans = nullptr;
 };
 
 struct FacadeAverage {

@@ -74,26 +74,31 @@ SweptStatus ElementSweptStatus(const WindSweep& sweep, std::size_t e) {
 
 std::vector<SweptStatus> SweptStatuses(const WindSweep& sweep) {
   const std::size_t n = sweep.elements.size();
-  std::vector<SweptStatus> out(n);
+  // Merged side by side as ElementSweptStatus merges them; an implausible
+  // element is left to it, as it names the directions.
+  std::vector<ElementStatus> worst(n);
   std::vector<bool> implausible(n);
   for (const SweepDirection& d : sweep.directions) {
     if (!d.completed) continue;
     const std::size_t count = std::min(n, d.status.size());
     for (std::size_t e = 0; e < count; ++e) {
       const ElementStatus& s = d.status[e];
-      ElementStatus& worst = out[e].worst;
-      // As ElementSweptStatus merges them; an implausible element is left to
-      // it, as it names the directions.
-      if (s.plausibility == CpPlausibility::Implausible)
+      // Never implausible itself, so an equal status is not.
+      if (s.plausibility == worst[e].plausibility)
+        worst[e].outside |= s.outside;
+      else if (s.plausibility == CpPlausibility::Implausible)
         implausible[e] = true;
-      else if (s.plausibility == worst.plausibility)
-        worst.outside |= s.outside;
-      else if (Rank(s.plausibility) > Rank(worst.plausibility))
-        worst = s;
+      else if (Rank(s.plausibility) > Rank(worst[e].plausibility))
+        worst[e] = s;
     }
   }
-  for (std::size_t e = 0; e < n; ++e)
-    if (implausible[e]) out[e] = ElementSweptStatus(sweep, e);
+  std::vector<SweptStatus> out(n);
+  for (std::size_t e = 0; e < n; ++e) {
+    if (implausible[e])
+      out[e] = ElementSweptStatus(sweep, e);
+    else
+      out[e].worst = worst[e];
+  }
   return out;
 }
 

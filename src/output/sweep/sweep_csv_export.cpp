@@ -112,14 +112,18 @@ std::string SweepCsv(const WindSweep& sweep, const Job& job) {
   // The Cp columns of a row are written into one buffer and appended once:
   // a sweep writes tens of thousands of numbers.
   std::vector<char> cps(sweep.directions.size() * 17);
+  // Each direction's Cp, null where its run stopped.
+  std::vector<const float*> columns;
+  for (const SweepDirection& d : sweep.directions)
+    columns.push_back(d.completed ? d.Cp.data() : nullptr);
   const std::vector<SweptStatus> statuses = SweptStatuses(sweep);
   PositionWriter position(job);
   for (std::size_t e = 0; e < sweep.elements.size(); ++e) {
     position.Append(out, sweep.elements[e]);
     char* end = cps.data();
-    for (const SweepDirection& d : sweep.directions) {
+    for (const float* column : columns) {
       *end++ = ',';
-      if (d.completed) end = WriteShortestFloat(end, d.Cp[e]);
+      if (column != nullptr) end = WriteShortestFloat(end, column[e]);
     }
     out.append(cps.data(), end);
     AppendStatus(out, SweptStatusText(statuses[e]));

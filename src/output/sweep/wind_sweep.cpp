@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "engine/along_factor_cache.h"
+#include "engine/facade_plans.h"
 #include "engine/models/row_memo.h"
 #include "engine/prepared_elements.h"
 
@@ -62,13 +63,15 @@ std::string FailureText(const Job& job, const RunResult& result, const RunTrace&
   return text;
 }
 
-// What the runs of a sweep share: the walls' curves and the elements' places
-// do not depend on the wind direction, and the walls' factors along the
-// facade are kept with the angle they belong to.
+// What the runs of a sweep share: the walls' curves, their height factors'
+// plans and the elements' places do not depend on the wind direction, and
+// the walls' factors along the facade are kept with the angle they belong
+// to.
 struct SweepMemos {
   RowMemo rows;
   ElementMemo elements;
   AlongFactorCache alongs;
+  FacadePlans plans;
 };
 
 SweepDirection RunOneDirection(Job& job, float AnWind, MessageSink* messages,
@@ -83,6 +86,7 @@ SweepDirection RunOneDirection(Job& job, float AnWind, MessageSink* messages,
   run.rows = &memos.rows;
   run.elements = &memos.elements;
   run.alongs = &memos.alongs;
+  run.plans = &memos.plans;
   RunContext ctx;
   ctx.messages = messages;
   RunResult result = RunCalculation(job, ctx, run);
@@ -94,9 +98,10 @@ SweepDirection RunOneDirection(Job& job, float AnWind, MessageSink* messages,
     direction.failure = FailureText(job, result, trace);
     return direction;
   }
-  direction.Cp.resize(result.elements.size());
-  for (std::size_t i = 0; i < result.elements.size(); ++i)
-    direction.Cp[i] = result.elements[i].Cp;
+  // Appended, not resized and overwritten: a sweep's directions hold many Cp.
+  direction.Cp.reserve(result.elements.size());
+  for (const ElementResult& e : result.elements)
+    direction.Cp.push_back(e.Cp);
   direction.status = std::move(result.status);
   if (elements.empty()) {
     elements = std::move(result.elements);
