@@ -27,6 +27,7 @@ void ExpectSame(const std::vector<PreparedElement>& got, const std::vector<Prepa
     EXPECT_EQ(got[i].iface, want[i].iface);
     EXPECT_EQ(got[i].outside, want[i].outside);
     EXPECT_EQ(got[i].lastOfFacade, want[i].lastOfFacade);
+    EXPECT_EQ(got[i].heightClamped, want[i].heightClamped);
     EXPECT_EQ(std::bit_cast<std::uint32_t>(got[i].XL), std::bit_cast<std::uint32_t>(want[i].XL));
     EXPECT_EQ(std::bit_cast<std::uint32_t>(got[i].ZH), std::bit_cast<std::uint32_t>(want[i].ZH));
     EXPECT_EQ(std::bit_cast<std::uint32_t>(got[i].X), std::bit_cast<std::uint32_t>(want[i].X));
@@ -49,6 +50,8 @@ TEST(PrepareElements, NumberedAcrossFacadesClampedAsTheRunComputesThem) {
   EXPECT_EQ(e[0].iface, 1);
   EXPECT_FLOAT_EQ(e[0].ZH, 0.1f);
   EXPECT_FLOAT_EQ(e[0].Z, 1.0f);  // the clamped height, in metres
+  EXPECT_TRUE(e[0].heightClamped);
+  EXPECT_FALSE(e[1].heightClamped);
   EXPECT_FALSE(e[0].lastOfFacade);
   EXPECT_FALSE(e[1].outside);
   EXPECT_TRUE(e[2].outside);
@@ -56,6 +59,7 @@ TEST(PrepareElements, NumberedAcrossFacadesClampedAsTheRunComputesThem) {
   EXPECT_TRUE(e[2].lastOfFacade);
   EXPECT_EQ(e[3].iface, 5);
   EXPECT_FLOAT_EQ(e[3].ZH, 0.05f);
+  EXPECT_FALSE(e[3].heightClamped);  // below the walls' band, the roof keeps it
   EXPECT_TRUE(e[3].lastOfFacade);
 }
 
