@@ -88,7 +88,15 @@ class PositionWriter {
 
 // The status text as one CSV field: quoted, as it may hold commas.
 void AppendStatus(std::string& out, const std::string& status) {
-  out += ",\"" + status + "\"\r\n";
+  out.append(",\"").append(status).append("\"\r\n");
+}
+
+// Everything a status's text is made of.
+bool SameText(const SweptStatus& a, const SweptStatus& b) {
+  return a.worst.plausibility == b.worst.plausibility && a.worst.role == b.worst.role &&
+         a.worst.outside == b.worst.outside && a.worst.belowLow == b.worst.belowLow &&
+         std::bit_cast<std::uint32_t>(a.extreme) == std::bit_cast<std::uint32_t>(b.extreme) &&
+         a.directions == b.directions;
 }
 
 }  // namespace
@@ -117,6 +125,9 @@ std::string SweepCsv(const WindSweep& sweep, const Job& job) {
   for (const SweepDirection& d : sweep.directions)
     columns.push_back(d.completed ? d.Cp.data() : nullptr);
   const std::vector<SweptStatus> statuses = SweptStatuses(sweep);
+  // The elements of a facade mostly share their status: its text is kept.
+  const SweptStatus* shown = nullptr;
+  std::string statusText;
   PositionWriter position(job);
   for (std::size_t e = 0; e < sweep.elements.size(); ++e) {
     position.Append(out, sweep.elements[e]);
@@ -126,7 +137,11 @@ std::string SweepCsv(const WindSweep& sweep, const Job& job) {
       if (column != nullptr) end = WriteShortestFloat(end, column[e]);
     }
     out.append(cps.data(), end);
-    AppendStatus(out, SweptStatusText(statuses[e]));
+    if (shown == nullptr || !SameText(*shown, statuses[e])) {
+      shown = &statuses[e];
+      statusText = SweptStatusText(*shown);
+    }
+    AppendStatus(out, statusText);
   }
   return out;
 }
