@@ -58,16 +58,23 @@ Digits ShortestDigits(std::uint32_t c, int q) {
   constexpr std::uint64_t kFractionMask = (std::uint64_t{1} << kFraction) - 1;
   const std::uint64_t scale = kScale.at[q - kLowestExponent];
   const u128 value = u128{c} * scale;
-  const std::uint64_t half = scale / 2;  // half an ulp, scaled
-  const u128 low = value - half;
-  const u128 high = value + half;
+  // The value and half an ulp (scale / 2, exact as scale is even) as whole
+  // units and fractions, so that the interval's ends value - half and
+  // value + half come in 64-bit steps: fewer registers than 128-bit ends.
+  const auto below = static_cast<std::uint64_t>(value >> kFraction);
+  const std::uint64_t fraction = static_cast<std::uint64_t>(value) & kFractionMask;
+  const std::uint64_t half = scale / 2;
+  const std::uint64_t halfWhole = half >> kFraction;
+  const std::uint64_t halfFraction = half & kFractionMask;
+  const std::uint64_t lowFraction = (fraction - halfFraction) & kFractionMask;
+  const std::uint64_t lowWhole = below - halfWhole - (fraction < halfFraction ? 1 : 0);
+  const std::uint64_t highSum = fraction + halfFraction;  // below 2^61
+  const std::uint64_t highFraction = highSum & kFractionMask;
+  const std::uint64_t highWhole = below + halfWhole + (highSum >> kFraction);
   const bool open = (c & 1) != 0;
   // The lowest and the highest integer inside.
-  const std::uint64_t first = static_cast<std::uint64_t>(low >> kFraction) +
-                              ((static_cast<std::uint64_t>(low) & kFractionMask) != 0 || open);
-  const std::uint64_t last = static_cast<std::uint64_t>(high >> kFraction) -
-                             ((static_cast<std::uint64_t>(high) & kFractionMask) == 0 && open);
-  const auto below = static_cast<std::uint64_t>(value >> kFraction);
+  const std::uint64_t first = lowWhole + (lowFraction != 0 || open);
+  const std::uint64_t last = highWhole - (highFraction == 0 && open);
   const std::uint64_t tens = below - below % 10;
   std::uint64_t digits = below;
   if (tens >= first) {
@@ -77,9 +84,8 @@ Digits ShortestDigits(std::uint32_t c, int q) {
   } else if (below < first) {
     digits = below + 1;
   } else if (below + 1 <= last) {
-    const std::uint64_t rest = static_cast<std::uint64_t>(value) & kFractionMask;
     constexpr std::uint64_t kHalf = std::uint64_t{1} << (kFraction - 1);
-    if (rest > kHalf || (rest == kHalf && (below & 1) != 0)) digits = below + 1;
+    if (fraction > kHalf || (fraction == kHalf && (below & 1) != 0)) digits = below + 1;
   }
   const int k = DecimalExponent(q);
   // 2^23 - 5 < digits < 10^9: seven to nine digits.
@@ -149,6 +155,11 @@ char* WriteDecimal(char* out, Digits d) {
   return out + 4;
 }
 
+// Apart from the fast path, which then keeps its registers to itself.
+[[gnu::noinline]] char* LibraryText(char* out, float value) {
+  return std::to_chars(out, out + 16, value).ptr;
+}
+
 }  // namespace
 
 char* WriteShortestFloat(char* out, float value) {
@@ -158,7 +169,7 @@ char* WriteShortestFloat(char* out, float value) {
   const int q = biased - 150;
   // A power of two has a narrower interval below it; the library handles it.
   if (biased == 0 || fraction == 0 || q < kLowestExponent || q > kHighestExponent)
-    return std::to_chars(out, out + 16, value).ptr;
+    return LibraryText(out, value);
   // Built in full, then copied as one block of 16: no store depends on the
   // length.
   char text[32];

@@ -47,15 +47,65 @@ std::string Joined(const std::vector<std::string>& parts) {
   return text;
 }
 
+// Everything but the Cp and the height is the same for a whole facade: the
+// statuses its elements can have are made once, so an element's costs a copy
+// and two comparisons.
 struct FacadeFacts {
-  std::uint8_t outside = 0;
-  CpRole role = CpRole::WindwardWall;
-  std::size_t first = 0;  // running number of the facade's first element, less one
   bool wall = false;
+  std::size_t first = 0;  // running number of the facade's first element, less one
   float H = 0;
   float low = 0;  // the role's envelope
   float high = 0;
+  ElementStatus notComputed;
+  ElementStatus inside;   // within the envelope, at its own height
+  ElementStatus clamped;  // within the envelope, computed within the wall band
 };
+
+ElementStatus Computed(CpRole role, std::uint8_t outside) {
+  return {outside != 0 ? CpPlausibility::OutsideConfidence : CpPlausibility::Plausible, role,
+          outside, false};
+}
+
+FacadeFacts FactsOf(const Job& job, const FacadeGeometry& geometry, int iface, std::size_t first) {
+  const CpRole role = RoleOf(job, geometry, iface);
+  const limits::CpEnvelope& envelope = limits::EnvelopeOf(role);
+  const std::uint8_t outside = FacadeOutside(job, geometry, iface);
+  return {IsWall(AsFacade(iface)),
+          first,
+          FacadeExtent(job, iface).H,
+          envelope.low.value,
+          envelope.high.value,
+          {CpPlausibility::NotComputed, role, outside, false},
+          Computed(role, outside),
+          Computed(role, static_cast<std::uint8_t>(outside | kHeightClamped))};
+}
+
+using Facts = std::array<FacadeFacts, kFacadeCount + 1>;
+
+// A status is copied whole from its facade's and only an implausible Cp
+// changes it. clamped(i) tells whether element i was computed at another
+// height than its own.
+template <class Clamped>
+std::vector<ElementStatus> JudgeAll(const Facts& facts, const std::vector<ElementResult>& elements,
+                                    Clamped&& clamped) {
+  std::vector<ElementStatus> status(elements.size());
+  for (std::size_t i = 0; i < elements.size(); ++i) {
+    const ElementResult& e = elements[i];
+    const FacadeFacts& f = facts[e.iface];
+    ElementStatus& s = status[i];
+    if (e.Cp == kNotComputedCp) {
+      s = f.notComputed;
+      continue;
+    }
+    s = clamped(i) ? f.clamped : f.inside;
+    const bool belowLow = !(e.Cp >= f.low);
+    if (belowLow || !(e.Cp <= f.high)) {
+      s.plausibility = CpPlausibility::Implausible;
+      s.belowLow = belowLow;
+    }
+  }
+  return status;
+}
 
 }  // namespace
 
@@ -65,45 +115,23 @@ const limits::CpBound& ElementStatus::CrossedBound() const {
 }
 
 std::vector<ElementStatus> JudgeElements(const Job& job, const FacadeGeometry& geometry,
-                                         const std::vector<ElementResult>& elements) {
-  // Everything but the Cp and the height is the same for a whole facade.
-  std::array<FacadeFacts, kFacadeCount + 1> facts{};
+                                         const std::vector<ElementResult>& elements,
+                                         std::span<const PreparedElement> prepared) {
+  Facts facts{};
   std::size_t first = 0;
   for (int iface = 1; iface <= kFacadeCount; ++iface) {
-    const CpRole role = RoleOf(job, geometry, iface);
-    const limits::CpEnvelope& envelope = limits::EnvelopeOf(role);
-    facts[iface] = {FacadeOutside(job, geometry, iface),
-                    role,
-                    first,
-                    IsWall(AsFacade(iface)),
-                    FacadeExtent(job, iface).H,
-                    envelope.low.value,
-                    envelope.high.value};
+    facts[iface] = FactsOf(job, geometry, iface, first);
     first += static_cast<std::size_t>(job.ElmCount[iface]);
   }
-  std::vector<ElementStatus> status(elements.size());
-  for (std::size_t i = 0; i < elements.size(); ++i) {
+  if (prepared.size() >= elements.size())
+    return JudgeAll(facts, elements, [&](std::size_t i) { return prepared[i].heightClamped; });
+  // A wall element computed at a height clamped into the wall band has the
+  // clamped ZH in its line, not its own.
+  return JudgeAll(facts, elements, [&](std::size_t i) {
     const ElementResult& e = elements[i];
     const FacadeFacts& f = facts[e.iface];
-    ElementStatus& s = status[i];
-    s = {CpPlausibility::NotComputed, f.role, f.outside, false};
-    if (e.Cp != kNotComputedCp) {
-      // A wall element computed at a height clamped into the wall band has
-      // the clamped ZH in its line, not its own.
-      if (f.wall) {
-        const auto ielm = static_cast<std::size_t>(e.k) - f.first;
-        if (e.ZH != job.ElmZ[e.iface][ielm] / f.H) s.outside |= kHeightClamped;
-      }
-      s.belowLow = !(e.Cp >= f.low);
-      if (s.belowLow || !(e.Cp <= f.high)) {
-        s.plausibility = CpPlausibility::Implausible;
-      } else {
-        s.plausibility =
-            s.outside != 0 ? CpPlausibility::OutsideConfidence : CpPlausibility::Plausible;
-      }
-    }
-  }
-  return status;
+    return f.wall && e.ZH != job.ElmZ[e.iface][static_cast<std::size_t>(e.k) - f.first] / f.H;
+  });
 }
 
 std::string OutsideText(std::uint8_t outside) {

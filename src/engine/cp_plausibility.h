@@ -7,12 +7,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "core/cp_envelope.h"
 #include "core/job.h"
 #include "engine/facade_geometry.h"
+#include "engine/prepared_elements.h"
 #include "engine/report_writer.h"
 
 namespace ventora {
@@ -49,9 +51,12 @@ struct ElementStatus {
 std::string OutsideText(std::uint8_t outside);
 
 // One status per element line of the run of `job`, in order (a line's ZH
-// is the height the element was computed at).
+// is the height the element was computed at). `prepared`, when given, holds
+// the run's elements in the same order: which heights it clamped is read
+// from them rather than worked out again.
 std::vector<ElementStatus> JudgeElements(const Job& job, const FacadeGeometry& geometry,
-                                         const std::vector<ElementResult>& elements);
+                                         const std::vector<ElementResult>& elements,
+                                         std::span<const PreparedElement> prepared = {});
 
 // "plausible", "outside the confidence range of FAR and RbH", "implausible:
 // below -0.7 for a windward wall", "not computed".

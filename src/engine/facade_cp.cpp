@@ -26,6 +26,8 @@ bool HeightPart(const FacadeCpInput& in, int iface, FacadeCpResult& out, double&
   return true;
 }
 
+// A wall's plan does not depend on its wind angle, so a sweep's plan of a
+// wall serves every direction the wall faces the same way in; the roof's does.
 FacadePlanKey Key(const FacadeCpInput& in, int iface) {
   const FacadeGeometry& g = in.geometry;
   return {in.VeEXP,
@@ -33,7 +35,15 @@ FacadePlanKey Key(const FacadeCpInput& in, int iface) {
           g.RbH,
           g.FacadeFAR[static_cast<std::size_t>(iface)],
           g.FacadeSAR[static_cast<std::size_t>(iface)],
-          g.FacadeAngle[static_cast<std::size_t>(iface)]};
+          IsWall(in.facade) ? 0.0f : g.FacadeAngle[static_cast<std::size_t>(iface)]};
+}
+
+// The wall factor along the facade from the walk's cache, or
+// evaluate(band(ZH)).
+template <class Band, class Evaluate>
+float Along(const FacadeCpInput& in, int iface, float angle, Band&& band, Evaluate&& evaluate) {
+  if (in.alongs == nullptr) return evaluate(band(in.ZH));
+  return in.alongs->Factor(iface, angle, in.ZH, in.XL, band, evaluate);
 }
 
 // A height part comes from the facade's plan when there is one; the model in
@@ -52,7 +62,9 @@ void WallCp(const RunContext& ctx, const FacadeCpInput& in, FacadeCpResult& out)
               if (WindwardHeightPartPlanned(*plan, in.ZH, p)) return true;
           return WindwardHeightPart(ctx, in.VeEXP, in.PAD, g.RbH, FAR, SAR, in.ZH, p, out.err);
         }))
-      out.cp = WindwardCpAt(part, angle, in.ZH, in.XL);
+      out.cp = WallCpFromParts(part, Along(in, iface, angle, WindwardAlongBand, [&](int band) {
+                                 return WindwardAlongFactor(band, angle, in.XL);
+                               }));
   } else if (angle <= -90.0f || angle >= 90.0f) {
     if (!LeewardPlaceAccepted(ctx, in.ZH, in.XL, out.err)) return;
     if (HeightPart(in, iface, out, part, [&](double& p) {
@@ -61,7 +73,9 @@ void WallCp(const RunContext& ctx, const FacadeCpInput& in, FacadeCpResult& out)
               if (LeewardHeightPartPlanned(*plan, in.ZH, p)) return true;
           return LeewardHeightPart(ctx, in.VeEXP, in.PAD, g.RbH, FAR, SAR, in.ZH, p, out.err);
         }))
-      out.cp = LeewardCpAt(part, angle, in.ZH, in.XL);
+      out.cp = WallCpFromParts(part, Along(in, iface, angle, LeewardAlongBand, [&](int band) {
+                                 return LeewardAlongFactor(band, angle, in.XL);
+                               }));
   } else {
     // A NaN angle faces neither way; without this the element would come
     // back as a success with no Cp.

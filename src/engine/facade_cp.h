@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "core/job.h"
+#include "engine/along_factor_cache.h"
 #include "engine/facade_geometry.h"
 #include "engine/facade_plans.h"
 #include "engine/height_part_cache.h"
@@ -38,6 +39,9 @@ struct FacadeCpInput {
   // The walk's plans of the height factors at the job's values, or null to
   // evaluate every factor in full; the result is the same either way.
   FacadePlans* plans = nullptr;
+  // The walk's factors along the walls, or null to evaluate every element's;
+  // the result is the same either way.
+  AlongFactorCache* alongs = nullptr;
 };
 
 FacadeCpResult FacadeCp(const RunContext& ctx, const FacadeCpInput& in);

@@ -24,7 +24,7 @@ struct FacadePlanKey {
   float RbH = 0;
   float FAR = 0;
   float SAR = 0;
-  float angle = 0;  // the facade's wind angle
+  float angle = 0;  // the roof's wind angle (0 for a wall: its plans do not take it)
 };
 
 class FacadePlans {

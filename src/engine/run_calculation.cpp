@@ -1,44 +1,15 @@
 #include "engine/run_calculation.h"
 
-#include <algorithm>
-#include <array>
+#include <span>
 #include <stdexcept>
 #include <string>
 
-#include "core/parameter_limits.h"
 #include "engine/models/row_memo.h"
+#include "engine/prepared_elements.h"
 #include "engine/run_limits.h"
 
 namespace ventora {
 namespace {
-
-struct PreparedElement {
-  std::int16_t iface = 0;
-  float XL = 0;
-  float ZH = 0;
-};
-
-// Elements of all facades numbered 1, 2, 3 ... in facade order, then element
-// order (vector index k - 1).
-std::vector<PreparedElement> PrepareElements(const Job& job) {
-  std::vector<PreparedElement> prepared;
-  std::size_t total = 0;
-  for (int iface = 1; iface <= kFacadeCount; ++iface)
-    total += static_cast<std::size_t>(std::clamp<int>(job.ElmCount[iface], 0, kMaxElements));
-  prepared.reserve(total);
-  for (std::int16_t iface = 1; iface <= kFacadeCount; ++iface) {
-    const int count = job.ElmCount[iface];
-    if (count < 0 || count > kMaxElements) {
-      throw std::runtime_error("Facade " + std::to_string(iface) + " holds " +
-                               std::to_string(count) + " elements; a facade holds 0 to 400.");
-    }
-    const FacadeExtents ext = FacadeExtent(job, iface);
-    for (int ielm = 1; ielm <= count; ++ielm) {
-      prepared.push_back({iface, job.ElmX[iface][ielm] / ext.L, job.ElmZ[iface][ielm] / ext.H});
-    }
-  }
-  return prepared;
-}
 
 void ShowAll(const RunContext& ctx, const std::vector<std::string>& texts) {
   if (ctx.messages == nullptr) return;
@@ -51,8 +22,7 @@ class ElementWalk {
  public:
   ElementWalk(const Job& job, const RunContext& ctx, const RunSetup& setup, ReportWriter& report,
               RunResult& result)
-      : job_(job),
-        ctx_(ctx),
+      : ctx_(ctx),
         setup_(setup),
         report_(report),
         result_(result),
@@ -62,34 +32,28 @@ class ElementWalk {
                .Islope = job.Islope,
                .Phi = job.Phi,
                .heights = &heights_,
-               .plans = &plans_} {
-    for (int iface = 1; iface <= kFacadeCount; ++iface) {
-      extents_[static_cast<std::size_t>(iface)] = FacadeExtent(job, iface);
+               .plans = setup.plans != nullptr ? setup.plans : &ownPlans_,
+               .alongs = setup.alongs != nullptr ? setup.alongs : &ownAlongs_} {
+    for (int iface = 1; iface <= kFacadeCount; ++iface)
       heights_.Reserve(iface, job.ElmCount[iface]);
-    }
   }
 
   std::int16_t Run(const std::vector<PreparedElement>& elements) {
     result_.elements.reserve(elements.size());
-    for (std::size_t i = 0; i < elements.size(); ++i) {
-      const bool lastOfFacade =
-          i + 1 == elements.size() || elements[i + 1].iface != elements[i].iface;
-      if (!Element(static_cast<std::int16_t>(i + 1), elements[i], lastOfFacade)) break;
-    }
+    for (std::size_t i = 0; i < elements.size(); ++i)
+      if (!Element(static_cast<std::int16_t>(i + 1), elements[i])) break;
     return runError_;
   }
 
  private:
   // False when the run stops at this element.
-  bool Element(std::int16_t k, PreparedElement e, bool lastOfFacade) {
+  bool Element(std::int16_t k, const PreparedElement& e) {
     float Cp = 10000;  // an element outside its facade is not computed
-    if (limits::OutsideFacade(e.XL, e.ZH)) {
+    if (e.outside) {
       runError_ = 1;
     } else {
-      const Facade facade = AsFacade(e.iface);
-      e.ZH = ClampedZH(facade, e.ZH, job_.VeEXP);
       // Only the element's own values change from one element to the next.
-      input_.facade = facade;
+      input_.facade = AsFacade(e.iface);
       input_.XL = e.XL;
       input_.ZH = e.ZH;
       input_.carried = {Cp, runError_};
@@ -100,16 +64,11 @@ class ElementWalk {
       ++count_;
       if (runError_ != 0) return false;
     }
-    WriteLine(k, e, Cp);
-    if (lastOfFacade) EndFacade(e.iface);
-    return true;
-  }
-
-  void WriteLine(std::int16_t k, const PreparedElement& e, float Cp) {
-    const FacadeExtents& ext = extents_[static_cast<std::size_t>(e.iface)];
-    const ElementResult line{e.iface, k, e.XL * ext.L, e.ZH * ext.H, e.XL, e.ZH, Cp};
+    const ElementResult line{e.iface, k, e.X, e.Z, e.XL, e.ZH, Cp};
     report_.WriteElement(line);
     result_.elements.push_back(line);
+    if (e.lastOfFacade) EndFacade(e.iface);
+    return true;
   }
 
   // A facade none of whose elements was computed has no average to show.
@@ -123,27 +82,34 @@ class ElementWalk {
     count_ = 0;
   }
 
-  const Job& job_;
   const RunContext& ctx_;
   const RunSetup& setup_;
   ReportWriter& report_;
   RunResult& result_;
   HeightPartCache heights_;
-  FacadePlans plans_;
-  FacadeCpInput input_;  // after heights_ and plans_, which it points to
-  std::array<FacadeExtents, kFacadeCount + 1> extents_{};
+  FacadePlans ownPlans_;
+  AlongFactorCache ownAlongs_;
+  FacadeCpInput input_;  // after the caches and plans, which it points to
   std::int16_t runError_ = 0;
   float sum_ = 0;
   std::int16_t count_ = 0;
 };
 
+// The elements the run walks: its own (kept in `own`) or the memo's.
+struct WalkedElements {
+  std::vector<PreparedElement> own;
+  std::span<const PreparedElement> walked;
+};
+
 // Steps after the report is open; returns the run's error code.
 std::int16_t CheckAndWalk(const Job& job, RunContext& ctx, const RunSetup& setup,
-                          ReportWriter& report, RunResult& result) {
+                          ReportWriter& report, RunResult& result, WalkedElements& walked) {
   if (!ParametersWithinLimits(job)) return 1;
   ShowAll(ctx, ParameterConfidenceWarnings(job));
   report.WriteHeader(job, setup.jobName, setup.dateText);
-  const std::vector<PreparedElement> elements = PrepareElements(job);
+  const std::vector<PreparedElement>& elements =
+      setup.elements != nullptr ? setup.elements->For(job) : (walked.own = PrepareElements(job));
+  walked.walked = elements;
   result.geometry = DeriveFacadeGeometry(job);
   if (!DerivedWithinLimits(job, result.geometry)) return 1;
   ShowAll(ctx, DerivedConfidenceWarnings(result.geometry));
@@ -182,13 +148,14 @@ RunResult RunCalculation(const Job& job, RunContext& ctx, const RunSetup& setup)
   std::unique_ptr<ReportWriter> report = setup.openReport();
   if (!report) throw std::runtime_error("No report could be opened for the run.");
   std::int16_t runError = 0;
+  WalkedElements walked;
   {
     std::unique_ptr<RowMemo> ownRows;
     if (setup.rows == nullptr) ownRows = std::make_unique<RowMemo>();
     ReportAttachment attached(ctx, *report, setup.rows != nullptr ? *setup.rows : *ownRows);
-    runError = CheckAndWalk(job, ctx, setup, *report, result);
+    runError = CheckAndWalk(job, ctx, setup, *report, result, walked);
   }
-  result.status = JudgeElements(job, result.geometry, result.elements);
+  result.status = JudgeElements(job, result.geometry, result.elements, walked.walked);
   // The report is in place before the verdict says so: a run that returns
   // never points at a half-written report.
   report->Close();

@@ -20,6 +20,9 @@
 
 namespace ventora {
 
+class AlongFactorCache;
+class ElementMemo;
+class FacadePlans;
 class RowMemo;
 
 // How a run ended.
@@ -43,6 +46,16 @@ struct RunSetup {
   // The curve values of earlier runs of the same job at other wind
   // directions (engine/models/row_memo.h), or null: the run keeps its own.
   RowMemo* rows = nullptr;
+  // The elements as earlier runs of the same job prepared them
+  // (engine/prepared_elements.h), or null: the run prepares its own.
+  ElementMemo* elements = nullptr;
+  // The walls' factors along the facade kept by earlier runs
+  // (engine/along_factor_cache.h), or null: the run keeps its own.
+  AlongFactorCache* alongs = nullptr;
+  // The plans of the height factors made by earlier runs
+  // (engine/facade_plans.h, each kept with the values it was made from), or
+  // null: the run makes its own.
+  FacadePlans* plans = nullptr;
 };
 
 struct FacadeAverage {

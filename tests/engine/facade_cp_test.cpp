@@ -105,22 +105,27 @@ TEST(FacadeCp, FailuresLeaveCpAndGiveCodeOne) {
 }
 
 // The walk keeps each facade's height parts for its other elements at the
-// same ZH, its wall factors planned at the job's values, and the curve values
-// of the job's values in a memo (one memo for every case here, so its keys
-// must tell the values apart): over refusals, carried errors, repeated and odd
-// heights, every Cp, code, box and report line must be what the models give
-// without any of them.
+// same ZH, its wall factors planned at the job's values, the curve values of
+// the job's values in a memo and the wall factors along the facade by band
+// and XL (one memo and one along cache for every case here, so their keys
+// must tell the values apart, and the walls turn round between cases): over
+// refusals, carried errors, repeated and odd heights, every Cp, code, box and
+// report line must be what the models give without any of them.
 TEST(FacadeCp, HeightPartCachePlansAndRowMemoChangeNothing) {
   const float zhs[] = {0.25f, 0.0f, 0.25f, 0.5f, 1.0f, 1.2f, NAN, 0.25f, 0.5f, 0.33f, 0.871f};
   const float xls[] = {0.3f, 0.0f, 0.7f, 1.0f, -0.1f, NAN};
   int compared = 0, computed = 0, reportLines = 0, boxes = 0;
   RowMemo rows;
+  AlongFactorCache alongs;
   for (float ratio : {0.3f, 1.0f, 2.5f, NAN})
     for (float PAD : {0.0f, 10.0f, 34.0f, 45.0f})
       for (float VeEXP : {0.05f, 0.22f, 0.3f})
         for (std::int16_t Islope : {0, 1, 2}) {
           FacadeGeometry geo = g;
           geo.FacadeFAR[3] = geo.FacadeSAR[1] = geo.FacadeFAR[5] = ratio;
+          if (Islope == 1)  // mirrored: each wall's factors along it read 1 - XL
+            for (int wall = 1; wall <= 4; ++wall)
+              geo.FacadeAngle[wall] = -geo.FacadeAngle[wall];
           HeightPartCache cache;
           FacadePlans plans;
           for (int iface = 1; iface <= 6; ++iface)
@@ -134,6 +139,7 @@ TEST(FacadeCp, HeightPartCachePlansAndRowMemoChangeNothing) {
                 const FacadeCpResult plain = FacadeCp({false, &plainBoxes, &plainLines}, in);
                 in.heights = &cache;
                 in.plans = &plans;
+                in.alongs = &alongs;
                 const FacadeCpResult cached =
                     FacadeCp({false, &cachedBoxes, &cachedLines, &rows}, in);
                 ASSERT_EQ(std::bit_cast<std::uint32_t>(cached.cp),
@@ -174,6 +180,43 @@ TEST(FacadeCp, HeightPartCacheIsKeptPerFacadeAndHeight) {
     cache.Store(2, static_cast<float>(i), i);
   EXPECT_NE(cache.Find(2, static_cast<float>(kMaxElements - 1)), nullptr);
   EXPECT_EQ(cache.Find(2, static_cast<float>(kMaxElements)), nullptr);
+}
+
+// The along cache is consulted: a factor is evaluated once per wall, band,
+// XL and angle, whatever the height within the band.
+TEST(AlongFactorCache, EvaluatesOncePerWallBandPlaceAndAngle) {
+  struct Case {
+    const char* what;
+    int iface;
+    float angle;
+    float ZH;
+    float XL;
+    bool evaluated;
+  };
+  const Case cases[] = {
+      {"first", 1, 10, 0.15f, 0.3f, true},
+      {"another height of the band", 1, 10, 0.35f, 0.3f, false},
+      {"another place", 1, 10, 0.35f, 0.7f, true},
+      {"back to the first place", 1, 10, 0.15f, 0.3f, false},
+      {"another band", 1, 10, 0.75f, 0.3f, true},
+      {"another wall", 2, 10, 0.15f, 0.3f, true},
+      {"the first wall turned", 1, -10, 0.15f, 0.3f, true},
+      {"the first place at the old angle again", 1, 10, 0.15f, 0.3f, true},
+      {"the other wall kept its factors", 2, 10, 0.15f, 0.3f, false},
+  };
+  AlongFactorCache cache;
+  // Two bands, below and from ZH 0.6; the factor tells its inputs apart.
+  const auto band = [](float ZH) { return ZH < 0.6f ? 1 : 2; };
+  for (const Case& c : cases) {
+    int evaluations = 0;
+    const float factor = cache.Factor(c.iface, c.angle, c.ZH, c.XL, band, [&](int b) {
+      ++evaluations;
+      return static_cast<float>(c.iface * 1000 + b * 100) + c.angle + c.XL;
+    });
+    EXPECT_EQ(evaluations, c.evaluated ? 1 : 0) << c.what;
+    EXPECT_EQ(factor, static_cast<float>(c.iface * 1000 + band(c.ZH) * 100) + c.angle + c.XL)
+        << c.what;
+  }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "engine/models/leeward_factors.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "core/parameter_limits.h"
@@ -119,20 +120,36 @@ void LeewardSARFactor(const RunContext& ctx, float ZH, float SAR, float PAD, flo
 }
 
 void LeewardAngleFactor(float ZH, float angle, float XL, float& F7) {
+  F7 = LeewardAngleFactorInBand(LeewardAngleBand(ZH), angle, XL);
+}
+
+int LeewardAngleBand(float ZH) {
+  return BandIndex(5.0 * (static_cast<double>(ZH) - 0.6) + 2.0, 3);
+}
+
+float LeewardAngleFactorInBand(int zhBand, float angle, float XL) {
   const float x = angle < 0.0f ? static_cast<float>(1.0 - XL) : XL;
-  const int zh_band = BandIndex(5.0 * (static_cast<double>(ZH) - 0.6) + 2.0, 3);
-  const int first_row = (zh_band - 1) * static_cast<int>(kLeewardAngle.size());
-  F7 = LookupOneAxis(kLeewardAngle, std::fabs(angle), [&](int iA) {
+  const int first_row = (zhBand - 1) * static_cast<int>(kLeewardAngle.size());
+  return LookupOneAxis(kLeewardAngle, std::fabs(angle), [&](int iA) {
     return static_cast<float>(EvalPolynomial(x, LeewardAngleTable, 5, first_row + iA));
   });
 }
 
 double LeewardBandMultiplier(float ZH) {
-  if (ZH < 0.2f) return 0.86;
-  if (ZH < 0.4f) return 0.83;
-  if (ZH < 0.6f) return 0.73;
-  if (ZH < 0.8f) return 0.64;
-  return 0.61;
+  return LeewardMultiplierOfBand(LeewardMultiplierBand(ZH));
+}
+
+int LeewardMultiplierBand(float ZH) {
+  if (ZH < 0.2f) return 0;
+  if (ZH < 0.4f) return 1;
+  if (ZH < 0.6f) return 2;
+  if (ZH < 0.8f) return 3;
+  return 4;
+}
+
+double LeewardMultiplierOfBand(int band) {
+  static constexpr std::array<double, 5> kMultipliers{0.86, 0.83, 0.73, 0.64, 0.61};
+  return kMultipliers[static_cast<std::size_t>(band)];
 }
 
 }  // namespace ventora

@@ -55,9 +55,17 @@ void LeewardSARFactor(const RunContext& ctx, float ZH, float SAR, float PAD, flo
 // (1 - XL for negative angles) by ZH band, interpolated in the angle
 // magnitude between 90 and 180 degrees.
 void LeewardAngleFactor(float ZH, float angle, float XL, float& F7);
+// The same in two steps: the ZH band (1 to 3), then the factor for a height
+// in that band, so callers can share it among the heights of a band.
+int LeewardAngleBand(float ZH);
+float LeewardAngleFactorInBand(int zhBand, float angle, float XL);
 
 // The multiplier of the angle factor by ZH band: 0.86, 0.83, 0.73, 0.64, 0.61
 // from ZH 0, 0.2, 0.4, 0.6, 0.8 on (each band includes its lower bound).
 double LeewardBandMultiplier(float ZH);
+// The same in two steps: the band (0 to 4, NaN in the last), then its
+// multiplier.
+int LeewardMultiplierBand(float ZH);
+double LeewardMultiplierOfBand(int band);
 
 }  // namespace ventora

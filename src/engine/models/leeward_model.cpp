@@ -66,10 +66,17 @@ bool LeewardHeightPartPlanned(const LeewardPlan& plan, float ZH, double& part) {
 }
 
 float LeewardCpAt(double heightPart, float angle, float ZH, float XL) {
-  float F7 = 0;
-  LeewardAngleFactor(ZH, angle, XL, F7);
-  F7 = static_cast<float>(F7 * LeewardBandMultiplier(ZH));
-  return static_cast<float>(heightPart * F7);
+  return WallCpFromParts(heightPart, LeewardAlongFactor(LeewardAlongBand(ZH), angle, XL));
+}
+
+// The angle factor's band (1 to 3) above the multiplier's (0 to 4).
+int LeewardAlongBand(float ZH) {
+  return LeewardAngleBand(ZH) * 8 + LeewardMultiplierBand(ZH);
+}
+
+float LeewardAlongFactor(int band, float angle, float XL) {
+  const float F7 = LeewardAngleFactorInBand(band / 8, angle, XL);
+  return static_cast<float>(F7 * LeewardMultiplierOfBand(band % 8));
 }
 
 void LeewardCp(const RunContext& ctx, float VeEXP, float PAD, float RbH, float FAR, float SAR,

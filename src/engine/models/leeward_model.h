@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "engine/models/leeward_plan.h"
+#include "engine/models/wall_parts.h"
 #include "engine/run_context.h"
 
 namespace ventora {
@@ -26,5 +27,12 @@ bool LeewardHeightPart(const RunContext& ctx, float VeEXP, float PAD, float RbH,
 // element reads has no real value: LeewardHeightPart then refuses it.
 bool LeewardHeightPartPlanned(const LeewardPlan& plan, float ZH, double& part);
 float LeewardCpAt(double heightPart, float angle, float ZH, float XL);
+// LeewardCpAt's second factor, the horizontal distribution times its band
+// multiplier, depends on the element's height only through a band (one
+// number for the two bands it is chosen by), so the elements of a facade in
+// one column and band share it: LeewardCpAt(part, angle, ZH, XL) is
+// WallCpFromParts(part, LeewardAlongFactor(LeewardAlongBand(ZH), angle, XL)).
+int LeewardAlongBand(float ZH);
+float LeewardAlongFactor(int band, float angle, float XL);
 
 }  // namespace ventora

@@ -93,11 +93,18 @@ void WindwardSARFactor(const RunContext& ctx, float ZH, float SAR, float PAD, fl
 }
 
 void WindwardAngleFactor(float ZH, float angle, float XL, float& F7) {
+  F7 = WindwardAngleFactorInBand(WindwardAngleBand(ZH), angle, XL);
+}
+
+int WindwardAngleBand(float ZH) {
+  return BandIndex(5.0 * (static_cast<double>(ZH) - 0.6) + 2.0, 3);
+}
+
+float WindwardAngleFactorInBand(int zhBand, float angle, float XL) {
   const float x = angle < 0.0f ? static_cast<float>(1.0 - XL) : XL;
-  const int zh_band = BandIndex(5.0 * (static_cast<double>(ZH) - 0.6) + 2.0, 3);
   const int angle_band = BandIndex((std::fabs(static_cast<double>(angle)) - 5.0) / 10.0 + 2.0, 10);
-  F7 =
-      static_cast<float>(EvalPolynomial(x, WindwardAngleTable, 4, (zh_band - 1) * 10 + angle_band));
+  return static_cast<float>(
+      EvalPolynomial(x, WindwardAngleTable, 4, (zhBand - 1) * 10 + angle_band));
 }
 
 }  // namespace ventora

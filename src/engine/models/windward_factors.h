@@ -40,5 +40,9 @@ void WindwardSARFactor(const RunContext& ctx, float ZH, float SAR, float PAD, fl
 // The horizontal distribution: a cubic in XL chosen by ZH band and angle band,
 // mirrored (1 - XL) for negative angles.
 void WindwardAngleFactor(float ZH, float angle, float XL, float& F7);
+// The same in two steps: the ZH band (1 to 3), then the factor for a height
+// in that band, so callers can share it among the heights of a band.
+int WindwardAngleBand(float ZH);
+float WindwardAngleFactorInBand(int zhBand, float angle, float XL);
 
 }  // namespace ventora

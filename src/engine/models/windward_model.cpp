@@ -50,9 +50,15 @@ bool WindwardHeightPartPlanned(const WindwardPlan& plan, float ZH, double& part)
 }
 
 float WindwardCpAt(double heightPart, float angle, float ZH, float XL) {
-  float F7 = 0;
-  WindwardAngleFactor(ZH, angle, XL, F7);
-  return static_cast<float>(heightPart * F7);
+  return WallCpFromParts(heightPart, WindwardAlongFactor(WindwardAlongBand(ZH), angle, XL));
+}
+
+int WindwardAlongBand(float ZH) {
+  return WindwardAngleBand(ZH);
+}
+
+float WindwardAlongFactor(int band, float angle, float XL) {
+  return WindwardAngleFactorInBand(band, angle, XL);
 }
 
 void WindwardCp(const RunContext& ctx, float VeEXP, float PAD, float RbH, float FAR, float SAR,

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "engine/models/wall_parts.h"
 #include "engine/models/windward_plan.h"
 #include "engine/run_context.h"
 
@@ -25,5 +26,11 @@ bool WindwardHeightPart(const RunContext& ctx, float VeEXP, float PAD, float RbH
 // element reads has no real value: WindwardHeightPart then refuses it.
 bool WindwardHeightPartPlanned(const WindwardPlan& plan, float ZH, double& part);
 float WindwardCpAt(double heightPart, float angle, float ZH, float XL);
+// WindwardCpAt's second factor, the horizontal distribution, depends on the
+// element's height only through a band, so the elements of a facade in one
+// column and band share it: WindwardCpAt(part, angle, ZH, XL) is
+// WallCpFromParts(part, WindwardAlongFactor(WindwardAlongBand(ZH), angle, XL)).
+int WindwardAlongBand(float ZH);
+float WindwardAlongFactor(int band, float angle, float XL);
 
 }  // namespace ventora

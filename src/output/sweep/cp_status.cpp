@@ -1,5 +1,6 @@
 #include "output/sweep/cp_status.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -71,6 +72,36 @@ SweptStatus ElementSweptStatus(const WindSweep& sweep, std::size_t e) {
   return out;
 }
 
+std::vector<SweptStatus> SweptStatuses(const WindSweep& sweep) {
+  const std::size_t n = sweep.elements.size();
+  // Merged side by side as ElementSweptStatus merges them; an implausible
+  // element is left to it, as it names the directions.
+  std::vector<ElementStatus> worst(n);
+  std::vector<bool> implausible(n);
+  for (const SweepDirection& d : sweep.directions) {
+    if (!d.completed) continue;
+    const std::size_t count = std::min(n, d.status.size());
+    for (std::size_t e = 0; e < count; ++e) {
+      const ElementStatus& s = d.status[e];
+      // Never implausible itself, so an equal status is not.
+      if (s.plausibility == worst[e].plausibility)
+        worst[e].outside |= s.outside;
+      else if (s.plausibility == CpPlausibility::Implausible)
+        implausible[e] = true;
+      else if (Rank(s.plausibility) > Rank(worst[e].plausibility))
+        worst[e] = s;
+    }
+  }
+  std::vector<SweptStatus> out(n);
+  for (std::size_t e = 0; e < n; ++e) {
+    if (implausible[e])
+      out[e] = ElementSweptStatus(sweep, e);
+    else
+      out[e].worst = worst[e];
+  }
+  return out;
+}
+
 bool ElementImplausible(const WindSweep& sweep, std::size_t e) {
   for (const SweepDirection& d : sweep.directions)
     if (d.completed && e < d.status.size() &&
@@ -83,14 +114,19 @@ bool AnyImplausible(const WindSweep& sweep) {
   // Direction by direction: each one's statuses lie side by side.
   for (const SweepDirection& d : sweep.directions) {
     if (!d.completed) continue;
-    for (std::size_t e = 0; e < d.status.size() && e < sweep.elements.size(); ++e)
-      if (d.status[e].plausibility == CpPlausibility::Implausible) return true;
+    const auto end = d.status.begin() +
+                     static_cast<std::ptrdiff_t>(std::min(d.status.size(), sweep.elements.size()));
+    for (auto s = d.status.begin(); s != end; ++s)
+      if (s->plausibility == CpPlausibility::Implausible) return true;
   }
   return false;
 }
 
 std::string SweptStatusText(const WindSweep& sweep, std::size_t e) {
-  const SweptStatus s = ElementSweptStatus(sweep, e);
+  return SweptStatusText(ElementSweptStatus(sweep, e));
+}
+
+std::string SweptStatusText(const SweptStatus& s) {
   std::string text = StatusText(s.worst);
   if (s.worst.plausibility == CpPlausibility::Implausible)
     text.insert(std::string("implausible").size(),

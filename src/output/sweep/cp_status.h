@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "output/sweep/wind_sweep.h"
 
@@ -20,6 +21,9 @@ struct SweptStatus {
 };
 
 SweptStatus ElementSweptStatus(const WindSweep& sweep, std::size_t e);
+// ElementSweptStatus of every element, read direction by direction: a table
+// of every element costs a pass over each direction's statuses as they lie.
+std::vector<SweptStatus> SweptStatuses(const WindSweep& sweep);
 
 bool ElementImplausible(const WindSweep& sweep, std::size_t e);
 bool AnyImplausible(const WindSweep& sweep);
@@ -27,6 +31,7 @@ bool AnyImplausible(const WindSweep& sweep);
 // "implausible at 240 deg: below -0.7 for a windward wall", "outside the
 // confidence range of FAR", "plausible".
 std::string SweptStatusText(const WindSweep& sweep, std::size_t e);
+std::string SweptStatusText(const SweptStatus& status);
 
 // "2 elements have an implausible Cp, beyond what codes and wind tunnels
 // give for their place (down to -9.362): F4_E63 and F4_E64." Empty when none.

@@ -1,6 +1,9 @@
 #include "output/sweep/sweep_csv_export.h"
 
+#include <bit>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "core/shortest_float.h"
@@ -25,23 +28,75 @@ std::string CpColumn(float AnWind) {
   return "Cp wind from " + NumberString(AnWind) + " deg";
 }
 
-// Written into one buffer and appended once: a row's position is seven
-// numbers.
-void AppendPosition(std::string& out, const ElementResult& e, const Job& job) {
-  char text[2 * 8 + 5 * 17 + 16];
-  char* at = std::to_chars(text, text + 8, e.iface).ptr;
-  *at++ = ',';
-  at = std::to_chars(at, at + 8, e.k).ptr;
-  for (float value : {e.X, e.Z, e.XL, e.ZH, FacadeAzimuth(job, e.iface)}) {
-    *at++ = ',';
-    at = WriteShortestFloat(at, value);
+// A row's position is seven numbers: two integers and five floats.
+constexpr std::size_t kPositionRoom = 2 * 8 + 5 * 17;
+
+// The text of the value written last, kept for the next row: the elements
+// of a facade's row share their height, and all of a facade's elements its
+// azimuth.
+class KeptText {
+ public:
+  // As WriteShortestFloat: 16 characters from `at` may be overwritten.
+  char* Write(char* at, float value) {
+    const auto bits = std::bit_cast<std::uint32_t>(value);
+    if (!kept_ || bits != bits_) {
+      kept_ = true;
+      bits_ = bits;
+      length_ = WriteShortestFloat(text_, value) - text_;
+    }
+    std::memcpy(at, text_, sizeof text_);
+    return at + length_;
   }
-  out.append(text, at);
-}
+
+ private:
+  bool kept_ = false;
+  std::uint32_t bits_ = 0;
+  char text_[16] = {};
+  std::ptrdiff_t length_ = 0;
+};
+
+// The position columns of the rows, one after the other.
+class PositionWriter {
+ public:
+  explicit PositionWriter(const Job& job) : job_(job) {}
+
+  // Written into one buffer and appended once.
+  void Append(std::string& out, const ElementResult& e) {
+    char text[kPositionRoom + 16];
+    char* at = std::to_chars(text, text + 8, e.iface).ptr;
+    *at++ = ',';
+    at = std::to_chars(at, at + 8, e.k).ptr;
+    *at++ = ',';
+    at = WriteShortestFloat(at, e.X);
+    *at++ = ',';
+    at = Z_.Write(at, e.Z);
+    *at++ = ',';
+    at = WriteShortestFloat(at, e.XL);
+    *at++ = ',';
+    at = ZH_.Write(at, e.ZH);
+    *at++ = ',';
+    at = azimuth_.Write(at, FacadeAzimuth(job_, e.iface));
+    out.append(text, at);
+  }
+
+ private:
+  const Job& job_;
+  KeptText Z_;
+  KeptText ZH_;
+  KeptText azimuth_;
+};
 
 // The status text as one CSV field: quoted, as it may hold commas.
 void AppendStatus(std::string& out, const std::string& status) {
-  out += ",\"" + status + "\"\r\n";
+  out.append(",\"").append(status).append("\"\r\n");
+}
+
+// Everything a status's text is made of.
+bool SameText(const SweptStatus& a, const SweptStatus& b) {
+  return a.worst.plausibility == b.worst.plausibility && a.worst.role == b.worst.role &&
+         a.worst.outside == b.worst.outside && a.worst.belowLow == b.worst.belowLow &&
+         std::bit_cast<std::uint32_t>(a.extreme) == std::bit_cast<std::uint32_t>(b.extreme) &&
+         a.directions == b.directions;
 }
 
 }  // namespace
@@ -58,19 +113,35 @@ std::string SweepCsv(const WindSweep& sweep, const Job& job) {
   for (const SweepDirection& d : sweep.directions)
     out += "," + CpColumn(d.AnWind);
   out += ",Cp status\r\n";
-  out.reserve(out.size() + sweep.elements.size() * (48 + 10 * sweep.directions.size()));
+  // Room for the longest numbers and a status of a few words: a string that
+  // grows copies all the rows written so far.
+  out.reserve(out.size() +
+              sweep.elements.size() * (kPositionRoom + 64 + 17 * sweep.directions.size()));
   // The Cp columns of a row are written into one buffer and appended once:
   // a sweep writes tens of thousands of numbers.
   std::vector<char> cps(sweep.directions.size() * 17);
+  // Each direction's Cp, null where its run stopped.
+  std::vector<const float*> columns;
+  for (const SweepDirection& d : sweep.directions)
+    columns.push_back(d.completed ? d.Cp.data() : nullptr);
+  const std::vector<SweptStatus> statuses = SweptStatuses(sweep);
+  // The elements of a facade mostly share their status: its text is kept.
+  const SweptStatus* shown = nullptr;
+  std::string statusText;
+  PositionWriter position(job);
   for (std::size_t e = 0; e < sweep.elements.size(); ++e) {
-    AppendPosition(out, sweep.elements[e], job);
+    position.Append(out, sweep.elements[e]);
     char* end = cps.data();
-    for (const SweepDirection& d : sweep.directions) {
+    for (const float* column : columns) {
       *end++ = ',';
-      if (d.completed) end = WriteShortestFloat(end, d.Cp[e]);
+      if (column != nullptr) end = WriteShortestFloat(end, column[e]);
     }
     out.append(cps.data(), end);
-    AppendStatus(out, SweptStatusText(sweep, e));
+    if (shown == nullptr || !SameText(*shown, statuses[e])) {
+      shown = &statuses[e];
+      statusText = SweptStatusText(*shown);
+    }
+    AppendStatus(out, statusText);
   }
   return out;
 }
@@ -78,9 +149,10 @@ std::string SweepCsv(const WindSweep& sweep, const Job& job) {
 std::string RunCsv(const RunResult& result, const Job& job) {
   std::string out = PositionHeader();
   out += ",Facade angle to the wind (deg)," + CpColumn(job.AnWind) + ",Cp status\r\n";
+  PositionWriter position(job);
   for (std::size_t i = 0; i < result.elements.size(); ++i) {
     const ElementResult& e = result.elements[i];
-    AppendPosition(out, e, job);
+    position.Append(out, e);
     out += ',';
     AppendNumber(out, result.geometry.FacadeAngle[static_cast<std::size_t>(e.iface)]);
     out += ',';

@@ -6,7 +6,10 @@
 #include <string>
 #include <utility>
 
+#include "engine/along_factor_cache.h"
+#include "engine/facade_plans.h"
 #include "engine/models/row_memo.h"
+#include "engine/prepared_elements.h"
 
 namespace ventora {
 namespace {
@@ -60,8 +63,19 @@ std::string FailureText(const Job& job, const RunResult& result, const RunTrace&
   return text;
 }
 
+// What the runs of a sweep share: the walls' curves, their height factors'
+// plans and the elements' places do not depend on the wind direction, and
+// the walls' factors along the facade are kept with the angle they belong
+// to.
+struct SweepMemos {
+  RowMemo rows;
+  ElementMemo elements;
+  AlongFactorCache alongs;
+  FacadePlans plans;
+};
+
 SweepDirection RunOneDirection(Job& job, float AnWind, MessageSink* messages,
-                               const SweepSetup& setup, RowMemo& rows,
+                               const SweepSetup& setup, SweepMemos& memos,
                                std::vector<ElementResult>& elements) {
   job.AnWind = AnWind;
   if (setup.atDirection) setup.atDirection(job);
@@ -69,7 +83,10 @@ SweepDirection RunOneDirection(Job& job, float AnWind, MessageSink* messages,
   RunSetup run;
   run.openReport = [&trace] { return std::make_unique<TraceReport>(trace); };
   run.facadeCp = setup.facadeCp;
-  run.rows = &rows;
+  run.rows = &memos.rows;
+  run.elements = &memos.elements;
+  run.alongs = &memos.alongs;
+  run.plans = &memos.plans;
   RunContext ctx;
   ctx.messages = messages;
   RunResult result = RunCalculation(job, ctx, run);
@@ -81,9 +98,10 @@ SweepDirection RunOneDirection(Job& job, float AnWind, MessageSink* messages,
     direction.failure = FailureText(job, result, trace);
     return direction;
   }
-  direction.Cp.resize(result.elements.size());
-  for (std::size_t i = 0; i < result.elements.size(); ++i)
-    direction.Cp[i] = result.elements[i].Cp;
+  // Appended, not resized and overwritten: a sweep's directions hold many Cp.
+  direction.Cp.reserve(result.elements.size());
+  for (const ElementResult& e : result.elements)
+    direction.Cp.push_back(e.Cp);
   direction.status = std::move(result.status);
   if (elements.empty()) {
     elements = std::move(result.elements);
@@ -122,14 +140,12 @@ WindSweep RunWindSweep(const Job& job, const std::vector<float>& directions,
   WindSweep sweep;
   sweep.directions.reserve(directions.size());
   Job run = job;
-  // The walls' curves do not depend on the wind direction: evaluated once for
-  // the whole sweep.
-  const auto rows = std::make_unique<RowMemo>();
+  const auto memos = std::make_unique<SweepMemos>();
   for (std::size_t i = 0; i < directions.size(); ++i) {
     ThrowIfCancelled(setup.cancel);
     MessageSink* messages = i == 0 ? setup.messages : nullptr;
     sweep.directions.push_back(
-        RunOneDirection(run, directions[i], messages, setup, *rows, sweep.elements));
+        RunOneDirection(run, directions[i], messages, setup, *memos, sweep.elements));
     if (setup.progress) setup.progress(i + 1, directions.size());
   }
   return sweep;

@@ -108,6 +108,47 @@ TEST(CpStatus, TheExamplesAreFlaggedNowhere) {
   }
 }
 
+// The statuses of a whole table, read direction by direction, are each
+// element's own: over a troubled job (implausible in some directions,
+// outside a confidence range in others), one that stops in some directions
+// and the examples.
+TEST(CpStatus, EveryElementsStatusAtOnceIsItsOwn) {
+  SweepSetup stopping;
+  stopping.atDirection = [](Job& job) {
+    if (job.AnWind >= 180) job.PAD = 40;  // beyond the model's PAD: refused
+  };
+  const WindSweep halfDone = RunWindSweep(testing::TroubledJob(), SweepDirections(10), stopping);
+  ASSERT_TRUE(halfDone.AnyCompleted() && !halfDone.AllCompleted());
+  Job rough = ExampleJob("office-block");
+  rough.VeEXP = 0.43f;
+  const std::pair<const char*, WindSweep> sweeps[] = {
+      {"troubled", RunWindSweep(testing::TroubledJob(), SweepDirections(10), {})},
+      {"troubled, stopped from 180 deg", halfDone},
+      {"office-block", RunWindSweep(ExampleJob("office-block"), SweepDirections(15), {})},
+      {"low-house", RunWindSweep(ExampleJob("low-house"), SweepDirections(30), {})},
+      {"office-block, VeEXP beyond its confidence", RunWindSweep(rough, SweepDirections(30), {})},
+  };
+  int implausible = 0, outside = 0;
+  for (const auto& [name, sweep] : sweeps) {
+    const std::vector<SweptStatus> all = SweptStatuses(sweep);
+    ASSERT_EQ(all.size(), sweep.elements.size()) << name;
+    for (std::size_t e = 0; e < all.size(); ++e) {
+      const SweptStatus one = ElementSweptStatus(sweep, e);
+      EXPECT_EQ(all[e].worst.plausibility, one.worst.plausibility) << name << " " << e;
+      EXPECT_EQ(all[e].worst.outside, one.worst.outside) << name << " " << e;
+      EXPECT_EQ(all[e].worst.role, one.worst.role) << name << " " << e;
+      EXPECT_EQ(all[e].worst.belowLow, one.worst.belowLow) << name << " " << e;
+      EXPECT_EQ(all[e].directions, one.directions) << name << " " << e;
+      EXPECT_EQ(all[e].extreme, one.extreme) << name << " " << e;
+      EXPECT_EQ(SweptStatusText(all[e]), SweptStatusText(sweep, e)) << name << " " << e;
+      implausible += one.worst.plausibility == CpPlausibility::Implausible ? 1 : 0;
+      outside += one.worst.plausibility == CpPlausibility::OutsideConfidence ? 1 : 0;
+    }
+  }
+  EXPECT_GT(implausible, 0);
+  EXPECT_GT(outside, 0);
+}
+
 TEST(CpStatus, TheRunSaysOnceHowManyAreImplausibleAndWhichInputsAreToBlame) {
   testing::TempFolder dir;
   testing::RecordingMessages messages;
