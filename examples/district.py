@@ -39,7 +39,11 @@ import district_footprints
 import ventora
 
 TASKS_PER_WORKER = 4  # a worker slowed by other load holds up the end by a quarter task at most
-MOST_PER_PARTITION = 1000  # about 0.6 s of work and 40 MB of table a task
+MOST_PER_PARTITION = 1000  # on a cluster: about 0.4 s of work a task, few tasks to schedule
+# On one machine tasks cost next to nothing to hand out, and smaller ones
+# keep two workers equally busy when one core is slower than the other (as
+# virtual ones often are) and their tables within the processors' caches.
+MOST_PER_LOCAL_PARTITION = 250
 SUMMARY = ("building", "file", "job", "elements", "directions", "stopped", "error", "cp_min",
            "cp_mean", "cp_max", "seconds")
 GENERATED = ("azimuth", "pad", "height")  # summary columns of a generated building
@@ -128,10 +132,10 @@ def evaluate(task):
     return summary, summary_lines(summary, generated=not paths)
 
 
-def partition_size(total, workers):
-    """Buildings per task: TASKS_PER_WORKER tasks a worker, at most
-    MOST_PER_PARTITION buildings a task."""
-    return max(1, min(MOST_PER_PARTITION, math.ceil(total / (TASKS_PER_WORKER * workers))))
+def partition_size(total, workers, most=MOST_PER_PARTITION):
+    """Buildings per task: TASKS_PER_WORKER tasks a worker, at most `most`
+    buildings a task."""
+    return max(1, min(most, math.ceil(total / (TASKS_PER_WORKER * workers))))
 
 
 def partitions(total, per_partition):
@@ -140,18 +144,18 @@ def partitions(total, per_partition):
 
 
 def compute(make_tasks, scheduler, workers):
-    """Runs evaluate on every task of make_tasks(workers to run them);
-    returns what each gave, in the tasks' order."""
+    """Runs evaluate on every task of make_tasks(workers to run them, most
+    buildings a task); returns what each gave, in the tasks' order."""
     if scheduler:
         import dask  # dask.delayed, not dask.bag: the bag's import costs a third of a second more
         from distributed import Client
         with Client(scheduler) as client:
             threads = sum(client.nthreads().values())
-            tasks = make_tasks(max(1, threads))
+            tasks = make_tasks(max(1, threads), MOST_PER_PARTITION)
             return client.gather(client.compute([dask.delayed(evaluate)(t) for t in tasks]))
     workers = workers or os.cpu_count() or 1
     with local_workers(workers) as pool:
-        return list(pool.map(evaluate, make_tasks(workers)))
+        return list(pool.map(evaluate, make_tasks(workers, MOST_PER_LOCAL_PARTITION)))
 
 
 def local_workers(count):
@@ -177,13 +181,14 @@ def sweep_district(buildings, out, *, seed=1, openings=50, step=10, scheduler=No
     `jobs_from`) into `out`; returns the summary rows (dicts, by building),
     also written to summary.csv. `workers`: processes on this machine (default:
     every core); `per_partition`: buildings a task (default: four tasks a
-    worker, at most MOST_PER_PARTITION)."""
+    worker, at most MOST_PER_LOCAL_PARTITION on this machine,
+    MOST_PER_PARTITION on a cluster)."""
     os.makedirs(out, exist_ok=True)
     paths = read_job_list(jobs_from) if jobs_from else None
     total = len(paths) if paths else buildings
 
-    def make_tasks(workers):
-        size = per_partition or partition_size(total, workers)
+    def make_tasks(workers, most):
+        size = per_partition or partition_size(total, workers, most)
         return [(first, count, seed, openings, step, out,
                  paths[first:first + count] if paths else None, keep)
                 for first, count in partitions(total, size)]
@@ -261,7 +266,8 @@ def main():
     parser.add_argument("--seed", type=int, default=1, help="the district's random seed")
     parser.add_argument("--per-partition", type=int,
                         help=f"buildings per task and file (default: {TASKS_PER_WORKER} tasks "
-                             f"a worker, at most {MOST_PER_PARTITION} buildings)")
+                             f"a worker, at most {MOST_PER_LOCAL_PARTITION} buildings here, "
+                             f"{MOST_PER_PARTITION} on a cluster)")
     parser.add_argument("--out", default="district-out", help="folder for the files")
     parser.add_argument("--scheduler", help="address of a dask-scheduler (tcp://HOST:8786)")
     parser.add_argument("--workers", type=int,
