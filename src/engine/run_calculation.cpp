@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <stdexcept>
 #include <string>
 
@@ -65,7 +66,10 @@ class ElementWalk {
                .plans = &plans_} {
     for (int iface = 1; iface <= kFacadeCount; ++iface) {
       extents_[static_cast<std::size_t>(iface)] = FacadeExtent(job, iface);
-      heights_.Reserve(iface, job.ElmCount[iface]);
+      const auto count =
+          static_cast<std::size_t>(std::clamp<int>(job.ElmCount[iface], 0, kMaxElements));
+      heights_.Expect(iface,
+                      std::span(job.ElmZ[static_cast<std::size_t>(iface)]).subspan(1, count));
     }
   }
 
