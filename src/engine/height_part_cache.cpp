@@ -57,12 +57,7 @@ void HeightPartCache::Expect(int iface, std::span<const float> heights) {
   lastOnly_[i] = NeverTurnsBack(heights);
 }
 
-void HeightPartCache::Store(int iface, float ZH, double part) {
-  const auto key = std::bit_cast<std::uint32_t>(ZH);
-  lastIface_ = iface;
-  lastKey_ = key;
-  lastPart_ = part;
-  if (lastOnly_[static_cast<std::size_t>(iface)]) return;
+void HeightPartCache::StoreInTable(int iface, std::uint32_t key, double part) {
   Table& table = tables_[static_cast<std::size_t>(iface)];
   if (table.used >= static_cast<std::size_t>(kMaxElements)) return;
   if (table.entries.empty()) table.entries.resize(kFirstSlots);

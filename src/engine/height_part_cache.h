@@ -30,7 +30,12 @@ class HeightPartCache {
   }
   // Beyond a facade's element count in different heights, parts are no
   // longer kept (and simply computed again).
-  void Store(int iface, float ZH, double part);
+  void Store(int iface, float ZH, double part) {
+    lastIface_ = iface;
+    lastKey_ = std::bit_cast<std::uint32_t>(ZH);
+    lastPart_ = part;
+    if (!lastOnly_[static_cast<std::size_t>(iface)]) StoreInTable(iface, lastKey_, part);
+  }
   // The facade's element heights, in the order its elements come (in any
   // unit: ZH, the height over the facade's, clamped to a band, keeps their
   // order). Once its heights outgrow the first table, the table grows at
@@ -60,6 +65,7 @@ class HeightPartCache {
   };
 
   const double* FindInTable(int iface, std::uint32_t key) const;
+  void StoreInTable(int iface, std::uint32_t key, double part);
   static std::size_t Home(std::uint32_t key, std::size_t slots);
   static void Insert(Table& table, std::uint32_t key, double part);
 
