@@ -8,6 +8,7 @@
 // that reading such a line costs its characters and little else.
 
 #include <array>
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -43,9 +44,13 @@ struct Field {
   int decimals = 0;            // digits after the separator
   char separator = 0;          // '.', ',' or 0 without one
 
+  // What ExactDecimal gives, without its checks of the limits, which the
+  // field already keeps: a whole number divided by 10^0 is itself, as
+  // ExactDecimal's multiplication by it is.
   template <typename T>
   T Value() const {
-    return *ExactDecimal<T>(negative, mantissa, -decimals);  // within the limits: never empty
+    const T value = static_cast<T>(mantissa) / kExactPowers<T>[static_cast<std::size_t>(decimals)];
+    return negative ? -value : value;
   }
 };
 
@@ -107,6 +112,61 @@ inline bool TakeField(const char*& at, const char* end, Field& f) {
   return true;
 }
 
+// A character that may follow the text of a line that ReadPlainLine reads:
+// the line end TextLines leaves there, or the NUL after a string's text.
+// None of them can be part of a field, so the reading stops at it without
+// comparing its place with the line's end.
+inline bool EndsLine(char c) {
+  return c == '\n' || c == '\r' || c == '\0';
+}
+
+// TakeDigits for a text followed by a character that ends a line.
+inline const char* TakeDigitsToLineEnd(const char* p, std::uint64_t& mantissa) {
+  std::uint64_t m = mantissa;
+  for (;; p += 4) {
+    for (std::size_t i = 0; i < 4; ++i) {
+      const std::uint64_t digit = static_cast<unsigned char>(p[i]) - std::uint64_t{'0'};
+      if (digit > 9) {
+        mantissa = m;
+        return p + i;
+      }
+      m = m * 10 + digit;
+    }
+  }
+}
+
+// TakeField for a text followed by a character that ends a line (EndsLine at
+// `end`): the same fields taken and declined.
+inline bool TakeFieldToLineEnd(const char*& at, const char* end, Field& f) {
+  const char* p = at;
+  f.negative = *p == '-';
+  if (f.negative || *p == '+') ++p;
+  const char* const first = p;
+  std::uint64_t mantissa = 0;
+  p = TakeDigitsToLineEnd(p, mantissa);
+  const char* fraction = p;
+  if (*p == '.' || *p == ',') {
+    f.separator = *p;
+    fraction = ++p;
+    p = TakeDigitsToLineEnd(p, mantissa);
+  }
+  const auto decimals = static_cast<std::size_t>(p - fraction);
+  const auto digits = static_cast<std::size_t>(p - first) - (f.separator != 0 ? 1 : 0);
+  if (digits - 1 >= 19 || mantissa > Field::kMaxMantissa || decimals > Field::kMaxDecimals)
+    return false;
+  if (IsBlankOrTab(*p)) {
+    do
+      ++p;
+    while (IsBlankOrTab(*p));
+  } else if (p != end) {
+    return false;
+  }
+  f.mantissa = mantissa;
+  f.decimals = static_cast<int>(decimals);
+  at = p;
+  return true;
+}
+
 // What ReadFields gives a plain field of `type`; false when it would take the
 // general conversion.
 template <FieldType Type>
@@ -137,10 +197,13 @@ bool Value(const Field& f, const PlainNumbers& plain, double& value) {
   }
 }
 
+// Inline in ReadPlainLine: a call per field cost about as much as reading
+// its digits.
 template <FieldType Type>
-bool Take(const char*& p, const char* end, const PlainNumbers& plain, double& value) {
+[[gnu::always_inline]] inline bool TakeToLineEnd(const char*& p, const char* end,
+                                                 const PlainNumbers& plain, double& value) {
   Field f;
-  return TakeField(p, end, f) && Value<Type>(f, plain, value);
+  return TakeFieldToLineEnd(p, end, f) && Value<Type>(f, plain, value);
 }
 
 }  // namespace plain_fields
@@ -149,15 +212,18 @@ bool Take(const char*& p, const char* end, const PlainNumbers& plain, double& va
 // nothing, when one of them is not plain or not in its type's range. Only
 // blanks before the first field are skipped (a tab there is left to
 // ReadFields); text after the last field is ignored, as ReadFields ignores it.
+// The character just after the line must be readable and end it (a line of
+// TextLines, or a string's text): the reading runs up to it.
 template <FieldType... Types>
 bool ReadPlainLine(std::string_view line, const PlainNumbers& plain,
                    std::array<double, sizeof...(Types)>& values) {
   const char* p = line.data();
   const char* const end = p + line.size();
-  while (p != end && *p == ' ')
+  assert(plain_fields::EndsLine(*end));
+  while (*p == ' ')
     ++p;
   std::size_t i = 0;
-  return (plain_fields::Take<Types>(p, end, plain, values[i++]) && ...);
+  return (plain_fields::TakeToLineEnd<Types>(p, end, plain, values[i++]) && ...);
 }
 
 }  // namespace ventora
