@@ -152,7 +152,11 @@ inline bool TakeFieldToLineEnd(const char*& at, const char* end, Field& f) {
   }
   const auto decimals = static_cast<std::size_t>(p - fraction);
   const auto digits = static_cast<std::size_t>(p - first) - (f.separator != 0 ? 1 : 0);
-  if (digits - 1 >= 19 || mantissa > Field::kMaxMantissa || decimals > Field::kMaxDecimals)
+  // One to seven digits keep every limit (below 2^24, at most seven decimals):
+  // only longer fields, and empty ones, are checked further.
+  static_assert(Field::kMaxMantissa > 9'999'999 && Field::kMaxDecimals >= 7);
+  if (digits - 1 >= 7 &&
+      (digits - 1 >= 19 || mantissa > Field::kMaxMantissa || decimals > Field::kMaxDecimals))
     return false;
   if (IsBlankOrTab(*p)) {
     do
