@@ -219,8 +219,8 @@ template <FieldType Type>
 // The character just after the line must be readable and end it (a line of
 // TextLines, or a string's text): the reading runs up to it.
 template <FieldType... Types>
-bool ReadPlainLine(std::string_view line, const PlainNumbers& plain,
-                   std::array<double, sizeof...(Types)>& values) {
+[[gnu::always_inline]] inline bool ReadPlainLine(std::string_view line, const PlainNumbers& plain,
+                                                 std::array<double, sizeof...(Types)>& values) {
   const char* p = line.data();
   const char* const end = p + line.size();
   assert(plain_fields::EndsLine(*end));
