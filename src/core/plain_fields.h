@@ -46,10 +46,13 @@ struct Field {
 
   // What ExactDecimal gives, without its checks of the limits, which the
   // field already keeps: a whole number divided by 10^0 is itself, as
-  // ExactDecimal's multiplication by it is.
+  // ExactDecimal's multiplication by it is. The mantissa, at most 2^24, is
+  // converted as a signed number, the same value without the steps an
+  // unsigned 64-bit conversion takes.
   template <typename T>
   T Value() const {
-    const T value = static_cast<T>(mantissa) / kExactPowers<T>[static_cast<std::size_t>(decimals)];
+    const T digits = static_cast<T>(static_cast<std::int64_t>(mantissa));
+    const T value = digits / kExactPowers<T>[static_cast<std::size_t>(decimals)];
     return negative ? -value : value;
   }
 };
