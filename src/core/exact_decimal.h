@@ -25,24 +25,27 @@ struct ExactLimits<double> {
   static constexpr std::uint64_t kMaxMantissa = std::uint64_t{1} << 53;
 };
 
+// The powers of ten that T holds exactly: 10^0 .. 10^kMaxPower.
+template <typename T>
+inline constexpr auto kExactPowers = [] {
+  std::array<T, ExactLimits<T>::kMaxPower + 1> powers{};
+  T value = 1;
+  for (auto& p : powers) {
+    p = value;
+    value *= 10;
+  }
+  return powers;
+}();
+
 // ±mantissa × 10^power when both are exact in T; nullopt otherwise.
 template <typename T>
 std::optional<T> ExactDecimal(bool negative, std::uint64_t mantissa, long long power) {
   using L = ExactLimits<T>;
-  static constexpr auto kPowers = [] {
-    std::array<T, L::kMaxPower + 1> powers{};
-    T value = 1;
-    for (auto& p : powers) {
-      p = value;
-      value *= 10;
-    }
-    return powers;
-  }();
   if (mantissa > L::kMaxMantissa || power < -L::kMaxPower || power > L::kMaxPower)
     return std::nullopt;
   const T digits = static_cast<T>(mantissa);
-  const T value = power < 0 ? digits / kPowers[static_cast<std::size_t>(-power)]
-                            : digits * kPowers[static_cast<std::size_t>(power)];
+  const T value = power < 0 ? digits / kExactPowers<T>[static_cast<std::size_t>(-power)]
+                            : digits * kExactPowers<T>[static_cast<std::size_t>(power)];
   return negative ? -value : value;
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/job_file.h"
+#include "core/plain_fields.h"
 #include "core/replace_file.h"
 #include "core/text_excerpt.h"
 #include "core/text_lines.h"
@@ -36,7 +37,7 @@ class LineSource {
 class BlockReader {
  public:
   BlockReader(const std::string& path, std::istream& in, NumberText& numbers, JobFileNotes& notes)
-      : path_(path), lines_(in), numbers_(numbers), notes_(notes) {}
+      : path_(path), lines_(in), numbers_(numbers), plain_(numbers.Plain()), notes_(notes) {}
 
   Job Read() {
     Job job;
@@ -125,9 +126,9 @@ class BlockReader {
   }
 
   void ReadElement(std::string_view line, float& x, float& z) {
-    static constexpr std::array kTypes{FieldType::Integer, FieldType::Single, FieldType::Single};
-    std::array<double, 3> values{};
-    if (numbers_.ReadPlainFields(line, kTypes, values)) {
+    std::array<double, 3> values;
+    if (ReadPlainLine<FieldType::Integer, FieldType::Single, FieldType::Single>(line, plain_,
+                                                                                values)) {
       x = static_cast<float>(values[1]);
       z = static_cast<float>(values[2]);
       return;
@@ -149,6 +150,7 @@ class BlockReader {
   const std::string& path_;
   LineSource lines_;
   NumberText& numbers_;
+  const PlainNumbers plain_;  // how numbers_ reads the element lines' plain numbers
   JobFileNotes& notes_;
 };
 

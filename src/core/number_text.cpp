@@ -37,6 +37,10 @@ NumberFormatCheck NumberText::DetectNumberFormat() {
     else if (point == 1.23f && comma == 123.0f)
       number_mode_ = 1;
   }
+  // Mode 3 reads by Val, where either separator ends up as the decimal
+  // point; the others rewrite it to '.' or ',', which must then be the
+  // locale's decimal.
+  plain_ = {number_mode_, number_mode_ == 3 || locale_.decimal == (number_mode_ == 2 ? ',' : '.')};
   return locale_.thousands == locale_.decimal ? NumberFormatCheck::SeparatorsEqual
                                               : NumberFormatCheck::Ok;
 }

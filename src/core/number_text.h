@@ -13,6 +13,7 @@
 #include "core/number_format.h"
 #include "core/number_locale.h"
 #include "core/number_parse.h"
+#include "core/plain_fields.h"
 #include "core/text_fields.h"
 
 namespace ventora {
@@ -71,6 +72,14 @@ class NumberText {
   bool ReadPlainFields(std::string_view line, std::span<const FieldType> types,
                        std::span<double> values);
 
+  // How this locale's conversion reads plain fields: for ReadPlainLine
+  // (core/plain_fields.h), which reads a line whose field types are known
+  // when compiling as ReadPlainFields does.
+  PlainNumbers Plain() {
+    ProbeIfNeeded();
+    return plain_;
+  }
+
   // A user's text of a 32-bit value in this locale ("2,5").
   std::string ToText(float value) const { return LocaleNumberText(value, locale_); }
 
@@ -91,6 +100,7 @@ class NumberText {
   NumberLocale locale_;
   std::string decimal_sep_;
   std::int16_t number_mode_ = 0;
+  PlainNumbers plain_;  // from the number mode
   bool conv_error_ = false;
 };
 

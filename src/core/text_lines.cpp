@@ -7,43 +7,11 @@
 
 namespace ventora {
 
-namespace {
-
-// Reads of 8 bytes at a time run past the block's end by up to 7 bytes.
-constexpr std::size_t kWord = 8;
-
-// The first LF or CR at or after `p`; the line ends that follow the block
-// stop the search there.
-const char* FindLineEnd(const char* p) {
-  if constexpr (std::endian::native == std::endian::little) {
-    // Eight characters per step. The usual test for a byte below 14 marks
-    // every LF and CR of `word`, and now and then another byte (a tab, or a
-    // byte above a marked one): each mark is checked in order.
-    constexpr std::uint64_t kOnes = 0x0101010101010101;
-    constexpr std::uint64_t kHigh = 0x8080808080808080;
-    for (;; p += kWord) {
-      std::uint64_t word = 0;
-      std::memcpy(&word, p, kWord);
-      for (std::uint64_t marks = (word - kOnes * ('\r' + 1)) & ~word & kHigh; marks != 0;
-           marks &= marks - 1) {
-        const char* const c = p + std::countr_zero(marks) / 8;
-        if (*c == '\n' || *c == '\r') return c;
-      }
-    }
-  } else {
-    while (*p != '\n' && *p != '\r')
-      ++p;
-    return p;
-  }
-}
-
-}  // namespace
-
 bool TextLines::Fill() {
-  if (!block_) block_ = std::make_unique_for_overwrite<char[]>(kBlockSize + kWord);
+  if (!block_) block_ = std::make_unique_for_overwrite<char[]>(kBlockSize + text_lines::kWord);
   end_ = static_cast<std::size_t>(in_.rdbuf()->sgetn(block_.get(), kBlockSize));
   pos_ = 0;
-  std::memset(block_.get() + end_, '\n', kWord);
+  std::memset(block_.get() + end_, '\n', text_lines::kWord);
   return end_ > 0;
 }
 
@@ -57,13 +25,13 @@ bool TextLines::Next(std::string& line) {
   return true;
 }
 
-bool TextLines::Next(std::string_view& line) {
+bool TextLines::NextOutOfLine(std::string_view& line) {
   if (pos_ == end_ && !Fill()) {
     in_.setstate(std::ios::eofbit);
     return false;
   }
   const char* const begin = block_.get() + pos_;
-  const char* const p = FindLineEnd(begin);
+  const char* const p = text_lines::FindLineEnd(begin);
   line = std::string_view(begin, p);
   pos_ = static_cast<std::size_t>(p - block_.get());
   // Most lines end within the block, their CR LF too.
@@ -83,7 +51,7 @@ std::string_view TextLines::EndAcrossBlocks(std::string_view line) {
     // line end: it gathers where the next block cannot overwrite it.
     carry_.assign(line);
     while (pos_ == end_ && Fill()) {
-      const char* const p = FindLineEnd(block_.get());
+      const char* const p = text_lines::FindLineEnd(block_.get());
       pos_ = static_cast<std::size_t>(p - block_.get());
       carry_.append(std::string_view(block_.get(), p));
     }

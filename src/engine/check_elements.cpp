@@ -12,8 +12,8 @@ struct Position {
   float ZH = 0;
 };
 
-Position RelativePosition(const Job& job, int iface, int ielm) {
-  const FacadeExtents ext = FacadeExtent(job, iface);
+// The extents are the facade's, looked up once for all its elements.
+Position RelativePosition(const Job& job, const FacadeExtents& ext, int iface, int ielm) {
   return {job.ElmX[iface][ielm] / ext.L, job.ElmZ[iface][ielm] / ext.H};
 }
 
@@ -25,8 +25,9 @@ int ElementCount(const Job& job, int iface) {
 std::int16_t RefuseOutsideElements(const Job& job, MessageSink& messages) {
   std::int16_t status = 0;
   for (int iface = 1; iface <= kFacadeCount; ++iface) {
+    const FacadeExtents ext = FacadeExtent(job, iface);
     for (int ielm = 1; ielm <= ElementCount(job, iface); ++ielm) {
-      const Position p = RelativePosition(job, iface, ielm);
+      const Position p = RelativePosition(job, ext, iface, ielm);
       if (!limits::OutsideFacade(p.XL, p.ZH)) continue;
       messages.Show(Message{"Error", "Element out of facade!"});
       status = 1;
@@ -59,15 +60,17 @@ std::int16_t CheckElements(const Job& job, MessageSink& messages) {
   int wallCount = 0;
   for (Facade wall : kWalls) {
     const int iface = FacadeIndex(wall);
+    const FacadeExtents ext = FacadeExtent(job, iface);
     for (int ielm = 1; ielm <= ElementCount(job, iface); ++ielm) {
-      if (WallOutsideConfidence(job, geometry, wall, RelativePosition(job, iface, ielm).ZH))
+      if (WallOutsideConfidence(job, geometry, wall, RelativePosition(job, ext, iface, ielm).ZH))
         ++wallCount;
     }
   }
   int roofCount = 0;
   const int roof = FacadeIndex(Facade::Roof);
+  const FacadeExtents roofExt = FacadeExtent(job, roof);
   for (int ielm = 1; ielm <= ElementCount(job, roof); ++ielm) {
-    if (RoofOutsideConfidence(RelativePosition(job, roof, ielm).ZH)) ++roofCount;
+    if (RoofOutsideConfidence(RelativePosition(job, roofExt, roof, ielm).ZH)) ++roofCount;
   }
   if (roofCount > 0) {
     messages.Show(Message{"Warning", std::to_string(roofCount) +

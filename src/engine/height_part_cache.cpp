@@ -35,12 +35,29 @@ void HeightPartCache::Insert(Table& table, std::uint32_t key, double part) {
   table.entries[i] = {key, true, part};
 }
 
-void HeightPartCache::Reserve(int iface, int count) {
-  tables_[static_cast<std::size_t>(iface)].fullSize =
-      std::bit_ceil(2 * static_cast<std::size_t>(std::clamp(count, 0, kMaxElements)));
+namespace {
+
+// NaN is in no order.
+bool NeverTurnsBack(std::span<const float> heights) {
+  bool up = true;
+  bool down = true;
+  for (std::size_t i = 1; i < heights.size(); ++i) {
+    up = up && heights[i] >= heights[i - 1];
+    down = down && heights[i] <= heights[i - 1];
+  }
+  return up || down;
 }
 
-void HeightPartCache::Store(int iface, float ZH, double part) {
+}  // namespace
+
+void HeightPartCache::Expect(int iface, std::span<const float> heights) {
+  const auto i = static_cast<std::size_t>(iface);
+  const std::size_t count = std::min(heights.size(), static_cast<std::size_t>(kMaxElements));
+  tables_[i].fullSize = std::bit_ceil(2 * count);
+  lastOnly_[i] = NeverTurnsBack(heights);
+}
+
+void HeightPartCache::StoreInTable(int iface, std::uint32_t key, double part) {
   Table& table = tables_[static_cast<std::size_t>(iface)];
   if (table.used >= static_cast<std::size_t>(kMaxElements)) return;
   if (table.entries.empty()) table.entries.resize(kFirstSlots);
@@ -52,11 +69,7 @@ void HeightPartCache::Store(int iface, float ZH, double part) {
       if (slot.used) Insert(grown, slot.key, slot.part);
     table = std::move(grown);
   }
-  const auto key = std::bit_cast<std::uint32_t>(ZH);
   Insert(table, key, part);
-  lastIface_ = iface;
-  lastKey_ = key;
-  lastPart_ = part;
 }
 
 }  // namespace ventora

@@ -10,6 +10,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "core/job.h"
@@ -24,15 +25,27 @@ class HeightPartCache {
   const double* Find(int iface, float ZH) const {
     const auto key = std::bit_cast<std::uint32_t>(ZH);
     if (lastIface_ == iface && lastKey_ == key) return &lastPart_;
+    if (lastOnly_[static_cast<std::size_t>(iface)]) return nullptr;
     return FindInTable(iface, key);
   }
   // Beyond a facade's element count in different heights, parts are no
   // longer kept (and simply computed again).
-  void Store(int iface, float ZH, double part);
-  // The facade holds `count` elements: once its heights outgrow the first
-  // table, the table grows at once to room for all of them, so a facade
-  // whose every element has a height of its own grows only once.
-  void Reserve(int iface, int count);
+  void Store(int iface, float ZH, double part) {
+    lastIface_ = iface;
+    lastKey_ = std::bit_cast<std::uint32_t>(ZH);
+    lastPart_ = part;
+    if (!lastOnly_[static_cast<std::size_t>(iface)]) StoreInTable(iface, lastKey_, part);
+  }
+  // The facade's element heights, in the order its elements come (in any
+  // unit: ZH, the height over the facade's, clamped to a band, keeps their
+  // order). Once its heights outgrow the first table, the table grows at
+  // once to room for all of them, so a facade whose every element has a
+  // height of its own grows only once. Heights that never turn back (each
+  // at or above the one before, or each at or below) need no table at all:
+  // a height that comes again then comes right after itself, where the
+  // height kept last finds it, as in a facade meshed row by row or one
+  // whose elements each have a height of their own, listed upwards.
+  void Expect(int iface, std::span<const float> heights);
 
  private:
   struct Slot {
@@ -52,10 +65,12 @@ class HeightPartCache {
   };
 
   const double* FindInTable(int iface, std::uint32_t key) const;
+  void StoreInTable(int iface, std::uint32_t key, double part);
   static std::size_t Home(std::uint32_t key, std::size_t slots);
   static void Insert(Table& table, std::uint32_t key, double part);
 
   std::array<Table, kFacadeCount + 1> tables_;
+  std::array<bool, kFacadeCount + 1> lastOnly_{};  // heights in order: no table
   // The height found or stored last.
   mutable int lastIface_ = -1;
   mutable std::uint32_t lastKey_ = 0;

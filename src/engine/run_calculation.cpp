@@ -1,5 +1,6 @@
 #include "engine/run_calculation.h"
 
+#include <algorithm>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -34,8 +35,12 @@ class ElementWalk {
                .heights = &heights_,
                .plans = setup.plans != nullptr ? setup.plans : &ownPlans_,
                .alongs = setup.alongs != nullptr ? setup.alongs : &ownAlongs_} {
-    for (int iface = 1; iface <= kFacadeCount; ++iface)
-      heights_.Reserve(iface, job.ElmCount[iface]);
+    for (int iface = 1; iface <= kFacadeCount; ++iface) {
+      const auto count =
+          static_cast<std::size_t>(std::clamp<int>(job.ElmCount[iface], 0, kMaxElements));
+      heights_.Expect(iface,
+                      std::span(job.ElmZ[static_cast<std::size_t>(iface)]).subspan(1, count));
+    }
   }
 
   std::int16_t Run(const std::vector<PreparedElement>& elements) {

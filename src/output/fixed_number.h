@@ -25,9 +25,11 @@ constexpr std::uint64_t Power10(int n) {
 
 }  // namespace fixed_number_detail
 
-// `value` formatted by `Pattern` as FormatRight does, exactly the pattern's
-// length of characters written at `at`; gives their end. Gives null, writing
-// nothing, when the text would be longer (or the value is not finite).
+// `value` formatted by `Pattern` as FormatRight does, in the pattern's
+// length of characters at `at`, which the caller has filled with blanks (a
+// line's blanks go in at once): its digits, point and sign are written over
+// them, right-aligned. Gives the field's end, or null, writing nothing, when
+// the text would be longer (or the value is not finite).
 template <const NumberPattern& Pattern, typename Value>
 [[gnu::always_inline]] inline char* WriteFixedNumber(char* at, Value value, char decimalSep) {
   using fixed_number_detail::Power10;
@@ -68,7 +70,6 @@ template <const NumberPattern& Pattern, typename Value>
     whole = static_cast<std::uint32_t>(scaled + 0.5);
   }
 
-  std::memset(at, ' ', kWidth);
   char* first = at + kWidth;
   if constexpr (kDecimals > 0) {
     constexpr auto kUnit = static_cast<std::uint32_t>(Power10(kDecimals));

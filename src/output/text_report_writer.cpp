@@ -117,30 +117,26 @@ void TextReportWriter::WriteColumnHeader() {
 
 namespace {
 
-template <std::size_t N>
-char* Blanks(char* at) {
-  std::memset(at, ' ', N);
-  return at + N;
-}
-
 // The element line with its line end when every value fits its column, as
-// nearly all do: kElementLine characters at `at`. Gives the end, or null
-// for a line that the general formatting must write.
+// nearly all do: kElementLine characters at `at`, blanks first, the numbers
+// then right-aligned over them. Gives the end, or null for a line that the
+// general formatting must write.
 constexpr std::size_t kElementLine = 69;
 char* WriteElementLine(char* at, const ElementResult& e, char sep) {
-  at = WriteFixedNumber<kFacadePattern>(Blanks<4>(at), e.iface, sep);
+  std::memset(at, ' ', kElementLine - kLineEnd.size());
+  at = WriteFixedNumber<kFacadePattern>(at + 4, e.iface, sep);
   if (at == nullptr) return nullptr;
-  at = WriteFixedNumber<kElementPattern>(Blanks<6>(at), e.k, sep);
+  at = WriteFixedNumber<kElementPattern>(at + 6, e.k, sep);
   if (at == nullptr) return nullptr;
-  at = WriteFixedNumber<kPlacePattern>(Blanks<5>(at), e.X, sep);
+  at = WriteFixedNumber<kPlacePattern>(at + 5, e.X, sep);
   if (at == nullptr) return nullptr;
-  at = WriteFixedNumber<kPlacePattern>(Blanks<4>(at), e.Z, sep);
+  at = WriteFixedNumber<kPlacePattern>(at + 4, e.Z, sep);
   if (at == nullptr) return nullptr;
-  at = WriteFixedNumber<kPlacePattern>(Blanks<4>(at), e.XL, sep);
+  at = WriteFixedNumber<kPlacePattern>(at + 4, e.XL, sep);
   if (at == nullptr) return nullptr;
-  at = WriteFixedNumber<kPlacePattern>(Blanks<4>(at), e.ZH, sep);
+  at = WriteFixedNumber<kPlacePattern>(at + 4, e.ZH, sep);
   if (at == nullptr) return nullptr;
-  at = WriteFixedNumber<kCpPattern>(Blanks<4>(at), e.Cp, sep);
+  at = WriteFixedNumber<kCpPattern>(at + 4, e.Cp, sep);
   if (at == nullptr) return nullptr;
   return std::copy(kLineEnd.begin(), kLineEnd.end(), at);
 }

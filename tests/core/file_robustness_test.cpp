@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "core/job_file.h"
+#include "core/plain_fields.h"
 #include "core/replace_file.h"
 #include "core/settings_file.h"
 #include "core/text_lines.h"
@@ -149,6 +150,29 @@ TEST(FileRobustness, LinesReadWholeWhereverTheyFall) {
       }
       EXPECT_FALSE(lines.Next(line));
       EXPECT_EQ(lines.number(), 4);
+    }
+  }
+}
+
+// The job file's element lines are read up to the character after each line
+// (ReadPlainLine): every line a view gives, wherever it falls among the
+// blocks, the first and the last too, is followed by a line end or a NUL.
+TEST(FileRobustness, EveryLineIsFollowedByACharacterThatEndsIt) {
+  for (const std::size_t length : {0u, 65533u, 65534u, 65535u, 65536u, 131071u}) {
+    for (const std::string end : {"\n", "\r", "\r\n"}) {
+      for (const std::string& last : {std::string(), std::string("9 8 7"), "9 8 7" + end}) {
+        std::istringstream in(
+            "\xEF\xBB\xBF"
+            "1 2" +
+            end + std::string(length, '5') + end + "3" + end + end + std::string(70000, '6') + end +
+            last);
+        TextLines lines(in);
+        std::string_view view;
+        while (lines.Next(view))
+          ASSERT_TRUE(plain_fields::EndsLine(view.data()[view.size()]))
+              << length << " " << end.size() << " line " << lines.number();
+        EXPECT_EQ(lines.number(), last.empty() ? 5 : 6);
+      }
     }
   }
 }

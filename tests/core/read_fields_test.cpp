@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/number_text.h"
+#include "core/plain_fields.h"
 
 namespace ventora {
 namespace {
@@ -90,6 +91,43 @@ TEST(ReadFields, PlainFieldsReadExactlyAsTheGeneralWay) {
                              "1 . 1", "1 - 1", "\t17 33 .75", "17.0 1 1", "1 1'000 1", "1 2", ""})
       check(line, "ISB", false);
   }
+}
+
+// The element line's reading with its types known when compiling takes and
+// declines the same lines as ReadPlainFields, with the same values, in every
+// locale and number mode.
+TEST(ReadFields, ElementLinesReadAsTheirTypesSay) {
+  const char* const lines[] = {
+      " 17  33 .75", "17\t\t33\t.75 \t ", "+2 -0 -0", "1 1,5 1.5", "1 5. 0.0000000001",
+      "1 9.999999 16777216", "-32768 0 0", "32767 1 1 surplus", "32768 1 1", "1 16777217 1",
+      "1 0.00000000001 1", "1 1e3 1", "1 . 1", "1 - 1", "1 2", "\t1 2 3", "1.0 2 3", "1 1,5,0 1",
+      "1 12a 1", "", "0000000000000000001 1 1", "00000000000000000001 1 1",
+      // digit runs ending before, at and after four
+      // characters, and at the line's end
+      "1 2 1234", "1 2 12345", "1234 5678 1234567", "1 1234.567 8.1234", "1 123x 4",
+      "1 12345678x 4", "1 2 3.14159"};
+  const NumberLocale locales[] = {
+      kPointDecimal, kCommaDecimal, {'.', '\''}, {',', ' '}, {'.', '.'}};
+  constexpr std::array kTypes{FieldType::Integer, FieldType::Single, FieldType::Single};
+  int taken = 0;
+  for (const NumberLocale& locale : locales) {
+    NumberText numbers(locale);
+    for (const char* line : lines) {
+      std::array<double, 3> general{};
+      std::array<double, 3> typed{};
+      const bool plain = numbers.ReadPlainFields(line, kTypes, general);
+      ASSERT_EQ((ReadPlainLine<FieldType::Integer, FieldType::Single, FieldType::Single>(
+                    line, numbers.Plain(), typed)),
+                plain)
+          << line << " mode " << numbers.NumberMode();
+      if (!plain) continue;
+      ++taken;
+      for (std::size_t i = 0; i < typed.size(); ++i)
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(typed[i]), std::bit_cast<std::uint64_t>(general[i]))
+            << line << " field " << i;
+    }
+  }
+  EXPECT_GT(taken, 20);
 }
 
 }  // namespace

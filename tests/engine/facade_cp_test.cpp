@@ -5,6 +5,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 #include "engine/models/leeward_model.h"
 #include "engine/models/roof_model.h"
@@ -216,6 +217,27 @@ TEST(AlongFactorCache, EvaluatesOncePerWallBandPlaceAndAngle) {
     EXPECT_EQ(evaluations, c.evaluated ? 1 : 0) << c.what;
     EXPECT_EQ(factor, static_cast<float>(c.iface * 1000 + band(c.ZH) * 100) + c.angle + c.XL)
         << c.what;
+  }
+}
+
+// A facade whose heights never turn back keeps only the height stored last,
+// where every repeat of such heights is found; any other keeps them all.
+TEST(FacadeCp, HeightPartCacheKeepsATableOnlyForHeightsThatTurnBack) {
+  const struct {
+    std::vector<float> heights;
+    bool table;
+  } cases[] = {
+      {{1, 2, 2, 3}, false}, {{3, 2, 2, 1}, false}, {{2, 2, 2}, false},  {{1}, false},
+      {{1, 2, 1}, true},     {{3, 1, 2}, true},     {{1, NAN, 2}, true}, {{1, 1, 3, 2}, true},
+  };
+  for (const auto& c : cases) {
+    HeightPartCache cache;
+    cache.Expect(3, c.heights);
+    cache.Store(3, 0.25f, 1.5);
+    cache.Store(3, 0.5f, 2.5);
+    ASSERT_NE(cache.Find(3, 0.5f), nullptr);
+    EXPECT_EQ(*cache.Find(3, 0.5f), 2.5);
+    EXPECT_EQ(cache.Find(3, 0.25f) != nullptr, c.table) << ::testing::PrintToString(c.heights);
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <bit>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <random>
 
@@ -47,6 +48,7 @@ constexpr NumberPattern kFacade("#"), kElement("###0"), kPlace("##0.00"), kCp("#
 template <const NumberPattern& Pattern, typename Value>
 int Taken(Value value, char sep) {
   char text[16];
+  std::memset(text, ' ', sizeof text);
   char* end = WriteFixedNumber<Pattern>(text, value, sep);
   const std::string general = FormatRight(value, Pattern.text, std::string(1, sep));
   if (end != nullptr)

@@ -25,19 +25,11 @@ double CombinedHeightPart(float F1, float F2, float F3, float F4, float F5, floa
 
 }  // namespace
 
-// NaN is refused as well.
-bool LeewardPlaceAccepted(const RunContext& ctx, float ZH, float XL, std::int16_t& err) {
-  if (!limits::kXL.accepted.Contains(XL)) {
-    ctx.RangeMessage(" XL out of range (0 - 1)");
-    err = 1;
-    return false;
-  }
-  if (!limits::kZH.accepted.Contains(ZH)) {
-    ctx.RangeMessage("ZH out of range (0 - 1) ");
-    err = 1;
-    return false;
-  }
-  return true;
+bool LeewardPlaceRefused(const RunContext& ctx, float XL, std::int16_t& err) {
+  ctx.RangeMessage(limits::kXL.accepted.Contains(XL) ? "ZH out of range (0 - 1) "
+                                                     : " XL out of range (0 - 1)");
+  err = 1;
+  return false;
 }
 
 bool LeewardHeightPart(const RunContext& ctx, float VeEXP, float PAD, float RbH, float FAR,

@@ -4,11 +4,16 @@
 
 #include <cstdint>
 
+#include "core/parameter_limits.h"
 #include "engine/models/leeward_plan.h"
 #include "engine/models/wall_parts.h"
 #include "engine/run_context.h"
 
 namespace ventora {
+
+// The refusal of an element's place (XL decides which message): says why,
+// sets err and gives false.
+bool LeewardPlaceRefused(const RunContext& ctx, float XL, std::int16_t& err);
 
 // Cp is written only when err stays 0.
 void LeewardCp(const RunContext& ctx, float VeEXP, float PAD, float RbH, float FAR, float SAR,
@@ -19,7 +24,12 @@ void LeewardCp(const RunContext& ctx, float VeEXP, float PAD, float RbH, float F
 // every factor but the horizontal distribution multiplied as the Cp
 // multiplies them, then the Cp from that part. The first two give false,
 // err set, when they refuse (the second also when err was set already).
-bool LeewardPlaceAccepted(const RunContext& ctx, float ZH, float XL, std::int16_t& err);
+// The place check is inline (every element asks; NaN is refused as well)
+// and only a refusal, which says why, is not.
+inline bool LeewardPlaceAccepted(const RunContext& ctx, float ZH, float XL, std::int16_t& err) {
+  if (limits::kXL.accepted.Contains(XL) && limits::kZH.accepted.Contains(ZH)) return true;
+  return LeewardPlaceRefused(ctx, XL, err);
+}
 bool LeewardHeightPart(const RunContext& ctx, float VeEXP, float PAD, float RbH, float FAR,
                        float SAR, float ZH, double& part, std::int16_t& err);
 // The height part from a plan of the job's values for the element's facade,

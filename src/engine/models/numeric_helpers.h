@@ -11,6 +11,7 @@
 // reads outside its table whatever it is given.
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstddef>
 #include <span>
@@ -109,6 +110,30 @@ inline double EvalPolynomialAscRow(float x, std::span<const float> c, int n) {
   return sum;
 }
 double EvalPolynomial2DRow(float x, float y, std::span<const float> c, int N);
+
+// The powers x^0 .. x^(N - 1) of one 32-bit x as PowerOf gives them, for a
+// lookup whose rows are all polynomials in the same x (an element's place
+// along the roof): evaluated once rather than once per row, and each row's
+// sum then taken term by term as EvalPolynomialAscRow takes it.
+template <int N>
+class AscendingPowers {
+ public:
+  explicit AscendingPowers(float x) {
+    for (int k = 0; k < N; ++k)
+      powers_[static_cast<std::size_t>(k)] = PowerOf(x, k);
+  }
+  // EvalPolynomialAscRow(x, c, n) for a row of at most N coefficients.
+  double EvalRow(std::span<const float> c, int n) const {
+    const int count = std::min(CountWithin(c, n), N);
+    double sum = 0.0;
+    for (int i = 1; i <= count; ++i)
+      sum += c[static_cast<std::size_t>(i - 1)] * powers_[static_cast<std::size_t>(i - 1)];
+    return sum;
+  }
+
+ private:
+  std::array<double, N> powers_{};
+};
 
 // sum for i = 1..n of c_i * x^(n - i): c1 belongs to the highest power.
 template <std::size_t R, std::size_t C>

@@ -73,19 +73,11 @@ float RoofTypeFactor(float theta, float ZH, float XL, std::int16_t Islope, float
 
 }  // namespace
 
-// NaN is refused as well.
-bool RoofPlaceAccepted(const RunContext& ctx, float ZH, float XL, std::int16_t& err) {
-  if (!limits::kXL.accepted.Contains(XL)) {
-    ctx.RangeMessage("XL out of range (0 - 1) ");
-    err = 1;
-    return false;
-  }
-  if (!limits::kZH.accepted.Contains(ZH)) {
-    ctx.RangeMessage("ZH out of range (0 - 1) ");
-    err = 1;
-    return false;
-  }
-  return true;
+bool RoofPlaceRefused(const RunContext& ctx, float XL, std::int16_t& err) {
+  ctx.RangeMessage(limits::kXL.accepted.Contains(XL) ? "ZH out of range (0 - 1) "
+                                                     : "XL out of range (0 - 1) ");
+  err = 1;
+  return false;
 }
 
 bool RoofHeightPart(const RunContext& ctx, float VeEXP, float PAD, float RbH, float FAR, float SAR,

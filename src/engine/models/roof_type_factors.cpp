@@ -11,9 +11,13 @@ namespace ventora {
 
 float RoofFlatFactor(float ZH, float theta, float XL) {
   if (XL == 0.5f) return 1.0f;
+  // Every row is a polynomial in XL, read at up to four rows.
+  constexpr int kTerms = 5;
+  static_assert(kRoofFlatTable.front().size() == kTerms);
+  const AscendingPowers<kTerms> powers(XL);
   // Rows run over the ZH points in the outer order, the angle points inside.
   return LookupTwoAxes(kRoofFlatZHGrid, ZH, kRoofFlatAngleGrid, theta, [&](int r) {
-    return static_cast<float>(EvalPolynomialAsc(XL, kRoofFlatTable, 5, r));
+    return static_cast<float>(powers.EvalRow(TableRow(kRoofFlatTable, r), kTerms));
   });
 }
 

@@ -58,7 +58,8 @@ float FactorAlongZH(const ZHCurves<N>& c, std::span<const float> zhGrid, GridPla
 // does.
 template <std::size_t NZH>
 struct RatioCurves {
-  bool one = false;  // a ratio of exactly 1: the factor is 1
+  bool one = false;          // a ratio of exactly 1: the factor is 1
+  bool noRealValue = false;  // a row kept has no real value somewhere along ZH
   GridPlace pad{};
   std::array<float, 2 * NZH> rows{};  // PAD row pad.index, then the next one
 };
@@ -72,8 +73,10 @@ RatioCurves<NZH> RatioCurvesAt(float ratio, std::span<const float> padGrid, floa
   c.pad = LocateOnGrid(padGrid, PAD);
   const int first = (c.pad.index - 1) * static_cast<int>(NZH) + 1;
   const std::size_t count = c.pad.exact ? NZH : 2 * NZH;
-  for (std::size_t i = 0; i < count; ++i)
+  for (std::size_t i = 0; i < count; ++i) {
     c.rows[i] = row_at(first + static_cast<int>(i));
+    if (c.rows[i] == static_cast<float>(kNoRealValue)) c.noRealValue = true;
+  }
   return c;
 }
 
@@ -87,6 +90,11 @@ bool RatioFactorAt(const RatioCurves<NZH>& c, std::span<const float> padGrid, fl
     return true;
   }
   const int first = (c.pad.index - 1) * static_cast<int>(NZH) + 1;
+  if (!c.noRealValue) {  // as nearly always: no row read needs checking
+    factor = LookupTwoAxesAt(padGrid, c.pad, PAD, zhGrid, zh, ZH,
+                             [&](int r) { return c.rows[static_cast<std::size_t>(r - first)]; });
+    return true;
+  }
   bool no_real_value = false;
   const float value = LookupTwoAxesAt(padGrid, c.pad, PAD, zhGrid, zh, ZH, [&](int r) {
     const float stored = c.rows[static_cast<std::size_t>(r - first)];

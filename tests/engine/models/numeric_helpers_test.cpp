@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <vector>
 
@@ -35,6 +37,21 @@ TEST(NumericHelpersTest, PolynomialsTakeTheirCoefficientsInOrder) {
   constexpr CoefTable<1, 5> logistic{{{0.5f, 2.0f, 3.0f, 4.0f, 1.25f}}};
   EXPECT_DOUBLE_EQ(EvalLogistic(2.0f, logistic, 1), 0.5 + 4.0 / (2.0 + std::exp(-3.0 * 0.75)));
   EXPECT_NEAR(LinearInterp(0.7f, 0.3f, 0.5f, 2.0f, 4.0f), 6.0, 1e-6);  // no clamping
+}
+
+// Powers taken once for several rows give each row's sum bit for bit.
+TEST(NumericHelpersTest, AscendingPowersSumAsThePolynomialDoes) {
+  constexpr CoefTable<3, 5> rows{{{0.3f, -1.7f, 2.25f, 0.1f, -0.031f},
+                                  {1e6f, 3e-7f, -4.5f, 7.0f, 1.0f},
+                                  {-0.5f, 0.0f, 0.0f, 0.0f, 0.0f}}};
+  for (float x : {0.0f, 0.5f, 0.123457f, 1.0f, -0.75f, 0.999999f, 37.5f, kNaN, kInf}) {
+    const AscendingPowers<5> powers(x);
+    for (int r = 1; r <= 3; ++r)
+      for (int n : {0, 2, 5, 9})
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(powers.EvalRow(TableRow(rows, r), n)),
+                  std::bit_cast<std::uint64_t>(EvalPolynomialAsc(x, rows, n, r)))
+            << x << " row " << r << " n " << n;
+  }
 }
 
 // Every row s = b1 x + b2 / x + b3 with b1 1, b2 0: at x 3, 15 for b3 12 and
