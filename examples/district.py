@@ -25,6 +25,7 @@ On a cluster, --out must be a folder every worker can write to.
 """
 
 import argparse
+import contextlib
 import ctypes
 import csv
 import io
@@ -158,6 +159,7 @@ def compute(make_tasks, scheduler, workers):
         return list(pool.map(evaluate, make_tasks(workers, MOST_PER_LOCAL_PARTITION)))
 
 
+@contextlib.contextmanager
 def local_workers(count):
     """Worker processes forked from this one: nothing is imported again, and
     each has its own GIL, so making buildings and writing files, the Python
@@ -171,8 +173,14 @@ def local_workers(count):
     # PyTables imported once, here: in each worker, the import's writes to
     # pages shared with this process would copy them too (0.1 s a worker).
     ventora.table_file.hdf5_available()
-    gc.freeze()  # the collector then leaves the shared pages unwritten, uncopied
-    return ProcessPoolExecutor(count, mp_context=multiprocessing.get_context("fork"))
+    # While the workers live, the collector leaves the objects they share
+    # with this process alone, so it neither writes nor copies their pages.
+    gc.freeze()
+    try:
+        with ProcessPoolExecutor(count, mp_context=multiprocessing.get_context("fork")) as pool:
+            yield pool
+    finally:
+        gc.unfreeze()
 
 
 def sweep_district(buildings, out, *, seed=1, openings=50, step=10, scheduler=None,
