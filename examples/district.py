@@ -177,7 +177,8 @@ def local_workers(count):
     # with this process alone, so it neither writes nor copies their pages.
     gc.freeze()
     try:
-        with ProcessPoolExecutor(count, mp_context=multiprocessing.get_context("fork")) as pool:
+        with ProcessPoolExecutor(count, mp_context=multiprocessing.get_context("fork"),
+                                 initializer=heap_in_huge_pages) as pool:
             yield pool
     finally:
         gc.unfreeze()
@@ -247,6 +248,41 @@ def run_district(buildings, out, *, seed=1, openings=50, step=10, scheduler=None
     if keep:
         summary["sweep"] = [pd.DataFrame(row["sweep"], copy=False) for row in rows]
     return summary
+
+
+def heap_in_huge_pages(megabytes=64):
+    """Asks Linux to back the first `megabytes` of this process's heap with
+    2 MB pages where it can: a worker's first task otherwise grows the heap
+    by some 40 MB in 4 kB pages, about 9,500 page faults that made the first
+    task 2.5 times as long as the next ones. Run in each worker as it starts,
+    so the heap is the worker's own and no page is shared with the parent.
+    glibc hands the reserved blocks out again (keep_freed_memory keeps it
+    from trimming them); elsewhere, or where the kernel refuses, nothing
+    changes."""
+    try:
+        libc = ctypes.CDLL(None)
+        malloc, free, madvise = libc.malloc, libc.free, libc.madvise
+        libc.mallopt  # glibc's heap: another allocator may place blocks otherwise
+    except (OSError, AttributeError):
+        return
+    malloc.restype = ctypes.c_void_p
+    free.argtypes = [ctypes.c_void_p]
+    madvise.argtypes = [ctypes.c_void_p, ctypes.c_size_t, ctypes.c_int]
+    block, huge, madv_hugepage = 8 << 20, 2 << 20, 14  # blocks below the mmap threshold
+    blocks = [address for address in (malloc(block) for _ in range(megabytes * (1 << 20) // block))
+              if address]
+    spans = []  # blocks side by side on the heap, joined (each has a few bytes of header)
+    for address in sorted(blocks):
+        if spans and address - spans[-1][1] <= 64:
+            spans[-1][1] = address + block
+        else:
+            spans.append([address, address + block])
+    for low, high in spans:
+        low, high = (low + huge - 1) & ~(huge - 1), high & ~(huge - 1)
+        if high > low:
+            madvise(low, high - low, madv_hugepage)  # advice only: a refusal changes nothing
+    for address in reversed(blocks):
+        free(address)
 
 
 def keep_freed_memory():
