@@ -96,7 +96,12 @@ template <const NumberPattern& Pattern, typename Value>
     }
   }
   if (!paired && (whole > 0 || kZeros > 0)) *--first = static_cast<char>('0' + whole);
-  if (negative) *--first = '-';
+  if (negative) {
+    // The fit check leaves room for the sign; an optimised build cannot see
+    // that for a one-character column, and a column never writes before `at`.
+    if (first == at) return nullptr;
+    *--first = '-';
+  }
   return at + kWidth;
 }
 
