@@ -19,6 +19,7 @@
 #include "core/job_file.h"
 #include "core/number_text.h"
 #include "engine/cp_plausibility.h"
+#include "huge_pages.h"
 #include "memory_run.h"
 #include "output/sweep/wind_sweep.h"
 
@@ -57,17 +58,23 @@ std::size_t Rows(const WindSweep& sweep) {
   return sweep.elements.size() * sweep.directions.size();
 }
 
+template <typename T>
+void ReserveColumn(std::vector<T>& column, std::size_t rows) {
+  column.reserve(rows);
+  AdviseHugePages(column.data(), column.capacity() * sizeof(T));
+}
+
 // Reserved once for all buildings: grown building by building, the columns
 // would be copied as they grow, into fresh pages each time where the
 // allocator gives memory back early (Dask's nanny sets
 // MALLOC_TRIM_THRESHOLD_ to 64 kB in its workers).
 void Reserve(LongTable& t, std::size_t rows) {
-  t.building.reserve(rows);
-  t.facade.reserve(rows);
-  t.element.reserve(rows);
+  ReserveColumn(t.building, rows);
+  ReserveColumn(t.facade, rows);
+  ReserveColumn(t.element, rows);
   for (auto* column : {&t.x, &t.z, &t.direction, &t.cp})
-    column->reserve(rows);
-  t.status.reserve(rows);
+    ReserveColumn(*column, rows);
+  ReserveColumn(t.status, rows);
 }
 
 void AppendRows(const WindSweep& sweep, std::int32_t index, LongTable& t) {
