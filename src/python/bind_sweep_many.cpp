@@ -6,12 +6,12 @@
 #include <pybind11/numpy.h>
 #include <pybind11/stl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <limits>
 #include <stdexcept>
 #include <string>
-#include <variant>
 #include <vector>
 
 #include "bindings.h"
@@ -28,9 +28,18 @@ namespace py = pybind11;
 namespace ventora::python {
 namespace {
 
-// A job as handed in: the object itself, or the path of its file.
-using JobSource = std::variant<Job, std::string>;
-
+// The jobs as handed in: Job objects, copied while the GIL is held, into one
+// block (a Job is 22 kB; one allocation each would be fresh pages each call
+// in a Dask worker), and the paths of job files, read as they are swept.
+struct Sources {
+  std::vector<Job> objects;
+  std::vector<std::string> paths;
+  struct Entry {
+    bool isObject;
+    std::size_t index;  // into objects or paths
+  };
+  std::vector<Entry> entries;  // in the order handed in
+};
 struct LongTable {
   std::vector<std::int32_t> building;
   std::vector<std::int8_t> facade;
@@ -48,10 +57,12 @@ struct BuildingStatus {
 
 // `numbers` is probed once per call: the user's number format does not
 // change between files.
-Job LoadSource(const JobSource& source, NumberText& numbers, bool separatorsEqual) {
-  if (const Job* job = std::get_if<Job>(&source)) return *job;
-  if (separatorsEqual) throw JobFileError(std::get<std::string>(source), kSeparatorsEqualMessage);
-  return ReadJobFile(std::get<std::string>(source), numbers);
+Job LoadSource(const Sources& sources, const Sources::Entry& entry, NumberText& numbers,
+               bool separatorsEqual) {
+  if (entry.isObject) return sources.objects[entry.index];
+  const std::string& path = sources.paths[entry.index];
+  if (separatorsEqual) throw JobFileError(path, kSeparatorsEqualMessage);
+  return ReadJobFile(path, numbers);
 }
 
 std::size_t Rows(const WindSweep& sweep) {
@@ -64,10 +75,6 @@ void ReserveColumn(std::vector<T>& column, std::size_t rows) {
   AdviseHugePages(column.data(), column.capacity() * sizeof(T));
 }
 
-// Reserved once for all buildings: grown building by building, the columns
-// would be copied as they grow, into fresh pages each time where the
-// allocator gives memory back early (Dask's nanny sets
-// MALLOC_TRIM_THRESHOLD_ to 64 kB in its workers).
 void Reserve(LongTable& t, std::size_t rows) {
   ReserveColumn(t.building, rows);
   ReserveColumn(t.facade, rows);
@@ -75,6 +82,18 @@ void Reserve(LongTable& t, std::size_t rows) {
   for (auto* column : {&t.x, &t.z, &t.direction, &t.cp})
     ReserveColumn(*column, rows);
   ReserveColumn(t.status, rows);
+}
+
+// Room for a building's `rows` and, as a guess, as many for each of the
+// `buildingsLeft` after it: a district's buildings are alike, so the columns
+// are reserved about once. Grown building by building, they would be copied
+// as they grow, into fresh pages each time where the allocator gives memory
+// back early (Dask's nanny sets MALLOC_TRIM_THRESHOLD_ to 64 kB in its
+// workers); a guess too small grows them by half at least.
+void MakeRoom(LongTable& t, std::size_t rows, std::size_t buildingsLeft) {
+  const std::size_t size = t.cp.size(), capacity = t.cp.capacity();
+  if (size + rows <= capacity) return;
+  Reserve(t, std::max(size + rows * (1 + buildingsLeft), capacity + capacity / 2));
 }
 
 void AppendRows(const WindSweep& sweep, std::int32_t index, LongTable& t) {
@@ -100,10 +119,10 @@ struct Reading {
 };
 
 // Sweeps one building; returns why it could not ("" when it was swept).
-std::string SweepOne(const JobSource& source, Reading& reading,
+std::string SweepOne(const Sources& sources, const Sources::Entry& entry, Reading& reading,
                      const std::vector<float>& directions, WindSweep& sweep) {
   try {
-    Job job = LoadSource(source, reading.numbers, reading.separatorsEqual);
+    Job job = LoadSource(sources, entry, reading.numbers, reading.separatorsEqual);
     CollectedMessages messages;
     if (!PassesPreRunChecks(job, messages)) {
       std::string text = "the pre-run checks refused the job";
@@ -125,15 +144,31 @@ py::array_t<T> ToArray(std::vector<T>&& values) {
   return py::array_t<T>(static_cast<py::ssize_t>(kept->size()), kept->data(), owner);
 }
 
-JobSource SourceOf(const py::handle& item) {
-  if (py::isinstance<PyJob>(item)) return item.cast<const PyJob&>().job;
-  return py::str(py::module_::import("os").attr("fspath")(item)).cast<std::string>();
+Sources SourcesOf(const py::iterable& jobs) {
+  const auto items = py::reinterpret_steal<py::list>(PySequence_List(jobs.ptr()));
+  if (!items) throw py::error_already_set();
+  Sources sources;
+  std::size_t objects = 0;
+  for (const py::handle item : items)
+    objects += py::isinstance<PyJob>(item) ? 1 : 0;
+  sources.objects.reserve(objects);
+  AdviseHugePages(sources.objects.data(), objects * sizeof(Job));
+  const py::object fspath = py::module_::import("os").attr("fspath");
+  for (const py::handle item : items) {
+    if (py::isinstance<PyJob>(item)) {
+      sources.entries.push_back({true, sources.objects.size()});
+      sources.objects.push_back(item.cast<const PyJob&>().job);
+    } else {
+      sources.entries.push_back({false, sources.paths.size()});
+      sources.paths.push_back(py::str(fspath(item)).cast<std::string>());
+    }
+  }
+  return sources;
 }
 
 py::dict SweepMany(const py::iterable& jobs, float step) {
-  std::vector<JobSource> sources;
-  for (const py::handle item : jobs)
-    sources.push_back(SourceOf(item));
+  const Sources sources = SourcesOf(jobs);
+  const std::size_t count = sources.entries.size();
   const std::vector<float> directions = SweepDirections(step);
   LongTable table;
   BuildingStatus status;
@@ -142,21 +177,22 @@ py::dict SweepMany(const py::iterable& jobs, float step) {
     Reading reading;
     reading.separatorsEqual =
         reading.numbers.DetectNumberFormat() == NumberFormatCheck::SeparatorsEqual;
-    std::vector<WindSweep> sweeps(sources.size());
-    std::size_t rows = 0;
-    for (std::size_t i = 0; i < sources.size(); ++i) {
-      status.error.push_back(SweepOne(sources[i], reading, directions, sweeps[i]));
-      rows += Rows(sweeps[i]);
-    }
-    Reserve(table, rows);
-    for (std::size_t i = 0; i < sources.size(); ++i) {
+    // Each building's rows go into the columns as soon as it is swept: its
+    // sweep's memory is then free for the next building's.
+    status.error.reserve(count);
+    status.elements.reserve(count);
+    status.stopped.reserve(count);
+    WindSweep sweep;
+    for (std::size_t i = 0; i < count; ++i) {
+      sweep = WindSweep{};
+      status.error.push_back(SweepOne(sources, sources.entries[i], reading, directions, sweep));
+      MakeRoom(table, Rows(sweep), count - 1 - i);
       std::int32_t stopped = 0;
-      for (const SweepDirection& d : sweeps[i].directions)
+      for (const SweepDirection& d : sweep.directions)
         stopped += d.completed ? 0 : 1;
-      status.elements.push_back(static_cast<std::int32_t>(sweeps[i].elements.size()));
+      status.elements.push_back(static_cast<std::int32_t>(sweep.elements.size()));
       status.stopped.push_back(stopped);
-      AppendRows(sweeps[i], static_cast<std::int32_t>(i), table);
-      sweeps[i] = WindSweep{};
+      AppendRows(sweep, static_cast<std::int32_t>(i), table);
     }
   }
   py::dict out;
@@ -178,8 +214,8 @@ py::dict SweepMany(const py::iterable& jobs, float step) {
   buildings["elements"] = ToArray(std::move(status.elements));
   buildings["stopped"] = ToArray(std::move(status.stopped));
   // A swept building has elements x directions rows.
-  buildings["directions"] = ToArray(
-      std::vector<std::int32_t>(sources.size(), static_cast<std::int32_t>(directions.size())));
+  buildings["directions"] =
+      ToArray(std::vector<std::int32_t>(count, static_cast<std::int32_t>(directions.size())));
   out["buildings"] = buildings;
   return out;
 }

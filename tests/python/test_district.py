@@ -171,6 +171,23 @@ def test_sweep_many_takes_objects_and_files_and_names_what_it_could_not_sweep(tm
     np.testing.assert_array_equal(first.status.to_numpy().reshape(by_element).T, sweep.status)
 
 
+def test_buildings_of_different_sizes_keep_their_own_rows():
+    # The columns are sized from the buildings swept so far: a small first
+    # building, larger ones after it, one refused between them.
+    jobs = [district.make_building(3, i, openings) for i, openings in enumerate((1, 40, 7, 90))]
+    jobs[2].PAD = 45
+    cp, buildings = ventora.sweep_columns(jobs, 45)
+    assert list(buildings["elements"]) == [1, 40, 0, 90]
+    for number, job in enumerate(jobs):
+        rows = cp["building"] == number
+        if number == 2:
+            assert not rows.any()
+            continue
+        sweep = ventora.sweep(job, 45)
+        np.testing.assert_array_equal(cp["cp"][rows].reshape(len(sweep.directions), -1).T,
+                                      sweep.cp.astype(np.float32))
+
+
 def test_a_file_a_worker_cannot_write_is_named_and_the_others_stay(tmp_path):
     # A folder where the first partition's file goes: its worker's error
     # reaches the command line, naming the file, not the temporary.
