@@ -6,10 +6,14 @@ buildings written as job files. Each repetition runs, in turn:
   alone: on a virtual machine they can differ by half);
 - ventora-run -j 1 and -j 2 --sweep --format=csv --jobs-from LIST;
 - examples/district.py --jobs-from LIST --workers 1 and 2, as a user runs it
-  (a new Python process: its start, its imports and its files counted);
+  (a new Python process: its start, its imports and its files counted),
+  and the time it gives its own run (from its arguments read to
+  summary.csv written: what a caller of run_district in a started Python
+  waits);
 - the same district on a distributed.LocalCluster of one and of two worker
-  processes (one thread each, as dask-worker starts them on a cluster; the
-  cluster's start counted apart), and the scheduler's own rate on empty
+  processes (one thread each, as dask-worker starts them on a cluster, with
+  the memory settings the README gives dask-worker unless --nanny-default;
+  the cluster's start counted apart), and the scheduler's own rate on empty
   tasks.
 
 Prints every figure with the load average and the CPU time it took, then
@@ -30,6 +34,7 @@ side by side each took 30 to 45 % longer than alone, and on a tmpfs 3 %.
 import argparse
 import glob
 import os
+import re
 import resource
 import shutil
 import statistics
@@ -69,13 +74,13 @@ def write_jobs(folder, buildings, openings):
 
 
 def timed_process(command, core=None):
-    """Wall time, CPU time (user + system) and peak memory (MB) of a command
-    (on one core only when `core` is given)."""
+    """Wall time, CPU time (user + system), peak memory (MB) and standard
+    output of a command (on one core only when `core` is given)."""
     pin = (lambda: os.sched_setaffinity(0, {core})) if core is not None else None
-    # Its warnings go to a file: a pipe nobody reads while it runs fills up.
-    with tempfile.TemporaryFile() as errors:
+    # Its output goes to files: a pipe nobody reads while it runs fills up.
+    with tempfile.TemporaryFile() as output, tempfile.TemporaryFile() as errors:
         start = time.perf_counter()
-        process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=errors,
+        process = subprocess.Popen(command, stdout=output, stderr=errors,
                                    env=ENVIRONMENT, preexec_fn=pin)
         _, status, usage = os.wait4(process.pid, 0)
         wall = time.perf_counter() - start
@@ -84,7 +89,9 @@ def timed_process(command, core=None):
             errors.seek(0)
             sys.exit(f"{command[0]} failed ({process.returncode}): "
                      f"{errors.read().decode(errors='replace')[-800:]}")
-    return wall, usage.ru_utime + usage.ru_stime, usage.ru_maxrss / 1024
+        output.seek(0)
+        printed = output.read().decode(errors="replace")
+    return wall, usage.ru_utime + usage.ru_stime, usage.ru_maxrss / 1024, printed
 
 
 class Figures:
@@ -106,7 +113,7 @@ class Figures:
 
 
 def engine(figures, binary, listing, workers, step, core=None):
-    wall, cpu, _ = timed_process([binary, "-j", str(workers), f"--sweep={step:g}",
+    wall, cpu, _, _ = timed_process([binary, "-j", str(workers), f"--sweep={step:g}",
                                   "--format=csv", "--jobs-from", listing], core)
     for csv in glob.glob(os.path.join(os.path.dirname(listing), "*.sweep.csv")):
         os.unlink(csv)
@@ -120,9 +127,12 @@ def engine(figures, binary, listing, workers, step, core=None):
 def command_line(figures, listing, workers, step):
     out = tempfile.mkdtemp(prefix=f"district-cli-{workers}-", dir=os.path.dirname(listing))
     try:
-        wall, cpu, peak = timed_process([
+        wall, cpu, peak, printed = timed_process([
             sys.executable, os.path.join(EXAMPLES, "district.py"), "--jobs-from", listing,
             "--workers", str(workers), f"--step={step:g}", "--out", out])
+        # The time the command line gives itself: from its arguments read to
+        # summary.csv written, Python's start and imports before it.
+        own = float(re.search(r" in ([0-9.]+) s \(", printed).group(1))
         in_task = task_seconds(os.path.join(out, "summary.csv"))
     finally:
         shutil.rmtree(out)
@@ -130,6 +140,7 @@ def command_line(figures, listing, workers, step):
                 f", CPU {cpu:.2f} s, peak {peak:.0f} MB, {in_task * 1000:.2f} ms a building "
                 f"in its task")
     figures.add(f"district.py --workers {workers}, CPU s", cpu, load())
+    figures.add(f"district.py --workers {workers}, its own run s", own, load())
     figures.add(f"district.py --workers {workers}, peak MB", peak, load())
     figures.add(f"district.py --workers {workers}, ms a building in its task", in_task * 1000,
                 load())
@@ -150,13 +161,30 @@ def nothing(i):
     return i
 
 
+# What the README has dask-worker started with for this work: glibc keeps
+# freed blocks up to 32 MB for the next partition. Dask's nanny gives its
+# workers MALLOC_TRIM_THRESHOLD_=65536 instead (--nanny-default).
+KEEP_FREED_BLOCKS = {"MALLOC_TRIM_THRESHOLD_": "134217728", "MALLOC_MMAP_THRESHOLD_": "33554432"}
+
+
+def worker_environment(args):
+    import dask
+
+    environment = dict(dask.config.get("distributed.nanny.pre-spawn-environ"))
+    if not args.nanny_default:
+        environment.update(KEEP_FREED_BLOCKS)
+    return environment
+
+
 def local_cluster(figures, listing, workers, args):
+    import dask
     from distributed import Client, LocalCluster
     out = tempfile.mkdtemp(prefix=f"district-cluster-{workers}-", dir=os.path.dirname(listing))
     try:
         start = time.perf_counter()
-        with LocalCluster(n_workers=workers, threads_per_worker=1, dashboard_address=":0",
-                          processes=True) as cluster, Client(cluster) as client:
+        with dask.config.set({"distributed.nanny.pre-spawn-environ": worker_environment(args)}), \
+                LocalCluster(n_workers=workers, threads_per_worker=1, dashboard_address=":0",
+                             processes=True) as cluster, Client(cluster) as client:
             started = time.perf_counter() - start
             start = time.perf_counter()
             rows = district.sweep_district(0, out, step=args.step, jobs_from=listing,
@@ -195,11 +223,14 @@ def report(figures, args):
               f"{m(f'district.py --workers {workers}, CPU s') / m(f'engine -j {workers}, CPU s'):.2f}"
               f" CPU; LocalCluster {workers} / -j {workers}: "
               f"{m(f'LocalCluster {workers} worker(s), s') / engine_wall:.2f} wall")
+    own_ratio = m("district.py --workers 1, its own run s") / m(
+        "district.py --workers 2, its own run s")
     print(f"  two workers against one: district.py "
           f"{m('district.py --workers 1, s') / m('district.py --workers 2, s'):.2f} times as "
           f"fast, LocalCluster "
           f"{m('LocalCluster 1 worker(s), s') / m('LocalCluster 2 worker(s), s'):.2f}, "
-          f"ventora-run {m('engine -j 1, s') / m('engine -j 2, s'):.2f}")
+          f"ventora-run {m('engine -j 1, s') / m('engine -j 2, s'):.2f}; district.py's own "
+          f"run (Python started, imports done) {own_ratio:.2f}")
     # Virtual processors need not be equal: a core shared with another
     # machine's work runs the same sweep slower, and two workers then gain
     # less than twice whatever they run.
@@ -217,6 +248,9 @@ def main():
     parser.add_argument("--openings", type=int, default=50)
     parser.add_argument("--step", type=float, default=10)
     parser.add_argument("--repeat", type=int, default=3)
+    parser.add_argument("--nanny-default", action="store_true",
+                        help="start the LocalCluster's workers with Dask's own memory settings, "
+                             "not those the README gives dask-worker")
     parser.add_argument("--folder", help="where the job files and every output go (default: the "
                         "system's temporary folder); a tmpfs such as /dev/shm leaves the disk out")
     args = parser.parse_args()
