@@ -259,12 +259,10 @@ def heap_in_huge_pages(megabytes=64):
     glibc hands the reserved blocks out again (keep_freed_memory keeps it
     from trimming them); elsewhere, or where the kernel refuses, nothing
     changes."""
-    try:
-        libc = ctypes.CDLL(None)
-        malloc, free, madvise = libc.malloc, libc.free, libc.madvise
-        libc.mallopt  # glibc's heap: another allocator may place blocks otherwise
-    except (OSError, AttributeError):
+    libc = _glibc()
+    if libc is None:
         return
+    malloc, free, madvise = libc.malloc, libc.free, libc.madvise
     malloc.restype = ctypes.c_void_p
     free.argtypes = [ctypes.c_void_p]
     madvise.argtypes = [ctypes.c_void_p, ctypes.c_size_t, ctypes.c_int]
@@ -291,13 +289,23 @@ def keep_freed_memory():
     come back as fresh pages, each a page fault, a fifth of the district's
     CPU time on a virtual machine. The forked workers inherit it. What Dask's
     own workers do is left to Dask."""
-    try:
-        mallopt = ctypes.CDLL(None).mallopt
-    except (OSError, AttributeError):
-        return  # not glibc: its own ways
+    libc = _glibc()
+    if libc is None:
+        return
     m_trim_threshold, m_mmap_threshold = -1, -3
-    mallopt(m_mmap_threshold, 32 << 20)  # the largest glibc takes
-    mallopt(m_trim_threshold, 1 << 30)
+    libc.mallopt(m_mmap_threshold, 32 << 20)  # the largest glibc takes
+    libc.mallopt(m_trim_threshold, 1 << 30)
+
+
+def _glibc():
+    """The C library when it is glibc, whose heap the two above tune (another
+    allocator has its own ways, and may place blocks otherwise); else None."""
+    try:
+        libc = ctypes.CDLL(None)
+        libc.mallopt
+    except (OSError, AttributeError):
+        return None
+    return libc
 
 
 def main():

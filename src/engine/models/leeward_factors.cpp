@@ -119,10 +119,6 @@ void LeewardSARFactor(const RunContext& ctx, float ZH, float SAR, float PAD, flo
               {"PAD out of range (0 - 35) ", "SAR out of range (leeward facade)"}, F6, err);
 }
 
-void LeewardAngleFactor(float ZH, float angle, float XL, float& F7) {
-  F7 = LeewardAngleFactorInBand(LeewardAngleBand(ZH), angle, XL);
-}
-
 int LeewardAngleBand(float ZH) {
   return BandIndex(5.0 * (static_cast<double>(ZH) - 0.6) + 2.0, 3);
 }

@@ -53,10 +53,9 @@ void LeewardSARFactor(const RunContext& ctx, float ZH, float SAR, float PAD, flo
 
 // The horizontal distribution before the band multiplier: a quartic in XL
 // (1 - XL for negative angles) by ZH band, interpolated in the angle
-// magnitude between 90 and 180 degrees.
-void LeewardAngleFactor(float ZH, float angle, float XL, float& F7);
-// The same in two steps: the ZH band (1 to 3), then the factor for a height
-// in that band, so callers can share it among the heights of a band.
+// magnitude between 90 and 180 degrees. In two steps: the ZH band (1 to 3),
+// then the factor for a height in that band, so callers can share it among
+// the heights of a band.
 int LeewardAngleBand(float ZH);
 float LeewardAngleFactorInBand(int zhBand, float angle, float XL);
 

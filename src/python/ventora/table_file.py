@@ -149,11 +149,7 @@ def _write_index(h5, group, key, values, kind):
 def _write_block(h5, group, key, values):
     # A block is stored as pandas holds it, one row per column, transposed.
     if values.dtype == object:
-        import tables
-
-        node = h5.create_vlarray(group, key, tables.ObjectAtom())
-        node.append(values.T)
-        node._v_attrs.transposed = True
+        _write_objects(h5, group, key, values.T)
     elif values.size == 0:
         _write_array(h5, group, key, values)
     else:
@@ -162,12 +158,17 @@ def _write_block(h5, group, key, values):
 
 
 def _write_words(h5, group, key, column):
-    # The object block pandas writes, as _write_block writes it for an
-    # object array: one pickled (rows, 1) array, transposed.
+    # The object block of the words' column, from its codes.
+    _write_objects(h5, group, key, _TakenWords(column.words, column.codes.reshape(-1, 1)))
+
+
+def _write_objects(h5, group, key, rows_by_column):
+    # An object block as pandas writes it: one pickled (rows, 1) array,
+    # transposed.
     import tables
 
     node = h5.create_vlarray(group, key, tables.ObjectAtom())
-    node.append(_TakenWords(column.words, column.codes.reshape(-1, 1)))
+    node.append(rows_by_column)
     node._v_attrs.transposed = True
 
 
