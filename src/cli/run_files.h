@@ -14,7 +14,7 @@
 namespace ventora::cli {
 
 struct RunFiles {
-  std::vector<std::filesystem::path> inputs;   // job files, the list, the model
+  std::vector<std::filesystem::path> inputs;   // job files, the list, the model, footprints
   std::vector<std::filesystem::path> outputs;  // reports, exports, maps
 };
 

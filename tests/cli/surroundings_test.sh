@@ -113,6 +113,26 @@ JSON
     expect_status 0
     expect_err "1 footprints of \"$work/bow.geojson\" had self-intersecting or otherwise invalid rings: repaired"
     ;;
+  output_over_footprints)
+    # No output may replace a footprint file, a shapefile's sidecar or a file
+    # of a folder read as one source: nothing is written or deleted.
+    cp "$examples/office-block.in" "$helsinki" "$work/"
+    mkdir "$work/layers" && touch "$work/city.shp" "$work/city.DBF" "$work/layers/a.geojson"
+    sums=$(cd "$work" && md5sum office-block.in helsinki-buildings.geojson)
+    run_in "$work" --sweep --format=energyplus --output=helsinki-buildings.geojson \
+      --surroundings helsinki-buildings.geojson --site $centre office-block.in
+    expect_status 1
+    expect_err "the output \"$work/helsinki-buildings.geojson\" is \"helsinki-buildings.geojson\", which this run reads; nothing was written"
+    run_in "$work" --sweep --format=energyplus --output=city.DBF --surroundings city.shp \
+      --site 10,10 office-block.in
+    expect_status 1 && expect_err "is \"city.DBF\", which this run reads"
+    run_in "$work" --sweep --format=energyplus --output=layers/a.geojson --surroundings layers \
+      --site 10,10 office-block.in
+    expect_status 1 && expect_err "is \"layers/a.geojson\", which this run reads"
+    [[ $(cd "$work" && md5sum office-block.in helsinki-buildings.geojson) == "$sums" ]] ||
+      fail "an input changed"
+    expect_files office-block.in helsinki-buildings.geojson city.shp city.DBF layers
+    ;;
   usage_errors)
     inputs=()
     run --surroundings "$helsinki" --radius 150
