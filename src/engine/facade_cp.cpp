@@ -3,12 +3,11 @@
 #include "engine/models/leeward_model.h"
 #include "engine/models/roof_model.h"
 #include "engine/models/windward_model.h"
+#include "engine/report_writer.h"
 
 namespace ventora {
 
 namespace {
-
-constexpr float kFloorCp = 999.0f;
 
 // The element's height part from the cache, or computed by `compute` (which
 // sets err and gives false when the model refuses) and kept. A carried err

@@ -53,7 +53,7 @@ class ElementWalk {
  private:
   // False when the run stops at this element.
   bool Element(std::int16_t k, const PreparedElement& e) {
-    float Cp = 10000;  // an element outside its facade is not computed
+    float Cp = kNotComputedCp;  // an element outside its facade
     if (e.outside) {
       runError_ = 1;
     } else {

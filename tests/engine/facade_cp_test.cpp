@@ -11,6 +11,7 @@
 #include "engine/models/roof_model.h"
 #include "engine/models/row_memo.h"
 #include "engine/models/windward_model.h"
+#include "engine/report_writer.h"
 #include "recording_messages.h"
 
 namespace ventora {
@@ -74,7 +75,7 @@ TEST(FacadeCp, RoutesEachFacadeWithItsOwnValues) {
   g = own;
 }
 
-// A failure leaves Cp as it was (the floor's 999 aside) with code 1; the
+// A failure leaves Cp as it was (the floor's kFloorCp aside) with code 1; the
 // dispatcher's own boxes only outside a quiet run.
 TEST(FacadeCp, FailuresLeaveCpAndGiveCodeOne) {
   using Texts = std::vector<std::string>;
@@ -83,7 +84,7 @@ TEST(FacadeCp, FailuresLeaveCpAndGiveCodeOne) {
     std::int16_t carried;
     float VeEXP, cp;
     const char* box;
-  } cases[] = {{6, 0, 0.25f, 999, "floor facade: no Cp values"},
+  } cases[] = {{6, 0, 0.25f, kFloorCp, "floor facade: no Cp values"},
                {0, 0, 0.25f, kUntouched, "iface out of range (1 - 6)"},
                {1, 0, 0.5f, kUntouched, ""},  // beyond every model's range
                {5, 0, 0.5f, kUntouched, ""},

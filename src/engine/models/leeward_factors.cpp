@@ -9,6 +9,7 @@
 #include "engine/models/leeward_rows.h"
 #include "engine/models/numeric_helpers.h"
 #include "engine/models/row_memo.h"
+#include "engine/report_writer.h"
 
 namespace ventora {
 namespace {
@@ -50,7 +51,7 @@ void RatioFactor(const RunContext& ctx, float ZH, float ratio, float PAD,
   };
   const float value = LookupTwoAxes(table.pad, PAD, table.zh, ZH, row_value);
   if (no_real_value) {
-    factor = 10000.0f;
+    factor = kNotComputedCp;
     err = 2;
     ctx.ReportLine(failure.no_value_line);
     return;

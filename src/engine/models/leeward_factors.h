@@ -2,7 +2,8 @@
 // The six correction factors of the leeward wall model and the band
 // multiplier of its angle factor. Each writes its factor as a 32-bit float;
 // those that can refuse their input set err and leave the factor unwritten
-// (the FAR and SAR factors write 10000 when a root form has no real value).
+// (the FAR and SAR factors write kNotComputedCp when a root form has no real
+// value).
 
 #include <array>
 #include <cstdint>

@@ -9,6 +9,7 @@
 #include "engine/models/row_memo.h"
 #include "engine/models/windward_grids.h"
 #include "engine/models/windward_rows.h"
+#include "engine/report_writer.h"
 
 namespace ventora {
 namespace {
@@ -35,7 +36,7 @@ void RatioFactor(const RunContext& ctx, float ZH, float ratio, float PAD,
   };
   const float value = LookupTwoAxes(kWindwardRatioPAD, PAD, kWindwardRatioZH, ZH, row_value);
   if (no_real_value) {
-    factor = 10000.0f;
+    factor = kNotComputedCp;
     err = 2;
     ctx.RangeMessage(message);
     ctx.ReportLine(message);

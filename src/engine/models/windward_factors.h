@@ -1,7 +1,7 @@
 #pragma once
 // The six correction factors of the windward wall model. Each writes its
 // factor as a 32-bit float; those that can refuse their input set err and
-// leave the factor unwritten (the FAR and SAR factors write 10000).
+// leave the factor unwritten (the FAR and SAR factors write kNotComputedCp).
 
 #include <cstdint>
 

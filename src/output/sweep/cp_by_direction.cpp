@@ -10,9 +10,6 @@
 namespace ventora {
 namespace {
 
-// The run's sentinel for an element outside its facade.
-constexpr float kOutsideCp = 10000;
-
 std::string FileNameOf(const std::string& path) {
   const std::size_t slash = path.find_last_of("/\\");
   return slash == std::string::npos ? path : path.substr(slash + 1);
@@ -36,7 +33,7 @@ std::int16_t NumberOnFacade(const Job& job, const ElementResult& e) {
 }  // namespace
 
 bool DirectionElement::IsValue(float cp) {
-  return std::isfinite(cp) && cp != kOutsideCp;
+  return std::isfinite(cp) && cp != kNotComputedCp;
 }
 
 const DirectionElement* CpByDirection::Element(int k) const {
