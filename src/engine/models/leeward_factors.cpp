@@ -14,13 +14,6 @@
 namespace ventora {
 namespace {
 
-static_assert(kLeewardVeEXPZH.size() == LeewardVeEXPTable.size());
-static_assert(kLeewardZH.size() == LeewardPADTable.size());
-static_assert(kLeewardZH.size() * kLeewardRbHPAD.size() == LeewardRbHTable.size());
-static_assert(kLeewardRatioPAD.size() * kLeewardZH.size() == LeewardFARTable.size());
-static_assert(LeewardFARTable.size() == LeewardSARTable.size());
-static_assert(3 * kLeewardAngle.size() == LeewardAngleTable.size());
-
 constexpr int kLastPlainRootRow = 30;  // rows from PAD 15 on give 20 minus the root
 
 struct RatioFailure {

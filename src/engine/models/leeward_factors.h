@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <span>
 
-#include "engine/models/leeward_grids.h"
 #include "engine/models/leeward_tables.h"
 #include "engine/run_context.h"
 

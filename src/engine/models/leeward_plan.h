@@ -2,7 +2,7 @@
 // The leeward factors F2 to F6 with the job's values fixed for one facade
 // (wall_plan.h): planned once, read for every element of the facade.
 
-#include "engine/models/leeward_grids.h"
+#include "engine/models/leeward_tables.h"
 #include "engine/models/wall_plan.h"
 
 namespace ventora {

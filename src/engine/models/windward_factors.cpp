@@ -7,17 +7,12 @@
 #include "engine/models/grid_lookup.h"
 #include "engine/models/numeric_helpers.h"
 #include "engine/models/row_memo.h"
-#include "engine/models/windward_grids.h"
 #include "engine/models/windward_rows.h"
+#include "engine/models/windward_tables.h"
 #include "engine/report_writer.h"
 
 namespace ventora {
 namespace {
-
-static_assert(kWindwardVeEXPZH.size() == WindwardVeEXPTable.size());
-static_assert(kWindwardRbHZH.size() * kWindwardRbHPAD.size() == WindwardRbHTable.size());
-static_assert(kWindwardRatioPAD.size() * kWindwardRatioZH.size() == WindwardFARTable.size());
-static_assert(WindwardFARTable.size() == WindwardSARTable.size());
 
 // The FAR and SAR factors: the ratio picks the curve once for every row the
 // lookup evaluates; a row without a real value (1000) spoils the whole factor.

@@ -3,7 +3,7 @@
 // (wall_plan.h): planned once, read for every element of the facade.
 
 #include "engine/models/wall_plan.h"
-#include "engine/models/windward_grids.h"
+#include "engine/models/windward_tables.h"
 
 namespace ventora {
 
