@@ -1,5 +1,7 @@
 #include "engine/prepared_elements.h"
 
+#include "engine/speedups/element_memo.h"
+
 #include <gtest/gtest.h>
 
 #include <bit>

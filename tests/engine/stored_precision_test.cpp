@@ -38,7 +38,7 @@ TEST(StoredPrecision, FacadeAngleWrapsStoredValues) {
 TEST(StoredPrecision, LeewardUpperSarRowUsesTheUnroundedRoot) {
   float Cp = 0;
   std::int16_t err = 0;
-  LeewardCp(RunContext{}, 0.22f, 15.0f, 1.0f, 1.0f, 2.0f, 180.0f, 0.4f, 0.5f, Cp, err);
+  LeewardCp({}, {0.22f, 15.0f, 1.0f, 1.0f, 2.0f, 180.0f, 0.4f, 0.5f}, Cp, err);
   ASSERT_EQ(err, 0);
   EXPECT_EQ(Cp, -0x1.1ca622p-3f);  // -0.13898875
 }
@@ -51,7 +51,7 @@ TEST(StoredPrecision, LeewardUpperSarRowUsesTheUnroundedRoot) {
 TEST(StoredPrecision, RoofAngleAndVeexpFactorsAreStoredTogether) {
   float Cp = 0;
   std::int16_t err = 0;
-  RoofCp(RunContext{}, 0.25f, 0.0f, 1.0f, 1.0f, 1.0f, -30.0f, 0.5f, 0.3f, 0, 0.0f, Cp, err);
+  RoofCp({}, {0.25f, 0.0f, 1.0f, 1.0f, 1.0f, -30.0f, 0.5f, 0.3f, 0, 0.0f}, Cp, err);
   ASSERT_EQ(err, 0);
   EXPECT_EQ(Cp, -0x1.a788aap-3f);  // -0.20680363
 }

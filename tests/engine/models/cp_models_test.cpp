@@ -14,11 +14,8 @@
 #include <utility>
 #include <vector>
 
-#include "engine/models/leeward_factors.h"
 #include "engine/models/leeward_model.h"
-#include "engine/models/roof_factors.h"
 #include "engine/models/roof_model.h"
-#include "engine/models/windward_factors.h"
 #include "engine/models/windward_model.h"
 #include "recording_messages.h"
 
@@ -43,14 +40,17 @@ struct Element {
 
 using Model = void (*)(const RunContext& ctx, const Element& e, float& Cp, std::int16_t& err);
 
+ModelInput In(const Element& e) {
+  return {e.VeEXP, e.PAD, e.RbH, e.FAR, e.SAR, e.angle, e.ZH, e.XL, e.Islope, e.Phi};
+}
 void Windward(const RunContext& ctx, const Element& e, float& Cp, std::int16_t& err) {
-  WindwardCp(ctx, e.VeEXP, e.PAD, e.RbH, e.FAR, e.SAR, e.angle, e.ZH, e.XL, Cp, err);
+  WindwardCp(ctx, In(e), Cp, err);
 }
 void Leeward(const RunContext& ctx, const Element& e, float& Cp, std::int16_t& err) {
-  LeewardCp(ctx, e.VeEXP, e.PAD, e.RbH, e.FAR, e.SAR, e.angle, e.ZH, e.XL, Cp, err);
+  LeewardCp(ctx, In(e), Cp, err);
 }
 void Roof(const RunContext& ctx, const Element& e, float& Cp, std::int16_t& err) {
-  RoofCp(ctx, e.VeEXP, e.PAD, e.RbH, e.FAR, e.SAR, e.angle, e.ZH, e.XL, e.Islope, e.Phi, Cp, err);
+  RoofCp(ctx, In(e), Cp, err);
 }
 
 struct Outcome {
@@ -152,10 +152,12 @@ TEST(WindwardModelTest, BandedFactorsReadTheirRows) {
       {0.3f, 4.99f, 1},   {0.3f, 5.0f, 2},   {0.59f, 15.0f, 3},  {0.6f, 15.0f, 13},
       {0.79f, 85.0f, 20}, {0.8f, 85.0f, 30}, {0.1f, 89.99f, 10}, {kNaN, kNaN, 1}};
   for (auto [ZH, angle, row] : angle_rows) {
-    WindwardAngleFactor(ZH, angle, 0.0f, f);
-    EXPECT_EQ(f, WindwardAngleTable[row - 1][3]) << "ZH " << ZH << " angle " << angle;
-    WindwardAngleFactor(ZH, -angle, 1.0f, f);
-    EXPECT_EQ(f, WindwardAngleTable[row - 1][3]) << "ZH " << ZH << " angle " << -angle;
+    EXPECT_EQ(WindwardAlongFactor(WindwardAlongBand(ZH), angle, 0.0f),
+              WindwardAngleTable[row - 1][3])
+        << "ZH " << ZH << " angle " << angle;
+    EXPECT_EQ(WindwardAlongFactor(WindwardAlongBand(ZH), -angle, 1.0f),
+              WindwardAngleTable[row - 1][3])
+        << "ZH " << ZH << " angle " << -angle;
   }
 }
 
