@@ -30,7 +30,8 @@ const RunContext kQuiet{true, nullptr, nullptr};
 const auto Above = [](float x) { return std::nextafter(x, 1e9f); };
 const auto Below = [](float x) { return std::nextafter(x, -1e9f); };
 
-// Islope and Phi are read by the roof model only.
+// The models' input with values in the middle of every range; Islope and
+// Phi are read by the roof model only.
 struct Element {
   float VeEXP = 0.3f, PAD = 10.0f, RbH = 1.2f, FAR = 1.5f, SAR = 0.8f, angle = 20.0f, ZH = 0.5f,
         XL = 0.3f;
@@ -38,20 +39,8 @@ struct Element {
   float Phi = 15.0f;
 };
 
-using Model = void (*)(const RunContext& ctx, const Element& e, float& Cp, std::int16_t& err);
-
-ModelInput In(const Element& e) {
-  return {e.VeEXP, e.PAD, e.RbH, e.FAR, e.SAR, e.angle, e.ZH, e.XL, e.Islope, e.Phi};
-}
-void Windward(const RunContext& ctx, const Element& e, float& Cp, std::int16_t& err) {
-  WindwardCp(ctx, In(e), Cp, err);
-}
-void Leeward(const RunContext& ctx, const Element& e, float& Cp, std::int16_t& err) {
-  LeewardCp(ctx, In(e), Cp, err);
-}
-void Roof(const RunContext& ctx, const Element& e, float& Cp, std::int16_t& err) {
-  RoofCp(ctx, In(e), Cp, err);
-}
+using Model = void (*)(const RunContext&, const ModelInput&, float& Cp, std::int16_t& err);
+constexpr Model Windward = WindwardCp, Leeward = LeewardCp, Roof = RoofCp;
 
 struct Outcome {
   float Cp = kUntouched;
@@ -62,7 +51,8 @@ struct Outcome {
 
 Outcome RunModel(Model model, const Element& e, bool quiet = false) {
   Outcome out;
-  model(RunContext{quiet, &out.boxes, &out.lines}, e, out.Cp, out.err);
+  const ModelInput in{e.VeEXP, e.PAD, e.RbH, e.FAR, e.SAR, e.angle, e.ZH, e.XL, e.Islope, e.Phi};
+  model(RunContext{quiet, &out.boxes, &out.lines}, in, out.Cp, out.err);
   return out;
 }
 
