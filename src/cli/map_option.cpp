@@ -6,7 +6,7 @@
 
 #ifdef VENTORA_WITH_MAP
 #include "map/cpmap_entry.h"
-#include "output/program_library.h"
+#include "core/program_library.h"
 #endif
 
 namespace ventora::cli {

@@ -4,7 +4,7 @@
 
 #include "core/parameter_limits.h"
 #include "engine/models/roof_factors.h"
-#include "engine/models/roof_layout.h"
+#include "core/roof_layout.h"
 #include "engine/models/roof_plan.h"
 #include "engine/models/row_memo.h"
 
