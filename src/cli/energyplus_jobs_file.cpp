@@ -47,7 +47,7 @@ int RunEnergyPlusSweeps(const CliOptions& options, std::ostream& out, std::ostre
   }
   std::vector<JobSweep> jobs;
   for (const SweptJob& s : swept)
-    jobs.push_back(JobSweep{s.sweep, s.loaded.job, s.stem});
+    jobs.push_back(JobSweep{s.swept.sweep, s.swept.job, s.stem});
   const EnergyPlusSettings settings{options.allTables, options.strict};
   const int status = WriteExportAt(
       path,
@@ -64,7 +64,7 @@ int RunEnergyPlusSweeps(const CliOptions& options, std::ostream& out, std::ostre
       !clash.empty())
     err << "ventora-run: warning: " << clash << '\n';
   for (const SweptJob& s : swept) {
-    const std::string warning = EnergyPlusCpWarning(s.sweep, settings);
+    const std::string warning = EnergyPlusCpWarning(s.swept.sweep, settings);
     if (!warning.empty()) err << "ventora-run: warning: " << s.stem << ": " << warning << '\n';
   }
   out << path.string() << '\n';

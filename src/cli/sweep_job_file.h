@@ -9,8 +9,8 @@
 #include <string>
 
 #include "cli_options.h"
+#include "commands/sweep_export.h"
 #include "output/sweep/export_job_summary.h"
-#include "output/sweep/wind_sweep.h"
 #include "run_job_file.h"
 
 namespace ventora::cli {
@@ -25,8 +25,8 @@ ExportInfo CliExportInfo(const CliOptions& options);
 
 struct SweptJob {
   LoadedJob loaded;
-  WindSweep sweep;
-  std::string stem;  // the job file's name without folder and ".in"
+  SweptForExport swept;  // the job as checked and swept
+  std::string stem;      // the job file's name without folder and ".in"
 };
 
 // Loads, checks and sweeps the job named `job` as `options` say, first

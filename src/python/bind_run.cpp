@@ -259,7 +259,7 @@ PyResult Run(const PyJob& job) {
 std::vector<Message> Check(const PyJob& job) {
   CollectedMessages messages;
   Job copy = job.job;
-  PassesPreRunChecks(copy, messages);
+  PassesPreRunChecks(copy, messages, kPointDecimal);
   return messages.messages();
 }
 

@@ -90,7 +90,8 @@ PySweep Tabulated(const WindSweep& s, const PyJob& job) {
 // The job after the pre-run checks; throws RunRefused.
 Job CheckedJob(const Job& job, CollectedMessages& messages) {
   Job checked = job;
-  if (!PassesPreRunChecks(checked, messages)) throw RunRefused(job, messages.messages());
+  if (!PassesPreRunChecks(checked, messages, kPointDecimal))
+    throw RunRefused(job, messages.messages());
   return checked;
 }
 

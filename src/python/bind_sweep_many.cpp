@@ -124,7 +124,7 @@ std::string SweepOne(const Sources& sources, const Sources::Entry& entry, Readin
   try {
     Job job = LoadSource(sources, entry, reading.numbers, reading.separatorsEqual);
     CollectedMessages messages;
-    if (!PassesPreRunChecks(job, messages)) {
+    if (!PassesPreRunChecks(job, messages, kPointDecimal)) {
       std::string text = "the pre-run checks refused the job";
       for (const Message& m : messages.messages())
         text += ": " + m.text;

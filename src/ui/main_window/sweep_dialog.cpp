@@ -240,10 +240,10 @@ void SweepDialog::Finish() {
   if (!error_.empty()) {
     messages_.Show(Message{kSweepTitle, error_, MsgIcon::Critical});
   } else if (outcome_ && !outcome_->notes.empty()) {
-    const std::string head = outcome_->written ? "Written: " + file_->text().toStdString() + "\n"
-                                               : "Nothing was written.\n";
+    const std::string head = outcome_->Written() ? "Written: " + file_->text().toStdString() + "\n"
+                                                 : "Nothing was written.\n";
     messages_.Show(Message{kSweepTitle, head + JoinLines(outcome_->notes),
-                           outcome_->written ? MsgIcon::Exclamation : MsgIcon::Critical});
+                           outcome_->Written() ? MsgIcon::Exclamation : MsgIcon::Critical});
   }
   QDialog::accept();
 }

@@ -1,4 +1,4 @@
-#include "idf/from_model/from_model_sweep.h"
+#include "commands/cp_model/from_model_sweep.h"
 
 #include <cerrno>
 #include <memory>
