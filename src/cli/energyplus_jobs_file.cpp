@@ -35,13 +35,12 @@ int RunEnergyPlusSweeps(const CliOptions& options, std::ostream& out, std::ostre
     return kExitSystemError;
   }
   const fs::path path = EnergyPlusOutputPath(options);
-  if (!DeleteOldOutput(path, err)) return kExitSystemError;
   std::vector<SweptJob> swept;
   swept.reserve(options.jobs.size());
   const CliOptions cleared = WithStaleTemporariesRemoved(options);
   for (const std::string& job : options.jobs) {
     int status = kExitSystemError;
-    std::optional<SweptJob> one = SweepJob(cleared, job, false, err, status);
+    std::optional<SweptJob> one = SweepJob(cleared, job, err, status);
     if (!one) return status;
     swept.push_back(std::move(*one));
   }

@@ -79,26 +79,14 @@ ExportInfo CliExportInfo(const CliOptions& options) {
   return {.version = VENTORA_VERSION, .boundaryLayer = options.boundaryLayer, .notes = {}};
 }
 
-bool DeleteOldOutput(const fs::path& path, std::ostream& err) {
-  std::error_code error;
-  fs::remove(path, error);
-  if (!error) return true;
-  err << "ventora-run: cannot delete the old \"" << path.string() << "\": " << error.message()
-      << '\n';
-  return false;
-}
-
 std::optional<SweptJob> SweepJob(const CliOptions& options, const std::string& job,
-                                 bool deleteOldExport, std::ostream& err, int& status) {
+                                 std::ostream& err, int& status) {
   CliOptions one = options;
   one.jobs = {job};
   std::optional<LoadedJob> loaded = LoadJobFile(one, err);
   status = kExitSystemError;
   if (!loaded) return std::nullopt;
   if (!options.staleTemporariesRemoved) RemoveStaleTemporaries(loaded->jobName);
-  // The old export goes before anything is computed, as a run's old report does.
-  if (deleteOldExport && !DeleteOldOutput(SweepOutputPath(loaded->jobName, options), err))
-    return std::nullopt;
   StreamMessages messages(err);
   SweepSetup setup;
   setup.messages = &messages;
@@ -124,7 +112,7 @@ std::optional<SweptJob> SweepJob(const CliOptions& options, const std::string& j
 int RunSweepFile(const CliOptions& options, std::ostream& out, std::ostream& err) {
   if (options.format == "energyplus") return RunEnergyPlusSweeps(options, out, err);
   int status = kExitSystemError;
-  std::optional<SweptJob> swept = SweepJob(options, options.jobs.front(), true, err, status);
+  std::optional<SweptJob> swept = SweepJob(options, options.jobs.front(), err, status);
   if (!swept) return status;
   return WriteExport(*swept, options, out, err);
 }

@@ -1,7 +1,6 @@
 #include "commands/sweep_export.h"
 
 #include <stdexcept>
-#include <system_error>
 
 #include "commands/run_job.h"
 #include "core/cancellation.h"
@@ -87,13 +86,6 @@ std::string SweepExportText(const SweepRequest& request, const SweptForExport& s
 SweepOutcome RunSweepExport(const SweepRequest& request, SweepSetup setup) {
   const ExportFormat& format = FormatOf(request);
   SweepOutcome outcome;
-  std::error_code error;
-  fs::remove(request.file, error);
-  if (error) {
-    outcome.notes.push_back("cannot delete the old \"" + request.file.string() +
-                            "\": " + error.message());
-    return outcome;
-  }
   NoteCollector collector(outcome.notes);
   if (setup.messages == nullptr) setup.messages = &collector;
   SweptForExport swept = SweepForExport(request, setup);

@@ -74,9 +74,11 @@ SweptForExport SweepForExport(const SweepRequest& request, const SweepSetup& set
 std::string SweepExportText(const SweepRequest& request, const SweptForExport& swept,
                             std::string& warning);
 
-// Sweeps and writes `request.file`. The boxes go to `setup.messages`, or
-// into the notes when it is null. Throws Cancelled when `setup.cancel` is
-// set between two directions, having written nothing.
+// Sweeps and writes `request.file`, replacing the old file only with a
+// whole new one: a sweep that is refused, stops, fails or is cancelled
+// leaves it as it was. The boxes go to `setup.messages`, or into the notes
+// when it is null. Throws Cancelled when `setup.cancel` is set between two
+// directions, having written nothing.
 SweepOutcome RunSweepExport(const SweepRequest& request, SweepSetup setup);
 
 }  // namespace ventora

@@ -131,6 +131,17 @@ strict)
     expect_status 2 && expect_err "1 element has an implausible Cp"
     expect_files t.in t.out.txt
   done
+  # A refused export leaves the one before it as it was.
+  exports=(t.sweep.csv t.sweep.idf t.sweep.contam.txt Ventora_t.mo)
+  for file in "${exports[@]}"; do echo "the last good export" >"$work/$file"; done
+  for format in csv energyplus contam modelica; do
+    run --sweep --format=$format --strict "$work/t.in"
+    expect_status 2
+  done
+  for file in "${exports[@]}"; do
+    [[ $(cat "$work/$file") == "the last good export" ]] || fail "$file replaced"
+  done
+  rm "${exports[@]/#/$work/}"
   run --sweep --format=energyplus "$work/t.in"
   expect_status 0 && expect_err "F4_E1. They are written as WindPressureCoefficientValues"
   grep -q '^Table:Lookup,' "$work/t.sweep.idf" && fail "an implausible element as a table"
@@ -169,11 +180,19 @@ option_errors)
 refused)
   # VeEXP 0.5 is beyond the model's limits: refused before any direction runs.
   printf ' 0 0 20 10 10 20 10 .5 0 0\r\n 1 \r\n 1 \r\n 1 5 5 \r\n' >"$work/steep.in"
-  echo stale >"$work/steep.sweep.csv"
+  echo "the last good export" >"$work/steep.sweep.csv"
   run --sweep "$work/steep.in"
   expect_status 2
   expect_err "The Calculation can not be carried out because input data are out of limits."
-  expect_files steep.in
+  # The old export is left as it was, alone and as one of several jobs' fragment.
+  expect_files steep.in steep.sweep.csv
+  cp "$examples/low-house.in" "$work/"
+  echo "the last good export" >"$work/both.idf"
+  run --sweep --format=energyplus --output="$work/both.idf" "$work/low-house.in" "$work/steep.in"
+  expect_status 2
+  for file in steep.sweep.csv both.idf; do
+    [[ $(cat "$work/$file") == "the last good export" ]] || fail "$file replaced"
+  done
   ;;
 every_direction_stopped)
   # An element on the floor stops every run: nothing is written, each is named.
