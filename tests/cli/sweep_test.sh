@@ -131,17 +131,6 @@ strict)
     expect_status 2 && expect_err "1 element has an implausible Cp"
     expect_files t.in t.out.txt
   done
-  # A refused export leaves the one before it as it was.
-  exports=(t.sweep.csv t.sweep.idf t.sweep.contam.txt Ventora_t.mo)
-  for file in "${exports[@]}"; do echo "the last good export" >"$work/$file"; done
-  for format in csv energyplus contam modelica; do
-    run --sweep --format=$format --strict "$work/t.in"
-    expect_status 2
-  done
-  for file in "${exports[@]}"; do
-    [[ $(cat "$work/$file") == "the last good export" ]] || fail "$file replaced"
-  done
-  rm "${exports[@]/#/$work/}"
   run --sweep --format=energyplus "$work/t.in"
   expect_status 0 && expect_err "F4_E1. They are written as WindPressureCoefficientValues"
   grep -q '^Table:Lookup,' "$work/t.sweep.idf" && fail "an implausible element as a table"

@@ -63,23 +63,5 @@ TEST(RunSweepExport, AnEndWithoutANewFileLeavesTheOldOne) {
   }
 }
 
-// The one that completes replaces it, and says so in its outcome.
-TEST(RunSweepExport, ACompletedSweepReplacesTheOldFile) {
-  testing::TempFolder dir;
-  SweepRequest request;
-  request.job = testing::BlockJob(0, 30);
-  request.job.PAD = 0, request.job.SbH = 4;
-  testing::AddElement(request.job, 1, 6, 3);
-  request.jobName = (dir / "job").string();
-  request.format = "csv";
-  request.file = dir / "job.sweep.csv";
-  std::ofstream(request.file) << "the last good export";
-  const SweepOutcome outcome = RunSweepExport(request, {});
-  EXPECT_EQ(outcome.outcome, RunOutcome::Completed);
-  EXPECT_TRUE(outcome.Written());
-  EXPECT_NE(ReadBytes(request.file).find("# Job: job\r\n"), std::string::npos);
-  ASSERT_NE(outcome.directions, nullptr);
-}
-
 }  // namespace
 }  // namespace ventora
