@@ -19,6 +19,12 @@ case $case_name in
     grep -qF "Ventora_Directions_30deg," "$work/box.cp.idf" || fail "no 30 deg. array"
     [[ $(head -1 "$work/box.ventora.in") == $' 90 0 20 10 6 20 10 .33 0 0\r' ]] || fail "job header"
     [[ $(grep -vc '^#' "$work/box.ventora.sweep.csv") == 6 ]] || fail "sweep rows"
+    # The written job swept again names and places every opening as the model does.
+    run --sweep=30 --format=energyplus "$work/box.ventora.in"
+    expect_status 0
+    elements() { grep -o '^! Facade .*\|_F[0-9]_E[0-9]*, *!- Name' "$1" | tr -d '\r '; }
+    [[ $(elements "$work/box.cp.idf") == $(elements "$work/box.ventora.sweep.idf") ]] ||
+      fail "other names: $(diff <(elements "$work/box.cp.idf") <(elements "$work/box.ventora.sweep.idf"))"
     grep -q "^# Job: box"$'\r'"$" "$work/box.ventora.sweep.csv" || fail "no job in the CSV's header"
     grep -qF "Site:HeightVariation with Wind Speed Profile Exponent 0.33 and Wind Speed Profile Boundary Layer Thickness 460 m (without it, Building Terrain City gives the same)" \
       "$work/box.cp.idf" || fail "no site profile in the header"

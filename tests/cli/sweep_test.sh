@@ -94,9 +94,9 @@ sweep_contam)
   profiles=$work/low-house.sweep.contam.txt
   grep -qx $'28 ! wind pressure profiles:\r' "$profiles" || fail "no count line"
   [[ $(tail -n 1 "$profiles") == $'-999\r' ]] || fail "last line $(tail -n 1 "$profiles")"
-  [[ $(grep -cE '^[0-9]+ 13 1 low-hous_F[1-5]_E[0-9]+'$'\r''$' "$profiles") == 28 ]] ||
+  [[ $(grep -cE '^[0-9]+ 13 1 low-house_F[1-5]_E[1-8]'$'\r''$' "$profiles") == 28 ]] ||
     fail "not 28 profiles of 13 points"
-  grep -q $'^5 13 1 low-hous_F1_E1\r$' "$profiles" || fail "not numbered from 5"
+  grep -q $'^5 13 1 low-house_F1_E1\r$' "$profiles" || fail "not numbered from 5"
   # The wind settings to enter, for the site's given boundary layer.
   run --sweep --format=contam --boundary-layer=300 "$work/low-house.in"
   expect_status 0

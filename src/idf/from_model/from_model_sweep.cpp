@@ -46,7 +46,7 @@ std::string Curves(const WindSweep& sweep, const Job& job, const std::string& pr
   if (anyTable) AppendTableDirections(curves, sweep);
   for (std::size_t e = 0; e < sweep.elements.size(); ++e) {
     AppendElement(curves, sweep, job, e, prefix, settings);
-    names.push_back(IdfElementName(prefix, sweep.elements[e]));
+    names.push_back(IdfElementName(prefix, sweep.elements[e].iface, NumberOnFacade(sweep, e)));
   }
   return curves;
 }
@@ -66,9 +66,6 @@ void SweepCpModel(const CpModelPlan& plan, const CpModelSettings& settings, cons
     throw std::invalid_argument(StrictRefusal(sweep, "EnergyPlus model"));
   if (sweep.elements.size() != fit.openings.size())
     throw std::runtime_error("element count mismatch");
-  // The model's names number the elements on each facade, as the summary does.
-  for (std::size_t e = 0; e < sweep.elements.size(); ++e)
-    sweep.elements[e].k = static_cast<std::int16_t>(fit.openings[e].element);
   const EnergyPlusSettings energyPlus{settings.allTables};
   const std::string curves = Curves(sweep, job, IdfNamePrefix(stem), energyPlus, files.names);
   std::string headerWarning;

@@ -82,8 +82,8 @@ std::string IdfNamePrefix(const std::string& jobStem) {
   return prefix.empty() ? "Ventora" : prefix;
 }
 
-std::string IdfElementName(const std::string& prefix, const ElementResult& element) {
-  return prefix + "_" + ElementLabel(element.iface, element.k);
+std::string IdfElementName(const std::string& prefix, int iface, int number) {
+  return prefix + "_" + ElementLabel(iface, number);
 }
 
 std::string EnergyPlusArrayName(const WindSweep& sweep) {
@@ -147,11 +147,12 @@ void AppendTableDirections(std::string& out, const WindSweep& sweep) {
 void AppendElement(std::string& out, const WindSweep& sweep, const Job& job, std::size_t e,
                    const std::string& prefix, const EnergyPlusSettings& settings) {
   const ElementResult& element = sweep.elements[e];
-  out += "! Facade " + std::to_string(element.iface) + ", element " + std::to_string(element.k) +
+  const int number = NumberOnFacade(sweep, e);
+  out += "! Facade " + std::to_string(element.iface) + ", element " + std::to_string(number) +
          ": X " + NumberString(element.X) + " m, Z (wall) / Y (roof) " + NumberString(element.Z) +
          " m, facade azimuth " + NumberString(FacadeAzimuth(job, element.iface)) + " deg\r\n";
   out += CommentLines("Cp status: " + SweptStatusText(sweep, e), "! ");
-  const std::string name = IdfElementName(prefix, element);
+  const std::string name = IdfElementName(prefix, element.iface, number);
   if (EnergyPlusTableForm(sweep, e, settings)) {
     Table(out, sweep, e, name);
   } else {

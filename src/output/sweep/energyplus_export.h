@@ -36,8 +36,8 @@ std::string EnergyPlusIdf(const WindSweep& sweep, const Job& job, const std::str
 // comment marks and blanks become '_', and it is kept short.
 std::string IdfNamePrefix(const std::string& jobStem);
 
-// "office_F2_E21": prefix, facade and element number as the report numbers them.
-std::string IdfElementName(const std::string& prefix, const ElementResult& element);
+// "office_F2_E3": prefix, facade and the element's number on it.
+std::string IdfElementName(const std::string& prefix, int iface, int number);
 
 // "Ventora_Directions_10deg": the array's name, from the sweep's step.
 std::string EnergyPlusArrayName(const WindSweep& sweep);

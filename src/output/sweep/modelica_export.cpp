@@ -80,15 +80,15 @@ void Header(std::string& out, const Job& job, const std::string& jobStem, const 
 
 void Element(std::string& out, const WindSweep& sweep, const Job& job, std::size_t e, int step) {
   const ElementResult& element = sweep.elements[e];
-  const std::string label = ElementLabel(element.iface, element.k);
+  const std::string label = ElementLabel(sweep, e);
   std::vector<float> Cp;
   for (const ProfilePoint& point : FacadeProfile(sweep, e, step))
     Cp.push_back(point.second);
   out += "  constant Modelica.Units.SI.Angle " + label +
          "_azi = " + NumberString(LibraryAzimuth(job, element.iface)) + kDegrees +
          "\r\n    \"Facade " + std::to_string(element.iface) + " element " +
-         std::to_string(element.k) + ": X " + NumberString(element.X) + " m, Z (wall) / Y (roof) " +
-         NumberString(element.Z) + " m\";\r\n";
+         std::to_string(NumberOnFacade(sweep, e)) + ": X " + NumberString(element.X) +
+         " m, Z (wall) / Y (roof) " + NumberString(element.Z) + " m\";\r\n";
   out += "  constant Real " + label + "_Cp[" + std::to_string(Cp.size()) +
          "](each unit=\"1\") =\r\n    " + NumberList(Cp) +
          "\r\n    \"Cp status: " + SweptStatusText(sweep, e) + "\";\r\n";
