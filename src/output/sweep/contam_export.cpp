@@ -5,6 +5,7 @@
 #include <cctype>
 #include <stdexcept>
 #include <vector>
+#include "core/ascii_case.h"
 
 #include "output/sweep/cp_beyond_one.h"
 #include "output/sweep/cp_status.h"
@@ -99,6 +100,13 @@ std::size_t LongestLabel(const WindSweep& sweep) {
   return LongestLabel(counts);
 }
 
+std::array<int, kFacadeCount + 1> Counts(const Job& job) {
+  std::array<int, kFacadeCount + 1> counts{};
+  for (int f = 1; f <= kFacadeCount; ++f)
+    counts[static_cast<std::size_t>(f)] = job.ElmCount[static_cast<std::size_t>(f)];
+  return counts;
+}
+
 }  // namespace
 
 bool ContamStepAccepted(int step) {
@@ -115,6 +123,26 @@ std::string ContamJobPart(const std::string& jobStem, std::size_t longestLabel) 
 std::string ContamProfileName(const std::string& jobStem, const std::string& label,
                               std::size_t longestLabel) {
   return ContamJobPart(jobStem, longestLabel) + "_" + label;
+}
+
+std::string ContamNameClash(const std::vector<ContamJob>& jobs) {
+  for (std::size_t a = 0; a < jobs.size(); ++a) {
+    const std::string partA = ContamJobPart(jobs[a].stem, LongestLabel(Counts(jobs[a].job)));
+    for (std::size_t b = a + 1; b < jobs.size(); ++b) {
+      const std::string partB = ContamJobPart(jobs[b].stem, LongestLabel(Counts(jobs[b].job)));
+      if (!SameIgnoringCase(partA, partB)) continue;
+      for (int f = 1; f <= kFacadeCount; ++f) {
+        const auto i = static_cast<std::size_t>(f);
+        if (jobs[a].job.ElmCount[i] == 0 || jobs[b].job.ElmCount[i] == 0) continue;
+        return "the jobs '" + jobs[a].stem + "' and '" + jobs[b].stem +
+               "' would give their CONTAM profiles the same names (" + partA + "_" +
+               ElementLabel(f, 1) + " ...), and a project holds each name once; rename one " +
+               "job file so that the first " + std::to_string(partA.size()) +
+               " characters of their names differ";
+      }
+    }
+  }
+  return "";
 }
 
 std::string ContamCpWarning(const WindSweep& sweep) {

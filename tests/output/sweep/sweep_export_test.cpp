@@ -2,6 +2,7 @@
 // readers in consumer_readers.h), each against the sweep's values and a
 // normal run.
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -203,6 +204,22 @@ TEST(ContamProfiles, AtMost16PointsFromEachFacadesNormalNamedAfterTheJob) {
         EXPECT_EQ(Cp, AbsoluteCp(absolute, job, e, element.iface, angle)) << e << " " << angle;
     }
   }
+  // Jobs written by one call go into one project: their names may not meet.
+  const Job house = ExampleJob("low-house");  // longest label F1_E6: 9 characters of the job's
+  Job roofOnly = house;
+  roofOnly.ElmCount = {0, 0, 0, 0, 0, 8, 0};
+  for (const auto& [a, b, clash] : {std::tuple{"office-block", "office-bldg2", true},
+                                    {"Office-Block", "office-blockade", true},
+                                    {"office-block", "house", false}}) {
+    const std::string text = ContamNameClash({{a, job}, {b, job}});
+    EXPECT_EQ(text.empty(), !clash) << a << " " << b << ": " << text;
+  }
+  EXPECT_EQ(ContamNameClash({{"variant01", house}, {"variant02", house}}), "");
+  EXPECT_EQ(ContamNameClash({{"variant01", house}, {"variant01", roofOnly}}).empty(), false);
+  Job wallsOnly = house;
+  wallsOnly.ElmCount[5] = 0;
+  EXPECT_EQ(ContamNameClash({{"house", roofOnly}, {"house", wallsOnly}}), "");  // no facade shared
+  EXPECT_NE(ContamNameClash({{"x", job}, {"y", house}, {"x", house}}), "");
   const std::set<int> fitting{24, 30, 36, 40, 45, 60, 72, 90, 120, 180};  // at most 15 + 360
   for (int step = 0; step <= 360; ++step)
     EXPECT_EQ(ContamStepAccepted(step), fitting.contains(step)) << step;
@@ -314,6 +331,24 @@ TEST(ModelicaPackage, FileNamedAfterThePackageNoKeyword) {
                                        {"Ventora_end", true}}) {
     EXPECT_EQ(IsModelicaIdentifier(name), accepted) << name;
     EXPECT_EQ(IsModelicaKeyword(name), !accepted) << name;
+  }
+  // Nor a predefined type's name, nor a name the package's own text uses.
+  for (const auto& [name, why] : {std::pair{"Real", "predefined Modelica type"},
+                                  {"String", "predefined Modelica type"},
+                                  {"Modelica", "a name the package itself uses"},
+                                  {"Cs", "a name the package itself uses"},
+                                  {"incAngSurNor", "a name the package itself uses"},
+                                  {"F5_E15_azi", "a name the package itself uses"},
+                                  {"F1_E1_Cp", "a name the package itself uses"},
+                                  {"end", "keyword"},
+                                  {"2nd", "a letter or '_'"},
+                                  {"Modelica2", ""},
+                                  {"F1_E1", ""},
+                                  {"Reals", ""}}) {
+    if (*why == '\0')
+      EXPECT_EQ(ModelicaPackageError(name), "") << name;
+    else
+      EXPECT_THAT(ModelicaPackageError(name), ::testing::HasSubstr(why)) << name;
   }
 }
 
