@@ -9,6 +9,7 @@
 #include "idf/fit_parts.h"
 #include "idf/opening_placement.h"
 #include "idf/roof_fit.h"
+#include "idf/single_sided.h"
 
 namespace ventora::idf {
 namespace {
@@ -212,6 +213,7 @@ void PlaceOpenings(const IdfFile& file, const IdfGeometry& geometry, const Frame
   Job& job = fit.job;
   std::vector<std::string> bad;
   std::array<std::vector<FittedOpening>, kFacadeCount + 1> byFacade;
+  const std::vector<std::string> singleSided = AdvancedSingleSidedZones(file);
   for (const IdfObject* afn : file.All("AirflowNetwork:MultiZone:Surface")) {
     const IdfSurface* s = geometry.Find(afn->Name());
     if (s == nullptr) throw IdfError(file.Where(*afn) + ": names no detailed surface of the model");
@@ -232,6 +234,11 @@ void PlaceOpenings(const IdfFile& file, const IdfGeometry& geometry, const Frame
     }
     p.opening.airflowSurface = afn;
     p.opening.surface = s->name;
+    for (const std::string& zone : singleSided) {
+      if (!SameIgnoringCase(zone, host->zone)) continue;
+      p.opening.singleSidedZone = zone;
+      p.opening.remarks.push_back(AdvancedSingleSidedRemark(zone));
+    }
     p.opening.facade = p.facade;
     p.opening.element = static_cast<int>(list.size()) + 1;
     list.push_back(p.opening);

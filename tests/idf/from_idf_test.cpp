@@ -15,6 +15,7 @@
 #include "idf/box_fit.h"
 #include "idf/cp_model_writer.h"
 #include "idf/enclosing_rectangle.h"
+#include "idf/single_sided.h"
 
 namespace ventora::idf {
 namespace {
@@ -309,6 +310,29 @@ TEST(FromIdf, PlacesOpeningsOfTurnedWallsOnTheNearestFacade) {
     EXPECT_EQ(east.facade, 4);
     ASSERT_EQ(east.remarks.size(), 1u) << corner;
     EXPECT_THAT(east.remarks[0], HasSubstr(remark));
+  }
+}
+
+// A zone asking for EnergyPlus's Advanced single-sided coefficients loses
+// them once its coefficients are Input: its openings say so, unless the
+// model took Input coefficients already.
+TEST(FromIdf, SaysWhichOpeningsLoseTheAdvancedSingleSidedCoefficients) {
+  const std::string box = Replaced(ReadIdfFile(Data("../idf/box.idf")).text, "Constant;  ",
+                                   "Constant,,,,,,,,advanced;");
+  for (const auto& [type, said] :
+       {std::pair{"SurfaceAverageCalculation", true}, {"", true}, {"Input", false}}) {
+    const IdfFile file =
+        ParseIdf("m.idf", Replaced(box, "SurfaceAverageCalculation,", std::string(type) + ","));
+    const BoxFit fit = FitBox(file, ReadGeometry(file));
+    const std::string warning = AdvancedSingleSidedWarning(fit);
+    EXPECT_EQ(warning.empty(), !said) << type;
+    EXPECT_EQ(Opening(fit, "Window West").remarks.size(), said ? 1u : 0u) << type;
+    if (!said) continue;
+    EXPECT_THAT(warning, HasSubstr("Zone 'Room' asks for the Advanced single-sided wind pressure "
+                                   "coefficients, which EnergyPlus computes only under Wind "
+                                   "Pressure Coefficient Type SurfaceAverageCalculation"));
+    EXPECT_THAT(warning, HasSubstr("the openings 'Window North', 'Window West', 'Window South', "
+                                   "'Window East' and 'Roof':"));
   }
 }
 

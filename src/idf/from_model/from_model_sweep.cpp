@@ -7,6 +7,7 @@
 #include "core/job_file.h"
 #include "core/replace_file.h"
 #include "idf/cp_model_writer.h"
+#include "idf/single_sided.h"
 #include "output/sweep/cp_beyond_one.h"
 #include "output/sweep/cp_status.h"
 #include "output/sweep/energyplus_export.h"
@@ -69,7 +70,8 @@ void SweepCpModel(const CpModelPlan& plan, const CpModelSettings& settings, cons
   const EnergyPlusSettings energyPlus{settings.allTables};
   const std::string curves = Curves(sweep, job, IdfNamePrefix(stem), energyPlus, files.names);
   std::string headerWarning;
-  for (const std::string& w : {plan.profileWarning, EnergyPlusCpWarning(sweep, energyPlus)}) {
+  for (const std::string& w : {plan.profileWarning, EnergyPlusCpWarning(sweep, energyPlus),
+                               AdvancedSingleSidedWarning(fit)}) {
     if (w.empty()) continue;
     files.warnings.push_back(w);
     headerWarning += (headerWarning.empty() ? "Warning: " : " ") + w;
