@@ -43,6 +43,13 @@ case $case_name in
     run --from-idf "$work/l_shape.idf" --pad 20 --sbh 10 --fit=enclosing --zones=Room,Hall
     expect_status 2
     expect_err "--zones names 'Hall', which is no zone of the model (its zones: 'Room')"
+    # Tables asked of a model of EnergyPlus 9.1, which has none (its surfaces without Space Name).
+    sed -e 's/^Version,24.1;/Version,9.1;/' -e '/^    Room,$/{n;/^    ,$/d}' "$models/box.idf" \
+      >"$work/old.idf"
+    run --from-idf "$work/old.idf" --pad 20 --sbh 10 --sweep=30 --tables=all
+    expect_status 2
+    expect_err "old.idf is written for EnergyPlus 9.1, which has no Table:Lookup (it came with 9.2)"
+    [[ ! -e $work/old.cp.idf ]] || fail "model written"
     ;;
   from_idf_enclosing)
     cp "$models/l_shape.idf" "$work/"

@@ -1,6 +1,7 @@
 #include "idf/from_model/from_model_sweep.h"
 
 #include <cerrno>
+#include <cmath>
 #include <memory>
 #include <stdexcept>
 
@@ -52,10 +53,31 @@ std::string Curves(const WindSweep& sweep, const Job& job, const std::string& pr
   return curves;
 }
 
+// The version's Table:Lookup, which came with EnergyPlus 9.2, or the values
+// objects of the versions before it; --tables=all asks for tables.
+EnergyPlusSettings ModelEnergyPlusSettings(const CpModelPlan& plan,
+                                           const CpModelSettings& settings) {
+  EnergyPlusSettings energyPlus{settings.allTables};
+  const double version = plan.box.geometry.version;
+  if (version >= kTableLookupVersion) return energyPlus;
+  const int major = static_cast<int>(version);
+  energyPlus.versionWithoutTables =
+      std::to_string(major) + "." +
+      std::to_string(static_cast<int>(std::lround((version - major) * 100)));
+  if (settings.allTables)
+    throw IdfError(plan.box.file->path + " is written for EnergyPlus " +
+                   energyPlus.versionWithoutTables +
+                   ", which has no Table:Lookup (it came with 9.2), so --tables=all cannot be "
+                   "kept: leave it out, or update the model to 9.2 or later with EnergyPlus's "
+                   "IDFVersionUpdater");
+  return energyPlus;
+}
+
 }  // namespace
 
 void SweepCpModel(const CpModelPlan& plan, const CpModelSettings& settings, const SweepSetup& setup,
                   CpModelFiles& files) {
+  ModelEnergyPlusSettings(plan, settings);  // a refusal comes before the sweep
   const Job& job = plan.job;
   const BoxFit& fit = plan.box.fit;
   const std::string stem = fs::path(plan.box.file->path).stem().string();
@@ -67,7 +89,7 @@ void SweepCpModel(const CpModelPlan& plan, const CpModelSettings& settings, cons
     throw std::invalid_argument(StrictRefusal(sweep, "EnergyPlus model"));
   if (sweep.elements.size() != fit.openings.size())
     throw std::runtime_error("element count mismatch");
-  const EnergyPlusSettings energyPlus{settings.allTables};
+  const EnergyPlusSettings energyPlus = ModelEnergyPlusSettings(plan, settings);
   const std::string curves = Curves(sweep, job, IdfNamePrefix(stem), energyPlus, files.names);
   std::string headerWarning;
   for (const std::string& w : {plan.profileWarning, EnergyPlusCpWarning(sweep, energyPlus),

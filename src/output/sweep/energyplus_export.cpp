@@ -108,7 +108,8 @@ bool EnergyPlusTableForm(const WindSweep& sweep, std::size_t e,
                          const EnergyPlusSettings& settings) {
   // An implausible value is never handed over as real: the values form
   // lets EnergyPlus bound it to -1..1.
-  return (settings.allTables || ElementCpBeyondOne(sweep, e)) && !ElementImplausible(sweep, e);
+  return (settings.allTables || ElementCpBeyondOne(sweep, e)) && !ElementImplausible(sweep, e) &&
+         settings.versionWithoutTables.empty();
 }
 
 void AppendDirectionArray(std::string& out, const WindSweep& sweep) {
@@ -180,10 +181,20 @@ std::string EnergyPlusSiteLine(const Job& job, const ExportInfo& info) {
 }
 
 std::string EnergyPlusCpWarning(const WindSweep& sweep, const EnergyPlusSettings& settings) {
-  return ExportCpWarning(
-      sweep,
+  const char* const implausible =
       "They are written as WindPressureCoefficientValues objects, which EnergyPlus bounds to "
-      "-1..1: take them as placeholders, not as results.",
+      "-1..1: take them as placeholders, not as results.";
+  if (!settings.versionWithoutTables.empty()) {
+    return ExportCpWarning(
+        sweep, implausible,
+        "The model is written for EnergyPlus " + settings.versionWithoutTables +
+            ", which has no Table:Lookup (it came with 9.2), so they are written as "
+            "WindPressureCoefficientValues objects, which EnergyPlus bounds to -1..1 without a "
+            "warning: update the model to 9.2 or later (EnergyPlus's IDFVersionUpdater) and run "
+            "again to keep their values.");
+  }
+  return ExportCpWarning(
+      sweep, implausible,
       std::string("EnergyPlus bounds every WindPressureCoefficientValues object to -1..1 "
                   "without a warning, so ") +
           (settings.allTables

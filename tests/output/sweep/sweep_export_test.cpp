@@ -178,6 +178,14 @@ TEST(EnergyPlusIdf, OneArrayEveryValuesNamesItTablesBeyondOneSeveralJobs) {
     EXPECT_THROW(EnergyPlusFragment({{sweepA, office, "o"}, {sweepB, house, "h"}}, kInfo, {}),
                  std::invalid_argument);
   }
+  // A model of EnergyPlus 9.1 has no Table:Lookup: values objects, and the warning says why.
+  const EnergyPlusSettings old{.versionWithoutTables = "9.1"};
+  for (const testing::IdfObject& o :
+       testing::ReadIdfObjects(EnergyPlusIdf(a, office, "o", kInfo, old), faults))
+    EXPECT_FALSE(o.type.starts_with("Table:")) << o.fields[0];
+  EXPECT_THAT(EnergyPlusCpWarning(a, old),
+              ::testing::HasSubstr("F5_E15. The model is written for EnergyPlus 9.1, which has no "
+                                   "Table:Lookup (it came with 9.2)"));
   StopDirection(a, 18);
   EXPECT_THROW(EnergyPlusIdf(a, office, "o", kInfo), std::invalid_argument);
 }
