@@ -142,7 +142,16 @@ TEST(FromIdf, RefusesBadModelsSayingWhereAndWhy) {
        "one"},
       {Replaced(Replaced(box, "Ground,", "Outdoors,"), "    Roof,  !- Surface Name", "    Floor,"),
        "AirflowNetwork:MultiZone:Surface 'Floor': its surface 'Floor' is not on an exterior wall "
-       "or roof"}};
+       "or roof"},
+      {Replaced(box, "20,0,6,\n    20,0,0,\n    20,10,0,\n    20,10,6;",
+                "20,10,6,\n    20,10,0,\n    20,0,0,\n    20,0,6;"),
+       "m.idf: 1 exterior wall faces inward: its vertices run the wrong way round, so for "
+       "EnergyPlus too its outside faces the building's inside, and its openings would go to the "
+       "opposite facade:\n  m.idf, line 41, BuildingSurface:Detailed 'Wall East' faces 270.0 deg., "
+       "into its zone 'Room'"},
+      {Replaced(box, "    Window West,  !- Surface Name", "    window south,"),
+       "m.idf, line 220, AirflowNetwork:MultiZone:Surface 'window south': names the same surface "
+       "as line 202"}};
   for (const auto& [text, message] : cases)
     EXPECT_THAT(Refusal(text), HasSubstr(message));
 }
