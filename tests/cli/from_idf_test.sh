@@ -74,5 +74,8 @@ case $case_name in
     run --fit=enclosing "$models/box.idf"
     expect_status 1
     expect_err "--fit and --zones go with --from-idf MODEL.idf"
+    run --pad 20 job.in
+    expect_status 1
+    expect_err "--pad, --sbh and --veexp go with --from-idf MODEL.idf"
     ;;
 esac
