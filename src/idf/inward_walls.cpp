@@ -56,26 +56,20 @@ bool FacesIntoItsZone(const IdfGeometry& geometry, const IdfSurface& wall) {
 
 void RefuseInwardWalls(const IdfFile& file, const IdfGeometry& geometry) {
   std::string named;
-  int count = 0;
   for (const IdfSurface& s : geometry.surfaces) {
     if (s.kind != SurfaceKind::Wall || !s.outdoors || !FacesIntoItsZone(geometry, s)) continue;
-    ++count;
     const fit::Face face = fit::MakeFace(s);
     named += "\n  " + file.Where(*s.object) + " faces " + fit::Degrees(face.azimuth) +
              " deg., into its zone '" + s.zone + "'";
   }
-  if (count == 0) return;
-  const bool one = count == 1;
-  throw IdfError(
-      file.path + ": " + std::to_string(count) +
-      (one ? " exterior wall faces inward: its vertices run"
-           : " exterior walls face inward: their vertices run") +
-      " the wrong way round, so for EnergyPlus too " + (one ? "its" : "their") +
-      " outside faces the building's inside, and " + (one ? "its" : "their") +
-      " openings would go to the opposite facade:" + named + "\n  List " +
-      (one ? "its" : "each one's") +
-      " vertices the other way round (as GlobalGeometryRules' Vertex Entry Direction says, "
-      "seen from outside) and run again.");
+  if (named.empty()) return;
+  throw IdfError(file.path +
+                 ": exterior walls face inward, their vertices the wrong way round: for "
+                 "EnergyPlus too their outside faces the building's inside, and their openings "
+                 "would go to the opposite facade:" +
+                 named +
+                 "\n  List the vertices of each the other way round (as GlobalGeometryRules' "
+                 "Vertex Entry Direction says, seen from outside) and run again.");
 }
 
 }  // namespace ventora::idf

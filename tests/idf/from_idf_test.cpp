@@ -145,8 +145,8 @@ TEST(FromIdf, RefusesBadModelsSayingWhereAndWhy) {
        "or roof"},
       {Replaced(box, "20,0,6,\n    20,0,0,\n    20,10,0,\n    20,10,6;",
                 "20,10,6,\n    20,10,0,\n    20,0,0,\n    20,0,6;"),
-       "m.idf: 1 exterior wall faces inward: its vertices run the wrong way round, so for "
-       "EnergyPlus too its outside faces the building's inside, and its openings would go to the "
+       "m.idf: exterior walls face inward, their vertices the wrong way round: for EnergyPlus "
+       "too their outside faces the building's inside, and their openings would go to the "
        "opposite facade:\n  m.idf, line 41, BuildingSurface:Detailed 'Wall East' faces 270.0 deg., "
        "into its zone 'Room'"},
       {Replaced(box, "    Window West,  !- Surface Name", "    window south,"),
