@@ -1,6 +1,7 @@
 #include "idf/inward_walls.h"
 
 #include <cmath>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -25,39 +26,49 @@ bool OnPlan(const std::vector<Vec3>& polygon, double x, double y) {
   return inside;
 }
 
-// Whether (x, y) lies on the plan of one of the zone's floors, roofs or
-// ceilings.
-bool OnZonePlan(const IdfGeometry& geometry, const std::string& zone, double x, double y) {
+// Each zone's floors, roofs and ceilings: what lies flat, by zone name in
+// lower case.
+using ZonePlans = std::map<std::string, std::vector<const IdfSurface*>>;
+
+ZonePlans FlatSurfaces(const IdfGeometry& geometry) {
+  ZonePlans plans;
   for (const IdfSurface& s : geometry.surfaces) {
     if (s.kind == SurfaceKind::Wall || s.kind == SurfaceKind::Opening) continue;
-    if (!SameIgnoringCase(s.zone, zone)) continue;
     const Vec3 n = AreaNormal(s.points);
-    if (std::abs(n.z) < 0.9 * Length(n)) continue;  // not lying flat
-    if (OnPlan(s.points, x, y)) return true;
+    if (std::abs(n.z) >= 0.9 * Length(n)) plans[AsciiLower(s.zone)].push_back(&s);
   }
+  return plans;
+}
+
+bool OnZonePlan(const std::vector<const IdfSurface*>& flat, double x, double y) {
+  for (const IdfSurface* s : flat)
+    if (OnPlan(s->points, x, y)) return true;
   return false;
 }
 
 // Whether the wall's outward normal points into its own zone: just in front
 // of it lies the zone, just behind it does not. (A wall inside its zone's
 // plan, both sides on it, is left to the fit.)
-bool FacesIntoItsZone(const IdfGeometry& geometry, const IdfSurface& wall) {
+bool FacesIntoItsZone(const ZonePlans& plans, const IdfSurface& wall) {
+  const auto flat = plans.find(AsciiLower(wall.zone));
+  if (flat == plans.end()) return false;
   const Vec3 n = AreaNormal(wall.points);
   const double horizontal = std::hypot(n.x, n.y);
   if (horizontal < 1e-9) return false;
   const Vec3 c = Centroid(wall.points);
   const double dx = kStepOut * n.x / horizontal;
   const double dy = kStepOut * n.y / horizontal;
-  return OnZonePlan(geometry, wall.zone, c.x + dx, c.y + dy) &&
-         !OnZonePlan(geometry, wall.zone, c.x - dx, c.y - dy);
+  return OnZonePlan(flat->second, c.x + dx, c.y + dy) &&
+         !OnZonePlan(flat->second, c.x - dx, c.y - dy);
 }
 
 }  // namespace
 
 void RefuseInwardWalls(const IdfFile& file, const IdfGeometry& geometry) {
+  const ZonePlans plans = FlatSurfaces(geometry);
   std::string named;
   for (const IdfSurface& s : geometry.surfaces) {
-    if (s.kind != SurfaceKind::Wall || !s.outdoors || !FacesIntoItsZone(geometry, s)) continue;
+    if (s.kind != SurfaceKind::Wall || !s.outdoors || !FacesIntoItsZone(plans, s)) continue;
     const fit::Face face = fit::MakeFace(s);
     named += "\n  " + file.Where(*s.object) + " faces " + fit::Degrees(face.azimuth) +
              " deg., into its zone '" + s.zone + "'";
