@@ -144,6 +144,9 @@ std::string CheckSurroundingsOptions(const CliOptions& options) {
     return "";
   }
   if (!s.x) return "--surroundings needs --site X,Y: the studied building's centre";
+  if (options.pad || options.sbh)
+    return "--pad and --sbh give PAD and SbH, which --surroundings computes from the "
+           "footprints: give one or the other";
   const bool withJob =
       !options.jobs.empty() || !options.jobsFrom.empty() || !options.fromIdf.empty();
   if (!withJob && !s.radius)
