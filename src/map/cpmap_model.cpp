@@ -4,15 +4,12 @@
 #include <cmath>
 #include <map>
 
+#include "core/job_file.h"
 #include "output/format_right.h"
 
 namespace ventora {
 namespace {
 
-std::string FileNameOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of("/\\");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 std::string Trimmed(const std::string& text) {
   const std::size_t first = text.find_first_not_of(' ');

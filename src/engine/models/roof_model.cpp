@@ -4,7 +4,7 @@
 
 #include "engine/models/grid_lookup.h"
 #include "engine/models/numeric_helpers.h"
-#include "engine/models/roof_layout.h"
+#include "core/roof_layout.h"
 #include "engine/models/roof_tables.h"
 
 namespace ventora {

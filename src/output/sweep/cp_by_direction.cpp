@@ -4,16 +4,13 @@
 #include <cmath>
 #include <numeric>
 
+#include "core/job_file.h"
 #include "output/sweep/export_job_summary.h"
 #include "output/sweep/export_text.h"
 
 namespace ventora {
 namespace {
 
-std::string FileNameOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of("/\\");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 // The direction within [0, 360) in 32 bits, as the run would be handed it.
 float TrueDirection(float swept, float turn) {
