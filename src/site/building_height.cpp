@@ -6,6 +6,8 @@
 #include <cmath>
 #include <utility>
 
+#include "surroundings_limits.h"
+
 namespace ventora::site {
 namespace {
 
@@ -29,6 +31,22 @@ std::string_view Trim(std::string_view text) {
 }
 
 }  // namespace
+
+void KeepHeightsInRange(FootprintFile& file, const std::string& name) {
+  constexpr int kNamed = 5;
+  int count = 0;
+  std::string named;
+  for (Footprint& f : file.footprints) {
+    if (!f.height || Within(*f.height, kHeightLimit.range)) continue;
+    if (count < kNamed) named += (named.empty() ? "" : ", ") + f.id;
+    ++count;
+    f.height.reset();
+  }
+  if (count == 0) return;
+  file.notes.push_back(std::to_string(count) + " buildings of \"" + name +
+                       "\" have a height outside the range " + RangeText(kHeightLimit) + " (" +
+                       named + (count > kNamed ? ", ..." : "") + "): taken as without a height");
+}
 
 std::optional<double> ParseHeightText(std::string_view text) {
   text = Trim(text);

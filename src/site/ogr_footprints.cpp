@@ -138,6 +138,7 @@ FootprintFile ReadOgrFootprints(const std::filesystem::path& file, const ReadRul
                                "building IS NOT NULL OR other_tags LIKE '%\"building:part\"%'");
     notBuildings += ReadLayer(layer, rules, result);
   }
+  KeepHeightsInRange(result, name);
   if (notBuildings > 0)
     result.notes.push_back(std::to_string(notBuildings) + " features of \"" + name +
                            "\" marked building=no left out");
