@@ -33,19 +33,16 @@ std::string_view Trim(std::string_view text) {
 }  // namespace
 
 void KeepHeightsInRange(FootprintFile& file, const std::string& name) {
-  constexpr int kNamed = 5;
-  int count = 0;
-  std::string named;
+  std::vector<std::string> outside;
   for (Footprint& f : file.footprints) {
     if (!f.height || Within(*f.height, kHeightLimit.range)) continue;
-    if (count < kNamed) named += (named.empty() ? "" : ", ") + f.id;
-    ++count;
+    outside.push_back(f.id);
     f.height.reset();
   }
-  if (count == 0) return;
-  file.notes.push_back(std::to_string(count) + " buildings of \"" + name +
+  if (outside.empty()) return;
+  file.notes.push_back(std::to_string(outside.size()) + " buildings of \"" + name +
                        "\" have a height outside the range " + RangeText(kHeightLimit) + " (" +
-                       named + (count > kNamed ? ", ..." : "") + "): taken as without a height");
+                       FewNames(outside) + "): taken as without a height");
 }
 
 std::optional<double> ParseHeightText(std::string_view text) {
