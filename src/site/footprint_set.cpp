@@ -320,6 +320,42 @@ FootprintSet::FootprintSet(FootprintFile file, const std::string& crs, const std
   Index(set);
 }
 
+FootprintSet::FootprintSet(const StoredFootprints& stored)
+    : impl_(std::make_unique<Impl>(stored.crs, stored.name, stored.crsFromOption)) {
+  Impl& set = *impl_;
+  set.notes = stored.notes;
+  const Context c = set.geos.get();
+  struct Reader {
+    Context c;
+    GEOSWKBReader* r = GEOSWKBReader_create_r(c);
+    ~Reader() { GEOSWKBReader_destroy_r(c, r); }
+  } reader{c};
+  for (const StoredFootprint& f : stored.footprints) {
+    Geometry g = set.geos.Own(
+        GEOSWKBReader_read_r(c, reader.r, reinterpret_cast<const unsigned char*>(f.wkb.data()),
+                             f.wkb.size()),
+        "reading a stored footprint");
+    AddFootprint(set, std::move(g), f.height, f.part, f.id);
+  }
+  Index(set);
+}
+
+StoredFootprints FootprintSet::Stored() const {
+  const Impl& set = *impl_;
+  const Context c = set.geos.get();
+  StoredFootprints stored{set.name, set.crs, set.crsFromOption, set.notes, {}};
+  GEOSWKBWriter* writer = GEOSWKBWriter_create_r(c);
+  for (const IndexedFootprint& f : set.footprints) {
+    std::size_t size = 0;
+    unsigned char* wkb = GEOSWKBWriter_write_r(c, writer, f.geometry.get(), &size);
+    stored.footprints.push_back(
+        {f.id, f.height, f.part, std::string(reinterpret_cast<const char*>(wkb), size)});
+    GEOSFree_r(c, wkb);
+  }
+  GEOSWKBWriter_destroy_r(c, writer);
+  return stored;
+}
+
 FootprintSet::~FootprintSet() = default;
 FootprintSet::FootprintSet(FootprintSet&&) noexcept = default;
 FootprintSet& FootprintSet::operator=(FootprintSet&&) noexcept = default;

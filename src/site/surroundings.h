@@ -47,12 +47,29 @@ struct Surroundings {
   std::vector<std::string> notes;  // what the user should know about these values
 };
 
+// A footprint set as its valid outlines (WKB), to be built again without
+// reading or repairing the file: what a Python pickle of it holds.
+struct StoredFootprint {
+  std::string id;
+  std::optional<double> height;
+  bool part = false;
+  std::string wkb;
+};
+struct StoredFootprints {
+  std::string name, crs;
+  bool crsFromOption = false;
+  std::vector<std::string> notes;
+  std::vector<StoredFootprint> footprints;
+};
+
 class FootprintSet {
  public:
   // `crs` overrides the file's reference system when not empty. Throws
   // ventora::Cancelled once `cancel` is set.
   FootprintSet(FootprintFile file, const std::string& crs, const std::string& fileName,
                const std::atomic<bool>* cancel = nullptr);
+  // The same set again, indexed anew; throws SiteError for a damaged store.
+  explicit FootprintSet(const StoredFootprints& stored);
   ~FootprintSet();
   FootprintSet(FootprintSet&&) noexcept;
   FootprintSet& operator=(FootprintSet&&) noexcept;
@@ -62,6 +79,8 @@ class FootprintSet {
   Surroundings Compute(const SurroundingsRequest& request) const;
   // The footprints a request's values are made of, for a picture.
   SitePlan Plan(const SurroundingsRequest& request) const;
+
+  StoredFootprints Stored() const;
 
   std::size_t size() const;
   // What reading and repairing the footprints left to say.

@@ -159,6 +159,7 @@ def test_sweep_many_takes_objects_and_files_and_names_what_it_could_not_sweep(tm
     assert list(buildings.elements) == [50, 50, 0, 0]
     assert buildings.error[0] == buildings.error[1] == ""
     assert "refused" in buildings.error[2] and "missing.in" in buildings.error[3]
+    assert list(buildings.job) == [path, path, path, str(tmp_path / "missing.in")]
     first, second = cp[cp.building == 0], cp[cp.building == 1]
     assert len(first) == 50 * 12
     np.testing.assert_array_equal(first.cp.to_numpy(), second.cp.to_numpy())

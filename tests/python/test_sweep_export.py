@@ -92,6 +92,10 @@ def test_refusals(example_copy):
                         (lambda: ventora.export(job, format="contam", step=7), ValueError),
                         (lambda: ventora.export(job, format="energyplus", step=5), ValueError),
                         (lambda: ventora.sweep(job, step=0), ValueError),
+                        (lambda: ventora.sweep(job, step=1e-9), ValueError),
+                        (lambda: ventora.sweep_many([job], step=1e-9), ValueError),
+                        (lambda: ventora.sweep_many(str(job.path)), TypeError),
+                        (lambda: ventora.sweep_frame(job.path), TypeError),
                         (lambda: ventora.export(ventora.Job(), path="x.csv"), ventora.RunError)]:
         with pytest.raises(error):
             call()
@@ -145,7 +149,7 @@ def test_export_failures_are_export_errors(example_copy, tmp_path):
     for format, step, text in [("contam", 7.5, "whole number of degrees"),
                                ("modelica", 22.5, "whole number of degrees"),
                                ("EnergyPlus", 7.5, "at most 36 wind directions"),
-                               ("csv", 0, "above 0 and at most 180")]:
+                               ("csv", 0, "from 0.1 to 180, not 0")]:
         with pytest.raises(ValueError, match=text):
             ventora.export(job, format=format, step=step, path=tmp_path / "x")
     assert ventora.export(job, format="Modelica", step=45, path=tmp_path / "m.mo")
