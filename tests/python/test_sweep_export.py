@@ -99,6 +99,15 @@ def test_refusals(example_copy):
                         (lambda: ventora.export(ventora.Job(), path="x.csv"), ventora.RunError)]:
         with pytest.raises(error):
             call()
+    # Arguments of the wrong kind: what the function takes, in the program's words.
+    for call, says in [(lambda: ventora.run("x"), "run() takes a ventora.Job, not ('x')"),
+                       (lambda: ventora.sweep(job, "a"), "sweep() takes a ventora.Job and a step"),
+                       (lambda: ventora.sweep_frame([job], "a"), "sweep_many() takes a list of"),
+                       (lambda: ventora.export(job, format=5), "export() takes a ventora.Job"),
+                       (lambda: ventora.Job.read(5), "Job.read() takes a job file's path")]:
+        with pytest.raises(TypeError) as caught:
+            call()
+        assert str(caught.value).startswith(says) and "incompatible" not in str(caught.value)
     job.PAD = 45
     with pytest.raises(ventora.RunError) as caught:
         ventora.sweep(job)

@@ -27,11 +27,15 @@ from ._ventora import (
     export,
     run,
     sweep,
-    sweep_many,
 )
+from .plain_errors import plain
 from .surroundings import Footprints, footprints, surroundings
-from .many import sweep_columns, sweep_frame
+from .many import sweep_columns, sweep_frame, sweep_many
 from .table_file import WordColumn, write_table
+
+run, check, sweep, export = (plain(f, f.__name__) for f in (run, check, sweep, export))
+Job.read = staticmethod(plain(Job.read, "Job.read"))
+Job.write = plain(Job.write, "Job.write")
 
 __all__ = [
     "EXPORT_FORMATS",

@@ -5,8 +5,12 @@ import os
 
 import numpy as np
 
-from ._ventora import Job, sweep_many
+from ._ventora import Job
+from ._ventora import sweep_many as _sweep_many
+from .plain_errors import plain
 from .table_file import WordColumn
+
+sweep_many = plain(_sweep_many, "sweep_many")
 
 COLUMNS = ("building", "facade", "element", "x", "z", "direction", "cp", "status")
 
