@@ -25,6 +25,8 @@ from ._ventora import (
     check,
     cp,
     export,
+    heap_in_huge_pages,
+    keep_freed_memory,
     run,
     sweep,
 )
@@ -58,6 +60,8 @@ __all__ = [
     "cp",
     "export",
     "footprints",
+    "heap_in_huge_pages",
+    "keep_freed_memory",
     "run",
     "surroundings",
     "sweep",
