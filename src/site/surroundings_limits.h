@@ -17,14 +17,15 @@ namespace ventora::site {
 struct SurroundingsLimit {
   const char* option;    // as ventora-run takes it: "--radius"
   const char* argument;  // as Python takes it: "radius"
-  const char* symbol;    // as the range is written: "0 < radius ≤ 10000"
+  const char* symbol;    // as the range is written: "1 ≤ radius ≤ 10000"
   const char* unit;      // after the range: "m", or empty
   limits::Range range;
 };
 
-// A circle wider than a town says nothing of a building's surroundings.
+// A circle wider than a town says nothing of a building's surroundings;
+// one below a metre would divide by next to nothing.
 inline constexpr SurroundingsLimit kRadiusLimit{"--radius", "radius", "radius", "m",
-                                                limits::OpenClosed(0, 10000)};
+                                                limits::Closed(1, 10000)};
 // Above the tallest buildings standing, with room to spare.
 inline constexpr SurroundingsLimit kHeightLimit{"--default-height", "default_height", "height", "m",
                                                 limits::OpenClosed(0, 1000)};
@@ -48,18 +49,18 @@ inline bool Within(double value, const limits::Range& r) {
   return low && high && std::isfinite(value);
 }
 
-// "0 < radius ≤ 10000 m"
+// "1 ≤ radius ≤ 10000 m"
 inline std::string RangeText(const SurroundingsLimit& limit) {
   const std::string unit = *limit.unit != '\0' ? std::string(" ") + limit.unit : "";
   return limits::PlainRangeText(limit.range, limit.symbol) + unit;
 }
 
-// "--radius 1e308 is outside its range 0 < radius ≤ 10000 m"
+// "--radius 1e308 is outside its range 1 ≤ radius ≤ 10000 m"
 inline std::string OptionOutside(const SurroundingsLimit& limit, const std::string& typed) {
   return std::string(limit.option) + " " + typed + " is outside its range " + RangeText(limit);
 }
 
-// "radius = 1e+308 is outside its range 0 < radius ≤ 10000 m"
+// "radius = 1e+308 is outside its range 1 ≤ radius ≤ 10000 m"
 inline std::string ArgumentOutside(const SurroundingsLimit& limit, const std::string& shown) {
   return std::string(limit.argument) + " = " + shown + " is outside its range " + RangeText(limit);
 }

@@ -141,7 +141,7 @@ JSON
       run --surroundings "$helsinki" --site $centre --radius 150 "$option" "$value"
       expect_refused "$says"
     done <<'CASES'
---radius|1e308|--radius 1e308 is outside its range 0 < radius ≤ 10000 m
+--radius|1e308|--radius 1e308 is outside its range 1 ≤ radius ≤ 10000 m
 --site|1e308,1e308|--site 1e308,1e308 is outside its range -1000000000 ≤ X, Y ≤ 1000000000
 --storey-height|1e308|--storey-height 1e308 is outside its range 0 < storey height ≤ 50 m
 --default-height|abc|--default-height abc: a length is needed, 0 < height ≤ 1000 m

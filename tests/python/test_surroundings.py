@@ -43,7 +43,7 @@ def test_a_job_takes_the_values():
     ({"default_height": -3}, ValueError, "default_height = -3 is outside its range 0 < height"),
     ({"default_height": float("nan")}, ValueError, "default_height = nan is outside"),
     ({"storey_height": float("inf")}, ValueError, "storey_height = inf is outside its range 0 <"),
-    ({"radius": 1e308}, ValueError, r"radius = 1e\+308 is outside its range 0 < radius ≤ 10000 m"),
+    ({"radius": 1e308}, ValueError, r"radius = 1e\+308 is outside its range 1 ≤ radius ≤ 10000 m"),
     ({"radius": True}, TypeError, "radius must be a number of metres, not True"),
     ({"sectors": 2.7}, TypeError, "sectors must be a whole number from 1 to 360, not 2.7"),
     ({"sectors": 0}, ValueError, "sectors = 0 is outside its range 1 ≤ sectors ≤ 360"),

@@ -370,7 +370,7 @@ TEST(Errors, ValuesOutsideTheirRanges) {
     std::string says;
   };
   const std::vector<Refused> cases{
-      {Request({kX0, kY0}, 1e308), "the radius 1e+308 m is outside its range 0 < radius"},
+      {Request({kX0, kY0}, 1e308), "the radius 1e+308 m is outside its range 1 ≤ radius"},
       {Request({1e308, kY0}, 50), "the site 1e+308,5000000 is outside the range"},
       {Request({kX0 + 1e6, kY0}, 50), "the site 1500000,5000000 lies more than 50 m"},
   };
