@@ -251,8 +251,13 @@ void FindClusters(FootprintSet::Impl& set) {
 // The index, the outline of the data and the groups of overlapping
 // footprints, once the footprints are in.
 void Index(FootprintSet::Impl& set) {
-  if (set.footprints.empty())
-    throw SiteError("\"" + set.name + "\" holds no building footprints (polygons)");
+  if (set.footprints.empty()) {
+    // What was left out, when something was: the reason there is none.
+    std::string why;
+    for (const std::string& note : set.notes)
+      why += "; " + note;
+    throw SiteError("\"" + set.name + "\" holds no building footprints (polygons)" + why);
+  }
   set.tree = GEOSSTRtree_create_r(set.geos.get(), 10);
   for (std::size_t i = 0; i < set.footprints.size(); ++i)
     GEOSSTRtree_insert_r(set.geos.get(), set.tree, set.footprints[i].geometry.get(),
