@@ -10,7 +10,6 @@
 namespace ventora {
 namespace {
 
-
 std::string Trimmed(const std::string& text) {
   const std::size_t first = text.find_first_not_of(' ');
   return first == std::string::npos ? text : text.substr(first);

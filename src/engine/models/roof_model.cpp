@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "core/roof_layout.h"
 #include "engine/models/grid_lookup.h"
 #include "engine/models/numeric_helpers.h"
-#include "core/roof_layout.h"
 #include "engine/models/roof_tables.h"
 
 namespace ventora {

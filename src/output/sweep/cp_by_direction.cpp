@@ -11,7 +11,6 @@
 namespace ventora {
 namespace {
 
-
 // The direction within [0, 360) in 32 bits, as the run would be handed it.
 float TrueDirection(float swept, float turn) {
   float d = swept + turn;
