@@ -5,10 +5,12 @@
 #include <cstring>
 #include <system_error>
 
+#include "core/portable_std.h"
+
 namespace ventora {
 
 bool TextLines::Fill() {
-  if (!block_) block_ = std::make_unique_for_overwrite<char[]>(kBlockSize + text_lines::kWord);
+  if (!block_) block_ = portable::UninitialisedChars(kBlockSize + text_lines::kWord);
   end_ = static_cast<std::size_t>(in_.rdbuf()->sgetn(block_.get(), kBlockSize));
   pos_ = 0;
   std::memset(block_.get() + end_, '\n', text_lines::kWord);

@@ -1,11 +1,13 @@
 #include "engine/facade_plans.h"
 
+#include "core/portable_std.h"
+
 namespace ventora {
 
 template <class Plan, class Make>
 const Plan* FacadePlans::MakeKept(Kept<Plan>& kept, const FacadePlanKey& key, Make&& make) {
   kept.made = true;
-  kept.key = std::bit_cast<KeyBits>(key);
+  kept.key = portable::bit_cast<KeyBits>(key);
   kept.usable = make(kept.plan);
   return kept.Usable();
 }

@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "core/job.h"
+#include "core/portable_std.h"
 #include "engine/models/leeward_plan.h"
 #include "engine/models/roof_plan.h"
 #include "engine/models/windward_plan.h"
@@ -62,7 +63,7 @@ class FacadePlans {
     Plan plan;
 
     bool Holds(const FacadePlanKey& values) const {
-      const auto bits = std::bit_cast<KeyBits>(values);
+      const auto bits = portable::bit_cast<KeyBits>(values);
       std::uint32_t differ = 0;
       for (std::size_t i = 0; i < bits.size(); ++i)
         differ |= bits[i] ^ key[i];

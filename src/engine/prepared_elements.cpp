@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/parameter_limits.h"
+#include "core/portable_std.h"
 #include "engine/run_limits.h"
 
 namespace ventora {
@@ -20,7 +21,7 @@ std::size_t ElementTotal(const Job& job) {
 }
 
 bool SameBits(float a, float b) {
-  return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
+  return portable::bit_cast<std::uint32_t>(a) == portable::bit_cast<std::uint32_t>(b);
 }
 
 }  // namespace
