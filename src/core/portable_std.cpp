@@ -435,7 +435,7 @@ std::to_chars_result ShortestText(char* first, char* last, float value) {
   if (value == 0) {
     const std::size_t length = negative ? 2 : 1;
     if (static_cast<std::size_t>(last - first) < length) return TooLarge(last);
-    std::memcpy(first, "-0" + (negative ? 0 : 1), length);
+    std::memcpy(first, negative ? "-0" : "0", length);
     return {first + length, std::errc{}};
   }
   Decimal d = ShortestDigits(std::fabs(value));

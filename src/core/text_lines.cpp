@@ -34,7 +34,7 @@ bool TextLines::NextOutOfLine(std::string_view& line) {
   }
   const char* const begin = block_.get() + pos_;
   const char* const p = text_lines::FindLineEnd(begin);
-  line = std::string_view(begin, p);
+  line = portable::TextBetween(begin, p);
   pos_ = static_cast<std::size_t>(p - block_.get());
   // Most lines end within the block, their CR LF too.
   if (pos_ + 1 < end_)
@@ -55,7 +55,7 @@ std::string_view TextLines::EndAcrossBlocks(std::string_view line) {
     while (pos_ == end_ && Fill()) {
       const char* const p = text_lines::FindLineEnd(block_.get());
       pos_ = static_cast<std::size_t>(p - block_.get());
-      carry_.append(std::string_view(block_.get(), p));
+      carry_.append(portable::TextBetween(block_.get(), p));
     }
     line = carry_;
   }

@@ -112,7 +112,8 @@ TEST(PortableStd, ShortestFloatTextIsTheLibrarys) {
   // Powers of ten and their neighbours, where the form and digits turn.
   for (int p = -45; p <= 38; ++p) {
     const float v = std::strtof(("1e" + std::to_string(p)).c_str(), nullptr);
-    values.insert(values.end(), {v, std::nextafter(v, 0.0f), std::nextafter(v, std::numeric_limits<float>::infinity())});
+    values.insert(values.end(), {v, std::nextafter(v, 0.0f),
+                                 std::nextafter(v, std::numeric_limits<float>::infinity())});
   }
   int mismatches = 0;
   for (float v : values)

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/portable_std.h"
 #include "engine/models/leeward_model.h"
 #include "engine/models/roof_model.h"
 #include "engine/models/row_memo.h"
@@ -143,8 +144,8 @@ TEST(FacadeCp, HeightPartCachePlansAndRowMemoChangeNothing) {
                 in.alongs = &alongs;
                 const FacadeCpResult cached =
                     FacadeCp({false, &cachedBoxes, &cachedLines, &rows}, in);
-                ASSERT_EQ(std::bit_cast<std::uint32_t>(cached.cp),
-                          std::bit_cast<std::uint32_t>(plain.cp))
+                ASSERT_EQ(portable::bit_cast<std::uint32_t>(cached.cp),
+                          portable::bit_cast<std::uint32_t>(plain.cp))
                     << "facade " << iface << " ZH " << ZH << " XL " << XL;
                 ASSERT_EQ(cached.err, plain.err);
                 ASSERT_EQ(cachedBoxes.Texts(), plainBoxes.Texts());

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/parameter_limits.h"
+#include "core/portable_std.h"
 #include "job_builders.h"
 
 namespace ventora {
@@ -28,10 +29,14 @@ void ExpectSame(const std::vector<PreparedElement>& got, const std::vector<Prepa
     EXPECT_EQ(got[i].outside, want[i].outside);
     EXPECT_EQ(got[i].lastOfFacade, want[i].lastOfFacade);
     EXPECT_EQ(got[i].heightClamped, want[i].heightClamped);
-    EXPECT_EQ(std::bit_cast<std::uint32_t>(got[i].XL), std::bit_cast<std::uint32_t>(want[i].XL));
-    EXPECT_EQ(std::bit_cast<std::uint32_t>(got[i].ZH), std::bit_cast<std::uint32_t>(want[i].ZH));
-    EXPECT_EQ(std::bit_cast<std::uint32_t>(got[i].X), std::bit_cast<std::uint32_t>(want[i].X));
-    EXPECT_EQ(std::bit_cast<std::uint32_t>(got[i].Z), std::bit_cast<std::uint32_t>(want[i].Z));
+    EXPECT_EQ(portable::bit_cast<std::uint32_t>(got[i].XL),
+              portable::bit_cast<std::uint32_t>(want[i].XL));
+    EXPECT_EQ(portable::bit_cast<std::uint32_t>(got[i].ZH),
+              portable::bit_cast<std::uint32_t>(want[i].ZH));
+    EXPECT_EQ(portable::bit_cast<std::uint32_t>(got[i].X),
+              portable::bit_cast<std::uint32_t>(want[i].X));
+    EXPECT_EQ(portable::bit_cast<std::uint32_t>(got[i].Z),
+              portable::bit_cast<std::uint32_t>(want[i].Z));
   }
 }
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "core/portable_std.h"
 #include "engine/models/leeward_model.h"
 #include "engine/models/roof_model.h"
 #include "engine/models/row_memo.h"
@@ -57,8 +58,8 @@ void CompareWithFullModel(MakePlan&& make_plan, Planned&& planned, Full&& full, 
                 ++out.leftToModel;
               } else {
                 ASSERT_TRUE(computed) << VeEXP << " " << PAD << " " << ratio << " " << ZH;
-                ASSERT_EQ(std::bit_cast<std::uint64_t>(plannedPart),
-                          std::bit_cast<std::uint64_t>(fullPart))
+                ASSERT_EQ(portable::bit_cast<std::uint64_t>(plannedPart),
+                          portable::bit_cast<std::uint64_t>(fullPart))
                     << VeEXP << " " << PAD << " " << RbH << " " << ratio << " " << ZH;
                 ++out.compared;
               }
