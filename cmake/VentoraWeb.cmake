@@ -19,3 +19,4 @@ enable_testing()
 include(GoogleTest)
 add_subdirectory(tests)
 
+add_subdirectory(web)
