@@ -32,8 +32,8 @@ Ventora.picture = (() => {
   // Where the wind comes from: an arrow from outside towards the centre.
   function wind(svg, direction) {
     const [dx, dy] = toward(direction);
-    const from = [CENTRE + dx * 150, CENTRE + dy * 150];
-    const to = [CENTRE + dx * 118, CENTRE + dy * 118];
+    const from = [CENTRE + dx * 156, CENTRE + dy * 156];
+    const to = [CENTRE + dx * 128, CENTRE + dy * 128];
     svg.append(element("line", { x1: from[0], y1: from[1], x2: to[0], y2: to[1],
                                  stroke: "var(--accent)", "stroke-width": 3,
                                  "marker-end": "url(#arrow)" }));
@@ -62,10 +62,11 @@ Ventora.picture = (() => {
                                    stroke: "currentColor", "stroke-width": 1.5 }));
     for (let facade = 1; facade <= 4; ++facade) {
       const [dx, dy] = toward((4 - facade) * 90);
-      const half = dx !== 0 ? w / 2 : h / 2;
+      const facingEastOrWest = Math.abs(dx) > 0.5;
+      const half = facingEastOrWest ? w / 2 : h / 2;
       const at = [CENTRE + dx * (half + 18), CENTRE + dy * (half + 18)];
       if (facade === chosenFacade) {
-        const along = dx !== 0 ? h : w;
+        const along = facingEastOrWest ? h : w;
         const [ex, ey] = [CENTRE + dx * half, CENTRE + dy * half];
         group.append(element("line", { x1: ex - dy * along / 2, y1: ey + dx * along / 2,
                                        x2: ex + dy * along / 2, y2: ey - dx * along / 2,
