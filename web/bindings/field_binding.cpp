@@ -12,23 +12,12 @@
 #include "core/range_message.h"
 #include "engine/models/roof_layout.h"
 #include "web/bindings/header_values.h"
+#include "web/bindings/page_numbers.h"
 
 namespace ventora::web {
 namespace {
 
 using emscripten::val;
-
-NumberText PageNumbers() {
-  NumberText numbers(kPointDecimal);
-  numbers.DetectNumberFormat();
-  return numbers;
-}
-
-std::string Trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 val Refusal(const std::string& text) {
   val result = val::object();

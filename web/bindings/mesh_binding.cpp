@@ -11,6 +11,7 @@
 #include "core/mesh_refusal.h"
 #include "core/number_parse.h"
 #include "core/number_text.h"
+#include "web/bindings/page_numbers.h"
 
 namespace ventora::web {
 namespace {
@@ -18,18 +19,6 @@ namespace {
 using emscripten::val;
 
 constexpr char kDecimal = '.';
-
-NumberText PageNumbers() {
-  NumberText numbers(kPointDecimal);
-  numbers.DetectNumberFormat();
-  return numbers;
-}
-
-std::string Trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 // A refusal and the box to go back to.
 val Refusal(const std::string& text, const std::string& box) {

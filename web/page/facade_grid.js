@@ -62,15 +62,8 @@ Ventora.FacadeGrid = class {
       this.mark(input);
       return;
     }
-    const read = this.engine.leaveCell(input.value);
-    if (read.refusal !== undefined) {
-      input.setAttribute("aria-invalid", "true");
-      Ventora.messages.tell("Error!", read.refusal, input);
-      return;
-    }
-    input.removeAttribute("aria-invalid");
-    input.value = read.text;
-    this.mark(input);
+    if (Ventora.messages.accepted(input, this.engine.leaveCell(input.value), "Error!"))
+      this.mark(input);
   }
 
   mark(input) {

@@ -28,5 +28,18 @@ Ventora.messages = (() => {
     });
   }
 
-  return { note, tell };
+  // A field's reading by the engine: an accepted value is shown as the
+  // program writes it; a refusal is said, and the user goes back to the field.
+  function accepted(input, read, title) {
+    if (read.refusal !== undefined) {
+      input.setAttribute("aria-invalid", "true");
+      tell(title, read.refusal, input);
+      return false;
+    }
+    input.removeAttribute("aria-invalid");
+    input.value = read.text;
+    return true;
+  }
+
+  return { note, tell, accepted };
 })();

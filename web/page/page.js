@@ -67,13 +67,7 @@ window.Ventora = window.Ventora || {};
   // A value the field refuses changes nothing; the user goes back to it.
   function headerChanged(input, symbol) {
     const read = state.engine.checkHeaderValue(symbol, input.value);
-    if (read.refusal !== undefined) {
-      input.setAttribute("aria-invalid", "true");
-      Ventora.messages.tell("Ventora", read.refusal, input);
-      return;
-    }
-    input.removeAttribute("aria-invalid");
-    input.value = read.text;
+    if (!Ventora.messages.accepted(input, read, "Ventora")) return;
     state.job[symbol] = read.value;
     showFacadeSize();
     state.grid.extents = extents();
