@@ -51,6 +51,8 @@ bench: deps
 	@for b in build/release/bench/*_bench; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
 	@if command -v valgrind >/dev/null; then echo "== bench/callgrind-startup.sh"; bash bench/callgrind-startup.sh build/release; \
 	 else echo "== bench/callgrind-startup.sh skipped: it needs valgrind (apt-get install valgrind)"; fi
+	@if [ -f build/web/ventora.html ]; then echo "== bench/web_start_bench.py"; /usr/bin/python3 bench/web_start_bench.py build/web; \
+	 else echo "== bench/web_start_bench.py skipped: make web first"; fi
 
 # The Debian package ventora_<version>_<arch>.deb, from a release in build/package.
 package: deps

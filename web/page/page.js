@@ -182,5 +182,6 @@ window.Ventora = window.Ventora || {};
     $("loading").hidden = true;
     $("workspace").hidden = false;
     document.body.dataset.ready = "true";
+    performance.mark("ventora-ready");  // time to interactive, for bench/web_start_bench.py
   });
 })();
