@@ -32,8 +32,8 @@ Ventora.picture = (() => {
   // Where the wind comes from: an arrow from outside towards the centre.
   function wind(svg, direction) {
     const [dx, dy] = toward(direction);
-    const from = [CENTRE + dx * 156, CENTRE + dy * 156];
-    const to = [CENTRE + dx * 128, CENTRE + dy * 128];
+    const from = [CENTRE + dx * 158, CENTRE + dy * 158];
+    const to = [CENTRE + dx * 140, CENTRE + dy * 140];
     svg.append(element("line", { x1: from[0], y1: from[1], x2: to[0], y2: to[1],
                                  stroke: "var(--accent)", "stroke-width": 3,
                                  "marker-end": "url(#arrow)" }));
