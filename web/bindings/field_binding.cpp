@@ -10,7 +10,7 @@
 #include "core/number_text.h"
 #include "core/parameter_limits.h"
 #include "core/range_message.h"
-#include "engine/models/roof_layout.h"
+#include "core/roof_layout.h"
 #include "web/bindings/header_values.h"
 #include "web/bindings/page_numbers.h"
 
