@@ -116,6 +116,18 @@ const std::vector<Case>& Cases() {
        1,
        {},
        {{800, 12, 1, 0}}},
+      // Each sector's share of the ground round a site in a courtyard: the
+      // sectors' wedges meet in the site, inside the courtyard's outline.
+      {"site_in_a_courtyard",
+       {Feature(Ring(-15, -15, 15, 15) + "," + Ring(-4, -3, 6, 5), R"("height":10)")},
+       100,
+       4,
+       {},
+       {{820, 10, 1, 0},
+        {225 - 24.5, 10, 1, 0},
+        {225 - 31, 10, 1, 0},
+        {225 - 9, 10, 1, 0},
+        {225 - 15.5, 10, 1, 0}}},
       {"building_without_a_height",
        {Feature(Ring(-10, 40, 10, 60), R"("height":10)"), Feature(Ring(-10, -60, 10, -40), "")},
        100,
@@ -247,6 +259,19 @@ TEST(Sectors, AllRoundRowDoesNotDependOnThem) {
     EXPECT_EQ(all.sbh, one.sbh) << sectors;
     EXPECT_EQ(all.buildings, one.buildings) << sectors;
   }
+}
+
+// The sectors share the circle's ground: a site in a Helsinki courtyard,
+// whose wedges meet inside the courtyard's outline.
+TEST(Sectors, ShareTheGroundAllRound) {
+  const std::filesystem::path helsinki = std::filesystem::path(std::getenv("VENTORA_TEST_DATA")) /
+                                         "surroundings" / "helsinki-buildings.geojson";
+  const Surroundings got =
+      LoadFootprints(helsinki, ReadRules{}, "").Compute({{24.948, 60.1685}, 50, 8, {}});
+  double sectors = 0;
+  for (std::size_t k = 1; k < got.rows.size(); ++k)
+    sectors += got.rows[k].pad / 8;
+  EXPECT_NEAR(sectors, got.rows[0].pad, 1e-9);
 }
 
 // The same 20 m square, 50 m north-east of a site at 9 E 60 N, in lon/lat
