@@ -22,6 +22,7 @@
 #include "core/cancellation.h"
 #include "site/building_boxes.h"
 #include "site/geos_handle.h"
+#include "site/portable/portable_footprint_set.h"
 #include "site/surroundings.h"
 
 namespace ventora::site {
@@ -355,6 +356,12 @@ TEST(Repair, ATangledRingIsLeftOutAndAHugeValidOneReads) {
   FootprintFile file;
   file.footprints = {RoundFootprint("star", 200000, true), RoundFootprint("small star", 900, true),
                      RoundFootprint("circle", 1000000, false)};
+  // The browser edition's own geometry, in the UTM zone of the same
+  // meridian, with a circle of a tenth as many vertices (a debug build's
+  // time).
+  FootprintFile small = file;
+  small.footprints.back() = RoundFootprint("circle", 100000, false);
+  const PortableFootprintSet portable(std::move(small), "EPSG:32632", "f.json");
   const FootprintSet set(std::move(file), kFrame, "f.json");
   ASSERT_EQ(set.size(), 1u);
   ASSERT_EQ(set.notes().size(), 1u);
@@ -364,6 +371,10 @@ TEST(Repair, ATangledRingIsLeftOutAndAHugeValidOneReads) {
       "repair (star, small star): left out");
   const Surroundings got = set.Compute(Request({kX0, kY0}, 200));
   EXPECT_NEAR(got.rows[0].pad, 100 * std::numbers::pi * 60 * 60 / CircleArea(200), 1e-6);
+  EXPECT_EQ(portable.notes(), set.notes());
+  const double scale = 0.9996;  // UTM's at its central meridian
+  EXPECT_NEAR(portable.Compute(Request({kX0, kY0}, 200)).rows[0].pad,
+              100 * std::numbers::pi * 60 * 60 / (scale * scale) / CircleArea(200), 1e-6);
 }
 
 TEST(Repair, GeosStopsWhenTheUserAsks) {

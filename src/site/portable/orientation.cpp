@@ -95,6 +95,9 @@ int Orientation(XY a, XY b, XY c) {
   const double bound = 1e-14 * (std::abs(left) + std::abs(right));
   if (det > bound) return 1;
   if (det < -bound) return -1;
+  // Two of the points the same: the ends of an outline's neighbouring edges.
+  const auto same = [](XY p, XY q) { return p.x == q.x && p.y == q.y; };
+  if (same(a, b) || same(a, c) || same(b, c)) return 0;
   return ExactOrientation(a, b, c);
 }
 
