@@ -169,6 +169,20 @@ window.Ventora = window.Ventora || {};
     });
   }
 
+  // What other panels ask of the job, and values they put into it, already
+  // checked or computed as the program takes them.
+  Ventora.page = {
+    job: () => state.job,
+    setValues(values) {
+      for (const [symbol, value] of Object.entries(values)) {
+        state.job[symbol] = value;
+        $(`field-${symbol}`).value = state.engine.valueText(value);
+        $(`field-${symbol}`).removeAttribute("aria-invalid");
+      }
+      Ventora.picture.draw(state.job, state.facade);
+    },
+  };
+
   // The engine comes with the page: its WebAssembly is beside it, or inside
   // it in the single-file edition (window.VentoraWasm).
   VentoraEngine(window.VentoraWasm ? { wasmBinary: window.VentoraWasm } : {}).then((engine) => {

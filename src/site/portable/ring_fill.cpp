@@ -142,7 +142,8 @@ std::vector<Ring> FilledPieces(const std::vector<RingSet>& sets, int least) {
     std::sort(order.begin(), order.end());
     std::vector<std::size_t> runs;
     std::size_t low = 0;
-    for (const auto& [y, e] : order) {
+    for (const auto& entry : order) {
+      const std::size_t e = entry.second;  // a lambda below takes it: no structured binding
       const bool before = cover.Covered();
       cover.Cross(edges[e].set);
       if (!before && cover.Covered()) low = e;
