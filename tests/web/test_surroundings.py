@@ -1,0 +1,112 @@
+"""The page's surroundings as a user gets them, in headless chromium: the
+shared footprint files dropped on the panel give ventora-run's table at each
+site of tests/data/surroundings/browser (its CSVs are ventora-run's, checked
+by the cli test browser_sites), OK puts the all-round values into the job,
+and a reference system the page does not carry is refused naming it and
+ventora-run. The module starts only when the panel is first opened."""
+
+import csv
+import os
+
+import pytest
+from selenium.webdriver.common.by import By
+
+import browser
+
+SITE = os.environ["VENTORA_WEB_SITE"]
+MAPS = os.path.join(os.environ["VENTORA_SOURCE"], "tests", "data", "surroundings")
+TABLES = os.path.join(MAPS, "browser")
+
+
+def sites():
+    with open(os.path.join(TABLES, "sites.txt"), encoding="utf-8") as f:
+        rows = [line.split() for line in f if line.strip() and not line.startswith("#")]
+    return [pytest.param(*row, id=row[0]) for row in rows]
+
+
+@pytest.fixture(scope="module")
+def driver(tmp_path_factory):
+    d = browser.start(str(tmp_path_factory.mktemp("downloads")))
+    yield d
+    d.quit()
+
+
+@pytest.fixture
+def panel(driver):
+    """The page opened afresh with its surroundings panel open and started."""
+    browser.open_page(driver, os.path.join(SITE, "ventora.html"))
+    assert not driver.execute_script("return typeof VentoraSurroundings !== 'undefined'")
+    driver.find_element(By.ID, "surroundings-open").click()
+    browser.wait(driver, lambda d: d.find_element(By.ID, "surroundings-compute").is_enabled())
+    return driver
+
+
+def drop(driver, path):
+    """Drops the file `path` on the panel as a user drags it from a folder."""
+    name = os.path.basename(path)
+    with open(path, "rb") as f:
+        data = list(f.read())
+    driver.execute_script(
+        """const [name, bytes] = arguments;
+        const transfer = new DataTransfer();
+        transfer.items.add(new File([new Uint8Array(bytes)], name));
+        document.getElementById("surroundings").dispatchEvent(
+          new DragEvent("drop", {dataTransfer: transfer, bubbles: true, cancelable: true}));""",
+        name, data)
+    browser.wait(driver, lambda d: d.find_element(By.ID, "surroundings-file-name").text == name)
+
+
+def fill(driver, values):
+    for field, value in values.items():
+        box = driver.find_element(By.ID, f"surroundings-{field}")
+        box.clear()
+        box.send_keys(value)
+
+
+def shown_rows(driver):
+    return driver.execute_script(
+        """return [...document.querySelectorAll("#surroundings-table tbody tr")].map(
+          (tr) => ({...tr.dataset}));""")
+
+
+@pytest.mark.parametrize("name,file,site,radius,sectors,crs,height", sites())
+def test_table_is_ventora_runs(panel, name, file, site, radius, sectors, crs, height):
+    drop(panel, os.path.join(MAPS, file))
+    fill(panel, {"site": site, "radius": radius, "sectors": sectors,
+                 "crs": "" if crs == "-" else crs, "default-height": "" if height == "-" else height})
+    panel.find_element(By.ID, "surroundings-compute").click()
+    browser.wait(panel, lambda d: len(shown_rows(d)) > 0)
+    with open(os.path.join(TABLES, name + ".csv"), encoding="utf-8") as f:
+        expected = list(csv.reader(f))[1:]
+    got = shown_rows(panel)
+    assert len(got) == len(expected)
+    for row, want in zip(got, expected):
+        assert float(row["from"]) == pytest.approx(float(want[0]), abs=5e-4)
+        assert float(row["to"]) == pytest.approx(float(want[1]), abs=5e-4)
+        assert float(row["pad"]) == pytest.approx(float(want[2]), abs=0.01)
+        # No building, or none with a height: no SbH in either.
+        assert (row["sbh"] == "") == (want[3] == "")
+        if want[3]:
+            assert float(row["sbh"]) == pytest.approx(float(want[3]), abs=0.01)
+        assert (row["buildings"], row["withoutHeight"]) == (want[4], want[5])
+
+    panel.find_element(By.ID, "surroundings-ok").click()
+    browser.wait(panel, lambda d: d.find_element(By.ID, "surroundings").get_attribute("open") is None)
+    job = panel.execute_script("return Ventora.page.job()")
+    assert job["PAD"] == pytest.approx(float(expected[0][2]), abs=0.01)
+    assert job["SbH"] == pytest.approx(float(expected[0][3]), abs=0.01)
+    assert float(panel.find_element(By.ID, "field-PAD").get_attribute("value")) == \
+        pytest.approx(float(expected[0][2]), abs=0.01)
+    assert f'from "{file}"' in panel.find_element(By.ID, "messages").text
+
+
+def test_other_reference_system_is_refused(panel):
+    drop(panel, os.path.join(MAPS, "DH_01_subs.city.json"))
+    fill(panel, {"site": "78650,457900", "radius": "50", "crs": "EPSG:2154"})
+    panel.find_element(By.ID, "surroundings-compute").click()
+    box = panel.find_element(By.ID, "message-box")
+    browser.wait(panel, lambda d: box.get_attribute("open") is not None)
+    text = panel.find_element(By.ID, "message-text").text
+    assert "EPSG:2154 is not one the browser edition carries" in text
+    assert "ventora-run --surroundings" in text
+    assert shown_rows(panel) == []
