@@ -44,21 +44,6 @@ const char* VerdictWord(int status) {
   }
 }
 
-// 1 above 2 above 3 above 0.
-int Severity(int status) {
-  switch (status) {
-    case kExitSystemError:
-      return 3;
-    case kExitStopped:
-    case kNotRun:
-      return 2;
-    case kExitValuesMissing:
-      return 1;
-    default:
-      return 0;
-  }
-}
-
 std::size_t ElementsOf(const CliOptions& one) {
   std::ostringstream ignored;
   const std::optional<LoadedJob> loaded = LoadJobFile(one, ignored);
@@ -167,7 +152,7 @@ class Batch {
     }
     out_ << summary << std::flush;
     progress_.JobDone();
-    if (Severity(end.status) > Severity(worst_))
+    if (ExitSeverity(end.status) > ExitSeverity(worst_))
       worst_ = end.status == kNotRun ? kExitStopped : end.status;
   }
 
@@ -183,6 +168,20 @@ class Batch {
 };
 
 }  // namespace
+
+int ExitSeverity(int status) {
+  switch (status) {
+    case kExitSystemError:
+      return 3;
+    case kExitStopped:
+    case kNotRun:
+      return 2;
+    case kExitValuesMissing:
+      return 1;
+    default:
+      return 0;
+  }
+}
 
 int RunBatch(const CliOptions& options, std::ostream& out, std::ostream& err,
              const BatchSetup& setup) {
