@@ -289,6 +289,10 @@ void BindSweepResult(py::module_& m) {
 
 }  // namespace
 
+void ThrowRunRefused(const Job& job, std::vector<Message> messages, const std::string& what) {
+  throw RunRefused(job, std::move(messages), what);
+}
+
 void BindSweep(py::module_& m) {
   RegisterRunError(m);
   BindSweepResult(m);

@@ -3,6 +3,7 @@
 
 #include <pybind11/pybind11.h>
 
+#include <string>
 #include <vector>
 
 #include "core/messages.h"
@@ -15,6 +16,11 @@ void BindRun(pybind11::module_& m);
 void BindSweep(pybind11::module_& m);
 void BindCp(pybind11::module_& m);
 void BindSurroundings(pybind11::module_& m);
+void BindCompare(pybind11::module_& m);
+
+// Raises ventora.RunError for `job`, with the messages that said why.
+[[noreturn]] void ThrowRunRefused(const Job& job, std::vector<Message> messages,
+                                  const std::string& what);
 
 // The job's pickled state and back, exact; Result and Sweep carry it too.
 pybind11::tuple PickledJob(const PyJob& job);

@@ -9,6 +9,7 @@ building among other buildings: the Ventora engine, NumPy in and out.
 
 from ._ventora import (
     EXPORT_FORMATS,
+    Comparison,
     Elements,
     ExportError,
     Facade,
@@ -23,6 +24,7 @@ from ._ventora import (
     Verdict,
     __version__,
     check,
+    compare,
     cp,
     export,
     run,
@@ -35,6 +37,7 @@ from .table_file import WordColumn, write_table
 
 __all__ = [
     "EXPORT_FORMATS",
+    "Comparison",
     "Elements",
     "ExportError",
     "Facade",
@@ -51,6 +54,7 @@ __all__ = [
     "WordColumn",
     "__version__",
     "check",
+    "compare",
     "cp",
     "export",
     "footprints",
