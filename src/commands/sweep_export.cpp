@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "commands/cp_spread.h"
 #include "commands/run_job.h"
 #include "core/cancellation.h"
 #include "core/messages.h"
@@ -58,6 +59,15 @@ SweptForExport SweepForExport(const SweepRequest& request, const SweepSetup& set
                              ExportDirections(format, request.settings.step), sweepSetup);
   // The profile sweep turns the building to AzB 0 (see ProfileSweepJob).
   swept.notes = StoppedDirectionNotes(swept.sweep, format.profiles);
+  if (request.spread && swept.sweep.AnyCompleted()) {
+    std::vector<float> directions;
+    for (const SweepDirection& d : swept.sweep.directions)
+      directions.push_back(d.AnWind);
+    CpSpread spread = SpreadAround(swept.job, directions, sweepSetup);
+    swept.spread = std::move(spread.directions);
+    for (std::string& note : spread.notes)
+      swept.notes.push_back("no spread from the labelling: " + note);
+  }
   if (!swept.sweep.AnyCompleted()) {
     swept.notes.push_back("no wind direction could be computed; nothing was written");
     swept.outcome = RunOutcome::Stopped;
@@ -71,8 +81,11 @@ std::string SweepExportText(const SweepRequest& request, const SweptForExport& s
                             std::string& warning) {
   const WindSweep& sweep = swept.sweep;
   const std::string stem = Stem(request.jobName);
-  if (request.format != "energyplus")
-    return FormatOf(request).text(sweep, swept.job, stem, request.settings, warning);
+  if (request.format != "energyplus") {
+    ExportSettings settings = request.settings;
+    if (request.spread) settings.spread = &swept.spread;
+    return FormatOf(request).text(sweep, swept.job, stem, settings, warning);
+  }
   // EnergyPlus through the fragment of its jobs (here one), as several
   // jobs' sweeps go into one model.
   const EnergyPlusSettings settings{request.allTables, request.settings.strict};
