@@ -50,7 +50,7 @@ std::string CheckContextOptions(CliOptions& options) {
     options.format = "csv";  // a run's spread goes into JOB.out.csv
     return "";
   }
-  if (options.format != "csv")
+  if (!options.format.empty() && options.format != "csv")
     return "--spread adds Cp low and Cp high to the CSV: with --sweep it goes with --format=csv";
   return "";
 }

@@ -40,6 +40,7 @@ SweepRequest RequestOf(const CliOptions& options, const LoadedJob& loaded) {
   request.checkFirst = true;
   request.locale = loaded.numbers.Locale();
   request.surroundings = loaded.surroundings;
+  request.spread = options.spread;
   return request;
 }
 
