@@ -47,6 +47,10 @@ struct SweptForExport {
   WindSweep sweep;
   std::vector<std::string> notes;       // each stopped direction, or why nothing can be written
   std::vector<DirectionSpread> spread;  // when asked: one per direction of the sweep
+  // How far the export's directions miss the model between them: its
+  // header's lines, and the warning among them (export_fidelity.h).
+  std::vector<std::string> fidelity;
+  std::string fidelityWarning;
 };
 
 struct SweepOutcome {

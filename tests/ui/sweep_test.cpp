@@ -84,9 +84,13 @@ TEST_F(SweepTest, EachFormatAtItsDefaultStepWritesWhatVentoraRunWrites) {
     ASSERT_FALSE(written.empty());
     EXPECT_EQ(written, FileBytes(ExportPath(format, cliStem, "")));
   }
-  // ventora-run has nothing to say of this job: nor has the window.
+  // ventora-run says only how far each export's directions miss the model
+  // between them: so does the window.
   for (const auto& m : messages.shown)
-    ADD_FAILURE() << m.title << ": " << m.text;
+    EXPECT_NE(m.text.find("office-block: interpolated between its directions, the export misses "
+                          "the model by up to"),
+              std::string::npos)
+        << m.title << ": " << m.text;
 }
 
 TEST_F(SweepTest, AltWOpensTheDialogAndEscClosesItWritingNothing) {
