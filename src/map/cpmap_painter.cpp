@@ -6,6 +6,7 @@
 
 #include "core/roof_layout.h"
 #include "map/cpmap_colors.h"
+#include "map/spread_layer.h"
 
 namespace ventora {
 namespace {
@@ -324,6 +325,7 @@ void PaintCpMap(QPainter& p, const CpMapModel& m, const CpMapLayout& l, char dec
   PaintTitle(p, m, l, decimal);
   for (std::size_t i = 0; i < m.facades.size(); ++i)
     PaintFacade(p, m.facades[i], l.facades[i], l, m, decimal);
+  PaintSpreadLayer(p, m, l, decimal);
   PaintLegend(p, m, l, decimal);
   const QTransform turn = SketchTransform(m, l);
   PaintWindArrow(p, m, l, PaintPlanBuilding(p, m, l, turn), turn);

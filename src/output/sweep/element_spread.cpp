@@ -13,7 +13,8 @@ std::string Width(float width) {
 
 std::string CauseText(const ElementSpread& s) {
   if (s.cause == SpreadCause::Labelling)
-    return "set by the roof's labelling (from the next wall " + NumberString(s.twin) + ")";
+    return "set by the roof's labelling (from the next wall " +
+           NumberString(std::round(s.twin * 1000) / 1000) + ")";
   return "set by the wind direction (within " + std::to_string(kSpreadHalfWindow) + " deg)";
 }
 
