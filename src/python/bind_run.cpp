@@ -234,7 +234,8 @@ void BindResult(py::module_& m) {
           "name", [](const PyResult& r) { return r.name; }, "The name of the job that ran.")
       .def(
           "table", [](const PyResult& r) { return Table(r.table); },
-          "Every element as columns of arrays: facade, number, x, z, x_rel, z_rel, cp, status "
+          "Every element as columns of arrays: facade, number (on its facade, from 1, as the "
+          "exports name it), x, z, x_rel, z_rel, cp, status "
           "(\"plausible\", \"outside-confidence\", \"implausible\" or \"not-computed\") and "
           "status_detail (which confidence range, or which bound of the plausible envelope); "
           "after run(job, spread=True) also cp_low and cp_high.")

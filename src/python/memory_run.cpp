@@ -55,7 +55,7 @@ ElementTable TabulateElements(const MemoryRun& run) {
     const FacadeExtents ext = FacadeExtent(run.job, iface);
     for (int ielm = 1; ielm <= run.job.ElmCount[iface]; ++ielm, ++k) {
       t.facade.push_back(iface);
-      t.number.push_back(static_cast<int>(k + 1));
+      t.number.push_back(ielm);
       if (k < run.run.elements.size()) {
         const ElementResult& e = run.run.elements[k];
         t.x.push_back(e.X);

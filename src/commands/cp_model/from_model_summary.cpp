@@ -59,12 +59,8 @@ std::vector<std::string> OpeningNames(const CpModelPlan& plan) {
   const std::string prefix =
       IdfNamePrefix(std::filesystem::path(plan.box.file->path).stem().string());
   std::vector<std::string> names;
-  for (const FittedOpening& o : plan.box.fit.openings) {
-    ElementResult element;
-    element.iface = static_cast<std::int16_t>(o.facade);
-    element.k = static_cast<std::int16_t>(o.element);
-    names.push_back(IdfElementName(prefix, element));
-  }
+  for (const FittedOpening& o : plan.box.fit.openings)
+    names.push_back(IdfElementName(prefix, o.facade, o.element));
   return names;
 }
 

@@ -156,8 +156,8 @@ std::string SweepDialog::OptionsError() const {
   const std::string name = FormatName();
   if (std::string error = ExportStepError(name, step_->value()); !error.empty()) return error;
   const std::string package = package_->text().toStdString();
-  if (name == "modelica" && !package.empty() && !IsModelicaIdentifier(package))
-    return package + ": " + kModelicaPackageRule;
+  if (name == "modelica" && !package.empty() && !ModelicaPackageError(package).empty())
+    return package + ": " + ModelicaPackageError(package);
   if (file_->text().trimmed().isEmpty()) return "Name the file the export is written to.";
   return "";
 }
