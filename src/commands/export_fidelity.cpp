@@ -80,13 +80,12 @@ FaithfulSweep SweepFaithfully(const ExportFormat& format, const Job& sweptJob,
   if (!fine.AnyCompleted()) return out;
   const InterpolationMiss miss =
       LargestInterpolationMiss(fine, directions, step, Offsets(format, sweptJob, fine));
-  const ElementResult& e = fine.elements[miss.element];
   float wind = miss.direction + turn;
   if (wind >= 360) wind -= 360;
   out.lines.push_back(
       "Linear interpolation between the exported directions misses the model's own Cp by at "
       "most " +
-      Shown(miss.largest) + " (" + ElementLabel(e.iface, e.k) + ", wind from " +
+      Shown(miss.largest) + " (" + ElementLabel(fine, miss.element) + ", wind from " +
       NumberString(wind) + " deg.), over all elements and every whole degree.");
   if (miss.largest <= kFaithfulMiss) return out;
   out.warning = "interpolated between its directions, the export misses the model by up to " +

@@ -186,7 +186,10 @@ TEST_F(DirectionWindowTest, SpreadLayerAndPublishedMethodsAreVentoraRunsNumbers)
   std::size_t rows = 0;
   for (; std::getline(lines, line); ++rows) {
     const std::vector<std::string> f = Fields(line);  // ..., Cp (8), Cp low, Cp high, status
-    const auto k = static_cast<std::size_t>(std::stoi(f[1]));
+    // Facade and element on it: the running number counts the facades before.
+    std::size_t k = static_cast<std::size_t>(std::stoi(f[1]));
+    for (int before = 1; before < std::stoi(f[0]); ++before)
+      k += static_cast<std::size_t>(map->ShownJob().ElmCount[before]);
     ASSERT_LE(k, map->Model().spread.size());
     EXPECT_EQ(map->Model().spread[k - 1].low, std::strtof(f[9].c_str(), nullptr)) << k;
     EXPECT_EQ(map->Model().spread[k - 1].high, std::strtof(f[10].c_str(), nullptr)) << k;
