@@ -55,11 +55,6 @@ PyComparison Compare(const PyJob& job, int step) {
   return out;
 }
 
-template <typename T>
-py::array_t<T> Column(const std::vector<T>& values) {
-  return py::array_t<T>(static_cast<py::ssize_t>(values.size()), values.data());
-}
-
 // The CSV's columns under its names.
 py::object ComparisonFrame(const PyComparison& c) {
   py::dict columns;

@@ -133,11 +133,6 @@ PySweep Sweep(const PyJob& job, double step, bool spread) {
   return out;
 }
 
-template <typename T>
-py::array_t<T> Column(const std::vector<T>& values) {
-  return py::array_t<T>(static_cast<py::ssize_t>(values.size()), values.data());
-}
-
 // "plausible", "outside-confidence", "implausible" or "not-computed" per
 // element and direction.
 py::object StatusMatrix(const PySweep& s) {
