@@ -1,11 +1,10 @@
 #pragma once
-// A wall factor with the job's values fixed. VeEXP, PAD, RbH and a facade's
-// FAR and SAR stay the same for every element of the facade: the curves at
-// those values, and the interpolation along a job's axis where the grid
-// takes it first, are done once; an element then only reads them along its
-// own ZH. Every value read is the float the factor itself would have
-// evaluated, and the lookups along ZH are the factors' own, so an element's
-// factor comes out bit for bit as the factor gives it.
+// A factor with the job's values fixed. VeEXP, PAD, RbH and a facade's FAR
+// and SAR stay the same for every element of the facade: the curves at those
+// values, and the interpolation along a job's axis where the grid takes it
+// first, are done once; an element then only reads them along its own ZH. Every value read is the
+// float the factor itself would have evaluated, and the lookups along ZH are the factors' own, so
+// an element's factor comes out bit for bit as the factor gives it.
 
 #include <array>
 #include <cstddef>

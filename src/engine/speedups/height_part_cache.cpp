@@ -1,4 +1,4 @@
-#include "engine/height_part_cache.h"
+#include "engine/speedups/height_part_cache.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,4 +1,4 @@
-#include "engine/along_factor_cache.h"
+#include "engine/speedups/along_factor_cache.h"
 
 #include <algorithm>
 

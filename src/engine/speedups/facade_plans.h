@@ -1,7 +1,7 @@
 #pragma once
-// The walk's plans of the height factors (models/wall_plan.h,
-// models/roof_plan.h), one per facade and model: made at the facade's first
-// height part and kept for its other elements. A plan is kept with the values
+// The plans of the height factors (height_plans.h), one per facade and
+// model: made at the facade's first height part and kept for its other
+// elements. A plan is kept with the values
 // it was made from and made again when they change, so a caller that changes
 // the job's values between elements still gets its Cp right.
 
@@ -11,23 +11,9 @@
 #include <cstdint>
 
 #include "core/job.h"
-#include "engine/models/leeward_plan.h"
-#include "engine/models/roof_plan.h"
-#include "engine/models/windward_plan.h"
+#include "engine/speedups/height_plans.h"
 
 namespace ventora {
-
-class RowMemo;
-
-// The values a plan depends on, matched bit for bit.
-struct FacadePlanKey {
-  float VeEXP = 0;
-  float PAD = 0;
-  float RbH = 0;
-  float FAR = 0;
-  float SAR = 0;
-  float angle = 0;  // the roof's wind angle (0 for a wall: its plans do not take it)
-};
 
 class FacadePlans {
  public:
@@ -35,24 +21,24 @@ class FacadePlans {
   // whatever the height (it is then left to refuse them itself). Inline up
   // to the comparison of the values: every element of a facade asks, and
   // nearly always the plan kept is the one.
-  const WindwardPlan* Windward(RowMemo* rows, int iface, const FacadePlanKey& key) {
+  const WindwardPlan* Windward(RowMemo& rows, int iface, const PlanValues& key) {
     const Kept<WindwardPlan>& kept = windward_[static_cast<std::size_t>(iface)];
     if (kept.Holds(key)) return kept.Usable();
     return MakeWindward(rows, iface, key);
   }
-  const LeewardPlan* Leeward(RowMemo* rows, int iface, const FacadePlanKey& key) {
+  const LeewardPlan* Leeward(RowMemo& rows, int iface, const PlanValues& key) {
     const Kept<LeewardPlan>& kept = leeward_[static_cast<std::size_t>(iface)];
     if (kept.Holds(key)) return kept.Usable();
     return MakeLeeward(rows, iface, key);
   }
-  const RoofPlan* Roof(RowMemo* rows, const FacadePlanKey& key) {
+  const RoofPlan* Roof(RowMemo& rows, const PlanValues& key) {
     if (roof_.Holds(key)) return roof_.Usable();
     return MakeRoof(rows, key);
   }
 
  private:
   using KeyBits = std::array<std::uint32_t, 6>;
-  static_assert(sizeof(FacadePlanKey) == sizeof(KeyBits));
+  static_assert(sizeof(PlanValues) == sizeof(KeyBits));  // matched bit for bit
 
   template <class Plan>
   struct Kept {
@@ -61,7 +47,7 @@ class FacadePlans {
     KeyBits key{};
     Plan plan;
 
-    bool Holds(const FacadePlanKey& values) const {
+    bool Holds(const PlanValues& values) const {
       const auto bits = std::bit_cast<KeyBits>(values);
       std::uint32_t differ = 0;
       for (std::size_t i = 0; i < bits.size(); ++i)
@@ -71,14 +57,14 @@ class FacadePlans {
     const Plan* Usable() const { return usable ? &plan : nullptr; }
   };
 
-  const WindwardPlan* MakeWindward(RowMemo* rows, int iface, const FacadePlanKey& key);
-  const LeewardPlan* MakeLeeward(RowMemo* rows, int iface, const FacadePlanKey& key);
-  const RoofPlan* MakeRoof(RowMemo* rows, const FacadePlanKey& key);
+  const WindwardPlan* MakeWindward(RowMemo& rows, int iface, const PlanValues& key);
+  const LeewardPlan* MakeLeeward(RowMemo& rows, int iface, const PlanValues& key);
+  const RoofPlan* MakeRoof(RowMemo& rows, const PlanValues& key);
 
   // Makes the plan of `kept` for `key` by make(plan); null when the values
   // are refused.
   template <class Plan, class Make>
-  static const Plan* MakeKept(Kept<Plan>& kept, const FacadePlanKey& key, Make&& make);
+  static const Plan* MakeKept(Kept<Plan>& kept, const PlanValues& key, Make&& make);
 
   std::array<Kept<WindwardPlan>, kFacadeCount + 1> windward_{};
   std::array<Kept<LeewardPlan>, kFacadeCount + 1> leeward_{};

@@ -1,14 +1,12 @@
 #pragma once
 // The fitted curves a factor interpolates between are evaluated at the job's
-// own values (VeEXP, PAD, RbH, a facade's FAR or SAR, the roof's angle to
-// the wind), so the same curve at the same value comes back for every height
-// of a facade. A run keeps the values it evaluated here, found by table,
-// form, row and argument (matched bit for bit); an element at a height of its
-// own then costs the interpolation between curves, not the curves.
+// own values (VeEXP, PAD, RbH, a facade's FAR or SAR), so the same curve at
+// the same value comes back for every facade's plan and, in a sweep, for
+// every direction. The plans keep the values they evaluated here, found by
+// table, form, row and argument (matched bit for bit).
 
 #include <array>
 #include <bit>
-#include <cmath>
 #include <cstddef>
 #include <cstdint>
 
@@ -55,20 +53,5 @@ class RowMemo {
 
   std::array<Entry, kSlots> entries_{};
 };
-
-// Through the memo when there is one, else eval() straight away.
-template <class Eval>
-auto MemoRow(RowMemo* memo, const void* table, int form, int row, float x, float y, Eval&& eval) {
-  if (memo == nullptr) return eval();
-  return memo->Value(table, form, row, x, y, eval);
-}
-
-// RbH^(2 VeEXP), the velocity profile's scaling of the building's height,
-// which every wall and roof height part divides by: once per job with a memo.
-inline double RbHScaling(RowMemo* memo, float RbH, float VeEXP) {
-  static constexpr char kKey = 0;
-  return MemoRow(memo, &kKey, 0, 0, RbH, VeEXP,
-                 [&] { return std::pow(static_cast<double>(RbH), 2.0 * VeEXP); });
-}
 
 }  // namespace ventora
