@@ -31,9 +31,10 @@ std::vector<float> WithEveryDegree(std::vector<float> directions) {
   return directions;
 }
 
+// The miss at `step`, or a miss above kFaithfulMiss as soon as one is found.
 float MissAt(const ExportFormat& format, const Job& sweptJob, const WindSweep& fine, int step) {
   return LargestInterpolationMiss(fine, ExportDirections(format, step), step,
-                                  Offsets(format, sweptJob, fine))
+                                  Offsets(format, sweptJob, fine), kFaithfulMiss)
       .largest;
 }
 

@@ -5,6 +5,7 @@
 // every degree. Pure numbers over sweeps; no run.
 
 #include <cstddef>
+#include <limits>
 #include <vector>
 
 #include "output/sweep/wind_sweep.h"
@@ -21,10 +22,12 @@ struct InterpolationMiss {
 // direction of `exported`. Element e's exported directions are those of
 // `exported` that lie a whole number of `step`s from `offsets[e]` (its
 // facade's azimuth for the profile formats, 0 for the others). A direction
-// whose run stopped counts nowhere.
+// whose run stopped counts nowhere. With `enough`, stops at the first miss
+// above it: whether a step will do is known then.
 InterpolationMiss LargestInterpolationMiss(const WindSweep& fine,
                                            const std::vector<float>& exported, double step,
-                                           const std::vector<float>& offsets);
+                                           const std::vector<float>& offsets,
+                                           float enough = std::numeric_limits<float>::infinity());
 
 // The sweep of `fine`'s directions that are among `directions`, in the
 // order of `directions`; throws std::invalid_argument when `fine` lacks one.
