@@ -23,7 +23,7 @@ struct GuidePage {
 };
 
 // In reading order; the search goes through them in this order too.
-constexpr std::array<GuidePage, 10> kPages{{
+constexpr std::array<GuidePage, 13> kPages{{
     {"index.md", "Contents"},
     {"overview.md", "What Ventora computes"},
     {"parameters.md", "The ten parameters"},
@@ -34,6 +34,9 @@ constexpr std::array<GuidePage, 10> kPages{{
     {"messages.md", "Messages"},
     {"command-line.md", "Command line, sweeps, exports"},
     {"model-limits.md", "Limits of the model"},
+    {"implausible-cp.md", "Where fitted curves misbehave"},
+    {"surroundings.md", "Surroundings from a map"},
+    {"compare.md", "How Ventora's Cp compare"},
 }};
 
 QUrl PageUrl(const QString& target) {
