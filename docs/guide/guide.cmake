@@ -15,6 +15,7 @@ set(VENTORA_GUIDE_PAGES
     surroundings.md
     model-limits.md
     implausible-cp.md
+    browser.md
     compare.md)
 set(VENTORA_DRAWINGS_DIR ${PROJECT_SOURCE_DIR}/src/ui/pictures/drawings)
 set(VENTORA_GUIDE_PICTURES

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/parameter_limits.h"
+#include "core/portable_std.h"
 #include "job_builders.h"
 
 namespace ventora {
@@ -27,10 +28,10 @@ auto Bits(const PreparedElement& e) {
                     e.outside,
                     e.lastOfFacade,
                     e.heightClamped,
-                    std::bit_cast<std::uint32_t>(e.XL),
-                    std::bit_cast<std::uint32_t>(e.ZH),
-                    std::bit_cast<std::uint32_t>(e.X),
-                    std::bit_cast<std::uint32_t>(e.Z)};
+                    portable::bit_cast<std::uint32_t>(e.XL),
+                    portable::bit_cast<std::uint32_t>(e.ZH),
+                    portable::bit_cast<std::uint32_t>(e.X),
+                    portable::bit_cast<std::uint32_t>(e.Z)};
 }
 
 void ExpectSame(const std::vector<PreparedElement>& got, const std::vector<PreparedElement>& want,

@@ -17,6 +17,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/portable_std.h"
+
 namespace ventora {
 
 class AlongFactorCache {
@@ -27,14 +29,14 @@ class AlongFactorCache {
   template <class Band, class Evaluate>
   float Factor(int iface, float angle, float ZH, float XL, Band&& band, Evaluate&& evaluate) {
     Wall& wall = WallOf(iface, angle);
-    const auto zBits = std::bit_cast<std::uint32_t>(ZH);
+    const auto zBits = portable::bit_cast<std::uint32_t>(ZH);
     if (!wall.bandKept || wall.ZH != zBits) {
       wall.ZH = zBits;
       wall.band = band(ZH);
       wall.bandKept = true;
     }
     const std::uint64_t key = std::uint64_t{static_cast<std::uint32_t>(wall.band)} << 32 |
-                              std::bit_cast<std::uint32_t>(XL);
+                              portable::bit_cast<std::uint32_t>(XL);
     Slot& slot = SlotOf(iface, key);
     if (slot.key != key || slot.generation != wall.generation)
       slot = {key, wall.generation, evaluate(wall.band)};
@@ -59,7 +61,7 @@ class AlongFactorCache {
   static constexpr std::size_t kWalls = 4;
 
   Wall& WallOf(int iface, float angle) {
-    const auto angleBits = std::bit_cast<std::uint32_t>(angle);
+    const auto angleBits = portable::bit_cast<std::uint32_t>(angle);
     Wall& wall = walls_[static_cast<std::size_t>(iface - 1)];
     if (wall.generation == 0 || wall.angle != angleBits) Drop(wall, angleBits);
     return wall;

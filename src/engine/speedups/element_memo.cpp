@@ -4,11 +4,13 @@
 #include <cstdint>
 #include <cstring>
 
+#include "core/portable_std.h"
+
 namespace ventora {
 namespace {
 
 bool SameBits(float a, float b) {
-  return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
+  return portable::bit_cast<std::uint32_t>(a) == portable::bit_cast<std::uint32_t>(b);
 }
 
 }  // namespace

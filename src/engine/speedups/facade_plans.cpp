@@ -5,7 +5,7 @@ namespace ventora {
 template <class Plan, class Make>
 const Plan* FacadePlans::MakeKept(Kept<Plan>& kept, const PlanValues& key, Make&& make) {
   kept.made = true;
-  kept.key = std::bit_cast<KeyBits>(key);
+  kept.key = portable::bit_cast<KeyBits>(key);
   kept.usable = make(kept.plan);
   return kept.Usable();
 }

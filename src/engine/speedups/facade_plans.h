@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "core/job.h"
+#include "core/portable_std.h"
 #include "engine/speedups/height_plans.h"
 
 namespace ventora {
@@ -48,7 +49,7 @@ class FacadePlans {
     Plan plan;
 
     bool Holds(const PlanValues& values) const {
-      const auto bits = std::bit_cast<KeyBits>(values);
+      const auto bits = portable::bit_cast<KeyBits>(values);
       std::uint32_t differ = 0;
       for (std::size_t i = 0; i < bits.size(); ++i)
         differ |= bits[i] ^ key[i];

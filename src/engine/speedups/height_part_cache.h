@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/job.h"
+#include "core/portable_std.h"
 
 namespace ventora {
 
@@ -23,7 +24,7 @@ class HeightPartCache {
   // The height found or stored last is tested inline: the elements of a row
   // come one after the other and share it.
   const double* Find(int iface, float ZH) const {
-    const auto key = std::bit_cast<std::uint32_t>(ZH);
+    const auto key = portable::bit_cast<std::uint32_t>(ZH);
     if (lastIface_ == iface && lastKey_ == key) return &lastPart_;
     if (lastOnly_[static_cast<std::size_t>(iface)]) return nullptr;
     return FindInTable(iface, key);
@@ -32,7 +33,7 @@ class HeightPartCache {
   // longer kept (and simply computed again).
   void Store(int iface, float ZH, double part) {
     lastIface_ = iface;
-    lastKey_ = std::bit_cast<std::uint32_t>(ZH);
+    lastKey_ = portable::bit_cast<std::uint32_t>(ZH);
     lastPart_ = part;
     if (!lastOnly_[static_cast<std::size_t>(iface)]) StoreInTable(iface, lastKey_, part);
   }

@@ -10,6 +10,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/portable_std.h"
+
 namespace ventora {
 
 class RowMemo {
@@ -22,8 +24,8 @@ class RowMemo {
   template <class Eval>
   auto Value(const void* table, int form, int row, float x, float y, Eval&& eval) {
     using Result = decltype(eval());
-    const auto xBits = std::bit_cast<std::uint32_t>(x);
-    const auto yBits = std::bit_cast<std::uint32_t>(y);
+    const auto xBits = portable::bit_cast<std::uint32_t>(x);
+    const auto yBits = portable::bit_cast<std::uint32_t>(y);
     Entry& entry = entries_[Slot(table, form, row, xBits)];
     if (entry.table == table && entry.form == form && entry.row == row && entry.x == xBits &&
         entry.y == yBits)

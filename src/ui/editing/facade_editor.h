@@ -8,9 +8,9 @@
 #include <QString>
 #include <string>
 
+#include "core/mesh_fill.h"
 #include "ui/editing/edit_context.h"
 #include "ui/editing/grid_copy_buffer.h"
-#include "ui/editing/mesh_fill.h"
 
 class QAction;
 class QLineEdit;

@@ -12,6 +12,7 @@
 #include <functional>
 #include <limits>
 
+#include "core/portable_std.h"
 #include "engine/models/leeward_model.h"
 #include "engine/models/roof_model.h"
 #include "engine/models/windward_model.h"
@@ -82,8 +83,8 @@ TEST(HeightPlans, GiveTheModelsHeightPartsBitForBit) {
                   ++leftToModel;
                 } else {
                   ASSERT_TRUE(computed);
-                  ASSERT_EQ(std::bit_cast<std::uint64_t>(plannedPart),
-                            std::bit_cast<std::uint64_t>(fullPart));
+                  ASSERT_EQ(portable::bit_cast<std::uint64_t>(plannedPart),
+                            portable::bit_cast<std::uint64_t>(fullPart));
                   ++compared;
                 }
               }

@@ -3,6 +3,7 @@
 // should be.
 
 #include "engine/speedups/speedups.h"
+#include "core/portable_std.h"
 
 #include <gtest/gtest.h>
 
@@ -50,8 +51,8 @@ TEST(Speedups, ChangeNoCpCodeBoxOrReportLine) {
                 const FacadeCpResult plain = FacadeCp({false, &plainBoxes, &plainLines}, in);
                 in.speedups = &speedups;
                 const FacadeCpResult kept = FacadeCp({false, &keptBoxes, &keptLines}, in);
-                ASSERT_EQ(std::bit_cast<std::uint32_t>(kept.cp),
-                          std::bit_cast<std::uint32_t>(plain.cp))
+                ASSERT_EQ(portable::bit_cast<std::uint32_t>(kept.cp),
+                          portable::bit_cast<std::uint32_t>(plain.cp))
                     << "facade " << iface << " ZH " << ZH << " XL " << XL;
                 ASSERT_EQ(kept.err, plain.err);
                 ASSERT_EQ(keptBoxes.Texts(), plainBoxes.Texts());

@@ -1,9 +1,9 @@
-#include "ui/editing/mesh_refusal.h"
+#include "core/mesh_refusal.h"
 
+#include "core/mesh_fill.h"
 #include "core/range_message.h"
-#include "ui/editing/mesh_fill.h"
 
-namespace ventora::ui {
+namespace ventora {
 
 std::string MeshRangeText(const MeshBox& box, double value, const limits::Range& range,
                           char decimal, const std::string& where) {
@@ -28,4 +28,4 @@ std::string TotalNodesText(long long nodes, char decimal) {
                        accepted, decimal);
 }
 
-}  // namespace ventora::ui
+}  // namespace ventora

@@ -8,7 +8,7 @@
 
 #include "core/job.h"
 
-namespace ventora::ui {
+namespace ventora {
 
 inline constexpr int kMaxMeshNodes = 400;
 
@@ -40,4 +40,4 @@ std::vector<MeshNode> UserMeshNodes(const MeshSettings& mesh);
 // rounded away from zero), no trailing zeros, the given decimal separator.
 std::string NodeText(double value, char decimal);
 
-}  // namespace ventora::ui
+}  // namespace ventora

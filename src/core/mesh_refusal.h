@@ -8,7 +8,7 @@
 
 #include "core/parameter_limits.h"
 
-namespace ventora::ui {
+namespace ventora {
 
 struct MeshBox {
   std::string name;    // "Number of horizontal nodes"
@@ -27,4 +27,4 @@ std::string MeshNotANumberText(const MeshBox& box, const std::string& typed,
 // the accepted range NH × NV ≤ 400."
 std::string TotalNodesText(long long nodes, char decimal);
 
-}  // namespace ventora::ui
+}  // namespace ventora

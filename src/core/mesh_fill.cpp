@@ -1,9 +1,9 @@
-#include "ui/editing/mesh_fill.h"
+#include "core/mesh_fill.h"
 
 #include <cmath>
 #include <cstdio>
 
-namespace ventora::ui {
+namespace ventora {
 namespace {
 
 // Single-precision arithmetic, as the mesh values are 32-bit.
@@ -51,4 +51,4 @@ std::string NodeText(double value, char decimal) {
   return text;
 }
 
-}  // namespace ventora::ui
+}  // namespace ventora
