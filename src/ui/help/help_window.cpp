@@ -23,7 +23,7 @@ struct GuidePage {
 };
 
 // In reading order; the search goes through them in this order too.
-constexpr std::array<GuidePage, 13> kPages{{
+constexpr std::array<GuidePage, 14> kPages{{
     {"index.md", "Contents"},
     {"overview.md", "What Ventora computes"},
     {"parameters.md", "The ten parameters"},
@@ -36,6 +36,7 @@ constexpr std::array<GuidePage, 13> kPages{{
     {"model-limits.md", "Limits of the model"},
     {"implausible-cp.md", "Where fitted curves misbehave"},
     {"surroundings.md", "Surroundings from a map"},
+    {"browser.md", "Ventora in a browser"},
     {"compare.md", "How Ventora's Cp compare"},
 }};
 
