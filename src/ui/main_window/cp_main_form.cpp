@@ -19,7 +19,7 @@
 #include "ui/help/guide_help.h"
 #include "ui/main_window/help_menu.h"
 #include "ui/main_window/job_name_text.h"
-#include "ui/main_window/working_window.h"
+#include "ui/main_window/working.h"
 
 namespace ventora {
 

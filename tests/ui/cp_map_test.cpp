@@ -16,7 +16,7 @@
 #include "main_form_fixture.h"
 #include "map/cpmap_layout.h"
 #include "map/cpmap_model.h"
-#include "ui/pictures/cpmap_window.h"
+#include "ui/pictures/cp_map.h"
 #include "ui/pictures/plan_marks.h"
 
 namespace ventora::testing {

@@ -1,4 +1,4 @@
-#include "ui/pictures/cpmap_window.h"
+#include "ui/pictures/cp_map.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
