@@ -202,7 +202,7 @@ TEST_F(ModelDialogTest, OpenTakesAModelAndAFailedWriteKeepsTheOldFiles) {
   EXPECT_EQ(FileBytes(job), "the old job\n");
   EXPECT_FALSE(fs::exists(fs::path(model).replace_extension(".ventora.sweep.csv")));
   QTest::keyClick(dialog, Qt::Key_Escape);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 60000));
   EXPECT_TRUE(form->Document().JobName.empty());
 }
 

@@ -7,9 +7,11 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSemaphore>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
+#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -99,11 +101,11 @@ TEST_F(SweepTest, AltWOpensTheDialogAndEscClosesItWritingNothing) {
   QTest::keyClick(form.get(), Qt::Key_W, Qt::AltModifier);
   // The mnemonic clicks the button as a user sees it pressed, a moment later.
   QPointer<SweepDialog> dialog;
-  ASSERT_TRUE(
-      QTest::qWaitFor([&] { return (dialog = form->findChild<SweepDialog*>("SweepDialog")); }));
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return (dialog = form->findChild<SweepDialog*>("SweepDialog")); }, 60000));
   ASSERT_TRUE(dialog);
   QTest::keyClick(dialog, Qt::Key_Escape);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 60000));
   EXPECT_FALSE(fs::exists(fs::path(job).replace_extension().string() + ".sweep.csv"));
 }
 
@@ -131,10 +133,22 @@ TEST_F(SweepTest, CancelDuringALongSweepLeavesNoFileAndTheWindowAnswers) {
   dialog->findChild<QSpinBox*>("SweepStep")->setValue(1);
   QPointer<QProgressBar> progress = dialog->findChild<QProgressBar*>("SweepProgress");
 
-  // The window answers while the sweep runs: it shows the first directions
-  // done while the others are still being swept, and a timer that repaints
-  // it keeps firing. (How soon depends on the machine's load, not on the
-  // program, so no time is measured.)
+  // The worker holds after its third direction until the window has shown
+  // it, answered a timer and taken the click on Cancel: the order is fixed,
+  // whatever the machine's speed.
+  constexpr std::size_t kHeldAt = 3;
+  QSemaphore held, released;
+  const struct Release {  // a failed assertion must not leave the worker held
+    QSemaphore& s;
+    ~Release() { s.release(2); }
+  } release{released};
+  std::atomic<std::size_t> lastDone{0};
+  dialog->SetAfterDirection([&](std::size_t done) {
+    lastDone = done;
+    if (done != kHeldAt) return;
+    held.release();
+    released.acquire();
+  });
   int ticks = 0;
   QTimer tick;
   QObject::connect(&tick, &QTimer::timeout, [&] {
@@ -143,14 +157,15 @@ TEST_F(SweepTest, CancelDuringALongSweepLeavesNoFileAndTheWindowAnswers) {
   });
   tick.start(10);
   QTest::keyClick(dialog, Qt::Key_Return);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return progress && progress->value() >= 1; }, 60000));
-  EXPECT_LT(progress->value(), 360);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return held.available() > 0 && ticks > 0; }, 60000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return progress->value() == int(kHeldAt); }, 60000));
   EXPECT_EQ(progress->maximum(), 360);
-  EXPECT_EQ(progress->text(), QString("%1 of 360 wind directions").arg(progress->value()));
+  EXPECT_EQ(progress->text(), QString("%1 of 360 wind directions").arg(kHeldAt));
   QTest::mouseClick(dialog->findChild<QPushButton*>("SweepCancel"), Qt::LeftButton);
+  released.release();
   ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 60000));
   tick.stop();
-  EXPECT_GT(ticks, 0);
+  EXPECT_EQ(lastDone, kHeldAt);  // no direction after the click
   EXPECT_FALSE(fs::exists(fs::path(job).replace_extension().string() + ".sweep.csv"));
   EXPECT_EQ(messages.shown.size(), boxes);
 }

@@ -202,11 +202,12 @@ void SweepDialog::Start() {
   progress_->show();
   SweepSetup setup;
   setup.cancel = &cancel_;
-  setup.progress = [this](std::size_t done, std::size_t total) {
+  setup.progress = [this, after = afterDirection_](std::size_t done, std::size_t total) {
     QMetaObject::invokeMethod(
         this,
         [this, done, total] { ShowProgress(static_cast<int>(done), static_cast<int>(total)); },
         Qt::QueuedConnection);
+    if (after) after(done);
   };
   // The worker writes outcome_ and error_ only; the window reads them once
   // the thread has finished.

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <atomic>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -36,6 +37,11 @@ class SweepDialog : public QDialog {
   const std::optional<SweepOutcome>& Outcome() const { return outcome_; }
   // Whether the user asked to see the Cp against wind direction afterwards.
   bool ShowCpAfterwards() const;
+  // Called on the worker thread once each wind direction is shown done and
+  // before the next begins, so a test can act at a known direction.
+  void SetAfterDirection(std::function<void(std::size_t done)> hook) {
+    afterDirection_ = std::move(hook);
+  }
 
   // OK: checks the options, then starts the sweep; the dialog closes when
   // it ends. Esc and Cancel stop a running sweep, else close the dialog.
@@ -67,6 +73,7 @@ class SweepDialog : public QDialog {
   std::optional<SweepOutcome> outcome_;
   bool cancelled_ = false;
   std::string error_;  // an exception that ended the worker
+  std::function<void(std::size_t)> afterDirection_;
 
   QComboBox* format_ = nullptr;
   QSpinBox* step_ = nullptr;
