@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "ui/editing/env_build_dialog.h"
@@ -27,13 +28,14 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
 }  // namespace
 
 EditChooser::EditChooser(JobDocument& doc, NumberText& numbers, MessageSink& messages,
-                         QWidget* mainWindow)
+                         QWidget* mainWindow, QUndoStack* history)
     : QDialog(mainWindow),
       doc_(doc),
       numbers_(numbers),
       messages_(messages),
       mainWindow_(mainWindow),
-      slate_(new HelpSlate(mainWindow != nullptr ? mainWindow : this)) {
+      slate_(new HelpSlate(mainWindow != nullptr ? mainWindow : this)),
+      history_(history != nullptr ? history : new QUndoStack(this)) {
   setObjectName("editWhat");
   setWindowTitle("Editing");
   auto* layout = new QVBoxLayout(this);
@@ -66,7 +68,7 @@ EditChooser::EditChooser(JobDocument& doc, NumberText& numbers, MessageSink& mes
 EditChooser::~EditChooser() = default;
 
 EditContext EditChooser::Context() {
-  return EditContext{doc_, numbers_, messages_, *slate_};
+  return EditContext{doc_, numbers_, messages_, *slate_, *history_};
 }
 
 EnvBuildDialog& EditChooser::Environment() {

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "core/settings_file.h"
@@ -42,7 +43,10 @@ CPMainForm::CPMainForm(MainFormServices services, ScreenMetrics metrics, CpTitle
   connect(f1, &QShortcut::activated, this, [this] { help::OpenGuide(this, "index.md"); });
 }
 
-CPMainForm::~CPMainForm() = default;
+CPMainForm::~CPMainForm() {
+  // The history, a child, outlives this part of the window as it is torn down.
+  history_->disconnect(this);
+}
 
 QPushButton* CPMainForm::AddButton(const char* name, const char* caption, const char* tip) {
   auto* button = new QPushButton(QString::fromUtf8(caption), this);
@@ -137,7 +141,9 @@ void CPMainForm::LayOut() {
     if (grid[i] != nullptr) buttons->addWidget(grid[i], i / 5, i % 5);
 
   auto* layout = new QVBoxLayout(this);
-  layout->setMenuBar(AddFileMenu());
+  QMenuBar* bar = AddFileMenu();
+  AddEditMenu(bar);
+  layout->setMenuBar(bar);
   layout->setContentsMargins(18, 14, 18, 18);
   layout->setSpacing(12);
   layout->addLayout(header);
