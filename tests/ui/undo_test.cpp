@@ -48,7 +48,11 @@ class UndoTest : public MainFormTest {
     OpenThroughDialog(job);
   }
   QString UndoText() const { return form->UndoAction()->text(); }
-  void Press(Qt::Key k, Qt::KeyboardModifiers mods) { QTest::keyClick(form.get(), k, mods); }
+  // A key pressed in the main window, in front as after the editing window closed.
+  void Press(Qt::Key k, Qt::KeyboardModifiers mods) {
+    QApplication::setActiveWindow(form.get());
+    QTest::keyClick(form.get(), k, mods);
+  }
   bool Stale() const { return !form->findChild<QLabel*>("StaleLab")->isHidden(); }
 
   std::string job;
