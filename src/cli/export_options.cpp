@@ -50,11 +50,8 @@ std::string ParseFormatOption(const std::string& arg, CliOptions& options) {
   }
   if (arg.starts_with(kPackage)) {
     options.modelicaPackage = After(arg, kPackage);
-    if (IsModelicaKeyword(options.modelicaPackage))
-      return arg + ": '" + options.modelicaPackage +
-             "' is a Modelica keyword, which no package may be named; choose another name";
-    if (IsModelicaIdentifier(options.modelicaPackage)) return "";
-    return arg + ": " + kModelicaPackageRule;
+    const std::string error = ModelicaPackageError(options.modelicaPackage);
+    return error.empty() ? "" : arg + ": " + error;
   }
   if (arg.starts_with(kTables)) {
     options.allTables = After(arg, kTables) == "all";

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -60,11 +61,13 @@ class SweepTest : public MainFormTest {
 struct FormatCase {
   int index;  // in the dialog's format list
   const char* format;
+  const char* package = "";  // typed as the Modelica package's name
 };
 
 TEST_F(SweepTest, EachFormatAtItsDefaultStepWritesWhatVentoraRunWrites) {
   const fs::path example = fs::path(ExamplesFolder()) / "office-block.in";
-  const FormatCase cases[] = {{0, "csv"}, {1, "energyplus"}, {2, "contam"}, {3, "modelica"}};
+  const FormatCase cases[] = {
+      {0, "csv"}, {1, "energyplus"}, {2, "contam"}, {3, "modelica"}, {3, "modelica", "MyPkg"}};
   const std::string ui = OpenCopy(example, "ui");
   fs::create_directories(scratch / "cli");
   const fs::path cli = fs::path(scratch / "cli") / example.filename();
@@ -74,21 +77,50 @@ TEST_F(SweepTest, EachFormatAtItsDefaultStepWritesWhatVentoraRunWrites) {
     QPointer<SweepDialog> dialog = OpenSweepDialog();
     ASSERT_TRUE(dialog);
     dialog->findChild<QComboBox*>("SweepFormat")->setCurrentIndex(c.index);
+    QTest::keyClicks(dialog->findChild<QLineEdit*>("SweepPackage"), c.package);
     QTest::keyClick(dialog, Qt::Key_Return);  // Enter: the format's defaults
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 60000));
-    const std::string command = std::string(VENTORA_RUN) + " --sweep --format=" + c.format + " '" +
-                                cli.string() + "' >/dev/null 2>&1";
+    const std::string package = *c.package ? std::string(" --modelica-package=") + c.package : "";
+    const std::string command = std::string(VENTORA_RUN) + " --sweep --format=" + c.format +
+                                package + " '" + cli.string() + "' >/dev/null 2>&1";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
     const std::string stem = fs::path(ui).replace_extension().string();
     const std::string cliStem = fs::path(cli).replace_extension().string();
     const ExportFormat& format = *FindExportFormat(c.format);
-    const std::string written = FileBytes(ExportPath(format, stem, ""));
+    const std::string written = FileBytes(ExportPath(format, stem, c.package));
     ASSERT_FALSE(written.empty());
-    EXPECT_EQ(written, FileBytes(ExportPath(format, cliStem, "")));
+    EXPECT_EQ(written, FileBytes(ExportPath(format, cliStem, c.package)));
   }
   // ventora-run has nothing to say of this job: nor has the window.
   for (const auto& m : messages.shown)
     ADD_FAILURE() << m.title << ": " << m.text;
+}
+
+// A refused package name is refused for the reason ventora-run gives.
+TEST_F(SweepTest, APackageNameIsRefusedInVentoraRunsWords) {
+  const std::string job = OpenCopy(fs::path(ExamplesFolder()) / "office-block.in", "pkg");
+  const fs::path err = scratch / "err.txt";
+  for (const char* package : {"model", "2pkg"}) {
+    SCOPED_TRACE(package);
+    QPointer<SweepDialog> dialog = OpenSweepDialog();
+    ASSERT_TRUE(dialog);
+    dialog->findChild<QComboBox*>("SweepFormat")->setCurrentIndex(3);
+    QTest::keyClicks(dialog->findChild<QLineEdit*>("SweepPackage"), package);
+    messages.shown.clear();
+    QTest::keyClick(dialog, Qt::Key_Return);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    const std::string command = std::string(VENTORA_RUN) + " --sweep --format=modelica " +
+                                "--modelica-package=" + package + " '" + job + "' 2>'" +
+                                err.string() + "'";
+    EXPECT_NE(std::system(command.c_str()), 0);
+    const std::string said = FileBytes(err);
+    const std::string named = std::string("=") + package + ": ";
+    const std::string reason = said.substr(said.find(named) + named.size());
+    EXPECT_TRUE(messages.shown[0].text.ends_with(reason.substr(0, reason.find('\n'))))
+        << messages.shown[0].text << " / " << said;
+    dialog->reject();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 60000));
+  }
 }
 
 TEST_F(SweepTest, AltWOpensTheDialogAndEscClosesItWritingNothing) {

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "output/sweep/export_checks.h"
+#include "output/sweep/export_formats.h"
 #include "output/sweep/modelica_export.h"
 #include "ui/app/program_info.h"
 #include "ui/help/guide_help.h"
@@ -99,6 +100,7 @@ void SweepDialog::BuildControls() {
   showCp_->setChecked(true);
   form->addRow("", showCp_);
   connect(format_, &QComboBox::currentIndexChanged, this, &SweepDialog::FormatChosen);
+  connect(package_, &QLineEdit::textChanged, this, &SweepDialog::FollowDefaultFile);
 
   progress_ = new QProgressBar(this);
   progress_->setObjectName("SweepProgress");
@@ -145,19 +147,31 @@ void SweepDialog::FormatChosen() {
   form->setRowVisible(tables_, name == "energyplus");
   form->setRowVisible(contamFirst_, name == "contam");
   form->setRowVisible(package_, name == "modelica");
-  bool fileIsDefault = file_->text().isEmpty();
-  for (const FormatChoice& c : kChoices)
-    fileIsDefault = fileIsDefault || file_->text() == Text(DefaultSweepFile(jobName_, c.name));
-  if (fileIsDefault) file_->setText(Text(DefaultSweepFile(jobName_, name)));
+  FollowDefaultFile();
   adjustSize();
+}
+
+// The file a format is written to by default, as ventora-run names it: a
+// Modelica package's file follows the package's name. A file the user typed
+// stays.
+void SweepDialog::FollowDefaultFile() {
+  const std::string name = FormatName();
+  std::string package = package_->text().toStdString();
+  if (name != "modelica" || !ModelicaPackageError(package).empty()) package.clear();
+  if (file_->text().isEmpty() || file_->text() == defaultFile_) {
+    defaultFile_ = Text(ExportPath(*FindExportFormat(name), jobName_, package).string());
+    file_->setText(defaultFile_);
+  }
 }
 
 std::string SweepDialog::OptionsError() const {
   const std::string name = FormatName();
   if (std::string error = ExportStepError(name, step_->value()); !error.empty()) return error;
   const std::string package = package_->text().toStdString();
-  if (name == "modelica" && !package.empty() && !IsModelicaIdentifier(package))
-    return package + ": " + kModelicaPackageRule;
+  if (name == "modelica" && !package.empty()) {
+    if (const std::string error = ModelicaPackageError(package); !error.empty())
+      return "Package name " + package + ": " + error;
+  }
   if (file_->text().trimmed().isEmpty()) return "Name the file the export is written to.";
   return "";
 }

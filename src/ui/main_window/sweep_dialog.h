@@ -4,6 +4,7 @@
 // while it runs; Cancel stops between two wind directions and writes nothing.
 
 #include <QDialog>
+#include <QString>
 #include <atomic>
 #include <functional>
 #include <optional>
@@ -57,6 +58,7 @@ class SweepDialog : public QDialog {
  private:
   void BuildControls();
   void FormatChosen();
+  void FollowDefaultFile();
   std::string FormatName() const;
   // Why the options cannot be swept, or empty.
   std::string OptionsError() const;
@@ -83,6 +85,7 @@ class SweepDialog : public QDialog {
   QSpinBox* contamFirst_ = nullptr;
   QLineEdit* package_ = nullptr;
   QLineEdit* file_ = nullptr;
+  QString defaultFile_;  // the file last offered by default
   QProgressBar* progress_ = nullptr;
   QPushButton* ok_ = nullptr;
   QPushButton* cancelBtn_ = nullptr;
