@@ -105,8 +105,10 @@ std::string AngleText(float degrees, char decimal) {
 std::string FacadeWindText(const CpMapFacade& f, char decimal) {
   std::string text = "wind " + AngleText(f.angle, decimal);
   if (AsFacade(f.iface) == Facade::Roof) return text;
-  if (std::fabs(f.angle) == 90.0f) return text + ", side wall (leeward model)";
-  return text + (f.angle > -90.0f && f.angle < 90.0f ? ", windward" : ", leeward");
+  // The model's own rule, by the 90° line: the run's note on implausible
+  // values judges walls by another (facing the wind within 45°).
+  if (std::fabs(f.angle) == 90.0f) return text + ", side wall: leeward model";
+  return text + (f.angle > -90.0f && f.angle < 90.0f ? ", windward model" : ", leeward model");
 }
 
 }  // namespace ventora

@@ -10,11 +10,11 @@ namespace {
 // takes for it; the roof names no side.
 TEST(CpMapText, AWallSideOnToTheWindIsASideWall) {
   const std::pair<float, const char*> rows[] = {
-      {0, "wind 0.0\u00b0, windward"},
-      {89.9f, "wind 89.9\u00b0, windward"},
-      {90, "wind 90.0\u00b0, side wall (leeward model)"},
-      {-90, "wind -90.0\u00b0, side wall (leeward model)"},
-      {135, "wind 135.0\u00b0, leeward"},
+      {0, "wind 0.0\u00b0, windward model"},
+      {89.9f, "wind 89.9\u00b0, windward model"},
+      {90, "wind 90.0\u00b0, side wall: leeward model"},
+      {-90, "wind -90.0\u00b0, side wall: leeward model"},
+      {135, "wind 135.0\u00b0, leeward model"},
   };
   for (const auto& [angle, text] : rows) {
     CpMapFacade wall;
