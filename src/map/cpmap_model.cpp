@@ -54,13 +54,19 @@ CpMapFacade FacadeOf(const Job& job, const RunResult& run, std::int16_t iface) {
   return f;
 }
 
+// The scale follows the plausible values, so that a few implausible ones do
+// not leave the rest pale; those beyond it are ringed. Values all
+// implausible set it themselves.
 float LargestMagnitude(const CpMapModel& model) {
-  float largest = 0;
+  float plausible = 0;
+  float all = 0;
   for (const CpMapFacade& f : model.facades)
     for (const CpMarker& m : f.markers)
-      if (m.state == MarkerState::Computed && std::isfinite(m.Cp))
-        largest = std::max(largest, std::fabs(m.Cp));
-  return largest;
+      if (m.state == MarkerState::Computed && std::isfinite(m.Cp)) {
+        all = std::max(all, std::fabs(m.Cp));
+        if (!m.implausible) plausible = std::max(plausible, std::fabs(m.Cp));
+      }
+  return plausible > 0 ? plausible : all;
 }
 
 }  // namespace

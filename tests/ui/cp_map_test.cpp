@@ -8,6 +8,7 @@
 #include <QTest>
 #include <algorithm>
 #include <cmath>
+#include <fstream>
 #include <map>
 #include <sstream>
 
@@ -105,6 +106,34 @@ TEST_F(MainFormTest, TheMapOfAReportFromAnEarlierSessionIsComputedAgain) {
   OpenThroughDialog(job);
   EXPECT_EQ(markers(), afterRun);
   EXPECT_FALSE(afterRun.empty());
+}
+
+// A Cp near -9.4 on facade 4, implausible, beside values within -1..1: the
+// automatic scale follows the plausible ones and rings the other.
+TEST_F(MainFormTest, TheAutomaticScaleFollowsThePlausibleValues) {
+  MakeForm();
+  const std::string job = (scratch.path() / "implausible.in").string();
+  std::ofstream(job, std::ios::binary)
+      << " 241.19 240 22.19 13.24 36.9 59.56 66.49 .198 2 .47\r\n 4 \r\n 1 \r\n 1 34.07 18.82 \r\n"
+         " 1 \r\n 2 \r\n 1 10 10 \r\n 2 30 20 \r\n 2 \r\n 1 \r\n 1 20 20 \r\n";
+  OpenThroughDialog(job);
+  Click("RunBtn");
+  Click("MapBtn");
+  const CpMapModel& model = form->findChild<CpMap*>("CpMap")->Model();
+  float plausible = 0;
+  std::vector<float> implausible;
+  for (const CpMapFacade& f : model.facades)
+    for (const CpMarker& m : f.markers) {
+      if (m.implausible)
+        implausible.push_back(m.Cp);
+      else if (m.state == MarkerState::Computed)
+        plausible = std::max(plausible, std::fabs(m.Cp));
+    }
+  ASSERT_TRUE(plausible > 0 && !implausible.empty());
+  EXPECT_EQ(model.Upper(), LegendBound(plausible));
+  EXPECT_LE(model.Upper(), 2.0f);
+  for (const float cp : implausible)
+    EXPECT_TRUE(std::fabs(cp) <= model.Upper() || model.OutsideScale(cp)) << cp;
 }
 
 // The sketch is drawn north up like the editor's plan: each wall where the

@@ -168,12 +168,7 @@ void CpMap::SetFixedScale(bool fixed) {
 }
 
 int CpMap::HiddenValues() const {
-  if (canvas_->Layout().valuesFit) return 0;
-  int hidden = 0;
-  for (const CpMapFacade& f : model_.facades)
-    for (const CpMarker& m : f.markers)
-      hidden += m.state == MarkerState::Computed ? 1 : 0;
-  return hidden;
+  return static_cast<int>(canvas_->Layout().hiddenValues.size());
 }
 
 void CpMap::ShowHiddenCount() {
