@@ -91,8 +91,9 @@ void EditChooser::PlaceBelow(QWidget& mainWindow) {
   const int gap = WindowGap(mainWindow);
   const int top = FrameTop(mainWindow) + FrameHeight(mainWindow) + gap;
   adjustSize();
-  move(0, top);
-  slate_->move(FrameWidth(*this) + gap, top);
+  const int left = mainWindow.frameGeometry().left();
+  MoveOnScreen(*this, left, top);
+  MoveOnScreen(*slate_, FrameLeft(*this) + FrameWidth(*this) + gap, FrameTop(*this));
   slate_->ShowHelpPicture(kVisualHelpCaption, HelpPicture::FacadeNo);
   slate_->show();
 }
@@ -112,14 +113,14 @@ void EditChooser::OpenFacade(int n) {
   editor.TakeInitialSize();
   if (!editorPlaced_) {
     // First use: beside the picture window's level, at the screen's left edge.
-    editor.move(0, FrameTop(*slate_));
+    MoveOnScreen(editor, FrameLeft(*this), FrameTop(*slate_));
     editorPlaced_ = true;
   }
   if (n == 1) {
     editor.setWindowTitle("Facade no. 1");
-    SetFrameLeft(editor, 0);
+    SetFrameLeft(editor, FrameLeft(*this));
   }
-  SetFrameLeft(*slate_, FrameWidth(editor) + WindowGap(*this));
+  SetFrameLeft(*slate_, FrameLeft(editor) + FrameWidth(editor) + WindowGap(*this));
   const bool vertical = AsFacade(n) < Facade::Roof;
   if (vertical) slate_->setWindowTitle(kWallCaption);
   slate_->HidePicture(HelpPicture::FacadeNo);

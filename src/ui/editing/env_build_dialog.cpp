@@ -142,10 +142,11 @@ void EnvBuildDialog::Prepare() {
   if (!placed_) {
     // The dialog takes the chooser's place at the screen's left edge, so the
     // picture window can stand to its right.
-    move(0, pos().y());
+    const QWidget* beside = chooser_ != nullptr ? chooser_ : this;
+    MoveOnScreen(*this, FrameLeft(*beside), FrameTop(*this));
     placed_ = true;
   }
-  SetFrameLeft(ctx_.slate, FrameWidth(*this) + WindowGap(*this));
+  SetFrameLeft(ctx_.slate, FrameLeft(*this) + FrameWidth(*this) + WindowGap(*this));
   SetFrameTop(*this, FrameTop(ctx_.slate) + FrameHeight(ctx_.slate) - FrameHeight(*this));
 }
 
@@ -267,8 +268,9 @@ void EnvBuildDialog::TakeRoofType() {
 }
 
 void EnvBuildDialog::ReturnSlateBesideChooser() {
-  const int chooserWidth = chooser_ != nullptr ? FrameWidth(*chooser_) : 0;
-  SetFrameLeft(ctx_.slate, chooserWidth + WindowGap(*this));
+  const int chooserRight =
+      chooser_ != nullptr ? FrameLeft(*chooser_) + FrameWidth(*chooser_) : FrameLeft(*this);
+  SetFrameLeft(ctx_.slate, chooserRight + WindowGap(*this));
   ctx_.slate.RevealPicture(HelpPicture::FacadeNo);
 }
 

@@ -13,16 +13,23 @@
 #include <QStyle>
 #include <QUndoStack>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "core/settings_file.h"
 #include "ui/app/cp_title.h"
 #include "ui/app/ui_resources.h"
+#include "ui/editing/window_placement.h"
 #include "ui/help/guide_help.h"
 #include "ui/main_window/help_menu.h"
 #include "ui/main_window/job_name_text.h"
 #include "ui/main_window/working.h"
 
 namespace ventora {
+namespace {
+
+constexpr const char* kPlaceSection = "main window";
+
+}  // namespace
 
 CPMainForm::CPMainForm(MainFormServices services, ScreenMetrics metrics, CpTitle* titleWindow,
                        QWidget* parent)
@@ -216,6 +223,13 @@ void CPMainForm::closeEvent(QCloseEvent* event) {
 void CPMainForm::RememberLastDir() {
   // A settings file that cannot be written costs only the remembered folder.
   if (!services_.settingsFile.empty()) SaveLastDir(services_.settingsFile);
+  ui::KeepPlace(*this, services_.settingsFile, kPlaceSection);
+}
+
+void CPMainForm::showEvent(QShowEvent* event) {
+  if (!std::exchange(placed_, true))
+    ui::TakeKeptPlace(*this, services_.settingsFile, kPlaceSection);
+  QWidget::showEvent(event);
 }
 
 void CPMainForm::ShowError(const std::string& text, MsgIcon icon) {

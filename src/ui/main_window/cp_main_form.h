@@ -109,6 +109,9 @@ class CPMainForm : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // The first showing takes the place the window was left at, when it is on
+  // a screen.
+  void showEvent(QShowEvent* event) override;
 
  private:
   void BuildControls();
@@ -150,6 +153,7 @@ class CPMainForm : public QWidget {
   ScreenMetrics metrics_;
   JobDocument doc_;
   bool busy_ = false;
+  bool placed_ = false;
   CpTitle* title_ = nullptr;
   Working* working_ = nullptr;
   HelpMenu* helpMenu_ = nullptr;

@@ -23,6 +23,7 @@
 #include "map/fitted_box_picture.h"
 #include "output/sweep/export_text.h"
 #include "ui/app/program_info.h"
+#include "ui/editing/window_placement.h"
 #include "ui/help/guide_help.h"
 
 namespace ventora {
@@ -34,7 +35,7 @@ class FittedBoxView : public QWidget {
  public:
   explicit FittedBoxView(QWidget* parent) : QWidget(parent) {
     setObjectName("ModelPicture");
-    setMinimumSize(720, 400);
+    setMinimumSize(360, 200);
   }
   void Show(const std::optional<Job>& job, const std::string& title) {
     job_ = job;
@@ -111,7 +112,7 @@ ModelDialog::ModelDialog(std::shared_ptr<const idf::IdfFile> file, MessageSink& 
   BuildControls();
   FillZones();
   Refit();
-  resize(1320, 860);
+  ui::ResizeToScreen(*this, QSize(1320, 860));
 }
 
 QWidget* ModelDialog::BuildOptions() {
@@ -169,7 +170,7 @@ void ModelDialog::BuildControls() {
   summary_ = new QPlainTextEdit(this);
   summary_->setObjectName("ModelSummary");
   summary_->setReadOnly(true);
-  summary_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  summary_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   summary_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   refusalLab_ = new QLabel(this);
   refusalLab_->setObjectName("ModelRefusal");
