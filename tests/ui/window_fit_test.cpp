@@ -1,6 +1,7 @@
 // Every window on the screen: each can be made as small as 1024 x 640
 // without losing a control, opens wholly on its screen, and the main window
 // comes back where the user left it.
+#include <QPointer>
 #include <QScreen>
 #include <QTest>
 #include <filesystem>
@@ -58,11 +59,11 @@ TEST_F(MainFormTest, EveryWindowFitsTheSmallScreenAndOpensOnIt) {
   help::OpenGuide(form.get(), "index.md");
   ExpectOnScreen(help::GuideWindow());
   help::GuideWindow()->hide();
-  PlayModalSteps({{"SweepDialog", [](QDialog* d) {
-                     ExpectOnScreen(d);
-                     d->reject();
-                   }}});
   Click("SweepBtn");
+  QPointer<SweepDialog> sweep = form->findChild<SweepDialog*>("SweepDialog");
+  ExpectOnScreen(sweep);
+  sweep->reject();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return sweep.isNull(); }, 60000));
   const fs::path model = scratch.path() / "house.idf";
   fs::copy_file(fs::path(VENTORA_ENERGYPLUS_EXAMPLES) / "AirflowNetwork_MultiZone_House.idf",
                 model);
