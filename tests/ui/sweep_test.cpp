@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QProgressBar>
@@ -21,6 +22,7 @@
 #include "core/job_file.h"
 #include "main_form_fixture.h"
 #include "output/sweep/export_formats.h"
+#include "ui/app/desktop_words.h"
 #include "ui/main_window/sweep_dialog.h"
 
 namespace ventora::testing {
@@ -123,6 +125,35 @@ TEST_F(SweepTest, APackageNameIsRefusedInVentoraRunsWords) {
   }
 }
 
+// The step is checked for the format as it is typed, in the dialog's words.
+TEST_F(SweepTest, TheStepIsCheckedForTheFormatAsItIsTyped) {
+  OpenCopy(fs::path(ExamplesFolder()) / "office-block.in", "step");
+  QPointer<SweepDialog> dialog = OpenSweepDialog();
+  ASSERT_TRUE(dialog);
+  auto* step = dialog->findChild<QSpinBox*>("SweepStep");
+  const struct {
+    int format;
+    int step;
+    const char* said;  // the start of the note, or "" for none
+  } rows[] = {{1, 5, "EnergyPlus takes at most 36 wind directions, a step of 5 deg. gives 72"},
+              {1, 10, ""},
+              {2, 25, "CONTAM takes at most 16 points a profile"},
+              {3, 7, "Modelica needs a step that divides 360 degrees"},
+              {0, 7, ""}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.step);
+    dialog->findChild<QComboBox*>("SweepFormat")->setCurrentIndex(row.format);
+    step->clear();
+    QTest::keyClicks(step, QString::number(row.step));
+    const QString note = dialog->findChild<QLabel*>("SweepStepNote")->text();
+    EXPECT_TRUE(note.startsWith(row.said)) << note.toStdString();
+    EXPECT_EQ(note.isEmpty(), *row.said == 0);
+    EXPECT_EQ(dialog->findChild<QPushButton*>("SweepOk")->isEnabled(), *row.said == 0);
+  }
+  dialog->reject();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 60000));
+}
+
 TEST_F(SweepTest, AltWOpensTheDialogAndEscClosesItWritingNothing) {
   MakeForm();
   EXPECT_FALSE(Button("SweepBtn")->isEnabled());  // no job: no Run, no Sweep
@@ -202,7 +233,7 @@ TEST_F(SweepTest, CancelDuringALongSweepLeavesNoFileAndTheWindowAnswers) {
   EXPECT_EQ(messages.shown.size(), boxes);
 }
 
-TEST_F(SweepTest, TheSweepsNotesComeInOneBoxInVentoraRunsWords) {
+TEST_F(SweepTest, TheSweepsNotesComeInOneBoxInTheDesktopsWords) {
   MakeForm();
   const std::string job = WriteJob("large", LargeJob());
   OpenThroughDialog(job);
@@ -223,8 +254,9 @@ TEST_F(SweepTest, TheSweepsNotesComeInOneBoxInVentoraRunsWords) {
   for (std::string line; std::getline(lines, line);) {
     if (!line.starts_with(prefix) || line.ends_with("wind directions computed")) continue;
     ++notes;
-    EXPECT_NE(box.find(line.substr(prefix.size())), std::string::npos) << line;
+    EXPECT_NE(box.find(ui::DesktopWords(line.substr(prefix.size()))), std::string::npos) << line;
   }
+  EXPECT_EQ(box.find("README"), std::string::npos) << box;
   EXPECT_GE(notes, 1);  // the large job's roof edges reach beyond -1..1
 }
 

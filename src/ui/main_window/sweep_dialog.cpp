@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 #include "output/sweep/export_checks.h"
 #include "output/sweep/export_formats.h"
 #include "output/sweep/modelica_export.h"
+#include "ui/app/desktop_words.h"
 #include "ui/app/program_info.h"
 #include "ui/help/guide_help.h"
 
@@ -77,7 +79,7 @@ void SweepDialog::BuildControls() {
   strict_->setObjectName("SweepStrict");
   strict_->setToolTip(
       "A Cp beyond the envelope of physically possible values keeps the export "
-      "from being written, as ventora-run --strict");
+      "from being written");
   contamFirst_ = new QSpinBox(options_);
   contamFirst_->setObjectName("SweepContamFirst");
   contamFirst_->setRange(1, 1000000);
@@ -99,6 +101,13 @@ void SweepDialog::BuildControls() {
   showCp_->setObjectName("SweepShowCp");
   showCp_->setChecked(true);
   form->addRow("", showCp_);
+  // The step is checked for the chosen format as it is typed.
+  stepNote_ = new QLabel(options_);
+  stepNote_->setObjectName("SweepStepNote");
+  stepNote_->setWordWrap(true);
+  stepNote_->setStyleSheet("QLabel#SweepStepNote { color: #8a1020; }");
+  form->insertRow(2, "", stepNote_);
+  connect(step_, &QSpinBox::valueChanged, this, &SweepDialog::CheckStep);
   connect(format_, &QComboBox::currentIndexChanged, this, &SweepDialog::FormatChosen);
   connect(package_, &QLineEdit::textChanged, this, &SweepDialog::FollowDefaultFile);
 
@@ -148,7 +157,15 @@ void SweepDialog::FormatChosen() {
   form->setRowVisible(contamFirst_, name == "contam");
   form->setRowVisible(package_, name == "modelica");
   FollowDefaultFile();
+  CheckStep();
   adjustSize();
+}
+
+void SweepDialog::CheckStep() {
+  const std::string error = ExportStepError(FormatName(), step_->value());
+  stepNote_->setText(Text(ui::DesktopWords(error)));
+  static_cast<QFormLayout*>(options_->layout())->setRowVisible(stepNote_, !error.empty());
+  ok_->setEnabled(error.empty() && !Running());
 }
 
 // The file a format is written to by default, as ventora-run names it: a
@@ -195,7 +212,7 @@ SweepRequest SweepDialog::Request() const {
 void SweepDialog::accept() {
   if (Running()) return;
   if (const std::string error = OptionsError(); !error.empty()) {
-    messages_.Show(Message{kSweepTitle, error, MsgIcon::Critical});
+    messages_.Show(Message{kSweepTitle, ui::DesktopWords(error), MsgIcon::Critical});
     return;
   }
   Start();
@@ -253,11 +270,11 @@ void SweepDialog::Finish() {
     return;
   }
   if (!error_.empty()) {
-    messages_.Show(Message{kSweepTitle, error_, MsgIcon::Critical});
+    messages_.Show(Message{kSweepTitle, ui::DesktopWords(error_), MsgIcon::Critical});
   } else if (outcome_ && !outcome_->notes.empty()) {
     const std::string head = outcome_->written ? "Written: " + file_->text().toStdString() + "\n"
                                                : "Nothing was written.\n";
-    messages_.Show(Message{kSweepTitle, head + JoinLines(outcome_->notes),
+    messages_.Show(Message{kSweepTitle, ui::DesktopWords(head + JoinLines(outcome_->notes)),
                            outcome_->written ? MsgIcon::Exclamation : MsgIcon::Critical});
   }
   QDialog::accept();

@@ -59,6 +59,7 @@ class SweepDialog : public QDialog {
   void BuildControls();
   void FormatChosen();
   void FollowDefaultFile();
+  void CheckStep();
   std::string FormatName() const;
   // Why the options cannot be swept, or empty.
   std::string OptionsError() const;
@@ -79,6 +80,7 @@ class SweepDialog : public QDialog {
 
   QComboBox* format_ = nullptr;
   QSpinBox* step_ = nullptr;
+  QLabel* stepNote_ = nullptr;  // why the step does not suit the format
   QCheckBox* tables_ = nullptr;
   QCheckBox* strict_ = nullptr;
   QCheckBox* showCp_ = nullptr;
