@@ -136,6 +136,29 @@ TEST_F(MainFormTest, TheAutomaticScaleFollowsThePlausibleValues) {
     EXPECT_TRUE(std::fabs(cp) <= model.Upper() || model.OutsideScale(cp)) << cp;
 }
 
+// The zoom and the fixed scale belong to the job shown, not to the next one.
+TEST_F(MainFormTest, TheZoomAndTheFixedScaleStayWithTheirJob) {
+  MakeForm();
+  NumberText points{kPointDecimal};
+  const std::string office =
+      WriteJob("office", ReadJobFile(ExamplesFolder() + "/office-block.in", points));
+  OpenThroughDialog(office);
+  Click("RunBtn");
+  Click("MapBtn");
+  auto* map = form->findChild<CpMap*>("CpMap");
+  for (int i = 0; i < 2; ++i)
+    QTest::mouseClick(map->findChild<QPushButton*>("ZoomInBtn"), Qt::LeftButton);
+  map->findChild<QCheckBox*>("FixedScale")->click();
+  Click("RunBtn");  // the same job again keeps them
+  EXPECT_GT(map->ZoomFactor(), 1);
+  EXPECT_TRUE(map->Model().scale.fixed);
+  OpenThroughDialog(WriteJob("house", SmallJob()));
+  Click("RunBtn");
+  Click("MapBtn");
+  EXPECT_EQ(map->ZoomFactor(), 1);
+  EXPECT_FALSE(map->Model().scale.fixed || map->findChild<QCheckBox*>("FixedScale")->isChecked());
+}
+
 // The sketch is drawn north up like the editor's plan: each wall where the
 // plan puts it (turned with the building), the wind from AnWind.
 TEST(CpMapSketch, NorthIsUpAndTheWindComesFromItsDirection) {

@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -181,11 +182,19 @@ void CpMap::ShowHiddenCount() {
 
 void CpMap::ShowRun(const Job& job, const RunResult& run, const std::string& jobName,
                     char decimal) {
+  // The zoom and the fixed scale were chosen for the job shown: another job
+  // starts from the whole map on its own scale.
+  if (jobName != jobName_) {
+    zoom_ = 1;
+    const QSignalBlocker quiet(FixedScale_);
+    FixedScale_->setChecked(false);
+  }
   model_ = BuildCpMapModel(job, run, jobName);
   job_ = job;
   jobName_ = jobName;
   decimal_ = decimal;
   model_.scale.fixed = FixedScale_->isChecked();
+  FitCanvas();
   ShowTitle();
   canvas_->Refresh();
   ShowHiddenCount();
