@@ -39,13 +39,13 @@ EditChooser::EditChooser(JobDocument& doc, NumberText& numbers, MessageSink& mes
   setObjectName("editWhat");
   setWindowTitle("Editing");
   auto* layout = new QVBoxLayout(this);
-  auto* env = Button(this, "envBtn", "Environment");
+  auto* env = Button(this, "envBtn", "&Environment");
   connect(env, &QPushButton::clicked, this, &EditChooser::OpenEnvironment);
   layout->addWidget(env);
   layout->addSpacing(6);
   const char* names[] = {"EFacadeBtn", "Facade2Btn", "Facade3Btn", "Facade4Btn", "Facade5Btn"};
   for (int n = 1; n <= 5; ++n) {
-    auto* b = Button(this, names[n - 1], QString("Facade no. %1").arg(n));
+    auto* b = Button(this, names[n - 1], QString("Facade no. &%1").arg(n));
     connect(b, &QPushButton::clicked, this, [this, n] { OpenFacade(n); });
     layout->addWidget(b);
   }
@@ -57,11 +57,11 @@ EditChooser::EditChooser(JobDocument& doc, NumberText& numbers, MessageSink& mes
   floorNote->setEnabled(false);
   layout->addWidget(floorNote);
   layout->addSpacing(10);
-  auto* close = Button(this, "eCloseBtn", "Close");
+  auto* close = Button(this, "eCloseBtn", "&Close");
   connect(close, &QPushButton::clicked, this, &EditChooser::CloseClicked);
   layout->addWidget(close);
   layout->addWidget(
-      help::ConnectHelp(Button(this, "Help", "Help"), "editing.md#the-editing-window"));
+      help::ConnectHelp(Button(this, "Help", "&Help"), "editing.md#the-editing-window"));
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -100,6 +100,9 @@ void EditChooser::PlaceBelow(QWidget& mainWindow) {
 
 void EditChooser::OpenBelow(QWidget& mainWindow) {
   PlaceBelow(mainWindow);
+  // Always the same first focus, so that Enter opens the environment and
+  // never closes the window by chance.
+  findChild<QPushButton*>("envBtn")->setFocus(Qt::OtherFocusReason);
   exec();
 }
 
