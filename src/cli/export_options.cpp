@@ -50,8 +50,9 @@ std::string ParseFormatOption(const std::string& arg, CliOptions& options) {
   }
   if (arg.starts_with(kPackage)) {
     options.modelicaPackage = After(arg, kPackage);
-    const std::string error = ModelicaPackageError(options.modelicaPackage);
-    return error.empty() ? "" : arg + ": " + error;
+    const std::string why = ModelicaPackageError(options.modelicaPackage);
+    if (why.empty()) return "";
+    return arg + ": " + why + (why == kModelicaPackageRule ? "" : "; choose another name");
   }
   if (arg.starts_with(kTables)) {
     options.allTables = After(arg, kTables) == "all";

@@ -7,7 +7,6 @@
 
 #include "cli_options.h"
 #include "core/parameter_limits.h"
-#include "site/pad_limit_note.h"
 #include "site/site_library.h"
 #include "valued_options.h"
 
@@ -125,46 +124,7 @@ void PrintNotes(const SurroundingsAnswer& answer, std::ostream& err) {
     err << "ventora-run: note: " << note << '\n';
 }
 
-std::string RowText(const SectorValues& row, float fallbackSbH) {
-  return "PAD " + Number(row.pad, 2) + " %, SbH " +
-         (row.sbh ? Number(*row.sbh, 2) + " m" : Number(fallbackSbH, 2) + " m (none in the data)") +
-         ", " + std::to_string(row.buildings) + " buildings (" + std::to_string(row.withoutHeight) +
-         " without a height)";
-}
-
-AppliedSurroundings Applied(const SurroundingsOptions& options, const SurroundingsAnswer& answer,
-                            float allRoundSbH) {
-  AppliedSurroundings applied{answer.values.rows, allRoundSbH, {}};
-  std::ostringstream site;
-  site.precision(10);
-  site << *options.x << "," << *options.y;
-  applied.headerLines.push_back("Surroundings from " + options.file + " round the site " +
-                                site.str() + " within " + Number(answer.radius, 1) + " m: " +
-                                RowText(answer.values.rows.front(), allRoundSbH) + " all round.");
-  if (answer.values.rows.size() > 1)
-    applied.headerLines.push_back(
-        "Each wind direction takes the PAD and SbH of the sector it "
-        "blows from:");
-  for (std::size_t i = 1; i < answer.values.rows.size(); ++i) {
-    const SectorValues& row = answer.values.rows[i];
-    applied.headerLines.push_back("  wind from " + Number(row.from, 1) + " to " +
-                                  Number(row.to, 1) + " deg.: " + RowText(row, allRoundSbH));
-  }
-  return applied;
-}
-
 }  // namespace
-
-void SetSectorValues(const AppliedSurroundings& applied, Job& job) {
-  const int sectors = static_cast<int>(applied.rows.size()) - 1;
-  if (sectors < 1) return;
-  const double width = 360.0 / sectors;
-  const double bearing = std::fmod(std::fmod(job.AnWind, 360.0) + 360.0, 360.0);
-  const int k = static_cast<int>(std::floor((bearing + width / 2) / width)) % sectors;
-  const SectorValues& row = applied.rows[static_cast<std::size_t>(k) + 1];
-  job.PAD = static_cast<float>(row.pad);
-  job.SbH = row.sbh ? static_cast<float>(*row.sbh) : row.pad == 0 ? job.Bdz : applied.allRoundSbH;
-}
 
 std::vector<std::string> TakeSurroundingsOptions(const std::vector<std::string>& args,
                                                  SurroundingsOptions& options, std::string& error) {
@@ -184,6 +144,9 @@ std::string CheckSurroundingsOptions(const CliOptions& options) {
     return "";
   }
   if (!s.x) return "--surroundings needs --site X,Y: the studied building's centre";
+  if (options.pad || options.sbh)
+    return "--pad and --sbh give PAD and SbH, which --surroundings computes from the "
+           "footprints: give one or the other";
   const bool withJob =
       !options.jobs.empty() || !options.jobsFrom.empty() || !options.fromIdf.empty();
   if (!withJob && !s.radius)
@@ -225,26 +188,12 @@ int PrintSurroundings(const CliOptions& options, std::ostream& out, std::ostream
 
 bool ApplySurroundings(const SurroundingsOptions& options, Job& job, std::ostream& err,
                        AppliedSurroundings* applied) {
-  const SurroundingsAnswer answer = Ask(options, job.Bdz);
-  if (!answer.error.empty()) {
-    err << "ventora-run: " << answer.error << '\n';
-    return false;
-  }
-  const SectorValues& all = answer.values.rows.front();
-  job.PAD = static_cast<float>(all.pad);
-  if (all.sbh) job.SbH = static_cast<float>(*all.sbh);
-  err << "ventora-run: PAD " << Number(all.pad, 2) << " %"
-      << (all.sbh ? " and SbH " + Number(*all.sbh, 2) + " m" : "") << " from \"" << options.file
-      << "\", " << all.buildings << " buildings (" << all.withoutHeight
-      << " without a height) within " << Number(answer.radius, 1) << " m of the site\n";
-  if (!all.sbh)
-    err << "ventora-run: note: no building round the site has a height: the job's SbH ("
-        << Number(job.SbH, 2) << " m) is kept; --default-height H gives them one\n";
-  PrintNotes(answer, err);
-  if (applied) *applied = Applied(options, answer, job.SbH);
-  if (const std::string above = site::PadAboveLimitText(job); !above.empty())
-    err << "ventora-run: " << above << '\n';
-  return true;
+  const SurroundingsForJob taken = ventora::ApplySurroundings(
+      Ask(options, job.Bdz), {options.file, *options.x, *options.y}, job);
+  for (const std::string& line : taken.lines)
+    err << "ventora-run: " << line << '\n';
+  if (taken.applied && applied) *applied = taken.surroundings;
+  return taken.applied;
 }
 
 std::string SurroundingsUsage() {

@@ -25,12 +25,10 @@ class ElementMemo;
 class FacadePlans;
 class RowMemo;
 
-// How a run ended.
+// How a run ended. A run that cannot write its report throws instead.
 enum class RunVerdict : int {
-  Completed = 0,      // every element computed
-  Broken = 1,         // the run broke off (a report could not be written)
-  Stopped = 2,        // a limit, element or model failure stopped the run
-  ValuesMissing = 3,  // completed, some Cp values not calculated
+  Completed = 0,  // every element computed
+  Stopped = 2,    // a limit, element or model failure stopped the run, or it never ran
 };
 
 // Same shape as FacadeCp, so tests can stand in for the models.
@@ -64,7 +62,7 @@ struct FacadeAverage {
 };
 
 struct RunResult {
-  RunVerdict verdict = RunVerdict::Broken;
+  RunVerdict verdict = RunVerdict::Stopped;
   FacadeGeometry geometry;              // filled once the parameters passed
   std::vector<ElementResult> elements;  // every element line of the report
   std::vector<FacadeAverage> averages;  // every average line of the report

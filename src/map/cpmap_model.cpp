@@ -4,6 +4,7 @@
 #include <cmath>
 #include <map>
 
+#include "core/job_file.h"
 #include "output/format_right.h"
 
 namespace ventora {
@@ -11,11 +12,6 @@ namespace {
 
 // Sentinel of the run for an element outside its facade.
 constexpr float kOutsideCp = 10000;
-
-std::string FileNameOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of("/\\");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 std::string Trimmed(const std::string& text) {
   const std::size_t first = text.find_first_not_of(' ');

@@ -98,11 +98,13 @@ void MakeRoom(LongTable& t, std::size_t rows, std::size_t buildingsLeft) {
 
 void AppendRows(const WindSweep& sweep, std::int32_t index, LongTable& t) {
   for (const SweepDirection& d : sweep.directions) {
+    std::int16_t number = 0;  // on its facade: the elements come facade by facade
     for (std::size_t e = 0; e < sweep.elements.size(); ++e) {
       const ElementResult& element = sweep.elements[e];
+      number = e > 0 && sweep.elements[e - 1].iface == element.iface ? number + 1 : 1;
       t.building.push_back(index);
       t.facade.push_back(static_cast<std::int8_t>(element.iface));
-      t.element.push_back(element.k);
+      t.element.push_back(number);
       t.x.push_back(element.X);
       t.z.push_back(element.Z);
       t.direction.push_back(d.AnWind);
@@ -124,7 +126,7 @@ std::string SweepOne(const Sources& sources, const Sources::Entry& entry, Readin
   try {
     Job job = LoadSource(sources, entry, reading.numbers, reading.separatorsEqual);
     CollectedMessages messages;
-    if (!PassesPreRunChecks(job, messages)) {
+    if (!PassesPreRunChecks(job, messages, kPointDecimal)) {
       std::string text = "the pre-run checks refused the job";
       for (const Message& m : messages.messages())
         text += ": " + m.text;
@@ -226,7 +228,8 @@ void BindSweepMany(py::module_& m) {
   m.def("sweep_many", &SweepMany, py::arg("jobs"), py::arg("step") = kDefaultSweepStep,
         "Sweeps every job of `jobs` (Job objects or job file paths) over the wind directions "
         "0, step, ... in one call, the GIL released. Returns a dict of NumPy columns, one row "
-        "per element and direction: building (index in `jobs`), facade, element, x, z, "
+        "per element and direction: building (index in `jobs`), facade, element (its number "
+        "on the facade), x, z, "
         "direction, cp (NaN where that direction stopped), status (an index into "
         "`status_words`: plausible, outside-confidence, implausible, not-computed); and "
         "`buildings`: per job its error "

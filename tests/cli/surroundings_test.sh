@@ -147,6 +147,8 @@ JSON
     expect_refused "go with --surroundings FILE"
     run --surroundings "$helsinki" --site $centre --radius 150 --sweep=30
     expect_refused "--sweep, --xls and --map need a job"
+    run --from-idf box.idf --surroundings "$helsinki" --site $centre --pad 20 --sbh 10
+    expect_refused "--pad and --sbh give PAD and SbH, which --surroundings computes"
     ;;
   *)
     fail "unknown case"

@@ -125,6 +125,9 @@ def test_sweep_table_is_the_csv_and_carries_its_job(example_copy, tmp_path):
     assert repr(sweep) == "<ventora.Sweep low-house: 28 elements x 48 directions " \
                           "(0 to 352.5 deg), 0 stopped>"
     assert sweep.facade.dtype.kind == sweep.number.dtype.kind == "i"
+    # Numbered on each facade, as every export names the elements and the run's table does.
+    assert list(sweep.number[sweep.facade == 2]) == [1, 2, 3, 4]
+    assert list(sweep.number) == list(ventora.run(job).table()["number"])
     result = ventora.run(job).to_pandas()
     assert result.attrs["job"] == "low-house" and result.attrs["parameters"] == job.parameters()
     assert result.attrs["verdict"] == "COMPLETED"

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "core/parameter_limits.h"
+#include "core/roof_layout.h"
 #include "engine/models/roof_factors.h"
-#include "engine/models/roof_layout.h"
 #include "engine/models/roof_plan.h"
 #include "engine/models/row_memo.h"
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numeric>
 
+#include "core/job_file.h"
 #include "output/sweep/export_job_summary.h"
 #include "output/sweep/export_text.h"
 
@@ -12,11 +13,6 @@ namespace {
 
 // The run's sentinel for an element outside its facade.
 constexpr float kOutsideCp = 10000;
-
-std::string FileNameOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of("/\\");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 // The direction within [0, 360) in 32 bits, as the run would be handed it.
 float TrueDirection(float swept, float turn) {

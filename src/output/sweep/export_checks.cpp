@@ -3,7 +3,6 @@
 #include "output/sweep/contam_export.h"
 #include "output/sweep/energyplus_export.h"
 #include "output/sweep/facade_profiles.h"
-#include "output/sweep/modelica_export.h"
 #include "output/sweep/wind_sweep.h"
 
 namespace ventora {
@@ -23,13 +22,6 @@ std::string ExportStepError(const std::string& format, int step) {
   if (format == "modelica" && !ProfileStepAccepted(step))
     return "--format=modelica needs a step that divides 360 degrees";
   return "";
-}
-
-std::string ModelicaPackageError(const std::string& name) {
-  if (IsModelicaKeyword(name))
-    return "'" + name +
-           "' is a Modelica keyword, which no package may be named; choose another name";
-  return IsModelicaIdentifier(name) ? "" : kModelicaPackageRule;
 }
 
 }  // namespace ventora

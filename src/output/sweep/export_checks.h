@@ -14,8 +14,4 @@ std::string ExportStepError(const std::string& format, int step);
 inline constexpr const char* kModelicaPackageRule =
     "a package name is a letter or '_' followed by letters, digits and '_'";
 
-// Why `name` cannot name a Modelica package (a keyword, or not a name by
-// kModelicaPackageRule), or empty.
-std::string ModelicaPackageError(const std::string& name);
-
 }  // namespace ventora

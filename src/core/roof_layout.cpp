@@ -1,4 +1,4 @@
-#include "engine/models/roof_layout.h"
+#include "core/roof_layout.h"
 
 namespace ventora {
 

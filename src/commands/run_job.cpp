@@ -1,11 +1,11 @@
-#include "output/run_command.h"
+#include "commands/run_job.h"
 
 #include <exception>
 #include <system_error>
 
+#include "commands/implausible_message.h"
 #include "core/replace_file.h"
 #include "engine/pre_run_checks.h"
-#include "output/implausible_message.h"
 
 namespace ventora {
 namespace {
@@ -29,30 +29,19 @@ bool DeleteOldResults(const std::string& jobName, MessageSink& messages) {
   return true;
 }
 
+}  // namespace
+
 bool PassesPreRunChecks(Job& job, MessageSink& messages, const NumberLocale& locale) {
   if (CheckJobData(job, messages, locale) == 0 && CheckElements(job, messages) == 0) return true;
   messages.Show(Message{"Error", kOutOfLimitsText});
   return false;
 }
 
-}  // namespace
-
 RunOutcome TakeRunVerdict(RunVerdict verdict, MessageSink& messages) {
-  switch (verdict) {
-    case RunVerdict::Completed:
-      return RunOutcome::Completed;
-    case RunVerdict::Broken:
-      break;
-    case RunVerdict::Stopped:
-      ShowError(messages,
-                "The calculation was not executed, same parameters are out of maximum range. ");
-      return RunOutcome::Stopped;
-    case RunVerdict::ValuesMissing:
-      messages.Show(Message{"Warning", "Some Cp values were not calculated. See output file."});
-      return RunOutcome::ValuesMissing;
-  }
-  ShowError(messages, "The calculation started but could not be completed due to system errors");
-  return RunOutcome::SystemError;
+  if (verdict == RunVerdict::Completed) return RunOutcome::Completed;
+  ShowError(messages,
+            "The calculation was not executed, same parameters are out of maximum range. ");
+  return RunOutcome::Stopped;
 }
 
 RunCommandResult RunJobCommand(Job& job, MessageSink& messages, const RunCommandSetup& setup) {

@@ -1,6 +1,6 @@
-#include "idf/from_model/from_model.h"
+#include "commands/cp_model/from_model.h"
 
-#include "idf/from_model/summary_numbers.h"
+#include "commands/fixed_text.h"
 #include "output/sweep/export_text.h"
 #include "output/sweep/reference_wind.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "idf/from_model/from_model.h"
+#include "commands/cp_model/from_model.h"
 #include "output/sweep/wind_sweep.h"
 
 namespace ventora::idf {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "idf/from_model/from_model.h"
-#include "idf/from_model/from_model_sweep.h"
+#include "commands/cp_model/from_model.h"
+#include "commands/cp_model/from_model_sweep.h"
 
 namespace ventora::idf {
 

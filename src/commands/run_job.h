@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "commands/run_outcome.h"
 #include "core/job.h"
 #include "core/number_locale.h"
 #include "engine/run_calculation.h"
@@ -15,14 +16,6 @@
 #include "output/report_date.h"
 
 namespace ventora {
-
-enum class RunOutcome {
-  Completed,      // the report is complete
-  ValuesMissing,  // completed, some Cp values were not calculated
-  Refused,        // the pre-run checks refused the job
-  Stopped,        // the model's limits stopped the run
-  SystemError,    // a file could not be written, deleted or read
-};
 
 struct RunCommandSetup {
   std::string jobName;  // full path without ".in"
@@ -45,8 +38,13 @@ struct RunCommandResult {
   RunResult run;  // what the run computed (empty when it did not run)
 };
 
-// Says what a run's verdict means (nothing for a completed run, a warning
-// when values are missing, an error otherwise).
+// The checks before a run (CheckJobData, then CheckElements), with the
+// closing refusal when either refuses; `job` receives their changes (SbH,
+// Phi). True when the job may run.
+bool PassesPreRunChecks(Job& job, MessageSink& messages, const NumberLocale& locale);
+
+// Says what a run's verdict means: nothing for a completed run, the
+// stop's error otherwise.
 RunOutcome TakeRunVerdict(RunVerdict verdict, MessageSink& messages);
 
 // `job` receives the changes of the pre-run checks (SbH, Phi), as the

@@ -1,12 +1,14 @@
-#include "idf/from_model/from_model_sweep.h"
+#include "commands/cp_model/from_model_sweep.h"
 
 #include <cerrno>
+#include <cmath>
 #include <memory>
 #include <stdexcept>
 
 #include "core/job_file.h"
 #include "core/replace_file.h"
 #include "idf/cp_model_writer.h"
+#include "idf/single_sided.h"
 #include "output/sweep/cp_beyond_one.h"
 #include "output/sweep/cp_status.h"
 #include "output/sweep/energyplus_export.h"
@@ -46,15 +48,36 @@ std::string Curves(const WindSweep& sweep, const Job& job, const std::string& pr
   if (anyTable) AppendTableDirections(curves, sweep);
   for (std::size_t e = 0; e < sweep.elements.size(); ++e) {
     AppendElement(curves, sweep, job, e, prefix, settings);
-    names.push_back(IdfElementName(prefix, sweep.elements[e]));
+    names.push_back(IdfElementName(prefix, sweep.elements[e].iface, NumberOnFacade(sweep, e)));
   }
   return curves;
+}
+
+// The version's Table:Lookup, which came with EnergyPlus 9.2, or the values
+// objects of the versions before it; --tables=all asks for tables.
+EnergyPlusSettings ModelEnergyPlusSettings(const CpModelPlan& plan,
+                                           const CpModelSettings& settings) {
+  EnergyPlusSettings energyPlus{settings.allTables};
+  const double version = plan.box.geometry.version;
+  if (version >= kTableLookupVersion) return energyPlus;
+  const int major = static_cast<int>(version);
+  energyPlus.versionWithoutTables =
+      std::to_string(major) + "." +
+      std::to_string(static_cast<int>(std::lround((version - major) * 100)));
+  if (settings.allTables)
+    throw IdfError(plan.box.file->path + " is written for EnergyPlus " +
+                   energyPlus.versionWithoutTables +
+                   ", which has no Table:Lookup (it came with 9.2), so --tables=all cannot be "
+                   "kept: leave it out, or update the model to 9.2 or later with EnergyPlus's "
+                   "IDFVersionUpdater");
+  return energyPlus;
 }
 
 }  // namespace
 
 void SweepCpModel(const CpModelPlan& plan, const CpModelSettings& settings, const SweepSetup& setup,
                   CpModelFiles& files) {
+  ModelEnergyPlusSettings(plan, settings);  // a refusal comes before the sweep
   const Job& job = plan.job;
   const BoxFit& fit = plan.box.fit;
   const std::string stem = fs::path(plan.box.file->path).stem().string();
@@ -66,13 +89,11 @@ void SweepCpModel(const CpModelPlan& plan, const CpModelSettings& settings, cons
     throw std::invalid_argument(StrictRefusal(sweep, "EnergyPlus model"));
   if (sweep.elements.size() != fit.openings.size())
     throw std::runtime_error("element count mismatch");
-  // The model's names number the elements on each facade, as the summary does.
-  for (std::size_t e = 0; e < sweep.elements.size(); ++e)
-    sweep.elements[e].k = static_cast<std::int16_t>(fit.openings[e].element);
-  const EnergyPlusSettings energyPlus{settings.allTables};
+  const EnergyPlusSettings energyPlus = ModelEnergyPlusSettings(plan, settings);
   const std::string curves = Curves(sweep, job, IdfNamePrefix(stem), energyPlus, files.names);
   std::string headerWarning;
-  for (const std::string& w : {plan.profileWarning, EnergyPlusCpWarning(sweep, energyPlus)}) {
+  for (const std::string& w : {plan.profileWarning, EnergyPlusCpWarning(sweep, energyPlus),
+                               AdvancedSingleSidedWarning(fit)}) {
     if (w.empty()) continue;
     files.warnings.push_back(w);
     headerWarning += (headerWarning.empty() ? "Warning: " : " ") + w;

@@ -1,10 +1,11 @@
 #pragma once
-// Numbers as the from-model summary writes them: fixed decimals, a point.
+// Numbers as the command line's lines and the from-model summary write
+// them: fixed decimals, a point.
 
 #include <cstdio>
 #include <string>
 
-namespace ventora::idf {
+namespace ventora {
 
 inline std::string Fixed(double v, int decimals) {
   std::string text(32, '\0');
@@ -13,8 +14,9 @@ inline std::string Fixed(double v, int decimals) {
   return text;
 }
 
-inline std::string Metres(double v) {
+// A length with its unit, to the centimetre: "12.19 m".
+inline std::string LengthText(double v) {
   return Fixed(v, 2) + " m";
 }
 
-}  // namespace ventora::idf
+}  // namespace ventora

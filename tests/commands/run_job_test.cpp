@@ -1,4 +1,4 @@
-#include "output/run_command.h"
+#include "commands/run_job.h"
 
 #include <gtest/gtest.h>
 
@@ -22,12 +22,8 @@ TEST(TakeRunVerdict, EachVerdictHasItsOutcomeAndBox) {
   };
   const Row rows[] = {
       {RunVerdict::Completed, RunOutcome::Completed, "", ""},
-      {RunVerdict::ValuesMissing, RunOutcome::ValuesMissing, "Warning",
-       "Some Cp values were not calculated. See output file."},
       {RunVerdict::Stopped, RunOutcome::Stopped, "Error",
        "The calculation was not executed, same parameters are out of maximum range. "},
-      {RunVerdict::Broken, RunOutcome::SystemError, "Error",
-       "The calculation started but could not be completed due to system errors"},
   };
   for (const Row& r : rows) {
     RecordingMessages messages;

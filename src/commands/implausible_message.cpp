@@ -1,4 +1,4 @@
-#include "output/implausible_message.h"
+#include "commands/implausible_message.h"
 
 #include <cmath>
 

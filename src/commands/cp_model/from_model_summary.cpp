@@ -1,9 +1,9 @@
-#include "idf/from_model/from_model_summary.h"
+#include "commands/cp_model/from_model_summary.h"
 
 #include <algorithm>
 #include <filesystem>
 
-#include "idf/from_model/summary_numbers.h"
+#include "commands/fixed_text.h"
 #include "output/sweep/energyplus_export.h"
 
 namespace ventora::idf {
@@ -17,10 +17,11 @@ const char* RoofWord(std::int16_t Islope) {
 // rectangle, and whether that makes it set back.
 std::string WallDistance(const FittedOpening& o) {
   if (!o.onWall) return "";
-  if (o.setBack < -kPlaneTolerance) return ", wall " + Metres(-o.setBack) + " in front of the face";
-  std::string text = ", wall " + Metres(std::max(0.0, o.setBack)) + " behind the face";
+  if (o.setBack < -kPlaneTolerance)
+    return ", wall " + LengthText(-o.setBack) + " in front of the face";
+  std::string text = ", wall " + LengthText(std::max(0.0, o.setBack)) + " behind the face";
   if (o.setBack > kSetBackLimit)
-    text += " (set back more than " + Metres(kSetBackLimit) +
+    text += " (set back more than " + LengthText(kSetBackLimit) +
             ": in the lee of the building's own wing, where the flat facade's Cp is only "
             "an estimate)";
   return text;
@@ -58,12 +59,8 @@ std::vector<std::string> OpeningNames(const CpModelPlan& plan) {
   const std::string prefix =
       IdfNamePrefix(std::filesystem::path(plan.box.file->path).stem().string());
   std::vector<std::string> names;
-  for (const FittedOpening& o : plan.box.fit.openings) {
-    ElementResult element;
-    element.iface = static_cast<std::int16_t>(o.facade);
-    element.k = static_cast<std::int16_t>(o.element);
-    names.push_back(IdfElementName(prefix, element));
-  }
+  for (const FittedOpening& o : plan.box.fit.openings)
+    names.push_back(IdfElementName(prefix, o.facade, o.element));
   return names;
 }
 

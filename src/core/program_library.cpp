@@ -1,4 +1,4 @@
-#include "output/program_library.h"
+#include "core/program_library.h"
 
 #include <dlfcn.h>
 
