@@ -13,6 +13,7 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include "ui/editing/window_placement.h"
 #include "ui/help/guide_anchors.h"
 
 namespace ventora::help {
@@ -97,11 +98,12 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   split->addWidget(contents_);
   split->addWidget(browser_);
   split->setStretchFactor(1, 1);
-  split->setSizes({200, 700});
+  // The list as wide as its longest title, so that no title is cut.
+  split->setSizes({contents_->sizeHintForColumn(0) + 2 * contents_->frameWidth() + 8, 700});
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(bar);
   layout->addWidget(split, 1);
-  resize(960, 720);
+  ui::ResizeToScreen(*this, QSize(960, 720));
 }
 
 void HelpWindow::BuildContents() {
