@@ -79,7 +79,9 @@ void SetFrameTop(QWidget& w, int y) {
 
 void ResizeToScreen(QWidget& w, QSize wanted) {
   if (const QScreen* screen = w.screen(); screen != nullptr) {
-    const QMargins m = ExpectedMargins(w);
+    QMargins m = ExpectedMargins(w);
+    // No window on the screen yet to tell the frame: room for a title bar.
+    if (m.isNull() && QGuiApplication::platformName() != "offscreen") m = QMargins(4, 32, 4, 4);
     const QSize room =
         screen->availableGeometry().size() - QSize(m.left() + m.right(), m.top() + m.bottom());
     wanted = wanted.boundedTo(room);
