@@ -6,8 +6,11 @@
 #include <sstream>
 
 #include "cli_options.h"
+#include "core/cancellation.h"
 #include "core/parameter_limits.h"
+#include "interrupt.h"
 #include "site/site_library.h"
+#include "site/surroundings_limits.h"
 #include "valued_options.h"
 
 namespace ventora::cli {
@@ -30,16 +33,21 @@ std::string ReadSite(const std::string& text, SurroundingsOptions& options) {
     return "--site " + text +
            ": give the site as X,Y in the file's coordinates (lon,lat for GeoJSON, "
            "easting,northing for projected data), e.g. --site 24.9384,60.1699";
+  const limits::Range& range = site::kCoordinateLimit.range;
+  if (!site::Within(x, range) || !site::Within(y, range))
+    return site::OptionOutside(site::kCoordinateLimit, text);
   options.x = x;
   options.y = y;
   return "";
 }
 
-std::string ReadLength(const std::string& name, const std::string& text,
+std::string ReadLength(const site::SurroundingsLimit& limit, const std::string& text,
                        std::optional<double>& length) {
   double value = 0;
-  if (!ReadNumber(text, value) || !(value > 0))
-    return name + " " + text + ": a length above 0 m is needed";
+  if (!ReadNumber(text, value))
+    return std::string(limit.option) + " " + text + ": a length is needed, " +
+           site::RangeText(limit);
+  if (!site::Within(value, limit.range)) return site::OptionOutside(limit, text);
   length = value;
   return "";
 }
@@ -56,19 +64,20 @@ std::string ReadOption(const std::string& name, const std::string& value,
     options.crs = value;
     return value.empty() ? "--crs needs a reference system, e.g. EPSG:28992" : "";
   }
-  if (name == "--radius") return ReadLength(name, value, options.radius);
-  if (name == "--default-height") return ReadLength(name, value, options.defaultHeight);
+  if (name == "--radius") return ReadLength(site::kRadiusLimit, value, options.radius);
+  if (name == "--default-height")
+    return ReadLength(site::kHeightLimit, value, options.defaultHeight);
   if (name == "--storey-height") {
     std::optional<double> height;
-    std::string error = ReadLength(name, value, height);
+    std::string error = ReadLength(site::kStoreyHeightLimit, value, height);
     if (height) options.storeyHeight = *height;
     return error;
   }
   // --sectors
   const auto [end, error] =
       std::from_chars(value.data(), value.data() + value.size(), options.sectors);
-  if (error != std::errc{} || end != value.data() + value.size() || options.sectors < 1 ||
-      options.sectors > 360)
+  if (error != std::errc{} || end != value.data() + value.size() ||
+      !site::Within(options.sectors, site::kSectorsLimit.range))
     return "--sectors " + value + ": the number of wind sectors is a whole number from 1 to 360";
   return "";
 }
@@ -88,7 +97,11 @@ SurroundingsAnswer Ask(const SurroundingsOptions& options, double buildingHeight
   query.sectors = options.sectors;
   query.storeyHeight = options.storeyHeight;
   query.defaultHeight = options.defaultHeight;
-  return site::FindThroughSiteLibrary(query);
+  query.cancel = InterruptFlag();
+  SurroundingsAnswer answer = site::FindThroughSiteLibrary(query);
+  // main() says what a SIGINT or SIGTERM left: nothing is written yet.
+  if (answer.cancelled) throw Cancelled();
+  return answer;
 }
 
 std::string Number(double value, int decimals) {

@@ -97,12 +97,12 @@ Job CheckedJob(const Job& job, CollectedMessages& messages) {
 }
 
 // Throws RunError when the checks refuse the job or no direction computes.
-PySweep Sweep(const PyJob& job, float step) {
+PySweep Sweep(const PyJob& job, double step) {
   CollectedMessages messages;
   const Job checked = CheckedJob(job.job, messages);
   SweepSetup setup;
   setup.messages = &messages;
-  const WindSweep sweep = RunWindSweep(checked, SweepDirections(step), setup);
+  const WindSweep sweep = RunWindSweep(checked, PythonSweepDirections(step), setup);
   if (!sweep.AnyCompleted())
     throw RunRefused(checked, messages.messages(),
                      "no wind direction could be computed (" + StoppedDirectionList(sweep) + ")");

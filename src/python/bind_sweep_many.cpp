@@ -19,6 +19,7 @@
 #include "core/job_file.h"
 #include "core/number_text.h"
 #include "engine/cp_plausibility.h"
+#include "export_formats.h"
 #include "huge_pages.h"
 #include "memory_run.h"
 #include "output/sweep/wind_sweep.h"
@@ -147,6 +148,11 @@ py::array_t<T> ToArray(std::vector<T>&& values) {
 }
 
 Sources SourcesOf(const py::iterable& jobs) {
+  const py::object pathLike = py::module_::import("os").attr("PathLike");
+  if (PyUnicode_Check(jobs.ptr()) || PyBytes_Check(jobs.ptr()) || py::isinstance(jobs, pathLike))
+    throw py::type_error(
+        "jobs must be a list of ventora.Job objects or job file paths, not one path: " +
+        py::repr(jobs).cast<std::string>());
   const auto items = py::reinterpret_steal<py::list>(PySequence_List(jobs.ptr()));
   if (!items) throw py::error_already_set();
   Sources sources;
@@ -168,10 +174,10 @@ Sources SourcesOf(const py::iterable& jobs) {
   return sources;
 }
 
-py::dict SweepMany(const py::iterable& jobs, float step) {
+py::dict SweepMany(const py::iterable& jobs, double step) {
   const Sources sources = SourcesOf(jobs);
   const std::size_t count = sources.entries.size();
-  const std::vector<float> directions = SweepDirections(step);
+  const std::vector<float> directions = PythonSweepDirections(step);
   LongTable table;
   BuildingStatus status;
   {
