@@ -1,8 +1,10 @@
-// Proves that WriteShortestFloat writes, for every one of the 2^32 float bit
-// patterns (both zeros, subnormals, infinities and NaNs included), the text
-// std::to_chars writes, letter for letter. Too long for the test suite (a
-// quarter of an hour on one core); run it after every change to
-// core/shortest_float.cpp:
+// Proves that WriteShortestFloat and the exact replacement of
+// core/portable_std.h (which the WebAssembly build uses) write, for every
+// one of the 2^32 float bit patterns (both zeros, subnormals, infinities
+// and NaNs included), the text std::to_chars writes, letter for letter.
+// Too long for the test suite (hours on one core; give it ranges to run on
+// several); run it after every change to core/shortest_float.cpp or
+// core/portable_std.cpp:
 //   shortest_float_exhaustive [FIRST LAST]   (bit patterns, hexadecimal,
 //                                             default 0 ffffffff)
 // Also checks that nothing is written beyond the 16 characters the writer
@@ -14,6 +16,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/portable_std.h"
 #include "core/shortest_float.h"
 
 int main(int argc, char** argv) {
@@ -39,13 +42,21 @@ int main(int argc, char** argv) {
     std::memset(written, '#', sizeof written);
     const char* expectedEnd = std::to_chars(expected, expected + sizeof expected, value).ptr;
     const char* writtenEnd = ventora::WriteShortestFloat(written, value);
+    char replaced[32];
+    const char* replacedEnd =
+        ventora::portable::replacement::ShortestText(replaced, replaced + sizeof replaced, value)
+            .ptr;
     const auto length = static_cast<std::size_t>(expectedEnd - expected);
-    if (static_cast<std::size_t>(writtenEnd - written) != length ||
-        std::memcmp(expected, written, length) != 0 || written[16] != '#') {
+    const auto same = [&](const char* text, const char* end) {
+      return static_cast<std::size_t>(end - text) == length &&
+             std::memcmp(expected, text, length) == 0;
+    };
+    if (!same(written, writtenEnd) || written[16] != '#' || !same(replaced, replacedEnd)) {
       if (++mismatches <= 20)
-        std::printf("%08llx: to_chars %.*s, written %.*s\n", static_cast<unsigned long long>(bits),
-                    static_cast<int>(length), expected, static_cast<int>(writtenEnd - written),
-                    written);
+        std::printf("%08llx: to_chars %.*s, written %.*s, replaced %.*s\n",
+                    static_cast<unsigned long long>(bits), static_cast<int>(length), expected,
+                    static_cast<int>(writtenEnd - written), written,
+                    static_cast<int>(replacedEnd - replaced), replaced);
     }
     if ((bits & 0xFFFFFFF) == 0xFFFFFFF) {
       std::printf("up to %08llx: %llu mismatches\n", static_cast<unsigned long long>(bits),

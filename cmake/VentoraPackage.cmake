@@ -31,6 +31,15 @@ install(FILES ${PROJECT_SOURCE_DIR}/examples/low-house.in ${PROJECT_SOURCE_DIR}/
               ${PROJECT_SOURCE_DIR}/examples/district.py ${PROJECT_SOURCE_DIR}/examples/parametric.py
         DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
 
+# The browser edition, built with its own toolchain (the web preset) into
+# VENTORA_WEB_PAGE, which packaging/build-package sets: the page for a
+# static host and ventora.html, in share/ventora/web.
+set(VENTORA_WEB_PAGE "" CACHE PATH "A built browser edition to install (its build/web folder)")
+if(VENTORA_WEB_PAGE)
+  install(DIRECTORY ${VENTORA_WEB_PAGE}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/ventora/web
+          FILES_MATCHING PATTERN "*.html" PATTERN "*.css" PATTERN "*.js" PATTERN "*.wasm")
+endif()
+
 # The metadata and manual pages checked by the tools that judge them.
 add_test(NAME package.metadata
          COMMAND bash ${PROJECT_SOURCE_DIR}/tests/package/metadata_test.sh ${PROJECT_SOURCE_DIR}
@@ -49,7 +58,7 @@ building energy models (EnergyPlus, CONTAM, Modelica).
 .
 The package holds the desktop program, the command-line runner ventora-run
 with its batch mode and exports, the Python module ventora (NumPy in and out),
-the user guide and examples.")
+the browser edition (a page that needs no install), the user guide and examples.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://github.com/ventora/ventora")
 set(CPACK_GENERATOR DEB)
 set(CPACK_STRIP_FILES ON)

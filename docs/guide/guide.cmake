@@ -14,7 +14,8 @@ set(VENTORA_GUIDE_PAGES
     command-line.md
     surroundings.md
     model-limits.md
-    implausible-cp.md)
+    implausible-cp.md
+    browser.md)
 set(VENTORA_DRAWINGS_DIR ${PROJECT_SOURCE_DIR}/src/ui/pictures/drawings)
 set(VENTORA_GUIDE_PICTURES
     bldg_orientation.svg

@@ -52,6 +52,13 @@ Job ReadJobFile(const std::string& path, NumberText& numbers, JobFileNotes& note
 // the line and every value that could not be read.
 JobFileError DamagedHeaderError(const std::string& path, const JobFileNotes& notes);
 
+// The names of the header values that could not be read: "AzB, AnWind".
+std::string UnreadHeaderNames(const JobFileNotes& notes);
+
+// How the programs that show the job (the desktop program, the web page)
+// warn about such a file: it opens, with those values at 0.
+std::string DamagedHeaderWarning(const std::string& path, const JobFileNotes& notes);
+
 // The same reading of a job file's text already in `in`; `path` names it in
 // the messages.
 Job ReadJobText(std::istream& in, const std::string& path, NumberText& numbers,

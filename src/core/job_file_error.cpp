@@ -11,12 +11,26 @@ JobFileError::JobFileError(const std::string& path, int line, const std::string&
       path_(path),
       line_(line) {}
 
-JobFileError DamagedHeaderError(const std::string& path, const JobFileNotes& notes) {
+std::string UnreadHeaderNames(const JobFileNotes& notes) {
   std::string names;
   for (const std::string& name : notes.unreadHeader)
     names += (names.empty() ? "" : ", ") + name;
+  return names;
+}
+
+JobFileError DamagedHeaderError(const std::string& path, const JobFileNotes& notes) {
   return {path, notes.headerLine,
-          "the header line does not hold the job's ten values; these could not be read: " + names};
+          "the header line does not hold the job's ten values; these could not be read: " +
+              UnreadHeaderNames(notes)};
+}
+
+std::string DamagedHeaderWarning(const std::string& path, const JobFileNotes& notes) {
+  return path + ", line " + std::to_string(notes.headerLine) +
+         ": the header line does not hold the job's ten values.\nThese could not be read and "
+         "are shown as 0: " +
+         UnreadHeaderNames(notes) +
+         ".\n\nCheck them under Edit, Environment before you run the job. Save will ask "
+         "before it writes over this file.";
 }
 
 }  // namespace ventora

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "core/portable_std.h"
+
 namespace ventora {
 namespace {
 
@@ -24,8 +26,8 @@ Rounded RoundTo7Digits(float value) {
     return r;
   }
   char buf[32];
-  const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(static_cast<double>(value)),
-                                 std::chars_format::scientific, 6);
+  const auto res = portable::to_chars(buf, buf + sizeof buf, std::fabs(static_cast<double>(value)),
+                                      std::chars_format::scientific, 6);
   const std::string_view text(buf, static_cast<std::size_t>(res.ptr - buf));  // d.dddddde+XX
   const auto e = text.find('e');
   r.digits.assign(1, text[0]);

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "core/exact_decimal.h"
+#include "core/portable_std.h"
 #include "core/text_excerpt.h"
 
 namespace ventora {
@@ -157,7 +158,7 @@ T ToFloating(const DecimalParts& p, std::string_view original, std::string_view 
   canonical.append(1, 'e').append(std::to_string(p.exponent));
   T value{};
   const auto [end, ec] =
-      std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
+      portable::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
   if (ec == std::errc::result_out_of_range) {
     if (OrderOfMagnitude(p, d) > 0) throw NumberConversionError(original, target);
     return p.negative ? -T{0} : T{0};

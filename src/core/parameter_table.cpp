@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 
+#include "core/portable_std.h"
 #include "core/range_message.h"
 
 namespace ventora::limits {
@@ -11,7 +12,7 @@ namespace {
 // The shortest text that reads back as the same 32-bit value.
 std::string Number(float v) {
   std::array<char, 32> buffer{};
-  const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v).ptr;
+  const auto end = portable::to_chars(buffer.data(), buffer.data() + buffer.size(), v).ptr;
   return std::string(buffer.data(), end);
 }
 

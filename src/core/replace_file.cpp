@@ -2,7 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/random.h>
+#include <sys/random.h>  // getentropy
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -39,11 +39,12 @@ bool IsDigit(char c) {
 std::string RandomSuffix() {
   static constexpr std::string_view kAlphabet =
       "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
-  // getrandom, not std::random_device: the latter costs a run about 1.5 ms
-  // on a virtual machine. Should it fail, the clock and the process still
-  // make clashes rare, and a clash only means another try.
+  // getentropy, not std::random_device: the latter costs a run about 1.5 ms
+  // on a virtual machine (and WebAssembly has no getrandom). Should it fail,
+  // the clock and the process still make clashes rare, and a clash only
+  // means another try.
   unsigned char bytes[kSuffixLength];
-  if (::getrandom(bytes, sizeof bytes, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof bytes)) {
+  if (::getentropy(bytes, sizeof bytes) != 0) {
     std::uint64_t mix =
         static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) *
             0x9E3779B97F4A7C15u ^

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "core/portable_std.h"
+
 namespace ventora {
 namespace {
 
@@ -157,13 +159,13 @@ char* WriteDecimal(char* out, Digits d) {
 
 // Apart from the fast path, which then keeps its registers to itself.
 [[gnu::noinline]] char* LibraryText(char* out, float value) {
-  return std::to_chars(out, out + 16, value).ptr;
+  return portable::to_chars(out, out + 16, value).ptr;
 }
 
 }  // namespace
 
 char* WriteShortestFloat(char* out, float value) {
-  const auto bits = std::bit_cast<std::uint32_t>(value);
+  const auto bits = portable::bit_cast<std::uint32_t>(value);
   const auto biased = static_cast<int>((bits >> 23) & 0xFF);
   const std::uint32_t fraction = bits & 0x7FFFFF;
   const int q = biased - 150;

@@ -5,10 +5,12 @@
 #include <cstring>
 #include <system_error>
 
+#include "core/portable_std.h"
+
 namespace ventora {
 
 bool TextLines::Fill() {
-  if (!block_) block_ = std::make_unique_for_overwrite<char[]>(kBlockSize + text_lines::kWord);
+  if (!block_) block_ = portable::UninitialisedChars(kBlockSize + text_lines::kWord);
   end_ = static_cast<std::size_t>(in_.rdbuf()->sgetn(block_.get(), kBlockSize));
   pos_ = 0;
   std::memset(block_.get() + end_, '\n', text_lines::kWord);
@@ -32,7 +34,7 @@ bool TextLines::NextOutOfLine(std::string_view& line) {
   }
   const char* const begin = block_.get() + pos_;
   const char* const p = text_lines::FindLineEnd(begin);
-  line = std::string_view(begin, p);
+  line = portable::TextBetween(begin, p);
   pos_ = static_cast<std::size_t>(p - block_.get());
   // Most lines end within the block, their CR LF too.
   if (pos_ + 1 < end_)
@@ -53,7 +55,7 @@ std::string_view TextLines::EndAcrossBlocks(std::string_view line) {
     while (pos_ == end_ && Fill()) {
       const char* const p = text_lines::FindLineEnd(block_.get());
       pos_ = static_cast<std::size_t>(p - block_.get());
-      carry_.append(std::string_view(block_.get(), p));
+      carry_.append(portable::TextBetween(block_.get(), p));
     }
     line = carry_;
   }

@@ -16,6 +16,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/portable_std.h"
+
 namespace ventora {
 
 inline constexpr std::uintmax_t kSettingsFileLimit = 1u << 20;  // a few lines in use
@@ -70,7 +72,7 @@ class TextLines {
       const char* const p = text_lines::FindLineEnd(begin);
       const auto at = static_cast<std::size_t>(p - block_.get());
       if (at + 1 < end_) {
-        line = std::string_view(begin, p);
+        line = portable::TextBetween(begin, p);
         pos_ = at + (p[0] == '\r' && p[1] == '\n' ? 2 : 1);
         ++number_;
         return true;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/parameter_limits.h"
+#include "core/portable_std.h"
 
 namespace ventora {
 namespace {
@@ -34,7 +35,7 @@ CpRole RoleOf(const Job& job, const FacadeGeometry& g, int iface) {
 
 std::string Number(float value) {
   std::array<char, 32> buffer{};
-  const auto r = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  const auto r = portable::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
   return {buffer.data(), r.ptr};
 }
 

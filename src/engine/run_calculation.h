@@ -20,10 +20,7 @@
 
 namespace ventora {
 
-class AlongFactorCache;
-class ElementMemo;
-class FacadePlans;
-class RowMemo;
+class Speedups;
 
 // How a run ended. A run that cannot write its report throws instead.
 enum class RunVerdict : int {
@@ -41,19 +38,10 @@ struct RunSetup {
   std::string jobName;   // full path without ".in", shown on the title line
   std::string dateText;  // already formatted (FormatReportDate)
   FacadeCpFunction facadeCp = &FacadeCp;
-  // The curve values of earlier runs of the same job at other wind
-  // directions (engine/models/row_memo.h), or null: the run keeps its own.
-  RowMemo* rows = nullptr;
-  // The elements as earlier runs of the same job prepared them
-  // (engine/prepared_elements.h), or null: the run prepares its own.
-  ElementMemo* elements = nullptr;
-  // The walls' factors along the facade kept by earlier runs
-  // (engine/along_factor_cache.h), or null: the run keeps its own.
-  AlongFactorCache* alongs = nullptr;
-  // The plans of the height factors made by earlier runs
-  // (engine/facade_plans.h, each kept with the values it was made from), or
-  // null: the run makes its own.
-  FacadePlans* plans = nullptr;
+  // What earlier runs of the same job (a sweep's other directions) kept so
+  // that this one computes less (engine/speedups/speedups.h), or null: the
+  // run keeps its own. Either way every number comes out the same.
+  Speedups* speedups = nullptr;
 };
 
 struct FacadeAverage {

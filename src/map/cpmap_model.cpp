@@ -10,9 +10,6 @@
 namespace ventora {
 namespace {
 
-// Sentinel of the run for an element outside its facade.
-constexpr float kOutsideCp = 10000;
-
 std::string Trimmed(const std::string& text) {
   const std::size_t first = text.find_first_not_of(' ');
   return first == std::string::npos ? text : text.substr(first);
@@ -32,7 +29,7 @@ CpMarker MarkerOf(const Job& job, std::int16_t iface, std::int16_t ielm, std::in
   const ElementResult& e = run.elements[line->second];
   m.Cp = e.Cp;
   m.computedZ = e.Z;
-  m.state = m.Cp == kOutsideCp ? MarkerState::OutsideFacade : MarkerState::Computed;
+  m.state = m.Cp == kNotComputedCp ? MarkerState::OutsideFacade : MarkerState::Computed;
   m.implausible = line->second < run.status.size() &&
                   run.status[line->second].plausibility == CpPlausibility::Implausible;
   return m;

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/portable_std.h"
 #include "output/format_right.h"
 
 namespace ventora {
@@ -11,9 +12,9 @@ namespace {
 
 double ShortestDouble(float value) {
   char text[32];
-  const auto printed = std::to_chars(text, text + sizeof text, value);
+  const auto printed = portable::to_chars(text, text + sizeof text, value);
   double result = 0;
-  std::from_chars(text, printed.ptr, result);
+  portable::from_chars(text, printed.ptr, result);
   return result;
 }
 
@@ -38,7 +39,7 @@ std::optional<double> ShownNumbers::Value(double value, std::string_view pattern
   const float single = static_cast<float>(value);
   if (static_cast<double>(single) != value) return Convert(value, pattern);  // not a 32-bit value
   Memo& memo = MemoFor(pattern);
-  const auto key = std::bit_cast<std::uint32_t>(single);
+  const auto key = portable::bit_cast<std::uint32_t>(single);
   if (const auto found = memo.find(key); found != memo.end()) return found->second;
   return memo.emplace(key, Convert(value, pattern)).first->second;
 }

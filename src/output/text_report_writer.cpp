@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "core/portable_std.h"
 #include "output/fixed_number.h"
 #include "output/format_right.h"
 
@@ -71,7 +72,7 @@ TextReportWriter::TextReportWriter(std::filesystem::path finalPath, NumberLocale
     : finalPath_(std::move(finalPath)),
       file_(OpenTemporary(finalPath_)),
       decimalSep_(1, locale.decimal),
-      text_(std::make_unique_for_overwrite<char[]>(kReserve)),
+      text_(portable::UninitialisedChars(kReserve)),
       capacity_(kReserve) {}
 
 TextReportWriter::~TextReportWriter() = default;
@@ -82,7 +83,7 @@ std::string TextReportWriter::Number(double value, std::string_view pattern) con
 
 void TextReportWriter::Enlarge(std::size_t count) {
   const std::size_t capacity = std::max(2 * capacity_, size_ + count);
-  auto text = std::make_unique_for_overwrite<char[]>(capacity);
+  auto text = portable::UninitialisedChars(capacity);
   std::memcpy(text.get(), text_.get(), size_);
   text_ = std::move(text);
   capacity_ = capacity;

@@ -10,9 +10,6 @@
 namespace ventora::python {
 namespace {
 
-// What the report marks as "outside its facade".
-constexpr float kOutsideFacadeCp = 10000;
-
 void RunChecked(MemoryRun& out, MessageSink& messages, const std::string& jobName) {
   RunContext ctx;
   ctx.messages = &messages;
@@ -60,7 +57,7 @@ ElementTable TabulateElements(const MemoryRun& run) {
         t.z.push_back(e.Z);
         t.x_rel.push_back(e.XL);
         t.z_rel.push_back(e.ZH);
-        t.cp.push_back(e.Cp == kOutsideFacadeCp ? nan : e.Cp);
+        t.cp.push_back(e.Cp == kNotComputedCp ? nan : e.Cp);
         const ElementStatus& s = run.run.status[k];
         t.status.emplace_back(StatusWord(s.plausibility));
         t.status_detail.push_back(StatusText(s));

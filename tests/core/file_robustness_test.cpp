@@ -180,6 +180,7 @@ TEST(FileRobustness, EveryLineIsFollowedByACharacterThatEndsIt) {
 // Of the names alike, only a temporary's that no live writer holds goes (the
 // process tests remove the others a killed run leaves).
 TEST(FileRobustness, AStaleTemporaryGoesOneInUseAndLookAlikesStay) {
+  VENTORA_SKIP_WITHOUT_POSIX_FILES();
   TempFolder folder;
   for (const char* name : {"job.in", "job.out.txt.tmp-short", "job.notes.tmp", "other.in.tmp",
                            "job.out.txt.tmp1234567", "job.sweep.idf.tmp-00000000"})

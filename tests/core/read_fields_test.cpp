@@ -10,6 +10,7 @@
 
 #include "core/number_text.h"
 #include "core/plain_fields.h"
+#include "core/portable_std.h"
 
 namespace ventora {
 namespace {
@@ -79,8 +80,8 @@ TEST(ReadFields, PlainFieldsReadExactlyAsTheGeneralWay) {
       if (!expected) return;
       numbers.ReadFields(line, general);  // must not throw either
       for (std::size_t i = 0; i < types.size(); ++i)
-        EXPECT_EQ(std::bit_cast<std::uint64_t>(values[i]),
-                  std::bit_cast<std::uint64_t>(FieldNumber(general[i].value)))
+        EXPECT_EQ(portable::bit_cast<std::uint64_t>(values[i]),
+                  portable::bit_cast<std::uint64_t>(FieldNumber(general[i].value)))
             << line << " field " << i << " mode " << numbers.NumberMode();
     };
     for (const auto& [line, codes] : plain)
@@ -123,7 +124,8 @@ TEST(ReadFields, ElementLinesReadAsTheirTypesSay) {
       if (!plain) continue;
       ++taken;
       for (std::size_t i = 0; i < typed.size(); ++i)
-        EXPECT_EQ(std::bit_cast<std::uint64_t>(typed[i]), std::bit_cast<std::uint64_t>(general[i]))
+        EXPECT_EQ(portable::bit_cast<std::uint64_t>(typed[i]),
+                  portable::bit_cast<std::uint64_t>(general[i]))
             << line << " field " << i;
     }
   }

@@ -77,6 +77,7 @@ TEST(SettingsFile, TheRememberedFolderBecomesCurrentWhenItStillExists) {
 }
 
 TEST(SettingsFile, AFailedWriteLeavesTheFileAsItWas) {
+  VENTORA_SKIP_WITHOUT_POSIX_FILES();
   TempFolder folder;
   const fs::path file = folder / (std::string(245, 's') + ".ini");  // no room for a temporary
   WriteBytes(file, "[general]\r\nlastdir=/old\r\n");
@@ -88,6 +89,7 @@ TEST(SettingsFile, AFailedWriteLeavesTheFileAsItWas) {
 // A pipe, a device or a huge file is neither read nor replaced: start-up goes
 // on with the defaults and a warning naming it. A hang fails the guard.
 TEST(SettingsFile, OnlyASmallRegularFileIsRead) {
+  VENTORA_SKIP_WITHOUT_POSIX_FILES();
   TempFolder folder;
   ASSERT_EQ(::mkfifo((folder / "fifo.ini").c_str(), 0600), 0);
   WriteBytes(folder / "huge.ini", "[general]\r\nlastdir=/\r\n" + std::string(2 << 20, ';'));

@@ -2,20 +2,21 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <random>
 #include <string>
 
+#include "core/portable_std.h"
+
 namespace ventora {
 namespace {
 
+// The standard library's text, or where it lacks one its exact replacement.
 std::string Library(float value) {
   char text[32];
-  return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
+  return std::string(text, portable::to_chars(text, text + sizeof text, value).ptr);
 }
 
 std::string Shortest(float value) {
@@ -75,7 +76,7 @@ TEST(ShortestFloat, WritesWhatTheLibraryWritesOverEveryExponent) {
       std::uint32_t fraction = random() & 0x7FFFFF;
       if (i < 4) fraction = std::uint32_t{0x7FFFFF} - static_cast<std::uint32_t>(i);
       const std::uint32_t sign = (i & 1) != 0 ? 0x80000000u : 0;
-      const auto v = std::bit_cast<float>(sign | biased << 23 | fraction);
+      const auto v = portable::bit_cast<float>(sign | biased << 23 | fraction);
       if (Shortest(v) != Library(v) && ++mismatches < 10)
         ADD_FAILURE() << Library(v) << " written as " << Shortest(v);
     }

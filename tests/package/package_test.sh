@@ -26,7 +26,8 @@ for path in usr/bin/ventora usr/bin/ventora-run \
   usr/share/icons/hicolor/scalable/apps/ventora.svg usr/share/metainfo/io.github.ventora.Ventora.metainfo.xml \
   usr/share/mime/packages/ventora.xml usr/share/man/man1/ventora.1.gz usr/share/man/man1/ventora-run.1.gz \
   usr/share/doc/ventora/copyright usr/share/doc/ventora/changelog.gz usr/share/doc/ventora/guide/index.md \
-  usr/share/doc/ventora/examples/office-block.in; do
+  usr/share/doc/ventora/examples/office-block.in usr/share/ventora/web/ventora.html \
+  usr/share/ventora/web/index.html usr/share/ventora/web/engine.wasm; do
   grep -qx "\./$path" <<<"$listing" || fail "the package lacks /$path"
 done
 grep -E '^\./usr/(local|lib/ventora)' <<<"$listing" && fail "files outside Debian's folders"

@@ -64,3 +64,12 @@ inline std::string ReadBytes(const std::filesystem::path& file) {
 }
 
 }  // namespace ventora::testing
+
+// The file system a WebAssembly test sees through Node has no locks, no
+// pipes and its own error texts; the browser edition writes no files.
+#if defined(__EMSCRIPTEN__)
+#define VENTORA_SKIP_WITHOUT_POSIX_FILES() \
+  GTEST_SKIP() << "needs locks, pipes and the system's error texts"
+#else
+#define VENTORA_SKIP_WITHOUT_POSIX_FILES() static_cast<void>(0)
+#endif

@@ -11,9 +11,6 @@
 namespace ventora {
 namespace {
 
-// The run's sentinel for an element outside its facade.
-constexpr float kOutsideCp = 10000;
-
 // The direction within [0, 360) in 32 bits, as the run would be handed it.
 float TrueDirection(float swept, float turn) {
   float d = swept + turn;
@@ -32,7 +29,7 @@ std::int16_t NumberOnFacade(const Job& job, const ElementResult& e) {
 }  // namespace
 
 bool DirectionElement::IsValue(float cp) {
-  return std::isfinite(cp) && cp != kOutsideCp;
+  return std::isfinite(cp) && cp != kNotComputedCp;
 }
 
 const DirectionElement* CpByDirection::Element(int k) const {

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "core/portable_std.h"
 #include "core/shortest_float.h"
 #include "output/sweep/cp_status.h"
 #include "output/sweep/export_job_summary.h"
@@ -38,7 +39,7 @@ class KeptText {
  public:
   // As WriteShortestFloat: 16 characters from `at` may be overwritten.
   char* Write(char* at, float value) {
-    const auto bits = std::bit_cast<std::uint32_t>(value);
+    const auto bits = portable::bit_cast<std::uint32_t>(value);
     if (!kept_ || bits != bits_) {
       kept_ = true;
       bits_ = bits;
@@ -100,7 +101,8 @@ void AppendStatus(std::string& out, const std::string& status) {
 bool SameText(const SweptStatus& a, const SweptStatus& b) {
   return a.worst.plausibility == b.worst.plausibility && a.worst.role == b.worst.role &&
          a.worst.outside == b.worst.outside && a.worst.belowLow == b.worst.belowLow &&
-         std::bit_cast<std::uint32_t>(a.extreme) == std::bit_cast<std::uint32_t>(b.extreme) &&
+         portable::bit_cast<std::uint32_t>(a.extreme) ==
+             portable::bit_cast<std::uint32_t>(b.extreme) &&
          a.directions == b.directions;
 }
 

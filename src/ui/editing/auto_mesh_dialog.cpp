@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "core/mesh_refusal.h"
 #include "core/number_parse.h"
 #include "ui/editing/mesh_dialogs.h"
-#include "ui/editing/mesh_refusal.h"
 #include "ui/help/guide_help.h"
 
 namespace ventora::ui {

@@ -7,9 +7,9 @@
 
 #include <QDialog>
 
+#include "core/mesh_fill.h"
 #include "ui/editing/edit_context.h"
 #include "ui/editing/grid_copy_buffer.h"
-#include "ui/editing/mesh_fill.h"
 
 class QPushButton;
 class QUndoStack;

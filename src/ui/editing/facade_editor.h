@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "core/mesh_fill.h"
 #include "ui/editing/edit_context.h"
 #include "ui/editing/grid_copy_buffer.h"
 #include "ui/editing/job_history.h"
-#include "ui/editing/mesh_fill.h"
 
 class QAction;
 class QLineEdit;

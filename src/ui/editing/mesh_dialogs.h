@@ -10,9 +10,9 @@
 #include <QDialog>
 #include <QString>
 
+#include "core/mesh_fill.h"
+#include "core/mesh_refusal.h"
 #include "ui/editing/edit_context.h"
-#include "ui/editing/mesh_fill.h"
-#include "ui/editing/mesh_refusal.h"
 
 class QLabel;
 class QLineEdit;

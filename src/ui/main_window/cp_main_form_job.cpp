@@ -87,17 +87,9 @@ bool CPMainForm::LoadJobFile(const std::string& jobName) {
 
 void CPMainForm::WarnDamagedHeader(const std::string& file, const JobFileNotes& notes) {
   damagedFile_ = file;
-  damagedValues_.clear();
-  for (const std::string& name : notes.unreadHeader)
-    damagedValues_ += (damagedValues_.empty() ? "" : ", ") + name;
-  const std::string text =
-      file + ", line " + std::to_string(notes.headerLine) +
-      ": the header line does not hold the job's ten values.\nThese could not be read and are "
-      "shown as 0: " +
-      damagedValues_ +
-      ".\n\nCheck them under Edit, Environment before you run the job. Save will ask before it "
-      "writes over this file.";
-  Messages().Show(Message{"Damaged job file", text, MsgIcon::Exclamation});
+  damagedValues_ = UnreadHeaderNames(notes);
+  Messages().Show(
+      Message{"Damaged job file", DamagedHeaderWarning(file, notes), MsgIcon::Exclamation});
 }
 
 // Asked once per damaged file: a Yes means the user has seen what will be

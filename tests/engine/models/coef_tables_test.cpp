@@ -22,7 +22,7 @@ namespace {
 template <class... Grid>
 void ExpectAscending(const Grid&... grids) {
   for (std::span<const float> g : {std::span<const float>(grids)...})
-    EXPECT_TRUE(std::ranges::adjacent_find(g, std::greater_equal<>()) == g.end());
+    EXPECT_TRUE(std::adjacent_find(g.begin(), g.end(), std::greater_equal<>()) == g.end());
 }
 
 TEST(WindwardTablesTest, EveryRowKeepsItsPattern) {

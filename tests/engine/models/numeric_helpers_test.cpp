@@ -3,6 +3,7 @@
 // and which table rows a lookup reads and how it interpolates them.
 
 #include "engine/models/numeric_helpers.h"
+#include "core/portable_std.h"
 
 #include <gtest/gtest.h>
 
@@ -48,8 +49,8 @@ TEST(NumericHelpersTest, AscendingPowersSumAsThePolynomialDoes) {
     const AscendingPowers<5> powers(x);
     for (int r = 1; r <= 3; ++r)
       for (int n : {0, 2, 5, 9})
-        EXPECT_EQ(std::bit_cast<std::uint64_t>(powers.EvalRow(TableRow(rows, r), n)),
-                  std::bit_cast<std::uint64_t>(EvalPolynomialAsc(x, rows, n, r)))
+        EXPECT_EQ(portable::bit_cast<std::uint64_t>(powers.EvalRow(TableRow(rows, r), n)),
+                  portable::bit_cast<std::uint64_t>(EvalPolynomialAsc(x, rows, n, r)))
             << x << " row " << r << " n " << n;
   }
 }

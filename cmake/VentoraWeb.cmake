@@ -1,0 +1,22 @@
+# The browser edition (the `web` preset, emscripten): the rooms the page
+# uses compiled to WebAssembly, the C++ tests of core and engine run under
+# Node, and the page itself in VENTORA_WEB_SITE.
+set(VENTORA_WEB_SITE ${CMAKE_BINARY_DIR}/site CACHE PATH "Where the page is built")
+
+# C++ exceptions carry the program's messages; they are off by default here.
+target_compile_options(ventora_options INTERFACE -fexceptions)
+target_link_options(ventora_options INTERFACE -fexceptions -sALLOW_MEMORY_GROWTH=1)
+
+add_subdirectory(src/core)
+add_subdirectory(src/engine)
+add_subdirectory(src/output)
+
+# GoogleTest from Debian's sources, compiled here; no threads in the tests.
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)  # GTest::gtest_main, GTest::gmock
+enable_testing()
+include(GoogleTest)
+add_subdirectory(tests)
+
+add_subdirectory(web)
