@@ -76,8 +76,9 @@ std::string CpText(float value, char decimal);
 // An angle with one decimal and the degree sign.
 std::string AngleText(float degrees, char decimal);
 
-// A facade's wind line over its drawing: "wind 30.0°, windward"; a wall
-// exactly side-on (±90°) is a side wall, with the model the run takes for it.
+// A facade's wind line over its drawing, naming the model the run takes for
+// the wall: "wind 30.0°, windward model"; a wall exactly side-on (±90°) is a
+// side wall, computed with the leeward model.
 std::string FacadeWindText(const CpMapFacade& facade, char decimal);
 
 }  // namespace ventora

@@ -27,9 +27,11 @@ void PaintRing(QPainter& p, const CpMarker& m, const ElementSpread& s, const CpM
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(wide ? kWide : kNarrow, width));
   p.drawEllipse(c, r, r);
-  if (!wide || !l.valuesFit) return;
+  // Under the value, where the value itself has room: a second line below it.
+  if (!wide || !l.ValueShown(m)) return;
+  const QRectF value = l.ValueBox(m);
   const double w = 7 * l.fontPx;
-  const QRectF box(c.x() - w / 2, c.y() + l.markerRadius + 1 + 0.8 * l.fontPx, w, l.fontPx);
+  const QRectF box(c.x() - w / 2, value.bottom(), w, l.fontPx);
   p.setPen(kWide);
   p.drawText(box, Qt::AlignHCenter | Qt::AlignTop,
              QString::fromStdString(CpText(s.low, decimal) + " to " + CpText(s.high, decimal)));

@@ -1,4 +1,4 @@
-#include "ui/pictures/cpmap_window.h"
+#include "ui/pictures/cp_map.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -190,12 +191,7 @@ void CpMap::SetSpread(bool shown) {
 }
 
 int CpMap::HiddenValues() const {
-  if (canvas_->Layout().valuesFit) return 0;
-  int hidden = 0;
-  for (const CpMapFacade& f : model_.facades)
-    for (const CpMarker& m : f.markers)
-      hidden += m.state == MarkerState::Computed ? 1 : 0;
-  return hidden;
+  return static_cast<int>(canvas_->Layout().hiddenValues.size());
 }
 
 void CpMap::ShowHiddenCount() {
@@ -208,6 +204,13 @@ void CpMap::ShowHiddenCount() {
 
 void CpMap::ShowRun(const Job& job, const RunResult& run, const std::string& jobName,
                     char decimal) {
+  // The zoom and the fixed scale were chosen for the job shown: another job
+  // starts from the whole map on its own scale.
+  if (jobName != jobName_) {
+    zoom_ = 1;
+    const QSignalBlocker quiet(FixedScale_);
+    FixedScale_->setChecked(false);
+  }
   model_ = BuildCpMapModel(job, run, jobName);
   job_ = job;
   jobName_ = jobName;
@@ -215,6 +218,7 @@ void CpMap::ShowRun(const Job& job, const RunResult& run, const std::string& job
   model_.scale.fixed = FixedScale_->isChecked();
   if (Spread_->isChecked() && !run.elements.empty())
     model_.spread = SpreadAround(job_, {job_.AnWind}).directions.front().elements;
+  FitCanvas();
   ShowTitle();
   canvas_->Refresh();
   ShowHiddenCount();

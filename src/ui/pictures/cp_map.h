@@ -65,6 +65,7 @@ class CpMap : public QWidget {
   // (Ctrl and +, or the button) to bring them back.
   int HiddenValues() const;
   void Zoom(double factor);
+  double ZoomFactor() const { return zoom_; }
   void SetFixedScale(bool fixed);
   // The spread layer: each element's own spread, computed by the model for
   // the job as it ran.

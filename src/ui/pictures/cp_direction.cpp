@@ -1,4 +1,4 @@
-#include "ui/pictures/direction_window.h"
+#include "ui/pictures/cp_direction.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

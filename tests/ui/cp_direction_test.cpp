@@ -17,9 +17,9 @@
 
 #include "main_form_fixture.h"
 #include "ui/main_window/sweep_dialog.h"
-#include "ui/pictures/cpmap_window.h"
+#include "ui/pictures/cp_direction.h"
+#include "ui/pictures/cp_map.h"
 #include "ui/pictures/direction_table.h"
-#include "ui/pictures/direction_window.h"
 
 namespace ventora::testing {
 namespace {
