@@ -2,8 +2,10 @@
 // What the run's numbers are worth, element by element: plausible and inside
 // the model's confidence ranges, outside one of those ranges (which), or
 // implausible: beyond the envelope of physically possible Cp for the
-// element's role (core/cp_envelope.h). The numbers stay as computed; this is
-// a cheap pass over them after the walk.
+// element's role (core/cp_envelope.h), which on a windward wall depends on
+// whether the element stands above the surrounding buildings (its own
+// height Z against SbH). The numbers stay as computed; this is a cheap pass
+// over them after the walk.
 
 #include <cstdint>
 #include <functional>

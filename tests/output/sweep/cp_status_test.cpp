@@ -163,7 +163,8 @@ TEST(CpStatus, TheRunSaysOnceHowManyAreImplausibleAndWhichInputsAreToBlame) {
   const std::string& text = messages.shown[0].text;
   EXPECT_TRUE(text.starts_with(
       "1 element has a Cp beyond what codes and wind tunnels give for "
-      "its place: lowest -9.369 at element 2 (facade 4, windward wall, below -0.7)."))
+      "its place: lowest -9.369 at element 2 (facade 4, windward wall above the surroundings, "
+      "below 0)."))
       << text;
   EXPECT_NE(
       text.find("misbehave: PAD 22.19 (between 15 and 30) with FAR or SAR above 1.5 on a wall "
