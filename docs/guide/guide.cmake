@@ -22,6 +22,9 @@ set(VENTORA_GUIDE_PICTURES
     element_on_roof.svg
     element_on_wall.svg
     implausible_cp.svg
+    troubled_region_1.svg
+    troubled_region_2.svg
+    troubled_region_3.svg
     facade_numbers.svg
     plan_area_density.svg
     roof_types.svg

@@ -111,11 +111,4 @@ constexpr CpRole RoofRole(std::int16_t Islope) {
                      : (Islope == 2 ? CpRole::DoubleSlopeRoof : CpRole::FlatRoof);
 }
 
-// Where the windward FAR and SAR factors' fitted curves go wild: the PAD
-// rows 17.5 to 25 take their root-form sums as they are, which turn strongly
-// negative once the ratio passes about 1.5; the lookup interpolates them
-// into every PAD between the rows beside them, 15 and 30.
-inline constexpr Range kMisbehavingPAD{15, End::Open, 30, End::Open};
-inline constexpr float kMisbehavingRatio = 1.5f;
-
 }  // namespace ventora::limits

@@ -203,25 +203,4 @@ const char* StatusWord(CpPlausibility plausibility) {
   return "not-computed";
 }
 
-std::string MisbehavingInputs(const Job& job, const FacadeGeometry& geometry,
-                              const std::function<std::string(float)>& number) {
-  if (!limits::kMisbehavingPAD.Contains(job.PAD)) return "";
-  std::vector<std::string> ratios;
-  for (Facade wall : kWalls) {
-    const int i = FacadeIndex(wall);
-    // Only the windward model has these rows.
-    if (!(std::fabs(geometry.FacadeAngle[i]) < 90)) continue;
-    const float FAR = geometry.FacadeFAR[i];
-    const float SAR = geometry.FacadeSAR[i];
-    if (FAR > limits::kMisbehavingRatio || SAR > limits::kMisbehavingRatio)
-      ratios.push_back("facade " + std::to_string(i) + " FAR " + number(FAR) + " SAR " +
-                       number(SAR));
-  }
-  if (ratios.empty()) return "";
-  return "PAD " + number(job.PAD) + " (between " + number(limits::kMisbehavingPAD.low) + " and " +
-         number(limits::kMisbehavingPAD.high) + ") with FAR or SAR above " +
-         number(limits::kMisbehavingRatio) + " on a wall facing the wind (" + Joined(ratios) +
-         "; RbH " + number(geometry.RbH) + ")";
-}
-
 }  // namespace ventora

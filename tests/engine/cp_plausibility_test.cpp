@@ -143,9 +143,6 @@ TEST(CpPlausibility, TheTroubledJobsHeadOnWindwardElementIsImplausible) {
   EXPECT_EQ(r.status[0].outside, 0);  // no confidence range says anything
   EXPECT_EQ(StatusText(r.status[0]),
             "implausible: below 0 for a windward wall above the surroundings");
-  EXPECT_EQ(
-      MisbehavingInputs(job, r.geometry, [](float v) { return std::to_string(v); }).substr(0, 13),
-      "PAD 22.190001");
 }
 
 // A cube 36.9 m high among 13.24 m neighbours (VeEXP 0.198): the part of a

@@ -167,9 +167,10 @@ TEST(CpStatus, TheRunSaysOnceHowManyAreImplausibleAndWhichInputsAreToBlame) {
       "below 0)."))
       << text;
   EXPECT_NE(
-      text.find("misbehave: PAD 22.19 (between 15 and 30) with FAR or SAR above 1.5 on a wall "
-                "facing the wind (facade 1 FAR 1.614 SAR 1.802 and facade 4 FAR 1.802 SAR "
-                "1.614; RbH 2.787)."),
+      text.find("misbehave: with the wind head on and a profile exponent from 0.1 to 0.2, a scan "
+                "of the model finds Cp beyond the windward wall's envelope or below 0 above the "
+                "surroundings for PAD 0 to 35 with RbH 2.75 to 3, FAR 1.75 to 2 and SAR 1.5 to "
+                "1.75, where facade 4 lies (PAD 22.19, RbH 2.787, FAR 1.802, SAR 1.614)."),
       std::string::npos)
       << text;
   EXPECT_EQ(result.run.status[0].plausibility, CpPlausibility::Plausible);  // facade 2 first
