@@ -14,6 +14,7 @@ set(VENTORA_GUIDE_PAGES
     messages.md
     command-line.md
     surroundings.md
+    worked-example.md
     python.md
     model-limits.md
     implausible-cp.md
@@ -49,8 +50,9 @@ set(VENTORA_GUIDE_IMAGES
     range-message.png
     roof-ridge.png
     site-map-dialog.png
-    sweep-dialog-progress.png)
-
+    sweep-dialog-progress.png
+    worked-example-cpmap.png
+    worked-example-site.png)
 
 list(TRANSFORM VENTORA_GUIDE_PAGES PREPEND ${VENTORA_GUIDE_DIR}/ OUTPUT_VARIABLE _guide_pages)
 list(TRANSFORM VENTORA_GUIDE_PICTURES PREPEND ${VENTORA_DRAWINGS_DIR}/ OUTPUT_VARIABLE
