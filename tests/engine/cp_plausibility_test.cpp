@@ -13,7 +13,6 @@
 #include "engine/prepared_elements.h"
 #include "engine/run_calculation.h"
 #include "job_builders.h"
-#include "troubled_job.h"
 
 namespace ventora {
 namespace {
@@ -133,16 +132,6 @@ TEST(CpPlausibility, NamesTheConfidenceRangesAnElementsInputsLieOutside) {
           << c.what;
     }
   }
-}
-
-TEST(CpPlausibility, TheTroubledJobsHeadOnWindwardElementIsImplausible) {
-  const Job job = testing::TroubledJob();
-  const RunResult r = RunOf(job);
-  ASSERT_EQ(r.elements.size(), 1u);
-  EXPECT_LT(r.elements[0].Cp, -9);
-  EXPECT_EQ(r.status[0].outside, 0);  // no confidence range says anything
-  EXPECT_EQ(StatusText(r.status[0]),
-            "implausible: below 0 for a windward wall above the surroundings");
 }
 
 // A cube 36.9 m high among 13.24 m neighbours (VeEXP 0.198): the part of a

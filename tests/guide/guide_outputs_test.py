@@ -1,16 +1,12 @@
-"""The guide's claims about what the program writes, held to a real run.
+# The guide's claims about what the program writes, held to a real run:
+#   guide_outputs_test.py CASE SOURCE_DIR VENTORA_RUN
+# csv_headers: every CSV header line a page shows is one ventora-run writes,
+#   and the page of the command line names every column;
+# azimuth_example: the worked example of facade azimuths and wind angles;
+# quoted_warning: the implausible-Cp warning the page of messages quotes;
+# worked_example: every command of the worked example, run; every line the
+#   page quotes is in what they print.
 
-    guide_outputs_test.py CASE SOURCE_DIR VENTORA_RUN
-
-csv_headers     every CSV header line a page shows is one ventora-run writes,
-                and the page of the command line names every column
-azimuth_example the worked example of facade azimuths and angles to the wind
-quoted_warning  the implausible-Cp warning the page of messages quotes
-worked_example  every command of the worked example, run; every output line
-                the page quotes is in what the commands print
-"""
-
-import os
 import re
 import subprocess
 import sys
@@ -22,140 +18,102 @@ GUIDE = SOURCE / "docs" / "guide"
 
 
 def fail(why):
-    print("FAIL:", why)
-    sys.exit(1)
+    sys.exit("FAIL: " + why)
 
 
-def run(args, cwd):
-    done = subprocess.run([RUN, *args], cwd=cwd, capture_output=True, text=True)
+def run(work, *args):
+    done = subprocess.run([RUN, *args], cwd=work, capture_output=True, text=True)
     if done.returncode not in (0, 3):
         fail(f"ventora-run {' '.join(args)} exited with {done.returncode}: {done.stderr}")
     return done
 
 
-def header_of(csv_path):
-    for line in Path(csv_path).read_text().splitlines():
-        if not line.startswith("#"):
-            return line
-    fail(f"{csv_path} has no header")
+def job(work, name, text):
+    (Path(work) / name).write_text(text)
+    return str(Path(work) / name)
 
 
-def shown_matches(shown, real):
+def header(path):
+    return next(line for line in Path(path).read_text().splitlines() if not line.startswith("#"))
+
+
+def shown_as(shown, real):
     """A header as a page shows it, "..." standing for any run of columns."""
-    if "..." not in shown:
-        return shown == real
-    head, tail = shown.split("...", 1)
-    return real.startswith(head) and real.endswith(tail) and len(real) > len(shown) - 3
+    head, dots, tail = shown.partition("...")
+    return real == shown or dots and real.startswith(head) and real.endswith(tail)
 
 
 def csv_headers():
     with tempfile.TemporaryDirectory() as work:
-        job = Path(work) / "low-house.in"
-        job.write_bytes((SOURCE / "examples" / "low-house.in").read_bytes())
-        run(["--format=csv", str(job)], work)
-        run(["--sweep", str(job)], work)
-        real = [header_of(Path(work) / "low-house.out.csv"),
-                header_of(Path(work) / "low-house.sweep.csv")]
+        house = job(work, "low-house.in", (SOURCE / "examples" / "low-house.in").read_text())
+        run(work, "--format=csv", house)
+        run(work, "--sweep", house)
+        real = [header(Path(work) / "low-house.out.csv"), header(Path(work) / "low-house.sweep.csv")]
     shown = [(page.name, line) for page in sorted(GUIDE.glob("*.md"))
              for line in page.read_text().splitlines() if line.startswith("Facade,Element,")]
-    if len(shown) < 2:
-        fail(f"the guide shows {len(shown)} CSV header lines, expected both forms")
     for page, line in shown:
-        if not any(shown_matches(line, r) for r in real):
-            fail(f"{page} shows a CSV header ventora-run does not write:\n  {line}\n"
-                 f"it writes:\n  " + "\n  ".join(real))
+        if not any(shown_as(line, r) for r in real):
+            fail(f"{page} shows a CSV header ventora-run does not write:\n  {line}\nit writes:\n  "
+                 + "\n  ".join(real))
     for r in real:
-        if not any(shown_matches(line, r) for _, line in shown):
+        if not any(shown_as(line, r) for _, line in shown):
             fail(f"no page shows the header ventora-run writes:\n  {r}")
     table = (GUIDE / "command-line.md").read_text()
     for column in set(",".join(real).split(",")):
-        named = re.sub(r"from \d+ deg", "from D deg", column)
-        if f"`{named}`" not in table:
-            fail(f"command-line.md does not name the column `{named}`")
+        if "`" + re.sub(r"from \d+ deg", "from D deg", column) + "`" not in table:
+            fail(f"command-line.md does not name the column {column}")
 
 
 def azimuth_example():
     text = " ".join((GUIDE / "geometry.md").read_text().split())
-    m = re.search(r"AzB = (\d+) and AnWind = (\d+)\. The walls face (\d+) \(facade 1\), "
-                  r"(\d+) \(2\), (\d+) \(3\) and (\d+) \(4\); the relative angles are "
-                  r"(-?\d+), (-?\d+), (-?\d+) and (-?\d+)\.", text)
+    m = re.search(r"AzB = (\d+) and AnWind = (\d+)\. The walls face (\d+) \(facade 1\), (\d+) \(2\),"
+                  r" (\d+) \(3\) and (\d+) \(4\); the relative angles are (-?\d+), (-?\d+), "
+                  r"(-?\d+) and (-?\d+)\.", text)
     if not m:
         fail("geometry.md has no worked example of the walls' azimuths")
-    azb, wind = m.group(1), m.group(2)
-    facing = [float(v) for v in m.groups()[2:6]]
-    angles = [float(v) for v in m.groups()[6:10]]
+    walls = "".join(f" {f}\n 1\n 1 5 5\n" for f in range(1, 5)) + " 5\n 0\n 6\n 0\n"
     with tempfile.TemporaryDirectory() as work:
-        job = Path(work) / "turned.in"
-        lines = [f" {azb} {wind} 0 10 10 20 10 .22 0 0"]
-        for facade in range(1, 7):
-            lines += [f" {facade}", " 1" if facade <= 4 else " 0"]
-            if facade <= 4:
-                lines.append(" 1 5 5")
-        job.write_text("\n".join(lines) + "\n")
-        run(["--format=csv", str(job)], work)
-        rows = [r.split(",") for r in (Path(work) / "turned.out.csv").read_text().splitlines()]
-    head = rows[0]
-    got_facing = [float(r[head.index("Facade azimuth (deg)")]) for r in rows[1:]]
-    got_angles = [float(r[head.index("Facade angle to the wind (deg)")]) for r in rows[1:]]
-    if got_facing != facing or got_angles != angles:
-        fail(f"geometry.md says walls face {facing} at angles {angles}; "
-             f"the run gives {got_facing} at {got_angles}")
+        run(work, "--format=csv", job(work, "t.in", f" {m[1]} {m[2]} 0 10 10 20 10 .22 0 0\n{walls}"))
+        rows = [r.split(",") for r in (Path(work) / "t.out.csv").read_text().splitlines()]
+    got = [float(r[rows[0].index(c)]) for c in ("Facade azimuth (deg)",
+                                                "Facade angle to the wind (deg)") for r in rows[1:]]
+    if got != [float(v) for v in m.groups()[2:]]:
+        fail(f"geometry.md says {m.groups()[2:]}; the run gives {got}")
 
 
 def quoted_warning():
-    page = (GUIDE / "messages.md").read_text()
-    quoted = re.findall(r"`(1 element has a Cp beyond[^`]*)`", page)
-    if not quoted:
-        fail("messages.md quotes no implausible-Cp warning")
+    quoted = re.findall(r"`(1 element has a Cp beyond[^`]*)`", (GUIDE / "messages.md").read_text())
     with tempfile.TemporaryDirectory() as work:
-        job = Path(work) / "troubled.in"
-        # The page's example: wind head on to facade 4, one element there.
-        job.write_text(" 241.19 240 22.19 13.24 36.90 59.56 66.49 .198 2 .47\n"
-                       " 1\n 0\n 2\n 0\n 3\n 0\n 4\n 1\n 1 34.07 18.82\n 5\n 0\n 6\n 0\n")
-        err = run([str(job)], work).stderr
-    said = [line[len("Warning: "):] for line in err.splitlines() if line.startswith("Warning: ")]
-    for text in quoted:
-        if text not in said:
-            fail(f"messages.md quotes:\n  {text}\nventora-run says:\n  " + "\n  ".join(said))
-
-
-def blocks(page):
-    """The fenced blocks of a page, in order: (info string, text)."""
-    return re.findall(r"^```(\w*)\n(.*?)^```$", page, re.S | re.M)
+        # The page's example: the wind head on to facade 4, one element there.
+        err = run(work, job(work, "t.in", " 241.19 240 22.19 13.24 36.90 59.56 66.49 .198 2 .47\n"
+                            " 1\n 0\n 2\n 0\n 3\n 0\n 4\n 1\n 1 34.07 18.82\n 5\n 0\n 6\n 0\n")).stderr
+    said = [line.removeprefix("Warning: ") for line in err.splitlines()]
+    if not quoted or any(text not in said for text in quoted):
+        fail(f"messages.md quotes:\n  {quoted}\nventora-run says:\n  " + "\n  ".join(said))
 
 
 def worked_example():
     page = (GUIDE / "worked-example.md").read_text()
-    build = Path(RUN).resolve().parents[2]
+    build = str(Path(RUN).resolve().parents[2])
     with tempfile.TemporaryDirectory() as work:
-        def local(text):
-            return text.replace("$PWD/build/dev", str(build)).replace("/tmp/delft", work)
-        script, outputs, expected = [], [], {}
-        for info, text in blocks(page):
+        script, expected = [], {}
+        for info, text in re.findall(r"^```(\w*)\n(.*?)^```$", page, re.S | re.M):
+            text = text.replace("$PWD/build/dev", build).replace("/tmp/delft", work)
             if info == "sh":
-                out = Path(work) / f"block{len(outputs)}.out"
-                outputs.append(out)
-                script.append("{\n" + local(text) + "} >" + str(out) + " 2>&1; echo $? >" +
-                              str(out) + ".status")
+                out = f"{work}/block{len(script)}"
+                script.append("{\n" + text + "} >" + out + " 2>&1; echo $? >" + out + ".status")
             elif info == "text":
-                expected.setdefault(len(outputs) - 1, []).append(local(text))
-        env = dict(os.environ, LC_ALL="C.UTF-8")
-        done = subprocess.run(["bash", "-c", "\n".join(script)], cwd=SOURCE, env=env,
-                              capture_output=True, text=True)
-        for i, out in enumerate(outputs):
-            status = Path(str(out) + ".status").read_text().strip()
-            if status not in ("0", "3"):
-                fail(f"block {i + 1} of the worked example's commands exited with {status}:\n" +
-                     out.read_text())
-        if len(outputs) < 8:
-            fail(f"the worked example has {len(outputs)} blocks of commands")
-        for i, texts in expected.items():
-            printed = outputs[i].read_text().splitlines()
-            for text in texts:
-                for line in text.splitlines():
-                    if line and line != "..." and line not in printed:
-                        fail(f"the worked example quotes a line its commands (block {i + 1}) "
-                             f"do not print:\n  {line}\nthey print:\n  " + "\n  ".join(printed))
+                expected.setdefault(len(script) - 1, []).extend(text.splitlines())
+        subprocess.run(["bash", "-c", "\n".join(script)], cwd=SOURCE)
+        for i in range(len(script)):
+            printed = Path(f"{work}/block{i}").read_text().splitlines()
+            status = Path(f"{work}/block{i}.status").read_text().strip()
+            missing = [line for line in expected.get(i, []) if line not in printed + ["..."]]
+            if status not in ("0", "3") or missing:
+                fail(f"block {i + 1} of the worked example exits with {status}; it does not print:\n  "
+                     + "\n  ".join(missing) + "\nit prints:\n  " + "\n  ".join(printed))
+        if len(script) < 8:
+            fail(f"the worked example has {len(script)} blocks of commands")
 
 
 {"csv_headers": csv_headers, "azimuth_example": azimuth_example,
