@@ -11,9 +11,7 @@
 
 namespace {
 
-struct RoofElement {
-  float VeEXP, PAD, RbH, FAR, SAR, angle, ZH, XL, Phi;
-};
+using RoofElement = ventora::ModelInput;
 
 std::vector<RoofElement> SpreadOfElements() {
   std::mt19937 gen(20261206);
@@ -23,10 +21,15 @@ std::vector<RoofElement> SpreadOfElements() {
   std::vector<RoofElement> elements(4096);
   for (RoofElement& e : elements) {
     const bool onMidLine = gen() % 8 == 0;
-    e = {uniform(0.1f, 0.45f), uniform(0.0f, 35.0f),
-         uniform(0.5f, 3.0f),  uniform(0.5f, 4.0f),
-         uniform(0.5f, 4.0f),  uniform(-179.0f, 180.0f),
-         uniform(0.0f, 1.0f),  onMidLine ? 0.5f : uniform(0.0f, 1.0f),
+    e = {uniform(0.1f, 0.45f),
+         uniform(0.0f, 35.0f),
+         uniform(0.5f, 3.0f),
+         uniform(0.5f, 4.0f),
+         uniform(0.5f, 4.0f),
+         uniform(-179.0f, 180.0f),
+         uniform(0.0f, 1.0f),
+         onMidLine ? 0.5f : uniform(0.0f, 1.0f),
+         0,
          uniform(5.0f, 45.0f)};
   }
   return elements;
@@ -38,11 +41,11 @@ void BM_RoofCp(benchmark::State& state) {
   const ventora::RunContext ctx{true, nullptr, nullptr};
   std::size_t i = 0;
   for (auto _ : state) {
-    const RoofElement& e = elements[i++ % elements.size()];
+    RoofElement e = elements[i++ % elements.size()];
+    e.Islope = Islope;
     float Cp = 0.0f;
     std::int16_t err = 0;
-    ventora::RoofCp(ctx, e.VeEXP, e.PAD, e.RbH, e.FAR, e.SAR, e.angle, e.ZH, e.XL, Islope, e.Phi,
-                    Cp, err);
+    ventora::RoofCp(ctx, e, Cp, err);
     benchmark::DoNotOptimize(Cp);
     benchmark::DoNotOptimize(err);
   }

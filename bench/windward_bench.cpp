@@ -11,9 +11,7 @@
 
 namespace {
 
-struct Element {
-  float VeEXP, PAD, RbH, FAR, SAR, angle, ZH, XL;
-};
+using Element = ventora::ModelInput;
 
 std::vector<Element> SpreadOfElements(std::size_t count) {
   std::mt19937 gen(20240611);
@@ -33,7 +31,7 @@ void BM_WindwardCp(benchmark::State& state) {
     const Element& e = elements[i++ & 4095];
     float Cp = 0;
     std::int16_t err = 0;
-    ventora::WindwardCp(ctx, e.VeEXP, e.PAD, e.RbH, e.FAR, e.SAR, e.angle, e.ZH, e.XL, Cp, err);
+    ventora::WindwardCp(ctx, e, Cp, err);
     benchmark::DoNotOptimize(Cp);
     benchmark::DoNotOptimize(err);
   }

@@ -26,7 +26,6 @@ On a cluster, --out must be a folder every worker can write to.
 
 import argparse
 import contextlib
-import ctypes
 import csv
 import io
 import math
@@ -178,7 +177,7 @@ def local_workers(count):
     gc.freeze()
     try:
         with ProcessPoolExecutor(count, mp_context=multiprocessing.get_context("fork"),
-                                 initializer=heap_in_huge_pages) as pool:
+                                 initializer=ventora.heap_in_huge_pages) as pool:
             yield pool
     finally:
         gc.unfreeze()
@@ -250,64 +249,6 @@ def run_district(buildings, out, *, seed=1, openings=50, step=10, scheduler=None
     return summary
 
 
-def heap_in_huge_pages(megabytes=64):
-    """Asks Linux to back the first `megabytes` of this process's heap with
-    2 MB pages where it can: a worker's first task otherwise grows the heap
-    by some 40 MB in 4 kB pages, about 9,500 page faults that made the first
-    task 2.5 times as long as the next ones. Run in each worker as it starts,
-    so the heap is the worker's own and no page is shared with the parent.
-    glibc hands the reserved blocks out again (keep_freed_memory keeps it
-    from trimming them); elsewhere, or where the kernel refuses, nothing
-    changes."""
-    libc = _glibc()
-    if libc is None:
-        return
-    malloc, free, madvise = libc.malloc, libc.free, libc.madvise
-    malloc.restype = ctypes.c_void_p
-    free.argtypes = [ctypes.c_void_p]
-    madvise.argtypes = [ctypes.c_void_p, ctypes.c_size_t, ctypes.c_int]
-    block, huge, madv_hugepage = 8 << 20, 2 << 20, 14  # blocks below the mmap threshold
-    blocks = [address for address in (malloc(block) for _ in range(megabytes * (1 << 20) // block))
-              if address]
-    spans = []  # blocks side by side on the heap, joined (each has a few bytes of header)
-    for address in sorted(blocks):
-        if spans and address - spans[-1][1] <= 64:
-            spans[-1][1] = address + block
-        else:
-            spans.append([address, address + block])
-    for low, high in spans:
-        low, high = (low + huge - 1) & ~(huge - 1), high & ~(huge - 1)
-        if high > low:
-            madvise(low, high - low, madv_hugepage)  # advice only: a refusal changes nothing
-    for address in reversed(blocks):
-        free(address)
-
-
-def keep_freed_memory():
-    """Has glibc keep the memory a task frees for the next task, instead of
-    giving it back to the system: every task's table (tens of MB) would
-    come back as fresh pages, each a page fault, a fifth of the district's
-    CPU time on a virtual machine. The forked workers inherit it. What Dask's
-    own workers do is left to Dask."""
-    libc = _glibc()
-    if libc is None:
-        return
-    m_trim_threshold, m_mmap_threshold = -1, -3
-    libc.mallopt(m_mmap_threshold, 32 << 20)  # the largest glibc takes
-    libc.mallopt(m_trim_threshold, 1 << 30)
-
-
-def _glibc():
-    """The C library when it is glibc, whose heap the two above tune (another
-    allocator has its own ways, and may place blocks otherwise); else None."""
-    try:
-        libc = ctypes.CDLL(None)
-        libc.mallopt
-    except (OSError, AttributeError):
-        return None
-    return libc
-
-
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--buildings", type=int, default=100)
@@ -326,7 +267,9 @@ def main():
                         help="local worker processes (default: every core)")
     district_footprints.add_arguments(parser)
     args = parser.parse_args()
-    keep_freed_memory()
+    # Freed memory kept for the next task, in this process and the workers
+    # forked from it (docs/scaling.md).
+    ventora.keep_freed_memory()
     start = time.perf_counter()
     try:
         if args.footprints:

@@ -21,7 +21,9 @@ GeoPackage...: what ventora.Footprints reads) becomes a job file:
 
 The file is read and indexed once for all buildings. Beside the job files
 (<out>/jobs/<id>.in) goes buildings.csv: one row per building of the file
-with its box, height, PAD, SbH, radius, job file, and why it was skipped.
+with its box (and how much of it the footprint fills, and whether another
+orientation gave a box of the same area), height, PAD, SbH, radius, job
+file, and why it was skipped.
 """
 
 import os
@@ -105,6 +107,9 @@ def footprint_jobs(path, out, *, crs=None, storey_height=3.0, default_height=Non
         has_height = not np.isnan(box.height)
         height = box.height if has_height else default_height
         row = box._asdict()
+        row["area_ratio"] = box.area / (box.length * box.width)
+        row["tie"] = (f"the same area at {box.tie.replace(' ', ', ')} deg.: the box along the "
+                      "outline's longest side is taken") if box.tie else ""
         row.update({"height_from": "data" if has_height else "" if height is None else "default",
                     "PAD (%)": near["PAD (%)"], "SbH (m)": near["SbH (m)"],
                     "sbh_from": "", "radius": near["radius"],
@@ -130,6 +135,7 @@ def footprint_jobs(path, out, *, crs=None, storey_height=3.0, default_height=Non
         paths.append(job.write(os.path.join(folder, row["job"])))
     table = pd.DataFrame(rows)
     table.to_csv(os.path.join(out, "buildings.csv"), index=False, float_format="%.9g")
+    table.attrs["notes"] = city.notes  # outlines repaired, left out, heights refused...
     return paths, table
 
 
@@ -146,6 +152,8 @@ def jobs_from_arguments(args):
                                       openings=args.openings, seed=args.seed)
     except ValueError as e:  # a file that cannot be used: the message names it
         raise SystemExit(f"district.py: {e}") from None
+    for note in table.attrs["notes"]:
+        print(f"district.py: note: {note}")
     listing = os.path.join(args.out, "jobs.txt")
     with open(listing, "w", encoding="utf-8") as f:
         f.write("".join(os.path.relpath(p, args.out) + "\n" for p in paths))

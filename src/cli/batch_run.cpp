@@ -4,6 +4,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <mutex>
 #include <numeric>
 #include <set>
@@ -14,11 +15,14 @@
 
 #include "batch_progress.h"
 #include "core/cancellation.h"
+#include "output/sweep/contam_export.h"
 #include "run_job_file.h"
 #include "sweep_job_file.h"
 
 namespace ventora::cli {
 namespace {
+
+namespace fs = std::filesystem;
 
 constexpr int kNotRun = -1;  // stopped before it started; counts as a stop
 
@@ -182,6 +186,23 @@ class Batch {
   int worst_ = kExitCompleted;
 };
 
+// CONTAM profiles written by one call are meant for one project, which
+// takes each profile name once.
+std::string ContamClash(const CliOptions& options) {
+  if (options.sweepStep == 0 || options.format != "contam") return "";
+  std::vector<ContamJob> jobs;
+  std::set<std::string> seen;  // a job given twice runs once
+  for (const std::string& job : options.jobs) {
+    CliOptions one = options;
+    one.jobs = {job};
+    std::ostringstream ignored;  // an unreadable job says so when it runs
+    const std::optional<LoadedJob> loaded = LoadJobFile(one, ignored);
+    if (loaded && seen.insert(loaded->jobName).second)
+      jobs.push_back({fs::path(loaded->jobName).filename().string(), loaded->job});
+  }
+  return ContamNameClash(jobs);
+}
+
 }  // namespace
 
 int RunBatch(const CliOptions& options, std::ostream& out, std::ostream& err,
@@ -189,6 +210,10 @@ int RunBatch(const CliOptions& options, std::ostream& out, std::ostream& err,
   int threads =
       setup.threads > 0 ? setup.threads : static_cast<int>(std::thread::hardware_concurrency());
   threads = std::clamp(threads, 1, static_cast<int>(std::max<std::size_t>(options.jobs.size(), 1)));
+  if (const std::string clash = ContamClash(options); !clash.empty()) {
+    err << "ventora-run: " << clash << '\n';
+    return kExitSystemError;
+  }
   const CliOptions cleared = WithStaleTemporariesRemoved(options);
   Batch batch(cleared, out, err, setup);
   return batch.Run(threads);

@@ -106,6 +106,10 @@ ParsedOptions ParseOptions(const std::vector<std::string>& allArgs) {
   }
   if (!options.fit.empty() || !options.zones.empty())
     return Fail("--fit and --zones go with --from-idf MODEL.idf (see --help)");
+  if (options.pad || options.sbh || options.veexp)
+    return Fail(
+        "--pad, --sbh and --veexp go with --from-idf MODEL.idf: a job file holds its own "
+        "values (see --help)");
   if (options.jobs.empty() && options.jobsFrom.empty())
     return options.surroundings.Given() ? ParsedOptions{options, ""}
                                         : Fail("no job given (see --help)");

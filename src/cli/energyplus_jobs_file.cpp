@@ -35,19 +35,18 @@ int RunEnergyPlusSweeps(const CliOptions& options, std::ostream& out, std::ostre
     return kExitSystemError;
   }
   const fs::path path = EnergyPlusOutputPath(options);
-  if (!DeleteOldOutput(path, err)) return kExitSystemError;
   std::vector<SweptJob> swept;
   swept.reserve(options.jobs.size());
   const CliOptions cleared = WithStaleTemporariesRemoved(options);
   for (const std::string& job : options.jobs) {
     int status = kExitSystemError;
-    std::optional<SweptJob> one = SweepJob(cleared, job, false, err, status);
+    std::optional<SweptJob> one = SweepJob(cleared, job, err, status);
     if (!one) return status;
     swept.push_back(std::move(*one));
   }
   std::vector<JobSweep> jobs;
   for (const SweptJob& s : swept)
-    jobs.push_back(JobSweep{s.sweep, s.loaded.job, s.stem});
+    jobs.push_back(JobSweep{s.swept.sweep, s.swept.job, s.stem});
   const EnergyPlusSettings settings{options.allTables, options.strict};
   const int status = WriteExportAt(
       path,
@@ -64,7 +63,7 @@ int RunEnergyPlusSweeps(const CliOptions& options, std::ostream& out, std::ostre
       !clash.empty())
     err << "ventora-run: warning: " << clash << '\n';
   for (const SweptJob& s : swept) {
-    const std::string warning = EnergyPlusCpWarning(s.sweep, settings);
+    const std::string warning = EnergyPlusCpWarning(s.swept.sweep, settings);
     if (!warning.empty()) err << "ventora-run: warning: " << s.stem << ": " << warning << '\n';
   }
   out << path.string() << '\n';

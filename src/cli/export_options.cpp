@@ -50,11 +50,9 @@ std::string ParseFormatOption(const std::string& arg, CliOptions& options) {
   }
   if (arg.starts_with(kPackage)) {
     options.modelicaPackage = After(arg, kPackage);
-    if (IsModelicaKeyword(options.modelicaPackage))
-      return arg + ": '" + options.modelicaPackage +
-             "' is a Modelica keyword, which no package may be named; choose another name";
-    if (IsModelicaIdentifier(options.modelicaPackage)) return "";
-    return arg + ": " + kModelicaPackageRule;
+    const std::string why = ModelicaPackageError(options.modelicaPackage);
+    if (why.empty()) return "";
+    return arg + ": " + why + (why == kModelicaPackageRule ? "" : "; choose another name");
   }
   if (arg.starts_with(kTables)) {
     options.allTables = After(arg, kTables) == "all";

@@ -6,10 +6,10 @@
 #include <memory>
 #include <stdexcept>
 
-#include "engine/pre_run_checks.h"
-#include "idf/from_model/from_model.h"
-#include "idf/from_model/from_model_summary.h"
-#include "idf/from_model/from_model_sweep.h"
+#include "commands/cp_model/from_model.h"
+#include "commands/cp_model/from_model_summary.h"
+#include "commands/cp_model/from_model_sweep.h"
+#include "commands/run_job.h"
 #include "output/sweep/export_text.h"
 #include "output/sweep/sweep_progress.h"
 #include "run_job_file.h"
@@ -127,9 +127,7 @@ int RunFromIdf(const CliOptions& options, std::ostream& out, std::ostream& err) 
     return kExitStopped;
   }
   StreamMessages messages(err);
-  if (CheckJobData(plan.job, messages, NumberLocale{}) != 0 ||
-      CheckElements(plan.job, messages) != 0) {
-    messages.Show(Message{"Error", kOutOfLimitsText});
+  if (!PassesPreRunChecks(plan.job, messages, NumberLocale{})) {
     err << "ventora-run: nothing was written\n";
     return kExitStopped;
   }

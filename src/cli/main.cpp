@@ -23,6 +23,7 @@
 
 namespace {
 
+using namespace ventora;
 using namespace ventora::cli;
 
 int CommandLineError(const std::string& error) {

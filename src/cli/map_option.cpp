@@ -5,8 +5,8 @@
 #include <exception>
 
 #ifdef VENTORA_WITH_MAP
+#include "core/program_library.h"
 #include "map/cpmap_entry.h"
-#include "output/program_library.h"
 #endif
 
 namespace ventora::cli {
@@ -52,8 +52,7 @@ bool WriteRunMap(const std::filesystem::path&, const Job&, const RunResult&, con
 #endif
 
 bool RunHasMap(const RunResult& run) {
-  return run.verdict == RunVerdict::Completed || run.verdict == RunVerdict::ValuesMissing ||
-         !run.elements.empty();
+  return run.verdict == RunVerdict::Completed || !run.elements.empty();
 }
 
 }  // namespace ventora::cli

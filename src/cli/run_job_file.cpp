@@ -5,13 +5,13 @@
 #include <system_error>
 #include <vector>
 
+#include "commands/run_job.h"
 #include "core/cancellation.h"
 #include "core/job_file.h"
 #include "core/number_text.h"
 #include "core/replace_file.h"
 #include "interrupt.h"
 #include "map_option.h"
-#include "output/run_command.h"
 #include "run_csv_file.h"
 #include "stderr_messages.h"
 
@@ -58,21 +58,6 @@ NumberLocale UserNumberLocale() {
 const MonthNames& UserMonths() {
   static const MonthNames months = UserMonthNames();
   return months;
-}
-
-int ExitStatusOf(RunOutcome outcome) {
-  switch (outcome) {
-    case RunOutcome::Completed:
-      return kExitCompleted;
-    case RunOutcome::ValuesMissing:
-      return kExitValuesMissing;
-    case RunOutcome::Refused:
-    case RunOutcome::Stopped:
-      return kExitStopped;
-    case RunOutcome::SystemError:
-      break;
-  }
-  return kExitSystemError;
 }
 
 // The map of a run that got far enough; false when it could not be written.

@@ -7,17 +7,11 @@
 #include <string>
 
 #include "cli_options.h"
+#include "commands/run_outcome.h"
 #include "core/job.h"
 #include "core/number_text.h"
 
 namespace ventora::cli {
-
-enum ExitStatus : int {
-  kExitCompleted = 0,
-  kExitSystemError = 1,
-  kExitStopped = 2,
-  kExitValuesMissing = 3,
-};
 
 struct LoadedJob {
   std::string jobName;  // absolute path without ".in"

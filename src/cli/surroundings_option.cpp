@@ -6,9 +6,11 @@
 #include <sstream>
 
 #include "cli_options.h"
+#include "core/cancellation.h"
 #include "core/parameter_limits.h"
-#include "site/pad_limit_note.h"
+#include "interrupt.h"
 #include "site/site_library.h"
+#include "site/surroundings_limits.h"
 #include "valued_options.h"
 
 namespace ventora::cli {
@@ -31,16 +33,21 @@ std::string ReadSite(const std::string& text, SurroundingsOptions& options) {
     return "--site " + text +
            ": give the site as X,Y in the file's coordinates (lon,lat for GeoJSON, "
            "easting,northing for projected data), e.g. --site 24.9384,60.1699";
+  const limits::Range& range = site::kCoordinateLimit.range;
+  if (!site::Within(x, range) || !site::Within(y, range))
+    return site::OptionOutside(site::kCoordinateLimit, text);
   options.x = x;
   options.y = y;
   return "";
 }
 
-std::string ReadLength(const std::string& name, const std::string& text,
+std::string ReadLength(const site::SurroundingsLimit& limit, const std::string& text,
                        std::optional<double>& length) {
   double value = 0;
-  if (!ReadNumber(text, value) || !(value > 0))
-    return name + " " + text + ": a length above 0 m is needed";
+  if (!ReadNumber(text, value))
+    return std::string(limit.option) + " " + text + ": a length is needed, " +
+           site::RangeText(limit);
+  if (!site::Within(value, limit.range)) return site::OptionOutside(limit, text);
   length = value;
   return "";
 }
@@ -57,19 +64,20 @@ std::string ReadOption(const std::string& name, const std::string& value,
     options.crs = value;
     return value.empty() ? "--crs needs a reference system, e.g. EPSG:28992" : "";
   }
-  if (name == "--radius") return ReadLength(name, value, options.radius);
-  if (name == "--default-height") return ReadLength(name, value, options.defaultHeight);
+  if (name == "--radius") return ReadLength(site::kRadiusLimit, value, options.radius);
+  if (name == "--default-height")
+    return ReadLength(site::kHeightLimit, value, options.defaultHeight);
   if (name == "--storey-height") {
     std::optional<double> height;
-    std::string error = ReadLength(name, value, height);
+    std::string error = ReadLength(site::kStoreyHeightLimit, value, height);
     if (height) options.storeyHeight = *height;
     return error;
   }
   // --sectors
   const auto [end, error] =
       std::from_chars(value.data(), value.data() + value.size(), options.sectors);
-  if (error != std::errc{} || end != value.data() + value.size() || options.sectors < 1 ||
-      options.sectors > 360)
+  if (error != std::errc{} || end != value.data() + value.size() ||
+      !site::Within(options.sectors, site::kSectorsLimit.range))
     return "--sectors " + value + ": the number of wind sectors is a whole number from 1 to 360";
   return "";
 }
@@ -89,7 +97,11 @@ SurroundingsAnswer Ask(const SurroundingsOptions& options, double buildingHeight
   query.sectors = options.sectors;
   query.storeyHeight = options.storeyHeight;
   query.defaultHeight = options.defaultHeight;
-  return site::FindThroughSiteLibrary(query);
+  query.cancel = InterruptFlag();
+  SurroundingsAnswer answer = site::FindThroughSiteLibrary(query);
+  // main() says what a SIGINT or SIGTERM left: nothing is written yet.
+  if (answer.cancelled) throw Cancelled();
+  return answer;
 }
 
 std::string Number(double value, int decimals) {
@@ -125,46 +137,7 @@ void PrintNotes(const SurroundingsAnswer& answer, std::ostream& err) {
     err << "ventora-run: note: " << note << '\n';
 }
 
-std::string RowText(const SectorValues& row, float fallbackSbH) {
-  return "PAD " + Number(row.pad, 2) + " %, SbH " +
-         (row.sbh ? Number(*row.sbh, 2) + " m" : Number(fallbackSbH, 2) + " m (none in the data)") +
-         ", " + std::to_string(row.buildings) + " buildings (" + std::to_string(row.withoutHeight) +
-         " without a height)";
-}
-
-AppliedSurroundings Applied(const SurroundingsOptions& options, const SurroundingsAnswer& answer,
-                            float allRoundSbH) {
-  AppliedSurroundings applied{answer.values.rows, allRoundSbH, {}};
-  std::ostringstream site;
-  site.precision(10);
-  site << *options.x << "," << *options.y;
-  applied.headerLines.push_back("Surroundings from " + options.file + " round the site " +
-                                site.str() + " within " + Number(answer.radius, 1) + " m: " +
-                                RowText(answer.values.rows.front(), allRoundSbH) + " all round.");
-  if (answer.values.rows.size() > 1)
-    applied.headerLines.push_back(
-        "Each wind direction takes the PAD and SbH of the sector it "
-        "blows from:");
-  for (std::size_t i = 1; i < answer.values.rows.size(); ++i) {
-    const SectorValues& row = answer.values.rows[i];
-    applied.headerLines.push_back("  wind from " + Number(row.from, 1) + " to " +
-                                  Number(row.to, 1) + " deg.: " + RowText(row, allRoundSbH));
-  }
-  return applied;
-}
-
 }  // namespace
-
-void SetSectorValues(const AppliedSurroundings& applied, Job& job) {
-  const int sectors = static_cast<int>(applied.rows.size()) - 1;
-  if (sectors < 1) return;
-  const double width = 360.0 / sectors;
-  const double bearing = std::fmod(std::fmod(job.AnWind, 360.0) + 360.0, 360.0);
-  const int k = static_cast<int>(std::floor((bearing + width / 2) / width)) % sectors;
-  const SectorValues& row = applied.rows[static_cast<std::size_t>(k) + 1];
-  job.PAD = static_cast<float>(row.pad);
-  job.SbH = row.sbh ? static_cast<float>(*row.sbh) : row.pad == 0 ? job.Bdz : applied.allRoundSbH;
-}
 
 std::vector<std::string> TakeSurroundingsOptions(const std::vector<std::string>& args,
                                                  SurroundingsOptions& options, std::string& error) {
@@ -184,6 +157,9 @@ std::string CheckSurroundingsOptions(const CliOptions& options) {
     return "";
   }
   if (!s.x) return "--surroundings needs --site X,Y: the studied building's centre";
+  if (options.pad || options.sbh)
+    return "--pad and --sbh give PAD and SbH, which --surroundings computes from the "
+           "footprints: give one or the other";
   const bool withJob =
       !options.jobs.empty() || !options.jobsFrom.empty() || !options.fromIdf.empty();
   if (!withJob && !s.radius)
@@ -225,26 +201,12 @@ int PrintSurroundings(const CliOptions& options, std::ostream& out, std::ostream
 
 bool ApplySurroundings(const SurroundingsOptions& options, Job& job, std::ostream& err,
                        AppliedSurroundings* applied) {
-  const SurroundingsAnswer answer = Ask(options, job.Bdz);
-  if (!answer.error.empty()) {
-    err << "ventora-run: " << answer.error << '\n';
-    return false;
-  }
-  const SectorValues& all = answer.values.rows.front();
-  job.PAD = static_cast<float>(all.pad);
-  if (all.sbh) job.SbH = static_cast<float>(*all.sbh);
-  err << "ventora-run: PAD " << Number(all.pad, 2) << " %"
-      << (all.sbh ? " and SbH " + Number(*all.sbh, 2) + " m" : "") << " from \"" << options.file
-      << "\", " << all.buildings << " buildings (" << all.withoutHeight
-      << " without a height) within " << Number(answer.radius, 1) << " m of the site\n";
-  if (!all.sbh)
-    err << "ventora-run: note: no building round the site has a height: the job's SbH ("
-        << Number(job.SbH, 2) << " m) is kept; --default-height H gives them one\n";
-  PrintNotes(answer, err);
-  if (applied) *applied = Applied(options, answer, job.SbH);
-  if (const std::string above = site::PadAboveLimitText(job); !above.empty())
-    err << "ventora-run: " << above << '\n';
-  return true;
+  const SurroundingsForJob taken = ventora::ApplySurroundings(
+      Ask(options, job.Bdz), {options.file, *options.x, *options.y}, job);
+  for (const std::string& line : taken.lines)
+    err << "ventora-run: " << line << '\n';
+  if (taken.applied && applied) *applied = taken.surroundings;
+  return taken.applied;
 }
 
 std::string SurroundingsUsage() {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "commands/surroundings_for_job.h"
 #include "core/job.h"
 #include "site/site_query.h"
 
@@ -39,23 +40,10 @@ std::string CheckSurroundingsOptions(const CliOptions& options);
 // Without a job: prints the table (or CSV) and gives the exit status.
 int PrintSurroundings(const CliOptions& options, std::ostream& out, std::ostream& err);
 
-// What a job took from the surroundings, for a sweep by sectors and the
-// exports' headers.
-struct AppliedSurroundings {
-  std::vector<site::SectorValues> rows;  // all round, then each sector
-  float allRoundSbH = 0;                 // m, as the job took it
-  std::vector<std::string> headerLines;
-};
-
 // Puts the all-round PAD and SbH into `job`, saying on `err` where they come
 // from; false after saying why not. `applied`, when given, keeps them.
 bool ApplySurroundings(const SurroundingsOptions& options, Job& job, std::ostream& err,
                        AppliedSurroundings* applied = nullptr);
-
-// The PAD and SbH of the sector the job's wind (AnWind) blows from; a
-// sector without buildings takes SbH = Bdz, one whose buildings have no
-// height the all-round SbH.
-void SetSectorValues(const AppliedSurroundings& applied, Job& job);
 
 std::string SurroundingsUsage();
 

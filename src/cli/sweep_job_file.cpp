@@ -3,9 +3,9 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "commands/run_job.h"
 #include "core/replace_file.h"
 #include "energyplus_jobs_file.h"
-#include "engine/pre_run_checks.h"
 #include "interrupt.h"
 #include "output/sweep/export_formats.h"
 #include "output/sweep/export_text.h"
@@ -26,36 +26,33 @@ const ExportFormat& FormatOf(const CliOptions& options) {
   return *FindExportFormat(options.format);  // the option parser accepts known formats only
 }
 
-bool PassesPreRunChecks(LoadedJob& loaded, MessageSink& messages) {
-  const NumberLocale locale = loaded.numbers.Locale();
-  if (CheckJobData(loaded.job, messages, locale) == 0 && CheckElements(loaded.job, messages) == 0)
-    return true;
-  messages.Show(Message{"Error", kOutOfLimitsText});
-  return false;
-}
-
-void ReportStops(const WindSweep& sweep, const std::string& format, std::ostream& err) {
-  // The profile sweep turns the building to AzB 0 (see ProfileSweepJob).
-  for (const std::string& note : StoppedDirectionNotes(sweep, FindExportFormat(format)->profiles))
-    err << "ventora-run: " << note << '\n';
+// The request of one job as the command line's options put it.
+SweepRequest RequestOf(const CliOptions& options, const LoadedJob& loaded) {
+  SweepRequest request;
+  request.job = loaded.job;
+  request.jobName = loaded.jobName;
+  request.format = options.format;
+  request.settings = {options.sweepStep, options.contamFirst, options.modelicaPackage,
+                      options.strict, CliExportInfo(options)};
+  request.settings.info.notes = loaded.surroundings.headerLines;
+  request.allTables = options.allTables;
+  request.file = SweepOutputPath(loaded.jobName, options);
+  request.checkFirst = true;
+  request.locale = loaded.numbers.Locale();
+  request.surroundings = loaded.surroundings;
+  return request;
 }
 
 int WriteExport(const SweptJob& swept, const CliOptions& options, std::ostream& out,
                 std::ostream& err) {
-  const fs::path path = SweepOutputPath(swept.loaded.jobName, options);
+  const SweepRequest request = RequestOf(options, swept.loaded);
   std::string warning;
-  ExportSettings settings{options.sweepStep, options.contamFirst, options.modelicaPackage,
-                          options.strict, CliExportInfo(options)};
-  settings.info.notes = swept.loaded.surroundings.headerLines;
-  const ExportFormat& format = FormatOf(options);
   const int status = WriteExportAt(
-      path,
-      [&] { return format.text(swept.sweep, swept.loaded.job, swept.stem, settings, warning); },
-      err);
+      request.file, [&] { return SweepExportText(request, swept.swept, warning); }, err);
   if (status != kExitCompleted) return status;
   if (!warning.empty()) err << "ventora-run: warning: " << warning << '\n';
-  out << path.string() << '\n';
-  return swept.sweep.AllCompleted() ? kExitCompleted : kExitValuesMissing;
+  out << request.file.string() << '\n';
+  return swept.swept.sweep.AllCompleted() ? kExitCompleted : kExitValuesMissing;
 }
 
 }  // namespace
@@ -82,40 +79,22 @@ ExportInfo CliExportInfo(const CliOptions& options) {
   return {.version = VENTORA_VERSION, .boundaryLayer = options.boundaryLayer, .notes = {}};
 }
 
-bool DeleteOldOutput(const fs::path& path, std::ostream& err) {
-  std::error_code error;
-  fs::remove(path, error);
-  if (!error) return true;
-  err << "ventora-run: cannot delete the old \"" << path.string() << "\": " << error.message()
-      << '\n';
-  return false;
-}
-
 std::optional<SweptJob> SweepJob(const CliOptions& options, const std::string& job,
-                                 bool deleteOldExport, std::ostream& err, int& status) {
+                                 std::ostream& err, int& status) {
   CliOptions one = options;
   one.jobs = {job};
   std::optional<LoadedJob> loaded = LoadJobFile(one, err);
   status = kExitSystemError;
   if (!loaded) return std::nullopt;
   if (!options.staleTemporariesRemoved) RemoveStaleTemporaries(loaded->jobName);
-  // The old export goes before anything is computed, as a run's old report does.
-  if (deleteOldExport && !DeleteOldOutput(SweepOutputPath(loaded->jobName, options), err))
-    return std::nullopt;
   StreamMessages messages(err);
-  status = kExitStopped;
-  if (!PassesPreRunChecks(*loaded, messages)) return std::nullopt;
   SweepSetup setup;
   setup.messages = &messages;
   setup.progress = SweepProgress(err);
   setup.cancel = InterruptFlag();
-  if (loaded->surroundings.rows.size() > 1)
-    setup.atDirection = [&s = loaded->surroundings](Job& j) { SetSectorValues(s, j); };
-  const Job swept = ExportSweepJob(FormatOf(options), loaded->job);
   SweptJob result{*loaded, {}, fs::path(loaded->jobName).filename().string()};
   try {
-    result.sweep =
-        RunWindSweep(swept, ExportDirections(FormatOf(options), options.sweepStep), setup);
+    result.swept = SweepForExport(RequestOf(options, *loaded), setup);
   } catch (const Cancelled&) {
     throw;
   } catch (const std::exception& e) {
@@ -123,19 +102,17 @@ std::optional<SweptJob> SweepJob(const CliOptions& options, const std::string& j
     status = kExitSystemError;
     return std::nullopt;
   }
-  ReportStops(result.sweep, options.format, err);
-  if (!result.sweep.AnyCompleted()) {
-    err << "ventora-run: no wind direction could be computed; nothing was written\n";
-    return std::nullopt;
-  }
-  status = kExitCompleted;
+  for (const std::string& note : result.swept.notes)
+    err << "ventora-run: " << note << '\n';
+  status = ExitStatusOf(result.swept.outcome);
+  if (result.swept.outcome != RunOutcome::Completed) return std::nullopt;
   return result;
 }
 
 int RunSweepFile(const CliOptions& options, std::ostream& out, std::ostream& err) {
   if (options.format == "energyplus") return RunEnergyPlusSweeps(options, out, err);
   int status = kExitSystemError;
-  std::optional<SweptJob> swept = SweepJob(options, options.jobs.front(), true, err, status);
+  std::optional<SweptJob> swept = SweepJob(options, options.jobs.front(), err, status);
   if (!swept) return status;
   return WriteExport(*swept, options, out, err);
 }

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "cli_options.h"
+#include "commands/sweep_export.h"
 #include "output/sweep/export_job_summary.h"
-#include "output/sweep/wind_sweep.h"
 #include "run_job_file.h"
 
 namespace ventora::cli {
@@ -25,25 +25,22 @@ ExportInfo CliExportInfo(const CliOptions& options);
 
 struct SweptJob {
   LoadedJob loaded;
-  WindSweep sweep;
-  std::string stem;  // the job file's name without folder and ".in"
+  SweptForExport swept;  // the job as checked and swept
+  std::string stem;      // the job file's name without folder and ".in"
 };
 
-// Loads, checks and sweeps the job named `job` as `options` say, first
-// removing its old export when `deleteOldExport`; names each stopped
-// direction on `err`. Gives nothing, with `status` set to the exit status,
-// when there is nothing to export.
+// Loads, checks and sweeps the job named `job` as `options` say; names
+// each stopped direction on `err`. Gives nothing, with `status` set to the
+// exit status, when there is nothing to export. The old export stays until
+// a whole new one replaces it.
 std::optional<SweptJob> SweepJob(const CliOptions& options, const std::string& job,
-                                 bool deleteOldExport, std::ostream& err, int& status);
+                                 std::ostream& err, int& status);
 
 // Writes the export `text()` makes at `path` (whole or not at all); gives
 // 0, or 2 when the export refuses the sweep and 1 when the file cannot be
 // written, each said on `err`.
 int WriteExportAt(const std::filesystem::path& path, const std::function<std::string()>& text,
                   std::ostream& err);
-
-// Removes an export of an earlier run, so a failed run leaves none behind.
-bool DeleteOldOutput(const std::filesystem::path& path, std::ostream& err);
 
 // Exit status as RunJobFile's: 0 every direction computed, 3 some stopped
 // (each named on `err`), 2 refused or nothing to write, 1 system error.

@@ -77,4 +77,7 @@ std::string JobNameFromSaveAsPath(std::string_view path);
 // The platform's directory separators: "/" here, "\" and "/" on Windows.
 bool IsDirectorySeparator(char c);
 
+// What follows the path's last directory separator: the name a title shows.
+std::string FileNameOf(std::string_view path);
+
 }  // namespace ventora

@@ -10,6 +10,12 @@ bool IsDirectorySeparator(char c) {
 #endif
 }
 
+std::string FileNameOf(std::string_view path) {
+  for (std::size_t i = path.size(); i-- > 0;)
+    if (IsDirectorySeparator(path[i])) return std::string(path.substr(i + 1));
+  return std::string(path);
+}
+
 std::string JobNameFromOpenPath(std::string_view path) {
   for (std::size_t i = path.size(); i-- > 0;) {
     if (path[i] == '.') return std::string(path.substr(0, i));

@@ -6,13 +6,13 @@
 #include <cstdint>
 
 #include "core/job.h"
-#include "engine/along_factor_cache.h"
 #include "engine/facade_geometry.h"
-#include "engine/facade_plans.h"
-#include "engine/height_part_cache.h"
+#include "engine/models/model_input.h"
 #include "engine/run_context.h"
 
 namespace ventora {
+
+class Speedups;
 
 struct FacadeCpResult {
   float cp = 0;
@@ -33,17 +33,27 @@ struct FacadeCpInput {
   std::int16_t Islope = 0;
   float Phi = 0;
   FacadeCpResult carried{};
-  // The walk's cache of height parts, or null to compute every element in
-  // full; the result is the same either way.
-  HeightPartCache* heights = nullptr;
-  // The walk's plans of the height factors at the job's values, or null to
-  // evaluate every factor in full; the result is the same either way.
-  FacadePlans* plans = nullptr;
-  // The walk's factors along the walls, or null to evaluate every element's;
-  // the result is the same either way.
-  AlongFactorCache* alongs = nullptr;
+  // What the walk keeps to compute less (speedups/speedups.h), or null to
+  // compute every element in full; the result is the same either way.
+  Speedups* speedups = nullptr;
 };
 
 FacadeCpResult FacadeCp(const RunContext& ctx, const FacadeCpInput& in);
+
+// What the element's model takes: the job's values and its facade's.
+inline ModelInput ModelInputOf(const FacadeCpInput& in) {
+  const auto i = static_cast<std::size_t>(FacadeIndex(in.facade));
+  const FacadeGeometry& g = in.geometry;
+  return {.VeEXP = in.VeEXP,
+          .PAD = in.PAD,
+          .RbH = g.RbH,
+          .FAR = g.FacadeFAR[i],
+          .SAR = g.FacadeSAR[i],
+          .angle = g.FacadeAngle[i],
+          .ZH = in.ZH,
+          .XL = in.XL,
+          .Islope = in.Islope,
+          .Phi = in.Phi};
+}
 
 }  // namespace ventora

@@ -3,7 +3,8 @@
 // one's facade, its relative place (the height as the run computes it, within
 // the model's band), its place in metres as the report shows it, and whether
 // it lies outside its facade. None of it depends on the wind direction, so a
-// sweep prepares its elements once for all its directions (ElementMemo).
+// sweep prepares its elements once for all its directions
+// (speedups/element_memo.h).
 
 #include <cstdint>
 #include <vector>
@@ -27,21 +28,5 @@ struct PreparedElement {
 // element order (vector index k - 1). Throws std::runtime_error for a facade
 // holding fewer than 0 or more than 400 elements.
 std::vector<PreparedElement> PrepareElements(const Job& job);
-
-// The elements an earlier run of the same job prepared, kept with the values
-// they were made from (the elements' places, the building's size, VeEXP) and
-// made again when one of those changes, so a caller that changes the job
-// between runs still gets its own elements.
-class ElementMemo {
- public:
-  const std::vector<PreparedElement>& For(const Job& job);
-
- private:
-  bool SameSource(const Job& job) const;
-
-  bool made_ = false;
-  Job source_;  // the values the elements were made from
-  std::vector<PreparedElement> elements_;
-};
 
 }  // namespace ventora

@@ -12,6 +12,12 @@
 
 namespace ventora {
 
+// The Cp of an element no model computed (it lies outside its facade, or a
+// wall's ratio curve has no real value there): reports show it as it is.
+inline constexpr float kNotComputedCp = 10000;
+// The Cp of an element on the floor, which no model covers.
+inline constexpr float kFloorCp = 999;
+
 // One computed (or refused) element, as the report shows it.
 struct ElementResult {
   std::int16_t iface = 0;  // facade 1..6
@@ -20,7 +26,7 @@ struct ElementResult {
   float Z = 0;             // ZH * H, 32-bit (after clamping)
   float XL = 0;
   float ZH = 0;
-  float Cp = 0;  // 10000 for an element outside its facade
+  float Cp = 0;  // kNotComputedCp for an element outside its facade
 };
 
 class ReportWriter : public ReportLineSink {

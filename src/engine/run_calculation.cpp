@@ -5,9 +5,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "engine/models/row_memo.h"
 #include "engine/prepared_elements.h"
 #include "engine/run_limits.h"
+#include "engine/speedups/speedups.h"
 
 namespace ventora {
 namespace {
@@ -21,8 +21,8 @@ void ShowAll(const RunContext& ctx, const std::vector<std::string>& texts) {
 // Walks the prepared elements; returns the run's error code (0: all done).
 class ElementWalk {
  public:
-  ElementWalk(const Job& job, const RunContext& ctx, const RunSetup& setup, ReportWriter& report,
-              RunResult& result)
+  ElementWalk(const Job& job, const RunContext& ctx, const RunSetup& setup, Speedups& speedups,
+              ReportWriter& report, RunResult& result)
       : ctx_(ctx),
         setup_(setup),
         report_(report),
@@ -32,15 +32,8 @@ class ElementWalk {
                .VeEXP = job.VeEXP,
                .Islope = job.Islope,
                .Phi = job.Phi,
-               .heights = &heights_,
-               .plans = setup.plans != nullptr ? setup.plans : &ownPlans_,
-               .alongs = setup.alongs != nullptr ? setup.alongs : &ownAlongs_} {
-    for (int iface = 1; iface <= kFacadeCount; ++iface) {
-      const auto count =
-          static_cast<std::size_t>(std::clamp<int>(job.ElmCount[iface], 0, kMaxElements));
-      heights_.Expect(iface,
-                      std::span(job.ElmZ[static_cast<std::size_t>(iface)]).subspan(1, count));
-    }
+               .speedups = &speedups} {
+    speedups.StartWalk(job);
   }
 
   std::int16_t Run(const std::vector<PreparedElement>& elements) {
@@ -53,7 +46,7 @@ class ElementWalk {
  private:
   // False when the run stops at this element.
   bool Element(std::int16_t k, const PreparedElement& e) {
-    float Cp = 10000;  // an element outside its facade is not computed
+    float Cp = kNotComputedCp;  // an element outside its facade
     if (e.outside) {
       runError_ = 1;
     } else {
@@ -91,10 +84,7 @@ class ElementWalk {
   const RunSetup& setup_;
   ReportWriter& report_;
   RunResult& result_;
-  HeightPartCache heights_;
-  FacadePlans ownPlans_;
-  AlongFactorCache ownAlongs_;
-  FacadeCpInput input_;  // after the caches and plans, which it points to
+  FacadeCpInput input_;
   std::int16_t runError_ = 0;
   float sum_ = 0;
   std::int16_t count_ = 0;
@@ -108,32 +98,26 @@ struct WalkedElements {
 
 // Steps after the report is open; returns the run's error code.
 std::int16_t CheckAndWalk(const Job& job, RunContext& ctx, const RunSetup& setup,
-                          ReportWriter& report, RunResult& result, WalkedElements& walked) {
+                          Speedups& speedups, ReportWriter& report, RunResult& result,
+                          WalkedElements& walked) {
   if (!ParametersWithinLimits(job)) return 1;
   ShowAll(ctx, ParameterConfidenceWarnings(job));
   report.WriteHeader(job, setup.jobName, setup.dateText);
   const std::vector<PreparedElement>& elements =
-      setup.elements != nullptr ? setup.elements->For(job) : (walked.own = PrepareElements(job));
+      setup.speedups != nullptr ? speedups.Elements(job) : (walked.own = PrepareElements(job));
   walked.walked = elements;
   result.geometry = DeriveFacadeGeometry(job);
   if (!DerivedWithinLimits(job, result.geometry)) return 1;
   ShowAll(ctx, DerivedConfidenceWarnings(result.geometry));
   report.WriteColumnHeader();
-  return ElementWalk(job, ctx, setup, report, result).Run(elements);
+  return ElementWalk(job, ctx, setup, speedups, report, result).Run(elements);
 }
 
-// Keeps ctx.report pointing at the open report, and ctx.rows at the run's
-// curve values, only while the run lasts.
+// Keeps ctx.report pointing at the open report only while the run lasts.
 class ReportAttachment {
  public:
-  ReportAttachment(RunContext& ctx, ReportWriter& report, RowMemo& rows) : ctx_(ctx) {
-    ctx_.report = &report;
-    ctx_.rows = &rows;
-  }
-  ~ReportAttachment() {
-    ctx_.report = nullptr;
-    ctx_.rows = nullptr;
-  }
+  ReportAttachment(RunContext& ctx, ReportWriter& report) : ctx_(ctx) { ctx_.report = &report; }
+  ~ReportAttachment() { ctx_.report = nullptr; }
   ReportAttachment(const ReportAttachment&) = delete;
   ReportAttachment& operator=(const ReportAttachment&) = delete;
 
@@ -155,10 +139,11 @@ RunResult RunCalculation(const Job& job, RunContext& ctx, const RunSetup& setup)
   std::int16_t runError = 0;
   WalkedElements walked;
   {
-    std::unique_ptr<RowMemo> ownRows;
-    if (setup.rows == nullptr) ownRows = std::make_unique<RowMemo>();
-    ReportAttachment attached(ctx, *report, setup.rows != nullptr ? *setup.rows : *ownRows);
-    runError = CheckAndWalk(job, ctx, setup, *report, result, walked);
+    std::unique_ptr<Speedups> own;
+    if (setup.speedups == nullptr) own = std::make_unique<Speedups>();
+    ReportAttachment attached(ctx, *report);
+    runError = CheckAndWalk(job, ctx, setup, setup.speedups != nullptr ? *setup.speedups : *own,
+                            *report, result, walked);
   }
   result.status = JudgeElements(job, result.geometry, result.elements, walked.walked);
   // The report is in place before the verdict says so: a run that returns

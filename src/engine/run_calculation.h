@@ -20,17 +20,12 @@
 
 namespace ventora {
 
-class AlongFactorCache;
-class ElementMemo;
-class FacadePlans;
-class RowMemo;
+class Speedups;
 
-// How a run ended.
+// How a run ended. A run that cannot write its report throws instead.
 enum class RunVerdict : int {
-  Completed = 0,      // every element computed
-  Broken = 1,         // the run broke off (a report could not be written)
-  Stopped = 2,        // a limit, element or model failure stopped the run
-  ValuesMissing = 3,  // completed, some Cp values not calculated
+  Completed = 0,  // every element computed
+  Stopped = 2,    // a limit, element or model failure stopped the run, or it never ran
 };
 
 // Same shape as FacadeCp, so tests can stand in for the models.
@@ -43,19 +38,10 @@ struct RunSetup {
   std::string jobName;   // full path without ".in", shown on the title line
   std::string dateText;  // already formatted (FormatReportDate)
   FacadeCpFunction facadeCp = &FacadeCp;
-  // The curve values of earlier runs of the same job at other wind
-  // directions (engine/models/row_memo.h), or null: the run keeps its own.
-  RowMemo* rows = nullptr;
-  // The elements as earlier runs of the same job prepared them
-  // (engine/prepared_elements.h), or null: the run prepares its own.
-  ElementMemo* elements = nullptr;
-  // The walls' factors along the facade kept by earlier runs
-  // (engine/along_factor_cache.h), or null: the run keeps its own.
-  AlongFactorCache* alongs = nullptr;
-  // The plans of the height factors made by earlier runs
-  // (engine/facade_plans.h, each kept with the values it was made from), or
-  // null: the run makes its own.
-  FacadePlans* plans = nullptr;
+  // What earlier runs of the same job (a sweep's other directions) kept so
+  // that this one computes less (engine/speedups/speedups.h), or null: the
+  // run keeps its own. Either way every number comes out the same.
+  Speedups* speedups = nullptr;
 };
 
 struct FacadeAverage {
@@ -64,7 +50,7 @@ struct FacadeAverage {
 };
 
 struct RunResult {
-  RunVerdict verdict = RunVerdict::Broken;
+  RunVerdict verdict = RunVerdict::Stopped;
   FacadeGeometry geometry;              // filled once the parameters passed
   std::vector<ElementResult> elements;  // every element line of the report
   std::vector<FacadeAverage> averages;  // every average line of the report

@@ -10,8 +10,6 @@
 
 namespace ventora {
 
-class RowMemo;
-
 class ReportLineSink {
  public:
   virtual ~ReportLineSink() = default;
@@ -23,9 +21,6 @@ struct RunContext {
   bool quiet = false;                // suppresses the models' range boxes
   MessageSink* messages = nullptr;   // may be null: nothing is shown
   ReportLineSink* report = nullptr;  // may be null: no report is open
-  // The curve values the models evaluated at the job's values while a run
-  // lasts (engine/models/row_memo.h); null: every curve is evaluated.
-  RowMemo* rows = nullptr;
 
   // An OK-only box with the program's title and no icon, unless quiet.
   void RangeMessage(const std::string& text) const {

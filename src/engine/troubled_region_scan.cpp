@@ -5,9 +5,9 @@
 #include "core/cp_envelope.h"
 #include "core/number_locale.h"
 #include "engine/facade_cp.h"
-#include "engine/height_part_cache.h"
 #include "engine/pre_run_checks.h"
 #include "engine/run_limits.h"
+#include "engine/speedups/speedups.h"
 #include "engine/troubled_region.h"
 
 namespace ventora::troubled {
@@ -34,20 +34,16 @@ class Silent : public MessageSink {
   MsgAnswer Show(const Message&) override { return MsgAnswer::Ok; }
 };
 
-// The element's own heights, as the run computes them: row by row, so that
-// each row's height part is evaluated once.
+// The element's own heights, and the heights the run computes them at.
 struct Heights {
   explicit Heights(float VeEXP) {
     for (int h = 0; h < kHeights; ++h) {
       own[h] = 0.1f + 0.05f * static_cast<float>(h);
       computed[h] = ClampedZH(Facade::Wall1, own[h], VeEXP);
-      for (std::size_t x = 0; x < kXL.size(); ++x)
-        walked[h * kXL.size() + x] = computed[h];
     }
   }
   std::array<float, kHeights> own{};
   std::array<float, kHeights> computed{};
-  std::array<float, kHeights * kXL.size()> walked{};
 };
 
 // Wall 1 head on (it faces 270 at AzB 0): what the run would find over its
@@ -66,8 +62,9 @@ int Finding(float PAD, float RbH, float FAR, float SAR, float VeEXP) {
   const FacadeGeometry geometry = DeriveFacadeGeometry(job);
   if (!DerivedWithinLimits(job, geometry)) return 0;
   const Heights heights(VeEXP);
-  HeightPartCache parts;
-  parts.Expect(FacadeIndex(Facade::Wall1), heights.walked);
+  // Row by row, upwards: each row's height part is evaluated once.
+  Speedups speedups;
+  speedups.StartWalk(job);
   const RunContext ctx{true, nullptr, nullptr};
   const limits::CpEnvelope& windward = limits::EnvelopeOf(limits::CpRole::WindwardWall);
   int found = 0;
@@ -82,7 +79,7 @@ int Finding(float PAD, float RbH, float FAR, float SAR, float VeEXP) {
                                               .XL = XL,
                                               .ZH = heights.computed[h],
                                               .carried = {0, 0},
-                                              .heights = &parts});
+                                              .speedups = &speedups});
       if (r.err != 0) continue;
       if (!(r.cp >= windward.low.value && r.cp <= windward.high.value))
         found |= kBeyondBit;

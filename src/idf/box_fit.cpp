@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 
 #include "core/ascii_case.h"
 #include "idf/enclosing_rectangle.h"
 #include "idf/fit_parts.h"
+#include "idf/inward_walls.h"
 #include "idf/opening_placement.h"
 #include "idf/roof_fit.h"
+#include "idf/single_sided.h"
 
 namespace ventora::idf {
 namespace {
@@ -206,12 +209,27 @@ void AddNotes(BoxFit& fit, const IdfGeometry& geometry, const FitOptions& option
   }
 }
 
+// EnergyPlus takes one airflow surface per surface; a second would be kept
+// with the first's Cp and its own external node.
+void RefuseRepeatedAirflowSurfaces(const IdfFile& file) {
+  std::map<std::string, const IdfObject*> first;
+  for (const IdfObject* afn : file.All("AirflowNetwork:MultiZone:Surface")) {
+    const auto [at, isNew] = first.emplace(AsciiLower(afn->Name()), afn);
+    if (isNew) continue;
+    throw IdfError(file.Where(*afn) + ": names the same surface as line " +
+                   std::to_string(at->second->line) +
+                   ", where an AirflowNetwork:MultiZone:Surface already names it; EnergyPlus "
+                   "takes one airflow surface per surface: remove one of the two");
+  }
+}
+
 // Every exterior airflow opening as an element, facade by facade.
 void PlaceOpenings(const IdfFile& file, const IdfGeometry& geometry, const Frame& fr,
                    const FitOptions& options, BoxFit& fit) {
   Job& job = fit.job;
   std::vector<std::string> bad;
   std::array<std::vector<FittedOpening>, kFacadeCount + 1> byFacade;
+  const std::vector<std::string> singleSided = AdvancedSingleSidedZones(file);
   for (const IdfObject* afn : file.All("AirflowNetwork:MultiZone:Surface")) {
     const IdfSurface* s = geometry.Find(afn->Name());
     if (s == nullptr) throw IdfError(file.Where(*afn) + ": names no detailed surface of the model");
@@ -232,6 +250,11 @@ void PlaceOpenings(const IdfFile& file, const IdfGeometry& geometry, const Frame
     }
     p.opening.airflowSurface = afn;
     p.opening.surface = s->name;
+    for (const std::string& zone : singleSided) {
+      if (!SameIgnoringCase(zone, host->zone)) continue;
+      p.opening.singleSidedZone = zone;
+      p.opening.remarks.push_back(AdvancedSingleSidedRemark(zone));
+    }
     p.opening.facade = p.facade;
     p.opening.element = static_cast<int>(list.size()) + 1;
     list.push_back(p.opening);
@@ -260,6 +283,8 @@ void PlaceOpenings(const IdfFile& file, const IdfGeometry& geometry, const Frame
 
 BoxFit FitBox(const IdfFile& file, const IdfGeometry& geometry, const FitOptions& options) {
   CheckZones(file, geometry, options);
+  RefuseRepeatedAirflowSurfaces(file);
+  RefuseInwardWalls(file, geometry);
   std::vector<Face> walls;
   std::vector<Face> roofs;
   for (const IdfSurface& s : geometry.surfaces) {

@@ -48,6 +48,8 @@ struct FittedOpening {
   bool onWall = false;
   double setBack = 0;                // m its surface stands behind the facade (walls)
   std::vector<std::string> remarks;  // how it was placed, where that needs saying
+  std::string singleSidedZone;       // its zone, when that asks for EnergyPlus's Advanced
+                                     // single-sided coefficients (single_sided.h)
 };
 
 struct BoxFit {

@@ -1,16 +1,15 @@
 #pragma once
-// The smallest-area rectangle round points on a plan, in any orientation:
-// one of its sides lies along a side of the points' convex hull, so trying
-// every hull side finds it.
+// The smallest-area rectangle round points on a plan, in any orientation
+// (core/plan_geometry.h), as the box fit takes it: the azimuth of one of
+// its sides and its area.
 
 #include <vector>
 
+#include "core/plan_geometry.h"
+
 namespace ventora::idf {
 
-struct PlanPoint {
-  double x = 0;  // east
-  double y = 0;  // north
-};
+using PlanPoint = plan::Point;
 
 struct PlanRectangle {
   double azimuth = 0;  // of one side's outward normal, degrees in [0, 90)

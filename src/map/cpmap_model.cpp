@@ -4,18 +4,11 @@
 #include <cmath>
 #include <map>
 
+#include "core/job_file.h"
 #include "output/format_right.h"
 
 namespace ventora {
 namespace {
-
-// Sentinel of the run for an element outside its facade.
-constexpr float kOutsideCp = 10000;
-
-std::string FileNameOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of("/\\");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 std::string Trimmed(const std::string& text) {
   const std::size_t first = text.find_first_not_of(' ');
@@ -36,7 +29,7 @@ CpMarker MarkerOf(const Job& job, std::int16_t iface, std::int16_t ielm, std::in
   const ElementResult& e = run.elements[line->second];
   m.Cp = e.Cp;
   m.computedZ = e.Z;
-  m.state = m.Cp == kOutsideCp ? MarkerState::OutsideFacade : MarkerState::Computed;
+  m.state = m.Cp == kNotComputedCp ? MarkerState::OutsideFacade : MarkerState::Computed;
   m.implausible = line->second < run.status.size() &&
                   run.status[line->second].plausibility == CpPlausibility::Implausible;
   return m;

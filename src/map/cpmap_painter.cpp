@@ -4,7 +4,7 @@
 #include <QTransform>
 #include <cmath>
 
-#include "engine/models/roof_layout.h"
+#include "core/roof_layout.h"
 #include "map/cpmap_colors.h"
 
 namespace ventora {

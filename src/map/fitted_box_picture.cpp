@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "engine/models/roof_layout.h"
+#include "core/roof_layout.h"
 #include "map/cpmap_layout.h"
 #include "map/cpmap_model.h"
 

@@ -1,6 +1,6 @@
 #include "output/workbook_library.h"
 
-#include "output/program_library.h"
+#include "core/program_library.h"
 #include "output/workbook_entry.h"
 
 // Resolved when the program links the writer directly; null otherwise.

@@ -226,7 +226,8 @@ void BindResult(py::module_& m) {
           "name", [](const PyResult& r) { return r.name; }, "The name of the job that ran.")
       .def(
           "table", [](const PyResult& r) { return Table(r.table); },
-          "Every element as columns of arrays: facade, number, x, z, x_rel, z_rel, cp, status "
+          "Every element as columns of arrays: facade, number (on its facade, from 1, as the "
+          "exports name it), x, z, x_rel, z_rel, cp, status "
           "(\"plausible\", \"outside-confidence\", \"implausible\" or \"not-computed\") and "
           "status_detail (which confidence range, or which bound of the plausible envelope).")
       .def("to_pandas", &ResultFrame,
@@ -259,7 +260,7 @@ PyResult Run(const PyJob& job) {
 std::vector<Message> Check(const PyJob& job) {
   CollectedMessages messages;
   Job copy = job.job;
-  PassesPreRunChecks(copy, messages);
+  PassesPreRunChecks(copy, messages, kPointDecimal);
   return messages.messages();
 }
 

@@ -4,6 +4,8 @@
 
 #include <pybind11/stl.h>
 
+#include <cstdio>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <stdexcept>
@@ -14,6 +16,7 @@
 #include "bindings.h"
 #include "site/building_boxes.h"
 #include "site/site_query.h"
+#include "site_arguments.h"
 
 namespace ventora::python {
 namespace {
@@ -32,27 +35,45 @@ Answer Rows(const site::SurroundingsAnswer& answer) {
   return {rows, answer.radius, answer.notes};
 }
 
-site::SurroundingsQuery Query(double x, double y, std::optional<double> radius,
-                              double buildingHeight, int sectors,
-                              std::optional<double> defaultHeight) {
+// The query of ventora.surroundings and Footprints.surroundings, its
+// arguments checked as ventora-run checks its options.
+site::SurroundingsQuery Query(const py::handle& site, const py::handle& radius,
+                              const py::handle& buildingHeight, const py::handle& sectors,
+                              const py::handle& defaultHeight) {
   site::SurroundingsQuery query;
-  query.site = {x, y};
-  query.radius = radius;
-  query.buildingHeight = buildingHeight;
-  query.sectors = sectors;
-  query.defaultHeight = defaultHeight;
+  query.site = SiteArgument(site);
+  query.radius = OptionalLength(radius, site::kRadiusLimit);
+  // Bdz as a job holds it (above 0); 0 when a radius is given instead.
+  if (!buildingHeight.is_none()) {
+    static constexpr site::SurroundingsLimit kBuilding{"", "building_height", "building_height",
+                                                       "m", limits::Above(0)};
+    query.buildingHeight = LengthArgument(buildingHeight, kBuilding);
+  }
+  query.sectors = SectorsArgument(sectors);
+  query.defaultHeight = OptionalLength(defaultHeight, site::kHeightLimit);
   return query;
+}
+
+std::string CrsArgument(const py::handle& crs) {
+  if (crs.is_none()) return "";
+  if (!PyUnicode_Check(crs.ptr()))
+    throw py::type_error(
+        "crs must be a reference system's name (text, e.g. \"EPSG:28992\") or "
+        "None, not " +
+        py::repr(crs).cast<std::string>());
+  return crs.cast<std::string>();
 }
 
 // (rows, radius used, notes); a file or site that cannot be used raises
 // ValueError with the message ventora-run prints.
-Answer Surroundings(const std::string& path, double x, double y, std::optional<double> radius,
-                    double buildingHeight, int sectors, const std::string& crs, double storeyHeight,
-                    std::optional<double> defaultHeight) {
-  site::SurroundingsQuery query = Query(x, y, radius, buildingHeight, sectors, defaultHeight);
+Answer Surroundings(const std::string& path, const py::handle& site, const py::handle& radius,
+                    const py::handle& buildingHeight, const py::handle& sectors,
+                    const py::handle& crs, const py::handle& storeyHeight,
+                    const py::handle& defaultHeight) {
+  site::SurroundingsQuery query = Query(site, radius, buildingHeight, sectors, defaultHeight);
   query.file = path;
-  query.crs = crs;
-  query.storeyHeight = storeyHeight;
+  query.crs = CrsArgument(crs);
+  query.storeyHeight = LengthArgument(storeyHeight, site::kStoreyHeightLimit);
   site::SurroundingsAnswer answer;
   {
     py::gil_scoped_release released;
@@ -65,14 +86,15 @@ Answer Surroundings(const std::string& path, double x, double y, std::optional<d
 // set, so one thread at a time asks it.
 class LoadedFootprints {
  public:
-  LoadedFootprints(const std::string& path, const std::string& crs, double storeyHeight) {
-    if (!(storeyHeight > 0)) throw py::value_error("the storey height must be above 0 m");
+  LoadedFootprints(const std::string& path, const py::handle& crs, const py::handle& storey) {
+    const std::string system = CrsArgument(crs);
+    const double storeyHeight = LengthArgument(storey, site::kStoreyHeightLimit);
     std::string error;
     {
       py::gil_scoped_release released;
       try {
-        set_.emplace(
-            site::LoadFootprints(path, site::ReadRules{.storeyHeight = storeyHeight}, crs));
+        set_.emplace(site::LoadFootprints(
+            path, site::ReadRules{.storeyHeight = storeyHeight, .cancel = nullptr}, system));
       } catch (const std::exception& e) {
         error = e.what();
       }
@@ -80,8 +102,40 @@ class LoadedFootprints {
     if (!error.empty()) throw py::value_error(error);
   }
 
+  explicit LoadedFootprints(const site::StoredFootprints& stored) { set_.emplace(stored); }
+
+  // What a pickle keeps: the valid outlines, so that a Dask worker neither
+  // reads the file (which it may not reach) nor repairs its outlines again.
+  py::tuple State() const {
+    site::StoredFootprints stored;
+    {
+      py::gil_scoped_release released;
+      const std::lock_guard lock(mutex_);
+      stored = set_->Stored();
+    }
+    py::list footprints;
+    for (const site::StoredFootprint& f : stored.footprints)
+      footprints.append(py::make_tuple(f.id, f.height, f.part, py::bytes(f.wkb)));
+    return py::make_tuple(stored.name, stored.crs, stored.crsFromOption, stored.notes, footprints);
+  }
+
+  static std::unique_ptr<LoadedFootprints> FromState(const py::tuple& state) {
+    site::StoredFootprints stored{state[0].cast<std::string>(),
+                                  state[1].cast<std::string>(),
+                                  state[2].cast<bool>(),
+                                  state[3].cast<std::vector<std::string>>(),
+                                  {}};
+    for (const py::handle f : state[4].cast<py::list>()) {
+      const auto t = f.cast<py::tuple>();
+      stored.footprints.push_back({t[0].cast<std::string>(), t[1].cast<std::optional<double>>(),
+                                   t[2].cast<bool>(), t[3].cast<std::string>()});
+    }
+    return std::make_unique<LoadedFootprints>(stored);
+  }
+
   // Columns: id, x, y, length, width, azimuth, height (None for none),
-  // inside_x, inside_y, area.
+  // inside_x, inside_y, area, tie (the azimuths of rectangles of the same
+  // area in other orientations, "" when none).
   py::dict Buildings() {
     std::vector<site::BuildingBox> boxes;
     {
@@ -89,7 +143,7 @@ class LoadedFootprints {
       const std::lock_guard lock(mutex_);
       boxes = site::BuildingBoxes(*set_);
     }
-    py::list id, x, y, length, width, azimuth, height, insideX, insideY, area;
+    py::list id, x, y, length, width, azimuth, height, insideX, insideY, area, tie;
     for (const site::BuildingBox& b : boxes) {
       id.append(b.id);
       x.append(b.centre.x);
@@ -101,22 +155,32 @@ class LoadedFootprints {
       insideX.append(b.inside.x);
       insideY.append(b.inside.y);
       area.append(b.area);
+      std::string tied;
+      for (double t : b.tied) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.2f", t);
+        tied += (tied.empty() ? "" : " ") + std::string(text);
+      }
+      tie.append(tied);
     }
     py::dict columns;
     columns["id"] = id, columns["x"] = x, columns["y"] = y, columns["length"] = length;
     columns["width"] = width, columns["azimuth"] = azimuth, columns["height"] = height;
     columns["inside_x"] = insideX, columns["inside_y"] = insideY, columns["area"] = area;
+    columns["tie"] = tie;
     return columns;
   }
 
-  Answer Surroundings(double x, double y, std::optional<double> radius, double buildingHeight,
-                      int sectors, std::optional<double> defaultHeight) {
+  Answer Surroundings(const py::handle& site, const py::handle& radius,
+                      const py::handle& buildingHeight, const py::handle& sectors,
+                      const py::handle& defaultHeight) {
+    const site::SurroundingsQuery query =
+        Query(site, radius, buildingHeight, sectors, defaultHeight);
     site::SurroundingsAnswer answer;
     {
       py::gil_scoped_release released;
       const std::lock_guard lock(mutex_);
-      answer = site::FindSurroundings(*set_,
-                                      Query(x, y, radius, buildingHeight, sectors, defaultHeight));
+      answer = site::FindSurroundings(*set_, query);
     }
     return Rows(answer);
   }
@@ -125,7 +189,10 @@ class LoadedFootprints {
   // call: columns PAD, SbH (None for none), radius, buildings, without a
   // height, the notes on the site (data ending inside its circle...) and
   // the error ('' when there are values).
-  py::dict BuildingSurroundings(std::optional<double> radius, std::optional<double> defaultHeight) {
+  py::dict BuildingSurroundings(const py::handle& radiusArgument,
+                                const py::handle& defaultArgument) {
+    const std::optional<double> radius = OptionalLength(radiusArgument, site::kRadiusLimit);
+    const std::optional<double> defaultHeight = OptionalLength(defaultArgument, site::kHeightLimit);
     std::vector<site::SurroundingsAnswer> answers;
     {
       py::gil_scoped_release released;
@@ -136,8 +203,12 @@ class LoadedFootprints {
           answers.emplace_back().error = "no height in the data";
           continue;
         }
-        answers.push_back(site::FindSurroundings(
-            *set_, Query(b.inside.x, b.inside.y, radius, height.value_or(0), 1, defaultHeight)));
+        site::SurroundingsQuery query;
+        query.site = b.inside;
+        query.radius = radius;
+        query.buildingHeight = height.value_or(0);
+        query.defaultHeight = defaultHeight;
+        answers.push_back(site::FindSurroundings(*set_, query));
       }
     }
     py::list pad, sbh, used, buildings, withoutHeight, notes, error;
@@ -167,30 +238,32 @@ class LoadedFootprints {
 
  private:
   std::optional<site::FootprintSet> set_;
-  std::mutex mutex_;
+  mutable std::mutex mutex_;
 };
 
 }  // namespace
 
 void BindSurroundings(py::module_& m) {
-  m.def("_surroundings", &Surroundings, py::arg("path"), py::arg("x"), py::arg("y"),
-        py::arg("radius"), py::arg("building_height"), py::arg("sectors"), py::arg("crs"),
-        py::arg("storey_height"), py::arg("default_height"),
+  m.def("_surroundings", &Surroundings, py::arg("path"), py::arg("site"), py::arg("radius"),
+        py::arg("building_height"), py::arg("sectors"), py::arg("crs"), py::arg("storey_height"),
+        py::arg("default_height"),
         "Rows (from, to, PAD, SbH, buildings, without a height), the radius used and the notes; "
         "see ventora.surroundings.");
   py::class_<LoadedFootprints>(m, "_FootprintSet")
-      .def(py::init<const std::string&, const std::string&, double>(), py::arg("path"),
+      .def(py::init<const std::string&, const py::handle&, const py::handle&>(), py::arg("path"),
            py::arg("crs"), py::arg("storey_height"))
       .def("buildings", &LoadedFootprints::Buildings,
            "Each building's id, rectangle, height and inner point; see ventora.Footprints.")
-      .def("surroundings", &LoadedFootprints::Surroundings, py::arg("x"), py::arg("y"),
-           py::arg("radius"), py::arg("building_height"), py::arg("sectors"),
-           py::arg("default_height"), "As _surroundings, from the loaded file.")
+      .def("surroundings", &LoadedFootprints::Surroundings, py::arg("site"), py::arg("radius"),
+           py::arg("building_height"), py::arg("sectors"), py::arg("default_height"),
+           "As _surroundings, from the loaded file.")
       .def("building_surroundings", &LoadedFootprints::BuildingSurroundings, py::arg("radius"),
            py::arg("default_height"),
            "Each building's all-round PAD and SbH; see ventora.Footprints.")
       .def("__len__", &LoadedFootprints::Size)
-      .def_property_readonly("notes", &LoadedFootprints::Notes);
+      .def_property_readonly("notes", &LoadedFootprints::Notes)
+      .def(py::pickle([](const LoadedFootprints& set) { return set.State(); },
+                      [](const py::tuple& state) { return LoadedFootprints::FromState(state); }));
 }
 
 }  // namespace ventora::python

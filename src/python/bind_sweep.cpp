@@ -61,9 +61,10 @@ struct PySweep {
 PySweep Tabulated(const WindSweep& s, const PyJob& job) {
   PySweep out;
   out.job = job;
-  for (const ElementResult& e : s.elements) {
+  for (std::size_t i = 0; i < s.elements.size(); ++i) {
+    const ElementResult& e = s.elements[i];
     out.facade.push_back(e.iface);
-    out.number.push_back(e.k);
+    out.number.push_back(NumberOnFacade(s, i));
     out.x.push_back(e.X);
     out.z.push_back(e.Z);
     out.x_rel.push_back(e.XL);
@@ -90,17 +91,18 @@ PySweep Tabulated(const WindSweep& s, const PyJob& job) {
 // The job after the pre-run checks; throws RunRefused.
 Job CheckedJob(const Job& job, CollectedMessages& messages) {
   Job checked = job;
-  if (!PassesPreRunChecks(checked, messages)) throw RunRefused(job, messages.messages());
+  if (!PassesPreRunChecks(checked, messages, kPointDecimal))
+    throw RunRefused(job, messages.messages());
   return checked;
 }
 
 // Throws RunError when the checks refuse the job or no direction computes.
-PySweep Sweep(const PyJob& job, float step) {
+PySweep Sweep(const PyJob& job, double step) {
   CollectedMessages messages;
   const Job checked = CheckedJob(job.job, messages);
   SweepSetup setup;
   setup.messages = &messages;
-  const WindSweep sweep = RunWindSweep(checked, SweepDirections(step), setup);
+  const WindSweep sweep = RunWindSweep(checked, PythonSweepDirections(step), setup);
   if (!sweep.AnyCompleted())
     throw RunRefused(checked, messages.messages(),
                      "no wind direction could be computed (" + StoppedDirectionList(sweep) + ")");
@@ -255,7 +257,8 @@ void BindSweepResult(py::module_& m) {
           "facade", [](const PySweep& s) { return Column(s.facade); }, "Facade of each row (int).")
       .def_property_readonly(
           "number", [](const PySweep& s) { return Column(s.number); },
-          "Running element number of each row (int), as the report numbers it.")
+          "Element number of each row on its facade (int, from 1 on each facade), as the "
+          "exports name it (F2_E1).")
       .def_property_readonly(
           "x", [](const PySweep& s) { return Column(s.x); },
           "x of each row in metres, as the report gives it.")

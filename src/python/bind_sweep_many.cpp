@@ -19,6 +19,7 @@
 #include "core/job_file.h"
 #include "core/number_text.h"
 #include "engine/cp_plausibility.h"
+#include "export_formats.h"
 #include "huge_pages.h"
 #include "memory_run.h"
 #include "output/sweep/wind_sweep.h"
@@ -98,11 +99,13 @@ void MakeRoom(LongTable& t, std::size_t rows, std::size_t buildingsLeft) {
 
 void AppendRows(const WindSweep& sweep, std::int32_t index, LongTable& t) {
   for (const SweepDirection& d : sweep.directions) {
+    std::int16_t number = 0;  // on its facade: the elements come facade by facade
     for (std::size_t e = 0; e < sweep.elements.size(); ++e) {
       const ElementResult& element = sweep.elements[e];
+      number = e > 0 && sweep.elements[e - 1].iface == element.iface ? number + 1 : 1;
       t.building.push_back(index);
       t.facade.push_back(static_cast<std::int8_t>(element.iface));
-      t.element.push_back(element.k);
+      t.element.push_back(number);
       t.x.push_back(element.X);
       t.z.push_back(element.Z);
       t.direction.push_back(d.AnWind);
@@ -124,7 +127,7 @@ std::string SweepOne(const Sources& sources, const Sources::Entry& entry, Readin
   try {
     Job job = LoadSource(sources, entry, reading.numbers, reading.separatorsEqual);
     CollectedMessages messages;
-    if (!PassesPreRunChecks(job, messages)) {
+    if (!PassesPreRunChecks(job, messages, kPointDecimal)) {
       std::string text = "the pre-run checks refused the job";
       for (const Message& m : messages.messages())
         text += ": " + m.text;
@@ -145,6 +148,11 @@ py::array_t<T> ToArray(std::vector<T>&& values) {
 }
 
 Sources SourcesOf(const py::iterable& jobs) {
+  const py::object pathLike = py::module_::import("os").attr("PathLike");
+  if (PyUnicode_Check(jobs.ptr()) || PyBytes_Check(jobs.ptr()) || py::isinstance(jobs, pathLike))
+    throw py::type_error(
+        "jobs must be a list of ventora.Job objects or job file paths, not one path: " +
+        py::repr(jobs).cast<std::string>());
   const auto items = py::reinterpret_steal<py::list>(PySequence_List(jobs.ptr()));
   if (!items) throw py::error_already_set();
   Sources sources;
@@ -166,10 +174,10 @@ Sources SourcesOf(const py::iterable& jobs) {
   return sources;
 }
 
-py::dict SweepMany(const py::iterable& jobs, float step) {
+py::dict SweepMany(const py::iterable& jobs, double step) {
   const Sources sources = SourcesOf(jobs);
   const std::size_t count = sources.entries.size();
-  const std::vector<float> directions = SweepDirections(step);
+  const std::vector<float> directions = PythonSweepDirections(step);
   LongTable table;
   BuildingStatus status;
   {
@@ -226,7 +234,8 @@ void BindSweepMany(py::module_& m) {
   m.def("sweep_many", &SweepMany, py::arg("jobs"), py::arg("step") = kDefaultSweepStep,
         "Sweeps every job of `jobs` (Job objects or job file paths) over the wind directions "
         "0, step, ... in one call, the GIL released. Returns a dict of NumPy columns, one row "
-        "per element and direction: building (index in `jobs`), facade, element, x, z, "
+        "per element and direction: building (index in `jobs`), facade, element (its number "
+        "on the facade), x, z, "
         "direction, cp (NaN where that direction stopped), status (an index into "
         "`status_words`: plausible, outside-confidence, implausible, not-computed); and "
         "`buildings`: per job its error "

@@ -6,6 +6,7 @@
 #include "core/parameter_limits.h"
 #include "engine/facade_cp.h"
 #include "engine/pre_run_checks.h"
+#include "engine/report_writer.h"
 #include "engine/run_limits.h"
 #include "header_fields.h"
 #include "output/sweep/export_text.h"
@@ -105,7 +106,7 @@ double CpPointEvaluator::Cp(double facade, double x_rel, double z_rel, std::stri
                                           .ZH = ZH,
                                           .Islope = job_.Islope,
                                           .Phi = job_.Phi,
-                                          .carried = {10000, 0}});
+                                          .carried = {kNotComputedCp, 0}});
   if (r.err == 0) return r.cp;
   if (why != nullptr) *why = "the model gives no value at this point (its ranges)";
   return kNaN;

@@ -1,6 +1,7 @@
 #include "export_formats.h"
 
 #include <cmath>
+#include <cstdio>
 #include <stdexcept>
 #include <vector>
 
@@ -20,18 +21,24 @@ namespace ventora::python {
 namespace {
 
 std::string Shown(double step) {
-  std::string text = std::to_string(step);
-  text.erase(text.find_last_not_of('0') + 1);
-  if (text.back() == '.') text.pop_back();
+  char text[32];
+  std::snprintf(text, sizeof text, "%.10g", step);
   return text;
+}
+
+// A finer step than any use needs asks for millions of directions.
+constexpr double kFinestStep = 0.1;
+
+void CheckStep(double step, double top) {
+  if (!(step >= kFinestStep && step <= top))
+    throw std::invalid_argument("the step is a number of degrees from " + Shown(kFinestStep) +
+                                " to " + Shown(top) + ", not " + Shown(step));
 }
 
 // The directions the format is swept at; throws std::invalid_argument.
 std::vector<float> Directions(const ExportFormat& format, double step) {
   const std::string name = format.name;
-  if (!(step > 0 && step <= 180))
-    throw std::invalid_argument("the step is a number of degrees above 0 and at most 180, not " +
-                                Shown(step));
+  CheckStep(step, 180);
   const bool whole = step == std::floor(step);
   if (format.profiles && !whole)
     throw std::invalid_argument(std::string(name == "contam" ? "CONTAM" : "Modelica") +
@@ -54,6 +61,11 @@ std::vector<float> Directions(const ExportFormat& format, double step) {
 }
 
 }  // namespace
+
+std::vector<float> PythonSweepDirections(double step) {
+  CheckStep(step, 360);
+  return SweepDirections(static_cast<float>(step));
+}
 
 const ExportFormat& FindPythonExportFormat(const std::string& name) {
   if (const ExportFormat* format = FindExportFormat(AsciiLower(name))) return *format;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "core/job.h"
 #include "output/sweep/export_formats.h"
@@ -34,6 +35,11 @@ const ExportFormat& FindPythonExportFormat(const std::string& name);
 void WriteSweepExport(const ExportFormat& format, const Job& job, double step,
                       const std::string& stem, const ExportInfo& info,
                       const std::filesystem::path& path, bool strict);
+
+// The directions 0, step, 2 step ... below 360 of ventora.sweep and
+// sweep_many; a step outside 0.1 to 360 degrees (which would ask for
+// billions of directions) throws std::invalid_argument naming the range.
+std::vector<float> PythonSweepDirections(double step);
 
 // What a file's header says besides the job: the module's version and the
 // site profile's boundary layer, when given (10 to 3000 m; else

@@ -5,14 +5,10 @@
 #include <memory>
 
 #include "collected_messages.h"
-#include "engine/pre_run_checks.h"
-#include "output/implausible_message.h"
+#include "commands/implausible_message.h"
 
 namespace ventora::python {
 namespace {
-
-// What the report marks as "outside its facade".
-constexpr float kOutsideFacadeCp = 10000;
 
 void RunChecked(MemoryRun& out, MessageSink& messages, const std::string& jobName) {
   RunContext ctx;
@@ -33,18 +29,11 @@ void RunChecked(MemoryRun& out, MessageSink& messages, const std::string& jobNam
 
 }  // namespace
 
-bool PassesPreRunChecks(Job& job, MessageSink& messages) {
-  if (CheckJobData(job, messages, kPointDecimal) == 0 && CheckElements(job, messages) == 0)
-    return true;
-  messages.Show(Message{"Error", kOutOfLimitsText});
-  return false;
-}
-
 MemoryRun RunInMemory(const Job& job, const std::string& jobName) {
   CollectedMessages messages;
   MemoryRun out;
   out.job = job;
-  if (PassesPreRunChecks(out.job, messages)) {
+  if (PassesPreRunChecks(out.job, messages, kPointDecimal)) {
     RunChecked(out, messages, jobName);
   } else {
     out.outcome = RunOutcome::Refused;
@@ -61,14 +50,14 @@ ElementTable TabulateElements(const MemoryRun& run) {
     const FacadeExtents ext = FacadeExtent(run.job, iface);
     for (int ielm = 1; ielm <= run.job.ElmCount[iface]; ++ielm, ++k) {
       t.facade.push_back(iface);
-      t.number.push_back(static_cast<int>(k + 1));
+      t.number.push_back(ielm);
       if (k < run.run.elements.size()) {
         const ElementResult& e = run.run.elements[k];
         t.x.push_back(e.X);
         t.z.push_back(e.Z);
         t.x_rel.push_back(e.XL);
         t.z_rel.push_back(e.ZH);
-        t.cp.push_back(e.Cp == kOutsideFacadeCp ? nan : e.Cp);
+        t.cp.push_back(e.Cp == kNotComputedCp ? nan : e.Cp);
         const ElementStatus& s = run.run.status[k];
         t.status.emplace_back(StatusWord(s.plausibility));
         t.status_detail.push_back(StatusText(s));

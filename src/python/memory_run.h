@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "commands/run_job.h"
 #include "core/job.h"
 #include "core/messages.h"
-#include "output/run_command.h"
 
 namespace ventora::python {
 
@@ -25,10 +25,6 @@ struct MemoryRun {
   RunResult run;
   std::vector<Message> messages;
 };
-
-// The pre-run checks with point-decimal texts; true when the job may run.
-// `job` receives their changes (SbH, Phi).
-bool PassesPreRunChecks(Job& job, MessageSink& messages);
 
 MemoryRun RunInMemory(const Job& job, const std::string& jobName);
 

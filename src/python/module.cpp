@@ -6,6 +6,8 @@
 namespace ventora::python {
 // Many jobs per call (bind_sweep_many.cpp).
 void BindSweepMany(pybind11::module_& m);
+// The heap of a process that sweeps partition after partition (heap_settings.cpp).
+void BindHeapSettings(pybind11::module_& m);
 }  // namespace ventora::python
 
 #ifndef VENTORA_VERSION
@@ -20,4 +22,5 @@ PYBIND11_MODULE(_ventora, m) {
   ventora::python::BindSweep(m);
   ventora::python::BindCp(m);
   ventora::python::BindSweepMany(m);
+  ventora::python::BindHeapSettings(m);
 }

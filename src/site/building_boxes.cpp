@@ -4,75 +4,62 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/plan_geometry.h"
 #include "disk_area.h"
 #include "footprint_set_impl.h"
 
 namespace ventora::site {
 namespace {
 
-double Cross(XY o, XY a, XY b) {
-  return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
+// The long sides' bearing, degrees in [0, 180) from north.
+double LongSideBearing(const plan::Rectangle& r) {
+  const plan::Point u = r.Length() >= r.Width() ? r.along : plan::Point{-r.along.y, r.along.x};
+  const double azimuth = std::fmod(std::atan2(u.x, u.y) * 180 / std::numbers::pi + 360, 180);
+  return azimuth >= 180 - 1e-9 ? 0 : azimuth;
 }
 
-// Andrew's monotone chain, counter-clockwise, collinear points dropped.
-std::vector<XY> ConvexHull(std::vector<XY> p) {
-  std::sort(p.begin(), p.end(), [](XY a, XY b) { return a.x < b.x || (a.x == b.x && a.y < b.y); });
-  if (p.size() < 3) return p;
-  std::vector<XY> hull(2 * p.size());
-  std::size_t k = 0;
-  for (std::size_t i = 0; i < p.size(); ++i) {
-    while (k >= 2 && Cross(hull[k - 2], hull[k - 1], p[i]) <= 0)
-      --k;
-    hull[k++] = p[i];
-  }
-  for (std::size_t i = p.size() - 1, lower = k + 1; i > 0; --i) {
-    while (k >= lower && Cross(hull[k - 2], hull[k - 1], p[i - 1]) <= 0)
-      --k;
-    hull[k++] = p[i - 1];
-  }
-  hull.resize(k - 1);
-  return hull;
+GroundRectangle Described(const plan::Rectangle& r) {
+  const plan::Point u = r.along;
+  const double a = (r.low + r.high) / 2, c = (r.left + r.right) / 2;
+  return {{a * u.x - c * u.y, a * u.y + c * u.x},
+          std::max(r.Length(), r.Width()),
+          std::min(r.Length(), r.Width()),
+          LongSideBearing(r),
+          {}};
 }
 
-// The rectangle with one side along the direction u (a unit vector).
-GroundRectangle AlongDirection(const std::vector<XY>& hull, XY u) {
-  double lo = 1e300, hi = -1e300, low = 1e300, high = -1e300;
-  for (XY p : hull) {
-    const double along = p.x * u.x + p.y * u.y;
-    const double across = p.y * u.x - p.x * u.y;
-    lo = std::min(lo, along), hi = std::max(hi, along);
-    low = std::min(low, across), high = std::max(high, across);
-  }
-  const double a = (lo + hi) / 2, c = (low + high) / 2;
-  GroundRectangle r{{a * u.x - c * u.y, a * u.y + c * u.x}, hi - lo, high - low, 0};
-  XY longSide = u;
-  if (r.width > r.length) {
-    std::swap(r.length, r.width);
-    longSide = {-u.y, u.x};
-  }
-  r.azimuth = std::fmod(std::atan2(longSide.x, longSide.y) * 180 / std::numbers::pi + 360, 180);
-  if (r.azimuth >= 180 - 1e-9) r.azimuth = 0;
-  return r;
+// Two bearings of one rectangle's sides differ by a multiple of 90 degrees;
+// hull sides that nearly line up give nearly the same rectangle, not
+// another one.
+bool SameOrientation(double a, double b) {
+  const double d = std::fmod(std::abs(a - b), 90);
+  return std::min(d, 90 - d) < 1;
 }
 
 }  // namespace
 
-GroundRectangle SmallestRectangle(std::vector<XY> points) {
-  const std::vector<XY> hull = ConvexHull(std::move(points));
-  GroundRectangle best;
-  double bestArea = -1;
-  for (std::size_t i = 0; i < hull.size(); ++i) {
-    const XY a = hull[i], b = hull[(i + 1) % hull.size()];
-    const double length = std::hypot(b.x - a.x, b.y - a.y);
-    if (length < 1e-9) continue;
-    const GroundRectangle r = AlongDirection(hull, {(b.x - a.x) / length, (b.y - a.y) / length});
-    // A rectangle's own sides all give the same area: keep the first, so
-    // that rounding does not choose between them.
-    if (bestArea >= 0 && r.length * r.width >= bestArea * (1 - 1e-9)) continue;
-    best = r;
-    bestArea = r.length * r.width;
+GroundRectangle SmallestRectangle(const std::vector<XY>& points) {
+  std::vector<plan::Point> plan(points.size());
+  std::transform(points.begin(), points.end(), plan.begin(), [](XY p) {
+    return plan::Point{p.x, p.y};
+  });
+  const std::vector<plan::Rectangle> sides = plan::SideRectangles(plan::ConvexHull(plan));
+  std::size_t best = plan::Smallest(sides);
+  if (best == sides.size()) return {};
+  const double area = sides[best].Area();
+  const auto tie = [&](const plan::Rectangle& r) { return r.Area() <= area * (1 + 1e-9); };
+  for (std::size_t i = 0; i < sides.size(); ++i)
+    if (tie(sides[i]) && sides[i].side > sides[best].side * (1 + 1e-9)) best = i;
+  GroundRectangle result = Described(sides[best]);
+  for (const plan::Rectangle& r : sides) {
+    const double azimuth = LongSideBearing(r);
+    if (!tie(r) || SameOrientation(azimuth, result.azimuth)) continue;
+    bool seen = false;
+    for (double t : result.tied)
+      seen = seen || SameOrientation(t, azimuth);
+    if (!seen) result.tied.push_back(azimuth);
   }
-  return best;
+  return result;
 }
 
 std::vector<BuildingBox> BuildingBoxes(const FootprintSet& footprints) {
@@ -96,11 +83,12 @@ std::vector<BuildingBox> BuildingBoxes(const FootprintSet& footprints) {
       box.area += RingArea(local);
       ground.insert(ground.end(), local.begin(), local.end());
     }
-    const GroundRectangle r = SmallestRectangle(std::move(ground));
+    GroundRectangle r = SmallestRectangle(ground);
     box.centre = frame.FromLocal(r.centre);
     box.length = r.length;
     box.width = r.width;
     box.azimuth = r.azimuth;
+    box.tied = std::move(r.tied);
     boxes.push_back(std::move(box));
   }
   return boxes;

@@ -21,6 +21,10 @@ struct BuildingBox {
   std::optional<double> height;  // m; none when the data give none
   XY inside;                     // on the footprint, in the file's coordinates
   double area = 0;               // m², of the footprint itself
+  // The azimuths of other rectangles of the same area (within 1e-9) turned
+  // a degree or more from it, when the smallest is a tie: the one along the
+  // outline's longest side is taken.
+  std::vector<double> tied;
 };
 
 // The buildings of the set in the file's order; building parts are not
@@ -28,11 +32,13 @@ struct BuildingBox {
 std::vector<BuildingBox> BuildingBoxes(const FootprintSet& set);
 
 // The smallest-area rectangle round points in metres east and north;
-// a side lies along a side of their convex hull.
+// a side lies along a side of their convex hull. Of rectangles of equal
+// area in other orientations, the one along the hull's longest side.
 struct GroundRectangle {
   XY centre;
   double length = 0, width = 0, azimuth = 0;
+  std::vector<double> tied;  // the others' azimuths
 };
-GroundRectangle SmallestRectangle(std::vector<XY> points);
+GroundRectangle SmallestRectangle(const std::vector<XY>& points);
 
 }  // namespace ventora::site

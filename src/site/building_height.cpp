@@ -6,6 +6,8 @@
 #include <cmath>
 #include <utility>
 
+#include "surroundings_limits.h"
+
 namespace ventora::site {
 namespace {
 
@@ -29,6 +31,19 @@ std::string_view Trim(std::string_view text) {
 }
 
 }  // namespace
+
+void KeepHeightsInRange(FootprintFile& file, const std::string& name) {
+  std::vector<std::string> outside;
+  for (Footprint& f : file.footprints) {
+    if (!f.height || Within(*f.height, kHeightLimit.range)) continue;
+    outside.push_back(f.id);
+    f.height.reset();
+  }
+  if (outside.empty()) return;
+  file.notes.push_back(std::to_string(outside.size()) + " buildings of \"" + name +
+                       "\" have a height outside the range " + RangeText(kHeightLimit) + " (" +
+                       FewNames(outside) + "): taken as without a height");
+}
 
 std::optional<double> ParseHeightText(std::string_view text) {
   text = Trim(text);

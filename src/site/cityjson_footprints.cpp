@@ -11,6 +11,8 @@
 #include <map>
 #include <string>
 
+#include "building_height.h"
+#include "core/cancellation.h"
 #include "json_readers.h"
 
 namespace ventora::site {
@@ -27,20 +29,31 @@ struct BadObject {
   std::string why;
 };
 
+// Three numbers, or why not.
+std::array<double, 3> Triple(const json& value, const std::string& what) {
+  if (!value.is_array() || value.size() < 3 || !value[0].is_number() || !value[1].is_number() ||
+      !value[2].is_number())
+    throw BadObject{what + " is not three numbers"};
+  return {value[0].get<double>(), value[1].get<double>(), value[2].get<double>()};
+}
+
 std::vector<XYZ> ReadVertices(const json& root) {
   std::array<double, 3> scale{1, 1, 1}, translate{0, 0, 0};
   if (root.contains("transform")) {
-    for (int i = 0; i < 3; ++i) {
-      scale[i] = root["transform"].at("scale").at(i).get<double>();
-      translate[i] = root["transform"].at("translate").at(i).get<double>();
-    }
+    const json& transform = root["transform"];
+    if (!transform.is_object() || !transform.contains("scale") || !transform.contains("translate"))
+      throw BadObject{"its transform has no scale and translate"};
+    scale = Triple(transform["scale"], "the transform's scale");
+    translate = Triple(transform["translate"], "the transform's translate");
   }
+  if (!root.contains("vertices") || !root["vertices"].is_array())
+    throw BadObject{"its vertices are not an array"};
   std::vector<XYZ> vertices;
-  vertices.reserve(root.at("vertices").size());
-  for (const json& v : root.at("vertices")) {
-    const XYZ p{v.at(0).get<double>() * scale[0] + translate[0],
-                v.at(1).get<double>() * scale[1] + translate[1],
-                v.at(2).get<double>() * scale[2] + translate[2]};
+  vertices.reserve(root["vertices"].size());
+  for (const json& v : root["vertices"]) {
+    const std::array<double, 3> n = Triple(v, "vertex " + std::to_string(vertices.size()));
+    const XYZ p{n[0] * scale[0] + translate[0], n[1] * scale[1] + translate[1],
+                n[2] * scale[2] + translate[2]};
     if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z))
       throw BadObject{"vertex " + std::to_string(vertices.size()) +
                       " is not a finite point (its numbers, scaled and translated)"};
@@ -70,6 +83,7 @@ void AddSurface(const json& surface, const std::vector<XYZ>& vertices, Gathered&
   for (std::size_t r = 0; r < surface.size(); ++r) {
     Ring ring;
     const json& indices = surface[r];
+    if (!indices.is_array()) throw BadObject{"a ring of its boundaries is not an array"};
     for (std::size_t i = 0; i < indices.size(); ++i) {
       const XYZ& a = Vertex(indices[i], vertices);
       const XYZ& b = Vertex(indices[(i + 1) % indices.size()], vertices);
@@ -115,15 +129,17 @@ double LodOf(const json& geometry) {
 
 void AddGeometry(const json& object, const std::vector<XYZ>& vertices, Gathered& out) {
   if (!object.contains("geometry")) return;
+  if (!object["geometry"].is_array()) throw BadObject{"malformed (its geometry is not an array)"};
   double best = -1;
   for (const json& g : object["geometry"])
-    if (g.contains("boundaries")) best = std::max(best, LodOf(g));
+    if (g.is_object() && g.contains("boundaries")) best = std::max(best, LodOf(g));
   for (const json& g : object["geometry"])
-    if (g.contains("boundaries") && LodOf(g) == best) AddBoundaries(g["boundaries"], vertices, out);
+    if (g.is_object() && g.contains("boundaries") && LodOf(g) == best)
+      AddBoundaries(g["boundaries"], vertices, out);
 }
 
 std::optional<double> MeasuredHeight(const json& object) {
-  if (!object.contains("attributes")) return std::nullopt;
+  if (!object.contains("attributes") || !object["attributes"].is_object()) return std::nullopt;
   const json& attributes = object["attributes"];
   if (!attributes.contains("measuredHeight")) return std::nullopt;
   const json& h = attributes["measuredHeight"];
@@ -133,23 +149,34 @@ std::optional<double> MeasuredHeight(const json& object) {
   return value > 0 && std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 
+std::string TypeOf(const json& object) {
+  return object.is_object() && object.contains("type") && object["type"].is_string()
+             ? object["type"].get<std::string>()
+             : "";
+}
+
 // The Building a part belongs to, through its "parents".
 std::string RootBuilding(const json& objects, std::string id) {
   for (int depth = 0; depth < 16; ++depth) {
-    const json& object = objects.at(id);
-    if (object.value("type", "") == "Building" || !object.contains("parents") ||
-        object["parents"].empty())
-      return id;
-    id = object["parents"][0].get<std::string>();
+    const json& object = objects[id];
+    if (TypeOf(object) == "Building" || !object.contains("parents")) return id;
+    const json& parents = object["parents"];
+    if (!parents.is_array() || parents.empty()) return id;
+    if (!parents[0].is_string() || !objects.contains(parents[0].get<std::string>()))
+      throw BadObject{"malformed (it names a parent that is not in the file: " +
+                      parents[0].dump().substr(0, 40) + ")"};
+    id = parents[0].get<std::string>();
   }
   return id;
 }
 
 }  // namespace
 
-FootprintFile ReadCityJson(const json& root, const std::string& name) {
+FootprintFile ReadCityJson(const json& root, const std::string& name, const ReadRules& rules) {
   FootprintFile result;
-  if (root.contains("metadata") && root["metadata"].contains("referenceSystem"))
+  if (root.contains("metadata") && root["metadata"].is_object() &&
+      root["metadata"].contains("referenceSystem") &&
+      root["metadata"]["referenceSystem"].is_string())
     result.crs = CrsFromName(root["metadata"]["referenceSystem"].get<std::string>());
   std::vector<XYZ> vertices;
   try {
@@ -157,38 +184,41 @@ FootprintFile ReadCityJson(const json& root, const std::string& name) {
   } catch (const BadObject& e) {
     throw SiteError("\"" + name + "\": " + e.why);
   }
-  const json& objects = root.at("CityObjects");
-  if (!objects.is_object()) throw SiteError("\"" + name + "\": CityObjects is not a JSON object");
+  if (!root.contains("CityObjects") || !root["CityObjects"].is_object())
+    throw SiteError("\"" + name + "\": CityObjects is not a JSON object");
+  const json& objects = root["CityObjects"];
   std::map<std::string, Gathered> buildings;
   int notBuildings = 0;
   for (const auto& [id, object] : objects.items()) {
+    ThrowIfCancelled(rules.cancel);
     try {
-      const std::string type = object.value("type", "");
+      const std::string type = TypeOf(object);
       if (type != "Building" && type != "BuildingPart") {
         ++notBuildings;
         continue;
       }
       const std::string rootId = RootBuilding(objects, id);
-      if (objects.at(rootId).value("type", "") != "Building") continue;
+      if (TypeOf(objects[rootId]) != "Building") continue;
       Gathered& building = buildings[rootId];
       AddGeometry(object, vertices, building);
     } catch (const BadObject& e) {
       throw SiteError("\"" + name + "\", city object \"" + id + "\": " + e.why);
     } catch (const nlohmann::json::exception& e) {
-      throw SiteError("\"" + name + "\", city object \"" + id + "\": malformed (" +
-                      std::string(e.what()) + ")");
+      throw SiteError("\"" + name + "\", city object \"" + id + "\": malformed (" + JsonFault(e) +
+                      ")");
     }
   }
   for (auto& [id, building] : buildings) {
     if (building.footprint.polygons.empty()) continue;
     building.footprint.id = id;
     building.footprint.joinPolygons = true;
-    building.footprint.height = MeasuredHeight(objects.at(id));
+    building.footprint.height = MeasuredHeight(objects[id]);
     const double span = building.top - building.bottom;
     if (!building.footprint.height && span > 0 && std::isfinite(span))
       building.footprint.height = span;
     result.footprints.push_back(std::move(building.footprint));
   }
+  KeepHeightsInRange(result, name);
   if (notBuildings > 0)
     result.notes.push_back(
         std::to_string(notBuildings) + " city objects of \"" + name +

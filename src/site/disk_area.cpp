@@ -71,10 +71,14 @@ Ring ClipToSector(const Ring& ring, double from, double to) {
 }
 
 double RingArea(const Ring& ring) {
+  // From the first corner, not the origin: map coordinates in the millions
+  // would leave their rounding in every term.
   double area = 0;
   const std::size_t n = ring.size();
-  for (std::size_t i = 0; i < n; ++i)
-    area += Cross(ring[i], ring[(i + 1) % n]);
+  if (n == 0) return 0;
+  const XY o = ring.front();
+  for (std::size_t i = 1; i + 1 < n; ++i)
+    area += Cross({ring[i].x - o.x, ring[i].y - o.y}, {ring[i + 1].x - o.x, ring[i + 1].y - o.y});
   return area / 2;
 }
 

@@ -3,8 +3,10 @@
 #include <sstream>
 #include <utility>
 
+#include "core/cancellation.h"
 #include "disk_area.h"
 #include "footprint_set_impl.h"
+#include "surroundings_limits.h"
 
 namespace ventora::site {
 namespace {
@@ -51,37 +53,73 @@ Geometry PolygonalPart(const GeosContext& geos, Geometry g) {
                   "joining");
 }
 
-Geometry Valid(const GeosContext& geos, Geometry g, bool& repaired) {
-  if (GEOSisValid_r(geos.get(), g.get()) == 1) return g;
-  repaired = true;
-  return PolygonalPart(geos, geos.Own(GEOSMakeValid_r(geos.get(), g.get()), "repairing"));
+// A repair's work: GEOS's interrupt checks come every few microseconds of
+// it, except while it finds where the edges cross, whose work grows with
+// the square of the vertices. A ring crossing itself a few times, or once
+// among 100,000 vertices, takes a fraction of the checks; one crossing
+// itself thousands of times (a spiky star of 300 points) takes more, and
+// took minutes at 200,000 vertices. A valid ring of any size needs none.
+constexpr long kRepairSteps = 250000;
+constexpr std::size_t kMostVerticesRepaired = 1000;
+
+std::size_t Vertices(const GeosContext& geos, const GEOSGeometry* g) {
+  const int n = GEOSGetNumCoordinates_r(geos.get(), g);
+  return n > 0 ? static_cast<std::size_t>(n) : 0;
+}
+
+// The union of `parts`, which it takes.
+Geometry Joined(const GeosContext& geos, std::vector<Geometry>& parts) {
+  std::vector<GEOSGeometry*> raw;
+  for (Geometry& p : parts)
+    raw.push_back(p.release());
+  const Geometry all =
+      geos.Own(GEOSGeom_createCollection_r(geos.get(), GEOS_GEOMETRYCOLLECTION, raw.data(),
+                                           static_cast<unsigned>(raw.size())),
+               "collecting");
+  return geos.Own(GEOSUnaryUnion_r(geos.get(), all.get()), "joining");
+}
+
+// What became of one footprint's outlines.
+enum class Outline { Valid, Repaired, TooTangled };
+
+Geometry Valid(const GeosContext& geos, Geometry g, Outline& outline) {
+  if (geos.Holds(GEOSisValid_r(geos.get(), g.get()), "checking")) return g;
+  outline = Outline::Repaired;
+  if (Vertices(geos, g.get()) > kMostVerticesRepaired) {
+    outline = Outline::TooTangled;
+    return Geometry(nullptr, GeometryDeleter{geos.get()});
+  }
+  try {
+    const GeosSteps bound(nullptr, kRepairSteps);
+    return PolygonalPart(geos, geos.Own(GEOSMakeValid_r(geos.get(), g.get()), "repairing"));
+  } catch (const StepsExhausted&) {
+    outline = Outline::TooTangled;
+    return Geometry(nullptr, GeometryDeleter{geos.get()});
+  }
 }
 
 // One footprint as one valid geometry; null when nothing of it has an
-// area. Each polygon is made valid alone and the polygons joined: parts
-// that overlap (a 3D model's faces, a multipolygon's nested outlines)
-// cover their ground once.
-Geometry ToGeometry(const GeosContext& geos, const Footprint& footprint, bool& repaired) {
+// area or its repair took too long. Each polygon is made valid alone and
+// the polygons joined: parts that overlap (a 3D model's faces, a
+// multipolygon's nested outlines) cover their ground once.
+Geometry ToGeometry(const GeosContext& geos, const Footprint& footprint, Outline& outline) {
   const Context c = geos.get();
-  std::vector<GEOSGeometry*> polygons;
+  std::vector<Geometry> polygons;
   for (const PolygonRings& p : footprint.polygons) {
     if (GEOSGeometry* polygon = MakePolygon(c, p)) {
-      bool invalid = false;
-      polygons.push_back(Valid(geos, geos.Own(polygon, "reading"), invalid).release());
+      Outline one = Outline::Valid;
+      Geometry valid = Valid(geos, geos.Own(polygon, "reading"), one);
+      if (one == Outline::TooTangled) {
+        outline = one;
+        return valid;
+      }
+      polygons.push_back(std::move(valid));
       // A 3D model's degenerate faces are no fault of the data's outline.
-      repaired = repaired || (invalid && !footprint.joinPolygons);
+      if (one == Outline::Repaired && !footprint.joinPolygons) outline = one;
     }
   }
   if (polygons.empty()) return Geometry(nullptr, GeometryDeleter{c});
-  Geometry g =
-      polygons.size() == 1
-          ? geos.Own(polygons.front(), "reading")
-          : geos.Own(GEOSUnaryUnion_r(c, geos.Own(GEOSGeom_createCollection_r(
-                                                      c, GEOS_GEOMETRYCOLLECTION, polygons.data(),
-                                                      static_cast<unsigned>(polygons.size())),
-                                                  "reading")
-                                             .get()),
-                     "joining");
+  Geometry g = polygons.size() == 1 ? std::move(polygons.front()) : Joined(geos, polygons);
   double area = 0;
   GEOSArea_r(c, g.get(), &area);
   if (area <= 0) return Geometry(nullptr, GeometryDeleter{c});
@@ -147,6 +185,31 @@ void CollectOne(void* item, void* found) {
                                                            1);
 }
 
+// A map coordinate beyond any projection's range would overflow the areas.
+void CheckCoordinates(const IndexedFootprint& f, const std::string& fileName) {
+  const Envelope& b = f.box;
+  const limits::Range& r = kCoordinateLimit.range;
+  if (Within(b.minX, r) && Within(b.maxX, r) && Within(b.minY, r) && Within(b.maxY, r)) return;
+  std::ostringstream corner;
+  corner.precision(10);
+  corner << (Within(b.maxX, r) ? b.minX : b.maxX) << "," << (Within(b.maxY, r) ? b.minY : b.maxY);
+  throw SiteError("\"" + fileName + "\", building " + f.id + ": it reaches " + corner.str() +
+                  ", outside the range " + limits::PlainRangeText(r, kCoordinateLimit.symbol) +
+                  " of map coordinates");
+}
+
+void AddFootprint(FootprintSet::Impl& set, Geometry g, std::optional<double> height, bool part,
+                  std::string id) {
+  IndexedFootprint indexed{std::move(g), height, part, {}, 0, {}, -1, std::move(id)};
+  indexed.rings = RingsOf(set.geos, indexed.geometry.get());
+  for (const Ring& r : indexed.rings)
+    indexed.area += RingArea(r);
+  indexed.box = BoxOf(indexed.rings);
+  CheckCoordinates(indexed, set.name);
+  if (set.system.Geographic()) CheckLonLat(indexed, set.name);
+  set.footprints.push_back(std::move(indexed));
+}
+
 // Groups the footprints whose interiors overlap, and keeps each group's union.
 void FindClusters(FootprintSet::Impl& set) {
   const Context c = set.geos.get();
@@ -159,8 +222,9 @@ void FindClusters(FootprintSet::Impl& set) {
     GEOSSTRtree_query_r(c, set.tree, set.footprints[i].geometry.get(), CollectOne, &near);
     for (std::size_t j : near) {
       if (j <= i) continue;
-      if (GEOSRelatePattern_r(c, set.footprints[i].geometry.get(), set.footprints[j].geometry.get(),
-                              "2********") == 1)
+      if (set.geos.Holds(GEOSRelatePattern_r(c, set.footprints[i].geometry.get(),
+                                             set.footprints[j].geometry.get(), "2********"),
+                         "grouping overlapping footprints"))
         parent[Root(parent, static_cast<int>(i))] = Root(parent, static_cast<int>(j));
     }
   }
@@ -182,6 +246,25 @@ void FindClusters(FootprintSet::Impl& set) {
       set.footprints[m].cluster = static_cast<int>(set.clusters.size());
     set.clusters.push_back({std::move(members), RingsOf(set.geos, joined.get())});
   }
+}
+
+// The index, the outline of the data and the groups of overlapping
+// footprints, once the footprints are in.
+void Index(FootprintSet::Impl& set) {
+  if (set.footprints.empty()) {
+    // What was left out, when something was: the reason there is none.
+    std::string why;
+    for (const std::string& note : set.notes)
+      why += "; " + note;
+    throw SiteError("\"" + set.name + "\" holds no building footprints (polygons)" + why);
+  }
+  set.tree = GEOSSTRtree_create_r(set.geos.get(), 10);
+  for (std::size_t i = 0; i < set.footprints.size(); ++i)
+    GEOSSTRtree_insert_r(set.geos.get(), set.tree, set.footprints[i].geometry.get(),
+                         reinterpret_cast<void*>(static_cast<std::uintptr_t>(i + 1)));
+  set.hull = Hull(set.geos, set.footprints);
+  set.hullRings = RingsOf(set.geos, set.hull.get());
+  FindClusters(set);
 }
 
 }  // namespace
@@ -207,36 +290,75 @@ FootprintSet::Impl::~Impl() {
   if (tree) GEOSSTRtree_destroy_r(geos.get(), tree);
 }
 
-FootprintSet::FootprintSet(FootprintFile file, const std::string& crs, const std::string& fileName)
+FootprintSet::FootprintSet(FootprintFile file, const std::string& crs, const std::string& fileName,
+                           const std::atomic<bool>* cancel)
     : impl_(std::make_unique<Impl>(crs.empty() ? file.crs : crs, fileName, !crs.empty())) {
   Impl& set = *impl_;
+  const GeosSteps stopping(cancel);
   set.notes = std::move(file.notes);
   int repairs = 0;
+  std::vector<std::string> tangled, flat;
   for (Footprint& f : file.footprints) {
-    bool repaired = false;
-    Geometry g = ToGeometry(set.geos, f, repaired);
-    repairs += repaired ? 1 : 0;
-    if (!g) continue;
-    IndexedFootprint indexed{std::move(g), f.height, f.part, {}, 0, {}, -1, std::move(f.id)};
-    indexed.rings = RingsOf(set.geos, indexed.geometry.get());
-    for (const Ring& r : indexed.rings)
-      indexed.area += RingArea(r);
-    indexed.box = BoxOf(indexed.rings);
-    if (set.system.Geographic()) CheckLonLat(indexed, fileName);
-    set.footprints.push_back(std::move(indexed));
+    ThrowIfCancelled(cancel);
+    Outline outline = Outline::Valid;
+    Geometry g = ToGeometry(set.geos, f, outline);
+    repairs += outline == Outline::Repaired ? 1 : 0;
+    if (!g) {
+      (outline == Outline::TooTangled ? tangled : flat).push_back(f.id);
+      continue;
+    }
+    AddFootprint(set, std::move(g), f.height, f.part, std::move(f.id));
   }
   if (repairs > 0)
     set.notes.push_back(std::to_string(repairs) + " footprints of \"" + fileName +
                         "\" had self-intersecting or otherwise invalid rings: repaired");
-  if (set.footprints.empty())
-    throw SiteError("\"" + fileName + "\" holds no building footprints (polygons)");
-  set.tree = GEOSSTRtree_create_r(set.geos.get(), 10);
-  for (std::size_t i = 0; i < set.footprints.size(); ++i)
-    GEOSSTRtree_insert_r(set.geos.get(), set.tree, set.footprints[i].geometry.get(),
-                         reinterpret_cast<void*>(static_cast<std::uintptr_t>(i + 1)));
-  set.hull = Hull(set.geos, set.footprints);
-  set.hullRings = RingsOf(set.geos, set.hull.get());
-  FindClusters(set);
+  if (!tangled.empty())
+    set.notes.push_back(std::to_string(tangled.size()) + " footprints of \"" + fileName +
+                        "\" have self-intersecting outlines too large or too tangled to "
+                        "repair (" +
+                        FewNames(tangled) + "): left out");
+  if (!flat.empty())
+    set.notes.push_back(std::to_string(flat.size()) + " footprints of \"" + fileName +
+                        "\" cover no ground (fewer than three distinct corners, or all on one "
+                        "line): left out (" +
+                        FewNames(flat) + ")");
+  Index(set);
+}
+
+FootprintSet::FootprintSet(const StoredFootprints& stored)
+    : impl_(std::make_unique<Impl>(stored.crs, stored.name, stored.crsFromOption)) {
+  Impl& set = *impl_;
+  set.notes = stored.notes;
+  const Context c = set.geos.get();
+  struct Reader {
+    Context c;
+    GEOSWKBReader* r = GEOSWKBReader_create_r(c);
+    ~Reader() { GEOSWKBReader_destroy_r(c, r); }
+  } reader{c};
+  for (const StoredFootprint& f : stored.footprints) {
+    Geometry g = set.geos.Own(
+        GEOSWKBReader_read_r(c, reader.r, reinterpret_cast<const unsigned char*>(f.wkb.data()),
+                             f.wkb.size()),
+        "reading a stored footprint");
+    AddFootprint(set, std::move(g), f.height, f.part, f.id);
+  }
+  Index(set);
+}
+
+StoredFootprints FootprintSet::Stored() const {
+  const Impl& set = *impl_;
+  const Context c = set.geos.get();
+  StoredFootprints stored{set.name, set.crs, set.crsFromOption, set.notes, {}};
+  GEOSWKBWriter* writer = GEOSWKBWriter_create_r(c);
+  for (const IndexedFootprint& f : set.footprints) {
+    std::size_t size = 0;
+    unsigned char* wkb = GEOSWKBWriter_write_r(c, writer, f.geometry.get(), &size);
+    stored.footprints.push_back(
+        {f.id, f.height, f.part, std::string(reinterpret_cast<const char*>(wkb), size)});
+    GEOSFree_r(c, wkb);
+  }
+  GEOSWKBWriter_destroy_r(c, writer);
+  return stored;
 }
 
 FootprintSet::~FootprintSet() = default;
@@ -257,7 +379,7 @@ const std::vector<std::string>& FootprintSet::notes() const {
 
 FootprintSet LoadFootprints(const std::filesystem::path& file, const ReadRules& rules,
                             const std::string& crs) {
-  return FootprintSet(ReadFootprints(file, rules), crs, file.string());
+  return FootprintSet(ReadFootprints(file, rules), crs, file.string(), rules.cancel);
 }
 
 }  // namespace ventora::site

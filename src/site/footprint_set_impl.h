@@ -33,10 +33,15 @@ struct Cluster {
 
 struct FootprintSet::Impl {
   Impl(const std::string& crs, const std::string& fileName, bool crsFromOption)
-      : name(fileName), system(crs, fileName, crsFromOption) {}
+      : name(fileName),
+        crs(crs),
+        crsFromOption(crsFromOption),
+        system(crs, fileName, crsFromOption) {}
   ~Impl();
 
   std::string name;
+  std::string crs;  // as the system was made from it
+  bool crsFromOption;
   GeosContext geos;
   ReferenceSystem system;
   std::vector<IndexedFootprint> footprints;

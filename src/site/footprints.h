@@ -40,6 +40,15 @@ struct FootprintFile {
   std::vector<std::string> notes;  // what the reader left out, and why
 };
 
+// The first few of `ids` for a note: "a, b, c, d, e, ...".
+inline std::string FewNames(const std::vector<std::string>& ids) {
+  constexpr std::size_t kNamed = 5;
+  std::string text;
+  for (std::size_t i = 0; i < ids.size() && i < kNamed; ++i)
+    text += (i ? ", " : "") + ids[i];
+  return ids.size() > kNamed ? text + ", ..." : text;
+}
+
 // A file that cannot be used; the message names the file and the cause.
 class SiteError : public std::runtime_error {
  public:

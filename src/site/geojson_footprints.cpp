@@ -6,6 +6,7 @@
 #include <string>
 
 #include "building_height.h"
+#include "core/cancellation.h"
 #include "json_readers.h"
 
 namespace ventora::site {
@@ -18,19 +19,36 @@ struct BadFeature {
   std::string why;
 };
 
+BadFeature Malformed(const std::string& what) {
+  return BadFeature{"malformed (" + what + ")"};
+}
+
+const json& ArrayOf(const json& value, const char* what) {
+  if (!value.is_array()) throw Malformed(std::string(what) + " is not an array");
+  return value;
+}
+
 Ring ReadRing(const json& points) {
   Ring ring;
-  ring.reserve(points.size());
-  for (const json& p : points)
-    ring.push_back({p.at(0).get<double>(), p.at(1).get<double>()});
+  ring.reserve(ArrayOf(points, "a ring of its coordinates").size());
+  for (const json& p : points) {
+    if (!p.is_array() || p.size() < 2 || !p[0].is_number() || !p[1].is_number())
+      throw Malformed("a point of its coordinates is not two numbers: " + p.dump().substr(0, 40));
+    ring.push_back({p[0].get<double>(), p[1].get<double>()});
+  }
   return ring;
 }
 
 PolygonRings ReadPolygon(const json& rings) {
   PolygonRings polygon;
-  for (const json& r : rings)
+  for (const json& r : ArrayOf(rings, "a polygon of its coordinates"))
     polygon.rings.push_back(ReadRing(r));
   return polygon;
+}
+
+const json& Member(const json& object, const char* key) {
+  if (!object.contains(key)) throw Malformed("its geometry has no \"" + std::string(key) + "\"");
+  return object[key];
 }
 
 // Collections within collections are allowed but rare; a limit keeps a
@@ -39,17 +57,18 @@ constexpr int kDeepestCollection = 16;
 
 void AddPolygons(const json& geometry, Footprint& footprint, int depth = 0) {
   if (!geometry.is_object()) return;
-  const std::string type = geometry.value("type", "");
+  const json& kind = geometry.contains("type") ? geometry["type"] : json();
+  const std::string type = kind.is_string() ? kind.get<std::string>() : "";
   if (type == "Polygon") {
-    footprint.polygons.push_back(ReadPolygon(geometry.at("coordinates")));
+    footprint.polygons.push_back(ReadPolygon(Member(geometry, "coordinates")));
   } else if (type == "MultiPolygon") {
-    for (const json& p : geometry.at("coordinates"))
+    for (const json& p : ArrayOf(Member(geometry, "coordinates"), "its coordinates"))
       footprint.polygons.push_back(ReadPolygon(p));
   } else if (type == "GeometryCollection") {
     if (depth == kDeepestCollection)
       throw BadFeature{"geometry collections nested more than " +
                        std::to_string(kDeepestCollection) + " deep"};
-    for (const json& g : geometry.at("geometries"))
+    for (const json& g : ArrayOf(Member(geometry, "geometries"), "its geometries"))
       AddPolygons(g, footprint, depth + 1);
   }
 }
@@ -82,33 +101,45 @@ std::string IdOf(const json& feature, const json& properties, std::size_t number
   return "#" + std::to_string(number);
 }
 
+// The old-style "crs" member's name, when it has one.
+std::optional<std::string> CrsMember(const json& root) {
+  if (!root.contains("crs") || !root["crs"].is_object()) return std::nullopt;
+  const json& crs = root["crs"];
+  if (!crs.contains("properties") || !crs["properties"].is_object()) return std::nullopt;
+  const json& properties = crs["properties"];
+  if (!properties.contains("name") || !properties["name"].is_string()) return std::nullopt;
+  return properties["name"].get<std::string>();
+}
+
 }  // namespace
 
 FootprintFile ReadGeoJson(const json& root, const std::string& name, const ReadRules& rules) {
   FootprintFile result;
-  result.crs = "OGC:CRS84";
-  if (root.contains("crs") && root["crs"].is_object()) {
-    const json& crs = root["crs"];
-    if (crs.contains("properties") && crs["properties"].contains("name"))
-      result.crs = CrsFromName(crs["properties"]["name"].get<std::string>());
-  }
-  const json features = root["type"] == "Feature" ? json::array({root}) : root.at("features");
+  result.crs = CrsFromName(CrsMember(root).value_or("OGC:CRS84"));
+  const bool one = root["type"] == "Feature";
+  if (!one && (!root.contains("features") || !root["features"].is_array()))
+    throw SiteError("\"" + name + "\": malformed GeoJSON (its features are not an array)");
+  const json& features = one ? root : root["features"];
   int notBuildings = 0;
   std::size_t number = 0;
-  for (const json& feature : features) {
+  const auto read = [&](const json& feature) {
     ++number;
+    ThrowIfCancelled(rules.cancel);
     const auto where = [&] { return "\"" + name + "\", feature " + std::to_string(number); };
     try {
       if (!feature.is_object()) throw BadFeature{"not a JSON object"};
-      const json properties = feature.value("properties", json::object());
+      static const json kNone = json::object();
+      const json& properties = feature.contains("properties") && feature["properties"].is_object()
+                                   ? feature["properties"]
+                                   : kNone;
       const std::optional<std::string> building = Tag(properties, "building");
       if (building == "no") {
         ++notBuildings;
-        continue;
+        return;
       }
       Footprint footprint;
-      AddPolygons(feature.value("geometry", json()), footprint);
-      if (footprint.polygons.empty()) continue;
+      if (feature.contains("geometry")) AddPolygons(feature["geometry"], footprint);
+      if (footprint.polygons.empty()) return;
       footprint.id = IdOf(feature, properties, number);
       footprint.part = !building && Tag(properties, "building:part").has_value();
       footprint.height = BuildingHeight(Tag(properties, "height"),
@@ -117,9 +148,15 @@ FootprintFile ReadGeoJson(const json& root, const std::string& name, const ReadR
     } catch (const BadFeature& e) {
       throw SiteError(where() + ": " + e.why);
     } catch (const json::exception& e) {
-      throw SiteError(where() + ": malformed (" + std::string(e.what()) + ")");
+      throw SiteError(where() + ": malformed (" + JsonFault(e) + ")");
     }
-  }
+  };
+  if (one)
+    read(root);
+  else
+    for (const json& feature : features)
+      read(feature);
+  KeepHeightsInRange(result, name);
   if (notBuildings > 0)
     result.notes.push_back(std::to_string(notBuildings) + " features of \"" + name +
                            "\" marked building=no left out");

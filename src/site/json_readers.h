@@ -18,7 +18,12 @@ FootprintFile ReadJsonText(const std::string& text, const std::string& name,
 
 FootprintFile ReadGeoJson(const nlohmann::json& root, const std::string& name,
                           const ReadRules& rules);
-FootprintFile ReadCityJson(const nlohmann::json& root, const std::string& name);
+FootprintFile ReadCityJson(const nlohmann::json& root, const std::string& name,
+                           const ReadRules& rules);
+
+// What a member of the wrong type or a missing one means, in the program's
+// words rather than the library's.
+std::string JsonFault(const nlohmann::json::exception& e);
 
 // "EPSG:N" from the ways files name a reference system
 // ("urn:ogc:def:crs:EPSG::7415", "https://www.opengis.net/def/crs/EPSG/0/7415");

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "building_height.h"
+#include "core/cancellation.h"
 #include "read_footprints.h"
 
 namespace ventora::site {
@@ -53,8 +54,11 @@ Ring ReadRing(OGRGeometryH ring) {
   return points;
 }
 
-void AddPolygons(OGRGeometryH geometry, Footprint& footprint) {
-  if (geometry == nullptr) return;
+// Collections within collections, as the JSON reader allows them.
+constexpr int kDeepestCollection = 16;
+
+void AddPolygons(OGRGeometryH geometry, Footprint& footprint, int depth = 0) {
+  if (geometry == nullptr || depth > kDeepestCollection) return;
   const OGRwkbGeometryType type = wkbFlatten(OGR_G_GetGeometryType(geometry));
   if (type == wkbPolygon) {
     PolygonRings polygon;
@@ -63,7 +67,7 @@ void AddPolygons(OGRGeometryH geometry, Footprint& footprint) {
     footprint.polygons.push_back(std::move(polygon));
   } else if (type == wkbMultiPolygon || type == wkbGeometryCollection) {
     for (int i = 0; i < OGR_G_GetGeometryCount(geometry); ++i)
-      AddPolygons(OGR_G_GetGeometryRef(geometry, i), footprint);
+      AddPolygons(OGR_G_GetGeometryRef(geometry, i), footprint, depth + 1);
   }
 }
 
@@ -82,6 +86,7 @@ int ReadLayer(OGRLayerH layer, const ReadRules& rules, FootprintFile& out) {
   int notBuildings = 0;
   OGR_L_ResetReading(layer);
   while (OGRFeatureH raw = OGR_L_GetNextFeature(layer)) {
+    ThrowIfCancelled(rules.cancel);
     const std::unique_ptr<void, FeatureDestroyer> feature(raw);
     const std::optional<std::string> building = Tag(raw, "building");
     const bool part = !building && Tag(raw, "building:part").has_value();
@@ -101,28 +106,62 @@ int ReadLayer(OGRLayerH layer, const ReadRules& rules, FootprintFile& out) {
   return notBuildings;
 }
 
+// GDAL's failures while the file is read: a cut or damaged file reads
+// some features and then fails, which would otherwise pass for a file
+// with fewer buildings. Its warnings (unclosed rings, which are closed)
+// stay quiet; the repairs are counted in a note.
+class GdalFailures {
+ public:
+  GdalFailures() { CPLPushErrorHandlerEx(Keep, this); }
+  ~GdalFailures() { CPLPopErrorHandler(); }
+  GdalFailures(const GdalFailures&) = delete;
+  GdalFailures& operator=(const GdalFailures&) = delete;
+
+  const std::string& first() const { return first_; }
+
+ private:
+  static void Keep(CPLErr level, CPLErrorNum, const char* message) {
+    auto* self = static_cast<GdalFailures*>(CPLGetErrorHandlerUserData());
+    if (level >= CE_Failure && self->first_.empty() && message != nullptr) self->first_ = message;
+  }
+  std::string first_;
+};
+
+std::string Damaged(const std::string& name, const std::string& why) {
+  return "\"" + name + "\" is damaged: GDAL, which reads it, says \"" + why + "\"";
+}
+
+// A shapefile's attributes are in the .dbf beside it; without it every
+// height is missing.
+std::string MissingTable(const std::filesystem::path& file, const std::string& driver) {
+  if (driver != "ESRI Shapefile" || std::filesystem::is_directory(file)) return "";
+  std::filesystem::path table = file;
+  for (const char* extension : {".dbf", ".DBF"})
+    if (std::filesystem::exists(table.replace_extension(extension))) return "";
+  return "\"" + file.string() +
+         "\" has no .dbf beside it, which holds the buildings' fields: no building has a height";
+}
+
 }  // namespace
 
 FootprintFile ReadOgrFootprints(const std::filesystem::path& file, const ReadRules& rules) {
   static const bool registered = (GDALAllRegister(), true);
   (void)registered;
   const std::string name = file.string();
-  CPLPushErrorHandler(CPLQuietErrorHandler);
+  const GdalFailures failures;
   std::unique_ptr<void, DatasetCloser> dataset(
       GDALOpenEx(name.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY, nullptr, nullptr, nullptr));
   if (!dataset) {
-    CPLPopErrorHandler();
+    if (GDALIdentifyDriverEx(name.c_str(), GDAL_OF_VECTOR, nullptr, nullptr) != nullptr &&
+        !failures.first().empty())
+      throw SiteError(Damaged(name, failures.first()));
     throw SiteError("\"" + name +
                     "\" is not a map file this program reads (GeoJSON, CityJSON, or a vector "
                     "format GDAL knows: Shapefile, GeoPackage, FlatGeobuf, OpenStreetMap PBF...)");
   }
-  // GDAL's warnings (unclosed rings, which are closed) stay quiet; the
-  // repairs are counted in a note.
-  struct QuietUntilEnd {
-    ~QuietUntilEnd() { CPLPopErrorHandler(); }
-  } quiet;
   GDALDriverH driver = GDALGetDatasetDriver(dataset.get());
-  const bool osm = std::string(GDALGetDriverShortName(driver)) == "OSM";
+  const std::string driverName = GDALGetDriverShortName(driver);
+  const bool osm = driverName == "OSM";
   FootprintFile result;
   int notBuildings = 0;
   for (int i = 0; i < GDALDatasetGetLayerCount(dataset.get()); ++i) {
@@ -138,6 +177,10 @@ FootprintFile ReadOgrFootprints(const std::filesystem::path& file, const ReadRul
                                "building IS NOT NULL OR other_tags LIKE '%\"building:part\"%'");
     notBuildings += ReadLayer(layer, rules, result);
   }
+  if (!failures.first().empty()) throw SiteError(Damaged(name, failures.first()));
+  if (const std::string note = MissingTable(file, driverName); !note.empty())
+    result.notes.push_back(note);
+  KeepHeightsInRange(result, name);
   if (notBuildings > 0)
     result.notes.push_back(std::to_string(notBuildings) + " features of \"" + name +
                            "\" marked building=no left out");

@@ -3,6 +3,7 @@
 // directly, everything else (Shapefile, GeoPackage, FlatGeobuf,
 // OpenStreetMap PBF...) through GDAL. Throws SiteError naming the file.
 
+#include <atomic>
 #include <filesystem>
 
 #include "footprints.h"
@@ -11,6 +12,8 @@ namespace ventora::site {
 
 struct ReadRules {
   double storeyHeight = 3.0;  // m, for building:levels
+  // Set when the user asks to stop: reading unwinds with ventora::Cancelled.
+  const std::atomic<bool>* cancel = nullptr;
 };
 
 FootprintFile ReadFootprints(const std::filesystem::path& file, const ReadRules& rules);

@@ -5,7 +5,7 @@
 
 #include <exception>
 
-#include "output/program_library.h"
+#include "core/program_library.h"
 #include "site/site_entry.h"
 
 namespace ventora::site {

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <exception>
+#include <sstream>
+
+#include "core/cancellation.h"
+#include "surroundings_limits.h"
 
 namespace ventora::site {
 
@@ -11,11 +15,46 @@ double AdvisedRadius(double buildingHeight, double surroundingHeight) {
 
 namespace {
 
+std::string Text(double value) {
+  std::ostringstream text;
+  text.precision(10);
+  text << value;
+  return text.str();
+}
+
 void CheckQuery(const SurroundingsQuery& query) {
   if (!query.radius && !(query.buildingHeight > 0))
     throw SiteError(
         "the radius is needed: give --radius R (m), or a job whose building height "
         "it follows from");
+  if (!query.radius && !Within(AdvisedRadius(query.buildingHeight, 0), kRadiusLimit.range))
+    throw SiteError("the radius advised for a building " + Text(query.buildingHeight) +
+                    " m high, 5 x its height, is outside the range " + RangeText(kRadiusLimit) +
+                    ": give --radius R (m)");
+}
+
+// The second pass's radius, from the neighbours' height as well.
+double SecondRadius(const SurroundingsQuery& query, const Surroundings& first) {
+  const double sbh = first.rows.front().sbh.value_or(0);
+  const double radius = AdvisedRadius(query.buildingHeight, sbh);
+  if (!Within(radius, kRadiusLimit.range))
+    throw SiteError("the radius advised for these surroundings, 5 x their height " + Text(sbh) +
+                    " m, is outside the range " + RangeText(kRadiusLimit) +
+                    ": give --radius R (m)");
+  return radius;
+}
+
+template <typename Find>
+SurroundingsAnswer Answered(Find find) {
+  SurroundingsAnswer answer;
+  try {
+    return find();
+  } catch (const Cancelled&) {
+    answer.cancelled = true;
+  } catch (const std::exception& e) {
+    answer.error = e.what();
+  }
+  return answer;
 }
 
 SurroundingsAnswer Answer(const FootprintSet& set, const SurroundingsQuery& query) {
@@ -23,12 +62,12 @@ SurroundingsAnswer Answer(const FootprintSet& set, const SurroundingsQuery& quer
   SurroundingsRequest request{.site = query.site,
                               .radius = query.radius.value_or(0),
                               .sectors = query.sectors,
-                              .defaultHeight = query.defaultHeight};
+                              .defaultHeight = query.defaultHeight,
+                              .cancel = query.cancel};
   if (!query.radius) {
     // SbH from a first pass at the building's own advice.
     request.radius = AdvisedRadius(query.buildingHeight, 0);
-    const Surroundings first = set.Compute(request);
-    request.radius = AdvisedRadius(query.buildingHeight, first.rows.front().sbh.value_or(0));
+    request.radius = SecondRadius(query, set.Compute(request));
   }
   answer.values = set.Compute(request);
   answer.radius = request.radius;
@@ -41,28 +80,23 @@ SurroundingsAnswer Answer(const FootprintSet& set, const SurroundingsQuery& quer
 }  // namespace
 
 SurroundingsAnswer FindSurroundings(const SurroundingsQuery& query) {
-  try {
+  return Answered([&] {
     CheckQuery(query);
-    if (!(query.storeyHeight > 0)) throw SiteError("the storey height must be above 0 m");
-    const FootprintSet set =
-        LoadFootprints(query.file, ReadRules{.storeyHeight = query.storeyHeight}, query.crs);
+    if (!Within(query.storeyHeight, kStoreyHeightLimit.range))
+      throw SiteError("the storey height " + Text(query.storeyHeight) + " m is outside its range " +
+                      RangeText(kStoreyHeightLimit));
+    const FootprintSet set = LoadFootprints(
+        query.file, ReadRules{.storeyHeight = query.storeyHeight, .cancel = query.cancel},
+        query.crs);
     return Answer(set, query);
-  } catch (const std::exception& e) {
-    SurroundingsAnswer answer;
-    answer.error = e.what();
-    return answer;
-  }
+  });
 }
 
 SurroundingsAnswer FindSurroundings(const FootprintSet& set, const SurroundingsQuery& query) {
-  try {
+  return Answered([&] {
     CheckQuery(query);
     return Answer(set, query);
-  } catch (const std::exception& e) {
-    SurroundingsAnswer answer;
-    answer.error = e.what();
-    return answer;
-  }
+  });
 }
 
 }  // namespace ventora::site

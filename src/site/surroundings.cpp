@@ -5,8 +5,10 @@
 #include <set>
 #include <sstream>
 
+#include "core/cancellation.h"
 #include "disk_area.h"
 #include "footprint_set_impl.h"
+#include "surroundings_limits.h"
 
 namespace ventora::site {
 namespace {
@@ -156,7 +158,7 @@ std::set<std::size_t> Studied(const FootprintSet::Impl& set, const std::vector<s
   for (std::size_t i : near) {
     const Envelope& b = set.footprints[i].box;
     if (site.x >= b.minX && site.x <= b.maxX && site.y >= b.minY && site.y <= b.maxY &&
-        GEOSIntersects_r(c, set.footprints[i].geometry.get(), point.get()) == 1)
+        set.geos.Holds(GEOSIntersects_r(c, set.footprints[i].geometry.get(), point.get()), "site"))
       studied.insert(i);
   }
   if (studied.empty()) return studied;
@@ -165,37 +167,84 @@ std::set<std::size_t> Studied(const FootprintSet::Impl& set, const std::vector<s
     Geometry inner =
         set.geos.Own(GEOSPointOnSurface_r(c, set.footprints[i].geometry.get()), "part");
     for (std::size_t s : std::set<std::size_t>(studied))
-      if (GEOSIntersects_r(c, set.footprints[s].geometry.get(), inner.get()) == 1)
+      if (set.geos.Holds(GEOSIntersects_r(c, set.footprints[s].geometry.get(), inner.get()),
+                         "part"))
         studied.insert(i);
   }
   return studied;
 }
 
+namespace {
+
+std::string SiteText(XY site) {
+  return Text(site.x) + "," + Text(site.y);
+}
+
+void CheckRequest(const FootprintSet::Impl& set, const SurroundingsRequest& request) {
+  if (!Within(request.radius, kRadiusLimit.range))
+    throw SiteError("the radius " + Text(request.radius) + " m is outside its range " +
+                    RangeText(kRadiusLimit));
+  if (!Within(request.sectors, kSectorsLimit.range))
+    throw SiteError("the number of sectors must be a whole number from 1 to 360");
+  if (request.defaultHeight && !Within(*request.defaultHeight, kHeightLimit.range))
+    throw SiteError("the default height " + Text(*request.defaultHeight) +
+                    " m is outside its range " + RangeText(kHeightLimit));
+  const XY p = request.site;
+  if (!Within(p.x, kCoordinateLimit.range) || !Within(p.y, kCoordinateLimit.range))
+    throw SiteError("the site " + SiteText(p) + " is outside the range " +
+                    RangeText(kCoordinateLimit) + " of map coordinates");
+  if (set.system.Geographic() && (!Within(p.x, kLongitudeRange) || !Within(p.y, kLatitudeRange)))
+    throw SiteError("the site " + SiteText(p) + " is not a longitude and latitude (" +
+                    limits::PlainRangeText(kLongitudeRange, "lon") + ", " +
+                    limits::PlainRangeText(kLatitudeRange, "lat") + "), as \"" + set.name +
+                    "\" has its coordinates");
+}
+
+// Far from the data, or beside data too small to see in so wide a circle.
+void CheckNearTheData(const FootprintSet::Impl& set, const SurroundingsRequest& request,
+                      double coverage) {
+  if (coverage >= 1e-9) return;  // rounding leaves a trace of area far away
+  const GEOSContextHandle_t c = set.geos.get();
+  Geometry point =
+      set.geos.Own(GEOSGeom_createPointFromXY_r(c, request.site.x, request.site.y), "site");
+  if (set.geos.Holds(GEOSIntersects_r(c, set.hull.get(), point.get()), "site")) return;
+  double minX = 0, minY = 0, maxX = 0, maxY = 0;
+  GEOSGeom_getXMin_r(c, set.hull.get(), &minX);
+  GEOSGeom_getYMin_r(c, set.hull.get(), &minY);
+  GEOSGeom_getXMax_r(c, set.hull.get(), &maxX);
+  GEOSGeom_getYMax_r(c, set.hull.get(), &maxY);
+  throw SiteError("the site " + SiteText(request.site) + " lies more than " + Text(request.radius) +
+                  " m from the data of \"" + set.name + "\", which span " + Text(minX) + "," +
+                  Text(minY) + " to " + Text(maxX) + "," + Text(maxY) +
+                  " in the file's coordinates");
+}
+
+// Several footprints holding the site are the studied building's outline,
+// parts and copies: say which.
+std::string StudiedNote(const FootprintSet::Impl& set, const std::set<std::size_t>& studied) {
+  std::vector<std::string> holding;
+  for (std::size_t i : studied)
+    if (!set.footprints[i].part) holding.push_back(set.footprints[i].id);
+  if (holding.size() < 2) return "";
+  return "the footprints " + FewNames(holding) + " of \"" + set.name +
+         "\" all hold the site point: they are taken as the building itself and left out";
+}
+
+}  // namespace
+
 Surroundings FootprintSet::Compute(const SurroundingsRequest& request) const {
   const Impl& set = *impl_;
-  if (!(request.radius > 0) || !std::isfinite(request.radius))
-    throw SiteError("the radius must be a length above 0 m");
-  if (request.sectors < 1 || request.sectors > 360)
-    throw SiteError("the number of sectors must be a whole number from 1 to 360");
-  const Context c = set.geos.get();
+  CheckRequest(set, request);
+  const GeosSteps stopping(request.cancel);
   const LocalFrame frame = set.system.FrameAt(request.site);
   const Regions regions{request.radius, request.sectors};
   Surroundings result;
   result.coverage = AreasOf(set.hullRings, frame, Regions{request.radius, 1})[0] / regions.Area(0);
+  CheckNearTheData(set, request, result.coverage);
   const std::string radius = Text(request.radius);
-  const std::string site = Text(request.site.x) + "," + Text(request.site.y);
-  if (result.coverage < 1e-9) {  // rounding leaves a trace of area far away
-    double minX = 0, minY = 0, maxX = 0, maxY = 0;
-    GEOSGeom_getXMin_r(c, set.hull.get(), &minX);
-    GEOSGeom_getYMin_r(c, set.hull.get(), &minY);
-    GEOSGeom_getXMax_r(c, set.hull.get(), &maxX);
-    GEOSGeom_getYMax_r(c, set.hull.get(), &maxY);
-    throw SiteError("the site " + site + " lies more than " + radius + " m from the data of \"" +
-                    set.name + "\", which span " + Text(minX) + "," + Text(minY) + " to " +
-                    Text(maxX) + "," + Text(maxY) + " in the file's coordinates");
-  }
   const std::vector<std::size_t> near = Candidates(set, frame, request.radius);
   const std::set<std::size_t> studied = Studied(set, near, request.site);
+  ThrowIfCancelled(request.cancel);
   const std::vector<Sums> sums =
       Evaluate(set, near, studied, frame, regions, request.defaultHeight);
   for (std::size_t k = 0; k < sums.size(); ++k) {
@@ -205,7 +254,9 @@ Surroundings FootprintSet::Compute(const SurroundingsRequest& request) const {
       row.from = from < 0 ? from + 360 : from;
       row.to = from + 360.0 / request.sectors;
     }
-    row.pad = 100 * sums[k].covered / regions.Area(k);
+    // The union's area less the studied building's may round below zero
+    // where nothing else stands.
+    row.pad = std::max(0.0, 100 * sums[k].covered / regions.Area(k));
     if (sums[k].weights > 0) row.sbh = sums[k].weighted / sums[k].weights;
     row.buildings = sums[k].buildings;
     row.withoutHeight = sums[k].withoutHeight;
@@ -221,9 +272,11 @@ Surroundings FootprintSet::Compute(const SurroundingsRequest& request) const {
     result.notes.push_back(
         "no footprint holds the site point: no building was left out as the "
         "studied one");
+  if (const std::string note = StudiedNote(set, studied); !note.empty())
+    result.notes.push_back(note);
   if (result.rows.front().buildings == 0)
-    result.notes.push_back("no building of \"" + set.name + "\" lies within " + radius +
-                           " m of the site: PAD is 0");
+    result.notes.push_back("no " + std::string(studied.empty() ? "" : "other ") + "building of \"" +
+                           set.name + "\" lies within " + radius + " m of the site: PAD is 0");
   return result;
 }
 

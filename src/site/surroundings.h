@@ -11,6 +11,7 @@
 // out with its parts. Sector k of N is centred on bearing k*360/N, width
 // 360/N; its values use its part of the circle.
 
+#include <atomic>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -28,6 +29,8 @@ struct SurroundingsRequest {
   double radius = 0;                    // m
   int sectors = 1;                      // 1: all round only
   std::optional<double> defaultHeight;  // m, for buildings without one
+  // Set when the user asks to stop: Compute unwinds with ventora::Cancelled.
+  const std::atomic<bool>* cancel = nullptr;
 };
 
 struct SectorValues {
@@ -44,18 +47,40 @@ struct Surroundings {
   std::vector<std::string> notes;  // what the user should know about these values
 };
 
+// A footprint set as its valid outlines (WKB), to be built again without
+// reading or repairing the file: what a Python pickle of it holds.
+struct StoredFootprint {
+  std::string id;
+  std::optional<double> height;
+  bool part = false;
+  std::string wkb;
+};
+struct StoredFootprints {
+  std::string name, crs;
+  bool crsFromOption = false;
+  std::vector<std::string> notes;
+  std::vector<StoredFootprint> footprints;
+};
+
 class FootprintSet {
  public:
-  // `crs` overrides the file's reference system when not empty.
-  FootprintSet(FootprintFile file, const std::string& crs, const std::string& fileName);
+  // `crs` overrides the file's reference system when not empty. Throws
+  // ventora::Cancelled once `cancel` is set.
+  FootprintSet(FootprintFile file, const std::string& crs, const std::string& fileName,
+               const std::atomic<bool>* cancel = nullptr);
+  // The same set again, indexed anew; throws SiteError for a damaged store.
+  explicit FootprintSet(const StoredFootprints& stored);
   ~FootprintSet();
   FootprintSet(FootprintSet&&) noexcept;
   FootprintSet& operator=(FootprintSet&&) noexcept;
 
-  // Throws SiteError for a site outside the data or a radius not above 0.
+  // Throws SiteError for a site outside the data or a value outside its
+  // range (surroundings_limits.h).
   Surroundings Compute(const SurroundingsRequest& request) const;
   // The footprints a request's values are made of, for a picture.
   SitePlan Plan(const SurroundingsRequest& request) const;
+
+  StoredFootprints Stored() const;
 
   std::size_t size() const;
   // What reading and repairing the footprints left to say.

@@ -46,6 +46,7 @@ runs_at_once)
   ;;
 interrupted_sweep)
   long_job >"$work/tall.in"
+  echo "the last good export" >"$work/tall.sweep.csv"
   "$bin" --sweep=1 "$work/tall.in" >"$work/.out" 2>"$work/.err" &
   pid=$!
   # Until ventora-run itself catches SIGTERM (bit 15 of SigCgt). Before the
@@ -68,7 +69,8 @@ interrupted_sweep)
   err=$(cat "$work/.err")
   expect_status 143
   expect_err "ventora-run: interrupted by SIGTERM; no file was left unfinished"
-  expect_files tall.in
+  expect_files tall.in tall.sweep.csv
+  [[ $(cat "$work/tall.sweep.csv") == "the last good export" ]] || fail "the old export replaced"
   ;;
 *)
   fail "unknown case"

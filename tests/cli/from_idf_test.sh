@@ -19,6 +19,12 @@ case $case_name in
     grep -qF "Ventora_Directions_30deg," "$work/box.cp.idf" || fail "no 30 deg. array"
     [[ $(head -1 "$work/box.ventora.in") == $' 90 0 20 10 6 20 10 .33 0 0\r' ]] || fail "job header"
     [[ $(grep -vc '^#' "$work/box.ventora.sweep.csv") == 6 ]] || fail "sweep rows"
+    # The written job swept again names and places every opening as the model does.
+    run --sweep=30 --format=energyplus "$work/box.ventora.in"
+    expect_status 0
+    elements() { grep -o '^! Facade .*\|_F[0-9]_E[0-9]*, *!- Name' "$1" | tr -d '\r '; }
+    [[ $(elements "$work/box.cp.idf") == $(elements "$work/box.ventora.sweep.idf") ]] ||
+      fail "other names: $(diff <(elements "$work/box.cp.idf") <(elements "$work/box.ventora.sweep.idf"))"
     grep -q "^# Job: box"$'\r'"$" "$work/box.ventora.sweep.csv" || fail "no job in the CSV's header"
     grep -qF "Site:HeightVariation with Wind Speed Profile Exponent 0.33 and Wind Speed Profile Boundary Layer Thickness 460 m (without it, Building Terrain City gives the same)" \
       "$work/box.cp.idf" || fail "no site profile in the header"
@@ -37,6 +43,13 @@ case $case_name in
     run --from-idf "$work/l_shape.idf" --pad 20 --sbh 10 --fit=enclosing --zones=Room,Hall
     expect_status 2
     expect_err "--zones names 'Hall', which is no zone of the model (its zones: 'Room')"
+    # Tables asked of a model of EnergyPlus 9.1, which has none (its surfaces without Space Name).
+    sed -e 's/^Version,24.1;/Version,9.1;/' -e '/^    Room,$/{n;/^    ,$/d}' "$models/box.idf" \
+      >"$work/old.idf"
+    run --from-idf "$work/old.idf" --pad 20 --sbh 10 --sweep=30 --tables=all
+    expect_status 2
+    expect_err "old.idf is written for EnergyPlus 9.1, which has no Table:Lookup (it came with 9.2)"
+    [[ ! -e $work/old.cp.idf ]] || fail "model written"
     ;;
   from_idf_enclosing)
     cp "$models/l_shape.idf" "$work/"
@@ -61,5 +74,8 @@ case $case_name in
     run --fit=enclosing "$models/box.idf"
     expect_status 1
     expect_err "--fit and --zones go with --from-idf MODEL.idf"
+    run --pad 20 job.in
+    expect_status 1
+    expect_err "--pad, --sbh and --veexp go with --from-idf MODEL.idf"
     ;;
 esac

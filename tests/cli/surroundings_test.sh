@@ -133,6 +133,76 @@ JSON
       fail "an input changed"
     expect_files office-block.in helsinki-buildings.geojson city.shp city.DBF layers
     ;;
+  values_outside_their_ranges)
+    # Every length, height and coordinate has a finite range: refused naming
+    # the option, and no value of a file turns into nan or inf.
+    inputs=()
+    while IFS='|' read -r option value says; do
+      run --surroundings "$helsinki" --site $centre --radius 150 "$option" "$value"
+      expect_refused "$says"
+    done <<'CASES'
+--radius|1e308|--radius 1e308 is outside its range 1 ≤ radius ≤ 10000 m
+--site|1e308,1e308|--site 1e308,1e308 is outside its range -1000000000 ≤ X, Y ≤ 1000000000
+--storey-height|1e308|--storey-height 1e308 is outside its range 0 < storey height ≤ 50 m
+--default-height|abc|--default-height abc: a length is needed, 0 < height ≤ 1000 m
+--sectors|2.7|--sectors 2.7: the number of wind sectors is a whole number from 1 to 360
+CASES
+    cat >"$work/tall.geojson" <<'JSON'
+{"type":"FeatureCollection","features":[
+{"type":"Feature","id":"tower","properties":{"height":1e308},"geometry":{"type":"Polygon","coordinates":[[[24.9441,60.1681],[24.9443,60.1681],[24.9443,60.1682],[24.9441,60.1681]]]}},
+{"type":"Feature","id":"levels","properties":{"building:levels":"1e307"},"geometry":{"type":"Polygon","coordinates":[[[24.9441,60.1679],[24.9443,60.1679],[24.9443,60.1678],[24.9441,60.1679]]]}}]}
+JSON
+    run --surroundings "$work/tall.geojson" --site 24.944,60.168 --radius 50 --format=csv
+    expect_status 0
+    expect_err '2 buildings of "'"$work"'/tall.geojson" have a height outside the range 0 < height ≤ 1000 m (tower, levels): taken as without a height'
+    ! grep -qiE 'nan|inf' <<<"$out" || fail "not a number in: $out"
+    ;;
+  interrupted_while_reading)
+    # SIGTERM delivered as the footprint file is opened (strace injects it
+    # there, so the moment is the same on any machine): the reading stops,
+    # nothing is printed and nothing is written.
+    cp "$examples/office-block.in" "$helsinki" "$work/"
+    for job in "" "$work/office-block.in"; do
+      # LeakSanitizer (in the asan build) cannot work under ptrace.
+      (cd "$elsewhere" && ASAN_OPTIONS=detect_leaks=0 strace -o /dev/null -P "$work/helsinki-buildings.geojson" \
+        -e trace=openat -e inject=openat:signal=TERM:when=1 "$bin" ${job:+--sweep --format=energyplus} \
+        --surroundings "$work/helsinki-buildings.geojson" --site $centre --radius 150 $job \
+        >"$work/.out" 2>"$work/.err")
+      status=$? out=$(cat "$work/.out") err=$(cat "$work/.err")
+      expect_status 143
+      expect_err "ventora-run: interrupted by SIGTERM; no file was left unfinished"
+      [[ -z $out ]] || fail "printed: $out"
+      expect_files office-block.in helsinki-buildings.geojson
+    done
+    ;;
+  damaged_files)
+    # A cut or bit-flipped file says so, with GDAL's words; a shapefile
+    # without its .dbf reads, with a note that it has no heights.
+    head -c 200000 "$maps/Helsinki.osm.pbf" >"$work/cut.osm.pbf"
+    python3 - "$maps/Helsinki.osm.pbf" "$work" <<'PY'
+import struct, sys
+data = bytearray(open(sys.argv[1], "rb").read())
+data[1000::5000] = bytes(b ^ 0x5A for b in data[1000::5000])
+open(sys.argv[2] + "/flipped.osm.pbf", "wb").write(data)
+# A shapefile of one square in lon/lat, with its .shx and .prj but no .dbf.
+ring = [(24.9441, 60.1681), (24.9441, 60.1682), (24.9443, 60.1682), (24.9443, 60.1681)] * 2
+body = struct.pack("<i4d2ii", 5, 24.9441, 60.1681, 24.9443, 60.1682, 1, 5, 0)
+body += b"".join(struct.pack("<2d", *p) for p in ring[:5])
+head = lambda words: struct.pack(">7i", 9994, 0, 0, 0, 0, 0, words) + struct.pack(
+    "<2i8d", 1000, 5, 24.9441, 60.1681, 24.9443, 60.1682, 0, 0, 0, 0)
+open(sys.argv[2] + "/city.shp", "wb").write(head(54 + len(body) // 2) + struct.pack(">2i", 1, len(body) // 2) + body)
+open(sys.argv[2] + "/city.shx", "wb").write(head(54) + struct.pack(">2i", 50, len(body) // 2))
+open(sys.argv[2] + "/city.prj", "w").write('GEOGCS["WGS 84",DATUM["WGS_1984",SPHEROID["WGS 84",6378137,298.257223563]],PRIMEM["Greenwich",0],UNIT["degree",0.0174532925199433]]')
+PY
+    inputs=(cut.osm.pbf flipped.osm.pbf city.shp city.shx city.prj)
+    for file in cut.osm.pbf flipped.osm.pbf; do
+      run --surroundings "$work/$file" --site $centre --radius 150
+      expect_refused "\"$work/$file\" is damaged: GDAL, which reads it, says \""
+    done
+    run --surroundings "$work/city.shp" --site 24.9440,60.1680 --radius 100
+    expect_status 0
+    expect_err "\"$work/city.shp\" has no .dbf beside it, which holds the buildings' fields: no building has a height"
+    ;;
   usage_errors)
     inputs=()
     run --surroundings "$helsinki" --radius 150
@@ -147,6 +217,8 @@ JSON
     expect_refused "go with --surroundings FILE"
     run --surroundings "$helsinki" --site $centre --radius 150 --sweep=30
     expect_refused "--sweep, --xls and --map need a job"
+    run --from-idf box.idf --surroundings "$helsinki" --site $centre --pad 20 --sbh 10
+    expect_refused "--pad and --sbh give PAD and SbH, which --surroundings computes"
     ;;
   *)
     fail "unknown case"

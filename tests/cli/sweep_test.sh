@@ -85,6 +85,8 @@ sweep_modelica)
   grep -q '^package Ventora_low_house "' "$work/Ventora_low_house.mo" || fail "no default package"
   run --sweep=24 --format=modelica --modelica-package=model "$work/low-house.in"
   expect_status 1 && expect_err "'model' is a Modelica keyword, which no package may be named"
+  run --sweep=24 --format=modelica --modelica-package=Modelica "$work/low-house.in"
+  expect_status 1 && expect_err "'Modelica' is a name the package itself uses"
   expect_files low-house.in House.mo Ventora_low_house.mo
   ;;
 sweep_contam)
@@ -94,9 +96,14 @@ sweep_contam)
   profiles=$work/low-house.sweep.contam.txt
   grep -qx $'28 ! wind pressure profiles:\r' "$profiles" || fail "no count line"
   [[ $(tail -n 1 "$profiles") == $'-999\r' ]] || fail "last line $(tail -n 1 "$profiles")"
-  [[ $(grep -cE '^[0-9]+ 13 1 low-hous_F[1-5]_E[0-9]+'$'\r''$' "$profiles") == 28 ]] ||
+  [[ $(grep -cE '^[0-9]+ 13 1 low-house_F[1-5]_E[1-8]'$'\r''$' "$profiles") == 28 ]] ||
     fail "not 28 profiles of 13 points"
-  grep -q $'^5 13 1 low-hous_F1_E1\r$' "$profiles" || fail "not numbered from 5"
+  grep -q $'^5 13 1 low-house_F1_E1\r$' "$profiles" || fail "not numbered from 5"
+  # Two jobs whose profiles would share names in one project: refused, nothing written.
+  cp "$examples/low-house.in" "$work/low-houses.in"
+  run --sweep --format=contam "$work/low-house.in" "$work/low-houses.in"
+  expect_status 1 && expect_err "the jobs 'low-house' and 'low-houses' would give their CONTAM"
+  [[ ! -e $work/low-houses.sweep.contam.txt ]] || fail "written despite the clash"
   # The wind settings to enter, for the site's given boundary layer.
   run --sweep --format=contam --boundary-layer=300 "$work/low-house.in"
   expect_status 0
@@ -169,11 +176,19 @@ option_errors)
 refused)
   # VeEXP 0.5 is beyond the model's limits: refused before any direction runs.
   printf ' 0 0 20 10 10 20 10 .5 0 0\r\n 1 \r\n 1 \r\n 1 5 5 \r\n' >"$work/steep.in"
-  echo stale >"$work/steep.sweep.csv"
+  echo "the last good export" >"$work/steep.sweep.csv"
   run --sweep "$work/steep.in"
   expect_status 2
   expect_err "The Calculation can not be carried out because input data are out of limits."
-  expect_files steep.in
+  # The old export is left as it was, alone and as one of several jobs' fragment.
+  expect_files steep.in steep.sweep.csv
+  cp "$examples/low-house.in" "$work/"
+  echo "the last good export" >"$work/both.idf"
+  run --sweep --format=energyplus --output="$work/both.idf" "$work/low-house.in" "$work/steep.in"
+  expect_status 2
+  for file in steep.sweep.csv both.idf; do
+    [[ $(cat "$work/$file") == "the last good export" ]] || fail "$file replaced"
+  done
   ;;
 every_direction_stopped)
   # An element on the floor stops every run: nothing is written, each is named.

@@ -1,5 +1,7 @@
 #include "engine/prepared_elements.h"
 
+#include "engine/speedups/element_memo.h"
+
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -7,6 +9,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/parameter_limits.h"
@@ -19,20 +22,22 @@ using testing::AddElement;
 using testing::BlockJob;
 
 // Bit for bit: the run writes these numbers.
+auto Bits(const PreparedElement& e) {
+  return std::tuple{e.iface,
+                    e.outside,
+                    e.lastOfFacade,
+                    e.heightClamped,
+                    std::bit_cast<std::uint32_t>(e.XL),
+                    std::bit_cast<std::uint32_t>(e.ZH),
+                    std::bit_cast<std::uint32_t>(e.X),
+                    std::bit_cast<std::uint32_t>(e.Z)};
+}
+
 void ExpectSame(const std::vector<PreparedElement>& got, const std::vector<PreparedElement>& want,
                 const std::string& what) {
   ASSERT_EQ(got.size(), want.size()) << what;
-  for (std::size_t i = 0; i < got.size(); ++i) {
-    SCOPED_TRACE(what + ", element " + std::to_string(i + 1));
-    EXPECT_EQ(got[i].iface, want[i].iface);
-    EXPECT_EQ(got[i].outside, want[i].outside);
-    EXPECT_EQ(got[i].lastOfFacade, want[i].lastOfFacade);
-    EXPECT_EQ(got[i].heightClamped, want[i].heightClamped);
-    EXPECT_EQ(std::bit_cast<std::uint32_t>(got[i].XL), std::bit_cast<std::uint32_t>(want[i].XL));
-    EXPECT_EQ(std::bit_cast<std::uint32_t>(got[i].ZH), std::bit_cast<std::uint32_t>(want[i].ZH));
-    EXPECT_EQ(std::bit_cast<std::uint32_t>(got[i].X), std::bit_cast<std::uint32_t>(want[i].X));
-    EXPECT_EQ(std::bit_cast<std::uint32_t>(got[i].Z), std::bit_cast<std::uint32_t>(want[i].Z));
-  }
+  for (std::size_t i = 0; i < got.size(); ++i)
+    EXPECT_EQ(Bits(got[i]), Bits(want[i])) << what << ", element " << i + 1;
 }
 
 Job TwoFacadeJob() {

@@ -21,7 +21,7 @@ using testing::ReadBytes;
 // driver's clamping shows in the results; the floor fails as the dispatcher
 // makes it fail, and wall 2 as a wall model does on a FAR it cannot take.
 FacadeCpResult EchoZH(const RunContext& ctx, const FacadeCpInput& in) {
-  if (in.facade == Facade::Floor) return {999, 1};
+  if (in.facade == Facade::Floor) return {kFloorCp, 1};
   if (in.facade == Facade::Wall2 && in.PAD == 11) {
     ctx.ReportLine("FAR out of range on facade 2");
     return {in.carried.cp, 2};

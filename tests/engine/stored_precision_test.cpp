@@ -35,25 +35,25 @@ TEST(StoredPrecision, FacadeAngleWrapsStoredValues) {
 // value is 20 minus the root of the 64-bit radicand, 0.43999577; taking the
 // root's 32-bit value first gives -0.13898884 instead of -0.13898875.
 // F1 -0.44854116, F3 0.58792555, F7 0.7320214 (row 5 at x 0.5, times 0.73).
-TEST(StoredPrecision, LeewardUpperSarRowUsesTheUnroundedRoot) {
-  float Cp = 0;
-  std::int16_t err = 0;
-  LeewardCp(RunContext{}, 0.22f, 15.0f, 1.0f, 1.0f, 2.0f, 180.0f, 0.4f, 0.5f, Cp, err);
-  ASSERT_EQ(err, 0);
-  EXPECT_EQ(Cp, -0x1.1ca622p-3f);  // -0.13898875
-}
-
 // Flat roof, theta 30, ZH 0.5, XL 0.3, VeEXP 0.25: the angle factor
 // (0.5454535, row 3) times the VeEXP factor (0.8397436, row 8) is stored as
 // one 32-bit factor before the product with the profile (-0.32999587) and the
 // flat-roof factor (1.3681864, row 6); one 64-bit product gives one unit in
 // the last place less.
-TEST(StoredPrecision, RoofAngleAndVeexpFactorsAreStoredTogether) {
-  float Cp = 0;
-  std::int16_t err = 0;
-  RoofCp(RunContext{}, 0.25f, 0.0f, 1.0f, 1.0f, 1.0f, -30.0f, 0.5f, 0.3f, 0, 0.0f, Cp, err);
-  ASSERT_EQ(err, 0);
-  EXPECT_EQ(Cp, -0x1.a788aap-3f);  // -0.20680363
+TEST(StoredPrecision, ModelsRoundWhereTheyStore) {
+  const struct {
+    void (*model)(const RunContext&, const ModelInput&, float&, std::int16_t&);
+    ModelInput in;
+    float Cp;
+  } cases[] = {{LeewardCp, {0.22f, 15.0f, 1.0f, 1.0f, 2.0f, 180.0f, 0.4f, 0.5f}, -0x1.1ca622p-3f},
+               {RoofCp, {0.25f, 0.0f, 1.0f, 1.0f, 1.0f, -30.0f, 0.5f, 0.3f}, -0x1.a788aap-3f}};
+  for (const auto& c : cases) {
+    float Cp = 0;
+    std::int16_t err = 0;
+    c.model({}, c.in, Cp, err);
+    EXPECT_EQ(err, 0);
+    EXPECT_EQ(Cp, c.Cp);  // -0.13898875, -0.20680363
+  }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "site/json_readers.h"
+#include "site/surroundings_limits.h"
 
 namespace ventora::site::fuzz {
 
@@ -38,7 +39,7 @@ inline bool SameFootprints(const FootprintFile& a, const FootprintFile& b) {
 inline void CheckFinite(const FootprintFile& file) {
   for (const Footprint& f : file.footprints) {
     if (f.id.empty() || f.polygons.empty()) std::abort();
-    if (f.height && !(std::isfinite(*f.height) && *f.height > 0)) std::abort();
+    if (f.height && !Within(*f.height, kHeightLimit.range)) std::abort();
     for (const PolygonRings& p : f.polygons)
       for (const Ring& r : p.rings)
         for (const XY& point : r)

@@ -85,7 +85,7 @@ void ExpectWrittenModel(const IdfFile& in, const IdfFile& out, const std::string
 
 // Runs ventora-run on a copy of the example and checks what it wrote.
 void RunAndCheck(const fs::path& work, const std::string& stem, const std::string& options,
-                 std::size_t openings) {
+                 std::size_t openings, const char* said) {
   fs::remove_all(work);
   fs::create_directories(work);
   const fs::path model = work / (stem + ".idf");
@@ -94,6 +94,9 @@ void RunAndCheck(const fs::path& work, const std::string& stem, const std::strin
                               "' --pad 20 --sbh 10 --sweep=30 " + options + " >'" +
                               (work / "out").string() + "' 2>&1";
   ASSERT_EQ(std::system(command.c_str()), 0) << FileText(work / "out");
+  const std::string printed = FileText(work / "out");
+  EXPECT_EQ(printed.find("Advanced single-sided") != std::string::npos, *said != '\0');
+  EXPECT_THAT(printed, ::testing::HasSubstr(said));
   const IdfFile in = ReadIdfFile(model.string());
   const IdfFile out = ReadIdfFile((work / (stem + ".cp.idf")).string());
   EXPECT_EQ(out.All("AirflowNetwork:MultiZone:ExternalNode").size(), openings);
@@ -107,9 +110,12 @@ TEST(EnergyPlusExamples, EveryModelGivesItsCpModel) {
     const char* model;
     const char* options;
     std::size_t openings;
+    const char* said = "";  // on standard output or error
   } cases[] = {
       {"AirflowNetwork3zVentAutoWPC", "", 9},
-      {"AirflowNetworkAdvanced_SingleSided_NV", "", 14},
+      {"AirflowNetworkAdvanced_SingleSided_NV", "", 14,
+       "AirflowNetwork:MultiZone:Zone 'North_Zone', 'West_Zone' and 'South_Zone' ask for the "
+       "Advanced single-sided"},
       {"AirflowNetworkOccupantVentilationControl", "", 9},
       {"AirflowNetwork_Multizone_HorizontalOpening", "", 18},
       {"CrossVent_1Zone_AirflowNetwork", "", 2},
@@ -129,7 +135,7 @@ TEST(EnergyPlusExamples, EveryModelGivesItsCpModel) {
       fs::temp_directory_path() / ("ventora-examples-" + std::to_string(getpid()));
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.model) + " " + c.options);
-    RunAndCheck(work, c.model, c.options, c.openings);
+    RunAndCheck(work, c.model, c.options, c.openings, c.said);
   }
   fs::remove_all(work);
 }

@@ -15,6 +15,7 @@
 #include "idf/box_fit.h"
 #include "idf/cp_model_writer.h"
 #include "idf/enclosing_rectangle.h"
+#include "idf/single_sided.h"
 
 namespace ventora::idf {
 namespace {
@@ -141,7 +142,16 @@ TEST(FromIdf, RefusesBadModelsSayingWhereAndWhy) {
        "one"},
       {Replaced(Replaced(box, "Ground,", "Outdoors,"), "    Roof,  !- Surface Name", "    Floor,"),
        "AirflowNetwork:MultiZone:Surface 'Floor': its surface 'Floor' is not on an exterior wall "
-       "or roof"}};
+       "or roof"},
+      {Replaced(box, "20,0,6,\n    20,0,0,\n    20,10,0,\n    20,10,6;",
+                "20,10,6,\n    20,10,0,\n    20,0,0,\n    20,0,6;"),
+       "m.idf: exterior walls face inward, their vertices the wrong way round: for EnergyPlus "
+       "too their outside faces the building's inside, and their openings would go to the "
+       "opposite facade:\n  m.idf, line 41, BuildingSurface:Detailed 'Wall East' faces 270.0 deg., "
+       "into its zone 'Room'"},
+      {Replaced(box, "    Window West,  !- Surface Name", "    window south,"),
+       "m.idf, line 220, AirflowNetwork:MultiZone:Surface 'window south': names the same surface "
+       "as line 202"}};
   for (const auto& [text, message] : cases)
     EXPECT_THAT(Refusal(text), HasSubstr(message));
 }
@@ -309,6 +319,29 @@ TEST(FromIdf, PlacesOpeningsOfTurnedWallsOnTheNearestFacade) {
     EXPECT_EQ(east.facade, 4);
     ASSERT_EQ(east.remarks.size(), 1u) << corner;
     EXPECT_THAT(east.remarks[0], HasSubstr(remark));
+  }
+}
+
+// A zone asking for EnergyPlus's Advanced single-sided coefficients loses
+// them once its coefficients are Input: its openings say so, unless the
+// model took Input coefficients already.
+TEST(FromIdf, SaysWhichOpeningsLoseTheAdvancedSingleSidedCoefficients) {
+  const std::string box = Replaced(ReadIdfFile(Data("../idf/box.idf")).text, "Constant;  ",
+                                   "Constant,,,,,,,,advanced;");
+  for (const auto& [type, said] :
+       {std::pair{"SurfaceAverageCalculation", true}, {"", true}, {"Input", false}}) {
+    const IdfFile file =
+        ParseIdf("m.idf", Replaced(box, "SurfaceAverageCalculation,", std::string(type) + ","));
+    const BoxFit fit = FitBox(file, ReadGeometry(file));
+    const std::string warning = AdvancedSingleSidedWarning(fit);
+    EXPECT_EQ(warning.empty(), !said) << type;
+    EXPECT_EQ(Opening(fit, "Window West").remarks.size(), said ? 1u : 0u) << type;
+    if (!said) continue;
+    EXPECT_THAT(warning, HasSubstr("Zone 'Room' asks for the Advanced single-sided wind pressure "
+                                   "coefficients, which EnergyPlus computes only under Wind "
+                                   "Pressure Coefficient Type SurfaceAverageCalculation"));
+    EXPECT_THAT(warning, HasSubstr("the openings 'Window North', 'Window West', 'Window South', "
+                                   "'Window East' and 'Roof':"));
   }
 }
 

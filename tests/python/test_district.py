@@ -150,6 +150,12 @@ def test_per_building_figures_skip_stopped_directions_and_buildings_without_rows
     np.testing.assert_array_equal(mean, [-0.25, np.nan, np.nan, -0.125, 2])
 
 
+def test_the_heap_is_tuned_by_the_library_not_the_example():
+    # Linux with glibc, as on the machines this project runs on.
+    assert ventora.keep_freed_memory() and ventora.heap_in_huge_pages(16)
+    assert "ctypes" not in (EXAMPLES / "district.py").read_text()
+
+
 def test_sweep_many_takes_objects_and_files_and_names_what_it_could_not_sweep(tmp_path):
     path = district.make_building(2, 0).write(tmp_path / "one.in")
     job = ventora.Job.read(path)  # the file's values, as the path gives them
@@ -159,6 +165,7 @@ def test_sweep_many_takes_objects_and_files_and_names_what_it_could_not_sweep(tm
     assert list(buildings.elements) == [50, 50, 0, 0]
     assert buildings.error[0] == buildings.error[1] == ""
     assert "refused" in buildings.error[2] and "missing.in" in buildings.error[3]
+    assert list(buildings.job) == [path, path, path, str(tmp_path / "missing.in")]
     first, second = cp[cp.building == 0], cp[cp.building == 1]
     assert len(first) == 50 * 12
     np.testing.assert_array_equal(first.cp.to_numpy(), second.cp.to_numpy())

@@ -132,6 +132,8 @@ def test_a_building_without_a_height_is_skipped_or_takes_the_default(city, tmp_p
                                                       openings=10)
     assert len(paths) == jobs and len(table) == 4
     ell = table[table.id == "ell"].iloc[0]
+    assert ell.area_ratio == pytest.approx((40 * 4 + 4 * 26) / (40 * 30), abs=1e-9)
+    assert (table.tie == "").all()
     if default_height is None:
         assert ell.skipped == "no height in the data" and ell.job == ""
     else:
@@ -179,6 +181,27 @@ def test_the_command_line_names_a_file_it_cannot_use(tmp_path):
     assert done.returncode == 1
     assert 'DH_01_subs.city.json" names no reference system' in done.stderr
     assert "Traceback" not in done.stderr and os.listdir(tmp_path) == []
+
+
+def test_a_loaded_file_pickles_with_its_outlines_and_needs_the_file_no_more(tmp_path):
+    import pickle
+    path = tmp_path / "helsinki.geojson"
+    path.write_bytes((DATA / "helsinki-buildings.geojson").read_bytes())
+    loaded = ventora.Footprints(path)
+    data = pickle.dumps(loaded)
+    path.unlink()
+    again = pickle.loads(data)
+    assert again.path == loaded.path and again.notes == loaded.notes
+    pd.testing.assert_frame_equal(again.buildings(), loaded.buildings())
+    pd.testing.assert_frame_equal(again.building_surroundings(radius=80),
+                                  loaded.building_surroundings(radius=80))
+    # What reading left out is said: 12 of the 494 features cover no ground.
+    assert any(note.startswith("12 footprints of") and "cover no ground" in note
+               for note in again.notes)
+    # Where another orientation gives a box of the same area, it is named.
+    boxes = again.buildings()
+    assert set(boxes.id[boxes.tie != ""]) == {"17361610", "58023634", "122885437", "123523929",
+                                              "123960447"}
 
 
 def test_the_same_buildings_read_by_gdal_and_as_geojson_give_the_same_boxes():

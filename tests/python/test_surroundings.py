@@ -39,6 +39,34 @@ def test_a_job_takes_the_values():
     assert job.surroundings_height == pytest.approx(frame["SbH (m)"][0], abs=1e-4)
 
 
+@pytest.mark.parametrize("given, error, says", [
+    ({"default_height": -3}, ValueError, "default_height = -3 is outside its range 0 < height"),
+    ({"default_height": float("nan")}, ValueError, "default_height = nan is outside"),
+    ({"storey_height": float("inf")}, ValueError, "storey_height = inf is outside its range 0 <"),
+    ({"radius": 1e308}, ValueError, r"radius = 1e\+308 is outside its range 1 ≤ radius ≤ 10000 m"),
+    ({"radius": True}, TypeError, "radius must be a number of metres, not True"),
+    ({"sectors": 2.7}, TypeError, "sectors must be a whole number from 1 to 360, not 2.7"),
+    ({"sectors": 0}, ValueError, "sectors = 0 is outside its range 1 ≤ sectors ≤ 360"),
+    ({"site": (float("nan"), 60)}, ValueError, r"site = \(nan, 60\) is outside its range"),
+    ({"site": (24.9,)}, TypeError, r"site must be two numbers \(x, y\)"),
+    ({"site": (1e6, 60)}, ValueError, "is not a longitude and latitude"),
+    ({"crs": 4326}, TypeError, "crs must be a reference system's name"),
+])
+def test_values_are_checked_as_ventora_run_checks_them(given, error, says):
+    arguments = {"site": SITE, "radius": 100, **given}
+    with pytest.raises(error, match=says):
+        ventora.surroundings(HELSINKI, **arguments)
+
+
+def test_a_job_file_gives_its_building_height(tmp_path):
+    path = Path(os.environ["VENTORA_EXAMPLES"]) / "office-block.in"
+    frame = ventora.surroundings(HELSINKI, SITE, job=path)
+    assert frame.attrs["radius"] == 5 * ventora.Job.read(path).height
+    assert ventora.Job.read(path).plan_area_density == 30  # the file is left as it was
+    with pytest.raises(TypeError, match="job must be a ventora.Job or a job file's path"):
+        ventora.surroundings(HELSINKI, SITE, job=30)
+
+
 def test_bad_file_names_it(tmp_path):
     empty = tmp_path / "empty.geojson"
     empty.write_text("")

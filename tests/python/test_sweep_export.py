@@ -93,9 +93,22 @@ def test_refusals(example_copy):
                         (lambda: ventora.export(job, format="contam", step=7), ValueError),
                         (lambda: ventora.export(job, format="energyplus", step=5), ValueError),
                         (lambda: ventora.sweep(job, step=0), ValueError),
+                        (lambda: ventora.sweep(job, step=1e-9), ValueError),
+                        (lambda: ventora.sweep_many([job], step=1e-9), ValueError),
+                        (lambda: ventora.sweep_many(str(job.path)), TypeError),
+                        (lambda: ventora.sweep_frame(job.path), TypeError),
                         (lambda: ventora.export(ventora.Job(), path="x.csv"), ventora.RunError)]:
         with pytest.raises(error):
             call()
+    # Arguments of the wrong kind: what the function takes, in the program's words.
+    for call, says in [(lambda: ventora.run("x"), "run() takes a ventora.Job, not ('x')"),
+                       (lambda: ventora.sweep(job, "a"), "sweep() takes a ventora.Job and a step"),
+                       (lambda: ventora.sweep_frame([job], "a"), "sweep_many() takes a list of"),
+                       (lambda: ventora.export(job, format=5), "export() takes a ventora.Job"),
+                       (lambda: ventora.Job.read(5), "Job.read() takes a job file's path")]:
+        with pytest.raises(TypeError) as caught:
+            call()
+        assert str(caught.value).startswith(says) and "incompatible" not in str(caught.value)
     job.PAD = 45
     with pytest.raises(ventora.RunError) as caught:
         ventora.sweep(job)
@@ -126,6 +139,9 @@ def test_sweep_table_is_the_csv_and_carries_its_job(example_copy, tmp_path):
     assert repr(sweep) == "<ventora.Sweep low-house: 28 elements x 48 directions " \
                           "(0 to 352.5 deg), 0 stopped>"
     assert sweep.facade.dtype.kind == sweep.number.dtype.kind == "i"
+    # Numbered on each facade, as every export names the elements and the run's table does.
+    assert list(sweep.number[sweep.facade == 2]) == [1, 2, 3, 4]
+    assert list(sweep.number) == list(ventora.run(job).table()["number"])
     result = ventora.run(job).to_pandas()
     assert result.attrs["job"] == "low-house" and result.attrs["parameters"] == job.parameters()
     assert result.attrs["verdict"] == "COMPLETED"
@@ -146,7 +162,7 @@ def test_export_failures_are_export_errors(example_copy, tmp_path):
     for format, step, text in [("contam", 7.5, "whole number of degrees"),
                                ("modelica", 22.5, "whole number of degrees"),
                                ("EnergyPlus", 7.5, "at most 36 wind directions"),
-                               ("csv", 0, "above 0 and at most 180")]:
+                               ("csv", 0, "from 0.1 to 180, not 0")]:
         with pytest.raises(ValueError, match=text):
             ventora.export(job, format=format, step=step, path=tmp_path / "x")
     assert ventora.export(job, format="Modelica", step=45, path=tmp_path / "m.mo")

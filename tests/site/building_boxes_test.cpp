@@ -37,13 +37,18 @@ TEST(SmallestRectangle, OfKnownOutlines) {
   std::vector<XY> notched = Turned({5, -3}, 30, 12, 75);
   notched.push_back({5, -3});  // a point inside changes nothing
   const std::vector<RectangleCase> cases{
-      {"north_south", Turned({0, 0}, 40, 10, 0), {{0, 0}, 40, 10, 0}},
-      {"east_west", Turned({10, 20}, 40, 10, 90), {{10, 20}, 40, 10, 90}},
-      {"turned", Turned({-7, 3}, 30, 12, 30), {{-7, 3}, 30, 12, 30}},
-      {"turned_past_90", Turned({0, 0}, 25, 24, 160), {{0, 0}, 25, 24, 160}},
-      {"given_by_its_short_side", Turned({0, 0}, 10, 40, 20), {{0, 0}, 40, 10, 110}},
-      {"with_a_point_inside", notched, {{5, -3}, 30, 12, 75}},
-      {"ell", ell, {{20, 15}, 40, 30, 90}},
+      {"north_south", Turned({0, 0}, 40, 10, 0), {{0, 0}, 40, 10, 0, {}}},
+      {"east_west", Turned({10, 20}, 40, 10, 90), {{10, 20}, 40, 10, 90, {}}},
+      {"turned", Turned({-7, 3}, 30, 12, 30), {{-7, 3}, 30, 12, 30, {}}},
+      {"turned_past_90", Turned({0, 0}, 25, 24, 160), {{0, 0}, 25, 24, 160, {}}},
+      {"given_by_its_short_side", Turned({0, 0}, 10, 40, 20), {{0, 0}, 40, 10, 110, {}}},
+      {"with_a_point_inside", notched, {{5, -3}, 30, 12, 75, {}}},
+      {"ell", ell, {{20, 15}, 40, 30, 90, {}}},
+      // The square on a leg and the rectangle on the hypotenuse are both
+      // 100 m²: the hypotenuse, the longest side, is taken.
+      {"tie",
+       {{0, 0}, {10, 0}, {0, 10}},
+       {{2.5, 2.5}, std::sqrt(200.0), std::sqrt(50.0), 135, {90}}},
   };
   for (const RectangleCase& c : cases) {
     const GroundRectangle r = SmallestRectangle(c.points);
@@ -52,6 +57,7 @@ TEST(SmallestRectangle, OfKnownOutlines) {
     EXPECT_NEAR(r.length, c.expected.length, 1e-9) << c.name;
     EXPECT_NEAR(r.width, c.expected.width, 1e-9) << c.name;
     EXPECT_NEAR(r.azimuth, c.expected.azimuth, 1e-9) << c.name;
+    EXPECT_EQ(r.tied, c.expected.tied) << c.name;
   }
 }
 

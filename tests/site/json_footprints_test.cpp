@@ -20,8 +20,38 @@ constexpr const char* kCity =
     R"({"type":"CityJSON","metadata":{"referenceSystem":"EPSG:7415"},"vertices":[[0,0,0],)"
     R"([10,0,0],[10,10,5]],"CityObjects":{)";
 
+std::string Repeated(const std::string& piece, int times) {
+  std::string text;
+  for (int i = 0; i < times; ++i)
+    text += piece;
+  return text;
+}
+
+// Nesting a hostile file thousands deep, which the tree built of it and
+// every copy of it would follow down the stack.
+std::string DeepCollections(int depth) {
+  return R"({"type":"FeatureCollection","features":[{"type":"Feature","geometry":)" +
+         Repeated(R"({"type":"GeometryCollection","geometries":[)", depth) + Repeated("]}", depth) +
+         "}]}";
+}
+
 TEST(JsonReaders, RefusalsNameWhere) {
   const std::vector<Refused> cases{
+      {R"({"type":"FeatureCollection","features":)" + Repeated("[", 100000),
+       "\"f.json\", line 1: arrays and objects nested more than 100 deep"},
+      {R"({"type":"FeatureCollection","features":[{"type":"Feature","properties":)" +
+           Repeated(R"({"a":)", 50000) + "1" + Repeated("}", 50000) + "}]}",
+       "arrays and objects nested more than 100 deep"},
+      {DeepCollections(5000), "arrays and objects nested more than 100 deep"},
+      {DeepCollections(30), "\"f.json\", feature 1: geometry collections nested more than 16 deep"},
+      {"{\"type\":\n\"FeatureCollection\",\"features\":[tru]}",
+       "\"f.json\", line 2: not valid JSON (unexpected ] at column"},
+      {R"({"type":"FeatureCollection","features":{}})",
+       "\"f.json\": malformed GeoJSON (its features are not an array)"},
+      {R"({"type":"Feature","geometry":{"type":"Polygon"}})",
+       "\"f.json\", feature 1: malformed (its geometry has no \"coordinates\")"},
+      {R"({"type":"CityJSON","vertices":[[0,0]],"CityObjects":{}})",
+       "\"f.json\": vertex 0 is not three numbers"},
       {"{\"type\":\"FeatureCollection\",\n\"features\":[", "\"f.json\", line 2: not valid JSON"},
       {R"({"type":"FeatureCollection","features":[{"type":"Feature","geometry":null},)"
        R"({"type":"Feature","geometry":{"type":"Polygon","coordinates":[[[0,"a"]]]}}]})",
@@ -55,6 +85,7 @@ TEST(JsonReaders, RefusalsNameWhere) {
     } catch (const SiteError& e) {
       EXPECT_NE(std::string(e.what()).find(c.says), std::string::npos)
           << e.what() << "\n  wanted: " << c.says;
+      EXPECT_EQ(std::string(e.what()).find("json.exception"), std::string::npos) << e.what();
     }
   }
 }

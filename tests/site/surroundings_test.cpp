@@ -6,6 +6,7 @@
 #include <geodesic.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -18,6 +19,9 @@
 
 #include <unistd.h>
 
+#include "core/cancellation.h"
+#include "site/building_boxes.h"
+#include "site/geos_handle.h"
 #include "site/surroundings.h"
 
 namespace ventora::site {
@@ -286,18 +290,6 @@ TEST(CityJson, OnlyBuildingsAreFootprints) {
   EXPECT_NE(set.notes().front().find("410 city objects"), std::string::npos) << set.notes().front();
 }
 
-TEST(Errors, NameTheFile) {
-  const auto neither = WriteFile("neither", R"({"type":"Topology","objects":{}})");
-  try {
-    LoadFootprints(neither, ReadRules{}, "");
-    ADD_FAILURE() << "a JSON that is neither format was read";
-  } catch (const SiteError& e) {
-    EXPECT_NE(std::string(e.what()).find(neither.string()), std::string::npos) << e.what();
-    EXPECT_NE(std::string(e.what()).find("neither GeoJSON"), std::string::npos) << e.what();
-  }
-  std::filesystem::remove(neither);
-}
-
 TEST(Errors, ProjectedCoordinatesReadAsLonLat) {
   const auto file =
       WriteGeoJson("metres", {Feature(Ring(-10, 40, 10, 60), R"("height":10)")}, "OGC:CRS84");
@@ -312,6 +304,106 @@ TEST(Errors, ProjectedCoordinatesReadAsLonLat) {
         << e.what();
   }
   std::filesystem::remove(file);
+}
+
+// ---------------------------------------------------------------------------
+// Outlines too tangled to repair, huge valid ones, and a user who stops.
+
+// A ring of `points` round (x0, y0) in the test frame; a spiky one winds
+// round seven times, each spike crossing its neighbours'.
+Footprint RoundFootprint(const std::string& id, int points, bool spiky) {
+  std::vector<XY> ring;
+  for (int i = 0; i < points; ++i) {
+    const double a = 2 * std::numbers::pi * i / points * (spiky ? 7 : 1);
+    const double r = spiky && i % 2 == 0 ? 20 : 60;
+    ring.push_back({kX0 + 100 + r * std::cos(a), kY0 + r * std::sin(a)});
+  }
+  return {id, {{{ring}}}, 10.0, false, false};
+}
+
+SurroundingsRequest Request(XY site, double radius, std::optional<double> defaultHeight = {}) {
+  return {
+      .site = site, .radius = radius, .sectors = 1, .defaultHeight = defaultHeight, .cancel = {}};
+}
+
+TEST(Repair, ATangledRingIsLeftOutAndAHugeValidOneReads) {
+  FootprintFile file;
+  file.footprints = {RoundFootprint("star", 200000, true), RoundFootprint("small star", 900, true),
+                     RoundFootprint("circle", 1000000, false)};
+  const FootprintSet set(std::move(file), kFrame, "f.json");
+  ASSERT_EQ(set.size(), 1u);
+  ASSERT_EQ(set.notes().size(), 1u);
+  EXPECT_EQ(
+      set.notes()[0],
+      "2 footprints of \"f.json\" have self-intersecting outlines too large or too tangled to "
+      "repair (star, small star): left out");
+  const Surroundings got = set.Compute(Request({kX0, kY0}, 200));
+  EXPECT_NEAR(got.rows[0].pad, 100 * std::numbers::pi * 60 * 60 / CircleArea(200), 1e-6);
+}
+
+TEST(Repair, GeosStopsWhenTheUserAsks) {
+  const GeosContext geos;
+  std::atomic<bool> stop{true};
+  const GeosSteps steps(&stop);
+  const Footprint footprint = RoundFootprint("star", 2000, true);
+  const std::vector<XY>& star = footprint.polygons[0].rings[0];
+  GEOSCoordSequence* points = GEOSCoordSeq_copyFromBuffer_r(
+      geos.get(), &star[0].x, static_cast<unsigned>(star.size()), 0, 0);
+  GEOSCoordSeq_setXY_r(geos.get(), points, static_cast<unsigned>(star.size() - 1), star[0].x,
+                       star[0].y);
+  const Geometry polygon =
+      geos.Own(GEOSGeom_createPolygon_r(geos.get(), GEOSGeom_createLinearRing_r(geos.get(), points),
+                                        nullptr, 0),
+               "making");
+  EXPECT_THROW(geos.Own(GEOSMakeValid_r(geos.get(), polygon.get()), "repairing"), Cancelled);
+}
+
+// Each refusal names the value and its range, or the real cause.
+TEST(Errors, ValuesOutsideTheirRanges) {
+  const auto file = WriteGeoJson(
+      "ranges", {Feature(Ring(-10, -10, 10, 10), R"("height":9)"),
+                 Feature(Ring(-8, -8, 8, 8), R"("height":9)"), Feature(Ring(30, 0, 40, 10), "")});
+  const FootprintSet set = LoadFootprints(file, ReadRules{}, "");
+  std::filesystem::remove(file);
+  struct Refused {
+    SurroundingsRequest request;
+    std::string says;
+  };
+  const std::vector<Refused> cases{
+      {Request({kX0, kY0}, 1e308), "the radius 1e+308 m is outside its range 1 ≤ radius"},
+      {Request({1e308, kY0}, 50), "the site 1e+308,5000000 is outside the range"},
+      {Request({kX0 + 1e6, kY0}, 50), "the site 1500000,5000000 lies more than 50 m"},
+  };
+  for (const Refused& c : cases) {
+    try {
+      set.Compute(c.request);
+      ADD_FAILURE() << "computed: " << c.says;
+    } catch (const SiteError& e) {
+      EXPECT_NE(std::string(e.what()).find(c.says), std::string::npos) << e.what();
+    }
+  }
+  // Inside the data, however wide the circle: no "lies more than".
+  const Surroundings wide = set.Compute(Request({kX0, kY0}, 10000));
+  EXPECT_EQ(wide.rows[0].buildings, 1);
+  // Both outlines round the site are the building itself, said so.
+  EXPECT_NE(wide.notes[1].find("the footprints #1, #2 of \""), std::string::npos) << wide.notes[1];
+  EXPECT_NE(wide.notes[1].find("all hold the site point: they are taken as the building itself"),
+            std::string::npos);
+}
+
+// A building alone within its circle: its own outline taken from the union
+// of what overlaps it leaves a PAD that rounds below zero, which is 0.
+TEST(Errors, NothingAroundIsZeroNotBelow) {
+  const std::filesystem::path helsinki = std::filesystem::path(std::getenv("VENTORA_TEST_DATA")) /
+                                         "surroundings" / "helsinki-buildings.geojson";
+  const FootprintSet set = LoadFootprints(helsinki, ReadRules{}, "");
+  for (const BuildingBox& b : BuildingBoxes(set)) {
+    const Surroundings got = set.Compute(Request(b.inside, 50));
+    EXPECT_GE(got.rows[0].pad, 0) << b.id;
+    if (b.id == "581909828") {
+      EXPECT_EQ(got.rows[0].pad, 0);
+    }
+  }
 }
 
 }  // namespace

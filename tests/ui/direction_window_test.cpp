@@ -54,8 +54,10 @@ SweepCsvRows ReadSweepCsv(const fs::path& file) {
         csv.directions.push_back(std::strtof(fields[i].c_str() + 13, nullptr));  // "Cp wind from "
       continue;
     }
-    csv.cells[std::stoi(fields[1])].assign(fields.begin() + kFirstCp,
-                                           fields.begin() + kFirstCp + csv.directions.size());
+    // The rows come in the report's order: the n-th is running number n.
+    const int k = static_cast<int>(csv.cells.size()) + 1;
+    csv.cells[k].assign(fields.begin() + kFirstCp,
+                        fields.begin() + kFirstCp + csv.directions.size());
   }
   return csv;
 }

@@ -3,9 +3,9 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
+#include "commands/run_job.h"
 #include "core/job_file.h"
 #include "editing_fixture.h"
-#include "output/run_command.h"
 #include "temp_folder.h"
 #include "ui/editing/facade_editor.h"
 

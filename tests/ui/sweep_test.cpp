@@ -201,7 +201,7 @@ TEST_F(SweepTest, StrictWritesNothingWhenACpIsImplausibleAndSaysWhyAsVentoraRun)
     dialog->findChild<QCheckBox*>("SweepStrict")->setChecked(true);
     QTest::keyClick(dialog, Qt::Key_Return);
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 60000));
-    EXPECT_FALSE(fs::exists(file));
+    EXPECT_EQ(FileBytes(file), "an old export\n");  // refused: the old file stays whole
     const fs::path err = scratch / "err.txt";
     const std::string command =
         std::string(VENTORA_RUN) + " --sweep --strict --format=" + c.format + " '" +

@@ -1,40 +1,52 @@
 #pragma once
-// Coefficient tables of the leeward wall model, transcribed mechanically from
-// the model's coefficient listings (do not edit by hand). Row r is stored at
-// index r - 1; each row's comment gives its row number and grid values.
+// Coefficient tables of the leeward wall model and the grids they are laid
+// over. Transcribed from the model's published coefficient listings (no
+// program writes this file): each row's comment gives its row number and grid
+// values as those listings give them. Row r is stored at index r - 1.
 
 #include "engine/models/coef_table.h"
 
 namespace ventora {
 
+// The grids (32-bit values, ascending).
+inline constexpr std::array<float, 5> kLeewardVeEXPZH{0.1f, 0.3f, 0.5f, 0.7f, 0.9f};
+// The PAD, RbH, FAR and SAR tables share this ZH grid.
+inline constexpr std::array<float, 6> kLeewardZH{0.07f, 0.2f, 0.4f, 0.6f, 0.8f, 0.93f};
+// RbH table: slow axis ZH, fast axis PAD, row (iZH - 1) * 6 + iPAD.
+inline constexpr std::array<float, 6> kLeewardRbHPAD{0.0f, 5.0f, 6.25f, 12.5f, 25.0f, 40.0f};
+// FAR and SAR tables: slow axis PAD, fast axis ZH, row (iPAD - 1) * 6 + iZH.
+inline constexpr std::array<float, 11> kLeewardRatioPAD{0.0f,  5.0f,  7.5f,  10.0f, 12.5f, 15.0f,
+                                                        17.5f, 20.0f, 25.0f, 30.0f, 35.0f};
+// Angle table: row (ZH band - 1) * 5 + index of the angle magnitude.
+inline constexpr std::array<float, 5> kLeewardAngle{90.0f, 110.0f, 130.0f, 160.0f, 180.0f};
+inline constexpr int kLeewardAngleZHBands = 3;  // of 0.2 in ZH
+
 // clang-format off
 
 // ZH grid 0.1 .. 0.9; cubic in VeEXP, c1 (VeEXP^3) .. c4 (constant).
 // Columns: c1 (VeEXP^3), c2 (VeEXP^2), c3 (VeEXP), c4.
-inline constexpr CoefTable<5, 4> LeewardVeEXPTable{{
+inline constexpr auto LeewardVeEXPTable = std::to_array<CoefRow<4>>({
     {{0.0f, -14.36868f, 4.520431f, 0.667639f}},  // row 1: ZH 0.1
     {{0.0f, -13.490491f, 4.101437f, 0.706052f}},  // row 2: ZH 0.3
     {{0.0f, -8.775919f, 1.322245f, 1.088822f}},  // row 3: ZH 0.5
     {{0.0f, -4.662405f, -0.929782f, 1.395398f}},  // row 4: ZH 0.7
     {{0.0f, 2.382908f, -4.837467f, 1.940878f}},  // row 5: ZH 0.9
-}};
-static_assert(LeewardVeEXPTable.size() == 5 && LeewardVeEXPTable[0].size() == 4);
+});
 
 // ZH grid 0.07 .. 0.93; degree-5 polynomial in PAD, c1 (PAD^5) .. c6 (constant).
 // Columns: c1 (PAD^5), c2 (PAD^4), c3 (PAD^3), c4 (PAD^2), c5 (PAD), c6.
-inline constexpr CoefTable<6, 6> LeewardPADTable{{
+inline constexpr auto LeewardPADTable = std::to_array<CoefRow<6>>({
     {{9.118209E-8f, -1.050363E-5f, 0.0003932533f, -0.004734698f, -0.015304f, 1.047295f}},  // row 1: ZH 0.07
     {{5.934754E-8f, -6.708652E-6f, 0.0002340744f, -0.001943067f, -0.031483f, 1.043295f}},  // row 2: ZH 0.2
     {{5.052791E-8f, -5.537346E-6f, 0.0001722449f, -0.0003926684f, -0.046517f, 1.034663f}},  // row 3: ZH 0.4
     {{5.595805E-8f, -6.121612E-6f, 0.00018897f, -0.0003177597f, -0.051446f, 1.032759f}},  // row 4: ZH 0.6
     {{5.553558E-8f, -5.931215E-6f, 0.0001719758f, 0.0003013991f, -0.059971f, 1.037969f}},  // row 5: ZH 0.8
     {{6.211419E-8f, -6.759794E-6f, 0.0002024378f, 0.0001182029f, -0.065764f, 1.033975f}},  // row 6: ZH 0.93
-}};
-static_assert(LeewardPADTable.size() == 6 && LeewardPADTable[0].size() == 6);
+});
 
 // row = (iZH - 1) * 6 + iPAD; quadratic in RbH, c1 (RbH^2) .. c3 (constant).
 // Columns: c1 (RbH^2), c2 (RbH), c3.
-inline constexpr CoefTable<36, 3> LeewardRbHTable{{
+inline constexpr auto LeewardRbHTable = std::to_array<CoefRow<3>>({
     {{0.0f, 0.547959f, 0.465538f}},  // row 1: ZH 0.07, PAD 0
     {{0.0f, 0.625743f, 0.308268f}},  // row 2: ZH 0.07, PAD 5
     {{0.0f, 0.859533f, 0.107587f}},  // row 3: ZH 0.07, PAD 6.25
@@ -71,13 +83,12 @@ inline constexpr CoefTable<36, 3> LeewardRbHTable{{
     {{0.202243f, 1.119405f, -0.353569f}},  // row 34: ZH 0.93, PAD 12.5
     {{0.185248f, 0.380292f, 0.28946f}},  // row 35: ZH 0.93, PAD 25
     {{-0.0790651f, 1.34688f, -0.218393f}},  // row 36: ZH 0.93, PAD 40
-}};
-static_assert(LeewardRbHTable.size() == 36 && LeewardRbHTable[0].size() == 3);
+});
 
 // row = (iPAD - 1) * 6 + iZH; a1, a2: line a1 * FAR + a2 for FAR below 1;
 // b1, b2, b3: root form for FAR above 1 (rows 61 and 62: closed forms of their own).
 // Columns: a1, a2, b1, b2, b3.
-inline constexpr CoefTable<66, 5> LeewardFARTable{{
+inline constexpr auto LeewardFARTable = std::to_array<CoefRow<5>>({
     {{0.77f, 0.23f, 0.391319f, 0.275277f, 0.305879f}},  // row 1: PAD 0, ZH 0.07
     {{0.694f, 0.306f, 0.208852f, 0.045117f, 0.727577f}},  // row 2: PAD 0, ZH 0.2
     {{0.624f, 0.376f, 0.176644f, 0.135403f, 0.657545f}},  // row 3: PAD 0, ZH 0.4
@@ -144,13 +155,12 @@ inline constexpr CoefTable<66, 5> LeewardFARTable{{
     {{1.16f, -0.16f, -0.2074f, -41.094f, 403.165f}},  // row 64: PAD 35, ZH 0.6
     {{1.24f, -0.24f, -0.7983f, -53.5971f, 416.503f}},  // row 65: PAD 35, ZH 0.8
     {{1.14f, -0.14f, 2.8737f, -44.3785f, 403.546f}},  // row 66: PAD 35, ZH 0.93
-}};
-static_assert(LeewardFARTable.size() == 66 && LeewardFARTable[0].size() == 5);
+});
 
 // row = (iPAD - 1) * 6 + iZH; a1, a2: line a1 * SAR + a2 for SAR below 1;
 // b1, b2, b3: root form for SAR above 1.
 // Columns: a1, a2, b1, b2, b3.
-inline constexpr CoefTable<66, 5> LeewardSARTable{{
+inline constexpr auto LeewardSARTable = std::to_array<CoefRow<5>>({
     {{-0.462f, 1.462f, 1.549121f, 4.008955f, -4.558076f}},  // row 1: PAD 0, ZH 0.07
     {{-0.444f, 1.444f, 1.293432f, 3.376296f, -3.669728f}},  // row 2: PAD 0, ZH 0.2
     {{-0.5f, 1.5f, 0.818276f, 2.757414f, -2.575691f}},  // row 3: PAD 0, ZH 0.4
@@ -217,13 +227,12 @@ inline constexpr CoefTable<66, 5> LeewardSARTable{{
     {{1.08f, -0.08f, 0.75f, -56.625f, 416.875f}},  // row 64: PAD 35, ZH 0.6
     {{1.28f, -0.28f, 7.977f, -49.2972f, 402.32f}},  // row 65: PAD 35, ZH 0.8
     {{1.04f, -0.04f, 16.0106f, -39.5916f, 384.581f}},  // row 66: PAD 35, ZH 0.93
-}};
-static_assert(LeewardSARTable.size() == 66 && LeewardSARTable[0].size() == 5);
+});
 
 // row = (ZH band - 1) * 5 + index of the angle magnitude in 90, 110, 130, 160, 180;
 // quartic in x (XL, or 1 - XL for negative angles), c1 (x^4) .. c5 (constant).
 // Columns: c1 (x^4), c2 (x^3), c3 (x^2), c4 (x), c5.
-inline constexpr CoefTable<15, 5> LeewardAngleTable{{
+inline constexpr auto LeewardAngleTable = std::to_array<CoefRow<5>>({
     {{0.0f, 9.325952f, -16.031002f, 6.08061f, 2.162909f}},  // row 1: ZH below 0.6, angle 90
     {{0.0f, 2.526807f, -5.145221f, 3.28289f, 1.400238f}},  // row 2: ZH below 0.6, angle 110
     {{0.0f, 0.200855f, -1.520047f, 1.734472f, 1.275364f}},  // row 3: ZH below 0.6, angle 130
@@ -239,8 +248,14 @@ inline constexpr CoefTable<15, 5> LeewardAngleTable{{
     {{-9.985431f, 17.831974f, -8.056789f, 0.346156f, 1.844014f}},  // row 13: ZH 0.8 and above, angle 130
     {{-8.458625f, 17.902681f, -10.191521f, 1.433689f, 1.232881f}},  // row 14: ZH 0.8 and above, angle 160
     {{-6.555944f, 13.106061f, -7.364394f, 0.809767f, 1.244049f}},  // row 15: ZH 0.8 and above, angle 180
-}};
-static_assert(LeewardAngleTable.size() == 15 && LeewardAngleTable[0].size() == 5);
+});
+
+static_assert(LeewardVeEXPTable.size() == kLeewardVeEXPZH.size());
+static_assert(LeewardPADTable.size() == kLeewardZH.size());
+static_assert(LeewardRbHTable.size() == kLeewardZH.size() * kLeewardRbHPAD.size());
+static_assert(LeewardFARTable.size() == kLeewardRatioPAD.size() * kLeewardZH.size());
+static_assert(LeewardSARTable.size() == kLeewardRatioPAD.size() * kLeewardZH.size());
+static_assert(LeewardAngleTable.size() == kLeewardAngleZHBands * kLeewardAngle.size());
 
 // clang-format on
 

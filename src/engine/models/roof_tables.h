@@ -1,7 +1,8 @@
 #pragma once
-// Coefficient tables and grids of the roof model. Generated from the model's
-// published tables; do not edit by hand. One row is one fitted curve with its
-// coefficients c1..cn; row r is stored at index r - 1.
+// Coefficient tables and grids of the roof model, transcribed from the model's
+// published tables (no program writes this file); each row's comment gives
+// its number and grid values as those tables list them. One row is one fitted
+// curve with its coefficients c1..cn; row r is stored at index r - 1.
 
 #include <array>
 
@@ -10,6 +11,12 @@
 namespace ventora {
 
 // clang-format off
+
+// The bands that pick the angle and VeEXP factors' rows, without
+// interpolation: ZH in fifths (ZH 1 in the last), the angle in steps of 22.5
+// degrees up to 90 (beyond it, mirrored).
+inline constexpr int kRoofZHBands = 5;
+inline constexpr int kRoofVeEXPAngleBands = 4;
 
 // ZH points of the PAD factor.
 inline constexpr std::array<float, 6> kRoofPADZHGrid = {0.083f, 0.25f, 0.417f, 0.583f, 0.75f, 0.917f};
@@ -57,7 +64,7 @@ inline constexpr std::array<float, 4> kRoofDoubleSlopeAngleGrid = {0.0f, 30.0f, 
 inline constexpr std::array<float, 4> kRoofDoubleSlopeZHGrid = {0.07f, 0.43f, 0.57f, 0.93f};
 
 // Angle factor: cubic c1 + c2 t + c3 t^2 + c4 t^3 in t = |theta| (degrees).
-inline constexpr CoefTable<10, 4> kRoofAngleTable = {{
+inline constexpr auto kRoofAngleTable = std::to_array<CoefRow<4>>({
     {1.0f, 0.0117805f, -0.000461847f, 2.75175e-06f},  // row 1: |theta| <= 90, ZH < 0.2
     {1.0f, -0.00515873f, -0.000309524f, 3.35097e-06f},  // row 2: |theta| <= 90, 0.2 <= ZH < 0.4
     {1.0f, -0.0227273f, 0.000252525f, -1.99646e-18f},  // row 3: |theta| <= 90, 0.4 <= ZH < 0.6
@@ -68,11 +75,10 @@ inline constexpr CoefTable<10, 4> kRoofAngleTable = {{
     {5.09091f, -0.0681818f, 0.000252525f, 1.49782e-16f},  // row 8: |theta| > 90, 0.4 <= ZH < 0.6
     {37.2778f, -0.813272f, 0.00583333f, -1.30316e-05f},  // row 9: |theta| > 90, 0.6 <= ZH < 0.8
     {19.3889f, -0.520988f, 0.00472222f, -1.26886e-05f},  // row 10: |theta| > 90, ZH >= 0.8
-}};
-static_assert(kRoofAngleTable.size() == 10 && kRoofAngleTable[0].size() == 4);
+});
 
 // VeEXP factor: quadratic c1 + c2 VeEXP + c3 VeEXP^2; row = (a - 1) * 5 + z.
-inline constexpr CoefTable<20, 3> kRoofVeEXPTable = {{
+inline constexpr auto kRoofVeEXPTable = std::to_array<CoefRow<3>>({
     {0.736793f, 2.3355f, -5.09731f},  // row 1: a 1 (|theta| < 22.5), z 1 (ZH < 0.2)
     {0.823077f, 2.14835f, -6.31868f},  // row 2: a 1 (|theta| < 22.5), z 2 (0.2 <= ZH < 0.4)
     {5.0979f, -30.2797f, 48.951f},  // row 3: a 1 (|theta| < 22.5), z 3 (0.4 <= ZH < 0.6)
@@ -93,23 +99,21 @@ inline constexpr CoefTable<20, 3> kRoofVeEXPTable = {{
     {5.0979f, -30.2797f, 48.951f},  // row 18: a 4 (|theta| >= 67.5), z 3 (0.4 <= ZH < 0.6)
     {5.0979f, -30.2797f, 48.951f},  // row 19: a 4 (|theta| >= 67.5), z 4 (0.6 <= ZH < 0.8)
     {5.52896f, -32.9487f, 51.5195f},  // row 20: a 4 (|theta| >= 67.5), z 5 (ZH >= 0.8)
-}};
-static_assert(kRoofVeEXPTable.size() == 20 && kRoofVeEXPTable[0].size() == 3);
+});
 
 // PAD factor (RbH 1): quartic in PAD, one row per point of kRoofPADZHGrid.
-inline constexpr CoefTable<6, 5> kRoofPADTable = {{
+inline constexpr auto kRoofPADTable = std::to_array<CoefRow<5>>({
     {1.05258f, -0.062932f, 0.000821475f, 2.06974e-05f, -3.89421e-07f},  // row 1: ZH 0.083
     {1.02747f, -0.115347f, 0.00529545f, -0.000102754f, 7.1812e-07f},  // row 2: ZH 0.25
     {0.998148f, -0.139899f, 0.00757453f, -0.000166495f, 1.28945e-06f},  // row 3: ZH 0.417
     {0.958771f, -0.1432f, 0.00838456f, -0.000192437f, 1.53236e-06f},  // row 4: ZH 0.583
     {0.937033f, -0.113116f, 0.00677578f, -0.000152213f, 1.1718e-06f},  // row 5: ZH 0.75
     {1.02769f, -0.070838f, 0.00312923f, -4.29637e-05f, 1.33058e-07f},  // row 6: ZH 0.917
-}};
-static_assert(kRoofPADTable.size() == 6 && kRoofPADTable[0].size() == 5);
+});
 
 // RbH factor, RbH above 1: logistic c1 + c4 / (c2 + exp(-c3 (RbH - c5)));
 // row = (ZH point - 1) * 6 + PAD point.
-inline constexpr CoefTable<36, 5> kRoofRbHTable = {{
+inline constexpr auto kRoofRbHTable = std::to_array<CoefRow<5>>({
     {-0.547729f, 1.06926f, 0.455201f, 2.94865f, 0.608922f},  // row 1: ZH 0.09, PAD 0
     {-1.31864f, 1.05507f, 0.792312f, 3.3166f, 0.0133522f},  // row 2: ZH 0.09, PAD 5
     {-1.78923f, 0.964714f, 0.823044f, 3.45507f, -0.269587f},  // row 3: ZH 0.09, PAD 6.25
@@ -146,12 +150,11 @@ inline constexpr CoefTable<36, 5> kRoofRbHTable = {{
     {-1.5289f, 0.103858f, 0.289888f, 3.1448f, 2.45624f},  // row 34: ZH 0.92, PAD 12.5
     {-0.971086f, 0.102529f, 0.345677f, 2.9101f, 2.79903f},  // row 35: ZH 0.92, PAD 25
     {0.00230984f, 1.24304f, 0.951781f, 5.05195f, 3.20269f},  // row 36: ZH 0.92, PAD 40
-}};
-static_assert(kRoofRbHTable.size() == 36 && kRoofRbHTable[0].size() == 5);
+});
 
 // RbH factor, RbH below 1: line c1 + c2 RbH;
 // row = (ZH point - 1) * 6 + PAD point.
-inline constexpr CoefTable<36, 2> kRoofRbHLinearTable = {{
+inline constexpr auto kRoofRbHLinearTable = std::to_array<CoefRow<2>>({
     {0.48425f, 0.53f},  // row 1: ZH 0.09, PAD 0
     {0.300714f, 0.572857f},  // row 2: ZH 0.09, PAD 5
     {0.2145f, 0.605f},  // row 3: ZH 0.09, PAD 6.25
@@ -188,24 +191,22 @@ inline constexpr CoefTable<36, 2> kRoofRbHLinearTable = {{
     {-0.143643f, 0.476429f},  // row 34: ZH 0.92, PAD 12.5
     {-0.0340714f, 0.500714f},  // row 35: ZH 0.92, PAD 25
     {-0.473964f, 1.03714f},  // row 36: ZH 0.92, PAD 40
-}};
-static_assert(kRoofRbHLinearTable.size() == 36 && kRoofRbHLinearTable[0].size() == 2);
+});
 
 // FAR factor: biquadratic in x = FAR, y = PAD (coefficient (i - 1) * 3 + j
 // multiplies x^(j-1) y^(i-1)), one row per point of kRoofFARZHGrid.
-inline constexpr CoefTable<6, 9> kRoofFARTable = {{
+inline constexpr auto kRoofFARTable = std::to_array<CoefRow<9>>({
     {0.953098f, 0.0859329f, -0.0122126f, -0.0660489f, 0.0134128f, -0.00242134f, 0.00118249f, -0.000479493f, 8.37366e-05f},  // row 1: ZH 0.083
     {0.34999f, 0.463081f, -0.0825332f, -0.0326255f, -0.0159325f, 0.00300864f, 0.000785474f, -5.00963e-05f, 2.26288e-06f},  // row 2: ZH 0.25
     {-0.00242469f, 0.811158f, -0.132272f, -0.012209f, -0.0357301f, 0.00569966f, 0.000577829f, 0.000175528f, -2.69364e-05f},  // row 3: ZH 0.417
     {0.00152731f, 0.78654f, -0.108673f, -0.00758088f, -0.0362125f, 0.00427929f, 0.000513975f, 0.000203232f, -1.18529e-05f},  // row 4: ZH 0.59
     {0.0426317f, 0.687308f, -0.0793606f, -0.015797f, -0.0202936f, 0.000488312f, 0.000761725f, -0.00012974f, 6.10457e-05f},  // row 5: ZH 0.75
     {0.304574f, 0.50833f, -0.0385091f, -0.0284582f, -0.00378569f, -0.00306442f, 0.00100574f, -0.000405361f, 0.00011848f},  // row 6: ZH 0.92
-}};
-static_assert(kRoofFARTable.size() == 6 && kRoofFARTable[0].size() == 9);
+});
 
 // SAR factor: biquadratic in x = SAR, y = PAD, one row per point of
 // kRoofSARZHGrid.
-inline constexpr CoefTable<7, 9> kRoofSARTable = {{
+inline constexpr auto kRoofSARTable = std::to_array<CoefRow<9>>({
     {0.925418f, 0.138776f, 0.00582598f, -0.0219305f, -0.0517991f, 0.0203018f, 0.000280104f, 0.000887654f, -0.000445398f},  // row 1: ZH 0.056
     {0.955974f, 0.0276617f, -0.0503592f, -0.0639506f, 0.0143214f, -0.00556718f, 0.00167701f, -0.00141803f, 0.000579135f},  // row 2: ZH 0.167
     {1.33235f, -0.730018f, 0.149367f, -0.132379f, 0.120601f, -0.0368807f, 0.0035688f, -0.00424569f, 0.00147372f},  // row 3: ZH 0.333
@@ -213,11 +214,10 @@ inline constexpr CoefTable<7, 9> kRoofSARTable = {{
     {3.30061f, -3.66894f, 1.11037f, -0.348423f, 0.451721f, -0.144463f, 0.00935734f, -0.0128111f, 0.00421033f},  // row 5: ZH 0.667
     {3.31818f, -3.71761f, 1.16f, -0.318519f, 0.4256f, -0.141886f, 0.008603f, -0.0119864f, 0.00405297f},  // row 6: ZH 0.833
     {3.8108f, -4.16293f, 1.34391f, -0.32804f, 0.434989f, -0.146962f, 0.00846599f, -0.0116593f, 0.00397673f},  // row 7: ZH 0.944
-}};
-static_assert(kRoofSARTable.size() == 7 && kRoofSARTable[0].size() == 9);
+});
 
 // Flat roof: quartic in the mirrored XL; row = (ZH point - 1) * 4 + angle point.
-inline constexpr CoefTable<12, 5> kRoofFlatTable = {{
+inline constexpr auto kRoofFlatTable = std::to_array<CoefRow<5>>({
     {1.27693f, -1.10773f, 1.10773f, 0.0f, 0.0f},  // row 1: ZH 0.07, angle 0
     {0.453533f, 1.97823f, -1.77058f, 0.0f, 0.0f},  // row 2: ZH 0.07, angle 30
     {0.585957f, 1.41484f, -1.17351f, 0.0f, 0.0f},  // row 3: ZH 0.07, angle 60
@@ -231,12 +231,11 @@ inline constexpr CoefTable<12, 5> kRoofFlatTable = {{
     {1.837f, -3.34801f, 3.34801f, 0.0f, 0.0f},  // row 10: ZH 0.93, angle 30
     {0.968827f, -0.8766f, 1.87789f, 0.0f, 0.0f},  // row 11: ZH 0.93, angle 60
     {0.836749f, -2.87843f, 6.40987f, 0.0f, 0.0f},  // row 12: ZH 0.93, angle 90
-}};
-static_assert(kRoofFlatTable.size() == 12 && kRoofFlatTable[0].size() == 5);
+});
 
 // Single slope, mid-line (XL 0.5): cubic in Phi;
 // row = (angle point - 1) * 5 + ZH point.
-inline constexpr CoefTable<35, 4> kRoofSingleSlopeMidTable = {{
+inline constexpr auto kRoofSingleSlopeMidTable = std::to_array<CoefRow<4>>({
     {1.0f, 0.023176f, -0.00400268f, 5.67455e-05f},  // row 1: angle 0, ZH 0.07
     {1.0f, -0.0761905f, 0.00126984f, -1.26984e-05f},  // row 2: angle 0, ZH 0.24
     {1.0f, -0.0744108f, 0.000673401f, -1.04751e-05f},  // row 3: angle 0, ZH 0.5
@@ -272,12 +271,11 @@ inline constexpr CoefTable<35, 4> kRoofSingleSlopeMidTable = {{
     {1.0f, 0.165993f, -0.00808081f, 0.000106248f},  // row 33: angle 180, ZH 0.5
     {1.0f, 0.0212698f, -0.00209524f, 3.24515e-05f},  // row 34: angle 180, ZH 0.73
     {1.0f, -0.00120482f, -0.00107095f, 1.96341e-05f},  // row 35: angle 180, ZH 0.93
-}};
-static_assert(kRoofSingleSlopeMidTable.size() == 35 && kRoofSingleSlopeMidTable[0].size() == 4);
+});
 
 // Single slope, other XL: biquadratic in x = Phi, y = XL;
 // row = (angle point - 1) * 2 + ZH point.
-inline constexpr CoefTable<14, 9> kRoofSingleSlopeTable = {{
+inline constexpr auto kRoofSingleSlopeTable = std::to_array<CoefRow<9>>({
     {1.32995f, -0.0521104f, 0.000224406f, -1.07855f, 0.0635572f, -0.00165696f, 1.08337f, -0.0665663f, 0.00176876f},  // row 1: angle 0, ZH 0.07
     {0.939486f, -0.0479598f, -9.74832e-05f, -0.0983475f, 0.0366907f, -0.00129279f, 0.113676f, -0.0462572f, 0.0016482f},  // row 2: angle 0, ZH 0.88
     {0.487691f, -0.00193432f, -0.000264947f, 2.03167f, -0.1657f, 0.00223209f, -1.77566f, 0.162937f, -0.00279085f},  // row 3: angle 30, ZH 0.07
@@ -292,12 +290,11 @@ inline constexpr CoefTable<14, 9> kRoofSingleSlopeTable = {{
     {0.544123f, 0.0771035f, -0.00152814f, 3.06287f, -0.51861f, 0.00983809f, -2.37758f, 0.418814f, -0.00834239f},  // row 12: angle 150, ZH 0.88
     {0.987844f, 0.083406f, -0.000488057f, 0.130002f, 0.380621f, -0.00957706f, -0.122401f, -0.385365f, 0.0097533f},  // row 13: angle 180, ZH 0.07
     {1.27801f, -0.0393879f, 0.000522602f, -1.03004f, 0.0693849f, -0.00106563f, 1.03019f, -0.0694778f, 0.00106908f},  // row 14: angle 180, ZH 0.88
-}};
-static_assert(kRoofSingleSlopeTable.size() == 14 && kRoofSingleSlopeTable[0].size() == 9);
+});
 
 // Double slope, mid-line (XL 0.5): cubic in Phi;
 // row = (angle point - 1) * 6 + ZH point.
-inline constexpr CoefTable<24, 4> kRoofDoubleSlopeMidTable = {{
+inline constexpr auto kRoofDoubleSlopeMidTable = std::to_array<CoefRow<4>>({
     {1.0f, 0.070415f, -0.00484605f, 5.29526e-05f},  // row 1: angle 0, ZH 0.06
     {1.0f, -0.0212698f, -0.00179365f, 3.20988e-05f},  // row 2: angle 0, ZH 0.25
     {1.0f, 0.172727f, -0.0123906f, 0.000184063f},  // row 3: angle 0, ZH 0.45
@@ -322,12 +319,11 @@ inline constexpr CoefTable<24, 4> kRoofDoubleSlopeMidTable = {{
     {1.0f, -0.0124579f, 0.000673401f, -7.48223e-06f},  // row 22: angle 90, ZH 0.55
     {1.0f, -0.0239057f, 0.00161616f, -1.94538e-05f},  // row 23: angle 90, ZH 0.73
     {1.0f, -0.00205761f, 0.000987654f, -1.28029e-05f},  // row 24: angle 90, ZH 0.93
-}};
-static_assert(kRoofDoubleSlopeMidTable.size() == 24 && kRoofDoubleSlopeMidTable[0].size() == 4);
+});
 
 // Double slope, other XL: biquadratic in x = Phi, y = XL;
 // row = (angle point - 1) * 4 + ZH point.
-inline constexpr CoefTable<16, 9> kRoofDoubleSlopeTable = {{
+inline constexpr auto kRoofDoubleSlopeTable = std::to_array<CoefRow<9>>({
     {1.36394f, -0.0360275f, -9.52431e-05f, -1.24131f, 0.201781f, -0.00470604f, 1.24131f, -0.201781f, 0.00470604f},  // row 1: angle 0, ZH 0.07
     {0.821711f, 0.0261548f, -0.00124102f, 1.45861f, -0.192296f, 0.00509876f, -1.45861f, 0.192296f, -0.00509876f},  // row 2: angle 0, ZH 0.43
     {0.92593f, 0.0611223f, -0.00145668f, 0.998533f, -0.0949708f, 0.00169079f, -1.00382f, 0.0969675f, -0.00172994f},  // row 3: angle 0, ZH 0.57
@@ -344,9 +340,10 @@ inline constexpr CoefTable<16, 9> kRoofDoubleSlopeTable = {{
     {0.212006f, 0.130233f, -0.00260911f, 0.452538f, -0.428118f, 0.00887822f, 2.2166f, 0.317125f, -0.0066466f},  // row 14: angle 90, ZH 0.43
     {0.212006f, 0.130233f, -0.00260911f, 0.452538f, -0.428118f, 0.00887822f, 2.2166f, 0.317125f, -0.0066466f},  // row 15: angle 90, ZH 0.57
     {0.394049f, 0.149739f, -0.00312098f, -1.57077f, -0.375168f, 0.00977172f, 5.51349f, 0.197304f, -0.00656567f},  // row 16: angle 90, ZH 0.93
-}};
-static_assert(kRoofDoubleSlopeTable.size() == 16 && kRoofDoubleSlopeTable[0].size() == 9);
+});
 
+static_assert(kRoofAngleTable.size() == 2 * kRoofZHBands);  // up to 90 degrees, then beyond
+static_assert(kRoofVeEXPTable.size() == kRoofVeEXPAngleBands * kRoofZHBands);
 static_assert(kRoofPADTable.size() == kRoofPADZHGrid.size());
 static_assert(kRoofRbHTable.size() == kRoofRbHZHGrid.size() * kRoofRbHPADGrid.size());
 static_assert(kRoofRbHLinearTable.size() == kRoofRbHTable.size());

@@ -1,35 +1,48 @@
 #pragma once
-// Coefficient tables of the windward wall model, one fitted curve per row.
-// Generated from the model's published coefficients; do not edit by hand.
-// Rows are numbered from 1 (row r at index r - 1); the comment on each row
-// gives its number and grid values.
+// Coefficient tables of the windward wall model and the grids they are laid
+// over, one fitted curve per row. Transcribed from the model's published
+// coefficient tables (no program writes this file): each row's comment gives
+// its number and grid values as those tables list them. Rows are numbered
+// from 1 (row r at index r - 1).
 
 #include "engine/models/coef_table.h"
 
 namespace ventora {
 
+// The grids (32-bit values, ascending).
+inline constexpr std::array<float, 5> kWindwardVeEXPZH{0.1f, 0.3f, 0.5f, 0.7f, 0.9f};
+// RbH table: slow axis ZH, fast axis PAD, row (iZH - 1) * 5 + iPAD.
+inline constexpr std::array<float, 7> kWindwardRbHZH{0.07f, 0.2f, 0.5f, 0.7f, 0.8f, 0.9f, 0.93f};
+inline constexpr std::array<float, 5> kWindwardRbHPAD{0.0f, 5.5f, 12.5f, 25.0f, 40.0f};
+// FAR and SAR tables: slow axis PAD, fast axis ZH, row (iPAD - 1) * 6 + iZH.
+inline constexpr std::array<float, 11> kWindwardRatioPAD{0.0f,  5.0f,  7.5f,  10.0f, 12.5f, 15.0f,
+                                                         17.5f, 20.0f, 25.0f, 30.0f, 35.0f};
+inline constexpr std::array<float, 6> kWindwardRatioZH{0.07f, 0.2f, 0.4f, 0.6f, 0.8f, 0.93f};
+// The bands that pick the PAD and angle factors' rows, without interpolation.
+inline constexpr int kWindwardPADBands = 5;      // of 0.1 in ZH
+inline constexpr int kWindwardAngleZHBands = 3;  // of 0.2 in ZH
+inline constexpr int kWindwardAngleBands = 10;   // of 10 degrees in the angle's magnitude
+
 // ZH; columns c1 (VeEXP^3), c2 (VeEXP^2), c3 (VeEXP), c4.
-inline constexpr CoefTable<5, 4> WindwardVeEXPTable{{
+inline constexpr auto WindwardVeEXPTable = std::to_array<CoefRow<4>>({
     {0.0f, -10.82011f, 2.312434f, 1.014958f},   // 1: ZH 0.1
     {0.0f, -10.42328f, 1.268783f, 1.225354f},   // 2: ZH 0.3
     {0.0f, -8.531746f, 0.688492f, 1.261468f},   // 3: ZH 0.5
     {0.0f, -0.939153f, -1.691138f, 1.417505f},  // 4: ZH 0.7
     {0.0f, 5.10582f, -3.350529f, 1.489995f},    // 5: ZH 0.9
-}};
-static_assert(WindwardVeEXPTable.size() == 5 && WindwardVeEXPTable[0].size() == 4);
+});
 
 // Row Int(10 (ZH - 0.65) + 2), held within 1..5; columns c1 (PAD^3), c2 (PAD^2), c3 (PAD), c4.
-inline constexpr CoefTable<5, 4> WindwardPADTable{{
+inline constexpr auto WindwardPADTable = std::to_array<CoefRow<4>>({
     {-2.14966E-5f, 0.00237444f, -0.089797f, 0.979603f},    // 1: ZH < 0.65
     {-1.775637E-5f, 0.002034996f, -0.081741f, 0.995399f},  // 2: ZH [0.65, 0.75)
     {-1.523628E-5f, 0.001788998f, -0.074881f, 1.00378f},   // 3: ZH [0.75, 0.85)
     {-1.571837E-5f, 0.001693211f, -0.06647f, 0.994355f},   // 4: ZH [0.85, 0.95)
     {-1.987115E-5f, 0.001968606f, -0.067063f, 0.966038f},  // 5: ZH >= 0.95
-}};
-static_assert(WindwardPADTable.size() == 5 && WindwardPADTable[0].size() == 4);
+});
 
 // ZH, PAD; columns c1 (RbH^3), c2 (RbH^2), c3 (RbH), c4.
-inline constexpr CoefTable<35, 4> WindwardRbHTable{{
+inline constexpr auto WindwardRbHTable = std::to_array<CoefRow<4>>({
     {0.0f, 0.0f, 0.111687f, 0.848151f},              // 1: ZH 0.07, PAD 0
     {0.0f, 0.0f, 0.303608f, 0.693641f},              // 2: ZH 0.07, PAD 5.5
     {0.0f, 0.0f, 0.665827f, 0.450229f},              // 3: ZH 0.07, PAD 12.5
@@ -65,11 +78,10 @@ inline constexpr CoefTable<35, 4> WindwardRbHTable{{
     {0.0f, -0.235091f, 2.28368f, -0.853961f},        // 33: ZH 0.93, PAD 12.5
     {0.0f, -0.62338f, 5.154261f, -3.165345f},        // 34: ZH 0.93, PAD 25
     {0.0f, 0.0142274f, 3.89955f, -3.36815f},         // 35: ZH 0.93, PAD 40
-}};
-static_assert(WindwardRbHTable.size() == 35 && WindwardRbHTable[0].size() == 4);
+});
 
 // PAD, ZH; columns a1, a2, b1, b2, b3.
-inline constexpr CoefTable<66, 5> WindwardFARTable{{
+inline constexpr auto WindwardFARTable = std::to_array<CoefRow<5>>({
     {0.21f, 0.79f, -0.070887f, 0.335565f, 0.741492f},          // 1: PAD 0, ZH 0.07
     {0.166f, 0.834f, -0.061746f, 0.39232f, 0.670057f},         // 2: PAD 0, ZH 0.2
     {0.102f, 0.898f, -0.071734f, 0.370249f, 0.700161f},        // 3: PAD 0, ZH 0.4
@@ -136,11 +148,10 @@ inline constexpr CoefTable<66, 5> WindwardFARTable{{
     {1.3f, -0.38f, -28.0696f, -122.989f, 510.146f},            // 64: PAD 35, ZH 0.6
     {2.4f, -1.4f, -33.2281f, -156.749f, 552.218f},             // 65: PAD 35, ZH 0.8
     {-0.1f, 1.1f, 46.5181f, 174.438f, 139.546f},               // 66: PAD 35, ZH 0.93
-}};
-static_assert(WindwardFARTable.size() == 66 && WindwardFARTable[0].size() == 5);
+});
 
 // PAD, ZH; columns a1, a2, b1, b2, b3.
-inline constexpr CoefTable<66, 5> WindwardSARTable{{
+inline constexpr auto WindwardSARTable = std::to_array<CoefRow<5>>({
     {-0.022f, 1.022f, 0.102648f, 0.307944f, 0.589408f},           // 1: PAD 0, ZH 0.07
     {0.056f, 0.944f, -0.044242f, -0.132726f, 1.176968f},          // 2: PAD 0, ZH 0.2
     {-0.03f, 1.03f, -0.02005f, -0.06015f, 1.0802f},               // 3: PAD 0, ZH 0.4
@@ -207,11 +218,10 @@ inline constexpr CoefTable<66, 5> WindwardSARTable{{
     {0.18f, 0.82f, 2.2188f, -96.9306f, 455.712f},             // 64: PAD 35, ZH 0.6
     {0.2f, 0.8f, 10.347f, -175.796f, 526.449f},               // 65: PAD 35, ZH 0.8
     {0.64f, 0.36f, 1.45532f, -1.92918f, 1.47366f},            // 66: PAD 35, ZH 0.93
-}};
-static_assert(WindwardSARTable.size() == 66 && WindwardSARTable[0].size() == 5);
+});
 
 // ZH band, angle magnitude band (degrees); columns c1 (x^3), c2 (x^2), c3 (x), c4.
-inline constexpr CoefTable<30, 4> WindwardAngleTable{{
+inline constexpr auto WindwardAngleTable = std::to_array<CoefRow<4>>({
     {0.0f, -3.04662f, 3.04662f, 0.268462f},           // 1: ZH < 0.6, |angle| < 5
     {0.0f, -3.142447f, 2.873329f, 0.38632f},          // 2: ZH < 0.6, |angle| [5, 15)
     {0.0f, -2.001166f, 1.398438f, 0.693916f},         // 3: ZH < 0.6, |angle| [15, 25)
@@ -242,7 +252,13 @@ inline constexpr CoefTable<30, 4> WindwardAngleTable{{
     {0.0f, -2.815851f, 3.659487f, -1.236923f},        // 28: ZH >= 0.8, |angle| [65, 75)
     {0.0f, -2.449507f, 3.577449f, -1.585214f},        // 29: ZH >= 0.8, |angle| [75, 85)
     {-6.959984f, 10.74534f, -3.502836f, -0.877273f},  // 30: ZH >= 0.8, |angle| [85, 90)
-}};
-static_assert(WindwardAngleTable.size() == 30 && WindwardAngleTable[0].size() == 4);
+});
+
+static_assert(WindwardVeEXPTable.size() == kWindwardVeEXPZH.size());
+static_assert(WindwardPADTable.size() == kWindwardPADBands);
+static_assert(WindwardRbHTable.size() == kWindwardRbHZH.size() * kWindwardRbHPAD.size());
+static_assert(WindwardFARTable.size() == kWindwardRatioPAD.size() * kWindwardRatioZH.size());
+static_assert(WindwardSARTable.size() == kWindwardRatioPAD.size() * kWindwardRatioZH.size());
+static_assert(WindwardAngleTable.size() == kWindwardAngleZHBands * kWindwardAngleBands);
 
 }  // namespace ventora

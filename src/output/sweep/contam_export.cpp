@@ -1,9 +1,11 @@
 #include "output/sweep/contam_export.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <stdexcept>
 #include <vector>
+#include "core/ascii_case.h"
 
 #include "output/sweep/cp_beyond_one.h"
 #include "output/sweep/cp_status.h"
@@ -51,7 +53,8 @@ void Header(std::string& out, const Job& job, const std::string& jobStem, const 
           "U(BdZ).",
       "! ");
   out += CommentLines(
-      "Profile names: <job>_F<facade>_E<element number>, as in the job's report. "
+      "Profile names: <job>_F<facade>_E<element number>, the elements numbered from 1 on "
+      "each facade. "
       "Profiles are numbered from " +
           std::to_string(settings.firstNumber) +
           "; CONTAM wants a project's profiles numbered 1..n and the count "
@@ -67,10 +70,10 @@ void Element(std::string& out, const WindSweep& sweep, std::size_t e, const std:
   points.emplace_back(360.0f, points.front().second);
   out += std::to_string(static_cast<std::size_t>(settings.firstNumber) + e) + " " +
          std::to_string(points.size()) + " " + std::to_string(kContamLinearProfile) + " " +
-         ContamProfileName(jobStem, element, longestLabel) + "\r\n";
+         ContamProfileName(jobStem, ElementLabel(sweep, e), longestLabel) + "\r\n";
   out += jobStem + " facade " + std::to_string(element.iface) + " element " +
-         std::to_string(element.k) + ": X " + NumberString(element.X) + " m, Z (wall) / Y (roof) " +
-         NumberString(element.Z) + " m; Cp " +
+         std::to_string(NumberOnFacade(sweep, e)) + ": X " + NumberString(element.X) +
+         " m, Z (wall) / Y (roof) " + NumberString(element.Z) + " m; Cp " +
          StatusWord(ElementSweptStatus(sweep, e).worst.plausibility) + "\r\n";
   for (const auto& [angle, Cp] : points) {
     out += ' ';
@@ -81,11 +84,27 @@ void Element(std::string& out, const WindSweep& sweep, std::size_t e, const std:
   }
 }
 
-std::size_t LongestLabel(const WindSweep& sweep) {
+// Each facade's last element has its longest label.
+std::size_t LongestLabel(const std::array<int, kFacadeCount + 1>& counts) {
   std::size_t longest = 0;
-  for (const ElementResult& element : sweep.elements)
-    longest = std::max(longest, ElementLabel(element.iface, element.k).size());
+  for (int f = 1; f <= kFacadeCount; ++f)
+    if (counts[static_cast<std::size_t>(f)] > 0)
+      longest = std::max(longest, ElementLabel(f, counts[static_cast<std::size_t>(f)]).size());
   return longest;
+}
+
+std::size_t LongestLabel(const WindSweep& sweep) {
+  std::array<int, kFacadeCount + 1> counts{};
+  for (const ElementResult& element : sweep.elements)
+    ++counts[static_cast<std::size_t>(element.iface)];
+  return LongestLabel(counts);
+}
+
+std::array<int, kFacadeCount + 1> Counts(const Job& job) {
+  std::array<int, kFacadeCount + 1> counts{};
+  for (int f = 1; f <= kFacadeCount; ++f)
+    counts[static_cast<std::size_t>(f)] = job.ElmCount[static_cast<std::size_t>(f)];
+  return counts;
 }
 
 }  // namespace
@@ -94,13 +113,36 @@ bool ContamStepAccepted(int step) {
   return step >= kContamSmallestStep && step <= 180 && 360 % step == 0;
 }
 
-std::string ContamProfileName(const std::string& jobStem, const ElementResult& element,
-                              std::size_t longestLabel) {
+std::string ContamJobPart(const std::string& jobStem, std::size_t longestLabel) {
   const std::size_t room =
       kContamNameLength > longestLabel + 1 ? kContamNameLength - longestLabel - 1 : 0;
   std::string job = NameSafe(jobStem).substr(0, room);
-  if (job.empty()) job = "V";
-  return job + "_" + ElementLabel(element.iface, element.k);
+  return job.empty() ? "V" : job;
+}
+
+std::string ContamProfileName(const std::string& jobStem, const std::string& label,
+                              std::size_t longestLabel) {
+  return ContamJobPart(jobStem, longestLabel) + "_" + label;
+}
+
+std::string ContamNameClash(const std::vector<ContamJob>& jobs) {
+  for (std::size_t a = 0; a < jobs.size(); ++a) {
+    const std::string partA = ContamJobPart(jobs[a].stem, LongestLabel(Counts(jobs[a].job)));
+    for (std::size_t b = a + 1; b < jobs.size(); ++b) {
+      const std::string partB = ContamJobPart(jobs[b].stem, LongestLabel(Counts(jobs[b].job)));
+      if (!SameIgnoringCase(partA, partB)) continue;
+      for (int f = 1; f <= kFacadeCount; ++f) {
+        const auto i = static_cast<std::size_t>(f);
+        if (jobs[a].job.ElmCount[i] == 0 || jobs[b].job.ElmCount[i] == 0) continue;
+        return "the jobs '" + jobs[a].stem + "' and '" + jobs[b].stem +
+               "' would give their CONTAM profiles the same names (" + partA + "_" +
+               ElementLabel(f, 1) + " ...), and a project holds each name once; rename one " +
+               "job file so that the first " + std::to_string(partA.size()) +
+               " characters of their names differ";
+      }
+    }
+  }
+  return "";
 }
 
 std::string ContamCpWarning(const WindSweep& sweep) {

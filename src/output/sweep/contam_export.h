@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "core/job.h"
 #include "output/sweep/export_job_summary.h"
@@ -25,11 +26,26 @@ inline constexpr std::size_t kContamNameLength = 15;
 // Whole-degree steps that divide 360 and give at most 16 points.
 bool ContamStepAccepted(int step);
 
-// "<job>_F1_E1": the job's name (blanks and marks made '_') cut so that the
-// job's longest element name fits in 15 characters; `longestLabel` is the
-// length of the longest "F<facade>_E<element>" of the job.
-std::string ContamProfileName(const std::string& jobStem, const ElementResult& element,
+// The job's part of its profile names: its name (blanks and marks made
+// '_') cut so that the job's longest element name fits in 15 characters;
+// `longestLabel` is the length of the longest "F<facade>_E<number>" of the
+// job.
+std::string ContamJobPart(const std::string& jobStem, std::size_t longestLabel);
+
+// "<job>_F1_E1": the job's part, then the element's label (ElementLabel).
+std::string ContamProfileName(const std::string& jobStem, const std::string& label,
                               std::size_t longestLabel);
+
+struct ContamJob {
+  std::string stem;  // the job file's name without folder and ".in"
+  Job job;
+};
+
+// Names the first two jobs whose profiles would have the same names (their
+// cut names equal, compared without case, and a facade with elements in
+// both), or gives an empty text: written by one command, they are meant for
+// one project, which takes each name once.
+std::string ContamNameClash(const std::vector<ContamJob>& jobs);
 
 struct ContamSettings {
   int step = kContamDefaultStep;

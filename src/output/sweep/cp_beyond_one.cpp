@@ -41,7 +41,7 @@ std::string CpBeyondOneSummary(const WindSweep& sweep, bool skipImplausible) {
   for (std::size_t e = 0; e < sweep.elements.size(); ++e) {
     if (!ElementCpBeyondOne(sweep, e)) continue;
     if (skipImplausible && ElementImplausible(sweep, e)) continue;
-    names.push_back(ElementLabel(sweep.elements[e].iface, sweep.elements[e].k));
+    names.push_back(ElementLabel(sweep, e));
     for (const SweepDirection& d : sweep.directions)
       if (d.completed && std::fabs(d.Cp[e]) > std::fabs(extreme)) extreme = d.Cp[e];
   }

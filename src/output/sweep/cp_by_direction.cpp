@@ -4,19 +4,12 @@
 #include <cmath>
 #include <numeric>
 
+#include "core/job_file.h"
 #include "output/sweep/export_job_summary.h"
 #include "output/sweep/export_text.h"
 
 namespace ventora {
 namespace {
-
-// The run's sentinel for an element outside its facade.
-constexpr float kOutsideCp = 10000;
-
-std::string FileNameOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of("/\\");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 // The direction within [0, 360) in 32 bits, as the run would be handed it.
 float TrueDirection(float swept, float turn) {
@@ -36,7 +29,7 @@ std::int16_t NumberOnFacade(const Job& job, const ElementResult& e) {
 }  // namespace
 
 bool DirectionElement::IsValue(float cp) {
-  return std::isfinite(cp) && cp != kOutsideCp;
+  return std::isfinite(cp) && cp != kNotComputedCp;
 }
 
 const DirectionElement* CpByDirection::Element(int k) const {

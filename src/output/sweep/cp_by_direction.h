@@ -22,7 +22,7 @@ inline constexpr float kNoCp = std::numeric_limits<float>::quiet_NaN();
 struct DirectionElement {
   std::int16_t iface = 0;
   std::int16_t ielm = 0;  // number on its facade, as in the facade editor
-  std::int16_t k = 0;     // running number over all facades, as in the report and the CSV
+  std::int16_t k = 0;     // running number over all facades, as in the report
   float X = 0;            // as the run placed it, m
   float Z = 0;
   std::vector<float> Cp;  // one per direction; kNoCp where its run stopped

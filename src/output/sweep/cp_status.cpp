@@ -141,7 +141,7 @@ std::string ImplausibleSummary(const WindSweep& sweep) {
   float high = 0;
   for (std::size_t e = 0; e < sweep.elements.size(); ++e) {
     if (!ElementImplausible(sweep, e)) continue;
-    names.push_back(ElementLabel(sweep.elements[e].iface, sweep.elements[e].k));
+    names.push_back(ElementLabel(sweep, e));
     for (const SweepDirection& d : sweep.directions) {
       if (!d.completed || d.status[e].plausibility != CpPlausibility::Implausible) continue;
       low = std::min(low, d.Cp[e]);

@@ -82,8 +82,8 @@ std::string IdfNamePrefix(const std::string& jobStem) {
   return prefix.empty() ? "Ventora" : prefix;
 }
 
-std::string IdfElementName(const std::string& prefix, const ElementResult& element) {
-  return prefix + "_" + ElementLabel(element.iface, element.k);
+std::string IdfElementName(const std::string& prefix, int iface, int number) {
+  return prefix + "_" + ElementLabel(iface, number);
 }
 
 std::string EnergyPlusArrayName(const WindSweep& sweep) {
@@ -108,7 +108,8 @@ bool EnergyPlusTableForm(const WindSweep& sweep, std::size_t e,
                          const EnergyPlusSettings& settings) {
   // An implausible value is never handed over as real: the values form
   // lets EnergyPlus bound it to -1..1.
-  return (settings.allTables || ElementCpBeyondOne(sweep, e)) && !ElementImplausible(sweep, e);
+  return (settings.allTables || ElementCpBeyondOne(sweep, e)) && !ElementImplausible(sweep, e) &&
+         settings.versionWithoutTables.empty();
 }
 
 void AppendDirectionArray(std::string& out, const WindSweep& sweep) {
@@ -147,11 +148,12 @@ void AppendTableDirections(std::string& out, const WindSweep& sweep) {
 void AppendElement(std::string& out, const WindSweep& sweep, const Job& job, std::size_t e,
                    const std::string& prefix, const EnergyPlusSettings& settings) {
   const ElementResult& element = sweep.elements[e];
-  out += "! Facade " + std::to_string(element.iface) + ", element " + std::to_string(element.k) +
+  const int number = NumberOnFacade(sweep, e);
+  out += "! Facade " + std::to_string(element.iface) + ", element " + std::to_string(number) +
          ": X " + NumberString(element.X) + " m, Z (wall) / Y (roof) " + NumberString(element.Z) +
          " m, facade azimuth " + NumberString(FacadeAzimuth(job, element.iface)) + " deg\r\n";
   out += CommentLines("Cp status: " + SweptStatusText(sweep, e), "! ");
-  const std::string name = IdfElementName(prefix, element);
+  const std::string name = IdfElementName(prefix, element.iface, number);
   if (EnergyPlusTableForm(sweep, e, settings)) {
     Table(out, sweep, e, name);
   } else {
@@ -179,10 +181,20 @@ std::string EnergyPlusSiteLine(const Job& job, const ExportInfo& info) {
 }
 
 std::string EnergyPlusCpWarning(const WindSweep& sweep, const EnergyPlusSettings& settings) {
-  return ExportCpWarning(
-      sweep,
+  const char* const implausible =
       "They are written as WindPressureCoefficientValues objects, which EnergyPlus bounds to "
-      "-1..1: take them as placeholders, not as results.",
+      "-1..1: take them as placeholders, not as results.";
+  if (!settings.versionWithoutTables.empty()) {
+    return ExportCpWarning(
+        sweep, implausible,
+        "The model is written for EnergyPlus " + settings.versionWithoutTables +
+            ", which has no Table:Lookup (it came with 9.2), so they are written as "
+            "WindPressureCoefficientValues objects, which EnergyPlus bounds to -1..1 without a "
+            "warning: update the model to 9.2 or later (EnergyPlus's IDFVersionUpdater) and run "
+            "again to keep their values.");
+  }
+  return ExportCpWarning(
+      sweep, implausible,
       std::string("EnergyPlus bounds every WindPressureCoefficientValues object to -1..1 "
                   "without a warning, so ") +
           (settings.allTables

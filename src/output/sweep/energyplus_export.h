@@ -23,7 +23,14 @@ inline constexpr std::size_t kEnergyPlusMaxDirections = 36;
 struct EnergyPlusSettings {
   bool allTables = false;  // every element as a Table:Lookup, not only those beyond -1..1
   bool strict = false;     // refuse (std::invalid_argument) a sweep with an implausible Cp
+  // The model's EnergyPlus version ("9.1") when it has no Table:Lookup,
+  // which came with 9.2: every element is then a values object; empty when
+  // the version has tables or is not known (a fragment).
+  std::string versionWithoutTables = {};
 };
+
+// The first version of EnergyPlus with Table:Lookup (major + minor / 100).
+inline constexpr double kTableLookupVersion = 9.02;
 
 // `jobStem` is the job file's name without folder and ".in"; it prefixes
 // every element's name. Throws std::invalid_argument (with a message for the
@@ -36,8 +43,8 @@ std::string EnergyPlusIdf(const WindSweep& sweep, const Job& job, const std::str
 // comment marks and blanks become '_', and it is kept short.
 std::string IdfNamePrefix(const std::string& jobStem);
 
-// "office_F2_E21": prefix, facade and element number as the report numbers them.
-std::string IdfElementName(const std::string& prefix, const ElementResult& element);
+// "office_F2_E3": prefix, facade and the element's number on it.
+std::string IdfElementName(const std::string& prefix, int iface, int number);
 
 // "Ventora_Directions_10deg": the array's name, from the sweep's step.
 std::string EnergyPlusArrayName(const WindSweep& sweep);

@@ -21,8 +21,8 @@ constexpr const char* kSettings =
 
 constexpr const char* kConvention =
     "Angle convention: directions are absolute, the compass direction the wind comes from as "
-    "AnWind (0 north, 90 east); element names are <job>_F<facade>_E<element number>, numbered "
-    "as in the job's report.";
+    "AnWind (0 north, 90 east); element names are <job>_F<facade>_E<element number>, the "
+    "elements numbered from 1 on each facade as the facade editor numbers them.";
 
 void CheckSameDirections(const std::vector<JobSweep>& jobs) {
   for (const JobSweep& j : jobs) {

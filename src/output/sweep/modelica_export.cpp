@@ -2,12 +2,14 @@
 
 #include <cctype>
 #include <cmath>
+#include <regex>
 #include <stdexcept>
 #include <string_view>
 #include <vector>
 
 #include "output/sweep/cp_beyond_one.h"
 #include "output/sweep/cp_status.h"
+#include "output/sweep/export_checks.h"
 #include "output/sweep/export_text.h"
 #include "output/sweep/facade_profiles.h"
 #include "output/sweep/reference_wind.h"
@@ -80,18 +82,27 @@ void Header(std::string& out, const Job& job, const std::string& jobStem, const 
 
 void Element(std::string& out, const WindSweep& sweep, const Job& job, std::size_t e, int step) {
   const ElementResult& element = sweep.elements[e];
-  const std::string label = ElementLabel(element.iface, element.k);
+  const std::string label = ElementLabel(sweep, e);
   std::vector<float> Cp;
   for (const ProfilePoint& point : FacadeProfile(sweep, e, step))
     Cp.push_back(point.second);
   out += "  constant Modelica.Units.SI.Angle " + label +
          "_azi = " + NumberString(LibraryAzimuth(job, element.iface)) + kDegrees +
          "\r\n    \"Facade " + std::to_string(element.iface) + " element " +
-         std::to_string(element.k) + ": X " + NumberString(element.X) + " m, Z (wall) / Y (roof) " +
-         NumberString(element.Z) + " m\";\r\n";
+         std::to_string(NumberOnFacade(sweep, e)) + ": X " + NumberString(element.X) +
+         " m, Z (wall) / Y (roof) " + NumberString(element.Z) + " m\";\r\n";
   out += "  constant Real " + label + "_Cp[" + std::to_string(Cp.size()) +
          "](each unit=\"1\") =\r\n    " + NumberList(Cp) +
          "\r\n    \"Cp status: " + SweptStatusText(sweep, e) + "\";\r\n";
+}
+
+// A package named as a class or constant its own text names would find
+// itself where it means the other (Modelica.Units.SI.Angle, Real) or hold
+// a constant of its own name.
+bool UsedByThePackage(const std::string& name) {
+  if (name == "Modelica" || name == "incAngSurNor" || name == "Cs") return true;
+  static const std::regex element(R"(F[0-9]+_E[0-9]+_(azi|Cp))");
+  return std::regex_match(name, element);
 }
 
 }  // namespace
@@ -108,6 +119,20 @@ bool IsModelicaIdentifier(const std::string& name) {
   for (char c : name)
     if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') return false;
   return true;
+}
+
+std::string ModelicaPackageError(const std::string& name) {
+  if (IsModelicaKeyword(name))
+    return "'" + name + "' is a Modelica keyword, which no package may be named";
+  if (!IsModelicaIdentifier(name)) return kModelicaPackageRule;
+  if (name == "Real" || name == "Integer" || name == "Boolean" || name == "String")
+    return "'" + name + "' is the name of a predefined Modelica type, which Modelica reserves";
+  if (UsedByThePackage(name))
+    return "'" + name +
+           "' is a name the package itself uses (it refers to Modelica.Units.SI.Angle and "
+           "Modelica.Constants.pi and holds incAngSurNor, Cs and F<facade>_E<element>_azi and "
+           "_Cp): named so, the package would stand where that name is meant";
+  return "";
 }
 
 std::string DefaultModelicaPackage(const std::string& jobStem) {

@@ -22,6 +22,11 @@ namespace ventora {
 bool IsModelicaIdentifier(const std::string& name);
 bool IsModelicaKeyword(const std::string& name);
 
+// Why `name` cannot name the package, or empty: no identifier, a keyword,
+// a predefined type's name (Real, Integer, Boolean, String), which Modelica
+// reserves, or a name the package's own text uses.
+std::string ModelicaPackageError(const std::string& name);
+
 // "Ventora_office_block": the default package name of a job.
 std::string DefaultModelicaPackage(const std::string& jobStem);
 

@@ -55,17 +55,20 @@ class KeptText {
   std::ptrdiff_t length_ = 0;
 };
 
-// The position columns of the rows, one after the other.
+// The position columns of the rows, one after the other: the elements come
+// facade by facade, so each one's number on its facade is counted here.
 class PositionWriter {
  public:
   explicit PositionWriter(const Job& job) : job_(job) {}
 
   // Written into one buffer and appended once.
   void Append(std::string& out, const ElementResult& e) {
+    number_ = e.iface == iface_ ? number_ + 1 : 1;
+    iface_ = e.iface;
     char text[kPositionRoom + 16];
     char* at = std::to_chars(text, text + 8, e.iface).ptr;
     *at++ = ',';
-    at = std::to_chars(at, at + 8, e.k).ptr;
+    at = std::to_chars(at, at + 8, number_).ptr;
     *at++ = ',';
     at = WriteShortestFloat(at, e.X);
     *at++ = ',';
@@ -81,6 +84,8 @@ class PositionWriter {
 
  private:
   const Job& job_;
+  std::int16_t iface_ = 0;
+  int number_ = 0;
   KeptText Z_;
   KeptText ZH_;
   KeptText azimuth_;

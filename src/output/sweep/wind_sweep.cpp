@@ -6,10 +6,8 @@
 #include <string>
 #include <utility>
 
-#include "engine/along_factor_cache.h"
-#include "engine/facade_plans.h"
-#include "engine/models/row_memo.h"
 #include "engine/prepared_elements.h"
+#include "engine/speedups/speedups.h"
 
 namespace ventora {
 namespace {
@@ -63,19 +61,8 @@ std::string FailureText(const Job& job, const RunResult& result, const RunTrace&
   return text;
 }
 
-// What the runs of a sweep share: the walls' curves, their height factors'
-// plans and the elements' places do not depend on the wind direction, and
-// the walls' factors along the facade are kept with the angle they belong
-// to.
-struct SweepMemos {
-  RowMemo rows;
-  ElementMemo elements;
-  AlongFactorCache alongs;
-  FacadePlans plans;
-};
-
 SweepDirection RunOneDirection(Job& job, float AnWind, MessageSink* messages,
-                               const SweepSetup& setup, SweepMemos& memos,
+                               const SweepSetup& setup, Speedups& speedups,
                                std::vector<ElementResult>& elements) {
   job.AnWind = AnWind;
   if (setup.atDirection) setup.atDirection(job);
@@ -83,10 +70,7 @@ SweepDirection RunOneDirection(Job& job, float AnWind, MessageSink* messages,
   RunSetup run;
   run.openReport = [&trace] { return std::make_unique<TraceReport>(trace); };
   run.facadeCp = setup.facadeCp;
-  run.rows = &memos.rows;
-  run.elements = &memos.elements;
-  run.alongs = &memos.alongs;
-  run.plans = &memos.plans;
+  run.speedups = &speedups;  // one for all the sweep's directions
   RunContext ctx;
   ctx.messages = messages;
   RunResult result = RunCalculation(job, ctx, run);
@@ -140,12 +124,14 @@ WindSweep RunWindSweep(const Job& job, const std::vector<float>& directions,
   WindSweep sweep;
   sweep.directions.reserve(directions.size());
   Job run = job;
-  const auto memos = std::make_unique<SweepMemos>();
+  // The elements, the walls' plans and curves do not depend on the wind
+  // direction; the factors along the walls are kept with their angle.
+  const auto speedups = std::make_unique<Speedups>();
   for (std::size_t i = 0; i < directions.size(); ++i) {
     ThrowIfCancelled(setup.cancel);
     MessageSink* messages = i == 0 ? setup.messages : nullptr;
     sweep.directions.push_back(
-        RunOneDirection(run, directions[i], messages, setup, *memos, sweep.elements));
+        RunOneDirection(run, directions[i], messages, setup, *speedups, sweep.elements));
     if (setup.progress) setup.progress(i + 1, directions.size());
   }
   return sweep;

@@ -25,13 +25,19 @@ from ._ventora import (
     check,
     cp,
     export,
+    heap_in_huge_pages,
+    keep_freed_memory,
     run,
     sweep,
-    sweep_many,
 )
+from .plain_errors import plain
 from .surroundings import Footprints, footprints, surroundings
-from .many import sweep_columns, sweep_frame
+from .many import sweep_columns, sweep_frame, sweep_many
 from .table_file import WordColumn, write_table
+
+run, check, sweep, export = (plain(f, f.__name__) for f in (run, check, sweep, export))
+Job.read = staticmethod(plain(Job.read, "Job.read"))
+Job.write = plain(Job.write, "Job.write")
 
 __all__ = [
     "EXPORT_FORMATS",
@@ -54,6 +60,8 @@ __all__ = [
     "cp",
     "export",
     "footprints",
+    "heap_in_huge_pages",
+    "keep_freed_memory",
     "run",
     "surroundings",
     "sweep",

@@ -3,13 +3,14 @@ reads): all round and per wind sector, as `ventora-run --surroundings`;
 and the buildings of a footprint file as boxes a job can describe."""
 
 import importlib
+import os
 
 COLUMNS = ["sector from (deg)", "sector to (deg)", "PAD (%)", "SbH (m)",
            "buildings counted", "buildings without a height"]
 
 
 BUILDING_COLUMNS = ["id", "x", "y", "length", "width", "azimuth", "height", "inside_x",
-                    "inside_y", "area"]
+                    "inside_y", "area", "tie"]
 
 
 def _site():
@@ -35,11 +36,13 @@ class Footprints:
         boxes = city.buildings()
         frame = city.surroundings((boxes.inside_x[0], boxes.inside_y[0]), radius=100)
 
-    A file that cannot be used raises ValueError naming the file."""
+    A file that cannot be used raises ValueError naming the file. It
+    pickles with its outlines read and repaired, so that Dask workers take
+    it as it is, without the file."""
 
     def __init__(self, path, crs=None, storey_height=3.0):
-        self.path = str(path)
-        self._set = _site()._FootprintSet(self.path, crs or "", float(storey_height))
+        self.path = os.fspath(path)
+        self._set = _site()._FootprintSet(self.path, crs, storey_height)
 
     def __len__(self):
         return len(self._set)
@@ -58,7 +61,10 @@ class Footprints:
         0 to 180): a job's AzB with BdX the length; height (m, NaN when the
         data give none); inside_x, inside_y, a point on the footprint (its
         surroundings' site: a centroid can fall outside an L or a U);
-        area, the footprint's (m²)."""
+        area, the footprint's (m²); tie, "" or the azimuths (space apart)
+        of rectangles of the same area in other orientations, when the
+        smallest is a tie: the one along the outline's longest side is
+        taken."""
         import pandas
 
         frame = pandas.DataFrame(self._set.buildings(), columns=BUILDING_COLUMNS)
@@ -89,9 +95,8 @@ class Footprints:
         if radius is None and building_height is None:
             raise ValueError("surroundings: give radius=R (m), or building_height whose advice "
                              "it follows from")
-        return _frame(*self._set.surroundings(
-            float(site[0]), float(site[1]), radius, float(building_height or 0.0),
-            int(sectors), default_height))
+        return _frame(*self._set.surroundings(site, radius, building_height, sectors,
+                                              default_height))
 
 
 def footprints(path, crs=None, storey_height=3.0):
@@ -108,18 +113,27 @@ def surroundings(path, site, radius=None, sectors=1, crs=None, storey_height=3.0
     SbH is NaN where no building has a height.
 
     `radius` in metres; when None, `job` must be given and the radius is
-    5 x max(Bdz, SbH), at least 50 m. With `job`, the job takes the all-round
-    PAD and SbH (its SbH is kept when no building has a height).
+    5 x max(Bdz, SbH), at least 50 m. `job` is a ventora.Job, which takes the
+    all-round PAD and SbH (its SbH is kept when no building has a height),
+    or a job file's path, read for its building's height (the file is not
+    changed). Each value is checked as ventora-run checks its option: a
+    TypeError for one of the wrong kind, a ValueError naming the argument
+    and its range.
     The DataFrame's attrs hold "radius" (m, as used) and "notes" (data that
     end inside the circle, repaired outlines, ...). A file or site that
     cannot be used raises ValueError naming the file."""
     if radius is None and job is None:
         raise ValueError("surroundings: give radius=R (m), or a job whose building height it "
                          "follows from")
+    from . import Job
+
+    if isinstance(job, (str, bytes, os.PathLike)):
+        job = Job.read(job)
+    elif job is not None and not isinstance(job, Job):
+        raise TypeError(f"job must be a ventora.Job or a job file's path, not {job!r}")
     rows, used, notes = _site()._surroundings(
-        str(path), float(site[0]), float(site[1]), radius,
-        float(job.height) if job is not None else 0.0, int(sectors), crs or "",
-        float(storey_height), default_height)
+        os.fspath(path), site, radius, job.height if job is not None else None, sectors, crs,
+        storey_height, default_height)
     frame = _frame(rows, used, notes)
     if job is not None:
         job.plan_area_density = rows[0][2]

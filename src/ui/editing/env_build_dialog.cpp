@@ -15,7 +15,7 @@
 
 #include "core/number_parse.h"
 #include "core/range_message.h"
-#include "engine/models/roof_layout.h"
+#include "core/roof_layout.h"
 #include "ui/editing/site_map_dialog.h"
 #include "ui/editing/window_placement.h"
 #include "ui/help/guide_help.h"

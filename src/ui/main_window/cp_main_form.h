@@ -7,10 +7,10 @@
 #include <functional>
 #include <string>
 
+#include "commands/run_job.h"
 #include "core/job_document.h"
 #include "core/job_file.h"
 #include "core/messages.h"
-#include "output/run_command.h"
 #include "ui/app/screen_metrics.h"
 #include "ui/main_window/cpmap_last_run.h"
 

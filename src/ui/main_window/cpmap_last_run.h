@@ -7,9 +7,9 @@
 #include <string>
 #include <utility>
 
+#include "commands/run_job.h"
 #include "core/job.h"
 #include "core/number_locale.h"
-#include "output/run_command.h"
 
 namespace ventora {
 

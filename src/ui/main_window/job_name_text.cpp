@@ -1,20 +1,15 @@
 #include "ui/main_window/job_name_text.h"
 
+#include "core/job_file.h"
+
 namespace ventora {
 namespace {
 
 #ifdef _WIN32
-constexpr const char* kSeparators = "\\/";
 constexpr const char* kEllipsis = "...\\";
 #else
-constexpr const char* kSeparators = "/";
 constexpr const char* kEllipsis = ".../";
 #endif
-
-std::string FileNameOf(const std::string& path) {
-  const std::size_t cut = path.find_last_of(kSeparators);
-  return cut == std::string::npos ? path : path.substr(cut + 1);
-}
 
 std::string RootOf(const std::string& path) {
 #ifdef _WIN32

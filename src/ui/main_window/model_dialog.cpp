@@ -17,9 +17,9 @@
 #include <cmath>
 #include <filesystem>
 
+#include "commands/cp_model/from_model_summary.h"
+#include "commands/cp_model/from_model_sweep.h"
 #include "engine/pre_run_checks.h"
-#include "idf/from_model/from_model_summary.h"
-#include "idf/from_model/from_model_sweep.h"
 #include "map/fitted_box_picture.h"
 #include "output/sweep/export_text.h"
 #include "ui/app/program_info.h"

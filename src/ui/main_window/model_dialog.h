@@ -11,9 +11,9 @@
 #include <optional>
 #include <string>
 
+#include "commands/cp_model/from_model.h"
 #include "core/messages.h"
 #include "core/number_locale.h"
-#include "idf/from_model/from_model.h"
 
 class QCheckBox;
 class QComboBox;

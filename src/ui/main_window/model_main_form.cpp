@@ -4,8 +4,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "commands/cp_model/from_model.h"
 #include "core/number_text.h"
-#include "idf/from_model/from_model.h"
 #include "ui/app/current_directory.h"
 #include "ui/app/file_dialogs.h"
 #include "ui/main_window/cp_main_form.h"

@@ -156,8 +156,8 @@ std::string SweepDialog::OptionsError() const {
   const std::string name = FormatName();
   if (std::string error = ExportStepError(name, step_->value()); !error.empty()) return error;
   const std::string package = package_->text().toStdString();
-  if (name == "modelica" && !package.empty() && !IsModelicaIdentifier(package))
-    return package + ": " + kModelicaPackageRule;
+  if (name == "modelica" && !package.empty() && !ModelicaPackageError(package).empty())
+    return package + ": " + ModelicaPackageError(package);
   if (file_->text().trimmed().isEmpty()) return "Name the file the export is written to.";
   return "";
 }
@@ -240,10 +240,10 @@ void SweepDialog::Finish() {
   if (!error_.empty()) {
     messages_.Show(Message{kSweepTitle, error_, MsgIcon::Critical});
   } else if (outcome_ && !outcome_->notes.empty()) {
-    const std::string head = outcome_->written ? "Written: " + file_->text().toStdString() + "\n"
-                                               : "Nothing was written.\n";
+    const std::string head = outcome_->Written() ? "Written: " + file_->text().toStdString() + "\n"
+                                                 : "Nothing was written.\n";
     messages_.Show(Message{kSweepTitle, head + JoinLines(outcome_->notes),
-                           outcome_->written ? MsgIcon::Exclamation : MsgIcon::Critical});
+                           outcome_->Written() ? MsgIcon::Exclamation : MsgIcon::Critical});
   }
   QDialog::accept();
 }

@@ -8,9 +8,9 @@
 #include <optional>
 #include <string>
 
+#include "commands/sweep_export.h"
 #include "core/job.h"
 #include "core/messages.h"
-#include "ui/main_window/sweep_export.h"
 
 class QCheckBox;
 class QComboBox;

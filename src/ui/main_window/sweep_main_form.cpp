@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include "commands/run_job.h"
 #include "core/number_text.h"
-#include "engine/pre_run_checks.h"
 #include "ui/main_window/cp_main_form.h"
 #include "ui/main_window/enabled_mirror.h"
 #include "ui/main_window/sweep_dialog.h"
@@ -27,10 +27,7 @@ void CPMainForm::SweepBtn_Click() {
   if (busy_ || doc_.JobName.empty()) return;
   Job checked = doc_.job;
   const NumberLocale locale = Numbers().Locale();
-  if (CheckJobData(checked, Messages(), locale) != 0 || CheckElements(checked, Messages()) != 0) {
-    Messages().Show(Message{"Error", kOutOfLimitsText});
-    return;
-  }
+  if (!PassesPreRunChecks(checked, Messages(), locale)) return;
   auto* dialog = new SweepDialog(doc_.job, doc_.JobName, Messages(), this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   connect(dialog, &SweepDialog::sweepEnded, this, [this, dialog] { ShowSweptDirections(*dialog); });

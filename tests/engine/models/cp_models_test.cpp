@@ -14,11 +14,8 @@
 #include <utility>
 #include <vector>
 
-#include "engine/models/leeward_factors.h"
 #include "engine/models/leeward_model.h"
-#include "engine/models/roof_factors.h"
 #include "engine/models/roof_model.h"
-#include "engine/models/windward_factors.h"
 #include "engine/models/windward_model.h"
 #include "recording_messages.h"
 
@@ -33,7 +30,8 @@ const RunContext kQuiet{true, nullptr, nullptr};
 const auto Above = [](float x) { return std::nextafter(x, 1e9f); };
 const auto Below = [](float x) { return std::nextafter(x, -1e9f); };
 
-// Islope and Phi are read by the roof model only.
+// The models' input with values in the middle of every range; Islope and
+// Phi are read by the roof model only.
 struct Element {
   float VeEXP = 0.3f, PAD = 10.0f, RbH = 1.2f, FAR = 1.5f, SAR = 0.8f, angle = 20.0f, ZH = 0.5f,
         XL = 0.3f;
@@ -41,17 +39,8 @@ struct Element {
   float Phi = 15.0f;
 };
 
-using Model = void (*)(const RunContext& ctx, const Element& e, float& Cp, std::int16_t& err);
-
-void Windward(const RunContext& ctx, const Element& e, float& Cp, std::int16_t& err) {
-  WindwardCp(ctx, e.VeEXP, e.PAD, e.RbH, e.FAR, e.SAR, e.angle, e.ZH, e.XL, Cp, err);
-}
-void Leeward(const RunContext& ctx, const Element& e, float& Cp, std::int16_t& err) {
-  LeewardCp(ctx, e.VeEXP, e.PAD, e.RbH, e.FAR, e.SAR, e.angle, e.ZH, e.XL, Cp, err);
-}
-void Roof(const RunContext& ctx, const Element& e, float& Cp, std::int16_t& err) {
-  RoofCp(ctx, e.VeEXP, e.PAD, e.RbH, e.FAR, e.SAR, e.angle, e.ZH, e.XL, e.Islope, e.Phi, Cp, err);
-}
+using Model = void (*)(const RunContext&, const ModelInput&, float& Cp, std::int16_t& err);
+constexpr Model Windward = WindwardCp, Leeward = LeewardCp, Roof = RoofCp;
 
 struct Outcome {
   float Cp = kUntouched;
@@ -62,7 +51,8 @@ struct Outcome {
 
 Outcome RunModel(Model model, const Element& e, bool quiet = false) {
   Outcome out;
-  model(RunContext{quiet, &out.boxes, &out.lines}, e, out.Cp, out.err);
+  const ModelInput in{e.VeEXP, e.PAD, e.RbH, e.FAR, e.SAR, e.angle, e.ZH, e.XL, e.Islope, e.Phi};
+  model(RunContext{quiet, &out.boxes, &out.lines}, in, out.Cp, out.err);
   return out;
 }
 
@@ -152,10 +142,12 @@ TEST(WindwardModelTest, BandedFactorsReadTheirRows) {
       {0.3f, 4.99f, 1},   {0.3f, 5.0f, 2},   {0.59f, 15.0f, 3},  {0.6f, 15.0f, 13},
       {0.79f, 85.0f, 20}, {0.8f, 85.0f, 30}, {0.1f, 89.99f, 10}, {kNaN, kNaN, 1}};
   for (auto [ZH, angle, row] : angle_rows) {
-    WindwardAngleFactor(ZH, angle, 0.0f, f);
-    EXPECT_EQ(f, WindwardAngleTable[row - 1][3]) << "ZH " << ZH << " angle " << angle;
-    WindwardAngleFactor(ZH, -angle, 1.0f, f);
-    EXPECT_EQ(f, WindwardAngleTable[row - 1][3]) << "ZH " << ZH << " angle " << -angle;
+    EXPECT_EQ(WindwardAlongFactor(WindwardAlongBand(ZH), angle, 0.0f),
+              WindwardAngleTable[row - 1][3])
+        << "ZH " << ZH << " angle " << angle;
+    EXPECT_EQ(WindwardAlongFactor(WindwardAlongBand(ZH), -angle, 1.0f),
+              WindwardAngleTable[row - 1][3])
+        << "ZH " << ZH << " angle " << -angle;
   }
 }
 

@@ -7,11 +7,11 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "commands/implausible_message.h"
+#include "commands/run_job.h"
 #include "consumer_readers.h"
 #include "core/job_file.h"
 #include "core/number_text.h"
-#include "output/implausible_message.h"
-#include "output/run_command.h"
 #include "output/sweep/cp_status.h"
 #include "output/sweep/energyplus_fragment.h"
 #include "output/sweep/export_formats.h"

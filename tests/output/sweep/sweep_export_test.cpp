@@ -2,6 +2,7 @@
 // readers in consumer_readers.h), each against the sweep's values and a
 // normal run.
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -106,10 +107,14 @@ TEST(SweepCsv, OneRowPerElementOneColumnPerDirectionAsANormalRunGivesIt) {
   const Lines run = CrLfLines(RunCsv(normal, job));
   EXPECT_TRUE(run[0].ends_with(",Facade angle to the wind (deg),Cp wind from 90 deg,Cp status"))
       << run[0];
+  int number = 0;  // on its facade, as every export names the element
   for (std::size_t e = 0; e < normal.elements.size(); ++e) {
     const Lines cells = SplitOn(lines[e + 1], ',');
     const Lines runCells = SplitOn(run[e + 1], ',');
     ASSERT_EQ(cells.size(), 12u) << lines[e + 1];
+    number = e > 0 && normal.elements[e - 1].iface == normal.elements[e].iface ? number + 1 : 1;
+    EXPECT_EQ(cells[1], std::to_string(number));
+    EXPECT_EQ(runCells[1], cells[1]);
     EXPECT_EQ(cells[11], "\"plausible\"");
     EXPECT_EQ(runCells.at(9), "\"plausible\"");
     const ElementResult& n = normal.elements[e];
@@ -140,7 +145,7 @@ TEST(EnergyPlusIdf, OneArrayEveryValuesNamesItTablesBeyondOneSeveralJobs) {
   EXPECT_EQ(objects[0].fields[0], "Ventora_Directions_10deg");
   const testing::IdfObject& table = objects.at(2 + 79);
   ASSERT_EQ(table.type, "Table:Lookup");
-  EXPECT_EQ(table.fields[0], "office-block_F5_E79");
+  EXPECT_EQ(table.fields[0], "office-block_F5_E15");  // numbered on its facade
   EXPECT_EQ(ParseFloat(table.fields.at(10 + 3)), -2.27f);
   EXPECT_EQ(table.fields[10], table.fields.back());  // 360 repeats 0
   EXPECT_EQ(objects.at(3 + 79).fields[0], "low_house_F1_E1");
@@ -148,7 +153,7 @@ TEST(EnergyPlusIdf, OneArrayEveryValuesNamesItTablesBeyondOneSeveralJobs) {
   std::string comments = text;  // the header's lines joined
   for (std::size_t at; (at = comments.find("\r\n! ")) != std::string::npos;)
     comments.replace(at, 4, " ");
-  EXPECT_NE(comments.find("1 element has a Cp beyond -1..1 (down to -2.27): F5_E79. EnergyPlus"),
+  EXPECT_NE(comments.find("1 element has a Cp beyond -1..1 (down to -2.27): F5_E15. EnergyPlus"),
             std::string::npos);
   EXPECT_NE(comments.find("computed by Ventora 9.8.7."), std::string::npos);
   // One model has one site profile: the two jobs' differ.
@@ -173,6 +178,14 @@ TEST(EnergyPlusIdf, OneArrayEveryValuesNamesItTablesBeyondOneSeveralJobs) {
     EXPECT_THROW(EnergyPlusFragment({{sweepA, office, "o"}, {sweepB, house, "h"}}, kInfo, {}),
                  std::invalid_argument);
   }
+  // A model of EnergyPlus 9.1 has no Table:Lookup: values objects, and the warning says why.
+  const EnergyPlusSettings old{.versionWithoutTables = "9.1"};
+  for (const testing::IdfObject& o :
+       testing::ReadIdfObjects(EnergyPlusIdf(a, office, "o", kInfo, old), faults))
+    EXPECT_FALSE(o.type.starts_with("Table:")) << o.fields[0];
+  EXPECT_THAT(EnergyPlusCpWarning(a, old),
+              ::testing::HasSubstr("F5_E15. The model is written for EnergyPlus 9.1, which has no "
+                                   "Table:Lookup (it came with 9.2)"));
   StopDirection(a, 18);
   EXPECT_THROW(EnergyPlusIdf(a, office, "o", kInfo), std::invalid_argument);
 }
@@ -192,13 +205,29 @@ TEST(ContamProfiles, AtMost16PointsFromEachFacadesNormalNamedAfterTheJob) {
     ASSERT_EQ(profiles.size(), absolute.elements.size());
     for (std::size_t e = 0; e < profiles.size(); ++e) {
       const ElementResult& element = absolute.elements[e];
-      EXPECT_EQ(profiles[e].name, "office_b_" + ElementLabel(element.iface, element.k));
+      EXPECT_EQ(profiles[e].name, "office_b_" + ElementLabel(absolute, e));
       ASSERT_EQ(profiles[e].points.size(), 360u / step + 1);
       EXPECT_EQ(profiles[e].points.back(), std::pair(360.0f, profiles[e].points[0].second));
       for (const auto& [angle, Cp] : profiles[e].points)
         EXPECT_EQ(Cp, AbsoluteCp(absolute, job, e, element.iface, angle)) << e << " " << angle;
     }
   }
+  // Jobs written by one call go into one project: their names may not meet.
+  const Job house = ExampleJob("low-house");  // longest label F1_E6: 9 characters of the job's
+  Job roofOnly = house;
+  roofOnly.ElmCount = {0, 0, 0, 0, 0, 8, 0};
+  for (const auto& [a, b, clash] : {std::tuple{"office-block", "office-bldg2", true},
+                                    {"Office-Block", "office-blockade", true},
+                                    {"office-block", "house", false}}) {
+    const std::string text = ContamNameClash({{a, job}, {b, job}});
+    EXPECT_EQ(text.empty(), !clash) << a << " " << b << ": " << text;
+  }
+  EXPECT_EQ(ContamNameClash({{"variant01", house}, {"variant02", house}}), "");
+  EXPECT_EQ(ContamNameClash({{"variant01", house}, {"variant01", roofOnly}}).empty(), false);
+  Job wallsOnly = house;
+  wallsOnly.ElmCount[5] = 0;
+  EXPECT_EQ(ContamNameClash({{"house", roofOnly}, {"house", wallsOnly}}), "");  // no facade shared
+  EXPECT_NE(ContamNameClash({{"x", job}, {"y", house}, {"x", house}}), "");
   const std::set<int> fitting{24, 30, 36, 40, 45, 60, 72, 90, 120, 180};  // at most 15 + 360
   for (int step = 0; step <= 360; ++step)
     EXPECT_EQ(ContamStepAccepted(step), fitting.contains(step)) << step;
@@ -223,14 +252,14 @@ TEST(ModelicaPackage, OutsideCpDataParametersPerElement) {
   EXPECT_EQ(arrays.size(), 1 + absolute.elements.size());
   for (std::size_t e = 0; e < absolute.elements.size(); ++e) {
     const ElementResult& element = absolute.elements[e];
-    const std::string label = ElementLabel(element.iface, element.k);
+    const std::string label = ElementLabel(absolute, e);
     for (std::size_t i = 0; i < angles.size(); ++i) {
       EXPECT_EQ(static_cast<float>(arrays.at(label + "_Cp").at(i)),
                 AbsoluteCp(absolute, job, e, element.iface, static_cast<float>(angles[i])));
     }
   }
   // Facade 1 faces 290 (WNW): the library's azimuth from south is 110.
-  EXPECT_NE(text.find("F5_E79_azi = 110*Modelica.Constants.pi/180"), std::string::npos);
+  EXPECT_NE(text.find("F5_E15_azi = 110*Modelica.Constants.pi/180"), std::string::npos);
 }
 
 // The header's lines joined into one text, without comment marks.
@@ -311,6 +340,24 @@ TEST(ModelicaPackage, FileNamedAfterThePackageNoKeyword) {
     EXPECT_EQ(IsModelicaIdentifier(name), accepted) << name;
     EXPECT_EQ(IsModelicaKeyword(name), !accepted) << name;
   }
+  // Nor a predefined type's name, nor a name the package's own text uses.
+  for (const auto& [name, why] : {std::pair{"Real", "predefined Modelica type"},
+                                  {"String", "predefined Modelica type"},
+                                  {"Modelica", "a name the package itself uses"},
+                                  {"Cs", "a name the package itself uses"},
+                                  {"incAngSurNor", "a name the package itself uses"},
+                                  {"F5_E15_azi", "a name the package itself uses"},
+                                  {"F1_E1_Cp", "a name the package itself uses"},
+                                  {"end", "keyword"},
+                                  {"2nd", "a letter or '_'"},
+                                  {"Modelica2", ""},
+                                  {"F1_E1", ""},
+                                  {"Reals", ""}}) {
+    if (*why == '\0')
+      EXPECT_EQ(ModelicaPackageError(name), "") << name;
+    else
+      EXPECT_THAT(ModelicaPackageError(name), ::testing::HasSubstr(why)) << name;
+  }
 }
 
 TEST(CpBeyondOne, CountsTheElementsAndNamesTheFirstThree) {
@@ -319,7 +366,7 @@ TEST(CpBeyondOne, CountsTheElementsAndNamesTheFirstThree) {
   for (std::size_t e : {4, 9, 20, 21})
     sweep.directions[1].Cp[e] = e == 9 ? 1.5f : -1.25f;
   EXPECT_EQ(CpBeyondOneSummary(sweep),
-            "4 elements have a Cp beyond -1..1 (up to 1.5): F1_E5, F2_E10, F5_E21 and 1 more.");
+            "4 elements have a Cp beyond -1..1 (up to 1.5): F1_E5, F2_E4, F5_E1 and 1 more.");
 }
 
 }  // namespace

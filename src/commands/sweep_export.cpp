@@ -1,0 +1,118 @@
+#include "commands/sweep_export.h"
+
+#include <stdexcept>
+
+#include "commands/run_job.h"
+#include "core/cancellation.h"
+#include "core/messages.h"
+#include "output/sweep/energyplus_fragment.h"
+#include "output/sweep/export_text.h"
+#include "output/sweep/sweep_failures.h"
+
+namespace ventora {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The boxes of the sweep's run, as lines in ventora-run's words.
+class NoteCollector : public MessageSink {
+ public:
+  explicit NoteCollector(std::vector<std::string>& notes) : notes_(notes) {}
+  MsgAnswer Show(const Message& message) override {
+    notes_.push_back(MessageText(message));
+    return UnattendedAnswer(message.buttons);
+  }
+
+ private:
+  std::vector<std::string>& notes_;
+};
+
+std::string Stem(const std::string& jobName) {
+  return fs::path(jobName).filename().string();
+}
+
+const ExportFormat& FormatOf(const SweepRequest& request) {
+  const ExportFormat* format = FindExportFormat(request.format);
+  if (format == nullptr) throw std::invalid_argument("unknown format '" + request.format + "'");
+  return *format;
+}
+
+}  // namespace
+
+fs::path DefaultSweepFile(const std::string& jobName, const std::string& format) {
+  return ExportPath(*FindExportFormat(format), jobName, "");
+}
+
+SweptForExport SweepForExport(const SweepRequest& request, const SweepSetup& setup) {
+  const ExportFormat& format = FormatOf(request);
+  SweptForExport swept;
+  swept.job = request.job;
+  if (request.checkFirst && !PassesPreRunChecks(swept.job, *setup.messages, request.locale)) {
+    swept.outcome = RunOutcome::Refused;
+    return swept;
+  }
+  SweepSetup sweepSetup = setup;
+  if (request.surroundings.rows.size() > 1)
+    sweepSetup.atDirection = [&s = request.surroundings](Job& j) { SetSectorValues(s, j); };
+  swept.sweep = RunWindSweep(ExportSweepJob(format, swept.job),
+                             ExportDirections(format, request.settings.step), sweepSetup);
+  // The profile sweep turns the building to AzB 0 (see ProfileSweepJob).
+  swept.notes = StoppedDirectionNotes(swept.sweep, format.profiles);
+  if (!swept.sweep.AnyCompleted()) {
+    swept.notes.push_back("no wind direction could be computed; nothing was written");
+    swept.outcome = RunOutcome::Stopped;
+    return swept;
+  }
+  swept.outcome = RunOutcome::Completed;
+  return swept;
+}
+
+std::string SweepExportText(const SweepRequest& request, const SweptForExport& swept,
+                            std::string& warning) {
+  const WindSweep& sweep = swept.sweep;
+  const std::string stem = Stem(request.jobName);
+  if (request.format != "energyplus")
+    return FormatOf(request).text(sweep, swept.job, stem, request.settings, warning);
+  // EnergyPlus through the fragment of its jobs (here one), as several
+  // jobs' sweeps go into one model.
+  const EnergyPlusSettings settings{request.allTables, request.settings.strict};
+  std::string text =
+      EnergyPlusFragment({JobSweep{sweep, swept.job, stem}}, request.settings.info, settings);
+  warning = EnergyPlusCpWarning(sweep, settings);
+  if (!warning.empty()) warning = stem + ": " + warning;
+  return text;
+}
+
+SweepOutcome RunSweepExport(const SweepRequest& request, SweepSetup setup) {
+  const ExportFormat& format = FormatOf(request);
+  SweepOutcome outcome;
+  NoteCollector collector(outcome.notes);
+  if (setup.messages == nullptr) setup.messages = &collector;
+  SweptForExport swept = SweepForExport(request, setup);
+  for (std::string& note : swept.notes)
+    outcome.notes.push_back(std::move(note));
+  if (swept.outcome != RunOutcome::Completed) {
+    outcome.outcome = swept.outcome;
+    return outcome;
+  }
+  ThrowIfCancelled(setup.cancel);  // a Cancel after the last direction still writes nothing
+  // The profile formats sweep the building turned to azimuth 0: turned back.
+  outcome.directions = std::make_shared<const CpByDirection>(CpAgainstDirection(
+      swept.sweep, swept.job, request.jobName, format.profiles ? swept.job.AzB : 0));
+  std::string warning;
+  try {
+    WriteExportFile(request.file, SweepExportText(request, swept, warning));
+  } catch (const std::invalid_argument& e) {
+    outcome.notes.push_back(e.what());  // the format, or strict mode, refuses the sweep
+    outcome.outcome = RunOutcome::Refused;
+    return outcome;
+  } catch (const std::exception& e) {
+    outcome.notes.push_back(e.what());
+    return outcome;
+  }
+  if (!warning.empty()) outcome.notes.push_back("warning: " + warning);
+  outcome.outcome = swept.sweep.AllCompleted() ? RunOutcome::Completed : RunOutcome::ValuesMissing;
+  return outcome;
+}
+
+}  // namespace ventora

@@ -1,0 +1,84 @@
+#pragma once
+// Sweep and export: one job swept round the wind for an export format and
+// its file written, the same for ventora-run --sweep=STEP --format=F JOB,
+// the desktop's Sweep… and the web page (the same swept job and
+// directions, the same exporters, the same notes), so that the file is the
+// same byte for byte. Touches no window: it reports through SweepSetup's
+// progress and cancellation, and may run on a worker thread.
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "commands/run_outcome.h"
+#include "commands/surroundings_for_job.h"
+#include "core/job.h"
+#include "core/number_locale.h"
+#include "output/sweep/cp_by_direction.h"
+#include "output/sweep/export_formats.h"
+#include "output/sweep/wind_sweep.h"
+
+namespace ventora {
+
+struct SweepRequest {
+  Job job;
+  std::string jobName;  // the job file's full path without ".in"
+  std::string format;   // as ExportFormatNames gives it
+  ExportSettings settings;
+  bool allTables = false;  // EnergyPlus: a table for every element
+  std::filesystem::path file;
+  // The pre-run checks first, their messages written with `locale`; the
+  // desktop program checks before it asks for the sweep.
+  bool checkFirst = false;
+  NumberLocale locale;
+  // Sectors of the surroundings: each direction takes the values of the
+  // sector its wind blows from.
+  AppliedSurroundings surroundings;
+};
+
+// A job swept for a format, not yet written.
+struct SweptForExport {
+  RunOutcome outcome = RunOutcome::SystemError;  // Completed when there is something to write
+  Job job;                                       // as the checks left it
+  WindSweep sweep;
+  std::vector<std::string> notes;  // each stopped direction, or why nothing can be written
+};
+
+struct SweepOutcome {
+  RunOutcome outcome = RunOutcome::SystemError;
+  bool Written() const {
+    return outcome == RunOutcome::Completed || outcome == RunOutcome::ValuesMissing;
+  }
+  // What ventora-run says on standard error besides its progress and the
+  // boxes: the confidence warnings (when no MessageSink was given), each
+  // stopped direction, the export's warning, or why nothing was written.
+  std::vector<std::string> notes;
+  // The swept values against the true wind direction, for the plot; null
+  // when no direction was computed.
+  std::shared_ptr<const CpByDirection> directions;
+};
+
+// The file ventora-run writes for `format` beside the job `jobName`.
+std::filesystem::path DefaultSweepFile(const std::string& jobName, const std::string& format);
+
+// Checks (when asked, saying why through `setup.messages`, which must then
+// be given) and sweeps the job for its format. Throws Cancelled
+// when `setup.cancel` is set between two directions, and std::runtime_error
+// as RunCalculation does.
+SweptForExport SweepForExport(const SweepRequest& request, const SweepSetup& setup);
+
+// The export's text of a swept job, with the warning about its Cp in
+// `warning` (empty when none); throws std::invalid_argument when the sweep
+// does not suit the format or, in strict mode, holds an implausible Cp.
+std::string SweepExportText(const SweepRequest& request, const SweptForExport& swept,
+                            std::string& warning);
+
+// Sweeps and writes `request.file`, replacing the old file only with a
+// whole new one: a sweep that is refused, stops, fails or is cancelled
+// leaves it as it was. The boxes go to `setup.messages`, or into the notes
+// when it is null. Throws Cancelled when `setup.cancel` is set between two
+// directions, having written nothing.
+SweepOutcome RunSweepExport(const SweepRequest& request, SweepSetup setup);
+
+}  // namespace ventora
