@@ -99,21 +99,28 @@ class Sentence {
       text += std::string(text.empty() ? "" : " ") +
               "A scan of the model with the wind head on and a profile exponent from " +
               Exponents(slice_) + " finds nothing amiss where " + Joined(clean_, " and ") +
-              " lies" +
+              Lie(clean_) +
               (troubled_.empty() ? ": the implausible values come from a wind off the wall's "
                                    "normal, another facade, or inputs between the scan's samples."
                                  : ".");
-    if (!unscanned_.empty())
-      text += std::string(text.empty() ? "" : " ") + Joined(unscanned_, " and ") +
-              " lies beyond the scan of the model (PAD 0 to " + Number(kPADBands) +
+    if (!unscanned_.empty()) {
+      // Starting the warning's last part, "Facade 1 ..." takes a capital.
+      std::string walls = Joined(unscanned_, " and ");
+      if (text.empty()) walls[0] = 'F';
+      text += std::string(text.empty() ? "" : " ") + walls + Lie(unscanned_) +
+              " beyond the scan of the model (PAD 0 to " + Number(kPADBands) +
               ", profile exponent " + number_(limits::kVeEXP.confidence.low) + " to " +
               number_(limits::kVeEXP.confidence.high) + ", RbH, FAR and SAR " + number_(kRatioLow) +
               " to " + number_(kRatioHigh) +
               "): nothing is known there of how its fitted curves behave.";
+    }
     return text;
   }
 
  private:
+  static const char* Lie(const std::vector<std::string>& walls) {
+    return walls.size() == 1 ? " lies" : " lie";
+  }
   std::string Exponents(int slice) const {
     return number_(SliceLow(slice)) + " to " + number_(SliceHigh(slice));
   }

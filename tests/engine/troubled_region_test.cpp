@@ -70,7 +70,7 @@ TEST(TroubledRegion, TheWarningNamesThePartAJobLiesIn) {
        "FAR 1, SAR 1); and Cp beyond the windward wall's envelope or below 0 above the "
        "surroundings for PAD 0 to 35"},
       {"a slab beyond the scanned ratios", slab,
-       "facade 1 (PAD 14, RbH 2.78701, FAR 1, SAR 6) lies beyond the scan of the model (PAD 0 to "
+       "Facade 1 (PAD 14, RbH 2.78701, FAR 1, SAR 6) lies beyond the scan of the model (PAD 0 to "
        "35, profile exponent 0.1 to 0.4, RbH, FAR and SAR 0.5 to 4)"},
       {"the cube at PAD 40", Cube(40, 270), "lies beyond the scan"},
   };
