@@ -68,7 +68,8 @@ def test_every_cp_has_its_status(tmp_path):
     result = ventora.run(job)
     table = result.to_pandas()
     assert list(table.status) == ["implausible"]
-    assert table.status_detail[0] == "implausible: below -0.7 for a windward wall"
+    assert table.status_detail[0] == (
+        "implausible: below 0 for a windward wall above the surroundings")
     assert [m.title for m in result.messages] == ["Warning"]  # one message for the run
     sweep = ventora.sweep(job, step=30)
     assert sweep.status.shape == sweep.cp.shape
