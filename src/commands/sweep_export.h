@@ -16,6 +16,7 @@
 #include "core/job.h"
 #include "core/number_locale.h"
 #include "output/sweep/cp_by_direction.h"
+#include "output/sweep/element_spread.h"
 #include "output/sweep/export_formats.h"
 #include "output/sweep/wind_sweep.h"
 
@@ -35,6 +36,8 @@ struct SweepRequest {
   // Sectors of the surroundings: each direction takes the values of the
   // sector its wind blows from.
   AppliedSurroundings surroundings;
+  // The CSV: each element's spread at each direction (cp_spread.h).
+  bool spread = false;
 };
 
 // A job swept for a format, not yet written.
@@ -42,7 +45,12 @@ struct SweptForExport {
   RunOutcome outcome = RunOutcome::SystemError;  // Completed when there is something to write
   Job job;                                       // as the checks left it
   WindSweep sweep;
-  std::vector<std::string> notes;  // each stopped direction, or why nothing can be written
+  std::vector<std::string> notes;       // each stopped direction, or why nothing can be written
+  std::vector<DirectionSpread> spread;  // when asked: one per direction of the sweep
+  // How far the export's directions miss the model between them: its
+  // header's lines, and the warning among them (export_fidelity.h).
+  std::vector<std::string> fidelity;
+  std::string fidelityWarning;
 };
 
 struct SweepOutcome {
