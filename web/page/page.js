@@ -150,6 +150,9 @@ window.Ventora = window.Ventora || {};
       e.target.value = "";
     });
     $("save-job").addEventListener("click", save);
+    // Surroundings from building footprints come as a module of their own,
+    // loaded when first asked for, which sets Ventora.openSurroundings.
+    $("surroundings-open").addEventListener("click", () => Ventora.openSurroundings(surroundingsPage));
     $("theme").addEventListener("click", () =>
       theme(document.documentElement.dataset.theme !== "dark"));
     for (const b of document.querySelectorAll("[data-facade]"))
@@ -169,18 +172,16 @@ window.Ventora = window.Ventora || {};
     });
   }
 
-  // What other panels ask of the job, and values they put into it, already
-  // checked or computed as the program takes them.
-  Ventora.page = {
-    job: () => state.job,
-    setValues(values) {
-      for (const [symbol, value] of Object.entries(values)) {
-        state.job[symbol] = value;
-        $(`field-${symbol}`).value = state.engine.valueText(value);
-        $(`field-${symbol}`).removeAttribute("aria-invalid");
-      }
-      Ventora.picture.draw(state.job, state.facade);
+  // What the surroundings are given: the job with the grid's edits taken,
+  // and a way to put a changed job back.
+  const surroundingsPage = {
+    job: () => {
+      if (state.grid.changed) state.grid.take(state.job);
+      return state.job;
     },
+    takeJob: (job) => showJob(job, state.name),
+    engine: () => state.engine,
+    panel: () => $("surroundings"),
   };
 
   // The engine comes with the page: its WebAssembly is beside it, or inside

@@ -2,10 +2,11 @@
 // footprints and the site give PAD and SbH all round and per sector, and OK
 // puts the all-round values into the job as ventora-run puts them. The
 // geometry comes in a module of its own (surroundings.js and .wasm beside
-// the page, or inside ventora.html), started when the user first opens this.
+// the page, or inside ventora.html), started when the user first opens this
+// panel (Ventora.openSurroundings, given the page's job and panel).
 "use strict";
 window.Ventora = window.Ventora || {};
-Ventora.surroundings = (() => {
+(() => {
   const $ = (id) => document.getElementById(id);
   const FIELDS = [
     ["site", "Site X,Y", "X,Y: lon,lat for GeoJSON", ""],
@@ -22,13 +23,14 @@ Ventora.surroundings = (() => {
   let file = null;      // {name, bytes} as chosen or dropped
   let read = null;      // {key, footprints}: the file read with the reference system and storey height
   let shown = null;     // {inputs, result} of the last Compute
+  let page = null;      // what the page gives: job(), takeJob(job), panel()
 
-  function dialogMarkup() {
+  function panelMarkup() {
     const fields = FIELDS.map(([id, label, hint, mode]) =>
       `<label for="surroundings-${id}">${label}</label>` +
       `<input id="surroundings-${id}" placeholder="${hint}"${mode ? ` inputmode="${mode}"` : ""}>`)
       .join("");
-    return `<form method="dialog" class="fields surroundings">
+    return `<form class="fields surroundings" novalidate>
       <h2 id="surroundings-title">Surroundings from a map</h2>
       <p id="surroundings-status" class="hint span" role="status"></p>
       <label for="surroundings-file">Footprints: GeoJSON or CityJSON</label>
@@ -36,7 +38,7 @@ Ventora.surroundings = (() => {
         accept=".geojson,.json"><span id="surroundings-file-name" class="hint">or drop it here</span></span>
       ${fields}
       <label for="surroundings-sectors">Sectors</label>
-      <input id="surroundings-sectors" type="number" min="1" max="360" step="1" value="8">
+      <input id="surroundings-sectors" inputmode="numeric" value="8">
       <menu><button type="button" id="surroundings-compute">Compute</button></menu>
       <p id="surroundings-radius-used" class="span"></p>
       <div class="span grid-frame"><table id="surroundings-table">
@@ -44,7 +46,7 @@ Ventora.surroundings = (() => {
         <tbody></tbody></table></div>
       <p id="surroundings-notes" class="span message-text"></p>
       <menu><button type="button" id="surroundings-ok">OK</button>
-        <button type="button" id="surroundings-cancel">Cancel</button></menu>
+        <button type="button" id="surroundings-close">Close</button></menu>
     </form>`;
   }
 
@@ -83,7 +85,7 @@ Ventora.surroundings = (() => {
   // What the values shown were computed from; OK computes again when it changed.
   function inputs() {
     return [file && file.name, ...FIELDS.map(([id]) => value(id)), value("sectors"),
-      Ventora.page.job().Bdz].join("\n");
+      page.job().Bdz].join("\n");
   }
 
   function clear() {
@@ -138,7 +140,7 @@ Ventora.surroundings = (() => {
     const result = read.footprints.surroundings({
       site: value("site"), radius: value("radius"), defaultHeight: value("default-height"),
       sectors: Number(value("sectors")),
-    }, Ventora.page.job());
+    }, page.job());
     if (result.error !== undefined) {
       await refuse(result.error, $("surroundings-site"));
       return false;
@@ -154,9 +156,17 @@ Ventora.surroundings = (() => {
   async function take() {
     if ((!shown || shown.inputs !== inputs()) && !(await compute())) return;
     const { result } = shown;
-    Ventora.page.setValues({ PAD: result.PAD, SbH: result.SbH });
+    const job = page.job();
+    job.PAD = result.PAD;
+    job.SbH = result.SbH;
+    page.takeJob(job);
     for (const line of result.lines) Ventora.messages.note(line);
-    $("surroundings").close();
+    close();
+  }
+
+  function close() {
+    page.panel().hidden = true;
+    $("surroundings-open").focus();
   }
 
   async function choose(chosen) {
@@ -167,37 +177,38 @@ Ventora.surroundings = (() => {
     clear();
   }
 
-  function wire(dialog) {
+  function wire(panel) {
     $("surroundings-file").addEventListener("change", (e) => {
       if (e.target.files.length > 0) choose(e.target.files[0]);
     });
-    // A file dropped on the dialog is the footprints, not a job.
-    dialog.addEventListener("dragover", (e) => {
+    // A file dropped on the panel is the footprints, not a job.
+    panel.addEventListener("dragover", (e) => {
       e.preventDefault();
       e.stopPropagation();
     });
-    dialog.addEventListener("drop", (e) => {
+    panel.addEventListener("drop", (e) => {
       e.preventDefault();
       e.stopPropagation();
-      if (e.dataTransfer.files.length > 0) choose(e.dataTransfer.files[0]);
+      if (e.dataTransfer.files.length === 0) return;
+      $("surroundings-file").files = e.dataTransfer.files;  // the picker names it too
+      choose(e.dataTransfer.files[0]);
     });
     $("surroundings-compute").addEventListener("click", compute);
     $("surroundings-ok").addEventListener("click", take);
-    $("surroundings-cancel").addEventListener("click", () => dialog.close());
+    $("surroundings-close").addEventListener("click", close);
   }
 
-  async function open() {
-    let dialog = $("surroundings");
-    if (!dialog) {
-      dialog = document.createElement("dialog");
-      dialog.id = "surroundings";
-      dialog.setAttribute("aria-labelledby", "surroundings-title");
-      dialog.innerHTML = dialogMarkup();
-      document.body.append(dialog);
+  async function open(given) {
+    page = given;
+    const panel = page.panel();
+    if (!$("surroundings-compute")) {
+      panel.innerHTML = panelMarkup();
       $("surroundings-storey-height").value = "3";
-      wire(dialog);
+      wire(panel);
     }
-    dialog.showModal();
+    panel.hidden = false;
+    panel.scrollIntoView({ block: "nearest" });
+    $("surroundings-file").focus();
     if (module) return;
     const busy = [$("surroundings-compute"), $("surroundings-ok")];
     for (const b of busy) b.disabled = true;
@@ -211,6 +222,5 @@ Ventora.surroundings = (() => {
     }
   }
 
-  $("surroundings-open").addEventListener("click", open);
-  return { open };
+  Ventora.openSurroundings = open;
 })();
