@@ -69,6 +69,7 @@ Ventora.sweep = (() => {
     $("export-file").textContent = "Sweeping\u2026";
     // Let the page show that before the engine holds it.
     await new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve, 0)));
+    performance.mark("ventora-sweep-start");  // for bench/web_sweep_bench.py
     const result = engine.sweepJob(page.job(), page.name(), chosenOptions);
     $("sweep").disabled = false;
     await Ventora.messages.tellAll(result.messages);
@@ -87,6 +88,7 @@ Ventora.sweep = (() => {
     if (result.warning !== "") Ventora.messages.note(`warning: ${result.warning}`);
     listElements(result.plot);
     drawPlot();
+    performance.measure("ventora-sweep", "ventora-sweep-start");
   }
 
   function init(theEngine, thePage) {
