@@ -31,7 +31,6 @@ Ventora.results = (() => {
         next.focus();
       });
     });
-    return (id) => choose($(id));
   }
 
   function drawMap() {
@@ -42,7 +41,7 @@ Ventora.results = (() => {
     Ventora.cpMap.draw($("cp-map"), map, $("map-fixed").checked, engine);
   }
 
-  async function run(showTab) {
+  async function run() {
     const name = page.name();
     const result = engine.runJob(page.job(), name);
     page.takeJob(result.job);  // with the checks' changes, as the desktop's document
@@ -59,7 +58,6 @@ Ventora.results = (() => {
       $("map-state").textContent = "";
       drawMap();
     }
-    showTab(result.report !== "" ? "tab-report" : "tab-report");
     await Ventora.messages.tellAll(result.messages);
     Ventora.messages.note(`Run of ${name}.in: ${result.outcome}.`);
   }
@@ -67,8 +65,8 @@ Ventora.results = (() => {
   function init(theEngine, thePage) {
     engine = theEngine;
     page = thePage;
-    const showTab = wireTabs();
-    $("run").addEventListener("click", () => run(showTab));
+    wireTabs();
+    $("run").addEventListener("click", run);
     $("download-report").addEventListener("click", () => Ventora.download(report.name, report.text));
     $("map-fixed").addEventListener("change", drawMap);
   }

@@ -72,23 +72,26 @@ Ventora.sweep = (() => {
     performance.mark("ventora-sweep-start");  // for bench/web_sweep_bench.py
     const result = engine.sweepJob(page.job(), page.name(), chosenOptions);
     $("sweep").disabled = false;
+    if (result.text !== "") {
+      last = { file: result.file, text: result.text, plot: result.plot };
+      $("export-text").textContent = result.text;
+      $("export-file").textContent = result.file;
+      $("download-export").disabled = false;
+      listElements(result.plot);
+      drawPlot();
+    } else {
+      $("export-file").textContent = "Nothing was written.";
+    }
+    performance.measure("ventora-sweep", "ventora-sweep-start");
     await Ventora.messages.tellAll(result.messages);
     for (const note of result.notes) Ventora.messages.note(note);
     if (result.text === "") {
-      $("export-file").textContent = "Nothing was written.";
       if (result.notes.length > 0) await Ventora.messages.tell("Sweep", result.notes.join("\n"));
       return;
     }
-    last = { file: result.file, text: result.text, plot: result.plot };
-    $("export-text").textContent = result.text;
-    $("export-file").textContent = result.file;
-    $("download-export").disabled = false;
     Ventora.download(result.file, result.text);
     Ventora.messages.note(`Exported ${result.file} (${result.outcome}).`);
     if (result.warning !== "") Ventora.messages.note(`warning: ${result.warning}`);
-    listElements(result.plot);
-    drawPlot();
-    performance.measure("ventora-sweep", "ventora-sweep-start");
   }
 
   function init(theEngine, thePage) {
