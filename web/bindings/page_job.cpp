@@ -1,10 +1,26 @@
 #include "web/bindings/page_job.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "web/bindings/header_values.h"
 
 namespace ventora::web {
 
 using emscripten::val;
+
+namespace {
+
+// The elements' coordinates of one facade as a plain array, taken in one
+// copy rather than one call an element.
+val Coordinates(const float* values, int count) {
+  const val copy =
+      val::global("Float32Array")
+          .new_(val(emscripten::typed_memory_view(static_cast<std::size_t>(count), values)));
+  return val::global("Array").call<val>("from", copy);
+}
+
+}  // namespace
 
 val ToPage(const Job& job) {
   val page = val::object();
@@ -13,15 +29,10 @@ val ToPage(const Job& job) {
   page.set("Islope", job.Islope);
   val facades = val::array();
   for (int f = 1; f <= kFacadeCount; ++f) {
-    val x = val::array();
-    val z = val::array();
-    for (int i = 1; i <= job.ElmCount[f]; ++i) {
-      x.call<void>("push", job.ElmX[f][i]);
-      z.call<void>("push", job.ElmZ[f][i]);
-    }
+    const int count = std::clamp<int>(job.ElmCount[f], 0, kMaxElements);
     val facade = val::object();
-    facade.set("x", x);
-    facade.set("z", z);
+    facade.set("x", Coordinates(&job.ElmX[f][1], count));
+    facade.set("z", Coordinates(&job.ElmZ[f][1], count));
     facades.call<void>("push", facade);
   }
   page.set("facades", facades);
@@ -36,12 +47,12 @@ Job FromPage(const val& page) {
   const val facades = page["facades"];
   for (int f = 1; f <= kFacadeCount; ++f) {
     const val facade = facades[f - 1];
-    const int count = facade["x"]["length"].as<int>();
-    job.ElmCount[f] = static_cast<std::int16_t>(count < kMaxElements ? count : kMaxElements);
-    for (int i = 1; i <= job.ElmCount[f]; ++i) {
-      job.ElmX[f][i] = facade["x"][i - 1].as<float>();
-      job.ElmZ[f][i] = facade["z"][i - 1].as<float>();
-    }
+    const std::vector<float> x = emscripten::convertJSArrayToNumberVector<float>(facade["x"]);
+    const std::vector<float> z = emscripten::convertJSArrayToNumberVector<float>(facade["z"]);
+    const std::size_t count = std::min({x.size(), z.size(), std::size_t{kMaxElements}});
+    job.ElmCount[f] = static_cast<std::int16_t>(count);
+    std::copy_n(x.begin(), count, &job.ElmX[f][1]);
+    std::copy_n(z.begin(), count, &job.ElmZ[f][1]);
   }
   return job;
 }

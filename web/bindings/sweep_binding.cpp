@@ -34,20 +34,11 @@ val TypedArray(const char* type, const std::vector<T>& values) {
   return val::global(type).new_(val(emscripten::typed_memory_view(values.size(), values.data())));
 }
 
-val ElementToPage(const DirectionElement& e) {
-  val element = val::object();
-  element.set("k", e.k);
-  element.set("iface", e.iface);
-  element.set("place", ElementPlace(e.iface, e.ielm, e.k));
-  element.set("cp", TypedArray("Float32Array", e.Cp));
-  const std::vector<std::uint8_t> implausible(e.implausible.begin(), e.implausible.end());
-  element.set("implausible", TypedArray("Uint8Array", implausible));
-  return element;
-}
-
-// {title, AzB, AnWind, directions, normals, stopped, elements}; a Cp that
-// is NaN has no value (its direction's run stopped), one of 10000 lies
-// outside its facade.
+// {title, AzB, AnWind, directions, normals, stopped, and the elements in
+// k order: ks, ifaces, places (one a line), and for element i the Cp at
+// direction j as cp[i * directions + j], implausible alike}, in a few
+// copies rather than one call a value. A Cp that is NaN has no value (its
+// direction's run stopped), one of 10000 lies outside its facade.
 val DirectionsToPage(const CpByDirection& d) {
   val plot = val::object();
   plot.set("title", d.title);
@@ -60,10 +51,22 @@ val DirectionsToPage(const CpByDirection& d) {
   for (const std::string& s : d.stopped)
     stopped.call<void>("push", s);
   plot.set("stopped", stopped);
-  val elements = val::array();
-  for (const DirectionElement& e : d.elements)
-    elements.call<void>("push", ElementToPage(e));
-  plot.set("elements", elements);
+  std::vector<std::int16_t> ks, ifaces;
+  std::vector<float> cp;
+  std::vector<std::uint8_t> implausible;
+  std::string places;
+  for (const DirectionElement& e : d.elements) {
+    ks.push_back(e.k);
+    ifaces.push_back(e.iface);
+    places += ElementPlace(e.iface, e.ielm, e.k) + '\n';
+    cp.insert(cp.end(), e.Cp.begin(), e.Cp.end());
+    implausible.insert(implausible.end(), e.implausible.begin(), e.implausible.end());
+  }
+  plot.set("ks", TypedArray("Int16Array", ks));
+  plot.set("ifaces", TypedArray("Int16Array", ifaces));
+  plot.set("places", places);
+  plot.set("cp", TypedArray("Float32Array", cp));
+  plot.set("implausible", TypedArray("Uint8Array", implausible));
   return plot;
 }
 

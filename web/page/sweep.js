@@ -45,11 +45,27 @@ Ventora.sweep = (() => {
     Ventora.directionPlot.table($("direction-table"), last.plot, chosen(), engine);
   }
 
-  // The elements to choose from; the first of each facade chosen, as the
-  // desktop's window starts.
+  // The engine's values as one element a row: {k, iface, place, cp,
+  // implausible}, views into its arrays.
+  function withElements(plot) {
+    const n = plot.directions.length;
+    const places = plot.places.split("\n");
+    plot.elements = [...plot.ks].map((k, i) => ({
+      k, iface: plot.ifaces[i], place: places[i], cp: plot.cp.subarray(i * n, (i + 1) * n),
+      implausible: plot.implausible.subarray(i * n, (i + 1) * n),
+    }));
+    return plot;
+  }
+
+  // The elements to choose from: those chosen stay when the job's elements
+  // are the same; else the first of each facade, as the desktop's window
+  // starts.
   function listElements(plot) {
+    const list = $("plot-elements");
+    if (list.dataset.places === plot.places) return;
+    list.dataset.places = plot.places;
     let facade = 0;
-    $("plot-elements").replaceChildren(...plot.elements.map((e, i) => {
+    list.replaceChildren(...plot.elements.map((e, i) => {
       const option = new Option(e.place, String(i));
       option.selected = e.iface !== facade;
       facade = e.iface;
@@ -73,7 +89,7 @@ Ventora.sweep = (() => {
     const result = engine.sweepJob(page.job(), page.name(), chosenOptions);
     $("sweep").disabled = false;
     if (result.text !== "") {
-      last = { file: result.file, text: result.text, plot: result.plot };
+      last = { file: result.file, text: result.text, plot: withElements(result.plot) };
       $("export-text").textContent = result.text;
       $("export-file").textContent = result.file;
       $("download-export").disabled = false;
@@ -120,6 +136,7 @@ Ventora.sweep = (() => {
     $("export-file").textContent = "";
     $("download-export").disabled = true;
     $("plot-elements").replaceChildren();
+    delete $("plot-elements").dataset.places;
     drawPlot();
   }
 
