@@ -15,16 +15,21 @@ set(VENTORA_GUIDE_PAGES
     surroundings.md
     model-limits.md
     implausible-cp.md
-    browser.md)
+    browser.md
+    compare.md)
 set(VENTORA_DRAWINGS_DIR ${PROJECT_SOURCE_DIR}/src/ui/pictures/drawings)
 set(VENTORA_GUIDE_PICTURES
     bldg_orientation.svg
     building_dimensions.svg
+    compare_block.svg
+    compare_cube.svg
+    cp_staircase.svg
     element_on_roof.svg
     element_on_wall.svg
     implausible_cp.svg
     facade_numbers.svg
     plan_area_density.svg
+    roof_labelling.svg
     roof_types.svg
     surrounding_height.svg
     velocity_profile.svg

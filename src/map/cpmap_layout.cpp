@@ -69,7 +69,37 @@ void SizeMarkers(const CpMapModel& m, CpMapLayout& out) {
   const double spacing = SmallestSpacing(m, out);
   const double largest = 0.75 * out.fontPx;
   out.markerRadius = std::isfinite(spacing) ? std::clamp(0.42 * spacing, 2.5, largest) : largest;
-  out.valuesFit = spacing >= 3.1 * out.fontPx;
+}
+
+QRectF MarkerBox(const CpMapLayout& l, const CpMarker& m) {
+  const QPointF c = l.MarkerCentre(m);
+  const double r = l.markerRadius + 3;  // with the ring of a value beyond the scale
+  return {c.x() - r, c.y() - r, 2 * r, 2 * r};
+}
+
+// Values in running order, each printed unless its box meets a value already
+// printed or another marker: a crowded corner hides its own values only.
+void PlaceValues(const CpMapModel& m, CpMapLayout& out) {
+  std::vector<std::pair<int, QRectF>> markers;
+  for (const CpMapFacade& f : m.facades)
+    for (const CpMarker& marker : f.markers)
+      markers.emplace_back(marker.k, MarkerBox(out, marker));
+  std::vector<QRectF> printed;
+  for (const CpMapFacade& f : m.facades) {
+    for (const CpMarker& marker : f.markers) {
+      if (marker.state != MarkerState::Computed) continue;
+      const QRectF box = out.ValueBox(marker);
+      const auto meets = [&box](const QRectF& other) { return box.intersects(other); };
+      const bool free = std::none_of(printed.begin(), printed.end(), meets) &&
+                        std::none_of(markers.begin(), markers.end(), [&](const auto& other) {
+                          return other.first != marker.k && meets(other.second);
+                        });
+      if (free)
+        printed.push_back(box);
+      else
+        out.hiddenValues.insert(marker.k);
+    }
+  }
 }
 
 // The wind plan goes into the free space right of the roof, above walls 2
@@ -99,6 +129,12 @@ void PlacePanel(const QRectF& panel, double font, bool planPlaced, CpMapLayout& 
 
 }  // namespace
 
+QRectF CpMapLayout::ValueBox(const CpMarker& marker) const {
+  const QPointF c = MarkerCentre(marker);
+  const double w = 2.8 * fontPx;
+  return {c.x() - w / 2, c.y() + markerRadius + 1, w, 0.9 * fontPx};
+}
+
 QPointF CpMapLayout::MarkerCentre(const CpMarker& marker) const {
   const QRectF& f = facades[marker.iface - 1];
   return {f.left() + marker.X * scale, f.bottom() - marker.Z * scale};
@@ -122,6 +158,7 @@ CpMapLayout LayOutCpMap(const CpMapModel& model, const QSizeF& size) {
   out.scale = NetScale(model, area, bands);
   PlaceFacades(model, area, bands, out);
   SizeMarkers(model, out);
+  PlaceValues(model, out);
   PlacePanel(panel, font, PlacePlanBesideRoof(area, bands, out), out);
   return out;
 }

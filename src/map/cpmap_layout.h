@@ -9,6 +9,7 @@
 #include <QRectF>
 #include <QSizeF>
 #include <array>
+#include <set>
 
 #include "map/cpmap_model.h"
 
@@ -21,14 +22,19 @@ struct CpMapLayout {
   std::array<QRectF, kMapFacades> facades{};  // index iface - 1
   double scale = 0;                           // pixels per metre, the same on every facade
   double markerRadius = 6;
-  bool valuesFit = false;  // room to print each Cp beside its marker
-  QRectF legendBar;        // the colour bar; its labels stand to its right
-  QRectF plan;             // the wind plan
-  QRectF list;             // the elements without a value
+  // The running numbers of the markers whose value would run into another
+  // value or marker: those values alone are not printed.
+  std::set<int> hiddenValues;
+  QRectF legendBar;  // the colour bar; its labels stand to its right
+  QRectF plan;       // the wind plan
+  QRectF list;       // the elements without a value
 
   // The marker's centre: X along the facade from its left edge, Z up from
   // its bottom edge (on the roof, Y up from the edge it shares with wall 1).
   QPointF MarkerCentre(const CpMarker& marker) const;
+  // Where a marker's value is printed: under it, centred.
+  QRectF ValueBox(const CpMarker& marker) const;
+  bool ValueShown(const CpMarker& marker) const { return !hiddenValues.contains(marker.k); }
   // The vertical position of a value on the legend bar, which runs from
   // `upper` at its top to `lower` at its bottom.
   double LegendY(float cp, float lower, float upper) const;

@@ -48,13 +48,19 @@ CpMapFacade FacadeOf(const Job& job, const RunResult& run, std::int16_t iface) {
   return f;
 }
 
+// The scale follows the plausible values, so that a few implausible ones do
+// not leave the rest pale; those beyond it are ringed. Values all
+// implausible set it themselves.
 float LargestMagnitude(const CpMapModel& model) {
-  float largest = 0;
+  float plausible = 0;
+  float all = 0;
   for (const CpMapFacade& f : model.facades)
     for (const CpMarker& m : f.markers)
-      if (m.state == MarkerState::Computed && std::isfinite(m.Cp))
-        largest = std::max(largest, std::fabs(m.Cp));
-  return largest;
+      if (m.state == MarkerState::Computed && std::isfinite(m.Cp)) {
+        all = std::max(all, std::fabs(m.Cp));
+        if (!m.implausible) plausible = std::max(plausible, std::fabs(m.Cp));
+      }
+  return plausible > 0 ? plausible : all;
 }
 
 std::string FacadeName(std::int16_t iface) {
@@ -111,8 +117,10 @@ std::string AngleText(float degrees, char decimal) {
 std::string FacadeWindText(const CpMapFacade& f, char decimal) {
   std::string text = "wind " + AngleText(f.angle, decimal);
   if (AsFacade(f.iface) == Facade::Roof) return text;
-  if (std::fabs(f.angle) == 90.0f) return text + ", side wall (leeward model)";
-  return text + (f.angle > -90.0f && f.angle < 90.0f ? ", windward" : ", leeward");
+  // The model's own rule, by the 90° line: the run's note on implausible
+  // values judges walls by another (facing the wind within 45°).
+  if (std::fabs(f.angle) == 90.0f) return text + ", side wall: leeward model";
+  return text + (f.angle > -90.0f && f.angle < 90.0f ? ", windward model" : ", leeward model");
 }
 
 std::string ElementPlace(std::int16_t iface, std::int16_t ielm, std::int16_t k) {

@@ -13,6 +13,7 @@
 #include "core/job.h"
 #include "engine/run_calculation.h"
 #include "map/cp_scale.h"
+#include "output/sweep/element_spread.h"
 
 namespace ventora {
 
@@ -58,6 +59,9 @@ struct CpMapModel {
   // Automatic, or fixed the same for every map so that maps compare; values
   // beyond it take its end colours and a mark.
   CpScale scale;
+  // The spread layer (spread_layer.h): each element's spread, by running
+  // number k - 1; empty while the layer is off.
+  std::vector<ElementSpread> spread;
   float Lower() const { return scale.Lower(); }
   float Upper() const { return scale.Upper(); }
   bool OutsideScale(float cp) const { return scale.Outside(cp); }
@@ -72,8 +76,9 @@ std::string CpText(float value, char decimal);
 // An angle with one decimal and the degree sign.
 std::string AngleText(float degrees, char decimal);
 
-// A facade's wind line over its drawing: "wind 30.0°, windward"; a wall
-// exactly side-on (±90°) is a side wall, with the model the run takes for it.
+// A facade's wind line over its drawing, naming the model the run takes for
+// the wall: "wind 30.0°, windward model"; a wall exactly side-on (±90°) is a
+// side wall, computed with the leeward model.
 std::string FacadeWindText(const CpMapFacade& facade, char decimal);
 
 // "Roof (facade 5)" and such, and "Facade 1, gable" over a double slope's

@@ -6,6 +6,7 @@
 
 #include "core/roof_layout.h"
 #include "map/cpmap_colors.h"
+#include "map/spread_layer.h"
 
 namespace ventora {
 namespace {
@@ -72,11 +73,8 @@ void PaintMarker(QPainter& p, const CpMarker& m, const CpMapLayout& l, const CpM
 }
 
 void PaintValue(QPainter& p, const CpMarker& m, const CpMapLayout& l, char decimal) {
-  if (m.state != MarkerState::Computed) return;
-  const QPointF c = l.MarkerCentre(m);
-  const double w = 4 * l.fontPx;
-  const QRectF box(c.x() - w / 2, c.y() + l.markerRadius + 1, w, l.fontPx);
-  p.drawText(box, Qt::AlignHCenter | Qt::AlignTop, Q(CpText(m.Cp, decimal)));
+  if (m.state != MarkerState::Computed || !l.ValueShown(m)) return;
+  p.drawText(l.ValueBox(m), Qt::AlignHCenter | Qt::AlignTop, Q(CpText(m.Cp, decimal)));
 }
 
 void PaintFacade(QPainter& p, const CpMapFacade& f, const QRectF& r, const CpMapLayout& l,
@@ -110,7 +108,6 @@ void PaintFacade(QPainter& p, const CpMapFacade& f, const QRectF& r, const CpMap
   p.drawText(below, Qt::AlignLeft | Qt::AlignTop, Q(average));
   for (const CpMarker& m : f.markers)
     PaintMarker(p, m, l, model);
-  if (!l.valuesFit) return;
   SetFont(p, font * 0.75);
   p.setPen(kInk);
   for (const CpMarker& m : f.markers)
@@ -290,6 +287,7 @@ void PaintCpMap(QPainter& p, const CpMapModel& m, const CpMapLayout& l, char dec
   PaintTitle(p, m, l, decimal);
   for (std::size_t i = 0; i < m.facades.size(); ++i)
     PaintFacade(p, m.facades[i], l.facades[i], l, m, decimal);
+  PaintSpreadLayer(p, m, l, decimal);
   PaintLegend(p, m, l, decimal);
   const QTransform turn = SketchTransform(m, l);
   PaintWindArrow(p, m, l, PaintPlanBuilding(p, m, l, turn), turn);

@@ -16,6 +16,7 @@
 
 #include "map/chosen_colours.h"
 #include "map/cp_scale.h"
+#include "output/compare/peer_comparison.h"
 #include "output/sweep/cp_by_direction.h"
 
 namespace ventora {
@@ -31,6 +32,9 @@ struct DirectionPlot {
   std::vector<std::size_t> chosen;  // indices into data->elements, in the order chosen
   PlotKind kind = PlotKind::Polar;
   CpScale scale;
+  // The published methods beside the chosen walls (peer_overlay.h); null:
+  // not shown.
+  std::shared_ptr<const PeerComparison> peers;
 };
 
 // The automatic scale fits the chosen elements' values; `fixed` gives the

@@ -100,7 +100,9 @@ def test_refusals(example_copy):
         with pytest.raises(error):
             call()
     # Arguments of the wrong kind: what the function takes, in the program's words.
-    for call, says in [(lambda: ventora.run("x"), "run() takes a ventora.Job, not ('x')"),
+    for call, says in [(lambda: ventora.run("x"),
+                        "run() takes a ventora.Job, then by name spread (True or False), "
+                        "not ('x')"),
                        (lambda: ventora.sweep(job, "a"), "sweep() takes a ventora.Job and a step"),
                        (lambda: ventora.sweep_frame([job], "a"), "sweep_many() takes a list of"),
                        (lambda: ventora.export(job, format=5), "export() takes a ventora.Job"),

@@ -95,5 +95,35 @@ TEST_F(EditFlowTest, EnterConfirmsAndEscCancelsTheFacadeDialogs) {
   EXPECT_EQ(Exit(), 1u);
 }
 
+// The editing window opens with the focus on Environment each time, and
+// its buttons answer their mnemonics.
+TEST_F(EditFlowTest, TheEditingWindowStartsAtEnvironmentAndAnswersItsMnemonics) {
+  const auto focusFirst = [](QDialog* d) {
+    ASSERT_NE(d->focusWidget(), nullptr);
+    EXPECT_EQ(d->focusWidget()->objectName(), "envBtn");
+  };
+  MakeForm();
+  ui::ConnectEditing(*form);
+  OpenThroughDialog(WriteJob("tower", SmallJob()));
+  PlayModalSteps(
+      {{"editWhat",
+        [&](QDialog* d) {
+          focusFirst(d);
+          QTest::keyClick(d, Qt::Key_2, Qt::AltModifier);
+        }},
+       {"EFacade",
+        [](QDialog* d) {
+          EXPECT_EQ(d->windowTitle(), "Facade no. 2");
+          d->reject();
+        }},
+       {"editWhat", [](QDialog* d) { QTest::keyClick(d, Qt::Key_C, Qt::AltModifier); }}});
+  Click("EditBtn");
+  PlayModalSteps({{"editWhat", [&](QDialog* d) {
+                     focusFirst(d);
+                     d->reject();
+                   }}});
+  Click("EditBtn");
+}
+
 }  // namespace
 }  // namespace ventora::testing

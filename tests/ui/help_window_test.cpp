@@ -1,8 +1,13 @@
 // The user guide one click away: the Help menu, every dialog's Help button
 // and F1 on a field open the help window at their own section.
 #include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <map>
 
 #include "editing_fixture.h"
 #include "job_builders.h"
@@ -60,6 +65,48 @@ TEST_F(HelpTest, TheHelpMenuOpensTheGuide) {
   EXPECT_EQ(menu.actions().size(), 6);  // four guide items, a separator, About
   EXPECT_TRUE(help::GuideWindow()->Find("Plan area density"));
   EXPECT_FALSE(help::GuideWindow()->Find("no page holds this"));
+}
+
+// Every page of the guide's folder is listed, and a search finds on each
+// page a word that only that page holds.
+TEST_F(HelpTest, EveryPageOfTheGuideIsListedAndFoundBySearch) {
+  const QDir folder(VENTORA_SOURCE_EXAMPLES "/../docs/guide");
+  const QStringList files = folder.entryList({"*.md"}, QDir::Files, QDir::Name);
+  ASSERT_GE(files.size(), 12);
+  const std::vector<help::GuidePage> pages = help::GuidePages();
+  QStringList listed;
+  for (const help::GuidePage& page : pages)
+    listed << page.file;
+  EXPECT_EQ(listed.front(), "index.md");
+  listed.sort();
+  EXPECT_EQ(listed, files);
+  std::map<QString, QString> texts;
+  for (const QString& file : files) {
+    QFile f(folder.filePath(file));
+    if (f.open(QIODevice::ReadOnly)) texts[file] = QString::fromUtf8(f.readAll()).toLower();
+  }
+  const auto text = [&](const QString& file) { return texts[file]; };
+  help::OpenGuide(nullptr, "index.md");
+  help::HelpWindow* window = help::GuideWindow();
+  for (const QString& file : files) {
+    if (file == "index.md") continue;
+    QTextDocument shown;
+    shown.setMarkdown(text(file));
+    QString word;
+    static const QRegularExpression words("[A-Za-z]{7,}");
+    for (const QRegularExpressionMatch& m : words.globalMatch(shown.toPlainText())) {
+      bool elsewhere = false;
+      for (const QString& other : files)
+        elsewhere = elsewhere || (other != file && text(other).contains(m.captured().toLower()));
+      if (!elsewhere) {
+        word = m.captured();
+        break;
+      }
+    }
+    if (word.isEmpty()) continue;  // a page of words all shared: nothing to tell it by
+    EXPECT_TRUE(window->Find(word)) << word.toStdString();
+    EXPECT_TRUE(window->Shown().startsWith(file)) << word.toStdString();
+  }
 }
 
 TEST_F(HelpTest, EveryDialogsHelpButtonAndF1OpenTheirSection) {

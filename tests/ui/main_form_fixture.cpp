@@ -30,7 +30,8 @@ void PollModalSteps(std::shared_ptr<std::deque<ModalStep>> steps, int ticks) {
     const bool named = modal != nullptr && modal->objectName() == steps->front().dialog;
     if (named) QApplication::setActiveWindow(modal);  // focus moves only in the active window
     if (!named || !modal->isActiveWindow()) {
-      if (ticks < 1000) return PollModalSteps(steps, ticks + 1);
+      // A bound against a hang only, far beyond any machine's load.
+      if (ticks < 12000) return PollModalSteps(steps, ticks + 1);
       ADD_FAILURE() << "no modal dialog " << steps->front().dialog;  // rather than hang
       if (modal != nullptr) modal->reject();
       return;

@@ -7,7 +7,7 @@
 
 #include "job_builders.h"
 #include "main_form_fixture.h"
-#include "ui/main_window/working_window.h"
+#include "ui/main_window/working.h"
 
 namespace ventora::testing {
 namespace {

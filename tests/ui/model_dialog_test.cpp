@@ -18,6 +18,7 @@
 #include "core/job_file.h"
 #include "engine/pre_run_checks.h"
 #include "main_form_fixture.h"
+#include "ui/app/desktop_words.h"
 #include "ui/main_window/model_dialog.h"
 
 namespace ventora::testing {
@@ -110,9 +111,13 @@ TEST_F(ModelDialogTest, WritesWhatVentoraRunWritesAndOpensTheJob) {
     refused.err.replace(at, cli.string().size(), ui.string());
   dialog->findChild<QDoubleSpinBox*>("ModelPAD")->setValue(15);
   dialog->findChild<QDoubleSpinBox*>("ModelSbH")->setValue(8);
+  // The same refusal, naming the dialog's controls where ventora-run names its options.
   const std::string refusal = Refusal(dialog);
-  ASSERT_NE(refusal.find("--fit=enclosing"), std::string::npos) << refusal;
-  EXPECT_NE(refused.err.find(refusal), std::string::npos) << refusal;
+  ASSERT_NE(refused.err.find("--fit=enclosing"), std::string::npos) << refused.err;
+  EXPECT_EQ(refusal.find("--"), std::string::npos) << refusal;
+  EXPECT_NE(refusal.find("Choose Fit: the smallest rectangle round the walls"), std::string::npos)
+      << refusal;
+  EXPECT_NE(ui::DesktopWords(refused.err).find(refusal), std::string::npos) << refusal;
   EXPECT_FALSE(dialog->findChild<QPushButton*>("ModelOk")->isEnabled());
 
   // Then the options that fit it, and the summary before anything is written.
@@ -137,7 +142,7 @@ TEST_F(ModelDialogTest, WritesWhatVentoraRunWritesAndOpensTheJob) {
     EXPECT_EQ(bytes, FileBytes(fs::path(cli).replace_extension(suffix)));
   }
   // The summary's lines before the sweep, and its assumptions but where
-  // PAD and SbH come from, are the command line's.
+  // PAD and SbH come from, are the command line's, in the dialog's own words.
   std::istringstream lines(written.out);
   bool assumptions = false;
   int compared = 0;
@@ -147,7 +152,7 @@ TEST_F(ModelDialogTest, WritesWhatVentoraRunWritesAndOpensTheJob) {
                      (assumptions && !line.starts_with("  - PAD ") && !line.starts_with("/"));
     if (!own) continue;
     ++compared;
-    EXPECT_NE(summary.find(line), std::string::npos) << line;
+    EXPECT_NE(summary.find(ui::DesktopWords(line)), std::string::npos) << line;
   }
   EXPECT_GE(compared, 8);
 
@@ -202,7 +207,7 @@ TEST_F(ModelDialogTest, OpenTakesAModelAndAFailedWriteKeepsTheOldFiles) {
   EXPECT_EQ(FileBytes(job), "the old job\n");
   EXPECT_FALSE(fs::exists(fs::path(model).replace_extension(".ventora.sweep.csv")));
   QTest::keyClick(dialog, Qt::Key_Escape);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 60000));
   EXPECT_TRUE(form->Document().JobName.empty());
 }
 

@@ -4,12 +4,16 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSemaphore>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
+#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -18,6 +22,7 @@
 #include "core/job_file.h"
 #include "main_form_fixture.h"
 #include "output/sweep/export_formats.h"
+#include "ui/app/desktop_words.h"
 #include "ui/main_window/sweep_dialog.h"
 
 namespace ventora::testing {
@@ -58,11 +63,13 @@ class SweepTest : public MainFormTest {
 struct FormatCase {
   int index;  // in the dialog's format list
   const char* format;
+  const char* package = "";  // typed as the Modelica package's name
 };
 
 TEST_F(SweepTest, EachFormatAtItsDefaultStepWritesWhatVentoraRunWrites) {
   const fs::path example = fs::path(ExamplesFolder()) / "office-block.in";
-  const FormatCase cases[] = {{0, "csv"}, {1, "energyplus"}, {2, "contam"}, {3, "modelica"}};
+  const FormatCase cases[] = {
+      {0, "csv"}, {1, "energyplus"}, {2, "contam"}, {3, "modelica"}, {3, "modelica", "MyPkg"}};
   const std::string ui = OpenCopy(example, "ui");
   fs::create_directories(scratch / "cli");
   const fs::path cli = fs::path(scratch / "cli") / example.filename();
@@ -72,21 +79,84 @@ TEST_F(SweepTest, EachFormatAtItsDefaultStepWritesWhatVentoraRunWrites) {
     QPointer<SweepDialog> dialog = OpenSweepDialog();
     ASSERT_TRUE(dialog);
     dialog->findChild<QComboBox*>("SweepFormat")->setCurrentIndex(c.index);
+    QTest::keyClicks(dialog->findChild<QLineEdit*>("SweepPackage"), c.package);
     QTest::keyClick(dialog, Qt::Key_Return);  // Enter: the format's defaults
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 60000));
-    const std::string command = std::string(VENTORA_RUN) + " --sweep --format=" + c.format + " '" +
-                                cli.string() + "' >/dev/null 2>&1";
+    const std::string package = *c.package ? std::string(" --modelica-package=") + c.package : "";
+    const std::string command = std::string(VENTORA_RUN) + " --sweep --format=" + c.format +
+                                package + " '" + cli.string() + "' >/dev/null 2>&1";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
     const std::string stem = fs::path(ui).replace_extension().string();
     const std::string cliStem = fs::path(cli).replace_extension().string();
     const ExportFormat& format = *FindExportFormat(c.format);
-    const std::string written = FileBytes(ExportPath(format, stem, ""));
+    const std::string written = FileBytes(ExportPath(format, stem, c.package));
     ASSERT_FALSE(written.empty());
-    EXPECT_EQ(written, FileBytes(ExportPath(format, cliStem, "")));
+    EXPECT_EQ(written, FileBytes(ExportPath(format, cliStem, c.package)));
   }
-  // ventora-run has nothing to say of this job: nor has the window.
+  // ventora-run says only how far each export's directions miss the model
+  // between them: so does the window.
   for (const auto& m : messages.shown)
-    ADD_FAILURE() << m.title << ": " << m.text;
+    EXPECT_NE(m.text.find("office-block: interpolated between its directions, the export misses "
+                          "the model by up to"),
+              std::string::npos)
+        << m.title << ": " << m.text;
+}
+
+// A refused package name is refused for the reason ventora-run gives.
+TEST_F(SweepTest, APackageNameIsRefusedInVentoraRunsWords) {
+  const std::string job = OpenCopy(fs::path(ExamplesFolder()) / "office-block.in", "pkg");
+  const fs::path err = scratch / "err.txt";
+  for (const char* package : {"model", "2pkg"}) {
+    SCOPED_TRACE(package);
+    QPointer<SweepDialog> dialog = OpenSweepDialog();
+    ASSERT_TRUE(dialog);
+    dialog->findChild<QComboBox*>("SweepFormat")->setCurrentIndex(3);
+    QTest::keyClicks(dialog->findChild<QLineEdit*>("SweepPackage"), package);
+    messages.shown.clear();
+    QTest::keyClick(dialog, Qt::Key_Return);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    const std::string command = std::string(VENTORA_RUN) + " --sweep --format=modelica " +
+                                "--modelica-package=" + package + " '" + job + "' 2>'" +
+                                err.string() + "'";
+    EXPECT_NE(std::system(command.c_str()), 0);
+    const std::string said = FileBytes(err);
+    const std::string named = std::string("=") + package + ": ";
+    const std::string reason = said.substr(said.find(named) + named.size());
+    const std::string shown = messages.shown[0].text;
+    const std::string why = shown.substr(shown.find(": ") + 2);
+    EXPECT_TRUE(!why.empty() && reason.starts_with(why)) << shown << " / " << said;
+    dialog->reject();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 60000));
+  }
+}
+
+// The step is checked for the format as it is typed, in the dialog's words.
+TEST_F(SweepTest, TheStepIsCheckedForTheFormatAsItIsTyped) {
+  OpenCopy(fs::path(ExamplesFolder()) / "office-block.in", "step");
+  QPointer<SweepDialog> dialog = OpenSweepDialog();
+  ASSERT_TRUE(dialog);
+  auto* step = dialog->findChild<QSpinBox*>("SweepStep");
+  const struct {
+    int format;
+    int step;
+    const char* said;  // the start of the note, or "" for none
+  } rows[] = {{1, 5, "EnergyPlus takes at most 36 wind directions, a step of 5 deg. gives 72"},
+              {1, 10, ""},
+              {2, 25, "CONTAM takes at most 16 points a profile"},
+              {3, 7, "Modelica needs a step that divides 360 degrees"},
+              {0, 7, ""}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.step);
+    dialog->findChild<QComboBox*>("SweepFormat")->setCurrentIndex(row.format);
+    step->clear();
+    QTest::keyClicks(step, QString::number(row.step));
+    const QString note = dialog->findChild<QLabel*>("SweepStepNote")->text();
+    EXPECT_TRUE(note.startsWith(row.said)) << note.toStdString();
+    EXPECT_EQ(note.isEmpty(), *row.said == 0);
+    EXPECT_EQ(dialog->findChild<QPushButton*>("SweepOk")->isEnabled(), *row.said == 0);
+  }
+  dialog->reject();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 60000));
 }
 
 TEST_F(SweepTest, AltWOpensTheDialogAndEscClosesItWritingNothing) {
@@ -99,11 +169,11 @@ TEST_F(SweepTest, AltWOpensTheDialogAndEscClosesItWritingNothing) {
   QTest::keyClick(form.get(), Qt::Key_W, Qt::AltModifier);
   // The mnemonic clicks the button as a user sees it pressed, a moment later.
   QPointer<SweepDialog> dialog;
-  ASSERT_TRUE(
-      QTest::qWaitFor([&] { return (dialog = form->findChild<SweepDialog*>("SweepDialog")); }));
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return (dialog = form->findChild<SweepDialog*>("SweepDialog")); }, 60000));
   ASSERT_TRUE(dialog);
   QTest::keyClick(dialog, Qt::Key_Escape);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 60000));
   EXPECT_FALSE(fs::exists(fs::path(job).replace_extension().string() + ".sweep.csv"));
 }
 
@@ -131,10 +201,22 @@ TEST_F(SweepTest, CancelDuringALongSweepLeavesNoFileAndTheWindowAnswers) {
   dialog->findChild<QSpinBox*>("SweepStep")->setValue(1);
   QPointer<QProgressBar> progress = dialog->findChild<QProgressBar*>("SweepProgress");
 
-  // The window answers while the sweep runs: it shows the first directions
-  // done while the others are still being swept, and a timer that repaints
-  // it keeps firing. (How soon depends on the machine's load, not on the
-  // program, so no time is measured.)
+  // The worker holds after its third direction until the window has shown
+  // it, answered a timer and taken the click on Cancel: the order is fixed,
+  // whatever the machine's speed.
+  constexpr std::size_t kHeldAt = 3;
+  QSemaphore held, released;
+  const struct Release {  // a failed assertion must not leave the worker held
+    QSemaphore& s;
+    ~Release() { s.release(2); }
+  } release{released};
+  std::atomic<std::size_t> lastDone{0};
+  dialog->SetAfterDirection([&](std::size_t done) {
+    lastDone = done;
+    if (done != kHeldAt) return;
+    held.release();
+    released.acquire();
+  });
   int ticks = 0;
   QTimer tick;
   QObject::connect(&tick, &QTimer::timeout, [&] {
@@ -143,19 +225,20 @@ TEST_F(SweepTest, CancelDuringALongSweepLeavesNoFileAndTheWindowAnswers) {
   });
   tick.start(10);
   QTest::keyClick(dialog, Qt::Key_Return);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return progress && progress->value() >= 1; }, 60000));
-  EXPECT_LT(progress->value(), 360);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return held.available() > 0 && ticks > 0; }, 60000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return progress->value() == int(kHeldAt); }, 60000));
   EXPECT_EQ(progress->maximum(), 360);
-  EXPECT_EQ(progress->text(), QString("%1 of 360 wind directions").arg(progress->value()));
+  EXPECT_EQ(progress->text(), QString("%1 of 360 wind directions").arg(kHeldAt));
   QTest::mouseClick(dialog->findChild<QPushButton*>("SweepCancel"), Qt::LeftButton);
+  released.release();
   ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 60000));
   tick.stop();
-  EXPECT_GT(ticks, 0);
+  EXPECT_EQ(lastDone, kHeldAt);  // no direction after the click
   EXPECT_FALSE(fs::exists(fs::path(job).replace_extension().string() + ".sweep.csv"));
   EXPECT_EQ(messages.shown.size(), boxes);
 }
 
-TEST_F(SweepTest, TheSweepsNotesComeInOneBoxInVentoraRunsWords) {
+TEST_F(SweepTest, TheSweepsNotesComeInOneBoxInTheDesktopsWords) {
   MakeForm();
   const std::string job = WriteJob("large", LargeJob());
   OpenThroughDialog(job);
@@ -176,8 +259,9 @@ TEST_F(SweepTest, TheSweepsNotesComeInOneBoxInVentoraRunsWords) {
   for (std::string line; std::getline(lines, line);) {
     if (!line.starts_with(prefix) || line.ends_with("wind directions computed")) continue;
     ++notes;
-    EXPECT_NE(box.find(line.substr(prefix.size())), std::string::npos) << line;
+    EXPECT_NE(box.find(ui::DesktopWords(line.substr(prefix.size()))), std::string::npos) << line;
   }
+  EXPECT_EQ(box.find("README"), std::string::npos) << box;
   EXPECT_GE(notes, 1);  // the large job's roof edges reach beyond -1..1
 }
 

@@ -115,7 +115,7 @@ std::string ExportFileName(const std::string& name, const val& options) {
   return ExportPath(*FindExportFormat(format), name, package).filename().string();
 }
 
-// {outcome, text, file, warning, notes, messages, plot}: the text empty
+// {outcome, text, file, warnings, notes, messages, plot}: the text empty
 // and the plot null when nothing could be written or drawn.
 val SweepJob(const val& page, const std::string& name, const val& options) {
   const SweepRequest request = RequestOf(page, name, options);
@@ -132,10 +132,13 @@ val SweepJob(const val& page, const std::string& name, const val& options) {
   out.set("outcome", std::string(OutcomeName(made.outcome.outcome)));
   out.set("text", made.text);
   out.set("file", ExportFileName(name, options));
-  out.set("warning", made.warning);
   val notes = val::array();
   for (const std::string& note : made.outcome.notes)
     notes.call<void>("push", note);
+  val warnings = val::array();
+  for (const std::string& warning : made.warnings)
+    warnings.call<void>("push", warning);
+  out.set("warnings", warnings);
   out.set("notes", notes);
   out.set("messages", messages.ToPage());
   const auto& directions = made.outcome.directions;

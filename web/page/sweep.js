@@ -107,7 +107,7 @@ Ventora.sweep = (() => {
     }
     Ventora.download(result.file, result.text);
     Ventora.messages.note(`Exported ${result.file} (${result.outcome}).`);
-    if (result.warning !== "") Ventora.messages.note(`warning: ${result.warning}`);
+    for (const warning of result.warnings) Ventora.messages.note(`warning: ${warning}`);
   }
 
   function init(theEngine, thePage) {

@@ -34,7 +34,7 @@ std::unique_ptr<VentoraProgram> Main(NumberText& numbers, const StartOptions& op
   ui::ConnectEditing(*program->mainForm);
   program->messages.SetParent(program->mainForm.get());
   program->dialogs.SetParent(program->mainForm.get());
-  program->mainForm->move(0, 0);
+  // Where the user left it, or where the window manager puts it.
   program->mainForm->show();
   if (!settingsWarning.empty())
     program->messages.Show(Message{"Warning", settingsWarning, MsgIcon::Exclamation});

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "ui/editing/env_build_dialog.h"
@@ -27,23 +28,24 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
 }  // namespace
 
 EditChooser::EditChooser(JobDocument& doc, NumberText& numbers, MessageSink& messages,
-                         QWidget* mainWindow)
+                         QWidget* mainWindow, QUndoStack* history)
     : QDialog(mainWindow),
       doc_(doc),
       numbers_(numbers),
       messages_(messages),
       mainWindow_(mainWindow),
-      slate_(new HelpSlate(mainWindow != nullptr ? mainWindow : this)) {
+      slate_(new HelpSlate(mainWindow != nullptr ? mainWindow : this)),
+      history_(history != nullptr ? history : new QUndoStack(this)) {
   setObjectName("editWhat");
   setWindowTitle("Editing");
   auto* layout = new QVBoxLayout(this);
-  auto* env = Button(this, "envBtn", "Environment");
+  auto* env = Button(this, "envBtn", "&Environment");
   connect(env, &QPushButton::clicked, this, &EditChooser::OpenEnvironment);
   layout->addWidget(env);
   layout->addSpacing(6);
   const char* names[] = {"EFacadeBtn", "Facade2Btn", "Facade3Btn", "Facade4Btn", "Facade5Btn"};
   for (int n = 1; n <= 5; ++n) {
-    auto* b = Button(this, names[n - 1], QString("Facade no. %1").arg(n));
+    auto* b = Button(this, names[n - 1], QString("Facade no. &%1").arg(n));
     connect(b, &QPushButton::clicked, this, [this, n] { OpenFacade(n); });
     layout->addWidget(b);
   }
@@ -55,18 +57,18 @@ EditChooser::EditChooser(JobDocument& doc, NumberText& numbers, MessageSink& mes
   floorNote->setEnabled(false);
   layout->addWidget(floorNote);
   layout->addSpacing(10);
-  auto* close = Button(this, "eCloseBtn", "Close");
+  auto* close = Button(this, "eCloseBtn", "&Close");
   connect(close, &QPushButton::clicked, this, &EditChooser::CloseClicked);
   layout->addWidget(close);
   layout->addWidget(
-      help::ConnectHelp(Button(this, "Help", "Help"), "editing.md#the-editing-window"));
+      help::ConnectHelp(Button(this, "Help", "&Help"), "editing.md#the-editing-window"));
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 EditChooser::~EditChooser() = default;
 
 EditContext EditChooser::Context() {
-  return EditContext{doc_, numbers_, messages_, *slate_};
+  return EditContext{doc_, numbers_, messages_, *slate_, *history_};
 }
 
 EnvBuildDialog& EditChooser::Environment() {
@@ -89,14 +91,18 @@ void EditChooser::PlaceBelow(QWidget& mainWindow) {
   const int gap = WindowGap(mainWindow);
   const int top = FrameTop(mainWindow) + FrameHeight(mainWindow) + gap;
   adjustSize();
-  move(0, top);
-  slate_->move(FrameWidth(*this) + gap, top);
+  const int left = mainWindow.frameGeometry().left();
+  MoveOnScreen(*this, left, top);
+  MoveOnScreen(*slate_, FrameLeft(*this) + FrameWidth(*this) + gap, FrameTop(*this));
   slate_->ShowHelpPicture(kVisualHelpCaption, HelpPicture::FacadeNo);
   slate_->show();
 }
 
 void EditChooser::OpenBelow(QWidget& mainWindow) {
   PlaceBelow(mainWindow);
+  // Always the same first focus, so that Enter opens the environment and
+  // never closes the window by chance.
+  findChild<QPushButton*>("envBtn")->setFocus(Qt::OtherFocusReason);
   exec();
 }
 
@@ -110,14 +116,14 @@ void EditChooser::OpenFacade(int n) {
   editor.TakeInitialSize();
   if (!editorPlaced_) {
     // First use: beside the picture window's level, at the screen's left edge.
-    editor.move(0, FrameTop(*slate_));
+    MoveOnScreen(editor, FrameLeft(*this), FrameTop(*slate_));
     editorPlaced_ = true;
   }
   if (n == 1) {
     editor.setWindowTitle("Facade no. 1");
-    SetFrameLeft(editor, 0);
+    SetFrameLeft(editor, FrameLeft(*this));
   }
-  SetFrameLeft(*slate_, FrameWidth(editor) + WindowGap(*this));
+  SetFrameLeft(*slate_, FrameLeft(editor) + FrameWidth(editor) + WindowGap(*this));
   const bool vertical = AsFacade(n) < Facade::Roof;
   if (vertical) slate_->setWindowTitle(kWallCaption);
   slate_->HidePicture(HelpPicture::FacadeNo);

@@ -12,6 +12,7 @@
 #include "ui/editing/grid_copy_buffer.h"
 
 class QPushButton;
+class QUndoStack;
 
 namespace ventora::ui {
 
@@ -22,8 +23,10 @@ class HelpSlate;
 class EditChooser : public QDialog {
   Q_OBJECT
  public:
-  // `mainWindow` is the window the chooser opens below and returns to.
-  EditChooser(JobDocument& doc, NumberText& numbers, MessageSink& messages, QWidget* mainWindow);
+  // `mainWindow` is the window the chooser opens below and returns to;
+  // `history` the job's undo history (without one the chooser keeps its own).
+  EditChooser(JobDocument& doc, NumberText& numbers, MessageSink& messages, QWidget* mainWindow,
+              QUndoStack* history = nullptr);
   ~EditChooser() override;
 
   // The main window's Edit command: the chooser below the main window, the
@@ -40,6 +43,7 @@ class EditChooser : public QDialog {
   EnvBuildDialog& Environment();
   FacadeEditor& Editor();
   MeshSettings& Mesh() { return mesh_; }
+  QUndoStack& History() { return *history_; }
   GridCopyBuffer& CopyBuffer() { return copy_; }
 
  signals:
@@ -59,6 +63,7 @@ class EditChooser : public QDialog {
   MessageSink& messages_;
   QWidget* mainWindow_;
   HelpSlate* slate_;  // beside the main window, or the chooser when it has none
+  QUndoStack* history_;
   EnvBuildDialog* env_ = nullptr;
   FacadeEditor* editor_ = nullptr;
   bool editorPlaced_ = false;

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <cmath>
 #include <utility>
@@ -30,6 +31,12 @@ bool UserLeft(const QEvent* event) {
   const auto reason = static_cast<const QFocusEvent*>(event)->reason();
   return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
          reason != Qt::MenuBarFocusReason;
+}
+
+constexpr const char* kRoofTypes[] = {"flat", "single slope", "double slope"};
+
+QString RoofTypeName(std::int16_t islope) {
+  return islope >= 0 && islope <= 2 ? kRoofTypes[islope] : QString::number(islope);
 }
 
 }  // namespace
@@ -109,9 +116,8 @@ QGroupBox* EnvBuildDialog::BuildRoofFrame() {
   auto* row = new QVBoxLayout(frame);
   row->setContentsMargins(8, 4, 8, 4);
   const char* names[] = {"fslope1", "fslope2", "fslope3"};
-  const char* captions[] = {"flat", "single slope", "double slope"};
   for (int i = 0; i < 3; ++i) {
-    slopes_[i] = new QRadioButton(captions[i], frame);
+    slopes_[i] = new QRadioButton(kRoofTypes[i], frame);
     slopes_[i]->setObjectName(names[i]);
     slopes_[i]->installEventFilter(this);
     row->addWidget(slopes_[i]);
@@ -124,6 +130,7 @@ QGroupBox* EnvBuildDialog::BuildRoofFrame() {
 
 void EnvBuildDialog::Prepare() {
   atOpening_ = ctx_.doc.job;
+  steps_.clear();
   refusalShown_ = false;
   tiltResetSaid_ = false;
   for (int i = 0; i < kEnvFieldCount; ++i)
@@ -135,10 +142,11 @@ void EnvBuildDialog::Prepare() {
   if (!placed_) {
     // The dialog takes the chooser's place at the screen's left edge, so the
     // picture window can stand to its right.
-    move(0, pos().y());
+    const QWidget* beside = chooser_ != nullptr ? chooser_ : this;
+    MoveOnScreen(*this, FrameLeft(*beside), FrameTop(*this));
     placed_ = true;
   }
-  SetFrameLeft(ctx_.slate, FrameWidth(*this) + WindowGap(*this));
+  SetFrameLeft(ctx_.slate, FrameLeft(*this) + FrameWidth(*this) + WindowGap(*this));
   SetFrameTop(*this, FrameTop(ctx_.slate) + FrameHeight(ctx_.slate) - FrameHeight(*this));
 }
 
@@ -222,7 +230,9 @@ std::string EnvBuildDialog::AcceptField(int i) {
   if (!f.accepts.Contains(v))
     return limits::OutsideRangeText(
         {*f.limits, v, f.accepts, limits::RangeKind::Accepted, "", decimal});
+  const Job before = ctx_.doc.job;
   ctx_.doc.job.*f.param = v;
+  NoteStep(before, ValueChangeText(*f.limits, before.*f.param, v, ctx_.numbers));
   fields_[i]->setText(QString::fromStdString(ctx_.numbers.ToText(v)).trimmed());
   return {};
 }
@@ -234,6 +244,7 @@ void EnvBuildDialog::RoofLostFocus() {
 
 void EnvBuildDialog::TakeRoofType() {
   Job& job = ctx_.doc.job;
+  const Job before = job;
   bool tiltReset = false;
   if (slopes_[0]->isChecked()) {
     job.Islope = 0;
@@ -245,14 +256,21 @@ void EnvBuildDialog::TakeRoofType() {
   } else if (slopes_[2]->isChecked()) {
     job.Islope = 2;
   }
+  QString text =
+      QString("%1 %2 \u2192 %3")
+          .arg(limits::kIslope.label, RoofTypeName(before.Islope), RoofTypeName(job.Islope));
+  if (before.Phi != job.Phi)
+    text += ", " + ValueChangeText(limits::kPhi, before.Phi, job.Phi, ctx_.numbers);
+  NoteStep(before, text);
   // A reset, once said, stays said while the roof stays flat.
   tiltResetSaid_ = job.Islope == 0 && (tiltResetSaid_ || tiltReset);
   ShowRoofNote(tiltResetSaid_);
 }
 
 void EnvBuildDialog::ReturnSlateBesideChooser() {
-  const int chooserWidth = chooser_ != nullptr ? FrameWidth(*chooser_) : 0;
-  SetFrameLeft(ctx_.slate, chooserWidth + WindowGap(*this));
+  const int chooserRight =
+      chooser_ != nullptr ? FrameLeft(*chooser_) + FrameWidth(*chooser_) : FrameLeft(*this);
+  SetFrameLeft(ctx_.slate, chooserRight + WindowGap(*this));
   ctx_.slate.RevealPicture(HelpPicture::FacadeNo);
 }
 
@@ -282,8 +300,14 @@ void EnvBuildDialog::FromMapClicked() {
   const std::optional<SiteValues> values = siteMap_->Ask(ctx_.doc.job);
   if (!values) return;
   Job& job = ctx_.doc.job;
+  const Job before = job;
   job.PAD = values->pad;
   if (values->sbh) job.SbH = *values->sbh;
+  QString text =
+      "From map\u2026 " + ValueChangeText(limits::kPAD, before.PAD, job.PAD, ctx_.numbers);
+  if (before.SbH != job.SbH)
+    text += ", " + ValueChangeText(limits::kSbH, before.SbH, job.SbH, ctx_.numbers);
+  NoteStep(before, text);
   for (int i = 0; i < kEnvFieldCount; ++i)
     if (kEnvFields[i].param == &Job::PAD || kEnvFields[i].param == &Job::SbH)
       fields_[i]->setText(
@@ -292,6 +316,12 @@ void EnvBuildDialog::FromMapClicked() {
 
 void EnvBuildDialog::OkClicked() {
   if (std::exchange(refusalShown_, false) || !AcceptFocusedField()) return;
+  // The history takes the steps from the job as it was at opening.
+  const Job kept = ctx_.doc.job;
+  ctx_.doc.job = atOpening_;
+  steps_.push_back({steps_.empty() ? atOpening_ : steps_.back().after, kept, "Environment"});
+  PushSteps(ctx_.history, ctx_.doc, steps_);
+  steps_.clear();
   ctx_.doc.DataChanged = true;
   emit jobChanged();
   ReturnSlateBesideChooser();
@@ -299,8 +329,13 @@ void EnvBuildDialog::OkClicked() {
   setResult(QDialog::Accepted);
 }
 
+void EnvBuildDialog::NoteStep(const Job& before, const QString& text) {
+  if (!(before == ctx_.doc.job)) steps_.push_back({before, ctx_.doc.job, text});
+}
+
 void EnvBuildDialog::CancelClicked() {
   ctx_.doc.job = atOpening_;
+  steps_.clear();
   ReturnSlateBesideChooser();
   hide();
   setResult(QDialog::Rejected);

@@ -2,16 +2,19 @@
 // The environment and building dialog: the ten job header values, each field
 // checked when it is left and, when good, written at once into the job. The
 // dialog keeps the job as it was when it opened: Cancel, Esc and closing the
-// window put it back; OK keeps the values and marks the job changed.
+// window put it back; OK keeps the values, hands each change to the job's
+// history and marks the job changed.
 
 #include <QDialog>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "core/job.h"
 
 #include "ui/editing/edit_context.h"
 #include "ui/editing/env_build_fields.h"
+#include "ui/editing/job_history.h"
 #include "ui/editing/site_finder.h"
 
 class QLineEdit;
@@ -68,9 +71,12 @@ class EnvBuildDialog : public QDialog {
   bool AcceptFocusedField();
   // "From map...": PAD and SbH from building footprints round the site.
   void FromMapClicked();
+  // A change the user made, kept for the history when OK keeps it.
+  void NoteStep(const Job& before, const QString& text);
 
   EditContext ctx_;
-  Job atOpening_;  // what Cancel restores
+  Job atOpening_;               // what Cancel restores
+  std::vector<JobStep> steps_;  // since the dialog opened, in order
   const QWidget* chooser_;
   std::array<QLineEdit*, kEnvFieldCount> fields_{};
   std::array<QRadioButton*, 3> slopes_{};

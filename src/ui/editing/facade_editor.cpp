@@ -46,6 +46,7 @@ FacadeEditor::FacadeEditor(EditContext context, MeshSettings& mesh, GridCopyBuff
   setWindowTitle("Editing Facade");
   BuildGrid();
   BuildMenu();
+  BuildHistory();
   BuildLayout();
   mesh_.MeshAccepted = false;
   EditCol = EditRow = 0;
@@ -136,7 +137,7 @@ void FacadeEditor::BuildLayout() {
   connect(userMeshBtn_, &QPushButton::clicked, this, &FacadeEditor::UserMeshClicked);
   connect(copyBtn, &QPushButton::clicked, this, &FacadeEditor::Copy);
   connect(pasteBtn_, &QPushButton::clicked, this, &FacadeEditor::Paste);
-  connect(clear, &QPushButton::clicked, this, &FacadeEditor::cleargrid);
+  connect(clear, &QPushButton::clicked, this, &FacadeEditor::ClearClicked);
   connect(ok, &QPushButton::clicked, this, &FacadeEditor::OkClicked);
   connect(cancel, &QPushButton::clicked, this, &FacadeEditor::CancelClicked);
 
@@ -264,6 +265,8 @@ void FacadeEditor::LoadGrid() {
     SetCellText(i, 1, QString::fromStdString(ctx_.numbers.ToText(job.ElmX[f][i])).trimmed());
     SetCellText(i, 2, QString::fromStdString(ctx_.numbers.ToText(job.ElmZ[f][i])).trimmed());
   }
+  gridHistory_->clear();
+  recorded_ = GridTexts();
 }
 
 void FacadeEditor::EnableCommands() {
@@ -318,21 +321,15 @@ void FacadeEditor::UpdateArray() {
   mesh_.MeshAccepted = false;
   const int f = ctx_.doc.CurFacade;
   if (f < 1 || f > kFacadeCount) return;
-  Job& job = ctx_.doc.job;
-  std::int16_t count = 0;
+  ctx_.doc.job = WithGrid(ctx_.doc.job, GridTexts());
+  // A row that is not an element loses its bad cell.
   for (int r = 1; r <= kGridRows; ++r) {
     float x = 0;
     float z = 0;
     const bool xValid = ParseCell(CellText(r, 1).toStdString(), x);
-    if (xValid && ParseCell(CellText(r, 2).toStdString(), z)) {
-      ++count;
-      job.ElmX[f][count] = x;
-      job.ElmZ[f][count] = z;
-    } else {
+    if (!xValid || !ParseCell(CellText(r, 2).toStdString(), z))
       SetCellText(r, xValid ? 2 : 1, QString());
-    }
   }
-  job.ElmCount[f] = count;
   ctx_.doc.DataChanged = true;
   emit jobChanged();
 }
@@ -346,7 +343,15 @@ void FacadeEditor::RestoreSlate() {
 }
 
 void FacadeEditor::OkClicked() {
+  Record("");  // a cell typed into and not yet left
+  const Job base = ctx_.doc.job;
+  std::vector<JobStep> steps = JobSteps(base);
   UpdateArray();
+  const Job kept = ctx_.doc.job;
+  ctx_.doc.job = base;
+  steps.push_back({steps.empty() ? base : steps.back().after, kept,
+                   QString("Facade no. %1").arg(ctx_.doc.CurFacade)});
+  PushSteps(ctx_.history, ctx_.doc, steps);
   RestoreSlate();
   hide();
   setResult(QDialog::Accepted);
@@ -379,16 +384,26 @@ void FacadeEditor::FillGrid(const std::vector<MeshNode>& nodes) {
 void FacadeEditor::AutoMeshClicked() {
   if (autoMesh_ == nullptr) autoMesh_ = new AutoMeshDialog(ctx_, mesh_, this);
   autoMesh_->Open();
-  if (mesh_.MeshAccepted)
+  if (mesh_.MeshAccepted) {
     FillGrid(AutoMeshNodes(mesh_, FacadeExtent(ctx_.doc.job, ctx_.doc.CurFacade)));
+    Record("automatic mesh");
+  }
   Reactivate();
 }
 
 void FacadeEditor::UserMeshClicked() {
   if (userMesh_ == nullptr) userMesh_ = new UserMeshDialog(ctx_, mesh_, this);
   userMesh_->Open();
-  if (mesh_.MeshAccepted) FillGrid(UserMeshNodes(mesh_));
+  if (mesh_.MeshAccepted) {
+    FillGrid(UserMeshNodes(mesh_));
+    Record("user defined mesh");
+  }
   Reactivate();
+}
+
+void FacadeEditor::ClearClicked() {
+  cleargrid();
+  Record("clear data");
 }
 
 }  // namespace ventora::ui

@@ -2,15 +2,19 @@
 // The facade editor: the elements of one facade as a grid of 400 numbered
 // rows of X and Z (Y on the roof) in metres. Cells are typed into directly or
 // through the edit box beside the grid, copied and pasted in blocks, cleared,
-// or filled by a mesh dialog; OK writes the grid into the job.
+// or filled by a mesh dialog; OK writes the grid into the job. Each edit of
+// the grid can be undone while the editor is open; OK hands them to the
+// job's history one by one.
 
 #include <QDialog>
 #include <QString>
 #include <string>
+#include <vector>
 
 #include "core/mesh_fill.h"
 #include "ui/editing/edit_context.h"
 #include "ui/editing/grid_copy_buffer.h"
+#include "ui/editing/job_history.h"
 
 class QAction;
 class QLineEdit;
@@ -20,6 +24,7 @@ class QTableWidget;
 class QTableWidgetItem;
 class QLabel;
 class QKeyEvent;
+class QUndoStack;
 
 namespace ventora::ui {
 
@@ -58,6 +63,11 @@ class FacadeEditor : public QDialog {
   int CurrentCol() const;
   QTableWidget* Grid() const { return grid_; }
 
+  // The grid's 800 cells, row by row, and the grid set from them.
+  std::vector<QString> GridTexts() const;
+  void ShowGridTexts(const std::vector<QString>& cells);
+  QUndoStack& GridHistory() const { return *gridHistory_; }
+
   void cleargrid();
   void UpdateArray();
   void Copy();
@@ -88,6 +98,18 @@ class FacadeEditor : public QDialog {
   void AutoMeshClicked();
   void UserMeshClicked();
   void FillGrid(const std::vector<MeshNode>& nodes);
+  void ClearClicked();
+
+  // The grid's history (facade_editor_history.cpp): `Record` keeps what
+  // changed since the last record as one step named `what` (empty: the one
+  // cell that changed names it); `JobSteps` gives those steps as changes of
+  // the job, from `base`.
+  void BuildHistory();
+  void Record(const QString& what);
+  QString CellChangeText(const std::vector<QString>& before,
+                         const std::vector<QString>& after) const;
+  std::vector<JobStep> JobSteps(const Job& base);
+  Job WithGrid(Job job, const std::vector<QString>& cells);
 
   // Grid events (facade_editor_grid.cpp).
   void CurrentCellChanged(int row, int col, int prevRow, int prevCol);
@@ -115,6 +137,8 @@ class FacadeEditor : public QDialog {
   QMenu* menu_ = nullptr;
   QAction* menuPaste_ = nullptr;
   QAction* menuCut_ = nullptr;
+  QUndoStack* gridHistory_ = nullptr;
+  std::vector<QString> recorded_;  // the grid as the history last saw it
   AutoMeshDialog* autoMesh_ = nullptr;
   UserMeshDialog* userMesh_ = nullptr;
 
@@ -123,6 +147,7 @@ class FacadeEditor : public QDialog {
   QString OrigText;
   bool ReplaceOnType = false;
   bool returnToBadCell_ = false;  // the cell just left did not hold a number
+  QString badCellText_;           // what that cell held before it was typed into
   std::string settingsFile_;
   int defaultGridHeight_ = 0;
   bool sized_ = false;

@@ -57,14 +57,15 @@ void FacadeEditor::MarkCurrent(int row, int col, bool current) {
 void FacadeEditor::EnterCell(int row, int col) {
   OrigText = CellText(row, col);
   if (returnToBadCell_) {
-    // The cell just left did not hold a number: back to it, in the edit box.
+    // The cell just left did not hold a number: back to it with the value it
+    // had before, which the next key typed replaces.
     returnToBadCell_ = false;
     const int badRow = EditRow;
     const int badCol = EditCol;
+    SetCellText(badRow, badCol, badCellText_);
     SetCurrentCell(badRow, badCol);
-    temp_->setText(CellText(badRow, badCol));
-    temp_->setEnabled(true);
-    temp_->setFocus(Qt::OtherFocusReason);
+    ReplaceOnType = true;
+    grid_->setFocus(Qt::OtherFocusReason);
     return;
   }
   if (IsDataCell(row, col)) MarkCurrent(row, col, true);
@@ -78,15 +79,18 @@ void FacadeEditor::LeaveCell(int row, int col) {
   if (!IsDataCell(row, col)) return;
   MarkCurrent(row, col, false);
   const QString text = CellText(row, col);
-  if (text.isEmpty()) return;
-  std::string converted = text.toStdString();
-  const float value = ctx_.numbers.TextToSingle(converted);
-  if (ctx_.numbers.ConvError()) {
-    returnToBadCell_ = true;
-    ctx_.messages.Show(Message{"Error!", text.toStdString() + " is not a valid number"});
-    return;
+  if (!text.isEmpty()) {
+    std::string converted = text.toStdString();
+    const float value = ctx_.numbers.TextToSingle(converted);
+    if (ctx_.numbers.ConvError()) {
+      returnToBadCell_ = true;
+      badCellText_ = OrigText;
+      ctx_.messages.Show(Message{"Error!", text.toStdString() + " is not a valid number"});
+      return;
+    }
+    SetCellText(row, col, QString::fromStdString(ctx_.numbers.ToText(value)).trimmed());
   }
-  SetCellText(row, col, QString::fromStdString(ctx_.numbers.ToText(value)).trimmed());
+  Record("");
 }
 
 void FacadeEditor::StartEditing() {
@@ -254,6 +258,7 @@ void FacadeEditor::ClearSelectedCells() {
       for (int col = r.leftColumn(); col <= r.rightColumn(); ++col)
         SetCellText(row + 1, col + 1, QString());
   SetCellText(CurrentRow(), CurrentCol(), QString());
+  Record("delete");
 }
 
 void FacadeEditor::Copy() {
@@ -284,6 +289,7 @@ void FacadeEditor::Cut() {
   for (int r = b.top; r <= b.bottom; ++r)
     for (int c = b.left; c <= b.right; ++c)
       SetCellText(r, c, QString());
+  Record("cut");
 }
 
 void FacadeEditor::Paste() {
@@ -292,6 +298,7 @@ void FacadeEditor::Paste() {
     SetCellText(r, c, QString::fromStdString(text));
   });
   grid_->viewport()->update();
+  Record("paste");
 }
 
 }  // namespace ventora::ui

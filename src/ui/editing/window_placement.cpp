@@ -1,9 +1,12 @@
 #include "ui/editing/window_placement.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
+
+#include "core/settings_file.h"
 
 namespace ventora::ui {
 
@@ -51,12 +54,62 @@ int FrameTop(const QWidget& w) {
   return w.frameGeometry().top();
 }
 
+int FrameLeft(const QWidget& w) {
+  return w.frameGeometry().left();
+}
+
+void MoveOnScreen(QWidget& w, int x, int y) {
+  const QScreen* screen = QGuiApplication::screenAt(QPoint(x, y));
+  if (screen == nullptr) screen = w.screen();
+  if (screen != nullptr) {
+    const QRect room = screen->availableGeometry();
+    x = std::clamp(x, room.left(), std::max(room.left(), room.right() + 1 - FrameWidth(w)));
+    y = std::clamp(y, room.top(), std::max(room.top(), room.bottom() + 1 - FrameHeight(w)));
+  }
+  w.move(x, y);
+}
+
 void SetFrameLeft(QWidget& w, int x) {
-  w.move(x, w.frameGeometry().top());
+  MoveOnScreen(w, x, w.frameGeometry().top());
 }
 
 void SetFrameTop(QWidget& w, int y) {
-  w.move(w.frameGeometry().left(), y);
+  MoveOnScreen(w, w.frameGeometry().left(), y);
+}
+
+void ResizeToScreen(QWidget& w, QSize wanted) {
+  if (const QScreen* screen = w.screen(); screen != nullptr) {
+    QMargins m = ExpectedMargins(w);
+    // No window on the screen yet to tell the frame: room for a title bar.
+    if (m.isNull() && QGuiApplication::platformName() != "offscreen") m = QMargins(4, 32, 4, 4);
+    const QSize room =
+        screen->availableGeometry().size() - QSize(m.left() + m.right(), m.top() + m.bottom());
+    wanted = wanted.boundedTo(room);
+  }
+  w.resize(wanted.expandedTo(w.minimumSizeHint()));
+}
+
+bool TakeKeptPlace(QWidget& w, const std::string& file, const char* section) {
+  if (file.empty()) return false;
+  const QStringList kept = QString::fromStdString(GetIniValue(file, section, "place")).split(',');
+  bool xRead = false;
+  bool yRead = false;
+  const QPoint at(kept.value(0).toInt(&xRead), kept.value(1).toInt(&yRead));
+  if (kept.size() != 2 || !xRead || !yRead) return false;
+  const QRect frame(at, QSize(FrameWidth(w), FrameHeight(w)));
+  for (const QScreen* screen : QGuiApplication::screens())
+    if (screen->availableGeometry().contains(frame)) {
+      w.move(at);
+      return true;
+    }
+  return false;
+}
+
+// A settings file that cannot be written costs only the remembered place.
+void KeepPlace(const QWidget& w, const std::string& file, const char* section) {
+  if (file.empty()) return;
+  const QPoint at = w.frameGeometry().topLeft();
+  SetIniValue(file, section, "place", std::to_string(at.x()) + "," + std::to_string(at.y()));
 }
 
 void PlaceBeside(QWidget& w, const QWidget& opener) {

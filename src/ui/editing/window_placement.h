@@ -5,6 +5,7 @@
 // frame, so two windows placed side by side do not overlap.
 
 #include <QWidget>
+#include <string>
 
 namespace ventora::ui {
 
@@ -20,6 +21,7 @@ int WindowGap(const QWidget& w);
 int FrameWidth(const QWidget& w);
 int FrameHeight(const QWidget& w);
 int FrameTop(const QWidget& w);
+int FrameLeft(const QWidget& w);
 
 // Puts the window `w` beside `opener`, wholly on `opener`'s screen: to its
 // right where there is room, else to its left, else at the screen's right
@@ -27,8 +29,20 @@ int FrameTop(const QWidget& w);
 // top. A window larger than the screen is made to fit it.
 void PlaceBeside(QWidget& w, const QWidget& opener);
 
-// Moves the window's frame so that its left edge is at `x` / top at `y`.
+// Moves the window's frame so that its left edge is at `x` / top at `y`,
+// as near as the window stays wholly on its screen.
 void SetFrameLeft(QWidget& w, int x);
 void SetFrameTop(QWidget& w, int y);
+// Moves the window's frame to (x, y), or as near as it stays wholly on the
+// screen there.
+void MoveOnScreen(QWidget& w, int x, int y);
+// Sizes the window to `wanted`, or to the room its screen has.
+void ResizeToScreen(QWidget& w, QSize wanted);
+
+// The place of a window kept in the settings file `file` under `section`:
+// taken back only where the window lies wholly on a screen; false when there
+// is none to take.
+bool TakeKeptPlace(QWidget& w, const std::string& file, const char* section);
+void KeepPlace(const QWidget& w, const std::string& file, const char* section);
 
 }  // namespace ventora::ui

@@ -1,52 +1,59 @@
 #include "ui/help/help_window.h"
 
+#include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSplitter>
 #include <QStyle>
 #include <QTextCursor>
 #include <QVBoxLayout>
-#include <array>
 
+#include "ui/editing/window_placement.h"
 #include "ui/help/guide_anchors.h"
 
 namespace ventora::help {
 namespace {
 
-struct GuidePage {
-  const char* file;
-  const char* title;
-};
-
-// In reading order; the search goes through them in this order too.
-constexpr std::array<GuidePage, 10> kPages{{
-    {"index.md", "Contents"},
-    {"overview.md", "What Ventora computes"},
-    {"parameters.md", "The ten parameters"},
-    {"limits.md", "Table of limits"},
-    {"geometry.md", "Facades, coordinates, azimuth"},
-    {"editing.md", "Editing a job"},
-    {"results.md", "Report and workbook"},
-    {"messages.md", "Messages"},
-    {"command-line.md", "Command line, sweeps, exports"},
-    {"model-limits.md", "Limits of the model"},
-}};
-
 QUrl PageUrl(const QString& target) {
   return QUrl(QString(kGuideRoot) + target);
 }
 
-QString PageText(const char* file) {
-  QFile f(QString(":/guide/") + file);
+QString PageText(const QString& file) {
+  QFile f(":/guide/" + file);
   if (!f.open(QIODevice::ReadOnly)) return {};
   return QString::fromUtf8(f.readAll());
 }
 
+// A page's title: its first heading.
+QString PageTitle(const QString& file) {
+  static const QRegularExpression heading("^#\\s+(.+)$", QRegularExpression::MultilineOption);
+  const QRegularExpressionMatch m = heading.match(PageText(file));
+  return m.hasMatch() ? m.captured(1).trimmed() : file;
+}
+
 }  // namespace
+
+// The contents page first, then the pages in the order it links them, then
+// any page it does not link, by name.
+std::vector<GuidePage> GuidePages() {
+  QStringList files = QDir(":/guide").entryList({"*.md"}, QDir::Files, QDir::Name);
+  QStringList order{"index.md"};
+  static const QRegularExpression link("\\]\\(([\\w-]+\\.md)");
+  for (const QRegularExpressionMatch& m : link.globalMatch(PageText("index.md")))
+    if (!order.contains(m.captured(1))) order << m.captured(1);
+  for (const QString& file : files)
+    if (!order.contains(file)) order << file;
+  std::vector<GuidePage> pages;
+  for (const QString& file : order)
+    if (files.contains(file))
+      pages.push_back({file, file == "index.md" ? QString("Contents") : PageTitle(file)});
+  return pages;
+}
 
 void GuideBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type) {
   QTextBrowser::doSetSource(name, type);
@@ -91,15 +98,17 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   split->addWidget(contents_);
   split->addWidget(browser_);
   split->setStretchFactor(1, 1);
-  split->setSizes({200, 700});
+  // The list as wide as its longest title, so that no title is cut.
+  split->setSizes({contents_->sizeHintForColumn(0) + 2 * contents_->frameWidth() + 8, 700});
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(bar);
   layout->addWidget(split, 1);
-  resize(960, 720);
+  ui::ResizeToScreen(*this, QSize(960, 720));
 }
 
 void HelpWindow::BuildContents() {
-  for (const GuidePage& page : kPages) {
+  pages_ = GuidePages();
+  for (const GuidePage& page : pages_) {
     auto* item = new QListWidgetItem(page.title, contents_);
     item->setData(Qt::UserRole, QString(page.file));
   }
@@ -132,11 +141,11 @@ bool HelpWindow::Find(const QString& text) {
   if (browser_->find(text)) return true;
   const QString current = browser_->source().fileName();
   std::size_t at = 0;
-  while (at < kPages.size() && current != kPages[at].file)
+  while (at < pages_.size() && current != pages_[at].file)
     ++at;
   // The pages after this one, then from the first page round to this one.
-  for (std::size_t step = 1; step <= kPages.size(); ++step) {
-    const GuidePage& page = kPages[(at + step) % kPages.size()];
+  for (std::size_t step = 1; step <= pages_.size(); ++step) {
+    const GuidePage& page = pages_[(at + step) % pages_.size()];
     if (!PageText(page.file).contains(text, Qt::CaseInsensitive)) continue;
     Open(page.file);
     browser_->moveCursor(QTextCursor::Start);

@@ -3,8 +3,10 @@
 // into the program), their list, back and forward, and a search through
 // every page.
 
+#include <QString>
 #include <QTextBrowser>
 #include <QWidget>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -14,6 +16,15 @@ namespace ventora::help {
 
 // The resource folder that holds the guide's pages and pictures.
 inline constexpr const char* kGuideRoot = "qrc:/guide/";
+
+struct GuidePage {
+  QString file;
+  QString title;
+};
+
+// The guide's pages as built into the program, in reading order: the
+// contents page, then the pages in the order it links them.
+std::vector<GuidePage> GuidePages();
 
 // A text browser that reads the guide's Markdown pages and names their
 // headings, so that "page.md#heading" opens at the heading.
@@ -48,6 +59,7 @@ class HelpWindow : public QWidget {
   QListWidget* contents_;
   QLineEdit* search_;
   QLabel* status_;
+  std::vector<GuidePage> pages_;
 };
 
 }  // namespace ventora::help

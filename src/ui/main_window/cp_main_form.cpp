@@ -11,17 +11,25 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
+#include <QUndoStack>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "core/settings_file.h"
 #include "ui/app/cp_title.h"
 #include "ui/app/ui_resources.h"
+#include "ui/editing/window_placement.h"
 #include "ui/help/guide_help.h"
 #include "ui/main_window/help_menu.h"
 #include "ui/main_window/job_name_text.h"
-#include "ui/main_window/working_window.h"
+#include "ui/main_window/working.h"
 
 namespace ventora {
+namespace {
+
+constexpr const char* kPlaceSection = "main window";
+
+}  // namespace
 
 CPMainForm::CPMainForm(MainFormServices services, ScreenMetrics metrics, CpTitle* titleWindow,
                        QWidget* parent)
@@ -42,7 +50,10 @@ CPMainForm::CPMainForm(MainFormServices services, ScreenMetrics metrics, CpTitle
   connect(f1, &QShortcut::activated, this, [this] { help::OpenGuide(this, "index.md"); });
 }
 
-CPMainForm::~CPMainForm() = default;
+CPMainForm::~CPMainForm() {
+  // The history, a child, outlives this part of the window as it is torn down.
+  history_->disconnect(this);
+}
 
 QPushButton* CPMainForm::AddButton(const char* name, const char* caption, const char* tip) {
   auto* button = new QPushButton(QString::fromUtf8(caption), this);
@@ -137,7 +148,9 @@ void CPMainForm::LayOut() {
     if (grid[i] != nullptr) buttons->addWidget(grid[i], i / 5, i % 5);
 
   auto* layout = new QVBoxLayout(this);
-  layout->setMenuBar(AddFileMenu());
+  QMenuBar* bar = AddFileMenu();
+  AddEditMenu(bar);
+  layout->setMenuBar(bar);
   layout->setContentsMargins(18, 14, 18, 18);
   layout->setSpacing(12);
   layout->addLayout(header);
@@ -210,6 +223,13 @@ void CPMainForm::closeEvent(QCloseEvent* event) {
 void CPMainForm::RememberLastDir() {
   // A settings file that cannot be written costs only the remembered folder.
   if (!services_.settingsFile.empty()) SaveLastDir(services_.settingsFile);
+  ui::KeepPlace(*this, services_.settingsFile, kPlaceSection);
+}
+
+void CPMainForm::showEvent(QShowEvent* event) {
+  if (!std::exchange(placed_, true))
+    ui::TakeKeptPlace(*this, services_.settingsFile, kPlaceSection);
+  QWidget::showEvent(event);
 }
 
 void CPMainForm::ShowError(const std::string& text, MsgIcon icon) {

@@ -14,10 +14,12 @@
 #include "ui/app/screen_metrics.h"
 #include "ui/main_window/cpmap_last_run.h"
 
+class QAction;
 class QCheckBox;
 class QLabel;
 class QMenuBar;
 class QPushButton;
+class QUndoStack;
 
 namespace ventora {
 
@@ -65,6 +67,10 @@ class CPMainForm : public QWidget {
   NumberText& Numbers() const { return *services_.numbers; }
   bool Busy() const { return busy_; }
   const std::string& SettingsFile() const { return services_.settingsFile; }
+  // Every change to the job, for Undo and Redo; Open/New clears it.
+  QUndoStack& History() const { return *history_; }
+  QAction* UndoAction() const { return undo_; }
+  QAction* RedoAction() const { return redo_; }
 
   // Commands, as the buttons and the menu call them.
   void JobBtn_Click();
@@ -103,6 +109,9 @@ class CPMainForm : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // The first showing takes the place the window was left at, when it is on
+  // a screen.
+  void showEvent(QShowEvent* event) override;
 
  private:
   void BuildControls();
@@ -132,6 +141,8 @@ class CPMainForm : public QWidget {
   void KeepLoadedJob();
   void AddSweepButton();  // Sweep…: follows Run
   QMenuBar* AddFileMenu();
+  void AddEditMenu(QMenuBar* bar);
+  void HistoryMoved();
   // Cp against wind direction, after a sweep or for an element of the map.
   CpDirection& DirectionWindow();
   void ShowSweptDirections(const SweepDialog& dialog);
@@ -142,9 +153,13 @@ class CPMainForm : public QWidget {
   ScreenMetrics metrics_;
   JobDocument doc_;
   bool busy_ = false;
+  bool placed_ = false;
   CpTitle* title_ = nullptr;
   Working* working_ = nullptr;
   HelpMenu* helpMenu_ = nullptr;
+  QUndoStack* history_ = nullptr;
+  QAction* undo_ = nullptr;
+  QAction* redo_ = nullptr;
   CpMap* cpMap_ = nullptr;
   CpDirection* cpDirection_ = nullptr;
   std::optional<CompletedRun> lastRun_;

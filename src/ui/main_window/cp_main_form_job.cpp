@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPushButton>
+#include <QUndoStack>
 #include <filesystem>
 
 #include "core/job_file.h"
@@ -64,6 +65,7 @@ void CPMainForm::OpenJobPath(const std::string& path) {
   EditBtn_->setEnabled(true);
   UpdateOutputButton();
   ShowJobName();
+  History().clear();
   doc_.DataChanged = false;
   KeepLoadedJob();
   ShowResultState();
@@ -137,6 +139,7 @@ bool CPMainForm::WriteJobFile() {
     ShowError(e.what());
     return false;
   }
+  History().setClean();
   doc_.DataChanged = false;
   // Saving changes no result: Output stays as the results on disk allow.
   UpdateOutputButton();

@@ -7,7 +7,7 @@
 
 #include "ui/main_window/cp_main_form.h"
 #include "ui/main_window/outside_elements.h"
-#include "ui/main_window/working_window.h"
+#include "ui/main_window/working.h"
 
 namespace ventora {
 

@@ -10,8 +10,8 @@
 #include "ui/editing/window_placement.h"
 #include "ui/main_window/cp_main_form.h"
 #include "ui/main_window/enabled_mirror.h"
-#include "ui/pictures/cpmap_window.h"
-#include "ui/pictures/direction_window.h"
+#include "ui/pictures/cp_direction.h"
+#include "ui/pictures/cp_map.h"
 
 namespace ventora {
 void CPMainForm::AddMapButton() {

@@ -22,7 +22,9 @@
 #include "engine/pre_run_checks.h"
 #include "map/fitted_box_picture.h"
 #include "output/sweep/export_text.h"
+#include "ui/app/desktop_words.h"
 #include "ui/app/program_info.h"
+#include "ui/editing/window_placement.h"
 #include "ui/help/guide_help.h"
 
 namespace ventora {
@@ -34,7 +36,7 @@ class FittedBoxView : public QWidget {
  public:
   explicit FittedBoxView(QWidget* parent) : QWidget(parent) {
     setObjectName("ModelPicture");
-    setMinimumSize(720, 400);
+    setMinimumSize(360, 200);
   }
   void Show(const std::optional<Job>& job, const std::string& title) {
     job_ = job;
@@ -64,8 +66,9 @@ constexpr const char* kTitle = "From an EnergyPlus model";
 constexpr const char* kNoZone =
     "Tick at least one zone: the box is fitted to the exterior walls of the zones ticked.";
 
+// The summary's and the refusals' lines name this dialog's controls.
 QString Text(const std::string& text) {
-  return QString::fromStdString(text);
+  return QString::fromStdString(ui::DesktopWords(text));
 }
 
 // The boxes of the checks and the sweep, as lines in ventora-run's words.
@@ -111,7 +114,7 @@ ModelDialog::ModelDialog(std::shared_ptr<const idf::IdfFile> file, MessageSink& 
   BuildControls();
   FillZones();
   Refit();
-  resize(1320, 860);
+  ui::ResizeToScreen(*this, QSize(1320, 860));
 }
 
 QWidget* ModelDialog::BuildOptions() {
@@ -141,18 +144,18 @@ QWidget* ModelDialog::BuildOptions() {
   step_->setRange(10, 180);  // EnergyPlus takes at most 36 wind directions
   step_->setValue(static_cast<int>(kDefaultSweepStep));
   step_->setSuffix(" deg.");
-  tables_ = new QCheckBox("A table for every opening (--tables=all)", options);
+  tables_ = new QCheckBox("A table for every opening", options);
   tables_->setObjectName("ModelTables");
-  strict_ = new QCheckBox("Strict: write nothing that holds an implausible Cp (--strict)", options);
+  strict_ = new QCheckBox("Strict: write nothing that holds an implausible Cp", options);
   strict_->setObjectName("ModelStrict");
   auto* model = new QLabel(Text(file_->path), options);
   model->setTextInteractionFlags(Qt::TextSelectableByMouse);
   form->addRow("Model:", model);
-  form->addRow("&Fit (--fit):", fit_);
-  form->addRow("&Zones (--zones):", zones_);
-  form->addRow("&PAD (--pad):", pad_);
-  form->addRow("Sb&H (--sbh):", sbh_);
-  form->addRow("&Exponent VeEXP (--veexp):", veexp_);
+  form->addRow("&Fit:", fit_);
+  form->addRow("&Zones:", zones_);
+  form->addRow("&PAD:", pad_);
+  form->addRow("Sb&H:", sbh_);
+  form->addRow("&Exponent VeEXP:", veexp_);
   form->addRow("S&tep between wind directions:", step_);
   form->addRow("", tables_);
   form->addRow("", strict_);
@@ -169,7 +172,7 @@ void ModelDialog::BuildControls() {
   summary_ = new QPlainTextEdit(this);
   summary_->setObjectName("ModelSummary");
   summary_->setReadOnly(true);
-  summary_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  summary_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   summary_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   refusalLab_ = new QLabel(this);
   refusalLab_->setObjectName("ModelRefusal");
@@ -347,7 +350,7 @@ bool ModelDialog::SweepAndWrite() {
         why += "wind direction " + NumberString(d.AnWind) + " deg.: " + d.failure + "\n";
     why += std::string(e.what()) + "\nNothing was written.";
     refusalLab_->setText(Text(why));
-    messages_.Show(Message{kTitle, why, MsgIcon::Critical});
+    messages_.Show(Message{kTitle, ui::DesktopWords(why), MsgIcon::Critical});
     return false;
   }
   try {
@@ -363,15 +366,15 @@ bool ModelDialog::SweepAndWrite() {
   for (const std::string& w : files.warnings)
     notes += "\nwarning: " + w;
   if (!notes.empty()) {
-    messages_.Show(
-        Message{kTitle, "Written beside " + file_->path + "." + notes, MsgIcon::Exclamation});
+    messages_.Show(Message{kTitle, ui::DesktopWords("Written beside " + file_->path + "." + notes),
+                           MsgIcon::Exclamation});
   }
   return true;
 }
 
 void ModelDialog::accept() {
   if (!plan_) {
-    messages_.Show(Message{kTitle, refusal_, MsgIcon::Critical});
+    messages_.Show(Message{kTitle, ui::DesktopWords(refusal_), MsgIcon::Critical});
     return;
   }
   if (!ConfirmReplace() || !SweepAndWrite()) return;

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -13,7 +14,9 @@
 #include <QVBoxLayout>
 
 #include "output/sweep/export_checks.h"
+#include "output/sweep/export_formats.h"
 #include "output/sweep/modelica_export.h"
+#include "ui/app/desktop_words.h"
 #include "ui/app/program_info.h"
 #include "ui/help/guide_help.h"
 
@@ -76,7 +79,7 @@ void SweepDialog::BuildControls() {
   strict_->setObjectName("SweepStrict");
   strict_->setToolTip(
       "A Cp beyond the envelope of physically possible values keeps the export "
-      "from being written, as ventora-run --strict");
+      "from being written");
   contamFirst_ = new QSpinBox(options_);
   contamFirst_->setObjectName("SweepContamFirst");
   contamFirst_->setRange(1, 1000000);
@@ -98,7 +101,15 @@ void SweepDialog::BuildControls() {
   showCp_->setObjectName("SweepShowCp");
   showCp_->setChecked(true);
   form->addRow("", showCp_);
+  // The step is checked for the chosen format as it is typed.
+  stepNote_ = new QLabel(options_);
+  stepNote_->setObjectName("SweepStepNote");
+  stepNote_->setWordWrap(true);
+  stepNote_->setStyleSheet("QLabel#SweepStepNote { color: #8a1020; }");
+  form->insertRow(2, "", stepNote_);
+  connect(step_, &QSpinBox::valueChanged, this, &SweepDialog::CheckStep);
   connect(format_, &QComboBox::currentIndexChanged, this, &SweepDialog::FormatChosen);
+  connect(package_, &QLineEdit::textChanged, this, &SweepDialog::FollowDefaultFile);
 
   progress_ = new QProgressBar(this);
   progress_->setObjectName("SweepProgress");
@@ -145,11 +156,29 @@ void SweepDialog::FormatChosen() {
   form->setRowVisible(tables_, name == "energyplus");
   form->setRowVisible(contamFirst_, name == "contam");
   form->setRowVisible(package_, name == "modelica");
-  bool fileIsDefault = file_->text().isEmpty();
-  for (const FormatChoice& c : kChoices)
-    fileIsDefault = fileIsDefault || file_->text() == Text(DefaultSweepFile(jobName_, c.name));
-  if (fileIsDefault) file_->setText(Text(DefaultSweepFile(jobName_, name)));
+  FollowDefaultFile();
+  CheckStep();
   adjustSize();
+}
+
+void SweepDialog::CheckStep() {
+  const std::string error = ExportStepError(FormatName(), step_->value());
+  stepNote_->setText(Text(ui::DesktopWords(error)));
+  static_cast<QFormLayout*>(options_->layout())->setRowVisible(stepNote_, !error.empty());
+  ok_->setEnabled(error.empty() && !Running());
+}
+
+// The file a format is written to by default, as ventora-run names it: a
+// Modelica package's file follows the package's name. A file the user typed
+// stays.
+void SweepDialog::FollowDefaultFile() {
+  const std::string name = FormatName();
+  std::string package = package_->text().toStdString();
+  if (name != "modelica" || !ModelicaPackageError(package).empty()) package.clear();
+  if (file_->text().isEmpty() || file_->text() == defaultFile_) {
+    defaultFile_ = Text(ExportPath(*FindExportFormat(name), jobName_, package).string());
+    file_->setText(defaultFile_);
+  }
 }
 
 std::string SweepDialog::OptionsError() const {
@@ -181,7 +210,7 @@ SweepRequest SweepDialog::Request() const {
 void SweepDialog::accept() {
   if (Running()) return;
   if (const std::string error = OptionsError(); !error.empty()) {
-    messages_.Show(Message{kSweepTitle, error, MsgIcon::Critical});
+    messages_.Show(Message{kSweepTitle, ui::DesktopWords(error), MsgIcon::Critical});
     return;
   }
   Start();
@@ -202,11 +231,12 @@ void SweepDialog::Start() {
   progress_->show();
   SweepSetup setup;
   setup.cancel = &cancel_;
-  setup.progress = [this](std::size_t done, std::size_t total) {
+  setup.progress = [this, after = afterDirection_](std::size_t done, std::size_t total) {
     QMetaObject::invokeMethod(
         this,
         [this, done, total] { ShowProgress(static_cast<int>(done), static_cast<int>(total)); },
         Qt::QueuedConnection);
+    if (after) after(done);
   };
   // The worker writes outcome_ and error_ only; the window reads them once
   // the thread has finished.
@@ -238,11 +268,11 @@ void SweepDialog::Finish() {
     return;
   }
   if (!error_.empty()) {
-    messages_.Show(Message{kSweepTitle, error_, MsgIcon::Critical});
+    messages_.Show(Message{kSweepTitle, ui::DesktopWords(error_), MsgIcon::Critical});
   } else if (outcome_ && !outcome_->notes.empty()) {
     const std::string head = outcome_->Written() ? "Written: " + file_->text().toStdString() + "\n"
                                                  : "Nothing was written.\n";
-    messages_.Show(Message{kSweepTitle, head + JoinLines(outcome_->notes),
+    messages_.Show(Message{kSweepTitle, ui::DesktopWords(head + JoinLines(outcome_->notes)),
                            outcome_->Written() ? MsgIcon::Exclamation : MsgIcon::Critical});
   }
   QDialog::accept();

@@ -4,7 +4,9 @@
 // while it runs; Cancel stops between two wind directions and writes nothing.
 
 #include <QDialog>
+#include <QString>
 #include <atomic>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -36,6 +38,11 @@ class SweepDialog : public QDialog {
   const std::optional<SweepOutcome>& Outcome() const { return outcome_; }
   // Whether the user asked to see the Cp against wind direction afterwards.
   bool ShowCpAfterwards() const;
+  // Called on the worker thread once each wind direction is shown done and
+  // before the next begins, so a test can act at a known direction.
+  void SetAfterDirection(std::function<void(std::size_t done)> hook) {
+    afterDirection_ = std::move(hook);
+  }
 
   // OK: checks the options, then starts the sweep; the dialog closes when
   // it ends. Esc and Cancel stop a running sweep, else close the dialog.
@@ -51,6 +58,8 @@ class SweepDialog : public QDialog {
  private:
   void BuildControls();
   void FormatChosen();
+  void FollowDefaultFile();
+  void CheckStep();
   std::string FormatName() const;
   // Why the options cannot be swept, or empty.
   std::string OptionsError() const;
@@ -67,15 +76,18 @@ class SweepDialog : public QDialog {
   std::optional<SweepOutcome> outcome_;
   bool cancelled_ = false;
   std::string error_;  // an exception that ended the worker
+  std::function<void(std::size_t)> afterDirection_;
 
   QComboBox* format_ = nullptr;
   QSpinBox* step_ = nullptr;
+  QLabel* stepNote_ = nullptr;  // why the step does not suit the format
   QCheckBox* tables_ = nullptr;
   QCheckBox* strict_ = nullptr;
   QCheckBox* showCp_ = nullptr;
   QSpinBox* contamFirst_ = nullptr;
   QLineEdit* package_ = nullptr;
   QLineEdit* file_ = nullptr;
+  QString defaultFile_;  // the file last offered by default
   QProgressBar* progress_ = nullptr;
   QPushButton* ok_ = nullptr;
   QPushButton* cancelBtn_ = nullptr;

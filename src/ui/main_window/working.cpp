@@ -1,4 +1,4 @@
-#include "ui/main_window/working_window.h"
+#include "ui/main_window/working.h"
 #include "ui/app/ui_resources.h"
 
 #include <QCoreApplication>

@@ -1,0 +1,70 @@
+// Where the Cp map prints its values: only the values that would run into
+// another value or marker are left out, and more show as the map grows.
+#include <gtest/gtest.h>
+
+#include "map/cpmap_layout.h"
+
+namespace ventora {
+namespace {
+
+CpMarker Marker(int k, float X, float Z) {
+  CpMarker m;
+  m.iface = 1;
+  m.ielm = static_cast<std::int16_t>(k);
+  m.k = static_cast<std::int16_t>(k);
+  m.X = X;
+  m.Z = Z;
+  m.computedZ = Z;
+  m.Cp = 0.5f;
+  m.state = MarkerState::Computed;
+  return m;
+}
+
+// Wall 1 with ten markers crowded in a corner and four far apart.
+CpMapModel CrowdedWall() {
+  CpMapModel model;
+  for (int i = 0; i < kMapFacades; ++i) {
+    model.facades[i].iface = static_cast<std::int16_t>(i + 1);
+    model.facades[i].L = i % 2 == 0 ? 30 : 12;
+    model.facades[i].H = i == 4 ? 12 : 10;
+  }
+  int k = 0;
+  for (int i = 0; i < 10; ++i)
+    model.facades[0].markers.push_back(Marker(++k, 1 + 0.05f * i, 1 + 0.05f * i));
+  for (const auto& [X, Z] : {std::pair{8.f, 8.f}, {15.f, 5.f}, {22.f, 2.f}, {28.f, 8.f}})
+    model.facades[0].markers.push_back(Marker(++k, X, Z));
+  return model;
+}
+
+std::size_t Printed(const CpMapModel& model, const CpMapLayout& layout) {
+  std::vector<QRectF> boxes;
+  for (const CpMarker& m : model.facades[0].markers) {
+    if (!layout.ValueShown(m)) continue;
+    const QRectF box = layout.ValueBox(m);
+    for (const QRectF& other : boxes)
+      EXPECT_FALSE(box.intersects(other)) << m.k;
+    boxes.push_back(box);
+  }
+  return boxes.size();
+}
+
+TEST(CpMapValues, OnlyTheCrowdedValuesAreHiddenAndZoomShowsThemAgain) {
+  const CpMapModel model = CrowdedWall();
+  std::size_t before = 0;
+  for (const double zoom : {1.0, 4.0, 16.0, 64.0}) {
+    SCOPED_TRACE(zoom);
+    const CpMapLayout layout = LayOutCpMap(model, QSizeF(1000 * zoom, 700 * zoom));
+    for (std::size_t i = 10; i < 14; ++i)  // far apart: always printed
+      EXPECT_TRUE(layout.ValueShown(model.facades[0].markers[i]));
+    const std::size_t printed = Printed(model, layout);
+    EXPECT_EQ(printed + layout.hiddenValues.size(), 14u);
+    EXPECT_GE(printed, before);
+    before = printed;
+  }
+  EXPECT_LE(LayOutCpMap(model, QSizeF(1000, 700)).hiddenValues.size(), 10u);
+  EXPECT_GE(LayOutCpMap(model, QSizeF(1000, 700)).hiddenValues.size(), 8u);
+  EXPECT_TRUE(LayOutCpMap(model, QSizeF(64000, 44800)).hiddenValues.empty());
+}
+
+}  // namespace
+}  // namespace ventora
