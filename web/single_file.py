@@ -46,7 +46,7 @@ def main():
 
     page = re.sub(r'<script src="([a-z_]+\.js)"></script>', inline, page)
     page = page.replace("</body>", inert_surroundings(site) + "\n</body>")
-    if "src=" in page or "href=\"page.css\"" in page:
+    if '<script src="' in page or 'href="page.css"' in page:
         sys.exit("single_file.py: the page still refers to a file beside it")
     output.write_text(page, encoding="utf-8")
 

@@ -104,9 +104,10 @@ std::string SweepExportText(const SweepRequest& request, const SweptForExport& s
   return text;
 }
 
-SweepOutcome RunSweepExport(const SweepRequest& request, SweepSetup setup) {
+SweepExportMade MakeSweepExport(const SweepRequest& request, SweepSetup setup) {
   const ExportFormat& format = FormatOf(request);
-  SweepOutcome outcome;
+  SweepExportMade made;
+  SweepOutcome& outcome = made.outcome;
   NoteCollector collector(outcome.notes);
   if (setup.messages == nullptr) setup.messages = &collector;
   SweptForExport swept = SweepForExport(request, setup);
@@ -114,7 +115,7 @@ SweepOutcome RunSweepExport(const SweepRequest& request, SweepSetup setup) {
     outcome.notes.push_back(std::move(note));
   if (swept.outcome != RunOutcome::Completed) {
     outcome.outcome = swept.outcome;
-    return outcome;
+    return made;
   }
   ThrowIfCancelled(setup.cancel);  // a Cancel after the last direction still writes nothing
   // The profile formats sweep the building turned to azimuth 0: turned back.
@@ -122,19 +123,35 @@ SweepOutcome RunSweepExport(const SweepRequest& request, SweepSetup setup) {
       swept.sweep, swept.job, request.jobName, format.profiles ? swept.job.AzB : 0));
   std::string warning;
   try {
-    WriteExportFile(request.file, SweepExportText(request, swept, warning));
+    made.text = SweepExportText(request, swept, warning);
   } catch (const std::invalid_argument& e) {
     outcome.notes.push_back(e.what());  // the format, or strict mode, refuses the sweep
     outcome.outcome = RunOutcome::Refused;
-    return outcome;
+    return made;
   } catch (const std::exception& e) {
     outcome.notes.push_back(e.what());
+    return made;
+  }
+  if (!warning.empty()) made.warnings.push_back(warning);
+  if (!swept.fidelityWarning.empty())
+    made.warnings.push_back(Stem(request.jobName) + ": " + swept.fidelityWarning);
+  outcome.outcome = swept.sweep.AllCompleted() ? RunOutcome::Completed : RunOutcome::ValuesMissing;
+  return made;
+}
+
+SweepOutcome RunSweepExport(const SweepRequest& request, SweepSetup setup) {
+  SweepExportMade made = MakeSweepExport(request, std::move(setup));
+  SweepOutcome outcome = std::move(made.outcome);
+  if (!outcome.Written()) return outcome;
+  try {
+    WriteExportFile(request.file, made.text);
+  } catch (const std::exception& e) {
+    outcome.notes.push_back(e.what());
+    outcome.outcome = RunOutcome::SystemError;
     return outcome;
   }
-  if (!warning.empty()) outcome.notes.push_back("warning: " + warning);
-  if (!swept.fidelityWarning.empty())
-    outcome.notes.push_back("warning: " + Stem(request.jobName) + ": " + swept.fidelityWarning);
-  outcome.outcome = swept.sweep.AllCompleted() ? RunOutcome::Completed : RunOutcome::ValuesMissing;
+  for (const std::string& warning : made.warnings)
+    outcome.notes.push_back("warning: " + warning);
   return outcome;
 }
 

@@ -82,6 +82,22 @@ SweptForExport SweepForExport(const SweepRequest& request, const SweepSetup& set
 std::string SweepExportText(const SweepRequest& request, const SweptForExport& swept,
                             std::string& warning);
 
+// A sweep's export made and written nowhere, for a face that hands the file
+// to its user itself (the browser edition's download).
+struct SweepExportMade {
+  // As RunSweepExport's, but for the file and the warnings below: Written()
+  // when `text` holds the export.
+  SweepOutcome outcome;
+  std::string text;
+  // What to warn of once it is written: its Cp, how far its directions
+  // miss the model between them.
+  std::vector<std::string> warnings;
+};
+
+// Sweeps and makes the export's text, as RunSweepExport does before it
+// writes (`request.file` is not used). Throws Cancelled as RunSweepExport.
+SweepExportMade MakeSweepExport(const SweepRequest& request, SweepSetup setup);
+
 // Sweeps and writes `request.file`, replacing the old file only with a
 // whole new one: a sweep that is refused, stops, fails or is cancelled
 // leaves it as it was. The boxes go to `setup.messages`, or into the notes

@@ -7,14 +7,12 @@
 
 #include "core/parameter_limits.h"
 #include "core/portable_std.h"
+#include "engine/report_writer.h"
 
 namespace ventora {
 namespace {
 
 using limits::CpRole;
-
-// Cp of an element outside its facade, which the run does not compute.
-constexpr float kNotComputedCp = 10000;
 
 // The confidence ranges the run warns about, for the element's own facade:
 // its FAR and SAR, the job's RbH, VeEXP and (roof) Phi.

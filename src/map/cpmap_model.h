@@ -81,4 +81,16 @@ std::string AngleText(float degrees, char decimal);
 // side wall, computed with the leeward model.
 std::string FacadeWindText(const CpMapFacade& facade, char decimal);
 
+// "Roof (facade 5)" and such, and "Facade 1, gable" over a double slope's
+// gable wall: a facade's name over its drawing.
+std::string FacadeTitle(const CpMapFacade& facade, std::int16_t Islope);
+
+// "Facade 1, element 2 (no. 2)": an element's facade, its number there and
+// its running number.
+std::string ElementPlace(std::int16_t iface, std::int16_t ielm, std::int16_t k);
+// That, of a marker.
+std::string MarkerPlace(const CpMarker& marker);
+// That, with the marker's Cp or why it has none: the tooltip's first line.
+std::string MarkerText(const CpMarker& marker, char decimal);
+
 }  // namespace ventora

@@ -33,18 +33,6 @@ void SetFont(QPainter& p, double pixels, bool bold = false, bool italic = false)
   p.setFont(font);
 }
 
-std::string FacadeName(std::int16_t iface) {
-  if (AsFacade(iface) == Facade::Roof) return "Roof (facade 5)";
-  if (AsFacade(iface) == Facade::Floor) return "Floor (facade 6)";
-  return "Facade " + std::to_string(iface);
-}
-
-std::string FacadeTitle(const CpMapFacade& f, std::int16_t Islope) {
-  std::string name = FacadeName(f.iface);
-  if (Islope == 2 && IsGableWall(AsFacade(f.iface), Islope)) name += ", gable";
-  return name;
-}
-
 QPen RidgePen() {
   return QPen(QColor(0xb0, 0x1c, 0x2e), 2, Qt::DashLine);
 }
@@ -290,28 +278,6 @@ void PaintImplausibleMark(QPainter& p, QPointF c, double r) {
   const QPointF corners[] = {c + QPointF(0, -r), c + QPointF(r, 0), c + QPointF(0, r),
                              c + QPointF(-r, 0)};
   p.drawPolygon(corners, 4);
-}
-
-std::string ElementPlace(std::int16_t iface, std::int16_t ielm, std::int16_t k) {
-  return FacadeName(iface) + ", element " + std::to_string(ielm) + " (no. " + std::to_string(k) +
-         ")";
-}
-
-std::string MarkerPlace(const CpMarker& m) {
-  return ElementPlace(m.iface, m.ielm, m.k);
-}
-
-std::string MarkerText(const CpMarker& m, char decimal) {
-  const std::string where = MarkerPlace(m);
-  switch (m.state) {
-    case MarkerState::Computed:
-      return where + ": Cp " + CpText(m.Cp, decimal);
-    case MarkerState::OutsideFacade:
-      return where + ": outside the facade";
-    case MarkerState::NotComputed:
-      break;
-  }
-  return where + ": not computed";
 }
 
 void PaintCpMap(QPainter& p, const CpMapModel& m, const CpMapLayout& l, char decimal) {

@@ -14,8 +14,8 @@
 #include <memory>
 #include <vector>
 
+#include "map/chosen_colours.h"
 #include "map/cp_scale.h"
-#include "map/cpmap_colors.h"
 #include "output/compare/peer_comparison.h"
 #include "output/sweep/cp_by_direction.h"
 
@@ -40,9 +40,6 @@ struct DirectionPlot {
 // The automatic scale fits the chosen elements' values; `fixed` gives the
 // fixed one.
 CpScale DirectionScale(const DirectionPlot& plot, bool fixed);
-
-// The colour of the i-th chosen element: its line and its table column.
-Rgb ChosenColour(std::size_t i);
 
 struct DirectionPlotLayout {
   QRectF canvas;

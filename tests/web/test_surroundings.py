@@ -13,7 +13,6 @@ from selenium.webdriver.common.by import By
 
 import browser
 
-SITE = os.environ["VENTORA_WEB_SITE"]
 MAPS = os.path.join(os.environ["VENTORA_SOURCE"], "tests", "data", "surroundings")
 TABLES = os.path.join(MAPS, "browser")
 
@@ -24,21 +23,13 @@ def sites():
     return [pytest.param(*row, id=row[0]) for row in rows]
 
 
-@pytest.fixture(scope="module")
-def driver(tmp_path_factory):
-    d = browser.start(str(tmp_path_factory.mktemp("downloads")))
-    yield d
-    d.quit()
-
-
 @pytest.fixture
-def panel(driver):
+def panel(page):
     """The page opened afresh with its surroundings panel open and started."""
-    browser.open_page(driver, os.path.join(SITE, "ventora.html"))
-    assert not driver.execute_script("return typeof VentoraSurroundings !== 'undefined'")
-    driver.find_element(By.ID, "surroundings-open").click()
-    browser.wait(driver, lambda d: d.find_element(By.ID, "surroundings-compute").is_enabled())
-    return driver
+    assert not page.execute_script("return typeof VentoraSurroundings !== 'undefined'")
+    page.find_element(By.ID, "surroundings-open").click()
+    browser.wait(page, lambda d: d.find_element(By.ID, "surroundings-compute").is_enabled())
+    return page
 
 
 def drop(driver, path):
@@ -53,7 +44,8 @@ def drop(driver, path):
         document.getElementById("surroundings").dispatchEvent(
           new DragEvent("drop", {dataTransfer: transfer, bubbles: true, cancelable: true}));""",
         name, data)
-    browser.wait(driver, lambda d: d.find_element(By.ID, "surroundings-file-name").text == name)
+    browser.wait(driver, lambda d: d.find_element(By.ID, "surroundings-file-name")
+                 .get_attribute("data-name") == name)
 
 
 def fill(driver, values):

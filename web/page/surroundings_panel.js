@@ -35,7 +35,7 @@ window.Ventora = window.Ventora || {};
       <p id="surroundings-status" class="hint span" role="status"></p>
       <label for="surroundings-file">Footprints: GeoJSON or CityJSON</label>
       <span class="drop-target"><input type="file" id="surroundings-file"
-        accept=".geojson,.json"><span id="surroundings-file-name" class="hint">or drop it here</span></span>
+        accept=".geojson,.json"><span id="surroundings-file-name" class="hint">or drop it on this panel</span></span>
       ${fields}
       <label for="surroundings-sectors">Sectors</label>
       <input id="surroundings-sectors" inputmode="numeric" value="8">
@@ -171,7 +171,9 @@ window.Ventora = window.Ventora || {};
 
   async function choose(chosen) {
     file = { name: chosen.name, bytes: new Uint8Array(await chosen.arrayBuffer()) };
-    $("surroundings-file-name").textContent = chosen.name;
+    const name = $("surroundings-file-name");
+    name.textContent = `${Math.ceil(file.bytes.length / 1024)} kB read`;
+    name.dataset.name = chosen.name;
     if (read) read.footprints.delete();
     read = null;
     clear();
