@@ -220,6 +220,7 @@ window.Ventora = window.Ventora || {};
       $("surroundings-status").textContent = "";
       for (const b of busy) b.disabled = false;
     } catch (e) {
+      starting = null;  // the next opening tries again
       $("surroundings-status").textContent = `The surroundings' geometry did not start: ${e.message}`;
     }
   }
