@@ -220,18 +220,6 @@ PY
     run --from-idf box.idf --surroundings "$helsinki" --site $centre --pad 20 --sbh 10
     expect_refused "--pad and --sbh give PAD and SbH, which --surroundings computes"
     ;;
-  browser_sites)
-    # The tables the browser edition is held to are ventora-run's own.
-    while read -r name file site radius sectors crs height; do
-      [[ $name == \#* || -z $name ]] && continue
-      options=(--site "$site" --radius "$radius" --sectors "$sectors")
-      [[ $crs == - ]] || options+=(--crs "$crs")
-      [[ $height == - ]] || options+=(--default-height "$height")
-      run --surroundings "$maps/$file" "${options[@]}" --format=csv
-      expect_status 0
-      [[ $out == "$(cat "$maps/browser/$name.csv")" ]] || fail "$name: $out"
-    done <"$maps/browser/sites.txt"
-    ;;
   *)
     fail "unknown case"
     ;;

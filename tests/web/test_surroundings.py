@@ -1,12 +1,13 @@
 """The page's surroundings as a user gets them, in headless chromium: the
-shared footprint files dropped on the panel give ventora-run's table at each
-site of tests/data/surroundings/browser (its CSVs are ventora-run's, checked
-by the cli test browser_sites), OK puts the all-round values into the job,
-and a reference system the page does not carry is refused naming it and
-ventora-run. The module starts only when the panel is first opened."""
+shared footprint files dropped on the panel give ventora-run's table
+(--format=csv) at each site, OK puts the all-round values into the job, and
+damaged files and reference systems the page does not carry are refused in
+ventora-run's words. The module starts only when the panel is first opened."""
 
 import csv
+import io
 import os
+import subprocess
 
 import pytest
 from selenium.webdriver.common.by import By
@@ -14,13 +15,26 @@ from selenium.webdriver.common.by import By
 import browser
 
 MAPS = os.path.join(os.environ["VENTORA_SOURCE"], "tests", "data", "surroundings")
-TABLES = os.path.join(MAPS, "browser")
+VENTORA_RUN = os.environ["VENTORA_RUN"]
+
+# The shared files at the sites of ventora-run's own tests, with its options
+# ("-": not given).
+SITES = [
+    # name             file                          site               radius sectors crs     height
+    ("helsinki-centre", "helsinki-buildings.geojson", "24.9440,60.1680", "150", "8", "-", "-"),
+    ("helsinki-north", "helsinki-buildings.geojson", "24.942,60.172", "100", "4", "-", "9"),
+    ("delft", "delft.city.json", "84950,447540", "100", "8", "-", "-"),
+    ("den-haag", "DH_01_subs.city.json", "78650,457900", "50", "4", "EPSG:28992", "-"),
+]
 
 
-def sites():
-    with open(os.path.join(TABLES, "sites.txt"), encoding="utf-8") as f:
-        rows = [line.split() for line in f if line.strip() and not line.startswith("#")]
-    return [pytest.param(*row, id=row[0]) for row in rows]
+def ventora_runs_rows(file, site, radius, sectors, crs, height):
+    options = ["--site", site, "--radius", radius, "--sectors", sectors]
+    options += [] if crs == "-" else ["--crs", crs]
+    options += [] if height == "-" else ["--default-height", height]
+    done = subprocess.run([VENTORA_RUN, "--surroundings", os.path.join(MAPS, file), *options,
+                           "--format=csv"], capture_output=True, text=True, check=True)
+    return list(csv.reader(io.StringIO(done.stdout)))[1:]
 
 
 @pytest.fixture
@@ -61,15 +75,15 @@ def shown_rows(driver):
           (tr) => ({...tr.dataset}));""")
 
 
-@pytest.mark.parametrize("name,file,site,radius,sectors,crs,height", sites())
-def test_table_is_ventora_runs(panel, name, file, site, radius, sectors, crs, height):
+@pytest.mark.parametrize("file,site,radius,sectors,crs,height",
+                         [pytest.param(*row[1:], id=row[0]) for row in SITES])
+def test_table_is_ventora_runs(panel, file, site, radius, sectors, crs, height):
     drop(panel, os.path.join(MAPS, file))
     fill(panel, {"site": site, "radius": radius, "sectors": sectors,
                  "crs": "" if crs == "-" else crs, "default-height": "" if height == "-" else height})
     panel.find_element(By.ID, "surroundings-compute").click()
     browser.wait(panel, lambda d: len(shown_rows(d)) > 0)
-    with open(os.path.join(TABLES, name + ".csv"), encoding="utf-8") as f:
-        expected = list(csv.reader(f))[1:]
+    expected = ventora_runs_rows(file, site, radius, sectors, crs, height)
     got = shown_rows(panel)
     assert len(got) == len(expected)
     for row, want in zip(got, expected):

@@ -40,13 +40,15 @@ window.Ventora = window.Ventora || {};
       <label for="surroundings-sectors">Sectors</label>
       <input id="surroundings-sectors" inputmode="numeric" value="8">
       <menu><button type="button" id="surroundings-compute">Compute</button></menu>
-      <p id="surroundings-radius-used" class="span"></p>
-      <div class="span grid-frame"><table id="surroundings-table">
-        <thead><tr>${COLUMNS.map((c) => `<th scope="col">${c}</th>`).join("")}</tr></thead>
-        <tbody></tbody></table></div>
-      <p id="surroundings-notes" class="span message-text"></p>
       <menu><button type="button" id="surroundings-ok">OK</button>
         <button type="button" id="surroundings-close">Close</button></menu>
+      <div class="surroundings-results">
+        <p id="surroundings-radius-used"></p>
+        <div class="grid-frame"><table id="surroundings-table">
+          <thead><tr>${COLUMNS.map((c) => `<th scope="col">${c}</th>`).join("")}</tr></thead>
+          <tbody></tbody></table></div>
+        <p id="surroundings-notes" class="message-text"></p>
+      </div>
     </form>`;
   }
 
