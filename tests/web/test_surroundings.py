@@ -7,12 +7,16 @@ ventora-run's words. The module starts only when the panel is first opened."""
 import csv
 import io
 import os
+import re
+import shutil
 import subprocess
 
 import pytest
 from selenium.webdriver.common.by import By
 
 import browser
+from test_page import SOURCE, close_box
+from test_results import messages, page_text, sweep
 
 MAPS = os.path.join(os.environ["VENTORA_SOURCE"], "tests", "data", "surroundings")
 VENTORA_RUN = os.environ["VENTORA_RUN"]
@@ -135,3 +139,37 @@ def test_refused_as_ventora_run_refuses(panel, tmp_path, name, data, crs, said):
     if "carries" in said:
         assert "compute the surroundings with ventora-run --surroundings" in text
     assert shown_rows(panel) == []
+
+
+def test_a_sweep_gives_each_direction_its_sectors_values_as_ventora_run_does(panel, tmp_path):
+    job = os.path.join(SOURCE, "examples", "office-block.in")
+    for source in (job, os.path.join(MAPS, "helsinki-buildings.geojson")):
+        shutil.copy(source, tmp_path)
+    subprocess.run([VENTORA_RUN, "--surroundings", "helsinki-buildings.geojson", "--site",
+                    "24.942,60.172", "--radius", "100", "--sectors", "4", "--sweep=30",
+                    "--format=energyplus", "office-block.in"], cwd=tmp_path, check=True,
+                   capture_output=True, env={**os.environ, "LC_ALL": "C"})
+    panel.find_element(By.ID, "job-file").send_keys(job)
+    browser.wait(panel, lambda d: "Opened office-block.in." in messages(d))
+    panel.find_element(By.ID, "surroundings-open").click()
+    drop(panel, os.path.join(MAPS, "helsinki-buildings.geojson"))
+    fill(panel, {"site": "24.942,60.172", "radius": "100", "sectors": "4"})
+    panel.find_element(By.ID, "surroundings-ok").click()
+    browser.wait(panel, lambda d: not d.find_element(By.ID, "surroundings").is_displayed())
+    sweep(panel, "energyplus", 30)
+    browser.wait(panel, lambda d: any(m.startswith("Exported ") for m in messages(d)))
+    # The same file but for the last digit of some Cp: the page's geometry
+    # and GEOS round differently, and a sector's PAD may differ in its last
+    # bit as a float.
+    number = r"-?\d+\.\d+"
+    shown = page_text(panel, "export-text")
+    written = (tmp_path / "office-block.sweep.idf").read_bytes().decode()
+    def words(text):  # the text between the numbers, the padding after them aside
+        return [re.sub(r" +", " ", part) for part in re.split(number, text)]
+
+    assert words(shown) == words(written)
+    assert [float(v) for v in re.findall(number, shown)] == \
+        pytest.approx([float(v) for v in re.findall(number, written)], abs=1e-6)
+    # The CONTAM profiles take angles from each facade: no sectors there.
+    sweep(panel, "contam", 30)
+    assert "sectors go with CSV or EnergyPlus" in close_box(panel)

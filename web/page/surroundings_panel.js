@@ -162,6 +162,7 @@ window.Ventora = window.Ventora || {};
     job.PAD = result.PAD;
     job.SbH = result.SbH;
     page.takeJob(job);
+    Ventora.sweep.takeSurroundings(result.sweep, page.job());
     for (const line of result.lines) Ventora.messages.note(line);
     close();
   }

@@ -94,8 +94,9 @@ class Footprints {
 
   int Count() const { return static_cast<int>(set_->size()); }
 
-  // {rows, radius, notes, lines, PAD, SbH}: the answer, what ventora-run
-  // says of it, and the job's values after it; {error} when there is none.
+  // {rows, radius, notes, lines, PAD, SbH, sweep}: the answer, what
+  // ventora-run says of it, the job's values after it and what a sweep
+  // takes of it; {error} when there is none.
   val Surroundings(const val& fields, const val& page) const {
     Job job = JobOf(page);
     const Read<site::SurroundingsQuery> query = QueryOf(fields, job);
@@ -115,6 +116,12 @@ class Footprints {
     result.set("lines", TextList(applied.lines));
     result.set("PAD", job.PAD);
     result.set("SbH", job.SbH);
+    // What the page's sweep takes: each sector's values, the export's lines.
+    val sweep = val::object();
+    sweep.set("rows", result["rows"]);
+    sweep.set("allRoundSbH", applied.surroundings.allRoundSbH);
+    sweep.set("headerLines", TextList(applied.surroundings.headerLines));
+    result.set("sweep", sweep);
     return result;
   }
 
