@@ -44,7 +44,8 @@ def main():
           f"(median of {openings}; fastest {min(times):.0f} ms, slowest {max(times):.0f} ms)")
     wasm, script = (os.path.getsize(os.path.join(site, f"surroundings.{e}")) / 1e3
                     for e in ("wasm", "js"))
-    print(f"surroundings module (surroundings.wasm {wasm:.0f} kB, surroundings.js {script:.0f} kB): "
+    print(f"surroundings module (surroundings.wasm {wasm:.0f} kB, "
+          f"surroundings.js {script:.0f} kB): "
           f"started {statistics.median(surroundings):.0f} ms after the first Surroundings… "
           f"(median of {openings}; fastest {min(surroundings):.0f} ms, "
           f"slowest {max(surroundings):.0f} ms)")

@@ -24,7 +24,7 @@ VENTORA_RUN = os.environ["VENTORA_RUN"]
 # The shared files at the sites of ventora-run's own tests, with its options
 # ("-": not given).
 SITES = [
-    # name             file                          site               radius sectors crs     height
+    # name, file, site, radius, sectors, crs, default height
     ("helsinki-centre", "helsinki-buildings.geojson", "24.9440,60.1680", "150", "8", "-", "-"),
     ("helsinki-north", "helsinki-buildings.geojson", "24.942,60.172", "100", "4", "-", "9"),
     ("delft", "delft.city.json", "84950,447540", "100", "8", "-", "-"),
@@ -84,7 +84,8 @@ def shown_rows(driver):
 def test_table_is_ventora_runs(panel, file, site, radius, sectors, crs, height):
     drop(panel, os.path.join(MAPS, file))
     fill(panel, {"site": site, "radius": radius, "sectors": sectors,
-                 "crs": "" if crs == "-" else crs, "default-height": "" if height == "-" else height})
+                 "crs": "" if crs == "-" else crs,
+                 "default-height": "" if height == "-" else height})
     panel.find_element(By.ID, "surroundings-compute").click()
     browser.wait(panel, lambda d: len(shown_rows(d)) > 0)
     expected = ventora_runs_rows(file, site, radius, sectors, crs, height)
