@@ -32,8 +32,7 @@ class Links(html.parser.HTMLParser):
         href = dict(attrs).get("href")
         if tag == "a" and href:
             target = urllib.parse.urlparse(href)
-            # The guide's own pages; a note beside it (../scaling.md) is not one.
-            if not target.scheme and target.path.endswith(".md") and "/" not in target.path:
+            if not target.scheme and target.path.endswith(".md"):
                 self.pages.append(target.path)
         self._in_title = tag == "h1" and self.title is None
 
