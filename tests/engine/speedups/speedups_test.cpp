@@ -103,42 +103,5 @@ TEST(HeightPartCache, KeepsPartsPerFacadeAndHeight) {
   }
 }
 
-// A factor is evaluated once per wall, band, XL and angle, whatever the
-// height within the band.
-TEST(AlongFactorCache, EvaluatesOncePerWallBandPlaceAndAngle) {
-  struct Case {
-    const char* what;
-    int iface;
-    float angle;
-    float ZH;
-    float XL;
-    bool evaluated;
-  };
-  const Case cases[] = {
-      {"first", 1, 10, 0.15f, 0.3f, true},
-      {"another height of the band", 1, 10, 0.35f, 0.3f, false},
-      {"another place", 1, 10, 0.35f, 0.7f, true},
-      {"back to the first place", 1, 10, 0.15f, 0.3f, false},
-      {"another band", 1, 10, 0.75f, 0.3f, true},
-      {"another wall", 2, 10, 0.15f, 0.3f, true},
-      {"the first wall turned", 1, -10, 0.15f, 0.3f, true},
-      {"the first place at the old angle again", 1, 10, 0.15f, 0.3f, true},
-      {"the other wall kept its factors", 2, 10, 0.15f, 0.3f, false},
-  };
-  AlongFactorCache cache;
-  // Two bands, below and from ZH 0.6; the factor tells its inputs apart.
-  const auto band = [](float ZH) { return ZH < 0.6f ? 1 : 2; };
-  for (const Case& c : cases) {
-    int evaluations = 0;
-    const float factor = cache.Factor(c.iface, c.angle, c.ZH, c.XL, band, [&](int b) {
-      ++evaluations;
-      return static_cast<float>(c.iface * 1000 + b * 100) + c.angle + c.XL;
-    });
-    EXPECT_EQ(evaluations, c.evaluated ? 1 : 0) << c.what;
-    EXPECT_EQ(factor, static_cast<float>(c.iface * 1000 + band(c.ZH) * 100) + c.angle + c.XL)
-        << c.what;
-  }
-}
-
 }  // namespace
 }  // namespace ventora
