@@ -101,9 +101,8 @@ plain_csv)
   expect_status 0
   expect_out "$work/low-house.out.txt"$'\n'"$work/low-house.out.csv"
   expect_files low-house.in low-house.out.txt low-house.out.csv
+  # Its header is held to the guide's by the guide's tests.
   [[ $(lines "$work/low-house.out.csv") == 29 ]] || fail "not 28 element rows"
-  [[ $(head -n 1 "$work/low-house.out.csv") == $'Facade,Element,X (m),Z (wall) / Y (roof) (m),X/L,Z/H,Facade azimuth (deg),Facade angle to the wind (deg),Cp wind from 30 deg,Cp status\r' ]] ||
-    fail "header $(head -n 1 "$work/low-house.out.csv")"
   ;;
 strict)
   # Every input inside the confidence ranges, yet facade 4 gets a Cp near -9.4
