@@ -207,12 +207,10 @@ def test_a_step_the_format_refuses_is_refused_in_the_desktops_words(page):
 def test_the_help_holds_every_page_of_the_guide_with_its_pictures_and_finds_words(page):
     by_id(page, "help-open").click()
     titles = [a.text for a in page.find_elements(By.CSS_SELECTOR, "#help-pages a")]
-    # Every page of the guide, and what they link to beside it (the scaling note).
-    headings = set()
-    for name in glob.glob(os.path.join(SOURCE, "docs", "guide", "*.md")):
-        with open(name, encoding="utf-8") as f:
-            headings.add(next(line[2:].strip() for line in f if line.startswith("# ")))
-    assert headings <= set(titles) and "Ventora in a browser" in titles
+    # Every page of the guide, and the notes outside it that the guide links to.
+    pages = glob.glob(os.path.join(SOURCE, "docs", "guide", "*.md"))
+    headings = [open(p, encoding="utf-8").readline().lstrip("# ").strip() for p in pages]
+    assert set(headings) <= set(titles) and "Ventora in a browser" in titles
     page.find_element(By.LINK_TEXT, "The ten parameters").click()
     pictures = page.find_elements(By.CSS_SELECTOR, "#help-page img")
     assert pictures and all(page.execute_script("return arguments[0].naturalWidth > 0", p)
