@@ -1,14 +1,19 @@
-"""Every result and error of ventora pickles whole (test_district sends them
-through a Dask LocalCluster's worker processes)."""
+"""Every result and error of ventora pickles whole, and comes back equal from
+the worker processes of a Dask LocalCluster."""
 
 import pickle
+import sys
 
+import cloudpickle
 import numpy as np
 import pandas as pd
 import pytest
 
 import ventora
 from conftest import EXAMPLES
+
+cloudpickle.register_pickle_by_value(sys.modules[__name__])  # the workers need not find us
+pytestmark = pytest.mark.filterwarnings("ignore:make_current is deprecated")
 
 
 def computed(name):
@@ -61,3 +66,23 @@ LOCAL = computed("low-house.in")
 @pytest.mark.parametrize("kind", LOCAL)
 def test_pickles_whole(kind):
     assert same(pickle.loads(pickle.dumps(LOCAL[kind])), LOCAL[kind])
+
+
+def raises_run_error():
+    job = ventora.Job.read(EXAMPLES / "low-house.in")
+    job.PAD = 45
+    return ventora.sweep(job)
+
+
+def test_local_cluster_sends_results_and_errors_back():
+    from distributed import Client, LocalCluster
+    with LocalCluster(n_workers=2, threads_per_worker=1, processes=True,
+                      dashboard_address=None) as cluster, Client(cluster) as client:
+        futures = client.map(computed, ["low-house.in", "low-house.in"], pure=False)
+        for remote in client.gather(futures):
+            assert remote.keys() == LOCAL.keys()
+            for kind in LOCAL:
+                assert same(remote[kind], LOCAL[kind]), kind
+        with pytest.raises(ventora.RunError) as caught:
+            client.submit(raises_run_error).result()
+    assert same(caught.value, LOCAL["run error"])

@@ -101,13 +101,10 @@ def test_sweep_table_is_the_csv_and_carries_its_job(example_copy, tmp_path):
     job = ventora.Job.read(example_copy("low-house.in"))
     sweep = ventora.sweep(job, step=7.5)
     written = ventora.export(job, format="CSV", step=7.5, path=tmp_path / "s.csv")
-    header = [line for line in open(written) if line.startswith("#")]
-    assert "# Job: low-house\n" in header and "building height BdZ" in "".join(header)
-    from_file = pd.read_csv(written, comment="#")
+    from_file = pd.read_csv(written, comment="#")  # ventora-run's file: test_export_writes...
     table = sweep.to_pandas()
     assert list(table.columns) == list(from_file.columns)
     assert list(table.columns[:2]) == ["Facade", "Element"] and table.Facade.dtype.kind == "i"
-    assert list(table.columns[-2:]) == ["Cp wind from 352.5 deg", "Cp status"]
     numbers = table.columns[:-1]
     pd.testing.assert_frame_equal(table[numbers].astype("float32"),
                                   from_file[numbers].astype("float32"))
