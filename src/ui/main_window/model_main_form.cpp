@@ -51,7 +51,7 @@ void CPMainForm::OpenModelPath(const std::string& path) {
   MakeFolderCurrent(path);
   std::shared_ptr<const idf::IdfFile> file;
   try {
-    file = idf::ReadModel(path);
+    file = ReadModel(path);
   } catch (const idf::IdfError& e) {
     ShowError(e.what());
     return;
