@@ -17,16 +17,6 @@
 namespace ventora::testing {
 namespace {
 
-template <typename T = QWidget>
-T* In(QDialog* d, const char* name) {
-  return d->findChild<T*>(name);
-}
-
-void Key(QWidget* w, Qt::Key k, Qt::KeyboardModifiers mods = {}) {
-  w->setFocus(Qt::TabFocusReason);
-  QTest::keyClick(w, k, mods);
-}
-
 void TypeInto(QDialog* d, const char* field, const char* text) {
   auto* box = In<QLineEdit>(d, field);
   box->setFocus(Qt::TabFocusReason);
@@ -44,8 +34,7 @@ class UndoTest : public MainFormTest {
   void Open() {
     MakeForm();
     ui::ConnectEditing(*form);
-    job = WriteJob("house", SmallJob());
-    OpenThroughDialog(job);
+    OpenThroughDialog(WriteJob("house", SmallJob()));
   }
   QString UndoText() const { return form->UndoAction()->text(); }
   // A key pressed in the main window, in front as after the editing window closed.
@@ -54,8 +43,6 @@ class UndoTest : public MainFormTest {
     QTest::keyClick(form.get(), k, mods);
   }
   bool Stale() const { return !form->findChild<QLabel*>("StaleLab")->isHidden(); }
-
-  std::string job;
 };
 
 TEST_F(UndoTest, EachFieldIsAStepNamedInTheEditMenuAndUndoingAllLeavesTheJobAsSaved) {
@@ -99,7 +86,7 @@ TEST_F(UndoTest, EachFieldIsAStepNamedInTheEditMenuAndUndoingAllLeavesTheJobAsSa
   Press(Qt::Key_Z, Qt::ControlModifier);
   EXPECT_TRUE(form->isWindowModified());
   messages.answers = {MsgAnswer::No};  // "Data are changed! Save?"
-  OpenThroughDialog(job);
+  OpenThroughDialog(scratch / "house.in");
   EXPECT_EQ(form->History().count(), 0);
   EXPECT_FALSE(form->UndoAction()->isEnabled() || form->isWindowModified());
 }
