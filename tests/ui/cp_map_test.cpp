@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QLabel>
+#include <QStatusBar>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
@@ -157,6 +158,10 @@ TEST_F(MainFormTest, TheZoomAndTheFixedScaleStayWithTheirJob) {
   Click("MapBtn");
   EXPECT_EQ(map->ZoomFactor(), 1);
   EXPECT_FALSE(map->Model().scale.fixed || map->findChild<QCheckBox*>("FixedScale")->isChecked());
+  // Save picture… confirms the file in the window's status line.
+  const QString png = QString::fromStdString(scratch / "map.png");
+  ASSERT_TRUE(map->SavePicture(png));
+  EXPECT_EQ(map->findChild<QStatusBar*>("StatusBar")->currentMessage(), "Written: " + png);
 }
 
 // The sketch is drawn north up like the editor's plan: each wall where the

@@ -21,6 +21,7 @@ TEST_F(MainFormTest, ARunWritesTheReportOfTheChosenFormatAndOutputOpensItOrSaysW
   Click("RunBtn");
   EXPECT_TRUE(messages.shown.empty()) << messages.shown.front().text;
   EXPECT_FALSE(fs::exists(scratch / "tower.out.txt"));
+  EXPECT_EQ(StatusText(), "Written: " + (scratch / "tower.out.xls"));
   Click("VResBtn");
   EXPECT_EQ(opener.opened, std::vector<std::string>{scratch / "tower.out.xls"});
   opener.succeed = false;

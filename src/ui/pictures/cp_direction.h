@@ -20,6 +20,7 @@
 
 class QCheckBox;
 class QLabel;
+class QStatusBar;
 class QListWidget;
 class QRadioButton;
 class QTableView;
@@ -122,6 +123,7 @@ class CpDirection : public QWidget {
   QRadioButton* line_ = nullptr;
   QCheckBox* fixed_ = nullptr;
   QLabel* status_ = nullptr;
+  QStatusBar* written_ = nullptr;  // confirms a picture saved
 };
 
 }  // namespace ventora
