@@ -1,13 +1,15 @@
 // Cp against wind direction: after Sweep… and from a click on the Cp map the
 // window's table holds the sweep CSV's values for the elements chosen; the
-// toggle switches the plot; Save picture writes a PNG and an SVG that read
-// back.
+// toggle switches the plot, readable at 800 x 600; Save picture writes a PNG
+// and an SVG that read back.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPointer>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QSvgRenderer>
 #include <QTest>
 #include <cstdlib>
@@ -168,6 +170,32 @@ TEST_F(DirectionWindowTest, AClickOnTheMapShowsTheElementsCsvRow) {
   EXPECT_TRUE(messages.shown.empty());
 }
 
+// The heading, the line under it, the plot and the legend apart, the
+// heading wrapped whole into its place, the wind axis's labels apart.
+void ExpectReadable(const CpDirection& window) {
+  const DirectionPlotLayout& l = window.Canvas().Layout();
+  const bool line = window.Plot().kind == PlotKind::Line;
+  const QPointF corner(l.radius + 2.4 * l.fontPx, l.radius + 2.4 * l.fontPx);  // with its labels
+  const QRectF plot = line ? l.axes : QRectF(l.centre - corner, l.centre + corner);
+  EXPECT_GT(plot.width(), 150);
+  EXPECT_LE(l.title.bottom(), l.subtitle.top());
+  EXPECT_LT(l.subtitle.bottom(), plot.top());
+  EXPECT_FALSE(plot.intersects(l.legend));
+  EXPECT_TRUE(l.canvas.contains(l.legend));
+  QFont font;
+  font.setPixelSize(static_cast<int>(l.fontPx * 1.35));
+  font.setBold(true);
+  const QRectF heading =
+      QFontMetricsF(font).boundingRect(QRectF(0, 0, l.title.width(), 1e6), Qt::TextWordWrap,
+                                       DirectionPlotHeading(*window.Plot().data));
+  EXPECT_LE(heading.height(), l.title.height() + 1);
+  font.setPixelSize(static_cast<int>(l.fontPx));
+  if (line) {
+    EXPECT_GE(l.axes.width() * l.labelEvery / 360,
+              QFontMetricsF(font).horizontalAdvance("330\u00b0") + l.fontPx);
+  }
+}
+
 // Line and polar plots are different pictures of the same values; both
 // save as PNG and SVG, over an old file, leaving no temporary behind; a
 // folder that does not exist is refused in a box.
@@ -193,6 +221,12 @@ TEST_F(DirectionWindowTest, TheToggleSwitchesPlotsAndBothSaveAsPngAndSvg) {
   QTest::mouseClick(window->findChild<QRadioButton*>("PolarPlot"), Qt::LeftButton);
   EXPECT_EQ(window->Plot().kind, PlotKind::Polar);
   EXPECT_EQ(picture(), polar);
+  window->resize(800, 600);
+  for (const PlotKind kind : {PlotKind::Polar, PlotKind::Line}) {
+    window->SetKind(kind);
+    QCoreApplication::processEvents();
+    ExpectReadable(*window);
+  }
 
   const fs::path folder = scratch.path() / "pictures";
   fs::create_directory(folder);
@@ -204,6 +238,7 @@ TEST_F(DirectionWindowTest, TheToggleSwitchesPlotsAndBothSaveAsPngAndSvg) {
     EXPECT_EQ(QImage(png).size(), window->Canvas().size());
     EXPECT_TRUE(QSvgRenderer(svg).isValid());
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
+    EXPECT_EQ(window->findChild<QStatusBar*>("StatusBar")->currentMessage(), "Written: " + svg);
   }
   EXPECT_TRUE(messages.shown.empty());
   window->askSavePath = [&] { return QString::fromStdString((folder / "none" / "p").string()); };
