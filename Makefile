@@ -52,7 +52,8 @@ bench: deps
 	@if command -v valgrind >/dev/null; then echo "== bench/callgrind-startup.sh"; bash bench/callgrind-startup.sh build/release; \
 	 else echo "== bench/callgrind-startup.sh skipped: it needs valgrind (apt-get install valgrind)"; fi
 	@if [ -f build/web/ventora.html ]; then echo "== bench/web_start_bench.py"; /usr/bin/python3 bench/web_start_bench.py build/web; \
-	 else echo "== bench/web_start_bench.py skipped: make web first"; fi
+	 echo "== bench/web_sweep_bench.py"; /usr/bin/python3 bench/web_sweep_bench.py build/web build/release; \
+	 else echo "== bench/web_start_bench.py, web_sweep_bench.py skipped: make web first"; fi
 
 # The Debian package ventora_<version>_<arch>.deb, from a release in build/package.
 package: deps

@@ -1,6 +1,7 @@
 # The browser edition (the `web` preset, emscripten): the rooms the page
-# uses compiled to WebAssembly, the C++ tests of core and engine run under
-# Node, and the page itself in VENTORA_WEB_SITE.
+# uses compiled to WebAssembly (the use cases in commands and what they
+# need, the Cp map's content without Qt), the C++ tests of core and engine
+# run under Node, and the page itself in VENTORA_WEB_SITE.
 set(VENTORA_WEB_SITE ${CMAKE_BINARY_DIR}/site CACHE PATH "Where the page is built")
 
 # C++ exceptions carry the program's messages; they are off by default here.
@@ -10,6 +11,9 @@ target_link_options(ventora_options INTERFACE -fexceptions -sALLOW_MEMORY_GROWTH
 add_subdirectory(src/core)
 add_subdirectory(src/engine)
 add_subdirectory(src/output)
+add_subdirectory(src/idf)
+add_subdirectory(src/map)  # what its pictures show, without Qt
+add_subdirectory(src/commands)
 
 # GoogleTest from Debian's sources, compiled here; no threads in the tests.
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Screenshots of the browser edition for the guide and the README: an
-example job at 1366 x 768 in the light theme and on a 390-pixel-wide phone
-in the dark theme, in headless chromium.
+"""Screenshots of the browser edition for the guide and the README, in
+headless chromium: an example job at 1366 x 768 and on a 390-pixel-wide
+phone, each in the light and the dark theme, and at 1366 x 768 its Cp map
+and its sweep's plot.
 
   /usr/bin/python3 web/screenshots.py build/web docs/images
 """
@@ -13,28 +14,53 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 import browser  # noqa: E402  (the browser tests' start-up, shared)
 from selenium.webdriver.common.by import By  # noqa: E402
 
-SHOTS = [("web-1366x768.png", 1366, 768, False, False), ("web-phone-dark.png", 390, 844, True, True)]
+# name, width, height, dark, phone, what is shown: None (the job) or a tab
+SHOTS = [("web-1366x768.png", 1366, 768, False, False, None),
+         ("web-1366x768-dark.png", 1366, 768, True, False, None),
+         ("web-phone.png", 390, 844, False, True, None),
+         ("web-phone-dark.png", 390, 844, True, True, None),
+         ("web-cpmap.png", 1366, 768, False, False, "tab-map"),
+         ("web-sweep.png", 1366, 768, False, False, "tab-sweep")]
+
+
+def shoot(driver, site, source, images, shot):
+    name, width, height, dark, phone, tab = shot
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+        "width": width, "height": height, "deviceScaleFactor": 1, "mobile": phone})
+    browser.open_page(driver, os.path.join(site, "ventora.html"))
+    driver.find_element(By.ID, "job-file").send_keys(
+        os.path.abspath(os.path.join(source, "examples", "office-block.in")))
+    browser.wait(driver, lambda d: "Opened" in d.find_element(By.ID, "messages").text)
+    if dark:
+        driver.find_element(By.ID, "theme").click()
+    driver.find_element(By.CSS_SELECTOR, '[data-facade="2"]').click()
+    driver.find_element(By.ID, "run").click()
+    browser.wait(driver, lambda d: "Run of" in d.find_element(By.ID, "messages").text)
+    if tab is None:
+        driver.execute_script("window.scrollTo(0, 0)")
+    else:
+        driver.find_element(By.ID, tab).click()
+        if tab == "tab-sweep":
+            driver.find_element(By.ID, "sweep").click()
+            browser.wait(driver, lambda d: "Exported" in d.find_element(By.ID, "messages").text)
+        driver.execute_script("document.querySelector('.results').scrollIntoView()")
+    driver.save_screenshot(os.path.join(images, name))
 
 
 def main():
     site, images = sys.argv[1], sys.argv[2]
     source = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
-    driver = browser.start(images)
+    downloads = os.path.join(images, ".downloads")
+    driver = browser.start(downloads)
     try:
-        for name, width, height, dark, mobile in SHOTS:
-            driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-                "width": width, "height": height, "deviceScaleFactor": 1, "mobile": mobile})
-            browser.open_page(driver, os.path.join(site, "ventora.html"))
-            driver.find_element(By.ID, "job-file").send_keys(
-                os.path.abspath(os.path.join(source, "examples", "office-block.in")))
-            browser.wait(driver, lambda d: "Opened" in d.find_element(By.ID, "messages").text)
-            if dark:
-                driver.find_element(By.ID, "theme").click()
-            driver.find_element(By.CSS_SELECTOR, '[data-facade="2"]').click()
-            driver.execute_script("window.scrollTo(0, 0)")
-            driver.save_screenshot(os.path.join(images, name))
+        for shot in SHOTS:
+            shoot(driver, site, source, images, shot)
     finally:
         driver.quit()
+        for name in os.listdir(downloads) if os.path.isdir(downloads) else []:
+            os.remove(os.path.join(downloads, name))
+        if os.path.isdir(downloads):
+            os.rmdir(downloads)
 
 
 if __name__ == "__main__":

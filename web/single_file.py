@@ -35,7 +35,7 @@ def main():
         return script(engine if name == "engine.js" else (site / name).read_text(encoding="utf-8"))
 
     page = re.sub(r'<script src="([a-z_]+\.js)"></script>', inline, page)
-    if "src=" in page or "href=\"page.css\"" in page:
+    if '<script src="' in page or 'href="page.css"' in page:
         sys.exit("single_file.py: the page still refers to a file beside it")
     output.write_text(page, encoding="utf-8")
 

@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Draws the guide's picture of where the fitted curves misbehave: the
 head-on windward Cp at the middle of a wall over PAD x RbH and PAD x FAR,
-computed by Ventora itself, with the envelope of possible Cp drawn in.
+computed by Ventora itself, with the envelope of possible Cp drawn in (its
+low bound 0 where the middle of the wall stands above the surroundings,
+RbH above 2).
 
     PYTHONPATH=build/dev/python /usr/bin/python3 docs/guide/implausible_cp_picture.py \\
         [src/ui/pictures/drawings/implausible_cp.svg]
@@ -21,7 +23,7 @@ import ventora  # noqa: E402
 HEIGHT = 20.0  # m; the ratios are what counts
 EXPONENT = 0.25
 LOW, HIGH = -0.7, 1.0  # the windward wall's envelope (core/cp_envelope.h)
-TROUBLED_PAD = (15.0, 30.0)  # the special rows 17.5 to 25 and the interpolation beside them
+LOW_ABOVE = 0.0  # its low bound above the surroundings
 
 
 def head_on_cp(pad, rbh, far, sar):
@@ -51,15 +53,14 @@ def hatch(ax, x, y, outside, spacing=0.035, samples=600):
         ax.plot(xs, ys, color="k", linewidth=0.6)
 
 
-def panel(ax, x, y, cp, ylabel, title):
+def panel(ax, x, y, cp, rbh, ylabel, title):
     shown = np.clip(cp, -3, 3)
     image = ax.pcolormesh(x, y, shown, cmap="RdBu_r", vmin=-3, vmax=3, shading="auto",
                           rasterized=True)
-    lines = ax.contour(x, y, cp, levels=[LOW, HIGH], colors="k", linewidths=1.4)
-    ax.clabel(lines, fmt={LOW: "-0.7", HIGH: "+1.0"}, fontsize=8)
-    hatch(ax, x, y, (cp < LOW) | (cp > HIGH))
-    for pad in TROUBLED_PAD:
-        ax.axvline(pad, color="k", linestyle="--", linewidth=0.8)
+    lines = ax.contour(x, y, cp, levels=[LOW, LOW_ABOVE, HIGH], colors="k", linewidths=1.0)
+    ax.clabel(lines, fmt={LOW: "-0.7", LOW_ABOVE: "0", HIGH: "+1.0"}, fontsize=8)
+    low = np.where(rbh > 2, LOW_ABOVE, LOW)  # mid-height above SbH: Bdz / 2 > Bdz / RbH
+    hatch(ax, x, y, (cp < low) | (cp > HIGH))
     ax.set_xlabel("PAD (%)")
     ax.set_ylabel(ylabel)
     ax.set_title(title, fontsize=10)
@@ -76,12 +77,14 @@ def main():
     P2, F = np.meshgrid(pad, far)
     by_far = head_on_cp(P2, 2.8, F, 1.6)
     fig, axes = plt.subplots(1, 2, figsize=(10, 4.2), constrained_layout=True)
-    panel(axes[0], pad, rbh, by_rbh, "RbH", "FAR 1.8, SAR 1.6")
-    image = panel(axes[1], pad, far, by_far, "FAR", "RbH 2.8, SAR 1.6")
+    panel(axes[0], pad, rbh, by_rbh, R, "RbH", "FAR 1.8, SAR 1.6")
+    axes[0].axhline(2, color="k", linestyle=":", linewidth=0.8)
+    image = panel(axes[1], pad, far, by_far, np.full_like(by_far, 2.8), "FAR",
+                  "RbH 2.8, SAR 1.6")
     bar = fig.colorbar(image, ax=axes, shrink=0.9)
     bar.set_label("head-on windward Cp at mid-height (shown within -3..3)")
-    fig.suptitle("Hatched: beyond the envelope of possible Cp for a windward wall "
-                 "(-0.7 to +1.0); dashed: PAD 15 and 30", fontsize=10)
+    fig.suptitle("Hatched: beyond the envelope of possible Cp for a windward wall (-0.7 to "
+                 "+1.0; 0 to +1.0 above the surroundings, RbH above 2, dotted)", fontsize=10)
     fig.savefig(out, metadata={"Date": None})
 
 

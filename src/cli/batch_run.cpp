@@ -48,21 +48,6 @@ const char* VerdictWord(int status) {
   }
 }
 
-// 1 above 2 above 3 above 0.
-int Severity(int status) {
-  switch (status) {
-    case kExitSystemError:
-      return 3;
-    case kExitStopped:
-    case kNotRun:
-      return 2;
-    case kExitValuesMissing:
-      return 1;
-    default:
-      return 0;
-  }
-}
-
 std::size_t ElementsOf(const CliOptions& one) {
   std::ostringstream ignored;
   const std::optional<LoadedJob> loaded = LoadJobFile(one, ignored);
@@ -171,7 +156,7 @@ class Batch {
     }
     out_ << summary << std::flush;
     progress_.JobDone();
-    if (Severity(end.status) > Severity(worst_))
+    if (ExitSeverity(end.status) > ExitSeverity(worst_))
       worst_ = end.status == kNotRun ? kExitStopped : end.status;
   }
 
@@ -204,6 +189,20 @@ std::string ContamClash(const CliOptions& options) {
 }
 
 }  // namespace
+
+int ExitSeverity(int status) {
+  switch (status) {
+    case kExitSystemError:
+      return 3;
+    case kExitStopped:
+    case kNotRun:
+      return 2;
+    case kExitValuesMissing:
+      return 1;
+    default:
+      return 0;
+  }
+}
 
 int RunBatch(const CliOptions& options, std::ostream& out, std::ostream& err,
              const BatchSetup& setup) {

@@ -23,4 +23,8 @@ struct BatchSetup {
 int RunBatch(const CliOptions& options, std::ostream& out, std::ostream& err,
              const BatchSetup& setup);
 
+// How bad an exit status is, for the worst of several: 1, then 2, then 3,
+// then 0.
+int ExitSeverity(int status);
+
 }  // namespace ventora::cli

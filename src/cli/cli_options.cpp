@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "context_options.h"
 #include "export_options.h"
 #include "from_idf.h"
 #include "guide_location.h"
@@ -86,6 +87,8 @@ ParsedOptions ParseOptions(const std::vector<std::string>& allArgs) {
     } else if (!onlyOperands && arg.starts_with("--map=")) {
       options.mapFile = arg.substr(6);
       if (std::string bad = CheckMapFileName(options.mapFile); !bad.empty()) return Fail(bad);
+    } else if (!onlyOperands && IsContextOption(arg)) {
+      if (std::string bad = ParseContextOption(arg, options); !bad.empty()) return Fail(bad);
     } else if (!onlyOperands && IsExportOption(arg)) {
       if (std::string bad = ParseExportOption(arg, options); !bad.empty()) return Fail(bad);
     } else if (!onlyOperands && TakeValueOption(arg, i + 1 < args.size() ? &args[i + 1] : nullptr,
@@ -113,6 +116,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& allArgs) {
   if (options.jobs.empty() && options.jobsFrom.empty())
     return options.surroundings.Given() ? ParsedOptions{options, ""}
                                         : Fail("no job given (see --help)");
+  if (std::string error = CheckContextOptions(options); !error.empty()) return Fail(error);
   if (std::string error = CheckExportOptions(options); !error.empty()) return Fail(error);
   if (options.sweepStep != 0 && !options.mapFile.empty())
     return Fail("--map draws one run and cannot go with --sweep");
@@ -132,6 +136,7 @@ std::string UsageText() {
          "       ventora-run [--xls] [-j N] --format=csv JOB...\n"
          "       ventora-run [-j N] --sweep[=STEP] [--format=FORMAT] [OPTIONS] JOB...\n"
          "       ventora-run --sweep[=STEP] --format=energyplus [OPTIONS] JOB...\n"
+         "       ventora-run --compare[=STEP] [--format=csv] JOB...\n"
          "       ventora-run [options] --jobs-from FILE|- [JOB...]\n"
          "       ventora-run --from-idf MODEL.idf --pad PAD --sbh SBH [--veexp E] [--sweep=STEP]\n"
          "                   [--fit=box|enclosing] [--zones NAME,...]\n"
@@ -183,6 +188,20 @@ std::string UsageText() {
          "               modelica    PACKAGE.mo beside the job: a package of Outside_CpData\n"
          "                           parameters per element and its wind speed modifier\n"
          "                           Cs (STEP divides 360)\n"
+         "             Every export's header says how far a linear interpolation\n"
+         "             between its directions misses the model at the worst element\n"
+         "             and whole degree, and warns above 0.1 with the step that\n"
+         "             brings it below\n"
+         "  --spread   add the model's own spread of each element to the CSV (a run's\n"
+         "             JOB.out.csv, which it then writes, or --sweep's with --format=csv):\n"
+         "             Cp low and Cp high, the lowest and highest Cp within 5 degrees\n"
+         "             of the wind direction (1-degree steps) and, on a flat roof, of\n"
+         "             the same point of the building entered from its next wall; the\n"
+         "             status names what sets a spread wider than 0.2\n"
+         "  --compare[=STEP]\n"
+         "             write JOB.compare.csv: each wall's mean Cp at the wind directions\n"
+         "             AzB, AzB+STEP ... (15 when not given) beside Swami and Chandra's,\n"
+         "             the AIVC's and EN 1991-1-4's values, with their sources\n"
          "  --contam-first=N\n"
          "             number the CONTAM profiles from N (to add them to a project that\n"
          "             has N-1), not from 1\n"

@@ -1,7 +1,8 @@
 #pragma once
 // The command line of ventora-run: [--xls] [--format=csv] [--map=FILE] JOB...,
 // --sweep[=STEP] [--format=FORMAT] [export options] JOB..., --jobs-from FILE,
-// -j N, --from-idf MODEL [options], --help, --version.
+// -j N, --from-idf MODEL [options], --spread, --compare[=STEP] JOB...,
+// --help, --version.
 
 #include <optional>
 #include <string>
@@ -25,6 +26,8 @@ struct CliOptions {
   std::string modelicaPackage;    // --modelica-package=NAME; empty: from the job's name
   bool allTables = false;         // --tables=all: every EnergyPlus element as a Table:Lookup
   bool strict = false;            // --strict: write no export that holds an implausible Cp
+  bool spread = false;            // --spread: Cp low and Cp high in the CSV
+  int compareStep = 0;            // --compare[=STEP]: the walls beside the published methods
   std::string output;             // --output=FILE: the fragment of several EnergyPlus jobs
   std::optional<double> boundaryLayer;   // --boundary-layer=M: the site profile's delta
   std::string fromIdf;                   // --from-idf MODEL: the EnergyPlus model to take Cp to

@@ -52,9 +52,12 @@ int RunEnergyPlusSweeps(const CliOptions& options, std::ostream& out, std::ostre
       path,
       [&] {
         ExportInfo info = CliExportInfo(options);
-        for (const SweptJob& s : swept)
+        for (const SweptJob& s : swept) {
           info.notes.insert(info.notes.end(), s.loaded.surroundings.headerLines.begin(),
                             s.loaded.surroundings.headerLines.end());
+          for (const std::string& line : s.swept.fidelity)
+            info.notes.push_back(swept.size() > 1 ? s.stem + ": " + line : line);
+        }
         return EnergyPlusFragment(jobs, info, settings);
       },
       err);
@@ -65,6 +68,8 @@ int RunEnergyPlusSweeps(const CliOptions& options, std::ostream& out, std::ostre
   for (const SweptJob& s : swept) {
     const std::string warning = EnergyPlusCpWarning(s.swept.sweep, settings);
     if (!warning.empty()) err << "ventora-run: warning: " << s.stem << ": " << warning << '\n';
+    if (!s.swept.fidelityWarning.empty())
+      err << "ventora-run: warning: " << s.stem << ": " << s.swept.fidelityWarning << '\n';
   }
   out << path.string() << '\n';
   return kExitCompleted;

@@ -9,6 +9,7 @@
 
 #include "batch_run.h"
 #include "cli_options.h"
+#include "compare_job_file.h"
 #include "core/cancellation.h"
 #include "from_idf.h"
 #include "interrupt.h"
@@ -46,6 +47,7 @@ int Dispatch(const CliOptions& options) {
   if (!options.fromIdf.empty()) return RunFromIdf(options, std::cout, std::cerr);
   if (options.surroundings.Given() && options.jobs.empty())
     return PrintSurroundings(options, std::cout, std::cerr);
+  if (options.compareStep != 0) return RunCompareFiles(options, std::cout, std::cerr);
   // Several jobs' EnergyPlus sweeps make one fragment with one direction array.
   if (options.sweepStep != 0 && options.format == "energyplus")
     return RunSweepFile(options, std::cout, std::cerr);

@@ -34,7 +34,7 @@ int WriteRunCsv(const std::string& jobName, const Job& job, const RunResult& run
     }
   }
   try {
-    WriteExportFile(RunCsvPath(jobName), RunCsv(run, job));
+    WriteExportFile(RunCsvPath(jobName), RunCsv(run, job, setup.spread));
   } catch (const std::runtime_error& e) {
     err << "ventora-run: " << e.what() << '\n';
     return kExitSystemError;

@@ -5,9 +5,11 @@
 #include <filesystem>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "core/job.h"
 #include "engine/run_calculation.h"
+#include "output/sweep/element_spread.h"
 
 namespace ventora::cli {
 
@@ -19,6 +21,8 @@ bool DeleteRunCsv(const std::string& jobName, std::ostream& err);
 struct RunCsvSetup {
   int status = 0;       // the run's exit status
   bool strict = false;  // --strict: no CSV when a Cp is implausible
+  // --spread: each element's Cp low and Cp high; null: none.
+  const std::vector<ElementSpread>* spread = nullptr;
 };
 
 // Writes the CSV and prints its path; gives the run's status, the stopped

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <utility>
 
+#include "commands/compare_methods.h"
 #include "energyplus_jobs_file.h"
 #include "from_idf.h"
 #include "output/open_report.h"
@@ -31,6 +32,10 @@ bool IdentityOf(const fs::path& path, FileIdentity& identity) {
 }
 
 void AddJobOutputs(const CliOptions& options, const std::string& jobName, RunFiles& files) {
+  if (options.compareStep != 0) {
+    files.outputs.push_back(ComparisonPath(jobName));
+    return;
+  }
   if (options.sweepStep != 0) {
     files.outputs.push_back(SweepOutputPath(jobName, options));
     return;

@@ -5,6 +5,7 @@
 #include <system_error>
 #include <vector>
 
+#include "commands/cp_spread.h"
 #include "commands/run_job.h"
 #include "core/cancellation.h"
 #include "core/job_file.h"
@@ -73,6 +74,16 @@ bool WriteMapOfRun(const fs::path& mapFile, const Job& job, const RunResult& run
   return true;
 }
 
+// --spread: the spread at the job's own wind direction.
+std::vector<ElementSpread> SpreadOfRun(const Job& job, std::ostream& err) {
+  SweepSetup setup;
+  setup.cancel = InterruptFlag();
+  CpSpread spread = SpreadAround(job, {job.AnWind}, setup);
+  for (const std::string& note : spread.notes)
+    err << "ventora-run: no spread from the labelling: " << note << '\n';
+  return std::move(spread.directions.front().elements);
+}
+
 }  // namespace
 
 std::optional<LoadedJob> LoadJobFile(const CliOptions& options, std::ostream& err) {
@@ -135,8 +146,12 @@ JobOutcome RunJob(const CliOptions& options, std::ostream& out, std::ostream& er
   ThrowIfCancelled(InterruptFlag());
   if (status == kExitCompleted || status == kExitValuesMissing) {
     out << ReportPath(jobName, setup.form).string() << '\n';
-    if (options.format == "csv")
-      status = WriteRunCsv(jobName, loaded->job, result.run, {status, options.strict}, out, err);
+    if (options.format == "csv") {
+      std::vector<ElementSpread> spread;
+      if (options.spread) spread = SpreadOfRun(loaded->job, err);
+      status = WriteRunCsv(jobName, loaded->job, result.run,
+                           {status, options.strict, options.spread ? &spread : nullptr}, out, err);
+    }
   }
   const std::size_t elements = result.run.elements.size();
   if (mapFile.empty() || status == kExitSystemError) return {status, elements};

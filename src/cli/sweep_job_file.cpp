@@ -40,6 +40,7 @@ SweepRequest RequestOf(const CliOptions& options, const LoadedJob& loaded) {
   request.checkFirst = true;
   request.locale = loaded.numbers.Locale();
   request.surroundings = loaded.surroundings;
+  request.spread = options.spread;
   return request;
 }
 
@@ -51,6 +52,8 @@ int WriteExport(const SweptJob& swept, const CliOptions& options, std::ostream& 
       request.file, [&] { return SweepExportText(request, swept.swept, warning); }, err);
   if (status != kExitCompleted) return status;
   if (!warning.empty()) err << "ventora-run: warning: " << warning << '\n';
+  if (!swept.swept.fidelityWarning.empty())
+    err << "ventora-run: warning: " << swept.stem << ": " << swept.swept.fidelityWarning << '\n';
   out << request.file.string() << '\n';
   return swept.swept.sweep.AllCompleted() ? kExitCompleted : kExitValuesMissing;
 }

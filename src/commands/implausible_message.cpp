@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/number_format.h"
+#include "engine/troubled_region.h"
 
 namespace ventora {
 namespace {
@@ -47,11 +48,8 @@ std::string ImplausibleRunMessage(const Job& job, const RunResult& result,
   if (low.element != nullptr) text += " lowest " + Where(low, locale) + ";";
   if (high.element != nullptr) text += " highest " + Where(high, locale) + ";";
   text.back() = '.';
-  const std::string inputs =
-      MisbehavingInputs(job, result.geometry, [&locale](float v) { return Short(v, locale); });
-  text += inputs.empty()
-              ? " No input lies where the fitted curves are known to misbehave."
-              : " The inputs lie where the model's fitted curves misbehave: " + inputs + ".";
+  text += " " + troubled::RegionSentence(job, result.geometry,
+                                         [&locale](float v) { return Short(v, locale); });
   return text +
          " The values are kept as computed and marked implausible; see \"Where the fitted "
          "curves misbehave\" in the guide.";

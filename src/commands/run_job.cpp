@@ -1,11 +1,14 @@
 #include "commands/run_job.h"
 
 #include <exception>
+#include <functional>
+#include <memory>
 #include <system_error>
 
 #include "commands/implausible_message.h"
 #include "core/replace_file.h"
 #include "engine/pre_run_checks.h"
+#include "output/text_report_writer.h"
 
 namespace ventora {
 namespace {
@@ -27,6 +30,28 @@ bool DeleteOldResults(const std::string& jobName, MessageSink& messages) {
     }
   }
   return true;
+}
+
+using OpenReportFunction = std::function<std::unique_ptr<ReportWriter>()>;
+
+// The run of a job that passed the checks, and what its end means.
+void RunChecked(const Job& job, MessageSink& messages, const RunCommandSetup& setup,
+                OpenReportFunction openReport, RunCommandResult& result) {
+  RunContext ctx;
+  ctx.messages = &messages;
+  RunSetup run;
+  run.openReport = std::move(openReport);
+  run.jobName = setup.jobName;
+  run.dateText = FormatReportDate(setup.now, setup.months);
+  try {
+    result.run = RunCalculation(job, ctx, run);
+  } catch (const std::exception& e) {
+    // One message, the one that says what failed.
+    ShowError(messages, e.what());
+    return;
+  }
+  result.outcome = TakeRunVerdict(result.run.verdict, messages);
+  ShowImplausible(job, result.run, setup.locale, messages);
 }
 
 }  // namespace
@@ -54,21 +79,23 @@ RunCommandResult RunJobCommand(Job& job, MessageSink& messages, const RunCommand
     return result;
   }
   if (keep && !DeleteOldResults(setup.jobName, messages)) return result;
-  RunContext ctx;
-  ctx.messages = &messages;
-  RunSetup run;
-  run.openReport = [&setup] { return OpenReport(setup.form, setup.jobName, setup.locale); };
-  run.jobName = setup.jobName;
-  run.dateText = FormatReportDate(setup.now, setup.months);
-  try {
-    result.run = RunCalculation(job, ctx, run);
-  } catch (const std::exception& e) {
-    // One message, the one that says what failed.
-    ShowError(messages, e.what());
+  RunChecked(
+      job, messages, setup,
+      [&setup] { return OpenReport(setup.form, setup.jobName, setup.locale); }, result);
+  return result;
+}
+
+RunCommandResult RunJobToText(Job& job, MessageSink& messages, const RunCommandSetup& setup,
+                              std::string& report) {
+  RunCommandResult result;
+  report.clear();
+  if (!PassesPreRunChecks(job, messages, setup.locale)) {
+    result.outcome = RunOutcome::Refused;
     return result;
   }
-  result.outcome = TakeRunVerdict(result.run.verdict, messages);
-  ShowImplausible(job, result.run, setup.locale, messages);
+  RunChecked(
+      job, messages, setup,
+      [&] { return std::make_unique<TextReportWriter>(report, setup.locale); }, result);
   return result;
 }
 

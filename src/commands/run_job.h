@@ -51,4 +51,10 @@ RunOutcome TakeRunVerdict(RunVerdict verdict, MessageSink& messages);
 // document does in the desktop program.
 RunCommandResult RunJobCommand(Job& job, MessageSink& messages, const RunCommandSetup& setup);
 
+// The same run for a face without files (the browser edition): it neither
+// deletes nor writes a file, and the text report (whatever `setup.form`
+// says) goes into `report`, left empty when the run did not start.
+RunCommandResult RunJobToText(Job& job, MessageSink& messages, const RunCommandSetup& setup,
+                              std::string& report);
+
 }  // namespace ventora

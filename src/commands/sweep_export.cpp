@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "commands/cp_spread.h"
+#include "commands/export_fidelity.h"
 #include "commands/run_job.h"
 #include "core/cancellation.h"
 #include "core/messages.h"
@@ -54,10 +56,24 @@ SweptForExport SweepForExport(const SweepRequest& request, const SweepSetup& set
   SweepSetup sweepSetup = setup;
   if (request.surroundings.rows.size() > 1)
     sweepSetup.atDirection = [&s = request.surroundings](Job& j) { SetSectorValues(s, j); };
-  swept.sweep = RunWindSweep(ExportSweepJob(format, swept.job),
-                             ExportDirections(format, request.settings.step), sweepSetup);
+  const int step = request.settings.step;
+  FaithfulSweep faithful =
+      SweepFaithfully(format, ExportSweepJob(format, swept.job), ExportDirections(format, step),
+                      step, format.profiles ? swept.job.AzB : 0, sweepSetup);
+  swept.sweep = std::move(faithful.sweep);
+  swept.fidelity = std::move(faithful.lines);
+  swept.fidelityWarning = std::move(faithful.warning);
   // The profile sweep turns the building to AzB 0 (see ProfileSweepJob).
   swept.notes = StoppedDirectionNotes(swept.sweep, format.profiles);
+  if (request.spread && swept.sweep.AnyCompleted()) {
+    std::vector<float> directions;
+    for (const SweepDirection& d : swept.sweep.directions)
+      directions.push_back(d.AnWind);
+    CpSpread spread = SpreadAround(swept.job, directions, sweepSetup);
+    swept.spread = std::move(spread.directions);
+    for (std::string& note : spread.notes)
+      swept.notes.push_back("no spread from the labelling: " + note);
+  }
   if (!swept.sweep.AnyCompleted()) {
     swept.notes.push_back("no wind direction could be computed; nothing was written");
     swept.outcome = RunOutcome::Stopped;
@@ -71,21 +87,27 @@ std::string SweepExportText(const SweepRequest& request, const SweptForExport& s
                             std::string& warning) {
   const WindSweep& sweep = swept.sweep;
   const std::string stem = Stem(request.jobName);
-  if (request.format != "energyplus")
-    return FormatOf(request).text(sweep, swept.job, stem, request.settings, warning);
+  ExportInfo info = request.settings.info;
+  info.notes.insert(info.notes.end(), swept.fidelity.begin(), swept.fidelity.end());
+  if (request.format != "energyplus") {
+    ExportSettings settings = request.settings;
+    settings.info = info;
+    if (request.spread) settings.spread = &swept.spread;
+    return FormatOf(request).text(sweep, swept.job, stem, settings, warning);
+  }
   // EnergyPlus through the fragment of its jobs (here one), as several
   // jobs' sweeps go into one model.
   const EnergyPlusSettings settings{request.allTables, request.settings.strict};
-  std::string text =
-      EnergyPlusFragment({JobSweep{sweep, swept.job, stem}}, request.settings.info, settings);
+  std::string text = EnergyPlusFragment({JobSweep{sweep, swept.job, stem}}, info, settings);
   warning = EnergyPlusCpWarning(sweep, settings);
   if (!warning.empty()) warning = stem + ": " + warning;
   return text;
 }
 
-SweepOutcome RunSweepExport(const SweepRequest& request, SweepSetup setup) {
+SweepExportMade MakeSweepExport(const SweepRequest& request, SweepSetup setup) {
   const ExportFormat& format = FormatOf(request);
-  SweepOutcome outcome;
+  SweepExportMade made;
+  SweepOutcome& outcome = made.outcome;
   NoteCollector collector(outcome.notes);
   if (setup.messages == nullptr) setup.messages = &collector;
   SweptForExport swept = SweepForExport(request, setup);
@@ -93,7 +115,7 @@ SweepOutcome RunSweepExport(const SweepRequest& request, SweepSetup setup) {
     outcome.notes.push_back(std::move(note));
   if (swept.outcome != RunOutcome::Completed) {
     outcome.outcome = swept.outcome;
-    return outcome;
+    return made;
   }
   ThrowIfCancelled(setup.cancel);  // a Cancel after the last direction still writes nothing
   // The profile formats sweep the building turned to azimuth 0: turned back.
@@ -101,17 +123,35 @@ SweepOutcome RunSweepExport(const SweepRequest& request, SweepSetup setup) {
       swept.sweep, swept.job, request.jobName, format.profiles ? swept.job.AzB : 0));
   std::string warning;
   try {
-    WriteExportFile(request.file, SweepExportText(request, swept, warning));
+    made.text = SweepExportText(request, swept, warning);
   } catch (const std::invalid_argument& e) {
     outcome.notes.push_back(e.what());  // the format, or strict mode, refuses the sweep
     outcome.outcome = RunOutcome::Refused;
-    return outcome;
+    return made;
   } catch (const std::exception& e) {
     outcome.notes.push_back(e.what());
+    return made;
+  }
+  if (!warning.empty()) made.warnings.push_back(warning);
+  if (!swept.fidelityWarning.empty())
+    made.warnings.push_back(Stem(request.jobName) + ": " + swept.fidelityWarning);
+  outcome.outcome = swept.sweep.AllCompleted() ? RunOutcome::Completed : RunOutcome::ValuesMissing;
+  return made;
+}
+
+SweepOutcome RunSweepExport(const SweepRequest& request, SweepSetup setup) {
+  SweepExportMade made = MakeSweepExport(request, std::move(setup));
+  SweepOutcome outcome = std::move(made.outcome);
+  if (!outcome.Written()) return outcome;
+  try {
+    WriteExportFile(request.file, made.text);
+  } catch (const std::exception& e) {
+    outcome.notes.push_back(e.what());
+    outcome.outcome = RunOutcome::SystemError;
     return outcome;
   }
-  if (!warning.empty()) outcome.notes.push_back("warning: " + warning);
-  outcome.outcome = swept.sweep.AllCompleted() ? RunOutcome::Completed : RunOutcome::ValuesMissing;
+  for (const std::string& warning : made.warnings)
+    outcome.notes.push_back("warning: " + warning);
   return outcome;
 }
 

@@ -16,6 +16,7 @@
 #include "core/job.h"
 #include "core/number_locale.h"
 #include "output/sweep/cp_by_direction.h"
+#include "output/sweep/element_spread.h"
 #include "output/sweep/export_formats.h"
 #include "output/sweep/wind_sweep.h"
 
@@ -35,6 +36,8 @@ struct SweepRequest {
   // Sectors of the surroundings: each direction takes the values of the
   // sector its wind blows from.
   AppliedSurroundings surroundings;
+  // The CSV: each element's spread at each direction (cp_spread.h).
+  bool spread = false;
 };
 
 // A job swept for a format, not yet written.
@@ -42,7 +45,12 @@ struct SweptForExport {
   RunOutcome outcome = RunOutcome::SystemError;  // Completed when there is something to write
   Job job;                                       // as the checks left it
   WindSweep sweep;
-  std::vector<std::string> notes;  // each stopped direction, or why nothing can be written
+  std::vector<std::string> notes;       // each stopped direction, or why nothing can be written
+  std::vector<DirectionSpread> spread;  // when asked: one per direction of the sweep
+  // How far the export's directions miss the model between them: its
+  // header's lines, and the warning among them (export_fidelity.h).
+  std::vector<std::string> fidelity;
+  std::string fidelityWarning;
 };
 
 struct SweepOutcome {
@@ -73,6 +81,22 @@ SweptForExport SweepForExport(const SweepRequest& request, const SweepSetup& set
 // does not suit the format or, in strict mode, holds an implausible Cp.
 std::string SweepExportText(const SweepRequest& request, const SweptForExport& swept,
                             std::string& warning);
+
+// A sweep's export made and written nowhere, for a face that hands the file
+// to its user itself (the browser edition's download).
+struct SweepExportMade {
+  // As RunSweepExport's, but for the file and the warnings below: Written()
+  // when `text` holds the export.
+  SweepOutcome outcome;
+  std::string text;
+  // What to warn of once it is written: its Cp, how far its directions
+  // miss the model between them.
+  std::vector<std::string> warnings;
+};
+
+// Sweeps and makes the export's text, as RunSweepExport does before it
+// writes (`request.file` is not used). Throws Cancelled as RunSweepExport.
+SweepExportMade MakeSweepExport(const SweepRequest& request, SweepSetup setup);
 
 // Sweeps and writes `request.file`, replacing the old file only with a
 // whole new one: a sweep that is refused, stops, fails or is cancelled

@@ -4,6 +4,13 @@
 // every bound. The model's fitted curves can leave it inside their own
 // confidence ranges; the run keeps such values as computed and flags them.
 // The guide's page "Where the fitted curves misbehave" prints this table.
+//
+// The codes' coefficients are design values, not mean Cp at U(BdZ): EN
+// 1991-1-4's cpe multiply the peak velocity pressure, ASCE 7's Cp a
+// gust-based one. Where the pressure follows the approaching wind (a
+// windward wall) they are close to the mean; in separated flow (side walls,
+// roof edges) cpe,1 is a local peak, so a bound taken from it is generous
+// and flags only values no building has.
 
 #include <array>
 #include <cstdint>
@@ -13,11 +20,12 @@
 namespace ventora::limits {
 
 enum class CpRole : std::uint8_t {
-  WindwardWall,     // a wall with the wind within kWindwardWallAngle of its normal
-  OtherWall,        // a wall in side or leeward wind
-  FlatRoof,         // Islope 0
-  SingleSlopeRoof,  // Islope 1
-  DoubleSlopeRoof,  // Islope 2
+  WindwardWall,       // a wall with the wind within kWindwardWallAngle of its normal
+  WindwardWallAbove,  // the same, at a height above the surrounding buildings
+  OtherWall,          // a wall in side or leeward wind
+  FlatRoof,           // Islope 0
+  SingleSlopeRoof,    // Islope 1
+  DoubleSlopeRoof,    // Islope 2
 };
 
 struct CpBound {
@@ -39,16 +47,25 @@ inline constexpr float kWindwardWallAngle = 45;
 // cpe,1 over 1 m2); a mean local Cp does not go beyond the cpe,1 of the
 // strongest zone a facade of that role has. Bounds are those values, never
 // narrowed, so that only what no code or wind tunnel gives is flagged.
-inline constexpr std::array<CpEnvelope, 5> kCpEnvelope{{
+inline constexpr std::array<CpEnvelope, 6> kCpEnvelope{{
     {CpRole::WindwardWall,
      "windward wall",
      {-0.7f,
-      "EN 1991-1-4 Table 7.1 zone E (leeward wall) cpe,10 -0.7: a windward wall sheltered by an "
-      "upwind building lies at most in that building's wake (Hussain and Lee 1980, skimming "
-      "flow in dense arrays)"},
+      "EN 1991-1-4 Table 7.1 zone E (leeward wall) cpe,10 -0.7 for h/d of 5 or more (-0.5 at "
+      "h/d 1): a windward wall sheltered by an upwind building lies at most in that "
+      "building's wake (Hussain and Lee 1980, skimming flow in dense arrays)"},
      {1.0f,
       "EN 1991-1-4 Table 7.1 zone D cpe,1 +1.0; ASCE 7 Figure 27.3-1 windward wall 0.8: no "
       "mean pressure beyond the stagnation pressure of the wind at the building's height"}},
+    {CpRole::WindwardWallAbove,
+     "windward wall above the surroundings",
+     {0.0f,
+      "the part of a wall that rises above the surrounding roofs meets the approaching wind "
+      "unsheltered, as an isolated building's windward wall does: EN 1991-1-4 Table 7.1 zone D "
+      "+0.7 to +0.8 at every h/d, ASCE 7 Figure 27.3-1 windward wall +0.8; skimming flow, "
+      "which can make a windward Cp slightly negative, lies below the array's height (Hussain "
+      "and Lee 1980; Bowen 1976, a block 50 to 300 ft high among 50 ft roughness)"},
+     {1.0f, "as for a windward wall"}},
     {CpRole::OtherWall,
      "side or leeward wall",
      {-1.4f,
@@ -61,12 +78,18 @@ inline constexpr std::array<CpEnvelope, 5> kCpEnvelope{{
      {0.2f, "EN 1991-1-4 Table 7.2 zone I cpe,10 and cpe,1 +0.2"}},
     {CpRole::SingleSlopeRoof,
      "single-slope roof",
-     {-2.9f, "EN 1991-1-4 Table 7.3b zone Fup cpe,1 -2.9 (pitch 15 to 30 degrees, wind along)"},
-     {0.8f, "EN 1991-1-4 Table 7.3a zones F to H cpe +0.7 to +0.8 (steep windward slope)"}},
+     {-2.9f,
+      "EN 1991-1-4 Table 7.3b zone Fup cpe,1 -2.9 (pitch 15 to 30 degrees, wind parallel to "
+      "the eaves)"},
+     {0.8f,
+      "EN 1991-1-4 Table 7.3a zones F to H: +0.7 at pitches 30 to 60 degrees, +0.8 only at 75 "
+      "degrees (beyond the accepted tilt): the bound keeps 0.1 beyond the code"}},
     {CpRole::DoubleSlopeRoof,
      "double-slope roof",
      {-2.5f, "EN 1991-1-4 Table 7.4a zone F cpe,1 -2.5 (pitch 5 degrees, windward eaves)"},
-     {0.8f, "EN 1991-1-4 Table 7.4a zones F to H cpe +0.7 to +0.8 (steep windward slope)"}},
+     {0.8f,
+      "EN 1991-1-4 Table 7.4a zones F to H: +0.7 at pitches 30 to 60 degrees, +0.8 only at 75 "
+      "degrees (beyond the accepted tilt): the bound keeps 0.1 beyond the code"}},
 }};
 
 constexpr const CpEnvelope& EnvelopeOf(CpRole role) {
@@ -76,22 +99,16 @@ constexpr const CpEnvelope& EnvelopeOf(CpRole role) {
 static_assert(EnvelopeOf(CpRole::DoubleSlopeRoof).role == CpRole::DoubleSlopeRoof,
               "the table is in the order of the roles");
 
-// The role of a wall whose normal makes `angle` degrees with the wind.
-constexpr CpRole WallRole(float angle) {
-  return angle >= -kWindwardWallAngle && angle <= kWindwardWallAngle ? CpRole::WindwardWall
-                                                                     : CpRole::OtherWall;
+// The role of a wall whose normal makes `angle` degrees with the wind, at a
+// height above the surrounding buildings or not.
+constexpr CpRole WallRole(float angle, bool aboveSurroundings) {
+  if (!(angle >= -kWindwardWallAngle && angle <= kWindwardWallAngle)) return CpRole::OtherWall;
+  return aboveSurroundings ? CpRole::WindwardWallAbove : CpRole::WindwardWall;
 }
 
 constexpr CpRole RoofRole(std::int16_t Islope) {
   return Islope == 1 ? CpRole::SingleSlopeRoof
                      : (Islope == 2 ? CpRole::DoubleSlopeRoof : CpRole::FlatRoof);
 }
-
-// Where the windward FAR and SAR factors' fitted curves go wild: the PAD
-// rows 17.5 to 25 take their root-form sums as they are, which turn strongly
-// negative once the ratio passes about 1.5; the lookup interpolates them
-// into every PAD between the rows beside them, 15 and 30.
-inline constexpr Range kMisbehavingPAD{15, End::Open, 30, End::Open};
-inline constexpr float kMisbehavingRatio = 1.5f;
 
 }  // namespace ventora::limits

@@ -3,17 +3,16 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 #include "core/parameter_limits.h"
 #include "core/portable_std.h"
+#include "engine/report_writer.h"
 
 namespace ventora {
 namespace {
 
 using limits::CpRole;
-
-// Cp of an element outside its facade, which the run does not compute.
-constexpr float kNotComputedCp = 10000;
 
 // The confidence ranges the run warns about, for the element's own facade:
 // its FAR and SAR, the job's RbH, VeEXP and (roof) Phi.
@@ -28,8 +27,10 @@ std::uint8_t FacadeOutside(const Job& job, const FacadeGeometry& g, int iface) {
   return bits;
 }
 
-CpRole RoleOf(const Job& job, const FacadeGeometry& g, int iface) {
-  return IsWall(AsFacade(iface)) ? limits::WallRole(g.FacadeAngle[iface])
+// A wall's role also depends on the element's height: above the
+// surroundings a windward wall meets the approaching wind unsheltered.
+CpRole RoleOf(const Job& job, const FacadeGeometry& g, int iface, bool aboveSurroundings) {
+  return IsWall(AsFacade(iface)) ? limits::WallRole(g.FacadeAngle[iface], aboveSurroundings)
                                  : limits::RoofRole(job.Islope);
 }
 
@@ -50,16 +51,24 @@ std::string Joined(const std::vector<std::string>& parts) {
 
 // Everything but the Cp and the height is the same for a whole facade: the
 // statuses its elements can have are made once, so an element's costs a copy
-// and two comparisons.
+// and a few comparisons.
+struct RoleFacts {
+  float low = 0;  // the role's envelope
+  float high = 0;
+  ElementStatus inside;   // within the envelope, at its own height
+  ElementStatus clamped;  // within the envelope, computed within the wall band
+};
+
 struct FacadeFacts {
   bool wall = false;
   std::size_t first = 0;  // running number of the facade's first element, less one
   float H = 0;
-  float low = 0;  // the role's envelope
-  float high = 0;
+  // An element higher than this (m) plays the `above` role: the surrounding
+  // buildings' height on a windward wall, else never.
+  float surroundings = std::numeric_limits<float>::infinity();
   ElementStatus notComputed;
-  ElementStatus inside;   // within the envelope, at its own height
-  ElementStatus clamped;  // within the envelope, computed within the wall band
+  RoleFacts below;
+  RoleFacts above;
 };
 
 ElementStatus Computed(CpRole role, std::uint8_t outside) {
@@ -67,28 +76,35 @@ ElementStatus Computed(CpRole role, std::uint8_t outside) {
           outside, false};
 }
 
-FacadeFacts FactsOf(const Job& job, const FacadeGeometry& geometry, int iface, std::size_t first) {
-  const CpRole role = RoleOf(job, geometry, iface);
+RoleFacts RoleFactsOf(CpRole role, std::uint8_t outside) {
   const limits::CpEnvelope& envelope = limits::EnvelopeOf(role);
-  const std::uint8_t outside = FacadeOutside(job, geometry, iface);
-  return {IsWall(AsFacade(iface)),
-          first,
-          FacadeExtent(job, iface).H,
-          envelope.low.value,
-          envelope.high.value,
-          {CpPlausibility::NotComputed, role, outside, false},
-          Computed(role, outside),
+  return {envelope.low.value, envelope.high.value, Computed(role, outside),
           Computed(role, static_cast<std::uint8_t>(outside | kHeightClamped))};
+}
+
+FacadeFacts FactsOf(const Job& job, const FacadeGeometry& geometry, int iface, std::size_t first) {
+  const CpRole below = RoleOf(job, geometry, iface, false);
+  const CpRole above = RoleOf(job, geometry, iface, true);
+  const std::uint8_t outside = FacadeOutside(job, geometry, iface);
+  FacadeFacts f;
+  f.wall = IsWall(AsFacade(iface));
+  f.first = first;
+  f.H = FacadeExtent(job, iface).H;
+  if (above != below) f.surroundings = job.SbH;
+  f.notComputed = {CpPlausibility::NotComputed, below, outside, false};
+  f.below = RoleFactsOf(below, outside);
+  f.above = RoleFactsOf(above, outside);
+  return f;
 }
 
 using Facts = std::array<FacadeFacts, kFacadeCount + 1>;
 
 // A status is copied whole from its facade's and only an implausible Cp
 // changes it. clamped(i) tells whether element i was computed at another
-// height than its own.
+// height than its own; the role follows the element's own height.
 template <class Clamped>
-std::vector<ElementStatus> JudgeAll(const Facts& facts, const std::vector<ElementResult>& elements,
-                                    Clamped&& clamped) {
+std::vector<ElementStatus> JudgeAll(const Job& job, const Facts& facts,
+                                    const std::vector<ElementResult>& elements, Clamped&& clamped) {
   std::vector<ElementStatus> status(elements.size());
   for (std::size_t i = 0; i < elements.size(); ++i) {
     const ElementResult& e = elements[i];
@@ -98,9 +114,12 @@ std::vector<ElementStatus> JudgeAll(const Facts& facts, const std::vector<Elemen
       s = f.notComputed;
       continue;
     }
-    s = clamped(i) ? f.clamped : f.inside;
-    const bool belowLow = !(e.Cp >= f.low);
-    if (belowLow || !(e.Cp <= f.high)) {
+    const bool above =
+        f.wall && job.ElmZ[e.iface][static_cast<std::size_t>(e.k) - f.first] > f.surroundings;
+    const RoleFacts& r = above ? f.above : f.below;
+    s = clamped(i) ? r.clamped : r.inside;
+    const bool belowLow = !(e.Cp >= r.low);
+    if (belowLow || !(e.Cp <= r.high)) {
       s.plausibility = CpPlausibility::Implausible;
       s.belowLow = belowLow;
     }
@@ -125,10 +144,10 @@ std::vector<ElementStatus> JudgeElements(const Job& job, const FacadeGeometry& g
     first += static_cast<std::size_t>(job.ElmCount[iface]);
   }
   if (prepared.size() >= elements.size())
-    return JudgeAll(facts, elements, [&](std::size_t i) { return prepared[i].heightClamped; });
+    return JudgeAll(job, facts, elements, [&](std::size_t i) { return prepared[i].heightClamped; });
   // A wall element computed at a height clamped into the wall band has the
   // clamped ZH in its line, not its own.
-  return JudgeAll(facts, elements, [&](std::size_t i) {
+  return JudgeAll(job, facts, elements, [&](std::size_t i) {
     const ElementResult& e = elements[i];
     const FacadeFacts& f = facts[e.iface];
     return f.wall && e.ZH != job.ElmZ[e.iface][static_cast<std::size_t>(e.k) - f.first] / f.H;
@@ -181,27 +200,6 @@ const char* StatusWord(CpPlausibility plausibility) {
       break;
   }
   return "not-computed";
-}
-
-std::string MisbehavingInputs(const Job& job, const FacadeGeometry& geometry,
-                              const std::function<std::string(float)>& number) {
-  if (!limits::kMisbehavingPAD.Contains(job.PAD)) return "";
-  std::vector<std::string> ratios;
-  for (Facade wall : kWalls) {
-    const int i = FacadeIndex(wall);
-    // Only the windward model has these rows.
-    if (!(std::fabs(geometry.FacadeAngle[i]) < 90)) continue;
-    const float FAR = geometry.FacadeFAR[i];
-    const float SAR = geometry.FacadeSAR[i];
-    if (FAR > limits::kMisbehavingRatio || SAR > limits::kMisbehavingRatio)
-      ratios.push_back("facade " + std::to_string(i) + " FAR " + number(FAR) + " SAR " +
-                       number(SAR));
-  }
-  if (ratios.empty()) return "";
-  return "PAD " + number(job.PAD) + " (between " + number(limits::kMisbehavingPAD.low) + " and " +
-         number(limits::kMisbehavingPAD.high) + ") with FAR or SAR above " +
-         number(limits::kMisbehavingRatio) + " on a wall facing the wind (" + Joined(ratios) +
-         "; RbH " + number(geometry.RbH) + ")";
 }
 
 }  // namespace ventora

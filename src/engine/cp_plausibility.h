@@ -2,11 +2,12 @@
 // What the run's numbers are worth, element by element: plausible and inside
 // the model's confidence ranges, outside one of those ranges (which), or
 // implausible: beyond the envelope of physically possible Cp for the
-// element's role (core/cp_envelope.h). The numbers stay as computed; this is
-// a cheap pass over them after the walk.
+// element's role (core/cp_envelope.h), which on a windward wall depends on
+// whether the element stands above the surrounding buildings (its own
+// height Z against SbH). The numbers stay as computed; this is a cheap pass
+// over them after the walk.
 
 #include <cstdint>
-#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -27,8 +28,8 @@ enum class CpPlausibility : std::uint8_t {
 };
 
 // The confidence ranges an element's inputs lie outside, as bits. PAD has
-// no confidence range of its own; its troubled region is named by
-// MisbehavingInputs instead.
+// no confidence range of its own; the run's warning names the troubled
+// region instead (engine/troubled_region.h).
 enum OutsideConfidence : std::uint8_t {
   kOutsideFAR = 1,
   kOutsideSAR = 2,
@@ -64,12 +65,5 @@ std::string StatusText(const ElementStatus& status);
 // The one word of an export's status column: plausible, outside-confidence,
 // implausible or not-computed.
 const char* StatusWord(CpPlausibility plausibility);
-
-// The inputs lying where the windward ratio factors misbehave: PAD in their
-// troubled band and FAR or SAR above kMisbehavingRatio on a wall the
-// windward model computes; empty when none.
-// `number` writes a value as the reader expects it.
-std::string MisbehavingInputs(const Job& job, const FacadeGeometry& geometry,
-                              const std::function<std::string(float)>& number);
 
 }  // namespace ventora

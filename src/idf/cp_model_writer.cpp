@@ -5,6 +5,7 @@
 #include <set>
 
 #include "core/ascii_case.h"
+#include "core/portable_std.h"
 
 namespace ventora::idf {
 namespace {
@@ -66,7 +67,7 @@ std::string WithLineEnds(std::string text, bool crlf) {
 
 std::string FloatText(float v) {
   char buf[32];
-  const auto r = std::to_chars(buf, buf + sizeof buf, v);
+  const auto r = portable::to_chars(buf, buf + sizeof buf, v);
   return std::string(buf, r.ptr);
 }
 

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "core/job_file.h"
+#include "core/roof_layout.h"
 #include "output/format_right.h"
 
 namespace ventora {
@@ -62,7 +63,19 @@ float LargestMagnitude(const CpMapModel& model) {
   return plausible > 0 ? plausible : all;
 }
 
+std::string FacadeName(std::int16_t iface) {
+  if (AsFacade(iface) == Facade::Roof) return "Roof (facade 5)";
+  if (AsFacade(iface) == Facade::Floor) return "Floor (facade 6)";
+  return "Facade " + std::to_string(iface);
+}
+
 }  // namespace
+
+std::string FacadeTitle(const CpMapFacade& f, std::int16_t Islope) {
+  std::string name = FacadeName(f.iface);
+  if (Islope == 2 && IsGableWall(AsFacade(f.iface), Islope)) name += ", gable";
+  return name;
+}
 
 CpMapModel BuildCpMapModel(const Job& job, const RunResult& run, const std::string& jobName) {
   CpMapModel model;
@@ -108,6 +121,28 @@ std::string FacadeWindText(const CpMapFacade& f, char decimal) {
   // values judges walls by another (facing the wind within 45°).
   if (std::fabs(f.angle) == 90.0f) return text + ", side wall: leeward model";
   return text + (f.angle > -90.0f && f.angle < 90.0f ? ", windward model" : ", leeward model");
+}
+
+std::string ElementPlace(std::int16_t iface, std::int16_t ielm, std::int16_t k) {
+  return FacadeName(iface) + ", element " + std::to_string(ielm) + " (no. " + std::to_string(k) +
+         ")";
+}
+
+std::string MarkerPlace(const CpMarker& m) {
+  return ElementPlace(m.iface, m.ielm, m.k);
+}
+
+std::string MarkerText(const CpMarker& m, char decimal) {
+  const std::string where = MarkerPlace(m);
+  switch (m.state) {
+    case MarkerState::Computed:
+      return where + ": Cp " + CpText(m.Cp, decimal);
+    case MarkerState::OutsideFacade:
+      return where + ": outside the facade";
+    case MarkerState::NotComputed:
+      break;
+  }
+  return where + ": not computed";
 }
 
 }  // namespace ventora

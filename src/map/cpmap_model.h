@@ -13,6 +13,7 @@
 #include "core/job.h"
 #include "engine/run_calculation.h"
 #include "map/cp_scale.h"
+#include "output/sweep/element_spread.h"
 
 namespace ventora {
 
@@ -58,6 +59,9 @@ struct CpMapModel {
   // Automatic, or fixed the same for every map so that maps compare; values
   // beyond it take its end colours and a mark.
   CpScale scale;
+  // The spread layer (spread_layer.h): each element's spread, by running
+  // number k - 1; empty while the layer is off.
+  std::vector<ElementSpread> spread;
   float Lower() const { return scale.Lower(); }
   float Upper() const { return scale.Upper(); }
   bool OutsideScale(float cp) const { return scale.Outside(cp); }
@@ -76,5 +80,17 @@ std::string AngleText(float degrees, char decimal);
 // the wall: "wind 30.0°, windward model"; a wall exactly side-on (±90°) is a
 // side wall, computed with the leeward model.
 std::string FacadeWindText(const CpMapFacade& facade, char decimal);
+
+// "Roof (facade 5)" and such, and "Facade 1, gable" over a double slope's
+// gable wall: a facade's name over its drawing.
+std::string FacadeTitle(const CpMapFacade& facade, std::int16_t Islope);
+
+// "Facade 1, element 2 (no. 2)": an element's facade, its number there and
+// its running number.
+std::string ElementPlace(std::int16_t iface, std::int16_t ielm, std::int16_t k);
+// That, of a marker.
+std::string MarkerPlace(const CpMarker& marker);
+// That, with the marker's Cp or why it has none: the tooltip's first line.
+std::string MarkerText(const CpMarker& marker, char decimal);
 
 }  // namespace ventora

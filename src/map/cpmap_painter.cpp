@@ -6,6 +6,7 @@
 
 #include "core/roof_layout.h"
 #include "map/cpmap_colors.h"
+#include "map/spread_layer.h"
 
 namespace ventora {
 namespace {
@@ -30,18 +31,6 @@ void SetFont(QPainter& p, double pixels, bool bold = false, bool italic = false)
   font.setBold(bold);
   font.setItalic(italic);
   p.setFont(font);
-}
-
-std::string FacadeName(std::int16_t iface) {
-  if (AsFacade(iface) == Facade::Roof) return "Roof (facade 5)";
-  if (AsFacade(iface) == Facade::Floor) return "Floor (facade 6)";
-  return "Facade " + std::to_string(iface);
-}
-
-std::string FacadeTitle(const CpMapFacade& f, std::int16_t Islope) {
-  std::string name = FacadeName(f.iface);
-  if (Islope == 2 && IsGableWall(AsFacade(f.iface), Islope)) name += ", gable";
-  return name;
 }
 
 QPen RidgePen() {
@@ -291,28 +280,6 @@ void PaintImplausibleMark(QPainter& p, QPointF c, double r) {
   p.drawPolygon(corners, 4);
 }
 
-std::string ElementPlace(std::int16_t iface, std::int16_t ielm, std::int16_t k) {
-  return FacadeName(iface) + ", element " + std::to_string(ielm) + " (no. " + std::to_string(k) +
-         ")";
-}
-
-std::string MarkerPlace(const CpMarker& m) {
-  return ElementPlace(m.iface, m.ielm, m.k);
-}
-
-std::string MarkerText(const CpMarker& m, char decimal) {
-  const std::string where = MarkerPlace(m);
-  switch (m.state) {
-    case MarkerState::Computed:
-      return where + ": Cp " + CpText(m.Cp, decimal);
-    case MarkerState::OutsideFacade:
-      return where + ": outside the facade";
-    case MarkerState::NotComputed:
-      break;
-  }
-  return where + ": not computed";
-}
-
 void PaintCpMap(QPainter& p, const CpMapModel& m, const CpMapLayout& l, char decimal) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
@@ -320,6 +287,7 @@ void PaintCpMap(QPainter& p, const CpMapModel& m, const CpMapLayout& l, char dec
   PaintTitle(p, m, l, decimal);
   for (std::size_t i = 0; i < m.facades.size(); ++i)
     PaintFacade(p, m.facades[i], l.facades[i], l, m, decimal);
+  PaintSpreadLayer(p, m, l, decimal);
   PaintLegend(p, m, l, decimal);
   const QTransform turn = SketchTransform(m, l);
   PaintWindArrow(p, m, l, PaintPlanBuilding(p, m, l, turn), turn);

@@ -14,8 +14,9 @@
 #include <memory>
 #include <vector>
 
+#include "map/chosen_colours.h"
 #include "map/cp_scale.h"
-#include "map/cpmap_colors.h"
+#include "output/compare/peer_comparison.h"
 #include "output/sweep/cp_by_direction.h"
 
 namespace ventora {
@@ -31,14 +32,14 @@ struct DirectionPlot {
   std::vector<std::size_t> chosen;  // indices into data->elements, in the order chosen
   PlotKind kind = PlotKind::Polar;
   CpScale scale;
+  // The published methods beside the chosen walls (peer_overlay.h); null:
+  // not shown.
+  std::shared_ptr<const PeerComparison> peers;
 };
 
 // The automatic scale fits the chosen elements' values; `fixed` gives the
 // fixed one.
 CpScale DirectionScale(const DirectionPlot& plot, bool fixed);
-
-// The colour of the i-th chosen element: its line and its table column.
-Rgb ChosenColour(std::size_t i);
 
 // The plot's heading and the line under it, which wrap in a narrow plot.
 QString DirectionPlotHeading(const CpByDirection& data);

@@ -1,7 +1,6 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -10,16 +9,6 @@
 
 namespace ventora {
 namespace {
-
-// Distinct on white and in print, none of them the red of the wind's mark.
-constexpr std::array<Rgb, 8> kPalette = {{{31, 119, 180},
-                                          {255, 127, 14},
-                                          {44, 160, 44},
-                                          {148, 103, 189},
-                                          {140, 86, 75},
-                                          {227, 119, 194},
-                                          {23, 190, 207},
-                                          {127, 127, 127}}};
 
 double Fraction(float cp, const CpScale& scale) {
   const double lower = scale.Lower();
@@ -58,10 +47,6 @@ CpScale DirectionScale(const DirectionPlot& plot, bool fixed) {
   scale.bound = LegendBound(largest);
   scale.fixed = fixed;
   return scale;
-}
-
-Rgb ChosenColour(std::size_t i) {
-  return kPalette[i % kPalette.size()];
 }
 
 double DirectionPlotLayout::Radius(float cp, const CpScale& scale) const {

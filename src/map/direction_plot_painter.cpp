@@ -8,6 +8,7 @@
 #include "map/cpmap_model.h"
 #include "map/cpmap_painter.h"
 #include "map/direction_plot.h"
+#include "map/peer_overlay.h"
 #include "map/picture_file.h"
 
 namespace ventora {
@@ -319,6 +320,7 @@ void PaintDirectionPlot(QPainter& p, const DirectionPlot& plot, const DirectionP
     for (std::size_t n = 0; n < plot.chosen.size() && n < kMostCurves; ++n)
       PaintCurve(p, plot, l, n);
     PaintLegend(p, plot, l);
+    PaintPeerOverlay(p, plot, l);
   }
   p.restore();
 }

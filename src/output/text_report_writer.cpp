@@ -75,6 +75,12 @@ TextReportWriter::TextReportWriter(std::filesystem::path finalPath, NumberLocale
       text_(portable::UninitialisedChars(kReserve)),
       capacity_(kReserve) {}
 
+TextReportWriter::TextReportWriter(std::string& into, NumberLocale locale)
+    : into_(&into),
+      decimalSep_(1, locale.decimal),
+      text_(portable::UninitialisedChars(kReserve)),
+      capacity_(kReserve) {}
+
 TextReportWriter::~TextReportWriter() = default;
 
 std::string TextReportWriter::Number(double value, std::string_view pattern) const {
@@ -178,6 +184,11 @@ void TextReportWriter::WriteAverage(std::int16_t iface, float average) {
 
 void TextReportWriter::Close() {
   if (closed_) return;
+  if (into_ != nullptr) {
+    into_->assign(text_.get(), size_);
+    closed_ = true;
+    return;
+  }
   try {
     file_->Write(std::string_view(text_.get(), size_));
     file_->Commit();

@@ -2,7 +2,8 @@
 // The fixed-column text report (".out.txt"): UTF-8 text, lines ending in
 // CR LF, numbers with the user's decimal separator. It is built under a
 // unique temporary name beside the final file and renamed into place by
-// Close, so a report under the final name is always complete.
+// Close, so a report under the final name is always complete; or, for a
+// face without files (the browser edition), handed over whole by Close.
 
 #include <filesystem>
 #include <memory>
@@ -19,6 +20,8 @@ class TextReportWriter : public ReportWriter {
  public:
   // Creates the temporary file; throws std::runtime_error when it cannot.
   TextReportWriter(std::filesystem::path finalPath, NumberLocale locale);
+  // Writes no file: Close puts the whole report into `into`.
+  TextReportWriter(std::string& into, NumberLocale locale);
   // Without Close the temporary file is removed and nothing else is touched.
   ~TextReportWriter() override;
 
@@ -47,7 +50,8 @@ class TextReportWriter : public ReportWriter {
   void Written(const char* end) { size_ = static_cast<std::size_t>(end - text_.get()); }
 
   std::filesystem::path finalPath_;
-  std::unique_ptr<ReplacingFile> file_;
+  std::unique_ptr<ReplacingFile> file_;  // null when the report goes to `into_`
+  std::string* into_ = nullptr;
   std::string decimalSep_;  // the user's
   // The whole report, written out at Close; its lines are written in place.
   std::unique_ptr<char[]> text_;

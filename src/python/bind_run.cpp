@@ -57,6 +57,10 @@ py::dict Table(const ElementTable& t) {
   d["x_rel"] = ToArray(t.x_rel);
   d["z_rel"] = ToArray(t.z_rel);
   d["cp"] = ToArray(t.cp);
+  if (!t.cp_low.empty()) {
+    d["cp_low"] = ToArray(t.cp_low);
+    d["cp_high"] = ToArray(t.cp_high);
+  }
   d["status"] = py::module_::import("numpy").attr("array")(t.status);
   d["status_detail"] = py::module_::import("numpy").attr("array")(t.status_detail);
   return d;
@@ -169,7 +173,7 @@ py::tuple PickledResult(const PyResult& r) {
   const ElementTable& t = r.table;
   return py::make_tuple(static_cast<int>(r.outcome), PickledJob(r.job), r.name,
                         py::make_tuple(t.facade, t.number, t.x, t.z, t.x_rel, t.z_rel, t.cp,
-                                       t.status, t.status_detail),
+                                       t.status, t.status_detail, t.cp_low, t.cp_high),
                         r.averages, r.messages);
 }
 
@@ -188,6 +192,10 @@ PyResult UnpickledResult(const py::tuple& s) {
   r.table.cp = t[6].cast<std::vector<double>>();
   r.table.status = t[7].cast<std::vector<std::string>>();
   r.table.status_detail = t[8].cast<std::vector<std::string>>();
+  if (t.size() > 10) {
+    r.table.cp_low = t[9].cast<std::vector<double>>();
+    r.table.cp_high = t[10].cast<std::vector<double>>();
+  }
   r.averages = s[4].cast<std::map<int, double>>();
   r.messages = s[5].cast<std::vector<Message>>();
   return r;
@@ -229,7 +237,8 @@ void BindResult(py::module_& m) {
           "Every element as columns of arrays: facade, number (on its facade, from 1, as the "
           "exports name it), x, z, x_rel, z_rel, cp, status "
           "(\"plausible\", \"outside-confidence\", \"implausible\" or \"not-computed\") and "
-          "status_detail (which confidence range, or which bound of the plausible envelope).")
+          "status_detail (which confidence range, or which bound of the plausible envelope); "
+          "after run(job, spread=True) also cp_low and cp_high.")
       .def("to_pandas", &ResultFrame,
            "A pandas DataFrame, one row per element (needs pandas); its attrs hold the job's "
            "name (\"job\"), its values under their long names (\"parameters\") and the "
@@ -244,13 +253,14 @@ void BindResult(py::module_& m) {
       });
 }
 
-PyResult Run(const PyJob& job) {
+PyResult Run(const PyJob& job, bool spread) {
   const MemoryRun run = RunInMemory(job.job, job.JobName().value_or(job.Stem()));
   PyResult r;
   r.outcome = run.outcome;
   r.job = PyJob{run.job, std::nullopt};
   r.name = job.Stem();
   r.table = TabulateElements(run);
+  if (spread) AddSpread(run, r.table);
   for (const FacadeAverage& a : run.run.averages)
     r.averages[a.iface] = a.average;
   r.messages = run.messages;
@@ -270,9 +280,12 @@ void BindRun(py::module_& m) {
   BindMessage(m);
   BindVerdict(m);
   BindResult(m);
-  m.def("run", ReleasingGil(&Run), py::arg("job"),
+  m.def("run", ReleasingGil(&Run), py::arg("job"), py::kw_only(), py::arg("spread") = false,
         "Runs the job as ventora-run does (pre-run checks, run, verdict) without writing a "
-        "report; returns a Result.");
+        "report; returns a Result. With spread=True its table also holds cp_low and cp_high, "
+        "the lowest and highest Cp within 5 degrees of the wind direction and, on a flat "
+        "roof, of the same point entered from the next wall (ventora-run --spread); "
+        "status_detail names what sets a spread wider than 0.2.");
   m.def(
       "check", [](const PyJob& job) { return MessageList(ReleasingGil(&Check)(job), job.job); },
       py::arg("job"),

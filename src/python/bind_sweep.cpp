@@ -5,12 +5,14 @@
 #include <pybind11/stl.h>
 #include <pybind11/stl/filesystem.h>
 
+#include <cmath>
 #include <limits>
 #include <map>
 #include <stdexcept>
 
 #include "bindings.h"
 #include "collected_messages.h"
+#include "commands/cp_spread.h"
 #include "export_formats.h"
 #include "memory_run.h"
 #include "output/sweep/cp_status.h"
@@ -56,6 +58,8 @@ struct PySweep {
   std::vector<Message> messages;
   std::vector<std::string> status;     // elements x directions, row by row: StatusWord
   std::vector<std::string> csvStatus;  // per element: the CSV's "Cp status" text
+  // spread=True: elements x directions, row by row; empty otherwise.
+  std::vector<double> cpLow, cpHigh;
 };
 
 PySweep Tabulated(const WindSweep& s, const PyJob& job) {
@@ -96,8 +100,25 @@ Job CheckedJob(const Job& job, CollectedMessages& messages) {
   return checked;
 }
 
+// The spread of every element at every direction, its words in the status.
+void AddSpread(const WindSweep& sweep, const Job& job, PySweep& out) {
+  std::vector<float> directions;
+  for (const SweepDirection& d : sweep.directions)
+    directions.push_back(d.AnWind);
+  const CpSpread spread = SpreadAround(job, directions);
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  for (std::size_t i = 0; i < sweep.elements.size(); ++i) {
+    for (const DirectionSpread& d : spread.directions) {
+      const bool has = i < d.elements.size() && std::isfinite(d.elements[i].low);
+      out.cpLow.push_back(has ? d.elements[i].low : nan);
+      out.cpHigh.push_back(has ? d.elements[i].high : nan);
+    }
+    out.csvStatus[i] = WithSpread(out.csvStatus[i], SweptSpreadText(spread.directions, i));
+  }
+}
+
 // Throws RunError when the checks refuse the job or no direction computes.
-PySweep Sweep(const PyJob& job, double step) {
+PySweep Sweep(const PyJob& job, double step, bool spread) {
   CollectedMessages messages;
   const Job checked = CheckedJob(job.job, messages);
   SweepSetup setup;
@@ -107,13 +128,9 @@ PySweep Sweep(const PyJob& job, double step) {
     throw RunRefused(checked, messages.messages(),
                      "no wind direction could be computed (" + StoppedDirectionList(sweep) + ")");
   PySweep out = Tabulated(sweep, PyJob{checked, job.path});
+  if (spread) AddSpread(sweep, checked, out);
   out.messages = messages.messages();
   return out;
-}
-
-template <typename T>
-py::array_t<T> Column(const std::vector<T>& values) {
-  return py::array_t<T>(static_cast<py::ssize_t>(values.size()), values.data());
 }
 
 // "plausible", "outside-confidence", "implausible" or "not-computed" per
@@ -129,25 +146,37 @@ py::object StatusMatrix(const PySweep& s) {
   return py::module_::import("numpy").attr("array")(rows, py::arg("dtype") = "U18");
 }
 
-py::array_t<double> CpMatrix(const PySweep& s) {
+py::array_t<double> Matrix(const PySweep& s, const std::vector<double>& values) {
   return py::array_t<double>(
       {static_cast<py::ssize_t>(s.facade.size()), static_cast<py::ssize_t>(s.directions.size())},
-      s.cp.data());
+      values.data());
+}
+
+py::array_t<double> CpMatrix(const PySweep& s) {
+  return Matrix(s, s.cp);
+}
+
+py::object SpreadMatrix(const PySweep& s, const std::vector<double>& values) {
+  return values.empty() ? py::object(py::none()) : py::object(Matrix(s, values));
 }
 
 // The CSV export's table: its columns under the file's names.
 py::object SweepFrame(const PySweep& s) {
-  const std::vector<std::string> names = SweepCsvColumns(s.directions);
+  const bool spread = !s.cpLow.empty();
+  const std::vector<std::string> names = SweepCsvColumns(s.directions, spread);
   py::dict columns;
   const py::object positions[] = {Column(s.facade), Column(s.number), Column(s.x),      Column(s.z),
                                   Column(s.x_rel),  Column(s.z_rel),  Column(s.azimuth)};
   std::size_t c = 0;
   for (const py::object& column : positions)
     columns[py::str(names[c++])] = column;
-  const py::array_t<double> cp = CpMatrix(s);
-  for (std::size_t d = 0; d < s.directions.size(); ++d, ++c)
-    columns[py::str(names[c])] =
-        cp[py::make_tuple(py::slice(0, static_cast<py::ssize_t>(s.facade.size()), 1), d)];
+  const py::slice rows(0, static_cast<py::ssize_t>(s.facade.size()), 1);
+  for (const std::vector<double>* values : {&s.cp, &s.cpLow, &s.cpHigh}) {
+    if (values->empty()) break;
+    const py::array_t<double> matrix = Matrix(s, *values);
+    for (std::size_t d = 0; d < s.directions.size(); ++d, ++c)
+      columns[py::str(names[c])] = matrix[py::make_tuple(rows, d)];
+  }
   columns["Cp status"] = py::module_::import("numpy").attr("array")(s.csvStatus);
   py::object frame = py::module_::import("pandas").attr("DataFrame")(columns);
   py::dict attrs = frame.attr("attrs");
@@ -157,9 +186,9 @@ py::object SweepFrame(const PySweep& s) {
 }
 
 py::tuple PickledSweep(const PySweep& s) {
-  return py::make_tuple(PickledJob(s.job),
-                        py::make_tuple(s.facade, s.number, s.x, s.z, s.x_rel, s.z_rel, s.azimuth),
-                        s.directions, s.failures, s.cp, s.messages, s.status, s.csvStatus);
+  return py::make_tuple(
+      PickledJob(s.job), py::make_tuple(s.facade, s.number, s.x, s.z, s.x_rel, s.z_rel, s.azimuth),
+      s.directions, s.failures, s.cp, s.messages, s.status, s.csvStatus, s.cpLow, s.cpHigh);
 }
 
 PySweep UnpickledSweep(const py::tuple& t) {
@@ -179,7 +208,12 @@ PySweep UnpickledSweep(const py::tuple& t) {
   s.messages = t[5].cast<std::vector<Message>>();
   s.status = t[6].cast<std::vector<std::string>>();
   s.csvStatus = t[7].cast<std::vector<std::string>>();
-  if (s.cp.size() != s.facade.size() * s.directions.size() || s.status.size() != s.cp.size() ||
+  if (t.size() > 9) {
+    s.cpLow = t[8].cast<std::vector<double>>();
+    s.cpHigh = t[9].cast<std::vector<double>>();
+  }
+  if ((!s.cpLow.empty() && (s.cpLow.size() != s.cp.size() || s.cpHigh.size() != s.cp.size())) ||
+      s.cp.size() != s.facade.size() * s.directions.size() || s.status.size() != s.cp.size() ||
       s.csvStatus.size() != s.facade.size())
     throw py::value_error("not the state of a ventora.Sweep");
   return s;
@@ -243,6 +277,13 @@ void BindSweepResult(py::module_& m) {
           "cp", [](const PySweep& s) { return CpMatrix(s); },
           "float64 array (elements x directions); a direction whose run stopped is NaN.")
       .def_property_readonly(
+          "cp_low", [](const PySweep& s) { return SpreadMatrix(s, s.cpLow); },
+          "After sweep(job, spread=True): the lowest Cp within 5 degrees of each direction (and "
+          "on a flat roof of the same point entered from the next wall), as cp; else None.")
+      .def_property_readonly(
+          "cp_high", [](const PySweep& s) { return SpreadMatrix(s, s.cpHigh); },
+          "After sweep(job, spread=True): the highest such Cp, as cp; else None.")
+      .def_property_readonly(
           "status", [](const PySweep& s) { return StatusMatrix(s); },
           "str array (elements x directions), what each Cp is worth: \"plausible\", "
           "\"outside-confidence\", \"implausible\" (beyond the envelope of physically possible "
@@ -291,13 +332,20 @@ void BindSweepResult(py::module_& m) {
 
 }  // namespace
 
+void ThrowRunRefused(const Job& job, std::vector<Message> messages, const std::string& what) {
+  throw RunRefused(job, std::move(messages), what);
+}
+
 void BindSweep(py::module_& m) {
   RegisterRunError(m);
   BindSweepResult(m);
   m.def("sweep", ReleasingGil(&Sweep), py::arg("job"), py::arg("step") = kDefaultSweepStep,
+        py::kw_only(), py::arg("spread") = false,
         "Runs the job at the wind directions 0, step, 2 step ... below 360, each as a normal "
-        "run with that wind direction; returns a Sweep. Raises RunError when the pre-run "
-        "checks refuse the job or when no direction could be computed.");
+        "run with that wind direction; returns a Sweep. With spread=True it also holds each "
+        "Cp's spread (cp_low, cp_high and their columns in to_pandas, as ventora-run --sweep "
+        "--spread writes them). Raises RunError when the pre-run checks refuse the job or "
+        "when no direction could be computed.");
   m.def("export", ReleasingGil(&Export), py::arg("job"), py::kw_only(), py::arg("format") = "csv",
         py::arg("path") = py::none(), py::arg("step") = py::none(),
         py::arg("boundary_layer") = py::none(), py::arg("strict") = false,

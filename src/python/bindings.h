@@ -1,8 +1,10 @@
 #pragma once
 // The parts of the module `ventora._ventora`, one file each.
 
+#include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
 
+#include <string>
 #include <vector>
 
 #include "core/messages.h"
@@ -15,6 +17,11 @@ void BindRun(pybind11::module_& m);
 void BindSweep(pybind11::module_& m);
 void BindCp(pybind11::module_& m);
 void BindSurroundings(pybind11::module_& m);
+void BindCompare(pybind11::module_& m);
+
+// Raises ventora.RunError for `job`, with the messages that said why.
+[[noreturn]] void ThrowRunRefused(const Job& job, std::vector<Message> messages,
+                                  const std::string& what);
 
 // The job's pickled state and back, exact; Result and Sweep carry it too.
 pybind11::tuple PickledJob(const PyJob& job);
@@ -26,6 +33,12 @@ pybind11::dict JobParameters(const Job& job, bool longNames);
 // names its element of `job` (facade, number on the facade, X, Z), in the
 // order the check finds them.
 pybind11::list MessageList(const std::vector<Message>& messages, const Job& job);
+
+// A NumPy array holding a copy of `values`: one column of a table.
+template <typename T>
+pybind11::array_t<T> Column(const std::vector<T>& values) {
+  return pybind11::array_t<T>(static_cast<pybind11::ssize_t>(values.size()), values.data());
+}
 
 // `f` with the GIL released, on a copy of the job taken while it is held, so
 // that other Python threads may run and even change the job meanwhile.

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "commands/export_fidelity.h"
 #include "core/ascii_case.h"
 
 #include "output/sweep/contam_export.h"
@@ -86,12 +87,16 @@ void WriteSweepExport(const ExportFormat& format, const Job& job, double step,
                       const std::string& stem, const ExportInfo& info,
                       const std::filesystem::path& path, bool strict) {
   const std::vector<float> directions = Directions(format, step);
-  const WindSweep sweep = RunWindSweep(ExportSweepJob(format, job), directions, {});
+  const FaithfulSweep faithful = SweepFaithfully(format, ExportSweepJob(format, job), directions,
+                                                 step, format.profiles ? job.AzB : 0, {});
+  const WindSweep& sweep = faithful.sweep;
   if (!sweep.AnyCompleted())
     throw ExportFailure("no wind direction could be computed (" + StoppedDirectionList(sweep) +
                         "); nothing was written");
   std::string warning;  // the file's header says it too
-  const ExportSettings settings{static_cast<int>(step), 1, {}, strict, info};
+  ExportSettings settings{static_cast<int>(step), 1, {}, strict, info};
+  settings.info.notes.insert(settings.info.notes.end(), faithful.lines.begin(),
+                             faithful.lines.end());
   try {
     WriteExportFile(path, format.text(sweep, job, stem, settings, warning));
   } catch (const std::invalid_argument&) {

@@ -1,10 +1,12 @@
 #include "memory_run.h"
 
+#include <cmath>
 #include <exception>
 #include <limits>
 #include <memory>
 
 #include "collected_messages.h"
+#include "commands/cp_spread.h"
 #include "commands/implausible_message.h"
 
 namespace ventora::python {
@@ -75,6 +77,21 @@ ElementTable TabulateElements(const MemoryRun& run) {
     }
   }
   return t;
+}
+
+void AddSpread(const MemoryRun& run, ElementTable& t) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  t.cp_low.assign(t.cp.size(), nan);
+  t.cp_high.assign(t.cp.size(), nan);
+  if (run.run.elements.empty()) return;
+  const CpSpread spread = SpreadAround(run.job, {run.job.AnWind});
+  const std::vector<ElementSpread>& elements = spread.directions.front().elements;
+  for (std::size_t k = 0; k < elements.size() && k < run.run.elements.size(); ++k) {
+    if (std::isnan(t.cp[k])) continue;
+    t.cp_low[k] = elements[k].low;
+    t.cp_high[k] = elements[k].high;
+    t.status_detail[k] = WithSpread(t.status_detail[k], SpreadText(elements[k]));
+  }
 }
 
 }  // namespace ventora::python

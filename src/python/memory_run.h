@@ -17,6 +17,9 @@ struct ElementTable {
   std::vector<int> number;  // running number over all facades, as the report's
   std::vector<double> x, z, x_rel, z_rel, cp;
   std::vector<std::string> status, status_detail;  // StatusWord and StatusText of each Cp
+  // spread=True: each Cp's spread (commands/cp_spread.h), NaN where none;
+  // empty otherwise.
+  std::vector<double> cp_low, cp_high;
 };
 
 struct MemoryRun {
@@ -31,5 +34,9 @@ MemoryRun RunInMemory(const Job& job, const std::string& jobName);
 // Elements the run did not reach, and elements outside their facade, have a
 // NaN Cp; the positions are the report's where it has a line, else the job's.
 ElementTable TabulateElements(const MemoryRun& run);
+
+// Adds the spread of each element at the job's wind direction, and its words
+// to the status detail.
+void AddSpread(const MemoryRun& run, ElementTable& table);
 
 }  // namespace ventora::python

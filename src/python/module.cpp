@@ -22,5 +22,6 @@ PYBIND11_MODULE(_ventora, m) {
   ventora::python::BindSweep(m);
   ventora::python::BindCp(m);
   ventora::python::BindSweepMany(m);
+  ventora::python::BindCompare(m);
   ventora::python::BindHeapSettings(m);
 }

@@ -15,7 +15,11 @@ sweep_csv)
   run --sweep "$work/office-block.in"
   expect_status 0
   expect_out "$work/office-block.sweep.csv"
-  [[ -z $err ]] || fail "unexpected messages: $err"
+  # Only how far the 10-degree directions miss the model between them.
+  [[ $err == "ventora-run: warning: office-block: interpolated between its directions, the export misses the model by up to 0.253; a step of 1 degree brings it to 0." ]] ||
+    fail "unexpected messages: $err"
+  grep -q "^# Linear interpolation between the exported directions misses the model's own Cp by at most 0.253 (F3_E14, wind from 21 deg.)" "$work/office-block.sweep.csv" ||
+    fail "no interpolation miss in the header"
   expect_files office-block.in office-block.sweep.csv
   grep -q "^# Job: office-block"$'\r'"$" "$work/office-block.sweep.csv" || fail "no job in the header"
   [[ $(table "$work/office-block.sweep.csv" | wc -l) == 80 ]] || fail "not 79 element rows"
@@ -129,7 +133,7 @@ strict)
   run --format=csv "$work/t.in"
   expect_status 0 && expect_err "1 element has a Cp beyond what codes and wind tunnels give"
   [[ $(grep -o 'lowest' <<<"$err" | wc -l) == 1 ]] || fail "not one message: $err"
-  grep -q ',"implausible: below -0.7 for a windward wall"' "$work/t.out.csv" || fail "no status"
+  grep -q ',"implausible: below 0 for a windward wall above the surroundings"' "$work/t.out.csv" || fail "no status"
   run --format=csv --strict "$work/t.in"
   expect_status 2 && expect_err "in strict mode no CSV that holds an implausible Cp is written"
   expect_files t.in t.out.txt

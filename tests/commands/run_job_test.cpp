@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "engine/pre_run_checks.h"
 #include "job_builders.h"
 #include "recording_messages.h"
@@ -85,6 +87,37 @@ TEST_F(RunJobCommandTest, AReportThatCannotBeWrittenIsOneErrorBox) {
   const std::string cause = "\" in the folder \"" + folder + "\": No such file or directory";
   EXPECT_EQ(errors[0], "Cannot write the report file \"job.out.txt" + cause);
   EXPECT_EQ(errors[1], "Cannot write the workbook \"job.out.xls" + cause);
+}
+
+// Without files the run says the same and its report is the file's text,
+// and it touches no file: neither the old results nor a new report.
+TEST_F(RunJobCommandTest, RunToTextIsTheFilesRunInMemory) {
+  Job refused = job;
+  refused.ElmX[1][1] = 21;  // outside the wall
+  for (const Job& start : {job, refused}) {
+    job = start;
+    Run("job");
+    const std::vector<Message> fileRun = messages.shown;
+    const std::string written =
+        std::filesystem::exists(dir / "job.out.txt") ? ReadBytes(dir / "job.out.txt") : "";
+    std::ofstream(dir / "job.out.txt") << "old report";
+    messages.shown.clear();
+    job = start;
+    RunCommandSetup setup;
+    setup.jobName = (dir / "job").string();
+    setup.form = ReportForm::Workbook;  // a face without files has text alone
+    setup.now.tm_year = 126;
+    setup.now.tm_mday = 6;
+    std::string report = "last run's";
+    const RunCommandResult result = RunJobToText(job, messages, setup, report);
+    EXPECT_EQ(result.outcome, written.empty() ? RunOutcome::Refused : RunOutcome::Completed);
+    EXPECT_EQ(report, written);
+    ASSERT_EQ(messages.shown.size(), fileRun.size());
+    for (std::size_t i = 0; i < fileRun.size(); ++i)
+      EXPECT_EQ(MessageText(messages.shown[i]), MessageText(fileRun[i]));
+    EXPECT_EQ(ReadBytes(dir / "job.out.txt"), "old report");
+    messages.shown.clear();
+  }
 }
 
 }  // namespace

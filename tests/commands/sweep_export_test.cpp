@@ -63,5 +63,32 @@ TEST(RunSweepExport, AnEndWithoutANewFileLeavesTheOldOne) {
   }
 }
 
+// Made in memory, each format's export is the file RunSweepExport writes,
+// with the same notes; the warnings are RunSweepExport's last.
+TEST(MakeSweepExport, TheTextIsTheFileRunSweepExportWrites) {
+  testing::TempFolder dir;
+  for (const char* format : {"csv", "energyplus", "contam", "modelica"}) {
+    SweepRequest request;
+    request.job = testing::TroubledJob();
+    request.jobName = (dir / "job").string();
+    request.format = format;
+    request.settings.step = 30;
+    request.file = dir / (std::string("job.") + format);
+    request.checkFirst = true;
+    const SweepOutcome written = RunSweepExport(request, SweepSetup());
+    ASSERT_TRUE(written.Written()) << format;
+    const SweepExportMade made = MakeSweepExport(request, SweepSetup());
+    EXPECT_EQ(made.outcome.outcome, written.outcome) << format;
+    EXPECT_EQ(made.text, ReadBytes(request.file)) << format;
+    ASSERT_FALSE(made.warnings.empty()) << format;
+    std::vector<std::string> notes = made.outcome.notes;
+    for (const std::string& warning : made.warnings)
+      notes.push_back("warning: " + warning);
+    EXPECT_EQ(notes, written.notes) << format;
+    ASSERT_NE(made.outcome.directions, nullptr);
+    EXPECT_EQ(made.outcome.directions->directions.size(), 12u) << format;
+  }
+}
+
 }  // namespace
 }  // namespace ventora

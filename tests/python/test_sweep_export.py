@@ -68,7 +68,8 @@ def test_every_cp_has_its_status(tmp_path):
     result = ventora.run(job)
     table = result.to_pandas()
     assert list(table.status) == ["implausible"]
-    assert table.status_detail[0] == "implausible: below -0.7 for a windward wall"
+    assert table.status_detail[0] == (
+        "implausible: below 0 for a windward wall above the surroundings")
     assert [m.title for m in result.messages] == ["Warning"]  # one message for the run
     sweep = ventora.sweep(job, step=30)
     assert sweep.status.shape == sweep.cp.shape
@@ -100,7 +101,9 @@ def test_refusals(example_copy):
         with pytest.raises(error):
             call()
     # Arguments of the wrong kind: what the function takes, in the program's words.
-    for call, says in [(lambda: ventora.run("x"), "run() takes a ventora.Job, not ('x')"),
+    for call, says in [(lambda: ventora.run("x"),
+                        "run() takes a ventora.Job, then by name spread (True or False), "
+                        "not ('x')"),
                        (lambda: ventora.sweep(job, "a"), "sweep() takes a ventora.Job and a step"),
                        (lambda: ventora.sweep_frame([job], "a"), "sweep_many() takes a list of"),
                        (lambda: ventora.export(job, format=5), "export() takes a ventora.Job"),

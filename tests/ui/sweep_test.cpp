@@ -81,9 +81,13 @@ TEST_F(SweepTest, EachFormatAtItsDefaultStepWritesWhatVentoraRunWrites) {
               ReadBytes(ExportPath(format, fs::path(cli).replace_extension().string(), c.package)));
     EXPECT_EQ(StatusText(), "Written: " + fs::absolute(written).string());
   }
-  // ventora-run has nothing to say of this job: nor has the window.
+  // ventora-run says only how far each export's directions miss the model
+  // between them: so does the window.
   for (const auto& m : messages.shown)
-    ADD_FAILURE() << m.title << ": " << m.text;
+    EXPECT_NE(m.text.find("office-block: interpolated between its directions, the export misses "
+                          "the model by up to"),
+              std::string::npos)
+        << m.title << ": " << m.text;
 }
 
 // What the dialog refuses, a step as it is typed for the format or a

@@ -8,7 +8,6 @@ import glob
 import http.server
 import os
 import threading
-import time
 
 import pytest
 from selenium.webdriver.common.by import By
@@ -23,24 +22,6 @@ SOURCE = os.environ["VENTORA_SOURCE"]
 JOBS = sorted(glob.glob(os.path.join(SOURCE, "examples", "*.in")) +
               glob.glob(os.path.join(SOURCE, "tests", "data", "run", "*.in")) +
               glob.glob(os.path.join(SOURCE, "tests", "data", "editing", "*.in")))
-
-
-@pytest.fixture(scope="module")
-def downloads(tmp_path_factory):
-    return str(tmp_path_factory.mktemp("downloads"))
-
-
-@pytest.fixture(scope="module")
-def driver(downloads):
-    d = browser.start(downloads)
-    yield d
-    d.quit()
-
-
-@pytest.fixture
-def page(driver):
-    browser.open_page(driver, os.path.join(SITE, "ventora.html"))
-    return driver
 
 
 def by_id(driver, name):

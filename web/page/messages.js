@@ -15,7 +15,7 @@ Ventora.messages = (() => {
   // Shows `text` under `title` and resolves when the user closes the box;
   // the focus then goes back to `returnTo`.
   function tell(title, text, returnTo) {
-    note(text);
+    note(`${title}: ${text}`);
     const box = document.getElementById("message-box");
     document.getElementById("message-title").textContent = title;
     document.getElementById("message-text").textContent = text;
@@ -41,5 +41,15 @@ Ventora.messages = (() => {
     return true;
   }
 
-  return { note, tell, accepted };
+  // A command's boxes ({title, text, line}), one after the other as the
+  // desktop shows them; the log keeps each as ventora-run prints it.
+  async function tellAll(boxes) {
+    for (const box of boxes) {
+      const shown = tell(box.title, box.text);
+      log().lastElementChild.textContent = box.line;
+      await shown;
+    }
+  }
+
+  return { note, tell, tellAll, accepted };
 })();

@@ -1,6 +1,7 @@
 // The page: a job opened from a file (picker or drop), made new or saved as
 // a download, its header values and roof type edited with the desktop's
-// checks, its facades' elements in the grid, and the picture of it.
+// checks, its facades' elements in the grid, and the picture of it; Run and
+// Sweep (results.js, sweep.js) and the help (help.js) are given the job.
 "use strict";
 window.Ventora = window.Ventora || {};
 (() => {
@@ -45,6 +46,13 @@ window.Ventora = window.Ventora || {};
     state.grid.load(state.job, facade, extents());
     showFacadeSize();
     Ventora.picture.draw(state.job, facade);
+  }
+
+  // A job opened or made new: the results shown were another job's.
+  function startJob(job, name) {
+    showJob(job, name);
+    Ventora.results.forget();
+    Ventora.sweep.forget(name);
   }
 
   function showJob(job, name) {
@@ -116,22 +124,19 @@ window.Ventora = window.Ventora || {};
       await Ventora.messages.tell("Error", read.error, $("job-file"));
       return;
     }
-    showJob(read.job, name);
+    startJob(read.job, name);
     Ventora.messages.note(`Opened ${file.name}.`);
     if (read.warning !== undefined) await Ventora.messages.tell("Damaged job file", read.warning);
   }
 
   // The job file's bytes, as the desktop program writes them.
-  function save() {
+  function takeGrid() {
     if (state.grid.changed) state.grid.take(state.job);
-    const text = state.engine.jobText(state.job);
-    const link = document.createElement("a");
-    link.href = URL.createObjectURL(new Blob([text], { type: "application/octet-stream" }));
-    link.download = `${state.name}.in`;
-    document.body.append(link);
-    link.click();
-    link.remove();
-    setTimeout(() => URL.revokeObjectURL(link.href), 0);
+  }
+
+  function save() {
+    takeGrid();
+    Ventora.download(`${state.name}.in`, state.engine.jobText(state.job));
     Ventora.messages.note(`Saved ${state.name}.in.`);
   }
 
@@ -142,7 +147,7 @@ window.Ventora = window.Ventora || {};
 
   function wire() {
     $("new-job").addEventListener("click", () => {
-      showJob(state.engine.newJob(), "new-job");
+      startJob(state.engine.newJob(), "new-job");
       Ventora.messages.note("New job.");
     });
     $("job-file").addEventListener("change", (e) => {
@@ -150,6 +155,17 @@ window.Ventora = window.Ventora || {};
       e.target.value = "";
     });
     $("save-job").addEventListener("click", save);
+    // Surroundings from building footprints come as a module of their own,
+    // loaded when first asked for, which sets Ventora.openSurroundings.
+    $("surroundings-open").addEventListener("click", () => {
+      if (Ventora.openSurroundings) {
+        Ventora.openSurroundings(surroundingsPage);
+      } else {
+        Ventora.messages.tell("Ventora", "Surroundings from building footprints are not in this " +
+                              "page yet: use ventora-run --surroundings (see the guide's page " +
+                              "Surroundings from a map).", $("surroundings-open"));
+      }
+    });
     $("theme").addEventListener("click", () =>
       theme(document.documentElement.dataset.theme !== "dark"));
     for (const b of document.querySelectorAll("[data-facade]"))
@@ -169,6 +185,19 @@ window.Ventora = window.Ventora || {};
     });
   }
 
+  // What Run, Sweep and the surroundings are given: the job with the grid's
+  // edits taken, its name, and a way to put a changed job back.
+  const jobPage = {
+    job: () => {
+      takeGrid();
+      return state.job;
+    },
+    name: () => state.name,
+    takeGrid,
+    takeJob: (job) => showJob(job, state.name),
+  };
+  const surroundingsPage = { ...jobPage, engine: () => state.engine, panel: () => $("surroundings") };
+
   // The engine comes with the page: its WebAssembly is beside it, or inside
   // it in the single-file edition (window.VentoraWasm).
   VentoraEngine(window.VentoraWasm ? { wasmBinary: window.VentoraWasm } : {}).then((engine) => {
@@ -177,8 +206,13 @@ window.Ventora = window.Ventora || {};
     state.grid = new Ventora.FacadeGrid(engine, $("facade-grid"), () => Ventora.picture.draw(state.job, state.facade));
     state.meshes = new Ventora.Meshes(engine, state.grid, () => ({ facade: state.facade, ...extents() }));
     wire();
+    Ventora.results.init(engine, jobPage);
+    Ventora.sweep.init(engine, jobPage);
+    Ventora.help.init();
     theme(window.matchMedia("(prefers-color-scheme: dark)").matches);
-    showJob(engine.newJob(), "new-job");
+    startJob(engine.newJob(), "new-job");
+    $("run").disabled = false;
+    $("sweep").disabled = false;
     $("loading").hidden = true;
     $("workspace").hidden = false;
     document.body.dataset.ready = "true";

@@ -30,22 +30,23 @@ Ventora.picture = (() => {
   }
 
   // Where the wind comes from: an arrow from outside towards the centre.
-  function wind(svg, direction) {
+  function wind(svg, direction, ids) {
     const [dx, dy] = toward(direction);
     const from = [CENTRE + dx * 158, CENTRE + dy * 158];
     const to = [CENTRE + dx * 140, CENTRE + dy * 140];
     svg.append(element("line", { x1: from[0], y1: from[1], x2: to[0], y2: to[1],
                                  stroke: "var(--accent)", "stroke-width": 3,
-                                 "marker-end": "url(#arrow)" }));
+                                 "marker-end": `url(#${ids}-arrow)` }));
     svg.append(element("title", {}, `Wind from ${direction} deg.`));
   }
 
-  function draw(job, chosenFacade) {
-    const holder = document.getElementById("picture");
+  // The plan as an SVG drawing; `ids` keeps its arrow's id apart from
+  // another plan's on the page.
+  function plan(job, chosenFacade, ids = "plan") {
     const svg = element("svg", { viewBox: `0 0 ${SIZE} ${SIZE}`, "font-size": 14 });
     const defs = element("defs", {});
-    const marker = element("marker", { id: "arrow", markerWidth: 8, markerHeight: 8, refX: 4,
-                                       refY: 4, orient: "auto" });
+    const marker = element("marker", { id: `${ids}-arrow`, markerWidth: 8, markerHeight: 8,
+                                       refX: 4, refY: 4, orient: "auto" });
     marker.append(element("path", { d: "M0 0 L8 4 L0 8 Z", fill: "var(--accent)" }));
     defs.append(marker);
     svg.append(defs);
@@ -80,11 +81,15 @@ Ventora.picture = (() => {
     }
     svg.append(group);
     compass(svg);
-    wind(svg, job.AnWind);
+    wind(svg, job.AnWind, ids);
     svg.style.color = "var(--ink)";
     svg.setAttribute("fill", "currentColor");
-    holder.replaceChildren(svg);
+    return svg;
   }
 
-  return { draw };
+  function draw(job, chosenFacade) {
+    document.getElementById("picture").replaceChildren(plan(job, chosenFacade));
+  }
+
+  return { draw, plan };
 })();

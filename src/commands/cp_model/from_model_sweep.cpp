@@ -5,6 +5,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "commands/export_fidelity.h"
 #include "core/job_file.h"
 #include "core/replace_file.h"
 #include "idf/cp_model_writer.h"
@@ -23,7 +24,7 @@ namespace fs = std::filesystem;
 
 // The model's comment header before the new objects.
 std::string Header(const Job& job, const std::string& stem, const ExportInfo& info,
-                   const std::string& warning) {
+                   const std::string& warning, const std::vector<std::string>& fidelity) {
   std::string text =
       "! ---- Wind pressure coefficients of every airflow opening, by ventora-run "
       "--from-idf ----\n";
@@ -33,6 +34,8 @@ std::string Header(const Job& job, const std::string& stem, const ExportInfo& in
     text += "! " + line + "\n";
   text += "! " + EnergyPlusSiteLine(job, info) + "\n";
   if (!warning.empty()) text += CommentLines(warning, "! ");
+  for (const std::string& line : fidelity)
+    text += "! " + line + "\n";
   return text + "\n";
 }
 
@@ -82,7 +85,10 @@ void SweepCpModel(const CpModelPlan& plan, const CpModelSettings& settings, cons
   const BoxFit& fit = plan.box.fit;
   const std::string stem = fs::path(plan.box.file->path).stem().string();
   files.notes = plan.notes;
-  files.sweep = RunWindSweep(job, SweepDirections(static_cast<float>(settings.step)), setup);
+  FaithfulSweep faithful =
+      SweepFaithfully(*FindExportFormat("energyplus"), job,
+                      SweepDirections(static_cast<float>(settings.step)), settings.step, 0, setup);
+  files.sweep = std::move(faithful.sweep);
   WindSweep& sweep = files.sweep;
   CheckEnergyPlusSweep(sweep);
   if (settings.strict && AnyImplausible(sweep))
@@ -98,10 +104,14 @@ void SweepCpModel(const CpModelPlan& plan, const CpModelSettings& settings, cons
     files.warnings.push_back(w);
     headerWarning += (headerWarning.empty() ? "Warning: " : " ") + w;
   }
-  files.modelText = CpModelText(*plan.box.file, fit, Header(job, stem, plan.info, headerWarning),
-                                curves, files.names, job.Bdz, &files.notes);
+  ExportInfo info = plan.info;
+  info.notes.insert(info.notes.end(), faithful.lines.begin(), faithful.lines.end());
+  if (!faithful.warning.empty()) files.warnings.push_back(faithful.warning);
+  files.modelText =
+      CpModelText(*plan.box.file, fit, Header(job, stem, plan.info, headerWarning, faithful.lines),
+                  curves, files.names, job.Bdz, &files.notes);
   // The same "#" header as every sweep CSV.
-  files.csv = CommentedJobHeader(job, stem, plan.info, "# ") + SweepCsv(sweep, job);
+  files.csv = CommentedJobHeader(job, stem, info, "# ") + SweepCsv(sweep, job);
   files.jobText = JobFileText(job);
 }
 

@@ -30,7 +30,7 @@ std::string CsvText(const WindSweep& sweep, const Job& job, const std::string& s
                             "column.",
                             "The CSV holds them as computed; EnergyPlus and CONTAM bound Cp "
                             "to -1..1 (see the README).");
-  return CommentedJobHeader(job, stem, settings.info, "# ") + SweepCsv(sweep, job);
+  return CommentedJobHeader(job, stem, settings.info, "# ") + SweepCsv(sweep, job, settings.spread);
 }
 
 std::string EnergyPlusText(const WindSweep& sweep, const Job& job, const std::string& stem,

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/job.h"
+#include "output/sweep/element_spread.h"
 #include "output/sweep/export_job_summary.h"
 #include "output/sweep/wind_sweep.h"
 
@@ -19,6 +20,9 @@ struct ExportSettings {
   std::string modelicaPackage;  // empty: from the job's name
   bool strict = false;          // refuse (std::invalid_argument) a sweep with an implausible Cp
   ExportInfo info;
+  // The CSV's Cp low and Cp high, one per direction of the sweep; null:
+  // none (the other formats have no place for them).
+  const std::vector<DirectionSpread>* spread = nullptr;
 };
 
 struct ExportFormat {

@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -25,8 +26,14 @@ std::string PositionHeader() {
   return header;
 }
 
-std::string CpColumn(float AnWind) {
-  return "Cp wind from " + NumberString(AnWind) + " deg";
+std::string CpColumn(float AnWind, const char* which = "Cp") {
+  return std::string(which) + " wind from " + NumberString(AnWind) + " deg";
+}
+
+// A cell of the spread: empty where the element has no Cp.
+void AppendSpreadCell(std::string& out, float value) {
+  out += ',';
+  if (std::isfinite(value)) AppendNumber(out, value);
 }
 
 // A row's position is seven numbers: two integers and five floats.
@@ -108,17 +115,25 @@ bool SameText(const SweptStatus& a, const SweptStatus& b) {
 
 }  // namespace
 
-std::vector<std::string> SweepCsvColumns(const std::vector<float>& directions) {
+std::vector<std::string> SweepCsvColumns(const std::vector<float>& directions, bool spread) {
   std::vector<std::string> names(std::begin(kPositionColumns), std::end(kPositionColumns));
-  for (float AnWind : directions)
-    names.push_back(CpColumn(AnWind));
+  for (const char* which : {"Cp", "Cp low", "Cp high"}) {
+    for (float AnWind : directions)
+      names.push_back(CpColumn(AnWind, which));
+    if (!spread) break;
+  }
   return names;
 }
 
-std::string SweepCsv(const WindSweep& sweep, const Job& job) {
-  std::string out = PositionHeader();
+std::string SweepCsv(const WindSweep& sweep, const Job& job,
+                     const std::vector<DirectionSpread>* spread) {
+  std::vector<float> directions;
   for (const SweepDirection& d : sweep.directions)
-    out += "," + CpColumn(d.AnWind);
+    directions.push_back(d.AnWind);
+  std::string out = PositionHeader();
+  const std::vector<std::string> names = SweepCsvColumns(directions, spread != nullptr);
+  for (std::size_t c = std::size(kPositionColumns); c < names.size(); ++c)
+    out += "," + names[c];
   out += ",Cp status\r\n";
   // Room for the longest numbers and a status of a few words: a string that
   // grows copies all the rows written so far.
@@ -148,14 +163,24 @@ std::string SweepCsv(const WindSweep& sweep, const Job& job) {
       shown = &statuses[e];
       statusText = SweptStatusText(*shown);
     }
-    AppendStatus(out, statusText);
+    if (spread == nullptr) {
+      AppendStatus(out, statusText);
+      continue;
+    }
+    for (const DirectionSpread& d : *spread)
+      AppendSpreadCell(out, e < d.elements.size() ? d.elements[e].low : std::nanf(""));
+    for (const DirectionSpread& d : *spread)
+      AppendSpreadCell(out, e < d.elements.size() ? d.elements[e].high : std::nanf(""));
+    AppendStatus(out, WithSpread(statusText, SweptSpreadText(*spread, e)));
   }
   return out;
 }
 
-std::string RunCsv(const RunResult& result, const Job& job) {
+std::string RunCsv(const RunResult& result, const Job& job,
+                   const std::vector<ElementSpread>* spread) {
   std::string out = PositionHeader();
-  out += ",Facade angle to the wind (deg)," + CpColumn(job.AnWind) + ",Cp status\r\n";
+  out += ",Facade angle to the wind (deg)," + CpColumn(job.AnWind) +
+         (spread != nullptr ? ",Cp low,Cp high" : "") + ",Cp status\r\n";
   PositionWriter position(job);
   for (std::size_t i = 0; i < result.elements.size(); ++i) {
     const ElementResult& e = result.elements[i];
@@ -164,7 +189,15 @@ std::string RunCsv(const RunResult& result, const Job& job) {
     AppendNumber(out, result.geometry.FacadeAngle[static_cast<std::size_t>(e.iface)]);
     out += ',';
     AppendNumber(out, e.Cp);
-    AppendStatus(out, i < result.status.size() ? StatusText(result.status[i]) : "not computed");
+    std::string status = i < result.status.size() ? StatusText(result.status[i]) : "not computed";
+    if (spread != nullptr && i < spread->size()) {
+      AppendSpreadCell(out, (*spread)[i].low);
+      AppendSpreadCell(out, (*spread)[i].high);
+      status = WithSpread(status, SpreadText((*spread)[i]));
+    } else if (spread != nullptr) {
+      out += ",,";
+    }
+    AppendStatus(out, status);
   }
   return out;
 }

@@ -9,6 +9,7 @@ building among other buildings: the Ventora engine, NumPy in and out.
 
 from ._ventora import (
     EXPORT_FORMATS,
+    Comparison,
     Elements,
     ExportError,
     Facade,
@@ -23,6 +24,7 @@ from ._ventora import (
     Verdict,
     __version__,
     check,
+    compare,
     cp,
     export,
     heap_in_huge_pages,
@@ -35,12 +37,14 @@ from .surroundings import Footprints, footprints, surroundings
 from .many import sweep_columns, sweep_frame, sweep_many
 from .table_file import WordColumn, write_table
 
-run, check, sweep, export = (plain(f, f.__name__) for f in (run, check, sweep, export))
+run, check, sweep, export, compare = (plain(f, f.__name__)
+                                       for f in (run, check, sweep, export, compare))
 Job.read = staticmethod(plain(Job.read, "Job.read"))
 Job.write = plain(Job.write, "Job.write")
 
 __all__ = [
     "EXPORT_FORMATS",
+    "Comparison",
     "Elements",
     "ExportError",
     "Facade",
@@ -57,6 +61,7 @@ __all__ = [
     "WordColumn",
     "__version__",
     "check",
+    "compare",
     "cp",
     "export",
     "footprints",

@@ -5,9 +5,11 @@ binding library's list of C++ signatures."""
 import functools
 
 USAGE = {
-    "run": "takes a ventora.Job",
+    "run": "takes a ventora.Job, then by name spread (True or False)",
     "check": "takes a ventora.Job",
-    "sweep": "takes a ventora.Job and a step in degrees (a number)",
+    "sweep": "takes a ventora.Job and a step in degrees (a number), then by name spread (True or "
+             "False)",
+    "compare": "takes a ventora.Job and a step in whole degrees",
     "sweep_many": "takes a list of ventora.Job objects or job file paths and a step in degrees "
                   "(a number)",
     "export": "takes a ventora.Job, then by name format (text), path (a path), step and "

@@ -18,6 +18,7 @@
 #include <QThread>
 #include <QVBoxLayout>
 
+#include "commands/compare_methods.h"
 #include "map/cpmap_painter.h"
 #include "output/sweep/wind_sweep.h"
 #include "ui/app/written_status.h"
@@ -115,6 +116,13 @@ void CpDirection::BuildControls() {
   fixed_->setToolTip(
       "The Cp map's fixed scale, so that plots compare; values beyond it are ringed");
   connect(fixed_, &QCheckBox::toggled, this, &CpDirection::SetFixedScale);
+  peers_ = new QCheckBox("Published &methods", this);
+  peers_->setObjectName("PeerMethods");
+  peers_->setToolTip(
+      "Beside the chosen walls: Ventora's mean over the wall, Swami and Chandra's surface "
+      "average as EnergyPlus computes it, the AIVC's low-rise wall values and EN 1991-1-4's "
+      "zones where the wind is normal to a wall (as ventora-run --compare writes them)");
+  connect(peers_, &QCheckBox::toggled, this, &CpDirection::SetPeerMethods);
   status_ = new QLabel(this);
   status_->setObjectName("DirectionStatus");
   status_->setWordWrap(true);
@@ -131,6 +139,7 @@ void CpDirection::BuildControls() {
   buttons->addWidget(polar_);
   buttons->addWidget(line_);
   buttons->addWidget(fixed_);
+  buttons->addWidget(peers_);
   buttons->addStretch(1);
   buttons->addWidget(save);
   buttons->addWidget(close);
@@ -170,6 +179,7 @@ void CpDirection::ShowSweep(std::shared_ptr<const CpByDirection> data, const Job
     for (const DirectionElement& e : plot_.data->elements)
       if (e.iface != last) ks.push_back(e.k), last = e.iface;
   }
+  ComparePeers();
   Choose(ks);
   ShowStopped();
 }
@@ -315,6 +325,24 @@ void CpDirection::SetKind(PlotKind kind) {
 void CpDirection::SetFixedScale(bool fixed) {
   if (fixed_->isChecked() != fixed) fixed_->setChecked(fixed);
   Redraw();
+}
+
+void CpDirection::SetPeerMethods(bool shown) {
+  if (peers_->isChecked() != shown) peers_->setChecked(shown);
+  ComparePeers();
+  Redraw();
+}
+
+// The job ran already: its checks' boxes are not shown again.
+void CpDirection::ComparePeers() {
+  plot_.peers.reset();
+  if (!peers_->isChecked() || !shownJob_) return;
+  class Quiet : public MessageSink {
+    MsgAnswer Show(const Message& m) override { return UnattendedAnswer(m.buttons); }
+  } quiet;
+  const CompareOutcome out = CompareWithPeerMethods(*shownJob_, kCompareStep, quiet, kPointDecimal);
+  if (out.outcome == RunOutcome::Completed || out.outcome == RunOutcome::ValuesMissing)
+    plot_.peers = std::make_shared<const PeerComparison>(out.comparison);
 }
 
 void CpDirection::Redraw() {

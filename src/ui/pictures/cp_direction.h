@@ -74,6 +74,9 @@ class CpDirection : public QWidget {
   std::vector<int> Chosen() const;
   void SetKind(PlotKind kind);
   void SetFixedScale(bool fixed);
+  // The published methods beside the chosen walls, computed for the job
+  // shown (commands/compare_methods.h).
+  void SetPeerMethods(bool shown);
   bool Computing() const { return worker_ != nullptr; }
 
   const DirectionPlot& Plot() const { return plot_; }
@@ -101,6 +104,7 @@ class CpDirection : public QWidget {
   void StartSweep(const Request& request);
   void SweepEnded();
   void ShowStopped();
+  void ComparePeers();
 
   MessageSink& messages_;
   DirectionPlot plot_;
@@ -122,6 +126,7 @@ class CpDirection : public QWidget {
   QRadioButton* polar_ = nullptr;
   QRadioButton* line_ = nullptr;
   QCheckBox* fixed_ = nullptr;
+  QCheckBox* peers_ = nullptr;
   QLabel* status_ = nullptr;
   QStatusBar* written_ = nullptr;  // confirms a picture saved
 };

@@ -17,19 +17,25 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "commands/cp_spread.h"
 #include "map/cpmap_painter.h"
 #include "map/cpmap_picture.h"
+#include "map/spread_layer.h"
 #include "ui/app/written_status.h"
 
 namespace ventora {
 namespace {
 
-QString TooltipOf(const CpMarker& m, char decimal) {
+QString TooltipOf(const CpMapModel& model, const CpMarker& m, char decimal) {
   std::string text = MarkerText(m, decimal);
   text += "\nX " + CpText(m.X, decimal) + " m, " +
           (AsFacade(m.iface) == Facade::Roof ? "Y " : "Z ") + CpText(m.Z, decimal) + " m";
   if (m.state == MarkerState::Computed && m.computedZ != m.Z)
     text += "\ncomputed at Z " + CpText(m.computedZ, decimal) + " m";
+  if (const ElementSpread* s = SpreadOf(model, m)) {
+    text += "\nCp low " + CpText(s->low, decimal) + ", Cp high " + CpText(s->high, decimal);
+    if (s->cause != SpreadCause::None) text += "\n" + SpreadText(*s);
+  }
   text += "\nClick: its Cp against wind direction (Ctrl: add it)";
   return QString::fromStdString(text);
 }
@@ -68,7 +74,7 @@ bool CpMapCanvas::event(QEvent* event) {
   auto* help = static_cast<QHelpEvent*>(event);
   const CpMarker* marker = MarkerAt(model_, layout_, help->pos());
   if (marker != nullptr)
-    QToolTip::showText(help->globalPos(), TooltipOf(*marker, decimal_), this);
+    QToolTip::showText(help->globalPos(), TooltipOf(model_, *marker, decimal_), this);
   else
     QToolTip::hideText();
   return true;
@@ -90,6 +96,13 @@ CpMap::CpMap(MessageSink& messages, QWidget* parent)
       "The same colours on every map, so that maps compare; values beyond "
       "the scale are ringed");
   connect(FixedScale_, &QCheckBox::toggled, this, &CpMap::SetFixedScale);
+  Spread_ = new QCheckBox("&Spread", this);
+  Spread_->setObjectName("SpreadLayer");
+  Spread_->setToolTip(
+      "Ring each element with the model's own spread of its Cp: the lowest and highest Cp "
+      "within 5 degrees of the wind direction and, on a flat roof, of the same point with the "
+      "building entered from its next wall; orange where wider than 0.2");
+  connect(Spread_, &QCheckBox::toggled, this, &CpMap::SetSpread);
   HiddenLab_ = new QLabel(this);
   HiddenLab_->setObjectName("HiddenLab");
   // In the map's own window, as the main window's banner says it: a title
@@ -119,6 +132,7 @@ CpMap::CpMap(MessageSink& messages, QWidget* parent)
   auto* buttons = new QHBoxLayout;
   buttons->setContentsMargins(8, 0, 0, 0);
   buttons->addWidget(FixedScale_);
+  buttons->addWidget(Spread_);
   buttons->addWidget(zoomIn);
   buttons->addWidget(zoomOut);
   buttons->addWidget(HiddenLab_);
@@ -171,6 +185,14 @@ void CpMap::SetFixedScale(bool fixed) {
   canvas_->Refresh();
 }
 
+void CpMap::SetSpread(bool shown) {
+  if (Spread_->isChecked() != shown) Spread_->setChecked(shown);
+  model_.spread.clear();
+  if (shown && !model_.title.empty())
+    model_.spread = SpreadAround(job_, {job_.AnWind}).directions.front().elements;
+  canvas_->Refresh();
+}
+
 int CpMap::HiddenValues() const {
   return static_cast<int>(canvas_->Layout().hiddenValues.size());
 }
@@ -197,6 +219,8 @@ void CpMap::ShowRun(const Job& job, const RunResult& run, const std::string& job
   jobName_ = jobName;
   decimal_ = decimal;
   model_.scale.fixed = FixedScale_->isChecked();
+  if (Spread_->isChecked() && !run.elements.empty())
+    model_.spread = SpreadAround(job_, {job_.AnWind}).directions.front().elements;
   FitCanvas();
   ShowTitle();
   canvas_->Refresh();

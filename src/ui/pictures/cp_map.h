@@ -68,6 +68,9 @@ class CpMap : public QWidget {
   void Zoom(double factor);
   double ZoomFactor() const { return zoom_; }
   void SetFixedScale(bool fixed);
+  // The spread layer: each element's own spread, computed by the model for
+  // the job as it ran.
+  void SetSpread(bool shown);
 
   const CpMapModel& Model() const { return model_; }
   // The job and its path without ".in", as ShowRun was handed them.
@@ -108,6 +111,7 @@ class CpMap : public QWidget {
   double zoom_ = 1;
   QScrollArea* scroll_ = nullptr;
   QCheckBox* FixedScale_ = nullptr;
+  QCheckBox* Spread_ = nullptr;
   QLabel* HiddenLab_ = nullptr;
   CpMapCanvas* canvas_ = nullptr;
   QPushButton* SavePictureBtn_ = nullptr;

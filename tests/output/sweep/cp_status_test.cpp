@@ -163,13 +163,8 @@ TEST(CpStatus, TheRunSaysOnceHowManyAreImplausibleAndWhichInputsAreToBlame) {
   const std::string& text = messages.shown[0].text;
   EXPECT_TRUE(text.starts_with(
       "1 element has a Cp beyond what codes and wind tunnels give for "
-      "its place: lowest -9.369 at element 2 (facade 4, windward wall, below -0.7)."))
-      << text;
-  EXPECT_NE(
-      text.find("misbehave: PAD 22.19 (between 15 and 30) with FAR or SAR above 1.5 on a wall "
-                "facing the wind (facade 1 FAR 1.614 SAR 1.802 and facade 4 FAR 1.802 SAR "
-                "1.614; RbH 2.787)."),
-      std::string::npos)
+      "its place: lowest -9.369 at element 2 (facade 4, windward wall above the surroundings, "
+      "below 0)."))
       << text;
   EXPECT_EQ(result.run.status[0].plausibility, CpPlausibility::Plausible);  // facade 2 first
   // In the user's own decimal form.

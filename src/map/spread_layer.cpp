@@ -1,0 +1,64 @@
+#include "map/spread_layer.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ventora {
+namespace {
+
+const QColor kInk(0x2f, 0x3e, 0x4e);
+const QColor kNarrow(0x8a, 0x94, 0x9e);
+const QColor kWide(0xe0, 0x7b, 0x00);
+
+void SetFont(QPainter& p, double pixels) {
+  QFont font = p.font();
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
+  font.setBold(false);
+  font.setItalic(false);
+  p.setFont(font);
+}
+
+void PaintRing(QPainter& p, const CpMarker& m, const ElementSpread& s, const CpMapLayout& l,
+               char decimal) {
+  const QPointF c = l.MarkerCentre(m);
+  const bool wide = s.cause != SpreadCause::None;
+  const double width = std::clamp(1.0 + 10.0 * static_cast<double>(s.Width()), 1.0, 7.0);
+  const double r = l.markerRadius + 2 + width / 2;
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(wide ? kWide : kNarrow, width));
+  p.drawEllipse(c, r, r);
+  // Under the value, where the value itself has room: a second line below it.
+  if (!wide || !l.ValueShown(m)) return;
+  const QRectF value = l.ValueBox(m);
+  const double w = 7 * l.fontPx;
+  const QRectF box(c.x() - w / 2, value.bottom(), w, l.fontPx);
+  p.setPen(kWide);
+  p.drawText(box, Qt::AlignHCenter | Qt::AlignTop,
+             QString::fromStdString(CpText(s.low, decimal) + " to " + CpText(s.high, decimal)));
+}
+
+}  // namespace
+
+const ElementSpread* SpreadOf(const CpMapModel& model, const CpMarker& m) {
+  const auto i = static_cast<std::size_t>(m.k - 1);
+  if (m.k < 1 || i >= model.spread.size() || !std::isfinite(model.spread[i].low)) return nullptr;
+  return &model.spread[i];
+}
+
+void PaintSpreadLayer(QPainter& p, const CpMapModel& model, const CpMapLayout& l, char decimal) {
+  if (model.spread.empty()) return;
+  p.save();
+  SetFont(p, l.fontPx * 0.7);
+  for (const CpMapFacade& f : model.facades)
+    for (const CpMarker& m : f.markers)
+      if (const ElementSpread* s = SpreadOf(model, m)) PaintRing(p, m, *s, l, decimal);
+  SetFont(p, l.fontPx * 0.9);
+  p.setPen(kInk);
+  p.drawText(l.title, Qt::AlignRight | Qt::AlignTop,
+             "Rings: the model's own spread of each Cp (within 5\u00b0 of the wind and, on a "
+             "flat roof, from the next wall);\norange: wider than 0.2, Cp low to Cp high below "
+             "the value");
+  p.restore();
+}
+
+}  // namespace ventora
