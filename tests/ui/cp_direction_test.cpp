@@ -91,84 +91,16 @@ void ExpectTableAsCsv(const CpDirection& window, const SweepCsvRows& csv) {
 class DirectionWindowTest : public MainFormTest {
  protected:
   // Opens a copy of the office example and returns its path without ".in".
-  std::string OpenOffice() {
-    const fs::path job = scratch.path() / "office-block.in";
-    fs::copy_file(fs::path(ExamplesFolder()) / "office-block.in", job);
-    MakeForm();
-    OpenThroughDialog(job.string());
-    return (scratch.path() / "office-block").string();
-  }
+  std::string OpenOffice() { return fs::path(OpenExample("office-block.in")).replace_extension(); }
 
   CpDirection* Window() const { return form->findChild<CpDirection*>("CpDirection"); }
 
   // ventora-run's CSV sweep of the job at its default step.
   SweepCsvRows VentoraRunCsv(const std::string& jobName) {
-    const std::string command =
-        std::string(VENTORA_RUN) + " --sweep --format=csv '" + jobName + ".in' >/dev/null 2>&1";
-    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    EXPECT_EQ(RunVentora("--sweep --format=csv '" + jobName + ".in'").status, 0);
     return ReadSweepCsv(jobName + ".sweep.csv");
   }
 };
-
-// The CSV sweep's own values; CONTAM's, swept with the building turned to
-// azimuth 0, turned back to the true directions (the example's azimuth 20
-// and CONTAM's step 30 fall on the CSV's directions).
-TEST_F(DirectionWindowTest, AfterSweepTheWindowHoldsTheCsvRowsValues) {
-  const std::string jobName = OpenOffice();
-  for (const int format : {0, 2}) {  // CSV, CONTAM
-    SCOPED_TRACE(format);
-    Click("SweepBtn");
-    QPointer<SweepDialog> dialog = form->findChild<SweepDialog*>("SweepDialog");
-    ASSERT_TRUE(dialog);
-    dialog->findChild<QComboBox*>("SweepFormat")->setCurrentIndex(format);
-    EXPECT_TRUE(dialog->findChild<QCheckBox*>("SweepShowCp")->isChecked());
-    QTest::keyClick(dialog, Qt::Key_Return);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 60000));
-    CpDirection* window = Window();
-    ASSERT_TRUE(window != nullptr && window->isVisible());
-    EXPECT_EQ(window->Chosen(), (std::vector<int>{1, 21, 33, 53, 65}));  // each facade's first
-    std::vector<int> all;
-    for (const DirectionElement& e : window->Plot().data->elements)
-      all.push_back(e.k);
-    window->Choose(all);
-    ExpectTableAsCsv(*window, ReadSweepCsv(jobName + ".sweep.csv"));
-    EXPECT_EQ(window->Table().rowCount(), format == 0 ? 36 : 12);
-  }
-}
-
-// A click on an element of the Cp map sweeps the job in the background at
-// ventora-run's default step; Ctrl and a click adds an element without
-// sweeping again.
-TEST_F(DirectionWindowTest, AClickOnTheMapShowsTheElementsCsvRow) {
-  const std::string jobName = OpenOffice();
-  Click("RunBtn");
-  Click("MapBtn");
-  auto* map = form->findChild<CpMap*>("CpMap");
-  ASSERT_NE(map, nullptr);
-  map->resize(1200, 800);
-  QCoreApplication::processEvents();
-  auto* canvas = map->findChild<CpMapCanvas*>("CpMapCanvas");
-  const auto centre = [&](std::size_t facade) {
-    return canvas->Layout().MarkerCentre(map->Model().facades[facade].markers[1]).toPoint();
-  };
-  QTest::mouseClick(canvas, Qt::LeftButton, {}, centre(0));
-  CpDirection* window = Window();
-  ASSERT_NE(window, nullptr);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Computing(); }, 60000));
-  EXPECT_EQ(window->Chosen(), std::vector<int>{2});
-  QTest::mouseClick(canvas, Qt::LeftButton, Qt::ControlModifier, centre(2));
-  EXPECT_FALSE(window->Computing());
-  EXPECT_EQ(window->Chosen(), (std::vector<int>{2, 34}));
-  ExpectTableAsCsv(*window, VentoraRunCsv(jobName));
-
-  // Run again after a change: the open window follows, the same chosen.
-  form->Document().job.AnWind = 100;
-  Click("RunBtn");
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Computing(); }, 60000));
-  EXPECT_EQ(window->Plot().data->AnWind, 100);
-  EXPECT_EQ(window->Chosen(), (std::vector<int>{2, 34}));
-  EXPECT_TRUE(messages.shown.empty());
-}
 
 // The heading, the line under it, the plot and the legend apart, the
 // heading wrapped whole into its place, the wind axis's labels apart.
@@ -196,82 +128,35 @@ void ExpectReadable(const CpDirection& window) {
   }
 }
 
-// The Cp map's spread layer and the plot's published methods hold the very
-// numbers ventora-run --spread and --compare write for the job.
-TEST_F(DirectionWindowTest, SpreadLayerAndPublishedMethodsAreVentoraRunsNumbers) {
+// The CSV sweep's own values; CONTAM's, swept with the building turned to
+// azimuth 0, turned back to the true directions (the example's azimuth 20
+// and CONTAM's step 30 fall on the CSV's directions).
+TEST_F(DirectionWindowTest, AfterSweepTheWindowHoldsTheCsvRowsValuesAndSavesItsPlots) {
   const std::string jobName = OpenOffice();
-  Click("RunBtn");
-  Click("MapBtn");
-  auto* map = form->findChild<CpMap*>("CpMap");
-  ASSERT_NE(map, nullptr);
-  QTest::mouseClick(map->findChild<QCheckBox*>("SpreadLayer"), Qt::LeftButton);
-  const std::string run = std::string(VENTORA_RUN) + " --spread '" + jobName + ".in' >/dev/null";
-  ASSERT_EQ(std::system(run.c_str()), 0);
-  std::istringstream lines(ReadBytes(jobName + ".out.csv"));
-  std::string line;
-  std::getline(lines, line);
-  ASSERT_TRUE(line.find(",Cp low,Cp high,Cp status") != std::string::npos) << line;
-  std::size_t rows = 0;
-  for (; std::getline(lines, line); ++rows) {
-    const std::vector<std::string> f = Fields(line);  // ..., Cp (8), Cp low, Cp high, status
-    // Facade and element on it: the running number counts the facades before.
-    std::size_t k = static_cast<std::size_t>(std::stoi(f[1]));
-    for (int before = 1; before < std::stoi(f[0]); ++before)
-      k += static_cast<std::size_t>(map->ShownJob().ElmCount[before]);
-    ASSERT_LE(k, map->Model().spread.size());
-    EXPECT_EQ(map->Model().spread[k - 1].low, std::strtof(f[9].c_str(), nullptr)) << k;
-    EXPECT_EQ(map->Model().spread[k - 1].high, std::strtof(f[10].c_str(), nullptr)) << k;
+  for (const int format : {0, 2}) {  // CSV, CONTAM
+    SCOPED_TRACE(format);
+    Click("SweepBtn");
+    QPointer<SweepDialog> dialog = form->findChild<SweepDialog*>("SweepDialog");
+    ASSERT_TRUE(dialog);
+    dialog->findChild<QComboBox*>("SweepFormat")->setCurrentIndex(format);
+    EXPECT_TRUE(dialog->findChild<QCheckBox*>("SweepShowCp")->isChecked());
+    QTest::keyClick(dialog, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 60000));
+    CpDirection* window = Window();
+    ASSERT_TRUE(window != nullptr && window->isVisible());
+    EXPECT_EQ(window->Chosen(), (std::vector<int>{1, 21, 33, 53, 65}));  // each facade's first
+    std::vector<int> all;
+    for (const DirectionElement& e : window->Plot().data->elements)
+      all.push_back(e.k);
+    window->Choose(all);
+    ExpectTableAsCsv(*window, ReadSweepCsv(jobName + ".sweep.csv"));
+    EXPECT_EQ(window->Table().rowCount(), format == 0 ? 36 : 12);
   }
-  EXPECT_EQ(rows, map->Model().spread.size());
-
-  auto* canvas = map->findChild<CpMapCanvas*>("CpMapCanvas");
-  QTest::mouseClick(canvas, Qt::LeftButton, {},
-                    canvas->Layout().MarkerCentre(map->Model().facades[1].markers[0]).toPoint());
+  // Line and polar plots are different pictures of the same values; both
+  // save as PNG and SVG, over an old file, leaving no temporary behind; a
+  // folder that does not exist is refused in a box.
+  messages.shown.clear();  // the exports' warning of how far they miss the model
   CpDirection* window = Window();
-  ASSERT_NE(window, nullptr);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Computing(); }, 60000));
-  QTest::mouseClick(window->findChild<QCheckBox*>("PeerMethods"), Qt::LeftButton);
-  ASSERT_NE(window->Plot().peers, nullptr);
-  const std::string compare =
-      std::string(VENTORA_RUN) + " --compare '" + jobName + ".in' >/dev/null";
-  ASSERT_EQ(std::system(compare.c_str()), 0);
-  std::istringstream csv(ReadBytes(jobName + ".compare.csv"));
-  std::vector<std::vector<std::string>> table;
-  for (std::getline(csv, line); std::getline(csv, line);)
-    if (!line.starts_with('#') && !line.starts_with("Facade")) {
-      if (line.ends_with('\r')) line.pop_back();
-      table.push_back(Fields(line + ","));  // the empty last cell kept
-    }
-  const std::vector<MethodsAtDirection>& shown = window->Plot().peers->rows;
-  ASSERT_EQ(table.size(), shown.size());
-  const auto number = [](const std::string& cell) { return std::strtof(cell.c_str(), nullptr); };
-  for (std::size_t i = 0; i < shown.size(); ++i) {
-    const std::vector<std::string>& f = table[i];
-    EXPECT_EQ(shown[i].facade, std::stoi(f[0]));
-    EXPECT_EQ(shown[i].windFrom, number(f[1]));
-    EXPECT_EQ(shown[i].ventora, number(f[2]));
-    EXPECT_EQ(static_cast<float>(shown[i].swamiChandra), number(f[3]));
-    EXPECT_EQ(static_cast<float>(shown[i].aivc), number(f[4]));
-    EXPECT_EQ(shown[i].en1991.has_value(), f.size() > 5 && !f[5].empty()) << i;
-    if (shown[i].en1991) {
-      EXPECT_EQ(static_cast<float>(*shown[i].en1991), number(f[5])) << i;
-    }
-  }
-}
-
-// Line and polar plots are different pictures of the same values; both
-// save as PNG and SVG, over an old file, leaving no temporary behind; a
-// folder that does not exist is refused in a box.
-TEST_F(DirectionWindowTest, TheToggleSwitchesPlotsAndBothSaveAsPngAndSvg) {
-  OpenOffice();
-  Click("SweepBtn");
-  QPointer<SweepDialog> dialog = form->findChild<SweepDialog*>("SweepDialog");
-  ASSERT_TRUE(dialog);
-  QTest::keyClick(dialog, Qt::Key_Return);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 60000));
-  messages.shown.clear();  // the export's warning of how far it misses the model
-  CpDirection* window = Window();
-  ASSERT_NE(window, nullptr);
   window->resize(1100, 700);
   QCoreApplication::processEvents();
   auto* canvas = window->findChild<DirectionCanvas*>("DirectionCanvas");
@@ -310,6 +195,100 @@ TEST_F(DirectionWindowTest, TheToggleSwitchesPlotsAndBothSaveAsPngAndSvg) {
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_TRUE(messages.shown[0].text.starts_with("Cannot write the picture \"" +
                                                  (folder / "none" / "p.png").string()));
+}
+
+// A click on an element of the Cp map sweeps the job in the background at
+// ventora-run's default step; Ctrl and a click adds an element without
+// sweeping again.
+TEST_F(DirectionWindowTest, AClickOnTheMapShowsTheElementsCsvRow) {
+  const std::string jobName = OpenOffice();
+  Click("RunBtn");
+  Click("MapBtn");
+  auto* map = form->findChild<CpMap*>("CpMap");
+  ASSERT_NE(map, nullptr);
+  map->resize(1200, 800);
+  QCoreApplication::processEvents();
+  auto* canvas = map->findChild<CpMapCanvas*>("CpMapCanvas");
+  const auto centre = [&](std::size_t facade) {
+    return canvas->Layout().MarkerCentre(map->Model().facades[facade].markers[1]).toPoint();
+  };
+  QTest::mouseClick(canvas, Qt::LeftButton, {}, centre(0));
+  CpDirection* window = Window();
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Computing(); }, 60000));
+  EXPECT_EQ(window->Chosen(), std::vector<int>{2});
+  QTest::mouseClick(canvas, Qt::LeftButton, Qt::ControlModifier, centre(2));
+  EXPECT_FALSE(window->Computing());
+  EXPECT_EQ(window->Chosen(), (std::vector<int>{2, 34}));
+  ExpectTableAsCsv(*window, VentoraRunCsv(jobName));
+
+  // Run again after a change: the open window follows, the same chosen.
+  form->Document().job.AnWind = 100;
+  Click("RunBtn");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Computing(); }, 60000));
+  EXPECT_EQ(window->Plot().data->AnWind, 100);
+  EXPECT_EQ(window->Chosen(), (std::vector<int>{2, 34}));
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+// The Cp map's spread layer and the plot's published methods hold the very
+// numbers ventora-run --spread and --compare write for the job.
+TEST_F(DirectionWindowTest, SpreadLayerAndPublishedMethodsAreVentoraRunsNumbers) {
+  const std::string jobName = OpenOffice();
+  Click("RunBtn");
+  Click("MapBtn");
+  auto* map = form->findChild<CpMap*>("CpMap");
+  ASSERT_NE(map, nullptr);
+  QTest::mouseClick(map->findChild<QCheckBox*>("SpreadLayer"), Qt::LeftButton);
+  ASSERT_EQ(RunVentora("--spread '" + jobName + ".in'").status, 0);
+  std::istringstream lines(ReadBytes(jobName + ".out.csv"));
+  std::string line;
+  std::getline(lines, line);
+  ASSERT_TRUE(line.find(",Cp low,Cp high,Cp status") != std::string::npos) << line;
+  std::size_t rows = 0;
+  for (; std::getline(lines, line); ++rows) {
+    const std::vector<std::string> f = Fields(line);  // ..., Cp (8), Cp low, Cp high, status
+    // Facade and element on it: the running number counts the facades before.
+    std::size_t k = static_cast<std::size_t>(std::stoi(f[1]));
+    for (int before = 1; before < std::stoi(f[0]); ++before)
+      k += static_cast<std::size_t>(map->ShownJob().ElmCount[before]);
+    ASSERT_LE(k, map->Model().spread.size());
+    EXPECT_EQ(map->Model().spread[k - 1].low, std::strtof(f[9].c_str(), nullptr)) << k;
+    EXPECT_EQ(map->Model().spread[k - 1].high, std::strtof(f[10].c_str(), nullptr)) << k;
+  }
+  EXPECT_EQ(rows, map->Model().spread.size());
+
+  auto* canvas = map->findChild<CpMapCanvas*>("CpMapCanvas");
+  QTest::mouseClick(canvas, Qt::LeftButton, {},
+                    canvas->Layout().MarkerCentre(map->Model().facades[1].markers[0]).toPoint());
+  CpDirection* window = Window();
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Computing(); }, 60000));
+  QTest::mouseClick(window->findChild<QCheckBox*>("PeerMethods"), Qt::LeftButton);
+  ASSERT_NE(window->Plot().peers, nullptr);
+  ASSERT_EQ(RunVentora("--compare '" + jobName + ".in'").status, 0);
+  std::istringstream csv(ReadBytes(jobName + ".compare.csv"));
+  std::vector<std::vector<std::string>> table;
+  for (std::getline(csv, line); std::getline(csv, line);)
+    if (!line.starts_with('#') && !line.starts_with("Facade")) {
+      if (line.ends_with('\r')) line.pop_back();
+      table.push_back(Fields(line + ","));  // the empty last cell kept
+    }
+  const std::vector<MethodsAtDirection>& shown = window->Plot().peers->rows;
+  ASSERT_EQ(table.size(), shown.size());
+  const auto number = [](const std::string& cell) { return std::strtof(cell.c_str(), nullptr); };
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    const std::vector<std::string>& f = table[i];
+    EXPECT_EQ(shown[i].facade, std::stoi(f[0]));
+    EXPECT_EQ(shown[i].windFrom, number(f[1]));
+    EXPECT_EQ(shown[i].ventora, number(f[2]));
+    EXPECT_EQ(static_cast<float>(shown[i].swamiChandra), number(f[3]));
+    EXPECT_EQ(static_cast<float>(shown[i].aivc), number(f[4]));
+    EXPECT_EQ(shown[i].en1991.has_value(), f.size() > 5 && !f[5].empty()) << i;
+    if (shown[i].en1991) {
+      EXPECT_EQ(static_cast<float>(*shown[i].en1991), number(f[5])) << i;
+    }
+  }
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include <QTest>
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <map>
 #include <sstream>
 
@@ -18,6 +17,7 @@
 #include "main_form_fixture.h"
 #include "map/cpmap_layout.h"
 #include "map/cpmap_model.h"
+#include "troubled_job.h"
 #include "ui/pictures/cp_map.h"
 #include "ui/pictures/plan_marks.h"
 
@@ -31,15 +31,13 @@ int SignedDarkness(int r, int g, int b) {
 }
 
 TEST_F(MainFormTest, EveryReportValueShowsOnItsFacadeAndNoValueIsHiddenSilently) {
-  MakeForm();
-  NumberText points{kPointDecimal};
-  OpenThroughDialog(WriteJob("office", ReadJobFile(ExamplesFolder() + "/office-block.in", points)));
+  OpenExample("office-block.in");
   Click("RunBtn");
   Click("MapBtn");
   auto* map = form->findChild<CpMap*>("CpMap");
   ASSERT_NE(map, nullptr);
   std::map<int, std::pair<int, std::string>> report;  // facade and Cp by running number
-  std::istringstream lines(ReadBytes(scratch.path() / "office.out.txt"));
+  std::istringstream lines(ReadBytes(scratch.path() / "office-block.out.txt"));
   for (std::string line; std::getline(lines, line);) {
     std::istringstream fields(line);
     int iface = 0, k = 0;
@@ -89,9 +87,7 @@ TEST_F(MainFormTest, EveryReportValueShowsOnItsFacadeAndNoValueIsHiddenSilently)
 // A report left by an earlier session: the job as loaded is computed again
 // in memory, and the map shows the same values as after the run.
 TEST_F(MainFormTest, TheMapOfAReportFromAnEarlierSessionIsComputedAgain) {
-  MakeForm();
-  NumberText points{kPointDecimal};
-  const auto job = WriteJob("office", ReadJobFile(ExamplesFolder() + "/office-block.in", points));
+  const std::string job = OpenExample("office-block.in");
   const auto markers = [this] {
     Click("MapBtn");
     std::map<int, float> cp;
@@ -100,7 +96,6 @@ TEST_F(MainFormTest, TheMapOfAReportFromAnEarlierSessionIsComputedAgain) {
         cp[m.k] = m.Cp;
     return cp;
   };
-  OpenThroughDialog(job);
   Click("RunBtn");
   const std::map<int, float> afterRun = markers();
   MakeForm();
@@ -112,12 +107,12 @@ TEST_F(MainFormTest, TheMapOfAReportFromAnEarlierSessionIsComputedAgain) {
 // A Cp near -9.4 on facade 4, implausible, beside values within -1..1: the
 // automatic scale follows the plausible ones and rings the other.
 TEST_F(MainFormTest, TheAutomaticScaleFollowsThePlausibleValues) {
+  Job job = TroubledJob();
+  AddElement(job, 1, 10, 10);
+  AddElement(job, 1, 30, 20);
+  AddElement(job, 2, 20, 20);
   MakeForm();
-  const std::string job = (scratch.path() / "implausible.in").string();
-  std::ofstream(job, std::ios::binary)
-      << " 241.19 240 22.19 13.24 36.9 59.56 66.49 .198 2 .47\r\n 4 \r\n 1 \r\n 1 34.07 18.82 \r\n"
-         " 1 \r\n 2 \r\n 1 10 10 \r\n 2 30 20 \r\n 2 \r\n 1 \r\n 1 20 20 \r\n";
-  OpenThroughDialog(job);
+  OpenThroughDialog(WriteJob("implausible", job));
   Click("RunBtn");
   Click("MapBtn");
   const CpMapModel& model = form->findChild<CpMap*>("CpMap")->Model();
@@ -139,11 +134,7 @@ TEST_F(MainFormTest, TheAutomaticScaleFollowsThePlausibleValues) {
 
 // The zoom and the fixed scale belong to the job shown, not to the next one.
 TEST_F(MainFormTest, TheZoomAndTheFixedScaleStayWithTheirJob) {
-  MakeForm();
-  NumberText points{kPointDecimal};
-  const std::string office =
-      WriteJob("office", ReadJobFile(ExamplesFolder() + "/office-block.in", points));
-  OpenThroughDialog(office);
+  OpenExample("office-block.in");
   Click("RunBtn");
   Click("MapBtn");
   auto* map = form->findChild<CpMap*>("CpMap");

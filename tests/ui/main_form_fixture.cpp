@@ -53,11 +53,19 @@ void Key(QWidget* w, Qt::Key k, Qt::KeyboardModifiers mods) {
 }
 
 CliRun RunVentora(const std::string& args) {
-  const auto err = std::filesystem::temp_directory_path() / "ventora-ui-test-err.txt";
+  // Named after this process: tests run side by side.
+  const auto file = [](const char* name) {
+    return std::filesystem::temp_directory_path() /
+           ("ventora-ui-test-" + std::to_string(QCoreApplication::applicationPid()) + name);
+  };
+  const auto out = file(".out"), err = file(".err");
   CliRun run;
   run.status = std::system(
-      (std::string(VENTORA_RUN) + " " + args + " >/dev/null 2>'" + err.string() + "'").c_str());
+      (std::string(VENTORA_RUN) + " " + args + " >'" + out.string() + "' 2>'" + err.string() + "'")
+          .c_str());
+  run.out = ReadBytes(out);
   run.err = ReadBytes(err);
+  std::filesystem::remove(out);
   std::filesystem::remove(err);
   return run;
 }

@@ -43,10 +43,10 @@ T* In(QWidget* parent, const char* name) {
 void Key(QWidget* w, Qt::Key k, Qt::KeyboardModifiers mods = {});
 
 // ventora-run with `args` (quoted as a shell needs); its exit status and
-// what it wrote to standard error.
+// what it wrote to standard output and error.
 struct CliRun {
   int status = -1;
-  std::string err;
+  std::string out, err;
 };
 CliRun RunVentora(const std::string& args);
 

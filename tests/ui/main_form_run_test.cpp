@@ -106,20 +106,6 @@ TEST_F(MainFormTest, TheWindowIsBusyDuringARunAndFollowsItsOutcome) {
 
 // A building made smaller leaves many elements outside their facades: one
 // box says so, with the count and the first of them.
-TEST_F(MainFormTest, ElementsOutsideAShrunkBuildingAreListedInOneBox) {
-  Job job = SmallJob();
-  job.BdX = 5;  // facades 1, 3 and the roof were 12 m wide
-  MakeForm();
-  OpenThroughDialog(WriteJob("tower", job));
-  Click("RunBtn");
-  ASSERT_EQ(messages.shown.size(), 2u);  // then the run's refusal
-  const std::string& text = messages.shown[0].text;
-  EXPECT_EQ(text.rfind("Element out of facade!\n\n12 elements lie outside", 0), 0u) << text;
-  EXPECT_NE(text.find("\n  facade 1, element 2: X 6, Z 1.5\n  facade 1, element 3: X 10, Z 1.5"),
-            std::string::npos);
-  EXPECT_NE(text.find("... and 2 more\n\nTo fix:"), std::string::npos) << text;
-}
-
 // A result belongs to the job it came from: after a change the main window
 // and the Cp map say the results are older than the job, until a Run; a
 // Save changes no result and leaves Output as it was.

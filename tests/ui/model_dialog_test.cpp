@@ -28,24 +28,9 @@ namespace fs = std::filesystem;
 
 constexpr const char* kHouse = "AirflowNetwork_MultiZone_House.idf";
 
-// ventora-run --from-idf MODEL ARGS; its standard output and error.
-struct CliAnswer {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-CliAnswer RunCli(const fs::path& model, const std::string& args) {
-  const fs::path out = model.parent_path() / "out.txt";
-  const fs::path err = model.parent_path() / "err.txt";
-  const std::string command = std::string(VENTORA_RUN) + " --from-idf '" + model.string() + "' " +
-                              args + " >'" + out.string() + "' 2>'" + err.string() + "'";
-  CliAnswer answer;
-  answer.status = std::system(command.c_str());
-  answer.out = ReadBytes(out);
-  answer.err = ReadBytes(err);
-  fs::remove(out);
-  fs::remove(err);
-  return answer;
+// ventora-run --from-idf MODEL ARGS.
+CliRun RunCli(const fs::path& model, const std::string& args) {
+  return RunVentora("--from-idf '" + model.string() + "' " + args);
 }
 
 class ModelDialogTest : public MainFormTest {
@@ -98,7 +83,7 @@ TEST_F(ModelDialogTest, WritesWhatVentoraRunWritesAndOpensTheJob) {
   ASSERT_TRUE(dialog);
 
   // The box fit refuses the house with its garage, in ventora-run's words.
-  CliAnswer refused = RunCli(cli, "--pad 15 --sbh 8");
+  CliRun refused = RunCli(cli, "--pad 15 --sbh 8");
   ASSERT_NE(refused.status, 0);
   for (std::size_t at; (at = refused.err.find(cli.string())) != std::string::npos;)
     refused.err.replace(at, cli.string().size(), ui.string());
@@ -126,7 +111,7 @@ TEST_F(ModelDialogTest, WritesWhatVentoraRunWritesAndOpensTheJob) {
   QTest::mouseClick(dialog->findChild<QPushButton*>("ModelOk"), Qt::LeftButton);
   ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 60000));
 
-  const CliAnswer written =
+  const CliRun written =
       RunCli(cli, "--pad 15 --sbh 8 --fit=enclosing --zones 'LIVING ZONE' --sweep=30");
   ASSERT_EQ(written.status, 0) << written.err;
   // The checks' warnings as ventora-run gives them, beside the summary.

@@ -58,6 +58,7 @@ TEST_F(UndoTest, EachFieldIsAStepNamedInTheEditMenuAndUndoingAllLeavesTheJobAsSa
          }}});
   const Job saved = SmallJob();
   ASSERT_EQ(form->History().count(), 3);
+  EXPECT_TRUE(form->windowTitle().startsWith("house[*] - Ventora"));
   EXPECT_TRUE(form->isWindowModified() && Stale());
   // clang-format off
   const struct { const char* undo; float Job::*value; float before; } steps[] = {
