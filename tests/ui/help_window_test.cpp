@@ -2,8 +2,12 @@
 // and F1 on a field open the help window at their own section.
 #include <QAction>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <QRegularExpression>
+#include <QSvgRenderer>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -107,6 +111,25 @@ TEST_F(HelpTest, EveryPageOfTheGuideIsListedAndFoundBySearch) {
     EXPECT_TRUE(window->Find(word)) << word.toStdString();
     EXPECT_TRUE(window->Shown().startsWith(file)) << word.toStdString();
   }
+}
+
+// Qt's renderer draws every picture of the guide whole, as a browser does:
+// it has no pattern fills, and says so only as a warning.
+TEST_F(HelpTest, EveryPictureOfTheGuideIsDrawnWithoutAWarning) {
+  static QStringList warnings;
+  const QtMessageHandler previous = qInstallMessageHandler(
+      [](QtMsgType, const QMessageLogContext&, const QString& text) { warnings << text; });
+  int pictures = 0;
+  for (QDirIterator it(":/guide/pictures", {"*.svg"}); it.hasNext(); ++pictures) {
+    QSvgRenderer svg(it.next());
+    EXPECT_TRUE(svg.isValid()) << it.filePath().toStdString();
+    QImage image(svg.defaultSize(), QImage::Format_ARGB32);
+    QPainter painter(&image);
+    svg.render(&painter);
+  }
+  qInstallMessageHandler(previous);
+  EXPECT_GE(pictures, 10);
+  EXPECT_EQ(warnings.join('\n').toStdString(), "");
 }
 
 TEST_F(HelpTest, EveryDialogsHelpButtonAndF1OpenTheirSection) {
