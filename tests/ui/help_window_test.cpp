@@ -5,7 +5,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QImage>
-#include <QPainter>
 #include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTextBlock>
@@ -113,19 +112,21 @@ TEST_F(HelpTest, EveryPageOfTheGuideIsListedAndFoundBySearch) {
   }
 }
 
-// Qt's renderer draws every picture of the guide whole, as a browser does:
-// it has no pattern fills, and says so only as a warning.
-TEST_F(HelpTest, EveryPictureOfTheGuideIsDrawnWithoutAWarning) {
+// Qt's renderer draws every picture of the guide whole, as a browser does
+// (it has no pattern fills, and says so only as a warning), and at twice
+// the pixels on a screen scaled to 200 %, where an enlarged image blurs.
+TEST_F(HelpTest, EveryPictureOfTheGuideIsDrawnWholeAndSharp) {
   static QStringList warnings;
   const QtMessageHandler previous = qInstallMessageHandler(
       [](QtMsgType, const QMessageLogContext&, const QString& text) { warnings << text; });
   int pictures = 0;
   for (QDirIterator it(":/guide/pictures", {"*.svg"}); it.hasNext(); ++pictures) {
-    QSvgRenderer svg(it.next());
-    EXPECT_TRUE(svg.isValid()) << it.filePath().toStdString();
-    QImage image(svg.defaultSize(), QImage::Format_ARGB32);
-    QPainter painter(&image);
-    svg.render(&painter);
+    QFile file(it.next());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const QImage image = help::SvgImage(bytes, 2);
+    EXPECT_EQ(image.size(), QSvgRenderer(bytes).defaultSize() * 2) << it.filePath().toStdString();
+    EXPECT_EQ(image.deviceIndependentSize(), QSizeF(QSvgRenderer(bytes).defaultSize()));
   }
   qInstallMessageHandler(previous);
   EXPECT_GE(pictures, 10);
