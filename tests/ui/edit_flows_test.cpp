@@ -1,11 +1,9 @@
 // Editing from the main window through the real dialogs, driven by keys and
-// clicks: what OK, Enter, Cancel, Esc and closing leave in the job, and the
-// facade editor's edit box, Copy and Paste buttons.
+// clicks: what OK, Enter, Cancel, Esc and closing leave in the job.
 #include <QLineEdit>
 #include <QTableWidget>
 
 #include "main_form_fixture.h"
-#include "ui/editing/facade_editor.h"
 #include "ui/main_window/edit_command.h"
 
 namespace ventora::testing {
@@ -110,45 +108,6 @@ TEST_F(EditFlowTest, TheEditingWindowStartsAtEnvironmentAndAnswersItsMnemonics) 
                      d->reject();
                    }}});
   Click("EditBtn");
-}
-
-// Types `text` into the edit box for the cell at `row`, `col` and enters it.
-void TypeInTemp(ui::FacadeEditor* editor, int row, int col, const char* text) {
-  editor->SetCurrentCell(row, col);
-  auto* temp = editor->findChild<QLineEdit*>("temp");
-  temp->setFocus(Qt::OtherFocusReason);
-  temp->selectAll();
-  QTest::keyClicks(temp, text);
-  QTest::keyClick(temp, Qt::Key_Return);
-}
-
-TEST_F(EditFlowTest, TheEditBoxAndCopyAndPasteFillTheFacade) {
-  const auto click = [](QDialog* d, const char* name) {
-    QTest::mouseClick(In(d, name), Qt::LeftButton);
-  };
-  EditJob({{"editWhat", [&](QDialog* d) { click(d, "EFacadeBtn"); }},
-           {"EFacade",
-            [&](QDialog* d) {
-              auto* editor = static_cast<ui::FacadeEditor*>(d);
-              click(d, "ClearD");
-              TypeInTemp(editor, 1, 1, "2");
-              TypeInTemp(editor, 1, 2, "1.5");
-              editor->SetCurrentCell(1, 1);
-              editor->Grid()->setRangeSelected({0, 0, 0, 1}, true);
-              EXPECT_FALSE(In<QPushButton>(d, "bpaste")->isEnabled());  // nothing copied yet
-              click(d, "bcopy");
-              editor->SetCurrentCell(2, 1);
-              click(d, "bpaste");
-              TypeInTemp(editor, 2, 1, "4");
-              click(d, "EFacadeOK");
-            }}},
-          SmallJob());
-  const Job& job = form->Document().job;
-  ASSERT_EQ(job.ElmCount[1], 2);
-  EXPECT_EQ(job.ElmX[1][1], 2);
-  EXPECT_EQ(job.ElmZ[1][1], 1.5f);
-  EXPECT_EQ(job.ElmX[1][2], 4);
-  EXPECT_EQ(job.ElmZ[1][2], 1.5f);  // pasted from row 1
 }
 
 }  // namespace

@@ -134,31 +134,5 @@ TEST_F(UndoTest, TheFacadeEditorsEditsAreStepsThereAndAfterOk) {
   EXPECT_FALSE(form->isWindowModified());
 }
 
-// A refused cell takes the focus back with its old value, which the next
-// keys replace.
-TEST_F(UndoTest, ARefusedCellIsTypedIntoAgain) {
-  Open();
-  Edit({{"editWhat", [](QDialog* d) { Key(In(d, "EFacadeBtn"), Qt::Key_Return); }},
-        {"EFacade", [](QDialog* d) {
-           auto* grid = In<QTableWidget>(d, "theGrid");
-           grid->setCurrentCell(0, 0);
-           const QString old = grid->item(0, 0)->text();
-           for (Qt::Key k : {Qt::Key_A, Qt::Key_B, Qt::Key_C, Qt::Key_Return})
-             Key(grid, k);
-           EXPECT_EQ(grid->currentRow(), 0);
-           EXPECT_EQ(grid->currentColumn(), 0);
-           EXPECT_EQ(grid->item(0, 0)->text(), old);
-           EXPECT_TRUE(grid->hasFocus());
-           for (Qt::Key k : {Qt::Key_Delete, Qt::Key_5, Qt::Key_0, Qt::Key_Return})
-             QTest::keyClick(grid, k);
-           EXPECT_EQ(grid->item(0, 0)->text(), "50");
-           EXPECT_EQ(grid->currentColumn(), 1);  // Enter went on to Z
-           Key(grid, Qt::Key_Escape);
-           Key(grid, Qt::Key_Escape);
-         }}});
-  ASSERT_FALSE(messages.shown.empty());
-  EXPECT_TRUE(messages.shown.front().text.ends_with("abc is not a valid number"));
-}
-
 }  // namespace
 }  // namespace ventora::testing
