@@ -9,33 +9,54 @@
 namespace ventora {
 namespace {
 
-using Point = std::pair<float, float>;  // direction, Cp
-
 // Whether `d` lies a whole number of steps from `offset`.
 bool OnTheGrid(float d, float offset, double step) {
   const double n = (static_cast<double>(d) - offset) / step;
   return std::abs(n - std::round(n)) < 1e-6;
 }
 
-// The element's exported directions with a value, ascending.
-std::vector<Point> Points(const std::vector<const SweepDirection*>& exported, double step,
-                          float offset, std::size_t e) {
-  std::vector<Point> points;
-  for (const SweepDirection* s : exported)
-    if (s->completed && OnTheGrid(s->AnWind, offset, step))
-      points.emplace_back(s->AnWind, s->Cp[e]);
-  std::sort(points.begin(), points.end());
-  return points;
-}
+// Where a consumer's interpolation at a whole degree takes its two values,
+// and the weight of the second.
+struct Between {
+  const SweepDirection* before = nullptr;
+  const SweepDirection* after = nullptr;
+  double w = 0;
+};
 
-// The consumer's value at `t` between `last` and `next`, round the circle.
-double Between(const Point& last, const Point& next, double t) {
-  double from = last.first;
-  double to = next.first;
-  if (from > t) from -= 360;
-  if (to <= from) to += 360;
-  const double w = (t - from) / (to - from);
-  return last.second * (1 - w) + next.second * w;
+// The interpolation of every whole degree between the exported directions
+// with a value that lie on the grid from one offset. The same for every
+// element of that offset, so worked out once per offset, not per element:
+// the check sweeps every degree of every element of every export.
+struct Plan {
+  bool empty = true;
+  std::array<Between, 360> at{};
+};
+
+Plan PlanFor(const std::vector<const SweepDirection*>& exported, double step, float offset) {
+  std::vector<const SweepDirection*> points;
+  for (const SweepDirection* s : exported)
+    if (s->completed && OnTheGrid(s->AnWind, offset, step)) points.push_back(s);
+  std::sort(points.begin(), points.end(),
+            [](const SweepDirection* a, const SweepDirection* b) { return a->AnWind < b->AnWind; });
+  Plan plan;
+  plan.empty = points.empty();
+  if (plan.empty) return plan;
+  // The point after each whole degree, marching round once.
+  std::size_t next = 0;
+  for (int degree = 0; degree < 360; ++degree) {
+    while (next < points.size() && points[next]->AnWind <= static_cast<float>(degree))
+      ++next;
+    const SweepDirection* after = next == points.size() ? points.front() : points[next];
+    const SweepDirection* before = next == 0 ? points.back() : points[next - 1];
+    // Round the circle: the interval that holds the degree.
+    double from = before->AnWind;
+    double to = after->AnWind;
+    const double t = degree;
+    if (from > t) from -= 360;
+    if (to <= from) to += 360;
+    plan.at[static_cast<std::size_t>(degree)] = {before, after, (t - from) / (to - from)};
+  }
+  return plan;
 }
 
 }  // namespace
@@ -54,20 +75,19 @@ InterpolationMiss LargestInterpolationMiss(const WindSweep& fine,
   std::vector<const SweepDirection*> exportedRuns;
   for (float d : exported)
     exportedRuns.push_back(at.at(d));
+  std::map<float, Plan> plans;  // by offset: a facade's azimuth, or 0
   InterpolationMiss miss;
   for (std::size_t e = 0; e < fine.elements.size(); ++e) {
-    const std::vector<Point> points = Points(exportedRuns, step, offsets[e], e);
-    if (points.empty()) continue;
-    // The point after each whole degree, marching round once.
-    std::size_t next = 0;
-    for (int degree = 0; degree < 360; ++degree) {
-      while (next < points.size() && points[next].first <= static_cast<float>(degree))
-        ++next;
-      const SweepDirection* model = byDegree[static_cast<std::size_t>(degree)];
+    auto [found, added] = plans.try_emplace(offsets[e]);
+    if (added) found->second = PlanFor(exportedRuns, step, offsets[e]);
+    const Plan& plan = found->second;
+    if (plan.empty) continue;
+    for (std::size_t degree = 0; degree < 360; ++degree) {
+      const SweepDirection* model = byDegree[degree];
       if (model == nullptr || !model->completed) continue;
-      const Point& after = next == points.size() ? points.front() : points[next];
-      const Point& before = next == 0 ? points.back() : points[next - 1];
-      const double off = std::abs(model->Cp[e] - Between(before, after, degree));
+      const Between& b = plan.at[degree];
+      const double consumer = b.before->Cp[e] * (1 - b.w) + b.after->Cp[e] * b.w;
+      const double off = std::abs(model->Cp[e] - consumer);
       if (off <= miss.largest) continue;
       miss = {static_cast<float>(off), e, static_cast<float>(degree)};
       if (miss.largest > enough) return miss;
