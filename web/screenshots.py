@@ -2,7 +2,7 @@
 """Screenshots of the browser edition for the guide and the README, in
 headless chromium: an example job at 1366 x 768 and on a 390-pixel-wide
 phone, each in the light and the dark theme, and at 1366 x 768 its Cp map
-and its sweep's plot.
+(also with the spread layer on) and its sweep's plot.
 
   /usr/bin/python3 web/screenshots.py build/web docs/images
 """
@@ -14,12 +14,14 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 import browser  # noqa: E402  (the browser tests' start-up, shared)
 from selenium.webdriver.common.by import By  # noqa: E402
 
-# name, width, height, dark, phone, what is shown: None (the job) or a tab
+# name, width, height, dark, phone, what is shown: None (the job), a tab, or
+# "spread", the Cp map's tab with that layer on
 SHOTS = [("web-1366x768.png", 1366, 768, False, False, None),
          ("web-1366x768-dark.png", 1366, 768, True, False, None),
          ("web-phone.png", 390, 844, False, True, None),
          ("web-phone-dark.png", 390, 844, True, True, None),
          ("web-cpmap.png", 1366, 768, False, False, "tab-map"),
+         ("web-cpmap-spread.png", 1366, 768, False, False, "spread"),
          ("web-sweep.png", 1366, 768, False, False, "tab-sweep")]
 
 
@@ -28,8 +30,10 @@ def shoot(driver, site, source, images, shot):
     driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
         "width": width, "height": height, "deviceScaleFactor": 1, "mobile": phone})
     browser.open_page(driver, os.path.join(site, "ventora.html"))
+    # The low house's gable has spreads wider than 0.2; the office block none.
+    job = "low-house.in" if tab == "spread" else "office-block.in"
     driver.find_element(By.ID, "job-file").send_keys(
-        os.path.abspath(os.path.join(source, "examples", "office-block.in")))
+        os.path.abspath(os.path.join(source, "examples", job)))
     browser.wait(driver, lambda d: "Opened" in d.find_element(By.ID, "messages").text)
     if dark:
         driver.find_element(By.ID, "theme").click()
@@ -39,7 +43,10 @@ def shoot(driver, site, source, images, shot):
     if tab is None:
         driver.execute_script("window.scrollTo(0, 0)")
     else:
-        driver.find_element(By.ID, tab).click()
+        driver.find_element(By.ID, "tab-map" if tab == "spread" else tab).click()
+        if tab == "spread":
+            driver.find_element(By.ID, "map-spread").click()
+            browser.wait(driver, lambda d: d.find_elements(By.CSS_SELECTOR, "#cp-map .spread"))
         if tab == "tab-sweep":
             driver.find_element(By.ID, "sweep").click()
             browser.wait(driver, lambda d: "Exported" in d.find_element(By.ID, "messages").text)

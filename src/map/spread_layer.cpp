@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "map/spread_ring.h"
+
 namespace ventora {
 namespace {
 
 const QColor kInk(0x2f, 0x3e, 0x4e);
-const QColor kNarrow(0x8a, 0x94, 0x9e);
-const QColor kWide(0xe0, 0x7b, 0x00);
 
 void SetFont(QPainter& p, double pixels) {
   QFont font = p.font();
@@ -21,20 +21,20 @@ void SetFont(QPainter& p, double pixels) {
 void PaintRing(QPainter& p, const CpMarker& m, const ElementSpread& s, const CpMapLayout& l,
                char decimal) {
   const QPointF c = l.MarkerCentre(m);
-  const bool wide = s.cause != SpreadCause::None;
-  const double width = std::clamp(1.0 + 10.0 * static_cast<double>(s.Width()), 1.0, 7.0);
-  const double r = l.markerRadius + 2 + width / 2;
+  const SpreadRing ring = RingOf(s);
+  const QColor colour(ring.colour.r, ring.colour.g, ring.colour.b);
+  const double r = l.markerRadius + kSpreadRingGap + ring.thickness / 2;
   p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(wide ? kWide : kNarrow, width));
+  p.setPen(QPen(colour, ring.thickness));
   p.drawEllipse(c, r, r);
   // Under the value, where the value itself has room: a second line below it.
-  if (!wide || !l.ValueShown(m)) return;
+  if (!ring.wide || !l.ValueShown(m)) return;
   const QRectF value = l.ValueBox(m);
   const double w = 7 * l.fontPx;
   const QRectF box(c.x() - w / 2, value.bottom(), w, l.fontPx);
-  p.setPen(kWide);
+  p.setPen(colour);
   p.drawText(box, Qt::AlignHCenter | Qt::AlignTop,
-             QString::fromStdString(CpText(s.low, decimal) + " to " + CpText(s.high, decimal)));
+             QString::fromStdString(SpreadRangeText(s, decimal)));
 }
 
 }  // namespace
@@ -54,10 +54,7 @@ void PaintSpreadLayer(QPainter& p, const CpMapModel& model, const CpMapLayout& l
       if (const ElementSpread* s = SpreadOf(model, m)) PaintRing(p, m, *s, l, decimal);
   SetFont(p, l.fontPx * 0.9);
   p.setPen(kInk);
-  p.drawText(l.title, Qt::AlignRight | Qt::AlignTop,
-             "Rings: the model's own spread of each Cp (within 5\u00b0 of the wind and, on a "
-             "flat roof, from the next wall);\norange: wider than 0.2, Cp low to Cp high below "
-             "the value");
+  p.drawText(l.title, Qt::AlignRight | Qt::AlignTop, QString::fromUtf8(kSpreadKey));
   p.restore();
 }
 

@@ -15,8 +15,6 @@ compare)
   expect_out "$work/office-block.compare.csv"
   expect_files office-block.in office-block.compare.csv
   csv="$work/office-block.compare.csv"
-  [[ $(table "$csv" | head -n 1) == "Facade,Wind from (deg),Ventora mean,Swami-Chandra,AIVC,EN 1991-1-4" ]] ||
-    fail "columns $(table "$csv" | head -n 1)"
   [[ $(table "$csv" | tail -n +2 | wc -l) == 96 ]] || fail "not 4 walls x 24 directions"
   # EN 1991-1-4 only where the wind is normal to a wall: 4 walls x 4 normals.
   [[ $(table "$csv" | tail -n +2 | grep -vc ',$') == 16 ]] || fail "EN values off the normals"

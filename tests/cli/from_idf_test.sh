@@ -62,20 +62,16 @@ case $case_name in
     [[ -f $work/l_shape.cp.idf ]] || fail "no model written"
     ;;
   from_idf_usage)
-    run --from-idf "$models/box.idf" --pad 20
-    expect_status 1
-    expect_err "--sbh (their mean height, m)"
-    run --from-idf "$models/box.idf" --pad 20 --sbh 10 --fit=round
-    expect_status 1
-    expect_err "--fit takes box or enclosing, not 'round'"
-    run --from-idf "$models/box.idf" --pad 20 --sbh 10 --zones=A,,B
-    expect_status 1
-    expect_err "--zones takes zone names separated by commas, not 'A,,B'"
-    run --fit=enclosing "$models/box.idf"
-    expect_status 1
-    expect_err "--fit and --zones go with --from-idf MODEL.idf"
-    run --pad 20 job.in
-    expect_status 1
-    expect_err "--pad, --sbh and --veexp go with --from-idf MODEL.idf"
+    while IFS='|' read -r options says; do
+      # shellcheck disable=SC2086  # the options split as a user types them
+      run $options
+      expect_status 1 && expect_err "$says"
+    done <<CASES
+--from-idf $models/box.idf --pad 20|--sbh (their mean height, m)
+--from-idf $models/box.idf --pad 20 --sbh 10 --fit=round|--fit takes box or enclosing, not 'round'
+--from-idf $models/box.idf --pad 20 --sbh 10 --zones=A,,B|--zones takes zone names separated by commas, not 'A,,B'
+--fit=enclosing $models/box.idf|--fit and --zones go with --from-idf MODEL.idf
+--pad 20 job.in|--pad, --sbh and --veexp go with --from-idf MODEL.idf
+CASES
     ;;
 esac

@@ -18,16 +18,9 @@ sweep_csv)
   # Only how far the 10-degree directions miss the model between them.
   [[ $err == "ventora-run: warning: office-block: interpolated between its directions, the export misses the model by up to 0.253; a step of 1 degree brings it to 0." ]] ||
     fail "unexpected messages: $err"
-  grep -q "^# Linear interpolation between the exported directions misses the model's own Cp by at most 0.253 (F3_E14, wind from 21 deg.)" "$work/office-block.sweep.csv" ||
-    fail "no interpolation miss in the header"
   expect_files office-block.in office-block.sweep.csv
-  grep -q "^# Job: office-block"$'\r'"$" "$work/office-block.sweep.csv" || fail "no job in the header"
   [[ $(table "$work/office-block.sweep.csv" | wc -l) == 80 ]] || fail "not 79 element rows"
-  header=$(table "$work/office-block.sweep.csv" | head -n 1 | tr -d '\r')
-  [[ $header == "Facade,Element,X (m),Z (wall) / Y (roof) (m),X/L,Z/H,Facade azimuth (deg),Cp wind from 0 deg,Cp wind from 10 deg,"*",Cp wind from 350 deg,Cp status" ]] ||
-    fail "header $header"
   table "$work/office-block.sweep.csv" | awk -F, 'NF != 44 { exit 1 }' || fail "a row without 44 cells"
-  grep -q '"implausible' "$work/office-block.sweep.csv" && fail "an example flagged"
   ;;
 sweep_step)
   cp "$examples/low-house.in" "$work/"
@@ -43,11 +36,6 @@ sweep_energyplus)
   expect_out "$work/office-block.sweep.idf"
   expect_files office-block.in office-block.sweep.idf
   idf=$work/office-block.sweep.idf
-  [[ $(grep -c '^AirflowNetwork:MultiZone:WindPressureCoefficientArray,' "$idf") == 1 ]] ||
-    fail "not one array"
-  [[ $(grep -c '^AirflowNetwork:MultiZone:WindPressureCoefficientValues,' "$idf") == 79 ]] ||
-    fail "not 79 value objects"
-  [[ $(grep -c '!- Wind Pressure Coefficient Value 36 ' "$idf") == 79 ]] || fail "not 36 values"
   [[ $(grep -c '^  Ventora_Directions_10deg, ' "$idf") == 80 ]] || fail "not one array named by all"
   grep -q "computed by Ventora $("$bin" --version | cut -d' ' -f2)" "$idf" || fail "no version"
   # A flat roof's leading edges: suction beyond -1, kept by a table.
@@ -65,11 +53,8 @@ energyplus_jobs)
   cp "$examples/office-block.in" "$examples/low-house.in" "$work/"
   run --sweep --format=energyplus "$work/office-block.in" "$work/low-house" --output="$work/all.idf"
   expect_status 0 && expect_out "$work/all.idf"
-  idf=$work/all.idf
-  [[ $(grep -c '^AirflowNetwork:MultiZone:WindPressureCoefficientArray,' "$idf") == 1 ]] ||
-    fail "not one array"
-  [[ $(grep -c '^  Ventora_Directions_10deg, ' "$idf") == $((1 + 79 + 28)) ]] ||
-    fail "not every values object names the array"
+  [[ $(grep -c '^  Ventora_Directions_10deg, ' "$work/all.idf") == $((1 + 79 + 28)) ]] ||
+    fail "not one array for both jobs"
   mkdir "$work/b" && cp "$examples/low-house.in" "$work/b/"
   run --sweep --format=energyplus "$work/low-house.in" "$work/b/low-house.in"
   expect_status 1 && expect_err "would give their elements the same EnergyPlus names"
@@ -79,18 +64,14 @@ sweep_modelica)
   cp "$examples/low-house.in" "$work/"
   run --sweep=24 --format=modelica --modelica-package=House "$work/low-house.in"
   expect_status 0 && expect_out "$work/House.mo"
-  grep -q '^package House "' "$work/House.mo" || fail "no package House"
   [[ $(grep -c '_Cp\[15\](each unit="1") =' "$work/House.mo") == 28 ]] ||
     fail "not 28 profiles of 15 points"
-  grep -q '^  constant Real Cs(unit="1") = 0\.[0-9]' "$work/House.mo" || fail "no Cs"
   # Named after its package, as MODELICAPATH wants it; no keyword for a name.
   run --sweep=24 --format=modelica "$work/low-house.in"
   expect_status 0 && expect_out "$work/Ventora_low_house.mo"
   grep -q '^package Ventora_low_house "' "$work/Ventora_low_house.mo" || fail "no default package"
   run --sweep=24 --format=modelica --modelica-package=model "$work/low-house.in"
   expect_status 1 && expect_err "'model' is a Modelica keyword, which no package may be named"
-  run --sweep=24 --format=modelica --modelica-package=Modelica "$work/low-house.in"
-  expect_status 1 && expect_err "'Modelica' is a name the package itself uses"
   expect_files low-house.in House.mo Ventora_low_house.mo
   ;;
 sweep_contam)
@@ -98,8 +79,6 @@ sweep_contam)
   run --sweep --format=contam --contam-first=5 "$work/low-house.in"
   expect_status 0 && expect_out "$work/low-house.sweep.contam.txt"
   profiles=$work/low-house.sweep.contam.txt
-  grep -qx $'28 ! wind pressure profiles:\r' "$profiles" || fail "no count line"
-  [[ $(tail -n 1 "$profiles") == $'-999\r' ]] || fail "last line $(tail -n 1 "$profiles")"
   [[ $(grep -cE '^[0-9]+ 13 1 low-house_F[1-5]_E[1-8]'$'\r''$' "$profiles") == 28 ]] ||
     fail "not 28 profiles of 13 points"
   grep -q $'^5 13 1 low-house_F1_E1\r$' "$profiles" || fail "not numbered from 5"
@@ -122,9 +101,8 @@ plain_csv)
   expect_status 0
   expect_out "$work/low-house.out.txt"$'\n'"$work/low-house.out.csv"
   expect_files low-house.in low-house.out.txt low-house.out.csv
+  # Its header is held to the guide's by the guide's tests.
   [[ $(lines "$work/low-house.out.csv") == 29 ]] || fail "not 28 element rows"
-  [[ $(head -n 1 "$work/low-house.out.csv") == $'Facade,Element,X (m),Z (wall) / Y (roof) (m),X/L,Z/H,Facade azimuth (deg),Facade angle to the wind (deg),Cp wind from 30 deg,Cp status\r' ]] ||
-    fail "header $(head -n 1 "$work/low-house.out.csv")"
   ;;
 strict)
   # Every input inside the confidence ranges, yet facade 4 gets a Cp near -9.4
@@ -153,29 +131,23 @@ strict)
   expect_status 1 && expect_err "--strict goes with --sweep or --format=csv"
   ;;
 option_errors)
-  job=$examples/low-house.in
-  run --sweep=5 --format=energyplus "$job"
-  expect_status 1 && expect_err "--format=energyplus takes at most 36 wind directions"
-  run --sweep=20 --format=contam "$job"
-  expect_status 1 && expect_err "use a step that divides 360 and is at least 24 degrees"
-  run --sweep=7 --format=modelica "$job"
-  expect_status 1 && expect_err "--format=modelica needs a step that divides 360 degrees"
-  run --sweep --contam-first=2 "$job"
-  expect_status 1 && expect_err "--contam-first goes with --format=contam"
-  run --sweep --format=idf "$job"
-  expect_status 1 && expect_err "unknown format 'idf'"
-  run --format=energyplus "$job"
-  expect_status 1 && expect_err "--format=energyplus needs --sweep"
-  run --sweep=0 "$job"
-  expect_status 1 && expect_err "the step is a whole number of degrees from 1 to 180"
-  run --sweep=ten "$job"
-  expect_status 1 && expect_err "the step is a whole number of degrees from 1 to 180"
-  run --sweep --xls "$job"
-  expect_status 1 && expect_err "--xls and --sweep do not go together"
-  run --sweep --boundary-layer=300 "$job"
-  expect_status 1 && expect_err "--boundary-layer goes with --format=energyplus, contam or modelica"
-  run --sweep --format=contam --boundary-layer=5 "$job"
-  expect_status 1 && expect_err "the boundary layer thickness is a number of metres from 10 to 3000"
+  while IFS='|' read -r options says; do
+    # shellcheck disable=SC2086  # the options split as a user types them
+    run $options "$examples/low-house.in"
+    expect_status 1 && expect_err "$says"
+  done <<'CASES'
+--sweep=5 --format=energyplus|--format=energyplus takes at most 36 wind directions
+--sweep=20 --format=contam|use a step that divides 360 and is at least 24 degrees
+--sweep=7 --format=modelica|--format=modelica needs a step that divides 360 degrees
+--sweep --contam-first=2|--contam-first goes with --format=contam
+--sweep --format=idf|unknown format 'idf'
+--format=energyplus|--format=energyplus needs --sweep
+--sweep=0|the step is a whole number of degrees from 1 to 180
+--sweep=ten|the step is a whole number of degrees from 1 to 180
+--sweep --xls|--xls and --sweep do not go together
+--sweep --boundary-layer=300|--boundary-layer goes with --format=energyplus, contam or modelica
+--sweep --format=contam --boundary-layer=5|the boundary layer thickness is a number of metres from 10 to 3000
+CASES
   ;;
 refused)
   # VeEXP 0.5 is beyond the model's limits: refused before any direction runs.

@@ -10,7 +10,6 @@
 #include <cmath>
 #include <memory>
 
-#include "engine/prepared_elements.h"
 #include "engine/run_calculation.h"
 #include "job_builders.h"
 
@@ -169,37 +168,6 @@ TEST(CpPlausibility, AWindwardWallAboveTheSurroundingsHasNoSuction) {
     ASSERT_EQ(r.status.size(), 1u) << c.what;
     EXPECT_EQ(r.status[0].role, c.role) << c.what;
     EXPECT_EQ(r.status[0].plausibility, c.expected) << c.what << ": Cp " << r.elements[0].Cp;
-  }
-}
-
-// The run reads which heights it clamped from its prepared elements; judged
-// from the job alone, every status is the same: walls below and above the
-// band, at a NaN height, outside their facade, the roof, with and without
-// the exponent that has no band.
-TEST(CpPlausibility, ClampedHeightsFromThePreparedElementsAreTheJobs) {
-  for (float VeEXP : {0.25f, limits::kExponentWithoutZHBand}) {
-    Job job = testing::BlockJob(0, 200);
-    job.VeEXP = VeEXP;
-    for (float Z : {0.5f, 5.0f, 9.5f, NAN, -1.0f})
-      for (int iface : {1, 2, 5})
-        testing::AddElement(job, iface, 2, Z);
-    RunContext ctx;
-    RunSetup setup;
-    setup.openReport = [] { return std::make_unique<NoReport>(); };
-    const RunResult result = RunCalculation(job, ctx, setup);
-    ASSERT_FALSE(result.elements.empty());
-    const std::vector<ElementStatus> fromJob = JudgeElements(job, result.geometry, result.elements);
-    const std::vector<ElementStatus> fromPrepared =
-        JudgeElements(job, result.geometry, result.elements, PrepareElements(job));
-    ASSERT_EQ(fromPrepared.size(), fromJob.size());
-    int clamped = 0;
-    for (std::size_t i = 0; i < fromJob.size(); ++i) {
-      EXPECT_EQ(fromPrepared[i].plausibility, fromJob[i].plausibility) << VeEXP << " " << i;
-      EXPECT_EQ(fromPrepared[i].outside, fromJob[i].outside) << VeEXP << " " << i;
-      EXPECT_EQ(fromPrepared[i].belowLow, fromJob[i].belowLow) << VeEXP << " " << i;
-      clamped += (fromJob[i].outside & kHeightClamped) != 0 ? 1 : 0;
-    }
-    EXPECT_GT(clamped, 0) << VeEXP;
   }
 }
 

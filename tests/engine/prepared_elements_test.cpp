@@ -50,25 +50,6 @@ Job TwoFacadeJob() {
   return job;
 }
 
-TEST(PrepareElements, NumberedAcrossFacadesClampedAsTheRunComputesThem) {
-  const std::vector<PreparedElement> e = PrepareElements(TwoFacadeJob());
-  ASSERT_EQ(e.size(), 4u);
-  EXPECT_EQ(e[0].iface, 1);
-  EXPECT_FLOAT_EQ(e[0].ZH, 0.1f);
-  EXPECT_FLOAT_EQ(e[0].Z, 1.0f);  // the clamped height, in metres
-  EXPECT_TRUE(e[0].heightClamped);
-  EXPECT_FALSE(e[1].heightClamped);
-  EXPECT_FALSE(e[0].lastOfFacade);
-  EXPECT_FALSE(e[1].outside);
-  EXPECT_TRUE(e[2].outside);
-  EXPECT_FLOAT_EQ(e[2].XL, 1.25f);
-  EXPECT_TRUE(e[2].lastOfFacade);
-  EXPECT_EQ(e[3].iface, 5);
-  EXPECT_FLOAT_EQ(e[3].ZH, 0.05f);
-  EXPECT_FALSE(e[3].heightClamped);  // below the walls' band, the roof keeps it
-  EXPECT_TRUE(e[3].lastOfFacade);
-}
-
 TEST(PrepareElements, AFacadeCountBeyondItsRangeThrows) {
   Job job = TwoFacadeJob();
   job.ElmCount[2] = kMaxElements + 1;

@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -40,11 +41,21 @@ bool Changed(const IdfObject& o) {
          o.Is("AirflowNetwork:MultiZone:WindPressureCoefficientValues");
 }
 
+// Every field of `after` but the edited ones as in `before`.
+void ExpectOnlyEdited(const IdfObject& before, const IdfObject& after,
+                      std::set<std::size_t> edited) {
+  for (std::size_t i = 0; i < std::max(before.fields.size(), after.fields.size()); ++i)
+    EXPECT_TRUE(edited.count(i) == 1 || after.Field(i) == before.Field(i))
+        << before.type << " '" << before.Name() << "' field " << i;
+}
+
 // The written model against the one read: the checks a user's simulation
-// depends on.
+// depends on, down to each field of the objects it edits.
 void ExpectWrittenModel(const IdfFile& in, const IdfFile& out, const std::string& stem) {
   EXPECT_EQ(out.All("AirflowNetwork:MultiZone:WindPressureCoefficientArray").size(), 1u);
-  EXPECT_EQ(out.All("AirflowNetwork:SimulationControl").at(0)->Field(2), "Input");
+  const IdfObject& control = *out.All("AirflowNetwork:SimulationControl").at(0);
+  EXPECT_EQ(control.Field(2) + " " + control.Field(3), "Input ExternalNode");
+  ExpectOnlyEdited(*in.All("AirflowNetwork:SimulationControl").at(0), control, {2, 3});
   std::set<std::string> curves;
   for (const char* type :
        {"AirflowNetwork:MultiZone:WindPressureCoefficientValues", "Table:Lookup"})
@@ -70,6 +81,8 @@ void ExpectWrittenModel(const IdfFile& in, const IdfFile& out, const std::string
     ASSERT_NE(node, nodes.end()) << before->Name() << " names no node";
     EXPECT_THAT(node->second->Field(2), ::testing::StartsWith(stem + "_F"));
     EXPECT_EQ(curves.count(AsciiLower(node->second->Field(2))), 1u) << before->Name();
+    EXPECT_EQ(node->second->Field(4), "Absolute") << before->Name();
+    ExpectOnlyEdited(*before, *after, {2});
     named.insert(AsciiLower(after->Field(2)));
   }
   EXPECT_EQ(named.size(), static_cast<std::size_t>(exterior));

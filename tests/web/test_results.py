@@ -3,7 +3,9 @@ jobs: the report (its title line aside), every box of the run in the same
 words, each export byte for byte at two steps and with each format's
 options, a refused run that changes nothing, and the guide inside the page."""
 
+import csv
 import glob
+import io
 import os
 import re
 import shutil
@@ -61,6 +63,48 @@ def run(driver, job):
     browser.wait(driver, lambda d: any(m.startswith(f"Run of {name}:") for m in messages(d)))
 
 
+def map_without_spread(driver):
+    """The Cp map's drawing as it would be without the spread layer: its
+    rings and key taken out, each marker's tooltip cut before its spread."""
+    return driver.execute_script("""
+        const svg = document.getElementById('cp-map-drawing').cloneNode(true);
+        svg.querySelectorAll('.spread').forEach((e) => e.remove());
+        for (const t of svg.querySelectorAll('title')) t.textContent = t.textContent.split('\\nCp low ')[0];
+        return svg.outerHTML;""")
+
+
+def spread_of_markers(driver):
+    """Per marker, in k order: [k, Cp low, Cp high, tooltip], Cp low and
+    high "" where the marker has no ring."""
+    return driver.execute_script("""
+        return [...document.querySelectorAll('#cp-map .marker')].map((g) => {
+          const ring = g.querySelector('.spread');
+          return [Number(g.dataset.k), ring ? ring.dataset.low : '', ring ? ring.dataset.high : '',
+                  g.querySelector('title').textContent];
+        }).sort((a, b) => a[0] - b[0]);""")
+
+
+def check_spread_layer(driver, tmp_path, job):
+    """The layer turned on gives each element ventora-run --spread's Cp low
+    and Cp high, its tooltip the effect the CSV's status names, and changes
+    nothing else on the page."""
+    name = os.path.basename(job)[:-3]
+    _, table = ventora_run(tmp_path, job, "--spread", "--format=csv", file=name + ".out.csv")
+    rows = list(csv.DictReader(io.StringIO(table.decode())))
+    before = map_without_spread(driver), page_text(driver, "report"), messages(driver)
+    by_id(driver, "map-spread").click()
+    browser.wait(driver, lambda d: d.find_elements(By.CSS_SELECTOR, "#cp-map .spread"))
+    shown = spread_of_markers(driver)
+    assert [k for k, *_ in shown] == list(range(1, len(rows) + 1))
+    assert [(low, high) for _, low, high, _ in shown] == [(r["Cp low"], r["Cp high"]) for r in rows]
+    assert any(low != high for _, low, high, _ in shown)
+    for (_, low, _, tip), row in zip(shown, rows):
+        assert ("\nCp low " in tip) == (low != "")
+        effect = row["Cp status"].partition("; spread ")[2]
+        assert ("spread " + effect in tip) if effect else (" set by " not in tip)
+    assert (map_without_spread(driver), page_text(driver, "report"), messages(driver)) == before
+
+
 @pytest.mark.parametrize("job", JOBS, ids=os.path.basename)
 def test_a_run_gives_ventora_runs_report_and_boxes_and_a_marker_per_element(page, tmp_path, job):
     stderr, report = ventora_run(tmp_path, job, file=os.path.basename(job)[:-3] + ".out.txt")
@@ -80,6 +124,8 @@ def test_a_run_gives_ventora_runs_report_and_boxes_and_a_marker_per_element(page
     markers = page.find_elements(By.CSS_SELECTOR, "#cp-map .marker")
     assert len(markers) == elements > 0
     assert len({m.get_attribute("data-k") for m in markers}) == elements
+    if job in EXAMPLES:  # a pitched roof and a flat one, whose twin counts
+        check_spread_layer(page, tmp_path, job)
 
 
 def sweep(driver, format_, step, tables=False, first=None, package=None):

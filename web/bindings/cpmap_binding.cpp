@@ -18,12 +18,6 @@ using emscripten::val;
 
 constexpr char kDecimal = '.';
 
-std::string Hex(const Rgb& c) {
-  char text[8];
-  std::snprintf(text, sizeof text, "#%02x%02x%02x", c.r, c.g, c.b);
-  return text;
-}
-
 const char* StateName(MarkerState state) {
   switch (state) {
     case MarkerState::Computed:
@@ -67,7 +61,7 @@ val FacadeToPage(const CpMapFacade& f, std::int16_t Islope) {
 // `cp` in the map's colours on the scale lower..upper: each side of 0 has
 // its own end, as the fixed scale is not symmetric.
 std::string CpColour(float cp, float lower, float upper) {
-  return Hex(DivergingColour(cp, cp < 0 ? -lower : upper));
+  return ColourText(DivergingColour(cp, cp < 0 ? -lower : upper));
 }
 
 std::string CpValueText(float cp) {
@@ -92,10 +86,16 @@ val PlotScale(float largest, bool fixed) {
 }
 
 std::string ChosenColourText(int i) {
-  return Hex(ChosenColour(static_cast<std::size_t>(i)));
+  return ColourText(ChosenColour(static_cast<std::size_t>(i)));
 }
 
 }  // namespace
+
+std::string ColourText(const Rgb& c) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02x%02x%02x", c.r, c.g, c.b);
+  return text;
+}
 
 val CpMapToPage(const CpMapModel& model) {
   val map = val::object();

@@ -6,10 +6,16 @@
 
 #include <emscripten/val.h>
 
+#include <string>
+
+#include "map/cpmap_colors.h"
 #include "map/cpmap_model.h"
 
 namespace ventora::web {
 
 emscripten::val CpMapToPage(const CpMapModel& model);
+
+// "#rrggbb", as the page's drawings take a colour.
+std::string ColourText(const Rgb& colour);
 
 }  // namespace ventora::web

@@ -3,8 +3,10 @@
 // element a marker in the map's colours (pressure warm, suction cool, 0
 // white), ringed beyond the scale, hollow and crossed without a value, a
 // diamond where the Cp is implausible; the legend, the wind on the building
-// and the elements without a value beside it. The content and the colours
-// are the engine's (map/cpmap_model.h); only the places are the page's.
+// and the elements without a value beside it; with the spread layer on, each
+// marker ringed with the model's own spread of its Cp. The content, the
+// colours and the rings' look are the engine's (map/cpmap_model.h,
+// map/spread_ring.h); only the places are the page's.
 "use strict";
 window.Ventora = window.Ventora || {};
 Ventora.cpMap = (() => {
@@ -83,11 +85,27 @@ Ventora.cpMap = (() => {
     return { radius, valuesFit: smallest >= 3.1 * FONT };
   }
 
-  function marker(m, at, size, range, engine) {
+  // The spread layer's ring round a marker, Cp low to Cp high under the
+  // value of a wide one (haloed: it may cross the facade's edge); the ring
+  // holds Cp low and Cp high as the CSV writes them.
+  function spreadRing(s, cx, cy, size, gap) {
+    const g = el("g", { class: "spread", "data-low": s.low, "data-high": s.high });
+    g.append(el("circle", { cx, cy, r: size.radius + gap + s.thickness / 2, fill: "none",
+                            stroke: s.colour, "stroke-width": s.thickness }));
+    if (s.wide && size.valuesFit) {
+      g.append(text(cx, cy + size.radius + 1.6 * FONT, s.range,
+                    { "text-anchor": "middle", "font-size": 0.7 * FONT, fill: s.colour,
+                      stroke: "#fff", "stroke-width": 3, "paint-order": "stroke" }));
+    }
+    return g;
+  }
+
+  function marker(m, at, size, range, engine, spread) {
     const [cx, cy] = at;
     const r = size.radius;
+    const s = spread ? spread.elements[m.k - 1] : null;
     const g = el("g", { class: "marker", "data-k": m.k, "data-state": m.state });
-    g.append(el("title", {}, m.text));
+    g.append(el("title", {}, s ? `${m.text}\n${s.tip}` : m.text));
     if (m.state !== "computed") {
       const d = r * 0.6;
       g.append(el("circle", { cx, cy, r, fill: "none", stroke: RED, "stroke-width": 1.6 }));
@@ -105,10 +123,11 @@ Ventora.cpMap = (() => {
       g.append(text(cx, cy + r + 0.85 * FONT, m.cpText,
                     { "text-anchor": "middle", "font-size": 0.75 * FONT }));
     }
+    if (s) g.append(spreadRing(s, cx, cy, size, spread.gap));
     return g;
   }
 
-  function facade(f, box, map, layout, size, range, engine) {
+  function facade(f, box, map, layout, size, range, engine, spread) {
     const g = el("g", { class: "facade", "data-facade": f.iface });
     g.append(el("rect", { x: box.x, y: box.y, width: box.w, height: box.h, fill: FACADE_FILL,
                           stroke: INK, "stroke-width": 1.5 }));
@@ -120,7 +139,9 @@ Ventora.cpMap = (() => {
       g.append(el("line", { x1: x, y1: box.y, x2: x, y2: box.y + box.h, stroke: RED,
                             "stroke-width": 2, "stroke-dasharray": "6 4" }));
     }
-    for (const m of f.markers) g.append(marker(m, centre(box, m, layout.scale), size, range, engine));
+    for (const m of f.markers) {
+      g.append(marker(m, centre(box, m, layout.scale), size, range, engine, spread));
+    }
     return g;
   }
 
@@ -192,7 +213,18 @@ Ventora.cpMap = (() => {
     return FONT + (2 * shown.length + 2) * line;
   }
 
-  function draw(holder, map, fixed, engine) {
+  // The spread layer's key, right of the title as the desktop has it.
+  function spreadKey(svg, spread) {
+    const g = el("g", { class: "spread" });
+    spread.key.split("\n").forEach((line, i) => {
+      g.append(text(WIDTH - FONT, (1.6 + 1.4 * i) * FONT, line,
+                    { "text-anchor": "end", "font-size": 0.9 * FONT }));
+    });
+    svg.append(g);
+  }
+
+  // `spread` is null while the spread layer is off.
+  function draw(holder, map, fixed, engine, spread = null) {
     const range = fixed ? map.scales.fixed : map.scales.automatic;
     const layout = layOut(map);
     const size = markerSize(map, layout);
@@ -205,7 +237,8 @@ Ventora.cpMap = (() => {
     svg.append(text(FONT, 3 * FONT, `${map.headline}  Pressure warm, suction cool, 0 white.`,
                     { "xml:space": "preserve" }));
     map.facades.forEach((f, i) => svg.append(facade(f, layout.boxes[i], map, layout, size, range,
-                                                    engine)));
+                                                    engine, spread)));
+    if (spread) spreadKey(svg, spread);
     const left = WIDTH - PANEL - FONT;
     let y = 4 * FONT;
     y += legend(svg, map, fixed, range, left, y, engine) + FONT;

@@ -1,6 +1,6 @@
 // Run and its results, in tabs: the text report as ventora-run writes it
 // (shown, and downloaded on demand), the run's boxes in the desktop's words,
-// and the Cp map of what the run computed.
+// and the Cp map of what the run computed, with its spread layer.
 "use strict";
 window.Ventora = window.Ventora || {};
 Ventora.results = (() => {
@@ -9,6 +9,21 @@ Ventora.results = (() => {
   let page = null;  // {job(), name(), takeJob(job)}
   let report = { name: "", text: "" };
   let map = null;
+  let ranJob = null;  // the job as the map's run took it, the checks' changes in it
+  let spread = null;  // the spread layer's rings, computed when it is on
+
+  // The spread runs the job at eleven directions: only while the layer is
+  // on, and once a map, as the desktop's layer.
+  async function spreadOfMap() {
+    if (!$("map-spread").checked || map === null || spread !== null) return;
+    spread = engine.cpSpread(ranJob);
+    for (const note of spread.notes) Ventora.messages.note(note);
+    if (spread.error !== "") {
+      const error = spread.error;
+      spread = null;
+      await Ventora.messages.tell("Spread", error, $("map-spread"));
+    }
+  }
 
   // Tabs as the keyboard expects them: arrows move between them.
   function wireTabs() {
@@ -38,7 +53,13 @@ Ventora.results = (() => {
       $("cp-map").replaceChildren();
       return;
     }
-    Ventora.cpMap.draw($("cp-map"), map, $("map-fixed").checked, engine);
+    Ventora.cpMap.draw($("cp-map"), map, $("map-fixed").checked, engine,
+                       $("map-spread").checked ? spread : null);
+  }
+
+  async function showSpread() {
+    await spreadOfMap();
+    drawMap();
   }
 
   async function run() {
@@ -55,11 +76,14 @@ Ventora.results = (() => {
     }
     if (result.map !== null) {
       map = result.map;
+      ranJob = result.job;
+      spread = null;
       $("map-state").textContent = "";
       drawMap();
     }
     await Ventora.messages.tellAll(result.messages);
     Ventora.messages.note(`Run of ${name}.in: ${result.outcome}.`);
+    if (result.map !== null) await showSpread();  // after the run's words, as ventora-run
   }
 
   function init(theEngine, thePage) {
@@ -69,12 +93,15 @@ Ventora.results = (() => {
     $("run").addEventListener("click", run);
     $("download-report").addEventListener("click", () => Ventora.download(report.name, report.text));
     $("map-fixed").addEventListener("change", drawMap);
+    $("map-spread").addEventListener("change", showSpread);
   }
 
   // A new job: the results shown are another job's.
   function forget() {
     report = { name: "", text: "" };
     map = null;
+    ranJob = null;
+    spread = null;
     $("report").textContent = "";
     $("report-state").textContent = "Run the job to see its report.";
     $("download-report").disabled = true;

@@ -1,6 +1,7 @@
-// The shared numeric helpers and the grid lookup of the models: the
-// evaluators' coefficient order, the root forms' rule for every row number,
-// and which table rows a lookup reads and how it interpolates them.
+// The shared numeric helpers and the grid lookup of the models: the root
+// forms' rule for every row number, powers shared by several rows, and which
+// table rows a lookup reads and how it interpolates them. The evaluators'
+// coefficient order shows in the hand-worked Cp and the tables' patterns.
 
 #include "engine/models/numeric_helpers.h"
 #include "core/portable_std.h"
@@ -22,23 +23,6 @@ namespace {
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float kInf = std::numeric_limits<float>::infinity();
 constexpr std::array<float, 5> kZH{0.1f, 0.3f, 0.5f, 0.7f, 0.9f};
-
-TEST(NumericHelpersTest, PolynomialsTakeTheirCoefficientsInOrder) {
-  constexpr CoefTable<2, 4> cubic{{{2.0f, -3.0f, 0.5f, 7.0f}, {1.0f, 0.0f, 0.0f, 0.0f}}};
-  EXPECT_DOUBLE_EQ(EvalPolynomial(2.0f, cubic, 4, 1), 16.0 - 12.0 + 1.0 + 7.0);  // c1 x^3 first
-  EXPECT_DOUBLE_EQ(EvalPolynomial(3.0f, cubic, 2, 1), 2.0 * 3.0 - 3.0);
-  EXPECT_DOUBLE_EQ(EvalPolynomialAsc(2.0f, cubic, 4, 1), 2.0 - 6.0 + 2.0 + 56.0);  // c1 constant
-  EXPECT_EQ(EvalPolynomialAsc(2.0f, cubic, 40, 1), EvalPolynomialAsc(2.0f, cubic, 4, 1));
-  EXPECT_EQ(EvalPolynomial(2.0f, cubic, 4, 0), EvalPolynomial(2.0f, cubic, 4, 1));  // rows clamped
-  EXPECT_EQ(EvalPolynomial(2.0f, cubic, 4, 99), 8.0);
-  // Coefficient k is 10^(k - 1) and multiplies x^j y^i, k = 3i + j + 1: 421 per power of y.
-  constexpr CoefTable<1, 9> t{{{1, 10, 100, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f, 1e8f}}};
-  EXPECT_DOUBLE_EQ(EvalPolynomial2D(2.0f, 3.0f, t, 9, 1), 421 + 3 * 421e3 + 9 * 421e6);
-  EXPECT_DOUBLE_EQ(EvalPolynomial2D(2.0f, 3.0f, t, 4, 1), 1 + 10 * 2.0 + 100 * 3.0 + 1e3 * 6.0);
-  constexpr CoefTable<1, 5> logistic{{{0.5f, 2.0f, 3.0f, 4.0f, 1.25f}}};
-  EXPECT_DOUBLE_EQ(EvalLogistic(2.0f, logistic, 1), 0.5 + 4.0 / (2.0 + std::exp(-3.0 * 0.75)));
-  EXPECT_NEAR(LinearInterp(0.7f, 0.3f, 0.5f, 2.0f, 4.0f), 6.0, 1e-6);  // no clamping
-}
 
 // Powers taken once for several rows give each row's sum bit for bit.
 TEST(NumericHelpersTest, AscendingPowersSumAsThePolynomialDoes) {
@@ -116,35 +100,12 @@ TEST(GridLookupTest, OneAxisExactBetweenAndHeldEnds) {
   EXPECT_FALSE(LocateOnGrid(kZH, std::nextafter(0.3f, 1.0f)).exact);  // 32-bit match only
   RecordingRows rows{{}, 5};
   EXPECT_EQ(LookupOneAxis(kZH, 0.7f, rows), 16.0f);
-  EXPECT_EQ(LookupOneAxis(kZH, 0.4f, rows),
-            static_cast<float>(LinearInterp(0.4f, 0.3f, 0.5f, 4, 9)));
+  EXPECT_FLOAT_EQ(LookupOneAxis(kZH, 0.4f, rows), 6.5f);  // (4 + 9) / 2
   EXPECT_EQ(rows.asked, (std::vector<int>{4, 2, 3}));
   for (float below : {0.0f, -1e30f, -kInf, kNaN})
     EXPECT_EQ(LookupOneAxis(kZH, below, rows), 1.0f);
   for (float above : {0.95f, 1e30f, kInf})
     EXPECT_EQ(LookupOneAxis(kZH, above, rows), 25.0f);
-}
-
-TEST(GridLookupTest, TwoAxesReadTheRightRowsFastAxisFirst) {
-  // Slow grid of 3, fast grid of 4: row (is - 1) * 4 + if.
-  constexpr std::array<float, 3> slow{0.0f, 10.0f, 20.0f};
-  constexpr std::array<float, 4> fast{0.0f, 1.0f, 2.0f, 4.0f};
-  RecordingRows rows{{}, 12};
-  auto lookup = [&](float xs, float xf) {
-    rows.asked.clear();
-    return LookupTwoAxes(slow, xs, fast, xf, rows);
-  };
-  EXPECT_EQ(lookup(10.0f, 2.0f), 49.0f);
-  EXPECT_EQ(rows.asked, std::vector<int>{7});
-  EXPECT_EQ(lookup(10.0f, 3.0f), 56.5f);  // (49 + 64) / 2
-  EXPECT_EQ(rows.asked, (std::vector<int>{7, 8}));
-  EXPECT_EQ(lookup(15.0f, 1.0f), 68.0f);  // (36 + 100) / 2
-  EXPECT_EQ(rows.asked, (std::vector<int>{6, 10}));
-  EXPECT_EQ(lookup(5.0f, 1.5f), 24.5f);  // ((4 + 9) / 2 + (36 + 49) / 2) / 2
-  EXPECT_EQ(rows.asked, (std::vector<int>{2, 3, 6, 7}));
-  EXPECT_EQ(lookup(1e30f, kInf), 144.0f);
-  EXPECT_EQ(lookup(-1.0f, kNaN), 1.0f);
-  EXPECT_EQ(lookup(25.0f, -1.0f), 81.0f);
 }
 
 }  // namespace

@@ -22,48 +22,58 @@ constexpr float kUntouched = -12345.0f;
 // One Speedups for every case here (so the keys of its memo, plans and
 // along cache must tell the values apart, and the walls turn round between
 // cases), a new walk for each job's values: over refusals, carried errors,
-// repeated and odd heights.
+// repeated and odd heights and the grid points of the walls' tables. The
+// values reach the limits and reference states every plan treats apart
+// (VeEXP 0.22, RbH 1, a ratio of 1, PAD 0 and at the ratios' limit of 35),
+// and the roof turns from case to case through every band of its angle, the
+// wind from behind and no angle at all.
 TEST(Speedups, ChangeNoCpCodeBoxOrReportLine) {
-  const float zhs[] = {0.25f, 0.0f, 0.25f, 0.5f, 1.0f, 1.2f, NAN, 0.25f, 0.5f, 0.33f, 0.871f};
+  const float zhs[] = {0.25f, 0.0f,   0.25f, 0.5f, 1.0f, 1.2f,  NAN,  0.25f, 0.5f,
+                       0.33f, 0.871f, 0.07f, 0.1f, 0.2f, 0.65f, 0.7f, 0.93f};
   const float xls[] = {0.3f, 0.0f, 0.7f, 1.0f, -0.1f, NAN};
-  int compared = 0, computed = 0, reportLines = 0, boxes = 0;
+  const float roofAngles[] = {30.0f, 0.0f, -10.0f, -89.0f, 95.0f, -135.0f, 180.0f, NAN};
+  int compared = 0, computed = 0, reportLines = 0, boxes = 0, cases = 0;
   Speedups speedups;
-  for (float ratio : {0.3f, 1.0f, 2.5f, NAN})
-    for (float PAD : {0.0f, 10.0f, 34.0f, 45.0f})
-      for (float VeEXP : {0.05f, 0.22f, 0.3f})
-        for (std::int16_t Islope : {0, 1, 2}) {
-          FacadeGeometry geo{.RbH = 1.4f,
-                             .FacadeAngle{0.0f, 10.0f, 100.0f, -170.0f, -80.0f, 30.0f, 0.0f},
-                             .FacadeFAR{0.0f, 2.5f, 0.8f, ratio, 0.8f, ratio, 1.0f},
-                             .FacadeSAR{0.0f, ratio, 2.5f, 0.8f, 2.5f, 0.6f, 1.0f}};
-          if (Islope == 1)  // mirrored: each wall's factors along it read 1 - XL
-            for (int wall = 1; wall <= 4; ++wall)
-              geo.FacadeAngle[wall] = -geo.FacadeAngle[wall];
-          speedups.StartWalk(Job{});
-          for (int iface = 1; iface <= 6; ++iface)
-            for (float ZH : zhs)
-              for (float XL : xls) {
-                const std::int16_t carried = compared % 7 == 0 ? 1 : 0;
-                FacadeCpInput in{geo, PAD,    VeEXP, AsFacade(iface),      XL,
-                                 ZH,  Islope, 20,    {kUntouched, carried}};
-                testing::RecordingMessages plainBoxes, keptBoxes;
-                testing::RecordingLines plainLines, keptLines;
-                const FacadeCpResult plain = FacadeCp({false, &plainBoxes, &plainLines}, in);
-                in.speedups = &speedups;
-                const FacadeCpResult kept = FacadeCp({false, &keptBoxes, &keptLines}, in);
-                ASSERT_EQ(portable::bit_cast<std::uint32_t>(kept.cp),
-                          portable::bit_cast<std::uint32_t>(plain.cp))
-                    << "facade " << iface << " ZH " << ZH << " XL " << XL;
-                ASSERT_EQ(kept.err, plain.err);
-                ASSERT_EQ(keptBoxes.Texts(), plainBoxes.Texts());
-                ASSERT_EQ(keptLines.lines, plainLines.lines);
-                ++compared;
-                computed += plain.err == 0 ? 1 : 0;
-                reportLines += plainLines.lines.empty() ? 0 : 1;
-                boxes += plainBoxes.shown.empty() ? 0 : 1;
-              }
-        }
-  EXPECT_EQ(compared, 4 * 4 * 3 * 3 * 6 * 11 * 6);
+  for (float ratio : {0.3f, 1.0f, 2.5f, 6.5f, NAN})
+    for (float PAD : {0.0f, 10.0f, 12.5f, 35.0f, 45.0f})
+      for (float VeEXP : {0.05f, 0.1f, 0.22f, 0.3f, 0.45f})
+        for (float RbH : {1.0f, 1.4f})
+          for (std::int16_t Islope : {0, 1, 2}) {
+            FacadeGeometry geo{
+                .RbH = RbH,
+                .FacadeAngle{0.0f, 10.0f, 100.0f, -170.0f, -80.0f, roofAngles[cases++ % 8], 0.0f},
+                .FacadeFAR{0.0f, 2.5f, 0.8f, ratio, 0.8f, ratio, 1.0f},
+                .FacadeSAR{0.0f, ratio, 2.5f, 0.8f, 2.5f, 0.6f, 1.0f}};
+            if (Islope == 1)  // mirrored: each wall's factors along it read 1 - XL
+              for (int wall = 1; wall <= 4; ++wall)
+                geo.FacadeAngle[wall] = -geo.FacadeAngle[wall];
+            speedups.StartWalk(Job{});
+            for (int iface = 1; iface <= 6; ++iface)
+              for (float ZH : zhs)
+                for (float XL : xls) {
+                  const std::int16_t carried = compared % 7 == 0 ? 1 : 0;
+                  FacadeCpInput in{geo, PAD,    VeEXP, AsFacade(iface),      XL,
+                                   ZH,  Islope, 20,    {kUntouched, carried}};
+                  testing::RecordingMessages plainBoxes, keptBoxes;
+                  testing::RecordingLines plainLines, keptLines;
+                  const FacadeCpResult plain = FacadeCp({false, &plainBoxes, &plainLines}, in);
+                  in.speedups = &speedups;
+                  const FacadeCpResult kept = FacadeCp({false, &keptBoxes, &keptLines}, in);
+                  ASSERT_EQ(portable::bit_cast<std::uint32_t>(kept.cp),
+                            portable::bit_cast<std::uint32_t>(plain.cp))
+                      << "facade " << iface << " ZH " << ZH << " XL " << XL << " ratio " << ratio
+                      << " PAD " << PAD << " VeEXP " << VeEXP << " RbH " << RbH << " roof "
+                      << geo.FacadeAngle[5] << " Islope " << Islope;
+                  ASSERT_EQ(kept.err, plain.err);
+                  ASSERT_EQ(keptBoxes.Texts(), plainBoxes.Texts());
+                  ASSERT_EQ(keptLines.lines, plainLines.lines);
+                  ++compared;
+                  computed += plain.err == 0 ? 1 : 0;
+                  reportLines += plainLines.lines.empty() ? 0 : 1;
+                  boxes += plainBoxes.shown.empty() ? 0 : 1;
+                }
+          }
+  EXPECT_EQ(compared, 5 * 5 * 5 * 2 * 3 * 6 * 17 * 6);
   // Both outcomes are covered: values, refusals with a box, model failures
   // with a report line.
   EXPECT_GT(computed, compared / 10);
@@ -100,43 +110,6 @@ TEST(HeightPartCache, KeepsPartsPerFacadeAndHeight) {
     ASSERT_NE(expecting.Find(3, 0.5f), nullptr);
     EXPECT_EQ(*expecting.Find(3, 0.5f), 2.5);
     EXPECT_EQ(expecting.Find(3, 0.25f) != nullptr, c.table) << ::testing::PrintToString(c.heights);
-  }
-}
-
-// A factor is evaluated once per wall, band, XL and angle, whatever the
-// height within the band.
-TEST(AlongFactorCache, EvaluatesOncePerWallBandPlaceAndAngle) {
-  struct Case {
-    const char* what;
-    int iface;
-    float angle;
-    float ZH;
-    float XL;
-    bool evaluated;
-  };
-  const Case cases[] = {
-      {"first", 1, 10, 0.15f, 0.3f, true},
-      {"another height of the band", 1, 10, 0.35f, 0.3f, false},
-      {"another place", 1, 10, 0.35f, 0.7f, true},
-      {"back to the first place", 1, 10, 0.15f, 0.3f, false},
-      {"another band", 1, 10, 0.75f, 0.3f, true},
-      {"another wall", 2, 10, 0.15f, 0.3f, true},
-      {"the first wall turned", 1, -10, 0.15f, 0.3f, true},
-      {"the first place at the old angle again", 1, 10, 0.15f, 0.3f, true},
-      {"the other wall kept its factors", 2, 10, 0.15f, 0.3f, false},
-  };
-  AlongFactorCache cache;
-  // Two bands, below and from ZH 0.6; the factor tells its inputs apart.
-  const auto band = [](float ZH) { return ZH < 0.6f ? 1 : 2; };
-  for (const Case& c : cases) {
-    int evaluations = 0;
-    const float factor = cache.Factor(c.iface, c.angle, c.ZH, c.XL, band, [&](int b) {
-      ++evaluations;
-      return static_cast<float>(c.iface * 1000 + b * 100) + c.angle + c.XL;
-    });
-    EXPECT_EQ(evaluations, c.evaluated ? 1 : 0) << c.what;
-    EXPECT_EQ(factor, static_cast<float>(c.iface * 1000 + band(c.ZH) * 100) + c.angle + c.XL)
-        << c.what;
   }
 }
 
