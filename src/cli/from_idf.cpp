@@ -101,18 +101,18 @@ int RunFromIdf(const CliOptions& options, std::ostream& out, std::ostream& err) 
   const int step = options.sweepStep > 0 ? options.sweepStep : static_cast<int>(kDefaultSweepStep);
   std::shared_ptr<const idf::IdfFile> file;
   try {
-    file = idf::ReadModel(options.fromIdf);
+    file = ReadModel(options.fromIdf);
   } catch (const idf::IdfError& e) {
     err << "ventora-run: " << e.what() << "\n";
     return kExitSystemError;
   }
-  idf::CpModelPlan plan;
+  CpModelPlan plan;
   try {
-    const idf::ModelBox box = idf::FitModelBox(
+    const ModelBox box = FitModelBox(
         file,
         {options.fit == "enclosing" ? idf::FitMode::Enclosing : idf::FitMode::Box, options.zones});
-    idf::ModelSite site{options.pad.value_or(0), options.sbh.value_or(0), "the command line",
-                        options.veexp};
+    ModelSite site{options.pad.value_or(0), options.sbh.value_or(0), "the command line",
+                   options.veexp};
     if (options.surroundings.Given()) {
       Job job = box.fit.job;
       job.SbH = job.Bdz;  // when no building round the site has a height
@@ -121,7 +121,7 @@ int RunFromIdf(const CliOptions& options, std::ostream& out, std::ostream& err) 
       site.sbh = job.SbH;
       site.source = options.surroundings.file;
     }
-    plan = idf::PlanCpModel(box, site, CliExportInfo(options));
+    plan = PlanCpModel(box, site, CliExportInfo(options));
   } catch (const idf::IdfError& e) {
     err << "ventora-run: " << e.what() << "\nNothing was written.\n";
     return kExitStopped;
@@ -131,7 +131,7 @@ int RunFromIdf(const CliOptions& options, std::ostream& out, std::ostream& err) 
     err << "ventora-run: nothing was written\n";
     return kExitStopped;
   }
-  idf::CpModelFiles files;
+  CpModelFiles files;
   const auto warn = [&files, &err] {
     for (const std::string& w : files.warnings)
       err << "ventora-run: warning: " << w << "\n";
@@ -140,7 +140,7 @@ int RunFromIdf(const CliOptions& options, std::ostream& out, std::ostream& err) 
     SweepSetup setup;
     setup.messages = &messages;
     setup.progress = SweepProgress(err);
-    idf::SweepCpModel(plan, {step, options.allTables, options.strict}, setup, files);
+    SweepCpModel(plan, {step, options.allTables, options.strict}, setup, files);
   } catch (const idf::IdfError& e) {
     warn();
     err << "ventora-run: " << e.what() << "\nNothing was written.\n";
@@ -157,9 +157,9 @@ int RunFromIdf(const CliOptions& options, std::ostream& out, std::ostream& err) 
     return kExitSystemError;
   }
   warn();
-  out << idf::CpModelSummary(plan, files);
+  out << CpModelSummary(plan, files);
   try {
-    idf::WriteCpModelFiles(options.fromIdf, files);
+    WriteCpModelFiles(options.fromIdf, files);
   } catch (const std::exception& e) {
     err << "ventora-run: " << e.what() << "\n";
     return kExitSystemError;
@@ -170,7 +170,7 @@ int RunFromIdf(const CliOptions& options, std::ostream& out, std::ostream& err) 
 }
 
 std::vector<fs::path> FromIdfOutputs(const std::string& model) {
-  return idf::CpModelOutputs(model);
+  return CpModelOutputs(model);
 }
 
 }  // namespace ventora::cli

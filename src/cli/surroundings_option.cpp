@@ -202,7 +202,7 @@ int PrintSurroundings(const CliOptions& options, std::ostream& out, std::ostream
 bool ApplySurroundings(const SurroundingsOptions& options, Job& job, std::ostream& err,
                        AppliedSurroundings* applied) {
   const SurroundingsForJob taken = ventora::ApplySurroundings(
-      Ask(options, job.Bdz), {options.file, *options.x, *options.y}, job);
+      Ask(options, job.Bdz), {options.file, *options.x, *options.y, "--default-height H"}, job);
   for (const std::string& line : taken.lines)
     err << "ventora-run: " << line << '\n';
   if (taken.applied && applied) *applied = taken.surroundings;

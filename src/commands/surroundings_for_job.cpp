@@ -70,7 +70,8 @@ SurroundingsForJob ApplySurroundings(const SurroundingsAnswer& answer,
                       Fixed(answer.radius, 1) + " m of the site");
   if (!all.sbh)
     out.lines.push_back("note: no building round the site has a height: the job's SbH (" +
-                        Fixed(job.SbH, 2) + " m) is kept; --default-height H gives them one");
+                        Fixed(job.SbH, 2) + " m) is kept; " + source.defaultHeightWords +
+                        " gives them one");
   for (const std::string& note : answer.notes)
     out.lines.push_back("note: " + note);
   out.surroundings = Applied(source, answer, job.SbH);

@@ -23,6 +23,9 @@ struct AppliedSurroundings {
 struct SurroundingsSource {
   std::string file;     // the footprints, as the user named them
   double x = 0, y = 0;  // the site, in the file's coordinates
+  // How the face lets its user give buildings without a height one
+  // ("--default-height H"), for the note that says none has one.
+  std::string defaultHeightWords = "a default height";
 };
 
 struct SurroundingsForJob {

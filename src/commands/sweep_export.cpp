@@ -39,6 +39,16 @@ const ExportFormat& FormatOf(const SweepRequest& request) {
   return *format;
 }
 
+double StepOf(const SweepRequest& request) {
+  return request.step > 0 ? request.step : request.settings.step;
+}
+
+// The profile formats take whole degrees, the others fractions too.
+std::vector<float> Directions(const SweepRequest& request, const ExportFormat& format) {
+  if (format.profiles) return ExportDirections(format, request.settings.step);
+  return SweepDirections(static_cast<float>(StepOf(request)));
+}
+
 }  // namespace
 
 fs::path DefaultSweepFile(const std::string& jobName, const std::string& format) {
@@ -56,10 +66,9 @@ SweptForExport SweepForExport(const SweepRequest& request, const SweepSetup& set
   SweepSetup sweepSetup = setup;
   if (request.surroundings.rows.size() > 1)
     sweepSetup.atDirection = [&s = request.surroundings](Job& j) { SetSectorValues(s, j); };
-  const int step = request.settings.step;
   FaithfulSweep faithful =
-      SweepFaithfully(format, ExportSweepJob(format, swept.job), ExportDirections(format, step),
-                      step, format.profiles ? swept.job.AzB : 0, sweepSetup);
+      SweepFaithfully(format, ExportSweepJob(format, swept.job), Directions(request, format),
+                      StepOf(request), format.profiles ? swept.job.AzB : 0, sweepSetup);
   swept.sweep = std::move(faithful.sweep);
   swept.fidelity = std::move(faithful.lines);
   swept.fidelityWarning = std::move(faithful.warning);
@@ -113,6 +122,7 @@ SweepExportMade MakeSweepExport(const SweepRequest& request, SweepSetup setup) {
   SweptForExport swept = SweepForExport(request, setup);
   for (std::string& note : swept.notes)
     outcome.notes.push_back(std::move(note));
+  outcome.stoppedDirections = StoppedDirectionList(swept.sweep);
   if (swept.outcome != RunOutcome::Completed) {
     outcome.outcome = swept.outcome;
     return made;

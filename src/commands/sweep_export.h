@@ -27,6 +27,10 @@ struct SweepRequest {
   std::string jobName;  // the job file's full path without ".in"
   std::string format;   // as ExportFormatNames gives it
   ExportSettings settings;
+  // Degrees between the wind directions when not settings.step: CSV and
+  // EnergyPlus also take a fraction of a degree (Python's export); 0 takes
+  // settings.step.
+  double step = 0;
   bool allTables = false;  // EnergyPlus: a table for every element
   std::filesystem::path file;
   // The pre-run checks first, their messages written with `locale`; the
@@ -60,8 +64,12 @@ struct SweepOutcome {
   }
   // What ventora-run says on standard error besides its progress and the
   // boxes: the confidence warnings (when no MessageSink was given), each
-  // stopped direction, the export's warning, or why nothing was written.
+  // stopped direction, the export's warning, or why nothing was written
+  // (then the last note).
   std::vector<std::string> notes;
+  // "90, 100 and 270": the directions whose run stopped, for a face that
+  // names them in one sentence; empty when none did.
+  std::string stoppedDirections;
   // The swept values against the true wind direction, for the plot; null
   // when no direction was computed.
   std::shared_ptr<const CpByDirection> directions;

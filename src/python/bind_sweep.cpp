@@ -246,8 +246,8 @@ std::string Export(const PyJob& job, const std::string& formatName,
   }
   CollectedMessages messages;
   WriteSweepExport(format, CheckedJob(job.job, messages),
-                   step.value_or(static_cast<double>(format.defaultStep)), job.Stem(), info, target,
-                   strict);
+                   step.value_or(static_cast<double>(format.defaultStep)),
+                   job.JobName().value_or(job.Stem()), info, target, strict);
   return target.string();
 }
 

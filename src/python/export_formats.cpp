@@ -5,14 +5,11 @@
 #include <stdexcept>
 #include <vector>
 
-#include "commands/export_fidelity.h"
+#include "commands/sweep_export.h"
 #include "core/ascii_case.h"
-
 #include "output/sweep/contam_export.h"
 #include "output/sweep/energyplus_export.h"
-#include "output/sweep/export_text.h"
 #include "output/sweep/facade_profiles.h"
-#include "output/sweep/sweep_failures.h"
 
 #ifndef VENTORA_VERSION
 #define VENTORA_VERSION "unknown"
@@ -36,8 +33,9 @@ void CheckStep(double step, double top) {
                                 " to " + Shown(top) + ", not " + Shown(step));
 }
 
-// The directions the format is swept at; throws std::invalid_argument.
-std::vector<float> Directions(const ExportFormat& format, double step) {
+// Refuses a step the format cannot take, in words for a script;
+// throws std::invalid_argument.
+void CheckExportStep(const ExportFormat& format, double step) {
   const std::string name = format.name;
   CheckStep(step, 180);
   const bool whole = step == std::floor(step);
@@ -53,12 +51,10 @@ std::vector<float> Directions(const ExportFormat& format, double step) {
         std::to_string(kContamSmallestStep) + " degrees");
   if (name == "modelica" && !ProfileStepAccepted(degrees))
     throw std::invalid_argument("a Modelica profile needs a step that divides 360 degrees");
-  if (format.profiles) return ExportDirections(format, degrees);
-  std::vector<float> directions = SweepDirections(static_cast<float>(step));
-  if (name == "energyplus" && directions.size() > kEnergyPlusMaxDirections)
+  if (name == "energyplus" &&
+      SweepDirections(static_cast<float>(step)).size() > kEnergyPlusMaxDirections)
     throw std::invalid_argument(
         "EnergyPlus takes at most 36 wind directions: use a step of 10 degrees or more");
-  return directions;
 }
 
 }  // namespace
@@ -84,25 +80,28 @@ ExportInfo PythonExportInfo(std::optional<double> boundaryLayer) {
 }
 
 void WriteSweepExport(const ExportFormat& format, const Job& job, double step,
-                      const std::string& stem, const ExportInfo& info,
+                      const std::string& jobName, const ExportInfo& info,
                       const std::filesystem::path& path, bool strict) {
-  const std::vector<float> directions = Directions(format, step);
-  const FaithfulSweep faithful = SweepFaithfully(format, ExportSweepJob(format, job), directions,
-                                                 step, format.profiles ? job.AzB : 0, {});
-  const WindSweep& sweep = faithful.sweep;
-  if (!sweep.AnyCompleted())
-    throw ExportFailure("no wind direction could be computed (" + StoppedDirectionList(sweep) +
-                        "); nothing was written");
-  std::string warning;  // the file's header says it too
-  ExportSettings settings{static_cast<int>(step), 1, {}, strict, info};
-  settings.info.notes.insert(settings.info.notes.end(), faithful.lines.begin(),
-                             faithful.lines.end());
-  try {
-    WriteExportFile(path, format.text(sweep, job, stem, settings, warning));
-  } catch (const std::invalid_argument&) {
-    throw;  // the sweep does not suit the format: the caller's value
-  } catch (const std::exception& e) {
-    throw ExportFailure(e.what());
+  CheckExportStep(format, step);
+  SweepRequest request;
+  request.job = job;
+  request.jobName = jobName;
+  request.format = format.name;
+  request.settings = {static_cast<int>(step), 1, {}, strict, info};
+  request.step = step;
+  request.file = path;
+  const SweepOutcome outcome = RunSweepExport(request, {});
+  switch (outcome.outcome) {
+    case RunOutcome::Completed:
+    case RunOutcome::ValuesMissing:
+      return;
+    case RunOutcome::Stopped:
+      throw ExportFailure("no wind direction could be computed (" + outcome.stoppedDirections +
+                          "); nothing was written");
+    case RunOutcome::Refused:  // the format, or strict mode, refuses the sweep
+      throw std::invalid_argument(outcome.notes.back());
+    default:
+      throw ExportFailure(outcome.notes.back());
   }
 }
 

@@ -25,15 +25,16 @@ class ExportFailure : public std::runtime_error {
 const ExportFormat& FindPythonExportFormat(const std::string& name);
 
 // Sweeps `job` at `step` degrees for the format and writes its file at
-// `path` (through a temporary beside it), with `stem` naming the job inside
-// the file and `info` what its header says besides the job. CSV and
-// EnergyPlus take any step up to 180 (EnergyPlus at most 36 directions);
-// CONTAM and Modelica a whole number that suits their profiles. Throws
-// std::invalid_argument for a refused step, ExportFailure when nothing could
-// be computed or written. With `strict`, std::invalid_argument when a Cp is
-// implausible, and nothing is written.
+// `path`, through the command ventora-run --sweep uses (sweep_export.h), so
+// the file is the same; `jobName` (the job file's path without ".in")
+// names the job inside the file and `info` is what its header says besides
+// the job. CSV and EnergyPlus take any step up to 180 (EnergyPlus at most
+// 36 directions); CONTAM and Modelica a whole number that suits their
+// profiles. Throws std::invalid_argument for a refused step, ExportFailure
+// when nothing could be computed or written. With `strict`,
+// std::invalid_argument when a Cp is implausible, and nothing is written.
 void WriteSweepExport(const ExportFormat& format, const Job& job, double step,
-                      const std::string& stem, const ExportInfo& info,
+                      const std::string& jobName, const ExportInfo& info,
                       const std::filesystem::path& path, bool strict);
 
 // The directions 0, step, 2 step ... below 360 of ventora.sweep and

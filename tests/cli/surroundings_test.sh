@@ -69,6 +69,16 @@ case $case_name in
     run "${site[@]}" --sectors 4 --sweep=30 --format=contam "$work/office-block.in"
     expect_refused "--sectors goes with --format=csv or energyplus"
     ;;
+  no_height_keeps_the_sbh)
+    cp "$examples/office-block.in" "$work/"
+    cat >"$work/flat.geojson" <<'JSON'
+{"type":"FeatureCollection","features":[
+{"type":"Feature","properties":{},"geometry":{"type":"Polygon","coordinates":[[[24.9441,60.1681],[24.9443,60.1681],[24.9443,60.1682],[24.9441,60.1682],[24.9441,60.1681]]]}}]}
+JSON
+    run --surroundings "$work/flat.geojson" --site 24.9446,60.16815 --radius 50 "$work/office-block.in"
+    expect_status 0
+    expect_err "ventora-run: note: no building round the site has a height: the job's SbH (20.00 m) is kept; --default-height H gives them one"
+    ;;
   pad_above_the_limit)
     cp "$examples/office-block.in" "$work/"
     run --surroundings "$helsinki" --site $centre --radius 150 "$work/office-block.in"

@@ -56,39 +56,24 @@ def test_arguments_that_are_no_numbers_are_refused(values, text):
     assert text in str(caught.value)
 
 
-@pytest.mark.parametrize("facade, x, z, values", [
-    (6, 0.5, 0.5, {}),                               # the floor has no model
-    (7, 0.5, 0.5, {}),                               # no such facade
-    (1.5, 0.5, 0.5, {}),
-    (1, 1.2, 0.5, {}),                               # outside its facade
-    (1, 0.5, -0.1, {}),
-    (1, 0.5, 0.5, {"plan_area_density": 45}),        # refused for this shape
-    (1, 0.5, 0.5, {"profile_exponent": 0.5}),
-    (5, 0.5, 0.5, {"roof_type": 1.5}),
-    (5, 0.5, 0.5, {"roof_type": 1, "roof_tilt": 50}),  # refused by the pre-run checks
-    (1, np.nan, 0.5, {}),
-    (1, 0.5, 0.5, {"wind_direction": np.nan}),
-])
-def test_nan_where_a_run_gives_no_value(facade, x, z, values):
-    assert np.isnan(ventora.cp(facade, x, z, job=JOB, **values))
-    assert not np.isnan(ventora.cp(1, 0.5, 0.5, job=JOB))
-
-
 @pytest.mark.parametrize("facade, x, values, why", [
     (1, 0.5, {"plan_area_density": 60}, "plan_area_density (PAD) = 60 is outside its range "
                                         "0 ≤ PAD ≤ 50"),
-    (1, 0.5, {"length": -5}, "length (BdX) = -5 is outside its range BdX > 0"),
     (1, 0.5, {"wind_direction": 400}, "wind_direction (AnWind) = 400 is outside its range"),
     (1, 0.5, {"plan_area_density": 45}, "the checks before a run refuse the job: Plan area "
                                         "density PAD 45 % (for a building that is not a cube) "
                                         "is outside the accepted range 0 ≤ PAD ≤ 35."),
+    (1, 0.5, {"profile_exponent": 0.5}, "profile_exponent (VeEXP) = 0.5 is outside its range"),
+    (1, 0.5, {"wind_direction": np.nan}, "wind_direction (AnWind) = nan is outside its range"),
+    (5, 0.5, {"roof_type": 1, "roof_tilt": 50}, "roof_tilt (Phi) = 50 is outside its range"),
     (1, 0.5, {"roof_type": 1.5}, "roof_type (Islope) is 0 flat, 1 single slope or 2 double"),
     (7, 0.5, {}, "the facade is a whole number from 1 to 6"),
+    (1.5, 0.5, {}, "the facade is a whole number from 1 to 6"),
     (6, 0.5, {}, "the floor (facade 6) has no Cp"),
     (1, 1.2, {}, "the point lies outside its facade"),
     (1, np.nan, {}, "the point lies outside its facade"),
 ])
-def test_reason_says_why_a_point_is_nan(facade, x, values, why):
+def test_nan_and_why_where_a_run_gives_no_value(facade, x, values, why):
     cp, reason = ventora.cp(facade, x, 0.5, job=JOB, reason=True, **values)
     assert np.isnan(cp) and reason.startswith(why)
     cps, reasons = ventora.cp([facade, 1], [x, 0.5], 0.5, job=JOB, reason=True,

@@ -27,15 +27,6 @@ def test_round_trip(name, example_copy, tmp_path):
     assert open(rewritten, "rb").read() == open(written, "rb").read()
 
 
-def test_long_and_short_names_are_one_value():
-    for long, short in NAMES:
-        value = 0.25 if long == "profile_exponent" else 2
-        job = ventora.Job(**{long: value})
-        assert getattr(job, short) == np.float32(value) and job == ventora.Job(**{short: value})
-    assert ventora.Job(roof_type=ventora.RoofType.SINGLE_SLOPE).roof_type == 1
-    assert ventora.Job(profile_exponent=0.1).VeEXP == np.float32(0.1)  # held in 32 bits
-
-
 def test_elements_per_facade():
     job = ventora.Job(elements={ventora.Facade.ROOF: [[1, 2], [3, 4.5]]})
     assert job.elements.counts() == [0, 0, 0, 0, 2, 0]
@@ -46,7 +37,6 @@ def test_elements_per_facade():
     for bad, error in [(lambda: job.elements.__setitem__(1, np.ones((3, 3))), ValueError),
                        (lambda: job.elements.__setitem__(1, np.ones((401, 2))), ValueError),
                        (lambda: job.elements[7], IndexError),
-                       (lambda: setattr(job, "roof_type", 3), ValueError),
                        (lambda: ventora.Job(heigth=3), TypeError)]:
         with pytest.raises(error):
             bad()
@@ -106,16 +96,12 @@ def test_damaged_header_refused_unless_read_as_zeros(header, unread, example_cop
 
 @pytest.mark.parametrize("values, error, text", [
     ({"length": "20"}, TypeError, "length (BdX) must be a number, not '20'"),
-    ({"length": None}, TypeError, "length (BdX) must be a number, not None"),
     ({"BdZ": [3]}, TypeError, "height (BdZ) must be a number, not [3]"),
     ({"roof_type": "double"}, TypeError, "roof_type (Islope) must be a whole number"),
-    ({"roof_type": 1.5}, TypeError, "roof_type (Islope) must be a whole number"),
     ({"roof_type": 3}, ValueError, "roof_type (Islope) = 3 is outside its range: 0 flat"),
-    ({"length": -5}, ValueError, "length (BdX) = -5 is outside its range BdX > 0"),
     ({"width": float("nan")}, ValueError, "width (BdY) = nan is outside its range BdY > 0"),
     ({"AnWind": 400}, ValueError, "wind_direction (AnWind) = 400 is outside its range "
                                   "0 ≤ AnWind ≤ 360"),
-    ({"plan_area_density": 60}, ValueError, "0 ≤ PAD ≤ 50"),
     ({"profile_exponent": 0.5}, ValueError, "0 ≤ VeEXP ≤ 0.45"),
     ({"elements": {6: [[1, 2]]}}, ValueError, "facade 6: the floor takes no elements"),
     ({"elements": {1: [[1, 2], [3, -1]]}}, ValueError, "facade 1, element 2: z = -1.0 is outside"),
@@ -139,7 +125,12 @@ def test_values_checked_where_they_are_set(values, error, text):
     assert text in str(caught.value) and job == ventora.Job()  # nothing half set
 
 
-def test_one_spelling_each_and_python_manners():
+def test_one_value_under_each_name_and_python_manners():
+    for long, short in NAMES:
+        value = 0.1 if long == "profile_exponent" else 2  # held in 32 bits
+        assert getattr(ventora.Job(**{long: value}), short) == np.float32(value)
+        assert ventora.Job(**{long: value}) == ventora.Job(**{short: value})
+    assert ventora.Job(roof_type=ventora.RoofType.SINGLE_SLOPE).roof_type == 1
     job = ventora.Job(BdZ=9, Bdz=10, length=12, elements={1: [[1, 2]]})
     assert job.BdZ == job.Bdz == job.height == 10
     assert "BdZ=10" in repr(job) and "BdX=12" in repr(job) and "1: 1" in repr(job)

@@ -74,10 +74,7 @@ def test_run_equals_ventora_run(case, tmp_path, example_copy):
 
 def test_run_collects_what_ventora_run_would_show():
     job = generated(0, GENERATED["density refused for the shape"])
-    result = ventora.run(job)
-    assert result.verdict == ventora.Verdict.REFUSED
-    assert result.messages[0].title == "Error" and "Plan area density PAD" in result.messages[0].text
-    assert result.messages[-1].text.startswith("The Calculation can not be carried out")
+    result = ventora.run(job)  # its verdict and messages are ventora-run's: above
     assert ventora.check(job)[0].text == result.messages[0].text
     assert np.isnan(result.cp[1]).all()
     table = result.to_pandas()

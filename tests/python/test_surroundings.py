@@ -32,11 +32,17 @@ def test_rows_are_ventora_runs():
 
 
 def test_a_job_takes_the_values():
-    job = ventora.Job.read(Path(os.environ["VENTORA_EXAMPLES"]) / "office-block.in")
+    path = Path(os.environ["VENTORA_EXAMPLES"]) / "office-block.in"
+    job = ventora.Job.read(path)
     frame = ventora.surroundings(HELSINKI, SITE, job=job)
     assert frame.attrs["radius"] == 5 * job.height  # Bdz 30 m stands above the SbH found
     assert job.plan_area_density == pytest.approx(frame["PAD (%)"][0], abs=1e-4)
     assert job.surroundings_height == pytest.approx(frame["SbH (m)"][0], abs=1e-4)
+    # A job file gives its height, and is left as it was.
+    assert ventora.surroundings(HELSINKI, SITE, job=path).attrs["radius"] == frame.attrs["radius"]
+    assert ventora.Job.read(path).plan_area_density == 30
+    with pytest.raises(TypeError, match="job must be a ventora.Job or a job file's path"):
+        ventora.surroundings(HELSINKI, SITE, job=30)
 
 
 @pytest.mark.parametrize("given, error, says", [
@@ -56,15 +62,6 @@ def test_values_are_checked_as_ventora_run_checks_them(given, error, says):
     arguments = {"site": SITE, "radius": 100, **given}
     with pytest.raises(error, match=says):
         ventora.surroundings(HELSINKI, **arguments)
-
-
-def test_a_job_file_gives_its_building_height(tmp_path):
-    path = Path(os.environ["VENTORA_EXAMPLES"]) / "office-block.in"
-    frame = ventora.surroundings(HELSINKI, SITE, job=path)
-    assert frame.attrs["radius"] == 5 * ventora.Job.read(path).height
-    assert ventora.Job.read(path).plan_area_density == 30  # the file is left as it was
-    with pytest.raises(TypeError, match="job must be a ventora.Job or a job file's path"):
-        ventora.surroundings(HELSINKI, SITE, job=30)
 
 
 def test_bad_file_names_it(tmp_path):

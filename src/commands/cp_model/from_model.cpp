@@ -4,7 +4,7 @@
 #include "output/sweep/export_text.h"
 #include "output/sweep/reference_wind.h"
 
-namespace ventora::idf {
+namespace ventora {
 namespace {
 
 namespace fs = std::filesystem;
@@ -16,7 +16,7 @@ struct ModelProfile {
   WindProfile profile;
   std::string source;
 };
-std::optional<ModelProfile> ModelWindProfile(const IdfGeometry& geometry) {
+std::optional<ModelProfile> ModelWindProfile(const idf::IdfGeometry& geometry) {
   if (geometry.windExponent)
     return ModelProfile{{*geometry.windExponent, geometry.boundaryLayer.value_or(370)},
                         "Site:HeightVariation"};
@@ -45,21 +45,21 @@ void TakeExponent(const ModelBox& box, const ModelSite& site, CpModelPlan& plan)
     if (!plan.info.boundaryLayer) plan.info.boundaryLayer = own->profile.boundaryLayer;
     plan.notes.push_back("VeEXP " + Fixed(job.VeEXP, 3) + " from " + own->source);
   } else {
-    throw IdfError(box.file->path + ": Building Terrain '" + box.geometry.terrain +
-                   "' is none of EnergyPlus's; give --veexp");
+    throw idf::IdfError(box.file->path + ": Building Terrain '" + box.geometry.terrain +
+                        "' is none of EnergyPlus's; give --veexp");
   }
 }
 
 }  // namespace
 
-std::shared_ptr<const IdfFile> ReadModel(const fs::path& model) {
-  return std::make_shared<const IdfFile>(ReadIdfFile(fs::absolute(model).string()));
+std::shared_ptr<const idf::IdfFile> ReadModel(const fs::path& model) {
+  return std::make_shared<const idf::IdfFile>(idf::ReadIdfFile(fs::absolute(model).string()));
 }
 
-ModelBox FitModelBox(std::shared_ptr<const IdfFile> file, const FitOptions& options) {
+ModelBox FitModelBox(std::shared_ptr<const idf::IdfFile> file, const idf::FitOptions& options) {
   ModelBox box{std::move(file), {}, {}};
-  box.geometry = ReadGeometry(*box.file);
-  box.fit = FitBox(*box.file, box.geometry, options);
+  box.geometry = idf::ReadGeometry(*box.file);
+  box.fit = idf::FitBox(*box.file, box.geometry, options);
   return box;
 }
 
@@ -73,7 +73,7 @@ CpModelPlan PlanCpModel(const ModelBox& box, const ModelSite& site, ExportInfo i
   plan.job.SbH = site.sbh;
   plan.notes.push_back(SiteNote(site.pad, site.sbh, site.source));
   TakeExponent(box, site, plan);
-  const BoxFit& fit = box.fit;
+  const idf::BoxFit& fit = box.fit;
   plan.notes.insert(plan.notes.end(), fit.notes.begin(), fit.notes.end());
   if (fit.interiorSurfaces > 0) {
     plan.notes.push_back(
@@ -91,4 +91,4 @@ std::vector<fs::path> CpModelOutputs(const fs::path& model) {
   return {base + ".ventora.in", base + ".ventora.sweep.csv", base + ".cp.idf"};
 }
 
-}  // namespace ventora::idf
+}  // namespace ventora

@@ -16,21 +16,21 @@
 #include "idf/idf_text.h"
 #include "output/sweep/export_job_summary.h"
 
-namespace ventora::idf {
+namespace ventora {
 
 // The model and its fitted box. The openings point into `file`, which the
 // pointer keeps where it is.
 struct ModelBox {
-  std::shared_ptr<const IdfFile> file;
-  IdfGeometry geometry;
-  BoxFit fit;
+  std::shared_ptr<const idf::IdfFile> file;
+  idf::IdfGeometry geometry;
+  idf::BoxFit fit;
 };
 
 // Throws IdfError when the model cannot be read (ventora-run's status 1).
-std::shared_ptr<const IdfFile> ReadModel(const std::filesystem::path& model);
+std::shared_ptr<const idf::IdfFile> ReadModel(const std::filesystem::path& model);
 
 // Throws IdfError naming what keeps the model from a box (status 2).
-ModelBox FitModelBox(std::shared_ptr<const IdfFile> file, const FitOptions& options);
+ModelBox FitModelBox(std::shared_ptr<const idf::IdfFile> file, const idf::FitOptions& options);
 
 // What the user gives besides the fit.
 struct ModelSite {
@@ -60,4 +60,4 @@ std::vector<std::filesystem::path> CpModelOutputs(const std::filesystem::path& m
 // "PAD 20.00 % and SbH 10.00 m from SOURCE": the summary's first assumption.
 std::string SiteNote(float pad, float sbh, const std::string& source);
 
-}  // namespace ventora::idf
+}  // namespace ventora

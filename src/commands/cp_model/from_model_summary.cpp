@@ -6,7 +6,7 @@
 #include "commands/fixed_text.h"
 #include "output/sweep/energyplus_export.h"
 
-namespace ventora::idf {
+namespace ventora {
 namespace {
 
 const char* RoofWord(std::int16_t Islope) {
@@ -15,13 +15,13 @@ const char* RoofWord(std::int16_t Islope) {
 
 // How far the opening's wall stands from its facade of the fitted
 // rectangle, and whether that makes it set back.
-std::string WallDistance(const FittedOpening& o) {
+std::string WallDistance(const idf::FittedOpening& o) {
   if (!o.onWall) return "";
-  if (o.setBack < -kPlaneTolerance)
+  if (o.setBack < -idf::kPlaneTolerance)
     return ", wall " + LengthText(-o.setBack) + " in front of the face";
   std::string text = ", wall " + LengthText(std::max(0.0, o.setBack)) + " behind the face";
-  if (o.setBack > kSetBackLimit)
-    text += " (set back more than " + LengthText(kSetBackLimit) +
+  if (o.setBack > idf::kSetBackLimit)
+    text += " (set back more than " + LengthText(idf::kSetBackLimit) +
             ": in the lee of the building's own wing, where the flat facade's Cp is only "
             "an estimate)";
   return text;
@@ -59,7 +59,7 @@ std::vector<std::string> OpeningNames(const CpModelPlan& plan) {
   const std::string prefix =
       IdfNamePrefix(std::filesystem::path(plan.box.file->path).stem().string());
   std::vector<std::string> names;
-  for (const FittedOpening& o : plan.box.fit.openings)
+  for (const idf::FittedOpening& o : plan.box.fit.openings)
     names.push_back(IdfElementName(prefix, o.facade, o.element));
   return names;
 }
@@ -67,10 +67,10 @@ std::vector<std::string> OpeningNames(const CpModelPlan& plan) {
 std::vector<std::string> OpeningLines(const CpModelPlan& plan,
                                       const std::vector<std::string>& names,
                                       const WindSweep* sweep) {
-  const std::vector<FittedOpening>& openings = plan.box.fit.openings;
+  const std::vector<idf::FittedOpening>& openings = plan.box.fit.openings;
   std::vector<std::string> lines{"Openings (" + std::to_string(openings.size()) + "):"};
   for (std::size_t e = 0; e < openings.size(); ++e) {
-    const FittedOpening& o = openings[e];
+    const idf::FittedOpening& o = openings[e];
     const auto f = static_cast<std::size_t>(o.facade);
     const auto k = static_cast<std::size_t>(o.element);
     const float X = sweep != nullptr ? sweep->elements[e].X : plan.job.ElmX[f][k];
@@ -96,4 +96,4 @@ std::string CpModelSummary(const CpModelPlan& plan, const CpModelFiles& files) {
   return text;
 }
 
-}  // namespace ventora::idf
+}  // namespace ventora

@@ -9,7 +9,7 @@
 #include "commands/cp_model/from_model.h"
 #include "commands/cp_model/from_model_sweep.h"
 
-namespace ventora::idf {
+namespace ventora {
 
 // "Box: AzB 90.00 deg., BdX ...", then the direction each wall faces.
 std::vector<std::string> BoxLines(const Job& job);
@@ -26,4 +26,4 @@ std::vector<std::string> OpeningLines(const CpModelPlan& plan,
 // The whole summary of a swept model, lines ending in "\n".
 std::string CpModelSummary(const CpModelPlan& plan, const CpModelFiles& files);
 
-}  // namespace ventora::idf
+}  // namespace ventora

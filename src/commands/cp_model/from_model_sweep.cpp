@@ -17,7 +17,7 @@
 #include "output/sweep/reference_wind.h"
 #include "output/sweep/sweep_csv_export.h"
 
-namespace ventora::idf {
+namespace ventora {
 namespace {
 
 namespace fs = std::filesystem;
@@ -68,11 +68,11 @@ EnergyPlusSettings ModelEnergyPlusSettings(const CpModelPlan& plan,
       std::to_string(major) + "." +
       std::to_string(static_cast<int>(std::lround((version - major) * 100)));
   if (settings.allTables)
-    throw IdfError(plan.box.file->path + " is written for EnergyPlus " +
-                   energyPlus.versionWithoutTables +
-                   ", which has no Table:Lookup (it came with 9.2), so --tables=all cannot be "
-                   "kept: leave it out, or update the model to 9.2 or later with EnergyPlus's "
-                   "IDFVersionUpdater");
+    throw idf::IdfError(plan.box.file->path + " is written for EnergyPlus " +
+                        energyPlus.versionWithoutTables +
+                        ", which has no Table:Lookup (it came with 9.2), so --tables=all cannot be "
+                        "kept: leave it out, or update the model to 9.2 or later with EnergyPlus's "
+                        "IDFVersionUpdater");
   return energyPlus;
 }
 
@@ -82,7 +82,7 @@ void SweepCpModel(const CpModelPlan& plan, const CpModelSettings& settings, cons
                   CpModelFiles& files) {
   ModelEnergyPlusSettings(plan, settings);  // a refusal comes before the sweep
   const Job& job = plan.job;
-  const BoxFit& fit = plan.box.fit;
+  const idf::BoxFit& fit = plan.box.fit;
   const std::string stem = fs::path(plan.box.file->path).stem().string();
   files.notes = plan.notes;
   FaithfulSweep faithful =
@@ -99,7 +99,7 @@ void SweepCpModel(const CpModelPlan& plan, const CpModelSettings& settings, cons
   const std::string curves = Curves(sweep, job, IdfNamePrefix(stem), energyPlus, files.names);
   std::string headerWarning;
   for (const std::string& w : {plan.profileWarning, EnergyPlusCpWarning(sweep, energyPlus),
-                               AdvancedSingleSidedWarning(fit)}) {
+                               idf::AdvancedSingleSidedWarning(fit)}) {
     if (w.empty()) continue;
     files.warnings.push_back(w);
     headerWarning += (headerWarning.empty() ? "Warning: " : " ") + w;
@@ -107,9 +107,9 @@ void SweepCpModel(const CpModelPlan& plan, const CpModelSettings& settings, cons
   ExportInfo info = plan.info;
   info.notes.insert(info.notes.end(), faithful.lines.begin(), faithful.lines.end());
   if (!faithful.warning.empty()) files.warnings.push_back(faithful.warning);
-  files.modelText =
-      CpModelText(*plan.box.file, fit, Header(job, stem, plan.info, headerWarning, faithful.lines),
-                  curves, files.names, job.Bdz, &files.notes);
+  files.modelText = idf::CpModelText(*plan.box.file, fit,
+                                     Header(job, stem, plan.info, headerWarning, faithful.lines),
+                                     curves, files.names, job.Bdz, &files.notes);
   // The same "#" header as every sweep CSV.
   files.csv = CommentedJobHeader(job, stem, info, "# ") + SweepCsv(sweep, job);
   files.jobText = JobFileText(job);
@@ -138,4 +138,4 @@ void WriteCpModelFiles(const fs::path& model, const CpModelFiles& files) {
   }
 }
 
-}  // namespace ventora::idf
+}  // namespace ventora

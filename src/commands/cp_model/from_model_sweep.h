@@ -9,7 +9,7 @@
 #include "commands/cp_model/from_model.h"
 #include "output/sweep/wind_sweep.h"
 
-namespace ventora::idf {
+namespace ventora {
 
 struct CpModelSettings {
   int step = 10;           // degrees between the wind directions
@@ -39,4 +39,4 @@ void SweepCpModel(const CpModelPlan& plan, const CpModelSettings& settings, cons
 // failed, every old file then as it was.
 void WriteCpModelFiles(const std::filesystem::path& model, const CpModelFiles& files);
 
-}  // namespace ventora::idf
+}  // namespace ventora

@@ -250,11 +250,11 @@ bool ModelDialog::NoZoneTicked() const {
   return true;
 }
 
-std::optional<idf::ModelSite> ModelDialog::Site() const {
+std::optional<ModelSite> ModelDialog::Site() const {
   const std::optional<float> pad = Given(pad_);
   const std::optional<float> sbh = Given(sbh_);
   if (!pad || !sbh) return std::nullopt;
-  return idf::ModelSite{*pad, *sbh, "the dialog", Given(veexp_)};
+  return ModelSite{*pad, *sbh, "the dialog", Given(veexp_)};
 }
 
 void ModelDialog::Refuse(const std::string& why) {
@@ -264,12 +264,11 @@ void ModelDialog::Refuse(const std::string& why) {
   ok_->setEnabled(false);
 }
 
-void ModelDialog::ShowSummary(const idf::CpModelPlan& plan, bool withAssumptions) {
+void ModelDialog::ShowSummary(const CpModelPlan& plan, bool withAssumptions) {
   std::string text;
-  for (const std::string& line : idf::BoxLines(plan.job))
+  for (const std::string& line : BoxLines(plan.job))
     text += line + "\n";
-  for (const std::string& line :
-       idf::OpeningLines(plan, idf::OpeningNames(plan), /*sweep=*/nullptr))
+  for (const std::string& line : OpeningLines(plan, OpeningNames(plan), /*sweep=*/nullptr))
     text += line + "\n";
   if (withAssumptions) {
     text += "Assumptions:\n";
@@ -291,17 +290,17 @@ void ModelDialog::Refit() {
     const idf::FitOptions options = Fit();
     if (zones_->count() > 0 && options.zones.empty() && NoZoneTicked())
       throw idf::IdfError(kNoZone);
-    const idf::ModelBox box = idf::FitModelBox(file_, options);
+    const ModelBox box = FitModelBox(file_, options);
     fitted_ = box.fit.job;
-    const std::optional<idf::ModelSite> site = Site();
+    const std::optional<ModelSite> site = Site();
     if (!site) {
-      ShowSummary(idf::CpModelPlan{box, box.fit.job, {}, {}, {}}, false);
+      ShowSummary(CpModelPlan{box, box.fit.job, {}, {}, {}}, false);
       Refuse(
           "Give PAD (plan area density of the surrounding buildings, percent of the ground "
           "they cover) and SbH (their mean height, m): the model does not describe the "
           "surroundings.");
     } else {
-      plan_ = idf::PlanCpModel(box, *site, {.version = kProgramVersion});
+      plan_ = PlanCpModel(box, *site, {.version = kProgramVersion});
       ShowSummary(*plan_, true);
     }
   } catch (const idf::IdfError& e) {
@@ -320,7 +319,7 @@ void ModelDialog::Refit() {
 
 bool ModelDialog::ConfirmReplace() const {
   std::string there;
-  for (const fs::path& path : idf::CpModelOutputs(file_->path)) {
+  for (const fs::path& path : CpModelOutputs(file_->path)) {
     std::error_code error;
     if (fs::exists(path, error)) there += path.string() + "\n";
   }
@@ -333,16 +332,16 @@ bool ModelDialog::ConfirmReplace() const {
 // As ventora-run --from-idf after its checks: sweep, then write all three
 // files or none.
 bool ModelDialog::SweepAndWrite() {
-  idf::CpModelFiles files;
+  CpModelFiles files;
   // The sweep repeats the checks' warnings, which the dialog shows already.
   std::string sweepNotes;
   LineCollector collector(sweepNotes);
   SweepSetup setup;
   setup.messages = &collector;
-  const idf::CpModelSettings settings{step_->value(), tables_->isChecked(), strict_->isChecked()};
+  const CpModelSettings settings{step_->value(), tables_->isChecked(), strict_->isChecked()};
   try {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    idf::SweepCpModel(*plan_, settings, setup, files);
+    SweepCpModel(*plan_, settings, setup, files);
     QGuiApplication::restoreOverrideCursor();
   } catch (const std::exception& e) {
     QGuiApplication::restoreOverrideCursor();
@@ -356,7 +355,7 @@ bool ModelDialog::SweepAndWrite() {
     return false;
   }
   try {
-    idf::WriteCpModelFiles(file_->path, files);
+    WriteCpModelFiles(file_->path, files);
   } catch (const std::exception& e) {
     messages_.Show(Message{kTitle,
                            std::string(e.what()) + "\nNothing was written: the files that were "
@@ -381,7 +380,7 @@ void ModelDialog::accept() {
   }
   if (!ConfirmReplace() || !SweepAndWrite()) return;
   QDialog::accept();
-  emit modelWritten(idf::CpModelOutputs(file_->path).front().string());
+  emit modelWritten(CpModelOutputs(file_->path).front().string());
 }
 
 }  // namespace ventora

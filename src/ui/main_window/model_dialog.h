@@ -59,8 +59,8 @@ class ModelDialog : public QDialog {
   void Refit();
   idf::FitOptions Fit() const;
   bool NoZoneTicked() const;
-  std::optional<idf::ModelSite> Site() const;
-  void ShowSummary(const idf::CpModelPlan& plan, bool withAssumptions);
+  std::optional<ModelSite> Site() const;
+  void ShowSummary(const CpModelPlan& plan, bool withAssumptions);
   void Refuse(const std::string& why);
   bool ConfirmReplace() const;
   bool SweepAndWrite();
@@ -68,7 +68,7 @@ class ModelDialog : public QDialog {
   std::shared_ptr<const idf::IdfFile> file_;
   MessageSink& messages_;
   NumberLocale locale_;
-  std::optional<idf::CpModelPlan> plan_;
+  std::optional<CpModelPlan> plan_;
   std::optional<Job> fitted_;
   std::string refusal_;
 

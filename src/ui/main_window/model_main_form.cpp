@@ -52,7 +52,7 @@ void CPMainForm::OpenModelPath(const std::string& path) {
   MakeFolderCurrent(path);
   std::shared_ptr<const idf::IdfFile> file;
   try {
-    file = idf::ReadModel(path);
+    file = ReadModel(path);
   } catch (const idf::IdfError& e) {
     ShowError(e.what());
     return;
@@ -61,7 +61,7 @@ void CPMainForm::OpenModelPath(const std::string& path) {
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   connect(dialog, &ModelDialog::modelWritten, this, [this, path](const std::string& jobFile) {
     std::vector<std::string> written;
-    for (const std::filesystem::path& output : idf::CpModelOutputs(path))
+    for (const std::filesystem::path& output : CpModelOutputs(path))
       written.push_back(output.string());
     OpenJobPath(jobFile);
     ui::SayWritten(*status_, written);

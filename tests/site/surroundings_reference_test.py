@@ -12,9 +12,9 @@ import random
 import re
 from pathlib import Path
 
-import pytest
+import subprocess
 
-from conftest import ventora_run
+import pytest
 
 shapely_geometry = pytest.importorskip("shapely.geometry")
 shapely_ops = pytest.importorskip("shapely.ops")
@@ -125,6 +125,12 @@ def reference(crs, buildings, site, sector=None):
             weights += inside.area
     pad = 100 * unary_union(pieces).area / region.area if pieces else 0.0
     return pad, (weighted / weights if weights else None)
+
+
+def ventora_run(*args):
+    env = dict(os.environ, LC_ALL="C.UTF-8")
+    return subprocess.run([os.environ["VENTORA_RUN"], *map(str, args)], env=env,
+                          capture_output=True, text=True)
 
 
 def computed(path, site, sectors):
