@@ -34,6 +34,25 @@ def head_on_cp(pad, rbh, far, sar):
                       profile_exponent=EXPONENT, roof_type=0, roof_tilt=0.0)
 
 
+def hatch(ax, x, y, outside, spacing=0.035, samples=600):
+    """Diagonal lines over the cells where `outside` holds, drawn as plain
+    lines: the help window's SVG renderer draws no pattern fills."""
+    t = np.linspace(0, 1, samples)
+    for start in np.arange(-1, 1, spacing):
+        fx = t
+        fy = t - start  # the line x - y = start in the axes' fractions
+        row = np.rint(fy * (len(y) - 1)).astype(int)
+        col = np.rint(fx * (len(x) - 1)).astype(int)
+        inside = (fy >= 0) & (fy <= 1)
+        shown = np.zeros_like(t, dtype=bool)
+        shown[inside] = outside[row[inside], col[inside]]
+        if not shown.any():
+            continue
+        xs = np.where(shown, x[0] + fx * (x[-1] - x[0]), np.nan)
+        ys = np.where(shown, y[0] + fy * (y[-1] - y[0]), np.nan)
+        ax.plot(xs, ys, color="k", linewidth=0.6)
+
+
 def panel(ax, x, y, cp, rbh, ylabel, title):
     shown = np.clip(cp, -3, 3)
     image = ax.pcolormesh(x, y, shown, cmap="RdBu_r", vmin=-3, vmax=3, shading="auto",
@@ -41,8 +60,7 @@ def panel(ax, x, y, cp, rbh, ylabel, title):
     lines = ax.contour(x, y, cp, levels=[LOW, LOW_ABOVE, HIGH], colors="k", linewidths=1.0)
     ax.clabel(lines, fmt={LOW: "-0.7", LOW_ABOVE: "0", HIGH: "+1.0"}, fontsize=8)
     low = np.where(rbh > 2, LOW_ABOVE, LOW)  # mid-height above SbH: Bdz / 2 > Bdz / RbH
-    outside = np.ma.masked_where((cp >= low) & (cp <= HIGH), np.ones_like(cp))
-    ax.contourf(x, y, outside, levels=[0.5, 1.5], colors="none", hatches=["//"])
+    hatch(ax, x, y, (cp < low) | (cp > HIGH))
     ax.set_xlabel("PAD (%)")
     ax.set_ylabel(ylabel)
     ax.set_title(title, fontsize=10)

@@ -41,15 +41,23 @@ struct DirectionPlot {
 // fixed one.
 CpScale DirectionScale(const DirectionPlot& plot, bool fixed);
 
+// The plot's heading and the line under it, which wrap in a narrow plot.
+QString DirectionPlotHeading(const CpByDirection& data);
+QString DirectionPlotSubtitle(const CpByDirection& data, char decimal);
+
 struct DirectionPlotLayout {
   QRectF canvas;
   double fontPx = 12;
-  QRectF title;
-  QRectF legend;   // the chosen elements and the marks, right of the plot
+  QRectF title;     // the heading
+  QRectF subtitle;  // under it
+  // The chosen elements and the marks: right of the plot, or under it when
+  // the plot is narrow.
+  QRectF legend;
   QPointF centre;  // polar: the centre and the outer ring's radius
   double radius = 0;
-  double hole = 0;  // polar: the scale's lower end is this far from the centre
-  QRectF axes;      // line: the area inside the axes
+  double hole = 0;      // polar: the scale's lower end is this far from the centre
+  QRectF axes;          // line: the area inside the axes
+  int labelEvery = 30;  // line: the degrees between two labels of the wind axis
 
   // Where Cp `cp` at wind direction `direction` is drawn, `cp` held within
   // the scale.

@@ -70,13 +70,10 @@ std::set<int> ChosenWalls(const DirectionPlot& plot) {
 void PaintTitle(QPainter& p, const CpByDirection& d, const DirectionPlotLayout& l, char decimal) {
   p.setPen(kInk);
   SetFont(p, l.fontPx * 1.35, true);
-  p.drawText(l.title, Qt::AlignLeft | Qt::AlignTop,
-             Q("Cp against wind direction \u2013 " + d.title));
+  p.drawText(l.title, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, DirectionPlotHeading(d));
   SetFont(p, l.fontPx);
-  p.drawText(
-      l.title, Qt::AlignLeft | Qt::AlignBottom,
-      Q("The wind from each direction, degrees from north. The job's wind direction " +
-        AngleText(d.AnWind, decimal) + ", building azimuth " + AngleText(d.AzB, decimal) + "."));
+  p.drawText(l.subtitle, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+             DirectionPlotSubtitle(d, decimal));
 }
 
 // One chosen element's values joined in direction order; the last joins the
@@ -203,6 +200,7 @@ void PaintLineGrid(QPainter& p, const DirectionPlot& plot, const DirectionPlotLa
     const double x = a.left() + a.width() * bearing / 360.0;
     p.setPen(QPen(kGrid, 1));
     p.drawLine(QPointF(x, a.top()), QPointF(x, a.bottom()));
+    if (bearing % l.labelEvery != 0) continue;
     p.setPen(kInk);
     p.drawText(QRectF(x - 2 * font, a.bottom() + 0.3 * font, 4 * font, 1.3 * font),
                Qt::AlignHCenter | Qt::AlignTop, Q(std::to_string(bearing) + "\u00b0"));
@@ -236,64 +234,71 @@ void PaintLineMarks(QPainter& p, const DirectionPlot& plot, const DirectionPlotL
   p.drawLine(QPointF(wind, a.top()), QPointF(wind, a.bottom()));
 }
 
-// A line of the legend: a short sample, then its text.
-void LegendRow(QPainter& p, const QRectF& row, const QPen& pen, const QString& text, double font) {
-  const double y = row.center().y();
+// A line of the legend: a short sample, then its text, wrapped onto as
+// many lines as it needs; the row grows downwards to hold them.
+void LegendRow(QPainter& p, QRectF& row, const QPen& pen, const QString& text, double font) {
+  const QRectF room = row.adjusted(2.6 * font, 0, 0, 0);
+  const QRectF needed = QFontMetricsF(p.font()).boundingRect(
+      QRectF(room.topLeft(), QSizeF(room.width(), 1e6)), Qt::TextWordWrap, text);
+  row.setHeight(std::max(row.height(), needed.height() + 0.3 * font));
+  const double y = row.top() + std::min(row.height(), 1.45 * font) / 2;
   p.setPen(pen);
   p.drawLine(QPointF(row.left(), y), QPointF(row.left() + 2 * font, y));
   p.setPen(kInk);
-  const QRectF room = row.adjusted(2.6 * font, 0, 0, 0);
-  p.drawText(room, Qt::AlignLeft | Qt::AlignVCenter,
-             QFontMetricsF(p.font()).elidedText(text, Qt::ElideRight, room.width()));
+  p.drawText(row.adjusted(2.6 * font, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+             text);
 }
 
 void PaintLegend(QPainter& p, const DirectionPlot& plot, const DirectionPlotLayout& l) {
   const double font = l.fontPx;
   const double line = 1.45 * font;
   QRectF row(l.legend.left(), l.legend.top(), l.legend.width(), line);
+  const auto next = [&](double gap = 0) {
+    row = QRectF(row.left(), row.bottom() + gap, row.width(), line);
+  };
   p.setPen(kInk);
   SetFont(p, font, true);
   p.drawText(row, Qt::AlignLeft | Qt::AlignVCenter,
              plot.scale.fixed ? "Cp (fixed scale)" : "Cp (automatic scale)");
   SetFont(p, font * 0.9);
-  const int keys = 5;  // the marks below the elements, at most
-  const auto room = static_cast<std::size_t>(std::max(0.0, l.legend.height() / line - keys - 3));
+  const double keys = 6.5 * line;  // the marks below the elements, at most
   const std::size_t drawn = std::min(plot.chosen.size(), kMostCurves);
   const CpByDirection& d = *plot.data;
-  for (std::size_t n = 0; n < drawn && n < room; ++n) {
-    row.translate(0, line);
-    const DirectionElement& e = d.elements[plot.chosen[n]];
-    if (n + 1 == room && room < drawn) {
+  for (std::size_t n = 0; n < drawn; ++n) {
+    next();
+    if (n + 1 < drawn && row.bottom() + line + keys > l.legend.bottom()) {
       p.drawText(row, Qt::AlignLeft | Qt::AlignVCenter,
                  Q("\u2026 and " + std::to_string(drawn - n) + " more"));
       break;
     }
+    const DirectionElement& e = d.elements[plot.chosen[n]];
     LegendRow(p, row, QPen(Colour(n), 3), Q(ElementPlace(e.iface, e.ielm, e.k)), font);
   }
   if (drawn < plot.chosen.size()) {
-    row.translate(0, line);
-    p.drawText(row, Qt::AlignLeft | Qt::AlignVCenter,
-               Q("\u2026 " + std::to_string(plot.chosen.size() - drawn) +
-                 " more chosen: in the table only"));
+    next();
+    LegendRow(p, row, Qt::NoPen,
+              Q("\u2026 " + std::to_string(plot.chosen.size() - drawn) +
+                " more chosen: in the table only"),
+              font);
   }
-  row.translate(0, line * 1.5);
+  next(line / 2);
   LegendRow(p, row, QPen(kInk, 1.4, Qt::DashLine), "a facade's normal", font);
-  row.translate(0, line);
+  next();
   LegendRow(p, row, QPen(kWind, 3), "the job's wind direction AnWind", font);
-  row.translate(0, line);
+  next();
   p.fillRect(QRectF(row.left(), row.top() + 0.2 * font, 2 * font, line - 0.4 * font), kBand);
   LegendRow(p, row, Qt::NoPen, "Cp from -1 to 1", font);
   SetFont(p, font * 0.85, false, true);
   if (plot.scale.fixed) {
-    row.translate(0, line);
-    p.drawText(row, Qt::AlignLeft | Qt::AlignVCenter, "ringed: beyond the scale");
+    next();
+    LegendRow(p, row, Qt::NoPen, "ringed: beyond the scale", font);
   }
   if (!AnyImplausibleDrawn(plot)) return;
-  row.translate(0, line);
+  next();
   PaintImplausibleMark(p, QPointF(row.left() + font, row.center().y()), 0.55 * font);
   p.setPen(kInk);
-  p.drawText(row.adjusted(2.6 * font, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-             "implausible: beyond possible Cp");
+  p.drawText(row.adjusted(2.6 * font, 0, 0, l.legend.bottom() - row.bottom()),
+             Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, "implausible: beyond possible Cp");
 }
 
 }  // namespace

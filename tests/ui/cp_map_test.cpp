@@ -5,10 +5,10 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QLabel>
+#include <QStatusBar>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <map>
 #include <sstream>
 
@@ -17,6 +17,7 @@
 #include "main_form_fixture.h"
 #include "map/cpmap_layout.h"
 #include "map/cpmap_model.h"
+#include "troubled_job.h"
 #include "ui/pictures/cp_map.h"
 #include "ui/pictures/plan_marks.h"
 
@@ -30,15 +31,13 @@ int SignedDarkness(int r, int g, int b) {
 }
 
 TEST_F(MainFormTest, EveryReportValueShowsOnItsFacadeAndNoValueIsHiddenSilently) {
-  MakeForm();
-  NumberText points{kPointDecimal};
-  OpenThroughDialog(WriteJob("office", ReadJobFile(ExamplesFolder() + "/office-block.in", points)));
+  OpenExample("office-block.in");
   Click("RunBtn");
   Click("MapBtn");
   auto* map = form->findChild<CpMap*>("CpMap");
   ASSERT_NE(map, nullptr);
   std::map<int, std::pair<int, std::string>> report;  // facade and Cp by running number
-  std::istringstream lines(ReadBytes(scratch.path() / "office.out.txt"));
+  std::istringstream lines(ReadBytes(scratch.path() / "office-block.out.txt"));
   for (std::string line; std::getline(lines, line);) {
     std::istringstream fields(line);
     int iface = 0, k = 0;
@@ -85,38 +84,15 @@ TEST_F(MainFormTest, EveryReportValueShowsOnItsFacadeAndNoValueIsHiddenSilently)
   EXPECT_EQ(CpMapWindowSize(QRect(0, 0, 1366, 728), QMargins(8, 32, 8, 8)), QSize(1100, 688));
 }
 
-// A report left by an earlier session: the job as loaded is computed again
-// in memory, and the map shows the same values as after the run.
-TEST_F(MainFormTest, TheMapOfAReportFromAnEarlierSessionIsComputedAgain) {
-  MakeForm();
-  NumberText points{kPointDecimal};
-  const auto job = WriteJob("office", ReadJobFile(ExamplesFolder() + "/office-block.in", points));
-  const auto markers = [this] {
-    Click("MapBtn");
-    std::map<int, float> cp;
-    for (const CpMapFacade& f : form->findChild<CpMap*>("CpMap")->Model().facades)
-      for (const CpMarker& m : f.markers)
-        cp[m.k] = m.Cp;
-    return cp;
-  };
-  OpenThroughDialog(job);
-  Click("RunBtn");
-  const std::map<int, float> afterRun = markers();
-  MakeForm();
-  OpenThroughDialog(job);
-  EXPECT_EQ(markers(), afterRun);
-  EXPECT_FALSE(afterRun.empty());
-}
-
 // A Cp near -9.4 on facade 4, implausible, beside values within -1..1: the
 // automatic scale follows the plausible ones and rings the other.
 TEST_F(MainFormTest, TheAutomaticScaleFollowsThePlausibleValues) {
+  Job job = TroubledJob();
+  AddElement(job, 1, 10, 10);
+  AddElement(job, 1, 30, 20);
+  AddElement(job, 2, 20, 20);
   MakeForm();
-  const std::string job = (scratch.path() / "implausible.in").string();
-  std::ofstream(job, std::ios::binary)
-      << " 241.19 240 22.19 13.24 36.9 59.56 66.49 .198 2 .47\r\n 4 \r\n 1 \r\n 1 34.07 18.82 \r\n"
-         " 1 \r\n 2 \r\n 1 10 10 \r\n 2 30 20 \r\n 2 \r\n 1 \r\n 1 20 20 \r\n";
-  OpenThroughDialog(job);
+  OpenThroughDialog(WriteJob("implausible", job));
   Click("RunBtn");
   Click("MapBtn");
   const CpMapModel& model = form->findChild<CpMap*>("CpMap")->Model();
@@ -137,14 +113,21 @@ TEST_F(MainFormTest, TheAutomaticScaleFollowsThePlausibleValues) {
 }
 
 // The zoom and the fixed scale belong to the job shown, not to the next one.
-TEST_F(MainFormTest, TheZoomAndTheFixedScaleStayWithTheirJob) {
-  MakeForm();
-  NumberText points{kPointDecimal};
-  const std::string office =
-      WriteJob("office", ReadJobFile(ExamplesFolder() + "/office-block.in", points));
-  OpenThroughDialog(office);
+// A report left by an earlier session: the job as loaded is computed again
+// in memory, and the map shows the same values as after the run.
+TEST_F(MainFormTest, TheZoomAndTheFixedScaleStayWithTheirJobAndAnEarlierRunIsShownAgain) {
+  const std::string office = OpenExample("office-block.in");
+  const auto markers = [this] {
+    std::map<int, float> cp;
+    for (const CpMapFacade& f : form->findChild<CpMap*>("CpMap")->Model().facades)
+      for (const CpMarker& m : f.markers)
+        cp[m.k] = m.Cp;
+    return cp;
+  };
   Click("RunBtn");
   Click("MapBtn");
+  const std::map<int, float> afterRun = markers();
+  ASSERT_FALSE(afterRun.empty());
   auto* map = form->findChild<CpMap*>("CpMap");
   for (int i = 0; i < 2; ++i)
     QTest::mouseClick(map->findChild<QPushButton*>("ZoomInBtn"), Qt::LeftButton);
@@ -157,6 +140,14 @@ TEST_F(MainFormTest, TheZoomAndTheFixedScaleStayWithTheirJob) {
   Click("MapBtn");
   EXPECT_EQ(map->ZoomFactor(), 1);
   EXPECT_FALSE(map->Model().scale.fixed || map->findChild<QCheckBox*>("FixedScale")->isChecked());
+  // Save picture… confirms the file in the window's status line.
+  const QString png = QString::fromStdString(scratch / "map.png");
+  ASSERT_TRUE(map->SavePicture(png));
+  EXPECT_EQ(map->findChild<QStatusBar*>("StatusBar")->currentMessage(), "Written: " + png);
+  MakeForm();
+  OpenThroughDialog(office);
+  Click("MapBtn");
+  EXPECT_EQ(markers(), afterRun);
 }
 
 // The sketch is drawn north up like the editor's plan: each wall where the

@@ -2,7 +2,6 @@
 // clicks: what OK, Enter, Cancel, Esc and closing leave in the job.
 #include <QLineEdit>
 #include <QTableWidget>
-#include <QTest>
 
 #include "main_form_fixture.h"
 #include "ui/main_window/edit_command.h"
@@ -10,30 +9,11 @@
 namespace ventora::testing {
 namespace {
 
-template <typename T = QWidget>
-T* In(QDialog* d, const char* name) {
-  return d->findChild<T*>(name);
-}
-
-void Key(QDialog* d, const char* name, Qt::Key k, Qt::KeyboardModifiers mods = {}) {
-  In(d, name)->setFocus(Qt::TabFocusReason);
-  QTest::keyClick(In(d, name), k, mods);
-}
-
 class EditFlowTest : public MainFormTest {
  protected:
-  void Edit(std::deque<ModalStep> steps) {
-    MakeForm();
-    programEnded = 0;
-    messages.shown.clear();
-    ui::ConnectEditing(*form);
-    OpenThroughDialog(WriteJob("tower", SmallJob()));
-    steps.push_back({"editWhat", [](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }});
-    PlayModalSteps(std::move(steps));
-    Click("EditBtn");
-  }
   // Exit, answering No if asked to save: how many questions were asked.
   std::size_t Exit() {
+    programEnded = 0;
     messages.answers = {MsgAnswer::No};
     Click("ExitBtn");
     EXPECT_EQ(programEnded, 1);
@@ -45,17 +25,20 @@ TEST_F(EditFlowTest, OkAndEnterKeepTheEditsCancelEscAndClosingPutTheJobBack) {
   enum End { kOk, kEnter, kCancel, kEsc, kClose };
   for (End end : {kOk, kEnter, kCancel, kEsc, kClose}) {
     SCOPED_TRACE(end);
-    Edit({{"editWhat", [](QDialog* d) { Key(d, "envBtn", Qt::Key_Return); }},
-          {"EnvBuild", [end](QDialog* d) {
-             In<QLineEdit>(d, "fBdX")->setFocus(Qt::TabFocusReason);
-             In<QLineEdit>(d, "fBdX")->setText("45");
-             In<QLineEdit>(d, "fBdY")->setFocus(Qt::TabFocusReason);  // fBdX accepted
-             In<QLineEdit>(d, "fBdY")->setText("7");                  // typed, not left
-             if (end == kOk || end == kCancel) In<QPushButton>(d, end ? "Cancel" : "OK")->click();
-             if (end == kEnter || end == kEsc)
-               QTest::keyClick(In(d, "fBdY"), end == kEnter ? Qt::Key_Return : Qt::Key_Escape);
-             if (end == kClose) d->close();
-           }}});
+    EditJob({{"editWhat", [](QDialog* d) { Key(In(d, "envBtn"), Qt::Key_Return); }},
+             {"EnvBuild",
+              [end](QDialog* d) {
+                In<QLineEdit>(d, "fBdX")->setFocus(Qt::TabFocusReason);
+                In<QLineEdit>(d, "fBdX")->setText("45");
+                In<QLineEdit>(d, "fBdY")->setFocus(Qt::TabFocusReason);  // fBdX accepted
+                In<QLineEdit>(d, "fBdY")->setText("7");                  // typed, not left
+                if (end == kOk || end == kCancel)
+                  In<QPushButton>(d, end ? "Cancel" : "OK")->click();
+                if (end == kEnter || end == kEsc)
+                  QTest::keyClick(In(d, "fBdY"), end == kEnter ? Qt::Key_Return : Qt::Key_Escape);
+                if (end == kClose) d->close();
+              }}},
+            SmallJob());
     const bool kept = end == kOk || end == kEnter;
     Job expected = SmallJob();
     if (kept) expected.BdX = 45, expected.BdY = 7;
@@ -70,25 +53,27 @@ TEST_F(EditFlowTest, EnterConfirmsAndEscCancelsTheFacadeDialogs) {
   const auto type = [](const char* box, const char* text) {
     return [=](QDialog* d) {
       In<QLineEdit>(d, box)->setText(text);
-      Key(d, box, Qt::Key_Return);
+      Key(In(d, box), Qt::Key_Return);
     };
   };
-  const auto facadeOne = [](QDialog* d) { Key(d, "EFacadeBtn", Qt::Key_Return); };
-  Edit({{"editWhat", facadeOne},
-        {"EFacade",
-         [](QDialog* d) {
-           In<QPushButton>(d, "bAutomesh")->click();
-           Key(d, "theGrid", Qt::Key_Return, Qt::ControlModifier);
-         }},
-        {"AutoMesh", type("HorNo", "1")},  // one node across: its X is asked for
-        {"autoX", type("stvalue", "3")},
-        {"editWhat", facadeOne},
-        {"EFacade", [](QDialog* d) {
-           Key(d, "theGrid", Qt::Key_7);
-           Key(d, "theGrid", Qt::Key_Escape);
-           EXPECT_EQ(In<QTableWidget>(d, "theGrid")->item(0, 0)->text(), "3");
-           Key(d, "theGrid", Qt::Key_Escape);
-         }}});
+  const auto facadeOne = [](QDialog* d) { Key(In(d, "EFacadeBtn"), Qt::Key_Return); };
+  EditJob({{"editWhat", facadeOne},
+           {"EFacade",
+            [](QDialog* d) {
+              In<QPushButton>(d, "bAutomesh")->click();
+              Key(In(d, "theGrid"), Qt::Key_Return, Qt::ControlModifier);
+            }},
+           {"AutoMesh", type("HorNo", "1")},  // one node across: its X is asked for
+           {"autoX", type("stvalue", "3")},
+           {"editWhat", facadeOne},
+           {"EFacade",
+            [](QDialog* d) {
+              Key(In(d, "theGrid"), Qt::Key_7);
+              Key(In(d, "theGrid"), Qt::Key_Escape);
+              EXPECT_EQ(In<QTableWidget>(d, "theGrid")->item(0, 0)->text(), "3");
+              Key(In(d, "theGrid"), Qt::Key_Escape);
+            }}},
+          SmallJob());
   const Job& job = form->Document().job;
   ASSERT_EQ(job.ElmCount[1], 10);  // 1 across x 10 up, at the X typed
   EXPECT_EQ(job.ElmX[1][1], 3);

@@ -194,5 +194,50 @@ TEST_F(FacadeEditorTest, DeleteClearsTheCellAndAPointIsTyped) {
   ExpectCells({{3, 1, "1.5"}});
 }
 
+// The edit box beside the grid types into the current cell; Copy and Paste
+// are buttons too, Paste enabled once something is copied.
+TEST_F(FacadeEditorTest, TheEditBoxAndTheCopyAndPasteButtonsFillTheGrid) {
+  const auto type = [this](int row, int col, const char* text) {
+    editor->SetCurrentCell(row, col);
+    auto* temp = Find<QLineEdit>(editor, "temp");
+    temp->setFocus(Qt::OtherFocusReason);
+    temp->selectAll();
+    QTest::keyClicks(temp, text);
+    QTest::keyClick(temp, Qt::Key_Return);
+  };
+  Click(editor, "ClearD");
+  type(1, 1, "2");
+  type(1, 2, "1.5");
+  editor->SetCurrentCell(1, 1);
+  editor->Grid()->setRangeSelected({0, 0, 0, 1}, true);
+  EXPECT_FALSE(Find<QPushButton>(editor, "bpaste")->isEnabled());
+  Click(editor, "bcopy");
+  editor->SetCurrentCell(2, 1);
+  Click(editor, "bpaste");
+  type(2, 1, "4");
+  Click(editor, "EFacadeOK");
+  ASSERT_EQ(doc.job.ElmCount[1], 2);
+  EXPECT_TRUE(doc.job.ElmX[1][1] == 2 && doc.job.ElmZ[1][1] == 1.5f);
+  EXPECT_TRUE(doc.job.ElmX[1][2] == 4 && doc.job.ElmZ[1][2] == 1.5f);  // Z pasted from row 1
+}
+
+// After "abc is not a valid number" the refused cell has the focus back
+// with its old value, which the next keys replace; Enter goes on to Z.
+TEST_F(FacadeEditorTest, ARefusedCellIsTypedIntoAgain) {
+  ventora::testing::AddElement(doc.job, 1, 3, 2);
+  Open(1);
+  QTableWidget* grid = editor->Grid();
+  grid->setCurrentCell(0, 0);
+  for (Qt::Key k : {Qt::Key_A, Qt::Key_B, Qt::Key_C, Qt::Key_Return})
+    QTest::keyClick(grid, k);
+  EXPECT_TRUE(LastText().ends_with("abc is not a valid number")) << LastText();
+  EXPECT_TRUE(grid->currentRow() == 0 && grid->currentColumn() == 0 && grid->hasFocus());
+  EXPECT_EQ(editor->CellText(1, 1), "3");
+  for (Qt::Key k : {Qt::Key_Delete, Qt::Key_5, Qt::Key_0, Qt::Key_Return})
+    QTest::keyClick(grid, k);
+  EXPECT_EQ(editor->CellText(1, 1), "50");
+  EXPECT_EQ(grid->currentColumn(), 1);
+}
+
 }  // namespace
 }  // namespace ventora::ui::testing

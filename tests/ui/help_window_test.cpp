@@ -2,8 +2,11 @@
 // and F1 on a field open the help window at their own section.
 #include <QAction>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QImage>
 #include <QRegularExpression>
+#include <QSvgRenderer>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -107,6 +110,27 @@ TEST_F(HelpTest, EveryPageOfTheGuideIsListedAndFoundBySearch) {
     EXPECT_TRUE(window->Find(word)) << word.toStdString();
     EXPECT_TRUE(window->Shown().startsWith(file)) << word.toStdString();
   }
+}
+
+// Qt's renderer draws every picture of the guide whole, as a browser does
+// (it has no pattern fills, and says so only as a warning), and at twice
+// the pixels on a screen scaled to 200 %, where an enlarged image blurs.
+TEST_F(HelpTest, EveryPictureOfTheGuideIsDrawnWholeAndSharp) {
+  static QStringList warnings;
+  const QtMessageHandler previous = qInstallMessageHandler(
+      [](QtMsgType, const QMessageLogContext&, const QString& text) { warnings << text; });
+  int pictures = 0;
+  for (QDirIterator it(":/guide/pictures", {"*.svg"}); it.hasNext(); ++pictures) {
+    QFile file(it.next());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const QImage image = help::SvgImage(bytes, 2);
+    EXPECT_EQ(image.size(), QSvgRenderer(bytes).defaultSize() * 2) << it.filePath().toStdString();
+    EXPECT_EQ(image.deviceIndependentSize(), QSizeF(QSvgRenderer(bytes).defaultSize()));
+  }
+  qInstallMessageHandler(previous);
+  EXPECT_GE(pictures, 10);
+  EXPECT_EQ(warnings.join('\n').toStdString(), "");
 }
 
 TEST_F(HelpTest, EveryDialogsHelpButtonAndF1OpenTheirSection) {

@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 
 #include "core/job_file.h"
 #include "ui/main_window/calculation_driver.h"
+#include "ui/main_window/edit_command.h"
 
 namespace ventora::testing {
 
@@ -44,6 +46,29 @@ void PollModalSteps(std::shared_ptr<std::deque<ModalStep>> steps, int ticks) {
 }
 
 }  // namespace
+
+void Key(QWidget* w, Qt::Key k, Qt::KeyboardModifiers mods) {
+  w->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(w, k, mods);
+}
+
+CliRun RunVentora(const std::string& args) {
+  // Named after this process: tests run side by side.
+  const auto file = [](const char* name) {
+    return std::filesystem::temp_directory_path() /
+           ("ventora-ui-test-" + std::to_string(QCoreApplication::applicationPid()) + name);
+  };
+  const auto out = file(".out"), err = file(".err");
+  CliRun run;
+  run.status = std::system(
+      (std::string(VENTORA_RUN) + " " + args + " >'" + out.string() + "' 2>'" + err.string() + "'")
+          .c_str());
+  run.out = ReadBytes(out);
+  run.err = ReadBytes(err);
+  std::filesystem::remove(out);
+  std::filesystem::remove(err);
+  return run;
+}
 
 void PlayModalSteps(std::deque<ModalStep> steps) {
   if (!steps.empty()) PollModalSteps(std::make_shared<std::deque<ModalStep>>(std::move(steps)), 0);
@@ -88,6 +113,33 @@ std::string MainFormTest::WriteJob(const std::string& name, const Job& job) cons
 void MainFormTest::OpenThroughDialog(const std::string& path) {
   dialogs.openAnswers.push_back(path);
   Click("JobBtn");
+}
+
+std::string MainFormTest::OpenExample(const std::string& file, const std::string& sub) {
+  const std::filesystem::path folder = scratch.path() / sub;
+  std::filesystem::create_directories(folder);
+  const std::filesystem::path source = file.starts_with('/')
+                                           ? std::filesystem::path(file)
+                                           : std::filesystem::path(ExamplesFolder()) / file;
+  const std::filesystem::path job = folder / source.filename();
+  std::filesystem::copy_file(source, job);
+  MakeForm();
+  OpenThroughDialog(job.string());
+  return job.string();
+}
+
+void MainFormTest::EditJob(std::deque<ModalStep> steps, const Job& job, const std::string& name) {
+  MakeForm();
+  ui::ConnectEditing(*form);
+  OpenThroughDialog(WriteJob(name, job));
+  messages.shown.clear();
+  steps.push_back({"editWhat", [](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }});
+  PlayModalSteps(std::move(steps));
+  Click("EditBtn");
+}
+
+std::string MainFormTest::StatusText() const {
+  return form->findChild<QStatusBar*>("StatusBar")->currentMessage().toStdString();
 }
 
 }  // namespace ventora::testing

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QPushButton>
+#include <QTest>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -31,6 +32,24 @@ struct ModalStep {
 };
 void PlayModalSteps(std::deque<ModalStep> steps);
 
+// The child `name` of a dialog or window.
+template <typename T = QWidget>
+T* In(QWidget* parent, const char* name) {
+  T* w = parent->findChild<T*>(name);
+  EXPECT_NE(w, nullptr) << name;
+  return w;
+}
+// A key on `w`, given the focus first as Tab would.
+void Key(QWidget* w, Qt::Key k, Qt::KeyboardModifiers mods = {});
+
+// ventora-run with `args` (quoted as a shell needs); its exit status and
+// what it wrote to standard output and error.
+struct CliRun {
+  int status = -1;
+  std::string out, err;
+};
+CliRun RunVentora(const std::string& args);
+
 class MainFormTest : public ::testing::Test {
  protected:
   // The window with `run` behind its Run button (the real command if empty).
@@ -47,6 +66,14 @@ class MainFormTest : public ::testing::Test {
   std::string WriteJob(const std::string& name, const Job& job) const;
   // Open/New with the dialog answering `path`.
   void OpenThroughDialog(const std::string& path);
+  // A new window on a copy of the example `file` in the scratch folder's
+  // folder `sub`; the copy's path.
+  std::string OpenExample(const std::string& file, const std::string& sub = ".");
+  // A new window with editing connected on `job` as scratch/<name>.in, then
+  // Edit with `steps`, the editing window closed with Esc after them.
+  void EditJob(std::deque<ModalStep> steps, const Job& job, const std::string& name = "house");
+  // What the main window's status line says.
+  std::string StatusText() const;
 
   ScratchFolder scratch;
   NumberText numbers{kPointDecimal};

@@ -115,8 +115,10 @@ TEST_F(MainFormTest, ADamagedHeaderIsToldAndSaveAsksOnceBeforeWritingOverIt) {
   messages.answers = {MsgAnswer::No};
   form->SaveBtn_Click();
   EXPECT_TRUE(ReadBytes(scratch.path() / "odd.in") == damaged && form->Document().DataChanged);
+  EXPECT_EQ(StatusText(), "");
   form->SaveBtn_Click();  // declined before: asked again, Yes this time
   EXPECT_EQ(ReadJobFile(scratch / "odd.in", numbers).BdX, 12);
+  EXPECT_EQ(StatusText(), "Written: " + (scratch / "odd.in"));
   form->SaveBtn_Click();  // confirmed once: no more questions
   EXPECT_EQ(messages.Texts(), std::vector({warning, messages.Texts()[1], messages.Texts()[1]}));
 }

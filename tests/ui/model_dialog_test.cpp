@@ -28,31 +28,9 @@ namespace fs = std::filesystem;
 
 constexpr const char* kHouse = "AirflowNetwork_MultiZone_House.idf";
 
-std::string FileBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-// ventora-run --from-idf MODEL ARGS; its standard output and error.
-struct CliAnswer {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-CliAnswer RunCli(const fs::path& model, const std::string& args) {
-  const fs::path out = model.parent_path() / "out.txt";
-  const fs::path err = model.parent_path() / "err.txt";
-  const std::string command = std::string(VENTORA_RUN) + " --from-idf '" + model.string() + "' " +
-                              args + " >'" + out.string() + "' 2>'" + err.string() + "'";
-  CliAnswer answer;
-  answer.status = std::system(command.c_str());
-  answer.out = FileBytes(out);
-  answer.err = FileBytes(err);
-  fs::remove(out);
-  fs::remove(err);
-  return answer;
+// ventora-run --from-idf MODEL ARGS.
+CliRun RunCli(const fs::path& model, const std::string& args) {
+  return RunVentora("--from-idf '" + model.string() + "' " + args);
 }
 
 class ModelDialogTest : public MainFormTest {
@@ -105,7 +83,7 @@ TEST_F(ModelDialogTest, WritesWhatVentoraRunWritesAndOpensTheJob) {
   ASSERT_TRUE(dialog);
 
   // The box fit refuses the house with its garage, in ventora-run's words.
-  CliAnswer refused = RunCli(cli, "--pad 15 --sbh 8");
+  CliRun refused = RunCli(cli, "--pad 15 --sbh 8");
   ASSERT_NE(refused.status, 0);
   for (std::size_t at; (at = refused.err.find(cli.string())) != std::string::npos;)
     refused.err.replace(at, cli.string().size(), ui.string());
@@ -126,20 +104,34 @@ TEST_F(ModelDialogTest, WritesWhatVentoraRunWritesAndOpensTheJob) {
   EXPECT_EQ(Refusal(dialog), "");
   ASSERT_TRUE(dialog->FittedJob());
   const Job fitted = *dialog->FittedJob();
+  const QString warnings = dialog->findChild<QLabel*>("CheckWarningsText")->text();
   const std::string summary =
       dialog->findChild<QPlainTextEdit*>("ModelSummary")->toPlainText().toStdString();
   EXPECT_EQ(std::distance(fs::directory_iterator(ui.parent_path()), {}), 1) << "written before OK";
   QTest::mouseClick(dialog->findChild<QPushButton*>("ModelOk"), Qt::LeftButton);
   ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 60000));
 
-  const CliAnswer written =
+  const CliRun written =
       RunCli(cli, "--pad 15 --sbh 8 --fit=enclosing --zones 'LIVING ZONE' --sweep=30");
   ASSERT_EQ(written.status, 0) << written.err;
+  // The checks' warnings as ventora-run gives them, beside the summary.
+  std::istringstream errors(written.err);
+  int warned = 0;
+  for (std::string line; std::getline(errors, line);) {
+    if (!line.starts_with("Warning: ")) continue;
+    ++warned;
+    EXPECT_TRUE(warnings.contains(QString::fromStdString(ui::DesktopWords(line)))) << line;
+  }
+  EXPECT_GE(warned, 1);  // the house is low beside 8 m surroundings: RbH 0.3
+  const std::string status = StatusText();
+  EXPECT_TRUE(status.starts_with("Written: ")) << status;
   for (const char* suffix : {".ventora.in", ".ventora.sweep.csv", ".cp.idf"}) {
     SCOPED_TRACE(suffix);
-    const std::string bytes = FileBytes(fs::path(ui).replace_extension(suffix));
+    EXPECT_NE(status.find(fs::path(ui).replace_extension(suffix).filename().string()),
+              std::string::npos);
+    const std::string bytes = ReadBytes(fs::path(ui).replace_extension(suffix));
     ASSERT_FALSE(bytes.empty());
-    EXPECT_EQ(bytes, FileBytes(fs::path(cli).replace_extension(suffix)));
+    EXPECT_EQ(bytes, ReadBytes(fs::path(cli).replace_extension(suffix)));
   }
   // The summary's lines before the sweep, and its assumptions but where
   // PAD and SbH come from, are the command line's, in the dialog's own words.
@@ -204,7 +196,7 @@ TEST_F(ModelDialogTest, OpenTakesAModelAndAFailedWriteKeepsTheOldFiles) {
   EXPECT_NE(messages.shown[0].text.find(job.string()), std::string::npos);
   EXPECT_NE(messages.shown[1].text.find("Is a directory"), std::string::npos);
   EXPECT_NE(messages.shown[1].text.find("as they were"), std::string::npos);
-  EXPECT_EQ(FileBytes(job), "the old job\n");
+  EXPECT_EQ(ReadBytes(job), "the old job\n");
   EXPECT_FALSE(fs::exists(fs::path(model).replace_extension(".ventora.sweep.csv")));
   QTest::keyClick(dialog, Qt::Key_Escape);
   ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 60000));

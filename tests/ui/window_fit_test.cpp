@@ -6,7 +6,6 @@
 #include <QTest>
 #include <filesystem>
 
-#include "core/job_file.h"
 #include "main_form_fixture.h"
 #include "ui/help/guide_help.h"
 #include "ui/help/help_window.h"
@@ -34,10 +33,8 @@ void ExpectOnScreen(QWidget* w) {
 }
 
 TEST_F(MainFormTest, EveryWindowFitsTheSmallScreenAndOpensOnIt) {
-  MakeForm();
+  OpenExample("office-block.in");
   ui::ConnectEditing(*form);
-  NumberText points{kPointDecimal};
-  OpenThroughDialog(WriteJob("office", ReadJobFile(ExamplesFolder() + "/office-block.in", points)));
   ExpectOnScreen(form.get());
   PlayModalSteps({{"editWhat",
                    [](QDialog* d) {
@@ -65,8 +62,7 @@ TEST_F(MainFormTest, EveryWindowFitsTheSmallScreenAndOpensOnIt) {
   sweep->reject();
   ASSERT_TRUE(QTest::qWaitFor([&] { return sweep.isNull(); }, 60000));
   const fs::path model = scratch.path() / "house.idf";
-  fs::copy_file(fs::path(VENTORA_ENERGYPLUS_EXAMPLES) / "AirflowNetwork_MultiZone_House.idf",
-                model);
+  fs::copy_file(VENTORA_ENERGYPLUS_EXAMPLES "/AirflowNetwork_MultiZone_House.idf", model);
   form->OpenModelPath(model.string());
   auto* dialog = form->findChild<ModelDialog*>("ModelDialog");
   ASSERT_NE(dialog, nullptr);

@@ -132,7 +132,7 @@ void SiteMapDialog::BuildLayout() {
   table_->setMinimumHeight(11 * (table_->fontMetrics().height() + 6));
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  table_->setMinimumWidth(480);
+  table_->setMinimumWidth(360);  // narrower than its columns: it scrolls
   radiusUsed_ = new QLabel(this);
   radiusUsed_->setObjectName("RadiusUsed");
   notes_ = new QLabel(this);

@@ -3,13 +3,16 @@
 #include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSplitter>
 #include <QStyle>
+#include <QSvgRenderer>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
@@ -53,6 +56,28 @@ std::vector<GuidePage> GuidePages() {
     if (files.contains(file))
       pages.push_back({file, file == "index.md" ? QString("Contents") : PageTitle(file)});
   return pages;
+}
+
+QImage SvgImage(const QByteArray& svg, qreal ratio) {
+  QSvgRenderer renderer(svg);
+  if (!renderer.isValid()) return {};
+  QImage image((QSizeF(renderer.defaultSize()) * ratio).toSize(),
+               QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  renderer.render(&painter);
+  painter.end();
+  image.setDevicePixelRatio(ratio);
+  return image;
+}
+
+QVariant GuideBrowser::loadResource(int type, const QUrl& name) {
+  const QVariant data = QTextBrowser::loadResource(type, name);
+  if (type != QTextDocument::ImageResource || !name.path().endsWith(".svg") ||
+      data.userType() != QMetaType::QByteArray)
+    return data;
+  const QImage image = SvgImage(data.toByteArray(), devicePixelRatioF());
+  return image.isNull() ? data : QVariant(image);
 }
 
 void GuideBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type) {

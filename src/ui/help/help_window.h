@@ -3,6 +3,7 @@
 // into the program), their list, back and forward, and a search through
 // every page.
 
+#include <QImage>
 #include <QString>
 #include <QTextBrowser>
 #include <QWidget>
@@ -26,14 +27,20 @@ struct GuidePage {
 // contents page, then the pages in the order it links them.
 std::vector<GuidePage> GuidePages();
 
+// An SVG drawing as an image of `ratio` device pixels to each of its own,
+// so that it stays sharp on a scaled screen; null if it is no SVG.
+QImage SvgImage(const QByteArray& svg, qreal ratio);
+
 // A text browser that reads the guide's Markdown pages and names their
-// headings, so that "page.md#heading" opens at the heading.
+// headings, so that "page.md#heading" opens at the heading; its drawings are
+// drawn for the screen's scale, not enlarged.
 class GuideBrowser : public QTextBrowser {
  public:
   using QTextBrowser::QTextBrowser;
 
  protected:
   void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
+  QVariant loadResource(int type, const QUrl& name) override;
 };
 
 class HelpWindow : public QWidget {

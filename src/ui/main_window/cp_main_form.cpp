@@ -18,6 +18,7 @@
 #include "core/settings_file.h"
 #include "ui/app/cp_title.h"
 #include "ui/app/ui_resources.h"
+#include "ui/app/written_status.h"
 #include "ui/editing/window_placement.h"
 #include "ui/help/guide_help.h"
 #include "ui/main_window/help_menu.h"
@@ -147,19 +148,25 @@ void CPMainForm::LayOut() {
   for (int i = 0; i < 10; ++i)
     if (grid[i] != nullptr) buttons->addWidget(grid[i], i / 5, i % 5);
 
-  auto* layout = new QVBoxLayout(this);
-  QMenuBar* bar = AddFileMenu();
-  AddEditMenu(bar);
-  layout->setMenuBar(bar);
-  layout->setContentsMargins(18, 14, 18, 18);
+  auto* layout = new QVBoxLayout;
+  layout->setContentsMargins(18, 14, 18, 12);
   layout->setSpacing(12);
   layout->addLayout(header);
   layout->addWidget(line);
   layout->addLayout(job);
   layout->addSpacing(4);
   layout->addLayout(buttons);
+  status_ = ui::NewStatusBar(this);
+  auto* window = new QVBoxLayout(this);
+  window->setContentsMargins(0, 0, 0, 0);
+  window->setSpacing(0);
+  QMenuBar* bar = AddFileMenu();
+  AddEditMenu(bar);
+  window->setMenuBar(bar);
+  window->addLayout(layout);
+  window->addWidget(status_);
   // The stale label comes and goes: the window keeps its place for it.
-  layout->setSizeConstraint(QLayout::SetFixedSize);
+  window->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void CPMainForm::ConnectCommands() {

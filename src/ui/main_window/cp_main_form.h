@@ -19,6 +19,7 @@ class QCheckBox;
 class QLabel;
 class QMenuBar;
 class QPushButton;
+class QStatusBar;
 class QUndoStack;
 
 namespace ventora {
@@ -145,6 +146,7 @@ class CPMainForm : public QWidget {
   void HistoryMoved();
   // Cp against wind direction, after a sweep or for an element of the map.
   CpDirection& DirectionWindow();
+  void SweepEnded(const SweepDialog& dialog);
   void ShowSweptDirections(const SweepDialog& dialog);
   void MapElementClicked(int k, bool add);
   void KeepRun(const RunReply& reply);
@@ -179,6 +181,7 @@ class CPMainForm : public QWidget {
   QCheckBox* OutExcel_ = nullptr;
   QLabel* JobNameLab_ = nullptr;
   QLabel* StaleLab_ = nullptr;
+  QStatusBar* status_ = nullptr;  // confirms each file written
 };
 
 }  // namespace ventora

@@ -11,6 +11,7 @@
 #include "ui/app/current_directory.h"
 #include "ui/app/document_opener.h"
 #include "ui/app/file_dialogs.h"
+#include "ui/app/written_status.h"
 #include "ui/main_window/cp_main_form.h"
 
 namespace ventora {
@@ -141,6 +142,7 @@ bool CPMainForm::WriteJobFile() {
   }
   History().setClean();
   doc_.DataChanged = false;
+  ui::SayWritten(*status_, {doc_.JobName + ".in"});
   // Saving changes no result: Output stays as the results on disk allow.
   UpdateOutputButton();
   ShowResultState();

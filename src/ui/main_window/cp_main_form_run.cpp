@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "ui/app/written_status.h"
 #include "ui/main_window/cp_main_form.h"
 #include "ui/main_window/outside_elements.h"
 #include "ui/main_window/working.h"
@@ -35,6 +36,7 @@ void CPMainForm::RunBtn_Click() {
   } else {
     // A stopped run leaves a partial report: it is no result to show.
     VResBtn_->setEnabled(outcome == RunOutcome::Completed || outcome == RunOutcome::ValuesMissing);
+    if (VResBtn_->isEnabled()) ui::SayWritten(*status_, {ResultFile()});
     KeepRun(reply);
   }
   ShowResultState();

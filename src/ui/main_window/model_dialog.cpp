@@ -26,6 +26,7 @@
 #include "ui/app/program_info.h"
 #include "ui/editing/window_placement.h"
 #include "ui/help/guide_help.h"
+#include "ui/main_window/check_warnings.h"
 
 namespace ventora {
 
@@ -179,6 +180,7 @@ void ModelDialog::BuildControls() {
   refusalLab_->setWordWrap(true);
   refusalLab_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   refusalLab_->setStyleSheet("QLabel#ModelRefusal { color: #8a1020; }");
+  warnings_ = new WarningsPanel(this);
 
   ok_ = new QPushButton("OK", this);
   ok_->setObjectName("ModelOk");
@@ -206,6 +208,7 @@ void ModelDialog::BuildControls() {
   top->addLayout(right, 1);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top, 1);
+  layout->addWidget(warnings_);
   layout->addLayout(buttons);
 }
 
@@ -277,7 +280,7 @@ void ModelDialog::ShowSummary(const CpModelPlan& plan, bool withAssumptions) {
 
 void ModelDialog::Refit() {
   refusal_.clear();
-  checkNotes_.clear();
+  warnings_->Show({});
   plan_.reset();
   fitted_.reset();
   refusalLab_->clear();
@@ -306,13 +309,12 @@ void ModelDialog::Refit() {
   }
   picture_->Show(fitted_, title);
   if (!plan_) return;
-  LineCollector checks(checkNotes_);
+  KeptBoxes checks;
   if (CheckJobData(plan_->job, checks, locale_) != 0 || CheckElements(plan_->job, checks) != 0) {
-    Refuse(checkNotes_ + "\n" + kOutOfLimitsText);
+    Refuse(checks.Lines() + "\n" + kOutOfLimitsText);
     return;
   }
-  // The checks' warnings, as the command line gives them before it sweeps.
-  if (!checkNotes_.empty()) summary_->appendPlainText(Text("\n" + checkNotes_));
+  warnings_->Show(checks.boxes);
 }
 
 bool ModelDialog::ConfirmReplace() const {
@@ -331,7 +333,7 @@ bool ModelDialog::ConfirmReplace() const {
 // files or none.
 bool ModelDialog::SweepAndWrite() {
   CpModelFiles files;
-  // The sweep repeats the checks' warnings, which the summary shows already.
+  // The sweep repeats the checks' warnings, which the dialog shows already.
   std::string sweepNotes;
   LineCollector collector(sweepNotes);
   SweepSetup setup;

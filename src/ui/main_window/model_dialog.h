@@ -27,6 +27,7 @@ class QSpinBox;
 namespace ventora {
 
 class FittedBoxView;
+class WarningsPanel;
 
 class ModelDialog : public QDialog {
   Q_OBJECT
@@ -70,7 +71,6 @@ class ModelDialog : public QDialog {
   std::optional<CpModelPlan> plan_;
   std::optional<Job> fitted_;
   std::string refusal_;
-  std::string checkNotes_;  // the pre-run checks' warnings, as the sweep gives them
 
   QComboBox* fit_ = nullptr;
   QListWidget* zones_ = nullptr;
@@ -83,6 +83,7 @@ class ModelDialog : public QDialog {
   FittedBoxView* picture_ = nullptr;
   QPlainTextEdit* summary_ = nullptr;
   QLabel* refusalLab_ = nullptr;
+  WarningsPanel* warnings_ = nullptr;  // the checks' warnings, as Run shows them
   QPushButton* ok_ = nullptr;
 };
 

@@ -8,6 +8,7 @@
 #include "core/number_text.h"
 #include "ui/app/current_directory.h"
 #include "ui/app/file_dialogs.h"
+#include "ui/app/written_status.h"
 #include "ui/main_window/cp_main_form.h"
 #include "ui/main_window/model_dialog.h"
 
@@ -58,8 +59,13 @@ void CPMainForm::OpenModelPath(const std::string& path) {
   }
   auto* dialog = new ModelDialog(file, Messages(), Numbers().Locale(), this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
-  connect(dialog, &ModelDialog::modelWritten, this,
-          [this](const std::string& jobFile) { OpenJobPath(jobFile); });
+  connect(dialog, &ModelDialog::modelWritten, this, [this, path](const std::string& jobFile) {
+    std::vector<std::string> written;
+    for (const std::filesystem::path& output : CpModelOutputs(path))
+      written.push_back(output.string());
+    OpenJobPath(jobFile);
+    ui::SayWritten(*status_, written);
+  });
   dialog->open();
 }
 

@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,17 +15,20 @@
 #include <QThread>
 #include <QVBoxLayout>
 
+#include "core/settings_file.h"
 #include "output/sweep/export_checks.h"
 #include "output/sweep/export_formats.h"
 #include "output/sweep/modelica_export.h"
 #include "ui/app/desktop_words.h"
 #include "ui/app/program_info.h"
 #include "ui/help/guide_help.h"
+#include "ui/main_window/check_warnings.h"
 
 namespace ventora {
 namespace {
 
 constexpr const char* kSweepTitle = "Sweep";
+constexpr const char* kSection = "sweep";  // in the settings file
 
 struct FormatChoice {
   const char* label;
@@ -46,12 +51,72 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 }  // namespace
 
 SweepDialog::SweepDialog(const Job& job, const std::string& jobName, MessageSink& messages,
-                         QWidget* parent)
-    : QDialog(parent), job_(job), jobName_(jobName), messages_(messages) {
+                         const std::string& settingsFile, QWidget* parent)
+    : QDialog(parent),
+      job_(job),
+      jobName_(jobName),
+      messages_(messages),
+      settingsFile_(settingsFile) {
   setObjectName("SweepDialog");
   setWindowTitle("Sweep and export");
+  askFile = [this] { return AskFile(); };
   BuildControls();
   FormatChosen();
+  TakeRemembered();
+}
+
+// The format first: choosing it offers its own default step.
+void SweepDialog::TakeRemembered() {
+  if (settingsFile_.empty()) return;
+  const auto value = [this](const char* key) {
+    return QString::fromStdString(GetIniValue(settingsFile_, kSection, key));
+  };
+  const int format = format_->findData(value("format"));
+  if (format >= 0) format_->setCurrentIndex(format);
+  bool number = false;
+  const int step = value("step").toInt(&number);
+  if (number) step_->setValue(step);
+  const QString show = value("show afterwards");
+  if (!show.isEmpty()) showCp_->setChecked(show == "1");
+}
+
+// A settings file that cannot be written costs only what it would remember.
+void SweepDialog::Remember() const {
+  if (settingsFile_.empty()) return;
+  SetIniValue(settingsFile_, kSection, "format", FormatName());
+  SetIniValue(settingsFile_, kSection, "step", std::to_string(step_->value()));
+  SetIniValue(settingsFile_, kSection, "show afterwards", showCp_->isChecked() ? "1" : "0");
+}
+
+void SweepDialog::ShowCheckWarnings(const std::vector<Message>& boxes) {
+  warnings_->Show(boxes);
+  adjustSize();
+}
+
+QWidget* SweepDialog::FileRow() {
+  auto* row = new QWidget(options_);
+  file_ = new QLineEdit(row);
+  file_->setObjectName("SweepFile");
+  file_->setMinimumWidth(360);
+  auto* browse = new QPushButton("&Browse\u2026", row);
+  browse->setObjectName("SweepBrowse");
+  browse->setAutoDefault(false);
+  connect(browse, &QPushButton::clicked, this, [this] {
+    const QString chosen = askFile();
+    if (!chosen.isEmpty()) file_->setText(chosen);
+  });
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(file_, 1);
+  layout->addWidget(browse);
+  return row;
+}
+
+QString SweepDialog::AskFile() {
+  const QString suffix = QFileInfo(file_->text()).suffix();
+  return QFileDialog::getSaveFileName(
+      this, "Export to", file_->text(),
+      QString("%1 (*.%2);;All files (*)").arg(format_->currentText(), suffix));
 }
 
 SweepDialog::~SweepDialog() {
@@ -87,16 +152,13 @@ void SweepDialog::BuildControls() {
   package_->setObjectName("SweepPackage");
   package_->setPlaceholderText(
       Text(DefaultModelicaPackage(std::filesystem::path(jobName_).filename().string())));
-  file_ = new QLineEdit(options_);
-  file_->setObjectName("SweepFile");
-  file_->setMinimumWidth(420);
   form->addRow("&Format:", format_);
   form->addRow("&Step between wind directions:", step_);
   form->addRow("", tables_);
   form->addRow("", strict_);
   form->addRow("First &profile number:", contamFirst_);
   form->addRow("&Package name:", package_);
-  form->addRow("F&ile:", file_);
+  form->addRow("F&ile:", FileRow());
   showCp_ = new QCheckBox("Show Cp against wind &direction afterwards", options_);
   showCp_->setObjectName("SweepShowCp");
   showCp_->setChecked(true);
@@ -110,6 +172,8 @@ void SweepDialog::BuildControls() {
   connect(step_, &QSpinBox::valueChanged, this, &SweepDialog::CheckStep);
   connect(format_, &QComboBox::currentIndexChanged, this, &SweepDialog::FormatChosen);
   connect(package_, &QLineEdit::textChanged, this, &SweepDialog::FollowDefaultFile);
+
+  warnings_ = new WarningsPanel(this);
 
   progress_ = new QProgressBar(this);
   progress_->setObjectName("SweepProgress");
@@ -135,12 +199,17 @@ void SweepDialog::BuildControls() {
   buttons->addWidget(help);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(options_);
+  layout->addWidget(warnings_);
   layout->addWidget(progress_);
   layout->addLayout(buttons);
 }
 
 bool SweepDialog::ShowCpAfterwards() const {
   return showCp_->isChecked();
+}
+
+std::string SweepDialog::File() const {
+  return file_->text().trimmed().toStdString();
 }
 
 std::string SweepDialog::FormatName() const {
@@ -203,7 +272,7 @@ SweepRequest SweepDialog::Request() const {
   request.settings.info = {kProgramVersion};
   request.settings.strict = strict_->isChecked();
   request.allTables = request.format == "energyplus" && tables_->isChecked();
-  request.file = file_->text().trimmed().toStdString();
+  request.file = File();
   return request;
 }
 
@@ -213,6 +282,7 @@ void SweepDialog::accept() {
     messages_.Show(Message{kSweepTitle, ui::DesktopWords(error), MsgIcon::Critical});
     return;
   }
+  Remember();
   Start();
 }
 

@@ -2,6 +2,8 @@
 // Sweep…: the export's format, step, options and file, then the sweep on a
 // worker thread with its progress and Cancel. The window stays responsive
 // while it runs; Cancel stops between two wind directions and writes nothing.
+// The format, the step and "show afterwards" of the last sweep started are
+// kept in the settings file and offered again.
 
 #include <QDialog>
 #include <QString>
@@ -9,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "commands/sweep_export.h"
 #include "core/job.h"
@@ -25,12 +28,15 @@ class QThread;
 
 namespace ventora {
 
+class WarningsPanel;
+
 class SweepDialog : public QDialog {
   Q_OBJECT
 
  public:
+  // `settingsFile` may be empty: nothing is remembered then.
   SweepDialog(const Job& job, const std::string& jobName, MessageSink& messages,
-              QWidget* parent = nullptr);
+              const std::string& settingsFile, QWidget* parent = nullptr);
   ~SweepDialog() override;
 
   bool Running() const { return worker_ != nullptr; }
@@ -38,6 +44,14 @@ class SweepDialog : public QDialog {
   const std::optional<SweepOutcome>& Outcome() const { return outcome_; }
   // Whether the user asked to see the Cp against wind direction afterwards.
   bool ShowCpAfterwards() const;
+  // The file the export is written to.
+  std::string File() const;
+  // The warnings of the checks before the sweep, shown in the dialog.
+  void ShowCheckWarnings(const std::vector<Message>& boxes);
+  // Browse…: asks for the export's file; empty when cancelled. Tests
+  // replace it.
+  std::function<QString()> askFile;
+
   // Called on the worker thread once each wind direction is shown done and
   // before the next begins, so a test can act at a known direction.
   void SetAfterDirection(std::function<void(std::size_t done)> hook) {
@@ -57,6 +71,10 @@ class SweepDialog : public QDialog {
 
  private:
   void BuildControls();
+  QWidget* FileRow();
+  void TakeRemembered();
+  void Remember() const;
+  QString AskFile();
   void FormatChosen();
   void FollowDefaultFile();
   void CheckStep();
@@ -71,6 +89,7 @@ class SweepDialog : public QDialog {
   Job job_;
   std::string jobName_;
   MessageSink& messages_;
+  std::string settingsFile_;
   std::atomic<bool> cancel_{false};
   QThread* worker_ = nullptr;
   std::optional<SweepOutcome> outcome_;
@@ -92,6 +111,7 @@ class SweepDialog : public QDialog {
   QPushButton* ok_ = nullptr;
   QPushButton* cancelBtn_ = nullptr;
   QWidget* options_ = nullptr;
+  WarningsPanel* warnings_ = nullptr;
 };
 
 }  // namespace ventora

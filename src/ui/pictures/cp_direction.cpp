@@ -21,6 +21,7 @@
 #include "commands/compare_methods.h"
 #include "map/cpmap_painter.h"
 #include "output/sweep/wind_sweep.h"
+#include "ui/app/written_status.h"
 #include "ui/pictures/direction_table.h"
 
 namespace ventora {
@@ -146,6 +147,8 @@ void CpDirection::BuildControls() {
   layout->addWidget(status_);
   layout->addWidget(split, 1);
   layout->addLayout(buttons);
+  written_ = ui::NewStatusBar(this);
+  layout->addWidget(written_);
 }
 
 void CpDirection::ListElements() {
@@ -357,7 +360,10 @@ void CpDirection::SavePictureBtn_Click() {
 
 bool CpDirection::SavePicture(const QString& path) {
   const QString error = SaveDirectionPlotPicture(path, plot_, canvas_->size(), decimal_);
-  if (error.isEmpty()) return true;
+  if (error.isEmpty()) {
+    ui::SayWritten(*written_, {path.toStdString()});
+    return true;
+  }
   messages_.Show(Message{"Error", error.toStdString(), MsgIcon::Critical});
   return false;
 }

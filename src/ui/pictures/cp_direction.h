@@ -20,6 +20,7 @@
 
 class QCheckBox;
 class QLabel;
+class QStatusBar;
 class QListWidget;
 class QRadioButton;
 class QTableView;
@@ -127,6 +128,7 @@ class CpDirection : public QWidget {
   QCheckBox* fixed_ = nullptr;
   QCheckBox* peers_ = nullptr;
   QLabel* status_ = nullptr;
+  QStatusBar* written_ = nullptr;  // confirms a picture saved
 };
 
 }  // namespace ventora

@@ -21,6 +21,7 @@
 #include "map/cpmap_painter.h"
 #include "map/cpmap_picture.h"
 #include "map/spread_layer.h"
+#include "ui/app/written_status.h"
 
 namespace ventora {
 namespace {
@@ -143,6 +144,8 @@ CpMap::CpMap(MessageSink& messages, QWidget* parent)
   layout->addWidget(StaleLab_);
   layout->addWidget(scroll_, 1);
   layout->addLayout(buttons);
+  written_ = ui::NewStatusBar(this);
+  layout->addWidget(written_);
   connect(SavePictureBtn_, &QPushButton::clicked, this, &CpMap::SavePictureBtn_Click);
   connect(CloseBtn_, &QPushButton::clicked, this, &QWidget::hide);
   askSavePath = [this] { return AskSavePath(); };
@@ -251,7 +254,10 @@ void CpMap::SavePictureBtn_Click() {
 
 bool CpMap::SavePicture(const QString& path) {
   const QString error = SaveCpMapPicture(path, model_, canvas_->size(), decimal_);
-  if (error.isEmpty()) return true;
+  if (error.isEmpty()) {
+    ui::SayWritten(*written_, {path.toStdString()});
+    return true;
+  }
   messages_.Show(Message{"Error", error.toStdString(), MsgIcon::Critical});
   return false;
 }

@@ -14,6 +14,7 @@
 
 class QCheckBox;
 class QLabel;
+class QStatusBar;
 class QPushButton;
 class QScrollArea;
 
@@ -115,6 +116,7 @@ class CpMap : public QWidget {
   CpMapCanvas* canvas_ = nullptr;
   QPushButton* SavePictureBtn_ = nullptr;
   QPushButton* CloseBtn_ = nullptr;
+  QStatusBar* written_ = nullptr;  // confirms a picture saved
 };
 
 }  // namespace ventora

@@ -8,7 +8,7 @@ namespace ventora::ui {
 
 SitePlanView::SitePlanView(QWidget* parent) : QWidget(parent) {
   setObjectName("SitePicture");
-  setMinimumSize(440, 440);
+  setMinimumSize(320, 320);
 }
 
 void SitePlanView::SetPlan(std::optional<site::SitePlan> plan) {

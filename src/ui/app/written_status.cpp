@@ -1,0 +1,26 @@
+#include "ui/app/written_status.h"
+
+#include <QDir>
+#include <filesystem>
+
+namespace ventora::ui {
+
+QStatusBar* NewStatusBar(QWidget* window) {
+  auto* bar = new QStatusBar(window);
+  bar->setObjectName("StatusBar");
+  bar->setSizeGripEnabled(false);
+  return bar;
+}
+
+void SayWritten(QStatusBar& bar, const std::vector<std::string>& files) {
+  QString text;
+  for (const std::string& file : files) {
+    text +=
+        text.isEmpty()
+            ? QStringLiteral("Written: ") + QDir::toNativeSeparators(QString::fromStdString(file))
+            : QStringLiteral(", ") + QString::fromStdString(std::filesystem::path(file).filename());
+  }
+  bar.showMessage(text);
+}
+
+}  // namespace ventora::ui
