@@ -15,6 +15,14 @@ add_subdirectory(src/idf)
 add_subdirectory(src/map)  # what its pictures show, without Qt
 add_subdirectory(src/commands)
 
+# The surroundings' readers and geometry; the JSON library is Debian's
+# header-only one, its folder alone on the include path (not /usr/include).
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/nlohmann-json)
+file(CREATE_LINK /usr/include/nlohmann ${CMAKE_BINARY_DIR}/nlohmann-json/nlohmann SYMBOLIC)
+add_library(nlohmann_json::nlohmann_json INTERFACE IMPORTED)
+target_include_directories(nlohmann_json::nlohmann_json INTERFACE ${CMAKE_BINARY_DIR}/nlohmann-json)
+add_subdirectory(src/site)
+
 # GoogleTest from Debian's sources, compiled here; no threads in the tests.
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)

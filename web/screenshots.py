@@ -2,7 +2,8 @@
 """Screenshots of the browser edition for the guide and the README, in
 headless chromium: an example job at 1366 x 768 and on a 390-pixel-wide
 phone, each in the light and the dark theme, and at 1366 x 768 its Cp map
-(also with the spread layer on) and its sweep's plot.
+(also with the spread layer on), its sweep's plot and the surroundings of a
+Delft site.
 
   /usr/bin/python3 web/screenshots.py build/web docs/images
 """
@@ -14,15 +15,32 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 import browser  # noqa: E402  (the browser tests' start-up, shared)
 from selenium.webdriver.common.by import By  # noqa: E402
 
-# name, width, height, dark, phone, what is shown: None (the job), a tab, or
-# "spread", the Cp map's tab with that layer on
+# name, width, height, dark, phone, what is shown: None (the job), a tab,
+# "spread", the Cp map's tab with that layer on, or the "surroundings" panel
 SHOTS = [("web-1366x768.png", 1366, 768, False, False, None),
          ("web-1366x768-dark.png", 1366, 768, True, False, None),
          ("web-phone.png", 390, 844, False, True, None),
          ("web-phone-dark.png", 390, 844, True, True, None),
          ("web-cpmap.png", 1366, 768, False, False, "tab-map"),
          ("web-cpmap-spread.png", 1366, 768, False, False, "spread"),
-         ("web-sweep.png", 1366, 768, False, False, "tab-sweep")]
+         ("web-sweep.png", 1366, 768, False, False, "tab-sweep"),
+         ("web-surroundings.png", 1366, 768, False, False, "surroundings")]
+
+
+def surroundings(driver, source):
+    """The panel with a Delft CityJSON file's table at a site."""
+    driver.find_element(By.ID, "surroundings-open").click()
+    browser.wait(driver, lambda d: d.find_element(By.ID, "surroundings-compute").is_enabled())
+    driver.find_element(By.ID, "surroundings-file").send_keys(
+        os.path.abspath(os.path.join(source, "tests", "data", "surroundings", "delft.city.json")))
+    browser.wait(driver, lambda d: d.find_element(By.ID, "surroundings-file-name")
+                 .get_attribute("data-name") == "delft.city.json")
+    for field, value in (("site", "84950,447540"), ("radius", "100"), ("sectors", "4")):
+        driver.find_element(By.ID, f"surroundings-{field}").clear()
+        driver.find_element(By.ID, f"surroundings-{field}").send_keys(value)
+    driver.find_element(By.ID, "surroundings-compute").click()
+    browser.wait(driver, lambda d: d.find_elements(By.CSS_SELECTOR, "#surroundings-table tbody tr"))
+    driver.execute_script("document.getElementById('surroundings').scrollIntoView()")
 
 
 def shoot(driver, site, source, images, shot):
@@ -37,6 +55,10 @@ def shoot(driver, site, source, images, shot):
     browser.wait(driver, lambda d: "Opened" in d.find_element(By.ID, "messages").text)
     if dark:
         driver.find_element(By.ID, "theme").click()
+    if tab == "surroundings":
+        surroundings(driver, source)
+        driver.save_screenshot(os.path.join(images, name))
+        return
     driver.find_element(By.CSS_SELECTOR, '[data-facade="2"]').click()
     driver.find_element(By.ID, "run").click()
     browser.wait(driver, lambda d: "Run of" in d.find_element(By.ID, "messages").text)

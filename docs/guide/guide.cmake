@@ -57,6 +57,7 @@ set(VENTORA_GUIDE_IMAGES
     roof-ridge.png
     site-map-dialog.png
     sweep-dialog-progress.png
+    web-surroundings.png
     worked-example-cpmap.png
     worked-example-site.png)
 

@@ -64,16 +64,14 @@ GroundRectangle SmallestRectangle(const std::vector<XY>& points) {
 
 std::vector<BuildingBox> BuildingBoxes(const FootprintSet& footprints) {
   const FootprintSet::Impl& set = footprints.impl();
-  const GEOSContextHandle_t c = set.geos.get();
   std::vector<BuildingBox> boxes;
-  for (const IndexedFootprint& f : set.footprints) {
+  for (std::size_t i = 0; i < set.table.footprints.size(); ++i) {
+    const FootprintShape& f = set.table.footprints[i];
     if (f.part) continue;
-    Geometry point = set.geos.Own(GEOSPointOnSurface_r(c, f.geometry.get()), "a point inside");
     BuildingBox box;
     box.id = f.id;
     box.height = f.height;
-    GEOSGeomGetX_r(c, point.get(), &box.inside.x);
-    GEOSGeomGetY_r(c, point.get(), &box.inside.y);
+    box.inside = set.InsidePoint(i);
     const LocalFrame frame = set.system.FrameAt(box.inside);
     std::vector<XY> ground;
     for (const Ring& ring : f.rings) {

@@ -2,10 +2,11 @@
 
 #include <array>
 #include <cctype>
-#include <charconv>
 #include <cmath>
+#include <system_error>
 #include <utility>
 
+#include "core/portable_std.h"
 #include "surroundings_limits.h"
 
 namespace ventora::site {
@@ -52,7 +53,8 @@ std::optional<double> ParseHeightText(std::string_view text) {
   for (char& c : number)
     if (c == ',') c = '.';
   double value = 0;
-  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+  const auto [end, error] =
+      portable::from_chars(number.data(), number.data() + number.size(), value);
   if (error != std::errc{} || end == number.data()) return std::nullopt;
   const std::string_view unit = Trim(std::string_view(end, number.data() + number.size() - end));
   for (const auto& [name, metres] : kUnits) {
@@ -94,7 +96,7 @@ std::optional<double> BuildingHeight(const std::optional<std::string>& height,
     for (char& c : text)
       if (c == ',') c = '.';
     double count = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
+    const auto [end, error] = portable::from_chars(text.data(), text.data() + text.size(), count);
     if (error == std::errc{} && end == text.data() + text.size() && count > 0 &&
         std::isfinite(count))
       return count * storeyHeight;

@@ -29,7 +29,11 @@ double TriangleDiscArea(XY a, XY b, double radius) {
   const double root = std::sqrt(disc);
   const double t1 = std::clamp((-B - root) / A, 0.0, 1.0);
   const double t2 = std::clamp((-B + root) / A, 0.0, 1.0);
-  const XY p{a.x + t1 * d.x, a.y + t1 * d.y}, q{a.x + t2 * d.x, a.y + t2 * d.y};
+  // An end inside the disc is its own point, not one computed again: next
+  // to the origin (a sector's apex) the two would differ by rounding in a
+  // direction that no arc may be measured by.
+  const XY p = t1 == 0 ? a : XY{a.x + t1 * d.x, a.y + t1 * d.y};
+  const XY q = t2 == 1 ? b : XY{a.x + t2 * d.x, a.y + t2 * d.y};
   return arc(a, p) + Cross(p, q) / 2 + arc(q, b);
 }
 

@@ -1,12 +1,10 @@
 #include <algorithm>
 #include <cstdint>
-#include <sstream>
 #include <utility>
 
 #include "core/cancellation.h"
 #include "disk_area.h"
 #include "footprint_set_impl.h"
-#include "surroundings_limits.h"
 
 namespace ventora::site {
 namespace {
@@ -126,11 +124,11 @@ Geometry ToGeometry(const GeosContext& geos, const Footprint& footprint, Outline
   return g;
 }
 
-Geometry Hull(const GeosContext& geos, const std::vector<IndexedFootprint>& footprints) {
+Geometry Hull(const GeosContext& geos, const std::vector<Geometry>& footprints) {
   const Context c = geos.get();
   std::vector<GEOSGeometry*> envelopes;
-  for (const IndexedFootprint& f : footprints)
-    envelopes.push_back(GEOSEnvelope_r(c, f.geometry.get()));
+  for (const Geometry& f : footprints)
+    envelopes.push_back(GEOSEnvelope_r(c, f.get()));
   Geometry all = geos.Own(GEOSGeom_createCollection_r(c, GEOS_GEOMETRYCOLLECTION, envelopes.data(),
                                                       static_cast<unsigned>(envelopes.size())),
                           "collecting");
@@ -149,122 +147,49 @@ Ring ReadRing(Context c, const GEOSGeometry* ring, bool outline) {
   return points;
 }
 
-Envelope BoxOf(const std::vector<Ring>& rings) {
-  Envelope box{1e300, 1e300, -1e300, -1e300};
-  for (const Ring& r : rings)
-    for (const XY& p : r) {
-      box.minX = std::min(box.minX, p.x);
-      box.minY = std::min(box.minY, p.y);
-      box.maxX = std::max(box.maxX, p.x);
-      box.maxY = std::max(box.maxY, p.y);
-    }
-  return box;
-}
-
-// Projected coordinates in a file read as lon/lat (a GeoJSON without its
-// "crs" member) would give nonsense rather than an error further on.
-void CheckLonLat(const IndexedFootprint& f, const std::string& fileName) {
-  const Envelope& b = f.box;
-  if (b.minY >= -90 && b.maxY <= 90 && b.minX >= -360 && b.maxX <= 360) return;
-  std::ostringstream corner;
-  corner.precision(10);
-  corner << (b.maxX > 360 ? b.maxX : b.minX) << "," << (b.maxY > 90 ? b.maxY : b.minY);
-  throw SiteError("\"" + fileName + "\", building " + f.id + ": it reaches " + corner.str() +
-                  ", which is not a longitude and latitude in degrees: name the reference "
-                  "system its coordinates are in, e.g. --crs EPSG:28992");
-}
-
-int Root(std::vector<int>& parent, int i) {
-  while (parent[i] != i)
-    i = parent[i] = parent[parent[i]];
-  return i;
-}
-
 void CollectOne(void* item, void* found) {
   static_cast<std::vector<std::size_t>*>(found)->push_back(reinterpret_cast<std::uintptr_t>(item) -
                                                            1);
 }
 
-// A map coordinate beyond any projection's range would overflow the areas.
-void CheckCoordinates(const IndexedFootprint& f, const std::string& fileName) {
-  const Envelope& b = f.box;
-  const limits::Range& r = kCoordinateLimit.range;
-  if (Within(b.minX, r) && Within(b.maxX, r) && Within(b.minY, r) && Within(b.maxY, r)) return;
-  std::ostringstream corner;
-  corner.precision(10);
-  corner << (Within(b.maxX, r) ? b.minX : b.maxX) << "," << (Within(b.maxY, r) ? b.minY : b.maxY);
-  throw SiteError("\"" + fileName + "\", building " + f.id + ": it reaches " + corner.str() +
-                  ", outside the range " + limits::PlainRangeText(r, kCoordinateLimit.symbol) +
-                  " of map coordinates");
-}
-
 void AddFootprint(FootprintSet::Impl& set, Geometry g, std::optional<double> height, bool part,
                   std::string id) {
-  IndexedFootprint indexed{std::move(g), height, part, {}, 0, {}, -1, std::move(id)};
-  indexed.rings = RingsOf(set.geos, indexed.geometry.get());
-  for (const Ring& r : indexed.rings)
-    indexed.area += RingArea(r);
-  indexed.box = BoxOf(indexed.rings);
-  CheckCoordinates(indexed, set.name);
-  if (set.system.Geographic()) CheckLonLat(indexed, set.name);
-  set.footprints.push_back(std::move(indexed));
+  FootprintShape shape{height, part, RingsOf(set.geos, g.get()), 0, {}, -1, std::move(id)};
+  AddShape(set.table, std::move(shape), set.system.Geographic());
+  set.geometries.push_back(std::move(g));
 }
 
-// Groups the footprints whose interiors overlap, and keeps each group's union.
-void FindClusters(FootprintSet::Impl& set) {
+// The pairs of footprints whose interiors overlap.
+std::vector<std::pair<std::size_t, std::size_t>> Overlapping(const FootprintSet::Impl& set) {
   const Context c = set.geos.get();
-  std::vector<int> parent(set.footprints.size());
-  for (std::size_t i = 0; i < parent.size(); ++i)
-    parent[i] = static_cast<int>(i);
+  std::vector<std::pair<std::size_t, std::size_t>> pairs;
   std::vector<std::size_t> near;
-  for (std::size_t i = 0; i < set.footprints.size(); ++i) {
+  for (std::size_t i = 0; i < set.geometries.size(); ++i) {
     near.clear();
-    GEOSSTRtree_query_r(c, set.tree, set.footprints[i].geometry.get(), CollectOne, &near);
+    GEOSSTRtree_query_r(c, set.tree, set.geometries[i].get(), CollectOne, &near);
     for (std::size_t j : near) {
       if (j <= i) continue;
-      if (set.geos.Holds(GEOSRelatePattern_r(c, set.footprints[i].geometry.get(),
-                                             set.footprints[j].geometry.get(), "2********"),
-                         "grouping overlapping footprints"))
-        parent[Root(parent, static_cast<int>(i))] = Root(parent, static_cast<int>(j));
+      if (set.geos.Holds(
+              GEOSRelatePattern_r(c, set.geometries[i].get(), set.geometries[j].get(), "2********"),
+              "grouping overlapping footprints"))
+        pairs.emplace_back(i, j);
     }
   }
-  std::vector<std::vector<std::size_t>> groups(parent.size());
-  for (std::size_t i = 0; i < parent.size(); ++i)
-    groups[static_cast<std::size_t>(Root(parent, static_cast<int>(i)))].push_back(i);
-  for (std::vector<std::size_t>& members : groups) {
-    if (members.size() < 2) continue;
-    std::vector<GEOSGeometry*> copies;
-    for (std::size_t m : members)
-      copies.push_back(GEOSGeom_clone_r(c, set.footprints[m].geometry.get()));
-    Geometry all =
-        set.geos.Own(GEOSGeom_createCollection_r(c, GEOS_GEOMETRYCOLLECTION, copies.data(),
-                                                 static_cast<unsigned>(copies.size())),
-                     "collecting");
-    Geometry joined =
-        set.geos.Own(GEOSUnaryUnion_r(c, all.get()), "joining overlapping footprints");
-    for (std::size_t m : members)
-      set.footprints[m].cluster = static_cast<int>(set.clusters.size());
-    set.clusters.push_back({std::move(members), RingsOf(set.geos, joined.get())});
-  }
+  return pairs;
 }
 
 // The index, the outline of the data and the groups of overlapping
 // footprints, once the footprints are in.
 void Index(FootprintSet::Impl& set) {
-  if (set.footprints.empty()) {
-    // What was left out, when something was: the reason there is none.
-    std::string why;
-    for (const std::string& note : set.notes)
-      why += "; " + note;
-    throw SiteError("\"" + set.name + "\" holds no building footprints (polygons)" + why);
-  }
+  CheckHasFootprints(set.table);
   set.tree = GEOSSTRtree_create_r(set.geos.get(), 10);
-  for (std::size_t i = 0; i < set.footprints.size(); ++i)
-    GEOSSTRtree_insert_r(set.geos.get(), set.tree, set.footprints[i].geometry.get(),
+  for (std::size_t i = 0; i < set.geometries.size(); ++i)
+    GEOSSTRtree_insert_r(set.geos.get(), set.tree, set.geometries[i].get(),
                          reinterpret_cast<void*>(static_cast<std::uintptr_t>(i + 1)));
-  set.hull = Hull(set.geos, set.footprints);
-  set.hullRings = RingsOf(set.geos, set.hull.get());
-  FindClusters(set);
+  set.hull = Hull(set.geos, set.geometries);
+  set.table.hullRings = RingsOf(set.geos, set.hull.get());
+  GroupOverlapping(set.table, Overlapping(set),
+                   [&](const std::vector<std::size_t>& members) { return set.Union(members); });
 }
 
 }  // namespace
@@ -295,40 +220,27 @@ FootprintSet::FootprintSet(FootprintFile file, const std::string& crs, const std
     : impl_(std::make_unique<Impl>(crs.empty() ? file.crs : crs, fileName, !crs.empty())) {
   Impl& set = *impl_;
   const GeosSteps stopping(cancel);
-  set.notes = std::move(file.notes);
-  int repairs = 0;
-  std::vector<std::string> tangled, flat;
+  set.table.notes = std::move(file.notes);
+  OutlineTally tally;
   for (Footprint& f : file.footprints) {
     ThrowIfCancelled(cancel);
     Outline outline = Outline::Valid;
     Geometry g = ToGeometry(set.geos, f, outline);
-    repairs += outline == Outline::Repaired ? 1 : 0;
+    tally.repairs += outline == Outline::Repaired ? 1 : 0;
     if (!g) {
-      (outline == Outline::TooTangled ? tangled : flat).push_back(f.id);
+      (outline == Outline::TooTangled ? tally.tangled : tally.flat).push_back(f.id);
       continue;
     }
     AddFootprint(set, std::move(g), f.height, f.part, std::move(f.id));
   }
-  if (repairs > 0)
-    set.notes.push_back(std::to_string(repairs) + " footprints of \"" + fileName +
-                        "\" had self-intersecting or otherwise invalid rings: repaired");
-  if (!tangled.empty())
-    set.notes.push_back(std::to_string(tangled.size()) + " footprints of \"" + fileName +
-                        "\" have self-intersecting outlines too large or too tangled to "
-                        "repair (" +
-                        FewNames(tangled) + "): left out");
-  if (!flat.empty())
-    set.notes.push_back(std::to_string(flat.size()) + " footprints of \"" + fileName +
-                        "\" cover no ground (fewer than three distinct corners, or all on one "
-                        "line): left out (" +
-                        FewNames(flat) + ")");
+  NoteOutlines(set.table, tally);
   Index(set);
 }
 
 FootprintSet::FootprintSet(const StoredFootprints& stored)
     : impl_(std::make_unique<Impl>(stored.crs, stored.name, stored.crsFromOption)) {
   Impl& set = *impl_;
-  set.notes = stored.notes;
+  set.table.notes = stored.notes;
   const Context c = set.geos.get();
   struct Reader {
     Context c;
@@ -348,11 +260,12 @@ FootprintSet::FootprintSet(const StoredFootprints& stored)
 StoredFootprints FootprintSet::Stored() const {
   const Impl& set = *impl_;
   const Context c = set.geos.get();
-  StoredFootprints stored{set.name, set.crs, set.crsFromOption, set.notes, {}};
+  StoredFootprints stored{set.table.name, set.crs, set.crsFromOption, set.table.notes, {}};
   GEOSWKBWriter* writer = GEOSWKBWriter_create_r(c);
-  for (const IndexedFootprint& f : set.footprints) {
+  for (std::size_t i = 0; i < set.geometries.size(); ++i) {
+    const FootprintShape& f = set.table.footprints[i];
     std::size_t size = 0;
-    unsigned char* wkb = GEOSWKBWriter_write_r(c, writer, f.geometry.get(), &size);
+    unsigned char* wkb = GEOSWKBWriter_write_r(c, writer, set.geometries[i].get(), &size);
     stored.footprints.push_back(
         {f.id, f.height, f.part, std::string(reinterpret_cast<const char*>(wkb), size)});
     GEOSFree_r(c, wkb);
@@ -366,7 +279,7 @@ FootprintSet::FootprintSet(FootprintSet&&) noexcept = default;
 FootprintSet& FootprintSet::operator=(FootprintSet&&) noexcept = default;
 
 std::size_t FootprintSet::size() const {
-  return impl_->footprints.size();
+  return impl_->table.footprints.size();
 }
 
 const FootprintSet::Impl& FootprintSet::impl() const {
@@ -374,7 +287,7 @@ const FootprintSet::Impl& FootprintSet::impl() const {
 }
 
 const std::vector<std::string>& FootprintSet::notes() const {
-  return impl_->notes;
+  return impl_->table.notes;
 }
 
 FootprintSet LoadFootprints(const std::filesystem::path& file, const ReadRules& rules,

@@ -40,11 +40,12 @@ SitePlan FootprintSet::Plan(const SurroundingsRequest& request) const {
   Geometry circle =
       set.geos.Own(GEOSBuffer_r(c, centre.get(), request.radius, kQuarterSegments), "circle");
   SitePlan plan{request.radius, request.sectors, {}, {}};
-  const std::vector<std::size_t> near = Candidates(set, frame, request.radius);
-  const std::set<std::size_t> studied = Studied(set, near, request.site);
+  const std::vector<std::size_t> near = set.Candidates(frame.EnvelopeOf(request.radius));
+  const std::set<std::size_t> studied = Studied(set.table, set, near, request.site);
   for (std::size_t i : near) {
-    const IndexedFootprint& f = set.footprints[i];
-    std::vector<Ring> rings = LocalRingsWithin(set.geos, f.geometry.get(), frame, circle.get());
+    const FootprintShape& f = set.table.footprints[i];
+    std::vector<Ring> rings =
+        LocalRingsWithin(set.geos, set.geometries[i].get(), frame, circle.get());
     if (!rings.empty())
       plan.footprints.push_back({std::move(rings), f.height, studied.count(i) > 0, f.part});
   }

@@ -1,79 +1,19 @@
 #include "site_query.h"
 
-#include <algorithm>
-#include <exception>
-#include <sstream>
-
-#include "core/cancellation.h"
-#include "surroundings_limits.h"
+#include "site_answer.h"
 
 namespace ventora::site {
-
-double AdvisedRadius(double buildingHeight, double surroundingHeight) {
-  return std::max(50.0, 5 * std::max(buildingHeight, surroundingHeight));
-}
-
 namespace {
 
-std::string Text(double value) {
-  std::ostringstream text;
-  text.precision(10);
-  text << value;
-  return text.str();
-}
-
-void CheckQuery(const SurroundingsQuery& query) {
-  if (!query.radius && !(query.buildingHeight > 0))
-    throw SiteError(
-        "the radius is needed: give --radius R (m), or a job whose building height "
-        "it follows from");
-  if (!query.radius && !Within(AdvisedRadius(query.buildingHeight, 0), kRadiusLimit.range))
-    throw SiteError("the radius advised for a building " + Text(query.buildingHeight) +
-                    " m high, 5 x its height, is outside the range " + RangeText(kRadiusLimit) +
-                    ": give --radius R (m)");
-}
-
-// The second pass's radius, from the neighbours' height as well.
-double SecondRadius(const SurroundingsQuery& query, const Surroundings& first) {
-  const double sbh = first.rows.front().sbh.value_or(0);
-  const double radius = AdvisedRadius(query.buildingHeight, sbh);
-  if (!Within(radius, kRadiusLimit.range))
-    throw SiteError("the radius advised for these surroundings, 5 x their height " + Text(sbh) +
-                    " m, is outside the range " + RangeText(kRadiusLimit) +
-                    ": give --radius R (m)");
-  return radius;
-}
-
-template <typename Find>
-SurroundingsAnswer Answered(Find find) {
-  SurroundingsAnswer answer;
-  try {
-    return find();
-  } catch (const Cancelled&) {
-    answer.cancelled = true;
-  } catch (const std::exception& e) {
-    answer.error = e.what();
-  }
-  return answer;
-}
-
-SurroundingsAnswer Answer(const FootprintSet& set, const SurroundingsQuery& query) {
-  SurroundingsAnswer answer;
-  SurroundingsRequest request{.site = query.site,
-                              .radius = query.radius.value_or(0),
-                              .sectors = query.sectors,
-                              .defaultHeight = query.defaultHeight,
-                              .cancel = query.cancel};
-  if (!query.radius) {
-    // SbH from a first pass at the building's own advice.
-    request.radius = AdvisedRadius(query.buildingHeight, 0);
-    request.radius = SecondRadius(query, set.Compute(request));
-  }
-  answer.values = set.Compute(request);
-  answer.radius = request.radius;
-  if (query.plan) answer.plan = set.Plan(request);
-  answer.notes = set.notes();
-  answer.notes.insert(answer.notes.end(), answer.values.notes.begin(), answer.values.notes.end());
+SurroundingsAnswer AnswerWithPlan(const FootprintSet& set, const SurroundingsQuery& query) {
+  SurroundingsAnswer answer = Answer(
+      query, set.notes(), [&](const SurroundingsRequest& request) { return set.Compute(request); });
+  if (query.plan)
+    answer.plan = set.Plan({.site = query.site,
+                            .radius = answer.radius,
+                            .sectors = query.sectors,
+                            .defaultHeight = query.defaultHeight,
+                            .cancel = query.cancel});
   return answer;
 }
 
@@ -82,20 +22,18 @@ SurroundingsAnswer Answer(const FootprintSet& set, const SurroundingsQuery& quer
 SurroundingsAnswer FindSurroundings(const SurroundingsQuery& query) {
   return Answered([&] {
     CheckQuery(query);
-    if (!Within(query.storeyHeight, kStoreyHeightLimit.range))
-      throw SiteError("the storey height " + Text(query.storeyHeight) + " m is outside its range " +
-                      RangeText(kStoreyHeightLimit));
+    CheckStoreyHeight(query.storeyHeight);
     const FootprintSet set = LoadFootprints(
         query.file, ReadRules{.storeyHeight = query.storeyHeight, .cancel = query.cancel},
         query.crs);
-    return Answer(set, query);
+    return AnswerWithPlan(set, query);
   });
 }
 
 SurroundingsAnswer FindSurroundings(const FootprintSet& set, const SurroundingsQuery& query) {
   return Answered([&] {
     CheckQuery(query);
-    return Answer(set, query);
+    return AnswerWithPlan(set, query);
   });
 }
 

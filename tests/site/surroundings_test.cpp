@@ -22,6 +22,7 @@
 #include "core/cancellation.h"
 #include "site/building_boxes.h"
 #include "site/geos_handle.h"
+#include "site/portable/portable_footprint_set.h"
 #include "site/surroundings.h"
 
 namespace ventora::site {
@@ -116,6 +117,18 @@ const std::vector<Case>& Cases() {
        1,
        {},
        {{800, 12, 1, 0}}},
+      // Each sector's share of the ground round a site in a courtyard: the
+      // sectors' wedges meet in the site, inside the courtyard's outline.
+      {"site_in_a_courtyard",
+       {Feature(Ring(-15, -15, 15, 15) + "," + Ring(-4, -3, 6, 5), R"("height":10)")},
+       100,
+       4,
+       {},
+       {{820, 10, 1, 0},
+        {225 - 24.5, 10, 1, 0},
+        {225 - 31, 10, 1, 0},
+        {225 - 9, 10, 1, 0},
+        {225 - 15.5, 10, 1, 0}}},
       {"building_without_a_height",
        {Feature(Ring(-10, 40, 10, 60), R"("height":10)"), Feature(Ring(-10, -60, 10, -40), "")},
        100,
@@ -249,6 +262,19 @@ TEST(Sectors, AllRoundRowDoesNotDependOnThem) {
   }
 }
 
+// The sectors share the circle's ground: a site in a Helsinki courtyard,
+// whose wedges meet inside the courtyard's outline.
+TEST(Sectors, ShareTheGroundAllRound) {
+  const std::filesystem::path helsinki = std::filesystem::path(std::getenv("VENTORA_TEST_DATA")) /
+                                         "surroundings" / "helsinki-buildings.geojson";
+  const Surroundings got =
+      LoadFootprints(helsinki, ReadRules{}, "").Compute({{24.948, 60.1685}, 50, 8, {}});
+  double sectors = 0;
+  for (std::size_t k = 1; k < got.rows.size(); ++k)
+    sectors += got.rows[k].pad / 8;
+  EXPECT_NEAR(sectors, got.rows[0].pad, 1e-9);
+}
+
 // The same 20 m square, 50 m north-east of a site at 9 E 60 N, in lon/lat
 // (corners placed along geodesics) and in the site's own projection.
 TEST(LonLat, SameBlockAsProjected) {
@@ -330,6 +356,12 @@ TEST(Repair, ATangledRingIsLeftOutAndAHugeValidOneReads) {
   FootprintFile file;
   file.footprints = {RoundFootprint("star", 200000, true), RoundFootprint("small star", 900, true),
                      RoundFootprint("circle", 1000000, false)};
+  // The browser edition's own geometry, in the UTM zone of the same
+  // meridian, with a circle of a tenth as many vertices (a debug build's
+  // time).
+  FootprintFile small = file;
+  small.footprints.back() = RoundFootprint("circle", 100000, false);
+  const PortableFootprintSet portable(std::move(small), "EPSG:32632", "f.json");
   const FootprintSet set(std::move(file), kFrame, "f.json");
   ASSERT_EQ(set.size(), 1u);
   ASSERT_EQ(set.notes().size(), 1u);
@@ -339,6 +371,10 @@ TEST(Repair, ATangledRingIsLeftOutAndAHugeValidOneReads) {
       "repair (star, small star): left out");
   const Surroundings got = set.Compute(Request({kX0, kY0}, 200));
   EXPECT_NEAR(got.rows[0].pad, 100 * std::numbers::pi * 60 * 60 / CircleArea(200), 1e-6);
+  EXPECT_EQ(portable.notes(), set.notes());
+  const double scale = 0.9996;  // UTM's at its central meridian
+  EXPECT_NEAR(portable.Compute(Request({kX0, kY0}, 200)).rows[0].pad,
+              100 * std::numbers::pi * 60 * 60 / (scale * scale) / CircleArea(200), 1e-6);
 }
 
 TEST(Repair, GeosStopsWhenTheUserAsks) {

@@ -1,7 +1,8 @@
 """The browser edition driven as a user drives it, in headless chromium:
 every job opened and saved gives the desktop's bytes back, a damaged file
 and a refused value give the desktop's words and change nothing, the meshes
-fill the grid, and both the single file and the hosted page start."""
+fill the grid, and both the single file and the hosted page start (the
+hosted page's surroundings module when they are first opened)."""
 
 import functools
 import glob
@@ -163,5 +164,12 @@ def test_the_hosted_page_starts_with_its_engine_beside_it(driver):
         browser.wait(driver, lambda d: d.execute_script(
             "return document.body.dataset.ready === 'true'"))
         assert by_id(driver, "job-name").text == "new-job.in"
+        # The surroundings' module is fetched when they are first opened.
+        fetched = ("return performance.getEntriesByType('resource')"
+                   ".some((e) => e.name.endsWith('/surroundings.wasm'))")
+        assert not driver.execute_script(fetched)
+        by_id(driver, "surroundings-open").click()
+        browser.wait(driver, lambda d: by_id(d, "surroundings-compute").is_enabled())
+        assert driver.execute_script(fetched)
     finally:
         server.shutdown()

@@ -5,6 +5,7 @@
 #include <emscripten/bind.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,27 @@ val DirectionsToPage(const CpByDirection& d) {
   return plot;
 }
 
+// The surroundings the page took (the surroundings module's `sweep`), as
+// ventora-run --surroundings gives them to its sweep; none when not given.
+AppliedSurroundings SurroundingsOf(const val& options) {
+  AppliedSurroundings applied;
+  const val given = options["surroundings"];
+  if (given.isUndefined() || given.isNull()) return applied;
+  const val rows = given["rows"];
+  for (unsigned i = 0; i < rows["length"].as<unsigned>(); ++i) {
+    const val r = rows[i];
+    applied.rows.push_back(
+        {r["from"].as<double>(), r["to"].as<double>(), r["pad"].as<double>(),
+         r["sbh"].isNull() ? std::nullopt : std::optional<double>(r["sbh"].as<double>()),
+         r["buildings"].as<int>(), r["withoutHeight"].as<int>()});
+  }
+  applied.allRoundSbH = given["allRoundSbH"].as<float>();
+  const val lines = given["headerLines"];
+  for (unsigned i = 0; i < lines["length"].as<unsigned>(); ++i)
+    applied.headerLines.push_back(lines[i].as<std::string>());
+  return applied;
+}
+
 SweepRequest RequestOf(const val& page, const std::string& name, const val& options) {
   SweepRequest request;
   request.job = FromPage(page);
@@ -84,6 +106,8 @@ SweepRequest RequestOf(const val& page, const std::string& name, const val& opti
   request.allTables = request.format == "energyplus" && options["allTables"].as<bool>();
   request.checkFirst = true;
   request.locale = kPointDecimal;
+  request.surroundings = SurroundingsOf(options);
+  request.settings.info.notes = request.surroundings.headerLines;
   return request;
 }
 
@@ -97,6 +121,12 @@ std::string SweepOptionsError(const val& options) {
     return "The step between wind directions is a whole number of degrees from 1 to 180.";
   if (std::string error = ExportStepError(format, static_cast<int>(step)); !error.empty())
     return error;
+  const int sectors = static_cast<int>(SurroundingsOf(options).rows.size()) - 1;
+  if (sectors > 1 && (format == "contam" || format == "modelica"))
+    return "The surroundings' " + std::to_string(sectors) +
+           " sectors go with CSV or EnergyPlus: the " + format +
+           " profiles take angles from each facade, not from north (take the surroundings with "
+           "1 sector for this format)";
   const double first = options["contamFirst"].as<double>();
   if (format == "contam" &&
       !(first >= 1 && first <= kMostContamFirst && std::floor(first) == first))

@@ -9,6 +9,24 @@ Ventora.sweep = (() => {
   let engine = null;
   let page = null;  // {job(), name()}
   let last = null;  // {file, text, plot}
+  // The surroundings taken into the job ({sweep, PAD, SbH}): a sweep gives
+  // each direction its sector's values, as ventora-run --surroundings
+  // --sectors N --sweep does, while the job keeps the PAD and SbH they gave.
+  let surroundings = null;
+
+  function takeSurroundings(sweep, job) {
+    surroundings = { sweep, PAD: job.PAD, SbH: job.SbH };
+  }
+
+  function surroundingsOfJob() {
+    const job = page.job();
+    if (surroundings && (job.PAD !== surroundings.PAD || job.SbH !== surroundings.SbH)) {
+      surroundings = null;
+      Ventora.messages.note("PAD or SbH changed since the surroundings were taken: the sweep " +
+                            "takes the job's values for every direction.");
+    }
+    return surroundings && surroundings.sweep;
+  }
 
   function showFormatOptions() {
     const format = $("export-format").value;
@@ -26,6 +44,7 @@ Ventora.sweep = (() => {
       modelicaPackage: $("modelica-package").value.trim(),
       allTables: $("export-tables").checked,
       strict: $("export-strict").checked,
+      surroundings: surroundingsOfJob(),
     };
   }
 
@@ -132,6 +151,7 @@ Ventora.sweep = (() => {
   function forget(name) {
     $("modelica-package").placeholder = engine.defaultModelicaPackage(name);
     last = null;
+    surroundings = null;
     $("export-text").textContent = "";
     $("export-file").textContent = "";
     $("download-export").disabled = true;
@@ -140,5 +160,5 @@ Ventora.sweep = (() => {
     drawPlot();
   }
 
-  return { init, forget };
+  return { init, forget, takeSurroundings };
 })();
