@@ -23,4 +23,14 @@ void SayWritten(QStatusBar& bar, const std::vector<std::string>& files) {
   bar.showMessage(text);
 }
 
+bool SayPictureSaved(QStatusBar& bar, MessageSink& messages, const QString& path,
+                     const QString& error) {
+  if (error.isEmpty()) {
+    SayWritten(bar, {path.toStdString()});
+    return true;
+  }
+  messages.Show(Message{"Error", error.toStdString(), MsgIcon::Critical});
+  return false;
+}
+
 }  // namespace ventora::ui

@@ -3,8 +3,11 @@
 // where it went without a box to close.
 
 #include <QStatusBar>
+#include <QString>
 #include <string>
 #include <vector>
+
+#include "core/messages.h"
 
 namespace ventora::ui {
 
@@ -14,5 +17,11 @@ QStatusBar* NewStatusBar(QWidget* window);
 // "Written: " the first file's full path, then the others' names (they lie
 // beside it), until the next message.
 void SayWritten(QStatusBar& bar, const std::vector<std::string>& files);
+
+// A picture window's Save picture...: `path` written, said on `bar`, or
+// `error` (the writer's reason, empty when it wrote) shown as a box.
+// True when written.
+bool SayPictureSaved(QStatusBar& bar, MessageSink& messages, const QString& path,
+                     const QString& error);
 
 }  // namespace ventora::ui

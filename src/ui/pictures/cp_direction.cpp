@@ -359,13 +359,8 @@ void CpDirection::SavePictureBtn_Click() {
 }
 
 bool CpDirection::SavePicture(const QString& path) {
-  const QString error = SaveDirectionPlotPicture(path, plot_, canvas_->size(), decimal_);
-  if (error.isEmpty()) {
-    ui::SayWritten(*written_, {path.toStdString()});
-    return true;
-  }
-  messages_.Show(Message{"Error", error.toStdString(), MsgIcon::Critical});
-  return false;
+  return ui::SayPictureSaved(*written_, messages_, path,
+                             SaveDirectionPlotPicture(path, plot_, canvas_->size(), decimal_));
 }
 
 }  // namespace ventora

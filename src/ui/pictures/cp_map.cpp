@@ -21,6 +21,7 @@
 #include "map/cpmap_painter.h"
 #include "map/cpmap_picture.h"
 #include "map/spread_layer.h"
+#include "map/spread_ring.h"
 #include "ui/app/written_status.h"
 
 namespace ventora {
@@ -32,10 +33,7 @@ QString TooltipOf(const CpMapModel& model, const CpMarker& m, char decimal) {
           (AsFacade(m.iface) == Facade::Roof ? "Y " : "Z ") + CpText(m.Z, decimal) + " m";
   if (m.state == MarkerState::Computed && m.computedZ != m.Z)
     text += "\ncomputed at Z " + CpText(m.computedZ, decimal) + " m";
-  if (const ElementSpread* s = SpreadOf(model, m)) {
-    text += "\nCp low " + CpText(s->low, decimal) + ", Cp high " + CpText(s->high, decimal);
-    if (s->cause != SpreadCause::None) text += "\n" + SpreadText(*s);
-  }
+  if (const ElementSpread* s = SpreadOf(model, m)) text += "\n" + SpreadTipText(*s, decimal);
   text += "\nClick: its Cp against wind direction (Ctrl: add it)";
   return QString::fromStdString(text);
 }
@@ -253,13 +251,8 @@ void CpMap::SavePictureBtn_Click() {
 }
 
 bool CpMap::SavePicture(const QString& path) {
-  const QString error = SaveCpMapPicture(path, model_, canvas_->size(), decimal_);
-  if (error.isEmpty()) {
-    ui::SayWritten(*written_, {path.toStdString()});
-    return true;
-  }
-  messages_.Show(Message{"Error", error.toStdString(), MsgIcon::Critical});
-  return false;
+  return ui::SayPictureSaved(*written_, messages_, path,
+                             SaveCpMapPicture(path, model_, canvas_->size(), decimal_));
 }
 
 }  // namespace ventora
