@@ -23,7 +23,10 @@ function(ventora_test name)
   add_executable(${name} ${arg_SOURCES})
   target_link_libraries(${name} PRIVATE ventora_options ventora_test_support GTest::gtest_main
                                         GTest::gmock ${arg_LIBS})
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+  # Listing the tests loads every shared library the executable links (over a
+  # hundred with the map readers); on a cold, busy machine that outlasts the
+  # five seconds test discovery allows by default.
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
                        # Two properties of one value each: a list value would be split on
                        # its way through test discovery and lose all but its first entry.
                        PROPERTIES ENVIRONMENT "VENTORA_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data"
