@@ -160,8 +160,7 @@ SweepOutcome RunSweepExport(const SweepRequest& request, SweepSetup setup) {
     outcome.outcome = RunOutcome::SystemError;
     return outcome;
   }
-  for (const std::string& warning : made.warnings)
-    outcome.notes.push_back("warning: " + warning);
+  outcome.warnings = std::move(made.warnings);
   return outcome;
 }
 

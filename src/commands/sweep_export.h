@@ -64,9 +64,12 @@ struct SweepOutcome {
   }
   // What ventora-run says on standard error besides its progress and the
   // boxes: the confidence warnings (when no MessageSink was given), each
-  // stopped direction, the export's warning, or why nothing was written
-  // (then the last note).
+  // stopped direction, or why nothing was written (then the last note).
   std::vector<std::string> notes;
+  // What to warn of once the file is written: its Cp, how far its
+  // directions miss the model between them. Each face marks them as its
+  // own warnings are marked ("warning: " on the command line).
+  std::vector<std::string> warnings;
   // "90, 100 and 270": the directions whose run stopped, for a face that
   // names them in one sentence; empty when none did.
   std::string stoppedDirections;

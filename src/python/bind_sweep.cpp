@@ -231,6 +231,19 @@ std::string SweepRepr(const PySweep& s) {
   return text + ", " + std::to_string(stopped) + " stopped>";
 }
 
+py::object ExportWarningClass(py::module_* m = nullptr) {
+  static py::handle warning;
+  if (m != nullptr) {
+    warning = PyErr_NewExceptionWithDoc(
+        "ventora._ventora.ExportWarning",
+        "An export written with a warning about its values: an implausible Cp, or wind "
+        "directions too far apart for the model between them.",
+        PyExc_UserWarning, nullptr);
+    m->add_object("ExportWarning", warning);
+  }
+  return py::reinterpret_borrow<py::object>(warning);
+}
+
 std::string Export(const PyJob& job, const std::string& formatName,
                    const std::optional<std::filesystem::path>& path, std::optional<double> step,
                    std::optional<double> boundaryLayer, bool strict) {
@@ -244,10 +257,19 @@ std::string Export(const PyJob& job, const std::string& formatName,
   } else {
     throw std::invalid_argument("export: give a path; the job has no file to write beside");
   }
-  CollectedMessages messages;
-  WriteSweepExport(format, CheckedJob(job.job, messages),
-                   step.value_or(static_cast<double>(format.defaultStep)),
-                   job.JobName().value_or(job.Stem()), info, target, strict);
+  std::vector<std::string> warnings;
+  {
+    const PyJob copy = job;
+    py::gil_scoped_release released;
+    CollectedMessages messages;
+    warnings = WriteSweepExport(format, CheckedJob(copy.job, messages),
+                                step.value_or(static_cast<double>(format.defaultStep)),
+                                copy.JobName().value_or(copy.Stem()), info, target, strict);
+  }
+  // As ventora-run's "warning: " lines, once the file is written.
+  for (const std::string& warning : warnings)
+    if (PyErr_WarnEx(ExportWarningClass().ptr(), warning.c_str(), 1) != 0)
+      throw py::error_already_set();
   return target.string();
 }
 
@@ -346,7 +368,8 @@ void BindSweep(py::module_& m) {
         "Cp's spread (cp_low, cp_high and their columns in to_pandas, as ventora-run --sweep "
         "--spread writes them). Raises RunError when the pre-run checks refuse the job or "
         "when no direction could be computed.");
-  m.def("export", ReleasingGil(&Export), py::arg("job"), py::kw_only(), py::arg("format") = "csv",
+  ExportWarningClass(&m);
+  m.def("export", &Export, py::arg("job"), py::kw_only(), py::arg("format") = "csv",
         py::arg("path") = py::none(), py::arg("step") = py::none(),
         py::arg("boundary_layer") = py::none(), py::arg("strict") = false,
         "Writes the file ventora-run --sweep --format=FORMAT writes: \"csv\", \"energyplus\", "
@@ -356,9 +379,10 @@ void BindSweep(py::module_& m) {
         "(30 for CONTAM, 10 otherwise). boundary_layer is the site profile's thickness in m for "
         "the reference wind the header gives (ventora-run's --boundary-layer); None takes "
         "EnergyPlus's terrain class nearest the job's exponent. With strict=True a sweep "
-        "holding an implausible Cp raises ValueError and nothing is written. Returns the path "
-        "written. A refused format or step raises ValueError, a job the checks refuse RunError, "
-        "an export that cannot be made ExportError.");
+        "holding an implausible Cp raises ValueError and nothing is written; without it, the "
+        "file is written and ventora.ExportWarning says why its values need care. Returns the "
+        "path written. A refused format or step raises ValueError, a job the checks refuse "
+        "RunError, an export that cannot be made ExportError.");
   m.attr("EXPORT_FORMATS") = ExportFormatNames();
 }
 

@@ -79,9 +79,9 @@ ExportInfo PythonExportInfo(std::optional<double> boundaryLayer) {
   return {.version = VENTORA_VERSION, .boundaryLayer = boundaryLayer, .notes = {}};
 }
 
-void WriteSweepExport(const ExportFormat& format, const Job& job, double step,
-                      const std::string& jobName, const ExportInfo& info,
-                      const std::filesystem::path& path, bool strict) {
+std::vector<std::string> WriteSweepExport(const ExportFormat& format, const Job& job, double step,
+                                          const std::string& jobName, const ExportInfo& info,
+                                          const std::filesystem::path& path, bool strict) {
   CheckExportStep(format, step);
   SweepRequest request;
   request.job = job;
@@ -94,7 +94,7 @@ void WriteSweepExport(const ExportFormat& format, const Job& job, double step,
   switch (outcome.outcome) {
     case RunOutcome::Completed:
     case RunOutcome::ValuesMissing:
-      return;
+      return outcome.warnings;
     case RunOutcome::Stopped:
       throw ExportFailure("no wind direction could be computed (" + outcome.stoppedDirections +
                           "); nothing was written");

@@ -33,9 +33,10 @@ const ExportFormat& FindPythonExportFormat(const std::string& name);
 // profiles. Throws std::invalid_argument for a refused step, ExportFailure
 // when nothing could be computed or written. With `strict`,
 // std::invalid_argument when a Cp is implausible, and nothing is written.
-void WriteSweepExport(const ExportFormat& format, const Job& job, double step,
-                      const std::string& jobName, const ExportInfo& info,
-                      const std::filesystem::path& path, bool strict);
+// Returns what to warn of once it is written (sweep_export.h).
+std::vector<std::string> WriteSweepExport(const ExportFormat& format, const Job& job, double step,
+                                          const std::string& jobName, const ExportInfo& info,
+                                          const std::filesystem::path& path, bool strict);
 
 // The directions 0, step, 2 step ... below 360 of ventora.sweep and
 // sweep_many; a step outside 0.1 to 360 degrees (which would ask for

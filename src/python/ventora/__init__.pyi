@@ -30,6 +30,9 @@ class RunError(RuntimeError):
 class ExportError(RuntimeError):
     """An export that could not be made: nothing computed, or the file not written."""
 
+class ExportWarning(UserWarning):
+    """An export written with a warning: an implausible Cp, or directions too far apart."""
+
 class RoofType(enum.IntEnum):
     FLAT = 0
     SINGLE_SLOPE = 1

@@ -339,10 +339,13 @@ void SweepDialog::Finish() {
   }
   if (!error_.empty()) {
     messages_.Show(Message{kSweepTitle, ui::DesktopWords(error_), MsgIcon::Critical});
-  } else if (outcome_ && !outcome_->notes.empty()) {
+  } else if (outcome_ && (!outcome_->notes.empty() || !outcome_->warnings.empty())) {
     const std::string head = outcome_->Written() ? "Written: " + file_->text().toStdString() + "\n"
                                                  : "Nothing was written.\n";
-    messages_.Show(Message{kSweepTitle, ui::DesktopWords(head + JoinLines(outcome_->notes)),
+    // The box's icon marks the warnings, as it marks the notes.
+    std::vector<std::string> lines = outcome_->notes;
+    lines.insert(lines.end(), outcome_->warnings.begin(), outcome_->warnings.end());
+    messages_.Show(Message{kSweepTitle, ui::DesktopWords(head + JoinLines(lines)),
                            outcome_->Written() ? MsgIcon::Exclamation : MsgIcon::Critical});
   }
   QDialog::accept();
