@@ -12,6 +12,9 @@ const std::pair<const char*, const char*> kWords[] = {
      "--zones NAME,... (the rectangle of those zones' walls only).",
      "Choose Fit: the smallest rectangle round the walls, or tick only the zones whose walls "
      "make the box."},
+    {"--tables=all cannot be kept: leave it out",
+     "A table for every opening cannot be kept: clear it"},
+    {"from --veexp", "as given in Exponent VeEXP"},
     {"leave --veexp out", "clear Exponent VeEXP"},
     {"give --veexp", "give Exponent VeEXP"},
     {"--fit=enclosing", "Fit: the smallest rectangle round the walls"},
