@@ -10,10 +10,24 @@ namespace ventora {
 namespace {
 
 struct Bands {
-  double label;  // above each facade: its name and wind angle
-  double below;  // under each facade: its average
-  double gap;    // between walls
+  double label;   // above each facade: its name and wind angle
+  double below;   // under each facade: its average
+  double gap;     // between walls
+  double column;  // the least width a facade takes, so that its labels fit
 };
+
+// A facade's width on the canvas, with the room its labels take.
+double ColumnWidth(float metres, double s, const Bands& b) {
+  return std::max(metres * s, b.column);
+}
+
+// The walls side by side at `s` pixels per metre.
+double NetWidth(const CpMapModel& m, double s, const Bands& b) {
+  double width = 3 * b.gap;
+  for (int i = 0; i < 4; ++i)
+    width += ColumnWidth(m.facades[i].L, s, b);
+  return width;
+}
 
 QRectF PanelRect(const QRectF& canvas, double font, double top) {
   const double width = std::clamp(canvas.width() * 0.17, 10 * font, 15 * font);
@@ -28,16 +42,24 @@ double NetScale(const CpMapModel& m, const QRectF& area, const Bands& b) {
   const double across = 2.0 * (BdX + BdY);
   const double up = static_cast<double>(BdY) + Bdz;
   if (!(across > 0) || !(up > 0)) return 0;
-  const double s =
-      std::min((area.width() - 3 * b.gap) / across, (area.height() - 2 * (b.label + b.below)) / up);
-  return std::max(s, 0.0);
+  const double s = std::max(
+      std::min((area.width() - 3 * b.gap) / across, (area.height() - 2 * (b.label + b.below)) / up),
+      0.0);
+  // Narrow walls widen to their labels' columns and leave the others less
+  // room. NetWidth grows with the scale, so halving finds the largest that
+  // fits; when even the columns alone do not fit, they are not kept.
+  if (NetWidth(m, s, b) <= area.width() || NetWidth(m, 0, b) > area.width()) return s;
+  double fits = 0, tooWide = s;
+  for (int i = 0; i < 60; ++i) {
+    const double mid = (fits + tooWide) / 2;
+    (NetWidth(m, mid, b) <= area.width() ? fits : tooWide) = mid;
+  }
+  return fits;
 }
 
 void PlaceFacades(const CpMapModel& m, const QRectF& area, const Bands& b, CpMapLayout& out) {
   const double s = out.scale;
-  double netWidth = 3 * b.gap;
-  for (int i = 0; i < 4; ++i)
-    netWidth += m.facades[i].L * s;
+  const double netWidth = NetWidth(m, s, b);
   const double netHeight = (m.facades[4].H + m.facades[0].H) * s + 2 * (b.label + b.below);
   const double left = area.left() + std::max(0.0, (area.width() - netWidth) / 2);
   const double top = area.top() + std::max(0.0, std::min(area.height() - netHeight, b.label) / 2);
@@ -46,8 +68,11 @@ void PlaceFacades(const CpMapModel& m, const QRectF& area, const Bands& b, CpMap
   double x = left;
   for (int i = 0; i < 4; ++i) {
     out.facades[i] = QRectF(x, wallTop, m.facades[i].L * s, m.facades[i].H * s);
-    x += m.facades[i].L * s + b.gap;
+    x += ColumnWidth(m.facades[i].L, s, b) + b.gap;
   }
+  // The labels may reach most of the way across the gap to the next facade.
+  for (int i = 0; i < kMapFacades; ++i)
+    out.labelWidths[i] = ColumnWidth(m.facades[i].L, s, b) + 0.8 * b.gap;
 }
 
 // The closest two markers of one facade, in pixels.
@@ -106,7 +131,8 @@ void PlaceValues(const CpMapModel& m, CpMapLayout& out) {
 // to 4; when that is too small, under the legend.
 bool PlacePlanBesideRoof(const QRectF& area, const Bands& b, CpMapLayout& out) {
   const QRectF& roof = out.facades[4];
-  const QRectF free(QPointF(roof.right() + 2 * b.gap, roof.top() - b.label + 1.6 * out.fontPx),
+  const QRectF free(QPointF(roof.left() + out.labelWidths[4] + 1.2 * b.gap,
+                            roof.top() - b.label + 1.6 * out.fontPx),
                     QPointF(std::min(area.right(), out.facades[3].right()),
                             out.facades[0].top() - b.label - 0.4 * out.fontPx));
   const double side = std::min({free.width(), free.height(), 16 * out.fontPx});
@@ -154,9 +180,14 @@ CpMapLayout LayOutCpMap(const CpMapModel& model, const QSizeF& size) {
   const double top = out.title.bottom() + 0.6 * font;
   const QRectF panel = PanelRect(out.canvas, font, top);
   const QRectF area(font, top, std::max(0.0, panel.left() - 2.5 * font), panel.height());
-  const Bands bands{2.9 * font, 1.8 * font, 2 * font};
+  // "average Cp -0.000", the widest label that must show whole, is about
+  // nine and a half font sizes.
+  const Bands bands{2.9 * font, 1.8 * font, 2 * font, 8.5 * font};
   out.scale = NetScale(model, area, bands);
   PlaceFacades(model, area, bands, out);
+  // The last wall's labels stop short of the legend.
+  out.labelWidths[3] =
+      std::min(out.labelWidths[3], panel.left() - 0.5 * font - out.facades[3].left());
   SizeMarkers(model, out);
   PlaceValues(model, out);
   PlacePanel(panel, font, PlacePlanBesideRoof(area, bands, out), out);

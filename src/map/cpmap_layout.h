@@ -20,7 +20,10 @@ struct CpMapLayout {
   double fontPx = 12;  // the body text's pixel size
   QRectF title;
   std::array<QRectF, kMapFacades> facades{};  // index iface - 1
-  double scale = 0;                           // pixels per metre, the same on every facade
+  // How far from its left edge each facade's name, wind and average may run:
+  // a narrow facade's labels take the space up to the next facade.
+  std::array<double, kMapFacades> labelWidths{};
+  double scale = 0;  // pixels per metre, the same on every facade
   double markerRadius = 6;
   // The running numbers of the markers whose value would run into another
   // value or marker: those values alone are not printed.

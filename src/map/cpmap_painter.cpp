@@ -83,7 +83,7 @@ void PaintFacade(QPainter& p, const CpMapFacade& f, const QRectF& r, const CpMap
   p.setBrush(kFacadeFill);
   p.drawRect(r);
   const double font = l.fontPx;
-  const double room = r.width() + 1.6 * font;  // the label may reach into the gap
+  const double room = l.labelWidths[f.iface - 1];
   p.setPen(kInk);
   SetFont(p, font, true);
   const QRectF name(r.left(), r.top() - 2.8 * font, room, 1.4 * font);
@@ -102,7 +102,7 @@ void PaintFacade(QPainter& p, const CpMapFacade& f, const QRectF& r, const CpMap
       QFontMetricsF(p.font()).elidedText(Q(FacadeWindText(f, decimal)), Qt::ElideRight, room);
   p.drawText(angle, Qt::AlignLeft | Qt::AlignVCenter, wind);
   SetFont(p, font);
-  const QRectF below(r.left(), r.bottom() + 0.3 * font, std::max(r.width(), 12 * font), 1.5 * font);
+  const QRectF below(r.left(), r.bottom() + 0.3 * font, room, 1.5 * font);
   const std::string average =
       f.average ? "average Cp " + CpText(*f.average, decimal) : "no average";
   p.drawText(below, Qt::AlignLeft | Qt::AlignTop, Q(average));

@@ -1,5 +1,6 @@
 // Where the Cp map prints its values: only the values that would run into
-// another value or marker are left out, and more show as the map grows.
+// another value or marker are left out, and more show as the map grows; and
+// where its labels go.
 #include <gtest/gtest.h>
 
 #include "map/cpmap_layout.h"
@@ -64,6 +65,29 @@ TEST(CpMapValues, OnlyTheCrowdedValuesAreHiddenAndZoomShowsThemAgain) {
   EXPECT_LE(LayOutCpMap(model, QSizeF(1000, 700)).hiddenValues.size(), 10u);
   EXPECT_GE(LayOutCpMap(model, QSizeF(1000, 700)).hiddenValues.size(), 8u);
   EXPECT_TRUE(LayOutCpMap(model, QSizeF(64000, 44800)).hiddenValues.empty());
+}
+
+// Walls of 60 m and 6 m: the narrow walls' labels keep clear of the next
+// wall's, and of the legend, while every wall keeps the one scale.
+TEST(CpMapLabels, NarrowWallsLeaveRoomForTheirLabels) {
+  CpMapModel model;
+  for (int i = 0; i < kMapFacades; ++i) {
+    model.facades[i].iface = static_cast<std::int16_t>(i + 1);
+    model.facades[i].L = i % 2 == 0 ? 60 : 6;
+    model.facades[i].H = i == 4 ? 6 : 30;
+  }
+  for (const QSizeF size : {QSizeF(1400, 900), QSizeF(800, 500), QSizeF(2800, 1800)}) {
+    SCOPED_TRACE(size.width());
+    const CpMapLayout l = LayOutCpMap(model, size);
+    for (int i = 0; i < kMapFacades; ++i) {
+      EXPECT_NEAR(l.facades[i].width(), model.facades[i].L * l.scale, 1e-9) << i;
+      EXPECT_GE(l.labelWidths[i], 9.5 * l.fontPx - 1e-6) << i;  // "average Cp -0.000" whole
+    }
+    for (int i = 0; i < 3; ++i)
+      EXPECT_LT(l.facades[i].left() + l.labelWidths[i], l.facades[i + 1].left()) << i;
+    EXPECT_LT(l.facades[3].left() + l.labelWidths[3], l.legendBar.left());
+    EXPECT_LT(l.facades[4].left() + l.labelWidths[4], l.plan.left());
+  }
 }
 
 }  // namespace

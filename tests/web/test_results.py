@@ -105,6 +105,22 @@ def check_spread_layer(driver, tmp_path, job):
     assert (map_without_spread(driver), page_text(driver, "report"), messages(driver)) == before
 
 
+def meeting_labels(driver):
+    """The pairs of labels of different facades on the Cp map (names, winds,
+    averages) whose boxes meet."""
+    return driver.execute_script("""
+        const labels = [...document.querySelectorAll('#cp-map .facade')].flatMap((g) =>
+          [...g.querySelectorAll(':scope > text')].map((t) => [g.dataset.facade, t]));
+        const meet = (a, b) => a.x < b.x + b.width && b.x < a.x + a.width &&
+                               a.y < b.y + b.height && b.y < a.y + a.height;
+        const pairs = [];
+        for (const [i, [facade, a]] of labels.entries())
+          for (const [other, b] of labels.slice(i + 1))
+            if (facade !== other && meet(a.getBBox(), b.getBBox()))
+              pairs.push([a.textContent, b.textContent]);
+        return pairs;""")
+
+
 @pytest.mark.parametrize("job", JOBS, ids=os.path.basename)
 def test_a_run_gives_ventora_runs_report_and_boxes_and_a_marker_per_element(page, tmp_path, job):
     stderr, report = ventora_run(tmp_path, job, file=os.path.basename(job)[:-3] + ".out.txt")
@@ -124,6 +140,7 @@ def test_a_run_gives_ventora_runs_report_and_boxes_and_a_marker_per_element(page
     markers = page.find_elements(By.CSS_SELECTOR, "#cp-map .marker")
     assert len(markers) == elements > 0
     assert len({m.get_attribute("data-k") for m in markers}) == elements
+    assert meeting_labels(page) == []  # narrow-walls.in: walls of 60 and 6 m
     if job in EXAMPLES:  # a pitched roof and a flat one, whose twin counts
         check_spread_layer(page, tmp_path, job)
 

@@ -19,6 +19,10 @@ Ventora.cpMap = (() => {
   const WIDTH = 1100;
   const PANEL = 15 * FONT;
   const NET_HEIGHT = 560;  // the building's net at most this high
+  // The least width a facade takes, so that its name and average fit
+  // ("average Cp -0.000" is about nine and a half font sizes).
+  const COLUMN = 8.5 * FONT;
+  const measure = document.createElement("canvas").getContext("2d");
 
   function el(name, attributes, text) {
     const e = document.createElementNS(SVG, name);
@@ -37,6 +41,22 @@ Ventora.cpMap = (() => {
                            class: "implausible-mark" });
   }
 
+  // A label as wide as `room` at most, its end elided as the desktop's.
+  function fitted(label, size, room) {
+    measure.font = `${size}px system-ui, sans-serif`;
+    if (measure.measureText(label).width <= room) return label;
+    let n = label.length;
+    while (n > 1 && measure.measureText(label.slice(0, n).trimEnd() + "\u2026").width > room) --n;
+    return label.slice(0, n).trimEnd() + "\u2026";
+  }
+
+  // The walls side by side at `scale` pixels per metre, each as wide as its labels at least.
+  function netWidth(map, scale, gap) {
+    let width = 3 * gap;
+    for (let i = 0; i < 4; ++i) width += Math.max(map.facades[i].L * scale, COLUMN);
+    return width;
+  }
+
   // Where each facade goes: walls 1 to 4 side by side under the roof, which
   // stands over wall 1; one scale in pixels per metre.
   function layOut(map) {
@@ -46,17 +66,30 @@ Ventora.cpMap = (() => {
     const width = WIDTH - PANEL - 4 * FONT;
     const across = 2 * (f1.L + f2.L);
     const up = roof.H + f1.H;
-    const scale = across > 0 && up > 0
+    let scale = across > 0 && up > 0
       ? Math.max(0, Math.min((width - 3 * band.gap) / across, NET_HEIGHT / up)) : 0;
+    // Narrow walls widen to their labels and leave the others less room; the
+    // width grows with the scale, so halving finds the largest that fits.
+    if (netWidth(map, scale, band.gap) > width && netWidth(map, 0, band.gap) <= width) {
+      let fits = 0;
+      let tooWide = scale;
+      for (let i = 0; i < 60; ++i) {
+        const mid = (fits + tooWide) / 2;
+        if (netWidth(map, mid, band.gap) <= width) fits = mid; else tooWide = mid;
+      }
+      scale = fits;
+    }
     const top = 4 * FONT;
     const boxes = [];
-    const roofBox = { x: FONT, y: top + band.label, w: roof.L * scale, h: roof.H * scale };
+    // `room`: how far the facade's labels may run, most of the way to the next.
+    const box = (x, y, f) => ({ x, y, w: f.L * scale, h: f.H * scale,
+                                room: Math.max(f.L * scale, COLUMN) + 0.8 * band.gap });
+    const roofBox = box(FONT, top + band.label, roof);
     let x = FONT;
     const wallTop = roofBox.y + roofBox.h + band.below + band.label;
     for (let i = 0; i < 4; ++i) {
-      const f = map.facades[i];
-      boxes.push({ x, y: wallTop, w: f.L * scale, h: f.H * scale });
-      x += f.L * scale + band.gap;
+      boxes.push(box(x, wallTop, map.facades[i]));
+      x += Math.max(map.facades[i].L * scale, COLUMN) + band.gap;
     }
     boxes.push(roofBox);
     return { boxes, scale, bottom: wallTop + f1.H * scale + band.below + FONT };
@@ -132,7 +165,10 @@ Ventora.cpMap = (() => {
     g.append(el("rect", { x: box.x, y: box.y, width: box.w, height: box.h, fill: FACADE_FILL,
                           stroke: INK, "stroke-width": 1.5 }));
     g.append(text(box.x, box.y - 1.7 * FONT, f.title, { "font-weight": 700 }));
-    g.append(text(box.x, box.y - 0.45 * FONT, f.wind, { "font-size": 0.9 * FONT }));
+    const wind = text(box.x, box.y - 0.45 * FONT, fitted(f.wind, 0.9 * FONT, box.room),
+                      { "font-size": 0.9 * FONT });
+    if (wind.textContent !== f.wind) wind.append(el("title", {}, f.wind));
+    g.append(wind);
     g.append(text(box.x, box.y + box.h + 1.25 * FONT, f.average));
     if (f.iface === 5 && map.Islope === 2) {  // the ridge, halfway from wall 1 to wall 3
       const x = box.x + box.w / 2;
