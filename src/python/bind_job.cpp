@@ -81,18 +81,9 @@ void SetKeyword(PyJob& self, const std::string& key, const py::handle& value, bo
   }
 }
 
-py::object JobFileWarningClass(py::module_* m = nullptr) {
-  static py::handle warning;
-  if (m != nullptr) {
-    warning = PyErr_NewExceptionWithDoc(
-        "ventora._ventora.JobFileWarning",
-        "A job file read with damaged_header=\"zeros\": its header line lacked values, which "
-        "are read as 0.",
-        PyExc_UserWarning, nullptr);
-    m->add_object("JobFileWarning", warning);
-  }
-  return py::reinterpret_borrow<py::object>(warning);
-}
+WarningCategory jobFileWarning("JobFileWarning",
+                               "A job file read with damaged_header=\"zeros\": its header line "
+                               "lacked values, which are read as 0.");
 
 PyJob ReadJob(const std::filesystem::path& path, const std::optional<std::string>& damaged) {
   if (damaged && *damaged != "zeros")
@@ -111,8 +102,7 @@ PyJob ReadJob(const std::filesystem::path& path, const std::optional<std::string
   const JobFileError refusal = DamagedHeaderError(path.string(), notes);
   if (!damaged) throw refusal;
   const std::string text = std::string(refusal.what()) + " They are read as 0.";
-  if (PyErr_WarnEx(JobFileWarningClass().ptr(), text.c_str(), 1) != 0)
-    throw py::error_already_set();
+  jobFileWarning.Warn(text);
   return out;
 }
 
@@ -139,7 +129,7 @@ void RegisterJobFileError(py::module_& m) {
       PyErr_SetObject(error.ptr(), instance.ptr());
     }
   });
-  JobFileWarningClass(&m);
+  jobFileWarning.AddTo(m);
 }
 
 std::string JobRepr(const PyJob& j) {

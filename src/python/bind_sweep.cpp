@@ -231,18 +231,9 @@ std::string SweepRepr(const PySweep& s) {
   return text + ", " + std::to_string(stopped) + " stopped>";
 }
 
-py::object ExportWarningClass(py::module_* m = nullptr) {
-  static py::handle warning;
-  if (m != nullptr) {
-    warning = PyErr_NewExceptionWithDoc(
-        "ventora._ventora.ExportWarning",
-        "An export written with a warning about its values: an implausible Cp, or wind "
-        "directions too far apart for the model between them.",
-        PyExc_UserWarning, nullptr);
-    m->add_object("ExportWarning", warning);
-  }
-  return py::reinterpret_borrow<py::object>(warning);
-}
+WarningCategory exportWarning("ExportWarning",
+                              "An export written with a warning about its values: an implausible "
+                              "Cp, or wind directions too far apart for the model between them.");
 
 std::string Export(const PyJob& job, const std::string& formatName,
                    const std::optional<std::filesystem::path>& path, std::optional<double> step,
@@ -268,8 +259,7 @@ std::string Export(const PyJob& job, const std::string& formatName,
   }
   // As ventora-run's "warning: " lines, once the file is written.
   for (const std::string& warning : warnings)
-    if (PyErr_WarnEx(ExportWarningClass().ptr(), warning.c_str(), 1) != 0)
-      throw py::error_already_set();
+    exportWarning.Warn(warning);
   return target.string();
 }
 
@@ -368,7 +358,7 @@ void BindSweep(py::module_& m) {
         "Cp's spread (cp_low, cp_high and their columns in to_pandas, as ventora-run --sweep "
         "--spread writes them). Raises RunError when the pre-run checks refuse the job or "
         "when no direction could be computed.");
-  ExportWarningClass(&m);
+  exportWarning.AddTo(m);
   m.def("export", &Export, py::arg("job"), py::kw_only(), py::arg("format") = "csv",
         py::arg("path") = py::none(), py::arg("step") = py::none(),
         py::arg("boundary_layer") = py::none(), py::arg("strict") = false,

@@ -34,6 +34,27 @@ pybind11::dict JobParameters(const Job& job, bool longNames);
 // order the check finds them.
 pybind11::list MessageList(const std::vector<Message>& messages, const Job& job);
 
+// A UserWarning subclass of ventora._ventora: added to the module when it
+// is set up, issued after.
+class WarningCategory {
+ public:
+  WarningCategory(const char* name, const char* doc) : name_(name), doc_(doc) {}
+  void AddTo(pybind11::module_& m) {
+    const std::string qualified = std::string("ventora._ventora.") + name_;
+    category_ = PyErr_NewExceptionWithDoc(qualified.c_str(), doc_, PyExc_UserWarning, nullptr);
+    m.add_object(name_, category_);
+  }
+  // As warnings.warn from the caller; raises when a filter makes it an error.
+  void Warn(const std::string& text) const {
+    if (PyErr_WarnEx(category_.ptr(), text.c_str(), 1) != 0) throw pybind11::error_already_set();
+  }
+
+ private:
+  const char* name_;
+  const char* doc_;
+  pybind11::handle category_;
+};
+
 // A NumPy array holding a copy of `values`: one column of a table.
 template <typename T>
 pybind11::array_t<T> Column(const std::vector<T>& values) {
