@@ -103,13 +103,19 @@ QRectF MarkerBox(const CpMapLayout& l, const CpMarker& m) {
 }
 
 // Values in running order, each printed unless its box meets a value already
-// printed or another marker: a crowded corner hides its own values only.
+// printed, another marker or a facade's average: a crowded corner hides its
+// own values only.
 void PlaceValues(const CpMapModel& m, CpMapLayout& out) {
   std::vector<std::pair<int, QRectF>> markers;
   for (const CpMapFacade& f : m.facades)
     for (const CpMarker& marker : f.markers)
       markers.emplace_back(marker.k, MarkerBox(out, marker));
   std::vector<QRectF> printed;
+  for (int i = 0; i < kMapFacades; ++i) {  // the text itself, not all its room
+    const QRectF average = out.AverageBox(i);
+    printed.emplace_back(average.left(), average.top(), std::min(average.width(), 9.5 * out.fontPx),
+                         1.2 * out.fontPx);
+  }
   for (const CpMapFacade& f : m.facades) {
     for (const CpMarker& marker : f.markers) {
       if (marker.state != MarkerState::Computed) continue;
@@ -159,6 +165,11 @@ QRectF CpMapLayout::ValueBox(const CpMarker& marker) const {
   const QPointF c = MarkerCentre(marker);
   const double w = 2.8 * fontPx;
   return {c.x() - w / 2, c.y() + markerRadius + 1, w, 0.9 * fontPx};
+}
+
+QRectF CpMapLayout::AverageBox(int index) const {
+  const QRectF& f = facades[index];
+  return {f.left(), f.bottom() + 0.3 * fontPx, labelWidths[index], 1.5 * fontPx};
 }
 
 QPointF CpMapLayout::MarkerCentre(const CpMarker& marker) const {

@@ -37,6 +37,8 @@ struct CpMapLayout {
   QPointF MarkerCentre(const CpMarker& marker) const;
   // Where a marker's value is printed: under it, centred.
   QRectF ValueBox(const CpMarker& marker) const;
+  // Where facade `index` (iface - 1) has its average printed: under it.
+  QRectF AverageBox(int index) const;
   bool ValueShown(const CpMarker& marker) const { return !hiddenValues.contains(marker.k); }
   // The vertical position of a value on the legend bar, which runs from
   // `upper` at its top to `lower` at its bottom.

@@ -102,7 +102,7 @@ void PaintFacade(QPainter& p, const CpMapFacade& f, const QRectF& r, const CpMap
       QFontMetricsF(p.font()).elidedText(Q(FacadeWindText(f, decimal)), Qt::ElideRight, room);
   p.drawText(angle, Qt::AlignLeft | Qt::AlignVCenter, wind);
   SetFont(p, font);
-  const QRectF below(r.left(), r.bottom() + 0.3 * font, room, 1.5 * font);
+  const QRectF below = l.AverageBox(f.iface - 1);
   const std::string average =
       f.average ? "average Cp " + CpText(*f.average, decimal) : "no average";
   p.drawText(below, Qt::AlignLeft | Qt::AlignTop, Q(average));

@@ -67,6 +67,19 @@ TEST(CpMapValues, OnlyTheCrowdedValuesAreHiddenAndZoomShowsThemAgain) {
   EXPECT_TRUE(LayOutCpMap(model, QSizeF(64000, 44800)).hiddenValues.empty());
 }
 
+// A value that would be printed over its facade's average is left out; one
+// as low but beyond the average's end is printed.
+TEST(CpMapValues, TheAverageUnderAFacadeStaysReadable) {
+  CpMapModel model = CrowdedWall();
+  model.facades[0].markers = {Marker(1, 0.5f, 0.2f), Marker(2, 29.5f, 0.2f), Marker(3, 0.5f, 5)};
+  const CpMapLayout layout = LayOutCpMap(model, QSizeF(1400, 900));
+  const auto& markers = model.facades[0].markers;
+  EXPECT_TRUE(layout.ValueBox(markers[0]).intersects(layout.AverageBox(0)));
+  EXPECT_FALSE(layout.ValueShown(markers[0]));
+  EXPECT_TRUE(layout.ValueShown(markers[1]));
+  EXPECT_TRUE(layout.ValueShown(markers[2]));
+}
+
 // Walls of 60 m and 6 m: the narrow walls' labels keep clear of the next
 // wall's, and of the legend, while every wall keeps the one scale.
 TEST(CpMapLabels, NarrowWallsLeaveRoomForTheirLabels) {

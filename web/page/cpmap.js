@@ -118,14 +118,24 @@ Ventora.cpMap = (() => {
     return { radius, valuesFit: smallest >= 3.1 * FONT };
   }
 
+  // Whether text printed under a marker, down to `depth` below it, would run
+  // into its facade's average (the desktop leaves such a value out too).
+  function overAverage(box, cx, cy, r, depth) {
+    const top = cy + r + 0.3 * FONT;
+    const average = { x: box.x, y: box.y + box.h + 0.45 * FONT,
+                      w: Math.min(box.room, 9.5 * FONT), h: FONT };
+    return top < average.y + average.h && cy + r + depth > average.y &&
+           cx - 1.4 * FONT < average.x + average.w && cx + 1.4 * FONT > average.x;
+  }
+
   // The spread layer's ring round a marker, Cp low to Cp high under the
   // value of a wide one (haloed: it may cross the facade's edge); the ring
   // holds Cp low and Cp high as the CSV writes them.
-  function spreadRing(s, cx, cy, size, gap) {
+  function spreadRing(s, cx, cy, size, gap, box) {
     const g = el("g", { class: "spread", "data-low": s.low, "data-high": s.high });
     g.append(el("circle", { cx, cy, r: size.radius + gap + s.thickness / 2, fill: "none",
                             stroke: s.colour, "stroke-width": s.thickness }));
-    if (s.wide && size.valuesFit) {
+    if (s.wide && size.valuesFit && !overAverage(box, cx, cy, size.radius, 1.8 * FONT)) {
       g.append(text(cx, cy + size.radius + 1.6 * FONT, s.range,
                     { "text-anchor": "middle", "font-size": 0.7 * FONT, fill: s.colour,
                       stroke: "#fff", "stroke-width": 3, "paint-order": "stroke" }));
@@ -133,7 +143,7 @@ Ventora.cpMap = (() => {
     return g;
   }
 
-  function marker(m, at, size, range, engine, spread) {
+  function marker(m, at, box, size, range, engine, spread) {
     const [cx, cy] = at;
     const r = size.radius;
     const s = spread ? spread.elements[m.k - 1] : null;
@@ -152,11 +162,11 @@ Ventora.cpMap = (() => {
       g.append(el("circle", { cx, cy, r: r + 3, fill: "none", stroke: INK, "stroke-width": 2 }));
     }
     if (m.implausible) g.append(diamond(cx, cy, r + 5));
-    if (size.valuesFit) {
+    if (size.valuesFit && !overAverage(box, cx, cy, r, FONT)) {
       g.append(text(cx, cy + r + 0.85 * FONT, m.cpText,
                     { "text-anchor": "middle", "font-size": 0.75 * FONT }));
     }
-    if (s) g.append(spreadRing(s, cx, cy, size, spread.gap));
+    if (s) g.append(spreadRing(s, cx, cy, size, spread.gap, box));
     return g;
   }
 
@@ -176,7 +186,7 @@ Ventora.cpMap = (() => {
                             "stroke-width": 2, "stroke-dasharray": "6 4" }));
     }
     for (const m of f.markers) {
-      g.append(marker(m, centre(box, m, layout.scale), size, range, engine, spread));
+      g.append(marker(m, centre(box, m, layout.scale), box, size, range, engine, spread));
     }
     return g;
   }
