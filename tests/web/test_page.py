@@ -2,7 +2,7 @@
 every job opened and saved gives the desktop's bytes back, a damaged file
 and a refused value give the desktop's words and change nothing, the meshes
 fill the grid, and both the single file and the hosted page start (the
-hosted page's surroundings module when they are first opened)."""
+hosted page's surroundings module when they are first opened) and run."""
 
 import functools
 import glob
@@ -171,5 +171,13 @@ def test_the_hosted_page_starts_with_its_engine_beside_it(driver):
         by_id(driver, "surroundings-open").click()
         browser.wait(driver, lambda d: by_id(d, "surroundings-compute").is_enabled())
         assert driver.execute_script(fetched)
+        # Its engine runs a job to the report the program keeps for it.
+        open_job(driver, os.path.join(SOURCE, "examples", "office-block.in"))
+        browser.wait(driver, lambda d: "Opened office-block.in." in messages(d))
+        by_id(driver, "run").click()
+        browser.wait(driver, lambda d: "Run of office-block.in: completed." in messages(d))
+        report = driver.execute_script("return document.getElementById('report').textContent")
+        with open(os.path.join(SOURCE, "tests", "data", "run", "office-block.out.txt"), "rb") as f:
+            assert report.split("\r\n")[1:] == f.read().decode().split("\r\n")[1:]
     finally:
         server.shutdown()
