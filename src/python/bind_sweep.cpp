@@ -232,8 +232,9 @@ std::string SweepRepr(const PySweep& s) {
 }
 
 WarningCategory exportWarning("ExportWarning",
-                              "An export written with a warning about its values: an implausible "
-                              "Cp, or wind directions too far apart for the model between them.");
+                              "What ventora-run says of the file it writes: a value beyond the "
+                              "model's confidence range, a direction that stopped, an implausible "
+                              "Cp, wind directions too far apart for the model between them.");
 
 std::string Export(const PyJob& job, const std::string& formatName,
                    const std::optional<std::filesystem::path>& path, std::optional<double> step,
@@ -370,7 +371,7 @@ void BindSweep(py::module_& m) {
         "the reference wind the header gives (ventora-run's --boundary-layer); None takes "
         "EnergyPlus's terrain class nearest the job's exponent. With strict=True a sweep "
         "holding an implausible Cp raises ValueError and nothing is written; without it, the "
-        "file is written and ventora.ExportWarning says why its values need care. Returns the "
+        "file is written and ventora.ExportWarning says what ventora-run says of it. Returns the "
         "path written. A refused format or step raises ValueError, a job the checks refuse "
         "RunError, an export that cannot be made ExportError.");
   m.attr("EXPORT_FORMATS") = ExportFormatNames();

@@ -46,7 +46,8 @@ class WarningCategory {
   }
   // As warnings.warn from the caller; raises when a filter makes it an error.
   void Warn(const std::string& text) const {
-    if (PyErr_WarnEx(category_.ptr(), text.c_str(), 1) != 0) throw pybind11::error_already_set();
+    // Level 2: past the module's own wrapper (plain_errors.py), at the caller's line.
+    if (PyErr_WarnEx(category_.ptr(), text.c_str(), 2) != 0) throw pybind11::error_already_set();
   }
 
  private:

@@ -93,8 +93,12 @@ std::vector<std::string> WriteSweepExport(const ExportFormat& format, const Job&
   const SweepOutcome outcome = RunSweepExport(request, {});
   switch (outcome.outcome) {
     case RunOutcome::Completed:
-    case RunOutcome::ValuesMissing:
-      return outcome.warnings;
+    case RunOutcome::ValuesMissing: {
+      // What ventora-run says of a written file on standard error.
+      std::vector<std::string> said = outcome.notes;
+      said.insert(said.end(), outcome.warnings.begin(), outcome.warnings.end());
+      return said;
+    }
     case RunOutcome::Stopped:
       throw ExportFailure("no wind direction could be computed (" + outcome.stoppedDirections +
                           "); nothing was written");

@@ -33,7 +33,8 @@ const ExportFormat& FindPythonExportFormat(const std::string& name);
 // profiles. Throws std::invalid_argument for a refused step, ExportFailure
 // when nothing could be computed or written. With `strict`,
 // std::invalid_argument when a Cp is implausible, and nothing is written.
-// Returns what to warn of once it is written (sweep_export.h).
+// Returns what ventora-run says of the written file besides its progress:
+// the boxes, the stopped directions, the export's warnings.
 std::vector<std::string> WriteSweepExport(const ExportFormat& format, const Job& job, double step,
                                           const std::string& jobName, const ExportInfo& info,
                                           const std::filesystem::path& path, bool strict);

@@ -123,6 +123,23 @@ def test_sweep_table_is_the_csv_and_carries_its_job(example_copy, tmp_path):
     assert result.attrs["verdict"] == "COMPLETED"
 
 
+def test_export_warns_of_what_ventora_run_says_of_its_file(tmp_path):
+    job = ventora.Job()  # walls of 60 and 6 m: the side aspect ratio beyond its confidence range
+    for name, value in dict(AzB=20, AnWind=225, PAD=30, SbH=20, Bdz=30, BdX=60, BdY=6,
+                            VeEXP=0.33).items():
+        setattr(job, name, value)
+    for facade in range(1, 5):
+        job.elements[facade] = [[3, 10]]
+    path = tmp_path / "narrow.in"
+    job.write(path)
+    said = ventora_run("--sweep", "--format=csv", path).stderr
+    with pytest.warns(ventora.ExportWarning) as warned:
+        ventora.export(ventora.Job.read(path), path=tmp_path / "n.csv")
+    assert [w.message.args[0].split(" ")[0] for w in warned] == ["Ventora:", "narrow:"]
+    for w in warned:
+        assert w.message.args[0] in said
+
+
 def test_export_failures_are_export_errors(example_copy, tmp_path):
     job = ventora.Job.read(example_copy("office-block.in"))
     with pytest.raises(ventora.ExportError, match="no folder"):

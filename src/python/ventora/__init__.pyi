@@ -31,7 +31,7 @@ class ExportError(RuntimeError):
     """An export that could not be made: nothing computed, or the file not written."""
 
 class ExportWarning(UserWarning):
-    """An export written with a warning: an implausible Cp, or directions too far apart."""
+    """What ventora-run says of the file it writes: confidence, stopped directions, Cp."""
 
 class RoofType(enum.IntEnum):
     FLAT = 0
