@@ -197,10 +197,13 @@ int CpMap::HiddenValues() const {
 
 void CpMap::ShowHiddenCount() {
   const int hidden = HiddenValues();
-  HiddenLab_->setText(hidden == 0 ? QString()
-                                  : QString("%1 values hidden for want of room: zoom in to "
-                                            "show them")
-                                        .arg(hidden));
+  if (hidden == 0)
+    HiddenLab_->setText(QString());
+  else if (hidden == 1)
+    HiddenLab_->setText("1 value hidden for want of room: zoom in to show it");
+  else
+    HiddenLab_->setText(
+        QString("%1 values hidden for want of room: zoom in to show them").arg(hidden));
 }
 
 void CpMap::ShowRun(const Job& job, const RunResult& run, const std::string& jobName,
