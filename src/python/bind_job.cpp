@@ -81,9 +81,9 @@ void SetKeyword(PyJob& self, const std::string& key, const py::handle& value, bo
   }
 }
 
-WarningCategory jobFileWarning("JobFileWarning",
+WarningCategory jobFileWarning{"JobFileWarning",
                                "A job file read with damaged_header=\"zeros\": its header line "
-                               "lacked values, which are read as 0.");
+                               "lacked values, which are read as 0."};
 
 PyJob ReadJob(const std::filesystem::path& path, const std::optional<std::string>& damaged) {
   if (damaged && *damaged != "zeros")

@@ -231,10 +231,10 @@ std::string SweepRepr(const PySweep& s) {
   return text + ", " + std::to_string(stopped) + " stopped>";
 }
 
-WarningCategory exportWarning("ExportWarning",
+WarningCategory exportWarning{"ExportWarning",
                               "What ventora-run says of the file it writes: a value beyond the "
                               "model's confidence range, a direction that stopped, an implausible "
-                              "Cp, wind directions too far apart for the model between them.");
+                              "Cp, wind directions too far apart for the model between them."};
 
 std::string Export(const PyJob& job, const std::string& formatName,
                    const std::optional<std::filesystem::path>& path, std::optional<double> step,
