@@ -64,10 +64,16 @@ def test_values_are_checked_as_ventora_run_checks_them(given, error, says):
         ventora.surroundings(HELSINKI, **arguments)
 
 
-def test_bad_file_names_it(tmp_path):
-    empty = tmp_path / "empty.geojson"
-    empty.write_text("")
-    with pytest.raises(ValueError, match="empty.geojson\" is empty"):
-        ventora.surroundings(empty, SITE, radius=100)
+@pytest.mark.parametrize("content, says", [
+    ("", r'bad.geojson" is empty'),
+    # A hundred thousand brackets once overflowed the stack and killed Python.
+    ('{"type":"FeatureCollection","features":' + "[" * 100000,
+     r'bad.geojson", line 1: arrays and objects nested more than 100 deep'),
+])
+def test_bad_file_names_it(tmp_path, content, says):
+    bad = tmp_path / "bad.geojson"
+    bad.write_text(content)
+    with pytest.raises(ValueError, match=says):
+        ventora.surroundings(bad, SITE, radius=100)
     with pytest.raises(ValueError, match="radius"):
         ventora.surroundings(HELSINKI, SITE)
