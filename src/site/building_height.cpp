@@ -41,9 +41,11 @@ void KeepHeightsInRange(FootprintFile& file, const std::string& name) {
     f.height.reset();
   }
   if (outside.empty()) return;
-  file.notes.push_back(std::to_string(outside.size()) + " buildings of \"" + name +
-                       "\" have a height outside the range " + RangeText(kHeightLimit) + " (" +
-                       FewNames(outside) + "): taken as without a height");
+  const bool one = outside.size() == 1;
+  file.notes.push_back(Counted(outside.size(), "building", "buildings") + " of \"" + name + "\" " +
+                       (one ? "has" : "have") + " a height outside the range " +
+                       RangeText(kHeightLimit) + " (" + FewNames(outside) +
+                       "): taken as without a height");
 }
 
 std::optional<double> ParseHeightText(std::string_view text) {

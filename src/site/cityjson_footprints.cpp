@@ -220,9 +220,10 @@ FootprintFile ReadCityJson(const json& root, const std::string& name, const Read
   }
   KeepHeightsInRange(result, name);
   if (notBuildings > 0)
-    result.notes.push_back(
-        std::to_string(notBuildings) + " city objects of \"" + name +
-        "\" that are not buildings (bridges, roads, water, terrain...) left out");
+    result.notes.push_back(Counted(notBuildings, "city object", "city objects") + " of \"" + name +
+                           "\" that " +
+                           (notBuildings == 1 ? "is not a building" : "are not buildings") +
+                           " (bridges, roads, water, terrain...) left out");
   return result;
 }
 

@@ -67,17 +67,19 @@ void AddShape(FootprintTable& table, FootprintShape shape, bool geographic) {
 void NoteOutlines(FootprintTable& table, const OutlineTally& tally) {
   const std::string& fileName = table.name;
   if (tally.repairs > 0)
-    table.notes.push_back(std::to_string(tally.repairs) + " footprints of \"" + fileName +
+    table.notes.push_back(Counted(tally.repairs, "footprint", "footprints") + " of \"" + fileName +
                           "\" had self-intersecting or otherwise invalid rings: repaired");
   if (!tally.tangled.empty())
-    table.notes.push_back(std::to_string(tally.tangled.size()) + " footprints of \"" + fileName +
-                          "\" have self-intersecting outlines too large or too tangled to "
-                          "repair (" +
-                          FewNames(tally.tangled) + "): left out");
+    table.notes.push_back(
+        Counted(tally.tangled.size(), "footprint", "footprints") + " of \"" + fileName + "\" " +
+        (tally.tangled.size() == 1 ? "has a self-intersecting outline"
+                                   : "have self-intersecting outlines") +
+        " too large or too tangled to repair (" + FewNames(tally.tangled) + "): left out");
   if (!tally.flat.empty())
-    table.notes.push_back(std::to_string(tally.flat.size()) + " footprints of \"" + fileName +
-                          "\" cover no ground (fewer than three distinct corners, or all on one "
-                          "line): left out (" +
+    table.notes.push_back(Counted(tally.flat.size(), "footprint", "footprints") + " of \"" +
+                          fileName + "\" " + (tally.flat.size() == 1 ? "covers" : "cover") +
+                          " no ground (fewer than three distinct corners, or all on one line): "
+                          "left out (" +
                           FewNames(tally.flat) + ")");
 }
 

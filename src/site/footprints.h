@@ -49,6 +49,11 @@ inline std::string FewNames(const std::vector<std::string>& ids) {
   return ids.size() > kNamed ? text + ", ..." : text;
 }
 
+// "1 footprint" or "12 footprints": a note's count in the number it takes.
+inline std::string Counted(std::size_t n, const char* one, const char* many) {
+  return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
 // A file that cannot be used; the message names the file and the cause.
 class SiteError : public std::runtime_error {
  public:

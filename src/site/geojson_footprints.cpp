@@ -158,7 +158,7 @@ FootprintFile ReadGeoJson(const json& root, const std::string& name, const ReadR
       read(feature);
   KeepHeightsInRange(result, name);
   if (notBuildings > 0)
-    result.notes.push_back(std::to_string(notBuildings) + " features of \"" + name +
+    result.notes.push_back(Counted(notBuildings, "feature", "features") + " of \"" + name +
                            "\" marked building=no left out");
   return result;
 }

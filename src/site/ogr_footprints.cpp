@@ -182,7 +182,7 @@ FootprintFile ReadOgrFootprints(const std::filesystem::path& file, const ReadRul
     result.notes.push_back(note);
   KeepHeightsInRange(result, name);
   if (notBuildings > 0)
-    result.notes.push_back(std::to_string(notBuildings) + " features of \"" + name +
+    result.notes.push_back(Counted(notBuildings, "feature", "features") + " of \"" + name +
                            "\" marked building=no left out");
   return result;
 }

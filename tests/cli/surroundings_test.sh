@@ -118,7 +118,7 @@ CASES
 JSON
     run --surroundings "$work/bow.geojson" --site 24.9442,60.16815 --radius 50
     expect_status 0
-    expect_err "1 footprints of \"$work/bow.geojson\" had self-intersecting or otherwise invalid rings: repaired"
+    expect_err "1 footprint of \"$work/bow.geojson\" had self-intersecting or otherwise invalid rings: repaired"
     ;;
   output_over_footprints)
     # No output may replace a footprint file, a shapefile's sidecar or a file
