@@ -70,6 +70,12 @@ struct SweepOutcome {
   // directions miss the model between them. Each face marks them as its
   // own warnings are marked ("warning: " on the command line).
   std::vector<std::string> warnings;
+  // The notes, then the warnings: all a face without its own marks says.
+  std::vector<std::string> NotesAndWarnings() const {
+    std::vector<std::string> lines = notes;
+    lines.insert(lines.end(), warnings.begin(), warnings.end());
+    return lines;
+  }
   // "90, 100 and 270": the directions whose run stopped, for a face that
   // names them in one sentence; empty when none did.
   std::string stoppedDirections;

@@ -9,6 +9,10 @@
 namespace ventora {
 namespace {
 
+// "average Cp -0.000", the widest label under a facade that must show whole,
+// in font sizes.
+constexpr double kAverageFonts = 9.5;
+
 struct Bands {
   double label;   // above each facade: its name and wind angle
   double below;   // under each facade: its average
@@ -113,8 +117,8 @@ void PlaceValues(const CpMapModel& m, CpMapLayout& out) {
   std::vector<QRectF> printed;
   for (int i = 0; i < kMapFacades; ++i) {  // the text itself, not all its room
     const QRectF average = out.AverageBox(i);
-    printed.emplace_back(average.left(), average.top(), std::min(average.width(), 9.5 * out.fontPx),
-                         1.2 * out.fontPx);
+    printed.emplace_back(average.left(), average.top(),
+                         std::min(average.width(), kAverageFonts * out.fontPx), 1.2 * out.fontPx);
   }
   for (const CpMapFacade& f : m.facades) {
     for (const CpMarker& marker : f.markers) {
@@ -191,8 +195,8 @@ CpMapLayout LayOutCpMap(const CpMapModel& model, const QSizeF& size) {
   const double top = out.title.bottom() + 0.6 * font;
   const QRectF panel = PanelRect(out.canvas, font, top);
   const QRectF area(font, top, std::max(0.0, panel.left() - 2.5 * font), panel.height());
-  // "average Cp -0.000", the widest label that must show whole, is about
-  // nine and a half font sizes.
+  // A column with the 0.8 of the gap its labels reach into holds the
+  // average (kAverageFonts) with room to spare.
   const Bands bands{2.9 * font, 1.8 * font, 2 * font, 8.5 * font};
   out.scale = NetScale(model, area, bands);
   PlaceFacades(model, area, bands, out);

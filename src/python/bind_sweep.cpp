@@ -236,9 +236,16 @@ WarningCategory exportWarning{"ExportWarning",
                               "model's confidence range, a direction that stopped, an implausible "
                               "Cp, wind directions too far apart for the model between them."};
 
-std::string Export(const PyJob& job, const std::string& formatName,
-                   const std::optional<std::filesystem::path>& path, std::optional<double> step,
-                   std::optional<double> boundaryLayer, bool strict) {
+struct ExportWritten {
+  std::string path;
+  std::vector<std::string> warnings;  // to issue once the GIL is held again
+};
+
+// The export itself, which needs no Python and runs without the GIL.
+ExportWritten WriteExport(const PyJob& job, const std::string& formatName,
+                          const std::optional<std::filesystem::path>& path,
+                          std::optional<double> step, std::optional<double> boundaryLayer,
+                          bool strict) {
   const ExportFormat& format = FindPythonExportFormat(formatName);
   const ExportInfo info = PythonExportInfo(boundaryLayer);
   std::filesystem::path target;
@@ -249,19 +256,22 @@ std::string Export(const PyJob& job, const std::string& formatName,
   } else {
     throw std::invalid_argument("export: give a path; the job has no file to write beside");
   }
-  std::vector<std::string> warnings;
-  {
-    const PyJob copy = job;
-    py::gil_scoped_release released;
-    CollectedMessages messages;
-    warnings = WriteSweepExport(format, CheckedJob(copy.job, messages),
-                                step.value_or(static_cast<double>(format.defaultStep)),
-                                copy.JobName().value_or(copy.Stem()), info, target, strict);
-  }
+  CollectedMessages messages;
+  std::vector<std::string> warnings = WriteSweepExport(
+      format, CheckedJob(job.job, messages), step.value_or(static_cast<double>(format.defaultStep)),
+      job.JobName().value_or(job.Stem()), info, target, strict);
+  return {target.string(), std::move(warnings)};
+}
+
+std::string Export(const PyJob& job, const std::string& formatName,
+                   const std::optional<std::filesystem::path>& path, std::optional<double> step,
+                   std::optional<double> boundaryLayer, bool strict) {
+  const ExportWritten written =
+      ReleasingGil(&WriteExport)(job, formatName, path, step, boundaryLayer, strict);
   // As ventora-run's "warning: " lines, once the file is written.
-  for (const std::string& warning : warnings)
+  for (const std::string& warning : written.warnings)
     exportWarning.Warn(warning);
-  return target.string();
+  return written.path;
 }
 
 void RegisterRunError(py::module_& m) {

@@ -93,12 +93,9 @@ std::vector<std::string> WriteSweepExport(const ExportFormat& format, const Job&
   const SweepOutcome outcome = RunSweepExport(request, {});
   switch (outcome.outcome) {
     case RunOutcome::Completed:
-    case RunOutcome::ValuesMissing: {
+    case RunOutcome::ValuesMissing:
       // What ventora-run says of a written file on standard error.
-      std::vector<std::string> said = outcome.notes;
-      said.insert(said.end(), outcome.warnings.begin(), outcome.warnings.end());
-      return said;
-    }
+      return outcome.NotesAndWarnings();
     case RunOutcome::Stopped:
       throw ExportFailure("no wind direction could be computed (" + outcome.stoppedDirections +
                           "); nothing was written");

@@ -343,9 +343,8 @@ void SweepDialog::Finish() {
     const std::string head = outcome_->Written() ? "Written: " + file_->text().toStdString() + "\n"
                                                  : "Nothing was written.\n";
     // The box's icon marks the warnings, as it marks the notes.
-    std::vector<std::string> lines = outcome_->notes;
-    lines.insert(lines.end(), outcome_->warnings.begin(), outcome_->warnings.end());
-    messages_.Show(Message{kSweepTitle, ui::DesktopWords(head + JoinLines(lines)),
+    messages_.Show(Message{kSweepTitle,
+                           ui::DesktopWords(head + JoinLines(outcome_->NotesAndWarnings())),
                            outcome_->Written() ? MsgIcon::Exclamation : MsgIcon::Critical});
   }
   QDialog::accept();
